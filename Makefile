@@ -1,0 +1,49 @@
+# The one front door: make test, make run, make bench, make fuzz, make asan.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD?= build-bench
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps build test run bench fuzz asan format clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	./$(BUILD)/shell/morvane
+
+# Display-free tests under the address and undefined-behaviour sanitizers.
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DMORVANE_SANITIZE=ON -DMORVANE_GUI=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -L unit -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANE_BENCH=ON -DMORVANE_GUI=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target morvane_bench
+	./$(BENCH_BUILD)/bench/morvane_bench
+
+fuzz:
+	@sh scripts/install-deps.sh --fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DMORVANE_FUZZ=ON -DMORVANE_GUI=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
