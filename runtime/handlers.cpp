@@ -60,6 +60,10 @@ void mlfSetPrintHandler(mclPrintHandlerFcn handler) { g_print = handler ? handle
 
 void mclSetCppErrorHandler(mclErrorHandlerFcn handler) { g_error = handler; }
 
+mclPrintHandlerFcn mlfGetPrintHandler() { return g_print; }
+
+mclErrorHandlerFcn mclGetCppErrorHandler() { return g_error; }
+
 bool mclIsOutOfMemoryError() { return g_outOfMemory; }
 
 void mclRaiseError(const char* format, ...)
@@ -122,4 +126,11 @@ void mlxEps(int nlhs, mxArray* plhs[], int, mxArray*[])
 {
     if (nlhs > 0)
         plhs[0] = mlfScalar(2.220446049250313e-16);
+}
+
+void mlxError(int, mxArray*[], int nrhs, mxArray* prhs[])
+{
+    const std::string text = nrhs > 0 && prhs[0] ? textOf(prhs[0]) : std::string();
+    if (!text.empty())
+        mclRaiseError("%s", text.c_str());
 }

@@ -10,6 +10,8 @@ using mclErrorHandlerFcn = void (*)(const char* text, int isError);
 
 void mlfSetPrintHandler(mclPrintHandlerFcn handler);   // null restores standard output
 void mclSetCppErrorHandler(mclErrorHandlerFcn handler); // null restores the fallback
+mclPrintHandlerFcn mlfGetPrintHandler();
+mclErrorHandlerFcn mclGetCppErrorHandler(); // null while the fallback is in place
 
 // True while the error being reported is an allocation failure.
 bool mclIsOutOfMemoryError();
@@ -38,3 +40,5 @@ void mlfCleanupFcn();
 void mlxLasterr(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 void mlxWarning(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 void mlxEps(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
+// error(message): raises the message as an error unless it is empty or missing.
+void mlxError(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);

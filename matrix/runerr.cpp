@@ -1,0 +1,3 @@
+#include "matrix/runerr.h"
+
+const char* mwRuntimeError::Kind() const { return "RuntimeError"; }

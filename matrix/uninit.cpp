@@ -1,0 +1,3 @@
+#include "matrix/uninit.h"
+
+mwUninitMatrix::mwUninitMatrix() : m_matrix(mclGetUninitializedArray(), 0) {}
