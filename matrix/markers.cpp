@@ -4,8 +4,10 @@
 
 namespace
 {
-// Built together on first use, in this order; each holds one extra reference, so the exit
-// destruction of this object drops only the ordinary one and the records survive.
+// Built together on first use, in this order. Each holds one extra reference and owns
+// nothing, and the holder itself is never destroyed: the records and the run-time's shared
+// arrays stay for the whole run, whatever static destruction order handles sharing them
+// are released in.
 struct Markers
 {
     mwMatrix notSupplied{mclGetUninitializedArray(), 0, 1};
@@ -15,11 +17,20 @@ struct Markers
 
 const Markers& markers()
 {
-    static const Markers instance;
-    return instance;
+    static const Markers* const instance = new Markers;
+    return *instance;
 }
 } // namespace
 
-const mwMatrix& mwNotSuppliedMarker() { return markers().notSupplied; }
-const mwMatrix& mwUninitializedMarker() { return markers().uninitialized; }
-const mwMatrix& mwUnassignedMarker() { return markers().unassigned; }
+const mwMatrix& mwNotSuppliedMarker()
+{
+    return markers().notSupplied;
+}
+const mwMatrix& mwUninitializedMarker()
+{
+    return markers().uninitialized;
+}
+const mwMatrix& mwUnassignedMarker()
+{
+    return markers().unassigned;
+}
