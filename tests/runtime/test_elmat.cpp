@@ -1,41 +1,13 @@
 // Elementary matrices: shapes of eye/ones/rand/randn, magic squares of every order.
-#include "runtime/runtime.h"
-
-#include <gtest/gtest.h>
+#include "raising_fixture.h"
 
 #include <numeric>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace
 {
-struct RaisedError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-void throwingHandler(const char* text, int isError)
-{
-    if (isError)
-        throw RaisedError(text);
-}
-
-class ElementaryMatrices : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        mclSetCppErrorHandler(throwingHandler);
-        m_live = mclLiveArrayCount();
-    }
-    void TearDown() override
-    {
-        mclSetCppErrorHandler(nullptr);
-        EXPECT_EQ(m_live, mclLiveArrayCount());
-    }
-    long m_live = 0;
-};
+using ElementaryMatrices = RaisingTest;
 
 // Owns the arrays a test makes.
 struct Arrays

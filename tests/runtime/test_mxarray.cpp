@@ -37,8 +37,14 @@ protected:
     long live = 0;
 };
 
-void* failingMalloc(std::size_t) { return nullptr; }
-void* failingCalloc(std::size_t, std::size_t) { return nullptr; }
+void* failingMalloc(std::size_t)
+{
+    return nullptr;
+}
+void* failingCalloc(std::size_t, std::size_t)
+{
+    return nullptr;
+}
 } // namespace
 
 TEST_F(RuntimeArray, ShapesAndClasses)

@@ -1,25 +1,11 @@
 // mlfGt: element-wise comparison with scalar expansion, real parts only, logical result.
-#include "runtime/runtime.h"
+#include "raising_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace
 {
-struct RaisedError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-void throwingHandler(const char* text, int isError)
-{
-    if (isError)
-        throw RaisedError(text);
-}
-
 mxArray* matrix(int m, int n, std::vector<double> re, std::vector<double> im = {})
 {
     mxArray* a = mclCreateDoubleMatrix(m, n, im.empty() ? mxREAL : mxCOMPLEX);
@@ -29,10 +15,10 @@ mxArray* matrix(int m, int n, std::vector<double> re, std::vector<double> im = {
 }
 } // namespace
 
-TEST(Relational, GreaterThan)
+using Relational = RaisingTest;
+
+TEST_F(Relational, GreaterThan)
 {
-    mclSetCppErrorHandler(throwingHandler);
-    const long live = mclLiveArrayCount();
     struct Case
     {
         mxArray* a;
@@ -74,6 +60,4 @@ TEST(Relational, GreaterThan)
     EXPECT_THROW(mlfGt(a, cell), RaisedError);
     for (mxArray* x : {a, b, cell})
         mxDestroyArray(x);
-    EXPECT_EQ(live, mclLiveArrayCount());
-    mclSetCppErrorHandler(nullptr);
 }
