@@ -5,4 +5,7 @@ mwBadAlloc::mwBadAlloc(const char*, int line, const char* file)
 {
 }
 
-void mwBadAlloc::Throw() const { throw mwBadAlloc(*this); }
+void mwBadAlloc::Throw() const
+{
+    throw mwBadAlloc(*this);
+}

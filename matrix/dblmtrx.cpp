@@ -39,11 +39,22 @@ mxArray* uninitializedEmpty()
 }
 
 // The block build: a real or complex double matrix over blocks that the array takes over.
+// The blocks are freed when the array cannot be made, since the caller has handed them on.
 mxArray* buildFromBlocks(int rows, int cols, double* re, double* im)
 {
-    mlfInitFcn();
-    mxArray* a = mclCreateDoubleMatrix(0, 0, mxREAL);
-    mlfCleanupFcn();
+    mxArray* a = nullptr;
+    try
+    {
+        mlfInitFcn();
+        a = mclCreateDoubleMatrix(0, 0, mxREAL);
+        mlfCleanupFcn();
+    }
+    catch (...)
+    {
+        mxFree(re);
+        mxFree(im);
+        throw;
+    }
     mxSetM(a, rows);
     mxSetN(a, cols);
     mclSetPr(a, re);
@@ -68,7 +79,7 @@ template <class T> double* convertedBlock(int rows, int cols, const T* from)
     return block;
 }
 
-// Builds from blocks converted from T; a block already built is freed if the next fails.
+// Builds from blocks converted from T.
 template <class T> mxArray* buildConverted(int rows, int cols, const T* re, const T* im)
 {
     double* r = convertedBlock(rows, cols, re);
@@ -76,14 +87,13 @@ template <class T> mxArray* buildConverted(int rows, int cols, const T* re, cons
     try
     {
         i = convertedBlock(rows, cols, im);
-        return buildFromBlocks(rows, cols, r, i);
     }
     catch (...)
     {
         mxFree(r);
-        mxFree(i);
         throw;
     }
+    return buildFromBlocks(rows, cols, r, i);
 }
 
 mxArray* buildByKind(int rows, int cols, int kind)
@@ -91,18 +101,9 @@ mxArray* buildByKind(int rows, int cols, int kind)
     if (rows < 0 || cols < 0)
         return buildFromBlocks(0, 0, nullptr, nullptr);
     if (kind == mwMatrix::kZeros)
-    {
-        auto* block = static_cast<double*>(mclCalloc(blockCount(rows, cols), sizeof(double)));
-        try
-        {
-            return buildFromBlocks(rows, cols, block, nullptr);
-        }
-        catch (...)
-        {
-            mxFree(block);
-            throw;
-        }
-    }
+        return buildFromBlocks(
+            rows, cols, static_cast<double*>(mclCalloc(blockCount(rows, cols), sizeof(double))),
+            nullptr);
     const mwMatrix m(rows);
     const mwMatrix n(cols);
     switch (kind)
@@ -167,11 +168,20 @@ mwMatrix::mwMatrix(mxArray* a, int owns) : m_ref(nullptr)
     MW_ASSERT_AT(m_ref != 0, kSource, kArrayCheckLine);
 }
 
-mwMatrix::mwMatrix(double v) : m_ref(nullptr) { Attach(mlfScalar(v), 1); }
+mwMatrix::mwMatrix(double v) : m_ref(nullptr)
+{
+    Attach(mlfScalar(v), 1);
+}
 
-mwMatrix::mwMatrix(double re, double im) : m_ref(nullptr) { Attach(mlfComplexScalar(re, im), 1); }
+mwMatrix::mwMatrix(double re, double im) : m_ref(nullptr)
+{
+    Attach(mlfComplexScalar(re, im), 1);
+}
 
-mwMatrix::mwMatrix(int v) : m_ref(nullptr) { Attach(mlfScalar(v), 1); }
+mwMatrix::mwMatrix(int v) : m_ref(nullptr)
+{
+    Attach(mlfScalar(v), 1);
+}
 
 mwMatrix::mwMatrix(int rows, int cols, double* re, double* im, int copy) : m_ref(nullptr)
 {
@@ -207,13 +217,25 @@ mwMatrix::mwMatrix(MatrixRef* ref) : m_ref(ref)
         m_ref->AddRef();
 }
 
-mwMatrix::~mwMatrix() { Drop(MatrixRef::OnFault::Report); }
+mwMatrix::~mwMatrix()
+{
+    Drop(MatrixRef::OnFault::Report);
+}
 
-void* mwMatrix::operator new(std::size_t size) { return mclMalloc(size); }
+void* mwMatrix::operator new(std::size_t size)
+{
+    return mclMalloc(size);
+}
 
-void mwMatrix::operator delete(void* block) { mxFree(block); }
+void mwMatrix::operator delete(void* block)
+{
+    mxFree(block);
+}
 
-void mwMatrix::Attach(mxArray* a, int owns) { m_ref = MatrixRef::Create(a, owns); }
+void mwMatrix::Attach(mxArray* a, int owns)
+{
+    m_ref = MatrixRef::Create(a, owns);
+}
 
 void mwMatrix::Drop(MatrixRef::OnFault onFault)
 {
@@ -335,7 +357,10 @@ int mwMatrix::Size(int dim) const
     return mxGetDimensions(a)[dim - 1];
 }
 
-int mwMatrix::NumberOfDimensions() const { return mxGetNumberOfDimensions(GetData()); }
+int mwMatrix::NumberOfDimensions() const
+{
+    return mxGetNumberOfDimensions(GetData());
+}
 
 int mwMatrix::NumberOfElements() const
 {
@@ -377,7 +402,10 @@ int mwMatrix::MatchesValue(double v, int all) const
     return matches > 0 ? 1 : 0;
 }
 
-void mwMatrix::PrintArray(const char* name) const { mclPrintArray(GetData(), name); }
+void mwMatrix::PrintArray(const char* name) const
+{
+    mclPrintArray(GetData(), name);
+}
 
 // Conversions.
 
@@ -498,24 +526,42 @@ mwMatrix* mwMatrix::Clone(int withReal, int withImag) const
 
 // Markers.
 
-bool mwMatrix::IsNotSupplied() const { return m_ref == mwNotSupplied.m_ref; }
+bool mwMatrix::IsNotSupplied() const
+{
+    return m_ref == mwNotSupplied.m_ref;
+}
 
 bool mwMatrix::IsUnassigned() const
 {
     return GetData() && GetData() == mwUnassigned.GetData();
 }
 
-void mwMatrix::SetNotSupplied() { Share(mwNotSupplied); }
+void mwMatrix::SetNotSupplied()
+{
+    Share(mwNotSupplied);
+}
 
-void mwMatrix::SetUnassigned() { Share(mwUnassigned); }
+void mwMatrix::SetUnassigned()
+{
+    Share(mwUnassigned);
+}
 
-void mwMatrix::SetUninitialized() { Share(mwMatrix(mclGetUninitializedArray(), 0)); }
+void mwMatrix::SetUninitialized()
+{
+    Share(mwMatrix(mclGetUninitializedArray(), 0));
+}
 
 // Companion functions.
 
-mwMatrix warning(const mwMatrix& message) { return mwCallMlx(mlxWarning, 1, {&message}); }
+mwMatrix warning(const mwMatrix& message)
+{
+    return mwCallMlx(mlxWarning, 1, {&message});
+}
 
-mwMatrix eps() { return mwCallMlx(mlxEps, 1, {}); }
+mwMatrix eps()
+{
+    return mwCallMlx(mlxEps, 1, {});
+}
 
 mwMatrix empty()
 {

@@ -31,7 +31,10 @@ void mwSetPrintHandler(mwPrintHandler handler)
     setSlot(g_printHandler, handler, "Don't set library print handler to NULL.", __LINE__);
 }
 
-mwPrintHandler mwGetPrintHandler() { return g_printHandler; }
+mwPrintHandler mwGetPrintHandler()
+{
+    return g_printHandler;
+}
 
 void mwSetErrorMessageHandler(mwErrorMessageHandler handler)
 {
@@ -39,7 +42,10 @@ void mwSetErrorMessageHandler(mwErrorMessageHandler handler)
             __LINE__);
 }
 
-mwErrorMessageHandler mwGetErrorMessageHandler() { return g_errorMessageHandler; }
+mwErrorMessageHandler mwGetErrorMessageHandler()
+{
+    return g_errorMessageHandler;
+}
 
 void mwSetExceptionMessageHandler(mwExceptionMessageHandler handler)
 {
@@ -47,17 +53,23 @@ void mwSetExceptionMessageHandler(mwExceptionMessageHandler handler)
             "Don't set library exception message handler to NULL.", __LINE__);
 }
 
-mwExceptionMessageHandler mwGetExceptionMessageHandler() { return g_exceptionMessageHandler; }
+mwExceptionMessageHandler mwGetExceptionMessageHandler()
+{
+    return g_exceptionMessageHandler;
+}
 
 void mwSetErrorHandler(mwErrorHandler handler)
 {
     setSlot(g_errorHandler, handler, "Don't set library error handler to NULL.", __LINE__);
 }
 
-mwErrorHandler mwGetErrorHandler() { return g_errorHandler; }
+mwErrorHandler mwGetErrorHandler()
+{
+    return g_errorHandler;
+}
 
-void mwSetLibraryAllocFcns(mclCallocFcn callocFcn, mclFreeFcn freeFcn,
-                           mclReallocFcn reallocFcn, mclMallocFcn mallocFcn)
+void mwSetLibraryAllocFcns(mclCallocFcn callocFcn, mclFreeFcn freeFcn, mclReallocFcn reallocFcn,
+                           mclMallocFcn mallocFcn)
 {
     if (!callocFcn || !freeFcn || !reallocFcn || !mallocFcn)
         mwDomainError("Don't set library allocation functions to NULL", __LINE__, kSource).Throw();
@@ -80,16 +92,25 @@ void mwSetFreeHandler(void (*)(void*))
 
 void mwSetCompactHandler(void (*)())
 {
-    mwDomainError("mwSetCompactHandler() is obsolete. Use mwSetLibraryAllocFcns instead",
-                  __LINE__, kSource)
+    mwDomainError("mwSetCompactHandler() is obsolete. Use mwSetLibraryAllocFcns instead", __LINE__,
+                  kSource)
         .Throw();
 }
 
-void mwDisplayException(const mwException& e) { g_exceptionMessageHandler(e); }
+void mwDisplayException(const mwException& e)
+{
+    g_exceptionMessageHandler(e);
+}
 
-void mwPrintTrampoline(const char* text) { g_printHandler(text); }
+void mwPrintTrampoline(const char* text)
+{
+    g_printHandler(text);
+}
 
-void mwErrorTrampoline(const char* text, int isError) { g_errorHandler(text, isError); }
+void mwErrorTrampoline(const char* text, int isError)
+{
+    g_errorHandler(text, isError);
+}
 
 void mwDefaultPrintHandler(const char* text)
 {
@@ -129,8 +150,8 @@ std::ostream& operator<<(std::ostream& out, const mwException& e)
 {
     if (const char* kind = e.Kind())
         out << kind << std::endl;
-    out << "Exception!  File: " << (e.File() ? e.File() : "No File Info.")
-        << ", Line: " << e.Line() << std::endl;
+    out << "Exception!  File: " << (e.File() ? e.File() : "No File Info.") << ", Line: " << e.Line()
+        << std::endl;
     out << "    " << (e.Message() ? e.Message() : "No message") << std::endl;
     if (const char* advice = e.Advice())
         out << advice << std::endl;

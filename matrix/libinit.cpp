@@ -19,4 +19,7 @@ void mwLibraryInit::Start()
     g_started = 1;
 }
 
-bool mwLibraryInit::IsStarted() { return g_started != 0; }
+bool mwLibraryInit::IsStarted()
+{
+    return g_started != 0;
+}

@@ -7,7 +7,10 @@ const char* mwLogicError::Advice() const
     return "Please report this error to the run-time's vendor.";
 }
 
-const char* mwLogicError::Kind() const { return "LogicError"; }
+const char* mwLogicError::Kind() const
+{
+    return "LogicError";
+}
 
 const char* mwSubclassResponsibility::Message() const
 {

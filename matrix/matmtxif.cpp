@@ -30,4 +30,7 @@ mwMatrix compare(const mwMatrix& o1, const mwMatrix& o2, mlfRelation f, int same
 }
 } // namespace
 
-mwMatrix operator>(const mwMatrix& a, const mwMatrix& b) { return compare(a, b, mlfGt, 0); }
+mwMatrix operator>(const mwMatrix& a, const mwMatrix& b)
+{
+    return compare(a, b, mlfGt, 0);
+}

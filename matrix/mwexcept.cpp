@@ -53,7 +53,10 @@ mwException& mwException::operator=(const mwException& other)
     return *this;
 }
 
-mwException::~mwException() { Release(); }
+mwException::~mwException()
+{
+    Release();
+}
 
 void mwException::Release()
 {
@@ -74,11 +77,26 @@ void mwException::Take(const mwException& other)
     m_file = m_ownsTexts ? copyOf(other.m_file) : other.m_file;
 }
 
-const char* mwException::Advice() const { return nullptr; }
-const char* mwException::Message() const { return m_message; }
-const char* mwException::Kind() const { return nullptr; }
-const char* mwException::File() const { return m_file; }
-int mwException::Line() const { return m_line; }
+const char* mwException::Advice() const
+{
+    return nullptr;
+}
+const char* mwException::Message() const
+{
+    return m_message;
+}
+const char* mwException::Kind() const
+{
+    return nullptr;
+}
+const char* mwException::File() const
+{
+    return m_file;
+}
+int mwException::Line() const
+{
+    return m_line;
+}
 
 void mwException::Throw() const
 {
@@ -86,10 +104,18 @@ void mwException::Throw() const
     throw mwException(*this);
 }
 
+// Best effort: when recording fails (memory is short), the exception being thrown is the
+// more useful report, so the failure to record is dropped.
 void mwException::RecordLastError() const
 {
     const char* message = Message();
-    lasterr(mwMatrix(message ? message : ""));
+    try
+    {
+        lasterr(mwMatrix(message ? message : ""));
+    }
+    catch (const mwException&)
+    {
+    }
 }
 
 const char* mwFormatMessage(const char* format, ...)

@@ -1,3 +1,6 @@
 #include "matrix/runerr.h"
 
-const char* mwRuntimeError::Kind() const { return "RuntimeError"; }
+const char* mwRuntimeError::Kind() const
+{
+    return "RuntimeError";
+}

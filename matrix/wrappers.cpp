@@ -22,6 +22,12 @@ mwMatrix mwCallMlx(mlxFunction f, int nlhs, std::initializer_list<const mwMatrix
     return mwMatrix(outputs[0], 1);
 }
 
-void error(const mwMatrix& message) { mwCallMlx(mlxError, 0, {&message}); }
+void error(const mwMatrix& message)
+{
+    mwCallMlx(mlxError, 0, {&message});
+}
 
-mwMatrix lasterr(const mwMatrix& message) { return mwCallMlx(mlxLasterr, 1, {&message}); }
+mwMatrix lasterr(const mwMatrix& message)
+{
+    return mwCallMlx(mlxLasterr, 1, {&message});
+}

@@ -104,7 +104,17 @@ TEST_F(Handlers, FailingAllocatorGivesBadAlloc)
         EXPECT_STREQ("A memory allocation request failed.", e.Message());
         EXPECT_STREQ("handler", e.File());
     }
+    EXPECT_THROW(new mwMatrix(mwNotSupplied), mwBadAlloc) << "heap handles use the allocator";
+    EXPECT_THROW(mwMatrix(2, 2, mwMatrix::kZeros), mwBadAlloc);
     EXPECT_FALSE(mclIsOutOfMemoryError());
+    try
+    {
+        mwDomainError("recorded or not, this is what arrives", 1, "x").Throw();
+    }
+    catch (const mwDomainError& e)
+    {
+        EXPECT_STREQ("recorded or not, this is what arrives", e.Message());
+    }
 }
 
 TEST_F(Handlers, RunTimeErrorBecomesRuntimeErrorWithItsText)
