@@ -38,13 +38,28 @@ mxArray* uninitializedEmpty()
     return mclCreateNumericArray(2, dims, mxUNINITIALIZED_CLASS, mxREAL);
 }
 
+// The number of elements of a rows-by-cols block; the run-time's size error when the
+// count does not fit an int (the run-time's element counts are ints).
+std::size_t blockCount(int rows, int cols)
+{
+    const std::size_t n = rows > 0 && cols > 0 ? static_cast<std::size_t>(rows) * cols : 0;
+    if (n > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        mclRaiseError("Maximum variable size allowed by the program is exceeded.");
+    return n;
+}
+
 // The block build: a real or complex double matrix over blocks that the array takes over.
 // The blocks are freed when the array cannot be made, since the caller has handed them on.
+// A missing real block of a matrix with elements is made of zeros, so that every double
+// array with elements has its real block.
 mxArray* buildFromBlocks(int rows, int cols, double* re, double* im)
 {
     mxArray* a = nullptr;
     try
     {
+        const std::size_t n = blockCount(rows, cols);
+        if (!re && n > 0)
+            re = static_cast<double*>(mclCalloc(n, sizeof(double)));
         mlfInitFcn();
         a = mclCreateDoubleMatrix(0, 0, mxREAL);
         mlfCleanupFcn();
@@ -60,11 +75,6 @@ mxArray* buildFromBlocks(int rows, int cols, double* re, double* im)
     mclSetPr(a, re);
     mclSetPi(a, im);
     return a;
-}
-
-std::size_t blockCount(int rows, int cols)
-{
-    return rows > 0 && cols > 0 ? static_cast<std::size_t>(rows) * cols : 0;
 }
 
 // A new mclMalloc block of rows*cols doubles converted from from, or null for null.
@@ -123,6 +133,12 @@ mxArray* buildByKind(int rows, int cols, int kind)
     }
 }
 
+// The check that a constructor made or took a record.
+void checkData(const MatrixRef* data, int line)
+{
+    MW_ASSERT_AT(data != 0, kSource, line);
+}
+
 // Truncation toward zero that stays defined for every double.
 int truncatedInt(double v)
 {
@@ -141,13 +157,13 @@ int truncatedInt(double v)
 mwMatrix::mwMatrix() : m_ref(nullptr)
 {
     Attach(uninitializedEmpty(), 1);
-    MW_ASSERT_AT(m_ref != 0, kSource, kDefaultCheckLine);
+    checkData(m_ref, kDefaultCheckLine);
 }
 
 mwMatrix::mwMatrix(const char* text) : m_ref(nullptr)
 {
     Attach(mclCreateString(text), 1);
-    MW_ASSERT_AT(m_ref != 0, kSource, kStringCheckLine);
+    checkData(m_ref, kStringCheckLine);
 }
 
 mwMatrix::mwMatrix(const mwMatrix& m) : m_ref(nullptr)
@@ -156,7 +172,7 @@ mwMatrix::mwMatrix(const mwMatrix& m) : m_ref(nullptr)
         mwLogicError("Null matrix data.", kNullDataLine, kSource).Throw();
     m_ref = m.m_ref;
     m_ref->AddRef();
-    MW_ASSERT_AT(m_ref != 0, kSource, kCopyCheckLine);
+    checkData(m_ref, kCopyCheckLine);
 }
 
 mwMatrix::mwMatrix(mxArray* a, int owns) : m_ref(nullptr)
@@ -165,7 +181,7 @@ mwMatrix::mwMatrix(mxArray* a, int owns) : m_ref(nullptr)
         Attach(a, owns);
     else
         Attach(uninitializedEmpty(), 1);
-    MW_ASSERT_AT(m_ref != 0, kSource, kArrayCheckLine);
+    checkData(m_ref, kArrayCheckLine);
 }
 
 mwMatrix::mwMatrix(double v) : m_ref(nullptr)

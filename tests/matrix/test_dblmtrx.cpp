@@ -369,7 +369,7 @@ TEST_F(MatrixValue, BlockConstructorsAndCopies)
     EXPECT_EQ(7.0, im[0]) << "a real matrix leaves im untouched";
 
     mwMatrix* clone = mwMatrix(1.0, 2.0).Clone(0, 1);
-    EXPECT_EQ(nullptr, mclGetPr(clone->GetData()));
+    EXPECT_EQ(0.0, mclGetPr(clone->GetData())[0]) << "an unselected real block reads as 0";
     EXPECT_EQ(2.0, mclGetPi(clone->GetData())[0]);
     delete clone;
 }
@@ -413,6 +413,8 @@ TEST_F(MatrixValue, ConstructorByKind)
     EXPECT_EQ(mxDOUBLE_CLASS, mxGetClassID(negative.GetData()));
     EXPECT_EQ(0, negative.Size(2));
     EXPECT_EQ(nullptr, mwMatrix(2, 2, 6).GetRef()) << "an unknown kind makes no record";
+    EXPECT_THROW(mwMatrix(65536, 65536, mwMatrix::kZeros), mwRuntimeError)
+        << "more elements than the run-time can count";
 }
 
 TEST_F(MatrixValue, MatchesValue)
