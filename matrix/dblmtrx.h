@@ -31,9 +31,9 @@ public:
         kMagic = 5
     };
 
-    mwMatrix();                   // the empty 0-by-0 array of class -1 (uninitialized)
-    mwMatrix(const char* text);   // a char row; null is the empty text
-    mwMatrix(const mwMatrix& m);  // shares m's record
+    mwMatrix();                     // the empty 0-by-0 array of class -1 (uninitialized)
+    mwMatrix(const char* text);     // a char row; null is the empty text
+    mwMatrix(const mwMatrix& m);    // shares m's record
     mwMatrix(mxArray* a, int owns); // takes a over; null: as the default constructor
     mwMatrix(double v);
     mwMatrix(double re, double im);

@@ -30,8 +30,8 @@ void mwSetErrorHandler(mwErrorHandler handler);
 mwErrorHandler mwGetErrorHandler();
 
 // Passes the four functions, in this order, to the run-time; refuses any null one.
-void mwSetLibraryAllocFcns(mclCallocFcn callocFcn, mclFreeFcn freeFcn,
-                           mclReallocFcn reallocFcn, mclMallocFcn mallocFcn);
+void mwSetLibraryAllocFcns(mclCallocFcn callocFcn, mclFreeFcn freeFcn, mclReallocFcn reallocFcn,
+                           mclMallocFcn mallocFcn);
 
 // Obsolete: each always throws mwDomainError naming mwSetLibraryAllocFcns.
 void mwSetAllocHandler(void* (*handler)(std::size_t) = nullptr);

@@ -20,7 +20,10 @@ mclAssertionHandlerFcn mclSetAssertionHandler(mclAssertionHandlerFcn handler)
     return previous;
 }
 
-mclAssertionHandlerFcn mclGetAssertionHandler() { return g_assertionHandler; }
+mclAssertionHandlerFcn mclGetAssertionHandler()
+{
+    return g_assertionHandler;
+}
 
 void mclReportAssertion(const char* expression, const char* source, int line)
 {

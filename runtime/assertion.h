@@ -16,6 +16,6 @@ void mclReportAssertion(const char* expression, const char* source, int line);
 
 // MW_ASSERT(expr, source): checks expr (evaluated once) and reports it with the line of the
 // statement. MW_ASSERT_AT gives the line explicitly, for checks whose reported line is fixed.
-#define MW_ASSERT_AT(expr, source, line)                                                   \
+#define MW_ASSERT_AT(expr, source, line)                                                           \
     ((expr) ? static_cast<void>(0) : ::mclReportAssertion(#expr, (source), (line)))
 #define MW_ASSERT(expr, source) MW_ASSERT_AT(expr, source, __LINE__)

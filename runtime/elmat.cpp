@@ -66,8 +66,8 @@ std::vector<int> shapeOf(const mxArray* m, const mxArray* n)
 
 template <class Fill> mxArray* filled(const std::vector<int>& dims, Fill fill)
 {
-    mxArray* a = mclCreateNumericArray(static_cast<int>(dims.size()), dims.data(),
-                                       mxDOUBLE_CLASS, mxREAL);
+    mxArray* a =
+        mclCreateNumericArray(static_cast<int>(dims.size()), dims.data(), mxDOUBLE_CLASS, mxREAL);
     fill(mclGetPr(a), static_cast<std::size_t>(mxGetNumberOfElements(a)));
     return a;
 }
@@ -111,7 +111,8 @@ void fillSinglyEven(double* out, int n)
         return;
     // Swap the upper and lower halves of the columns that make the sums equal.
     const int k = (n - 2) / 4;
-    auto swapRows = [&](int row, int col) { std::swap(out[row + col * n], out[row + p + col * n]); };
+    auto swapRows = [&](int row, int col)
+    { std::swap(out[row + col * n], out[row + p + col * n]); };
     for (int j = 0; j < n; ++j)
     {
         if (j < k || j >= n - k + 1)
