@@ -56,30 +56,15 @@ std::string textOf(const mxArray* a)
 }
 } // namespace
 
-void mlfSetPrintHandler(mclPrintHandlerFcn handler)
-{
-    g_print = handler ? handler : printToStdout;
-}
+void mlfSetPrintHandler(mclPrintHandlerFcn handler) { g_print = handler ? handler : printToStdout; }
 
-void mclSetCppErrorHandler(mclErrorHandlerFcn handler)
-{
-    g_error = handler;
-}
+void mclSetCppErrorHandler(mclErrorHandlerFcn handler) { g_error = handler; }
 
-mclPrintHandlerFcn mlfGetPrintHandler()
-{
-    return g_print;
-}
+mclPrintHandlerFcn mlfGetPrintHandler() { return g_print; }
 
-mclErrorHandlerFcn mclGetCppErrorHandler()
-{
-    return g_error;
-}
+mclErrorHandlerFcn mclGetCppErrorHandler() { return g_error; }
 
-bool mclIsOutOfMemoryError()
-{
-    return g_outOfMemory;
-}
+bool mclIsOutOfMemoryError() { return g_outOfMemory; }
 
 void mclRaiseError(const char* format, ...)
 {
@@ -90,10 +75,7 @@ void mclRaiseError(const char* format, ...)
     report(text, false);
 }
 
-void mclRaiseOutOfMemory()
-{
-    report("Out of memory.", true);
-}
+void mclRaiseOutOfMemory() { report("Out of memory.", true); }
 
 void mclRaiseWarning(const char* format, ...)
 {
@@ -107,20 +89,11 @@ void mclRaiseWarning(const char* format, ...)
         mclPrint(("Warning: " + text + "\n").c_str());
 }
 
-void mclPrint(const char* text)
-{
-    g_print(text ? text : "");
-}
+void mclPrint(const char* text) { g_print(text ? text : ""); }
 
-const char* mclGetLastError()
-{
-    return g_lastError.c_str();
-}
+const char* mclGetLastError() { return g_lastError.c_str(); }
 
-void mclSetLastError(const char* text)
-{
-    g_lastError = text ? text : "";
-}
+void mclSetLastError(const char* text) { g_lastError = text ? text : ""; }
 
 void mclErrorIfUnassigned(const mxArray* a)
 {

@@ -8,7 +8,7 @@
 using mclPrintHandlerFcn = void (*)(const char* text);
 using mclErrorHandlerFcn = void (*)(const char* text, int isError);
 
-void mlfSetPrintHandler(mclPrintHandlerFcn handler);    // null restores standard output
+void mlfSetPrintHandler(mclPrintHandlerFcn handler);   // null restores standard output
 void mclSetCppErrorHandler(mclErrorHandlerFcn handler); // null restores the fallback
 mclPrintHandlerFcn mlfGetPrintHandler();
 mclErrorHandlerFcn mclGetCppErrorHandler(); // null while the fallback is in place
@@ -18,7 +18,8 @@ bool mclIsOutOfMemoryError();
 
 // Reporting, for the run-time's own functions. Texts are formatted with bounds (longer
 // ones are cut at 4095 characters).
-[[noreturn]] void mclRaiseError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+[[noreturn]] void mclRaiseError(const char* format, ...)
+    __attribute__((format(printf, 1, 2)));
 [[noreturn]] void mclRaiseOutOfMemory();
 void mclRaiseWarning(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void mclPrint(const char* text);
