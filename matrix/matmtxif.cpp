@@ -1,7 +1,7 @@
 #include "matrix/matmtxif.h"
 
 #include "runtime/assertion.h"
-#include "runtime/relational.h"
+#include "runtime/operators.h"
 
 namespace
 {

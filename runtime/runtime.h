@@ -2,9 +2,12 @@
 #pragma once
 
 #include "runtime/assertion.h"
+#include "runtime/cells.h"
+#include "runtime/colon.h"
 #include "runtime/elmat.h"
 #include "runtime/handlers.h"
+#include "runtime/indexing.h"
 #include "runtime/memory.h"
 #include "runtime/mxarray.h"
+#include "runtime/operators.h"
 #include "runtime/printarray.h"
-#include "runtime/relational.h"
