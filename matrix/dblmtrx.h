@@ -15,7 +15,11 @@
 #include "matrix/mtrxref.h"
 #include "runtime/mxarray.h"
 
+#include <concepts>
 #include <cstddef>
+
+class mwIndexList;
+class mwSubMatrix;
 
 class mwMatrix
 {
@@ -49,6 +53,7 @@ public:
     // As (a, owns); keep not 0 adds one reference that is never dropped (the markers).
     mwMatrix(mxArray* a, int owns, int keep);
     explicit mwMatrix(MatrixRef* ref); // shares ref (index lists, colon index values)
+    mwMatrix(const mwSubMatrix& part); // the indexed elements as a new value
     ~mwMatrix();
 
     // Heap handles come from the run-time's allocator.
@@ -88,6 +93,29 @@ public:
     int GetDimensions(int* out, int n) const;
     int MatchesValue(double v, int all) const;
     void PrintArray(const char* name) const;
+
+    // Indexing (nsubarry.h). The part forms return an assignable part of this matrix; the
+    // read forms a new value holding the selected elements.
+    mwSubMatrix operator()(const mwIndexList& list);
+    mwMatrix operator()(const mwIndexList& list) const;
+    mwSubMatrix operator()(const mwMatrix& row, const mwMatrix& column);
+    template <class... S>
+    requires(sizeof...(S) >= 3 && sizeof...(S) <= 32 &&
+             (std::convertible_to<const S&, mwMatrix> && ...)) mwSubMatrix
+    operator()(const S&... subscripts);
+    template <class... S>
+    requires(sizeof...(S) >= 3 && sizeof...(S) <= 32 &&
+             (std::convertible_to<const S&, mwMatrix> && ...)) mwMatrix
+    operator()(const S&... subscripts) const;
+    // One index level of kind 0 over list and the further subscripts up to the first
+    // not-supplied one.
+    template <class... M>
+    requires(sizeof...(M) <= 31 && (std::convertible_to<const M&, mwMatrix> && ...)) mwSubMatrix
+        SubscriptKind0(const mwIndexList& list, const M&... more);
+    template <class... M>
+    requires(sizeof...(M) <= 31 && (std::convertible_to<const M&, mwMatrix> && ...)) mwMatrix
+        SubscriptKind0(const mwIndexList& list, const M&... more)
+    const;
 
     // Markers.
     bool IsNotSupplied() const;

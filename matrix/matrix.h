@@ -1,16 +1,22 @@
 // The whole matrix value layer in one include.
 #pragma once
 
+#include "matrix/arrayidx.h"
 #include "matrix/badalloc.h"
 #include "matrix/chainerr.h"
 #include "matrix/dblmtrx.h"
 #include "matrix/handler.h"
+#include "matrix/indexlist.h"
 #include "matrix/libinit.h"
 #include "matrix/logicerr.h"
 #include "matrix/markers.h"
 #include "matrix/matmtxif.h"
 #include "matrix/mtrxref.h"
 #include "matrix/mwexcept.h"
+#include "matrix/nsubarry.h"
+#include "matrix/outtarget.h"
 #include "matrix/runerr.h"
+#include "matrix/slots.h"
 #include "matrix/uninit.h"
+#include "matrix/varargout.h"
 #include "matrix/wrappers.h"
