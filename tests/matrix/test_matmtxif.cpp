@@ -112,3 +112,18 @@ TEST_F(Operators, MixedFormsKeepTheOperandOrder)
     EXPECT_EQ((std::vector<double>{2, 4, 8}), realsOf(x))
         << "operators never change the part's source";
 }
+
+TEST_F(Operators, OperandsWithoutDataAreReportedByTheActiveChecks)
+{
+    mwMatrix gone(1.0);
+    mxDestroyArray(gone.ReleaseData());
+    const mwMatrix one(1.0);
+    const mwMatrix sum = gone + one;
+    const mwMatrix negated = -gone;
+    ASSERT_EQ(2u, assertions().size());
+    EXPECT_EQ("o1d != 0", assertions()[0].expression);
+    EXPECT_EQ("matmtxif", assertions()[0].source);
+    EXPECT_EQ("o1.GetData() != 0", assertions()[1].expression);
+    EXPECT_EQ((std::vector<double>{}), realsOf(sum))
+        << "the run-time takes the missing operand as empty";
+}

@@ -1,7 +1,8 @@
-// Shared by the run-time tests: a throwing error handler, a fixture that proves every
-// array made during a test is destroyed exactly once, and small array builders.
+// Shared by the run-time tests of arithmetic and indexing: the raising fixture with the
+// warnings kept, and small array builders.
 #pragma once
 
+#include "raising_fixture.h"
 #include "runtime/runtime.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,7 @@
 
 namespace testing_runtime
 {
-struct RuntimeError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
+using RuntimeError = RaisedError;
 
 inline std::vector<std::string>& warnings()
 {
@@ -25,28 +23,23 @@ inline std::vector<std::string>& warnings()
     return list;
 }
 
-inline void throwingHandler(const char* text, int isError)
+// Raises as the shared fixture does and keeps the warnings.
+inline void recordingHandler(const char* text, int isError)
 {
     if (isError)
-        throw RuntimeError(text);
+        throw RaisedError(text);
     warnings().push_back(text);
 }
 
-class RuntimeTest : public ::testing::Test
+class RuntimeTest : public RaisingTest
 {
 protected:
     void SetUp() override
     {
-        mclSetCppErrorHandler(throwingHandler);
+        RaisingTest::SetUp();
+        mclSetCppErrorHandler(recordingHandler);
         warnings().clear();
-        live = mclLiveArrayCount();
     }
-    void TearDown() override
-    {
-        mclSetCppErrorHandler(nullptr);
-        EXPECT_EQ(live, mclLiveArrayCount()) << "an array was leaked or destroyed twice";
-    }
-    long live = 0;
 };
 
 struct Destroy
