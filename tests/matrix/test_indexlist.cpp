@@ -8,15 +8,6 @@ namespace
 {
 using IndexLists = MatrixTest;
 
-// A comma list of the values 1..n, as a cell subscript yields it.
-mwMatrix commaList(int n)
-{
-    mxArray* list = mclCreateCellMatrix(1, n);
-    for (int i = 0; i < n; ++i)
-        mclSetCell(list, i, mlfScalar(i + 1));
-    mclSetCommaList(list, true);
-    return mwMatrix(list, 1);
-}
 } // namespace
 
 TEST_F(IndexLists, CapacitiesGrowByDoublingAndCopiesFitExactly)
@@ -60,7 +51,7 @@ TEST_F(IndexLists, SubscriptRule)
     EXPECT_EQ(b.GetRef(), stopped.Entry(1));
 
     EXPECT_EQ(0, mwIndexList(mwNotSupplied).Count());
-    const mwIndexList unpacked(commaList(3));
+    const mwIndexList unpacked(commaListOf({1, 2, 3}));
     ASSERT_EQ(3, unpacked.Count());
     EXPECT_EQ(3.0, mclGetPr(unpacked.Entry(2)->Array())[0]);
     EXPECT_EQ(1, unpacked.Entry(0)->Count()) << "the list holds the only reference";

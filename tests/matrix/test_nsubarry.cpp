@@ -165,11 +165,7 @@ TEST_F(IndexedParts, SubscriptFamilyStopsAtTheFirstNotSuppliedSubscript)
     EXPECT_EQ(std::vector<double>{3}, realsOf(read));
     EXPECT_NE(read.GetRef(), cube.GetRef());
 
-    mxArray* list = mclCreateCellMatrix(1, 2);
-    mclSetCell(list, 0, mlfScalar(2));
-    mclSetCell(list, 1, mlfScalar(2));
-    mclSetCommaList(list, true);
-    const mwMatrix pair(list, 1);
+    const mwMatrix pair = commaListOf({2, 2});
     mwSubMatrix expanded = cube(pair, one, one);
     EXPECT_EQ(4, expanded.Subscripts().Count()) << "a comma list contributes every element";
     EXPECT_EQ(4.0, static_cast<double>(expanded));

@@ -20,6 +20,16 @@ inline mwMatrix rowOf(std::vector<double> values)
     return matrixOf(1, static_cast<int>(values.size()), values);
 }
 
+// A comma list of the given values, as a cell subscript yields it.
+inline mwMatrix commaListOf(std::vector<double> values)
+{
+    mxArray* list = mclCreateCellMatrix(1, static_cast<int>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        mclSetCell(list, static_cast<int>(i), mlfScalar(values[i]));
+    mclSetCommaList(list, true);
+    return mwMatrix(list, 1);
+}
+
 inline std::vector<double> realsOf(const mwMatrix& m)
 {
     const double* p = mclGetPr(m.GetData());
