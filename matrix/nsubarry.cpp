@@ -203,6 +203,8 @@ mwMatrix mwSubMatrix::operator=(const mwSubMatrix& other)
 
 void mwSubMatrix::MultiAssign(mxArray** values, int count)
 {
+    if (!m_source)
+        raise("Null reference matrix in index operation.", kMultiAssignLine);
     if (NumberOfIndexedElements() <= 1)
         raise("Not enough outputs for multi assign", kMultiAssignLine);
     AssignThrough([&] { mclMultiAssign(&m_definition, values, count); });

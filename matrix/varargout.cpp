@@ -81,7 +81,9 @@ void mwOutputList::Fill(int n, mxArray** outs)
             continue;
         }
         static_cast<mwSubMatrix*>(target.target)->MultiAssign(outs + k, n - k);
-        std::fill(outs + k, outs + k + std::clamp(target.count, 0, n - k), nullptr);
+        // Only slots inside the buffer: a target may ask for more than were offered.
+        const int taken = std::max(0, std::min(target.count, n - k));
+        std::fill(outs + k, outs + k + taken, nullptr);
         k += target.count;
     }
 }
@@ -94,7 +96,10 @@ mwMatrix mwOutputList::First() const
         return mwMatrix(nullptr, 1);
     const mwOutputTarget& target = m_targets[0];
     if (target.isPart)
-        return *static_cast<const mwSubMatrix*>(target.target)->Source();
+    {
+        const mwMatrix* source = static_cast<const mwSubMatrix*>(target.target)->Source();
+        return source ? *source : mwMatrix(nullptr, 1);
+    }
     return *static_cast<const mwMatrix*>(target.target);
 }
 

@@ -16,7 +16,7 @@
 #include <concepts>
 
 template <class... T>
-concept mwOutputTargets = (std::convertible_to<T&, mwOutputTarget> && ...);
+concept mwOutputTargets = (std::convertible_to<T, mwOutputTarget> && ...);
 
 class mwOutputList
 {
@@ -26,7 +26,7 @@ public:
     // The targets in order, up to the first mwNoOutputTarget (up to 32).
     template <class... T>
     requires(sizeof...(T) <= 31 && mwOutputTargets<T...>)
-        mwOutputList(const mwOutputTarget& first, T&... rest)
+        mwOutputList(const mwOutputTarget& first, T&&... rest)
         : mwOutputList(TargetMode{})
     {
         static_cast<void>((AddTarget(first) && ... && AddTarget(rest)));
@@ -34,7 +34,7 @@ public:
     // The targets of list, then the further ones up to the first mwNoOutputTarget.
     template <class... T>
     requires(sizeof...(T) >= 1 && sizeof...(T) <= 32 && mwOutputTargets<T...>)
-        mwOutputList(const mwOutputList& list, T&... rest)
+        mwOutputList(const mwOutputList& list, T&&... rest)
         : mwOutputList(TargetMode{})
     {
         CopyTargets(list);

@@ -104,6 +104,10 @@ TEST_F(IndexedParts, PartsWithoutSourceAndMultiAssign)
               messageOf<mwLogicError>([&] { static_cast<double>(orphan); }));
     EXPECT_EQ("Null reference matrix in index operation.",
               messageOf<mwLogicError>([&] { orphan = mwMatrix(1.0); }));
+    mxArray* none[2] = {nullptr, nullptr};
+    EXPECT_EQ("Null reference matrix in index operation.",
+              messageOf<mwLogicError>([&] { orphan.MultiAssign(none, 2); }))
+        << "a part without source is refused before anything is touched";
 
     mwMatrix x = rowOf({0, 0, 0});
     mxArray* values[2] = {mlfScalar(7), mlfScalar(8)};

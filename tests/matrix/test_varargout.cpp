@@ -58,6 +58,21 @@ TEST_F(OutputLists, TargetsReceiveOutputsInOrder)
     EXPECT_EQ(nullptr, two[1]);
 }
 
+TEST_F(OutputLists, AMultiOutputTargetNeverClearsSlotsBeyondTheBuffer)
+{
+    mwMatrix x = rowOf({0, 0, 0});
+    mwSubMatrix part = x(rowOf({1, 2, 3}));
+    mwMatrix first;
+    mwOutputList list(first, mwOutputTarget(part, 3));
+    EXPECT_EQ(4, list.NumberOfOutputs());
+    mxArray* outs[3] = {mlfScalar(1), mlfScalar(2), mlfScalar(3)}; // one output short
+    EXPECT_EQ("Too many output arguments.", messageOf<mwRuntimeError>([&] { list.Fill(3, outs); }));
+    EXPECT_EQ(nullptr, outs[0]);
+    EXPECT_NE(nullptr, outs[1]) << "values the part could not use stay with the caller";
+    mxDestroyArray(outs[1]);
+    mxDestroyArray(outs[2]);
+}
+
 TEST_F(OutputLists, StorageGrowsPastTenTargets)
 {
     mwMatrix targets[11];
