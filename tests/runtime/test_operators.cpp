@@ -1,8 +1,10 @@
 #include "fixture.h"
 
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <limits>
+#include <map>
 
 using namespace testing_runtime;
 
@@ -316,4 +318,55 @@ TEST_F(RuntimeTest, OperatorCallsAreCounted)
     discard(mlfGt(one.get(), one.get()));
     mlfTobool(one.get());
     EXPECT_EQ(before + 2, mclOperatorCallCount());
+}
+
+namespace
+{
+// One matrix of the golden file: "<rows> <cols> <complex>", the real parts, the imaginary
+// parts of a complex matrix.
+Array readMatrix(std::istream& in)
+{
+    int rows = 0, cols = 0, complex = 0;
+    in >> rows >> cols >> complex;
+    Array a(mclCreateDoubleMatrix(rows, cols, complex ? mxCOMPLEX : mxREAL));
+    for (int i = 0; i < rows * cols; ++i)
+        in >> mclGetPr(a.get())[i];
+    for (int i = 0; complex && i < rows * cols; ++i)
+        in >> mclGetPi(a.get())[i];
+    return a;
+}
+} // namespace
+
+// Products, right divisions (square and least squares) and matrix powers against numpy
+// (data/make_linalg_golden.py).
+TEST_F(RuntimeTest, DenseKernelsMatchTheReference)
+{
+    const std::map<std::string, Binary> ops = {
+        {"mtimes", mlfMtimes}, {"mrdivide", mlfMrdivide}, {"mpower", mlfMpower}};
+    std::ifstream in(MORVANE_TEST_DATA_DIR "/linalg_golden.txt");
+    ASSERT_TRUE(in) << "golden data missing";
+    std::string op;
+    int operands = 0;
+    int cases = 0;
+    while (in >> op >> operands)
+    {
+        Array a = readMatrix(in);
+        Array b = readMatrix(in);
+        Array expected = readMatrix(in);
+        Array got(ops.at(op)(a.get(), b.get()));
+        ++cases;
+        ASSERT_EQ(dimsOf(expected.get()), dimsOf(got.get())) << op << " case " << cases;
+        const std::vector<double> re = realsOf(got.get());
+        const std::vector<double> im = imagsOf(got.get());
+        const std::vector<double> wantRe = realsOf(expected.get());
+        const std::vector<double> wantIm = imagsOf(expected.get());
+        for (std::size_t i = 0; i < re.size(); ++i)
+        {
+            EXPECT_NEAR(wantRe[i], re[i], 1e-11 * (1 + std::fabs(wantRe[i]))) << op << " " << cases;
+            const double wi = wantIm.empty() ? 0.0 : wantIm[i];
+            EXPECT_NEAR(wi, im.empty() ? 0.0 : im[i], 1e-11 * (1 + std::fabs(wi)))
+                << op << " " << cases;
+        }
+    }
+    EXPECT_EQ(12, cases);
 }
