@@ -174,6 +174,11 @@ TEST_F(IndexedParts, SubscriptFamilyStopsAtTheFirstNotSuppliedSubscript)
     EXPECT_EQ(4, expanded.Subscripts().Count()) << "a comma list contributes every element";
     EXPECT_EQ(4.0, static_cast<double>(expanded));
 
+    const mwMatrix all32 =
+        reader(one, two, one, one, one, one, one, one, one, one, one, one, one, one, one, one, one,
+               one, one, one, one, one, one, one, one, one, one, one, one, one, one, one);
+    EXPECT_EQ(std::vector<double>{3}, realsOf(all32)) << "32 subscripts, the most there are";
+
     cube(two, two, one, one) = mwMatrix(-1.0);
     EXPECT_EQ(-1.0, cube.RealElement(4)) << "the part form assigns into this matrix";
 }
