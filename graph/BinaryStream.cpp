@@ -1,0 +1,148 @@
+#include "graph/BinaryStream.h"
+
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool CBinaryReader::Take(std::uint64_t& raw, std::size_t width)
+{
+    if (Remaining() < width)
+        return false;
+    raw = 0;
+    for (std::size_t i = 0; i < width; ++i)
+        raw |= std::uint64_t(m_Bytes[m_nPos + i]) << (8 * i);
+    m_nPos += width;
+    return true;
+}
+
+bool CBinaryReader::ReadInt32(std::int32_t& value)
+{
+    std::uint64_t raw;
+    if (!Take(raw, 4))
+        return false;
+    value = std::bit_cast<std::int32_t>(std::uint32_t(raw));
+    return true;
+}
+
+bool CBinaryReader::ReadDouble(double& value)
+{
+    std::uint64_t raw;
+    if (!Take(raw, 8))
+        return false;
+    value = std::bit_cast<double>(raw);
+    return true;
+}
+
+void CBinaryWriter::Put(std::uint64_t raw, std::size_t width)
+{
+    for (std::size_t i = 0; i < width; ++i)
+        m_Bytes.push_back(std::uint8_t(raw >> (8 * i)));
+}
+
+void CBinaryWriter::WriteInt32(std::int32_t value)
+{
+    Put(std::bit_cast<std::uint32_t>(value), 4);
+}
+
+void CBinaryWriter::WriteDouble(double value)
+{
+    Put(std::bit_cast<std::uint64_t>(value), 8);
+}
+
+namespace
+{
+std::string SystemError(const std::string& what, const std::string& path)
+{
+    return what + " \"" + path + "\": " + std::strerror(errno);
+}
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
+                   std::string& error)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+    {
+        error = SystemError("Cannot open", path);
+        return false;
+    }
+    std::vector<std::uint8_t> data;
+    std::uint8_t chunk[65536];
+    bool ok = true;
+    for (;;)
+    {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        if (data.size() + got > maxBytes)
+        {
+            error = "The file \"" + path + "\" is too large.";
+            ok = false;
+            break;
+        }
+        data.insert(data.end(), chunk, chunk + got);
+        if (got < sizeof chunk)
+        {
+            if (std::ferror(file))
+            {
+                error = SystemError("Cannot read", path);
+                ok = false;
+            }
+            break;
+        }
+    }
+    std::fclose(file);
+    if (ok)
+        bytes = std::move(data);
+    return ok;
+}
+
+bool ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error)
+{
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+    {
+        error = SystemError("Cannot create a temporary file for", path);
+        return false;
+    }
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < bytes.size())
+    {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ok = false;
+        else
+            done += std::size_t(n);
+    }
+    if (ok)
+        ok = ::fsync(fd) == 0;
+    if (!ok)
+        error = SystemError("Cannot write", path);
+    // New files get the usual permissions rather than mkstemp's owner-only ones.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    if (::close(fd) != 0 && ok)
+    {
+        error = SystemError("Cannot write", path);
+        ok = false;
+    }
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+    {
+        error = SystemError("Cannot replace", path);
+        ok = false;
+    }
+    if (!ok)
+        std::remove(temp.c_str());
+    return ok;
+}

@@ -1,0 +1,110 @@
+#include "graph/CFormat.h"
+
+#include <cctype>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+namespace
+{
+locale_t CLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+// Makes the C locale current for this thread while it lives.
+class CScopedCLocale
+{
+public:
+    CScopedCLocale() : m_Old(uselocale(CLocale())) {}
+    ~CScopedCLocale() { uselocale(m_Old); }
+    CScopedCLocale(const CScopedCLocale&) = delete;
+    CScopedCLocale& operator=(const CScopedCLocale&) = delete;
+
+private:
+    locale_t m_Old;
+};
+} // namespace
+
+std::string FormatC(const char* format, ...)
+{
+    CScopedCLocale cLocale;
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string out;
+    if (n > 0)
+    {
+        out.resize(std::size_t(n));
+        std::vsnprintf(out.data(), out.size() + 1, format, again);
+    }
+    va_end(again);
+    return out;
+}
+
+bool IsSingleDoubleFormat(const char* format)
+{
+    if (!format)
+        return false;
+    int conversions = 0;
+    for (const char* p = format; *p; ++p)
+    {
+        if (*p != '%')
+            continue;
+        ++p;
+        if (*p == '%')
+            continue;
+        while (*p && std::strchr("-+ #0", *p))
+            ++p;
+        while (std::isdigit(static_cast<unsigned char>(*p)))
+            ++p;
+        if (*p == '.')
+        {
+            ++p;
+            while (std::isdigit(static_cast<unsigned char>(*p)))
+                ++p;
+        }
+        if (*p == 'l')
+            ++p;
+        if (!*p || !std::strchr("fFeEgGaA", *p))
+            return false;
+        ++conversions;
+    }
+    return conversions == 1;
+}
+
+double ScanDouble(const std::string& text, bool* ok)
+{
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const double v = strtod_l(begin, &end, CLocale());
+    if (ok)
+        *ok = end != begin;
+    return end != begin ? v : 0.0;
+}
+
+long ScanLong(const std::string& text, int base, bool* ok)
+{
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const long v = strtol_l(begin, &end, base, CLocale());
+    if (ok)
+        *ok = end != begin;
+    return end != begin ? v : 0;
+}
+
+unsigned long ScanUnsignedLong(const std::string& text, int base, bool* ok)
+{
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const unsigned long v = strtoul_l(begin, &end, base, CLocale());
+    if (ok)
+        *ok = end != begin;
+    return end != begin ? v : 0;
+}

@@ -1,0 +1,372 @@
+#include "graph/Convert.h"
+
+#include "graph/Assert.h"
+#include "graph/CFormat.h"
+#include "graph/ResourceString.h"
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
+
+std::string IntToString(int value)
+{
+    return FormatC("%d", value);
+}
+
+std::string DoubleToString(double value)
+{
+    return FormatC("%lf", value);
+}
+
+std::string FormatDouble(double value, const char* format)
+{
+    if (!MORVANE_CHECK(IsSingleDoubleFormat(format)))
+        return std::string();
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    return FormatC(format, value);
+#pragma GCC diagnostic pop
+}
+
+std::string DoubleToShortString(double value)
+{
+    const bool whole =
+        value == 0.0 || (std::fabs(value) >= 1.0 && value / std::trunc(value) == 1.0);
+    return FormatC(whole ? "%.0f" : "%.3f", value);
+}
+
+std::string BoolToYesNo(bool value)
+{
+    return CResourceString(value ? 203 : 204);
+}
+
+std::string BoolToString(bool value)
+{
+    return value ? "true" : "false";
+}
+
+std::string ByteToHexText(std::uint8_t byte)
+{
+    return FormatC("%x", unsigned(byte));
+}
+
+bool ByteToHexText(std::uint8_t byte, std::string* text)
+{
+    if (!MORVANE_CHECK(text))
+        return false;
+    *text = ByteToHexText(byte);
+    return true;
+}
+
+std::string CharToDecimalText(std::uint8_t byte)
+{
+    return FormatC("%d", int(std::int8_t(byte)));
+}
+
+bool CharToDecimalText(std::uint8_t byte, std::string* text)
+{
+    if (!MORVANE_CHECK(text))
+        return false;
+    *text = CharToDecimalText(byte);
+    return true;
+}
+
+bool ByteToBitString(std::uint8_t byte, int nDataWidth, std::string* text)
+{
+    if (!MORVANE_CHECK(text))
+        return false;
+    if (!MORVANE_CHECK(nDataWidth == 7 || nDataWidth == 8))
+        return true;
+    text->clear();
+    for (int bit = nDataWidth - 1; bit >= 0; --bit)
+        text->push_back((byte >> bit) & 1 ? '1' : '0');
+    return true;
+}
+
+std::string ByteToBitString(std::uint8_t byte, int nDataWidth)
+{
+    std::string text;
+    ByteToBitString(byte, nDataWidth, &text);
+    return text;
+}
+
+namespace
+{
+std::uint64_t FixedPointWord(double value)
+{
+    const double scaled = std::trunc(value * 8388608.0);
+    if (std::isnan(scaled))
+        return 0;
+    if (scaled >= 9223372036854775807.0)
+        return std::uint64_t(LLONG_MAX);
+    if (scaled <= -9223372036854775808.0)
+        return std::uint64_t(LLONG_MIN);
+    return std::uint64_t(static_cast<long long>(scaled));
+}
+} // namespace
+
+std::string DoubleToHex12(double value)
+{
+    return FormatC("%012llX", (unsigned long long)(FixedPointWord(value) & 0xFFFFFFFFFFFFull));
+}
+
+std::string DoubleToHex7(double value)
+{
+    return FormatC("%07llX", (unsigned long long)(FixedPointWord(value) & 0xFFFFFFFull));
+}
+
+namespace
+{
+std::tm LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm date{};
+    localtime_r(&now, &date);
+    return date;
+}
+
+constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+} // namespace
+
+std::string TimeStampText()
+{
+    return TimeStampText(LocalNow());
+}
+
+std::string TimeStampText(const std::tm& date)
+{
+    return FormatC("_%d_%d_%d", date.tm_mon + 1, date.tm_mday, date.tm_year + 1900);
+}
+
+std::string DateText()
+{
+    return DateText(LocalNow());
+}
+
+std::string DateText(const std::tm& date)
+{
+    return FormatC("%d/%d/%02d", date.tm_mon + 1, date.tm_mday, (date.tm_year + 1900) % 100);
+}
+
+std::string MonthName(std::uint16_t month)
+{
+    if (!MORVANE_CHECK(month >= 1 && month <= 12))
+        return std::string();
+    return kMonthNames[month - 1];
+}
+
+int MonthNumber(const std::string& text)
+{
+    const auto start = text.find_first_not_of(" \t\r\n\f\v");
+    if (start == std::string::npos || text.size() - start < 3)
+        return 0;
+    for (int m = 0; m < 12; ++m)
+    {
+        bool same = true;
+        for (int i = 0; i < 3 && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(text[start + std::size_t(i)])) ==
+                   std::tolower(static_cast<unsigned char>(kMonthNames[m][i]));
+        if (same)
+            return m + 1;
+    }
+    return 0;
+}
+
+int DayOfYear(std::uint16_t wMonth, std::uint16_t wDay, std::uint16_t wYear)
+{
+    if (!MORVANE_CHECK(wMonth >= 1 && wMonth <= 12))
+        return 0;
+    MORVANE_CHECK(wDay >= 1 && wDay <= 31);
+    const bool leap = (wYear % 4 == 0 && wYear % 100 != 0) || wYear % 400 == 0;
+    if (leap && wMonth == 2)
+        MORVANE_CHECK(wDay <= 29);
+    else
+        MORVANE_CHECK(wDay <= kMonthDays[wMonth - 1]);
+    int day = wDay;
+    for (int m = 0; m < wMonth - 1; ++m)
+        day += kMonthDays[m];
+    return day + (leap && wMonth > 2 ? 1 : 0);
+}
+
+double StringToDouble(const std::string& text)
+{
+    return ScanDouble(text);
+}
+
+long StringToLong(const std::string& text)
+{
+    return ScanLong(text, 10);
+}
+
+long HexTextToLong(const std::string& text)
+{
+    return long(ScanUnsignedLong(text, 16));
+}
+
+namespace
+{
+// Stores the scanned value when there was a number; always true.
+template <typename T, typename Scan> bool ScanInto(const std::string& text, T* value, Scan scan)
+{
+    if (!MORVANE_CHECK(value))
+        return false;
+    bool ok = false;
+    const auto v = scan(text, ok);
+    if (ok)
+        *value = T(v);
+    return true;
+}
+
+// The byte readers' rule: above 255 stores 0 and fails, else the low 8 bits.
+bool StoreByte(long value, std::uint8_t* byte)
+{
+    if (!MORVANE_CHECK(byte))
+        return false;
+    if (value > 255)
+    {
+        *byte = 0;
+        return false;
+    }
+    *byte = std::uint8_t(static_cast<unsigned long>(value) & 0xFF);
+    return true;
+}
+
+long ClampToInt(long v)
+{
+    return std::clamp(v, long(INT_MIN), long(INT_MAX));
+}
+} // namespace
+
+bool TextToInt(const std::string& text, int* value)
+{
+    return ScanInto(text, value,
+                    [](const std::string& t, bool& ok)
+                    { return ClampToInt(ScanLong(t, 10, &ok)); });
+}
+
+bool TextToUnsigned(const std::string& text, unsigned int* value)
+{
+    return ScanInto(text, value,
+                    [](const std::string& t, bool& ok) { return ScanUnsignedLong(t, 10, &ok); });
+}
+
+bool TextToUnsignedShort(const std::string& text, unsigned short* value)
+{
+    return ScanInto(text, value,
+                    [](const std::string& t, bool& ok) { return ScanUnsignedLong(t, 10, &ok); });
+}
+
+bool HexTextToByte(const std::string& text, std::uint8_t* byte)
+{
+    return StoreByte(ClampToInt(ScanLong("0x" + text, 0)), byte);
+}
+
+bool DecimalTextToByte(const std::string& text, std::uint8_t* byte)
+{
+    return StoreByte(ClampToInt(ScanLong(text, 10)), byte);
+}
+
+bool BitStringToByte(const std::string& text, std::uint8_t* byte)
+{
+    if (!MORVANE_CHECK(byte))
+        return false;
+    const std::size_t n = text.size();
+    if (!MORVANE_CHECK(n <= 32))
+        return false;
+    std::uint32_t word = 0;
+    std::size_t taken = 0;
+    for (char c : text)
+        if (c == '0' || c == '1')
+            word |= std::uint32_t(c - '0') << (n - 1 - taken++);
+    *byte = std::uint8_t(word & 0xFF);
+    return true;
+}
+
+bool StringToBool(const std::string& text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return lower == "true" || lower == "yes";
+}
+
+std::string GetDelimitedField(const std::string& text, int n, char delimiter)
+{
+    if (n < 0)
+        return std::string();
+    std::size_t start = 0;
+    for (int field = 0; field < n; ++field)
+    {
+        const auto next = text.find(delimiter, start);
+        if (next == std::string::npos)
+            return std::string();
+        start = next + 1;
+    }
+    const auto end = text.find(delimiter, start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+double GetDelimitedDouble(const std::string& text, int n, char delimiter)
+{
+    return StringToDouble(GetDelimitedField(text, n, delimiter));
+}
+
+long GetDelimitedLong(const std::string& text, int n, char delimiter)
+{
+    return StringToLong(GetDelimitedField(text, n, delimiter));
+}
+
+bool GetDelimitedYes(const std::string& text, int n, char delimiter)
+{
+    std::string field = GetDelimitedField(text, n, delimiter);
+    std::transform(field.begin(), field.end(), field.begin(),
+                   [](unsigned char c) { return char(std::toupper(c)); });
+    return field.find(CResourceString(205)) != std::string::npos;
+}
+
+int CountFields(const std::string& text, char delimiter)
+{
+    int count = 0;
+    bool inField = false;
+    for (char c : text)
+    {
+        if (c != delimiter && !inField)
+            ++count;
+        inField = c != delimiter;
+    }
+    return count;
+}
+
+std::string FileNameFromPath(const std::string& path)
+{
+    const auto pos = path.find_last_of("\\/");
+    return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+bool IsFirstWordEmpty(const std::string& text)
+{
+    return text.empty() || text[0] == ' ';
+}
+
+bool SplitTextToArray(const std::string& text, std::vector<std::string>& lines)
+{
+    lines.clear();
+    if (text.empty())
+        return false;
+    std::size_t start = 0;
+    for (;;)
+    {
+        const auto pair = text.find("\r\n", start);
+        if (pair == std::string::npos)
+            break;
+        lines.push_back(text.substr(start, pair + 2 - start));
+        start = pair + 2;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return true;
+}

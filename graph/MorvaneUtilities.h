@@ -1,0 +1,50 @@
+// Free utility functions shared by the whole program: the message box, response
+// clean-ups, rounding for device coordinates and axis limits, text centring. The text
+// functions live in StringUtility.h and are available through this header too.
+#pragma once
+
+#include "framework/core/GdiTypes.h"
+#include "graph/DoublePoint.h"
+#include "graph/StringUtility.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class CDC;
+
+// Shows the text in a message box with only an OK button; returns the box's result.
+// Also fit to serve as the matrix layer's print handler.
+int ShowMessage(const char* text);
+int ShowMessage(const std::string& text);
+
+// Repairs the runs of values at or below 0 in a response before it goes to dB: an
+// interior run takes the mean of the positive values on both sides, a leading or
+// trailing run the one positive value next to it. False, with nothing changed, when no
+// value is positive.
+bool ReplaceNonPositiveValues(std::span<double> values);
+
+double ComplexMagnitude(double re, double im);
+// 10^(dB / 20).
+double DbToLinear(double dB);
+// Sets x and y of each of the n records to value; FALSE when points is null.
+bool FillPointArray(CDoublePoint* points, double value, int n);
+
+// Nearest int, halves away from zero; values beyond the int range give its ends and
+// not-a-number gives 0.
+int RoundToInt(double value);
+// Toward zero, with the same treatment of the int range and not-a-number.
+int TruncToInt(double value);
+// Rounds the value to the nearest integer, then up (down) to a multiple of n (n > 0;
+// any other n is a failed check and leaves the value).
+bool RoundUpToMultiple(int n, double* value);
+bool RoundDownToMultiple(int n, double* value);
+// The x at which the text starts when centred between left and right; left when the
+// text is at least as wide as the span.
+int GetCenteredTextX(CDC* pDC, const std::string& text, int left, int right);
+// Swaps the sides so that left <= right and top <= bottom; always TRUE.
+bool NormalizeRectangle(void* unused, CRect* rect);
+// The smallest element other than 0; 0xFFFF when there is none (an empty array is a
+// failed check).
+std::uint16_t SmallestNonZeroWord(const std::vector<std::uint16_t>& words);
