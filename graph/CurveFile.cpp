@@ -73,9 +73,19 @@ bool CCurveFile::OpenForRead(std::string& path)
     if (!MORVANE_CHECK(m_State == State::Closed) || !AskPath(false, path))
         return false;
     std::string error;
-    if (!ReadWholeFile(path, kMaxFileBytes, m_Bytes, error))
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
         return Fail(error);
-    m_strPath = path;
+    return OpenBytes(std::move(bytes), path);
+}
+
+bool CCurveFile::OpenBytes(std::vector<std::uint8_t> bytes, const std::string& name)
+{
+    if (!MORVANE_CHECK(m_State == State::Closed))
+        return false;
+    m_strError.clear();
+    m_Bytes = std::move(bytes);
+    m_strPath = name;
     m_Reader.emplace(m_Bytes);
     m_nRecordsRead = 0;
     m_State = State::Reading;
@@ -202,6 +212,22 @@ bool CCurveFile::ReadCurves(const std::string& path, int nExpected, const CRect&
                             const CDoubleRect& window, std::vector<std::unique_ptr<CCurve>>& curves,
                             std::string* pError)
 {
+    std::string error;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
+    {
+        if (pError)
+            *pError = error;
+        return false;
+    }
+    return ReadCurvesFromBytes(std::move(bytes), path, nExpected, area, window, curves, pError);
+}
+
+bool CCurveFile::ReadCurvesFromBytes(std::vector<std::uint8_t> bytes, const std::string& name,
+                                     int nExpected, const CRect& area, const CDoubleRect& window,
+                                     std::vector<std::unique_ptr<CCurve>>& curves,
+                                     std::string* pError)
+{
     CCurveFile file;
     auto fail = [&](const std::string& text)
     {
@@ -210,12 +236,11 @@ bool CCurveFile::ReadCurves(const std::string& path, int nExpected, const CRect&
         file.Close();
         return false;
     };
-    std::string source = path;
     int count = 0;
-    if (!file.OpenForRead(source) || !file.ReadCount(&count))
+    if (!file.OpenBytes(std::move(bytes), name) || !file.ReadCount(&count))
         return fail(file.GetError());
     if (nExpected > 0 && count != nExpected)
-        return fail("The curve file " + Quoted(path) + " holds " + std::to_string(count) +
+        return fail("The curve file " + Quoted(name) + " holds " + std::to_string(count) +
                     " curves where " + std::to_string(nExpected) + " are expected.");
     std::vector<std::unique_ptr<CCurve>> read;
     for (int i = 0; i < count; ++i)
@@ -225,7 +250,7 @@ bool CCurveFile::ReadCurves(const std::string& path, int nExpected, const CRect&
             return fail(file.GetError());
     }
     if (!file.IsAtEnd())
-        return fail("The curve file " + Quoted(path) + " is damaged: it holds more than its " +
+        return fail("The curve file " + Quoted(name) + " is damaged: it holds more than its " +
                     std::to_string(count) + " curves.");
     file.Close();
     curves = std::move(read);

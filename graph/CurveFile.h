@@ -35,6 +35,8 @@ public:
     // FALSE when the user cancels or the file cannot be read.
     bool OpenForWrite(std::string& path);
     bool OpenForRead(std::string& path);
+    // Reads from bytes already in memory; name stands for the file in messages.
+    bool OpenBytes(std::vector<std::uint8_t> bytes, const std::string& name);
 
     // FALSE, writing nothing, for a count below 1.
     bool WriteCount(const int* pCount);
@@ -63,6 +65,12 @@ public:
     static bool ReadCurves(const std::string& path, int nExpected, const CRect& area,
                            const CDoubleRect& window, std::vector<std::unique_ptr<CCurve>>& curves,
                            std::string* pError);
+
+    // The same for a file already in memory; name stands for the file in messages.
+    static bool ReadCurvesFromBytes(std::vector<std::uint8_t> bytes, const std::string& name,
+                                    int nExpected, const CRect& area, const CDoubleRect& window,
+                                    std::vector<std::unique_ptr<CCurve>>& curves,
+                                    std::string* pError);
 
     // The largest file a read accepts.
     static constexpr std::size_t kMaxFileBytes = std::size_t(256) << 20;

@@ -1,0 +1,363 @@
+#include "AssertionCapture.h"
+
+#include "framework/core/RecordingDC.h"
+#include "graph/Curve.h"
+#include "graph/CurveLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+namespace
+{
+using Op = CRecordingDC::Op;
+
+// A curve holding the given points, laid out on a 1000 x 1000 plot area at (0, 0) with
+// a 0..10 x 0..10 data window: 100 canvas units per data unit.
+void Fill(CCurve& curve, const std::vector<CDoublePoint>& points, int width = 2)
+{
+    curve.Create(long(points.size()), width, PS_SOLID, RGB(255, 0, 0), 1, 0, 1, 0, true, true,
+                 "Test Curve");
+    for (std::size_t i = 0; i < points.size(); ++i)
+        curve.m_pDblPt[i] = points[i];
+    curve.m_PointsAreValidMode.TurnOn();
+}
+
+const CDoubleRect kWindow{10.0, 0.0, 0.0, 10.0};
+
+void LayOut(CCurve& curve)
+{
+    curve.Layout(0, 0, 1000, 1000, &kWindow);
+}
+
+std::vector<CDoublePoint> Ramp(int n, double x0, double dx)
+{
+    std::vector<CDoublePoint> pts;
+    for (int i = 0; i < n; ++i)
+        pts.push_back({x0 + i * dx, 5.0});
+    return pts;
+}
+} // namespace
+
+TEST(DoubleRect, ContainsIgnoresTheTop)
+{
+    EXPECT_TRUE(kWindow.Contains({5, 20}));
+    EXPECT_TRUE(kWindow.Contains({0, 0}));
+    EXPECT_TRUE(kWindow.Contains({10, 0}));
+    EXPECT_FALSE(kWindow.Contains({5, -0.001}));
+    EXPECT_FALSE(kWindow.Contains({10.001, 5}));
+}
+
+TEST(Curve, AllPointsOutsideTheWindowDrawNothing)
+{
+    CCurve curve;
+    Fill(curve, {{-3, 1}, {-2, 2}, {11, 3}});
+    LayOut(curve);
+    EXPECT_EQ(0, curve.GetClippedCount());
+    EXPECT_EQ(DBL_MAX, curve.DistanceTo(0, 0));
+    CRecordingDC dc;
+    EXPECT_FALSE(curve.Draw(&dc));
+    EXPECT_TRUE(dc.Calls().empty());
+}
+
+TEST(Curve, PointsAboveTheTopAreClippedInAndBelowTheBottomOut)
+{
+    CCurve curve;
+    Fill(curve, {{1, 12}, {2, -1}, {3, 5}});
+    LayOut(curve);
+    ASSERT_EQ(2, curve.GetClippedCount());
+    EXPECT_EQ((CPoint{100, 1200}), curve.GetLogicalPoints()[0]); // above the plot area
+    EXPECT_EQ((CPoint{300, 500}), curve.GetLogicalPoints()[1]);
+}
+
+TEST(Curve, CanvasMappingTruncatesBeforeTheLeftOffsetAndAfterTheBottomOffset)
+{
+    CCurve curve;
+    Fill(curve, {{0, 0}});
+    const CDoubleRect window{1000.0, 0.0, 0.0, 1000.0};
+    curve.Layout(10, -50, 1010, 950, &window);       // 1 canvas unit per data unit
+    EXPECT_EQ(9, curve.DataXToLogicalX(-1.5));       // trunc(-1.5) + 10
+    EXPECT_EQ(-49, curve.DataToLogical({0, 0.3}).y); // trunc(0.3 - 50)
+    const CDoublePoint back = curve.LogicalToData(110, 50);
+    EXPECT_DOUBLE_EQ(100.0, back.x);
+    EXPECT_DOUBLE_EQ(100.0, back.y);
+}
+
+TEST(Curve, HugeValuesMapToTheEndsOfTheCanvasRange)
+{
+    CCurve curve;
+    Fill(curve, {{5, 1e300}, {5, 5}});
+    LayOut(curve);
+    EXPECT_EQ(INT_MAX, curve.GetLogicalPoints()[0].y);
+    const CDoubleRect degenerate{0.0, 0.0, 0.0, 0.0};
+    curve.Layout(0, 0, 1000, 1000, &degenerate); // zero-width window: infinite scales
+    EXPECT_EQ(0, curve.DataToLogical({std::nan(""), 0}).x);
+}
+
+struct PolylineCase
+{
+    int points;
+    std::vector<std::pair<int, int>> runs; // first and last index of each polyline
+};
+
+class CurvePolylines : public ::testing::TestWithParam<PolylineCase>
+{
+};
+
+TEST_P(CurvePolylines, LongCurvesAreDrawnInJoinedPiecesOfAtMost500Points)
+{
+    const PolylineCase& c = GetParam();
+    CCurve curve;
+    Fill(curve, Ramp(c.points, 0.0, 10.0 / c.points));
+    LayOut(curve);
+    ASSERT_EQ(c.points, curve.GetClippedCount());
+    CRecordingDC dc;
+    EXPECT_TRUE(curve.Draw(&dc));
+    const auto lines = dc.CallsOf(Op::Polyline);
+    ASSERT_EQ(c.runs.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+    {
+        const auto [first, last] = c.runs[i];
+        ASSERT_EQ(std::size_t(last - first + 1), lines[i].points.size());
+        EXPECT_EQ(curve.GetLogicalPoints()[first], lines[i].points.front());
+        EXPECT_EQ(curve.GetLogicalPoints()[last], lines[i].points.back());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, CurvePolylines,
+                         ::testing::Values(PolylineCase{500, {{0, 499}}},
+                                           PolylineCase{501, {{0, 499}, {499, 500}}},
+                                           PolylineCase{1000, {{0, 499}, {499, 998}, {998, 999}}}));
+
+TEST(Curve, DrawsWithItsOwnPenInCanvasWidthAndPutsThePreviousPenBack)
+{
+    CCurve curve;
+    Fill(curve, {{1, 1}, {2, 2}}, 3);
+    LayOut(curve);
+    CRecordingDC dc;
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt({4000, 3000});
+    dc.SetViewportExt({800, -600}); // 5 canvas units per pixel
+    const CPen before(PS_DOT, 1, RGB(0, 0, 255));
+    dc.SelectObject(before);
+    EXPECT_EQ(15, curve.LineWidthToLogical(&dc));
+    ASSERT_TRUE(curve.Draw(&dc));
+    EXPECT_EQ(CPen(PS_SOLID, 15, RGB(255, 0, 0)), dc.Calls().at(0).pen);
+    EXPECT_EQ(before, dc.GetCurrentPen());
+
+    curve.m_ActiveMode.TurnOff();
+    dc.ClearCalls();
+    curve.Draw(&dc);
+    EXPECT_EQ(COLORREF(0xC0C0C0), dc.Calls().at(0).pen.GetColor());
+}
+
+TEST(Curve, RefusesToDrawWhenInvalidOrHidden)
+{
+    CCurve curve;
+    Fill(curve, {{1, 1}, {2, 2}});
+    CRecordingDC dc;
+    EXPECT_FALSE(curve.Draw(&dc)); // never laid out
+    LayOut(curve);
+    curve.Hide();
+    EXPECT_FALSE(curve.Draw(&dc));
+    curve.Show();
+    curve.m_PointsAreValidMode.TurnOff();
+    EXPECT_FALSE(curve.Draw(&dc));
+    EXPECT_FALSE(curve.ComputeExtent());
+    EXPECT_TRUE(dc.Calls().empty());
+}
+
+TEST(Curve, YAtXHoldsTheEndsAndSnapsToNearbyPoints)
+{
+    CCurve curve;
+    Fill(curve, {{1, 10}, {2, 20}, {4, 40}, {5, 20}});
+    LayOut(curve);
+    EXPECT_DOUBLE_EQ(10.0, curve.YAtX(0.5));
+    EXPECT_DOUBLE_EQ(20.0, curve.YAtX(9));
+    EXPECT_DOUBLE_EQ(20.0, curve.YAtX(2 + 5e-7));
+    EXPECT_DOUBLE_EQ(30.0, curve.YAtX(3));
+    EXPECT_DOUBLE_EQ(15.0, curve.YAtX(1.5)); // 1 and 2 equally near: the first
+    EXPECT_DOUBLE_EQ(30.0, curve.YAtX(4.5));
+    EXPECT_DOUBLE_EQ(30.0, curve.DataYAtX(4.5));
+}
+
+TEST(Curve, YAtXWithoutPointsInsideTheWindowReportsInsteadOfReadingPastTheArray)
+{
+    AssertionCapture checks;
+    CCurve curve;
+    Fill(curve, {{-5, 1}, {-4, 2}});
+    LayOut(curve);
+    EXPECT_DOUBLE_EQ(0.0, curve.YAtX(1));
+    EXPECT_FALSE(checks.reports().empty());
+    const CCurve empty;
+    EXPECT_DOUBLE_EQ(0.0, empty.DataYAtX(1));
+}
+
+TEST(Curve, LogicalYAtXAndPointUnder)
+{
+    CCurve curve;
+    Fill(curve, {{1, 1}, {3, 5}});
+    LayOut(curve); // canvas (100, 100), (300, 500)
+    EXPECT_EQ(100, curve.LogicalYAtX(100));
+    EXPECT_EQ(100, curve.LogicalYAtX(20));
+    EXPECT_EQ(500, curve.LogicalYAtX(900));
+    EXPECT_EQ(300, curve.LogicalYAtX(200)); // halfway, first of two equally near
+    EXPECT_EQ(102, curve.LogicalYAtX(101)); // 100 + 1 * 400 / 200
+
+    CPoint pointer{200, 900};
+    CDoublePoint data;
+    ASSERT_TRUE(curve.PointUnder(&data, &pointer));
+    EXPECT_EQ((CPoint{200, 300}), pointer);
+    EXPECT_DOUBLE_EQ(2.0, data.x);
+    EXPECT_DOUBLE_EQ(3.0, data.y);
+}
+
+TEST(Curve, FindIndexOnEitherSide)
+{
+    CCurve curve;
+    Fill(curve, {{1, 0}, {2, 0}, {3, 0}, {4, 0}});
+    EXPECT_EQ(2, curve.FindIndexAtOrAfter({2.5, 0}));
+    EXPECT_EQ(1, curve.FindIndexAtOrBefore({2.5, 0}));
+    EXPECT_EQ(0, curve.FindIndexAtOrAfter({9, 0}));
+}
+
+TEST(Curve, FromMasterPointsFollowsAndExtendsTheLines)
+{
+    CCurve curve;
+    Fill(curve, {{2, 0}, {4, 0}, {0, 0}});
+    curve.AddMasterPoint({1, 0});
+    curve.AddMasterPoint({3, 10});
+    ASSERT_TRUE(curve.FromMasterPoints());
+    EXPECT_DOUBLE_EQ(5.0, curve.m_pDblPt[0].y);
+    EXPECT_DOUBLE_EQ(15.0, curve.m_pDblPt[1].y);
+    EXPECT_DOUBLE_EQ(-5.0, curve.m_pDblPt[2].y);
+    EXPECT_EQ(1, curve.m_MasterPointMode.IsOn());
+}
+
+TEST(Curve, FromMasterPointsSkipsVerticalSegments)
+{
+    CCurve curve;
+    Fill(curve, {{2, 0}, {5, 0}});
+    for (CDoublePoint p :
+         {CDoublePoint{1, 0}, CDoublePoint{3, 10}, CDoublePoint{3, 50}, CDoublePoint{6, 50}})
+        curve.AddMasterPoint(p);
+    ASSERT_TRUE(curve.FromMasterPoints());
+    EXPECT_DOUBLE_EQ(5.0, curve.m_pDblPt[0].y);
+    EXPECT_DOUBLE_EQ(50.0, curve.m_pDblPt[1].y);
+}
+
+TEST(Curve, FromMasterPointsWithoutALineRefusesAndChangesNothing)
+{
+    AssertionCapture checks;
+    CCurve curve;
+    Fill(curve, {{2, 7}, {4, 8}});
+    EXPECT_FALSE(curve.FromMasterPoints());
+    curve.AddMasterPoint({1, 1});
+    EXPECT_FALSE(curve.FromMasterPoints());
+    curve.AddMasterPoint({1, 9}); // vertical only
+    EXPECT_FALSE(curve.FromMasterPoints());
+    EXPECT_DOUBLE_EQ(7.0, curve.m_pDblPt[0].y);
+    EXPECT_DOUBLE_EQ(8.0, curve.m_pDblPt[1].y);
+    EXPECT_TRUE(checks.reported("FALSE"));
+}
+
+TEST(Curve, MasterPointLookupIsBoundsChecked)
+{
+    AssertionCapture checks;
+    CCurve curve;
+    curve.AddMasterPoint({1, 2});
+    EXPECT_EQ((CDoublePoint{1, 2}), curve.GetMasterPoint(0));
+    EXPECT_EQ((CDoublePoint{}), curve.GetMasterPoint(1));
+    EXPECT_EQ((CDoublePoint{}), curve.GetMasterPoint(-1));
+    EXPECT_EQ(2u, checks.reports().size());
+    curve.DeleteMasterPoints();
+    EXPECT_EQ(0, curve.GetMasterPointCount());
+    EXPECT_EQ(1, curve.m_MasterPointMode.IsOn()); // the mode stays
+}
+
+TEST(Curve, DrawMasterPointsNeedsTheModeAndTwoPoints)
+{
+    AssertionCapture checks;
+    CCurve curve;
+    Fill(curve, {{1, 1}});
+    LayOut(curve);
+    CRecordingDC dc;
+    EXPECT_FALSE(curve.DrawMasterPoints(&dc));
+    EXPECT_TRUE(checks.reported("FALSE"));
+    curve.AddMasterPoint({1, 1});
+    EXPECT_FALSE(curve.DrawMasterPoints(&dc));
+    curve.AddMasterPoint({2, 3});
+    EXPECT_TRUE(curve.DrawMasterPoints(&dc));
+    ASSERT_EQ(1u, dc.Calls().size());
+    EXPECT_EQ((std::vector<CPoint>{{100, 100}, {200, 300}}), dc.Calls()[0].points);
+}
+
+TEST(Curve, SmallEdits)
+{
+    CCurve curve;
+    Fill(curve, {{1, 1}, {2, 2}, {3, 3}}, 3);
+    EXPECT_TRUE(curve.CapLineWidth());
+    EXPECT_EQ(2, curve.GetLineWidth());
+    EXPECT_FALSE(curve.CapLineWidth());
+    EXPECT_FALSE(curve.ShortenTo(3));
+    EXPECT_FALSE(curve.ShortenTo(0));
+    EXPECT_TRUE(curve.ShortenTo(2));
+    EXPECT_EQ(2, curve.GetTotalPoints());
+    curve.AddMasterPoint({1, 1});
+    curve.OffsetY(2.5);
+    EXPECT_DOUBLE_EQ(3.5, curve.m_pDblPt[0].y);
+    EXPECT_DOUBLE_EQ(3.5, curve.GetMasterPoint(0).y);
+    const CDoubleRect extent = curve.GetExtent();
+    EXPECT_EQ((CDoubleRect{4.5, 1.0, 3.5, 2.0}), extent);
+}
+
+TEST(CurveLine, DistanceIsToTheInfiniteLines)
+{
+    CCurveLine line;
+    Fill(line, {{1, 1}, {2, 1}});
+    LayOut(line); // (100, 100) - (200, 100)
+    EXPECT_DOUBLE_EQ(0.0, line.DistanceTo(900, 100));
+    EXPECT_DOUBLE_EQ(50.0, line.DistanceTo(-400, 150));
+    CCurve* asCurve = &line;
+    EXPECT_DOUBLE_EQ(0.0, asCurve->DistanceTo(900, 100)); // through the base
+}
+
+TEST(CurveLine, FewerThanTwoPointsOrEqualPointsGiveNoLine)
+{
+    CCurveLine single;
+    Fill(single, {{1, 1}});
+    LayOut(single);
+    EXPECT_EQ(DBL_MAX, single.DistanceTo(100, 100));
+
+    CCurveLine same;
+    Fill(same, {{1, 1}, {1, 1}});
+    LayOut(same);
+    EXPECT_EQ(DBL_MAX, same.DistanceTo(100, 100));
+    CPoint pointer{400, 700};
+    CDoublePoint data;
+    same.PointUnder(&data, &pointer);
+    EXPECT_EQ((CPoint{400, 700}), pointer);
+}
+
+TEST(CurveLine, PointUnderMovesOntoTheLine)
+{
+    CCurveLine sloped;
+    Fill(sloped, {{1, 1}, {3, 5}});
+    LayOut(sloped); // y = 2x - 100 on the canvas
+    CPoint pointer{250, 0};
+    CDoublePoint data;
+    sloped.PointUnder(&data, &pointer);
+    EXPECT_EQ((CPoint{250, 400}), pointer);
+    EXPECT_DOUBLE_EQ(2.5, data.x);
+    EXPECT_DOUBLE_EQ(4.0, data.y);
+
+    CCurveLine vertical;
+    Fill(vertical, {{2, 1}, {2, 5}});
+    LayOut(vertical);
+    pointer = {900, 333};
+    vertical.PointUnder(&data, &pointer);
+    EXPECT_EQ((CPoint{200, 333}), pointer);
+}

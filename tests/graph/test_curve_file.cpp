@@ -1,0 +1,515 @@
+#include "AssertionCapture.h"
+
+#include "framework/core/Services.h"
+#include "graph/Curve.h"
+#include "graph/CurveEdit.h"
+#include "graph/CurveFile.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+using Bytes = std::vector<std::uint8_t>;
+
+// Little-endian encoders written out by hand, independent of the code under test.
+void PutInt(Bytes& b, std::int32_t v)
+{
+    std::uint32_t u;
+    std::memcpy(&u, &v, 4);
+    for (int i = 0; i < 4; ++i)
+        b.push_back(std::uint8_t(u >> (8 * i)));
+}
+
+void PutDouble(Bytes& b, double v)
+{
+    std::uint64_t u;
+    std::memcpy(&u, &v, 8);
+    for (int i = 0; i < 8; ++i)
+        b.push_back(std::uint8_t(u >> (8 * i)));
+}
+
+struct RecordSpec
+{
+    std::int32_t n = 2;
+    std::int32_t width = 2;
+    std::vector<CDoublePoint> masters;
+    std::int32_t masterMode = 0;
+    std::int32_t colour = 0x0000FF;
+};
+
+// One curve record: point i at (i, 10 i), canvas points (7, 7).
+Bytes Record(const RecordSpec& s)
+{
+    Bytes b;
+    PutInt(b, 1);            // create value 1
+    PutInt(b, 0);            // create value 2
+    PutInt(b, s.masterMode); // master-point mode
+    PutInt(b, s.n);
+    for (double v : {20.0, 0.0, -20.0, 10.0}) // ymax, xmin, ymin, xmax
+        PutDouble(b, v);
+    for (int i = 0; i < s.n; ++i)
+    {
+        PutDouble(b, i);
+        PutDouble(b, 10.0 * i);
+    }
+    for (int i = 0; i < s.n; ++i)
+    {
+        PutInt(b, 7);
+        PutInt(b, 7);
+    }
+    for (std::int32_t v : {3, 4, s.width, 0, s.colour, 1, 1, std::int32_t(s.masters.size())})
+        PutInt(b, v);
+    for (const CDoublePoint& p : s.masters)
+    {
+        PutDouble(b, p.x);
+        PutDouble(b, p.y);
+    }
+    return b;
+}
+
+Bytes FileOf(const std::vector<Bytes>& records, int count = INT_MIN)
+{
+    Bytes b;
+    PutInt(b, count == INT_MIN ? int(records.size()) : count);
+    for (const Bytes& r : records)
+        b.insert(b.end(), r.begin(), r.end());
+    return b;
+}
+
+const CRect kArea{220, 2780, 4000, 220};
+const CDoubleRect kWindow{20.0, 0.0, -20.0, 10.0};
+
+class CurveFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("morvane_crv_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        Services::SetFileDialogs(&dialogs);
+        Services::SetWorkingDirectory(&workingDirectory);
+    }
+    void TearDown() override
+    {
+        Services::SetFileDialogs(nullptr);
+        Services::SetWorkingDirectory(nullptr);
+        fs::remove_all(dir);
+    }
+
+    std::string Path(const char* name) const { return (dir / name).string(); }
+
+    void WriteBytes(const std::string& path, const Bytes& bytes) const
+    {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+
+    Bytes ReadBytes(const std::string& path) const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    static void MakeCurve(CCurve& curve, int n, int width, double yOffset)
+    {
+        curve.Create(n, width, PS_SOLID, RGB(0, 128, 255), 2, 9, 1, 0, true, true, "Curve");
+        for (int i = 0; i < n; ++i)
+            curve.m_pDblPt[i] = {i * 0.1, i + yOffset};
+        curve.LayoutInRect(kArea, &kWindow);
+    }
+
+    fs::path dir;
+    CScriptedFileDialogs dialogs;
+    CMemoryWorkingDirectory workingDirectory{"/start/here"};
+    AssertionCapture checks;
+};
+} // namespace
+
+TEST_F(CurveFileTest, AFileBuiltByteByByteReadsBack)
+{
+    RecordSpec a;
+    a.n = 3;
+    a.width = 5;
+    a.masters = {{1, 2}, {3, 4}};
+    RecordSpec b;
+    b.n = 2;
+    b.width = 1;
+    WriteBytes(Path("built.crv"), FileOf({Record(a), Record(b)}));
+
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::string error;
+    ASSERT_TRUE(CCurveFile::ReadCurves(Path("built.crv"), 2, kArea, kWindow, curves, &error))
+        << error;
+    ASSERT_EQ(2u, curves.size());
+    const CCurve& c = *curves[0];
+    EXPECT_EQ(3, c.GetTotalPoints());
+    EXPECT_EQ((CDoublePoint{2, 20}), c.m_pDblPt[2]);
+    EXPECT_EQ(3, c.GetKind());
+    EXPECT_EQ(4, c.GetTag());
+    EXPECT_EQ(2, c.GetLineWidth()); // 5 is capped
+    EXPECT_EQ(1, curves[1]->GetLineWidth());
+    EXPECT_EQ(COLORREF(0xFF), c.GetColor());
+    EXPECT_EQ((CDoubleRect{20, 0, -20, 10}), c.GetDataWindow());
+    ASSERT_EQ(2, c.GetMasterPointCount());
+    EXPECT_EQ((CDoublePoint{1, 2}), c.GetMasterPoint(0));
+    EXPECT_EQ((CDoublePoint{3, 4}), c.GetMasterPoint(1));
+    EXPECT_EQ(1, c.m_MasterPointMode.IsOn()); // master points turn the mode on
+    // The canvas points of the file (7, 7) are replaced by the reader's layout.
+    EXPECT_EQ(c.DataToLogical(c.m_pDblPt[1]), c.GetLogicalPoints()[1]);
+    EXPECT_NE((CPoint{7, 7}), c.GetLogicalPoints()[1]);
+}
+
+TEST_F(CurveFileTest, ThreeCurvesWriteTheExactBytes)
+{
+    CCurve curves[3];
+    for (int i = 0; i < 3; ++i)
+        MakeCurve(curves[i], 100, 2, i);
+    std::string error;
+    ASSERT_TRUE(
+        CCurveFile::WriteCurves(Path("three.crv"), {&curves[0], &curves[1], &curves[2]}, &error))
+        << error;
+    const Bytes bytes = ReadBytes(Path("three.crv"));
+    ASSERT_EQ(4u + 3u * 2480u, bytes.size());
+
+    Bytes expected;
+    PutInt(expected, 3);
+    for (const CCurve& c : curves)
+    {
+        for (std::int32_t v : {1, 0, 0, 100})
+            PutInt(expected, v);
+        for (double v : {20.0, 0.0, -20.0, 10.0})
+            PutDouble(expected, v);
+        for (int i = 0; i < 100; ++i)
+        {
+            PutDouble(expected, c.m_pDblPt[i].x);
+            PutDouble(expected, c.m_pDblPt[i].y);
+        }
+        for (int i = 0; i < 100; ++i)
+        {
+            PutInt(expected, c.GetLogicalPoints()[i].x);
+            PutInt(expected, c.GetLogicalPoints()[i].y);
+        }
+        for (std::int32_t v : {2, 9, 2, 0, std::int32_t(RGB(0, 128, 255)), 1, 1, 0})
+            PutInt(expected, v);
+    }
+    EXPECT_EQ(expected, bytes);
+}
+
+TEST_F(CurveFileTest, MasterPointsAddSixteenBytesEachAndKeepTheirOrder)
+{
+    CCurve plain, withMasters;
+    MakeCurve(plain, 10, 2, 0);
+    MakeCurve(withMasters, 10, 2, 0);
+    withMasters.AddMasterPoint({5, 6});
+    withMasters.AddMasterPoint({1, 2});
+    ASSERT_TRUE(CCurveFile::WriteCurves(Path("a.crv"), {&plain}, nullptr));
+    ASSERT_TRUE(CCurveFile::WriteCurves(Path("b.crv"), {&withMasters}, nullptr));
+    EXPECT_EQ(fs::file_size(Path("a.crv")) + 32, fs::file_size(Path("b.crv")));
+
+    std::vector<std::unique_ptr<CCurve>> back;
+    ASSERT_TRUE(CCurveFile::ReadCurves(Path("b.crv"), 1, kArea, kWindow, back, nullptr));
+    ASSERT_EQ(2, back[0]->GetMasterPointCount());
+    EXPECT_EQ((CDoublePoint{5, 6}), back[0]->GetMasterPoint(0));
+    EXPECT_EQ((CDoublePoint{1, 2}), back[0]->GetMasterPoint(1));
+}
+
+TEST_F(CurveFileTest, EveryTruncationIsReportedAndLeavesTheCurvesAlone)
+{
+    RecordSpec a;
+    a.masters = {{1, 1}};
+    const Bytes whole = FileOf({Record(a), Record(RecordSpec{})});
+    std::vector<std::unique_ptr<CCurve>> curves;
+    curves.push_back(std::make_unique<CCurve>());
+    CCurve* const original = curves[0].get();
+    for (std::size_t length = 0; length < whole.size(); ++length)
+    {
+        WriteBytes(Path("cut.crv"), Bytes(whole.begin(), whole.begin() + long(length)));
+        std::string error;
+        EXPECT_FALSE(CCurveFile::ReadCurves(Path("cut.crv"), 0, kArea, kWindow, curves, &error))
+            << "length " << length;
+        EXPECT_FALSE(error.empty());
+        ASSERT_EQ(1u, curves.size());
+        EXPECT_EQ(original, curves[0].get());
+    }
+}
+
+struct BadFile
+{
+    const char* name;
+    Bytes bytes;
+    const char* errorPart;
+};
+
+class CurveFileBad : public CurveFileTest, public ::testing::WithParamInterface<int>
+{
+};
+
+namespace
+{
+std::vector<BadFile> BadFiles()
+{
+    RecordSpec noPoints;
+    noPoints.n = 0;
+    RecordSpec negative;
+    negative.n = -5;
+    Bytes negativeMasters = Record(RecordSpec{});
+    negativeMasters.resize(negativeMasters.size() - 4);
+    PutInt(negativeMasters, -1);
+    Bytes hugeMasters = Record(RecordSpec{});
+    hugeMasters.resize(hugeMasters.size() - 4);
+    PutInt(hugeMasters, 0x7FFFFFFF);
+    Bytes trailing = FileOf({Record(RecordSpec{})});
+    trailing.push_back(0);
+    return {
+        {"zero count", FileOf({Record(RecordSpec{})}, 0), "holds no curves"},
+        {"negative count", FileOf({Record(RecordSpec{})}, -3), "holds no curves"},
+        {"count beyond the file", FileOf({Record(RecordSpec{})}, 1000000), "too short"},
+        {"record without points", FileOf({Record(RecordSpec{}), Record(noPoints)}),
+         "curve 2: a curve record has no points"},
+        {"negative point count", FileOf({Record(RecordSpec{}), Record(negative)}), "no points"},
+        {"single record without points", FileOf({Record(noPoints)}), "too short"},
+        {"negative master count", FileOf({negativeMasters}), "negative"},
+        {"master count beyond the file", FileOf({hugeMasters}), "ends inside"},
+        {"bytes after the last record", trailing, "more than"},
+        {"fewer records than the count", FileOf({Record(RecordSpec{}), Record(RecordSpec{})}, 3),
+         "too short"},
+    };
+}
+} // namespace
+
+TEST_P(CurveFileBad, IsRefusedWithAClearMessage)
+{
+    const BadFile bad = BadFiles()[std::size_t(GetParam())];
+    WriteBytes(Path("bad.crv"), bad.bytes);
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::string error;
+    EXPECT_FALSE(CCurveFile::ReadCurves(Path("bad.crv"), 0, kArea, kWindow, curves, &error))
+        << bad.name;
+    EXPECT_NE(std::string::npos, error.find(bad.errorPart)) << bad.name << ": " << error;
+    EXPECT_NE(std::string::npos, error.find("bad.crv")) << error;
+    EXPECT_TRUE(curves.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CurveFileBad, ::testing::Range(0, int(BadFiles().size())));
+
+TEST_F(CurveFileTest, ReadingAnUnexpectedNumberOfCurvesIsRefused)
+{
+    WriteBytes(Path("two.crv"), FileOf({Record(RecordSpec{}), Record(RecordSpec{})}));
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::string error;
+    EXPECT_FALSE(CCurveFile::ReadCurves(Path("two.crv"), 3, kArea, kWindow, curves, &error));
+    EXPECT_NE(std::string::npos, error.find("3 are expected")) << error;
+}
+
+TEST_F(CurveFileTest, ABadRecordLeavesTheCurveUnchanged)
+{
+    RecordSpec bad;
+    bad.n = 3;
+    Bytes bytes = FileOf({Record(bad)});
+    bytes.resize(bytes.size() - 1);
+    WriteBytes(Path("short.crv"), bytes);
+    CCurve curve;
+    MakeCurve(curve, 4, 2, 0);
+    curve.AddMasterPoint({1, 1});
+    std::string path = Path("short.crv");
+    CCurveFile file;
+    int count = 0;
+    ASSERT_TRUE(file.OpenForRead(path));
+    ASSERT_TRUE(file.ReadCount(&count));
+    EXPECT_FALSE(file.ReadCurve(&curve, &kArea, &kWindow));
+    EXPECT_NE(std::string::npos, file.GetError().find("curve 1")) << file.GetError();
+    EXPECT_EQ(4, curve.GetTotalPoints());
+    EXPECT_EQ(1, curve.GetMasterPointCount());
+    EXPECT_EQ(1, curve.m_PointsAreValidMode.IsOn());
+    file.Close();
+}
+
+TEST_F(CurveFileTest, AFailedSaveLeavesTheExistingFileUntouched)
+{
+    const Bytes old = {1, 2, 3};
+    WriteBytes(Path("keep.crv"), old);
+    CCurve good, invalid;
+    MakeCurve(good, 5, 2, 0);
+    invalid.Create(5, 2, PS_SOLID, 0, 0, 0, 1, 0, true, true, "never laid out");
+    std::string error;
+    EXPECT_FALSE(CCurveFile::WriteCurves(Path("keep.crv"), {&good, &invalid}, &error));
+    EXPECT_NE(std::string::npos, error.find("curve 2")) << error;
+    EXPECT_EQ(old, ReadBytes(Path("keep.crv")));
+
+    // Through the single steps: a count that does not match the records.
+    std::string path = Path("keep.crv");
+    CCurveFile file;
+    const int three = 3;
+    ASSERT_TRUE(file.OpenForWrite(path));
+    ASSERT_TRUE(file.WriteCount(&three));
+    ASSERT_TRUE(file.WriteCurve(&good));
+    EXPECT_FALSE(file.Close());
+    EXPECT_NE(std::string::npos, file.GetError().find("3 curves were announced and 1 written"));
+    EXPECT_EQ(old, ReadBytes(Path("keep.crv")));
+
+    // An invalid curve in between, and an abandoned save.
+    {
+        CCurveFile abandoned;
+        const int one = 1;
+        ASSERT_TRUE(abandoned.OpenForWrite(path));
+        abandoned.WriteCount(&one);
+        EXPECT_FALSE(abandoned.WriteCurve(&invalid));
+        EXPECT_TRUE(checks.reported("FALSE"));
+        EXPECT_FALSE(abandoned.Close());
+    }
+    EXPECT_EQ(old, ReadBytes(Path("keep.crv")));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()))
+        << "no temporary file is left behind";
+}
+
+TEST_F(CurveFileTest, ASaveIntoAMissingFolderIsReported)
+{
+    CCurve good;
+    MakeCurve(good, 5, 2, 0);
+    std::string error;
+    EXPECT_FALSE(CCurveFile::WriteCurves(Path("no/such/folder.crv"), {&good}, &error));
+    EXPECT_NE(std::string::npos, error.find("not saved")) << error;
+}
+
+TEST_F(CurveFileTest, ZeroCountIsNotWritten)
+{
+    std::string path = Path("zero.crv");
+    CCurveFile file;
+    const int zero = 0;
+    ASSERT_TRUE(file.OpenForWrite(path));
+    EXPECT_FALSE(file.WriteCount(&zero));
+    EXPECT_TRUE(checks.reported("FALSE"));
+    EXPECT_FALSE(file.Close());
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(CurveFileTest, AnEmptyPathAsksTheDialogAndMovesTheWorkingDirectory)
+{
+    std::string path;
+    {
+        CCurveFile file;
+        dialogs.answers = {""}; // cancel
+        EXPECT_FALSE(file.OpenForWrite(path));
+        EXPECT_TRUE(path.empty());
+    }
+    ASSERT_EQ(1u, dialogs.requests.size());
+    const CFileDialogRequest& request = dialogs.requests[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(".crv", request.defaultExtension);
+    EXPECT_EQ("Curve Files (*.crv) |*.crv||", request.filter);
+    EXPECT_EQ("/start/here", request.initialDirectory);
+    EXPECT_EQ("/start/here", workingDirectory.Get());
+
+    CCurve good;
+    MakeCurve(good, 5, 2, 0);
+    dialogs.answers.push_back(Path("chosen.crv"));
+    CCurveFile file;
+    const int one = 1;
+    ASSERT_TRUE(file.OpenForWrite(path));
+    EXPECT_EQ(Path("chosen.crv"), path);
+    EXPECT_EQ(dir.string(), workingDirectory.Get());
+    ASSERT_TRUE(file.WriteCount(&one) && file.WriteCurve(&good) && file.Close());
+
+    dialogs.answers.push_back(Path("chosen.crv"));
+    std::string readPath;
+    CCurveFile reader;
+    ASSERT_TRUE(reader.OpenForRead(readPath));
+    EXPECT_FALSE(dialogs.requests.back().save);
+    int count = 0;
+    EXPECT_TRUE(reader.ReadCount(&count));
+    EXPECT_EQ(1, count);
+}
+
+TEST_F(CurveFileTest, AMissingFileIsReported)
+{
+    std::string path = Path("absent.crv");
+    CCurveFile file;
+    EXPECT_FALSE(file.OpenForRead(path));
+    EXPECT_NE(std::string::npos, file.GetError().find("absent.crv"));
+}
+
+TEST(CurveEdit, CopyCurveReplacesMasterPointsAndAttributes)
+{
+    CCurve source, dest;
+    source.Create(3, 4, PS_DASH, 0, 1, 2, 0, 5, false, false, "source");
+    for (int i = 0; i < 3; ++i)
+        source.m_pDblPt[i] = {double(i), 2.0 * i};
+    source.SetDataWindow(&kWindow);
+    for (int i = 0; i < 3; ++i)
+        source.AddMasterPoint({double(i), 1.0});
+    for (int i = 0; i < 5; ++i)
+        dest.AddMasterPoint({9, 9});
+    ASSERT_TRUE(CCurveEdit::CopyCurve(&source, &dest, RGB(1, 2, 3), 7, 8, "copy"));
+    EXPECT_EQ(3, dest.GetMasterPointCount());
+    EXPECT_EQ(3, dest.GetTotalPoints());
+    EXPECT_EQ(4, dest.GetLineWidth());
+    EXPECT_EQ(PS_SOLID, dest.GetPenStyle());
+    EXPECT_EQ(RGB(1, 2, 3), dest.GetColor());
+    EXPECT_EQ(7, dest.GetKind());
+    EXPECT_EQ(8, dest.GetTag());
+    EXPECT_EQ("copy", dest.GetName());
+    EXPECT_TRUE(dest.IsVisible());
+    EXPECT_EQ(1, dest.GetCreateValue1());
+    EXPECT_EQ(0, dest.GetCreateValue2());
+    EXPECT_EQ(kWindow, dest.GetDataWindow());
+    EXPECT_EQ(1, dest.m_PointsAreValidMode.IsOn());
+    EXPECT_EQ(3, dest.GetClippedCount());
+    EXPECT_TRUE(CCurveEdit::HaveSameX(&source, &dest));
+
+    ASSERT_TRUE(CCurveEdit::CopyCurve(&dest, &dest, 0, 1, 1, "self"));
+    EXPECT_EQ((CDoublePoint{2, 4}), dest.m_pDblPt[2]);
+    EXPECT_EQ(3, dest.GetMasterPointCount());
+}
+
+TEST(CurveEdit, ResampleInterpolatesAndHoldsTheEnds)
+{
+    CCurve grid, source, dest;
+    grid.Create(4, 2, PS_SOLID, 0, 0, 0, 1, 0, true, true, "grid");
+    const double xs[4] = {-1.0, 1.5, 2.0, 9.0};
+    for (int i = 0; i < 4; ++i)
+        grid.m_pDblPt[i] = {xs[i], 0};
+    grid.SetDataWindow(&kWindow);
+    source.Create(3, 2, PS_SOLID, RGB(9, 9, 9), 5, 6, 1, 0, true, true, "file");
+    source.m_pDblPt[0] = {1, 10};
+    source.m_pDblPt[1] = {2, 20};
+    source.m_pDblPt[2] = {3, 0};
+    EXPECT_FALSE(CCurveEdit::HaveSameX(&grid, &source));
+    ASSERT_TRUE(CCurveEdit::ResampleCurve(&grid, &source, &dest, "Desired Response Curve"));
+    EXPECT_EQ(4, dest.GetTotalPoints());
+    const double expected[4] = {10.0, 15.0, 20.0, 0.0};
+    for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_DOUBLE_EQ(xs[i], dest.m_pDblPt[i].x);
+        EXPECT_DOUBLE_EQ(expected[i], dest.m_pDblPt[i].y) << i;
+    }
+    EXPECT_EQ(RGB(9, 9, 9), dest.GetColor());
+    EXPECT_EQ(5, dest.GetKind());
+    EXPECT_EQ(6, dest.GetTag());
+    EXPECT_EQ("Desired Response Curve", dest.GetName());
+    EXPECT_EQ(0, dest.GetMasterPointCount());
+}
+
+TEST(CurveEdit, CopyMasterPointsFromACurveWithoutAnyEmptiesTheDestination)
+{
+    CCurve source, dest;
+    dest.AddMasterPoint({1, 1});
+    EXPECT_FALSE(CCurveEdit::CopyMasterPoints(&source, &dest));
+    EXPECT_EQ(0, dest.GetMasterPointCount());
+    source.AddMasterPoint({2, 2});
+    EXPECT_TRUE(CCurveEdit::CopyMasterPoints(&source, &dest));
+    EXPECT_EQ((CDoublePoint{2, 2}), dest.GetMasterPoint(0));
+}

@@ -1,0 +1,113 @@
+// The formatters and scanners must give C's results with a decimal point while the
+// program runs in a locale with a decimal comma, as a Qt application does after start.
+#include "graph/Convert.h"
+#include "graph/StringUtility.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <locale>
+#include <string>
+#include <unistd.h>
+
+namespace
+{
+// Makes a comma-decimal locale current for C and C++; true when the C library's own
+// formatting uses the comma (so that the test shows something).
+std::string g_BuiltLocaleFolder;
+
+bool SelectCommaLocale(std::string& name)
+{
+    for (const char* candidate : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+        if (std::setlocale(LC_ALL, candidate))
+        {
+            name = candidate;
+            break;
+        }
+    if (name.empty() && std::system("command -v localedef >/dev/null 2>&1") == 0)
+    {
+        // Not installed: compile it into a private folder.
+        const std::string dir = (std::filesystem::temp_directory_path() /
+                                 ("morvane_locale_" + std::to_string(::getpid())))
+                                    .string();
+        const std::string command =
+            "localedef -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8 >/dev/null 2>&1";
+        std::filesystem::create_directories(dir);
+        g_BuiltLocaleFolder = dir;
+        if (std::system(command.c_str()) == 0 || std::filesystem::exists(dir + "/de_DE.UTF-8"))
+        {
+            ::setenv("LOCPATH", dir.c_str(), 1);
+            if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+                name = "de_DE.UTF-8 (built)";
+        }
+    }
+    if (!name.empty())
+        std::locale::global(std::locale(std::setlocale(LC_ALL, nullptr)));
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    return std::string(probe) == "1,5";
+}
+
+// A C++ locale with a decimal comma, for machines without any comma locale for C.
+struct CommaPunct : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+class CommaLocale : public ::testing::Test
+{
+protected:
+    static void TearDownTestSuite()
+    {
+        if (!g_BuiltLocaleFolder.empty())
+            std::filesystem::remove_all(g_BuiltLocaleFolder);
+    }
+    void SetUp() override
+    {
+        commaInC = SelectCommaLocale(name);
+        if (!commaInC)
+            std::locale::global(std::locale(std::locale("C.UTF-8"), new CommaPunct));
+    }
+    void TearDown() override
+    {
+        std::setlocale(LC_ALL, "C");
+        std::locale::global(std::locale::classic());
+    }
+    std::string name;
+    bool commaInC = false;
+};
+} // namespace
+
+TEST_F(CommaLocale, FormattingWritesDecimalPoints)
+{
+    RecordProperty("locale", name.empty() ? "C.UTF-8 with a comma numpunct" : name);
+    EXPECT_EQ("2.500000", DoubleToString(2.5));
+    EXPECT_EQ("0.500", DoubleToShortString(0.5));
+    EXPECT_EQ("-3.14159265", FormatDouble(-3.14159265, "%.8lf"));
+    EXPECT_EQ("1234567", IntToString(1234567));
+}
+
+TEST_F(CommaLocale, ScanningReadsDecimalPoints)
+{
+    EXPECT_EQ(2.5, StringToDouble("2.5"));
+    EXPECT_EQ(2.0, StringToDouble("2,5")); // a comma ends the number as in the C locale
+    EXPECT_EQ(-0.125, GetDelimitedDouble("a;-0.125;b", 1, ';'));
+    double v[2] = {0, 0};
+    ASSERT_TRUE(ParseNumbersInLine(2, v, "1000.25 -3.5"));
+    EXPECT_EQ(1000.25, v[0]);
+    EXPECT_EQ(-3.5, v[1]);
+}
+
+TEST_F(CommaLocale, TheLocaleReallyUsesACommaWhereTheMachineHasOne)
+{
+    if (!commaInC)
+        GTEST_SKIP() << "no comma-decimal locale for the C library on this machine";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+    EXPECT_STREQ("2,5", probe); // the setting the code above must not follow
+}
