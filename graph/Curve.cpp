@@ -39,7 +39,8 @@ long NearestIndex(const T* items, long count, double target, Key key)
 // The y at x by straight lines between neighbouring points, ends held beyond them.
 double InterpolateY(const CDoublePoint* pts, long count, double x)
 {
-    if (x <= pts[0].x)
+    // Not-a-number in x or in the points passes the end tests below.
+    if (count == 1 || x <= pts[0].x)
         return pts[0].y;
     if (x >= pts[count - 1].x)
         return pts[count - 1].y;

@@ -8,6 +8,7 @@
 #include "framework/core/GdiTypes.h"
 
 #include <string>
+#include <utility>
 
 class CDC
 {
@@ -16,39 +17,39 @@ public:
 
     // Selection returns the object that was selected before (stock objects at the start:
     // a black solid pen of width 0, a white solid brush, an unnamed font of height 0).
-    CPen SelectObject(const CPen& pen);
-    CBrush SelectObject(const CBrush& brush);
-    CFont SelectObject(const CFont& font);
+    CPen SelectObject(const CPen& pen) { return std::exchange(m_Pen, pen); }
+    CBrush SelectObject(const CBrush& brush) { return std::exchange(m_Brush, brush); }
+    CFont SelectObject(const CFont& font) { return std::exchange(m_Font, font); }
     const CPen& GetCurrentPen() const { return m_Pen; }
     const CBrush& GetCurrentBrush() const { return m_Brush; }
     const CFont& GetCurrentFont() const { return m_Font; }
 
     // Each setter returns the previous value.
-    unsigned SetTextAlign(unsigned flags);
+    unsigned SetTextAlign(unsigned flags) { return std::exchange(m_nTextAlign, flags); }
     unsigned GetTextAlign() const { return m_nTextAlign; }
-    COLORREF SetTextColor(COLORREF color);
+    COLORREF SetTextColor(COLORREF color) { return std::exchange(m_TextColor, color); }
     COLORREF GetTextColor() const { return m_TextColor; }
-    int SetBkMode(int mode);
+    int SetBkMode(int mode) { return std::exchange(m_nBkMode, mode); }
     int GetBkMode() const { return m_nBkMode; }
-    int SetROP2(int rop);
+    int SetROP2(int rop) { return std::exchange(m_nROP2, rop); }
     int GetROP2() const { return m_nROP2; }
 
     // Mapping: device = (logical - window origin) * viewport extent / window extent
     // + viewport origin; MM_TEXT maps one to one, MM_ISOTROPIC keeps the units square by
     // using the smaller of the two scales on both axes (signs kept).
-    int SetMapMode(int mode);
+    int SetMapMode(int mode) { return std::exchange(m_nMapMode, mode); }
     int GetMapMode() const { return m_nMapMode; }
-    CSize SetWindowExt(CSize ext);
-    CPoint SetWindowOrg(CPoint org);
-    CSize SetViewportExt(CSize ext);
-    CPoint SetViewportOrg(CPoint org);
+    CSize SetWindowExt(CSize ext) { return std::exchange(m_WindowExt, ext); }
+    CPoint SetWindowOrg(CPoint org) { return std::exchange(m_WindowOrg, org); }
+    CSize SetViewportExt(CSize ext) { return std::exchange(m_ViewportExt, ext); }
+    CPoint SetViewportOrg(CPoint org) { return std::exchange(m_ViewportOrg, org); }
     CSize GetWindowExt() const { return m_WindowExt; }
     CSize GetViewportExt() const { return m_ViewportExt; }
     CPoint GetWindowOrg() const { return m_WindowOrg; }
     CPoint GetViewportOrg() const { return m_ViewportOrg; }
     // In place; results are rounded to the nearest unit and kept inside the int range.
-    void DPtoLP(CPoint* points, int count = 1) const;
-    void LPtoDP(CPoint* points, int count = 1) const;
+    void DPtoLP(CPoint* points, int count = 1) const { Map(points, count, true); }
+    void LPtoDP(CPoint* points, int count = 1) const { Map(points, count, false); }
 
     // Primitives, in logical units. Each returns true when it drew.
     virtual bool Polyline(const CPoint* points, int count) = 0;
@@ -70,6 +71,7 @@ public:
 
 private:
     void Scales(double& sx, double& sy) const;
+    void Map(CPoint* points, int count, bool toLogical) const;
 
     CPen m_Pen{PS_SOLID, 0, 0};
     CBrush m_Brush{0xFFFFFF};

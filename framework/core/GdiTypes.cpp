@@ -9,13 +9,6 @@ bool CPen::CreatePen(int style, int width, COLORREF color)
     return true;
 }
 
-bool CPen::DeleteObject()
-{
-    const bool was = m_bCreated;
-    *this = CPen();
-    return was;
-}
-
 bool CBrush::CreateSolidBrush(COLORREF color)
 {
     m_bCreated = true;
@@ -32,13 +25,6 @@ bool CBrush::CreateNullBrush()
     return true;
 }
 
-bool CBrush::DeleteObject()
-{
-    const bool was = m_bCreated;
-    *this = CBrush();
-    return was;
-}
-
 bool CFont::CreateFont(int height, int weight, bool italic, const std::string& face)
 {
     m_bCreated = true;
@@ -47,11 +33,4 @@ bool CFont::CreateFont(int height, int weight, bool italic, const std::string& f
     m_bItalic = italic;
     m_strFace = face;
     return true;
-}
-
-bool CFont::DeleteObject()
-{
-    const bool was = m_bCreated;
-    *this = CFont();
-    return was;
 }

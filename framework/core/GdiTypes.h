@@ -112,53 +112,62 @@ enum : int
 
 // A drawing object is "created" once it holds a definition; deleting it empties it again.
 // Selecting an empty object into a device context is a caller error.
-class CPen
+template <typename T> class CGdiObject
+{
+public:
+    bool IsCreated() const { return m_bCreated; }
+    // True when there was a definition to delete.
+    bool DeleteObject()
+    {
+        const bool was = m_bCreated;
+        static_cast<T&>(*this) = T();
+        return was;
+    }
+    friend bool operator==(const CGdiObject&, const CGdiObject&) = default;
+
+protected:
+    bool m_bCreated = false;
+};
+
+class CPen : public CGdiObject<CPen>
 {
 public:
     CPen() = default;
     CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
     bool CreatePen(int style, int width, COLORREF color);
-    bool DeleteObject();
-    bool IsCreated() const { return m_bCreated; }
     int GetStyle() const { return m_nStyle; }
     int GetWidth() const { return m_nWidth; }
     COLORREF GetColor() const { return m_Color; }
     friend bool operator==(const CPen&, const CPen&) = default;
 
 private:
-    bool m_bCreated = false;
     int m_nStyle = PS_SOLID;
     int m_nWidth = 0;
     COLORREF m_Color = 0;
 };
 
-class CBrush
+class CBrush : public CGdiObject<CBrush>
 {
 public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     bool CreateSolidBrush(COLORREF color);
     bool CreateNullBrush();
-    bool DeleteObject();
-    bool IsCreated() const { return m_bCreated; }
     bool IsNull() const { return m_bNull; }
     COLORREF GetColor() const { return m_Color; }
     friend bool operator==(const CBrush&, const CBrush&) = default;
 
 private:
-    bool m_bCreated = false;
     bool m_bNull = false;
     COLORREF m_Color = 0;
 };
 
 // Height in logical units; weight 400 normal, 700 bold.
-class CFont
+class CFont : public CGdiObject<CFont>
 {
 public:
     CFont() = default;
     bool CreateFont(int height, int weight, bool italic, const std::string& face);
-    bool DeleteObject();
-    bool IsCreated() const { return m_bCreated; }
     int GetHeight() const { return m_nHeight; }
     int GetWeight() const { return m_nWeight; }
     bool IsItalic() const { return m_bItalic; }
@@ -166,7 +175,6 @@ public:
     friend bool operator==(const CFont&, const CFont&) = default;
 
 private:
-    bool m_bCreated = false;
     int m_nHeight = 0;
     int m_nWeight = 400;
     bool m_bItalic = false;

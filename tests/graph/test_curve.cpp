@@ -361,3 +361,13 @@ TEST(CurveLine, PointUnderMovesOntoTheLine)
     vertical.PointUnder(&data, &pointer);
     EXPECT_EQ((CPoint{200, 333}), pointer);
 }
+
+TEST(Curve, LookupsWithNotANumberStayInsideTheArrays)
+{
+    CCurve single;
+    Fill(single, {{NAN, 1}});
+    EXPECT_DOUBLE_EQ(1.0, single.DataYAtX(2.0));
+    CCurve pair;
+    Fill(pair, {{1, 1}, {2, 3}});
+    EXPECT_TRUE(std::isnan(pair.DataYAtX(NAN)) || pair.DataYAtX(NAN) == 1.0);
+}

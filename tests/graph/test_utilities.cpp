@@ -142,10 +142,15 @@ TEST(TextFunctions, CharacterClasses)
 TEST(TextFunctions, CountNumbersInLine)
 {
     const std::pair<const char*, int> cases[] = {
-        {"  1.5 -2 ", 2}, {"7", 1},         {"abc 12", 0}, {"", 0},
-        {"1,5 2", 2},     {"\t3\t4\t5", 3}, {"1 x 2", 2}, // x is neither blank nor number: it
-                                                          // changes nothing
-        {"1x 2", 2},                                      // and inside a number it belongs to it
+        {"  1.5 -2 ", 2},
+        {"7", 1},
+        {"abc 12", 0},
+        {"", 0},
+        {"1,5 2", 2},
+        {"\t3\t4\t5", 3},
+        {"1 x 2", 2}, // x is neither blank nor number: it
+                      // changes nothing
+        {"1x 2", 2},  // and inside a number it belongs to it
     };
     for (const auto& [line, count] : cases)
         EXPECT_EQ(count, CountNumbersInLine(line)) << '"' << line << '"';
