@@ -1,34 +1,15 @@
 #include "graph/Assert.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 
-namespace
+void ReportAssertion(const char* expression, const char* path, int line)
 {
-AssertionHandler g_Handler = nullptr;
-}
-
-void SetAssertionHandler(AssertionHandler handler)
-{
-    g_Handler = handler;
-}
-
-const char* AssertionSourceName(const char* path)
-{
-    const char* slash = std::strrchr(path, '/');
-    return slash ? slash + 1 : path;
-}
-
-void ReportAssertion(const char* expression, const char* file, int line)
-{
-    std::string name = AssertionSourceName(file);
+    std::string name = path ? path : "";
+    const auto slash = name.find_last_of('/');
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
     const auto dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);
-    if (g_Handler)
-        g_Handler(expression, name.c_str(), line);
-    else
-        std::fprintf(stderr, "Assertion failed: %s, file %s, line %d\n", expression, name.c_str(),
-                     line);
+    mclReportAssertion(expression, name.c_str(), line);
 }

@@ -1,16 +1,13 @@
-// Checks that stay active in the shipped program. A failed check reports its expression,
-// the source file (without folder and extension) and the line through the installed
-// handler, and the program goes on: the caller decides what to return.
+// Checks of the graph code: they stay active in the shipped program. A failed check goes
+// to the run-time's assertion report with its expression, the source file's base name
+// ("Curve" for graph/Curve.cpp) and the line, and the program goes on: the caller decides
+// what to return.
 #pragma once
 
-using AssertionHandler = void (*)(const char* expression, const char* file, int line);
+#include "runtime/assertion.h"
 
-// Null restores the default, which writes one line to standard error.
-void SetAssertionHandler(AssertionHandler handler);
-void ReportAssertion(const char* expression, const char* file, int line);
-
-// The source's base name, "Curve" for ".../graph/Curve.cpp".
-const char* AssertionSourceName(const char* path);
+// Reports through mclReportAssertion with the base name of path.
+void ReportAssertion(const char* expression, const char* path, int line);
 
 // Evaluates to the truth of the expression, reporting when it is false.
 #define MORVANE_CHECK(expr)                                                                        \

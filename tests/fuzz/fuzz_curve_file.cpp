@@ -21,7 +21,7 @@ const CDoubleRect kWindow{20.0, 1.0, -40.0, 4.5};
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    SetAssertionHandler(&Quiet);
+    mclSetAssertionHandler(&Quiet);
     std::vector<std::unique_ptr<CCurve>> curves;
     std::string error;
     if (!CCurveFile::ReadCurvesFromBytes(std::vector<std::uint8_t>(data, data + size), "fuzz", 0,

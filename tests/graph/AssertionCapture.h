@@ -16,12 +16,8 @@ struct CheckReport
 class AssertionCapture
 {
 public:
-    AssertionCapture()
-    {
-        Reports().clear();
-        SetAssertionHandler(&Collect);
-    }
-    ~AssertionCapture() { SetAssertionHandler(nullptr); }
+    AssertionCapture() : m_Previous(mclSetAssertionHandler(&Collect)) { Reports().clear(); }
+    ~AssertionCapture() { mclSetAssertionHandler(m_Previous); }
     AssertionCapture(const AssertionCapture&) = delete;
     AssertionCapture& operator=(const AssertionCapture&) = delete;
 
@@ -36,6 +32,8 @@ public:
     }
 
 private:
+    mclAssertionHandlerFcn m_Previous;
+
     static std::vector<CheckReport>& Reports()
     {
         static std::vector<CheckReport> reports;

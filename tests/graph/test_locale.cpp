@@ -96,14 +96,14 @@ protected:
     }
     void SetUp() override
     {
-        LocaleLoading loading;
+        [[maybe_unused]] LocaleLoading loading;
         commaInC = SelectCommaLocale(name);
         if (!commaInC)
             std::locale::global(std::locale(std::locale("C.UTF-8"), new CommaPunct));
     }
     void TearDown() override
     {
-        LocaleLoading loading;
+        [[maybe_unused]] LocaleLoading loading;
         std::setlocale(LC_ALL, "C");
         std::locale::global(std::locale::classic());
     }
