@@ -1,10 +1,12 @@
 // Free utility functions shared by the whole program: the message box, response
 // clean-ups, rounding for device coordinates and axis limits, text centring. The text
-// functions live in StringUtility.h and are available through this header too.
+// functions (StringUtility.h) and the matrix-valued ones (MatrixUtilities.h) are
+// available through this header too.
 #pragma once
 
 #include "framework/core/GdiTypes.h"
 #include "graph/DoublePoint.h"
+#include "graph/MatrixUtilities.h"
 #include "graph/StringUtility.h"
 
 #include <cstdint>
