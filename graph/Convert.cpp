@@ -76,8 +76,11 @@ bool ByteToBitString(std::uint8_t byte, int nDataWidth, std::string* text)
 {
     if (!MORVANE_CHECK(text))
         return false;
-    if (!MORVANE_CHECK(nDataWidth == 7 || nDataWidth == 8))
+    if (nDataWidth != 7 && nDataWidth != 8)
+    {
+        ReportAssertion("nDataWidth IS 7 || nDataWidth IS 8", __FILE__, __LINE__);
         return true;
+    }
     text->clear();
     for (int bit = nDataWidth - 1; bit >= 0; --bit)
         text->push_back((byte >> bit) & 1 ? '1' : '0');
@@ -184,8 +187,8 @@ int DayOfYear(std::uint16_t wMonth, std::uint16_t wDay, std::uint16_t wYear)
     const bool leap = (wYear % 4 == 0 && wYear % 100 != 0) || wYear % 400 == 0;
     if (leap && wMonth == 2)
         MORVANE_CHECK(wDay <= 29);
-    else
-        MORVANE_CHECK(wDay <= kMonthDays[wMonth - 1]);
+    else if (wDay > kMonthDays[wMonth - 1])
+        ReportAssertion("wDay <= MonthDays[wMonth - 1].Days", __FILE__, __LINE__);
     int day = wDay;
     for (int m = 0; m < wMonth - 1; ++m)
         day += kMonthDays[m];

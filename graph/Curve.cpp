@@ -558,8 +558,11 @@ bool CCurve::Read(CBinaryReader* pFile, std::string* pError)
     if (!in.ReadInt32(createValue1) || !in.ReadInt32(createValue2) || !masterMode.Read(pFile) ||
         !in.ReadInt32(n))
         return fail(kShort);
-    if (!MORVANE_CHECK(n > 0))
+    if (n <= 0)
+    {
+        ReportAssertion("m_lTotalPoints > 0", __FILE__, __LINE__);
         return fail("a curve record has no points");
+    }
     if (!in.ReadDouble(window.top) || !in.ReadDouble(window.left) ||
         !in.ReadDouble(window.bottom) || !in.ReadDouble(window.right))
         return fail(kShort);

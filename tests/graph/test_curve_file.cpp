@@ -302,6 +302,10 @@ TEST_P(CurveFileBad, IsRefusedWithAClearMessage)
     EXPECT_NE(std::string::npos, error.find(bad.errorPart)) << bad.name << ": " << error;
     EXPECT_NE(std::string::npos, error.find("bad.crv")) << error;
     EXPECT_TRUE(curves.empty());
+    if (std::string(bad.errorPart).find("no points") != std::string::npos)
+    {
+        EXPECT_TRUE(checks.reported("m_lTotalPoints > 0"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CurveFileBad, ::testing::Range(0, int(BadFiles().size())));
