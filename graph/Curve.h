@@ -99,6 +99,7 @@ public:
 
     // Master points.
     bool AddMasterPoint(const CDoublePoint& p);
+    bool AddMasterPoint(double x, double y) { return AddMasterPoint(CDoublePoint{x, y}); }
     int GetMasterPointCount() const { return int(m_MasterPoints.size()); }
     // (0, 0), with a failed check, for an index out of range.
     CDoublePoint GetMasterPoint(int i) const;

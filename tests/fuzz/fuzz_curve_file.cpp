@@ -41,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CPoint pointer{1500, 900};
         CDoublePoint under;
         curve->PointUnder(&under, &pointer);
-        curve->FromMasterPoints();
         all.push_back(curve.get());
     }
 
+    // What is written reads back and writes again to the same bytes.
     CBinaryWriter out;
     out.WriteInt32(std::int32_t(all.size()));
     for (const CCurve* curve : all)
@@ -54,5 +54,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!CCurveFile::ReadCurvesFromBytes(out.Bytes(), "again", int(all.size()), kArea, kWindow,
                                          again, &error))
         std::abort();
+    CBinaryWriter out2;
+    out2.WriteInt32(std::int32_t(again.size()));
+    for (const auto& curve : again)
+        curve->Write(&out2);
+    if (out2.Bytes() != out.Bytes())
+        std::abort();
+
+    for (const auto& curve : curves)
+        if (curve->FromMasterPoints())
+            curve->LayoutInRect(kArea, &kWindow);
     return 0;
 }

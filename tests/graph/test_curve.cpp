@@ -229,7 +229,7 @@ TEST(Curve, FromMasterPointsFollowsAndExtendsTheLines)
     CCurve curve;
     Fill(curve, {{2, 0}, {4, 0}, {0, 0}});
     curve.AddMasterPoint({1, 0});
-    curve.AddMasterPoint({3, 10});
+    curve.AddMasterPoint(3, 10);
     ASSERT_TRUE(curve.FromMasterPoints());
     EXPECT_DOUBLE_EQ(5.0, curve.m_pDblPt[0].y);
     EXPECT_DOUBLE_EQ(15.0, curve.m_pDblPt[1].y);
