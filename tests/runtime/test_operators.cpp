@@ -163,8 +163,11 @@ TEST_F(RuntimeTest, RefusedOperands)
         {"Function 'plus' is not defined for values of class 'cell'.",
          [&] { return mlfPlus(cell.get(), one.get()); }},
     };
-    for (const auto& [text, call] : cases)
-        EXPECT_EQ(text, errorOf([&] { discard(call()); }));
+    for (const auto& entry : cases)
+    {
+        const auto& call = entry.second;
+        EXPECT_EQ(entry.first, errorOf([&] { discard(call()); }));
+    }
     EXPECT_EQ("NaN's cannot be converted to logicals.", errorOf([&] { mlfTobool(nan.get()); }));
 }
 
