@@ -37,10 +37,17 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target morvane_bench
 	./$(BENCH_BUILD)/bench/morvane_bench
 
+# Builds every fuzz target with clang and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 30
 fuzz:
 	@sh scripts/install-deps.sh --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DMORVANE_FUZZ=ON -DMORVANE_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for f in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; \
+	  corpus=$(FUZZ_BUILD)/corpus/$$(basename $$f); mkdir -p $$corpus; \
+	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 $$corpus || exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
