@@ -127,10 +127,3 @@ void mlxEps(int nlhs, mxArray* plhs[], int, mxArray*[])
     if (nlhs > 0)
         plhs[0] = mlfScalar(2.220446049250313e-16);
 }
-
-void mlxError(int, mxArray*[], int nrhs, mxArray* prhs[])
-{
-    const std::string text = nrhs > 0 && prhs[0] ? textOf(prhs[0]) : std::string();
-    if (!text.empty())
-        mclRaiseError("%s", text.c_str());
-}

@@ -40,5 +40,6 @@ void mlfCleanupFcn();
 void mlxLasterr(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 void mlxWarning(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 void mlxEps(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
-// error(message): raises the message as an error unless it is empty or missing.
+// error(message) or error(format, values...): raises the message (formatted as fprintf
+// does when values follow) as an error unless it is empty or missing (textformat.cpp).
 void mlxError(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);

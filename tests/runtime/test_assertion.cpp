@@ -52,7 +52,8 @@ TEST(PrintArray, OneCallPerArray)
     mclPrintArray(a, "x");
     mclPrintArray(s, "");
     mlfSetPrintHandler(nullptr);
-    EXPECT_EQ((std::vector<std::string>{"x =\n\n  2.5\n\n", "hi\n\n"}), g_printed);
+    EXPECT_EQ((std::vector<std::string>{"x =\n\n  [\n    2.50000\n  ]\n\n", "'hi'\n\n"}),
+              g_printed);
     mxDestroyArray(a);
     mxDestroyArray(s);
 }

@@ -1,0 +1,138 @@
+#include "runtime/libsupport.h"
+
+#include "runtime/handlers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <locale.h>
+
+void mclCheckArgCount(int nlhs, int nrhs, int maxOut, int maxIn, int minIn)
+{
+    if (nrhs > maxIn)
+        mclRaiseError("Too many input arguments.");
+    if (nrhs < minIn)
+        mclRaiseError("Not enough input arguments.");
+    if (nlhs > std::max(maxOut, 1))
+        mclRaiseError("Too many output arguments.");
+}
+
+mclValues::mclValues(const mxArray* a, const char* function)
+{
+    const mxClassID id = mxGetClassID(a);
+    if (!a || (id != mxDOUBLE_CLASS && id != mxCHAR_CLASS))
+    {
+        const char* what = id == mxCELL_CLASS ? "cell arrays" : "undefined values";
+        mclRaiseError("Function '%s' is not defined for %s.", function, what);
+    }
+    n_ = mxGetNumberOfElements(a);
+    if (id == mxCHAR_CLASS)
+    {
+        const mxChar* chars = mclGetChars(a);
+        codes_.assign(chars, chars + n_);
+        re_ = codes_.data();
+        return;
+    }
+    re_ = mclGetPr(a);
+    im_ = mclGetPi(a);
+}
+
+double mclScalarArg(const mxArray* a, const char* function, const char* what)
+{
+    const mxClassID id = mxGetClassID(a);
+    if (!a || (id != mxDOUBLE_CLASS && id != mxCHAR_CLASS) || mxIsEmpty(a))
+        mclRaiseError("%s: %s must be a number.", function, what);
+    return mclValues(a, function).re(0);
+}
+
+std::vector<int> mclDims(const mxArray* a)
+{
+    const int* d = mxGetDimensions(a);
+    return std::vector<int>(d, d + mxGetNumberOfDimensions(a));
+}
+
+mxArray* mclCreateWithDims(const std::vector<int>& dims, bool complex)
+{
+    return mclCreateNumericArray(static_cast<int>(dims.size()), dims.data(), mxDOUBLE_CLASS,
+                                 complex ? mxCOMPLEX : mxREAL);
+}
+
+mxArray* mclCreateLike(const mxArray* shapeOf, bool complex)
+{
+    return mclCreateWithDims(mclDims(shapeOf), complex);
+}
+
+void mclDropZeroImag(mxArray* a)
+{
+    const double* im = mclGetPi(a);
+    if (!im)
+        return;
+    const int n = mxGetNumberOfElements(a);
+    if (std::all_of(im, im + n, [](double v) { return v == 0.0; }))
+        mclSetPi(a, nullptr);
+}
+
+int mclDefaultDim(const mxArray* a)
+{
+    const std::vector<int> dims = mclDims(a);
+    for (std::size_t i = 0; i < dims.size(); ++i)
+        if (dims[i] != 1)
+            return static_cast<int>(i) + 1;
+    return 1;
+}
+
+int mclDimArg(const mxArray* dim, const char* function)
+{
+    const double d = mclScalarArg(dim, function, "Dimension argument");
+    if (!(d >= 1.0) || d != std::floor(d) || d > 32.0)
+        mclRaiseError("Dimension argument must be a positive integer scalar within indexing "
+                      "range.");
+    return static_cast<int>(d);
+}
+
+std::string mclText(const mxArray* a)
+{
+    const int n = mclGetString(a, nullptr, 0);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    mclGetString(a, s.data(), n + 1);
+    return s;
+}
+
+namespace
+{
+locale_t cNumericLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return locale;
+}
+} // namespace
+
+mclCNumericLocale::mclCNumericLocale() : previous_(static_cast<void*>(uselocale(cNumericLocale())))
+{
+}
+
+mclCNumericLocale::~mclCNumericLocale()
+{
+    uselocale(static_cast<locale_t>(previous_));
+}
+
+std::string mclFormat(const char* format, ...)
+{
+    mclCNumericLocale c;
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string out;
+    if (n > 0)
+    {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), format, again);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(again);
+    return out;
+}

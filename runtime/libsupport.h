@@ -1,0 +1,68 @@
+// Shared pieces of the run-time's library functions: argument-count checks, read-only
+// numeric views of arrays, shapes of results and the C numeric locale for text.
+#pragma once
+
+#include "runtime/mxarray.h"
+
+#include <complex>
+#include <string>
+#include <vector>
+
+// Raises the matrix language's argument-count errors of a library function.
+void mclCheckArgCount(int nlhs, int nrhs, int maxOut, int maxIn, int minIn = 0);
+
+// The elements of a double or char array as doubles (characters give their codes).
+// Cells, uninitialized arrays and null raise "<function> is not defined for ...".
+class mclValues
+{
+public:
+    mclValues(const mxArray* a, const char* function);
+    int size() const { return n_; }
+    bool complex() const { return im_ != nullptr; }
+    double re(int i) const { return re_[i]; }
+    double im(int i) const { return im_ ? im_[i] : 0.0; }
+    std::complex<double> at(int i) const { return {re(i), im(i)}; }
+
+private:
+    std::vector<double> codes_;
+    const double* re_ = nullptr;
+    const double* im_ = nullptr;
+    int n_ = 0;
+};
+
+// One real number from a 1-by-1 (or larger: the first element) argument; an empty or
+// non-numeric argument raises "<what> must be a number.".
+double mclScalarArg(const mxArray* a, const char* function, const char* what);
+
+// A new double array with the dimensions of shapeOf.
+mxArray* mclCreateLike(const mxArray* shapeOf, bool complex);
+mxArray* mclCreateWithDims(const std::vector<int>& dims, bool complex);
+std::vector<int> mclDims(const mxArray* a);
+
+// Makes a complex array real when every imaginary part is zero.
+void mclDropZeroImag(mxArray* a);
+
+// The first dimension (1-based) whose extent is not 1; 1 for a scalar.
+int mclDefaultDim(const mxArray* a);
+// A dimension argument: a positive whole number, else the language's error.
+int mclDimArg(const mxArray* dim, const char* function);
+
+// The text of a char array (characters above 255 become '?').
+std::string mclText(const mxArray* a);
+
+// Formats and parses text in the C numeric locale for as long as it lives, whatever
+// locale the program set (a decimal point, never a comma).
+class mclCNumericLocale
+{
+public:
+    mclCNumericLocale();
+    ~mclCNumericLocale();
+    mclCNumericLocale(const mclCNumericLocale&) = delete;
+    mclCNumericLocale& operator=(const mclCNumericLocale&) = delete;
+
+private:
+    void* previous_;
+};
+
+// Bounded printf into a std::string, in the C numeric locale.
+std::string mclFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
