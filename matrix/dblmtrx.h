@@ -17,6 +17,7 @@
 
 #include <concepts>
 #include <cstddef>
+#include <iosfwd>
 
 class mwIndexList;
 class mwSubMatrix;
@@ -93,6 +94,10 @@ public:
     int GetDimensions(int* out, int n) const;
     int MatchesValue(double v, int all) const;
     void PrintArray(const char* name) const;
+    // Writes the value as text at the stream's precision (arraywrite.cpp); an unassigned
+    // value raises, a value without data or class prints nothing.
+    void Print(std::ostream& out) const;
+    void Print2D(std::ostream& out) const; // one two-dimensional page
 
     // Indexing (nsubarry.h). The part forms return an assignable part of this matrix; the
     // read forms a new value holding the selected elements.

@@ -1,5 +1,7 @@
 #include "matrix/matmtxif.h"
 
+#include "matrix/runerr.h"
+#include "matrix/wrappers.h"
 #include "runtime/assertion.h"
 #include "runtime/operators.h"
 
@@ -117,4 +119,13 @@ mwMatrix operator-(const mwSubMatrix& a)
 mwMatrix operator!(const mwSubMatrix& a)
 {
     return !mwMatrix(a);
+}
+
+mwMatrix reallog10(const mwMatrix& x)
+{
+    const mwMatrix r = log10(x);
+    const mwMatrix c = any(any(imag(r)));
+    if (static_cast<double>(c) != 0.0)
+        throw mwRangeError("reallog10() with complex result.", __LINE__, kSource);
+    return r;
 }

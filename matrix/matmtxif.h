@@ -97,3 +97,8 @@ requires mwMixedOperands<L, R> mwMatrix operator!=(const L& a, const R& b)
 {
     return mwAsMatrix(a) != mwAsMatrix(b);
 }
+
+// log10 of a matrix whose logarithm must be real: throws mwRangeError "reallog10() with
+// complex result." when any element of log10(x) has an imaginary part (a negative or
+// complex element); an empty x gives the empty result.
+mwMatrix reallog10(const mwMatrix& x);

@@ -1,11 +1,15 @@
 // The whole matrix value layer in one include.
 #pragma once
 
+#include "matrix/argcheck.h"
 #include "matrix/arrayidx.h"
+#include "matrix/arraywrite.h"
 #include "matrix/badalloc.h"
 #include "matrix/chainerr.h"
 #include "matrix/dblmtrx.h"
+#include "matrix/foriter.h"
 #include "matrix/handler.h"
+#include "matrix/hashtbl.h"
 #include "matrix/indexlist.h"
 #include "matrix/libinit.h"
 #include "matrix/logicerr.h"

@@ -2,6 +2,7 @@
 
 #include "runtime/handlers.h"
 #include "runtime/libsupport.h"
+#include "runtime/operators.h"
 
 #include <algorithm>
 #include <cmath>
@@ -282,6 +283,36 @@ bool isNaN(std::complex<double> z)
     return std::isnan(z.real()) || std::isnan(z.imag());
 }
 
+// The two-argument form against the reductions, for max and min alike.
+mxArray* maxOrMin(mxArray** index, const mxArray* a, const mxArray* b, const mxArray* dim,
+                  bool largest)
+{
+    const char* name = largest ? "MAX" : "MIN";
+    if (!a)
+        mclRaiseError("Not enough input arguments.");
+    if (b && !(mxIsEmpty(b) && dim))
+    {
+        if (index)
+            mclRaiseError("%s with two matrices to compare and two output arguments is not "
+                          "supported.",
+                          name);
+        if (dim)
+            mclRaiseError("%s with two matrices to compare and a working dimension is not "
+                          "supported.",
+                          name);
+        return largest ? mclElementwiseMax(a, b) : mclElementwiseMin(a, b);
+    }
+    return largest ? mclMaxOfArray(index, a, dim) : mclMinOfArray(index, a, dim);
+}
+
+using Binary = mxArray* (*)(const mxArray*, const mxArray*);
+
+void binaryEntry(Binary f, int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
+{
+    mclCheckArgCount(nlhs, nrhs, 1, 2, 2);
+    plhs[0] = f(prhs[0], prhs[1]);
+}
+
 mxArray* extremeOf(mxArray** index, const mxArray* x, const mxArray* dim, bool largest)
 {
     const char* function = largest ? "max" : "min";
@@ -361,6 +392,31 @@ mxArray* mclMaxOfArray(mxArray** index, const mxArray* x, const mxArray* dim)
 mxArray* mclMinOfArray(mxArray** index, const mxArray* x, const mxArray* dim)
 {
     return extremeOf(index, x, dim, false);
+}
+
+mxArray* mlfMax(mxArray** index, const mxArray* a, const mxArray* b, const mxArray* dim)
+{
+    return maxOrMin(index, a, b, dim, true);
+}
+
+mxArray* mlfMin(mxArray** index, const mxArray* a, const mxArray* b, const mxArray* dim)
+{
+    return maxOrMin(index, a, b, dim, false);
+}
+
+void mlxTimes(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
+{
+    binaryEntry(mlfTimes, nlhs, plhs, nrhs, prhs);
+}
+
+void mlxRdivide(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
+{
+    binaryEntry(mlfRdivide, nlhs, plhs, nrhs, prhs);
+}
+
+void mlxPower(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
+{
+    binaryEntry(mlfPower, nlhs, plhs, nrhs, prhs);
 }
 
 void mlxLength(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])

@@ -29,6 +29,17 @@ void mlxAny(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 mxArray* mclMaxOfArray(mxArray** index, const mxArray* x, const mxArray* dim);
 mxArray* mclMinOfArray(mxArray** index, const mxArray* x, const mxArray* dim);
 
+// max(a, b, dim) and min(a, b, dim) of the explicit convention: with b (not empty, or
+// empty without dim) the element-wise larger (smaller) of a and b; otherwise the extremes of
+// a along dim as above, with the 1-based positions into *index when index is not null.
+mxArray* mlfMax(mxArray** index, const mxArray* a, const mxArray* b, const mxArray* dim);
+mxArray* mlfMin(mxArray** index, const mxArray* a, const mxArray* b, const mxArray* dim);
+
+// The element-wise products, quotients and powers in the argument-array convention.
+void mlxTimes(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
+void mlxRdivide(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
+void mlxPower(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
+
 // length(x): the largest extent, 0 for an empty array.
 void mlxLength(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 void mlxPi(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);

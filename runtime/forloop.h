@@ -10,19 +10,18 @@
 
 struct mclForLoopIterator
 {
-    mxArray* columns; // owned copy of a matrix looped over column by column, or null
-    double first;     // colon range: first value and step
-    double step;
-    int count; // loop values in all
-    int next;  // 0-based index of the next value
+    mxArray* columns; // owned: a copy of the matrix looped over, or the colon range made
+    int count;        // loop values in all
+    int next;         // 0-based index of the next value
     int started;
-    int reserved;
+    int reserved[5];
 };
 static_assert(sizeof(mclForLoopIterator) == 40, "the loop state is a 40-byte record");
 
 // for v = a            (b and c null): the columns of a, one per loop;
 // for v = a:b          (c null):       the colon range from a to b in steps of 1;
-// for v = a:b:c:                       the colon range from a in steps of b to c.
+// for v = a:b:c:                       the colon range from a in steps of b to c;
+// the ranges have exactly the values of mlfColon.
 // Releases what an earlier loop on the record left.
 void mclForStart(mclForLoopIterator* iter, mxArray* a, mxArray* b, mxArray* c);
 

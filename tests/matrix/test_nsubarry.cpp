@@ -9,12 +9,6 @@ namespace
 {
 using IndexedParts = MatrixTest;
 
-// The bare ':' subscript.
-mwMatrix colon()
-{
-    return mwMatrix(":");
-}
-
 // 3-by-4 with elements 1..12 in column-major order.
 mwMatrix grid()
 {
