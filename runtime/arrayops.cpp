@@ -44,7 +44,7 @@ std::vector<int> sizeArgs(int nrhs, mxArray* prhs[], const char* function)
 
 mxArray* filled(int nrhs, mxArray* prhs[], const char* function, double value)
 {
-    mxArray* out = mclCreateWithDims(sizeArgs(nrhs, prhs, function), false);
+    mxArray* out = mcl::newDoubleArray(sizeArgs(nrhs, prhs, function), false);
     std::fill_n(mclGetPr(out), mxGetNumberOfElements(out), value);
     return out;
 }
@@ -110,7 +110,7 @@ private:
 
     std::vector<int> padded(const mxArray* a) const
     {
-        std::vector<int> d = mclDims(a);
+        std::vector<int> d = mcl::dimsOf(a);
         d.resize(std::max<std::size_t>(d.size(), k_ + 1), 1);
         return d;
     }
@@ -181,7 +181,7 @@ private:
 // i + inner * (j + length * o).
 struct Slices
 {
-    Slices(const mxArray* x, int dim) : dims(mclDims(x))
+    Slices(const mxArray* x, int dim) : dims(mcl::dimsOf(x))
     {
         const std::size_t k = static_cast<std::size_t>(dim - 1);
         dims.resize(std::max(dims.size(), k + 1), 1);
@@ -225,7 +225,7 @@ mxArray* sumOf(const mxArray* x, const mxArray* dim)
     if (isPlainEmpty(x, dim))
         return mlfScalar(0.0);
     const Slices s(x, reductionDim(x, dim, "sum"));
-    mxArray* out = mclCreateWithDims(s.dims, v.complex());
+    mxArray* out = mcl::newDoubleArray(s.dims, v.complex());
     for (int slice = 0; slice < s.inner * s.outer; ++slice)
     {
         std::complex<double> total = 0.0;
@@ -245,7 +245,7 @@ mxArray* anyOf(const mxArray* x, const mxArray* dim)
     if (isPlainEmpty(x, dim))
         return mclCreateLogicalScalar(false);
     const Slices s(x, reductionDim(x, dim, "any"));
-    out = mclCreateWithDims(s.dims, false);
+    out = mcl::newDoubleArray(s.dims, false);
     for (int slice = 0; slice < s.inner * s.outer; ++slice)
     {
         bool found = false;
@@ -323,8 +323,8 @@ mxArray* extremeOf(mxArray** index, const mxArray* x, const mxArray* dim, bool l
     if (isPlainEmpty(x, dim))
         s.dims = {0, 0};
     const int count = s.length == 0 || isPlainEmpty(x, dim) ? 0 : s.inner * s.outer;
-    mxArray* out = mclCreateWithDims(s.dims, v.complex());
-    mxArray* where = index ? mclCreateWithDims(s.dims, false) : nullptr;
+    mxArray* out = mcl::newDoubleArray(s.dims, v.complex());
+    mxArray* where = index ? mcl::newDoubleArray(s.dims, false) : nullptr;
     for (int slice = 0; slice < count; ++slice)
     {
         int best = 0;
@@ -422,7 +422,7 @@ void mlxPower(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
 void mlxLength(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
 {
     mclCheckArgCount(nlhs, nrhs, 1, 1, 1);
-    const std::vector<int> dims = mclDims(prhs[0]);
+    const std::vector<int> dims = mcl::dimsOf(prhs[0]);
     const bool empty = std::find(dims.begin(), dims.end(), 0) != dims.end();
     plhs[0] = mlfScalar(empty ? 0.0 : *std::max_element(dims.begin(), dims.end()));
 }

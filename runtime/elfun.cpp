@@ -131,7 +131,7 @@ mxArray* applyUnary(const UnaryOp& op, const mxArray* x)
         re[i] = z.real();
         im[i] = z.imag();
     }
-    mclDropZeroImag(out);
+    mcl::dropZeroImaginary(out);
     return out;
 }
 
@@ -246,7 +246,7 @@ void mlxPow2(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
         return;
     }
     const mclValues f(prhs[0], "pow2"), e(prhs[1], "pow2");
-    if (f.size() != 1 && e.size() != 1 && mclDims(prhs[0]) != mclDims(prhs[1]))
+    if (f.size() != 1 && e.size() != 1 && mcl::dimsOf(prhs[0]) != mcl::dimsOf(prhs[1]))
         mclRaiseError("Matrix dimensions must agree.");
     mxArray* out = mclCreateLike(f.size() == 1 ? prhs[1] : prhs[0], false);
     for (int i = 0; i < mxGetNumberOfElements(out); ++i)
@@ -286,7 +286,7 @@ void mlxStrcmp(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
     const mxArray* a = prhs[0];
     const mxArray* b = prhs[1];
     const bool equal =
-        mxIsChar(a) && mxIsChar(b) && mclDims(a) == mclDims(b) &&
+        mxIsChar(a) && mxIsChar(b) && mcl::dimsOf(a) == mcl::dimsOf(b) &&
         (mxIsEmpty(a) || std::memcmp(mclGetChars(a), mclGetChars(b),
                                      sizeof(mxChar) * mxGetNumberOfElements(a)) == 0);
     plhs[0] = logicalScalar(equal);

@@ -18,24 +18,20 @@ void mclCheckArgCount(int nlhs, int nrhs, int maxOut, int maxIn, int minIn)
         mclRaiseError("Too many output arguments.");
 }
 
-mclValues::mclValues(const mxArray* a, const char* function)
+namespace
+{
+const mxArray* defined(const mxArray* a, const char* function)
 {
     const mxClassID id = mxGetClassID(a);
-    if (!a || (id != mxDOUBLE_CLASS && id != mxCHAR_CLASS))
-    {
-        const char* what = id == mxCELL_CLASS ? "cell arrays" : "undefined values";
-        mclRaiseError("Function '%s' is not defined for %s.", function, what);
-    }
-    n_ = mxGetNumberOfElements(a);
-    if (id == mxCHAR_CLASS)
-    {
-        const mxChar* chars = mclGetChars(a);
-        codes_.assign(chars, chars + n_);
-        re_ = codes_.data();
-        return;
-    }
-    re_ = mclGetPr(a);
-    im_ = mclGetPi(a);
+    if (!a || id == mxUNINITIALIZED_CLASS || id == mxUNKNOWN_CLASS)
+        mclRaiseError("Function '%s' is not defined for undefined values.", function);
+    return a;
+}
+} // namespace
+
+mclValues::mclValues(const mxArray* a, const char* function)
+    : Operand(defined(a, function), function)
+{
 }
 
 double mclScalarArg(const mxArray* a, const char* function, const char* what)
@@ -46,36 +42,14 @@ double mclScalarArg(const mxArray* a, const char* function, const char* what)
     return mclValues(a, function).re(0);
 }
 
-std::vector<int> mclDims(const mxArray* a)
-{
-    const int* d = mxGetDimensions(a);
-    return std::vector<int>(d, d + mxGetNumberOfDimensions(a));
-}
-
-mxArray* mclCreateWithDims(const std::vector<int>& dims, bool complex)
-{
-    return mclCreateNumericArray(static_cast<int>(dims.size()), dims.data(), mxDOUBLE_CLASS,
-                                 complex ? mxCOMPLEX : mxREAL);
-}
-
 mxArray* mclCreateLike(const mxArray* shapeOf, bool complex)
 {
-    return mclCreateWithDims(mclDims(shapeOf), complex);
-}
-
-void mclDropZeroImag(mxArray* a)
-{
-    const double* im = mclGetPi(a);
-    if (!im)
-        return;
-    const int n = mxGetNumberOfElements(a);
-    if (std::all_of(im, im + n, [](double v) { return v == 0.0; }))
-        mclSetPi(a, nullptr);
+    return mcl::newDoubleArray(mcl::dimsOf(shapeOf), complex);
 }
 
 int mclDefaultDim(const mxArray* a)
 {
-    const std::vector<int> dims = mclDims(a);
+    const std::vector<int> dims = mcl::dimsOf(a);
     for (std::size_t i = 0; i < dims.size(); ++i)
         if (dims[i] != 1)
             return static_cast<int>(i) + 1;

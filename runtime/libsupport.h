@@ -3,31 +3,23 @@
 #pragma once
 
 #include "runtime/mxarray.h"
+#include "runtime/operand.h"
 
-#include <complex>
 #include <string>
 #include <vector>
 
 // Raises the matrix language's argument-count errors of a library function.
 void mclCheckArgCount(int nlhs, int nrhs, int maxOut, int maxIn, int minIn = 0);
 
-// The elements of a double or char array as doubles (characters give their codes).
-// Cells, uninitialized arrays and null raise "<function> is not defined for ...".
-class mclValues
+// The elements of a double or char array as doubles (characters give their codes), for a
+// library function: unlike an operator's operand, null and uninitialized arrays raise
+// "Function '<function>' is not defined for undefined values." (cells raise as well).
+class mclValues : public mcl::Operand
 {
 public:
     mclValues(const mxArray* a, const char* function);
-    int size() const { return n_; }
-    bool complex() const { return im_ != nullptr; }
-    double re(int i) const { return re_[i]; }
-    double im(int i) const { return im_ ? im_[i] : 0.0; }
-    std::complex<double> at(int i) const { return {re(i), im(i)}; }
-
-private:
-    std::vector<double> codes_;
-    const double* re_ = nullptr;
-    const double* im_ = nullptr;
-    int n_ = 0;
+    int size() const { return static_cast<int>(count()); }
+    bool complex() const { return isComplex(); }
 };
 
 // One real number from a 1-by-1 (or larger: the first element) argument; an empty or
@@ -36,11 +28,6 @@ double mclScalarArg(const mxArray* a, const char* function, const char* what);
 
 // A new double array with the dimensions of shapeOf.
 mxArray* mclCreateLike(const mxArray* shapeOf, bool complex);
-mxArray* mclCreateWithDims(const std::vector<int>& dims, bool complex);
-std::vector<int> mclDims(const mxArray* a);
-
-// Makes a complex array real when every imaginary part is zero.
-void mclDropZeroImag(mxArray* a);
 
 // The first dimension (1-based) whose extent is not 1; 1 for a scalar.
 int mclDefaultDim(const mxArray* a);

@@ -247,7 +247,7 @@ std::string cellSummary(const mxArray* e, int p)
 {
     if (!e || mxIsEmpty(e))
         return mxIsCell(e) ? "{}" : "[]";
-    const std::vector<int> dims = mclDims(e);
+    const std::vector<int> dims = mcl::dimsOf(e);
     if (mxIsChar(e) && mxGetM(e) == 1)
         return quoted(mclText(e));
     if (mxIsDouble(e) && mxGetNumberOfElements(e) == 1)

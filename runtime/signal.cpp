@@ -129,7 +129,7 @@ mxArray* fftOf(const mxArray* x, const mxArray* nArg, const mxArray* dimArg)
     if (mxIsEmpty(x) && !nArg)
         return mclCreateLike(x, false);
     const int dim = dimArg ? mclDimArg(dimArg, "fft") : mclDefaultDim(x);
-    std::vector<int> dims = mclDims(x);
+    std::vector<int> dims = mcl::dimsOf(x);
     dims.resize(std::max<std::size_t>(dims.size(), dim), 1);
     const Lines in(dims, dim);
     int n = in.length;
@@ -141,7 +141,7 @@ mxArray* fftOf(const mxArray* x, const mxArray* nArg, const mxArray* dimArg)
         n = static_cast<int>(want);
     }
     dims[dim - 1] = n;
-    mxArray* out = mclCreateWithDims(dims, true);
+    mxArray* out = mcl::newDoubleArray(dims, true);
     const Lines to(dims, dim);
     for (int s = 0; s < in.count(); ++s)
     {
@@ -292,7 +292,7 @@ mxArray* mlfUnwrap(mxArray* p, mxArray* tol, mxArray* dim)
     const double cutoff = tol && !mxIsEmpty(tol) ? mclScalarArg(tol, "unwrap", "Tolerance") : kPi;
     const int d = dim ? mclDimArg(dim, "unwrap") : mclDefaultDim(p);
     mxArray* out = mclCreateLike(p, false);
-    const Lines lines(mclDims(p), d);
+    const Lines lines(mcl::dimsOf(p), d);
     for (int s = 0; s < lines.count() && v.size() > 0; ++s)
     {
         double correction = 0.0, previous = 0.0;
@@ -327,7 +327,7 @@ mxArray* mlfPol2cart(mxArray** y, mxArray** zOut, mxArray* theta, mxArray* rho, 
 {
     requireArgs({theta, rho});
     const mclValues vt(theta, "pol2cart"), vr(rho, "pol2cart");
-    if (vt.size() != 1 && vr.size() != 1 && mclDims(theta) != mclDims(rho))
+    if (vt.size() != 1 && vr.size() != 1 && mcl::dimsOf(theta) != mcl::dimsOf(rho))
         mclRaiseError("Matrix dimensions must agree.");
     const mxArray* shape = vt.size() == 1 ? rho : theta;
     mxArray* x = mclCreateLike(shape, false);
