@@ -2,6 +2,8 @@
 // entry and of its outputs on exit.
 #pragma once
 
+#include <span>
+
 class mwMatrix;
 
 // name, n, then n pointers to the inputs (mwMatrix*), in order. An input holding the
@@ -16,3 +18,8 @@ void mwErrorIfUndefinedInput(const char* name, int n, ...);
 // and is made uninitialized. With declared 0 or less only the first output is looked at,
 // and made uninitialized without a warning.
 void mwWarnIfUnassignedOutput(const char* name, int declared, int nargout, ...);
+
+// The same checks over pointers held in an array.
+void mwErrorIfUndefinedInput(const char* name, std::span<mwMatrix* const> inputs);
+void mwWarnIfUnassignedOutput(const char* name, int declared, int nargout,
+                              std::span<mwMatrix* const> outputs);

@@ -53,3 +53,18 @@ TEST_F(ArgumentChecks, WithoutDeclaredOutputsTheFirstIsResetSilently)
     EXPECT_FALSE(out.IsUnassigned());
     mwWarnIfUnassignedOutput("h", 0, 1, nullptr);
 }
+
+TEST_F(ArgumentChecks, PointerArraysAreCheckedAlike)
+{
+    mwMatrix given(1.0), omitted(mwNotSupplied), missing(mwUnassigned);
+    mwMatrix* inputs[] = {&given, &omitted};
+    mwErrorIfUndefinedInput("f", inputs);
+    EXPECT_TRUE(omitted.IsUnassigned());
+    mwMatrix* withMissing[] = {&given, &missing};
+    EXPECT_EQ("Input argument #2 to function f is undefined.",
+              messageOf<mwRuntimeError>([&] { mwErrorIfUndefinedInput("f", withMissing); }));
+    mwMatrix* outputs[] = {&missing};
+    mwWarnIfUnassignedOutput("f", 1, 3, outputs);
+    ASSERT_EQ(1u, printed().size());
+    EXPECT_FALSE(missing.IsUnassigned());
+}
