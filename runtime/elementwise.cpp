@@ -5,6 +5,7 @@
 #include "runtime/handlers.h"
 #include "runtime/operand.h"
 #include "runtime/operators.h"
+#include "runtime/unary.h"
 
 #include <cmath>
 #include <numeric>
@@ -81,25 +82,6 @@ mxArray* applyBinary(const mxArray* left, const mxArray* right, const BinaryOp& 
         mclSetLogical(result.get(), true);
     else
         dropZeroImaginary(result.get());
-    return result.release();
-}
-
-mxArray* applyUnary(const mxArray* operand, const UnaryOp& op)
-{
-    countOperatorCall();
-    const Operand a(operand, op.name);
-    const bool complex = a.isComplex() && !op.logical;
-    ArrayPtr result(newDoubleArray(a.dims(), complex));
-    double* re = mclGetPr(result.get());
-    double* im = mclGetPi(result.get());
-    for (std::size_t i = 0; i < a.count(); ++i)
-    {
-        const Complex z = op.apply(a.at(i));
-        re[i] = z.real();
-        if (im)
-            im[i] = z.imag();
-    }
-    mclSetLogical(result.get(), op.logical);
     return result.release();
 }
 
@@ -230,8 +212,9 @@ const mcl::BinaryOp kOr{
     [](Complex a, Complex b) { return Complex(bit(mcl::truthOf(a) | mcl::truthOf(b))); }, nullptr,
     true};
 
-const mcl::UnaryOp kNegate{"uminus", [](Complex z) { return -z; }, false};
-const mcl::UnaryOp kNot{"not", [](Complex z) { return Complex(bit(!mcl::truthOf(z))); }, true};
+const mcl::UnaryOp kNegate{"uminus", [](double x) { return -x; }, [](Complex z) { return -z; }};
+const mcl::UnaryOp kNot{
+    "not", nullptr, nullptr, nullptr, [](Complex z) { return bit(!mcl::truthOf(z)); }, true};
 } // namespace
 
 mxArray* mlfPlus(const mxArray* a, const mxArray* b)
@@ -304,10 +287,12 @@ mxArray* mlfOr(const mxArray* a, const mxArray* b)
 }
 mxArray* mlfNot(const mxArray* a)
 {
+    mcl::countOperatorCall();
     return mcl::applyUnary(a, kNot);
 }
 mxArray* mlfUnaryminus(const mxArray* a)
 {
+    mcl::countOperatorCall();
     return mcl::applyUnary(a, kNegate);
 }
 

@@ -23,15 +23,7 @@ struct BinaryOp
     const char* complexError = "Complex operands are not supported.";
 };
 
-struct UnaryOp
-{
-    const char* name;
-    std::complex<double> (*apply)(std::complex<double>);
-    bool logical;
-};
-
 mxArray* applyBinary(const mxArray* a, const mxArray* b, const BinaryOp& op);
-mxArray* applyUnary(const mxArray* a, const UnaryOp& op);
 
 // Counts one operator call (mclOperatorCallCount).
 void countOperatorCall();

@@ -2,6 +2,7 @@
 
 #include "runtime/handlers.h"
 #include "runtime/libsupport.h"
+#include "runtime/unary.h"
 
 #include <cmath>
 #include <complex>
@@ -12,18 +13,7 @@ namespace
 {
 using cplx = std::complex<double>;
 
-// One element-wise function. Either toReal is set (the result is real whatever the
-// argument), or real/complex are, with inDomain telling which real arguments keep a real
-// result.
-struct UnaryOp
-{
-    const char* name;
-    double (*real)(double) = nullptr;
-    cplx (*complex)(cplx) = nullptr;
-    bool (*inDomain)(double) = nullptr;
-    double (*toReal)(cplx) = nullptr;
-    bool logical = false;
-};
+using mcl::UnaryOp;
 
 bool notNegative(double x)
 {
@@ -92,47 +82,10 @@ const UnaryOp kFloor{"floor", [](double x) { return std::floor(x); }, bothParts<
 const UnaryOp kCeil{"ceil", [](double x) { return std::ceil(x); }, bothParts<std::ceil>};
 const UnaryOp kRound{"round", [](double x) { return std::round(x); }, bothParts<std::round>};
 
-bool needsComplex(const UnaryOp& op, const mclValues& v)
-{
-    if (v.complex())
-        return true;
-    if (!op.inDomain)
-        return false;
-    for (int i = 0; i < v.size(); ++i)
-        if (!op.inDomain(v.re(i)))
-            return true;
-    return false;
-}
-
+// A library function's own argument: undefined ones are refused, unlike an operand's.
 mxArray* applyUnary(const UnaryOp& op, const mxArray* x)
 {
-    const mclValues v(x, op.name);
-    if (op.toReal)
-    {
-        mxArray* out = mclCreateLike(x, false);
-        double* re = mclGetPr(out);
-        for (int i = 0; i < v.size(); ++i)
-            re[i] = op.toReal(v.at(i));
-        mclSetLogical(out, op.logical);
-        return out;
-    }
-    const bool complex = needsComplex(op, v);
-    mxArray* out = mclCreateLike(x, complex);
-    double* re = mclGetPr(out);
-    double* im = mclGetPi(out);
-    for (int i = 0; i < v.size(); ++i)
-    {
-        if (!complex)
-        {
-            re[i] = op.real(v.re(i));
-            continue;
-        }
-        const cplx z = op.complex(v.at(i));
-        re[i] = z.real();
-        im[i] = z.imag();
-    }
-    mcl::dropZeroImaginary(out);
-    return out;
+    return mcl::applyUnary(mclDefined(x, op.name), op);
 }
 
 void unaryEntry(const UnaryOp& op, int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
@@ -189,6 +142,52 @@ mxArray* transposed(const mxArray* x, bool conjugate)
     return out;
 }
 } // namespace
+
+namespace mcl
+{
+namespace
+{
+bool needsComplex(const UnaryOp& op, const Operand& v)
+{
+    if (v.isComplex())
+        return true;
+    if (!op.inDomain)
+        return false;
+    for (std::size_t i = 0; i < v.count(); ++i)
+        if (!op.inDomain(v.re(i)))
+            return true;
+    return false;
+}
+} // namespace
+
+mxArray* applyUnary(const mxArray* x, const UnaryOp& op)
+{
+    const Operand v(x, op.name);
+    const bool complex = !op.toReal && needsComplex(op, v);
+    ArrayPtr out(newDoubleArray(v.dims(), complex));
+    double* re = mclGetPr(out.get());
+    double* im = mclGetPi(out.get());
+    for (std::size_t i = 0; i < v.count(); ++i)
+    {
+        if (op.toReal)
+        {
+            re[i] = op.toReal(v.at(i));
+            continue;
+        }
+        if (!complex)
+        {
+            re[i] = op.real(v.re(i));
+            continue;
+        }
+        const Complex z = op.complex(v.at(i));
+        re[i] = z.real();
+        im[i] = z.imag();
+    }
+    mclSetLogical(out.get(), op.toReal && op.logical);
+    dropZeroImaginary(out.get());
+    return out.release();
+}
+} // namespace mcl
 
 #define MCL_UNARY_ENTRY(Name, op)                                                                  \
     void mlx##Name(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])                           \

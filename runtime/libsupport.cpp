@@ -18,19 +18,16 @@ void mclCheckArgCount(int nlhs, int nrhs, int maxOut, int maxIn, int minIn)
         mclRaiseError("Too many output arguments.");
 }
 
-namespace
-{
-const mxArray* defined(const mxArray* a, const char* function)
+const mxArray* mclDefined(const mxArray* a, const char* function)
 {
     const mxClassID id = mxGetClassID(a);
     if (!a || id == mxUNINITIALIZED_CLASS || id == mxUNKNOWN_CLASS)
         mclRaiseError("Function '%s' is not defined for undefined values.", function);
     return a;
 }
-} // namespace
 
 mclValues::mclValues(const mxArray* a, const char* function)
-    : Operand(defined(a, function), function)
+    : Operand(mclDefined(a, function), function)
 {
 }
 

@@ -22,6 +22,10 @@ public:
     bool complex() const { return isComplex(); }
 };
 
+// a itself, or the language's error "Function '<function>' is not defined for undefined
+// values." for null and uninitialized arrays.
+const mxArray* mclDefined(const mxArray* a, const char* function);
+
 // One real number from a 1-by-1 (or larger: the first element) argument; an empty or
 // non-numeric argument raises "<what> must be a number.".
 double mclScalarArg(const mxArray* a, const char* function, const char* what);
