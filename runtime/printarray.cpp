@@ -10,6 +10,8 @@
 namespace
 {
 constexpr int kLineWidth = 75;
+// Digits beyond what a double holds only add zeros; the bound keeps element texts finite.
+constexpr int kMaxPrecision = 1000;
 
 std::string blanks(int n)
 {
@@ -281,7 +283,7 @@ std::string cellPage(const mxArray* a, int p)
 
 std::string mclFormatPage(const mxArray* page, int precision)
 {
-    const int p = std::max(precision, 1);
+    const int p = std::clamp(precision, 1, kMaxPrecision);
     if (mxIsEmpty(page))
         return mxIsChar(page) ? "''" : (mxIsCell(page) ? "{}" : "[]");
     if (mxIsChar(page))
@@ -298,7 +300,7 @@ std::string mclFormatArray(const mxArray* a, int precision)
     if (!a || mxGetClassID(a) == mxUNINITIALIZED_CLASS)
         return std::string();
     if (mxGetNumberOfDimensions(a) > 2 && !mxIsEmpty(a))
-        return pages(a, std::max(precision, 1));
+        return pages(a, std::clamp(precision, 1, kMaxPrecision));
     return mclFormatPage(a, precision);
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/handlers.h"
 #include "runtime/libsupport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -10,6 +11,8 @@
 
 namespace
 {
+constexpr double kMaxField = 10000.0;
+
 // One piece of a parsed format: literal text, or a conversion with its flags, width and
 // precision (either may be '*', taken from the values).
 struct Piece
@@ -157,15 +160,18 @@ std::string numberText(double v)
 // Resolves '*' from the values; returns the printf text of flags, width and precision.
 std::string spec(const Piece& p, Values& values)
 {
-    const auto field = [&](const std::string& f)
+    // Widths and precisions stay within kMaxField, so no element text can grow unbounded.
+    const auto field = [&](const std::string& f, double lowest)
     {
-        if (f != "*")
-            return f;
-        return values.empty() ? std::string() : std::to_string(static_cast<int>(values.number()));
+        if (f.empty() || (f == "*" && values.empty()))
+            return std::string();
+        const double v = f == "*" ? values.number() : std::strtod(f.c_str(), nullptr);
+        return std::to_string(
+            static_cast<int>(std::isnan(v) ? 0.0 : std::clamp(v, lowest, kMaxField)));
     };
-    std::string s = "%" + p.text + field(p.width);
+    std::string s = "%" + p.text + field(p.width, -kMaxField);
     if (p.hasPrecision)
-        s += "." + field(p.precision);
+        s += "." + field(p.precision, 0.0);
     return s;
 }
 

@@ -199,6 +199,14 @@ TEST_F(TextFiles, ArgumentsRunningOutEndTheOutput)
     EXPECT_EQ(" 3.14|7   |ff", capture.text());
 }
 
+TEST_F(TextFiles, FieldWidthsAndPrecisionsStayBounded)
+{
+    PrintCapture capture;
+    call(mlxFprintf, {text("%*d|%.99999f|%-*.*f").get(), row({1e12, 7, 0.5, -3e9, -2e9, 1}).get()});
+    EXPECT_LT(capture.text().size(), 40000u);
+    EXPECT_EQ(0u, capture.text().find(std::string(9999, ' ') + "7|0.5"));
+}
+
 TEST_F(TextFiles, NumbersUseADecimalPointWhateverTheLocale)
 {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
