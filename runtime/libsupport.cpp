@@ -88,15 +88,12 @@ mclCNumericLocale::~mclCNumericLocale()
     uselocale(static_cast<locale_t>(previous_));
 }
 
-std::string mclFormat(const char* format, ...)
+std::string mclFormatV(const char* format, va_list args)
 {
     mclCNumericLocale c;
-    va_list args;
-    va_start(args, format);
     va_list again;
     va_copy(again, args);
     const int n = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
     std::string out;
     if (n > 0)
     {
@@ -105,5 +102,14 @@ std::string mclFormat(const char* format, ...)
         out.resize(static_cast<std::size_t>(n));
     }
     va_end(again);
+    return out;
+}
+
+std::string mclFormat(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string out = mclFormatV(format, args);
+    va_end(args);
     return out;
 }

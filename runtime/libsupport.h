@@ -5,6 +5,7 @@
 #include "runtime/mxarray.h"
 #include "runtime/operand.h"
 
+#include <cstdarg>
 #include <string>
 #include <vector>
 
@@ -55,5 +56,6 @@ private:
     void* previous_;
 };
 
-// Bounded printf into a std::string, in the C numeric locale.
+// printf into a std::string of exactly the needed length, in the C numeric locale.
 std::string mclFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string mclFormatV(const char* format, va_list args);
