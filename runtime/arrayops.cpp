@@ -323,8 +323,9 @@ mxArray* extremeOf(mxArray** index, const mxArray* x, const mxArray* dim, bool l
     if (isPlainEmpty(x, dim))
         s.dims = {0, 0};
     const int count = s.length == 0 || isPlainEmpty(x, dim) ? 0 : s.inner * s.outer;
-    mxArray* out = mcl::newDoubleArray(s.dims, v.complex());
+    mcl::ArrayPtr kept(mcl::newDoubleArray(s.dims, v.complex()));
     mxArray* where = index ? mcl::newDoubleArray(s.dims, false) : nullptr;
+    mxArray* out = kept.release();
     for (int slice = 0; slice < count; ++slice)
     {
         int best = 0;
