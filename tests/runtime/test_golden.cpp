@@ -150,6 +150,13 @@ const std::map<std::string, Function>& functions()
              o.emplace_back(mlfUnwrap(in[0].get(), nullptr, nullptr));
              return o;
          }},
+        {"unwrap_dim",
+         [](const auto& in)
+         {
+             Outputs o;
+             o.emplace_back(mlfUnwrap(in[0].get(), nullptr, in[1].get()));
+             return o;
+         }},
         {"pol2cart_x", pol2cart(false)},
         {"pol2cart_y", pol2cart(true)},
         {"abs", mlx(mlxAbs)},
