@@ -1,5 +1,7 @@
 #include "graph/CFormat.h"
 
+#include "runtime/libsupport.h"
+
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -14,37 +16,14 @@ locale_t CLocale()
     static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
     return c;
 }
-
-// Makes the C locale current for this thread while it lives.
-class CScopedCLocale
-{
-public:
-    CScopedCLocale() : m_Old(uselocale(CLocale())) {}
-    ~CScopedCLocale() { uselocale(m_Old); }
-    CScopedCLocale(const CScopedCLocale&) = delete;
-    CScopedCLocale& operator=(const CScopedCLocale&) = delete;
-
-private:
-    locale_t m_Old;
-};
 } // namespace
 
 std::string FormatC(const char* format, ...)
 {
-    CScopedCLocale cLocale;
     va_list args;
     va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    const int n = std::vsnprintf(nullptr, 0, format, args);
+    std::string out = mclFormatV(format, args);
     va_end(args);
-    std::string out;
-    if (n > 0)
-    {
-        out.resize(std::size_t(n));
-        std::vsnprintf(out.data(), out.size() + 1, format, again);
-    }
-    va_end(again);
     return out;
 }
 
