@@ -1,0 +1,45 @@
+// Complex arithmetic of the run-time, written out so that the hot loops stay inline and
+// the rounding is the same wherever the same operation is made.
+#pragma once
+
+#include <cmath>
+#include <complex>
+
+namespace numerics
+{
+using Complex = std::complex<double>;
+
+inline Complex Times(Complex x, Complex y)
+{
+    return {x.real() * y.real() - x.imag() * y.imag(), x.real() * y.imag() + x.imag() * y.real()};
+}
+
+// Quotient with the scaling that keeps x/y finite wherever it is representable.
+inline Complex Divide(Complex x, Complex y)
+{
+    const double yr = y.real();
+    const double yi = y.imag();
+    if (std::fabs(yr) >= std::fabs(yi))
+    {
+        const double r = yi / yr;
+        const double den = yr + yi * r;
+        return {(x.real() + x.imag() * r) / den, (x.imag() - x.real() * r) / den};
+    }
+    const double r = yr / yi;
+    const double den = yi + yr * r;
+    return {(x.real() * r + x.imag()) / den, (x.imag() * r - x.real()) / den};
+}
+
+// p1·z^(L−1) + ... + pL by Horner's rule.
+template <typename Coefficients> Complex Polyval(const Coefficients& p, Complex z)
+{
+    Complex y = 0.0;
+    bool first = true;
+    for (double c : p)
+    {
+        y = first ? Complex(c, 0.0) : Times(y, z) + c;
+        first = false;
+    }
+    return y;
+}
+} // namespace numerics
