@@ -20,7 +20,14 @@ std::ptrdiff_t WholeNumber(double v)
 
 // 10/ln(10): 10·log10(x) as a multiple of the natural logarithm, which is the cheaper one.
 constexpr double kTenOverLn10 = 10.0 / std::numbers::ln10;
+
+thread_local unsigned long long t_evaluations = 0;
 } // namespace
+
+unsigned long long TrialEvaluationCount()
+{
+    return t_evaluations;
+}
 
 CBand CBand::FromCounts(double iLow, double jHigh, double n)
 {
@@ -78,6 +85,7 @@ double CBandErrorModel::SectionError(const double (&b)[3], const double (&a)[3])
     const std::size_t size = m_deviation.size();
     if (size == 0)
         throw CNumericsError(kIndexExceeds);
+    ++t_evaluations;
     const double b0 = b[0], b1 = b[1], b2 = b[2];
     const double a0 = a[0], a1 = a[1], a2 = a[2];
     const double* zr = m_zRe.data();

@@ -36,6 +36,10 @@ struct CBand
     }
 };
 
+// The number of SectionError calls made on this thread so far (for the benchmark's
+// figures; costs one increment per evaluation).
+unsigned long long TrialEvaluationCount();
+
 class CBandErrorModel
 {
 public:
