@@ -109,7 +109,8 @@ TEST_F(Mvq83, NoFiltersYetIgnoresThePassedResponseAndRows)
 TEST_F(Mvq83, LargeSingleTolKeepsThePeakSearchStart)
 {
     CFakePump pump;
-    CMvq83Inputs in = Inputs({}, 0, base);
+    const CParameterMatrix none;
+    CMvq83Inputs in = Inputs(none, 0, base);
     in.singleTol = 1.0; // ≥ 5000/(err + 5000): no tuning iteration at all
     const CMvq83Result out = numerics::Mvq83(in);
 
@@ -144,7 +145,8 @@ TEST_F(Mvq83, JointPassBounds)
     for (const auto& c : cases)
     {
         const CParameterMatrix P(std::size_t(c.k), CParameterRow{1, 0, 100, 1000, 0, 0, 0, 0});
-        CMvq83Inputs in = Inputs(P, c.k, Rebuild(P));
+        const std::vector<Complex> resp = Rebuild(P);
+        CMvq83Inputs in = Inputs(P, c.k, resp);
         in.singleTol = 1e9;
         in.jointTol = c.jointTol;
         CFakePump pump;
@@ -205,12 +207,13 @@ TEST_F(Mvq83, QuitMidCallEndsWithCodeOne)
 
 TEST_F(Mvq83, InconsistentInputsFail)
 {
-    CMvq83Inputs in = Inputs({}, 0, base);
+    const CParameterMatrix none;
+    CMvq83Inputs in = Inputs(none, 0, base);
     in.n = n + 1;
     EXPECT_THROW(numerics::Mvq83(in), CNumericsError);
-    in = Inputs({}, 2, base); // two filters claimed, no rows
+    in = Inputs(none, 2, base); // two filters claimed, no rows
     EXPECT_THROW(numerics::Mvq83(in), CNumericsError);
-    in = Inputs({}, 0, base);
+    in = Inputs(none, 0, base);
     in.iLow = -2;
     EXPECT_THROW(numerics::Mvq83(in), CNumericsError);
 }
