@@ -86,25 +86,13 @@ double CBandErrorModel::SectionError(const double (&b)[3], const double (&a)[3])
     if (size == 0)
         throw CNumericsError(kIndexExceeds);
     ++t_evaluations;
-    const double b0 = b[0], b1 = b[1], b2 = b[2];
-    const double a0 = a[0], a1 = a[1], a2 = a[2];
     const double* zr = m_zRe.data();
     const double* zi = m_zIm.data();
     double* work = m_work.data();
-    // |polyval(b, z)|² / |polyval(a, z)|², Horner's rule in z.
     for (std::size_t i = 0; i < size; ++i)
     {
-        const double c = zr[i];
-        const double s = zi[i];
-        const double nr1 = b0 * c + b1;
-        const double ni1 = b0 * s;
-        const double nr = nr1 * c - ni1 * s + b2;
-        const double ni = nr1 * s + ni1 * c;
-        const double dr1 = a0 * c + a1;
-        const double di1 = a0 * s;
-        const double dr = dr1 * c - di1 * s + a2;
-        const double di = dr1 * s + di1 * c;
-        work[i] = (nr * nr + ni * ni) / (dr * dr + di * di);
+        const CBiquadPoint p = BiquadAt(b, a, zr[i], zi[i]);
+        work[i] = (p.nr * p.nr + p.ni * p.ni) / (p.dr * p.dr + p.di * p.di);
     }
     const double* deviation = m_deviation.data();
     for (std::size_t i = 0; i < size; ++i)

@@ -30,6 +30,24 @@ inline Complex Divide(Complex x, Complex y)
     return {(x.real() * r + x.imag()) / den, (x.imag() * r - x.real()) / den};
 }
 
+// Numerator and denominator of a biquad at one point z = c + j·s of the unit circle:
+// polyval(b, z) and polyval(a, z) by Horner's rule.
+struct CBiquadPoint
+{
+    double nr, ni; // polyval(b, z)
+    double dr, di; // polyval(a, z)
+};
+
+inline CBiquadPoint BiquadAt(const double (&b)[3], const double (&a)[3], double c, double s)
+{
+    const double nr1 = b[0] * c + b[1];
+    const double ni1 = b[0] * s;
+    const double dr1 = a[0] * c + a[1];
+    const double di1 = a[0] * s;
+    return {nr1 * c - ni1 * s + b[2], nr1 * s + ni1 * c, dr1 * c - di1 * s + a[2],
+            dr1 * s + di1 * c};
+}
+
 // p1·z^(L−1) + ... + pL by Horner's rule.
 template <typename Coefficients> Complex Polyval(const Coefficients& p, Complex z)
 {

@@ -86,29 +86,18 @@ void MultiplyBiquadResponse(const double (&b)[3], const double (&a)[3], const CF
 {
     if (resp.size() != grid.Size())
         throw CNumericsError(kDimensionsDisagree);
-    const double b0 = b[0], b1 = b[1], b2 = b[2];
-    const double a0 = a[0], a1 = a[1], a2 = a[2];
     const double* zr = grid.Re().data();
     const double* zi = grid.Im().data();
     for (std::size_t i = 0; i < resp.size(); ++i)
     {
-        // N and D by Horner's rule in z; resp·N/D as resp·N·conj(D)/|D|², without branches.
-        const double c = zr[i];
-        const double s = zi[i];
-        const double nr1 = b0 * c + b1;
-        const double ni1 = b0 * s;
-        const double nr = nr1 * c - ni1 * s + b2;
-        const double ni = nr1 * s + ni1 * c;
-        const double dr1 = a0 * c + a1;
-        const double di1 = a0 * s;
-        const double dr = dr1 * c - di1 * s + a2;
-        const double di = dr1 * s + di1 * c;
+        // resp·N/D as resp·N·conj(D)/|D|², without branches.
+        const CBiquadPoint p = BiquadAt(b, a, zr[i], zi[i]);
         const double rr = resp[i].real();
         const double ri = resp[i].imag();
-        const double pr = rr * nr - ri * ni;
-        const double pi = rr * ni + ri * nr;
-        const double dd = dr * dr + di * di;
-        resp[i] = Complex((pr * dr + pi * di) / dd, (pi * dr - pr * di) / dd);
+        const double pr = rr * p.nr - ri * p.ni;
+        const double pi = rr * p.ni + ri * p.nr;
+        const double dd = p.dr * p.dr + p.di * p.di;
+        resp[i] = Complex((pr * p.dr + pi * p.di) / dd, (pi * p.dr - pr * p.di) / dd);
     }
 }
 
