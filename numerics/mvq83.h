@@ -1,0 +1,16 @@
+// mvq83(fs, iLow, jHigh, freq, base, P, k, n, desired, upper, lower, resp, singleTol,
+// jointTol): adds one peaking EQ section to the parameter matrix P and re-tunes the set
+// (see engine/Mvq83.h); outputs [P, k, resp]. The normal form starts with CheckUserAbort;
+// the calculation driver is its one caller.
+#pragma once
+
+#include "numerics/EntryForms.h"
+
+struct CMvq83Form
+{
+    static constexpr numerics::CFunctionInfo kInfo{
+        "mvq83", 14, 3, 1, numerics::ECancellation::First, numerics::EFirstOutput::Checking};
+    static void Statements(numerics::CFrame<CMvq83Form>& f);
+};
+
+MORVANE_ENTRY_FORMS(mvq83, Mvq83, CMvq83Form)
