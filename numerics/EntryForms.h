@@ -3,9 +3,12 @@
 // A numerical function is a type Fn with
 //   static constexpr CFunctionInfo kInfo;          its name, counts, feval line, ...
 //   static void Statements(CFrame<Fn>& frame);      its statements over its inputs
-// and gets its forms from one line, e.g. for a function "soBUT" described by CSoBUT:
-//   MORVANE_ENTRY_FORMS(soBUT, SoBUT, CSoBUT)
-// which declares
+// and gets its forms from one line. For a function "soBUT" of 3 inputs and 2 outputs,
+// declared on line 1, without cancellation point, taking its first output by checking
+// assignment:
+//   MORVANE_NUMERICAL_FUNCTION(soBUT, SoBUT, 3, 2, 1, None, Checking)
+// declares the type CSoBUTForm, whose Statements the function's source defines, and
+// (through MORVANE_ENTRY_FORMS, usable alone for a hand-written type)
 //   soBUT(o2, ..., oM, in1, ..., inN)    the normal form (output pointers may be null;
 //                                        trailing arguments may be left out)
 //   MsoBUT(o2, ..., oM, nargout, in...)  the body
@@ -220,3 +223,16 @@ template <typename Fn> struct CBodyForm
     inline constexpr ::numerics::CNormalForm<Fn> name{};                                           \
     inline constexpr ::numerics::CBodyForm<Fn> M##name{};                                          \
     inline constexpr auto mlx##Name = &::numerics::RunFeval<Fn>;
+
+#define MORVANE_NUMERICAL_FUNCTION(name, Name, inputs, outputs, line, cancellation, firstOutput)   \
+    struct C##Name##Form                                                                           \
+    {                                                                                              \
+        static constexpr ::numerics::CFunctionInfo kInfo{#name,                                    \
+                                                         inputs,                                   \
+                                                         outputs,                                  \
+                                                         line,                                     \
+                                                         ::numerics::ECancellation::cancellation,  \
+                                                         ::numerics::EFirstOutput::firstOutput};   \
+        static void Statements(::numerics::CFrame<C##Name##Form>& f);                              \
+    };                                                                                             \
+    MORVANE_ENTRY_FORMS(name, Name, C##Name##Form)

@@ -4,11 +4,4 @@
 
 #include "numerics/EntryForms.h"
 
-struct CApcoef80Form
-{
-    static constexpr numerics::CFunctionInfo kInfo{
-        "apcoef80", 4, 5, 1, numerics::ECancellation::None, numerics::EFirstOutput::Checking};
-    static void Statements(numerics::CFrame<CApcoef80Form>& f);
-};
-
-MORVANE_ENTRY_FORMS(apcoef80, Apcoef80, CApcoef80Form)
+MORVANE_NUMERICAL_FUNCTION(apcoef80, Apcoef80, 4, 5, 1, None, Checking)

@@ -5,15 +5,4 @@
 
 #include "numerics/EntryForms.h"
 
-struct CFndmx83Form
-{
-    static constexpr numerics::CFunctionInfo kInfo{"fndmx83",
-                                                   5,
-                                                   3,
-                                                   1,
-                                                   numerics::ECancellation::AfterOutputs,
-                                                   numerics::EFirstOutput::Checking};
-    static void Statements(numerics::CFrame<CFndmx83Form>& f);
-};
-
-MORVANE_ENTRY_FORMS(fndmx83, Fndmx83, CFndmx83Form)
+MORVANE_NUMERICAL_FUNCTION(fndmx83, Fndmx83, 5, 3, 1, AfterOutputs, Checking)

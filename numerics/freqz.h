@@ -7,14 +7,7 @@
 
 #include "numerics/EntryForms.h"
 
-struct CFreqzForm
-{
-    static constexpr numerics::CFunctionInfo kInfo{
-        "freqz", 4, 2, 1, numerics::ECancellation::None, numerics::EFirstOutput::Plain};
-    static void Statements(numerics::CFrame<CFreqzForm>& f);
-};
-
-MORVANE_ENTRY_FORMS(freqz, Freqz, CFreqzForm)
+MORVANE_NUMERICAL_FUNCTION(freqz, Freqz, 4, 2, 1, None, Plain)
 
 mwMatrix freqzNargout(int nargout, mwMatrix* w, mwMatrix b, mwMatrix a, mwMatrix n, mwMatrix Fs);
 void freqzVoid(mwMatrix b, mwMatrix a, mwMatrix n, mwMatrix Fs);

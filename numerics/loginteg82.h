@@ -5,11 +5,4 @@
 
 #include "numerics/EntryForms.h"
 
-struct CLoginteg82Form
-{
-    static constexpr numerics::CFunctionInfo kInfo{
-        "loginteg82", 2, 1, 1, numerics::ECancellation::First, numerics::EFirstOutput::Checking};
-    static void Statements(numerics::CFrame<CLoginteg82Form>& f);
-};
-
-MORVANE_ENTRY_FORMS(loginteg82, Loginteg82, CLoginteg82Form)
+MORVANE_NUMERICAL_FUNCTION(loginteg82, Loginteg82, 2, 1, 1, First, Checking)

@@ -6,11 +6,4 @@
 
 #include "numerics/EntryForms.h"
 
-struct CMvq83Form
-{
-    static constexpr numerics::CFunctionInfo kInfo{
-        "mvq83", 14, 3, 1, numerics::ECancellation::First, numerics::EFirstOutput::Checking};
-    static void Statements(numerics::CFrame<CMvq83Form>& f);
-};
-
-MORVANE_ENTRY_FORMS(mvq83, Mvq83, CMvq83Form)
+MORVANE_NUMERICAL_FUNCTION(mvq83, Mvq83, 14, 3, 1, First, Checking)

@@ -3,6 +3,7 @@
 // lines.
 #pragma once
 
+#include <complex>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -70,4 +71,25 @@ inline std::vector<Record> LoadNamed(const std::string& name)
             out.push_back(r);
     return out;
 }
+
+// The two-way speaker of make_golden.py on its 80-point grid, with the band counts.
+struct Speaker
+{
+    double n = 0;
+    double iLow = 0;
+    double jHigh = 0;
+    Numbers freq;
+    std::vector<std::complex<double>> base;
+
+    Speaker()
+    {
+        const Record r = LoadNamed("speaker").at(0);
+        n = r.groups[0][0];
+        iLow = r.groups[0][1];
+        jHigh = r.groups[0][2];
+        freq = r["freq"];
+        for (std::size_t i = 0; i < freq.size(); ++i)
+            base.emplace_back(r["re"][i], r["im"][i]);
+    }
+};
 } // namespace golden

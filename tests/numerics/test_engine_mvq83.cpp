@@ -19,17 +19,10 @@ class Mvq83 : public ::testing::Test
 {
 protected:
     Mvq83()
+        : n(speaker.n), iLow(speaker.iLow), jHigh(speaker.jHigh), freq(speaker.freq),
+          desired(freq.size(), 0.0), upper(freq.size(), 1.5), lower(freq.size(), -1.5),
+          base(speaker.base)
     {
-        const auto speaker = golden::LoadNamed("speaker").at(0);
-        n = speaker.groups[0][0];
-        iLow = speaker.groups[0][1];
-        jHigh = speaker.groups[0][2];
-        freq = speaker["freq"];
-        for (std::size_t i = 0; i < freq.size(); ++i)
-            base.emplace_back(speaker["re"][i], speaker["im"][i]);
-        desired.assign(freq.size(), 0.0);
-        upper.assign(freq.size(), 1.5);
-        lower.assign(freq.size(), -1.5);
     }
 
     CMvq83Inputs Inputs(const CParameterMatrix& P, double k, const std::vector<Complex>& resp)
@@ -61,7 +54,8 @@ protected:
         return resp;
     }
 
-    double n = 0, iLow = 0, jHigh = 0;
+    const golden::Speaker speaker;
+    double n, iLow, jHigh;
     std::vector<double> freq, desired, upper, lower;
     std::vector<Complex> base;
 };

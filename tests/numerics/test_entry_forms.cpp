@@ -217,14 +217,9 @@ class Mvq83Form : public ::testing::Test
 {
 protected:
     Mvq83Form()
+        : n(speaker.n), iLow(speaker.iLow), jHigh(speaker.jHigh), freqValues(speaker.freq),
+          baseValues(speaker.base)
     {
-        const auto speaker = golden::LoadNamed("speaker").at(0);
-        n = speaker.groups[0][0];
-        iLow = speaker.groups[0][1];
-        jHigh = speaker.groups[0][2];
-        freqValues = speaker["freq"];
-        for (std::size_t i = 0; i < freqValues.size(); ++i)
-            baseValues.emplace_back(speaker["re"][i], speaker["im"][i]);
         const int rows = int(freqValues.size());
         freq = RealMatrix({rows, 1}, freqValues);
         base = ComplexMatrix({rows, 1}, baseValues);
@@ -240,7 +235,8 @@ protected:
                      respIn, 0.001, 0.01);
     }
 
-    double n = 0, iLow = 0, jHigh = 0;
+    const golden::Speaker speaker;
+    double n, iLow, jHigh;
     std::vector<double> freqValues;
     std::vector<Complex> baseValues;
     mwMatrix freq, base, desired, upper, lower;
