@@ -40,6 +40,8 @@ public:
         : m_in(in), m_band(CBand::FromCounts(in.iLow, in.jHigh, in.n)),
           m_grid(CFrequencyGrid::For(in.freq, in.fs))
     {
+        if (!(in.n >= 0.0))
+            throw CNumericsError(kIndexExceeds);
         const std::size_t n = std::size_t(in.n);
         if (in.base.size() != n || in.freq.size() != n)
             throw CNumericsError(kDimensionsDisagree);
@@ -74,9 +76,10 @@ CPlacement CMvq83Run::PlaceAndTune(std::span<const Complex> resp) const
     CheckUserAbort(); // fndmx83
     const CPeakStart start = Fndmx83(model.Level(), m_band.Of(m_in.upper), m_band.Of(m_in.lower),
                                      m_band.Of(m_in.freq), m_band.Of(m_in.desired));
-    const std::size_t centre = std::size_t(start.idx + m_in.iLow);
-    if (centre < 1 || centre > m_in.freq.size())
+    const double position = start.idx + m_in.iLow;
+    if (!(position >= 1.0 && position <= double(m_in.freq.size())))
         throw CNumericsError(kIndexExceeds);
+    const std::size_t centre = std::size_t(position);
 
     CSectionParameters p{start.bw, start.gain, m_in.freq[centre - 1]};
     CheckUserAbort(); // loginteg82
