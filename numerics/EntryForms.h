@@ -17,7 +17,7 @@
 
 #include "matrix/matrix.h"
 #include "numerics/CheckUserAbort.h"
-#include "numerics/EntrySeam.h"
+#include "numerics/FevalContext.h"
 #include "numerics/engine/NumericsError.h"
 
 #include <array>
@@ -81,7 +81,7 @@ template <typename Fn> mwMatrix RunBody(COutputPointers<Fn> outs, int nargout, C
     std::array<mwMatrix*, kInputs<Fn>> inputs;
     for (std::size_t i = 0; i < kInputs<Fn>; ++i)
         inputs[i] = &in[i];
-    CheckUndefinedInputs(Fn::kInfo.name, inputs);
+    mwErrorIfUndefinedInput(Fn::kInfo.name, inputs);
     try
     {
         Fn::Statements(frame);
@@ -90,7 +90,7 @@ template <typename Fn> mwMatrix RunBody(COutputPointers<Fn> outs, int nargout, C
     {
         error(mwMatrix(e.what()));
     }
-    WarnUnassignedOutputs(Fn::kInfo.name, Fn::kInfo.outputs, nargout, frame.out);
+    mwWarnIfUnassignedOutput(Fn::kInfo.name, Fn::kInfo.outputs, nargout, frame.out);
     return first.Matrix();
 }
 
