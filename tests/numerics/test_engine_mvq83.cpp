@@ -199,6 +199,27 @@ TEST_F(Mvq83, QuitMidCallEndsWithCodeOne)
     EXPECT_EQ(std::vector<int>{0}, pump.posted);
 }
 
+// A band of one point that lies outside: the peak search gives it the width f/35 instead of
+// reading past the band, and every error over one point is 0, so each optimizer falls back
+// to its lowered candidate once and the centre stays on the band's one frequency.
+TEST_F(Mvq83, SinglePointBand)
+{
+    std::size_t worst = 0;
+    for (std::size_t i = 0; i < base.size(); ++i)
+        if (std::abs(std::abs(base[i]) - 1.0) > std::abs(std::abs(base[worst]) - 1.0))
+            worst = i;
+    ASSERT_GT(std::fabs(20.0 * std::log10(std::abs(base[worst]))), 1.5);
+    const CParameterMatrix none;
+    CMvq83Inputs in = Inputs(none, 0, base);
+    in.iLow = double(worst);
+    in.jHigh = n - double(worst);
+    const CMvq83Result out = numerics::Mvq83(in);
+    ASSERT_EQ(1u, out.P.size());
+    const double bw = freq[worst] / 35.0;
+    EXPECT_DOUBLE_EQ(bw - 0.1 * bw, out.P[0][2]);
+    EXPECT_EQ(freq[worst], out.P[0][3]);
+}
+
 TEST_F(Mvq83, InconsistentInputsFail)
 {
     const CParameterMatrix none;
