@@ -87,11 +87,6 @@ CPlacement CMvq83Run::PlaceAndTune(std::span<const Complex> resp) const
     double errPrev = err + kFirstChangeOffset;
     int iters = 0;
     CPlacement best{p, err};
-    auto remember = [&]
-    {
-        if (err < best.err)
-            best = {p, err};
-    };
     while (std::fabs(err - errPrev) / errPrev > m_in.singleTol && iters < kMaxTuningIterations)
     {
         errPrev = err;
@@ -102,11 +97,10 @@ CPlacement CMvq83Run::PlaceAndTune(std::span<const Complex> resp) const
                 CheckUserAbort();
             const COneParameterStep step =
                 OneParameterStep(varied, model, p, m_in.fs, err, m_fLow, m_fHigh);
-            (varied == EVaried::Bandwidth   ? p.bw
-             : varied == EVaried::Amplitude ? p.amp
-                                            : p.fc) = step.value;
+            VariedParameter(p, varied) = step.value;
             err = step.err;
-            remember();
+            if (err < best.err)
+                best = {p, err};
         }
     }
     if (best.err < err)

@@ -5,9 +5,7 @@
 
 namespace numerics
 {
-namespace
-{
-double& Varied(CSectionParameters& p, EVaried varied)
+double& VariedParameter(CSectionParameters& p, EVaried varied)
 {
     switch (varied)
     {
@@ -21,11 +19,13 @@ double& Varied(CSectionParameters& p, EVaried varied)
     return p.fc;
 }
 
+namespace
+{
 // The candidate's error, measured through loginteg82's normal form: a cancellation point.
 double CandidateError(const CBandErrorModel& model, CSectionParameters p, EVaried varied,
                       double value, double fs)
 {
-    Varied(p, varied) = value;
+    VariedParameter(p, varied) = value;
     CheckUserAbort();
     return PeakingSectionError(model, p, fs);
 }
@@ -42,7 +42,7 @@ COneParameterStep OneParameterStep(EVaried varied, const CBandErrorModel& model,
                                    double fLow, double fHigh)
 {
     CSectionParameters p = current;
-    const double value = Varied(p, varied);
+    const double value = VariedParameter(p, varied);
     const bool limited = varied == EVaried::CentreFrequency;
 
     double up = value + 0.1 * value;

@@ -38,6 +38,9 @@ COneParameterStep OneParameterStep(EVaried varied, const CBandErrorModel& model,
                                    const CSectionParameters& current, double fs, double err,
                                    double fLow, double fHigh);
 
+// The parameter that an optimizer varies.
+double& VariedParameter(CSectionParameters& p, EVaried varied);
+
 // The error of the peaking section with gain 1/amp (apcoef80, then the model).
 double PeakingSectionError(const CBandErrorModel& model, const CSectionParameters& p, double fs);
 
