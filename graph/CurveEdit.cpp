@@ -12,17 +12,18 @@
 
 CCurveEdit::~CCurveEdit() = default;
 
-bool CCurveEdit::Initialize(CBasicGraph* pGraph, std::vector<CCurve*>* pCurves,
-                            CCoordDisplay* pDisplay, CWnd* pWindow)
+bool CCurveEdit::Initialize(CBasicGraph* pBasicGraph, std::vector<CCurve*>* pCurveArray,
+                            CCoordDisplay* pCoord, CWnd* pView)
 {
-    const bool ok = MORVANE_CHECK(pGraph) & MORVANE_CHECK(pCurves) & MORVANE_CHECK(pDisplay);
-    MORVANE_CHECK(pWindow);
+    const bool ok =
+        MORVANE_CHECK(pBasicGraph) & MORVANE_CHECK(pCurveArray) & MORVANE_CHECK(pCoord);
+    MORVANE_CHECK(pView);
     if (!ok)
         return false;
-    pBasicGraph = pGraph;
-    pCurveArray = pCurves;
-    pCoord = pDisplay;
-    pView = pWindow;
+    this->pBasicGraph = pBasicGraph;
+    this->pCurveArray = pCurveArray;
+    this->pCoord = pCoord;
+    this->pView = pView;
     if (pView)
     {
         m_ToolTip = pView->CreateToolTip();
@@ -175,12 +176,14 @@ bool CCurveEdit::MergeSection(const CCurve* pSection, CCurve* pEdited)
     }
     if (first > last)
         return true;
-    // Only points that really lie within the section's span: a lookup that finds no point
-    // on its side must not widen the range to the whole curve.
-    const long a = pEdited->FindIndexAtOrAfter(s[first]);
-    const long b = pEdited->FindIndexAtOrBefore(s[last]);
-    if (c[a].x < s[first].x || c[b].x > s[last].x)
-        return true;
+    // The range is found by x alone: the curve's nearest points to the section's ends may
+    // lie outside its span, and a side without points must not widen the range.
+    long a = 0;
+    while (a < n && c[a].x < s[first].x)
+        ++a;
+    long b = n - 1;
+    while (b >= 0 && c[b].x > s[last].x)
+        --b;
     for (long i = a; i <= b; ++i)
         c[i].y = pSection->DataYAtX(c[i].x);
     return true;
