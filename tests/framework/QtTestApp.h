@@ -1,0 +1,14 @@
+// The one QApplication of a GUI test program, made on first use (tests run on the
+// offscreen platform).
+#pragma once
+
+#include <QApplication>
+
+inline QApplication& TestApp()
+{
+    static int argc = 1;
+    static char name[] = "morvane-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
