@@ -37,8 +37,8 @@ bool CAxisScale::SetRects(const CGraphRegion& labelArea, const CGraphRegion& lin
     return true;
 }
 
-CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineStep,
-                                      double labelStep, int canvasSpan, bool bSpecialLimits)
+CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineStep, double labelStep,
+                                      int canvasSpan, bool bSpecialLimits)
 {
     CAxisLayout l;
     l.lower = std::isfinite(lower) ? lower : 0.0;

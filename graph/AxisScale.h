@@ -50,8 +50,8 @@ public:
     // held to a drawable number. Special limits label the lower limit itself and step
     // only above it: the stepped labels and lines start one step up and the stepped
     // labels do not count the lower limit.
-    static CAxisLayout ComputeLayout(double lower, double upper, double lineStep,
-                                     double labelStep, int canvasSpan, bool bSpecialLimits);
+    static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
+                                     int canvasSpan, bool bSpecialLimits);
 
 protected:
     // Stores the set-up; the caller has checked the titles.

@@ -117,8 +117,8 @@ double CBasicGraph::PixelToDataX(int x, int y, CPoint* pPoint) const
     const CRect& area = m_PlotRegion.m_Rect;
     *pPoint = {x, y};
     DeviceToLogical(pPoint);
-    pPoint->x = std::clamp(pPoint->x, std::min(area.left, area.right),
-                           std::max(area.left, area.right));
+    pPoint->x =
+        std::clamp(pPoint->x, std::min(area.left, area.right), std::max(area.left, area.right));
     return Interpolate(m_pClipRect->left, m_pClipRect->right, pPoint->x, area.left, area.right);
 }
 
@@ -129,8 +129,8 @@ double CBasicGraph::PixelToDataY(int x, int y, CPoint* pPoint) const
     const CRect& area = m_PlotRegion.m_Rect;
     *pPoint = {x, y};
     DeviceToLogical(pPoint);
-    pPoint->y = std::clamp(pPoint->y, std::min(area.bottom, area.top),
-                           std::max(area.bottom, area.top));
+    pPoint->y =
+        std::clamp(pPoint->y, std::min(area.bottom, area.top), std::max(area.bottom, area.top));
     return Interpolate(m_pClipRect->bottom, m_pClipRect->top, pPoint->y, area.bottom, area.top);
 }
 

@@ -15,8 +15,7 @@ CCurveEdit::~CCurveEdit() = default;
 bool CCurveEdit::Initialize(CBasicGraph* pBasicGraph, std::vector<CCurve*>* pCurveArray,
                             CCoordDisplay* pCoord, CWnd* pView)
 {
-    const bool ok =
-        MORVANE_CHECK(pBasicGraph) & MORVANE_CHECK(pCurveArray) & MORVANE_CHECK(pCoord);
+    const bool ok = MORVANE_CHECK(pBasicGraph) & MORVANE_CHECK(pCurveArray) & MORVANE_CHECK(pCoord);
     MORVANE_CHECK(pView);
     if (!ok)
         return false;
@@ -36,10 +35,12 @@ bool CCurveEdit::Initialize(CBasicGraph* pBasicGraph, std::vector<CCurve*>* pCur
     }
     m_InitializedMode.TurnOn();
     IToolTip* tip = m_ToolTip.get();
-    m_TooltipsOffMode.SetWindow([tip](unsigned, unsigned wParam, long) {
-        if (tip)
-            tip->Activate(wParam != 0);
-    });
+    m_TooltipsOffMode.SetWindow(
+        [tip](unsigned, unsigned wParam, long)
+        {
+            if (tip)
+                tip->Activate(wParam != 0);
+        });
     return true;
 }
 

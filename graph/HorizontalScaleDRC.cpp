@@ -8,12 +8,12 @@
 bool CHorizontalScaleDRC::Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
                                const std::string* pTitles, CDoubleRect window, double lineStep,
                                double labelStep, int nLabelOffset, int nTitleSpacing,
-                               bool bLogarithmic, int nPenWidth, int nPenStyle,
-                               COLORREF textColor, int nMultipliers, const double* pMultipliers)
+                               bool bLogarithmic, int nPenWidth, int nPenStyle, COLORREF textColor,
+                               int nMultipliers, const double* pMultipliers)
 {
-    if (!CHorizontalScale::Init(labelArea, lineArea, nTitles, pTitles, window, lineStep,
-                                labelStep, nLabelOffset, nTitleSpacing, bLogarithmic, nPenWidth,
-                                nPenStyle, textColor, nMultipliers, pMultipliers))
+    if (!CHorizontalScale::Init(labelArea, lineArea, nTitles, pTitles, window, lineStep, labelStep,
+                                nLabelOffset, nTitleSpacing, bLogarithmic, nPenWidth, nPenStyle,
+                                textColor, nMultipliers, pMultipliers))
         return false;
     m_TitlePositions.assign(m_Titles.size(), 0.0);
     return true;

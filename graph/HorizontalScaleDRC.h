@@ -14,9 +14,8 @@ public:
     // title array) is passed on and leaves no positions.
     bool Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
               const std::string* pTitles, CDoubleRect window, double lineStep, double labelStep,
-              int nLabelOffset, int nTitleSpacing, bool bLogarithmic, int nPenWidth,
-              int nPenStyle, COLORREF textColor, int nMultipliers,
-              const double* pMultipliers) override;
+              int nLabelOffset, int nTitleSpacing, bool bLogarithmic, int nPenWidth, int nPenStyle,
+              COLORREF textColor, int nMultipliers, const double* pMultipliers) override;
     bool Draw(CDC* pDC, CDoubleRect window) override;
     // The data x of title nIndex; FALSE, with nothing stored, for an index outside the
     // titles or before Init.

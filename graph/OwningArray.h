@@ -19,7 +19,7 @@ public:
     T* GetAt(int i) const
     {
         return i >= 0 && std::size_t(i) < m_Elements.size() ? m_Elements[std::size_t(i)].get()
-                                                             : nullptr;
+                                                            : nullptr;
     }
     int GetSize() const { return int(m_Elements.size()); }
     // Draws every element in index order; always true.

@@ -73,19 +73,13 @@ inline COLORREF Color(CDC& dc, const COLORREF& color)
 class CFontRestorer : public CStateRestorer<CFont, &RestoreDetail::Select<CFont>>
 {
 public:
-    CFontRestorer(CDC* pDC, const CFont* pFont)
-        : CStateRestorer(pDC, pFont, "pFont")
-    {
-    }
+    CFontRestorer(CDC* pDC, const CFont* pFont) : CStateRestorer(pDC, pFont, "pFont") {}
 };
 
 class CBrushRestorer : public CStateRestorer<CBrush, &RestoreDetail::Select<CBrush>>
 {
 public:
-    CBrushRestorer(CDC* pDC, const CBrush* pBrush)
-        : CStateRestorer(pDC, pBrush, "pBrush")
-    {
-    }
+    CBrushRestorer(CDC* pDC, const CBrush* pBrush) : CStateRestorer(pDC, pBrush, "pBrush") {}
 };
 
 class CTextAlignRestorer : public CStateRestorer<unsigned, &RestoreDetail::Align>
@@ -105,10 +99,7 @@ public:
 class CPenRestorer : public CStateRestorer<CPen, &RestoreDetail::Select<CPen>>
 {
 public:
-    CPenRestorer(CDC* pDC, CPen* pPen)
-        : CStateRestorer(pDC, pPen, "pPen"), m_pPen(pPen)
-    {
-    }
+    CPenRestorer(CDC* pDC, CPen* pPen) : CStateRestorer(pDC, pPen, "pPen"), m_pPen(pPen) {}
     bool Restore();
 
 private:

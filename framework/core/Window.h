@@ -23,8 +23,7 @@ public:
     // Makes the whole client area of the window a tool; false for a null window.
     virtual bool AddControl(CWnd* pWindow, TextCallback text) = 0;
     // Makes a rectangle of client pixels of the window a tool with an identifier.
-    virtual bool AddRectTool(CWnd* pWindow, TextCallback text, const CRect& rect,
-                             unsigned id) = 0;
+    virtual bool AddRectTool(CWnd* pWindow, TextCallback text, const CRect& rect, unsigned id) = 0;
     virtual void Activate(bool bActive) = 0;
     virtual bool IsActive() const = 0;
 };

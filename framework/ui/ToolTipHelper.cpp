@@ -16,15 +16,13 @@ bool CToolTipHelper::AddControl(CWnd* pWindow, TextCallback text)
     return AddWidget(WidgetOf(pWindow), std::move(text));
 }
 
-bool CToolTipHelper::AddRectTool(CWnd* pWindow, TextCallback text, const CRect& rect,
-                                 unsigned id)
+bool CToolTipHelper::AddRectTool(CWnd* pWindow, TextCallback text, const CRect& rect, unsigned id)
 {
     const QRect r(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
     return AddWidget(WidgetOf(pWindow), std::move(text), r.normalized(), id);
 }
 
-bool CToolTipHelper::AddWidget(QWidget* pWidget, TextCallback text, const QRect& rect,
-                               unsigned id)
+bool CToolTipHelper::AddWidget(QWidget* pWidget, TextCallback text, const QRect& rect, unsigned id)
 {
     if (!pWidget || !text)
         return false;

@@ -73,7 +73,8 @@ protected:
 // The client pixel of a data point of the view.
 QPoint Pixel(double x, double y)
 {
-    return {int(std::lround((220 + 378 * x) / 5)), int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
+    return {int(std::lround((220 + 378 * x) / 5)),
+            int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
 }
 } // namespace
 
@@ -125,8 +126,8 @@ TEST(CanvasWidget, TooltipNamesTheNearestCurveUnlessFollowing)
 
     // A rectangle tool answers only inside its rectangle.
     CToolTipHelper rectTip;
-    ASSERT_TRUE(rectTip.AddRectTool(&view, [](CPoint) { return std::string("corner"); },
-                                    {0, 0, 10, 10}, 7));
+    ASSERT_TRUE(rectTip.AddRectTool(
+        &view, [](CPoint) { return std::string("corner"); }, {0, 0, 10, 10}, 7));
     EXPECT_EQ("corner", rectTip.TextAt(&view, {5, 5}));
     EXPECT_EQ("", rectTip.TextAt(&view, {50, 50}));
     EXPECT_FALSE(rectTip.AddControl(nullptr, [](CPoint) { return std::string(); }));

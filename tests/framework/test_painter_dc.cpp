@@ -162,7 +162,8 @@ TEST_F(PainterTest, TextIsUprightAtItsAnchor)
     EXPECT_GE(ink.left(), 195);
     EXPECT_LE(ink.left(), 215);
     // A T: its top row is much wider than its bottom row.
-    auto rowWidth = [&](int y) {
+    auto rowWidth = [&](int y)
+    {
         int n = 0;
         for (int x = ink.left(); x <= ink.right(); ++x)
             n += img.pixel(x, y) != kWhite;

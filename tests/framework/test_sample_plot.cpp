@@ -67,7 +67,8 @@ void DrawResponsePlot(CWnd* pWnd, CDC* pDC)
     }
     raw.m_PointsAreValidMode.TurnOn();
     desired.m_PointsAreValidMode.TurnOn();
-    for (const auto& [f, db] : {std::pair{20.0, -6.0}, {90.0, 0.0}, {12000.0, 0.0}, {20000.0, -4.0}})
+    for (const auto& [f, db] :
+         {std::pair{20.0, -6.0}, {90.0, 0.0}, {12000.0, 0.0}, {20000.0, -4.0}})
         desired.AddMasterPoint(std::log10(f), db);
     desired.FromMasterPoints();
     for (int i = 0; i < kPoints; ++i)

@@ -33,7 +33,8 @@ protected:
     // The client pixel of a data point (rounded to the pixel grid).
     static CPoint Pixel(double x, double y)
     {
-        return {int(std::lround((220 + 378 * x) / 5)), int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
+        return {int(std::lround((220 + 378 * x) / 5)),
+                int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
     }
 
     std::vector<double> Ys() const
@@ -93,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         MergeCase{"RightToLeft", {{6.5, 5}, {4.0, 5}, {2.5, 5}}, {0, 0, 5, 5, 5, 5, 0, 0, 0}},
         MergeCase{"PressAndReleaseOnly", {{2.5, 5}, {6.5, 5}}, {0, 0, 5, 5, 5, 5, 0, 0, 0}},
         MergeCase{"OverhangsTheStart", {{0.5, 5}, {2.0, 5}, {3.5, 5}}, {5, 5, 5, 0, 0, 0, 0, 0, 0}},
-        MergeCase{"OverhangsTheEnd", {{6.5, -5}, {8.0, -5}, {9.8, -5}}, {0, 0, 0, 0, 0, 0, -5, -5, -5}},
+        MergeCase{
+            "OverhangsTheEnd", {{6.5, -5}, {8.0, -5}, {9.8, -5}}, {0, 0, 0, 0, 0, 0, -5, -5, -5}},
         // Entirely beyond the curve's last point: only that point takes the section's end.
         MergeCase{"BeyondTheEnd", {{9.3, 5}, {9.8, 5}}, {0, 0, 0, 0, 0, 0, 0, 0, 5}},
         MergeCase{"BeforeTheStart", {{0.2, 5}, {0.8, 5}}, {5, 0, 0, 0, 0, 0, 0, 0, 0}},
@@ -122,7 +124,7 @@ TEST_F(CurveEditTest, MovesAddPointsOnlyWhenThePointerMovesAndWithinCapacity)
     EXPECT_EQ(0x00FF00u, lines[0].pen.GetColor());
     EXPECT_TRUE(edit.OnLButtonUp({140, 300}, &graph.m_PlotRegion.m_Rect, &window));
     EXPECT_EQ(3, edit.GetTemporaryCurve()->GetTotalPoints()); // the release was dropped too
-    EXPECT_FALSE(edit.OnMouseMove({150, 300})); // done
+    EXPECT_FALSE(edit.OnMouseMove({150, 300}));               // done
     EXPECT_TRUE(edit.EndNewCurve());
     EXPECT_EQ(CCurveEdit::kNormal, edit.GetState());
     EXPECT_FALSE(edit.OnLButtonDown({100, 300}));

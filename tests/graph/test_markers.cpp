@@ -189,8 +189,8 @@ TEST(Annotations, DrawsInOrderWithTheViewFontAndBottomAlignment)
             EXPECT_EQ((std::vector<CPoint>{{0, 0}, {10, 0}}), call.points);
         }
     }
-    EXPECT_EQ((std::vector<std::string>{"Compression", "line", "Threshold 1",
-                                        "changed afterwards", "-20.0"}),
+    EXPECT_EQ((std::vector<std::string>{"Compression", "line", "Threshold 1", "changed afterwards",
+                                        "-20.0"}),
               texts);
     EXPECT_EQ(0, dc.GetCurrentPen().GetWidth());
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), dc.GetTextAlign());

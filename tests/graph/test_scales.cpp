@@ -83,9 +83,9 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
         {
             const auto& minor = lines[decade * 9 + m - 1];
             EXPECT_EQ(4, minor.pen.GetWidth());
-            EXPECT_EQ(CanvasX(std::log10(std::pow(10.0, decade + 1.0) * m), window.left,
-                              window.right),
-                      minor.points[0].x);
+            EXPECT_EQ(
+                CanvasX(std::log10(std::pow(10.0, decade + 1.0) * m), window.left, window.right),
+                minor.points[0].x);
         }
     }
     EXPECT_LT(lines[0].points[0].x, 220); // the 10 Hz line lies left of the plot
@@ -113,8 +113,8 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
     CVerticalScale scale;
     const std::string db[1] = {"db"};
     const CDoubleRect window{12.0, 1.0, -30.0, 4.0};
-    ASSERT_TRUE(scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5.0, 10.0, 20,
-                           60, false, 1, 0, 0));
+    ASSERT_TRUE(scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5.0, 10.0, 20, 60,
+                           false, 1, 0, 0));
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, &window));
     EXPECT_EQ((std::vector<std::string>{"-30", "-20", "-10", "0", "10", "db"}), Texts());
@@ -140,8 +140,7 @@ TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
     CVerticalScale scale;
     const std::string db[1] = {"db"};
     const CDoubleRect window{7.6, 0, -2.4, 1};
-    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 5, 20, 60, false, 1, 0,
-               0);
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 5, 20, 60, false, 1, 0, 0);
     dc.ClearCalls();
     scale.Draw(&dc, &window);
     EXPECT_EQ((std::vector<std::string>{"0", "5", "10", "db"}), Texts());
@@ -153,12 +152,11 @@ TEST_F(ScaleTest, SpecialLimitsLabelTheLowerLimitItself)
     CVerticalScaleSpecialLimits scale;
     const std::string db[1] = {"dB"};
     const CDoubleRect window{0.0, -48.0, -48.0, 0.0};
-    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 6, 6, 20, 60, false, 1, 0,
-               0);
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 6, 6, 20, 60, false, 1, 0, 0);
     dc.ClearCalls();
     scale.Draw(&dc, &window);
-    EXPECT_EQ((std::vector<std::string>{"-48", "-42", "-36", "-30", "-24", "-18", "-12", "-6",
-                                        "0", "dB"}),
+    EXPECT_EQ((std::vector<std::string>{"-48", "-42", "-36", "-30", "-24", "-18", "-12", "-6", "0",
+                                        "dB"}),
               Texts());
     EXPECT_EQ(220, dc.CallsOf(Op::TextOut)[0].points[0].y);
     EXPECT_EQ(8, scale.GetLabelCount());
@@ -219,8 +217,8 @@ TEST_F(ScaleTest, RefusalsLeaveTheScaleAsItWas)
     const CDoubleRect window{1, 0, 0, 10};
     EXPECT_FALSE(scale.Draw(&dc, window));
     EXPECT_FALSE(scale.DrawMinorTicks(&dc, 1.0));
-    EXPECT_FALSE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, nullptr, window, 1, 1,
-                            20, 100, false, 1, 0, 0, 8, nullptr));
+    EXPECT_FALSE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, nullptr, window, 1, 1, 20,
+                            100, false, 1, 0, 0, 8, nullptr));
     EXPECT_FALSE(scale.IsInitialized());
     CVerticalScale vertical;
     EXPECT_FALSE(vertical.Draw(&dc, &window));
@@ -268,7 +266,8 @@ TEST_F(ScaleTest, CompressionScaleDrawsTitlesAtDataPositionsAndSpans)
 
     const auto texts = dc.CallsOf(Op::TextOut);
     const int x45 = int(std::trunc(45 * 42.0 + 220));
-    auto find = [&](const std::string& t) {
+    auto find = [&](const std::string& t)
+    {
         for (const auto& c : texts)
             if (c.text == t)
                 return c;
