@@ -75,11 +75,23 @@ void CAxisScale::Setup(const CGraphRegion& labelArea, const CGraphRegion& lineAr
     m_bInitialized = true;
 }
 
-void CAxisScale::Remember(const CAxisLayout& layout)
+COLORREF CAxisScale::BeginDraw(CDC* pDC, const CDoubleRect& window, double lower, double upper,
+                               int canvasSpan, bool bSpecialLimits, unsigned textAlign)
 {
-    m_nLineCount = layout.lineCount;
-    m_nLabelCount = layout.labelCount;
-    m_dScale = layout.scale;
+    m_DataWindow = window;
+    m_Layout = ComputeLayout(lower, upper, m_dLineStep, m_dLabelStep, canvasSpan, bSpecialLimits);
+    m_nLineCount = m_Layout.lineCount;
+    m_nLabelCount = m_Layout.labelCount;
+    m_dScale = m_Layout.scale;
+    const COLORREF oldColor = pDC->SetTextColor(m_TextColor);
+    pDC->SetTextAlign(textAlign);
+    return oldColor;
+}
+
+void CAxisScale::EndDraw(CDC* pDC, COLORREF oldColor)
+{
+    pDC->SetTextColor(oldColor);
+    pDC->SetTextAlign(TA_LEFT | TA_BASELINE);
 }
 
 void CAxisScale::DrawCenteredTitles(CDC* pDC) const

@@ -59,8 +59,12 @@ protected:
                const std::string* pTitles, const CDoubleRect& window, double lineStep,
                double labelStep, int nLabelOffset, int nTitleSpacing, bool bLogarithmic,
                int nPenWidth, int nPenStyle, COLORREF textColor);
-    // Keeps the counts and scale of a layout as those of the last draw.
-    void Remember(const CAxisLayout& layout);
+    // Starts a draw: keeps the window and the layout of the steps between lower and upper
+    // over canvasSpan units, sets the text colour and alignment; returns the colour before.
+    COLORREF BeginDraw(CDC* pDC, const CDoubleRect& window, double lower, double upper,
+                       int canvasSpan, bool bSpecialLimits, unsigned textAlign);
+    // Puts the text colour back and leaves the alignment at left and baseline.
+    static void EndDraw(CDC* pDC, COLORREF oldColor);
     // Title line i centred across the label area at line-area bottom - (i + 1) * spacing.
     void DrawCenteredTitles(CDC* pDC) const;
 
@@ -80,4 +84,5 @@ protected:
     int m_nLabelCount = 0;
     CDoubleRect m_DataWindow;
     double m_dScale = 0.0;
+    CAxisLayout m_Layout;
 };

@@ -110,28 +110,19 @@ double Interpolate(double lo, double hi, int v, int from, int to)
 }
 } // namespace
 
-double CBasicGraph::PixelToDataX(int x, int y, CPoint* pPoint) const
+double CBasicGraph::PixelToData(int x, int y, CPoint* pPoint, bool bY) const
 {
     if (!MORVANE_CHECK(m_pClipRect) || !MORVANE_CHECK(pPoint))
         return 0.0;
     const CRect& area = m_PlotRegion.m_Rect;
     *pPoint = {x, y};
     DeviceToLogical(pPoint);
-    pPoint->x =
-        std::clamp(pPoint->x, std::min(area.left, area.right), std::max(area.left, area.right));
-    return Interpolate(m_pClipRect->left, m_pClipRect->right, pPoint->x, area.left, area.right);
-}
-
-double CBasicGraph::PixelToDataY(int x, int y, CPoint* pPoint) const
-{
-    if (!MORVANE_CHECK(m_pClipRect) || !MORVANE_CHECK(pPoint))
-        return 0.0;
-    const CRect& area = m_PlotRegion.m_Rect;
-    *pPoint = {x, y};
-    DeviceToLogical(pPoint);
-    pPoint->y =
-        std::clamp(pPoint->y, std::min(area.bottom, area.top), std::max(area.bottom, area.top));
-    return Interpolate(m_pClipRect->bottom, m_pClipRect->top, pPoint->y, area.bottom, area.top);
+    int& v = bY ? pPoint->y : pPoint->x;
+    const int from = bY ? area.bottom : area.left;
+    const int to = bY ? area.top : area.right;
+    v = std::clamp(v, std::min(from, to), std::max(from, to));
+    return bY ? Interpolate(m_pClipRect->bottom, m_pClipRect->top, v, from, to)
+              : Interpolate(m_pClipRect->left, m_pClipRect->right, v, from, to);
 }
 
 bool CBasicGraph::SetClipRect(const CDoubleRect* pClipRect)

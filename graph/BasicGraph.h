@@ -30,8 +30,14 @@ public:
     void DeviceToLogical(CPoint* pPoint) const;
     // The data value under a client pixel, clamped to the plot area; *pPoint receives the
     // clamped canvas point. 0.0, with a failed check, without a data window.
-    double PixelToDataX(int x, int y, CPoint* pPoint) const;
-    double PixelToDataY(int x, int y, CPoint* pPoint) const;
+    double PixelToDataX(int x, int y, CPoint* pPoint) const
+    {
+        return PixelToData(x, y, pPoint, false);
+    }
+    double PixelToDataY(int x, int y, CPoint* pPoint) const
+    {
+        return PixelToData(x, y, pPoint, true);
+    }
 
     // The data window is the view's; FALSE for null (the previous one stays).
     bool SetClipRect(const CDoubleRect* pClipRect);
@@ -57,6 +63,7 @@ protected:
     // width, height and border.
     virtual void LayoutRegions();
     bool PrepareDevice(CWnd* pWnd, CDC* pDC);
+    double PixelToData(int x, int y, CPoint* pPoint, bool bY) const;
 
     int m_nBorder = 220;
     const CDoubleRect* m_pClipRect = nullptr;

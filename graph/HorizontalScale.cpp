@@ -58,13 +58,8 @@ void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
 bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
 {
     const CRect& area = m_LineArea.m_Rect;
-    m_DataWindow = window;
-    m_Layout = ComputeLayout(window.left, window.right, m_dLineStep, m_dLabelStep,
-                             area.right - area.left, bSpecialLimits);
-    Remember(m_Layout);
-
-    const COLORREF oldColor = pDC->SetTextColor(m_TextColor);
-    pDC->SetTextAlign(TA_LEFT | TA_TOP);
+    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
+                                        area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
     const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
     pDC->TextOut(area.left, labelY, LabelText(m_Layout.lower, bSpecialLimits));
     for (int i = 0; i < m_Layout.labelCount; ++i)
@@ -92,8 +87,7 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
     thick.DeleteObject();
 
     DrawTitles(pDC);
-    pDC->SetTextColor(oldColor);
-    pDC->SetTextAlign(TA_LEFT | TA_BASELINE);
+    EndDraw(pDC, oldColor);
     return true;
 }
 

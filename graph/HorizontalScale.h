@@ -32,7 +32,6 @@ protected:
     // The text of a label at data value v ("%.0f", or the short form of the lower limit).
     std::string LabelText(double v, bool bShortForm) const;
 
-    CAxisLayout m_Layout;
     std::vector<double> m_Multipliers;
 };
 

@@ -34,13 +34,9 @@ bool CVerticalScale::Draw(CDC* pDC, const CDoubleRect* pWindow)
 bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
 {
     const CRect& area = m_LineArea.m_Rect;
-    m_DataWindow = window;
-    m_Layout = ComputeLayout(window.bottom, window.top, m_dLineStep, m_dLabelStep,
-                             area.top - area.bottom, bSpecialLimits);
-    Remember(m_Layout);
-
-    const COLORREF oldColor = pDC->SetTextColor(m_TextColor);
-    pDC->SetTextAlign(TA_RIGHT | TA_BASELINE);
+    const COLORREF oldColor =
+        BeginDraw(pDC, window, window.bottom, window.top, area.top - area.bottom, bSpecialLimits,
+                  TA_RIGHT | TA_BASELINE);
     const int labelX = area.left - m_nLabelOffset;
     if (bSpecialLimits)
         pDC->TextOut(labelX, area.bottom, DoubleToShortString(m_Layout.lower));
@@ -61,7 +57,6 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
 
     pDC->SetTextAlign(TA_LEFT | TA_TOP);
     DrawCenteredTitles(pDC);
-    pDC->SetTextColor(oldColor);
-    pDC->SetTextAlign(TA_LEFT | TA_BASELINE);
+    EndDraw(pDC, oldColor);
     return true;
 }

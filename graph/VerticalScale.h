@@ -22,6 +22,4 @@ public:
 
 protected:
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
-
-    CAxisLayout m_Layout;
 };

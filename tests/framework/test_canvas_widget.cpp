@@ -5,6 +5,7 @@
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
+#include "tests/graph/EditScene.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +15,14 @@
 
 namespace
 {
-// A small graph view: one curve (y = 0 at x = 1..9 in a window of x 0..10, y -10..10) that
-// the user can redraw a section of with the mouse.
+// A small graph view of the editing scene whose curve the user can redraw a section of
+// with the mouse.
 class EditView : public CCanvasWidget
 {
 public:
     EditView()
     {
-        curve.Create(9, 2, PS_SOLID, RGB(255, 0, 0), 1, 0, 1, 0, true, true, "Raw Response Curve");
-        for (int i = 0; i < 9; ++i)
-            curve.m_pDblPt[i] = {i + 1.0, 0.0};
-        curve.m_PointsAreValidMode.TurnOn();
+        MakeFlatCurve(curve, RGB(255, 0, 0), "Raw Response Curve");
         curves.push_back(&curve);
         graph.SetClipRect(&window);
         edit.Initialize(&graph, &curves, &coord, this);
@@ -38,7 +36,7 @@ public:
     }
 
     CBasicGraph graph;
-    CDoubleRect window{10.0, 0.0, -10.0, 10.0};
+    CDoubleRect window = kEditWindow;
     CCurve curve;
     std::vector<CCurve*> curves;
     CCoordDisplay coord;
@@ -70,11 +68,10 @@ protected:
     }
 };
 
-// The client pixel of a data point of the view.
 QPoint Pixel(double x, double y)
 {
-    return {int(std::lround((220 + 378 * x) / 5)),
-            int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
+    const CPoint p = EditPixel(x, y);
+    return {p.x, p.y};
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "AssertionCapture.h"
+#include "EditScene.h"
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
 #include "graph/BasicGraph.h"
@@ -12,9 +13,6 @@
 
 namespace
 {
-// A canvas for 800 x 600 pixels (5 canvas units per pixel) showing data x 0..10 and y
-// -10..10 in the plot area (220, 3000, 4000, 220): 378 canvas units per unit of x, 139 per
-// unit of y. The curve being edited has y = 0 at x = 1, 2, ..., 9.
 class CurveEditTest : public ::testing::Test
 {
 protected:
@@ -22,20 +20,13 @@ protected:
     {
         graph.Draw(&client, &dc);
         graph.SetClipRect(&window);
-        curve.Create(9, 2, PS_SOLID, 0, 1, 0, 1, 0, true, true, "Raw Response Curve");
-        for (int i = 0; i < 9; ++i)
-            curve.m_pDblPt[i] = {i + 1.0, 0.0};
+        MakeFlatCurve(curve, 0, "Raw Response Curve");
         curve.Layout(220, 220, 4000, 3000, &window);
         curves.push_back(&curve);
         EXPECT_TRUE(edit.Initialize(&graph, &curves, &coord, &client));
     }
 
-    // The client pixel of a data point (rounded to the pixel grid).
-    static CPoint Pixel(double x, double y)
-    {
-        return {int(std::lround((220 + 378 * x) / 5)),
-                int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
-    }
+    static CPoint Pixel(double x, double y) { return EditPixel(x, y); }
 
     std::vector<double> Ys() const
     {
@@ -60,7 +51,7 @@ protected:
     CFixedWindow client;
     CRecordingDC dc;
     CBasicGraph graph;
-    CDoubleRect window{10.0, 0.0, -10.0, 10.0};
+    CDoubleRect window = kEditWindow;
     CCurve curve;
     std::vector<CCurve*> curves;
     CCoordDisplay coord;
