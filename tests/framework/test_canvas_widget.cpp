@@ -17,15 +17,12 @@ namespace
 {
 // A small graph view of the editing scene whose curve the user can redraw a section of
 // with the mouse.
-class EditView : public CCanvasWidget
+class EditView : public CCanvasWidget, public CEditScene
 {
 public:
     EditView()
     {
-        MakeFlatCurve(curve, RGB(255, 0, 0), "Raw Response Curve");
-        curves.push_back(&curve);
-        graph.SetClipRect(&window);
-        edit.Initialize(&graph, &curves, &coord, this);
+        AttachView(this, RGB(255, 0, 0));
         resize(800, 600);
     }
 
@@ -35,12 +32,6 @@ public:
         return nearest ? nearest->GetName() : std::string();
     }
 
-    CBasicGraph graph;
-    CDoubleRect window = kEditWindow;
-    CCurve curve;
-    std::vector<CCurve*> curves;
-    CCoordDisplay coord;
-    CCurveEdit edit;
     int presses = 0;
 
 protected:
@@ -48,7 +39,7 @@ protected:
     {
         graph.Draw(this, pDC);
         graph.DrawRegions(pDC);
-        curve.LayoutInRect(graph.m_PlotRegion.m_Rect, &window);
+        curve.LayoutInRect(graph.m_PlotRegion.m_Rect, &dataWindow);
         curve.Draw(pDC);
         edit.DrawTemporaryCurve(pDC);
     }
@@ -64,7 +55,7 @@ protected:
     }
     void OnLButtonUp(CPoint p) override
     {
-        edit.OnLButtonUp(p, &graph.m_PlotRegion.m_Rect, &window);
+        edit.OnLButtonUp(p, &graph.m_PlotRegion.m_Rect, &dataWindow);
     }
 };
 
@@ -110,7 +101,7 @@ TEST(CanvasWidget, TooltipNamesTheNearestCurveUnlessFollowing)
     TestApp();
     EditView view;
     view.Redraw(true);
-    view.curve.LayoutInRect(view.graph.m_PlotRegion.m_Rect, &view.window);
+    view.curve.LayoutInRect(view.graph.m_PlotRegion.m_Rect, &view.dataWindow);
     auto* tip = dynamic_cast<CToolTipHelper*>(view.edit.m_ToolTip.get());
     ASSERT_NE(nullptr, tip);
     EXPECT_TRUE(tip->IsActive());

@@ -4,11 +4,15 @@
 // x = 1, 2, ..., 9.
 #pragma once
 
+#include "graph/BasicGraph.h"
+#include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
+#include "graph/CurveEdit.h"
 #include "graph/DoubleRect.h"
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 constexpr CDoubleRect kEditWindow{10.0, 0.0, -10.0, 10.0};
 
@@ -26,3 +30,27 @@ inline CPoint EditPixel(double x, double y)
     return {int(std::lround((220 + 378 * x) / 5)),
             int(std::lround(600 - (220 + 139 * (y + 10)) / 5))};
 }
+
+// The canvas, the curve and the editor of a view of the scene. AttachView is called once the
+// view is fully built: the editor asks the view for its tooltip.
+struct CEditScene
+{
+    CEditScene() = default;
+    CEditScene(const CEditScene&) = delete;
+    CEditScene& operator=(const CEditScene&) = delete;
+
+    void AttachView(CWnd* pView, COLORREF color)
+    {
+        MakeFlatCurve(curve, color, "Raw Response Curve");
+        curves.push_back(&curve);
+        graph.SetClipRect(&dataWindow);
+        edit.Initialize(&graph, &curves, &coord, pView);
+    }
+
+    CBasicGraph graph;
+    CDoubleRect dataWindow = kEditWindow;
+    CCurve curve;
+    std::vector<CCurve*> curves;
+    CCoordDisplay coord;
+    CCurveEdit edit;
+};

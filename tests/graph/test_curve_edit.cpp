@@ -13,17 +13,15 @@
 
 namespace
 {
-class CurveEditTest : public ::testing::Test
+class CurveEditTest : public ::testing::Test, public CEditScene
 {
 protected:
     CurveEditTest() : client(800, 600)
     {
         graph.Draw(&client, &dc);
-        graph.SetClipRect(&window);
-        MakeFlatCurve(curve, 0, "Raw Response Curve");
-        curve.Layout(220, 220, 4000, 3000, &window);
-        curves.push_back(&curve);
-        EXPECT_TRUE(edit.Initialize(&graph, &curves, &coord, &client));
+        AttachView(&client, 0);
+        curve.Layout(220, 220, 4000, 3000, &dataWindow);
+        EXPECT_TRUE(edit.m_InitializedMode.IsOn());
     }
 
     static CPoint Pixel(double x, double y) { return EditPixel(x, y); }
@@ -43,19 +41,13 @@ protected:
         for (std::size_t i = 1; i + 1 < path.size(); ++i)
             edit.OnMouseMove(Pixel(path[i].x, path[i].y));
         ASSERT_TRUE(edit.OnLButtonUp(Pixel(path.back().x, path.back().y),
-                                     &graph.m_PlotRegion.m_Rect, &window));
+                                     &graph.m_PlotRegion.m_Rect, &dataWindow));
         EXPECT_TRUE(edit.IsNewCurveComplete());
         EXPECT_EQ(&curve, edit.GetCurveBeingEdited());
     }
 
     CFixedWindow client;
     CRecordingDC dc;
-    CBasicGraph graph;
-    CDoubleRect window = kEditWindow;
-    CCurve curve;
-    std::vector<CCurve*> curves;
-    CCoordDisplay coord;
-    CCurveEdit edit;
 };
 
 struct MergeCase
@@ -99,7 +91,7 @@ TEST_F(CurveEditTest, MovesAddPointsOnlyWhenThePointerMovesAndWithinCapacity)
 {
     ASSERT_TRUE(edit.BeginNewCurve(4, 2, PS_SOLID, 0x00FF00, 1, 0));
     EXPECT_FALSE(edit.OnMouseMove({10, 10})); // nothing pressed yet
-    EXPECT_FALSE(edit.OnLButtonUp({10, 10}, &graph.m_PlotRegion.m_Rect, &window));
+    EXPECT_FALSE(edit.OnLButtonUp({10, 10}, &graph.m_PlotRegion.m_Rect, &dataWindow));
     ASSERT_TRUE(edit.OnLButtonDown({100, 300}));
     EXPECT_FALSE(edit.OnLButtonDown({100, 300})); // only the first press counts
     EXPECT_FALSE(edit.OnMouseMove({100, 300}));   // same position
@@ -113,7 +105,7 @@ TEST_F(CurveEditTest, MovesAddPointsOnlyWhenThePointerMovesAndWithinCapacity)
     ASSERT_EQ(1u, lines.size());
     EXPECT_EQ((std::vector<CPoint>{{500, 1500}, {550, 1500}, {600, 1500}}), lines[0].points);
     EXPECT_EQ(0x00FF00u, lines[0].pen.GetColor());
-    EXPECT_TRUE(edit.OnLButtonUp({140, 300}, &graph.m_PlotRegion.m_Rect, &window));
+    EXPECT_TRUE(edit.OnLButtonUp({140, 300}, &graph.m_PlotRegion.m_Rect, &dataWindow));
     EXPECT_EQ(3, edit.GetTemporaryCurve()->GetTotalPoints()); // the release was dropped too
     EXPECT_FALSE(edit.OnMouseMove({150, 300}));               // done
     EXPECT_TRUE(edit.EndNewCurve());
@@ -128,7 +120,7 @@ TEST_F(CurveEditTest, NearestCurveSkipsHiddenCurvesAndPrefersTheFirstOfEquals)
     other.Create(9, 2, PS_SOLID, 0, 1, 0, 1, 0, true, true, "Other");
     for (int i = 0; i < 9; ++i)
         other.m_pDblPt[i] = {i + 1.0, 5.0};
-    other.Layout(220, 220, 4000, 3000, &window);
+    other.Layout(220, 220, 4000, 3000, &dataWindow);
     curves.push_back(&other);
     EXPECT_EQ(&other, edit.FindNearestCurve(Pixel(3, 4).x, Pixel(3, 4).y));
     EXPECT_EQ(&curve, edit.FindNearestCurve(Pixel(3, 2.5).x, Pixel(3, 2.5).y + 100));
