@@ -3,23 +3,10 @@
 #include "framework/core/DeviceContext.h"
 #include "graph/Assert.h"
 #include "graph/MorvaneUtilities.h"
-#include "matrix/dblmtrx.h"
-#include "runtime/operators.h"
+#include "matrix/wrappers.h"
 
 #include <cmath>
 #include <cstdlib>
-
-namespace
-{
-// The smaller of two values, taken through the matrix layer as the line's dash ends always
-// have been, so that they agree to the last bit.
-double MatrixMin(double a, double b)
-{
-    const mwMatrix ma(a), mb(b);
-    const mwMatrix result(mclElementwiseMin(ma.GetData(), mb.GetData()), 1);
-    return double(result);
-}
-} // namespace
 
 CWideDashedLine::CWideDashedLine(const CPoint* pPoints, unsigned nCount, int nWidth, int nDash,
                                  int nGap, COLORREF color, int nUnused)
@@ -87,7 +74,9 @@ bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, in
         for (unsigned k = 0; k < m_DashesPerSegment[i]; ++k)
         {
             m_DashEnds.push_back(OffsetAlong(a, b, d));
-            d = MatrixMin(d + m_nDash, length);
+            // Through the matrix layer, as the dash ends always were, so that they agree
+            // to the last bit.
+            d = double(min(mwMatrix(d + m_nDash), mwMatrix(length)));
             m_DashEnds.push_back(OffsetAlong(a, b, d));
             d = d + m_nGap;
         }
