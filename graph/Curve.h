@@ -51,6 +51,10 @@ public:
     const CDoubleRect& GetDataWindow() const { return m_DataWindow; }
     // The first GetClippedCount() entries are the canvas points of the last layout.
     const CPoint* GetLogicalPoints() const { return m_pPt.get(); }
+    // The canvas point slots, for callers that fill them directly (a section drawn with
+    // the mouse); GetSlotCount() of them.
+    CPoint* GetLogicalPointSlots() { return m_pPt.get(); }
+    long GetSlotCount() const { return m_pPt ? m_lSlots : 0; }
     const CDoublePoint* GetClippedPoints() const { return m_pClippedPts.get(); }
     bool Show();
     bool Hide();

@@ -69,8 +69,12 @@ public:
 
     static constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
-private:
+protected:
+    // Device units per logical unit on each axis under the current mapping (signs kept;
+    // never 0).
     void Scales(double& sx, double& sy) const;
+
+private:
     void Map(CPoint* points, int count, bool toLogical) const;
 
     CPen m_Pen{PS_SOLID, 0, 0};

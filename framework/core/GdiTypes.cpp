@@ -25,8 +25,10 @@ bool CBrush::CreateNullBrush()
     return true;
 }
 
-bool CFont::CreateFont(int height, int weight, bool italic, const std::string& face)
+bool CFont::CreateFont(int height, int weight, bool italic, const std::string& face,
+                       int pitchAndFamily)
 {
+    m_nPitchAndFamily = pitchAndFamily;
     m_bCreated = true;
     m_nHeight = height;
     m_nWeight = weight;

@@ -162,12 +162,25 @@ private:
     COLORREF m_Color = 0;
 };
 
-// Height in logical units; weight 400 normal, 700 bold.
+// Font families, the pitch-and-family value of a font: which kind of face to take when
+// the named one is missing.
+enum : int
+{
+    FF_DONTCARE = 0x00,
+    FF_ROMAN = 0x10, // serif
+    FF_SWISS = 0x20, // sans serif
+    FF_MODERN = 0x30,
+};
+
+// Height in logical units: negative is the character (em) height, positive the cell
+// height; weight 400 normal, 700 bold.
 class CFont : public CGdiObject<CFont>
 {
 public:
     CFont() = default;
-    bool CreateFont(int height, int weight, bool italic, const std::string& face);
+    bool CreateFont(int height, int weight, bool italic, const std::string& face,
+                    int pitchAndFamily = FF_DONTCARE);
+    int GetPitchAndFamily() const { return m_nPitchAndFamily; }
     int GetHeight() const { return m_nHeight; }
     int GetWeight() const { return m_nWeight; }
     bool IsItalic() const { return m_bItalic; }
@@ -178,5 +191,6 @@ private:
     int m_nHeight = 0;
     int m_nWeight = 400;
     bool m_bItalic = false;
+    int m_nPitchAndFamily = FF_DONTCARE;
     std::string m_strFace;
 };

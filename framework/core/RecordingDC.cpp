@@ -1,5 +1,7 @@
 #include "framework/core/RecordingDC.h"
 
+#include <cstdlib>
+
 CRecordingDC::CRecordingDC()
 {
     m_Caps[TECHNOLOGY] = DT_RASDISPLAY;
@@ -74,7 +76,7 @@ bool CRecordingDC::TextOut(int x, int y, const std::string& text)
 
 CSize CRecordingDC::GetTextExtent(const std::string& text) const
 {
-    return {int(text.size()) * m_nCharWidth, GetCurrentFont().GetHeight()};
+    return {int(text.size()) * m_nCharWidth, std::abs(GetCurrentFont().GetHeight())};
 }
 
 int CRecordingDC::GetDeviceCaps(int index) const

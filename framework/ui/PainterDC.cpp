@@ -1,0 +1,270 @@
+#include "framework/ui/PainterDC.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+COLORREF FromQColor(QRgb c)
+{
+    return RGB(std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c)));
+}
+
+Qt::PenStyle ToQtStyle(int style)
+{
+    switch (style)
+    {
+    case PS_DASH:
+        return Qt::DashLine;
+    case PS_DOT:
+        return Qt::DotLine;
+    case PS_DASHDOT:
+        return Qt::DashDotLine;
+    case PS_DASHDOTDOT:
+        return Qt::DashDotDotLine;
+    case PS_NULL:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+QPolygon ToPolygon(const CPoint* points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    return polygon;
+}
+
+// Pixel height of the stock font, which has no height of its own.
+constexpr double kStockFontPixels = 13.0;
+} // namespace
+
+CPainterDC::CPainterDC(QPainter* pPainter, int nTechnology)
+    : m_pPainter(pPainter), m_pDevice(pPainter ? pPainter->device() : nullptr),
+      m_nTechnology(nTechnology)
+{
+    if (m_nTechnology == 0)
+        m_nTechnology = dynamic_cast<QPagedPaintDevice*>(m_pDevice) ? DT_RASPRINTER : DT_RASDISPLAY;
+}
+
+QTransform CPainterDC::Transform() const
+{
+    double sx, sy;
+    Scales(sx, sy);
+    if (GetMapMode() != MM_ISOTROPIC && GetMapMode() != MM_ANISOTROPIC)
+        return QTransform();
+    const CPoint wo = GetWindowOrg(), vo = GetViewportOrg();
+    return QTransform(sx, 0, 0, sy, vo.x - wo.x * sx, vo.y - wo.y * sy);
+}
+
+double CPainterDC::UnitsPerPixel() const
+{
+    double sx, sy;
+    Scales(sx, sy);
+    if (GetMapMode() != MM_ISOTROPIC && GetMapMode() != MM_ANISOTROPIC)
+        return 1.0;
+    return 1.0 / std::fabs(sx);
+}
+
+QPointF CPainterDC::ToDevice(int x, int y) const
+{
+    return Transform().map(QPointF(x, y));
+}
+
+void CPainterDC::ApplyPen(bool bFill)
+{
+    const CPen& pen = GetCurrentPen();
+    const double pixels = pen.GetWidth() / UnitsPerPixel();
+    QPen qpen(ToQColor(pen.GetColor()));
+    if (pen.GetStyle() == PS_NULL)
+        qpen = QPen(Qt::NoPen);
+    else if (pixels <= 1.0)
+    {
+        qpen.setCosmetic(true);
+        qpen.setWidth(0);
+        qpen.setStyle(ToQtStyle(pen.GetStyle()));
+        qpen.setCapStyle(Qt::FlatCap);
+    }
+    else
+    {
+        qpen.setWidthF(pen.GetWidth());
+        qpen.setStyle(Qt::SolidLine);
+        qpen.setCapStyle(Qt::RoundCap);
+        qpen.setJoinStyle(Qt::RoundJoin);
+    }
+    m_pPainter->setTransform(Transform());
+    m_pPainter->setRenderHint(QPainter::Antialiasing, false);
+    const bool invert = GetROP2() == R2_NOT;
+    m_pPainter->setCompositionMode(invert ? QPainter::RasterOp_NotDestination
+                                          : QPainter::CompositionMode_SourceOver);
+    m_pPainter->setPen(qpen);
+    const CBrush& brush = GetCurrentBrush();
+    if (bFill && !brush.IsNull())
+        m_pPainter->setBrush(ToQColor(brush.GetColor()));
+    else
+        m_pPainter->setBrush(Qt::NoBrush);
+}
+
+bool CPainterDC::Polyline(const CPoint* points, int count)
+{
+    if (!m_pPainter || !points || count < 2)
+        return false;
+    ApplyPen(false);
+    m_pPainter->drawPolyline(ToPolygon(points, count));
+    return true;
+}
+
+bool CPainterDC::Polygon(const CPoint* points, int count)
+{
+    if (!m_pPainter || !points || count < 2)
+        return false;
+    ApplyPen(true);
+    m_pPainter->drawPolygon(ToPolygon(points, count));
+    return true;
+}
+
+bool CPainterDC::Rectangle(int left, int top, int right, int bottom)
+{
+    if (!m_pPainter)
+        return false;
+    ApplyPen(true);
+    m_pPainter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+    return true;
+}
+
+void CPainterDC::FillSolidRect(const CRect& rect, COLORREF color)
+{
+    if (!m_pPainter)
+        return;
+    m_pPainter->setTransform(Transform());
+    m_pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_pPainter->fillRect(
+        QRectF(QPointF(rect.left, rect.top), QPointF(rect.right, rect.bottom)).normalized(),
+        ToQColor(color));
+}
+
+bool CPainterDC::MoveTo(int x, int y)
+{
+    m_Current = {x, y};
+    return true;
+}
+
+bool CPainterDC::LineTo(int x, int y)
+{
+    const CPoint line[2] = {m_Current, {x, y}};
+    m_Current = {x, y};
+    return Polyline(line, 2);
+}
+
+QFont CPainterDC::DeviceFont() const
+{
+    const CFont& font = GetCurrentFont();
+    QFont qfont;
+    if (!font.GetFaceName().empty())
+        qfont.setFamily(QString::fromStdString(font.GetFaceName()));
+    switch (font.GetPitchAndFamily() & 0xF0)
+    {
+    case FF_ROMAN:
+        qfont.setStyleHint(QFont::Serif);
+        break;
+    case FF_SWISS:
+        qfont.setStyleHint(QFont::SansSerif);
+        break;
+    case FF_MODERN:
+        qfont.setStyleHint(QFont::TypeWriter);
+        break;
+    default:
+        break;
+    }
+    qfont.setWeight(font.GetWeight() >= 600 ? QFont::Bold : QFont::Normal);
+    qfont.setItalic(font.IsItalic());
+    const double pixels =
+        font.GetHeight() == 0 ? kStockFontPixels : std::abs(font.GetHeight()) / UnitsPerPixel();
+    qfont.setPixelSize(std::max(1, int(std::lround(pixels))));
+    return qfont;
+}
+
+bool CPainterDC::TextOut(int x, int y, const std::string& text)
+{
+    if (!m_pPainter)
+        return false;
+    const QString qtext = QString::fromStdString(text);
+    const QFont font = DeviceFont();
+    const QFontMetricsF metrics(font, m_pDevice);
+    QPointF anchor = ToDevice(x, y);
+    const unsigned align = GetTextAlign();
+    const double width = metrics.horizontalAdvance(qtext);
+    if ((align & TA_CENTER) == TA_CENTER)
+        anchor.rx() -= width / 2;
+    else if (align & TA_RIGHT)
+        anchor.rx() -= width;
+    if ((align & TA_BASELINE) != TA_BASELINE)
+        anchor.ry() += (align & TA_BOTTOM) ? -metrics.descent() : metrics.ascent();
+    m_pPainter->resetTransform();
+    m_pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_pPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    m_pPainter->setFont(font);
+    m_pPainter->setPen(ToQColor(GetTextColor()));
+    m_pPainter->drawText(anchor, qtext);
+    return true;
+}
+
+CSize CPainterDC::GetTextExtent(const std::string& text) const
+{
+    const QFontMetricsF metrics(DeviceFont(), m_pDevice);
+    const double units = UnitsPerPixel();
+    return {int(std::lround(metrics.horizontalAdvance(QString::fromStdString(text)) * units)),
+            int(std::lround(metrics.height() * units))};
+}
+
+int CPainterDC::GetDeviceCaps(int index) const
+{
+    switch (index)
+    {
+    case TECHNOLOGY:
+        return m_nTechnology;
+    case HORZRES:
+        return m_pDevice ? m_pDevice->width() : 0;
+    case VERTRES:
+        return m_pDevice ? m_pDevice->height() : 0;
+    case LOGPIXELSX:
+        return m_pDevice ? m_pDevice->logicalDpiX() : 96;
+    case LOGPIXELSY:
+        return m_pDevice ? m_pDevice->logicalDpiY() : 96;
+    default:
+        return 0;
+    }
+}
+
+COLORREF CPainterDC::GetPixel(int x, int y) const
+{
+    const auto* image = dynamic_cast<const QImage*>(m_pDevice);
+    if (!image)
+        return CLR_INVALID;
+    const QPointF p = ToDevice(x, y);
+    const int px = int(std::floor(p.x())), py = int(std::floor(p.y()));
+    if (!image->valid(px, py))
+        return CLR_INVALID;
+    return FromQColor(image->pixel(px, py));
+}
+
+void CPainterDC::RemoveClipRegion()
+{
+    if (m_pPainter)
+        m_pPainter->setClipping(false);
+}

@@ -1,0 +1,57 @@
+// The device context over a QPainter: the drawing primitives of CDC on a Qt paint device
+// (a retained image of a view, a printer or a PDF writer), with the mapping the base class
+// keeps turned into the painter's transform.
+//
+// Pens: widths are logical units and scale with the mapping; a width of 1 or less is a
+// one-pixel cosmetic pen, and a pen wider than one pixel always draws solid whatever its
+// style (the graph code cuts wide dashes itself). Text is drawn upright at the mapped
+// anchor, in the selected font scaled to the mapping, aligned by the text-alignment flags;
+// extents come back in logical units. The inverting raster operation works on raster
+// images only, where drawing the same lines twice restores the pixels.
+#pragma once
+
+#include "framework/core/DeviceContext.h"
+
+#include <QFont>
+#include <QPointF>
+#include <QTransform>
+
+class QPainter;
+class QPaintDevice;
+
+class CPainterDC : public CDC
+{
+public:
+    // The painter must be active on its device and outlive this object. The technology
+    // (DT_RASDISPLAY or DT_RASPRINTER) defaults to a printer for paged devices (QPrinter,
+    // QPdfWriter) and to a raster display otherwise.
+    explicit CPainterDC(QPainter* pPainter, int nTechnology = 0);
+
+    bool Polyline(const CPoint* points, int count) override;
+    bool Polygon(const CPoint* points, int count) override;
+    bool Rectangle(int left, int top, int right, int bottom) override;
+    void FillSolidRect(const CRect& rect, COLORREF color) override;
+    bool MoveTo(int x, int y) override;
+    bool LineTo(int x, int y) override;
+    bool TextOut(int x, int y, const std::string& text) override;
+    CSize GetTextExtent(const std::string& text) const override;
+    int GetDeviceCaps(int index) const override;
+    COLORREF GetPixel(int x, int y) const override;
+    void RemoveClipRegion() override;
+
+    // Device pixels of a logical point under the current mapping (not rounded).
+    QPointF ToDevice(int x, int y) const;
+
+private:
+    QTransform Transform() const;
+    // Logical units per device pixel (the isotropic scale).
+    double UnitsPerPixel() const;
+    // Prepares pen, brush and composition for lines and shapes.
+    void ApplyPen(bool bFill);
+    QFont DeviceFont() const;
+
+    QPainter* m_pPainter;
+    QPaintDevice* m_pDevice;
+    int m_nTechnology;
+    CPoint m_Current;
+};

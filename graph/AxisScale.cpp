@@ -1,0 +1,106 @@
+#include "graph/AxisScale.h"
+
+#include "framework/core/DeviceContext.h"
+#include "graph/MorvaneUtilities.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// More grid lines than a canvas 4000 units across can show apart.
+constexpr double kMaxSteps = 10000.0;
+
+int StepCount(double span, double step)
+{
+    return int(std::min(std::trunc(span / step), kMaxSteps));
+}
+
+double StartAbove(double value, double step)
+{
+    RoundUpToMultiple(TruncToInt(step), &value);
+    return value;
+}
+} // namespace
+
+int CAxisLayout::ToCanvas(double v, int origin) const
+{
+    return TruncToInt((v - lower) * scale + origin);
+}
+
+CAxisScale::CAxisScale() : m_LabelArea(CRect{0, 100, 100, 0}), m_LineArea(CRect{0, 100, 100, 0}) {}
+
+bool CAxisScale::SetRects(const CGraphRegion& labelArea, const CGraphRegion& lineArea)
+{
+    m_LabelArea = labelArea;
+    m_LineArea = lineArea;
+    return true;
+}
+
+CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineStep, double labelStep,
+                                      int canvasSpan, bool bSpecialLimits)
+{
+    CAxisLayout l;
+    l.lower = std::isfinite(lower) ? lower : 0.0;
+    l.upper = std::isfinite(upper) && upper > l.lower ? upper : l.lower + 1.0;
+    l.lineStep = lineStep >= 1.0 && std::isfinite(lineStep) ? lineStep : 1.0;
+    l.labelStep = labelStep >= 1.0 && std::isfinite(labelStep) ? labelStep : 1.0;
+    const double span = l.upper - l.lower;
+    const double firstOffset = bSpecialLimits ? 1.0 : 0.0;
+    l.lineStart = StartAbove(l.lower + firstOffset * l.lineStep, l.lineStep);
+    l.labelStart = StartAbove(l.lower + firstOffset * l.labelStep, l.labelStep);
+    l.lineCount = StepCount(span, l.lineStep) + 1;
+    l.labelCount = StepCount(span, l.labelStep) + (bSpecialLimits ? 0 : 1);
+    l.scale = canvasSpan / span;
+    return l;
+}
+
+void CAxisScale::Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,
+                       const std::string* pTitles, const CDoubleRect& window, double lineStep,
+                       double labelStep, int nLabelOffset, int nTitleSpacing, bool bLogarithmic,
+                       int nPenWidth, int nPenStyle, COLORREF textColor)
+{
+    m_LabelArea = labelArea;
+    m_LineArea = lineArea;
+    m_Titles.assign(pTitles, pTitles + std::max(nTitles, 0));
+    m_DataWindow = window;
+    m_dLineStep = lineStep;
+    m_dLabelStep = labelStep;
+    m_nLabelOffset = nLabelOffset;
+    m_nTitleSpacing = nTitleSpacing;
+    m_bLogarithmic = bLogarithmic;
+    m_nPenWidth = nPenWidth;
+    m_nPenStyle = nPenStyle;
+    m_TextColor = textColor;
+    m_bInitialized = true;
+}
+
+COLORREF CAxisScale::BeginDraw(CDC* pDC, const CDoubleRect& window, double lower, double upper,
+                               int canvasSpan, bool bSpecialLimits, unsigned textAlign)
+{
+    m_DataWindow = window;
+    m_Layout = ComputeLayout(lower, upper, m_dLineStep, m_dLabelStep, canvasSpan, bSpecialLimits);
+    m_nLineCount = m_Layout.lineCount;
+    m_nLabelCount = m_Layout.labelCount;
+    m_dScale = m_Layout.scale;
+    const COLORREF oldColor = pDC->SetTextColor(m_TextColor);
+    pDC->SetTextAlign(textAlign);
+    return oldColor;
+}
+
+void CAxisScale::EndDraw(CDC* pDC, COLORREF oldColor)
+{
+    pDC->SetTextColor(oldColor);
+    pDC->SetTextAlign(TA_LEFT | TA_BASELINE);
+}
+
+void CAxisScale::DrawCenteredTitles(CDC* pDC) const
+{
+    for (std::size_t i = 0; i < m_Titles.size(); ++i)
+    {
+        const int x =
+            GetCenteredTextX(pDC, m_Titles[i], m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right);
+        const int y = m_LineArea.m_Rect.bottom - int(i + 1) * m_nTitleSpacing;
+        pDC->TextOut(x, y, m_Titles[i]);
+    }
+}

@@ -1,0 +1,88 @@
+// What the horizontal and vertical axis scales share: the label strip and the plot area
+// they draw in, the title lines, the steps of grid lines and labels, and the layout of the
+// steps over the data window of the last draw. A scale is set up once (Init), given new
+// rectangles on every layout (SetRects) and drawn on every repaint.
+#pragma once
+
+#include "framework/core/GdiTypes.h"
+#include "graph/DoubleRect.h"
+#include "graph/GraphRegion.h"
+
+#include <string>
+#include <vector>
+
+class CDC;
+
+// Grid lines and labels over one axis of the data window, in data units.
+struct CAxisLayout
+{
+    double lower = 0.0;      // the window's lower limit (widened windows included)
+    double upper = 1.0;      // the window's upper limit
+    double lineStep = 1.0;   // at least 1
+    double labelStep = 1.0;  // at least 1
+    double lineStart = 0.0;  // first grid line
+    double labelStart = 0.0; // first stepped label
+    int lineCount = 0;
+    int labelCount = 0;
+    double scale = 0.0; // canvas units per data unit
+
+    // trunc((v - lower) * scale + origin).
+    int ToCanvas(double v, int origin) const;
+};
+
+class CAxisScale
+{
+public:
+    CAxisScale();
+    virtual ~CAxisScale() = default;
+
+    bool SetRects(const CGraphRegion& labelArea, const CGraphRegion& lineArea);
+
+    bool IsInitialized() const { return m_bInitialized; }
+    int GetLineCount() const { return m_nLineCount; }
+    int GetLabelCount() const { return m_nLabelCount; }
+    double GetScale() const { return m_dScale; }
+    const CDoubleRect& GetDataWindow() const { return m_DataWindow; }
+    const std::vector<std::string>& GetTitles() const { return m_Titles; }
+
+    // Steps below 1 become 1, a window whose upper limit is not above its lower one (or
+    // is not finite) is widened to one unit above the lower limit, and the counts are
+    // held to a drawable number. Special limits label the lower limit itself and step
+    // only above it: the stepped labels and lines start one step up and the stepped
+    // labels do not count the lower limit.
+    static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
+                                     int canvasSpan, bool bSpecialLimits);
+
+protected:
+    // Stores the set-up; the caller has checked the titles.
+    void Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,
+               const std::string* pTitles, const CDoubleRect& window, double lineStep,
+               double labelStep, int nLabelOffset, int nTitleSpacing, bool bLogarithmic,
+               int nPenWidth, int nPenStyle, COLORREF textColor);
+    // Starts a draw: keeps the window and the layout of the steps between lower and upper
+    // over canvasSpan units, sets the text colour and alignment; returns the colour before.
+    COLORREF BeginDraw(CDC* pDC, const CDoubleRect& window, double lower, double upper,
+                       int canvasSpan, bool bSpecialLimits, unsigned textAlign);
+    // Puts the text colour back and leaves the alignment at left and baseline.
+    static void EndDraw(CDC* pDC, COLORREF oldColor);
+    // Title line i centred across the label area at line-area bottom - (i + 1) * spacing.
+    void DrawCenteredTitles(CDC* pDC) const;
+
+    bool m_bInitialized = false;
+    CGraphRegion m_LabelArea;
+    CGraphRegion m_LineArea;
+    std::vector<std::string> m_Titles;
+    double m_dLineStep = 10.0;
+    double m_dLabelStep = 10.0;
+    int m_nLabelOffset = 10;
+    int m_nTitleSpacing = 10;
+    bool m_bLogarithmic = false;
+    int m_nPenWidth = 1;
+    int m_nPenStyle = PS_SOLID;
+    COLORREF m_TextColor = 0;
+    int m_nLineCount = 0;
+    int m_nLabelCount = 0;
+    CDoubleRect m_DataWindow;
+    double m_dScale = 0.0;
+    CAxisLayout m_Layout;
+};

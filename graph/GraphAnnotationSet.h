@@ -1,0 +1,29 @@
+// The annotation of a compression plot: a title, three arrays of texts, legend lines and
+// the font they are drawn with. The views place the texts and lines when they build their
+// text panel and set the value texts again before each draw.
+#pragma once
+
+#include "graph/GraphLabel.h"
+#include "graph/OwningArray.h"
+#include "graph/SimpleLine.h"
+#include "graph/ViewFont.h"
+
+using CGraphLabelArray = COwningArray<CGraphLabel>;
+using CSimpleLineArray = COwningArray<CSimpleLine>;
+
+class CGraphAnnotationSet
+{
+public:
+    virtual ~CGraphAnnotationSet() = default;
+    // With bottom-aligned text in the view font: the title, the lines, then the first,
+    // second and third labels. Font and alignment are put back; true.
+    bool Draw(CDC* pDC);
+
+    CGraphLabel m_Title;
+    CGraphLabelArray m_FirstLabels;
+    CSimpleLineArray m_Lines;
+    CGraphLabelArray m_SecondLabels;
+    CGraphLabelArray m_ThirdLabels;
+    CPoint m_Point;
+    CViewFont m_ViewFont;
+};

@@ -1,0 +1,104 @@
+#include "graph/HorizontalScale.h"
+
+#include "framework/core/DeviceContext.h"
+#include "graph/Assert.h"
+#include "graph/CFormat.h"
+#include "graph/Convert.h"
+
+#include <cmath>
+
+double SafeLog10(double value)
+{
+    return value > 0.0 ? std::log10(value) : 0.0;
+}
+
+bool CHorizontalScale::Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
+                            const std::string* pTitles, CDoubleRect window, double lineStep,
+                            double labelStep, int nLabelOffset, int nTitleSpacing,
+                            bool bLogarithmic, int nPenWidth, int nPenStyle, COLORREF textColor,
+                            int nMultipliers, const double* pMultipliers)
+{
+    if (!pTitles)
+    {
+        MORVANE_CHECK_FAILED();
+        return false;
+    }
+    Setup(labelArea, lineArea, nTitles, pTitles, window, lineStep, labelStep, nLabelOffset,
+          nTitleSpacing, bLogarithmic, nPenWidth, nPenStyle, textColor);
+    if (pMultipliers)
+        m_Multipliers.assign(pMultipliers, pMultipliers + std::max(nMultipliers, 0));
+    else
+        m_Multipliers = {2, 3, 4, 5, 6, 7, 8, 9};
+    return true;
+}
+
+bool CHorizontalScale::Draw(CDC* pDC, CDoubleRect window)
+{
+    if (!m_bInitialized || !pDC)
+    {
+        MORVANE_CHECK_FAILED();
+        return false;
+    }
+    return DrawAxis(pDC, window, false);
+}
+
+std::string CHorizontalScale::LabelText(double v, bool bShortForm) const
+{
+    const double shown = m_bLogarithmic ? std::pow(10.0, v) : v;
+    return bShortForm ? DoubleToShortString(shown) : FormatC("%.0f", shown);
+}
+
+void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
+{
+    const int x = m_Layout.ToCanvas(v, m_LineArea.m_Rect.left);
+    const CPoint line[2] = {{x, m_LineArea.m_Rect.top}, {x, m_LineArea.m_Rect.bottom}};
+    pDC->Polyline(line, 2);
+}
+
+bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+{
+    const CRect& area = m_LineArea.m_Rect;
+    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
+                                        area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
+    const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
+    pDC->TextOut(area.left, labelY, LabelText(m_Layout.lower, bSpecialLimits));
+    for (int i = 0; i < m_Layout.labelCount; ++i)
+    {
+        const double v = m_Layout.labelStart + i * m_Layout.labelStep;
+        pDC->TextOut(m_Layout.ToCanvas(v, area.left), labelY, LabelText(v, false));
+    }
+
+    CPen thin(m_nPenStyle, m_nPenWidth, 0);
+    CPen thick(m_nPenStyle, 2 * m_nPenWidth, 0);
+    const CPen oldPen = pDC->SelectObject(thick);
+    for (int i = 0; i < m_Layout.lineCount; ++i)
+    {
+        const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        pDC->SelectObject(m_bLogarithmic ? thick : thin);
+        DrawGridLine(pDC, v);
+        if (m_bLogarithmic)
+        {
+            pDC->SelectObject(thin);
+            DrawMinorTicks(pDC, v);
+        }
+    }
+    pDC->SelectObject(oldPen);
+    thin.DeleteObject();
+    thick.DeleteObject();
+
+    DrawTitles(pDC);
+    EndDraw(pDC, oldColor);
+    return true;
+}
+
+bool CHorizontalScale::DrawMinorTicks(CDC* pDC, double d)
+{
+    if (!m_bInitialized || m_Multipliers.empty() || !pDC)
+    {
+        MORVANE_CHECK_FAILED();
+        return false;
+    }
+    for (const double m : m_Multipliers)
+        DrawGridLine(pDC, SafeLog10(std::pow(10.0, d) * m));
+    return true;
+}

@@ -1,0 +1,25 @@
+// The y axis of a graph (dB or degrees), always linear: dashed horizontal grid lines
+// across the plot area at regular steps of the data y, right-aligned value labels left of
+// the plot and title lines centred in the strip under the axis.
+#pragma once
+
+#include "graph/AxisScale.h"
+
+class CVerticalScale : public CAxisScale
+{
+public:
+    // The logarithmic flag and pen style are kept but not used. FALSE, with a failed check
+    // and the previous set-up kept, for a null title array.
+    virtual bool Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
+                      const std::string* pTitles, CDoubleRect window, double lineStep,
+                      double labelStep, int nLabelOffset, int nTitleSpacing, bool bLogarithmic,
+                      int nPenWidth, int nPenStyle, COLORREF textColor);
+    // FALSE before Init or without a window.
+    virtual bool Draw(CDC* pDC, const CDoubleRect* pWindow);
+
+    static constexpr int kDashLength = 40;
+    static constexpr int kGapLength = 15;
+
+protected:
+    bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
+};

@@ -1,0 +1,99 @@
+#include "graph/WideDashedLine.h"
+
+#include "framework/core/DeviceContext.h"
+#include "graph/Assert.h"
+#include "graph/MorvaneUtilities.h"
+#include "matrix/wrappers.h"
+
+#include <cmath>
+#include <cstdlib>
+
+CWideDashedLine::CWideDashedLine(const CPoint* pPoints, unsigned nCount, int nWidth, int nDash,
+                                 int nGap, COLORREF color, int nUnused)
+{
+    Set(pPoints, nCount, nWidth, nDash, nGap, color, nUnused);
+}
+
+double CWideDashedLine::SegmentLength(const CPoint& a, const CPoint& b)
+{
+    const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+    if (SameX(a, b))
+        return std::fabs(dy);
+    if (SameY(a, b))
+        return std::fabs(dx);
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+CPoint CWideDashedLine::OffsetAlong(const CPoint& a, const CPoint& b, double d)
+{
+    if (SameX(a, b))
+        return {a.x, TruncToInt(a.y + DirectionY(a, b) * d)};
+    if (SameY(a, b))
+        return {TruncToInt(a.x + DirectionX(a, b) * d), a.y};
+    const double m = (double(b.y) - a.y) / (double(b.x) - a.x);
+    const double dx = DirectionX(a, b) * std::sqrt(d * d / (m * m + 1));
+    const double dy = m * dx;
+    return {a.x + TruncToInt(dx), a.y + TruncToInt(dy)};
+}
+
+bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, int nDash, int nGap,
+                          COLORREF color, int)
+{
+    // A period of 0 or less would never advance along a segment.
+    if (!pPoints || nCount == 0 || nDash == 0 || (long long)nDash + nGap <= 0)
+    {
+        MORVANE_CHECK_FAILED();
+        return false;
+    }
+    m_nWidth = nWidth;
+    m_nDash = nDash;
+    m_nGap = nGap;
+    m_nPeriod = nDash + nGap;
+    m_Color = color;
+    m_Points.assign(pPoints, pPoints + nCount);
+    m_nSegments = nCount - 1;
+
+    m_DashesPerSegment.assign(m_nSegments, 0);
+    m_nDashCount = 0;
+    for (unsigned i = 0; i < m_nSegments; ++i)
+    {
+        const auto length = (unsigned long long)SegmentLength(m_Points[i], m_Points[i + 1]);
+        const auto period = (unsigned long long)m_nPeriod;
+        m_DashesPerSegment[i] = unsigned(length / period + (length % period != 0 ? 1 : 0));
+        m_nDashCount += m_DashesPerSegment[i];
+    }
+
+    m_DashEnds.clear();
+    m_DashEnds.reserve(2 * std::size_t(m_nDashCount));
+    for (unsigned i = 0; i < m_nSegments; ++i)
+    {
+        const CPoint& a = m_Points[i];
+        const CPoint& b = m_Points[i + 1];
+        const double length = SegmentLength(a, b);
+        double d = 0.0;
+        for (unsigned k = 0; k < m_DashesPerSegment[i]; ++k)
+        {
+            m_DashEnds.push_back(OffsetAlong(a, b, d));
+            // Through the matrix layer, as the dash ends always were, so that they agree
+            // to the last bit.
+            d = double(min(mwMatrix(d + m_nDash), mwMatrix(length)));
+            m_DashEnds.push_back(OffsetAlong(a, b, d));
+            d = d + m_nGap;
+        }
+    }
+    m_nValid = 1;
+    return true;
+}
+
+bool CWideDashedLine::Draw(CDC* pDC) const
+{
+    if (!MORVANE_CHECK(pDC))
+        return false;
+    CPen pen(PS_SOLID, m_nWidth, m_Color);
+    const CPen old = pDC->SelectObject(pen);
+    for (std::size_t i = 0; i + 1 < m_DashEnds.size(); i += 2)
+        pDC->Polyline(&m_DashEnds[i], 2);
+    pDC->SelectObject(old);
+    pen.DeleteObject();
+    return true;
+}

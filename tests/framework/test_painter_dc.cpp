@@ -1,0 +1,214 @@
+#include "QtTestApp.h"
+#include "framework/core/Window.h"
+#include "framework/ui/PainterDC.h"
+#include "graph/BasicGraph.h"
+#include "graph/CoordDisplay.h"
+#include "graph/Curve.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace
+{
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+// An 800 x 600 retained image mapped to the canvas: 5 canvas units per pixel, device
+// y = 600 - canvas y / 5.
+class PainterTest : public ::testing::Test
+{
+protected:
+    PainterTest() : image(800, 600, QImage::Format_RGB32), client(800, 600)
+    {
+        TestApp();
+        image.fill(Qt::white);
+        painter.begin(&image);
+        dc = std::make_unique<CPainterDC>(&painter);
+        graph.Draw(&client, dc.get());
+    }
+    ~PainterTest() override
+    {
+        dc.reset();
+        painter.end();
+    }
+    QImage Snapshot()
+    {
+        painter.end();
+        QImage copy = image.copy();
+        painter.begin(&image);
+        dc = std::make_unique<CPainterDC>(&painter);
+        graph.Draw(&client, dc.get());
+        return copy;
+    }
+    // The bounding box of non-white pixels.
+    static QRect Ink(const QImage& img)
+    {
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != kWhite)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+
+    QImage image;
+    QPainter painter;
+    CFixedWindow client;
+    std::unique_ptr<CPainterDC> dc;
+    CBasicGraph graph;
+};
+} // namespace
+
+TEST_F(PainterTest, DeviceCapsOfARasterImage)
+{
+    EXPECT_EQ(DT_RASDISPLAY, dc->GetDeviceCaps(TECHNOLOGY));
+    EXPECT_EQ(800, dc->GetDeviceCaps(HORZRES));
+    EXPECT_EQ(600, dc->GetDeviceCaps(VERTRES));
+    EXPECT_EQ(QPointF(44, 278), dc->ToDevice(220, 1610));
+}
+
+TEST_F(PainterTest, CurveLandsOnTheExpectedPixels)
+{
+    CDoubleRect window{10.0, 0.0, -10.0, 10.0};
+    CCurve curve;
+    curve.Create(3, 2, PS_SOLID, RGB(255, 0, 0), 1, 0, 1, 0, true, true, "Raw");
+    curve.m_pDblPt[0] = {1.0, 0.0};
+    curve.m_pDblPt[1] = {5.0, 0.0};
+    curve.m_pDblPt[2] = {9.0, 5.0};
+    curve.Layout(220, 220, 4000, 3000, &window);
+    ASSERT_TRUE(curve.Draw(dc.get()));
+    const QImage img = Snapshot();
+    // y = 0 lies at canvas 1610, pixel row 278; x = 1..5 at canvas 598..2110, pixels 120..422.
+    for (int x = 125; x <= 415; x += 10)
+        EXPECT_EQ(qRgb(255, 0, 0), img.pixel(x, 278) | 0xFF000000) << x;
+    EXPECT_EQ(kWhite, img.pixel(300, 270));
+    EXPECT_EQ(kWhite, img.pixel(300, 286));
+    // The rising piece ends at (9, 5): canvas (3622, 2305), pixel (724, 139).
+    EXPECT_NE(kWhite, img.pixel(724, 139));
+    EXPECT_EQ(kWhite, img.pixel(760, 139));
+}
+
+TEST_F(PainterTest, ThinPensAreOnePixelAndWideDashedPensDrawSolid)
+{
+    dc->SelectObject(CPen(PS_SOLID, 1, 0));
+    const CPoint thin[2] = {{500, 1000}, {3500, 1000}};
+    dc->Polyline(thin, 2);
+    dc->SelectObject(CPen(PS_DASH, 25, RGB(0, 0, 255)));
+    const CPoint wide[2] = {{500, 2000}, {3500, 2000}};
+    dc->Polyline(wide, 2);
+    const QImage img = Snapshot();
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(400, 400));
+    EXPECT_EQ(kWhite, img.pixel(400, 399));
+    EXPECT_EQ(kWhite, img.pixel(400, 401));
+    int blue = 0;
+    for (int x = 110; x < 690; ++x)
+        blue += img.pixel(x, 200) == qRgb(0, 0, 255);
+    EXPECT_EQ(580, blue); // no gaps
+    int rows = 0;
+    for (int y = 190; y < 210; ++y)
+        rows += img.pixel(400, y) == qRgb(0, 0, 255);
+    EXPECT_EQ(5, rows); // 25 canvas units = 5 pixels
+}
+
+TEST_F(PainterTest, SecondCrosshairDrawErasesTheFirst)
+{
+    const QImage before = Snapshot();
+    dc->SetROP2(R2_NOT);
+    const CPoint across[2] = {{1940, 1500}, {2060, 1500}};
+    const CPoint up[2] = {{2000, 1440}, {2000, 1560}};
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        dc->Polyline(across, 2);
+        dc->Polyline(up, 2);
+        const QImage now = Snapshot();
+        if (pass == 0)
+            EXPECT_NE(before, now);
+        else
+            EXPECT_EQ(before, now);
+        dc->SetROP2(R2_NOT);
+    }
+
+    // The coordinate display moving its crosshair leaves nothing at the old place.
+    CCoordDisplay display;
+    display.m_TextRect = {3560, 2999, 3999, 2713};
+    display.SetStarting();
+    display.m_CrosshairPoint = {1000, 1000};
+    display.Draw(dc.get());
+    const QImage first = Snapshot();
+    EXPECT_EQ(qRgb(0, 0, 0), first.pixel(210, 400)); // the centre is inverted twice
+    display.m_CrosshairPoint = {2000, 2000};
+    display.Draw(dc.get());
+    const QImage second = Snapshot();
+    EXPECT_EQ(before.copy(150, 350, 100, 100), second.copy(150, 350, 100, 100));
+    EXPECT_EQ(qRgb(0, 0, 0), second.pixel(410, 200));
+}
+
+TEST_F(PainterTest, TextIsUprightAtItsAnchor)
+{
+    CFont font;
+    font.CreateFont(-200, 400, false, "DejaVu Sans", FF_SWISS);
+    dc->SelectObject(font);
+    dc->SetTextAlign(TA_LEFT | TA_TOP);
+    dc->TextOut(1000, 2000, "T");
+    const CSize extent = dc->GetTextExtent("T");
+    QImage img = Snapshot();
+    const QRect ink = Ink(img);
+    ASSERT_FALSE(ink.isEmpty());
+    // Left and top at the anchor (pixel 200, 200): the glyph hangs below it.
+    EXPECT_GE(ink.top(), 200);
+    EXPECT_LE(ink.top(), 215);
+    EXPECT_GE(ink.left(), 195);
+    EXPECT_LE(ink.left(), 215);
+    // A T: its top row is much wider than its bottom row.
+    auto rowWidth = [&](int y)
+    {
+        int n = 0;
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            n += img.pixel(x, y) != kWhite;
+        return n;
+    };
+    EXPECT_GT(rowWidth(ink.top() + 1), 3 * rowWidth(ink.bottom() - 1));
+
+    // Extents in canvas units: five units per pixel.
+    EXPECT_NEAR(ink.width() * 5, extent.cx, 40);
+    EXPECT_GE(extent.cy, 200);
+
+    // Bottom and right alignment put the glyph above and left of the anchor.
+    painter.fillRect(image.rect(), Qt::white);
+    dc->SelectObject(font);
+    dc->SetTextAlign(TA_RIGHT | TA_BOTTOM);
+    dc->TextOut(2000, 1000, "T");
+    img = Snapshot();
+    const QRect ink2 = Ink(img);
+    EXPECT_LE(ink2.bottom(), 400);
+    EXPECT_LE(ink2.right(), 400);
+    EXPECT_GE(ink2.right(), 385);
+}
+
+TEST_F(PainterTest, PixelsReadBackThroughTheMapping)
+{
+    dc->FillSolidRect({0, 3000, 4000, 0}, RGB(0, 128, 0));
+    EXPECT_EQ(RGB(0, 128, 0), dc->GetPixel(2000, 1500));
+    EXPECT_EQ(CDC::CLR_INVALID, dc->GetPixel(-100, 1500));
+}
+
+TEST(PrinterDC, PagedDevicesArePrinters)
+{
+    TestApp();
+    const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/printer_caps.pdf";
+    QPdfWriter writer(path);
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    CPainterDC dc(&painter);
+    EXPECT_EQ(DT_RASPRINTER, dc.GetDeviceCaps(TECHNOLOGY));
+    EXPECT_EQ(writer.width(), dc.GetDeviceCaps(HORZRES));
+    EXPECT_EQ(writer.height(), dc.GetDeviceCaps(VERTRES));
+    CBasicGraph graph;
+    graph.Draw(nullptr, &dc);
+    EXPECT_EQ(writer.width(), graph.GetDeviceWidth());
+    EXPECT_EQ(int(4000 / (double(writer.width()) / writer.height())), graph.GetHeight());
+    EXPECT_TRUE(graph.DrawRegions(&dc));
+    painter.end();
+}

@@ -1,0 +1,299 @@
+#include "AssertionCapture.h"
+#include "framework/core/RecordingDC.h"
+#include "framework/core/Window.h"
+#include "graph/BasicGraph.h"
+#include "graph/HorizontalScale.h"
+#include "graph/HorizontalScaleDRC.h"
+#include "graph/HorizontalScaleSpecialLimits.h"
+#include "graph/VerticalScale.h"
+#include "graph/VerticalScaleSpecialLimits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+using Op = CRecordingDC::Op;
+
+// A canvas laid out for 800 x 600 pixels: plot area (220, 3000, 4000, 220).
+class ScaleTest : public ::testing::Test
+{
+protected:
+    ScaleTest() : client(800, 600) { graph.Draw(&client, &dc); }
+
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> out;
+        for (const auto& call : dc.CallsOf(Op::TextOut))
+            out.push_back(call.text);
+        return out;
+    }
+    // x of every vertical line (horizontal scale) or y of every horizontal one.
+    std::vector<int> LineXs() const
+    {
+        std::vector<int> out;
+        for (const auto& call : dc.CallsOf(Op::Polyline))
+            out.push_back(call.points[0].x);
+        return out;
+    }
+
+    CFixedWindow client;
+    CRecordingDC dc;
+    CBasicGraph graph;
+    const std::string titles[1] = {"Frequency Hz"};
+};
+
+int CanvasX(double v, double xmin, double xmax)
+{
+    return int(std::trunc((v - xmin) * (3780.0 / (xmax - xmin)) + 220));
+}
+} // namespace
+
+TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
+{
+    CHorizontalScale scale;
+    const CDoubleRect window{12.0, std::log10(20.0), -30.0, std::log10(20000.0)};
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 1.0, 1.0,
+                           20, 100, true, 4, 0, 0, 8, nullptr));
+    EXPECT_EQ(8u, scale.GetMultipliers().size());
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+
+    EXPECT_EQ((std::vector<std::string>{"20", "10", "100", "1000", "10000", "Frequency Hz"}),
+              Texts());
+    const auto texts = dc.CallsOf(Op::TextOut);
+    EXPECT_EQ((CPoint{220, 200}), texts[0].points[0]); // first label at the plot's left edge
+    EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[0].textAlign);
+    EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[2].points[0].x);
+    EXPECT_EQ(120, texts[5].points[0].y); // title below the plot
+
+    // Decade lines at 10, 100, 1000 and 10000 Hz (twice the pen width), each followed by
+    // its eight thin lines: 20 to 90, ..., 20000 to 90000 Hz.
+    const auto lines = dc.CallsOf(Op::Polyline);
+    ASSERT_EQ(4u * 9u, lines.size());
+    for (int decade = 0; decade < 4; ++decade)
+    {
+        const auto& major = lines[decade * 9];
+        EXPECT_EQ(8, major.pen.GetWidth());
+        EXPECT_EQ(CanvasX(decade + 1.0, window.left, window.right), major.points[0].x);
+        EXPECT_EQ(3000, major.points[0].y);
+        EXPECT_EQ(220, major.points[1].y);
+        for (int m = 2; m <= 9; ++m)
+        {
+            const auto& minor = lines[decade * 9 + m - 1];
+            EXPECT_EQ(4, minor.pen.GetWidth());
+            EXPECT_EQ(
+                CanvasX(std::log10(std::pow(10.0, decade + 1.0) * m), window.left, window.right),
+                minor.points[0].x);
+        }
+    }
+    EXPECT_LT(lines[0].points[0].x, 220); // the 10 Hz line lies left of the plot
+    EXPECT_EQ(unsigned(TA_LEFT | TA_BASELINE), dc.GetTextAlign());
+    EXPECT_EQ(0, dc.GetCurrentPen().GetWidth());
+}
+
+TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
+{
+    CHorizontalScale scale;
+    const CDoubleRect window{1, 0.0, 0, 100.0};
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 10, 10, 20,
+                           100, false, 1, 0, 0, 8, nullptr));
+    dc.ClearCalls();
+    scale.Draw(&dc, window);
+    EXPECT_EQ((std::vector<std::string>{"0", "0", "10", "20", "30", "40", "50", "60", "70", "80",
+                                        "90", "100", "Frequency Hz"}),
+              Texts());
+    EXPECT_EQ(11u, LineXs().size());
+    EXPECT_EQ(11, scale.GetLineCount());
+}
+
+TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
+{
+    CVerticalScale scale;
+    const std::string db[1] = {"db"};
+    const CDoubleRect window{12.0, 1.0, -30.0, 4.0};
+    ASSERT_TRUE(scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5.0, 10.0, 20, 60,
+                           false, 1, 0, 0));
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, &window));
+    EXPECT_EQ((std::vector<std::string>{"-30", "-20", "-10", "0", "10", "db"}), Texts());
+    const auto texts = dc.CallsOf(Op::TextOut);
+    for (int i = 0; i < 5; ++i)
+    {
+        EXPECT_EQ(200, texts[i].points[0].x); // right ends line up
+        EXPECT_EQ(unsigned(TA_RIGHT | TA_BASELINE), texts[i].textAlign);
+        EXPECT_EQ(int(std::trunc(i * 10 * (2780.0 / 42.0) + 220)), texts[i].points[0].y);
+    }
+    EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[5].textAlign);
+    EXPECT_EQ(160, texts[5].points[0].y);
+    // Nine dashed grid lines from -30 to +10 dB, each cut into 69 dashes.
+    EXPECT_EQ(9, scale.GetLineCount());
+    const auto dashes = dc.CallsOf(Op::Polyline);
+    ASSERT_EQ(9u * 69u, dashes.size());
+    EXPECT_EQ((CPoint{220, 220}), dashes[0].points[0]);
+    EXPECT_EQ(int(std::trunc(40 * (2780.0 / 42.0) + 220)), dashes[8 * 69].points[0].y);
+}
+
+TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
+{
+    CVerticalScale scale;
+    const std::string db[1] = {"db"};
+    const CDoubleRect window{7.6, 0, -2.4, 1};
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 5, 20, 60, false, 1, 0, 0);
+    dc.ClearCalls();
+    scale.Draw(&dc, &window);
+    EXPECT_EQ((std::vector<std::string>{"0", "5", "10", "db"}), Texts());
+    EXPECT_GT(dc.CallsOf(Op::TextOut)[2].points[0].y, 3000); // above the plot
+}
+
+TEST_F(ScaleTest, SpecialLimitsLabelTheLowerLimitItself)
+{
+    CVerticalScaleSpecialLimits scale;
+    const std::string db[1] = {"dB"};
+    const CDoubleRect window{0.0, -48.0, -48.0, 0.0};
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 6, 6, 20, 60, false, 1, 0, 0);
+    dc.ClearCalls();
+    scale.Draw(&dc, &window);
+    EXPECT_EQ((std::vector<std::string>{"-48", "-42", "-36", "-30", "-24", "-18", "-12", "-6", "0",
+                                        "dB"}),
+              Texts());
+    EXPECT_EQ(220, dc.CallsOf(Op::TextOut)[0].points[0].y);
+    EXPECT_EQ(8, scale.GetLabelCount());
+    EXPECT_EQ(9, scale.GetLineCount());
+    // Lines from -42 to +6: the last one above the plot.
+    const auto dashes = dc.CallsOf(Op::Polyline);
+    EXPECT_EQ(int(std::trunc(6 * (2780.0 / 48.0) + 220)), dashes.front().points[0].y);
+    EXPECT_GT(dashes.back().points[0].y, 3000);
+}
+
+TEST_F(ScaleTest, SpecialLimitFormats)
+{
+    const struct
+    {
+        double lower;
+        const char* text;
+    } cases[] = {{-89.625, "-89.625"}, {0.125, "0.125"}, {2.5, "2.500"}, {0.0, "0"}, {-48, "-48"}};
+    for (const auto& c : cases)
+    {
+        CHorizontalScaleSpecialLimits scale;
+        const CDoubleRect window{0, c.lower, 0, c.lower + 90};
+        scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 12, 12, 20, 100,
+                   false, 1, 0, 0, 8, nullptr);
+        dc.ClearCalls();
+        scale.Draw(&dc, window);
+        EXPECT_EQ(c.text, Texts().at(0));
+    }
+}
+
+TEST_F(ScaleTest, DegenerateWindowsAndStepsAreWidened)
+{
+    CHorizontalScale scale;
+    const CDoubleRect equal{1, 2.0, 0, 2.0};
+    scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, equal, 0.0, 0.25, 20, 100,
+               false, 1, 0, 0, 8, nullptr);
+    dc.ClearCalls();
+    EXPECT_TRUE(scale.Draw(&dc, equal));
+    EXPECT_TRUE(std::isfinite(scale.GetScale()));
+    EXPECT_EQ(3780.0, scale.GetScale()); // one unit across the plot
+    EXPECT_EQ(2, scale.GetLineCount());
+    for (const auto& call : dc.Calls())
+        for (const CPoint& p : call.points)
+            EXPECT_LE(std::abs(p.x), 4000);
+
+    CVerticalScale vertical;
+    const std::string db[1] = {"db"};
+    const CDoubleRect reversed{-5.0, 0, 5.0, 1};
+    vertical.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, reversed, -3, 0, 20, 60, false, 1,
+                  0, 0);
+    EXPECT_TRUE(vertical.Draw(&dc, &reversed));
+    EXPECT_EQ(2780.0, vertical.GetScale());
+}
+
+TEST_F(ScaleTest, RefusalsLeaveTheScaleAsItWas)
+{
+    AssertionCapture capture;
+    CHorizontalScale scale;
+    const CDoubleRect window{1, 0, 0, 10};
+    EXPECT_FALSE(scale.Draw(&dc, window));
+    EXPECT_FALSE(scale.DrawMinorTicks(&dc, 1.0));
+    EXPECT_FALSE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, nullptr, window, 1, 1, 20,
+                            100, false, 1, 0, 0, 8, nullptr));
+    EXPECT_FALSE(scale.IsInitialized());
+    CVerticalScale vertical;
+    EXPECT_FALSE(vertical.Draw(&dc, &window));
+    EXPECT_EQ(4u, capture.reports().size());
+    for (const auto& r : capture.reports())
+        EXPECT_EQ("FALSE", r.expression);
+    EXPECT_TRUE(dc.CallsOf(Op::TextOut).empty());
+}
+
+TEST_F(ScaleTest, CompressionScaleReportsAFailedBaseInit)
+{
+    AssertionCapture capture;
+    CHorizontalScaleDRC scale;
+    const CDoubleRect window{0, -90, -90, 0};
+    EXPECT_FALSE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 2, nullptr, window, 10, 10,
+                            20, 100, false, 1, 0, 0, 8, nullptr));
+    EXPECT_FALSE(scale.SetEntry(1.0, 0));
+    const std::string two[2] = {"In", "Out"};
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 2, two, window, 10, 10, 20,
+                           100, false, 1, 0, 0, 8, nullptr));
+    EXPECT_TRUE(scale.SetEntry(-45.0, 1));
+    EXPECT_FALSE(scale.SetEntry(1.0, 2)); // index equal to the title count
+    EXPECT_FALSE(scale.SetEntry(1.0, -1));
+    EXPECT_EQ(-45.0, scale.GetEntry(1));
+}
+
+TEST_F(ScaleTest, CompressionScaleDrawsTitlesAtDataPositionsAndSpans)
+{
+    CHorizontalScaleDRC scale;
+    const std::string two[2] = {"In", "Out"};
+    const CDoubleRect window{0, -90, -90, 0};
+    scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 2, two, window, 10, 10, 20, 50, false, 2,
+               0, 0, 8, nullptr);
+    scale.SetEntry(-90.0, 0);
+    scale.SetEntry(-45.0, 1);
+    scale.m_Span1.m_Start.x = -90;
+    scale.m_Span1.m_End.x = -45;
+    scale.m_Span1.m_strText = "OFFSET1";
+    scale.m_Span1.m_LineColor = scale.m_Span1.m_TextColor = 0xFF0000;
+    scale.m_Span2.m_Start.x = -45;
+    scale.m_Span2.m_End.x = -44; // narrower than its text
+    scale.m_Span2.m_strText = "OFFSET2";
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+
+    const auto texts = dc.CallsOf(Op::TextOut);
+    const int x45 = int(std::trunc(45 * 42.0 + 220));
+    auto find = [&](const std::string& t)
+    {
+        for (const auto& c : texts)
+            if (c.text == t)
+                return c;
+        ADD_FAILURE() << t;
+        return texts.front();
+    };
+    EXPECT_EQ((CPoint{220, 170}), find("In").points[0]);
+    EXPECT_EQ((CPoint{x45, 170}), find("Out").points[0]);
+    EXPECT_EQ(220, scale.m_Span1.m_StartPoint.x);
+    EXPECT_EQ(x45, scale.m_Span1.m_EndPoint.x);
+    // Span 2 is narrower than its text: the text starts at the span's start.
+    EXPECT_EQ((CPoint{x45, 120}), find("OFFSET2").points[0]);
+    const auto span1 = find("OFFSET1");
+    EXPECT_EQ(0xFF0000u, span1.textColor);
+    EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), span1.textAlign);
+    const int w = 7 * 10; // recording DC: 10 units per character
+    EXPECT_EQ(int(std::trunc((x45 - 220 - w) / 2.0 + 220)), span1.points[0].x);
+
+    const auto arrows = dc.CallsOf(Op::Polygon);
+    ASSERT_EQ(4u, arrows.size());
+    EXPECT_EQ((CPoint{220, 120}), arrows[0].points[1]);
+    EXPECT_EQ((CPoint{300, 140}), arrows[0].points[0]);
+    EXPECT_EQ((CPoint{x45, 120}), arrows[1].points[2]);
+    EXPECT_EQ(0xFF0000u, arrows[0].brush.GetColor());
+    // Everything the spans changed is back.
+    EXPECT_EQ(0u, dc.GetTextColor());
+    EXPECT_EQ(0xFFFFFFu, dc.GetCurrentBrush().GetColor());
+    EXPECT_EQ(0, dc.GetCurrentPen().GetWidth());
+}
