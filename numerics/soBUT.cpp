@@ -1,0 +1,16 @@
+#include "numerics/soBUT.h"
+
+#include "numerics/DesignerValues.h"
+
+namespace
+{
+mwLibraryInit s_libraryInit;
+}
+
+void CSoBUTForm::Statements(numerics::CFrame<CSoBUTForm>& f)
+{
+    using namespace numerics;
+    const double fc = Scalar(f.In(1));
+    const EPass pass = PassOf(f.In(3));
+    SetSection(f, SecondOrderPass(EPrototype::Butterworth, fc, Scalar(f.In(2)), 0.0, pass));
+}
