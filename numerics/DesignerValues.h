@@ -28,4 +28,13 @@ template <typename Fn, typename Section> void SetSection(CFrame<Fn>& f, const Se
     f.Out(1) = RealRow(s.b);
     f.Out(2) = RealRow(s.a);
 }
+
+// The second-order high- and low-passes: (fc, Fs, type), or (fc, Fs, Q, type).
+template <typename Fn> void SetPassSection(CFrame<Fn>& f, EPrototype prototype)
+{
+    const double fc = Scalar(f.In(1));
+    const EPass pass = PassOf(f.In(Fn::kInfo.inputs));
+    const double Q = Fn::kInfo.inputs == 4 ? Scalar(f.In(3)) : 0.0;
+    SetSection(f, SecondOrderPass(prototype, fc, Scalar(f.In(2)), Q, pass));
+}
 } // namespace numerics

@@ -9,8 +9,5 @@ mwLibraryInit s_libraryInit;
 
 void CSoBUTForm::Statements(numerics::CFrame<CSoBUTForm>& f)
 {
-    using namespace numerics;
-    const double fc = Scalar(f.In(1));
-    const EPass pass = PassOf(f.In(3));
-    SetSection(f, SecondOrderPass(EPrototype::Butterworth, fc, Scalar(f.In(2)), 0.0, pass));
+    SetPassSection(f, numerics::EPrototype::Butterworth);
 }

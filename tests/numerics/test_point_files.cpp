@@ -54,22 +54,24 @@ struct CRead
     double count = -1;
 };
 
-CRead Filio81(const std::string& path)
+// A reader's three outputs for the file at path.
+template <typename Reader> CRead Read(const Reader& reader, const std::string& path)
 {
     CRead r;
     mwMatrix count;
-    r.freq = Row(filio81(&r.response, &count, path.c_str()));
+    r.freq = Row(reader(&r.response, &count, path.c_str()));
     r.count = double(count);
     return r;
 }
 
+CRead Filio81(const std::string& path)
+{
+    return Read(filio81, path);
+}
+
 CRead FilioP81(const std::string& path)
 {
-    CRead r;
-    mwMatrix count;
-    r.freq = Row(filio_p81(&r.response, &count, path.c_str()));
-    r.count = double(count);
-    return r;
+    return Read(filio_p81, path);
 }
 
 double Magnitude(double dB)
