@@ -322,6 +322,41 @@ TEST(Designers, RelatedSectionsAgree)
     EXPECT_NEAR(Design("fourb", {700, 3.0, fs}).a[1], Design("foBUT", {700, fs, 1}).a[1], 1e-15);
 }
 
+TEST(Designers, SectionsAtTheEndsOfTheBand)
+{
+    const double fs = 48000.0, G = 3.0;
+    const struct
+    {
+        const char* name;
+        golden::Numbers in;
+        std::vector<double> b;
+        std::vector<double> a;
+    } cases[] = {
+        {"soshelfb", {0, fs, G}, {1, -2, 1}, {1, -2, 1}},
+        {"soshelft", {0, fs, G}, {G, -2 * G, G}, {1, -2, 1}},
+        {"soshelfb", {fs / 2, fs, G}, {G, 2 * G, G}, {1, 2, 1}},
+        {"soshelft", {fs / 2, fs, G}, {1, 2, 1}, {1, 2, 1}},
+        {"fourt", {fs / 4, G, fs}, {(1 + G) / 2, (1 - G) / 2}, {1, 0}},
+    };
+    for (const auto& c : cases)
+    {
+        const CSection s = Design(c.name, c.in);
+        ASSERT_EQ(c.b.size(), s.b.size());
+        for (std::size_t i = 0; i < c.b.size(); ++i)
+        {
+            EXPECT_NEAR(c.b[i], s.b[i], 1e-9) << c.name << " b" << i;
+            EXPECT_NEAR(c.a[i], s.a[i], 1e-9) << c.name << " a" << i;
+        }
+    }
+    // The all-pass's centre coefficient d is exactly −1 at 0 Hz and +1 at fs/2: e = d·(1 + c).
+    const CSection atZero = Design("allpassfilters", {200, 0, fs});
+    EXPECT_EQ(-(1 + atZero.b[0]), atZero.b[1]);
+    const CSection atHalf = Design("allpassfilters", {200, fs / 2, fs});
+    EXPECT_EQ(1 + atHalf.b[0], atHalf.b[1]);
+    // Poles of the 1 dB Chebyshev low-pass at 1 kHz.
+    EXPECT_NEAR(0.931, std::sqrt(Design("soCHBI", {1000, fs, 1, 1}).a[2]), 5e-4);
+}
+
 struct CFeval
 {
     std::vector<mwMatrix> in;
