@@ -1,10 +1,8 @@
 #include "numerics/filio_p81.h"
 
 #include "numerics/PointFileForms.h"
-#include "numerics/engine/NumericsError.h"
 #include "runtime/handlers.h"
 
-#include <fstream>
 #include <numbers>
 
 namespace
@@ -15,9 +13,16 @@ mwLibraryInit s_libraryInit;
 void CFilio_p81Form::Statements(numerics::CFrame<CFilio_p81Form>& f)
 {
     using namespace numerics;
-    if (!std::ifstream(TextOf(f.In(1))))
+    std::vector<double> d;
+    try
+    {
+        d = ReadPoints(f, 3);
+    }
+    catch (const CPointFileNotOpened&)
+    {
         mclPrint("Was the first filename an input file?\n");
-    const std::vector<double> d = ReadPoints(f, 3);
+        throw;
+    }
     std::vector<Complex> response(d.size() / 3);
     for (std::size_t i = 0; i < response.size(); ++i)
     {

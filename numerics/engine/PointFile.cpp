@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -194,9 +195,10 @@ std::vector<double> ParsePointNumbers(std::string_view text, int perPoint)
 std::vector<double> ReadPointFile(const std::string& path, int perPoint, const char* reader)
 {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw CNumericsError(std::string(reader) + ": cannot open the file \"" + path +
-                             "\" for reading.");
+    std::error_code ignored;
+    if (!file || std::filesystem::is_directory(path, ignored))
+        throw CPointFileNotOpened(std::string(reader) + ": cannot open the file \"" + path +
+                                  "\" for reading.");
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad())
         throw CNumericsError(std::string(reader) + ": cannot read the file \"" + path + "\".");

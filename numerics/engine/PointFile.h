@@ -5,6 +5,8 @@
 // fit ends the data.
 #pragma once
 
+#include "numerics/engine/NumericsError.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,15 @@ namespace numerics
 // reads as an infinity, one too small as zero.
 std::vector<double> ParsePointNumbers(std::string_view text, int perPoint);
 
-// The numbers of the file at path. Raises CNumericsError, with the reader's name in the
-// text, when the file cannot be read or its last point has too few numbers.
+// A file that cannot be opened for reading.
+class CPointFileNotOpened : public CNumericsError
+{
+public:
+    using CNumericsError::CNumericsError;
+};
+
+// The numbers of the file at path. Raises CPointFileNotOpened, or CNumericsError when the
+// file cannot be read or its last point has too few numbers, with the reader's name in the
+// text.
 std::vector<double> ReadPointFile(const std::string& path, int perPoint, const char* reader);
 } // namespace numerics

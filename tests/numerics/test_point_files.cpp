@@ -153,6 +153,9 @@ TEST_F(PointFiles, AFileThatCannotBeOpenedIsAnError)
     EXPECT_EQ("filio_p81: cannot open the file \"" + missing + "\" for reading.",
               ErrorOf([&] { FilioP81(missing); }));
     EXPECT_EQ("Was the first filename an input file?\n", CPrintCapture::Text());
+    const std::string folder = m_dir.string();
+    EXPECT_EQ("filio81: cannot open the file \"" + folder + "\" for reading.",
+              ErrorOf([&] { Filio81(folder); }));
     // The caller's matrices stay as they were.
     mwMatrix response(5.0), count(6.0);
     ErrorOf([&] { filio81(&response, &count, missing.c_str()); });
