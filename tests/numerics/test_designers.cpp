@@ -4,10 +4,17 @@
 #include "Golden.h"
 #include "Response.h"
 #include "numerics/allpassfilters.h"
+#include "numerics/base2alog.h"
+#include "numerics/base2log.h"
+#include "numerics/filio81.h"
+#include "numerics/filio_p81.h"
 #include "numerics/foBUT.h"
 #include "numerics/fourb.h"
 #include "numerics/fourt.h"
+#include "numerics/logsamp.h"
 #include "numerics/notch.h"
+#include "numerics/quant.h"
+#include "numerics/smooth.h"
 #include "numerics/soBUT.h"
 #include "numerics/soCHBI.h"
 #include "numerics/soHB.h"
@@ -384,7 +391,7 @@ std::string CountMessage(const char* name, int line, const char* what, int count
            std::to_string(count) + ")";
 }
 
-TEST(Designers, FevalFormsDeclareTheirCountsAndLines)
+TEST(NumericalFunctions, FevalFormsDeclareTheirCountsAndLines)
 {
     const struct
     {
@@ -392,29 +399,37 @@ TEST(Designers, FevalFormsDeclareTheirCountsAndLines)
         const char* name;
         int line;
         int inputs;
+        int outputs;
     } forms[] = {
-        {mlxAllpassfilters, "allpassfilters", 1, 3},
-        {mlxNotch, "notch", 1, 3},
-        {mlxFoBUT, "foBUT", 1, 3},
-        {mlxFourb, "fourb", 11, 3},
-        {mlxFourt, "fourt", 11, 3},
-        {mlxSoshelfb, "soshelfb", 1, 3},
-        {mlxSoshelft, "soshelft", 1, 3},
-        {mlxSoBUT, "soBUT", 1, 3},
-        {mlxSoLR, "soLR", 1, 3},
-        {mlxSoVQ, "soVQ", 1, 4},
-        {mlxSoCHBI, "soCHBI", 10, 4},
-        {mlxSoHB, "soHB", 1, 4},
-        {mlxSoLT, "soLT", 1, 4},
+        {mlxAllpassfilters, "allpassfilters", 1, 3, 2},
+        {mlxNotch, "notch", 1, 3, 2},
+        {mlxFoBUT, "foBUT", 1, 3, 2},
+        {mlxFourb, "fourb", 11, 3, 2},
+        {mlxFourt, "fourt", 11, 3, 2},
+        {mlxSoshelfb, "soshelfb", 1, 3, 2},
+        {mlxSoshelft, "soshelft", 1, 3, 2},
+        {mlxSoBUT, "soBUT", 1, 3, 2},
+        {mlxSoLR, "soLR", 1, 3, 2},
+        {mlxSoVQ, "soVQ", 1, 4, 2},
+        {mlxSoCHBI, "soCHBI", 10, 4, 2},
+        {mlxSoHB, "soHB", 1, 4, 2},
+        {mlxSoLT, "soLT", 1, 4, 2},
+        {mlxBase2log, "base2log", 1, 1, 1},
+        {mlxBase2alog, "base2alog", 1, 1, 1},
+        {mlxLogsamp, "logsamp", 1, 3, 2},
+        {mlxSmooth, "smooth", 1, 1, 1},
+        {mlxQuant, "quant", 1, 3, 1},
+        {mlxFilio81, "filio81", 1, 1, 3},
+        {mlxFilio_p81, "filio_p81", 1, 1, 3},
     };
     for (const auto& form : forms)
     {
         CFeval call;
         call.in.assign(std::size_t(form.inputs + 1), mwMatrix(1.0));
-        EXPECT_EQ(CountMessage(form.name, form.line, "outputs", 2),
-                  ErrorOf([&] { call.Call(form.f, 3); }));
+        EXPECT_EQ(CountMessage(form.name, form.line, "outputs", form.outputs),
+                  ErrorOf([&] { call.Call(form.f, form.outputs + 1); }));
         EXPECT_EQ(CountMessage(form.name, form.line, "inputs", form.inputs),
-                  ErrorOf([&] { call.Call(form.f, 2); }));
+                  ErrorOf([&] { call.Call(form.f, form.outputs); }));
     }
     // A feval call of the notch hands out both rows.
     CFeval call;
