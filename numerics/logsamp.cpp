@@ -3,6 +3,8 @@
 #include "numerics/DesignerValues.h"
 #include "numerics/engine/Resample.h"
 
+#include <cmath>
+
 namespace
 {
 mwLibraryInit s_libraryInit;
@@ -11,8 +13,14 @@ mwLibraryInit s_libraryInit;
 void CLogsampForm::Statements(numerics::CFrame<CLogsampForm>& f)
 {
     using namespace numerics;
-    const CLogSample r = Logsamp(ComplexValues(f.In(1)), RealValues(f.In(2)), Scalar(f.In(3)));
-    const int count = int(r.freq.size());
-    f.Out(1) = ValuesLike(f.In(1), {count, 1}, r.values);
-    f.Out(2) = RealMatrix({count, 1}, r.freq);
+    const std::span<const double> freq = RealValues(f.In(2));
+    const double start = LogGridStart(freq);
+    const mwMatrix g =
+        logspace(mwMatrix(std::log10(start)), mwMatrix(std::log10(freq.back())), f.In(3));
+    const mwMatrix v = interp1q(f.In(2), f.In(1), g);
+    std::vector<Complex> values = ComplexValues(v);
+    RepairNotFinite(values);
+    const int count = int(values.size());
+    f.Out(1) = ValuesLike(v, {count, 1}, values);
+    f.Out(2) = RealMatrix({count, 1}, RealValues(g));
 }

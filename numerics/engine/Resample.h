@@ -1,4 +1,5 @@
-// Log resampling and smoothing of a measured response, and fixed-point quantization.
+// What log resampling adds to the run-time's logspace and interp1q, and fixed-point
+// quantization.
 #pragma once
 
 #include "numerics/engine/Complex.h"
@@ -8,23 +9,14 @@
 
 namespace numerics
 {
-struct CLogSample
-{
-    std::vector<Complex> values; // every one finite
-    std::vector<double> freq;    // Hz
-};
+// Where the log grid over the ascending frequencies f (Hz) starts: f1, or f2 when f1 is
+// not positive (a point at 0 Hz). Raises CNumericsError when that point does not exist.
+double LogGridStart(std::span<const double> f);
 
-// m over the ascending frequencies f (Hz, f1 may be 0) resampled at N frequencies evenly
-// spaced on a log axis from f1 (f2 when f1 is not positive) to fn, by linear
-// interpolation. A value that comes out not finite takes the finite one before it; a run
-// at the start the first finite one after it. Raises CNumericsError when no value is
-// finite or when the frequencies give no start.
-CLogSample Logsamp(std::span<const Complex> m, std::span<const double> f, double N);
-
-// One pass of the binomial kernel (1, 2, 1)/4 with the end values held:
-// y_i = (x_{i−1} + 2·x_i + x_{i+1})/4 with x_0 = x_1 and x_{n+1} = x_n. Raises CNumericsError
-// for an empty x.
-std::vector<Complex> Smooth(std::span<const Complex> x);
+// Every value that is not finite (in either part) takes the finite value before it; a run
+// at the start takes the first finite value after it. Raises CNumericsError when no value
+// is finite.
+void RepairNotFinite(std::span<Complex> v);
 
 // Each value truncated toward zero to b fractional bits, then saturated to the word of n
 // integer bits (sign included): [−2^(n−1), 2^(n−1) − 2^(−b)].
