@@ -1,49 +1,52 @@
-// Feeds arbitrary bytes to the point file readers' parser, two and three numbers to a
-// point. Whatever is read, written back in the file's layout, must read back the same.
-#include "numerics/engine/PointFile.h"
+// Feeds arbitrary bytes, as a file, to the point file readers filio81 and filio_p81. A
+// file is either refused with an error of the matrix layer or read into as many
+// frequencies as responses, counted by the third output.
+#include "numerics/MatrixValues.h"
+#include "numerics/filio81.h"
+#include "numerics/filio_p81.h"
 
-#include <charconv>
-#include <cmath>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace
 {
-std::string Layout(const std::vector<double>& numbers, int perPoint)
-{
-    std::string text = "header\nheader\n";
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-    {
-        char buffer[64];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, numbers[i]).ptr;
-        text.append(buffer, end);
-        text += (i + 1) % std::size_t(perPoint) == 0 ? "\n" : ", ";
-    }
-    return text;
-}
+mwLibraryInit s_libraryInit;
 
-bool Same(double x, double y)
+void Quiet(const char*) {}
+
+template <typename Reader> void Check(const Reader& reader, const std::string& path)
 {
-    return std::isnan(x) ? std::isnan(y) : x == y && std::signbit(x) == std::signbit(y);
+    mwMatrix response, count;
+    try
+    {
+        const mwMatrix freq = reader(&response, &count, path.c_str());
+        const int points = freq.NumberOfElements();
+        if (double(count) != points || response.NumberOfElements() != points)
+            std::abort();
+        numerics::ComplexValues(response);
+    }
+    catch (const mwException&)
+    {
+        // A file that cannot be read is refused, with its reason.
+    }
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const int perPoint : {2, 3})
-    {
-        const std::vector<double> numbers = numerics::ParsePointNumbers(text, perPoint);
-        const std::vector<double> again =
-            numerics::ParsePointNumbers(Layout(numbers, perPoint), perPoint);
-        if (again.size() != numbers.size())
-            std::abort();
-        for (std::size_t i = 0; i < numbers.size(); ++i)
-            if (!Same(numbers[i], again[i]))
-                std::abort();
-    }
+    static const std::string path =
+        (std::filesystem::temp_directory_path() / ("fuzz_point_file_" + std::to_string(getpid())))
+            .string();
+    mwSetPrintHandler(&Quiet);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    Check(filio81, path);
+    Check(filio_p81, path);
+    std::filesystem::remove(path);
     return 0;
 }

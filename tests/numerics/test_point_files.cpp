@@ -5,7 +5,6 @@
 #include "numerics/CheckUserAbort.h"
 #include "numerics/MatrixValues.h"
 #include "numerics/UserAbortException.h"
-#include "numerics/engine/PointFile.h"
 #include "numerics/filio81.h"
 #include "numerics/filio_p81.h"
 
@@ -172,23 +171,4 @@ TEST_F(PointFiles, OnlyFilio81IsACancellationPoint)
     g_nUserAbort = 0;
 }
 
-TEST(PointNumbers, NumbersReadAsTheFormatReadsThem)
-{
-    const struct
-    {
-        const char* text;
-        int perPoint;
-        std::vector<double> numbers;
-    } cases[] = {
-        {"h\nh\n1e400, -1e400, 1e-400", 3, {INFINITY, -INFINITY, 0}},
-        {"h\nh\n.5, 5., 1e", 3, {0.5, 5, 1}},
-        {"h\nh\n+-1, 2", 2, {}},
-        {"h\nh\n0x10, 2", 2, {0}},
-        {"h\nh\n1,2,3,4,5", 2, {1, 2}},
-        {"h\nh\n1, 2, 3\n4, 5, 6\n7", 3, {1, 2, 3, 4, 5, 6, 7}},
-        {"only one line", 2, {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.numbers, ParsePointNumbers(c.text, c.perPoint)) << c.text;
-}
 } // namespace
