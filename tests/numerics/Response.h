@@ -1,5 +1,5 @@
-// Test helpers for the section designers: coefficient rows out of matrix values and the
-// response of a section evaluated directly from its rows.
+// Test helpers of the numerical functions: values out of matrices, the response of a
+// section evaluated directly from its rows, errors as texts and feval calls.
 #pragma once
 
 #include "matrix/matrix.h"
@@ -52,4 +52,24 @@ template <typename Call> std::string ErrorOf(Call call)
     }
     return "(no error)";
 }
+
+// A feval call: the inputs, and the outputs that the call hands out (freed at the end).
+struct CFeval
+{
+    std::vector<mwMatrix> in;
+    mxArray* plhs[8] = {};
+
+    ~CFeval()
+    {
+        for (mxArray* a : plhs)
+            mxDestroyArray(a);
+    }
+    template <typename F> void Call(F f, int nlhs)
+    {
+        std::vector<mxArray*> prhs;
+        for (const mwMatrix& m : in)
+            prhs.push_back(m.GetData());
+        f(nlhs, plhs, int(prhs.size()), prhs.data());
+    }
+};
 } // namespace response

@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+using response::CFeval;
 using response::Decibels;
 using response::ErrorOf;
 using response::Row;
@@ -363,25 +364,6 @@ TEST(Designers, SectionsAtTheEndsOfTheBand)
     // Poles of the 1 dB Chebyshev low-pass at 1 kHz.
     EXPECT_NEAR(0.931, std::sqrt(Design("soCHBI", {1000, fs, 1, 1}).a[2]), 5e-4);
 }
-
-struct CFeval
-{
-    std::vector<mwMatrix> in;
-    mxArray* plhs[4] = {};
-
-    ~CFeval()
-    {
-        for (mxArray* a : plhs)
-            mxDestroyArray(a);
-    }
-    void Call(void (*f)(int, mxArray*[], int, mxArray*[]), int nlhs)
-    {
-        std::vector<mxArray*> prhs;
-        for (const mwMatrix& m : in)
-            prhs.push_back(m.GetData());
-        f(nlhs, plhs, int(prhs.size()), prhs.data());
-    }
-};
 
 std::string CountMessage(const char* name, int line, const char* what, int count)
 {

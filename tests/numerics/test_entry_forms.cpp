@@ -2,6 +2,7 @@
 // the feval convention and its messages, cancellation points per call.
 #include "FakePump.h"
 #include "Golden.h"
+#include "Response.h"
 #include "numerics/MatrixValues.h"
 #include "numerics/apcoef80.h"
 #include "numerics/engine/Apcoef80.h"
@@ -25,43 +26,13 @@ namespace
 {
 mwLibraryInit s_libraryInit;
 
+using response::CFeval;
+using response::ErrorOf;
+
 std::vector<double> Values(const mwMatrix& m)
 {
-    const auto v = RealValues(m);
-    return {v.begin(), v.end()};
+    return response::Row(m);
 }
-
-template <typename Call> std::string ErrorOf(Call call)
-{
-    try
-    {
-        call();
-    }
-    catch (const mwException& e)
-    {
-        return e.Message() ? e.Message() : "";
-    }
-    return "(no error)";
-}
-
-struct CFeval
-{
-    std::vector<mwMatrix> in;
-    mxArray* plhs[8] = {};
-
-    ~CFeval()
-    {
-        for (mxArray* a : plhs)
-            mxDestroyArray(a);
-    }
-    template <typename F> void Call(F f, int nlhs)
-    {
-        std::vector<mxArray*> prhs;
-        for (const mwMatrix& m : in)
-            prhs.push_back(m.GetData());
-        f(nlhs, plhs, int(prhs.size()), prhs.data());
-    }
-};
 
 const double kV0 = 2.0, kFb = 100.0, kFc = 1000.0, kFs = 48000.0;
 
