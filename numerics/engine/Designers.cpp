@@ -196,7 +196,7 @@ CBiquad SecondOrderPass(EPrototype prototype, double fc, double fs, double Q, EP
 
 CBiquad Chebyshev(double fc, double fs, double ripple, EPass pass)
 {
-    const bool rippleBelow = (ripple > 0.0 ? 1.0 : ripple < 0.0 ? -1.0 : ripple) > 0.0;
+    const bool rippleBelow = ripple > 0.0; // sign(ripple) > 0
     const double r = std::fabs(ripple);
     if (r == 0.0)
         return kIdentitySection;
