@@ -142,8 +142,6 @@ CFirstOrder FirstOrderTrebleShelf(double fc, double g, double fs)
 
 CBiquad Shelf(EShelf shelf, double fc, double fs, double G)
 {
-    if (G == 1.0)
-        return kIdentitySection;
     const double r = std::sqrt(2.0) / 2.0;
     const double twoR = 2.0 * r;
     const double gdB = 20.0 * std::log10(G);
@@ -154,7 +152,12 @@ CBiquad Shelf(EShelf shelf, double fc, double fs, double G)
         Gc = G / std::sqrt(2.0);
     else
         Gc = G * std::sqrt(2.0);
-    const double p = std::pow(((Gc * Gc) - 1.0) / ((G * G) - (Gc * Gc)), 0.25);
+    const double quotient = ((Gc * Gc) - 1.0) / ((G * G) - (Gc * Gc));
+    // At 0 dB, and within rounding of it, the quotient has no value (0/0, or x/0 when G² and
+    // Gc² round together): the section is the identity that it tends to there.
+    if (!std::isfinite(quotient) && gdB > -6.0 && gdB < 6.0)
+        return kIdentitySection;
+    const double p = std::pow(quotient, 0.25);
     const double q = std::sqrt(G) * p;
     const double t = std::tan(pi * ((fc / fs) - (1.0 / 4.0)));
     const bool bass = shelf == EShelf::Bass;

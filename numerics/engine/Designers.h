@@ -52,8 +52,8 @@ enum class EShelf
     Treble, // 1 below fc, gain G above
 };
 
-// Second-order shelf of linear gain G (positive). A gain of exactly 1 gives the identity
-// section b = a = [1 0 0] (the design formulas have no value there: 0/0).
+// Second-order shelf of linear gain G (positive). A gain of 1 (0 dB), or one so close to 1
+// that the design formulas have no value (0/0), gives the identity section b = a = [1 0 0].
 CBiquad Shelf(EShelf shelf, double fc, double fs, double G);
 
 // The prototype denominator s² + P2·s + ω² of the second-order high- and low-passes.

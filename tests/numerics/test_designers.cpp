@@ -291,6 +291,12 @@ TEST(Designers, ZeroDecibelShelvesAreTheIdentitySection)
             EXPECT_EQ(identity, s.b) << name;
             EXPECT_EQ(identity, s.a) << name;
         }
+        // Just below 1, G² and √G² round together: x/0 instead of 0/0.
+        {
+            const CSection s = Design(name, {1000.0, 48000.0, std::nextafter(1.0, 0.0)});
+            EXPECT_EQ(identity, s.b) << name;
+            EXPECT_EQ(identity, s.a) << name;
+        }
         // Close to 0 dB the designed section approaches the identity.
         const CSection near = Design(name, {1000.0, 48000.0, std::pow(10.0, 0.001 / 20.0)});
         EXPECT_NEAR(0.0, Decibels(near.b, near.a, 1000.0, 48000.0), 1e-3) << name;
