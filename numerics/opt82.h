@@ -7,10 +7,13 @@
 #include "numerics/EntryForms.h"
 #include "numerics/engine/OneParameter.h"
 
+// Outside the form: clang does not read a static member of a class in the constant
+// initializer of another while the class is incomplete.
+inline constexpr const char* kOneParameterNames[] = {"bwopt82", "ampopt82", "fcopt82"};
+
 template <numerics::EVaried kVaried> struct COneParameterForm
 {
-    static constexpr const char* kNames[] = {"bwopt82", "ampopt82", "fcopt82"};
-    static constexpr numerics::CFunctionInfo kInfo{kNames[int(kVaried)],
+    static constexpr numerics::CFunctionInfo kInfo{kOneParameterNames[int(kVaried)],
                                                    11,
                                                    2,
                                                    1,
