@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian 12 packages the build needs; does nothing when all are present.
 set -e
-packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
+# fonts-liberation: a face with the widths of the graphs' Times New Roman; without it the
+# roman family falls back to a wider face and labels near the right edge run off the plot.
+packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation"
 [ "${1:-}" = "--fuzz" ] && packages="$packages clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do

@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -50,6 +51,14 @@ QPolygon ToPolygon(const CPoint* points, int count)
     return polygon;
 }
 
+// A pen's width in whole device pixels, at least one, as the display rasterises it. A width
+// of 1.2 pixels drawn as such would come out one or two pixels wide depending on where the
+// line falls, so that thin grid lines could look as wide as the decade lines next to them.
+int DevicePenWidth(int width, double unitsPerPixel)
+{
+    return std::max(1, int(std::lround(width / unitsPerPixel)));
+}
+
 // Pixel height of the stock font, which has no height of its own.
 constexpr double kStockFontPixels = 13.0;
 } // namespace
@@ -89,20 +98,20 @@ QPointF CPainterDC::ToDevice(int x, int y) const
 void CPainterDC::ApplyPen(bool bFill)
 {
     const CPen& pen = GetCurrentPen();
-    const double pixels = pen.GetWidth() / UnitsPerPixel();
+    const int pixels = DevicePenWidth(pen.GetWidth(), UnitsPerPixel());
     QPen qpen(ToQColor(pen.GetColor()));
+    qpen.setCosmetic(true);
     if (pen.GetStyle() == PS_NULL)
         qpen = QPen(Qt::NoPen);
-    else if (pixels <= 1.0)
+    else if (pixels <= 1)
     {
-        qpen.setCosmetic(true);
         qpen.setWidth(0);
         qpen.setStyle(ToQtStyle(pen.GetStyle()));
         qpen.setCapStyle(Qt::FlatCap);
     }
     else
     {
-        qpen.setWidthF(pen.GetWidth());
+        qpen.setWidth(pixels);
         qpen.setStyle(Qt::SolidLine);
         qpen.setCapStyle(Qt::RoundCap);
         qpen.setJoinStyle(Qt::RoundJoin);
@@ -143,7 +152,16 @@ bool CPainterDC::Rectangle(int left, int top, int right, int bottom)
     if (!m_pPainter)
         return false;
     ApplyPen(true);
-    m_pPainter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+    // As on the display, the frame lies inside the rectangle: its right and bottom device
+    // edges are excluded, so a rectangle that reaches the edge of the window keeps its frame
+    // there instead of losing it outside.
+    const QPointF a = ToDevice(left, top), b = ToDevice(right, bottom);
+    const int l = int(std::lround(std::min(a.x(), b.x())));
+    const int r = int(std::lround(std::max(a.x(), b.x())));
+    const int t = int(std::lround(std::min(a.y(), b.y())));
+    const int d = int(std::lround(std::max(a.y(), b.y())));
+    m_pPainter->resetTransform();
+    m_pPainter->drawRect(QRect(l, t, std::max(r - l - 1, 0), std::max(d - t - 1, 0)));
     return true;
 }
 

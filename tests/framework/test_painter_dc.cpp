@@ -112,6 +112,62 @@ TEST_F(PainterTest, ThinPensAreOnePixelAndWideDashedPensDrawSolid)
     EXPECT_EQ(5, rows); // 25 canvas units = 5 pixels
 }
 
+// Grid lines of one pen come out equally wide wherever they fall: 1.2 and 2.4 pixels are
+// drawn as 1 and 2 whole pixels, so a thin line never looks like a decade line beside it.
+TEST_F(PainterTest, PenWidthsAreWholePixelsWhereverTheLineFalls)
+{
+    const struct
+    {
+        int width, pixels, y;
+    } pens[] = {{6, 1, 2500}, {12, 2, 1500}, {13, 3, 500}};
+    for (const auto& pen : pens)
+    {
+        dc->SelectObject(CPen(PS_SOLID, pen.width, 0));
+        for (int x = 300; x < 3800; x += 137)
+        {
+            const CPoint line[2] = {{x, pen.y + 200}, {x, pen.y - 200}};
+            dc->Polyline(line, 2);
+        }
+    }
+    const QImage img = Snapshot();
+    for (const auto& pen : pens)
+    {
+        const int row = 600 - pen.y / 5;
+        int run = 0, lines = 0;
+        for (int x = 0; x <= img.width(); ++x)
+        {
+            if (x < img.width() && img.pixel(x, row) != kWhite)
+            {
+                ++run;
+                continue;
+            }
+            if (run > 0)
+            {
+                EXPECT_EQ(pen.pixels, run) << "pen " << pen.width << " ending at pixel " << x;
+                ++lines;
+            }
+            run = 0;
+        }
+        EXPECT_EQ(26, lines) << pen.width;
+    }
+}
+
+// A frame that reaches the right and top edges of the canvas stays inside the window: the
+// readout box of a view ends one unit left of the canvas's right edge.
+TEST_F(PainterTest, RectangleFrameStaysInsideTheWindowEdge)
+{
+    dc->SelectObject(CPen(PS_SOLID, 1, 0));
+    ASSERT_TRUE(dc->Rectangle(3560, 3000, 3999, 2714));
+    const QImage img = Snapshot();
+    // Canvas x 3560 to 3999 is device 712 to 799.8, y 3000 to 2714 is rows 0 to 57.2.
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(799, 30) | 0xFF000000);
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(712, 30) | 0xFF000000);
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(750, 0) | 0xFF000000);
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(750, 56) | 0xFF000000);
+    EXPECT_EQ(kWhite, img.pixel(750, 58));
+    EXPECT_EQ(kWhite, img.pixel(750, 30));
+}
+
 TEST_F(PainterTest, SecondCrosshairDrawErasesTheFirst)
 {
     const QImage before = Snapshot();

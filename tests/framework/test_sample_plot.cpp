@@ -160,3 +160,28 @@ TEST(SamplePlot, SpeakerResponseRendersToPng)
     EXPECT_GT(magenta, 2000);
     EXPECT_GT(black, 5000);
 }
+
+// The texts placed nearest the right edge fit the canvas in the view font: the rightmost
+// marker label from its anchor to the canvas edge, and the readout lines within their
+// 440-unit box. A serif face much wider than the one the layout was made for (the display
+// then falls back to another family) would run them off the window.
+TEST(SamplePlot, RightmostTextsFitTheCanvas)
+{
+    TestApp();
+    QImage image(1200, 800, QImage::Format_RGB32);
+    CFixedWindow client(image.width(), image.height());
+    QPainter painter(&image);
+    CPainterDC dc(&painter);
+    CBasicGraph graph;
+    graph.Draw(&client, &dc);
+    CViewFont viewFont;
+    viewFont.SetSize(90);
+    CFont font;
+    ASSERT_TRUE(viewFont.CreateFont(&dc, &font));
+    const CFont oldFont = dc.SelectObject(font);
+    EXPECT_LE(3463 + dc.GetTextExtent("1/2 Fs 24000").cx, graph.GetWidth());
+    const int box = 2 * graph.GetBorder() - 1 - 4;
+    for (const char* line : {"Response", "20000.0Hz", "-30.0db"})
+        EXPECT_LE(dc.GetTextExtent(line).cx, box) << line;
+    dc.SelectObject(oldFont);
+}

@@ -2,6 +2,7 @@
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
 #include "graph/BasicGraph.h"
+#include "graph/Curve.h"
 #include "graph/HorizontalScale.h"
 #include "graph/HorizontalScaleDRC.h"
 #include "graph/HorizontalScaleSpecialLimits.h"
@@ -91,6 +92,41 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
     EXPECT_LT(lines[0].points[0].x, 220); // the 10 Hz line lies left of the plot
     EXPECT_EQ(unsigned(TA_LEFT | TA_BASELINE), dc.GetTextAlign());
     EXPECT_EQ(0, dc.GetCurrentPen().GetWidth());
+}
+
+// The response view's curves and its frequency axis share one mapping: 20 Hz and 20 kHz
+// fall on the plot's left and right edges (the right one is the canvas's right edge), and
+// a curve point at a whole decade lies on that decade's grid line.
+TEST_F(ScaleTest, CurvesAndFrequencyAxisAgreeOverTheWholePlot)
+{
+    const CDoubleRect window{12.0, std::log10(20.0), -30.0, std::log10(20000.0)};
+    CHorizontalScale scale;
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 1.0, 1.0,
+                           20, 100, true, 4, 0, 0, 8, nullptr));
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+    const auto lines = dc.CallsOf(Op::Polyline);
+    ASSERT_EQ(36u, lines.size());
+
+    CCurve curve;
+    curve.Create(2, 2, PS_SOLID, 0, 1, 1, 1, 0, true, true, "Raw Curve");
+    curve.m_pDblPt[0] = {window.left, 0.0};
+    curve.m_pDblPt[1] = {window.right, 0.0};
+    const CRect& plot = graph.m_PlotRegion.m_Rect;
+    ASSERT_TRUE(curve.Layout(plot.left, plot.bottom, plot.right, plot.top, &window));
+    EXPECT_EQ(220, curve.DataXToLogicalX(std::log10(20.0)));
+    EXPECT_EQ(graph.GetWidth(), curve.DataXToLogicalX(std::log10(20000.0)));
+    EXPECT_EQ(4000, plot.right);
+    const struct
+    {
+        double hz;
+        std::size_t line;
+    } decades[] = {{100.0, 9}, {1000.0, 18}, {10000.0, 27}, {20000.0, 28}};
+    for (const auto& d : decades)
+        EXPECT_EQ(curve.DataXToLogicalX(std::log10(d.hz)), lines[d.line].points[0].x) << d.hz;
+    EXPECT_EQ(
+        (std::vector<int>{1100, 2360, 3620}),
+        (std::vector<int>{lines[9].points[0].x, lines[18].points[0].x, lines[27].points[0].x}));
 }
 
 TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
