@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -225,4 +226,29 @@ TEST(ParameterFile, SavesToAndOpensAPath)
     error.clear();
     EXPECT_FALSE(file.SaveFile(folder.File("no/such.par"), lists, error));
     EXPECT_FALSE(error.empty());
+}
+
+namespace
+{
+struct CommaPunct : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+} // namespace
+
+TEST(ParameterFile, StreamsWithADecimalCommaLocaleChangeNothing)
+{
+    const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaPunct));
+    CFilterLists lists;
+    const std::string text = "EQ-1, -2.500000, 80.000000, 1000.000000, No, Yes, 3\r\n";
+    std::istringstream in(text);
+    in.imbue(std::locale());
+    CFilterParameterFile::ReadFilters(lists, in, 44100);
+    std::ostringstream out;
+    out.imbue(std::locale());
+    CFilterParameterFile::WriteFilters(lists, out);
+    std::locale::global(previous);
+    EXPECT_EQ(out.str(), text);
 }
