@@ -404,3 +404,14 @@ TEST(FilterLines, CalculateBeforeParametersIsAFailedCheck)
     EXPECT_EQ(capture.reports()[0].file, "DigLowPass_B");
     EXPECT_TRUE(filter.GetA()->IsEmpty());
 }
+
+TEST(FilterLines, GenericFilterOfAnUnknownKindCalculatesNothing)
+{
+    CDigGenericFilter filter;
+    CDigGenericFilterParams params; // kind not set
+    filter.SetParameters(params);
+    EXPECT_TRUE(filter.Calculate());
+    EXPECT_TRUE(filter.GetA()->IsEmpty());
+    EXPECT_TRUE(filter.GetB()->IsEmpty());
+    EXPECT_EQ(filter.GetPrefix(), "?");
+}
