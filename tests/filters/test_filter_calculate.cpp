@@ -39,6 +39,13 @@ template <class T> std::function<std::unique_ptr<CDigFilterBase>()> Make()
     return [] { return std::make_unique<T>(); };
 }
 
+template <class Designer> Section TwoOutputs(const Designer& designer, const auto&... inputs)
+{
+    Section s;
+    s.b = designer(&s.a, inputs...);
+    return s;
+}
+
 const std::vector<CalculateCase>& Cases()
 {
     static const std::vector<CalculateCase> cases{
@@ -57,6 +64,38 @@ const std::vector<CalculateCase>& Cases()
              s.b = apcoef80(&s.a, nullptr, nullptr, nullptr, M(1.0), M(300), M(2000), kFsMatrix);
              return s;
          }},
+        {"TS-1, 4.5, 6000, Yes, 3", Make<CDigTrebleShelf>(),
+         [] { return TwoOutputs(soshelft, M(6000), kFsMatrix, M(std::pow(10.0, 4.5 / 20.0))); }},
+        {"BS-1, -12, 100, Yes, 4", Make<CDigBassShelf>(),
+         [] { return TwoOutputs(soshelfb, M(100), kFsMatrix, M(std::pow(10.0, -12.0 / 20.0))); }},
+        {"NT-1, 50, 1000, Yes, 5", Make<CDigNotch>(),
+         [] { return TwoOutputs(notch, M(50), M(1000), kFsMatrix); }},
+        {"HPB-1, 120, Yes, 6", Make<CDigHighPass_B>(),
+         [] { return TwoOutputs(soBUT, M(120), kFsMatrix, mwMatrix("high")); }},
+        {"LPB-1, 2500, Yes, 7", Make<CDigLowPass_B>(),
+         [] { return TwoOutputs(soBUT, M(2500), kFsMatrix, mwMatrix("low")); }},
+        {"HPLR-1, 80, Yes, 8", Make<CDigHighPass_LR>(),
+         [] { return TwoOutputs(soLR, M(80), kFsMatrix, mwMatrix("high")); }},
+        {"LPLR-1, 3000, Yes, 9", Make<CDigLowPass_LR>(),
+         [] { return TwoOutputs(soLR, M(3000), kFsMatrix, mwMatrix("low")); }},
+        {"C1HP-1, 200, 0.5, Yes, 10", Make<CDigCheby_1HP>(),
+         [] { return TwoOutputs(soCHBI, M(200), kFsMatrix, M(0.5), mwMatrix("high")); }},
+        {"C1LP-1, 5000, 1.25, Yes, 11", Make<CDigCheby_1LP>(),
+         [] { return TwoOutputs(soCHBI, M(5000), kFsMatrix, M(1.25), mwMatrix("low")); }},
+        {"B1HP-1, 30, Yes, 12", Make<CDigButterworth_1HP>(),
+         [] { return TwoOutputs(foBUT, M(30), kFsMatrix, mwMatrix("high")); }},
+        {"B1LP-1, 15000, Yes, 13", Make<CDigButterworth_1LP>(),
+         [] { return TwoOutputs(foBUT, M(15000), kFsMatrix, mwMatrix("low")); }},
+        {"LOPT-1, 4, 100, 400, Yes, 14", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soHB, M(4), M(100), M(400), kFsMatrix); }},
+        {"HIPT-1, -2.5, 2000, 8000, Yes, 15", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soLT, M(-2.5), M(2000), M(8000), kFsMatrix); }},
+        {"VQHP-1, 60, 0.707, Yes, 16", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soVQ, M(60), kFsMatrix, M(0.707), mwMatrix("high")); }},
+        {"VQLP-1, 12000, 1.5, Yes, 17", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soVQ, M(12000), kFsMatrix, M(1.5), mwMatrix("low")); }},
+        {"ALPS-1, 200, 1500, Yes, 18", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(allpassfilters, M(200), M(1500), kFsMatrix); }},
     };
     return cases;
 }
@@ -84,13 +123,24 @@ TEST(FilterCalculate, EveryKindGivesTheCoefficientsOfItsNumericalFunction)
     }
 }
 
+TEST(FilterCalculate, HighAndLowKindsDiffer)
+{
+    CDigHighPass_B high;
+    CDigLowPass_B low;
+    high.Parse("HPB-1, 1000, Yes, 1", kFs);
+    low.Parse("LPB-1, 1000, Yes, 2", kFs);
+    high.Calculate();
+    low.Calculate();
+    EXPECT_NE(Elements(*high.GetB()), Elements(*low.GetB()));
+}
+
 TEST(FilterCalculate, CoefficientsFollowTheParametersAtEveryCall)
 {
-    CDigEQFilter filter;
-    filter.Parse("EQ-1, 6, 100, 1000, No, Yes, 1", kFs);
+    CDigNotch filter;
+    filter.Parse("NT-1, 50, 1000, Yes, 1", kFs);
     filter.Calculate();
     const std::vector<double> first = Elements(*filter.GetB());
-    filter.Parse("EQ-1, 6, 100, 2000, No, Yes, 1", kFs);
+    filter.Parse("NT-1, 50, 2000, Yes, 1", kFs);
     filter.Calculate();
     EXPECT_NE(Elements(*filter.GetB()), first);
 }
