@@ -12,9 +12,37 @@ struct CStringEntry
 };
 
 // The string table, sorted by identifier.
+// clang-format off
 constexpr CStringEntry kStringTable[] = {
-    {154, ".crv"}, {156, "Curve Files (*.crv) |*.crv||"}, {203, "Yes"}, {204, "No"}, {205, "YES"},
+    {154, ".crv"},
+    {156, "Curve Files (*.crv) |*.crv||"},
+    {179, "TS-"},
+    {190, "?"},
+    {191, "Error"},
+    {193, "EQ-"},
+    {194, "BS-"},
+    {195, "HPB-"},
+    {196, "HPLR-"},
+    {197, "LPB-"},
+    {198, "LPLR-"},
+    {199, "NT-"},
+    {201, "C1HP-"},
+    {202, "C1LP-"},
+    {203, "Yes"},
+    {204, "No"},
+    {205, "YES"},
+    {206, ".par"},
+    {207, "Parameter Files (*.par) |*.par||"},
+    {208, "*.par"},
+    {236, "B1HP-"},
+    {237, "B1LP-"},
+    {238, "LOPT-"},
+    {239, "HIPT-"},
+    {240, "VQHP-"},
+    {241, "VQLP-"},
+    {285, "ALPS-"},
 };
+// clang-format on
 } // namespace
 
 std::string LoadResourceString(unsigned id)

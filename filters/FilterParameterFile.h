@@ -1,0 +1,47 @@
+// The filter parameter file (".par"): every filter of the seventeen lists as its own text
+// line, lists in the parameter file's order of kinds (FilterKinds.h), each in list order,
+// active or not. No header, count or trailer; line breaks are "\r\n" ("\n" alone is read
+// too). Reading tests each line against the kinds in the same order: the first kind whose
+// prefix the line's first field contains takes the line, and its filter parses it; a line
+// that no prefix matches (blank, comment, foreign) is skipped.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+
+class CFilterLists;
+
+class CFilterParameterFile
+{
+public:
+    CFilterParameterFile();
+
+    // Names every filter whose label lacks its kind's prefix (it would not come back),
+    // then writes all lines. Always true.
+    static bool WriteFilters(CFilterLists& lists, std::ostream& file);
+    // Empties all lists, then reads every line to the end of the stream. Always true.
+    static bool ReadFilters(CFilterLists& lists, std::istream& file, int nSampleRate);
+
+    // The whole file is built first and replaces the old one in one step: a failed save
+    // leaves an existing file as it was. False with a message in error.
+    bool SaveFile(const std::string& path, CFilterLists& lists, std::string& error);
+    // False with a message in error, and the lists untouched, when the file cannot be
+    // read or exceeds kMaxFileBytes.
+    bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
+                  std::string& error);
+
+    // Field 0 of the line contains the text of the prefix string anywhere.
+    static bool LineHasPrefix(std::string line, unsigned prefixId);
+
+    const std::string& GetDefaultExtension() const { return m_strDefaultExt; }
+    const std::string& GetFilter() const { return m_strFilter; }
+    const std::string& GetDefaultFileName() const { return m_strDefaultFileName; }
+
+    static constexpr std::size_t kMaxFileBytes = std::size_t(64) << 20;
+
+private:
+    std::string m_strDefaultExt;      // ".par"
+    std::string m_strFilter;          // "Parameter Files (*.par) |*.par||"
+    std::string m_strDefaultFileName; // "*.par"
+};

@@ -1,0 +1,161 @@
+// Each kind's Calculate reaches its numerical function with the right arguments, gain
+// conversions included: the coefficients must equal those of calling the numerics directly.
+#include "filters/FilterLists.h"
+#include "filters/SectionDesigners.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int kFs = 48000;
+const mwMatrix kFsMatrix{double(kFs)};
+
+mwMatrix M(double v)
+{
+    return mwMatrix(v);
+}
+
+struct Section
+{
+    mwMatrix b;
+    mwMatrix a;
+};
+
+struct CalculateCase
+{
+    const char* line;
+    std::function<std::unique_ptr<CDigFilterBase>()> make;
+    std::function<Section()> direct;
+};
+
+template <class T> std::function<std::unique_ptr<CDigFilterBase>()> Make()
+{
+    return [] { return std::make_unique<T>(); };
+}
+
+template <class Designer> Section TwoOutputs(const Designer& designer, const auto&... inputs)
+{
+    Section s;
+    s.b = designer(&s.a, inputs...);
+    return s;
+}
+
+const std::vector<CalculateCase>& Cases()
+{
+    static const std::vector<CalculateCase> cases{
+        {"EQ-1, 6, 100, 1000, No, Yes, 1", Make<CDigEQFilter>(),
+         []
+         {
+             Section s;
+             s.b = apcoef80(&s.a, nullptr, nullptr, nullptr, M(std::pow(10.0, 6.0 / 20.0)), M(100),
+                            M(1000), kFsMatrix);
+             return s;
+         }},
+        {"EQ-2, 0, 300, 2000, Yes, Yes, 2", Make<CDigEQFilter>(),
+         []
+         {
+             Section s;
+             s.b = apcoef80(&s.a, nullptr, nullptr, nullptr, M(1.0), M(300), M(2000), kFsMatrix);
+             return s;
+         }},
+        {"TS-1, 4.5, 6000, Yes, 3", Make<CDigTrebleShelf>(),
+         [] { return TwoOutputs(soshelft, M(6000), kFsMatrix, M(std::pow(10.0, 4.5 / 20.0))); }},
+        {"BS-1, -12, 100, Yes, 4", Make<CDigBassShelf>(),
+         [] { return TwoOutputs(soshelfb, M(100), kFsMatrix, M(std::pow(10.0, -12.0 / 20.0))); }},
+        {"NT-1, 50, 1000, Yes, 5", Make<CDigNotch>(),
+         [] { return TwoOutputs(notch, M(50), M(1000), kFsMatrix); }},
+        {"HPB-1, 120, Yes, 6", Make<CDigHighPass_B>(),
+         [] { return TwoOutputs(soBUT, M(120), kFsMatrix, mwMatrix("high")); }},
+        {"LPB-1, 2500, Yes, 7", Make<CDigLowPass_B>(),
+         [] { return TwoOutputs(soBUT, M(2500), kFsMatrix, mwMatrix("low")); }},
+        {"HPLR-1, 80, Yes, 8", Make<CDigHighPass_LR>(),
+         [] { return TwoOutputs(soLR, M(80), kFsMatrix, mwMatrix("high")); }},
+        {"LPLR-1, 3000, Yes, 9", Make<CDigLowPass_LR>(),
+         [] { return TwoOutputs(soLR, M(3000), kFsMatrix, mwMatrix("low")); }},
+        {"C1HP-1, 200, 0.5, Yes, 10", Make<CDigCheby_1HP>(),
+         [] { return TwoOutputs(soCHBI, M(200), kFsMatrix, M(0.5), mwMatrix("high")); }},
+        {"C1LP-1, 5000, 1.25, Yes, 11", Make<CDigCheby_1LP>(),
+         [] { return TwoOutputs(soCHBI, M(5000), kFsMatrix, M(1.25), mwMatrix("low")); }},
+        {"B1HP-1, 30, Yes, 12", Make<CDigButterworth_1HP>(),
+         [] { return TwoOutputs(foBUT, M(30), kFsMatrix, mwMatrix("high")); }},
+        {"B1LP-1, 15000, Yes, 13", Make<CDigButterworth_1LP>(),
+         [] { return TwoOutputs(foBUT, M(15000), kFsMatrix, mwMatrix("low")); }},
+        {"LOPT-1, 4, 100, 400, Yes, 14", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soHB, M(4), M(100), M(400), kFsMatrix); }},
+        {"HIPT-1, -2.5, 2000, 8000, Yes, 15", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soLT, M(-2.5), M(2000), M(8000), kFsMatrix); }},
+        {"VQHP-1, 60, 0.707, Yes, 16", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soVQ, M(60), kFsMatrix, M(0.707), mwMatrix("high")); }},
+        {"VQLP-1, 12000, 1.5, Yes, 17", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(soVQ, M(12000), kFsMatrix, M(1.5), mwMatrix("low")); }},
+        {"ALPS-1, 200, 1500, Yes, 18", Make<CDigGenericFilter>(),
+         [] { return TwoOutputs(allpassfilters, M(200), M(1500), kFsMatrix); }},
+    };
+    return cases;
+}
+
+std::vector<double> Elements(const mwMatrix& m)
+{
+    std::vector<double> values;
+    for (int i = 1; i <= m.NumberOfElements(); ++i)
+        values.push_back(m.RealElement(i));
+    return values;
+}
+} // namespace
+
+TEST(FilterCalculate, EveryKindGivesTheCoefficientsOfItsNumericalFunction)
+{
+    for (const CalculateCase& c : Cases())
+    {
+        auto filter = c.make();
+        ASSERT_TRUE(filter->Parse(c.line, kFs)) << c.line;
+        ASSERT_TRUE(filter->Calculate()) << c.line;
+        const Section expected = c.direct();
+        EXPECT_FALSE(expected.b.IsEmpty()) << c.line;
+        EXPECT_EQ(Elements(*filter->GetB()), Elements(expected.b)) << c.line;
+        EXPECT_EQ(Elements(*filter->GetA()), Elements(expected.a)) << c.line;
+    }
+}
+
+TEST(FilterCalculate, HighAndLowKindsDiffer)
+{
+    CDigHighPass_B high;
+    CDigLowPass_B low;
+    high.Parse("HPB-1, 1000, Yes, 1", kFs);
+    low.Parse("LPB-1, 1000, Yes, 2", kFs);
+    high.Calculate();
+    low.Calculate();
+    EXPECT_NE(Elements(*high.GetB()), Elements(*low.GetB()));
+}
+
+TEST(FilterCalculate, CoefficientsFollowTheParametersAtEveryCall)
+{
+    CDigNotch filter;
+    filter.Parse("NT-1, 50, 1000, Yes, 1", kFs);
+    filter.Calculate();
+    const std::vector<double> first = Elements(*filter.GetB());
+    filter.Parse("NT-1, 50, 2000, Yes, 1", kFs);
+    filter.Calculate();
+    EXPECT_NE(Elements(*filter.GetB()), first);
+}
+
+TEST(FilterCalculate, ListsCollectTheDesignedSections)
+{
+    CFilterLists lists;
+    lists.m_EQFilters.Add(std::make_unique<CDigEQFilter>())
+        ->Parse("EQ-1, 6, 100, 1000, No, Yes, 1", kFs);
+    lists.m_EQFilters.Add(std::make_unique<CDigEQFilter>())
+        ->Parse("EQ-2, 3, 100, 500, Yes, Yes, 2", kFs);
+    CMatrixPtrArray a;
+    CMatrixPtrArray b;
+    lists.m_EQFilters.GetFixedCoefficients(a, b);
+    ASSERT_EQ(b.GetSize(), 1);
+    EXPECT_EQ(Elements(b.GetAt(0)), Elements(*lists.m_EQFilters.GetAt(0)->GetB()));
+    EXPECT_EQ(Elements(a.GetAt(0)).size(), 3u);
+}

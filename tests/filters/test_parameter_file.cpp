@@ -1,0 +1,254 @@
+// The filter parameter file: the fixed order of kinds, reading back, hand-written files
+// with foreign lines, missing fields and odd spacing, and saving to and opening a path.
+#include "filters/FilterLists.h"
+#include "filters/FilterParameterFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace
+{
+constexpr int kFs = 48000;
+
+// One line per kind, in index order (VQHP before VQLP).
+const char* const kLinesByKind[] = {
+    "EQ-3, -3.500000, 120.000000, 1000.000000, Yes, No, 2",
+    "TS-1, 6.000000, 8000.000000, Yes, 1",
+    "BS-2, -12.000000, 100.000000, No, 3",
+    "HPB-2, 120.000000, Yes, 3",
+    "HPLR-1, 80.000000, Yes, 4",
+    "LPB-1, 2500.000000, No, 4",
+    "LPLR-7, 3000.000000, Yes, 5",
+    "NT-1, 50.000000, 1000.000000, Yes, 6",
+    "C1HP-1, 200.000000, 0.500000, Yes, 7",
+    "C1LP-2, 5000.000000, 1.250000, No, 8",
+    "B1HP-1, 30.000000, Yes, 9",
+    "B1LP-1, 15000.000000, Yes, 10",
+    "LOPT-1, 4.000000, 100.000000, 400.000000, Yes, 11",
+    "HIPT-1, -2.500000, 2000.000000, 8000.000000, No, 12",
+    "VQHP-1, 60.000000, 0.707000, Yes, 13",
+    "VQLP-1, 12000.000000, 1.500000, Yes, 14",
+    "ALPS-3, 200.000000, 1500.000000, Yes, 15",
+};
+
+std::string Read(CFilterLists& lists, const std::string& text)
+{
+    std::istringstream in(text);
+    EXPECT_TRUE(CFilterParameterFile::ReadFilters(lists, in, kFs));
+    std::ostringstream out;
+    EXPECT_TRUE(CFilterParameterFile::WriteFilters(lists, out));
+    return out.str();
+}
+
+// The labels of every list, "|" between lists, in the file's order of kinds.
+std::string Labels(CFilterLists& lists)
+{
+    std::string text;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                text += list.GetAt(i)->GetLabel() + " ";
+            text += "|";
+        });
+    return text;
+}
+
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "parXXXXXX").string();
+        m_Path = mkdtemp(pattern.data());
+    }
+    ~TempFolder() { std::filesystem::remove_all(m_Path); }
+    std::string File(const char* name) const { return (m_Path / name).string(); }
+
+private:
+    std::filesystem::path m_Path;
+};
+} // namespace
+
+TEST(ParameterFile, WritesKindsInFixedOrderAndReadsThemBack)
+{
+    // The lines arrive in index order, interleaved with a second EQ filter at the end.
+    std::string input;
+    for (const char* line : kLinesByKind)
+        input += std::string(line) + "\r\n";
+    input += "EQ-4, 1.000000, 10.000000, 100.000000, No, Yes, 16\r\n";
+
+    CFilterLists lists;
+    const std::string written = Read(lists, input);
+    std::string expected;
+    for (int kind : ParameterFileKindOrder())
+    {
+        expected += std::string(kLinesByKind[kind]) + "\r\n";
+        if (kind == kKindEQ)
+            expected += "EQ-4, 1.000000, 10.000000, 100.000000, No, Yes, 16\r\n";
+    }
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(lists.GetTotalCount(), 18);
+    EXPECT_EQ(lists.m_EQFilters.GetSize(), 2);
+    EXPECT_EQ(lists.m_LowVariQFilters.GetAt(0)->GetKind(), kKindVQLP);
+    EXPECT_EQ(lists.m_HighVariQFilters.GetAt(0)->GetKind(), kKindVQHP);
+
+    CFilterLists again;
+    EXPECT_EQ(Read(again, written), written);
+    EXPECT_EQ(Labels(again), Labels(lists));
+}
+
+TEST(ParameterFile, HandWrittenFileWithForeignLinesMissingFieldsAndOddSpacing)
+{
+    const std::string text = "Filters of the left woofer\r\n"
+                             "\r\n"
+                             "Gain, EQ-1, 3, 4\n"
+                             "EQ-1,  -2.5 ,80,\t1000 , no , YES , 3\n"
+                             "  HPB-1 ,120,yes,  5\n"
+                             "EQ-2, 6\n"
+                             "XEQ-7, 1, 2, 3, No, Yes, 9\n"
+                             "HPLR-LPB-1, 90, Yes, 1\n"
+                             "eq-5, 1, 2, 3, No, Yes, 1\n"
+                             "NT-1";
+    CFilterLists lists;
+    std::istringstream in(text);
+    CFilterParameterFile::ReadFilters(lists, in, kFs);
+    EXPECT_EQ(Labels(lists), "EQ-1 EQ-2 XEQ-7 |||  HPB-1  |HPLR-LPB-1 |||NT-1 ||||||||||");
+
+    const CDigEQFilter* eq1 = lists.m_EQFilters.GetAt(0);
+    EXPECT_DOUBLE_EQ(eq1->GetGain(), -2.5);
+    EXPECT_DOUBLE_EQ(eq1->GetBandwidth(), 80);
+    EXPECT_DOUBLE_EQ(eq1->GetCenterFrequency(), 1000);
+    EXPECT_FALSE(eq1->m_ModifiableMode.IsOn());
+    EXPECT_TRUE(eq1->m_ActiveMode.IsOn());
+    EXPECT_EQ(eq1->GetOutputOrder(), 3);
+
+    const CDigEQFilter* eq2 = lists.m_EQFilters.GetAt(1); // fields missing
+    EXPECT_DOUBLE_EQ(eq2->GetGain(), 6);
+    EXPECT_DOUBLE_EQ(eq2->GetBandwidth(), 0);
+    EXPECT_FALSE(eq2->m_ActiveMode.IsOn());
+    EXPECT_EQ(eq2->GetOutputOrder(), 0);
+
+    // Blanks around fields: the label keeps them, the numbers and modes are read anyway.
+    const CDigHighPass_B* hpb = lists.m_HighPass_BFilters.GetAt(0);
+    EXPECT_DOUBLE_EQ(hpb->GetCutFrequency(), 120);
+    EXPECT_TRUE(hpb->m_ActiveMode.IsOn());
+    EXPECT_EQ(hpb->GetOutputOrder(), 5);
+
+    const CDigNotch* notch = lists.m_NotchFilters.GetAt(0); // last line, no line break
+    EXPECT_DOUBLE_EQ(notch->GetCutFrequency(), 0);
+    EXPECT_FALSE(notch->m_ActiveMode.IsOn());
+}
+
+TEST(ParameterFile, ReadingEmptiesEveryListFirst)
+{
+    CFilterLists lists;
+    Read(lists, "EQ-1, 1, 2, 3, No, Yes, 1\nALPS-1, 1, 2, Yes, 2\n");
+    EXPECT_EQ(lists.GetTotalCount(), 2);
+    EXPECT_EQ(Read(lists, ""), "");
+    EXPECT_EQ(lists.GetTotalCount(), 0);
+}
+
+TEST(ParameterFile, InactiveFiltersAreWrittenToo)
+{
+    CFilterLists lists;
+    const std::string text = "B1LP-1, 15000.000000, No, 10\r\n";
+    EXPECT_EQ(Read(lists, text), text);
+}
+
+TEST(ParameterFile, FiltersWhoseLabelLacksThePrefixComeBackNumbered)
+{
+    CFilterLists lists;
+    CDigBassShelf* named = lists.m_BassShelfFilters.Add(std::make_unique<CDigBassShelf>());
+    named->Parse("BS-4, -3, 100, Yes, 1", kFs);
+    CDigBassShelf* unnamed = lists.m_BassShelfFilters.Add(std::make_unique<CDigBassShelf>());
+    CDigBassShelfParams params;
+    SetScalar(params.m_Gain, 2);
+    unnamed->SetParameters(params);
+    unnamed->SetLabel("Sub bass"); // refused: the label stays "Error"
+    unnamed->SetOutputOrder(2);
+
+    CDigGenericFilter* plateau =
+        lists.m_LowPlateauFilters.Add(std::make_unique<CDigGenericFilter>());
+    CDigGenericFilterParams generic;
+    generic.m_nKind = kKindLOPT;
+    generic.m_nParamCount = 3;
+    plateau->SetParameters(generic);
+    plateau->SetLabel("EQ-9"); // refused: a plateau filter is not a peaking filter
+    plateau->SetOutputOrder(3);
+
+    std::ostringstream out;
+    CFilterParameterFile::WriteFilters(lists, out);
+    EXPECT_EQ(out.str(), "BS-4, -3.000000, 100.000000, Yes, 1\r\n"
+                         "BS-5, 2.000000, 0.000000, Yes, 2\r\n"
+                         "LOPT-1, 0.000000, 0.000000, 0.000000, Yes, 3\r\n");
+
+    CFilterLists again;
+    std::istringstream in(out.str());
+    CFilterParameterFile::ReadFilters(again, in, kFs);
+    EXPECT_EQ(again.m_BassShelfFilters.GetSize(), 2);
+    EXPECT_EQ(again.m_LowPlateauFilters.GetSize(), 1);
+    EXPECT_EQ(again.m_EQFilters.GetSize(), 0);
+}
+
+TEST(ParameterFile, SavesToAndOpensAPath)
+{
+    TempFolder folder;
+    const std::string path = folder.File("speaker.par");
+    CFilterParameterFile file;
+    EXPECT_EQ(file.GetDefaultExtension(), ".par");
+    EXPECT_EQ(file.GetFilter(), "Parameter Files (*.par) |*.par||");
+    EXPECT_EQ(file.GetDefaultFileName(), "*.par");
+
+    CFilterLists lists;
+    Read(lists, "NT-1, 50, 1000, Yes, 1\nEQ-1, 1, 2, 3, No, Yes, 2\n");
+    std::string error;
+    {
+        std::ofstream(path) << "old contents\n";
+    }
+    ASSERT_TRUE(file.SaveFile(path, lists, error)) << error;
+
+    CFilterLists opened;
+    ASSERT_TRUE(file.OpenFile(path, opened, kFs, error)) << error;
+    EXPECT_EQ(Labels(opened), "EQ-1 |||||||NT-1 ||||||||||");
+
+    // A file that cannot be read leaves the lists as they were.
+    EXPECT_FALSE(file.OpenFile(folder.File("missing.par"), opened, kFs, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(opened.GetTotalCount(), 2);
+    // A save into a folder that does not exist fails with a message.
+    error.clear();
+    EXPECT_FALSE(file.SaveFile(folder.File("no/such.par"), lists, error));
+    EXPECT_FALSE(error.empty());
+}
+
+namespace
+{
+struct CommaPunct : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+} // namespace
+
+TEST(ParameterFile, StreamsWithADecimalCommaLocaleChangeNothing)
+{
+    const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaPunct));
+    CFilterLists lists;
+    const std::string text = "EQ-1, -2.500000, 80.000000, 1000.000000, No, Yes, 3\r\n";
+    std::istringstream in(text);
+    in.imbue(std::locale());
+    CFilterParameterFile::ReadFilters(lists, in, 44100);
+    std::ostringstream out;
+    out.imbue(std::locale());
+    CFilterParameterFile::WriteFilters(lists, out);
+    std::locale::global(previous);
+    EXPECT_EQ(out.str(), text);
+}
