@@ -40,7 +40,15 @@ constexpr CStringEntry kStringTable[] = {
     {239, "HIPT-"},
     {240, "VQHP-"},
     {241, "VQLP-"},
+    {272, ".drc"},
+    {273, "DRC EQ Files (*.drc) |*.drc| All Files (*.*) |*.*||"},
+    {281, "Compression"},
     {285, "ALPS-"},
+    {298, "Expansion"},
+    {299, ".DR241X"},
+    {300, "QZX241X DRC Files (*.DR241X) |*.DR241X| All Files (*.*) |*.*||"},
+    {308, "QZX606X DRC Files (*.DRC606X) |*.DRC606X| All Files (*.*) |*.*||"},
+    {309, ".DRC606X"},
 };
 // clang-format on
 } // namespace

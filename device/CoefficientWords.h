@@ -1,0 +1,25 @@
+// Fixed-point coefficient words of the chips, shared by every device file writer.
+// Words never wrap: a value outside a word's range is replaced by the nearest value the
+// word holds and the caller is told, so that it can warn the user.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// QZX2201/QZX2202 word: value * 2^20 truncated toward zero, 24 bits two's complement,
+// range [-8, 8). Text "%.6X".
+std::int32_t CoefficientToWord24(double value, bool* saturated = nullptr);
+std::string CoefficientToHex24(double value, bool* saturated = nullptr);
+// The hexadecimal text back to a coefficient; the word is sign-extended exactly when its
+// bit 23 is set. False (value 0) for a text that is no hexadecimal word of 24 bits.
+bool Hex24ToCoefficient(const std::string& text, double* value);
+
+// QZX241X/QZX606X family word: value * 2^23 truncated toward zero, 28 bits two's
+// complement, range [-16, 16). Text: seven upper-case hexadecimal digits.
+std::int32_t CoefficientToWord28(double value, bool* saturated = nullptr);
+std::string CoefficientToHex28(double value, bool* saturated = nullptr);
+// Seven hexadecimal digits back to a coefficient, sign-extended when bit 27 is set.
+bool Hex28ToCoefficient(const std::string& text, double* value);
+
+// True when the value fits a word of the given fraction and total bits without saturating.
+bool FitsFixedPointWord(double value, int fractionBits, int totalBits);

@@ -1,0 +1,15 @@
+// Device and register text files: written in one piece through a temporary file renamed
+// into place, each "\n" stored as CR LF.
+#pragma once
+
+#include <string>
+
+// Writes the text to path with CR LF line ends. False with a message in error on failure.
+bool WriteDeviceTextFile(const std::string& path, const std::string& text, std::string& error);
+
+// Asks for a file name with the save dialog (extension, filter, working directory as the
+// starting folder, overwrite prompt), makes the chosen file's folder the working
+// directory and writes the text. A failed write is shown in a message box. False when the
+// user cancels or the file could not be written.
+bool AskAndWriteDeviceTextFile(const std::string& defaultExtension, const std::string& filter,
+                               const std::string& text);
