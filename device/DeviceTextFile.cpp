@@ -10,11 +10,11 @@ bool WriteDeviceTextFile(const std::string& path, const std::string& text, std::
 {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(text.size() + text.size() / 8);
-    for (const char c : text)
+    for (std::size_t i = 0; i < text.size(); ++i)
     {
-        if (c == '\n')
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
             bytes.push_back('\r');
-        bytes.push_back(std::uint8_t(c));
+        bytes.push_back(std::uint8_t(text[i]));
     }
     return ReplaceFile(path, bytes, error);
 }

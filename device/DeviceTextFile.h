@@ -1,5 +1,5 @@
 // Device and register text files: written in one piece through a temporary file renamed
-// into place, each "\n" stored as CR LF.
+// into place, each line ending in CR LF (a "\n" not already preceded by "\r" gets one).
 #pragma once
 
 #include <string>

@@ -47,6 +47,10 @@ constexpr CStringEntry kStringTable[] = {
     {298, "Expansion"},
     {299, ".DR241X"},
     {300, "QZX241X DRC Files (*.DR241X) |*.DR241X| All Files (*.*) |*.*||"},
+    {301, ".LD241X"},
+    {302, "QZX241X LOUDNESS EQ Files (*.LD241X) |*.LD241X| All Files (*.*) |*.*||"},
+    {304, "QZX606X LOUDNESS EQ Files (*.LD606X) |*.LD606X| All Files (*.*) |*.*||"},
+    {305, ".LD606X"},
     {308, "QZX606X DRC Files (*.DRC606X) |*.DRC606X| All Files (*.*) |*.*||"},
     {309, ".DRC606X"},
 };

@@ -1,0 +1,166 @@
+#include "RecordingCompressionView.h"
+#include "drc/QZX2410_DRC_Manager.h"
+#include "framework/core/Services.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+class QZX2410DrcTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Services::SetMessageBox(&m_Box);
+        Services::SetFileDialogs(&m_Dialogs);
+        m_Drc.SetView(&m_View);
+    }
+    void TearDown() override
+    {
+        Services::SetMessageBox(nullptr);
+        Services::SetFileDialogs(nullptr);
+    }
+    CQZX2410_DRC_Manager m_Drc;
+    CRecordingCompressionView m_View;
+    CRecordingMessageBox m_Box;
+    CScriptedFileDialogs m_Dialogs;
+};
+} // namespace
+
+TEST_F(QZX2410DrcTest, DefaultTextsAndWords)
+{
+    EXPECT_EQ(m_Drc.Threshold1Text(), "-182");
+    EXPECT_EQ(m_Drc.Threshold2Text(), "-88");
+    EXPECT_EQ(m_Drc.Ratio0Text(), "1.050");
+    EXPECT_EQ(m_Drc.Ratio1Text(), "2");
+    EXPECT_EQ(m_Drc.Offset1Text(), "0");
+    EXPECT_EQ(m_Drc.Region0ModeText(), "Expansion");
+    EXPECT_EQ(m_Drc.Region1ModeText(), "Compression");
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    EXPECT_NEAR(m_Drc.m_dThreshold1Word, 30.2295, 1e-4);
+    EXPECT_NEAR(m_Drc.m_dThreshold2Word, 14.6164, 1e-4);
+    EXPECT_NEAR(m_Drc.m_dSlope0Word, 0.05, 1e-15);
+    EXPECT_EQ(m_Drc.m_dSlope1Word, -0.5);
+    EXPECT_NEAR(m_Drc.m_dSlope2Word, -0.8, 1e-15);
+    EXPECT_NEAR(m_Drc.m_dOffset1Word, -3.8065, 1e-4);
+    EXPECT_EQ(m_Drc.m_dOffset2Word, 4.0);
+}
+
+TEST_F(QZX2410DrcTest, DefaultDeviceFilesAreTheGoldenFile)
+{
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("morvane_drc241x_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    m_Dialogs.answers = {(folder / "a.DR241X").string(), (folder / "a.DRC606X").string()};
+    ASSERT_TRUE(m_Drc.SaveAsDR241X());
+    ASSERT_TRUE(m_Drc.SaveAsDRC606X());
+    const std::string golden = ReadBytes(std::string(MORVANE_TEST_DATA_DIR) + "/default.DR241X");
+    EXPECT_EQ(ReadBytes((folder / "a.DR241X").string()), golden);
+    EXPECT_EQ(ReadBytes((folder / "a.DRC606X").string()), golden);
+    EXPECT_EQ(m_Dialogs.requests[0].defaultExtension, ".DR241X");
+    EXPECT_EQ(m_Dialogs.requests[1].defaultExtension, ".DRC606X");
+    EXPECT_EQ(m_Dialogs.requests[1].filter,
+              "QZX606X DRC Files (*.DRC606X) |*.DRC606X| All Files (*.*) |*.*||");
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(QZX2410DrcTest, SpecifiedOffset1OfZeroGivesTheNeutralWord)
+{
+    m_Drc.SetSpecifyOffset1(true);
+    m_Drc.SetOffset1(0.0);
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    const std::string text = m_Drc.DeviceFileText();
+    EXPECT_NE(text.find("O\n 00 00 00 00\n 02 00 00 00\n"), std::string::npos) << text;
+}
+
+TEST_F(QZX2410DrcTest, RatioOneHasSlopeZeroEitherWay)
+{
+    for (bool compress : {true, false})
+    {
+        m_Drc.SetRegion2Compression(compress);
+        m_Drc.SetRatio2(1.0);
+        ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+        EXPECT_EQ(m_Drc.m_dSlope2Word, 0.0);
+    }
+}
+
+TEST_F(QZX2410DrcTest, TransferCurveGrid)
+{
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    ASSERT_EQ(m_View.curves.size(), 4u);
+    EXPECT_EQ(m_View.nRepaints, 1);
+    const auto& transfer = m_View.curves[0].points;
+    const auto& reference = m_View.curves[1].points;
+    ASSERT_EQ(transfer.size(), 471u);
+    ASSERT_EQ(reference.size(), 471u);
+    EXPECT_NEAR(transfer.front().x, -282.9682, 1e-9);
+    EXPECT_NEAR(transfer[1].x - transfer[0].x, 0.60206, 1e-9);
+    EXPECT_NEAR(transfer.back().x, 0.0, 1e-9);
+    EXPECT_LT(reference.back().y, 0.0);
+    EXPECT_GT(reference.back().y, -1e-9);
+    EXPECT_EQ(m_View.curves[0].label, "DRC Curve");
+    EXPECT_EQ(m_View.curves[3].label, "Vert Threshold 2");
+    EXPECT_EQ(m_View.curves[3].points[1], (CDoublePoint{-88.0, -283.0}));
+    EXPECT_EQ(m_View.curves[2].nTag, 1);
+    EXPECT_EQ(m_View.curves[1].nKind, 2);
+    for (const auto& c : m_View.curves)
+        EXPECT_EQ(c.nWidth, 2);
+}
+
+TEST_F(QZX2410DrcTest, InvalidSettingsAreRefusedBeforeAnyCurve)
+{
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    const std::string before = m_Drc.DeviceFileText();
+    const struct
+    {
+        void (*apply)(CQZX2410_DRC_Manager&);
+    } cases[] = {
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio1(0.0); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio0(-2.0); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio2(NAN); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetThreshold1(-200.0); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetThreshold2(-190.0); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetThreshold2(3.0); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio1(1e-9); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetOffset2(1e9); }},
+        {[](CQZX2410_DRC_Manager& d)
+         {
+             d.SetSpecifyOffset1(true);
+             d.SetOffset1(-1e9);
+         }},
+    };
+    for (const auto& c : cases)
+    {
+        CQZX2410_DRC_Manager drc;
+        drc.SetView(&m_View);
+        c.apply(drc);
+        m_Box.texts.clear();
+        m_View.curves.clear();
+        EXPECT_FALSE(drc.CalculateDrcCurve());
+        EXPECT_EQ(m_Box.texts.size(), 1u);
+        EXPECT_TRUE(m_View.curves.empty());
+        EXPECT_FALSE(drc.HasWords());
+    }
+    EXPECT_EQ(m_Drc.DeviceFileText(), before);
+}
+
+TEST_F(QZX2410DrcTest, NothingToSaveBeforeTheFirstCalculation)
+{
+    EXPECT_FALSE(m_Drc.SaveAsDR241X());
+    EXPECT_EQ(m_Box.texts.size(), 1u);
+    EXPECT_TRUE(m_Dialogs.requests.empty());
+}
