@@ -67,40 +67,39 @@ std::string CDRC_Manager::ThresholdToCode(double db_Threshold)
     return FormatC("%X", code);
 }
 
-bool CDRC_Manager::SetAboveRatio(const CDrcChoice* pTable, int nIndex)
+bool CDRC_Manager::ChooseRatio(const CDrcChoice* pTable, int nIndex, const CRatioSide& first,
+                               const CRatioSide& second)
 {
-    if (pTable == m_pAboveCompressionTable && IsIndexIn(nIndex, m_nAboveCompressionCount))
-    {
-        m_AboveCompressionMode.TurnOn();
-        m_AboveCompression = pTable[nIndex];
-        return true;
-    }
-    if (pTable == m_pAboveExpansionTable && IsIndexIn(nIndex, m_nAboveExpansionCount))
-    {
-        m_AboveCompressionMode.TurnOff();
-        m_AboveExpansion = pTable[nIndex];
-        return true;
-    }
+    for (const CRatioSide* side : {&first, &second})
+        if (pTable == side->pTable && IsIndexIn(nIndex, side->nCount))
+        {
+            if (side->bModeOn)
+                side->pMode->TurnOn();
+            else
+                side->pMode->TurnOff();
+            *side->pChoice = pTable[nIndex];
+            return true;
+        }
     MORVANE_CHECK_FAILED();
     return false;
 }
 
+bool CDRC_Manager::SetAboveRatio(const CDrcChoice* pTable, int nIndex)
+{
+    return ChooseRatio(pTable, nIndex,
+                       {m_pAboveCompressionTable, m_nAboveCompressionCount, &m_AboveCompressionMode,
+                        true, &m_AboveCompression},
+                       {m_pAboveExpansionTable, m_nAboveExpansionCount, &m_AboveCompressionMode,
+                        false, &m_AboveExpansion});
+}
+
 bool CDRC_Manager::SetBelowRatio(const CDrcChoice* pTable, int nIndex)
 {
-    if (pTable == m_pBelowCompressionTable && IsIndexIn(nIndex, m_nBelowCompressionCount))
-    {
-        m_BelowExpansionMode.TurnOff();
-        m_BelowCompression = pTable[nIndex];
-        return true;
-    }
-    if (pTable == m_pBelowExpansionTable && IsIndexIn(nIndex, m_nBelowExpansionCount))
-    {
-        m_BelowExpansionMode.TurnOn();
-        m_BelowExpansion = pTable[nIndex];
-        return true;
-    }
-    MORVANE_CHECK_FAILED();
-    return false;
+    return ChooseRatio(pTable, nIndex,
+                       {m_pBelowCompressionTable, m_nBelowCompressionCount, &m_BelowExpansionMode,
+                        false, &m_BelowCompression},
+                       {m_pBelowExpansionTable, m_nBelowExpansionCount, &m_BelowExpansionMode, true,
+                        &m_BelowExpansion});
 }
 
 bool CDRC_Manager::SetTime(CDrcChoice& time, int nIndex)

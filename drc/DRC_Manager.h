@@ -78,6 +78,17 @@ public:
     CDrcChoice m_AttackTime{};
 
 private:
+    // One side's two tables: a choice from a table turns the side's mode to bModeOn.
+    struct CRatioSide
+    {
+        const CDrcChoice* pTable;
+        int nCount;
+        CMode* pMode;
+        bool bModeOn;
+        CDrcChoice* pChoice;
+    };
+    bool ChooseRatio(const CDrcChoice* pTable, int nIndex, const CRatioSide& first,
+                     const CRatioSide& second);
     const CDrcChoice& AboveInForce() const;
     const CDrcChoice& BelowInForce() const;
     bool SetTime(CDrcChoice& time, int nIndex);

@@ -105,9 +105,22 @@ std::unique_ptr<CLoudnessInfo> ShelfRecord(double gainDb, double cutFrequency, d
     return record;
 }
 
-std::unique_ptr<CLoudnessInfo> CoefficientRecord(double plotGain, double plotVolume)
+// A record of five typed coefficients, stored in the given members.
+using CCoefficientMembers = double CLoudnessInfo::*const[5];
+constexpr CCoefficientMembers kBaseTypeMembers = {
+    &CLoudnessInfo::m_dBaseCoeff1, &CLoudnessInfo::m_dBaseCoeff2, &CLoudnessInfo::m_dBaseCoeff3,
+    &CLoudnessInfo::m_dBaseCoeff4, &CLoudnessInfo::m_dBaseCoeff5};
+constexpr CCoefficientMembers kLoudnessMembers = {&CLoudnessInfo::m_dB0, &CLoudnessInfo::m_dB1,
+                                                  &CLoudnessInfo::m_dB2, &CLoudnessInfo::m_dA1,
+                                                  &CLoudnessInfo::m_dA2};
+
+std::unique_ptr<CLoudnessInfo> CoefficientRecord(const CCoefficientMembers& members,
+                                                 const double (&values)[5], double plotGain,
+                                                 double plotVolume)
 {
     auto record = std::make_unique<CLoudnessInfo>();
+    for (int i = 0; i < 5; ++i)
+        (*record).*members[i] = values[i];
     record->m_dPlotGain = plotGain;
     record->m_dPlotVolume = plotVolume;
     return record;
@@ -132,26 +145,18 @@ bool CLoudnessManager::AddBaseTypeCoefficients(double b0, double b1, double b2, 
                                                double a2, double plotGain, double plotVolume,
                                                std::string& name)
 {
-    auto record = CoefficientRecord(plotGain, plotVolume);
-    record->m_dBaseCoeff1 = b0;
-    record->m_dBaseCoeff2 = b1;
-    record->m_dBaseCoeff3 = b2;
-    record->m_dBaseCoeff4 = a1;
-    record->m_dBaseCoeff5 = a2;
-    return AddRecord(kLoudnessBaseTypeCoeff, std::move(record), name);
+    return AddRecord(
+        kLoudnessBaseTypeCoeff,
+        CoefficientRecord(kBaseTypeMembers, {b0, b1, b2, a1, a2}, plotGain, plotVolume), name);
 }
 
 bool CLoudnessManager::AddLoudnessCoefficients(double B0, double B1, double B2, double A1,
                                                double A2, double plotGain, double plotVolume,
                                                std::string& name)
 {
-    auto record = CoefficientRecord(plotGain, plotVolume);
-    record->m_dB0 = B0;
-    record->m_dB1 = B1;
-    record->m_dB2 = B2;
-    record->m_dA1 = A1;
-    record->m_dA2 = A2;
-    return AddRecord(kLoudnessCoeff, std::move(record), name);
+    return AddRecord(
+        kLoudnessCoeff,
+        CoefficientRecord(kLoudnessMembers, {B0, B1, B2, A1, A2}, plotGain, plotVolume), name);
 }
 
 bool CLoudnessManager::Section(int nKind, CLoudnessInfo& r, double (&X)[3], double (&Y)[3])
