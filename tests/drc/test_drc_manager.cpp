@@ -1,21 +1,28 @@
 #include "RecordingCompressionView.h"
 #include "drc/DRC_Manager.h"
+#include "framework/core/Services.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 namespace
 {
-std::string Golden(const char* name)
+std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(std::string(MORVANE_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+std::string Golden(const char* name)
+{
+    return ReadBytes(std::string(MORVANE_TEST_DATA_DIR) + "/" + name);
 }
 
 std::string WithCrLf(const std::string& text)
@@ -115,4 +122,28 @@ TEST(DrcManager, ViewLinesFollowTheSetting)
     EXPECT_EQ(view.curves[3].label, "ER = 1:2.00");
     EXPECT_EQ(view.curves[3].points[1], (CDoublePoint{-68.8125, -89.625}));
     EXPECT_EQ(view.curves[3].color, RGB(0, 0, 255));
+}
+
+TEST(DrcManager, SavesTheRegisterFileThroughTheDialog)
+{
+    CScriptedFileDialogs dialogs;
+    CRecordingMessageBox box;
+    Services::SetFileDialogs(&dialogs);
+    Services::SetMessageBox(&box);
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("morvane_drc_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    dialogs.answers = {(folder / "a.drc").string(), "", (folder / "no" / "b.drc").string()};
+    CDRC_Manager drc;
+    EXPECT_TRUE(drc.SaveAsDrcFile());
+    EXPECT_FALSE(drc.SaveAsDrcFile());
+    EXPECT_TRUE(box.texts.empty());
+    EXPECT_FALSE(drc.SaveAsDrcFile());
+    EXPECT_EQ(box.texts.size(), 1u);
+    EXPECT_EQ(ReadBytes((folder / "a.drc").string()), Golden("default.drc"));
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, ".drc");
+    EXPECT_EQ(dialogs.requests[0].filter, "DRC EQ Files (*.drc) |*.drc| All Files (*.*) |*.*||");
+    std::filesystem::remove_all(folder);
+    Services::SetFileDialogs(nullptr);
+    Services::SetMessageBox(nullptr);
 }
