@@ -164,3 +164,18 @@ TEST_F(QZX2410DrcTest, NothingToSaveBeforeTheFirstCalculation)
     EXPECT_EQ(m_Box.texts.size(), 1u);
     EXPECT_TRUE(m_Dialogs.requests.empty());
 }
+
+TEST_F(QZX2410DrcTest, DefaultTransferCurveMatchesTheReference)
+{
+    ASSERT_TRUE(m_Drc.CalculateDrcCurve());
+    std::ifstream in(std::string(MORVANE_TEST_DATA_DIR) + "/default_transfer_curve.txt");
+    const auto& transfer = m_View.curves.at(0).points;
+    std::size_t n = 0;
+    for (double x, y; in >> x >> y; ++n)
+    {
+        ASSERT_LT(n, transfer.size());
+        EXPECT_NEAR(transfer[n].x, x, 1e-9) << n;
+        EXPECT_NEAR(transfer[n].y, y, 1e-9) << n;
+    }
+    EXPECT_EQ(n, 471u);
+}
