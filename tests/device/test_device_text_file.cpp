@@ -1,3 +1,4 @@
+#include "../support/TestFiles.h"
 #include "device/DeviceTextFile.h"
 #include "framework/core/Services.h"
 
@@ -9,14 +10,6 @@
 
 namespace
 {
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 class DeviceTextFileTest : public ::testing::Test
 {
 protected:
@@ -48,7 +41,7 @@ TEST_F(DeviceTextFileTest, WritesCrLfAndMovesTheWorkingDirectory)
     const auto path = m_Folder / "a.drc";
     m_Dialogs.answers = {path.string()};
     ASSERT_TRUE(AskAndWriteDeviceTextFile(".drc", "filter", "a\nb\n"));
-    EXPECT_EQ(ReadBytes(path), "a\r\nb\r\n");
+    EXPECT_EQ(ReadFileBytes(path.string()), "a\r\nb\r\n");
     ASSERT_EQ(m_Dialogs.requests.size(), 1u);
     EXPECT_EQ(m_Dialogs.requests[0].initialDirectory, "/start");
     EXPECT_TRUE(m_Dialogs.requests[0].overwritePrompt);

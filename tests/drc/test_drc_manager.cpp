@@ -1,3 +1,4 @@
+#include "../support/TestFiles.h"
 #include "RecordingCompressionView.h"
 #include "drc/DRC_Manager.h"
 #include "framework/core/Services.h"
@@ -12,19 +13,6 @@
 
 namespace
 {
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-std::string Golden(const char* name)
-{
-    return ReadBytes(std::string(MORVANE_TEST_DATA_DIR) + "/" + name);
-}
-
 std::string WithCrLf(const std::string& text)
 {
     std::string out;
@@ -37,7 +25,7 @@ std::string WithCrLf(const std::string& text)
 TEST(DrcManager, DefaultsGiveTheGoldenFileAndLegend)
 {
     CDRC_Manager drc;
-    EXPECT_EQ(WithCrLf(drc.FileText()), Golden("default.drc"));
+    EXPECT_EQ(WithCrLf(drc.FileText()), GoldenText("default.drc"));
     EXPECT_EQ(drc.FormatAboveRatioLabel(), "CR = 1.33:1");
     EXPECT_EQ(drc.FormatBelowRatioLabel(), "ER = 1:1.38");
     EXPECT_EQ(drc.FormatThresholdDb(), "-48.000 db");
@@ -140,7 +128,7 @@ TEST(DrcManager, SavesTheRegisterFileThroughTheDialog)
     EXPECT_TRUE(box.texts.empty());
     EXPECT_FALSE(drc.SaveAsDrcFile());
     EXPECT_EQ(box.texts.size(), 1u);
-    EXPECT_EQ(ReadBytes((folder / "a.drc").string()), Golden("default.drc"));
+    EXPECT_EQ(ReadFileBytes((folder / "a.drc").string()), GoldenText("default.drc"));
     EXPECT_EQ(dialogs.requests[0].defaultExtension, ".drc");
     EXPECT_EQ(dialogs.requests[0].filter, "DRC EQ Files (*.drc) |*.drc| All Files (*.*) |*.*||");
     std::filesystem::remove_all(folder);

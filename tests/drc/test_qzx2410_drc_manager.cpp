@@ -1,3 +1,4 @@
+#include "../support/TestFiles.h"
 #include "RecordingCompressionView.h"
 #include "drc/QZX2410_DRC_Manager.h"
 #include "framework/core/Services.h"
@@ -11,14 +12,6 @@
 
 namespace
 {
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 class QZX2410DrcTest : public ::testing::Test
 {
 protected:
@@ -68,9 +61,9 @@ TEST_F(QZX2410DrcTest, DefaultDeviceFilesAreTheGoldenFile)
     m_Dialogs.answers = {(folder / "a.DR241X").string(), (folder / "a.DRC606X").string()};
     ASSERT_TRUE(m_Drc.SaveAsDR241X());
     ASSERT_TRUE(m_Drc.SaveAsDRC606X());
-    const std::string golden = ReadBytes(std::string(MORVANE_TEST_DATA_DIR) + "/default.DR241X");
-    EXPECT_EQ(ReadBytes((folder / "a.DR241X").string()), golden);
-    EXPECT_EQ(ReadBytes((folder / "a.DRC606X").string()), golden);
+    const std::string golden = GoldenText("default.DR241X");
+    EXPECT_EQ(ReadFileBytes((folder / "a.DR241X").string()), golden);
+    EXPECT_EQ(ReadFileBytes((folder / "a.DRC606X").string()), golden);
     EXPECT_EQ(m_Dialogs.requests[0].defaultExtension, ".DR241X");
     EXPECT_EQ(m_Dialogs.requests[1].defaultExtension, ".DRC606X");
     EXPECT_EQ(m_Dialogs.requests[1].filter,

@@ -1,23 +1,10 @@
 // Reading the golden files kept beside the tests.
 #pragma once
 
-#include <fstream>
-#include <sstream>
+#include "../support/TestFiles.h"
+
 #include <string>
 #include <vector>
-
-inline std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline std::string GoldenText(const char* name)
-{
-    return ReadFileBytes(std::string(MORVANE_TEST_DATA_DIR) + "/" + name);
-}
 
 // The text as lines that keep their CR LF.
 inline std::vector<std::string> GoldenLines(const char* name)
