@@ -1,11 +1,13 @@
 #include "LoudnessFakes.h"
 #include "framework/core/Services.h"
+#include "loudness/DigitalSectionDesigner.h"
 #include "loudness/LoudnessArrays.h"
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
@@ -232,4 +234,28 @@ TEST(LoudnessFrequencyAxis, RunsExactlyBetweenTheBandEnds)
         EXPECT_NEAR(axis.logFrequency[i] - axis.logFrequency[i - 1], step, 1e-12);
     EXPECT_TRUE(BuildLoudnessFrequencyAxis(0, 48000).frequency.empty());
     EXPECT_TRUE(BuildLoudnessFrequencyAxis(30000, 48000).frequency.empty());
+}
+
+TEST(LoudnessDigitalDesigns, SectionsComeFromTheFilterModel)
+{
+    CRecordingMessageBox box;
+    Services::SetMessageBox(&box);
+    CFakeLoudnessDocument doc;
+    CRecordingLoudnessView view;
+    CDigitalSectionDesigner designer;
+    CQZX2202LoudnessManager manager(&designer);
+    manager.SetDocument(&doc);
+    manager.SetView(&view);
+    std::string name;
+    ASSERT_TRUE(manager.AddEQBasedFilter(6.0, 100.0, 1000.0, 1.0, 1.0, 0, 0, 0, 0, name));
+    ASSERT_TRUE(manager.AddTrebleBasedFilter(-6.0, 5000.0, 1.0, 1.0, name));
+    ASSERT_TRUE(manager.AddBassBasedFilter(6.0, 100.0, 0.0, 1.0, name));
+    ASSERT_EQ(view.curves.size(), 3u);
+    const auto& eq = view.curves[0].y;
+    EXPECT_NEAR(*std::max_element(eq.begin(), eq.end()), 6.0, 0.5);
+    EXPECT_NEAR(eq.front(), 0.0, 0.1);
+    EXPECT_NEAR(view.curves[1].y.back(), -6.0, 0.5);
+    EXPECT_LT(MaxDeviation(view.curves[2].y, 0.0), 1e-9); // plot gain 0: flat
+    EXPECT_TRUE(box.texts.empty());
+    Services::SetMessageBox(nullptr);
 }
