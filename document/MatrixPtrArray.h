@@ -1,0 +1,41 @@
+// A list of matrix values handed between the document, the calculation and the views:
+// per-filter responses for the views, coefficient rows for the coefficient file. Matrix
+// values share their data by reference count, so the list owns its entries simply by
+// holding them; the not-owner flag only records that the list was released by
+// FreeFirstAndDisown.
+#pragma once
+
+#include "matrix/dblmtrx.h"
+
+#include <vector>
+
+class CMatrixPtrArray
+{
+public:
+    virtual ~CMatrixPtrArray() = default;
+
+    int GetSize() const { return int(m_Items.size()); }
+    bool IsEmpty() const { return m_Items.empty(); }
+    void Add(const mwMatrix& value) { m_Items.push_back(value); }
+    const mwMatrix& operator[](int i) const { return m_Items[std::size_t(i)]; }
+    mwMatrix& operator[](int i) { return m_Items[std::size_t(i)]; }
+
+    // Empties the list. Always TRUE.
+    bool RemoveAll()
+    {
+        m_Items.clear();
+        return true;
+    }
+    // Empties the list and marks it as no longer owning what it is later given.
+    bool FreeFirstAndDisown()
+    {
+        m_Items.clear();
+        m_bNotOwner = true;
+        return true;
+    }
+    bool IsNotOwner() const { return m_bNotOwner; }
+
+private:
+    std::vector<mwMatrix> m_Items;
+    bool m_bNotOwner = false;
+};
