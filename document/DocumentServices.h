@@ -12,6 +12,7 @@
 
 class CCurve;
 class CMode;
+class CMorvaneDoc;
 class CMorvaneSettings;
 
 // Update hints the document sends to its views (which curves changed).
@@ -90,6 +91,8 @@ struct CSettingsSheetValues
 class IMorvaneAppServices : public IFileReadErrorReport
 {
 public:
+    // The current speaker document (null when there is none).
+    virtual void SetMorvaneDoc(CMorvaneDoc* pDoc) = 0;
     virtual CMorvaneSettings& Settings() = 0;
     // On when the raw response file last read had a phase column.
     virtual CMode& PhaseColumnMode() = 0;

@@ -123,7 +123,7 @@ bool CRawResponseFile::OpenForWrite(std::string& path)
         return false;
     m_strPath = path;
     m_Writer = CTextFileWriter();
-    m_bWriteFailed = false;
+    m_bWritten = false;
     m_State = EState::Writing;
     return true;
 }
@@ -137,14 +137,12 @@ bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix
     const std::vector<double> m = Elements(magnitudes);
     const std::vector<double> p = Elements(phases);
     if (f.size() < n || m.size() < n || p.size() < n)
-    {
-        m_bWriteFailed = true;
         return Fail(0, CResourceString(IDS_RAW_CURVES_DIFFER));
-    }
     m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
     m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
     for (std::size_t i = 0; i < n; ++i)
         m_Writer.Write(FormatC("  %8.4f, %9.5f, %9.5f\n", f[i], m[i], p[i]));
+    m_bWritten = true;
     return true;
 }
 
@@ -154,8 +152,12 @@ bool CRawResponseFile::Close()
     m_State = EState::Closed;
     if (state != EState::Writing)
         return true;
-    if (m_bWriteFailed)
+    if (!m_bWritten)
+    {
+        if (m_strError.empty())
+            m_strError = CResourceString(IDS_SAVE_FAILED);
         return false;
+    }
     std::string error;
     if (!m_Writer.Save(m_strPath, error))
         return Fail(0, CResourceString(IDS_SAVE_FAILED) + " " + error);

@@ -51,7 +51,7 @@ public:
     // have at least as many elements (FALSE, nothing written, otherwise).
     bool Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix phases);
     // Ends a read, or puts a save in place of the file (temporary file, then rename).
-    // FALSE when the save fails; the previous file then stays.
+    // FALSE when nothing was written or the save fails; the previous file then stays.
     bool Close();
 
     const std::string& GetError() const { return m_strError; }
@@ -81,5 +81,5 @@ private:
     std::vector<double> m_Magnitudes;
     std::vector<double> m_Phases;
     CTextFileWriter m_Writer;
-    bool m_bWriteFailed = false;
+    bool m_bWritten = false;
 };
