@@ -12,8 +12,8 @@
 // SkipToDenominatorRows, n x ReadCoefficientRow, Close.
 #pragma once
 
-#include "document/FileDialog.h"
 #include "document/TextFile.h"
+#include "graph/FileDialog.h"
 
 #include <string>
 #include <vector>

@@ -12,8 +12,8 @@
 // WriteSection..., Close (which puts the file in place).
 #pragma once
 
-#include "document/FileDialog.h"
 #include "document/TextFile.h"
+#include "graph/FileDialog.h"
 
 #include <string>
 #include <vector>

@@ -170,8 +170,9 @@ private:
     void SetCompanionNames(const std::string& rawPath);
     // Writes the raw or the modified response as the views show it.
     bool WriteShownResponse(CRawResponseFile& file, bool bModified);
-    // Writes and puts the file in place; a failure is reported.
-    bool SaveShownResponse(CRawResponseFile& file, bool bModified);
+    // Writes the file at path (an empty path asks for one) and puts it in place; FALSE
+    // on cancel, and on failure after reporting it.
+    bool SaveShownResponse(std::string& path, bool bModified);
     void ReportSaveFailure(const std::string& error);
     bool IsModifiedCurveShown() const;
     void CopyViewCurvesToMatrices();

@@ -158,8 +158,11 @@ bool CMorvaneDoc::WriteShownResponse(CRawResponseFile& file, bool bModified)
     return file.Write(CurveColumn(pRaw, n, false, true), magnitudes, phases);
 }
 
-bool CMorvaneDoc::SaveShownResponse(CRawResponseFile& file, bool bModified)
+bool CMorvaneDoc::SaveShownResponse(std::string& path, bool bModified)
 {
+    CRawResponseFile file(&m_App.PhaseColumnMode());
+    if (!file.OpenForWrite(path))
+        return false;
     if (!WriteShownResponse(file, bModified))
     {
         file.Close();
@@ -179,10 +182,7 @@ void CMorvaneDoc::OnFileSaveRawResponse()
     if (m_RawFile.IsOff() || !m_pResponseView)
         return;
     std::string path = m_RawFile.GetName();
-    CRawResponseFile file(&m_App.PhaseColumnMode());
-    if (!file.OpenForWrite(path))
-        return;
-    SaveShownResponse(file, false);
+    SaveShownResponse(path, false);
 }
 
 void CMorvaneDoc::OnFileSaveAsRawResponse()
@@ -190,10 +190,7 @@ void CMorvaneDoc::OnFileSaveAsRawResponse()
     if (m_RawFile.IsOff() || !m_pResponseView)
         return;
     std::string path;
-    CRawResponseFile file(&m_App.PhaseColumnMode());
-    if (!file.OpenForWrite(path))
-        return;
-    if (!SaveShownResponse(file, false))
+    if (!SaveShownResponse(path, false))
         return;
     m_RawFile.SetName(path);
     m_App.SetDocumentPathName(path);
@@ -213,10 +210,7 @@ void CMorvaneDoc::OnFileSaveAsModifiedResponse()
     if (!IsModifiedCurveShown())
         return;
     std::string path;
-    CRawResponseFile file(&m_App.PhaseColumnMode());
-    if (!file.OpenForWrite(path))
-        return;
-    if (!SaveShownResponse(file, true))
+    if (!SaveShownResponse(path, true))
         return;
     m_ModifiedRawFile.SetName(path);
     m_ModifiedRawFile.m_ChangedMode.TurnOff();

@@ -15,8 +15,8 @@
 // One object serves one file: OpenForRead, Parse, Close; or OpenForWrite, Write, Close.
 #pragma once
 
-#include "document/FileDialog.h"
 #include "document/TextFile.h"
+#include "graph/FileDialog.h"
 #include "matrix/dblmtrx.h"
 
 #include <string>

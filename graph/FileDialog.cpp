@@ -1,4 +1,4 @@
-#include "document/FileDialog.h"
+#include "graph/FileDialog.h"
 
 #include "framework/core/Services.h"
 

@@ -1,4 +1,4 @@
-// The document's file dialogs: asked through the file-dialog service, starting in the
+// The program's file dialogs: asked through the file-dialog service, starting in the
 // working directory; a confirmed dialog makes the chosen file's folder the working
 // directory. Tests answer with a path, the application asks the user.
 #pragma once
