@@ -46,7 +46,7 @@ bool FilterCoeffFile::Write(const CMatrixPtrArray& denominators, const CMatrixPt
     {
         for (int k = 0; k < list.GetSize(); ++k)
         {
-            const mwMatrix& m = list[k];
+            const mwMatrix& m = list.GetAt(k);
             const int rows = std::max(m.Size(1), 0);
             const int cols = rows ? m.NumberOfElements() / rows : 0;
             std::vector<double> values(std::size_t(rows) * std::size_t(cols));

@@ -17,8 +17,9 @@ public:
     int GetSize() const { return int(m_Items.size()); }
     bool IsEmpty() const { return m_Items.empty(); }
     void Add(const mwMatrix& value) { m_Items.push_back(value); }
-    const mwMatrix& operator[](int i) const { return m_Items[std::size_t(i)]; }
-    mwMatrix& operator[](int i) { return m_Items[std::size_t(i)]; }
+    // i from 0 to GetSize() - 1.
+    const mwMatrix& GetAt(int i) const { return m_Items.at(std::size_t(i)); }
+    mwMatrix& GetAt(int i) { return m_Items.at(std::size_t(i)); }
 
     // Empties the list. Always TRUE.
     bool RemoveAll()

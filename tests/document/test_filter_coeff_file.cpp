@@ -104,9 +104,9 @@ TEST(FilterCoeffFile, WrittenSetReadsBack)
     EXPECT_TRUE(report.reports.empty());
     for (int i = 0; i < n; ++i)
     {
-        EXPECT_EQ(b[i].Size(1), 1);
-        EXPECT_EQ(Values(b[i]), Values(numerators[i]));
-        EXPECT_EQ(Values(a[i]), Values(denominators[i]));
+        EXPECT_EQ(b.GetAt(i).Size(1), 1);
+        EXPECT_EQ(Values(b.GetAt(i)), Values(numerators.GetAt(i)));
+        EXPECT_EQ(Values(a.GetAt(i)), Values(denominators.GetAt(i)));
     }
 }
 
@@ -190,7 +190,7 @@ TEST(FilterCoeffFile, CapitalHeadingsAndExponentsPass)
     CMatrixPtrArray b;
     file.SkipToNumeratorRows();
     file.ReadCoefficientRow(b);
-    EXPECT_EQ(Values(b[0]), (std::vector<double>{1e-3, -0.5, 20.0}));
+    EXPECT_EQ(Values(b.GetAt(0)), (std::vector<double>{1e-3, -0.5, 20.0}));
     EXPECT_TRUE(report.reports.empty());
 }
 

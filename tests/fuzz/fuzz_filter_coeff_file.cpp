@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (b.GetSize() != n || a.GetSize() != n)
         std::abort();
     for (int i = 0; i < n; ++i)
-        if (b[i].NumberOfElements() < 2 || a[i].NumberOfElements() != b[i].NumberOfElements())
+        if (b.GetAt(i).NumberOfElements() < 2 ||
+            a.GetAt(i).NumberOfElements() != b.GetAt(i).NumberOfElements())
             std::abort();
     return 0;
 }
