@@ -96,7 +96,8 @@ bool CMasterPtFile::ReadSection(int nSection, IMasterPointGrid* pGrid)
     if (!MORVANE_CHECK(m_State == EState::Reading && pGrid))
         return false;
     const std::string name = SectionName(nSection);
-    std::size_t i = 0;
+    // An unknown section has no name, and no line is taken for it.
+    std::size_t i = name.empty() ? m_Lines.size() : 0;
     while (i < m_Lines.size() && !EqualNoCase(m_Lines[i], name))
         ++i;
     pGrid->Initialize();

@@ -147,7 +147,7 @@ TEST(MasterPtFile, UnknownSectionIsAReportedProgramError)
     CMemoryMasterPointGrid grid;
     Fill(grid, {{1, 2}});
     CMasterPtFile file;
-    ASSERT_TRUE(file.OpenText("Desired Response\n1 2\n", "x.mpt"));
+    ASSERT_TRUE(file.OpenText("Desired Response\n1 2\n\n3 4\n", "x.mpt"));
     EXPECT_TRUE(file.ReadSection(4, &grid));
     EXPECT_TRUE(capture.reported("false"));
     EXPECT_EQ(PointsOf(grid), Points{});
