@@ -69,6 +69,13 @@ void CMorvaneDoc::CopySettings()
     m_LimitNumberOfFilters = settings.m_LimitNumberOfFilters;
 }
 
+void CMorvaneDoc::CapHigherFrequencyLimit()
+{
+    const double half = m_nSamplingFrequency / 2.0;
+    if (half < m_nHigherFrequencyLimit)
+        m_nHigherFrequencyLimit = TruncToInt(half);
+}
+
 bool CMorvaneDoc::OnNewDocument()
 {
     m_bCalculationRunning = 0;

@@ -167,6 +167,8 @@ public:
 
 private:
     void CopySettings();
+    // The higher frequency limit goes no further than half the sampling frequency.
+    void CapHigherFrequencyLimit();
     void SetCompanionNames(const std::string& rawPath);
     // Writes the raw or the modified response as the views show it.
     bool WriteShownResponse(CRawResponseFile& file, bool bModified);

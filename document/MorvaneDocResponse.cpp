@@ -53,12 +53,6 @@ mwMatrix DbToLinearColumn(const mwMatrix& dB)
 {
     return power(mwMatrix(10.0), dB / mwMatrix(20.0));
 }
-
-// Toward zero, the way the frequency limits take a frequency.
-int LimitFrom(double frequency)
-{
-    return TruncToInt(frequency);
-}
 } // namespace
 
 bool CMorvaneDoc::OpenRawResponseFile(std::string path)
@@ -97,10 +91,9 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     m_App.SetDocumentPathName(path);
     m_RawFile.TurnOn();
     m_RawFrequencies = frequencies;
-    m_nLowerFrequencyLimit = LimitFrom(lowest);
-    m_nHigherFrequencyLimit = LimitFrom(highest);
-    if (m_nSamplingFrequency / 2.0 < m_nHigherFrequencyLimit)
-        m_nHigherFrequencyLimit = LimitFrom(m_nSamplingFrequency / 2.0);
+    m_nLowerFrequencyLimit = TruncToInt(lowest);
+    m_nHigherFrequencyLimit = TruncToInt(highest);
+    CapHigherFrequencyLimit();
     m_LogFrequencies = logFrequencies;
     m_RawMagnitudeDb = magnitudes;
     m_RawPhase = rawPhase;
@@ -243,8 +236,7 @@ bool CMorvaneDoc::CreateDefaultResponse()
     m_RawResponse = DbToLinearColumn(m_RawMagnitudeDb);
     m_nRawPoints = m_RawFrequencies.NumberOfElements();
     m_LogFrequencies = log10(m_RawFrequencies);
-    if (m_nHigherFrequencyLimit > m_nSamplingFrequency / 2.0)
-        m_nHigherFrequencyLimit = LimitFrom(m_nSamplingFrequency / 2.0);
+    CapHigherFrequencyLimit();
     m_RawPhase = mwMatrix(kPoints, 1, mwMatrix::kZeros);
     UpdateAllViews(m_pFilterView, kHintRawResponseReplaced);
     UpdateAllViews(m_pResponseView, kHintRawPhaseChanged);

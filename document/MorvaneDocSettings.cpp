@@ -71,8 +71,7 @@ void CMorvaneDoc::TakeSettingsSheet(const CSettingsSheetValues& values)
     m_nSamplingFrequency = TruncToInt(values.dSamplingFrequency);
     m_nLowerFrequencyLimit = TruncToInt(values.dLowerFrequencyLimit);
     m_nHigherFrequencyLimit = TruncToInt(values.dHigherFrequencyLimit);
-    if (m_nSamplingFrequency / 2.0 < m_nHigherFrequencyLimit)
-        m_nHigherFrequencyLimit = TruncToInt(m_nSamplingFrequency / 2.0);
+    CapHigherFrequencyLimit();
     m_dUpperToleranceDb = values.dUpperTolerance;
     m_dLowerToleranceDb = values.dLowerTolerance;
     SetFilterLimitCount(m_LimitNumberOfFilters, values.nMaximumNumberOfFilters);
