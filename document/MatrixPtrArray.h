@@ -1,8 +1,10 @@
 // A list of matrix values handed between the document, the calculation and the views:
 // per-filter responses for the views, coefficient rows for the coefficient file. Matrix
 // values share their data by reference count, so the list owns its entries simply by
-// holding them; the not-owner flag only records that the list was released by
-// FreeFirstAndDisown.
+// holding them.
+//
+// The filter model brings the same class (filters/MatrixPtrArray.h); this one stands in
+// for it until the document is built on the filter model, and then goes.
 #pragma once
 
 #include "matrix/dblmtrx.h"
@@ -12,8 +14,6 @@
 class CMatrixPtrArray
 {
 public:
-    virtual ~CMatrixPtrArray() = default;
-
     int GetSize() const { return int(m_Items.size()); }
     bool IsEmpty() const { return m_Items.empty(); }
     void Add(const mwMatrix& value) { m_Items.push_back(value); }
@@ -27,16 +27,7 @@ public:
         m_Items.clear();
         return true;
     }
-    // Empties the list and marks it as no longer owning what it is later given.
-    bool FreeFirstAndDisown()
-    {
-        m_Items.clear();
-        m_bNotOwner = true;
-        return true;
-    }
-    bool IsNotOwner() const { return m_bNotOwner; }
 
 private:
     std::vector<mwMatrix> m_Items;
-    bool m_bNotOwner = false;
 };

@@ -42,9 +42,9 @@ CMorvaneDoc::~CMorvaneDoc()
 {
     try
     {
-        for (CMatrixPtrArray* list :
-             {&m_ResultMagnitudes, &m_RestartMagnitudes, &m_DrawnMagnitudes})
-            list->FreeFirstAndDisown();
+        for (CMatrixPtrArray* list : {&m_ResultMagnitudes, &m_ResultPhases, &m_RestartMagnitudes,
+                                      &m_RestartPhases, &m_DrawnMagnitudes, &m_DrawnPhases})
+            list->RemoveAll();
         m_FilterLists.DeleteAllFilters();
         m_CoeffDenominators.RemoveAll();
         m_CoeffNumerators.RemoveAll();
