@@ -109,6 +109,8 @@ public:
     // layout).
     virtual void ShowFrame(ESpeakerFrame frame, bool bShow) = 0;
     virtual void SendFrameCommand(ESpeakerFrame frame, int nCommand) = 0;
+    // Queues a command to the main frame (a filter editor page's reload).
+    virtual void PostMainFrameCommand(int nCommand) = 0;
     // The document's path name (the window titles) and the recent-file list.
     virtual void SetDocumentPathName(const std::string& path) = 0;
     virtual void AddToRecentFileList(const std::string& path) = 0;

@@ -2,7 +2,7 @@
 
 #include "document/DocumentServices.h"
 #include "document/DocumentStrings.h"
-#include "document/MatrixPtrArray.h"
+#include "filters/MatrixPtrArray.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
 #include "graph/ResourceString.h"

@@ -32,6 +32,7 @@ public:
     void ActivateResponseWindow() override { windowCalls.push_back("activate response"); }
     void ShowFrame(ESpeakerFrame frame, bool bShow) override;
     void SendFrameCommand(ESpeakerFrame frame, int nCommand) override;
+    void PostMainFrameCommand(int nCommand) override { mainFrameCommands.push_back(nCommand); }
     void SetDocumentPathName(const std::string& path) override { pathNames.push_back(path); }
     void AddToRecentFileList(const std::string& path) override { recentFiles.push_back(path); }
     bool AskVerifyNewCurves() override
@@ -52,6 +53,7 @@ public:
 
     std::vector<std::string> statusTexts;
     std::vector<std::string> windowCalls;
+    std::vector<int> mainFrameCommands;
     std::vector<std::string> pathNames;
     std::vector<std::string> recentFiles;
     std::vector<CFileReadError> fileReadErrors;

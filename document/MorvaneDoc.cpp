@@ -36,6 +36,10 @@ CMorvaneDoc::CMorvaneDoc(IMorvaneAppServices& app) : m_App(app)
     m_EqFileStatus.SetName(DefaultName(IDS_EQ_DEFAULT_NAME, IDS_EQ_EXTENSION));
     m_ReplaceSectionMode.TurnOff();
     m_pQZX2410Manager = m_App.FamilyDataManager();
+    // A list that changed a filter has its editor page reloaded through the main frame.
+    const auto post = [this](int nCommandId) { m_App.PostMainFrameCommand(nCommandId); };
+    m_FilterLists.SetRefreshNotifier(post);
+    m_CalculatedEQFilters.SetRefreshNotifier(post);
 }
 
 CMorvaneDoc::~CMorvaneDoc()
@@ -45,7 +49,8 @@ CMorvaneDoc::~CMorvaneDoc()
         for (CMatrixPtrArray* list : {&m_ResultMagnitudes, &m_ResultPhases, &m_RestartMagnitudes,
                                       &m_RestartPhases, &m_DrawnMagnitudes, &m_DrawnPhases})
             list->RemoveAll();
-        m_FilterLists.DeleteAllFilters();
+        m_FilterLists.RemoveAll();
+        m_CalculatedEQFilters.RemoveAll();
         m_CoeffDenominators.RemoveAll();
         m_CoeffNumerators.RemoveAll();
     }

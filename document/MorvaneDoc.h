@@ -12,11 +12,11 @@
 // Matrix members that hold one value per raw frequency are n-by-1 columns.
 #pragma once
 
-#include "document/DocumentFilterLists.h"
 #include "document/DocumentServices.h"
 #include "document/EqFileStatus.h"
 #include "document/FileRecord.h"
-#include "document/MatrixPtrArray.h"
+#include "filters/FilterLists.h"
+#include "filters/MatrixPtrArray.h"
 #include "graph/Mode.h"
 #include "graph/ModeWithPointer.h"
 #include "matrix/dblmtrx.h"
@@ -155,7 +155,10 @@ public:
     CMatrixPtrArray m_RestartPhases;
     CMatrixPtrArray m_DrawnMagnitudes;
     CMatrixPtrArray m_DrawnPhases;
-    CDocumentFilterLists m_FilterLists;
+    // One list per filter kind ("EQ-" is m_FilterLists.m_EQFilters), and the peaking
+    // filters a calculation placed. The lists own their filters.
+    CFilterLists m_FilterLists;
+    CDigEQFilterArray m_CalculatedEQFilters;
     std::vector<std::string> m_DrawnLabels;
     std::vector<std::string> m_DeviceDataLines;
     std::vector<unsigned> m_DrawnActiveFlags;

@@ -2,7 +2,7 @@
 // rows read back as matrices.
 #include "document/DocumentServices.h"
 #include "document/FilterCoeffFile.h"
-#include "document/MatrixPtrArray.h"
+#include "filters/MatrixPtrArray.h"
 #include "tests/document/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -311,3 +311,21 @@ TEST_F(DocumentTest, CalculationMessagesSetTheIdleFlag)
     EXPECT_EQ(doc->m_bCalculationIdle, 1);
     EXPECT_EQ(response.hints, (std::vector<int>{2}));
 }
+
+TEST_F(DocumentTest, FilterListsStartEmptyAndAskTheMainFrameToReloadTheirPage)
+{
+    EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 0);
+    EXPECT_TRUE(doc->m_CalculatedEQFilters.IsEmpty());
+    auto filter = std::make_unique<CDigEQFilter>();
+    filter->SetLabel("EQ-1");
+    doc->m_FilterLists.m_EQFilters.Add(std::move(filter));
+    auto notch = std::make_unique<CDigNotch>();
+    notch->SetLabel("NT-4");
+    doc->m_FilterLists.m_NotchFilters.Add(std::move(notch));
+    EXPECT_TRUE(doc->m_FilterLists.m_NotchFilters.SetActiveByLabel("NT-4", 0));
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.SetActiveByLabel("EQ-1", 0));
+    EXPECT_EQ(app.mainFrameCommands,
+              (std::vector<int>{doc->m_FilterLists.m_NotchFilters.GetCommandId(),
+                                doc->m_FilterLists.m_EQFilters.GetCommandId()}));
+    EXPECT_EQ(app.mainFrameCommands[1], 32837);
+}

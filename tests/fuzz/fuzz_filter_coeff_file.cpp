@@ -2,7 +2,7 @@
 // rows: every row pair has the same length of at least two.
 #include "document/DocumentServices.h"
 #include "document/FilterCoeffFile.h"
-#include "document/MatrixPtrArray.h"
+#include "filters/MatrixPtrArray.h"
 #include "graph/Assert.h"
 
 #include <cstdint>
