@@ -15,6 +15,7 @@ enum EDocumentString : unsigned
     IDS_COEFF_TOO_FEW = 169,           // fewer than 2 coefficients
     IDS_COEFF_A_HEADER = 170,          // a heading without a0
     IDS_COEFF_A_COUNT_DIFFERS = 171,   // a row not as long as its b row
+    IDS_PARAMETER_EXTENSION = 206,     // ".par"
     IDS_MASTER_PT_EXTENSION = 216,     // ".mpt"
     IDS_MASTER_PT_FILTER = 217,        // "Master Pt. Files (*.mpt) |*.mpt||"
     IDS_MASTER_PT_OPEN_NAME = 218,     // "*.mpt"
@@ -27,9 +28,8 @@ enum EDocumentString : unsigned
     IDS_RAW_SAVE_FILTER = 5104,
     IDS_RAW_TITLE = 5105,
     IDS_RAW_COLUMN_HEADER = 5106,
-    IDS_MODIFIED_SUFFIX = 5107,     // "Mod"
-    IDS_PARAMETER_EXTENSION = 5108, // ".par"
-    IDS_EQ_EXTENSION = 5109,        // ".eq"
+    IDS_MODIFIED_SUFFIX = 5107, // "Mod"
+    IDS_EQ_EXTENSION = 5109,    // ".eq"
     IDS_PARAMETER_DEFAULT_NAME = 5110,
     IDS_MASTER_PT_DEFAULT_NAME = 5111,
     IDS_EQ_DEFAULT_NAME = 5112,

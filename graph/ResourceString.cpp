@@ -68,7 +68,6 @@ constexpr CStringEntry kStringTable[] = {
     {5105, "\"Loudspeaker Raw Response Data for the Morvane Program\""},
     {5106, "       \"Hz\" \"Mag (dB)\"      \"deg\""},
     {5107, "Mod"},
-    {5108, ".par"},
     {5109, ".eq"},
     {5110, "FilterParameters"},
     {5111, "MasterPt"},
