@@ -1,11 +1,9 @@
 #include "graph/CurveFile.h"
 
-#include "framework/core/Services.h"
 #include "graph/Assert.h"
 #include "graph/Curve.h"
+#include "graph/FileDialog.h"
 #include "graph/ResourceString.h"
-
-#include <filesystem>
 
 namespace
 {
@@ -36,22 +34,9 @@ bool CCurveFile::Fail(const std::string& text)
 
 bool CCurveFile::AskPath(bool save, std::string& path)
 {
-    if (!path.empty())
-        return true;
-    CFileDialogRequest request;
-    request.save = save;
-    request.defaultExtension = save ? m_strSaveDefaultExt : m_strOpenDefaultExt;
-    request.filter = save ? m_strSaveFilter : m_strOpenFilter;
-    request.initialDirectory = Services::WorkingDirectory().Get();
-    request.overwritePrompt = true;
-    std::string chosen = save ? m_strSaveFileName : m_strOpenFileName;
-    if (!Services::FileDialogs().AskPath(request, chosen) || chosen.empty())
-        return false;
-    const std::filesystem::path folder = std::filesystem::path(chosen).parent_path();
-    if (!folder.empty())
-        Services::WorkingDirectory().Set(folder.string());
-    path = chosen;
-    return true;
+    const CFileDialogTexts texts = save ? CFileDialogTexts{m_strSaveDefaultExt, m_strSaveFilter}
+                                        : CFileDialogTexts{m_strOpenDefaultExt, m_strOpenFilter};
+    return AskFilePath(save, texts, path, save ? m_strSaveFileName : m_strOpenFileName);
 }
 
 bool CCurveFile::OpenForWrite(std::string& path)

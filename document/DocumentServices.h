@@ -1,0 +1,180 @@
+// What the speaker document asks of the windows around it. The document drives its
+// windows itself (status text, showing and activating frames, update hints to the views,
+// its dialogs), always through these interfaces: the shell implements them with windows,
+// tests and headless runs with CHeadlessAppServices and recording views. Message boxes
+// and file dialogs are the framework's services (framework/core/Services.h).
+#pragma once
+
+#include "framework/core/GdiTypes.h"
+#include "graph/DoubleRect.h"
+
+#include <string>
+
+class CCurve;
+class CMode;
+class CMorvaneDoc;
+class CMorvaneSettings;
+
+// Update hints the document sends to its views (which curves changed).
+enum EUpdateHint : int
+{
+    kHintRawResponseReplaced = 1,
+    kHintCurvesChanged = 2,
+    kHintCalculationStarts = 5,
+    kHintNewDesiredCurveStarted = 6,
+    kHintNewDesiredCurveBuilt = 7,
+    kHintDesiredCurvesRead = 8,
+    kHintRebuildFilterCurves = 9,
+    kHintFiltersDrawnOrRestart = 10,
+    kHintRestartFilterViews = 11,
+    kHintSettingsApplied = 12,
+    kHintCalculationResults = 13,
+    kHintRawPhaseChanged = 14,
+    kHintDeviceRestartFilters = 15,
+    kHintDeviceRestartResponse = 16,
+    kHintDrawFilters = 17,
+};
+
+// The File Read Error dialog: the file, the 1-based line (0 for the file as a whole) and
+// what is wrong; the file was not read in.
+class IFileReadErrorReport
+{
+public:
+    virtual ~IFileReadErrorReport() = default;
+    virtual void ShowFileReadError(const std::string& file, int nLine,
+                                   const std::string& error) = 0;
+};
+
+// The family device-data manager's part in opening a response: it derives its own data
+// file name from the raw response file's path.
+class IFamilyDataFileNames
+{
+public:
+    virtual ~IFamilyDataFileNames() = default;
+    virtual void SetDataFileNameFromRaw(const std::string& rawPath) = 0;
+};
+
+// The four speaker child frames.
+enum class ESpeakerFrame
+{
+    Response,
+    Filter,
+    Phase,
+    PhaseFilter,
+};
+
+// Values of the settings sheet as the user sees them: frequencies in Hz.
+struct CSettingsSheetValues
+{
+    struct CViewRange
+    {
+        double dLowerFrequency = 0.0; // Hz
+        double dUpperFrequency = 0.0; // Hz
+        double dLowerValue = 0.0;     // dB or degrees
+        double dUpperValue = 0.0;
+        bool bAutomaticScaling = false;
+    };
+    double dSamplingFrequency = 0.0;
+    double dLowerFrequencyLimit = 0.0;
+    double dHigherFrequencyLimit = 0.0;
+    double dUpperTolerance = 0.0;
+    double dLowerTolerance = 0.0;
+    bool bLimitNumberOfFilters = false;
+    int nMaximumNumberOfFilters = 0;
+    double dSingleOptParam = 0.0;
+    double dJointOptParam = 0.0;
+    // Speaker response, speaker phase, filter, filter phase view.
+    CViewRange views[4];
+};
+
+// The application object as the document sees it.
+class IMorvaneAppServices : public IFileReadErrorReport
+{
+public:
+    // The current speaker document (null when there is none).
+    virtual void SetMorvaneDoc(CMorvaneDoc* pDoc) = 0;
+    virtual CMorvaneSettings& Settings() = 0;
+    // On when the raw response file last read had a phase column.
+    virtual CMode& PhaseColumnMode() = 0;
+    // The QZX2410/QZX6060 family manager; null while there is none.
+    virtual IFamilyDataFileNames* FamilyDataManager() = 0;
+
+    // Pane 1 of the main window's status bar.
+    virtual void SetStatusText(const std::string& text) = 0;
+    // View > Loud Speaker Response Window and View > Filter Definition Window.
+    virtual void ShowResponseWindow() = 0;
+    virtual void ShowFilterWindow() = 0;
+    virtual void ActivateResponseWindow() = 0;
+    // Shows or hides a frame that exists; sends a command to it (101: its initial
+    // layout).
+    virtual void ShowFrame(ESpeakerFrame frame, bool bShow) = 0;
+    virtual void SendFrameCommand(ESpeakerFrame frame, int nCommand) = 0;
+    // Queues a command to the main frame (a filter editor page's reload).
+    virtual void PostMainFrameCommand(int nCommand) = 0;
+    // The document's path name (the window titles) and the recent-file list.
+    virtual void SetDocumentPathName(const std::string& path) = 0;
+    virtual void AddToRecentFileList(const std::string& path) = 0;
+
+    // "Do you want to create new desired response curves and delete the old ones?":
+    // true for Yes.
+    virtual bool AskVerifyNewCurves() = 0;
+    // The settings sheet, modal; true when closed with OK (values then hold the edit).
+    virtual bool EditSettings(CSettingsSheetValues& values) = 0;
+};
+
+// A view of the speaker document.
+class IDocumentView
+{
+public:
+    virtual ~IDocumentView() = default;
+    // pSender is the view that caused the change (it is not told), or null.
+    virtual void OnUpdate(IDocumentView* pSender, int nHint) = 0;
+    // The plotted range: x as log10 of Hz, y in dB or degrees.
+    virtual CDoubleRect GetDataWindow() const = 0;
+    virtual void SetDataWindow(const CDoubleRect& window) = 0;
+};
+
+// The speaker response view.
+class IResponseView : public IDocumentView
+{
+public:
+    enum ECurve
+    {
+        kRawCurve,      // "Raw Curve": x log10 of Hz, y dB
+        kDesiredCurve,  // "Desired Response Curve"
+        kUpperBound,    // "Upper Bound Curve"
+        kLowerBound,    // "Lower Bound Curve"
+        kModifiedCurve, // "Modified Response Curve"
+    };
+    virtual CCurve* GetCurve(ECurve which) = 0;
+    virtual CRect GetPlotArea() const = 0;
+
+    // The new-curve mode, in which the user clicks the master points of a new desired
+    // response curve.
+    virtual bool IsNewCurveModeOn() const = 0;
+    virtual int GetNewCurveMasterPointCount() const = 0;
+    // Builds the view's desired response curve from the clicked master points.
+    virtual bool BuildNewCurve() = 0;
+    // Turns the new-curve mode and the mode that goes with it off.
+    virtual void EndNewCurveMode() = 0;
+    virtual void StartReplaceCurveSection() = 0;
+};
+
+// The speaker phase view.
+class IPhaseView : public IDocumentView
+{
+public:
+    enum ECurve
+    {
+        kPhaseCurve,    // "Phase Curve": y degrees
+        kModifiedCurve, // "Modified Response Curve"
+    };
+    virtual CCurve* GetCurve(ECurve which) = 0;
+};
+
+// The filter view.
+class IFilterView : public IDocumentView
+{
+public:
+    virtual void RebuildFilterCurves() = 0;
+};

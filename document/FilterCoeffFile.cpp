@@ -1,0 +1,201 @@
+#include "document/FilterCoeffFile.h"
+
+#include "document/DocumentServices.h"
+#include "document/DocumentStrings.h"
+#include "filters/MatrixPtrArray.h"
+#include "graph/Assert.h"
+#include "graph/CFormat.h"
+#include "graph/ResourceString.h"
+#include "graph/StringUtility.h"
+
+#include <algorithm>
+
+namespace
+{
+bool ContainsEither(const std::string& line, const char* a, const char* b)
+{
+    return line.find(a) != std::string::npos || line.find(b) != std::string::npos;
+}
+} // namespace
+
+FilterCoeffFile::FilterCoeffFile(IFileReadErrorReport* pErrorReport)
+    : m_SaveTexts{CResourceString(IDS_COEFF_EXTENSION), CResourceString(IDS_COEFF_FILTER)},
+      m_OpenTexts{CResourceString(IDS_COEFF_EXTENSION), CResourceString(IDS_COEFF_FILTER)},
+      m_strTitle(CResourceString(IDS_COEFF_TITLE)),
+      m_strBHeading(CResourceString(IDS_COEFF_B_HEADING)),
+      m_strAHeading(CResourceString(IDS_COEFF_A_HEADING)), m_pErrorReport(pErrorReport)
+{
+}
+
+bool FilterCoeffFile::OpenForWrite(std::string& path)
+{
+    m_strError.clear();
+    if (!MORVANE_CHECK(!m_bWriting && !m_nOpened) || !AskFilePath(true, m_SaveTexts, path))
+        return false;
+    m_strFileName = path;
+    m_Writer = CTextFileWriter();
+    m_bWriting = true;
+    return true;
+}
+
+bool FilterCoeffFile::Write(const CMatrixPtrArray& denominators, const CMatrixPtrArray& numerators)
+{
+    if (!MORVANE_CHECK(m_bWriting))
+        return false;
+    auto writeRows = [this](const CMatrixPtrArray& list)
+    {
+        for (int k = 0; k < list.GetSize(); ++k)
+        {
+            const mwMatrix& m = list.GetAt(k);
+            const int rows = std::max(m.Size(1), 0);
+            const int cols = rows ? m.NumberOfElements() / rows : 0;
+            std::vector<double> values(std::size_t(rows) * std::size_t(cols));
+            if (!values.empty())
+                m.CopyRealTo(values.data());
+            for (int r = 0; r < rows; ++r)
+            {
+                for (int c = 0; c < cols; ++c)
+                    m_Writer.Write(FormatC("  %18.15lf ", values[std::size_t(c * rows + r)]));
+                m_Writer.Write("\n");
+            }
+        }
+    };
+    m_Writer.Write(m_strTitle + "\n" + m_strBHeading + "\n");
+    writeRows(numerators);
+    m_Writer.Write(m_strAHeading + "\n");
+    writeRows(denominators);
+    return true;
+}
+
+bool FilterCoeffFile::OpenForRead(std::string& path)
+{
+    m_strError.clear();
+    if (!MORVANE_CHECK(!m_bWriting && !m_nOpened) || !AskFilePath(false, m_OpenTexts, path))
+        return false;
+    std::vector<std::string> lines;
+    if (!ReadTextFileLines(path, lines, m_strError))
+        return false;
+    m_strFileName = path;
+    m_Lines = std::move(lines);
+    m_nLineCount = int(m_Lines.size());
+    m_nNextLine = 0;
+    m_nOpened = 1;
+    return true;
+}
+
+bool FilterCoeffFile::OpenText(const std::string& text, const std::string& name)
+{
+    if (!MORVANE_CHECK(!m_bWriting && !m_nOpened))
+        return false;
+    m_strError.clear();
+    m_strFileName = name;
+    m_Lines = SplitTextLines(text);
+    m_nLineCount = int(m_Lines.size());
+    m_nNextLine = 0;
+    m_nOpened = 1;
+    return true;
+}
+
+bool FilterCoeffFile::Report(int nLine, unsigned nMessage)
+{
+    m_strError = CResourceString(nMessage);
+    if (m_pErrorReport)
+        m_pErrorReport->ShowFileReadError(m_strFileName, nLine, m_strError);
+    Close();
+    return false;
+}
+
+bool FilterCoeffFile::NextLine(std::string& line)
+{
+    if (!m_nOpened || m_nNextLine >= m_Lines.size())
+        return false;
+    line = m_Lines[m_nNextLine++];
+    return true;
+}
+
+bool FilterCoeffFile::IsCoefficientRow(const std::string& line, int& nCount)
+{
+    nCount = 0;
+    if (!IsNumeric(line))
+        return false;
+    nCount = CountNumbersInLine(line);
+    std::vector<double> values(static_cast<std::size_t>(nCount));
+    return nCount == 0 || ReadFiniteNumbers(nCount, values.data(), line);
+}
+
+bool FilterCoeffFile::Validate()
+{
+    if (!m_nOpened)
+        return false;
+    const int L = m_nLineCount;
+    if (L < 3 || (L - 3) % 2 != 0)
+        return Report(0, IDS_COEFF_LINE_COUNT);
+    const int n = (L - 3) / 2;
+    if (!ContainsEither(m_Lines[1], "b0", "B0"))
+        return Report(2, IDS_COEFF_B_HEADER);
+    std::vector<int> counts(std::size_t(n), 0);
+    for (int i = 0; i < n; ++i)
+    {
+        const int line = i + 3;
+        if (!IsCoefficientRow(m_Lines[std::size_t(line - 1)], counts[std::size_t(i)]))
+            return Report(line, IDS_COEFF_NOT_NUMERIC);
+        if (counts[std::size_t(i)] < 2)
+            return Report(line, IDS_COEFF_TOO_FEW);
+    }
+    if (!ContainsEither(m_Lines[std::size_t(n + 2)], "a0", "A0"))
+        return Report(n + 3, IDS_COEFF_A_HEADER);
+    for (int i = 0; i < n; ++i)
+    {
+        const int line = n + 4 + i;
+        int nCount = 0;
+        if (!IsCoefficientRow(m_Lines[std::size_t(line - 1)], nCount))
+            return Report(line, IDS_COEFF_NOT_NUMERIC);
+        if (nCount != counts[std::size_t(i)])
+            return Report(line, IDS_COEFF_A_COUNT_DIFFERS);
+    }
+    m_nRowCount = n;
+    m_nNextLine = 0;
+    return true;
+}
+
+bool FilterCoeffFile::SkipToNumeratorRows()
+{
+    std::string line;
+    NextLine(line);
+    return NextLine(line);
+}
+
+bool FilterCoeffFile::SkipToDenominatorRows()
+{
+    std::string line;
+    return NextLine(line);
+}
+
+bool FilterCoeffFile::ReadCoefficientRow(CMatrixPtrArray& list)
+{
+    std::string line;
+    if (!NextLine(line))
+        return false;
+    const int k = CountNumbersInLine(line);
+    std::vector<double> values(std::size_t(k), 0.0);
+    if (k > 0)
+        ParseNumbersInLine(k, values.data(), line);
+    list.Add(k > 0 ? mwMatrix(1, k, values.data(), nullptr, 1) : empty());
+    return true;
+}
+
+bool FilterCoeffFile::Close()
+{
+    m_nOpened = 0;
+    m_Lines.clear();
+    if (!m_bWriting)
+        return true;
+    m_bWriting = false;
+    std::string error;
+    if (!m_Writer.Save(m_strFileName, error))
+    {
+        m_strError = CResourceString(IDS_SAVE_FAILED) + " " + error;
+        return false;
+    }
+    return true;
+}

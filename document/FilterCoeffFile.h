@@ -1,0 +1,81 @@
+// The filter coefficient file (".flt"): the transfer-function title line, the b heading,
+// one row of numerator coefficients per filter, the a heading and one row of denominator
+// coefficients per filter, 2n + 3 lines for n filters. Each coefficient is written
+// "  %18.15lf " (a biquad row is 63 characters), lines end in CR LF; reading accepts
+// CR LF or LF.
+//
+// Reading checks the whole layout first (Validate) and reports the first problem in the
+// File Read Error dialog with its line; only a valid file is then read row by row.
+//
+// Writing: OpenForWrite, Write, Close (which puts the file in place). Reading:
+// OpenForRead, Validate, then GetRowCount, SkipToNumeratorRows, n x ReadCoefficientRow,
+// SkipToDenominatorRows, n x ReadCoefficientRow, Close.
+#pragma once
+
+#include "document/TextFile.h"
+#include "graph/FileDialog.h"
+
+#include <string>
+#include <vector>
+
+class CMatrixPtrArray;
+class IFileReadErrorReport;
+
+class FilterCoeffFile
+{
+public:
+    explicit FilterCoeffFile(IFileReadErrorReport* pErrorReport);
+    FilterCoeffFile(const FilterCoeffFile&) = delete;
+    FilterCoeffFile& operator=(const FilterCoeffFile&) = delete;
+
+    // An empty path asks for one (save dialog) and receives the chosen full path.
+    bool OpenForWrite(std::string& path);
+    // Every row of every matrix, numerators first; TRUE.
+    bool Write(const CMatrixPtrArray& denominators, const CMatrixPtrArray& numerators);
+
+    // An empty path asks for the file (open dialog). Counts the lines.
+    bool OpenForRead(std::string& path);
+    // Reads from file contents already in memory; name stands for the file in reports.
+    bool OpenText(const std::string& text, const std::string& name);
+    // FALSE when nothing is open, or after reporting the first problem (the file is
+    // then closed); TRUE, with the row count set and the file at its start, when good.
+    bool Validate();
+    int GetRowCount() const { return m_nRowCount; }
+    int GetLineCount() const { return m_nLineCount; }
+    // Pass the title and b heading (the a heading); FALSE at the end of the file.
+    bool SkipToNumeratorRows();
+    bool SkipToDenominatorRows();
+    // Appends the next row as a 1-by-k matrix of its k numbers; FALSE at the end.
+    bool ReadCoefficientRow(CMatrixPtrArray& list);
+
+    // Ends a read, or puts a save in place. FALSE when the save fails (GetError); the
+    // previous file then stays.
+    bool Close();
+
+    const std::string& GetError() const { return m_strError; }
+    const std::string& GetText() const { return m_Writer.Text(); }
+
+private:
+    bool Report(int nLine, unsigned nMessage);
+    bool NextLine(std::string& line);
+    // A coefficient row: only number characters and blanks, and every number token
+    // readable as a finite number. Its count of numbers goes to nCount.
+    static bool IsCoefficientRow(const std::string& line, int& nCount);
+
+    CFileDialogTexts m_SaveTexts;
+    CFileDialogTexts m_OpenTexts;
+    std::string m_strTitle;
+    std::string m_strBHeading;
+    std::string m_strAHeading;
+    std::string m_strFileName;
+    IFileReadErrorReport* m_pErrorReport;
+
+    int m_nRowCount = 0;
+    int m_nLineCount = 0;
+    int m_nOpened = 0;
+    bool m_bWriting = false;
+    std::vector<std::string> m_Lines;
+    std::size_t m_nNextLine = 0;
+    std::string m_strError;
+    CTextFileWriter m_Writer;
+};

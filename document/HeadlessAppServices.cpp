@@ -1,0 +1,39 @@
+#include "document/HeadlessAppServices.h"
+
+namespace
+{
+const char* FrameName(ESpeakerFrame frame)
+{
+    switch (frame)
+    {
+    case ESpeakerFrame::Response:
+        return "response";
+    case ESpeakerFrame::Filter:
+        return "filter";
+    case ESpeakerFrame::Phase:
+        return "phase";
+    case ESpeakerFrame::PhaseFilter:
+        return "phase filter";
+    }
+    return "";
+}
+} // namespace
+
+void CHeadlessAppServices::ShowFrame(ESpeakerFrame frame, bool bShow)
+{
+    windowCalls.push_back(std::string(bShow ? "show " : "hide ") + FrameName(frame) + " frame");
+}
+
+void CHeadlessAppServices::SendFrameCommand(ESpeakerFrame frame, int nCommand)
+{
+    windowCalls.push_back("command " + std::to_string(nCommand) + " to " + FrameName(frame) +
+                          " frame");
+}
+
+bool CHeadlessAppServices::EditSettings(CSettingsSheetValues& values)
+{
+    settingsShown.push_back(values);
+    if (settingsEdit)
+        settingsEdit(values);
+    return settingsAnswer;
+}

@@ -1,0 +1,152 @@
+#include "document/MasterPtFile.h"
+
+#include "document/DocumentStrings.h"
+#include "document/MasterPointGrid.h"
+#include "graph/Assert.h"
+#include "graph/CFormat.h"
+#include "graph/ResourceString.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace
+{
+bool EqualNoCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](unsigned char x, unsigned char y)
+                                              { return std::tolower(x) == std::tolower(y); });
+}
+} // namespace
+
+CMasterPtFile::CMasterPtFile()
+    : m_DialogTexts{CResourceString(IDS_MASTER_PT_EXTENSION),
+                    CResourceString(IDS_MASTER_PT_FILTER)},
+      m_strOpenFileName(CResourceString(IDS_MASTER_PT_OPEN_NAME)),
+      m_strSectionNames{CResourceString(IDS_DESIRED_SECTION),
+                        CResourceString(IDS_UPPER_TOLERANCE_SECTION),
+                        CResourceString(IDS_LOWER_TOLERANCE_SECTION)}
+{
+}
+
+std::string CMasterPtFile::SectionName(int nSection) const
+{
+    if (nSection < kDesiredResponse || nSection > kLowerTolerance)
+    {
+        MORVANE_CHECK(false);
+        return {};
+    }
+    return m_strSectionNames[nSection - 1];
+}
+
+bool CMasterPtFile::IsPointLine(const std::string& line) const
+{
+    return std::none_of(std::begin(m_strSectionNames), std::end(m_strSectionNames),
+                        [&](const std::string& name) { return EqualNoCase(line, name); });
+}
+
+bool CMasterPtFile::OpenForRead(std::string& path)
+{
+    m_strError.clear();
+    if (!MORVANE_CHECK(m_State == EState::Closed) ||
+        !AskFilePath(false, m_DialogTexts, path, m_strOpenFileName))
+        return false;
+    std::vector<std::string> lines;
+    if (!ReadTextFileLines(path, lines, m_strError))
+        return false;
+    m_strPath = path;
+    m_Lines = std::move(lines);
+    m_State = EState::Reading;
+    return true;
+}
+
+bool CMasterPtFile::OpenText(const std::string& text, const std::string& name)
+{
+    if (!MORVANE_CHECK(m_State == EState::Closed))
+        return false;
+    m_strError.clear();
+    m_strPath = name;
+    m_Lines = SplitTextLines(text);
+    m_State = EState::Reading;
+    return true;
+}
+
+bool CMasterPtFile::OpenForWrite(std::string& path, bool bAsk)
+{
+    m_strError.clear();
+    if (!MORVANE_CHECK(m_State == EState::Closed))
+        return false;
+    if (bAsk)
+    {
+        std::string chosen;
+        if (!AskFilePath(true, m_DialogTexts, chosen, path))
+            return false;
+        path = chosen;
+    }
+    if (path.empty())
+        return false;
+    m_strPath = path;
+    m_Writer = CTextFileWriter();
+    m_State = EState::Writing;
+    return true;
+}
+
+bool CMasterPtFile::ReadSection(int nSection, IMasterPointGrid* pGrid)
+{
+    if (!MORVANE_CHECK(m_State == EState::Reading && pGrid))
+        return false;
+    const std::string name = SectionName(nSection);
+    // An unknown section has no name, and no line is taken for it.
+    std::size_t i = name.empty() ? m_Lines.size() : 0;
+    while (i < m_Lines.size() && !EqualNoCase(m_Lines[i], name))
+        ++i;
+    pGrid->Initialize();
+    int nCount = 0;
+    for (++i; i < m_Lines.size() && IsPointLine(m_Lines[i]); ++i)
+    {
+        std::string line = m_Lines[i];
+        std::replace(line.begin(), line.end(), ',', ' ');
+        double values[2] = {0.0, 0.0};
+        if (!ReadFiniteNumbers(2, values, line))
+            continue;
+        ++nCount;
+        pGrid->SetPointNumber(nCount, nCount);
+        pGrid->SetFrequency(nCount, values[0]);
+        pGrid->SetAmplitude(nCount, values[1]);
+    }
+    pGrid->SetNewEntryMarker(nCount + 1);
+    pGrid->NotifyParent();
+    return true;
+}
+
+bool CMasterPtFile::WriteSection(int nSection, const IMasterPointGrid* pGrid)
+{
+    if (!MORVANE_CHECK(m_State == EState::Writing && pGrid))
+        return false;
+    m_Writer.Write(SectionName(nSection) + "\n");
+    for (int row = 1; row < pGrid->GetRows(); ++row)
+    {
+        const double frequency = pGrid->GetFrequency(row);
+        const double amplitude = pGrid->GetAmplitude(row);
+        if (frequency == 0.0 && amplitude == 0.0)
+            continue;
+        m_Writer.Write(FormatC("%lf, %lf\n", frequency, amplitude));
+    }
+    return true;
+}
+
+bool CMasterPtFile::Close()
+{
+    const EState state = m_State;
+    m_State = EState::Closed;
+    m_Lines.clear();
+    if (state != EState::Writing)
+        return true;
+    std::string error;
+    if (!m_Writer.Save(m_strPath, error))
+    {
+        m_strError = CResourceString(IDS_SAVE_FAILED) + " " + error;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,78 @@
+// The master point file (".mpt"): named sections of master points, each a header line
+// ("Desired Response", "Upper Tolerance" or "Lower Tolerance") followed by one line per
+// point, frequency in Hz and amplitude in dB written "%lf, %lf". Written with CR LF,
+// read with CR LF or LF.
+//
+// Sections are found in any order and in any letter case (the whole line must match);
+// the first of two equal sections counts. Point lines that are blank or do not start
+// with two numbers are skipped. Rows of both values exactly 0.0 (the new-entry row among
+// them) are not written.
+//
+// One object serves one file: OpenForRead, ReadSection..., Close; or OpenForWrite,
+// WriteSection..., Close (which puts the file in place).
+#pragma once
+
+#include "document/TextFile.h"
+#include "graph/FileDialog.h"
+
+#include <string>
+#include <vector>
+
+class IMasterPointGrid;
+
+class CMasterPtFile
+{
+public:
+    enum ESection
+    {
+        kDesiredResponse = 1,
+        kUpperTolerance = 2,
+        kLowerTolerance = 3,
+    };
+
+    CMasterPtFile();
+    virtual ~CMasterPtFile() = default;
+    CMasterPtFile(const CMasterPtFile&) = delete;
+    CMasterPtFile& operator=(const CMasterPtFile&) = delete;
+
+    // An empty path asks for the file (open dialog, initial name "*.mpt") and receives
+    // the chosen full path. FALSE on cancel or when the file cannot be read (GetError).
+    bool OpenForRead(std::string& path);
+    // Reads from file contents already in memory; name stands for the file.
+    bool OpenText(const std::string& text, const std::string& name);
+    // With bAsk the save dialog asks, starting from the path as initial name.
+    bool OpenForWrite(std::string& path, bool bAsk);
+
+    // Fills the grid with the section's points, then marks the row after them for new
+    // entries and notifies the grid's page. A missing section leaves the grid with only
+    // the new-entry row.
+    bool ReadSection(int nSection, IMasterPointGrid* pGrid);
+    bool WriteSection(int nSection, const IMasterPointGrid* pGrid);
+    // FALSE when a save cannot be put in place (GetError); the previous file stays.
+    bool Close();
+
+    // True when the line is none of the three section names (any letter case).
+    bool IsPointLine(const std::string& line) const;
+
+    const std::string& GetError() const { return m_strError; }
+    const std::string& GetText() const { return m_Writer.Text(); }
+
+private:
+    std::string SectionName(int nSection) const;
+
+    CFileDialogTexts m_DialogTexts;
+    std::string m_strOpenFileName;
+    std::string m_strSectionNames[3];
+
+    enum class EState
+    {
+        Closed,
+        Reading,
+        Writing,
+    };
+    EState m_State = EState::Closed;
+    std::string m_strPath;
+    std::string m_strError;
+    std::vector<std::string> m_Lines;
+    CTextFileWriter m_Writer;
+};

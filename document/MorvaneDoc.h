@@ -1,0 +1,186 @@
+// The speaker document: the measured (raw) response of one loudspeaker, the desired
+// response with its upper and lower tolerance curves, the modified response that
+// applying filters gives, the calculation's inputs and outputs as matrix values, the
+// document's copies of the design settings, the filter lists, the records of the
+// design's companion files, and the flags of the calculation.
+//
+// Exactly one document exists; it publishes itself to the application on construction
+// and withdraws on destruction. It drives its windows through IMorvaneAppServices and
+// the view interfaces (DocumentServices.h), shows messages and file dialogs through the
+// framework's services, and reads and writes every file by explicit commands.
+//
+// Matrix members that hold one value per raw frequency are n-by-1 columns.
+#pragma once
+
+#include "document/DocumentServices.h"
+#include "document/EqFileStatus.h"
+#include "document/FileRecord.h"
+#include "filters/FilterLists.h"
+#include "filters/MatrixPtrArray.h"
+#include "graph/Mode.h"
+#include "graph/ModeWithPointer.h"
+#include "matrix/dblmtrx.h"
+
+#include <string>
+#include <vector>
+
+class CCurve;
+class CRawResponseFile;
+
+// Enabled and checked state of a menu command.
+struct CCommandState
+{
+    bool bEnabled = false;
+    bool bChecked = false;
+};
+
+class CMorvaneDoc
+{
+public:
+    explicit CMorvaneDoc(IMorvaneAppServices& app);
+    virtual ~CMorvaneDoc();
+    CMorvaneDoc(const CMorvaneDoc&) = delete;
+    CMorvaneDoc& operator=(const CMorvaneDoc&) = delete;
+
+    // Lifecycle and flags.
+    virtual bool OnNewDocument();
+    int GetCalculationRunning() const { return m_bCalculationRunning; }
+    int IsPauseRequested() const { return m_bPauseRequested; }
+    void ClearCalculationRunning() { m_bCalculationRunning = 0; }
+    bool RefreshViews();
+    // Handlers of the main frame's user messages 0x8002 to 0x8004; each returns 1.
+    long AcknowledgeCalcMessage(unsigned long wParam);
+    long SetCalcIdle(unsigned long wParam);
+    long UpdateViewsAndSetCalcIdle(unsigned long wParam);
+    // View > Original Window Positions (32796).
+    void OnOriginalWindowPositions();
+    // Tells every view but pSender.
+    void UpdateAllViews(IDocumentView* pSender, int nHint);
+
+    // The raw response (RawResponse.cpp). An empty path asks for the file.
+    bool OpenRawResponseFile(std::string path);
+    bool OpenRawResponseWithDialog() { return OpenRawResponseFile({}); }
+    void OnFileSaveRawResponse();        // 32802
+    void OnFileSaveAsRawResponse();      // 32803
+    void OnFileSaveAsModifiedResponse(); // 32814
+    CCommandState OnUpdateFileSaveRawResponse() const;
+    CCommandState OnUpdateFileSaveAsRawResponse() const;
+    CCommandState OnUpdateFileSaveAsModifiedResponse() const;
+    void RefreshFilterView();
+    // The start-up response: 10000 points from 2.5 Hz to 25000 Hz at 0 dB and 0 degrees.
+    bool CreateDefaultResponse();
+    // The complex response of a raw curve edited in dB, keeping the raw phase: one
+    // point per raw frequency. FALSE, with the result unchanged, for a curve of another
+    // length.
+    bool ComputeCurvePoint(const CCurve& curve, mwMatrix& result);
+
+    // The desired response curves (DesiredCurves.cpp).
+    void OnFileOpenDesiredResponse();           // 32774
+    void OnFileSaveDesiredResponse();           // 32800
+    void OnFileSaveAsDesiredResponse();         // 32805
+    void OnEditCreateNewDesiredResponseCurve(); // 32804
+    void OnEditReplaceCurveSection();           // 32798
+    CCommandState OnUpdateFileOpenDesiredResponse() const;
+    CCommandState OnUpdateFileSaveDesiredResponse() const;
+    CCommandState OnUpdateFileSaveAsDesiredResponse() const;
+    CCommandState OnUpdateEditCreateNewDesiredResponseCurve() const;
+    CCommandState OnUpdateEditReplaceCurveSection() const;
+
+    // Settings (DocumentSettings.cpp). View > Settings (32799).
+    void OnViewSettings();
+    void FillSettingsSheet(CSettingsSheetValues& values) const;
+    void TakeSettingsSheet(const CSettingsSheetValues& values);
+    // Copies the document's settings and the views' ranges (in Hz) to the application.
+    void ApplySettings();
+
+    IMorvaneAppServices& App() const { return m_App; }
+
+    int m_nRawPoints = 0;
+    int m_nFilters = 0;
+    mwMatrix m_EQParameters;
+    mwMatrix m_RawFrequencies;  // Hz
+    mwMatrix m_RawResponse;     // complex
+    mwMatrix m_RawPhase;        // degrees, unwrapped
+    mwMatrix m_ModifiedPhase;   // degrees
+    mwMatrix m_RawMagnitudeDb;  // dB
+    mwMatrix m_LogFrequencies;  // log10 of Hz
+    mwMatrix m_DesiredResponse; // dB
+    mwMatrix m_UpperTolerance;  // dB
+    mwMatrix m_LowerTolerance;  // dB
+    mwMatrix m_ModifiedResponse;
+    mwMatrix m_SingleOptParam; // 1-by-1
+    mwMatrix m_JointOptParam;  // 1-by-1
+    mwMatrix m_WorkingResponse;
+    int m_nLowerFrequencyLimit = 0;  // Hz
+    int m_nHigherFrequencyLimit = 0; // Hz
+    int m_nSamplingFrequency = 0;    // Hz
+    double m_dUpperToleranceDb = 0.0;
+    double m_dLowerToleranceDb = 0.0;
+    IResponseView* m_pResponseView = nullptr;
+    IFilterView* m_pFilterView = nullptr;
+    IPhaseView* m_pPhaseView = nullptr;
+    IDocumentView* m_pPhaseFilterView = nullptr;
+    IFamilyDataFileNames* m_pQZX2410Manager = nullptr;
+    CFileRecord m_RawFile;
+    CFileRecord m_DesiredCurveFile;
+    CFileRecord m_CoefficientFile;
+    CFileRecord m_ModifiedRawFile;
+    CFileRecord m_ParameterFile;
+    CFileRecord m_MasterPointFile;
+    CEqFileStatus m_EqFileStatus;
+    CModeWithPointer m_LimitNumberOfFilters;
+    CMode m_AdditiveRestartMode;
+    // Automatic scaling of the four views, each with the upper and lower limit (dB) the
+    // view clamps its automatic range to; the phase groups' limits are not used.
+    CMode m_SpeakerAutomaticScaling;
+    double m_dSpeakerScalingUpper = 0.0;
+    double m_dSpeakerScalingLower = 0.0;
+    CMode m_PhaseAutomaticScaling;
+    double m_dPhaseScalingUpper = 0.0;
+    double m_dPhaseScalingLower = 0.0;
+    CMode m_FilterAutomaticScaling;
+    double m_dFilterScalingUpper = 0.0;
+    double m_dFilterScalingLower = 0.0;
+    CMode m_PhaseFilterAutomaticScaling;
+    double m_dPhaseFilterScalingUpper = 0.0;
+    double m_dPhaseFilterScalingLower = 0.0;
+    CPendingFlag m_RawSamplingState;
+    CMode m_FiltersInGridMode;
+    CMode m_FiltersDrawnMode;
+    CMode m_ResultsDrawnMode;
+    CMode m_ReplaceSectionMode;
+    CMatrixPtrArray m_ResultMagnitudes;
+    CMatrixPtrArray m_ResultPhases;
+    CMatrixPtrArray m_RestartMagnitudes;
+    CMatrixPtrArray m_RestartPhases;
+    CMatrixPtrArray m_DrawnMagnitudes;
+    CMatrixPtrArray m_DrawnPhases;
+    // One list per filter kind ("EQ-" is m_FilterLists.m_EQFilters), and the peaking
+    // filters a calculation placed. The lists own their filters.
+    CFilterLists m_FilterLists;
+    CDigEQFilterArray m_CalculatedEQFilters;
+    std::vector<std::string> m_DrawnLabels;
+    std::vector<std::string> m_DeviceDataLines;
+    std::vector<unsigned> m_DrawnActiveFlags;
+    int m_bCalculationRunning = 0;
+    int m_bPauseRequested = 0;
+    int m_bCalculationIdle = 0;
+    CMatrixPtrArray m_CoeffDenominators;
+    CMatrixPtrArray m_CoeffNumerators;
+
+private:
+    void CopySettings();
+    // The higher frequency limit goes no further than half the sampling frequency.
+    void CapHigherFrequencyLimit();
+    void SetCompanionNames(const std::string& rawPath);
+    // Writes the raw or the modified response as the views show it.
+    bool WriteShownResponse(CRawResponseFile& file, bool bModified);
+    // Writes the file at path (an empty path asks for one) and puts it in place; FALSE
+    // on cancel, and on failure after reporting it.
+    bool SaveShownResponse(std::string& path, bool bModified);
+    void ReportSaveFailure(const std::string& error);
+    bool IsModifiedCurveShown() const;
+    void CopyViewCurvesToMatrices();
+
+    IMorvaneAppServices& m_App;
+};

@@ -1,0 +1,68 @@
+// The program's settings: two folders and 29 design and display values, kept between
+// runs in the section "MVQ_Settings" of the user's profile. The application holds one
+// CMorvaneSettings; the speaker document copies the design values from it and writes
+// the user's changes back (CMorvaneDoc::ApplySettings). The profile itself is the
+// shell's: it hands a store to ReadFrom at start-up and to WriteTo at exit.
+#pragma once
+
+#include "graph/DoubleRect.h"
+#include "graph/Mode.h"
+#include "graph/ModeWithPointer.h"
+
+#include <string>
+
+// The filter-count limit keeps its maximum count in the mode's pointer slot.
+int GetFilterLimitCount(const CModeWithPointer& limit);
+void SetFilterLimitCount(CModeWithPointer& limit, int nCount);
+
+// One section of the profile. Integers are stored as integers, everything else as text.
+class ISettingsStore
+{
+public:
+    virtual ~ISettingsStore() = default;
+    // False when the key is missing.
+    virtual bool ReadText(const std::string& key, std::string& value) const = 0;
+    virtual bool ReadInt(const std::string& key, int& value) const = 0;
+    virtual void WriteText(const std::string& key, const std::string& value) = 0;
+    virtual void WriteInt(const std::string& key, int value) = 0;
+};
+
+class CMorvaneSettings
+{
+public:
+    static constexpr const char* kSection = "MVQ_Settings";
+    static constexpr int kKeyCount = 31;
+
+    // The defaults of a first run (the key table in MorvaneSettings.cpp).
+    CMorvaneSettings();
+
+    // Reads every key, a missing one taking its default. An empty working directory
+    // becomes currentDirectory. Doubles read as text with "%lf" (0.0 without a number),
+    // booleans are true for "true" or "Yes" in any letter case.
+    void ReadFrom(const ISettingsStore& store, const std::string& currentDirectory);
+    // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
+    void WriteTo(ISettingsStore& store) const;
+    // The key names in the order they are written.
+    static const char* KeyName(int index);
+
+    std::string m_strWorkingDirectory;
+    std::string m_strKT47Directory;
+    int m_nLowerFrequencyLimit = 0;  // Hz
+    int m_nHigherFrequencyLimit = 0; // Hz
+    int m_nSamplingFrequency = 0;    // Hz
+    double m_dUpperTolerance = 0.0;  // dB
+    double m_dLowerTolerance = 0.0;  // dB
+    CModeWithPointer m_LimitNumberOfFilters;
+    CMode m_SpeakerAutomaticScaling;
+    CMode m_PhaseAutomaticScaling;
+    CMode m_FilterAutomaticScaling;
+    CMode m_PhaseFilterAutomaticScaling;
+    double m_dSingleOptParam = 0.0;
+    double m_dJointOptParam = 0.0;
+    // Axis ranges of the four views: top and bottom in dB (degrees for the phase
+    // views), left and right frequency in Hz.
+    CDoubleRect m_SpeakerRange;
+    CDoubleRect m_PhaseRange;
+    CDoubleRect m_FilterRange;
+    CDoubleRect m_PhaseFilterRange;
+};

@@ -1,0 +1,165 @@
+#include "document/RawResponseFile.h"
+
+#include "document/DocumentStrings.h"
+#include "graph/Assert.h"
+#include "graph/CFormat.h"
+#include "graph/Mode.h"
+#include "graph/ResourceString.h"
+#include "graph/StringUtility.h"
+
+#include <algorithm>
+
+namespace
+{
+// Lines before the first row: the title and the column header.
+constexpr std::size_t kHeaderLines = 2;
+
+std::vector<double> Elements(const mwMatrix& m)
+{
+    std::vector<double> values(std::size_t(std::max(m.NumberOfElements(), 0)));
+    if (!values.empty())
+        m.CopyRealTo(values.data());
+    return values;
+}
+
+mwMatrix Column(std::vector<double>& values)
+{
+    if (values.empty())
+        return empty();
+    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
+}
+} // namespace
+
+CRawResponseFile::CRawResponseFile(CMode* pPhaseColumnMode)
+    : m_OpenTexts{CResourceString(IDS_RAW_OPEN_EXTENSION), CResourceString(IDS_RAW_OPEN_FILTER)},
+      m_SaveTexts{CResourceString(IDS_RAW_EXTENSION), CResourceString(IDS_RAW_SAVE_FILTER)},
+      m_pPhaseColumnMode(pPhaseColumnMode)
+{
+}
+
+bool CRawResponseFile::Fail(int nLine, const std::string& text)
+{
+    m_nErrorLine = nLine;
+    m_strError = text;
+    return false;
+}
+
+bool CRawResponseFile::OpenForRead(std::string& path)
+{
+    m_strError.clear();
+    m_nErrorLine = 0;
+    if (!MORVANE_CHECK(m_State == EState::Closed) || !AskFilePath(false, m_OpenTexts, path))
+        return false;
+    std::vector<std::string> lines;
+    std::string error;
+    if (!ReadTextFileLines(path, lines, error))
+        return Fail(0, error);
+    m_strPath = path;
+    return ReadRows(lines);
+}
+
+bool CRawResponseFile::OpenText(const std::string& text, const std::string& name)
+{
+    m_strError.clear();
+    m_nErrorLine = 0;
+    if (!MORVANE_CHECK(m_State == EState::Closed))
+        return false;
+    m_strPath = name;
+    return ReadRows(SplitTextLines(text));
+}
+
+bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
+{
+    std::vector<double> frequencies, magnitudes, phases;
+    bool bDecided = false;
+    bool bPhaseColumn = false;
+    for (std::size_t i = kHeaderLines; i < lines.size(); ++i)
+    {
+        std::string row = lines[i];
+        if (IsBlankLine(row))
+            continue;
+        if (!bDecided)
+        {
+            bPhaseColumn = CountNumbersInLine(row) == 3;
+            bDecided = true;
+        }
+        std::replace(row.begin(), row.end(), ',', ' ');
+        double values[3] = {0.0, 0.0, 0.0};
+        if (!ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
+            return Fail(int(i + 1),
+                        CResourceString(bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2));
+        frequencies.push_back(values[0]);
+        magnitudes.push_back(values[1]);
+        if (bPhaseColumn)
+            phases.push_back(values[2]);
+    }
+    if (frequencies.empty())
+        return Fail(0, CResourceString(IDS_RAW_NO_POINTS));
+    m_bPhaseColumn = bPhaseColumn;
+    m_Frequencies = std::move(frequencies);
+    m_Magnitudes = std::move(magnitudes);
+    m_Phases = std::move(phases);
+    if (m_pPhaseColumnMode)
+        m_pPhaseColumnMode->SetState(bPhaseColumn ? 1 : 0);
+    m_State = EState::Reading;
+    return true;
+}
+
+bool CRawResponseFile::Parse(mwMatrix* pFrequencies, mwMatrix* pMagnitudes, mwMatrix* pPhases)
+{
+    if (!MORVANE_CHECK(m_State == EState::Reading && pFrequencies && pMagnitudes && pPhases))
+        return false;
+    pFrequencies->Share(Column(m_Frequencies));
+    pMagnitudes->Share(Column(m_Magnitudes));
+    if (m_bPhaseColumn)
+        pPhases->Share(Column(m_Phases));
+    return true;
+}
+
+bool CRawResponseFile::OpenForWrite(std::string& path)
+{
+    m_strError.clear();
+    if (!MORVANE_CHECK(m_State == EState::Closed) || !AskFilePath(true, m_SaveTexts, path))
+        return false;
+    m_strPath = path;
+    m_Writer = CTextFileWriter();
+    m_bWritten = false;
+    m_State = EState::Writing;
+    return true;
+}
+
+bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix phases)
+{
+    if (!MORVANE_CHECK(m_State == EState::Writing))
+        return false;
+    const std::size_t n = std::size_t(std::max(magnitudes.Size(1), 0));
+    const std::vector<double> f = Elements(frequencies);
+    const std::vector<double> m = Elements(magnitudes);
+    const std::vector<double> p = Elements(phases);
+    if (f.size() < n || m.size() < n || p.size() < n)
+        return Fail(0, CResourceString(IDS_RAW_CURVES_DIFFER));
+    m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
+    m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
+    for (std::size_t i = 0; i < n; ++i)
+        m_Writer.Write(FormatC("  %8.4f, %9.5f, %9.5f\n", f[i], m[i], p[i]));
+    m_bWritten = true;
+    return true;
+}
+
+bool CRawResponseFile::Close()
+{
+    const EState state = m_State;
+    m_State = EState::Closed;
+    if (state != EState::Writing)
+        return true;
+    if (!m_bWritten)
+    {
+        if (m_strError.empty())
+            m_strError = CResourceString(IDS_SAVE_FAILED);
+        return false;
+    }
+    std::string error;
+    if (!m_Writer.Save(m_strPath, error))
+        return Fail(0, CResourceString(IDS_SAVE_FAILED) + " " + error);
+    return true;
+}

@@ -1,0 +1,70 @@
+#include "document/TextFile.h"
+
+#include "graph/BinaryStream.h"
+#include "graph/StringUtility.h"
+
+#include <cmath>
+#include <limits>
+
+std::vector<std::string> SplitTextLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size())
+    {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        std::size_t last = end;
+        if (last > start && text[last - 1] == '\r')
+            --last;
+        lines.push_back(text.substr(start, last - start));
+        start = next;
+    }
+    return lines;
+}
+
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines, std::string& error)
+{
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, kMaxTextFileBytes, bytes, error))
+        return false;
+    lines = SplitTextLines(std::string(bytes.begin(), bytes.end()));
+    return true;
+}
+
+bool IsBlankLine(const std::string& line)
+{
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+bool ReadFiniteNumbers(int n, double* values, const std::string& line)
+{
+    if (n < 1 || !values || CountNumbersInLine(line) < n)
+        return false;
+    for (int k = 0; k < n; ++k)
+        values[k] = std::numeric_limits<double>::quiet_NaN();
+    if (!ParseNumbersInLine(n, values, line))
+        return false;
+    for (int k = 0; k < n; ++k)
+        if (!std::isfinite(values[k]))
+            return false;
+    return true;
+}
+
+void CTextFileWriter::Write(const std::string& text)
+{
+    for (const char c : text)
+    {
+        if (c == '\n')
+            m_strText += '\r';
+        m_strText += c;
+    }
+}
+
+bool CTextFileWriter::Save(const std::string& path, std::string& error) const
+{
+    const auto* data = reinterpret_cast<const std::uint8_t*>(m_strText.data());
+    return ReplaceFile(path, std::span<const std::uint8_t>(data, m_strText.size()), error);
+}

@@ -1,0 +1,98 @@
+// Recording views of the speaker document: each keeps the hints it received and holds
+// real curves, so that the document's commands run without a display.
+#pragma once
+
+#include "document/DocumentServices.h"
+#include "graph/Curve.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Sets the curve to the points, valid and laid out for the area and window.
+inline void SetCurvePoints(CCurve& curve, const std::vector<CDoublePoint>& points,
+                           const CRect& area, const CDoubleRect& window,
+                           const std::string& name = "Curve")
+{
+    curve.Create(long(points.size()), 2, 0, 0, 1, 0, 0, 0, true, true, name);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        curve.m_pDblPt[i] = points[i];
+    curve.m_PointsAreValidMode.TurnOn();
+    curve.LayoutInRect(area, &window);
+}
+
+class RecordingView
+{
+public:
+    std::vector<int> hints;
+    CDoubleRect window{20.0, 1.0, -40.0, std::log10(24000.0)};
+};
+
+template <class Base> class RecordingViewOf : public Base, public RecordingView
+{
+public:
+    void OnUpdate(IDocumentView*, int nHint) override { hints.push_back(nHint); }
+    CDoubleRect GetDataWindow() const override { return window; }
+    void SetDataWindow(const CDoubleRect& w) override { window = w; }
+};
+
+class FakeResponseView : public RecordingViewOf<IResponseView>
+{
+public:
+    FakeResponseView()
+    {
+        for (auto& curve : curves)
+            curve = std::make_unique<CCurve>();
+    }
+    CCurve* GetCurve(ECurve which) override { return curves[which].get(); }
+    CRect GetPlotArea() const override { return area; }
+    bool IsNewCurveModeOn() const override { return newCurveMode; }
+    int GetNewCurveMasterPointCount() const override { return masterPoints; }
+    bool BuildNewCurve() override
+    {
+        ++builds;
+        CCurve& desired = *curves[kDesiredCurve];
+        desired.FromMasterPoints();
+        return true;
+    }
+    void EndNewCurveMode() override { newCurveMode = false; }
+    void StartReplaceCurveSection() override { ++replaceStarts; }
+
+    std::unique_ptr<CCurve> curves[5];
+    CRect area{220, 2780, 4000, 220};
+    bool newCurveMode = false;
+    int masterPoints = 0;
+    int builds = 0;
+    int replaceStarts = 0;
+};
+
+class FakePhaseView : public RecordingViewOf<IPhaseView>
+{
+public:
+    FakePhaseView()
+    {
+        for (auto& curve : curves)
+            curve = std::make_unique<CCurve>();
+    }
+    CCurve* GetCurve(ECurve which) override { return curves[which].get(); }
+    std::unique_ptr<CCurve> curves[2];
+};
+
+class FakeFilterView : public RecordingViewOf<IFilterView>
+{
+public:
+    void RebuildFilterCurves() override { ++rebuilds; }
+    int rebuilds = 0;
+};
+
+class FakePhaseFilterView : public RecordingViewOf<IDocumentView>
+{
+};
+
+class RecordingFamilyManager : public IFamilyDataFileNames
+{
+public:
+    void SetDataFileNameFromRaw(const std::string& rawPath) override { paths.push_back(rawPath); }
+    std::vector<std::string> paths;
+};

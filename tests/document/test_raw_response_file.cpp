@@ -1,0 +1,260 @@
+// The raw response file: the exact bytes written, the column decision, the separators
+// it accepts, and the files it refuses without touching the phase-column mode.
+#include "document/RawResponseFile.h"
+#include "framework/core/Services.h"
+#include "graph/Mode.h"
+#include "tests/document/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+const std::string kTitle = "\"Loudspeaker Raw Response Data for the Morvane Program\"\r\n";
+const std::string kHeader = "       \"Hz\" \"Mag (dB)\"      \"deg\"\r\n";
+
+mwMatrix Column(std::vector<double> values)
+{
+    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
+}
+
+std::vector<double> Values(const mwMatrix& m)
+{
+    std::vector<double> v(std::size_t(m.NumberOfElements()));
+    if (!v.empty())
+        m.CopyRealTo(v.data());
+    return v;
+}
+
+struct ReadResult
+{
+    bool ok = false;
+    bool phase = false;
+    std::vector<double> f, m, p;
+    int errorLine = -1;
+    std::string error;
+};
+
+ReadResult Read(const std::string& text, CMode& mode)
+{
+    CRawResponseFile file(&mode);
+    ReadResult r;
+    r.ok = file.OpenText(text, "speaker.raw");
+    r.errorLine = file.GetErrorLine();
+    r.error = file.GetError();
+    if (!r.ok)
+        return r;
+    mwMatrix f, m, p;
+    EXPECT_TRUE(file.Parse(&f, &m, &p));
+    file.Close();
+    r.phase = mode.IsOn() != 0;
+    r.f = Values(f);
+    r.m = Values(m);
+    if (r.phase)
+        r.p = Values(p);
+    return r;
+}
+} // namespace
+
+TEST(RawResponseFile, WritesTitleHeaderAndRowsByteForByte)
+{
+    TempFolder folder;
+    std::string path = folder.Path("out.raw");
+    CMode mode;
+    CRawResponseFile file(&mode);
+    ASSERT_TRUE(file.OpenForWrite(path));
+    ASSERT_TRUE(file.Write(Column({100.0, 20000.0}), Column({-3.5, 1.234567}),
+                           Column({45.0, -179.999999})));
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadFileBytes(path), kTitle + kHeader +
+                                       "  100.0000,  -3.50000,  45.00000\r\n"
+                                       "  20000.0000,   1.23457, -180.00000\r\n");
+    EXPECT_EQ(kHeader.size(), 33u + 2u);
+}
+
+TEST(RawResponseFile, WrittenFileReadsBackInPhaseMode)
+{
+    TempFolder folder;
+    std::string path = folder.Path("round.raw");
+    CMode mode;
+    {
+        CRawResponseFile file(&mode);
+        ASSERT_TRUE(file.OpenForWrite(path));
+        file.Write(Column({2.5, 1000.12346, 24000.0}), Column({0.0, -6.123456, 3.2}),
+                   Column({0.0, 90.5, -45.25}));
+        ASSERT_TRUE(file.Close());
+    }
+    CRawResponseFile file(&mode);
+    std::string again = path;
+    ASSERT_TRUE(file.OpenForRead(again));
+    mwMatrix f, m, p;
+    ASSERT_TRUE(file.Parse(&f, &m, &p));
+    EXPECT_TRUE(mode.IsOn());
+    EXPECT_EQ(Values(f), (std::vector<double>{2.5, 1000.1235, 24000.0}));
+    EXPECT_EQ(Values(m), (std::vector<double>{0.0, -6.12346, 3.2}));
+    EXPECT_EQ(Values(p), (std::vector<double>{0.0, 90.5, -45.25}));
+    EXPECT_EQ(f.Size(1), 3);
+    EXPECT_EQ(f.Size(2), 1);
+}
+
+struct ColumnCase
+{
+    const char* name;
+    std::string rows;
+    bool phase;
+    std::vector<double> f, m, p;
+};
+
+class RawColumns : public ::testing::TestWithParam<ColumnCase>
+{
+};
+
+TEST_P(RawColumns, FirstRowDecidesTheColumns)
+{
+    const ColumnCase& c = GetParam();
+    CMode mode;
+    mode.SetState(c.phase ? 0 : 1); // the opposite, so that the decision shows
+    const ReadResult r = Read("title\r\nheader\r\n" + c.rows, mode);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.phase, c.phase);
+    EXPECT_EQ(r.f, c.f);
+    EXPECT_EQ(r.m, c.m);
+    EXPECT_EQ(r.p, c.p);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RawColumns,
+    ::testing::Values(
+        ColumnCase{
+            "TwoNumbersFirst", "100 -3.5\r\n200 -4 45\r\n", false, {100, 200}, {-3.5, -4}, {}},
+        ColumnCase{"ThreeWithBlanks",
+                   "100 -3.5 45\r\n200 -4 -10\r\n",
+                   true,
+                   {100, 200},
+                   {-3.5, -4},
+                   {45, -10}},
+        ColumnCase{"ThreeWithCommaAndBlank", "100, -3.5, 45\n", true, {100}, {-3.5}, {45}},
+        ColumnCase{"CommasOnlyCountAsOneToken", "100,-3.5,45\n", false, {100}, {-3.5}, {}},
+        ColumnCase{"TabsAndLfOnly",
+                   "100\t-3.5\t45\n1e3\t+2\t-1E1",
+                   true,
+                   {100, 1000},
+                   {-3.5, 2},
+                   {45, -10}},
+        ColumnCase{"BlankLinesSkipped",
+                   "\r\n   \r\n100 -3.5 45\r\n\r\n200 -4 5\r\n\r\n",
+                   true,
+                   {100, 200},
+                   {-3.5, -4},
+                   {45, 5}},
+        ColumnCase{"ThreeColumnRowsInTwoColumnFile",
+                   "100 -3.5\n200, -4, 45\n",
+                   false,
+                   {100, 200},
+                   {-3.5, -4},
+                   {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadCase
+{
+    const char* name;
+    std::string text;
+    int line;
+    const char* error;
+};
+
+class RawRejects : public ::testing::TestWithParam<BadCase>
+{
+};
+
+TEST_P(RawRejects, NamesTheLineAndLeavesTheModeAlone)
+{
+    const BadCase& c = GetParam();
+    for (int state : {0, 1})
+    {
+        CMode mode;
+        mode.SetState(state);
+        const ReadResult r = Read(c.text, mode);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.errorLine, c.line);
+        EXPECT_EQ(r.error, c.error);
+        EXPECT_EQ(mode.IsOn(), state);
+    }
+}
+
+const char* const kNoPoints = "The file holds no response points: no row of numbers follows the "
+                              "title and column header lines.";
+const char* const kBadTwo = "A response row must hold a frequency and a magnitude as numbers.";
+const char* const kBadThree =
+    "A response row must hold a frequency, a magnitude and a phase as numbers.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RawRejects,
+    ::testing::Values(BadCase{"Empty", "", 0, kNoPoints},
+                      BadCase{"OneLine", "title\n", 0, kNoPoints},
+                      BadCase{"HeadersOnly", "title\r\nheader\r\n", 0, kNoPoints},
+                      BadCase{"OnlyBlankRows", "t\nh\n\n  \n\t\n", 0, kNoPoints},
+                      BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
+                      BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
+                      BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},
+                      BadCase{"SignWithoutDigits", "t\nh\n100 -3\n- 4\n", 4, kBadTwo},
+                      BadCase{"NotFinite", "t\nh\n100 -3\n200 1e999\n", 4, kBadTwo}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RawResponseFile, LongTokensAreReadWhole)
+{
+    CMode mode;
+    const std::string longNumber = "1" + std::string(150, '0');
+    const ReadResult r = Read("t\nh\n" + longNumber + " -3\n", mode);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_DOUBLE_EQ(r.f[0], 1e150);
+}
+
+TEST(RawResponseFile, CancelledDialogChangesNothing)
+{
+    CScriptedFileDialogs dialogs;
+    CMemoryWorkingDirectory directory("/start");
+    Services::SetFileDialogs(&dialogs);
+    Services::SetWorkingDirectory(&directory);
+    CMode mode;
+    mode.TurnOn();
+    CRawResponseFile file(&mode);
+    std::string path;
+    EXPECT_FALSE(file.OpenForRead(path));
+    EXPECT_TRUE(file.GetError().empty());
+    EXPECT_EQ(directory.Get(), "/start");
+    EXPECT_TRUE(mode.IsOn());
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, ".*");
+    EXPECT_EQ(dialogs.requests[0].filter,
+              "Text and  Raw Files (*.txt; *.raw) |*.txt; *.raw| All Files (*.*) |*.*||");
+    EXPECT_EQ(dialogs.requests[0].initialDirectory, "/start");
+    Services::SetFileDialogs(nullptr);
+    Services::SetWorkingDirectory(nullptr);
+}
+
+TEST(RawResponseFile, FailedSaveKeepsThePreviousFile)
+{
+    TempFolder folder;
+    std::string path = folder.Path("missing-folder/out.raw");
+    CMode mode;
+    CRawResponseFile file(&mode);
+    ASSERT_TRUE(file.OpenForWrite(path));
+    file.Write(Column({100.0}), Column({0.0}), Column({0.0}));
+    EXPECT_FALSE(file.Close());
+    EXPECT_NE(file.GetError().find("The file was not saved."), std::string::npos);
+}
+
+TEST(RawResponseFile, ShortPhaseColumnIsRefused)
+{
+    TempFolder folder;
+    std::string path = folder.Path("short.raw");
+    WriteFileBytes(path, "previous");
+    CMode mode;
+    CRawResponseFile file(&mode);
+    ASSERT_TRUE(file.OpenForWrite(path));
+    EXPECT_FALSE(file.Write(Column({100.0, 200.0}), Column({0.0, 1.0}), Column({0.0})));
+    EXPECT_FALSE(file.Close());
+    EXPECT_EQ(ReadFileBytes(path), "previous");
+}
