@@ -1,0 +1,124 @@
+#include "device/DeviceDataReadBack.h"
+
+#include "device/CoefficientWords.h"
+#include "device/DeviceDataText.h"
+#include "filters/FilterLists.h"
+
+#include <memory>
+#include <type_traits>
+
+namespace
+{
+const char* const kRegisterNames[] = {"0A", "0B", "0C", "0D", "0E", "0F", "10",
+                                      "13", "14", "15", "16", "17", "18", "19"};
+constexpr int kBankSize = 7;
+
+std::string RemoveAll(std::string text, const std::string& what)
+{
+    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p))
+        text.erase(p, what.size());
+    return text;
+}
+
+bool IsRegisterLine(const std::string& line)
+{
+    for (const char* name : kRegisterNames)
+        if (line.compare(0, 3, std::string(name) + " ") == 0)
+            return true;
+    return false;
+}
+
+double Word(const std::vector<std::string>& fields, std::size_t i)
+{
+    double value = 0.0;
+    if (i < fields.size() && !Hex24ToCoefficient(fields[i], &value))
+        value = 0.0;
+    return value;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t p = 0;
+    while (p <= line.size())
+    {
+        const std::size_t e = line.find_first_of(" \r\n", p);
+        fields.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
+        if (e == std::string::npos || line[e] != ' ')
+            break;
+        p = e + 1;
+    }
+    return fields;
+}
+
+mwMatrix Row(double x0, double x1, double x2)
+{
+    double values[] = {x0, x1, x2};
+    return mwMatrix(1, 3, values, nullptr, 1);
+}
+} // namespace
+
+int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
+                            int nSampleRate)
+{
+    int added = 0;
+    for (const std::string& raw : lines)
+    {
+        if (raw.find("!#") == std::string::npos)
+            continue;
+        const std::string line = RemoveAll(raw, "!# ");
+        bool taken = false;
+        lists.ForEach(
+            [&](EFilterKind kind, auto& list)
+            {
+                if (taken || !IsKindLabel(line, kind))
+                    return;
+                taken = true;
+                using Filter = typename std::remove_reference_t<decltype(list)>::Element;
+                list.Add(std::make_unique<Filter>())->Parse(line, nSampleRate);
+                ++added;
+            });
+    }
+    return added;
+}
+
+int CollectCoefficientLines(const std::vector<std::string>& lines, int registerCount,
+                            CMatrixPtrArray& listA, CMatrixPtrArray& listB)
+{
+    const int registers = registerCount < kBankSize ? registerCount : kBankSize;
+    int pairs = 0;
+    for (const std::string& line : lines)
+        for (int i = 0; i < registers; ++i)
+            if (line.compare(0, 2, kRegisterNames[kBankSize + i]) == 0)
+            {
+                const std::vector<std::string> f = Fields(line);
+                listA.Add(Row(1.0, Word(f, 4), Word(f, 5)));
+                listB.Add(Row(Word(f, 1), Word(f, 2), Word(f, 3)));
+                ++pairs;
+                break;
+            }
+    return pairs;
+}
+
+bool ReplaceFilterBlockInPlace(std::vector<std::string>& lines, const CFilterBlock& block,
+                               int registerCount, std::vector<std::string>& warnings)
+{
+    std::size_t start = 0;
+    while (start < lines.size() && lines[start].find("!# Filter Parameters") == std::string::npos)
+        ++start;
+    if (start == lines.size())
+    {
+        lines.insert(lines.begin(), "!# Filter Parameters\r\n");
+        start = 0;
+    }
+    ++start;
+    std::size_t end = start;
+    while (end < lines.size() &&
+           (lines[end].compare(0, 3, "!# ") == 0 || IsRegisterLine(lines[end])))
+        ++end;
+    std::vector<std::string> tail(lines.begin() + std::ptrdiff_t(end), lines.end());
+    lines.resize(start);
+    WriteFilterBlock(lines, int(start), block, registerCount, warnings);
+    lines.insert(lines.end(), tail.begin(), tail.end());
+    return true;
+}

@@ -1,0 +1,31 @@
+// Reading QZX2201/QZX2202 device data back: the parameter comment lines into filters,
+// the second register bank into coefficient pairs, and the grids' filters written back
+// in place of the old filter block.
+#pragma once
+
+#include "device/FilterBlock.h"
+
+#include <string>
+#include <vector>
+
+class CFilterLists;
+
+// Appends one filter per "!#" line whose label names a kind (kinds tried in the order
+// EQ, TS, BS, HPB, HPLR, LPB, LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP,
+// ALPS); other lines are skipped. Returns the number of filters added.
+int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
+                            int nSampleRate);
+
+// Decodes the lines of the first registerCount registers of the second bank ("13" ...)
+// into [1 A1 A2] and [B0 B1 B2]; a word that is no hexadecimal word reads 0. Returns the
+// number of pairs.
+int CollectCoefficientLines(const std::vector<std::string>& lines, int registerCount,
+                            CMatrixPtrArray& listA, CMatrixPtrArray& listB);
+
+// Replaces the old filter block (the "!# " comment lines and register lines of either
+// bank that follow the "!# Filter Parameters" line) by the new one, in place: the header,
+// the fixed lines, the loudness lines 21/22 and every other line stay where they are.
+// Without a section line, one is put at the start with the block after it. Returns the
+// warnings of the new block through warnings.
+bool ReplaceFilterBlockInPlace(std::vector<std::string>& lines, const CFilterBlock& block,
+                               int registerCount, std::vector<std::string>& warnings);

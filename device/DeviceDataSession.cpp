@@ -1,0 +1,58 @@
+#include "device/DeviceDataSession.h"
+
+#include "device/EqFile.h"
+
+bool CDeviceDataSession::ShowEditor(IDeviceDataEditor& editor)
+{
+    if (!editor.Edit(m_Lines))
+        return false;
+    m_Status.m_AcceptedMode.TurnOn();
+    m_Status.m_SavedMode.TurnOff();
+    return true;
+}
+
+bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor,
+                              std::string& error)
+{
+    std::vector<std::string> lines;
+    if (!CEqFile::ReadLines(path, lines, error))
+        return false;
+    m_Lines = std::move(lines);
+    m_Status.SetName(path);
+    m_Status.m_OpenedFromFileMode.TurnOn();
+    m_Status.m_GeneratedMode.TurnOff();
+    m_Status.m_AcceptedMode.TurnOff();
+    if (HasFilterParameterSection(m_Lines))
+        m_Status.m_HasFilterSectionMode.TurnOn();
+    else
+        m_Status.m_HasFilterSectionMode.TurnOff();
+    ShowEditor(editor);
+    return true;
+}
+
+bool CDeviceDataSession::Generate(const CDeviceDataHeader& header, const CFilterBlock& block,
+                                  int registerCount, IDeviceDataEditor& editor,
+                                  std::vector<std::string>& warnings)
+{
+    m_Status.Reset();
+    GenerateDeviceDataLines(m_Lines, header, block, registerCount, warnings);
+    m_Status.m_GeneratedMode.TurnOn();
+    m_Status.m_HasFilterSectionMode.TurnOn();
+    return ShowEditor(editor);
+}
+
+bool CDeviceDataSession::Save(const std::string& path, const std::string& nameForLine,
+                              const std::string& date, IDeviceDataEditor& editor,
+                              std::string& error)
+{
+    if (!m_Status.m_AcceptedMode.IsOn() && !ShowEditor(editor))
+        return false;
+    std::vector<std::string> lines = m_Lines;
+    SetNameLine(nameForLine, lines);
+    SetDateLine(date, lines);
+    if (!CEqFile::WriteLines(path, lines, error))
+        return false;
+    m_Lines = std::move(lines);
+    m_Status.m_SavedMode.TurnOn();
+    return true;
+}

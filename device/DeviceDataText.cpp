@@ -1,0 +1,130 @@
+#include "device/DeviceDataText.h"
+
+#include <cstddef>
+
+namespace
+{
+const char* const kRegisterNames1[] = {"0A", "0B", "0C", "0D", "0E", "0F", "10"};
+const char* const kRegisterNames2[] = {"13", "14", "15", "16", "17", "18", "19"};
+constexpr int kMaxRegisters = 7;
+const char kDatePrefix[] = "! Date                : ";
+
+void PutLine(std::vector<std::string>& lines, std::size_t i, std::string text)
+{
+    if (lines.size() <= i)
+        lines.resize(i + 1);
+    lines[i] = std::move(text);
+}
+
+// "!# EQ-1, 6.0, ..." gives "EQ-1".
+std::string LabelOf(const std::string& text)
+{
+    const std::string body = text.rfind("!# ", 0) == 0 ? text.substr(3) : text;
+    return body.substr(0, body.find_first_of(",\r\n"));
+}
+} // namespace
+
+int RegisterCountOf(bool qzx2202)
+{
+    return qzx2202 ? 7 : 6;
+}
+
+int WriteFilterBlock(std::vector<std::string>& lines, int start, const CFilterBlock& block,
+                     int registerCount, std::vector<std::string>& warnings)
+{
+    const int registers = registerCount < kMaxRegisters ? registerCount : kMaxRegisters;
+    const int n = block.count < registers ? block.count : registers;
+    for (int i = n; i < block.count; ++i)
+        warnings.push_back("Filter " + LabelOf(block.texts[std::size_t(i)]) +
+                           " was left out: the device holds " + std::to_string(registers) +
+                           " filters.");
+    warnings.insert(warnings.end(), block.warnings.begin(), block.warnings.end());
+    for (int i = 0; i < n; ++i)
+    {
+        const std::size_t s = std::size_t(start + i);
+        const std::string& words = block.coefficientLines[std::size_t(i)];
+        PutLine(lines, s, block.texts[std::size_t(i)]);
+        PutLine(lines, s + std::size_t(n), std::string(kRegisterNames1[i]) + " " + words);
+        PutLine(lines, s + 2 * std::size_t(n), std::string(kRegisterNames2[i]) + " " + words);
+    }
+    return start + 3 * n;
+}
+
+void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataHeader& header,
+                             const CFilterBlock& block, int registerCount,
+                             std::vector<std::string>& warnings)
+{
+    lines = {
+        "! NAME: " + header.name + "\r\n",
+        kDatePrefix + header.date + "\r\n",
+        "! Speaker Model #     : \r\n",
+        "! Speaker Serial #    : \r\n",
+        "! Speaker Manufacturer: \r\n",
+        "! Sample Rate         : " + std::to_string(header.sampleRateHz / 1000) + " K Hz\r\n",
+        "! EQ Description    : \r\n",
+        "!\r\n",
+        "!\r\n",
+        "!# Filter Parameters\r\n",
+    };
+    const int end = WriteFilterBlock(lines, 10, block, registerCount, warnings);
+    lines.resize(std::size_t(end));
+    for (const char* fixed : {"4 -6.0 Volume\r\n", "5 0.0 Treble\r\n", "6 0.0 Bass\r\n",
+                              "7 -12.0 Mixer1\r\n", "$8 -70.0 Mixer2\r\n"})
+        lines.push_back(fixed);
+}
+
+bool SetNameLine(const std::string& name, std::vector<std::string>& lines)
+{
+    if (lines.empty())
+        return false;
+    const std::size_t p = lines[0].find("NAME:");
+    if (p == std::string::npos)
+        return false;
+    lines[0] = lines[0].substr(0, p + 5) + " " + name + "\r\n";
+    return true;
+}
+
+bool SetDateLine(const std::string& date, std::vector<std::string>& lines)
+{
+    for (std::string& line : lines)
+        if (line.rfind(kDatePrefix, 0) == 0)
+        {
+            line = kDatePrefix + date + "\r\n";
+            return true;
+        }
+    return false;
+}
+
+bool HasFilterParameterSection(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        if (line.find("!# Filter Parameters") != std::string::npos)
+            return true;
+    return false;
+}
+
+std::vector<std::string> SplitDeviceDataText(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size())
+    {
+        std::size_t end = text.find('\n', begin);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > begin && text[end - 1] == '\r')
+            --end;
+        lines.push_back(text.substr(begin, end - begin) + "\r\n");
+        begin = next;
+    }
+    return lines;
+}
+
+std::string JoinDeviceDataLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line;
+    return text;
+}

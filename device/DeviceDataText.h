@@ -1,0 +1,43 @@
+// The QZX2201/QZX2202 device program data (".eq"): header comment lines, the filter block
+// (parameter comments and two register banks of coefficient words) and the fixed register
+// settings. Every line carries its own "\r\n".
+#pragma once
+
+#include "device/FilterBlock.h"
+
+#include <string>
+#include <vector>
+
+// The registers of the first and second bank; a QZX2202 has seven, the others six.
+int RegisterCountOf(bool qzx2202);
+
+// Writes the filter block from line start on (the array grows as needed) and returns the
+// index after it. Filters beyond the register count are left out, and each left-out
+// filter's label is named in warnings; so are the filters whose words were saturated.
+int WriteFilterBlock(std::vector<std::string>& lines, int start, const CFilterBlock& block,
+                     int registerCount, std::vector<std::string>& warnings);
+
+struct CDeviceDataHeader
+{
+    std::string name;     // for "! NAME: "
+    std::string date;     // as DateText gives it
+    int sampleRateHz = 0; // shown in kHz, the remainder dropped
+};
+// The whole text: header lines 0 to 9, the filter block, the five fixed lines.
+void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataHeader& header,
+                             const CFilterBlock& block, int registerCount,
+                             std::vector<std::string>& warnings);
+
+// Line 0 from "NAME:" on becomes "NAME: " + name. False, nothing changed, when there is no
+// line 0 or it holds no "NAME:".
+bool SetNameLine(const std::string& name, std::vector<std::string>& lines);
+// The first line that begins with the date prefix gets the date. False when there is none.
+bool SetDateLine(const std::string& date, std::vector<std::string>& lines);
+// True when a line holds "!# Filter Parameters".
+bool HasFilterParameterSection(const std::vector<std::string>& lines);
+
+// Splits file text into lines that each end in "\r\n", whatever the file's line ends
+// ("\r\n" or "\n"); a last line without a line end is kept.
+std::vector<std::string> SplitDeviceDataText(const std::string& text);
+// The lines joined, for writing or for the editor.
+std::string JoinDeviceDataLines(const std::vector<std::string>& lines);

@@ -1,0 +1,23 @@
+// The ".eq" device program data file on disk: plain single-byte text, CR LF after every
+// line, nothing but the lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CEqFile
+{
+public:
+    static constexpr const char* kDefaultExtension = ".eq";
+    static constexpr const char* kFilter = "QZX2201  Files [*.eq] |*.eq||";
+    static constexpr const char* kDefaultFileName = "*.eq";
+
+    // Replaces lines by the file's lines, each ending in "\r\n" whatever the file used.
+    // False, lines unchanged and a message in error, when the file cannot be read.
+    static bool ReadLines(const std::string& path, std::vector<std::string>& lines,
+                          std::string& error);
+    // Writes the lines (carriage returns inside them dropped, every line feed written as
+    // CR LF) through a temporary file renamed into place. False with a message in error.
+    static bool WriteLines(const std::string& path, const std::vector<std::string>& lines,
+                           std::string& error);
+};

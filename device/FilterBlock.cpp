@@ -1,0 +1,155 @@
+#include "device/FilterBlock.h"
+
+#include "device/CoefficientWords.h"
+#include "filters/FilterLists.h"
+#include "graph/MorvaneUtilities.h"
+#include "matrix/mwexcept.h"
+
+#include <algorithm>
+
+namespace
+{
+std::string ParameterText(CDigFilterBase& filter)
+{
+    std::string line;
+    filter.FormatLine(line);
+    line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
+    return "!# " + line + "\r\n";
+}
+
+struct CCollector
+{
+    CMatrixPtrArray& listA;
+    CMatrixPtrArray& listB;
+    std::vector<std::string>& texts;
+    COutputOrderArray& orders;
+    int index = 0;
+
+    template <class TList> void AddOrderAndText(TList& list)
+    {
+        for (int i = 0; i < list.GetSize(); ++i)
+        {
+            auto* filter = list.GetAt(i);
+            if (!filter->m_ActiveMode.IsOn())
+                continue;
+            orders.Add(index++, filter->GetOutputOrder());
+            texts.push_back(ParameterText(*filter));
+        }
+    }
+    // Designed kinds: coefficients, record and text per active filter, one after another.
+    template <class TList> void Designed(TList& list)
+    {
+        for (int i = 0; i < list.GetSize(); ++i)
+        {
+            auto* filter = list.GetAt(i);
+            if (!filter->m_ActiveMode.IsOn())
+                continue;
+            filter->Calculate(); // false: the coefficients in hand are used
+            listA.Add(*filter->GetA());
+            listB.Add(*filter->GetB());
+        }
+        AddOrderAndText(list);
+    }
+    // Generic kinds: the list appends all its active coefficients first.
+    void Generic(CDigGenericFilterArray& list)
+    {
+        list.GetActiveCoefficients(listA, listB);
+        AddOrderAndText(list);
+    }
+};
+
+double Element(const mwMatrix& m, int column)
+{
+    return m.RealElement(column);
+}
+} // namespace
+
+bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count)
+{
+    count = 0;
+    CCollector c{listA, listB, texts, orders};
+    try
+    {
+        c.Designed(lists.m_BassShelfFilters);
+        c.Designed(lists.m_Cheby_1HPFilters);
+        c.Designed(lists.m_Cheby_1LPFilters);
+        c.Designed(lists.m_EQFilters);
+        c.Designed(lists.m_HighPass_BFilters);
+        c.Designed(lists.m_HighPass_LRFilters);
+        c.Designed(lists.m_LowPass_BFilters);
+        c.Designed(lists.m_LowPass_LRFilters);
+        c.Designed(lists.m_NotchFilters);
+        c.Designed(lists.m_TrebleShelfFilters);
+        c.Designed(lists.m_Butterworth_1HPFilters);
+        c.Designed(lists.m_Butterworth_1LPFilters);
+        c.Generic(lists.m_LowPlateauFilters);
+        c.Generic(lists.m_HighPlateauFilters);
+        c.Generic(lists.m_LowVariQFilters);
+        c.Generic(lists.m_HighVariQFilters);
+        c.Generic(lists.m_AllpassFilters);
+    }
+    catch (const mwException& e)
+    {
+        ShowMessage(e.Message() ? e.Message() : "");
+        return true;
+    }
+    count = c.index;
+    orders.Sort();
+    return true;
+}
+
+bool FormatCoefficientLine(std::string& dest, int k, const CMatrixPtrArray& listA,
+                           const CMatrixPtrArray& listB, std::vector<std::string>* saturated)
+{
+    struct CWord
+    {
+        const char* name;
+        const mwMatrix& vector;
+        int column;
+    };
+    const CWord words[] = {{"B0", listB.GetAt(k), 1},
+                           {"B1", listB.GetAt(k), 2},
+                           {"B2", listB.GetAt(k), 3},
+                           {"A1", listA.GetAt(k), 2},
+                           {"A2", listA.GetAt(k), 3}};
+    const char* separator = "";
+    for (const CWord& w : words)
+    {
+        bool clipped = false;
+        dest += separator + CoefficientToHex24(Element(w.vector, w.column), &clipped);
+        if (clipped && saturated)
+            saturated->push_back(w.name);
+        separator = " ";
+    }
+    dest += "\r\n";
+    return true;
+}
+
+bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block)
+{
+    CMatrixPtrArray listA, listB;
+    std::vector<std::string> texts;
+    COutputOrderArray orders;
+    CollectActiveFilters(lists, listA, listB, texts, orders, block.count);
+    for (int j = 0; j < block.count; ++j)
+    {
+        const int k = orders.GetAt(j).m_nIndex;
+        std::string line;
+        std::vector<std::string> saturated;
+        FormatCoefficientLine(line, k, listA, listB, &saturated);
+        block.coefficientLines.push_back(line);
+        block.texts.push_back(texts[std::size_t(k)]);
+        if (!saturated.empty())
+        {
+            std::string names;
+            for (const std::string& n : saturated)
+                names += (names.empty() ? "" : ", ") + n;
+            std::string label = texts[std::size_t(k)].substr(3);
+            label = label.substr(0, label.find(','));
+            block.warnings.push_back("Filter " + label + ": coefficient " + names +
+                                     " is outside the device's range and was limited.");
+        }
+    }
+    return true;
+}

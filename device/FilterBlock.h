@@ -1,0 +1,37 @@
+// The device's view of the speaker's filters: every active filter of the seventeen lists
+// with its coefficients and its parameter text, in the user's output order, and the
+// coefficient line of 24-bit words that the QZX2201/QZX2202 registers take.
+#pragma once
+
+#include "device/OutputOrderArray.h"
+#include "filters/MatrixPtrArray.h"
+
+#include <string>
+#include <vector>
+
+class CFilterLists;
+
+// Collects every active filter (lists in the order BS, C1HP, C1LP, EQ, HPB, HPLR, LPB,
+// LPLR, NT, TS, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS; filters first to last): its
+// freshly designed A and B, its parameter text "!# " + line (line feeds removed) + "\r\n"
+// and an output-order record; then sorts the records. A matrix-layer error during the
+// walk is shown to the user and leaves count 0. Always true.
+bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count);
+
+// Appends entry k's words B0 B1 B2 A1 A2 (single blanks, "\r\n" at the end). A
+// coefficient outside the word's range is saturated and its name ("B0" ... "A2") added
+// to saturated, so that the caller can warn the user.
+bool FormatCoefficientLine(std::string& dest, int k, const CMatrixPtrArray& listA,
+                           const CMatrixPtrArray& listB, std::vector<std::string>* saturated);
+
+// The filter block's parameter texts and coefficient lines in output order. A filter
+// with a coefficient that had to be saturated is named in warnings (its label line).
+struct CFilterBlock
+{
+    std::vector<std::string> texts;
+    std::vector<std::string> coefficientLines;
+    std::vector<std::string> warnings;
+    int count = 0;
+};
+bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block);

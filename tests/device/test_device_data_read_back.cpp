@@ -1,0 +1,71 @@
+#include "device/DeviceDataReadBack.h"
+#include "device/DeviceDataText.h"
+#include "filters/FilterLists.h"
+#include "tests/device/TestData.h"
+
+#include <gtest/gtest.h>
+
+TEST(DeviceDataReadBack, CommentLinesBecomeFiltersAddedEachTime)
+{
+    const std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2202.eq"));
+    CFilterLists lists;
+    EXPECT_EQ(ParameterLinesToFilters(lines, lists, 48000), 7);
+    EXPECT_EQ(ParameterLinesToFilters(lines, lists, 48000), 7);
+    ASSERT_EQ(lists.m_EQFilters.GetSize(), 14);
+    EXPECT_EQ(lists.m_EQFilters.GetAt(2)->GetLabel(), "EQ-3");
+    EXPECT_EQ(lists.m_EQFilters.GetAt(2)->GetOutputOrder(), 3);
+    EXPECT_EQ(lists.GetTotalCount(), 14);
+}
+
+TEST(DeviceDataReadBack, SecondBankWithinTheRegisterCountIsDecoded)
+{
+    const std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2202.eq"));
+    for (int registers : {6, 7})
+    {
+        CMatrixPtrArray listA, listB;
+        ASSERT_EQ(CollectCoefficientLines(lines, registers, listA, listB), registers);
+        // "13 010000 010111 010222 010333 010444"
+        EXPECT_EQ(listB.GetAt(0).RealElement(1), 0x010000 / 1048576.0);
+        EXPECT_EQ(listB.GetAt(0).RealElement(3), 0x010222 / 1048576.0);
+        EXPECT_EQ(listA.GetAt(0).RealElement(1), 1.0);
+        EXPECT_EQ(listA.GetAt(0).RealElement(3), 0x010444 / 1048576.0);
+    }
+    // Words with bit 23 set are negative; 700000 is positive.
+    const std::vector<std::string> signs = {"13 800000 FFFFFF 700000 7FFFFF ZZ\r\n"};
+    CMatrixPtrArray listA, listB;
+    ASSERT_EQ(CollectCoefficientLines(signs, 6, listA, listB), 1);
+    EXPECT_EQ(listB.GetAt(0).RealElement(1), -8.0);
+    EXPECT_EQ(listB.GetAt(0).RealElement(2), -1.0 / 1048576.0);
+    EXPECT_EQ(listB.GetAt(0).RealElement(3), 7.0);
+    EXPECT_EQ(listA.GetAt(0).RealElement(2), 0x7FFFFF / 1048576.0);
+    EXPECT_EQ(listA.GetAt(0).RealElement(3), 0.0);
+}
+
+TEST(DeviceDataReadBack, ReplacingTheBlockKeepsEveryOtherLineInPlace)
+{
+    std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2201.eq"));
+    lines.push_back("21 000000 000000 000000 000000 000000    Left Loudness Biquad\r\n");
+    lines.push_back("22 000000 000000 000000 000000 000000    Right Loudness Biquad\r\n");
+    const std::vector<std::string> before = lines;
+    CFilterBlock block;
+    block.texts = {"!# EQ-9, 1.000000, 2.000000, 900.000000, No, Yes, 1\r\n"};
+    block.coefficientLines = {"100000 000000 000000 000000 000000\r\n"};
+    block.count = 1;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(ReplaceFilterBlockInPlace(lines, block, 6, warnings));
+    ASSERT_EQ(lines.size(), before.size() - 18 + 3);
+    for (std::size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(lines[i], before[i]);
+    EXPECT_EQ(lines[10], block.texts[0]);
+    EXPECT_EQ(lines[11], "0A " + block.coefficientLines[0]);
+    EXPECT_EQ(lines[12], "13 " + block.coefficientLines[0]);
+    for (std::size_t i = 13; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], before[i + 15]);
+
+    std::vector<std::string> noSection = {"4 -6.0 Volume\r\n"};
+    ASSERT_TRUE(ReplaceFilterBlockInPlace(noSection, block, 6, warnings));
+    EXPECT_EQ(noSection,
+              (std::vector<std::string>{"!# Filter Parameters\r\n", block.texts[0],
+                                        "0A " + block.coefficientLines[0],
+                                        "13 " + block.coefficientLines[0], "4 -6.0 Volume\r\n"}));
+}

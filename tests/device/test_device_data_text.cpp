@@ -1,0 +1,138 @@
+#include "device/DeviceDataText.h"
+#include "device/EqFile.h"
+
+#include "tests/device/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+// The eight filters of the golden files: "parameters|words" per line.
+CFilterBlock GoldenBlock()
+{
+    CFilterBlock block;
+    std::istringstream in(ReadFile("filters.txt"));
+    std::string line;
+    while (std::getline(in, line))
+    {
+        const std::size_t bar = line.find('|');
+        block.texts.push_back("!# " + line.substr(0, bar) + "\r\n");
+        block.coefficientLines.push_back(line.substr(bar + 1) + "\r\n");
+        ++block.count;
+    }
+    return block;
+}
+
+const CDeviceDataHeader kHeader{"test.eq", "3/7/26", 44100};
+} // namespace
+
+TEST(DeviceDataText, GeneratesTheGoldenFilesAndNamesTheFiltersLeftOut)
+{
+    const CFilterBlock block = GoldenBlock();
+    ASSERT_EQ(block.count, 8);
+    struct
+    {
+        bool qzx2202;
+        const char* file;
+        std::vector<std::string> leftOut;
+    } const cases[] = {{false, "qzx2201.eq", {"EQ-7", "EQ-8"}}, {true, "qzx2202.eq", {"EQ-8"}}};
+    for (const auto& c : cases)
+    {
+        std::vector<std::string> lines, warnings;
+        GenerateDeviceDataLines(lines, kHeader, block, RegisterCountOf(c.qzx2202), warnings);
+        EXPECT_EQ(JoinDeviceDataLines(lines), ReadFile(c.file)) << c.file;
+        ASSERT_EQ(warnings.size(), c.leftOut.size()) << c.file;
+        for (std::size_t i = 0; i < warnings.size(); ++i)
+            EXPECT_NE(warnings[i].find(c.leftOut[i] + " was left out"), std::string::npos)
+                << warnings[i];
+    }
+}
+
+TEST(DeviceDataText, NoActiveFilterGivesTheHeaderAndTheFixedLines)
+{
+    std::vector<std::string> lines, warnings;
+    GenerateDeviceDataLines(lines, kHeader, CFilterBlock{}, 6, warnings);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[9], "!# Filter Parameters\r\n");
+    EXPECT_EQ(lines[10], "4 -6.0 Volume\r\n");
+    EXPECT_EQ(lines[14], "$8 -70.0 Mixer2\r\n");
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(DeviceDataText, ReadsBackTheGoldenFileWhateverItsLineEnds)
+{
+    const std::string crlf = ReadFile("qzx2202.eq");
+    std::string lf;
+    for (char ch : crlf)
+        if (ch != '\r')
+            lf += ch;
+    const std::pair<std::string, std::size_t> cases[] = {
+        {crlf, 36u}, {lf, 36u}, {lf + "tail", 37u}};
+    for (const auto& [text, count] : cases)
+    {
+        const std::vector<std::string> lines = SplitDeviceDataText(text);
+        ASSERT_EQ(lines.size(), count);
+        for (const std::string& l : lines)
+            EXPECT_EQ(l.substr(l.size() - 2), "\r\n");
+        EXPECT_EQ(JoinDeviceDataLines(lines).substr(0, crlf.size()), crlf);
+        EXPECT_TRUE(HasFilterParameterSection(lines));
+    }
+}
+
+TEST(DeviceDataText, NameAndDateRewrites)
+{
+    std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2201.eq"));
+    EXPECT_TRUE(SetNameLine("/home/u/speaker.eq", lines));
+    EXPECT_EQ(lines[0], "! NAME: /home/u/speaker.eq\r\n");
+    EXPECT_TRUE(SetDateLine("12/10/26", lines));
+    EXPECT_EQ(lines[1], "! Date                : 12/10/26\r\n");
+
+    std::vector<std::string> noName = {"! Title\r\n", "x\r\n"};
+    EXPECT_FALSE(SetNameLine("a.eq", noName));
+    EXPECT_FALSE(SetDateLine("1/1/26", noName));
+    EXPECT_EQ(noName, (std::vector<std::string>{"! Title\r\n", "x\r\n"}));
+
+    std::vector<std::string> empty;
+    EXPECT_FALSE(SetNameLine("a.eq", empty));
+    EXPECT_TRUE(empty.empty());
+}
+
+TEST(DeviceDataText, FilterBlockGrowsTheArrayPastAnyFixedSize)
+{
+    std::vector<std::string> lines(250, "keep\r\n"), warnings;
+    const CFilterBlock block = GoldenBlock();
+    EXPECT_EQ(WriteFilterBlock(lines, 245, block, 7, warnings), 245 + 21);
+    ASSERT_EQ(lines.size(), 266u);
+    EXPECT_EQ(lines[244], "keep\r\n");
+    EXPECT_EQ(lines[252].substr(0, 3), "0A ");
+    EXPECT_EQ(lines[265].substr(0, 3), "19 ");
+}
+
+TEST(EqFile, WritesCrLfAtomicallyAndReadsBack)
+{
+    const std::string dir = ::testing::TempDir();
+    const std::string path = dir + "/device_data_roundtrip.eq";
+    const std::vector<std::string> golden = SplitDeviceDataText(ReadFile("qzx2201.eq"));
+    std::string error;
+    ASSERT_TRUE(CEqFile::WriteLines(path, golden, error)) << error;
+    EXPECT_EQ(ReadFileBytes(path), ReadFile("qzx2201.eq"));
+
+    std::vector<std::string> back;
+    ASSERT_TRUE(CEqFile::ReadLines(path, back, error)) << error;
+    EXPECT_EQ(back, golden);
+}
+
+TEST(EqFile, FailuresAreReportedAndChangeNothing)
+{
+    std::vector<std::string> lines = {"keep\r\n"};
+    std::string error;
+    EXPECT_FALSE(CEqFile::ReadLines("/nonexistent/dir/a.eq", lines, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(lines, std::vector<std::string>{"keep\r\n"});
+    error.clear();
+    EXPECT_FALSE(CEqFile::WriteLines("/nonexistent/dir/a.eq", lines, error));
+    EXPECT_FALSE(error.empty());
+}
