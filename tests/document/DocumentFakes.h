@@ -4,6 +4,7 @@
 
 #include "document/DocumentServices.h"
 #include "graph/Curve.h"
+#include "graph/ModeArray.h"
 
 #include <cmath>
 #include <memory>
@@ -57,6 +58,18 @@ public:
         return true;
     }
     void EndNewCurveMode() override { newCurveMode = false; }
+    // As the view keeps its desired-curves mode: the last hint that sets or clears it.
+    bool AreDesiredCurvesShown() const override
+    {
+        for (auto it = hints.rbegin(); it != hints.rend(); ++it)
+        {
+            if (*it == 3 || *it == 7 || *it == 8)
+                return true;
+            if (*it == 1 || *it == 6)
+                return false;
+        }
+        return false;
+    }
     void StartReplaceCurveSection() override { ++replaceStarts; }
 
     std::unique_ptr<CCurve> curves[5];
@@ -82,8 +95,19 @@ public:
 class FakeFilterView : public RecordingViewOf<IFilterView>
 {
 public:
+    FakeFilterView()
+    {
+        for (CMode& mode : editModes)
+            editModeSet.Add(&mode);
+    }
     void RebuildFilterCurves() override { ++rebuilds; }
+    CMode& GetEditMode(EEditMode which) override { return editModes[which]; }
+    CModeArray& GetEditModeSet() override { return editModeSet; }
+    void OnEditModeChanged() override { ++editModeChanges; }
     int rebuilds = 0;
+    CMode editModes[5];
+    CModeArray editModeSet;
+    int editModeChanges = 0;
 };
 
 class FakePhaseFilterView : public RecordingViewOf<IDocumentView>
