@@ -1,7 +1,8 @@
 // The application side of the speaker document without a display: it holds the settings
 // and the phase-column mode, and records what the document asks of the windows (status
-// texts, window commands, path names, File Read Error reports). The answers of its two
-// dialogs are set beforehand. Used by tests and by runs without a user interface.
+// texts, window commands, path names, File Read Error reports, beeps, grid reads). The
+// answers of its dialogs are set beforehand. Used by tests and by runs without a user
+// interface.
 #pragma once
 
 #include "document/DocumentServices.h"

@@ -302,3 +302,21 @@ TEST_F(CalculationTest, MatrixErrorIsShownAndEndsTheCalculation)
     EXPECT_EQ(doc->m_bCalculationRunning, 0);
     EXPECT_EQ(Calculated(), 0);
 }
+
+TEST_F(CalculationTest, ResultsRepairZeroMagnitudesBeforeDecibels)
+{
+    Prepare({{1000.0, 8.0}});
+    std::vector<double> mask(100, 1.0);
+    mask[40] = 0.0;
+    // A zero in the raw response, and one calculated filter.
+    doc->m_RawResponse = times(doc->m_RawResponse, mwMatrix(100, 1, mask.data(), nullptr, 1));
+    double row[] = {1, 3, 100, 1000, 0, 0, 0, 0};
+    doc->m_EQParameters = mwMatrix(1, 8, row, nullptr, 1);
+    doc->LoadCalculationResults();
+    EXPECT_EQ(doc->m_DrawnLabels, std::vector<std::string>{"EQ-100"});
+    EXPECT_EQ(filter.hints, std::vector<int>{kHintCalculationResults});
+    EXPECT_TRUE(doc->m_ResultMagnitudes.IsEmpty());
+    EXPECT_TRUE(doc->m_ResultsDrawnMode.IsOn());
+    for (double db : Values(doc->m_ModifiedResponse))
+        EXPECT_TRUE(std::isfinite(db)) << db;
+}
