@@ -116,7 +116,8 @@ public:
     bool ComputeFixedFilterResponse(mwMatrix& response, mwMatrix& phase);
     bool ComputeActiveFilterResponse(mwMatrix& response, mwMatrix& phase, bool bReadGrids);
     // The raw response times every filter of the last additive restart (complex); the
-    // raw response itself when there was none. The calculation starts from it.
+    // raw response itself when there was none. The calculation and Draw Filters start
+    // from it.
     mwMatrix RestartedRawResponse() const;
     // The calculated EQ filters from the parameter matrix, their curves to the views.
     void LoadCalculationResults();

@@ -136,7 +136,8 @@ void CMorvaneDoc::OnViewDrawFilters()
 {
     m_App.OpenFilterEditor();
     m_App.UpdateFiltersFromGrids();
-    m_ModifiedResponse = m_RawResponse;
+    // The filters of an additive restart stay applied, as they are for the calculation.
+    m_ModifiedResponse = RestartedRawResponse();
     try
     {
         m_DrawnMagnitudes.RemoveAll();

@@ -228,6 +228,8 @@ TEST_F(WorkflowTest, CalculationAfterARestartStartsFromTheRestartedResponse)
     doc->OnAdditiveRestartFromCoefficientFile();
     const std::vector<double> restarted = Values(doc->m_ModifiedResponse);
     EXPECT_GT(*std::max_element(restarted.begin(), restarted.end()), 7.0);
+    doc->OnViewDrawFilters(); // keeps the restart filters applied
+    EXPECT_EQ(Values(doc->m_ModifiedResponse), restarted);
     ClearRecords();
     doc->OnCalculateModifiedResponse();
     ASSERT_GE(Calculated(), 1);
