@@ -52,6 +52,9 @@ bool CMorvaneDoc::OnFileOpenCoefficientsForAdditiveRestart(std::string path)
 
 void CMorvaneDoc::OnAdditiveRestartFromCoefficientFile()
 {
+    // The restart filters stay as they are while a calculation applies them.
+    if (m_bInCalculationCommand)
+        return;
     try
     {
         const int n = m_CoeffDenominators.GetSize();
@@ -100,5 +103,5 @@ CCommandState CMorvaneDoc::OnUpdateFileOpenCoefficientsForAdditiveRestart() cons
 
 CCommandState CMorvaneDoc::OnUpdateAdditiveRestartFromCoefficientFile() const
 {
-    return {m_AdditiveRestartMode.IsOn() != 0, false};
+    return {!m_bInCalculationCommand && m_AdditiveRestartMode.IsOn() != 0, false};
 }

@@ -12,6 +12,10 @@
 
 void CMorvaneDoc::OnEditLogSampleRawCurve()
 {
+    // The raw response and the calculated filters stay as they are while a calculation
+    // works on them (its cancellation points run other commands).
+    if (m_bInCalculationCommand)
+        return;
     long nPoints = kDefaultLogSamplePoints;
     if (!m_App.AskLogSamplePoints(nPoints) || !IsLogSamplePointCount(nPoints))
         return;
@@ -36,6 +40,8 @@ void CMorvaneDoc::OnEditLogSampleRawCurve()
 
 void CMorvaneDoc::OnEditSmoothRawCurve()
 {
+    if (m_bInCalculationCommand)
+        return;
     m_RawResponse = smooth(m_RawResponse);
     m_RawPhase = PhaseDegrees(m_RawResponse);
     m_RawMagnitudeDb = MagnitudeDb(m_RawResponse);
@@ -49,13 +55,15 @@ void CMorvaneDoc::OnEditSmoothRawCurve()
 
 CCommandState CMorvaneDoc::OnUpdateEditLogSampleRawCurve() const
 {
-    return {m_RawFile.IsOn() != 0 && m_DesiredCurveFile.IsOn() == 0 &&
+    return {!m_bInCalculationCommand && m_RawFile.IsOn() != 0 && m_DesiredCurveFile.IsOn() == 0 &&
                 m_RawSamplingState.IsPending(),
             false};
 }
 
 void CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid()
 {
+    if (m_bInCalculationCommand)
+        return;
     m_App.OpenFilterEditor();
     m_App.EQGridToFilters();
     CDigEQFilterArray& grid = m_FilterLists.m_EQFilters;
@@ -79,10 +87,12 @@ void CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid()
 CCommandState CMorvaneDoc::OnUpdateEditSmoothRawCurve() const
 {
     const bool bDesiredShown = m_pResponseView && m_pResponseView->AreDesiredCurvesShown();
-    return {m_RawFile.IsOn() != 0 && m_RawSamplingState.IsAcknowledged() && !bDesiredShown, false};
+    return {!m_bInCalculationCommand && m_RawFile.IsOn() != 0 &&
+                m_RawSamplingState.IsAcknowledged() && !bDesiredShown,
+            false};
 }
 
 CCommandState CMorvaneDoc::OnUpdateEditCopyGeneratedFiltersToGrid() const
 {
-    return {!m_CalculatedEQFilters.IsEmpty(), false};
+    return {!m_bInCalculationCommand && !m_CalculatedEQFilters.IsEmpty(), false};
 }

@@ -305,3 +305,35 @@ TEST_F(WorkflowTest, GraphicalModesNeedDrawnFiltersAndExcludeEachOther)
     EXPECT_FALSE(doc->OnUpdateEditGraphicalMode(IFilterView::kMarkFixed).bChecked);
     EXPECT_EQ(filter.editModeChanges, 5);
 }
+
+TEST_F(WorkflowTest, CommandsThatChangeWhatTheCalculationWorksOnWaitForItsEnd)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    doc->m_RawSamplingState.Set();
+    ASSERT_TRUE(OpenCoefficients(CoefficientText({"  1  0  0 "}, {"  1  0  0 "})));
+    std::vector<bool> enabled;
+    CActionPump pump;
+    pump.action = [&]
+    {
+        doc->m_DesiredCurveFile.TurnOff(); // as after the user started new curves
+        enabled = {doc->OnUpdateEditLogSampleRawCurve().bEnabled,
+                   doc->OnUpdateEditSmoothRawCurve().bEnabled,
+                   doc->OnUpdateAdditiveRestartFromCoefficientFile().bEnabled,
+                   doc->OnUpdateEditCopyGeneratedFiltersToGrid().bEnabled};
+        doc->OnEditLogSampleRawCurve();
+        doc->OnAdditiveRestartFromCoefficientFile();
+        doc->OnEditCopyGeneratedFiltersToGrid();
+    };
+    app.onContinuePrompt = [&] { pump.bPending = app.continuePrompts.size() == 1; };
+    pump.bPending = false;
+    {
+        CScopedPump scoped(&pump);
+        doc->OnCalculateModifiedResponseAndPause();
+    }
+    EXPECT_EQ(enabled, std::vector<bool>(4, false));
+    EXPECT_TRUE(app.logSampleShown.empty());
+    EXPECT_EQ(doc->m_nRawPoints, 100);
+    EXPECT_TRUE(doc->m_RestartDenominators.IsEmpty());
+    EXPECT_EQ(Calculated(), 2);
+    EXPECT_EQ(app.statusTexts.back(), "Calculation Completed");
+}
