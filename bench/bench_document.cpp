@@ -3,6 +3,7 @@
 // document (parameter matrix, the driver with its band search and tolerance tests, mvq83,
 // calculated filters and their curves for the views after every pass, status texts), at
 // most 20 filters. The difference to BM_FullCalculation is the document's own cost.
+#include "bench/CalculationCases.h"
 #include "bench/SpeakerModel.h"
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
@@ -30,9 +31,7 @@ mwMatrix Column(std::vector<double> values)
 // tolerance curves over it.
 void LoadCase(CMorvaneDoc& doc, int which)
 {
-    const std::vector<double> freq = which == 2
-                                         ? bench::LinearGrid(10000, 2.5, 25000.0)
-                                         : bench::LogGrid(which == 0 ? 300 : 1000, 20.0, 20000.0);
+    const std::vector<double> freq = bench::CaseGrid(which);
     const std::vector<numerics::Complex> response = bench::TwoWaySpeaker(freq, kFs);
     std::vector<double> re, im, db, logf;
     for (std::size_t i = 0; i < freq.size(); ++i)
@@ -82,11 +81,5 @@ void BM_DocumentCalculation(benchmark::State& state)
     state.counters["points"] = double(doc->m_nRawPoints);
     state.counters["filters"] = double(doc->m_CalculatedEQFilters.GetSize());
 }
-BENCHMARK(BM_DocumentCalculation)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_DocumentCalculation)->Apply(bench::CalculationCases);
 } // namespace
