@@ -320,3 +320,16 @@ TEST_F(CalculationTest, ResultsRepairZeroMagnitudesBeforeDecibels)
     for (double db : Values(doc->m_ModifiedResponse))
         EXPECT_TRUE(std::isfinite(db)) << db;
 }
+
+TEST(CalculationBand, PointsOnAToleranceCurveCountAsInside)
+{
+    const double f[] = {100.0, 200.0, 400.0, 800.0};
+    const mwMatrix freq(4, 1, const_cast<double*>(f), nullptr, 1);
+    CCalculationBand band;
+    ASSERT_TRUE(FindCalculationBand(freq, 160, 500, band)); // points 200 and 400
+    const mwMatrix flat = Column(4, 1.0);                   // 0 dB
+    EXPECT_EQ(CountPointsAboveUpper(flat, band, Column(4, 0.0)), 0.0);
+    EXPECT_EQ(CountPointsBelowLower(flat, band, Column(4, 0.0)), 0.0);
+    EXPECT_EQ(CountPointsAboveUpper(flat, band, Column(4, -0.01)), 2.0);
+    EXPECT_EQ(CountPointsBelowLower(flat, band, Column(4, 0.01)), 2.0);
+}
