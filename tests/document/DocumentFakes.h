@@ -7,6 +7,7 @@
 #include "graph/ModeArray.h"
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,13 +28,20 @@ class RecordingView
 {
 public:
     std::vector<int> hints;
+    // Runs on every hint, after it was recorded (the view reading the document).
+    std::function<void(int nHint)> onHint;
     CDoubleRect window{20.0, 1.0, -40.0, std::log10(24000.0)};
 };
 
 template <class Base> class RecordingViewOf : public Base, public RecordingView
 {
 public:
-    void OnUpdate(IDocumentView*, int nHint) override { hints.push_back(nHint); }
+    void OnUpdate(IDocumentView*, int nHint) override
+    {
+        hints.push_back(nHint);
+        if (onHint)
+            onHint(nHint);
+    }
     CDoubleRect GetDataWindow() const override { return window; }
     void SetDataWindow(const CDoubleRect& w) override { window = w; }
 };

@@ -97,10 +97,24 @@ TEST_F(WorkflowTest, EndToEndFromARawFileToFiltersWithinTolerance)
     EXPECT_EQ(Values(doc->m_DesiredResponse), std::vector<double>(300, 0.0));
     ASSERT_TRUE(doc->OnUpdateCalculateModifiedResponse().bEnabled);
     ClearRecords();
+    // At each pass's results the filter view finds one curve per calculated filter.
+    std::vector<int> curvesAtResults;
+    filter.onHint = [&](int nHint)
+    {
+        if (nHint == kHintCalculationResults &&
+            doc->m_ResultPhases.GetSize() == doc->m_ResultMagnitudes.GetSize() &&
+            std::size_t(doc->m_ResultMagnitudes.GetSize()) == doc->m_DrawnLabels.size())
+            curvesAtResults.push_back(doc->m_ResultMagnitudes.GetSize());
+    };
     doc->OnCalculateModifiedResponse();
 
     const int n = Calculated();
     ASSERT_GE(n, 2);
+    std::vector<int> expectedCurves;
+    for (int i = 1; i <= n; ++i)
+        expectedCurves.push_back(i);
+    EXPECT_EQ(curvesAtResults, expectedCurves);
+    EXPECT_TRUE(doc->m_ResultMagnitudes.IsEmpty());
     ExpectModifiedWithinTolerance();
     std::vector<std::string> texts;
     for (int i = 1; i <= n + 1; ++i)
