@@ -22,13 +22,14 @@ struct CBump
     double dGain;   // dB
 };
 
-// A raw response file of n log-spaced points from 20 Hz to 20 kHz: 0 dB with the bumps.
+// A raw response file of n log-spaced points from 20 Hz to 20 kHz (one point: 1 kHz): 0 dB
+// with the bumps.
 inline std::string RawText(const std::vector<CBump>& bumps, int n = 100)
 {
     std::string text = "\"Loudspeaker Raw Response Data for the Morvane Program\"\n\"f m\"\n";
     for (int i = 0; i < n; ++i)
     {
-        const double x = std::log10(20.0) + 3.0 * i / (n - 1);
+        const double x = n == 1 ? 3.0 : std::log10(20.0) + 3.0 * i / (n - 1);
         double db = 0.0;
         for (const CBump& b : bumps)
             db += b.dGain * std::exp(-std::pow((x - std::log10(b.dCenter)) / 0.12, 2.0));

@@ -277,18 +277,29 @@ TEST_F(CalculationTest, DrawFiltersWithoutActiveFiltersGivesTheRawMagnitudeInDb)
     EXPECT_TRUE(doc->m_FiltersDrawnMode.IsOn());
 }
 
-TEST_F(CalculationTest, LimitsOutsideTheResponseEndWithAMessage)
+TEST_F(CalculationTest, ABandOfFewerThanTwoPointsEndsWithAMessage)
 {
-    Prepare({{1000.0, 8.0}});
-    doc->m_nLowerFrequencyLimit = 30000;
-    doc->m_nHigherFrequencyLimit = 40000;
-    doc->OnCalculateModifiedResponse();
+    // Points of the response, frequency limits (Hz).
+    const struct
+    {
+        int nPoints, nLow, nHigh;
+    } cases[] = {{100, 30000, 40000}, {100, 1, 10}, {1, 20, 20000}};
     const std::string text = "The frequency limits leave fewer than two response points to "
                              "calculate on.  Calculation ended.";
-    EXPECT_EQ(messages.texts, std::vector<std::string>{text});
-    EXPECT_EQ(app.statusTexts.back(), text);
-    EXPECT_EQ(Calculated(), 0);
-    EXPECT_EQ(doc->m_bCalculationRunning, 0);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nPoints * 100000 + c.nLow);
+        Prepare({{1000.0, 8.0}}, c.nPoints);
+        doc->m_nLowerFrequencyLimit = c.nLow;
+        doc->m_nHigherFrequencyLimit = c.nHigh;
+        messages.texts.clear();
+        doc->OnCalculateModifiedResponse();
+        EXPECT_EQ(messages.texts, std::vector<std::string>{text});
+        EXPECT_EQ(app.statusTexts.back(), text);
+        EXPECT_EQ(Calculated(), 0);
+        EXPECT_EQ(doc->m_bCalculationRunning, 0);
+        EXPECT_EQ(doc->m_bCalculationIdle, 1);
+    }
 }
 
 TEST_F(CalculationTest, MatrixErrorIsShownAndEndsTheCalculation)
