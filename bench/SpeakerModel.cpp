@@ -87,4 +87,9 @@ std::vector<Complex> TwoWaySpeaker(const std::vector<double>& freq, double fs)
         sum[i] = woofer[i] + tweeter[i];
     return sum;
 }
+std::vector<double> CaseGrid(int which)
+{
+    return which == 2 ? LinearGrid(10000, 2.5, 25000.0)
+                      : LogGrid(which == 0 ? 300 : 1000, 20.0, 20000.0);
+}
 } // namespace bench

@@ -16,6 +16,10 @@ struct CSpeakerCase
 };
 
 std::vector<double> LogGrid(int points, double from, double to);
+// The grids of the whole-calculation benchmarks: 0: 300 log-spaced points, 1: 1000
+// log-spaced points (both 20 Hz to 20 kHz); 2: 10000 points every 2.5 Hz from 2.5 Hz to
+// 25 kHz.
+std::vector<double> CaseGrid(int which);
 std::vector<double> LinearGrid(int points, double from, double to);
 std::vector<numerics::Complex> TwoWaySpeaker(const std::vector<double>& freq, double fs);
 } // namespace bench

@@ -1,6 +1,7 @@
 // The optimizer as the speaker document drives it, on synthetic two-way speakers:
 // mvq83 while any band point lies outside ±1.5 dB of a flat desired curve, the working
 // response rebuilt from the parameter rows after each pass, at most 20 filters.
+#include "bench/CalculationCases.h"
 #include "bench/SpeakerModel.h"
 #include "numerics/CheckUserAbort.h"
 #include "numerics/engine/BandError.h"
@@ -32,13 +33,10 @@ struct CCase
     double jHigh = 0; // the band ends at the last point at or below 20 kHz
 };
 
-// 0: 300 log-spaced points, 1: 1000 log-spaced points (both 20 Hz to 20 kHz);
-// 2: 10000 points every 2.5 Hz from 2.5 Hz to 25 kHz.
 CCase MakeCase(int which)
 {
     CCase c;
-    c.freq = which == 2 ? bench::LinearGrid(10000, 2.5, 25000.0)
-                        : bench::LogGrid(which == 0 ? 300 : 1000, 20.0, 20000.0);
+    c.freq = bench::CaseGrid(which);
     c.base = bench::TwoWaySpeaker(c.freq, kFs);
     const std::size_t n = c.freq.size();
     c.desired.assign(n, 0.0);
@@ -172,13 +170,7 @@ void BM_FullCalculation(benchmark::State& state)
     state.counters["longest_gap_ms"] = longestMs;
     state.counters["longest_gap_cpu_ms"] = longestCpuMs;
 }
-BENCHMARK(BM_FullCalculation)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_FullCalculation)->Apply(bench::CalculationCases);
 
 // One trial evaluation as the optimizers make it: section design, its response at the band
 // points, the product with the running response, the error over the band, and the

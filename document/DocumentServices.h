@@ -12,6 +12,7 @@
 
 class CCurve;
 class CMode;
+class CModeArray;
 class CMorvaneDoc;
 class CMorvaneSettings;
 
@@ -87,6 +88,13 @@ struct CSettingsSheetValues
     CViewRange views[4];
 };
 
+// The point counts the log sampling dialog accepts.
+constexpr long kDefaultLogSamplePoints = 300;
+constexpr bool IsLogSamplePointCount(long nPoints)
+{
+    return nPoints >= 150 && nPoints <= 100000000;
+}
+
 // The application object as the document sees it.
 class IMorvaneAppServices : public IFileReadErrorReport
 {
@@ -120,6 +128,28 @@ public:
     virtual bool AskVerifyNewCurves() = 0;
     // The settings sheet, modal; true when closed with OK (values then hold the edit).
     virtual bool EditSettings(CSettingsSheetValues& values) = 0;
+
+    // The calculation workflow's part of the windows. The defaults are those of a host
+    // without a filter editor and without dialogs.
+    // The default sound of the system.
+    virtual void Beep() {}
+    virtual bool IsFrameVisible(ESpeakerFrame /*frame*/) const { return true; }
+    // Creates and shows the filter editor when it has never been created.
+    virtual void OpenFilterEditor() {}
+    // Every filter page writes its grid into its list; false, with nothing read, while
+    // the filter editor has never been created.
+    virtual bool UpdateFiltersFromGrids() { return false; }
+    // The EQ page of the filter editor: its grid into the document's EQ list, the list
+    // back into the grid, and the output order the grid hands out next.
+    virtual void EQGridToFilters() {}
+    virtual void EQFiltersToGrid() {}
+    virtual int TakeNextEQOutputOrder() { return 1; }
+    // The modal "Continue Calculation" dialog after filter nFilterNumber was generated:
+    // true for OK, false for Cancel.
+    virtual bool AskContinueCalculation(long /*nFilterNumber*/) { return true; }
+    // The "Enter Log Sample Number of Points" dialog, opening with nPoints; true for OK,
+    // with nPoints from 150 to 100000000.
+    virtual bool AskLogSamplePoints(long& /*nPoints*/) { return false; }
 };
 
 // A view of the speaker document.
@@ -148,6 +178,9 @@ public:
     };
     virtual CCurve* GetCurve(ECurve which) = 0;
     virtual CRect GetPlotArea() const = 0;
+    // On while the view shows desired response curves (on with hints 3, 7 and 8, off
+    // with hints 1 and 6).
+    virtual bool AreDesiredCurvesShown() const = 0;
 
     // The new-curve mode, in which the user clicks the master points of a new desired
     // response curve.
@@ -177,4 +210,16 @@ class IFilterView : public IDocumentView
 {
 public:
     virtual void RebuildFilterCurves() = 0;
+    // The graphical edit modes, of which the view's mode set lets one be on at a time.
+    enum EEditMode
+    {
+        kDeleteFilters,
+        kMarkActive,
+        kMarkInactive,
+        kMarkModifiable,
+        kMarkFixed,
+    };
+    virtual CMode& GetEditMode(EEditMode which) = 0;
+    virtual CModeArray& GetEditModeSet() = 0;
+    virtual void OnEditModeChanged() = 0;
 };

@@ -37,3 +37,20 @@ bool CHeadlessAppServices::EditSettings(CSettingsSheetValues& values)
         settingsEdit(values);
     return settingsAnswer;
 }
+
+bool CHeadlessAppServices::AskContinueCalculation(long nFilterNumber)
+{
+    continuePrompts.push_back(nFilterNumber);
+    if (onContinuePrompt)
+        onContinuePrompt();
+    return continuePrompts.size() < continueAnswers;
+}
+
+bool CHeadlessAppServices::AskLogSamplePoints(long& nPoints)
+{
+    logSampleShown.push_back(nPoints);
+    if (!logSampleAnswer || !IsLogSamplePointCount(logSamplePoints))
+        return false;
+    nPoints = logSamplePoints;
+    return true;
+}

@@ -1,13 +1,16 @@
 // The application side of the speaker document without a display: it holds the settings
 // and the phase-column mode, and records what the document asks of the windows (status
-// texts, window commands, path names, File Read Error reports). The answers of its two
-// dialogs are set beforehand. Used by tests and by runs without a user interface.
+// texts, window commands, path names, File Read Error reports, beeps, grid reads). The
+// answers of its dialogs are set beforehand. Used by tests and by runs without a user
+// interface.
 #pragma once
 
 #include "document/DocumentServices.h"
 #include "document/MorvaneSettings.h"
 #include "graph/Mode.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,23 @@ public:
     {
         fileReadErrors.push_back({file, nLine, error});
     }
+    // The calculation workflow.
+    void Beep() override { ++beeps; }
+    bool IsFrameVisible(ESpeakerFrame frame) const override
+    {
+        return frame != ESpeakerFrame::Filter || filterFrameVisible;
+    }
+    void OpenFilterEditor() override { filterEditorCreated = true; }
+    bool UpdateFiltersFromGrids() override
+    {
+        ++gridReads;
+        return filterEditorCreated;
+    }
+    void EQGridToFilters() override { windowCalls.push_back("EQ grid to filters"); }
+    void EQFiltersToGrid() override { windowCalls.push_back("EQ filters to grid"); }
+    int TakeNextEQOutputOrder() override { return nextOutputOrder++; }
+    bool AskContinueCalculation(long nFilterNumber) override;
+    bool AskLogSamplePoints(long& nPoints) override;
 
     CMorvaneDoc* m_pMorvaneDoc = nullptr;
     IFamilyDataFileNames* m_pFamilyManager = nullptr;
@@ -64,4 +84,22 @@ public:
     std::vector<CSettingsSheetValues> settingsShown;
     bool settingsAnswer = false;
     void (*settingsEdit)(CSettingsSheetValues&) = nullptr;
+
+    // The calculation workflow.
+    int beeps = 0;
+    int gridReads = 0;
+    bool filterFrameVisible = true;
+    bool filterEditorCreated = true;
+    int nextOutputOrder = 1;
+    // The Continue dialog answers OK until it has been shown continueAnswers times;
+    // onContinuePrompt (when set) runs while it is shown.
+    std::vector<long> continuePrompts;
+    std::size_t continueAnswers = ~std::size_t(0);
+    std::function<void()> onContinuePrompt;
+    // The point-count dialog: the values it opened with, the value entered and whether
+    // it is closed with OK. A value outside 150 to 100000000 is refused as the dialog
+    // refuses it, and the dialog is then cancelled.
+    std::vector<long> logSampleShown;
+    long logSamplePoints = 300;
+    bool logSampleAnswer = true;
 };

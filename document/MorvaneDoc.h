@@ -93,6 +93,62 @@ public:
     // Copies the document's settings and the views' ranges (in Hz) to the application.
     void ApplySettings();
 
+    // The calculation workflow (MorvaneDocCalculation.cpp, MorvaneDocFilters.cpp,
+    // MorvaneDocSampling.cpp, MorvaneDocRestart.cpp).
+    // Calculate > Modified Response (32854), Modified Response and Pause (32856), Stop
+    // Calculation (32787).
+    void OnCalculateModifiedResponse();
+    void OnCalculateModifiedResponseAndPause();
+    void OnCalculateStop();
+    CCommandState OnUpdateCalculateModifiedResponse() const;
+    CCommandState OnUpdateCalculateModifiedResponseAndPause() const;
+    CCommandState OnUpdateCalculateStop() const;
+    // The active and modifiable EQ filters into m_EQParameters, one row each, and their
+    // number into m_nFilters; false when there is none.
+    bool PrepareCalculation();
+    // Runs the driver; true when it ended by itself, false after a stop, a quit or a
+    // matrix-layer error.
+    bool RunCalculation();
+    bool IsCalculationCommandActive() const { return m_bInCalculationCommand; }
+    // Filter application: the response comes back as a linear magnitude with the filters
+    // applied (unchanged when there is none), the phase in degrees; false, with nothing
+    // changed, while the filter editor has never been created.
+    bool ComputeFixedFilterResponse(mwMatrix& response, mwMatrix& phase);
+    bool ComputeActiveFilterResponse(mwMatrix& response, mwMatrix& phase, bool bReadGrids);
+    // The raw response times every filter of the last additive restart (complex); the
+    // raw response itself when there was none. The calculation and Draw Filters start
+    // from it.
+    mwMatrix RestartedRawResponse() const;
+    // The calculated EQ filters from the parameter matrix, their curves to the views.
+    void LoadCalculationResults();
+    bool CreateEQFiltersFromResults();
+    // View > Draw Filters (32836).
+    void OnViewDrawFilters();
+    CCommandState OnUpdateDrawFilters() const;
+    // The active grid filters' coefficients, then those of the last additive restart and
+    // of the calculated filters, into m_CoeffDenominators and m_CoeffNumerators; false
+    // when there is none.
+    bool CollectGridFilters();
+    // The filter view's graphical edit modes: Edit > Delete Filters Graphically (32823),
+    // Mark Filters As Active (32877), Inactive (32878), Modifiable (32847), Fixed (32848)
+    // Graphically. The update handlers turn the view's mode off while no filters are drawn.
+    void OnEditGraphicalMode(IFilterView::EEditMode mode);
+    CCommandState OnUpdateEditGraphicalMode(IFilterView::EEditMode mode);
+    // Edit > Log Sample Raw Curve (32858), Smooth Raw Curve (32859), Copy Generated
+    // Filters to Edit Grid (32857).
+    void OnEditLogSampleRawCurve();
+    void OnEditSmoothRawCurve();
+    void OnEditCopyGeneratedFiltersToGrid();
+    CCommandState OnUpdateEditLogSampleRawCurve() const;
+    CCommandState OnUpdateEditSmoothRawCurve() const;
+    CCommandState OnUpdateEditCopyGeneratedFiltersToGrid() const;
+    // File > Open Filter Coefficient File for Additive Restart (32815); Additive Restart
+    // Using Filter Coefficient File (32816). An empty path asks for the file.
+    bool OnFileOpenCoefficientsForAdditiveRestart(std::string path = {});
+    void OnAdditiveRestartFromCoefficientFile();
+    CCommandState OnUpdateFileOpenCoefficientsForAdditiveRestart() const;
+    CCommandState OnUpdateAdditiveRestartFromCoefficientFile() const;
+
     IMorvaneAppServices& App() const { return m_App; }
 
     int m_nRawPoints = 0;
@@ -167,8 +223,32 @@ public:
     int m_bCalculationIdle = 0;
     CMatrixPtrArray m_CoeffDenominators;
     CMatrixPtrArray m_CoeffNumerators;
+    // The calculation workflow.
+    // On from the start of a calculation command until RunCalculation has returned.
+    bool m_bInCalculationCommand = false;
+    // The filters of the last additive restart from a coefficient file (rows as read);
+    // the calculation applies them like fixed filters. Emptied when a raw response is
+    // opened.
+    CMatrixPtrArray m_RestartNumerators;
+    CMatrixPtrArray m_RestartDenominators;
 
 private:
+    // The calculation workflow.
+    // Runs one calculation command; a command that arrives while one runs is ignored.
+    void RunCalculationCommand(bool bPause);
+    // freqz of b/a at the raw frequencies.
+    mwMatrix FilterResponse(const mwMatrix& b, const mwMatrix& a) const;
+    // Appends the phase (degrees) and magnitude (dB) of b/a for the views; returns the
+    // complex response.
+    mwMatrix AddFilterCurves(const mwMatrix& b, const mwMatrix& a, CMatrixPtrArray& magnitudes,
+                             CMatrixPtrArray& phases) const;
+    template <class Collect>
+    bool ApplyGridFilters(mwMatrix& response, mwMatrix& phase, Collect collect);
+    // The limits from the smallest and largest raw frequency, the higher one capped.
+    void SetFrequencyLimitsFromRaw();
+    // Windows and update hints after the raw response was replaced in place.
+    void ShowReplacedRawResponse();
+
     void CopySettings();
     // The higher frequency limit goes no further than half the sampling frequency.
     void CapHigherFrequencyLimit();

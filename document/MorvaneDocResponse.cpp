@@ -84,16 +84,12 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     const mwMatrix rawPhase = Degrees(unwrap(angles));
     const mwMatrix logFrequencies = log10(frequencies);
     const mwMatrix modifiedPhase = Degrees(unwrap(angle(response)));
-    const double lowest = double(min(frequencies));
-    const double highest = double(max(frequencies));
 
     m_RawFile.SetName(path);
     m_App.SetDocumentPathName(path);
     m_RawFile.TurnOn();
     m_RawFrequencies = frequencies;
-    m_nLowerFrequencyLimit = TruncToInt(lowest);
-    m_nHigherFrequencyLimit = TruncToInt(highest);
-    CapHigherFrequencyLimit();
+    SetFrequencyLimitsFromRaw();
     m_LogFrequencies = logFrequencies;
     m_RawMagnitudeDb = magnitudes;
     m_RawPhase = rawPhase;
@@ -102,13 +98,7 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     m_ModifiedPhase = modifiedPhase;
     m_nRawPoints = m_RawFrequencies.NumberOfElements();
 
-    m_App.ShowResponseWindow();
-    m_App.ShowFilterWindow();
-    RefreshFilterView();
-    UpdateAllViews(m_pFilterView, kHintRawResponseReplaced);
-    UpdateAllViews(m_pResponseView, kHintRebuildFilterCurves);
-    UpdateAllViews(m_pResponseView, kHintRawPhaseChanged);
-    m_App.ActivateResponseWindow();
+    ShowReplacedRawResponse();
     m_bCalculationIdle = 1;
     m_App.AddToRecentFileList(path);
 
@@ -121,7 +111,28 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     m_RawSamplingState.Set();
     m_ResultsDrawnMode.TurnOff();
     m_FiltersDrawnMode.TurnOff();
+    // Restart filters belong to the response they were applied to.
+    m_RestartNumerators.RemoveAll();
+    m_RestartDenominators.RemoveAll();
     return true;
+}
+
+void CMorvaneDoc::SetFrequencyLimitsFromRaw()
+{
+    m_nLowerFrequencyLimit = TruncToInt(double(min(m_RawFrequencies)));
+    m_nHigherFrequencyLimit = TruncToInt(double(max(m_RawFrequencies)));
+    CapHigherFrequencyLimit();
+}
+
+void CMorvaneDoc::ShowReplacedRawResponse()
+{
+    m_App.ShowResponseWindow();
+    m_App.ShowFilterWindow();
+    RefreshFilterView();
+    UpdateAllViews(m_pFilterView, kHintRawResponseReplaced);
+    UpdateAllViews(m_pResponseView, kHintRebuildFilterCurves);
+    UpdateAllViews(m_pResponseView, kHintRawPhaseChanged);
+    m_App.ActivateResponseWindow();
 }
 
 void CMorvaneDoc::RefreshFilterView()

@@ -14,6 +14,9 @@ struct CStringEntry
 // The string table, sorted by identifier.
 // clang-format off
 constexpr CStringEntry kStringTable[] = {
+    {142, "Calculation Stopped by User"},
+    {143, "Calculation Ended"},
+    {144, "Calculation Completed"},
     {154, ".crv"},
     {156, "Curve Files (*.crv) |*.crv||"},
     {157, ".flt"},
@@ -21,6 +24,7 @@ constexpr CStringEntry kStringTable[] = {
     {159, "H(Z) = B(Z)/A(Z) = [b0 + b1*Z^-1 + b2*Z^-2] / [a0 + a1*Z^-1 + a2*Z^-2]"},
     {160, "   b0                   b1                   b2"},
     {161, "   a0                   a1                   a2"},
+    {165, "The maximum number of filters set by the user was reached.  Calculation ended."},
     {166, "The number of coefficent rows and header lines is in consistent."},
     {167, "The B coefficients header must contain \"b0\" or B0\"."},
     {168, "Only numeric characters and blanks should be in a coefficient row."},
@@ -52,6 +56,7 @@ constexpr CStringEntry kStringTable[] = {
     {217, "Master Pt. Files (*.mpt) |*.mpt||"},
     {218, "*.mpt"},
     {221, "Lower Tolerance"},
+    {227, "The Speaker Response is already within Tolerance."},
     {236, "B1HP-"},
     {237, "B1LP-"},
     {238, "LOPT-"},
@@ -90,6 +95,8 @@ constexpr CStringEntry kStringTable[] = {
     {5115, "A response row must hold a frequency, a magnitude and a phase as numbers."},
     {5117, "The file was not saved."},
     {5118, "The response was not saved: its curves do not have one point per frequency."},
+    {5150, "The frequency limits leave fewer than two response points to calculate on.  "
+           "Calculation ended."},
 };
 // clang-format on
 } // namespace

@@ -4,8 +4,10 @@
 
 #include "document/DocumentServices.h"
 #include "graph/Curve.h"
+#include "graph/ModeArray.h"
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,13 +28,20 @@ class RecordingView
 {
 public:
     std::vector<int> hints;
+    // Runs on every hint, after it was recorded (the view reading the document).
+    std::function<void(int nHint)> onHint;
     CDoubleRect window{20.0, 1.0, -40.0, std::log10(24000.0)};
 };
 
 template <class Base> class RecordingViewOf : public Base, public RecordingView
 {
 public:
-    void OnUpdate(IDocumentView*, int nHint) override { hints.push_back(nHint); }
+    void OnUpdate(IDocumentView*, int nHint) override
+    {
+        hints.push_back(nHint);
+        if (onHint)
+            onHint(nHint);
+    }
     CDoubleRect GetDataWindow() const override { return window; }
     void SetDataWindow(const CDoubleRect& w) override { window = w; }
 };
@@ -57,6 +66,18 @@ public:
         return true;
     }
     void EndNewCurveMode() override { newCurveMode = false; }
+    // As the view keeps its desired-curves mode: the last hint that sets or clears it.
+    bool AreDesiredCurvesShown() const override
+    {
+        for (auto it = hints.rbegin(); it != hints.rend(); ++it)
+        {
+            if (*it == 3 || *it == 7 || *it == 8)
+                return true;
+            if (*it == 1 || *it == 6)
+                return false;
+        }
+        return false;
+    }
     void StartReplaceCurveSection() override { ++replaceStarts; }
 
     std::unique_ptr<CCurve> curves[5];
@@ -82,8 +103,19 @@ public:
 class FakeFilterView : public RecordingViewOf<IFilterView>
 {
 public:
+    FakeFilterView()
+    {
+        for (CMode& mode : editModes)
+            editModeSet.Add(&mode);
+    }
     void RebuildFilterCurves() override { ++rebuilds; }
+    CMode& GetEditMode(EEditMode which) override { return editModes[which]; }
+    CModeArray& GetEditModeSet() override { return editModeSet; }
+    void OnEditModeChanged() override { ++editModeChanges; }
     int rebuilds = 0;
+    CMode editModes[5];
+    CModeArray editModeSet;
+    int editModeChanges = 0;
 };
 
 class FakePhaseFilterView : public RecordingViewOf<IDocumentView>

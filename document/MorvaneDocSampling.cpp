@@ -1,0 +1,98 @@
+// Log sampling and smoothing of the raw response (both replace it and redraw the windows
+// as if a new response had been opened), and copying calculated filters into the grid.
+#include "document/MorvaneDoc.h"
+#include "document/ResponseCurves.h"
+#include "graph/MatrixUtilities.h"
+#include "matrix/matrix.h"
+#include "numerics/logsamp.h"
+#include "numerics/smooth.h"
+
+#include <algorithm>
+#include <memory>
+
+void CMorvaneDoc::OnEditLogSampleRawCurve()
+{
+    // The raw response and the calculated filters stay as they are while a calculation
+    // works on them (its cancellation points run other commands).
+    if (m_bInCalculationCommand)
+        return;
+    long nPoints = kDefaultLogSamplePoints;
+    if (!m_App.AskLogSamplePoints(nPoints) || !IsLogSamplePointCount(nPoints))
+        return;
+    mwMatrix frequencies;
+    const mwMatrix response =
+        logsamp(&frequencies, m_RawResponse, m_RawFrequencies, double(nPoints));
+    m_RawResponse = response;
+    m_RawFrequencies = frequencies;
+    m_RawPhase = PhaseDegrees(m_RawResponse);
+    m_RawMagnitudeDb = MagnitudeDb(m_RawResponse);
+    m_nRawPoints = m_RawFrequencies.NumberOfElements();
+    m_LogFrequencies = log10(m_RawFrequencies);
+    SetFrequencyLimitsFromRaw();
+    m_RawSamplingState.Acknowledge();
+    ShowReplacedRawResponse();
+    m_bCalculationIdle = 1;
+    m_DesiredCurveFile.Clear();
+    m_ModifiedRawFile.MarkNewContent();
+    m_ResultsDrawnMode.TurnOff();
+    m_FiltersDrawnMode.TurnOff();
+}
+
+void CMorvaneDoc::OnEditSmoothRawCurve()
+{
+    if (m_bInCalculationCommand)
+        return;
+    m_RawResponse = smooth(m_RawResponse);
+    m_RawPhase = PhaseDegrees(m_RawResponse);
+    m_RawMagnitudeDb = MagnitudeDb(m_RawResponse);
+    m_RawSamplingState.Acknowledge();
+    ShowReplacedRawResponse();
+    m_bCalculationIdle = 1;
+    m_ModifiedRawFile.MarkNewContent();
+    m_ResultsDrawnMode.TurnOff();
+    m_FiltersDrawnMode.TurnOff();
+}
+
+CCommandState CMorvaneDoc::OnUpdateEditLogSampleRawCurve() const
+{
+    return {!m_bInCalculationCommand && m_RawFile.IsOn() != 0 && m_DesiredCurveFile.IsOn() == 0 &&
+                m_RawSamplingState.IsPending(),
+            false};
+}
+
+void CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid()
+{
+    if (m_bInCalculationCommand)
+        return;
+    m_App.OpenFilterEditor();
+    m_App.EQGridToFilters();
+    CDigEQFilterArray& grid = m_FilterLists.m_EQFilters;
+    CDigEQFilterArray& calculated = m_CalculatedEQFilters;
+    int next = 1;
+    for (int i = 0; i < grid.GetSize(); ++i)
+        next = std::max(next, grid.GetAt(i)->GetLabelNumber() + 1);
+    while (!calculated.IsEmpty())
+    {
+        std::unique_ptr<CDigEQFilter> pFilter = calculated.Detach(0);
+        pFilter->SetLabelNumber(next++);
+        pFilter->SetOutputOrder(m_App.TakeNextEQOutputOrder());
+        grid.Add(std::move(pFilter));
+    }
+    m_App.EQFiltersToGrid();
+    m_FiltersInGridMode.TurnOn();
+    m_ParameterFile.m_ChangedMode.TurnOn();
+    OnViewDrawFilters();
+}
+
+CCommandState CMorvaneDoc::OnUpdateEditSmoothRawCurve() const
+{
+    const bool bDesiredShown = m_pResponseView && m_pResponseView->AreDesiredCurvesShown();
+    return {!m_bInCalculationCommand && m_RawFile.IsOn() != 0 &&
+                m_RawSamplingState.IsAcknowledged() && !bDesiredShown,
+            false};
+}
+
+CCommandState CMorvaneDoc::OnUpdateEditCopyGeneratedFiltersToGrid() const
+{
+    return {!m_bInCalculationCommand && !m_CalculatedEQFilters.IsEmpty(), false};
+}
