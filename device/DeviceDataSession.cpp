@@ -32,12 +32,15 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
 
 bool CDeviceDataSession::Generate(const CDeviceDataHeader& header, const CFilterBlock& block,
                                   int registerCount, IDeviceDataEditor& editor,
-                                  std::vector<std::string>& warnings)
+                                  std::vector<std::string>& warnings,
+                                  ILoudnessLineMerger* pLoudness)
 {
     m_Status.Reset();
     GenerateDeviceDataLines(m_Lines, header, block, registerCount, warnings);
     m_Status.m_GeneratedMode.TurnOn();
     m_Status.m_HasFilterSectionMode.TurnOn();
+    if (pLoudness)
+        pLoudness->MergeIntoDataFile(m_Lines);
     return ShowEditor(editor);
 }
 

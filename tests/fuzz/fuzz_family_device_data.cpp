@@ -1,0 +1,60 @@
+// Feeds arbitrary text to the QZX241X/QZX606X device data reader as an opened file: the
+// register-line import, the comment lines and the rewrite of the channel block. Every
+// decoded coefficient must be a finite value within the 32-bit word's range.
+#include "device/DeviceDataText.h"
+#include "device/QZX2410_Manager.h"
+#include "document/MorvaneSettings.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+struct CDevice : IDeviceSelection
+{
+    EDeviceId GetDeviceId() const override { return kDeviceQZX2410; }
+};
+struct CNoEditor : IFilterEditorFrame, IDeviceDataEditor
+{
+    bool Exists() const override { return false; }
+    void UpdateFiltersFromGrids() override {}
+    void ShowFilterSheet() override {}
+    bool Edit(std::vector<std::string>&) override { return false; }
+};
+
+void CheckPairs(const CMatrixPtrArray& list)
+{
+    for (int k = 0; k < list.GetSize(); ++k)
+        for (int i = 1; i <= 3; ++i)
+        {
+            const double v = list.GetAt(k).RealElement(i);
+            if (!std::isfinite(v) || std::fabs(v) > 256.0)
+                std::abort();
+        }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    CMorvaneSettings settings;
+    CDevice device;
+    CNoEditor editor;
+    CQZX2410_Manager manager({settings, device, editor, editor, [] { return std::string(); }});
+    manager.m_DataLines = SplitDeviceDataText(text);
+    CMatrixPtrArray listA, listB;
+    if (manager.ImportCoefficients(listA, listB) != listA.GetSize() ||
+        listA.GetSize() != listB.GetSize())
+        std::abort();
+    CheckPairs(listA);
+    CheckPairs(listB);
+    std::vector<std::string> comments;
+    manager.GetCommentLines(comments);
+    const std::size_t before = manager.m_DataLines.size();
+    manager.ReplaceFilterBlock();
+    if (manager.m_DataLines.size() > before + 2)
+        std::abort();
+    return 0;
+}
