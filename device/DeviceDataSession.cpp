@@ -17,7 +17,7 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
     std::vector<std::string> lines;
     if (!CEqFile::ReadLines(path, lines, error))
         return false;
-    m_Lines = std::move(lines);
+    m_Lines = lines;
     m_Status.SetName(path);
     m_Status.m_OpenedFromFileMode.TurnOn();
     m_Status.m_GeneratedMode.TurnOff();
@@ -26,7 +26,11 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
         m_Status.m_HasFilterSectionMode.TurnOn();
     else
         m_Status.m_HasFilterSectionMode.TurnOff();
-    ShowEditor(editor);
+    // The lines match the file only when the user accepted them as they were read.
+    if (ShowEditor(editor) && m_Lines == lines)
+        m_Status.m_SavedMode.TurnOn();
+    else
+        m_Status.m_SavedMode.TurnOff();
     return true;
 }
 

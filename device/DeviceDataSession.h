@@ -21,7 +21,8 @@ public:
     CDeviceDataSession(const CDeviceDataSession&) = delete;
     CDeviceDataSession& operator=(const CDeviceDataSession&) = delete;
 
-    // Reads the file and shows its own lines in the editor (no regeneration). False, with
+    // Reads the file and shows its own lines in the editor (no regeneration). Saved is
+    // recorded when the editor accepted the lines unchanged. False, with
     // the lines and modes unchanged and error set, when the file cannot be read.
     bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error);
     // Regenerates the text from the filter block, lets the QZX2202 loudness manager (when

@@ -18,6 +18,14 @@
 #include <memory>
 #include <sstream>
 
+inline std::vector<double> Values(const mwMatrix& m)
+{
+    std::vector<double> v(std::size_t(m.NumberOfElements()));
+    if (!v.empty())
+        m.CopyRealTo(v.data());
+    return v;
+}
+
 // A section whose coefficients and text line stay as given (its design does nothing).
 class CFixedSection : public CDigGenericFilter
 {
