@@ -220,7 +220,7 @@ void CDeviceDataCommands::OnFileOpenDeviceData()
         return;
     CDeviceDataSession session(m_Doc.m_DeviceDataLines, m_Doc.m_EqFileStatus);
     std::string error;
-    if (!session.Open(path, m_Services.device.editor, error))
+    if (!session.Open(path, m_Services.device.editor, error, m_Services.pQZX2202Loudness))
         Services::MessageBox().Show(error);
 }
 

@@ -12,7 +12,7 @@ bool CDeviceDataSession::ShowEditor(IDeviceDataEditor& editor)
 }
 
 bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor,
-                              std::string& error)
+                              std::string& error, ILoudnessLineMerger* pLoudness)
 {
     std::vector<std::string> lines;
     if (!CEqFile::ReadLines(path, lines, error))
@@ -26,6 +26,8 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
         m_Status.m_HasFilterSectionMode.TurnOn();
     else
         m_Status.m_HasFilterSectionMode.TurnOff();
+    if (pLoudness)
+        pLoudness->MergeIntoDataFile(m_Lines);
     // The lines match the file only when the user accepted them as they were read.
     if (ShowEditor(editor) && m_Lines == lines)
         m_Status.m_SavedMode.TurnOn();

@@ -24,7 +24,9 @@ public:
     // Reads the file and shows its own lines in the editor (no regeneration). Saved is
     // recorded when the editor accepted the lines unchanged. False, with
     // the lines and modes unchanged and error set, when the file cannot be read.
-    bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error);
+    // The QZX2202 loudness manager (when given) merges its lines before the editor.
+    bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error,
+              ILoudnessLineMerger* pLoudness = nullptr);
     // Regenerates the text from the filter block, lets the QZX2202 loudness manager (when
     // given) merge its lines, and shows the text in the editor. Returns the editor's
     // result; the generated lines stay either way.
