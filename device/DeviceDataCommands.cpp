@@ -182,26 +182,25 @@ CFilterBlock CDeviceDataCommands::CollectFilterBlock()
 
 bool CDeviceDataCommands::EditDeviceDataLines(bool bRegenerate)
 {
-    CDeviceDataSession session(m_Doc.m_DeviceDataLines, m_Doc.m_EqFileStatus);
-    IDeviceDataEditor& editor = m_Services.device.editor;
+    CEqFileStatus& status = m_Doc.m_EqFileStatus;
     if ((bRegenerate || !HasEqLines()) && m_Doc.m_FiltersInGridMode.IsOn())
     {
-        const CDeviceDataHeader header{FileNameFromPath(m_Doc.m_EqFileStatus.GetName()),
+        const CDeviceDataHeader header{FileNameFromPath(status.GetName()),
                                        m_Services.device.today(), m_Doc.m_nSamplingFrequency};
         std::vector<std::string> warnings;
         GenerateDeviceDataLines(m_Doc.m_DeviceDataLines, header, CollectFilterBlock(),
                                 GetRegisterCount(), warnings);
-        m_Doc.m_EqFileStatus.m_AcceptedMode.TurnOff();
-        m_Doc.m_EqFileStatus.m_OpenedFromFileMode.TurnOff();
-        m_Doc.m_EqFileStatus.m_GeneratedMode.TurnOn();
-        m_Doc.m_EqFileStatus.m_HasFilterSectionMode.TurnOn();
-        m_Doc.m_EqFileStatus.m_SavedMode.TurnOff();
+        // Generated from the grids: neither opened, accepted nor saved.
+        status.Reset();
+        status.m_GeneratedMode.TurnOn();
+        status.m_HasFilterSectionMode.TurnOn();
         // Before the editor: the warnings name what the text leaves out.
         ShowMessages(warnings);
     }
     if (m_Services.pQZX2202Loudness)
         m_Services.pQZX2202Loudness->MergeIntoDataFile(m_Doc.m_DeviceDataLines);
-    return session.ShowEditor(editor);
+    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status);
+    return session.ShowEditor(m_Services.device.editor);
 }
 
 void CDeviceDataCommands::OnFileOpenDeviceData()
@@ -387,19 +386,15 @@ void CDeviceDataCommands::OnDspGenerateHeaderFile()
 {
     m_Services.labelDialog.AskLabel(m_Header.m_strUserLabel);
     CDspHeaderData data;
-    CMatrixPtrArray listA, listB;
     IFilterEditorFrame& frame = m_Services.device.filterEditor;
     if (frame.Exists())
     {
         frame.UpdateFiltersFromGrids();
         CollectHeaderData(m_Doc.m_FilterLists, m_Header.GetMaxSections(), data);
-        std::vector<std::string> texts;
-        COutputOrderArray orders;
-        int count = 0;
-        CollectActiveFilters(m_Doc.m_FilterLists, listA, listB, texts, orders, count);
     }
-    const double gain =
-        HeaderGain(listA, listB, ColumnValues(m_Doc.m_RawFrequencies), m_Doc.m_nSamplingFrequency);
+    // On a scratch response: the measured response stays as it is.
+    const double gain = HeaderGain(data.listA, data.listB, ColumnValues(m_Doc.m_RawFrequencies),
+                                   m_Doc.m_nSamplingFrequency);
     m_Header.Generate(data, gain);
     ShowMessages(data.warnings);
     m_Services.device.editor.EditCaptioned(m_Header.m_HeaderLines, kDspEditorCaption);

@@ -352,3 +352,24 @@ TEST_F(CommandsTest, DspHeaderIsGeneratedUnderTheLabelEditedAndSaved)
     commands->Execute(Cmd::kDspSaveAsHeaderFile);
     EXPECT_EQ(messages.texts.size(), 1u);
 }
+
+TEST_F(CommandsTest, DspGainIsTakenOverEveryActiveFilterAndNoSectionStillCompiles)
+{
+    device.id = kDeviceDsp;
+    labels.ok = false; // the label stays GENERIC
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    for (int i = 1; i <= 9; ++i)
+        AddSection("EQ-" + std::to_string(i), {i == 9 ? 2.0 : 1.0, 0.0, 0.0}, {0.0, 0.0}, i);
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    std::string text = JoinDeviceDataLines(header.m_HeaderLines);
+    // The ninth filter is left out of the sections, not out of the gain.
+    EXPECT_NE(text.find("#define GENERICGAIN 0.500000 \r\n"), std::string::npos) << text;
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("EQ-9 was left out"), std::string::npos);
+
+    frame.exists = false;
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    text = JoinDeviceDataLines(header.m_HeaderLines);
+    EXPECT_NE(text.find("#define GENERICGAIN 1.000000 \r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("#define GENERICEQ={}\r\n"), std::string::npos) << text;
+}
