@@ -254,7 +254,9 @@ void CDeviceDataCommands::OnFileSaveDeviceData()
 {
     if (IsFamilyDevice())
     {
-        if (m_Services.device.device.GetDeviceId() == kDeviceQZX2410)
+        // Lines not read from a file have no file to go back to: they are saved as.
+        if (m_Services.device.device.GetDeviceId() == kDeviceQZX2410 &&
+            m_Family.IsDeviceDataFromFile())
             m_Family.SaveDeviceData();
         else
             m_Family.SaveAsDeviceData();

@@ -62,7 +62,8 @@ public:
     CCommandState GetCommandState(int id) const;
 
     void OnFileOpenDeviceData();
-    // Writes to the data file's full path (asks like Save As when it has no folder).
+    // Writes to the data file's full path (asks like Save As when it has no folder, and for
+    // family data not read from a file).
     void OnFileSaveDeviceData();
     // True when the data was written.
     bool OnFileSaveAsDeviceData();

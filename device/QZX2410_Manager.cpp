@@ -306,7 +306,7 @@ bool CQZX2410_Manager::OpenDeviceData()
 
 bool CQZX2410_Manager::SaveTo(bool bAsk)
 {
-    if (m_FileStatus.m_AcceptedMode.IsOff() && !ShowEditor())
+    if (m_FileStatus.m_AcceptedMode.IsOff() && !EditDeviceData(false))
         return false;
     std::string path = m_FileStatus.GetName();
     const std::string bareName = FileNameFromPath(path);

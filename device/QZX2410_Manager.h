@@ -44,8 +44,8 @@ public:
     // read (reported).
     bool OpenDeviceData();
     // Writes to the data file's full path (a name without a folder asks like Save As).
-    // Only for lines opened from a file. Lines not yet accepted go through the editor
-    // first; Cancel there cancels the save. A failed write is reported; false.
+    // Only for lines opened from a file. Lines not yet accepted go through the editing
+    // step first; Cancel there cancels the save. A failed write is reported; false.
     bool SaveDeviceData();
     // As SaveDeviceData, always asking for the path; the chosen path becomes the name.
     bool SaveAsDeviceData();

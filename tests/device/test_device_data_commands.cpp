@@ -373,3 +373,19 @@ TEST_F(CommandsTest, DspGainIsTakenOverEveryActiveFilterAndNoSectionStillCompile
     EXPECT_NE(text.find("#define GENERICGAIN 1.000000 \r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("#define GENERICEQ={}\r\n"), std::string::npos) << text;
 }
+
+TEST_F(CommandsTest, FamilySaveOfDataNotFromAFileAsksForThePath)
+{
+    device.id = kDeviceQZX2410;
+    AddGoldenSections(2);
+    family->SetDataFileName(Path("speaker.EQ241X"));
+    ASSERT_TRUE(Enabled(Cmd::kSaveDeviceData));
+    Answer(Path("asked.EQ241X"));
+    commands->Execute(Cmd::kSaveDeviceData);
+    // No lines yet: the editing step generates them from the grids first.
+    ASSERT_EQ(editor.seen.size(), 1u);
+    EXPECT_EQ(editor.seen[0][10].rfind("!# EQ-1,", 0), 0u);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(Path("asked.EQ241X")));
+    EXPECT_TRUE(family->IsDeviceDataSaved());
+}

@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the QZX241X/QZX606X device data reader as an opened file: the
 // register-line import, the comment lines and the rewrite of the channel block. Every
-// decoded coefficient must be a finite value within the 32-bit word's range.
+// decoded coefficient must be a finite value within the 32-bit word's range, and a word
+// within the writer's range must read back as the value it was written from.
 #include "device/DeviceDataText.h"
 #include "device/QZX2410_Manager.h"
 #include "document/MorvaneSettings.h"
@@ -34,6 +35,21 @@ void CheckPairs(const CMatrixPtrArray& list)
                 std::abort();
         }
 }
+// A value read from a word within the writer's range is written and read back unchanged.
+void CheckWordRoundTrip(const std::string& field)
+{
+    for (const char* name : {"B0", "A1"})
+    {
+        const double value = CQZX2410_Manager::HexToCoefficient(field, name);
+        if (value < -16.0 || value >= 16.0)
+            continue;
+        bool saturated = true;
+        std::string word = CQZX2410_Manager::CoefficientToHex(value, name, &saturated);
+        std::erase(word, ' ');
+        if (saturated || CQZX2410_Manager::HexToCoefficient(word, name) != value)
+            std::abort();
+    }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -50,6 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     CheckPairs(listA);
     CheckPairs(listB);
+    for (const std::string& line : manager.m_DataLines)
+        for (const std::string& field : SplitRegisterFields(line))
+            CheckWordRoundTrip(field);
     std::vector<std::string> comments;
     manager.GetCommentLines(comments);
     const std::size_t before = manager.m_DataLines.size();
