@@ -172,11 +172,8 @@ CCommandState CDeviceDataCommands::GetCommandState(int id) const
 CFilterBlock CDeviceDataCommands::CollectFilterBlock()
 {
     CFilterBlock block;
-    IFilterEditorFrame& frame = m_Services.device.filterEditor;
-    if (!frame.Exists())
-        return block;
-    frame.UpdateFiltersFromGrids();
-    ::CollectFilterBlock(m_Doc.m_FilterLists, block);
+    if (m_Doc.App().UpdateFiltersFromGrids())
+        ::CollectFilterBlock(m_Doc.m_FilterLists, block);
     return block;
 }
 
@@ -333,7 +330,7 @@ void CDeviceDataCommands::ParameterLinesToGrid()
     ParameterLinesToFilters(GatherParameterLines(), m_Doc.m_FilterLists,
                             m_Doc.m_nSamplingFrequency);
     m_Doc.m_ParameterFile.m_ChangedMode.TurnOn();
-    m_Services.device.filterEditor.ShowFilterSheet();
+    m_Doc.App().OpenFilterEditor();
 }
 
 void CDeviceDataCommands::OnEditAddDeviceDataToGrid()
@@ -388,12 +385,8 @@ void CDeviceDataCommands::OnDspGenerateHeaderFile()
 {
     m_Services.labelDialog.AskLabel(m_Header.m_strUserLabel);
     CDspHeaderData data;
-    IFilterEditorFrame& frame = m_Services.device.filterEditor;
-    if (frame.Exists())
-    {
-        frame.UpdateFiltersFromGrids();
+    if (m_Doc.App().UpdateFiltersFromGrids())
         CollectHeaderData(m_Doc.m_FilterLists, m_Header.GetMaxSections(), data);
-    }
     // On a scratch response: the measured response stays as it is.
     const double gain = HeaderGain(data.listA, data.listB, ColumnValues(m_Doc.m_RawFrequencies),
                                    m_Doc.m_nSamplingFrequency);

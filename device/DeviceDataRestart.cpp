@@ -1,24 +1,19 @@
 #include "device/DeviceDataRestart.h"
 
 #include "document/MorvaneDoc.h"
-#include "graph/MatrixUtilities.h"
+#include "document/ResponseCurves.h"
 #include "graph/MorvaneUtilities.h"
 #include "matrix/matrix.h"
 #include "numerics/freqz.h"
 
 #include <vector>
 
-namespace
-{
-mwMatrix PhaseDegrees(const mwMatrix& response)
-{
-    return unwrap(angle(response)) * mwMatrix(180.0) / pi();
-}
-} // namespace
-
 bool RestartFromDeviceCoefficients(CMorvaneDoc& doc, const CMatrixPtrArray& listA,
                                    const CMatrixPtrArray& listB)
 {
+    // The document's curves stay as they are while a calculation works on them.
+    if (doc.IsCalculationCommandActive())
+        return true;
     doc.m_RestartMagnitudes.RemoveAll();
     doc.m_RestartPhases.RemoveAll();
     doc.m_DrawnLabels.clear();
@@ -37,13 +32,11 @@ bool RestartFromDeviceCoefficients(CMorvaneDoc& doc, const CMatrixPtrArray& list
             response = times(response, sections.back());
         }
         doc.m_ModifiedPhase = PhaseDegrees(response);
-        doc.m_ModifiedResponse = LinearToDb(abs(response));
+        doc.m_ModifiedResponse = MagnitudeDb(response);
         for (const mwMatrix& h : sections)
         {
             doc.m_RestartPhases.Add(PhaseDegrees(h));
-            mwMatrix magnitude = abs(h);
-            ReplaceNonPositiveValues(magnitude);
-            doc.m_RestartMagnitudes.Add(LinearToDb(magnitude));
+            doc.m_RestartMagnitudes.Add(MagnitudeDb(h));
         }
         doc.UpdateAllViews(nullptr, kHintDeviceRestartResponse);
         doc.UpdateAllViews(nullptr, kHintDeviceRestartFilters);

@@ -9,6 +9,7 @@ class CMorvaneDoc;
 
 // Sections k = [1 a1 a2] in listA and [b0 b1 b2] in listB, as many as listA holds. Empties
 // the per-filter restart curves and the drawn labels first; with no section nothing else
-// changes. A matrix-layer error is shown; what was changed before it stays. Always true.
+// changes; nothing at all while a calculation command runs. A matrix-layer error is shown;
+// what was changed before it stays. Always true.
 bool RestartFromDeviceCoefficients(CMorvaneDoc& doc, const CMatrixPtrArray& listA,
                                    const CMatrixPtrArray& listB);

@@ -1,7 +1,8 @@
 // What the device export asks of the program around it, as narrow interfaces: the device
-// selection, the filter editor's frame, the modal editor of data lines, the label dialog
-// of the DSP header and the loudness managers' part in the device data. The shell
-// implements them with its windows and managers; tests script them.
+// selection, the modal editor of data lines, the label dialog of the DSP header and the
+// loudness managers' part in the device data. The shell implements them with its windows
+// and managers; tests script them. The filter editor is reached through the document's
+// application services (UpdateFiltersFromGrids, OpenFilterEditor).
 #pragma once
 
 #include <functional>
@@ -25,19 +26,6 @@ class IDeviceSelection
 public:
     virtual ~IDeviceSelection() = default;
     virtual EDeviceId GetDeviceId() const = 0;
-};
-
-// The filter editor (the sheet of the seventeen grid pages in its frame).
-class IFilterEditorFrame
-{
-public:
-    virtual ~IFilterEditorFrame() = default;
-    // True once the editor's frame has been created; until then the grids hold nothing.
-    virtual bool Exists() const = 0;
-    // Every page writes its grid into the document's filter lists.
-    virtual void UpdateFiltersFromGrids() = 0;
-    // Shows the sheet, which loads the lists into the grids.
-    virtual void ShowFilterSheet() = 0;
 };
 
 // The modal editor of device data lines (each line ends in "\r\n"): true on OK, the
@@ -90,7 +78,6 @@ struct CDeviceServices
 {
     CMorvaneSettings& settings; // the KT47 and working folders
     IDeviceSelection& device;
-    IFilterEditorFrame& filterEditor;
     IDeviceDataEditor& editor;
     // Today's date as the device files show it ("3/7/26").
     std::function<std::string()> today;

@@ -181,9 +181,8 @@ bool CQZX2410_Manager::CollectFilterWords(std::vector<std::string>& comments,
                                           std::vector<std::string>& words, int& count)
 {
     count = 0;
-    if (!m_pDoc || !m_Services.filterEditor.Exists())
+    if (!m_pDoc || !m_pDoc->App().UpdateFiltersFromGrids())
         return false;
-    m_Services.filterEditor.UpdateFiltersFromGrids();
     CMatrixPtrArray listA, listB;
     std::vector<std::string> texts;
     COutputOrderArray orders;

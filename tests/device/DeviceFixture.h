@@ -1,6 +1,6 @@
-// A speaker document with scripted device services (device selection, filter editor frame,
-// data editor, label dialog, process launcher), scripted file dialogs and a recording
-// message box, in a temporary folder; and sections with fixed coefficients and text.
+// A speaker document with scripted device services (device selection, data editor, label
+// dialog), scripted file dialogs and a recording message box, in a temporary folder whose
+// name has blanks; and sections with fixed coefficients and text.
 #pragma once
 
 #include "device/DeviceServices.h"
@@ -58,16 +58,6 @@ struct CScriptedDevice : IDeviceSelection
 {
     EDeviceId GetDeviceId() const override { return id; }
     EDeviceId id = kDeviceQZX2201;
-};
-
-struct CScriptedFilterEditor : IFilterEditorFrame
-{
-    bool Exists() const override { return exists; }
-    void UpdateFiltersFromGrids() override { ++updates; }
-    void ShowFilterSheet() override { ++shown; }
-    bool exists = true;
-    int updates = 0;
-    int shown = 0;
 };
 
 // Answers OK or Cancel; OK applies edit (if any) to the lines. Every call is kept.
@@ -158,7 +148,7 @@ protected:
 
     CDeviceServices MakeServices()
     {
-        return {app.Settings(), device, frame, editor, [] { return std::string("3/7/26"); }};
+        return {app.Settings(), device, editor, [] { return std::string("3/7/26"); }};
     }
 
     std::string root;
@@ -167,6 +157,5 @@ protected:
     CHeadlessAppServices app;
     std::unique_ptr<CMorvaneDoc> doc;
     CScriptedDevice device;
-    CScriptedFilterEditor frame;
     CScriptedEditor editor;
 };

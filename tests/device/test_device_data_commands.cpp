@@ -225,11 +225,12 @@ TEST_F(CommandsTest, DeviceDataBackIntoTheGrids)
     Answer(Golden("qzx2201.eq"));
     commands->Execute(Cmd::kOpenDeviceData);
     doc->m_FiltersInGridMode.TurnOff();
+    app.filterEditorCreated = false;
     commands->Execute(Cmd::kAddDeviceDataToGrid);
     commands->Execute(Cmd::kAddDeviceDataToGrid);
     EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 12);
     EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
-    EXPECT_EQ(frame.shown, 2);
+    EXPECT_TRUE(app.filterEditorCreated);
     EXPECT_TRUE(doc->m_FiltersInGridMode.IsOff());
 
     commands->Execute(Cmd::kReplaceGridWithDeviceData);
@@ -367,7 +368,7 @@ TEST_F(CommandsTest, DspGainIsTakenOverEveryActiveFilterAndNoSectionStillCompile
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_NE(messages.texts[0].find("EQ-9 was left out"), std::string::npos);
 
-    frame.exists = false;
+    app.filterEditorCreated = false;
     commands->Execute(Cmd::kDspGenerateHeaderFile);
     text = JoinDeviceDataLines(header.m_HeaderLines);
     EXPECT_NE(text.find("#define GENERICGAIN 1.000000 \r\n"), std::string::npos) << text;

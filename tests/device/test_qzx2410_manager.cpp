@@ -129,7 +129,7 @@ TEST_F(FamilyTest, GeneratesTheGoldenFilesOfBothFamilies)
 TEST_F(FamilyTest, WithoutTheFilterEditorOnlyTheHeaderAndTheChannelLine)
 {
     AddGoldenSections(3);
-    frame.exists = false;
+    app.filterEditorCreated = false;
     manager->SetDataFileName("x.EQ241X");
     manager->GenerateDeviceData();
     ASSERT_EQ(manager->m_DataLines.size(), 11u);

@@ -17,11 +17,8 @@ struct CDevice : IDeviceSelection
 {
     EDeviceId GetDeviceId() const override { return kDeviceQZX2410; }
 };
-struct CNoEditor : IFilterEditorFrame, IDeviceDataEditor
+struct CNoEditor : IDeviceDataEditor
 {
-    bool Exists() const override { return false; }
-    void UpdateFiltersFromGrids() override {}
-    void ShowFilterSheet() override {}
     bool Edit(std::vector<std::string>&) override { return false; }
 };
 
@@ -58,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CMorvaneSettings settings;
     CDevice device;
     CNoEditor editor;
-    CQZX2410_Manager manager({settings, device, editor, editor, [] { return std::string(); }});
+    CQZX2410_Manager manager({settings, device, editor, [] { return std::string(); }});
     manager.m_DataLines = SplitDeviceDataText(text);
     CMatrixPtrArray listA, listB;
     if (manager.ImportCoefficients(listA, listB) != listA.GetSize() ||
