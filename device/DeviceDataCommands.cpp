@@ -128,6 +128,8 @@ CCommandState CDeviceDataCommands::GetCommandState(int id) const
     const bool dsp = m_Services.device.device.GetDeviceId() == kDeviceDsp;
     const bool readBack = eq ? HasEqFilterSection() : family && m_Family.HasFilterParameters();
     const bool data = eq ? HasEqLines() : family && m_Family.HasDeviceData();
+    // The filter lists and the response curves stay as they are while a calculation runs.
+    const bool calculating = m_Doc.IsCalculationCommandActive();
     CCommandState state;
     switch (id)
     {
@@ -140,8 +142,10 @@ CCommandState CDeviceDataCommands::GetCommandState(int id) const
         state.bEnabled = eq ? grid || opened : family && (grid || m_Family.IsDeviceDataFromFile());
         break;
     case kRunKT47Program:
-    case kAdditiveRestartFromDeviceData:
         state.bEnabled = data;
+        break;
+    case kAdditiveRestartFromDeviceData:
+        state.bEnabled = data && !calculating;
         break;
     case kEditDeviceData:
         state.bEnabled = (eq || family) && (grid || data);
@@ -151,7 +155,7 @@ CCommandState CDeviceDataCommands::GetCommandState(int id) const
         break;
     case kAddDeviceDataToGrid:
     case kReplaceGridWithDeviceData:
-        state.bEnabled = readBack;
+        state.bEnabled = readBack && !calculating;
         break;
     case kReplaceDeviceDataWithGrid:
         state.bEnabled = grid && readBack;
@@ -325,6 +329,11 @@ std::vector<std::string> CDeviceDataCommands::GatherParameterLines() const
     return lines;
 }
 
+bool CDeviceDataCommands::CanReadBack() const
+{
+    return (IsQZX2201Or2202Device() || IsFamilyDevice()) && !m_Doc.IsCalculationCommandActive();
+}
+
 void CDeviceDataCommands::ParameterLinesToGrid()
 {
     ParameterLinesToFilters(GatherParameterLines(), m_Doc.m_FilterLists,
@@ -335,13 +344,13 @@ void CDeviceDataCommands::ParameterLinesToGrid()
 
 void CDeviceDataCommands::OnEditAddDeviceDataToGrid()
 {
-    if (IsQZX2201Or2202Device() || IsFamilyDevice())
+    if (CanReadBack())
         ParameterLinesToGrid();
 }
 
 void CDeviceDataCommands::OnReplaceGridWithDeviceData()
 {
-    if (!IsQZX2201Or2202Device() && !IsFamilyDevice())
+    if (!CanReadBack())
         return;
     m_Doc.m_FilterLists.RemoveAll();
     ParameterLinesToGrid();

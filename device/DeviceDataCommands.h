@@ -96,6 +96,8 @@ private:
     // The "!#" lines of the selected device's data.
     std::vector<std::string> GatherParameterLines() const;
     void ParameterLinesToGrid();
+    // A device with data to read back, and no calculation running.
+    bool CanReadBack() const;
     bool HasEqFilterSection() const;
     bool HasEqLines() const;
     void ShowMessages(const std::vector<std::string>& texts) const;

@@ -236,6 +236,17 @@ TEST_F(CommandsTest, DeviceDataBackIntoTheGrids)
     commands->Execute(Cmd::kReplaceGridWithDeviceData);
     EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 6);
     EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+
+    // The lists stay as they are while a calculation runs.
+    doc->m_bInCalculationCommand = true;
+    for (int id : {Cmd::kAddDeviceDataToGrid, Cmd::kReplaceGridWithDeviceData,
+                   Cmd::kAdditiveRestartFromDeviceData})
+    {
+        EXPECT_FALSE(Enabled(id)) << id;
+        commands->Execute(id);
+    }
+    EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 6);
+    doc->m_bInCalculationCommand = false;
 }
 
 TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
