@@ -36,21 +36,6 @@ double Word(const std::vector<std::string>& fields, std::size_t i)
     return value;
 }
 
-std::vector<std::string> Fields(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::size_t p = 0;
-    while (p <= line.size())
-    {
-        const std::size_t e = line.find_first_of(" \r\n", p);
-        fields.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
-        if (e == std::string::npos || line[e] != ' ')
-            break;
-        p = e + 1;
-    }
-    return fields;
-}
-
 mwMatrix Row(double x0, double x1, double x2)
 {
     double values[] = {x0, x1, x2};
@@ -91,7 +76,7 @@ int CollectCoefficientLines(const std::vector<std::string>& lines, int registerC
         for (int i = 0; i < registers; ++i)
             if (line.compare(0, 2, kRegisterNames[kBankSize + i]) == 0)
             {
-                const std::vector<std::string> f = Fields(line);
+                const std::vector<std::string> f = SplitRegisterFields(line);
                 listA.Add(Row(1.0, Word(f, 4), Word(f, 5)));
                 listB.Add(Row(Word(f, 1), Word(f, 2), Word(f, 3)));
                 ++pairs;

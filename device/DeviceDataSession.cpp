@@ -12,12 +12,12 @@ bool CDeviceDataSession::ShowEditor(IDeviceDataEditor& editor)
 }
 
 bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor,
-                              std::string& error)
+                              std::string& error, ILoudnessLineMerger* pLoudness)
 {
     std::vector<std::string> lines;
     if (!CEqFile::ReadLines(path, lines, error))
         return false;
-    m_Lines = std::move(lines);
+    m_Lines = lines;
     m_Status.SetName(path);
     m_Status.m_OpenedFromFileMode.TurnOn();
     m_Status.m_GeneratedMode.TurnOff();
@@ -26,18 +26,27 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
         m_Status.m_HasFilterSectionMode.TurnOn();
     else
         m_Status.m_HasFilterSectionMode.TurnOff();
-    ShowEditor(editor);
+    if (pLoudness)
+        pLoudness->MergeIntoDataFile(m_Lines);
+    // The lines match the file only when the user accepted them as they were read.
+    if (ShowEditor(editor) && m_Lines == lines)
+        m_Status.m_SavedMode.TurnOn();
+    else
+        m_Status.m_SavedMode.TurnOff();
     return true;
 }
 
 bool CDeviceDataSession::Generate(const CDeviceDataHeader& header, const CFilterBlock& block,
                                   int registerCount, IDeviceDataEditor& editor,
-                                  std::vector<std::string>& warnings)
+                                  std::vector<std::string>& warnings,
+                                  ILoudnessLineMerger* pLoudness)
 {
     m_Status.Reset();
     GenerateDeviceDataLines(m_Lines, header, block, registerCount, warnings);
     m_Status.m_GeneratedMode.TurnOn();
     m_Status.m_HasFilterSectionMode.TurnOn();
+    if (pLoudness)
+        pLoudness->MergeIntoDataFile(m_Lines);
     return ShowEditor(editor);
 }
 

@@ -3,30 +3,36 @@
 #pragma once
 
 #include "device/DeviceDataText.h"
+#include "device/DeviceServices.h"
 #include "document/EqFileStatus.h"
 
 #include <string>
 #include <vector>
 
-// The modal editor of the lines ("Edit QZX2xxx Data"): true on OK, with the edited lines
-// written back; false on Cancel, the lines untouched.
-class IDeviceDataEditor
-{
-public:
-    virtual ~IDeviceDataEditor() = default;
-    virtual bool Edit(std::vector<std::string>& lines) = 0;
-};
-
+// Works on lines and a status of its own, or on those of a document.
 class CDeviceDataSession
 {
 public:
-    // Reads the file and shows its own lines in the editor (no regeneration). False, with
+    CDeviceDataSession() : m_Lines(m_OwnLines), m_Status(m_OwnStatus) {}
+    CDeviceDataSession(std::vector<std::string>& lines, CEqFileStatus& status)
+        : m_Lines(lines), m_Status(status)
+    {
+    }
+    CDeviceDataSession(const CDeviceDataSession&) = delete;
+    CDeviceDataSession& operator=(const CDeviceDataSession&) = delete;
+
+    // Reads the file and shows its own lines in the editor (no regeneration). Saved is
+    // recorded when the editor accepted the lines unchanged. False, with
     // the lines and modes unchanged and error set, when the file cannot be read.
-    bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error);
-    // Regenerates the text from the filter block and shows it in the editor. Returns the
-    // editor's result; the generated lines stay either way.
+    // The QZX2202 loudness manager (when given) merges its lines before the editor.
+    bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error,
+              ILoudnessLineMerger* pLoudness = nullptr);
+    // Regenerates the text from the filter block, lets the QZX2202 loudness manager (when
+    // given) merge its lines, and shows the text in the editor. Returns the editor's
+    // result; the generated lines stay either way.
     bool Generate(const CDeviceDataHeader& header, const CFilterBlock& block, int registerCount,
-                  IDeviceDataEditor& editor, std::vector<std::string>& warnings);
+                  IDeviceDataEditor& editor, std::vector<std::string>& warnings,
+                  ILoudnessLineMerger* pLoudness = nullptr);
     // Saves to path (the full path chosen by the caller), writing nameForLine into the NAME
     // line and date into the date line. Lines the user has not accepted are shown in the
     // editor first; Cancel there cancels the save. False with error set when the write
@@ -34,9 +40,14 @@ public:
     bool Save(const std::string& path, const std::string& nameForLine, const std::string& date,
               IDeviceDataEditor& editor, std::string& error);
 
-    std::vector<std::string> m_Lines;
-    CEqFileStatus m_Status;
+    // The editor on the lines in hand. OK: accepted, not saved; true.
+    bool ShowEditor(IDeviceDataEditor& editor);
 
 private:
-    bool ShowEditor(IDeviceDataEditor& editor);
+    std::vector<std::string> m_OwnLines;
+    CEqFileStatus m_OwnStatus;
+
+public:
+    std::vector<std::string>& m_Lines;
+    CEqFileStatus& m_Status;
 };

@@ -15,14 +15,30 @@ void PutLine(std::vector<std::string>& lines, std::size_t i, std::string text)
         lines.resize(i + 1);
     lines[i] = std::move(text);
 }
+} // namespace
 
-// "!# EQ-1, 6.0, ..." gives "EQ-1".
-std::string LabelOf(const std::string& text)
+std::string LabelOfParameterText(const std::string& text)
 {
     const std::string body = text.rfind("!# ", 0) == 0 ? text.substr(3) : text;
     return body.substr(0, body.find_first_of(",\r\n"));
 }
-} // namespace
+
+std::vector<std::string> DeviceDataHeaderLines(const std::string& name, const std::string& date,
+                                               const std::string& sampleRateKHz)
+{
+    return {
+        "! NAME: " + name + "\r\n",
+        kDatePrefix + date + "\r\n",
+        "! Speaker Model #     : \r\n",
+        "! Speaker Serial #    : \r\n",
+        "! Speaker Manufacturer: \r\n",
+        "! Sample Rate         : " + sampleRateKHz + " K Hz\r\n",
+        "! EQ Description    : \r\n",
+        "!\r\n",
+        "!\r\n",
+        "!# Filter Parameters\r\n",
+    };
+}
 
 int RegisterCountOf(bool qzx2202)
 {
@@ -35,7 +51,7 @@ int WriteFilterBlock(std::vector<std::string>& lines, int start, const CFilterBl
     const int registers = registerCount < kMaxRegisters ? registerCount : kMaxRegisters;
     const int n = block.count < registers ? block.count : registers;
     for (int i = n; i < block.count; ++i)
-        warnings.push_back("Filter " + LabelOf(block.texts[std::size_t(i)]) +
+        warnings.push_back("Filter " + LabelOfParameterText(block.texts[std::size_t(i)]) +
                            " was left out: the device holds " + std::to_string(registers) +
                            " filters.");
     warnings.insert(warnings.end(), block.warnings.begin(), block.warnings.end());
@@ -54,18 +70,8 @@ void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataH
                              const CFilterBlock& block, int registerCount,
                              std::vector<std::string>& warnings)
 {
-    lines = {
-        "! NAME: " + header.name + "\r\n",
-        kDatePrefix + header.date + "\r\n",
-        "! Speaker Model #     : \r\n",
-        "! Speaker Serial #    : \r\n",
-        "! Speaker Manufacturer: \r\n",
-        "! Sample Rate         : " + std::to_string(header.sampleRateHz / 1000) + " K Hz\r\n",
-        "! EQ Description    : \r\n",
-        "!\r\n",
-        "!\r\n",
-        "!# Filter Parameters\r\n",
-    };
+    lines =
+        DeviceDataHeaderLines(header.name, header.date, std::to_string(header.sampleRateHz / 1000));
     const int end = WriteFilterBlock(lines, 10, block, registerCount, warnings);
     lines.resize(std::size_t(end));
     for (const char* fixed : {"4 -6.0 Volume\r\n", "5 0.0 Treble\r\n", "6 0.0 Bass\r\n",
@@ -127,4 +133,19 @@ std::string JoinDeviceDataLines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line;
     return text;
+}
+
+std::vector<std::string> SplitRegisterFields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::size_t p = 0;
+    while (p <= line.size())
+    {
+        const std::size_t e = line.find_first_of(" \r\n", p);
+        fields.push_back(line.substr(p, e == std::string::npos ? std::string::npos : e - p));
+        if (e == std::string::npos || line[e] != ' ')
+            break;
+        p = e + 1;
+    }
+    return fields;
 }

@@ -23,6 +23,14 @@ struct CDeviceDataHeader
     std::string date;     // as DateText gives it
     int sampleRateHz = 0; // shown in kHz, the remainder dropped
 };
+// Header lines 0 to 9: NAME, date, the speaker lines, the sample rate (the text between
+// "! Sample Rate         : " and " K Hz"), the description, two "!" lines and the
+// "!# Filter Parameters" line.
+std::vector<std::string> DeviceDataHeaderLines(const std::string& name, const std::string& date,
+                                               const std::string& sampleRateKHz);
+// The label of a parameter text ("!# EQ-1, 6.0, ..." gives "EQ-1").
+std::string LabelOfParameterText(const std::string& text);
+
 // The whole text: header lines 0 to 9, the filter block, the five fixed lines.
 void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataHeader& header,
                              const CFilterBlock& block, int registerCount,
@@ -41,3 +49,6 @@ bool HasFilterParameterSection(const std::vector<std::string>& lines);
 std::vector<std::string> SplitDeviceDataText(const std::string& text);
 // The lines joined, for writing or for the editor.
 std::string JoinDeviceDataLines(const std::vector<std::string>& lines);
+// The fields of a register line, split at single blanks up to the line end (field 0 is
+// the register name; two blanks give an empty field).
+std::vector<std::string> SplitRegisterFields(const std::string& line);

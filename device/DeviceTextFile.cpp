@@ -19,21 +19,33 @@ bool WriteDeviceTextFile(const std::string& path, const std::string& text, std::
     return ReplaceFile(path, bytes, error);
 }
 
+bool AskDeviceFilePath(bool save, const std::string& defaultExtension, const std::string& filter,
+                       const std::string& initialName, std::string& folder, std::string& path)
+{
+    CFileDialogRequest request;
+    request.save = save;
+    request.defaultExtension = defaultExtension;
+    request.filter = filter;
+    request.initialDirectory = folder;
+    request.overwritePrompt = save;
+    std::string chosen = initialName;
+    if (!Services::FileDialogs().AskPath(request, chosen) || chosen.empty())
+        return false;
+    const std::size_t slash = chosen.find_last_of("/\\");
+    if (slash != std::string::npos)
+        folder = chosen.substr(0, slash);
+    path = chosen;
+    return true;
+}
+
 bool AskAndWriteDeviceTextFile(const std::string& defaultExtension, const std::string& filter,
                                const std::string& text)
 {
-    CFileDialogRequest request;
-    request.save = true;
-    request.defaultExtension = defaultExtension;
-    request.filter = filter;
-    request.initialDirectory = Services::WorkingDirectory().Get();
-    request.overwritePrompt = true;
+    std::string folder = Services::WorkingDirectory().Get();
     std::string path;
-    if (!Services::FileDialogs().AskPath(request, path))
+    if (!AskDeviceFilePath(true, defaultExtension, filter, {}, folder, path))
         return false;
-    const std::size_t slash = path.find_last_of("/\\");
-    if (slash != std::string::npos)
-        Services::WorkingDirectory().Set(path.substr(0, slash));
+    Services::WorkingDirectory().Set(folder);
     std::string error;
     if (!WriteDeviceTextFile(path, text, error))
     {

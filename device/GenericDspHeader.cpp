@@ -103,7 +103,8 @@ std::string FormatHeaderWords(int k, const CMatrixPtrArray& listA, const CMatrix
 
 bool CollectHeaderData(CFilterLists& lists, int maxSections, CDspHeaderData& data)
 {
-    CMatrixPtrArray listA, listB;
+    CMatrixPtrArray& listA = data.listA;
+    CMatrixPtrArray& listB = data.listB;
     std::vector<std::string> texts;
     COutputOrderArray orders;
     int count = 0;

@@ -24,6 +24,8 @@ struct CDspHeaderData
     std::vector<std::string> words;    // "B2 B1 B0 -A2 -A1"
     std::vector<std::string> warnings; // left-out filters, saturated words
     int count = 0;
+    // Every active filter's [1 a1 a2] and [b0 b1 b2], those left out included (the gain).
+    CMatrixPtrArray listA, listB;
 };
 
 // The five words of entry k of the collection lists; names of saturated words ("B2", ...,

@@ -39,6 +39,12 @@ TEST(DeviceDataSession, OpenShowsTheFilesOwnLines)
     EXPECT_TRUE(session.m_Status.m_HasFilterSectionMode.IsOn());
     EXPECT_TRUE(session.m_Status.m_AcceptedMode.IsOn());
     EXPECT_FALSE(session.m_Status.m_GeneratedMode.IsOn());
+    EXPECT_TRUE(session.m_Status.m_SavedMode.IsOn()); // accepted as the file holds them
+
+    editor.ok = false;
+    ASSERT_TRUE(session.Open(path, editor, error)) << error;
+    EXPECT_FALSE(session.m_Status.m_AcceptedMode.IsOn());
+    EXPECT_FALSE(session.m_Status.m_SavedMode.IsOn());
 }
 
 TEST(DeviceDataSession, CancellingTheEditorInsideSaveCancelsTheSave)

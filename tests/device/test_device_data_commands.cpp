@@ -1,0 +1,403 @@
+#include "device/DeviceDataCommands.h"
+#include "device/DeviceDataText.h"
+#include "device/GenericDspHeader.h"
+#include "device/QZX2410_Manager.h"
+
+#include "tests/device/DeviceFixture.h"
+
+#include <cmath>
+#include <fstream>
+#include <tuple>
+
+namespace
+{
+// Replaces the lines of registers 21 and 22, or appends them.
+struct CLoudnessLines : ILoudnessLineMerger
+{
+    bool MergeIntoDataFile(std::vector<std::string>& lines) override
+    {
+        bool left = false, right = false;
+        for (std::string& line : lines)
+            for (auto [name, text, found] :
+                 {std::tuple{"21", "21 L\r\n", &left}, std::tuple{"22", "22 R\r\n", &right}})
+                if (line.compare(0, 2, name) == 0)
+                    line = text, *found = true;
+        if (!left)
+            lines.push_back("21 L\r\n");
+        if (!right)
+            lines.push_back("22 R\r\n");
+        return true;
+    }
+};
+
+struct CRecordingLoudnessFiles : ILoudnessFileSaver
+{
+    bool SaveAsLD241X() override { return saved.emplace_back("LD241X"), true; }
+    bool SaveAsLD606X() override { return saved.emplace_back("LD606X"), true; }
+    std::vector<std::string> saved;
+};
+
+using Cmd = CDeviceDataCommands;
+
+class CommandsTest : public DeviceTest
+{
+protected:
+    void SetUp() override
+    {
+        DeviceTest::SetUp();
+        family = std::make_unique<CQZX2410_Manager>(MakeServices());
+        family->SetDocument(doc.get());
+        commands = std::make_unique<Cmd>(
+            *doc, CDeviceCommandServices{MakeServices(), labels, launcher, &loudness, &files},
+            *family, header);
+        doc->m_EqFileStatus.SetName(Path("speaker.eq"));
+    }
+    void TearDown() override
+    {
+        commands.reset();
+        family.reset();
+        DeviceTest::TearDown();
+    }
+    bool Enabled(int id) const { return commands->GetCommandState(id).bEnabled; }
+    std::vector<std::string>& Lines() { return doc->m_DeviceDataLines; }
+    const CEqFileStatus& Status() const { return doc->m_EqFileStatus; }
+    void Answer(const std::string& path) { dialogs.answers.push_back(path); }
+    std::string Golden(const char* name) const
+    {
+        return std::string(MORVANE_TEST_DATA_DIR) + "/" + name;
+    }
+
+    CScriptedLabelDialog labels;
+    CRecordingProcessLauncher launcher;
+    CLoudnessLines loudness;
+    CRecordingLoudnessFiles files;
+    GenericDspHeader header;
+    std::unique_ptr<CQZX2410_Manager> family;
+    std::unique_ptr<Cmd> commands;
+};
+} // namespace
+
+TEST_F(CommandsTest, GenerateMergesTheLoudnessLinesAndNamesTheFiltersLeftOut)
+{
+    device.id = kDeviceQZX2202;
+    AddGoldenSections(8);
+    ASSERT_TRUE(commands->Execute(Cmd::kGenerateDeviceData));
+    ASSERT_EQ(editor.seen.size(), 1u);
+    const std::vector<std::string>& shown = editor.seen[0];
+    ASSERT_EQ(shown.size(), 10u + 21u + 5u + 2u);
+    EXPECT_EQ(shown[0], "! NAME: speaker.eq\r\n");
+    EXPECT_EQ(shown[16].rfind("!# EQ-7,", 0), 0u);
+    EXPECT_EQ(shown[23].substr(0, 3), "10 ");
+    EXPECT_EQ(shown[30].substr(0, 3), "19 ");
+    EXPECT_EQ(shown[35], "$8 -70.0 Mixer2\r\n");
+    EXPECT_EQ(shown[36], "21 L\r\n");
+    EXPECT_EQ(shown[37], "22 R\r\n");
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("EQ-8 was left out"), std::string::npos);
+    EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
+    EXPECT_TRUE(Status().m_AcceptedMode.IsOn());
+    EXPECT_TRUE(Status().m_SavedMode.IsOff());
+    EXPECT_EQ(Status().GetName(), Path("speaker.eq")); // the folder is kept
+}
+
+TEST_F(CommandsTest, SaveAsWritesTheChosenPathAndRunStartsTheToolWithoutAShell)
+{
+    AddGoldenSections(2);
+    commands->Execute(Cmd::kGenerateDeviceData);
+    const std::string folder = root + "/tool folder";
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/chosen name.eq";
+    Answer(path);
+    ASSERT_TRUE(commands->OnFileSaveAsDeviceData());
+    EXPECT_EQ(dialogs.requests[0].filter, "QZX2201  Files [*.eq] |*.eq||");
+    EXPECT_EQ(dialogs.requests[0].initialDirectory, root);
+    const auto back = SplitDeviceDataText(ReadFileBytes(path));
+    ASSERT_EQ(back.size(), Lines().size());
+    EXPECT_EQ(back[0], "! NAME: " + path + "\r\n");
+    EXPECT_EQ(back[1], "! Date                : 3/7/26\r\n");
+    EXPECT_EQ(Status().GetName(), path);
+    EXPECT_TRUE(Status().m_SavedMode.IsOn());
+    EXPECT_EQ(app.Settings().m_strKT47Directory, folder);
+
+    // Saved: no dialog. A missing tool is reported and nothing is started.
+    commands->Execute(Cmd::kRunKT47Program);
+    EXPECT_TRUE(launcher.m_Starts.empty());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("KT47.EXE"), std::string::npos);
+
+    std::ofstream(folder + "/KT47.EXE") << "tool";
+    commands->Execute(Cmd::kRunKT47Program);
+    ASSERT_EQ(launcher.m_Starts.size(), 1u);
+    EXPECT_EQ(launcher.m_Starts[0].program, folder + "/KT47.EXE");
+    EXPECT_TRUE(launcher.m_Starts[0].args.empty());
+    EXPECT_EQ(launcher.m_Starts[0].workingDirectory, folder);
+    launcher.m_bResult = false;
+    commands->Execute(Cmd::kRunKT47Program);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_NE(messages.texts[1].find("could not be started"), std::string::npos);
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+}
+
+TEST_F(CommandsTest, RunAfterACancelledSaveAsStartsNothing)
+{
+    std::ofstream(Path("KT47.EXE")) << "tool";
+    AddGoldenSections(1);
+    commands->Execute(Cmd::kGenerateDeviceData);
+    Answer("");
+    commands->Execute(Cmd::kRunKT47Program);
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(launcher.m_Starts.empty());
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(CommandsTest, OpenShowsTheFilesOwnLinesAndSaveWritesBack)
+{
+    AddGoldenSections(3); // the grids hold filters, yet the file's lines are shown
+    const std::string copy = Path("opened.eq");
+    std::filesystem::copy_file(Golden("qzx2201.eq"), copy);
+    Answer(copy);
+    commands->Execute(Cmd::kOpenDeviceData);
+    const auto fileLines = SplitDeviceDataText(ReadFile("qzx2201.eq"));
+    ASSERT_EQ(editor.seen.size(), 1u);
+    std::vector<std::string> merged = fileLines;
+    merged.insert(merged.end(), {"21 L\r\n", "22 R\r\n"});
+    EXPECT_EQ(editor.seen[0], merged);
+    EXPECT_TRUE(Status().m_SavedMode.IsOff()); // the merged lines differ from the file
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, ".eq");
+
+    commands->Execute(Cmd::kEditDeviceData);
+    EXPECT_EQ(editor.seen[1], merged);
+
+    Lines()[2] = "! Speaker Model #     : M\r\n";
+    commands->Execute(Cmd::kSaveDeviceData);
+    const auto back = SplitDeviceDataText(ReadFileBytes(copy));
+    EXPECT_EQ(back[0], "! NAME: opened.eq\r\n");
+    EXPECT_EQ(back[2], "! Speaker Model #     : M\r\n");
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+}
+
+TEST_F(CommandsTest, CancellingTheEditorInsideSaveCancelsTheSave)
+{
+    AddGoldenSections(2);
+    editor.ok = false;
+    commands->Execute(Cmd::kSaveDeviceData);
+    EXPECT_FALSE(std::filesystem::exists(Path("speaker.eq")));
+    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_TRUE(Status().m_SavedMode.IsOff());
+}
+
+TEST_F(CommandsTest, AFailedWriteIsReportedAndNotRecordedAsSaved)
+{
+    AddGoldenSections(2);
+    Answer(root + "/no such folder/x.eq");
+    EXPECT_FALSE(commands->OnFileSaveAsDeviceData());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(Status().m_SavedMode.IsOff());
+    EXPECT_EQ(Status().GetName(), Path("speaker.eq"));
+}
+
+TEST_F(CommandsTest, ReplacingDeviceDataFromTheGridsKeepsEveryOtherLine)
+{
+    device.id = kDeviceQZX2202;
+    Answer(Golden("qzx2202.eq"));
+    commands->Execute(Cmd::kOpenDeviceData);
+    Lines()[3] = "! Speaker Serial #    : 42\r\n";
+    ASSERT_EQ(Lines().back(), "22 R\r\n");
+    std::vector<std::string> before = Lines();
+    ASSERT_TRUE(Enabled(Cmd::kReplaceDeviceDataWithGrid));
+
+    AddGoldenSections(1);
+    commands->Execute(Cmd::kReplaceDeviceDataWithGrid);
+    // The old block (7 comments, 14 register lines) gives way to the new one (1 + 2).
+    std::vector<std::string> expected(before.begin(), before.begin() + 10);
+    expected.insert(expected.end(), Lines().begin() + 10, Lines().begin() + 13);
+    expected.insert(expected.end(), before.begin() + 31, before.end());
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_EQ(Lines()[11].substr(0, 3), "0A ");
+    EXPECT_EQ(editor.seen.back(), Lines()); // no regeneration, no merge
+    EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
+    EXPECT_TRUE(Status().m_AcceptedMode.IsOn());
+    EXPECT_TRUE(Status().m_SavedMode.IsOff());
+}
+
+TEST_F(CommandsTest, DeviceDataBackIntoTheGrids)
+{
+    Answer(Golden("qzx2201.eq"));
+    commands->Execute(Cmd::kOpenDeviceData);
+    doc->m_FiltersInGridMode.TurnOff();
+    app.filterEditorCreated = false;
+    commands->Execute(Cmd::kAddDeviceDataToGrid);
+    commands->Execute(Cmd::kAddDeviceDataToGrid);
+    EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 12);
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
+    EXPECT_TRUE(app.filterEditorCreated);
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOff());
+
+    commands->Execute(Cmd::kReplaceGridWithDeviceData);
+    EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 6);
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+
+    // The lists stay as they are while a calculation runs.
+    doc->m_bInCalculationCommand = true;
+    for (int id : {Cmd::kAddDeviceDataToGrid, Cmd::kReplaceGridWithDeviceData,
+                   Cmd::kAdditiveRestartFromDeviceData})
+    {
+        EXPECT_FALSE(Enabled(id)) << id;
+        commands->Execute(id);
+    }
+    EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 6);
+    doc->m_bInCalculationCommand = false;
+}
+
+TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
+{
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    const std::vector<double> raw = Values(doc->m_RawMagnitudeDb);
+    doc->m_EqFileStatus.m_OpenedFromFileMode.TurnOn();
+    Lines() = {"13 100000 000000 000000 000000 000000\r\n",
+               "19 200000 000000 000000 000000 000000\r\n",
+               "0A 400000 000000 000000 000000 000000\r\n"};
+    const std::pair<EDeviceId, double> cases[] = {{kDeviceQZX2201, 0.0},
+                                                  {kDeviceQZX2202, 20.0 * std::log10(2.0)}};
+    for (const auto& [id, gainDb] : cases)
+    {
+        device.id = id;
+        doc->m_ModifiedRawFile.Clear();
+        commands->Execute(Cmd::kAdditiveRestartFromDeviceData);
+        const std::vector<double> modified = Values(doc->m_ModifiedResponse);
+        ASSERT_EQ(modified.size(), raw.size());
+        for (std::size_t i = 0; i < raw.size(); i += 997)
+            EXPECT_NEAR(modified[i], raw[i] + gainDb, 1e-9) << i;
+        EXPECT_TRUE(doc->m_ModifiedRawFile.m_ChangedMode.IsOn());
+        EXPECT_EQ(doc->m_RestartMagnitudes.GetSize(), 0);
+    }
+    EXPECT_EQ(Values(doc->m_RawMagnitudeDb), raw);
+}
+
+TEST_F(CommandsTest, EnableRulesFollowTheDeviceAndTheData)
+{
+    doc->m_FiltersInGridMode.TurnOff();
+    struct
+    {
+        EDeviceId id;
+        int command;
+        bool enabled;
+    } const fresh[] = {
+        {kDeviceQZX2201, Cmd::kOpenDeviceData, true},
+        {kDeviceQZX2201, Cmd::kSaveDeviceData, false},
+        {kDeviceQZX2201, Cmd::kRunKT47Program, false},
+        {kDeviceDsp, Cmd::kDspGenerateHeaderFile, true},
+        {kDeviceDsp, Cmd::kDspEditHeaderFile, false},
+        {kDeviceQZX2201, Cmd::kDspGenerateHeaderFile, false},
+        {kDeviceDsp, Cmd::kSaveDeviceData, false},
+        {kDeviceQZX2410, Cmd::kEditDeviceData, false},
+        {kDeviceQZX2201, 1, false},
+    };
+    for (const auto& c : fresh)
+    {
+        device.id = c.id;
+        EXPECT_EQ(Enabled(c.command), c.enabled) << c.id << " " << c.command;
+    }
+    doc->m_FiltersInGridMode.TurnOn();
+    device.id = kDeviceQZX2201;
+    for (int id : {Cmd::kSaveDeviceData, Cmd::kEditDeviceData, Cmd::kGenerateDeviceData})
+        EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_FALSE(Enabled(Cmd::kAddDeviceDataToGrid));
+    commands->Execute(Cmd::kGenerateDeviceData);
+    for (int id : {Cmd::kRunKT47Program, Cmd::kAddDeviceDataToGrid, Cmd::kReplaceDeviceDataWithGrid,
+                   Cmd::kAdditiveRestartFromDeviceData})
+        EXPECT_TRUE(Enabled(id)) << id;
+    device.id = kDeviceQZX2410;
+    EXPECT_FALSE(Enabled(Cmd::kRunKT47Program));
+    EXPECT_FALSE(commands->Execute(1));
+}
+
+TEST_F(CommandsTest, FamilyCommandsGoToTheManager)
+{
+    device.id = kDeviceQZX2410;
+    std::ofstream(Path("KT47.EXE")) << "tool";
+    AddGoldenSections(2);
+    family->SetDataFileName(Path("speaker.EQ241X"));
+    commands->Execute(Cmd::kGenerateDeviceData);
+    ASSERT_EQ(editor.seen.size(), 1u);
+    EXPECT_EQ(editor.seen[0][10].rfind("!# EQ-1,", 0), 0u);
+    EXPECT_TRUE(Enabled(Cmd::kRunKT47Program));
+    // Not saved yet: Run saves as first, then starts the tool.
+    Answer(Path("speaker.EQ241X"));
+    commands->Execute(Cmd::kRunKT47Program);
+    EXPECT_EQ(dialogs.requests.at(0).defaultExtension, ".EQ241X");
+    EXPECT_TRUE(std::filesystem::exists(Path("speaker.EQ241X")));
+    EXPECT_EQ(launcher.m_Starts.size(), 1u);
+    EXPECT_TRUE(Lines().empty());
+
+    commands->Execute(Cmd::kSaveAsLoudnessData);
+    device.id = kDeviceQZX6060;
+    commands->Execute(Cmd::kSaveAsLoudnessData);
+    device.id = kDeviceQZX2202;
+    commands->Execute(Cmd::kSaveAsLoudnessData);
+    EXPECT_EQ(files.saved, (std::vector<std::string>{"LD241X", "LD606X"}));
+}
+
+TEST_F(CommandsTest, DspHeaderIsGeneratedUnderTheLabelEditedAndSaved)
+{
+    device.id = kDeviceDsp;
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    const std::vector<double> raw = Values(doc->m_RawMagnitudeDb);
+    AddGoldenSections(3);
+    labels.answer = "MYEQ";
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    labels.ok = false;
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    EXPECT_EQ(labels.shown, (std::vector<std::string>{"GENERIC", "MYEQ"}));
+    EXPECT_EQ(editor.captions, (std::vector<std::string>{"Edit DSP Data", "Edit DSP Data"}));
+    EXPECT_TRUE(Enabled(Cmd::kDspSaveAsHeaderFile));
+    const std::string text = JoinDeviceDataLines(header.m_HeaderLines);
+    EXPECT_NE(text.find("#define MYEQCOEFFS2 {"), std::string::npos) << text;
+    EXPECT_EQ(text.find("COEFFS3"), std::string::npos) << text;
+    EXPECT_EQ(Values(doc->m_RawMagnitudeDb), raw);
+
+    Answer(Path("eq.h"));
+    commands->Execute(Cmd::kDspSaveAsHeaderFile);
+    EXPECT_EQ(ReadFileBytes(Path("eq.h")), text);
+    EXPECT_EQ(dialogs.requests.back().filter, "DSP EQ Files (*.h) |*.h| All Files (*.*) |*.*||");
+    Answer(root + "/missing/eq.h");
+    commands->Execute(Cmd::kDspSaveAsHeaderFile);
+    EXPECT_EQ(messages.texts.size(), 1u);
+}
+
+TEST_F(CommandsTest, DspGainIsTakenOverEveryActiveFilterAndNoSectionStillCompiles)
+{
+    device.id = kDeviceDsp;
+    labels.ok = false; // the label stays GENERIC
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    for (int i = 1; i <= 9; ++i)
+        AddSection("EQ-" + std::to_string(i), {i == 9 ? 2.0 : 1.0, 0.0, 0.0}, {0.0, 0.0}, i);
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    std::string text = JoinDeviceDataLines(header.m_HeaderLines);
+    // The ninth filter is left out of the sections, not out of the gain.
+    EXPECT_NE(text.find("#define GENERICGAIN 0.500000 \r\n"), std::string::npos) << text;
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("EQ-9 was left out"), std::string::npos);
+
+    app.filterEditorCreated = false;
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    text = JoinDeviceDataLines(header.m_HeaderLines);
+    EXPECT_NE(text.find("#define GENERICGAIN 1.000000 \r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("#define GENERICEQ={}\r\n"), std::string::npos) << text;
+}
+
+TEST_F(CommandsTest, FamilySaveOfDataNotFromAFileAsksForThePath)
+{
+    device.id = kDeviceQZX2410;
+    AddGoldenSections(2);
+    family->SetDataFileName(Path("speaker.EQ241X"));
+    ASSERT_TRUE(Enabled(Cmd::kSaveDeviceData));
+    Answer(Path("asked.EQ241X"));
+    commands->Execute(Cmd::kSaveDeviceData);
+    // No lines yet: the editing step generates them from the grids first.
+    ASSERT_EQ(editor.seen.size(), 1u);
+    EXPECT_EQ(editor.seen[0][10].rfind("!# EQ-1,", 0), 0u);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(Path("asked.EQ241X")));
+    EXPECT_TRUE(family->IsDeviceDataSaved());
+}

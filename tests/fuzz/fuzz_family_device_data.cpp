@@ -1,0 +1,76 @@
+// Feeds arbitrary text to the QZX241X/QZX606X device data reader as an opened file: the
+// register-line import, the comment lines and the rewrite of the channel block. Every
+// decoded coefficient must be a finite value within the 32-bit word's range, and a word
+// within the writer's range must read back as the value it was written from.
+#include "device/DeviceDataText.h"
+#include "device/QZX2410_Manager.h"
+#include "document/MorvaneSettings.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+struct CDevice : IDeviceSelection
+{
+    EDeviceId GetDeviceId() const override { return kDeviceQZX2410; }
+};
+struct CNoEditor : IDeviceDataEditor
+{
+    bool Edit(std::vector<std::string>&) override { return false; }
+};
+
+void CheckPairs(const CMatrixPtrArray& list)
+{
+    for (int k = 0; k < list.GetSize(); ++k)
+        for (int i = 1; i <= 3; ++i)
+        {
+            const double v = list.GetAt(k).RealElement(i);
+            if (!std::isfinite(v) || std::fabs(v) > 256.0)
+                std::abort();
+        }
+}
+// A value read from a word within the writer's range is written and read back unchanged.
+void CheckWordRoundTrip(const std::string& field)
+{
+    for (const char* name : {"B0", "A1"})
+    {
+        const double value = CQZX2410_Manager::HexToCoefficient(field, name);
+        if (value < -16.0 || value >= 16.0)
+            continue;
+        bool saturated = true;
+        std::string word = CQZX2410_Manager::CoefficientToHex(value, name, &saturated);
+        std::erase(word, ' ');
+        if (saturated || CQZX2410_Manager::HexToCoefficient(word, name) != value)
+            std::abort();
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    CMorvaneSettings settings;
+    CDevice device;
+    CNoEditor editor;
+    CQZX2410_Manager manager({settings, device, editor, [] { return std::string(); }});
+    manager.m_DataLines = SplitDeviceDataText(text);
+    CMatrixPtrArray listA, listB;
+    if (manager.ImportCoefficients(listA, listB) != listA.GetSize() ||
+        listA.GetSize() != listB.GetSize())
+        std::abort();
+    CheckPairs(listA);
+    CheckPairs(listB);
+    for (const std::string& line : manager.m_DataLines)
+        for (const std::string& field : SplitRegisterFields(line))
+            CheckWordRoundTrip(field);
+    std::vector<std::string> comments;
+    manager.GetCommentLines(comments);
+    const std::size_t before = manager.m_DataLines.size();
+    manager.ReplaceFilterBlock();
+    if (manager.m_DataLines.size() > before + 2)
+        std::abort();
+    return 0;
+}
