@@ -33,6 +33,9 @@ bool RestartFromDeviceCoefficients(CMorvaneDoc& doc, const CMatrixPtrArray& list
         }
         doc.m_ModifiedPhase = PhaseDegrees(response);
         doc.m_ModifiedResponse = MagnitudeDb(response);
+        // Like the restart from a coefficient file, the sections stay applied for the
+        // next calculation and go into the coefficient file written after it.
+        doc.KeepRestartFilters(listB, listA);
         for (const mwMatrix& h : sections)
         {
             doc.m_RestartPhases.Add(PhaseDegrees(h));

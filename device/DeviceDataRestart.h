@@ -1,6 +1,6 @@
 // The additive restart from device data: the raw response with the device data's sections
 // applied becomes the modified response, and each section's magnitude (dB) and phase
-// (degrees) go to the views.
+// (degrees) go to the views. The sections become the document's restart filters.
 #pragma once
 
 #include "filters/MatrixPtrArray.h"

@@ -119,6 +119,9 @@ public:
     // raw response itself when there was none. The calculation and Draw Filters start
     // from it.
     mwMatrix RestartedRawResponse() const;
+    // Keeps the sections b/a of an additive restart (from a coefficient file or from
+    // device data) as the restart filters, replacing those of an earlier restart.
+    void KeepRestartFilters(const CMatrixPtrArray& numerators, const CMatrixPtrArray& denominators);
     // The calculated EQ filters from the parameter matrix, their curves to the views.
     void LoadCalculationResults();
     bool CreateEQFiltersFromResults();
@@ -226,7 +229,7 @@ public:
     // The calculation workflow.
     // On from the start of a calculation command until RunCalculation has returned.
     bool m_bInCalculationCommand = false;
-    // The filters of the last additive restart from a coefficient file (rows as read);
+    // The filters of the last additive restart (rows as read);
     // the calculation applies them like fixed filters. Emptied when a raw response is
     // opened.
     CMatrixPtrArray m_RestartNumerators;

@@ -8,6 +8,8 @@
 #include "graph/MorvaneUtilities.h"
 #include "matrix/matrix.h"
 
+#include <algorithm>
+
 namespace
 {
 void CopyRows(const CMatrixPtrArray& from, CMatrixPtrArray& to)
@@ -73,8 +75,7 @@ void CMorvaneDoc::OnAdditiveRestartFromCoefficientFile()
         // Taken only when every response was computed.
         m_ModifiedPhase = PhaseDegrees(modified);
         m_ModifiedResponse = MagnitudeDb(modified);
-        CopyRows(m_CoeffNumerators, m_RestartNumerators);
-        CopyRows(m_CoeffDenominators, m_RestartDenominators);
+        KeepRestartFilters(m_CoeffNumerators, m_CoeffDenominators);
         UpdateAllViews(m_pFilterView, kHintFiltersDrawnOrRestart);
         UpdateAllViews(m_pResponseView, kHintRestartFilterViews);
         m_ModifiedRawFile.MarkNewContent();
@@ -85,6 +86,19 @@ void CMorvaneDoc::OnAdditiveRestartFromCoefficientFile()
     }
     m_ResultMagnitudes.RemoveAll();
     m_ResultPhases.RemoveAll();
+}
+
+void CMorvaneDoc::KeepRestartFilters(const CMatrixPtrArray& numerators,
+                                     const CMatrixPtrArray& denominators)
+{
+    const int n = std::min(numerators.GetSize(), denominators.GetSize());
+    m_RestartNumerators.RemoveAll();
+    m_RestartDenominators.RemoveAll();
+    for (int i = 0; i < n; ++i)
+    {
+        m_RestartNumerators.Add(numerators.GetAt(i));
+        m_RestartDenominators.Add(denominators.GetAt(i));
+    }
 }
 
 mwMatrix CMorvaneDoc::RestartedRawResponse() const

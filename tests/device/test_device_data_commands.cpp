@@ -2,6 +2,7 @@
 #include "device/DeviceDataText.h"
 #include "device/GenericDspHeader.h"
 #include "device/QZX2410_Manager.h"
+#include "document/ResponseCurves.h"
 
 #include "tests/device/DeviceFixture.h"
 
@@ -270,6 +271,13 @@ TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
             EXPECT_NEAR(modified[i], raw[i] + gainDb, 1e-9) << i;
         EXPECT_TRUE(doc->m_ModifiedRawFile.m_ChangedMode.IsOn());
         EXPECT_EQ(doc->m_RestartMagnitudes.GetSize(), 0);
+        // The sections stay applied for the next calculation and the coefficient file.
+        ASSERT_GT(doc->m_RestartDenominators.GetSize(), 0);
+        const std::vector<double> restarted = Values(MagnitudeDb(doc->RestartedRawResponse()));
+        for (std::size_t i = 0; i < raw.size(); i += 997)
+            EXPECT_NEAR(restarted[i], modified[i], 1e-9) << i;
+        ASSERT_TRUE(doc->CollectGridFilters());
+        EXPECT_EQ(doc->m_CoeffDenominators.GetSize(), doc->m_RestartDenominators.GetSize());
     }
     EXPECT_EQ(Values(doc->m_RawMagnitudeDb), raw);
 }
