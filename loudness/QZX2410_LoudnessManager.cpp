@@ -1,7 +1,7 @@
 #include "loudness/QZX2410_LoudnessManager.h"
 
-#include "device/CoefficientWords.h"
 #include "device/DeviceTextFile.h"
+#include "device/QZX2410_Manager.h"
 #include "framework/core/Services.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
@@ -9,7 +9,6 @@
 #include "numerics/engine/FixedPointLog.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace
 {
@@ -26,14 +25,6 @@ std::string DefaultChannelLine(int channel)
     for (int i = 0; i < 20; ++i)
         line += " 00";
     return line + FormatC("    Channel %d Loudness Biquad\r\n", channel + 1);
-}
-
-std::string BytePairs(const std::string& digits)
-{
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); i += 2)
-        out += " " + digits.substr(i, 2);
-    return out;
 }
 
 // The prefix holds the line's whole text up to the value.
@@ -129,15 +120,8 @@ bool CQZX2410_LoudnessManager::CalculatePlotGain(double V, double LG, double LO,
 std::string CQZX2410_LoudnessManager::FormatHexWords(double value, const std::string& key,
                                                      bool* saturated)
 {
-    if (key == "A1" || key == "A2")
-        value = -value;
-    const std::uint32_t n = std::uint32_t(CoefficientToWord28(value, saturated)) & 0x0FFFFFFFu;
-    if (key == "A8")
-        return BytePairs(FormatC("%.16X", n));
-    std::string digits = FormatC("%.8X", n);
-    if (digits[1] >= '8')
-        digits[0] = 'F';
-    return BytePairs(digits);
+    // The loudness words are the device data's coefficient words.
+    return CQZX2410_Manager::CoefficientToHex(value, key, saturated);
 }
 
 const CLoudnessGainOffset* CQZX2410_LoudnessManager::GainOffsetOf(const CLoudnessInfo& record) const
