@@ -1,0 +1,67 @@
+// The program's main window: the MDI client area of the speaker and design windows, the
+// menus, the main toolbar and a two-pane status bar (pane 0 the menu and toolbar
+// prompts, pane 1 the program's status texts). Menu items and toolbar buttons carry
+// command ids and run through the application's commands; their enabled and checked
+// states are refreshed before a menu opens and while the program is idle.
+#pragma once
+
+#include "framework/core/GdiTypes.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class CMorvaneApp;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow
+{
+public:
+    explicit CMainFrame(CMorvaneApp& app);
+
+    QMdiArea* GetMDIClient() const { return m_pMDIClient; }
+    // The MDI client area's rectangle, (0, 0, width, height).
+    CRect GetMDIClientRect() const;
+
+    bool SetStatusText(const std::string& text);
+    std::string GetStatusText() const;
+    std::string GetPromptText() const;
+    // False, size 0 by 0, while the status bar is hidden.
+    bool GetStatusBarSize(CSize& size) const;
+    bool IsToolBarVisible() const;
+
+    // The action of a command (menus and toolbar share one); null for none.
+    QAction* GetCommandAction(int id) const;
+    // Enables and checks every action from the application's command states.
+    void UpdateCommandUI();
+    // Rebuilds the recent-file items of the File menu.
+    void UpdateRecentFileMenu();
+    // Runs a command later, from the event loop (a reload a filter list asks for).
+    void PostCommand(int id);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction* Action(int id, const char* text, const char* prompt = nullptr);
+    void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
+
+    CMorvaneApp& m_App;
+    QMdiArea* m_pMDIClient;
+    QToolBar* m_wndToolBar = nullptr;
+    QLabel* m_pPromptPane = nullptr;
+    QLabel* m_pStatusPane = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;
+    std::map<int, QAction*> m_Actions;
+    std::vector<QAction*> m_RecentActions;
+};

@@ -1,0 +1,643 @@
+#include "shell/ui/MorvaneApp.h"
+
+#include "graph/Assert.h"
+#include "matrix/handler.h"
+#include "shell/ChildFrameLayout.h"
+#include "shell/DebugLog.h"
+#include "shell/QtSettingsStore.h"
+#include "shell/ShellStrings.h"
+#include "shell/ui/MainFrm.h"
+#include "shell/ui/QtServices.h"
+#include "shell/ui/SpeakerMDIChild.h"
+
+#include "graph/MorvaneUtilities.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolBar>
+
+#include <cfenv>
+#include <filesystem>
+
+CMorvaneApp theApp;
+
+namespace
+{
+// Document commands that act on a view: they wait until the view exists.
+enum EViewNeed
+{
+    kNoView,
+    kResponseView,
+    kFilterView,
+};
+
+void ShowPrintedText(const char* text)
+{
+    ShowMessage(text);
+}
+
+std::string CurrentFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.string();
+}
+} // namespace
+
+CMorvaneApp::CMorvaneApp(std::string settingsFile)
+    : m_PhaseFilterInfo(1121, 283, IDS_PHASE_FILTER_STATUS), m_QZX2410LoudnessInfo(291, 290, 289),
+      m_DRC_Info(266, 220, 265), m_QZX2410_DRC_Info(296, 295, 294),
+      m_strSettingsFile(std::move(settingsFile))
+{
+    for (CMode* mode : {&m_SpeakerResponseAndFiltersMode, &m_PhaseWindowsMode, &m_FourWindowsMode,
+                        &m_ResponseAndPhaseMode, &m_FiltersAndFilterPhasesMode})
+        m_ViewLayoutModes.Add(mode);
+    for (CMode* mode : {&m_QZX2201Mode, &m_QZX2202Mode, &m_DspMode, &m_QZX2410Mode, &m_QZX6060Mode})
+        m_DeviceModes.Add(mode);
+    RegisterCommands();
+}
+
+CMorvaneApp::~CMorvaneApp() = default;
+
+bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowMaximized)
+{
+    theDebugLog.Write("InitInstance\n");
+    m_PhaseColumnMode.TurnOff();
+    m_nDeviceId = kDeviceQZX2201;
+    m_ColorList = BuildNamedColorTable();
+    ReadProfile();
+    m_ViewLayoutModes.TurnOffAll();
+    m_ViewLayoutModes.TurnOnMode(&m_SpeakerResponseAndFiltersMode);
+    m_DeviceModes.TurnOffAll();
+    m_DeviceModes.TurnOnMode(&m_QZX2201Mode);
+    m_RegisterNames1 = {"0A", "0B", "0C", "0D", "0E", "0F", "10"};
+    m_RegisterNames2 = {"13", "14", "15", "16", "17", "18", "19"};
+    m_nRegisterCount = 6;
+    InstallServices();
+
+    m_pMainFrame = new CMainFrame(*this);
+    // The frames are placed from the client area, so it takes its final size first.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(screen->availableGeometry());
+    if (bShowMaximized)
+        m_pMainFrame->showMaximized();
+    else
+        m_pMainFrame->show();
+    QCoreApplication::processEvents();
+    m_bInitialized = true;
+
+    OnFileNew();
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fesetround(FE_TONEAREST);
+    if (!m_pMorvaneDoc)
+        return false;
+    m_pMorvaneDoc->CreateDefaultResponse();
+    // A file named on the command line opens into the new document.
+    if (!args.empty())
+        OpenDocumentFile(args.front());
+    ActivateResponseWindow();
+    return true;
+}
+
+int CMorvaneApp::ExitInstance()
+{
+    if (!m_bInitialized)
+        return 0;
+    theDebugLog.Write("ExitInstance\n");
+    m_bInitialized = false;
+    m_ColorList.clear();
+    WriteProfile();
+    // The frames and their views go before the document they show.
+    delete m_pMainFrame;
+    m_pMainFrame = nullptr;
+    m_pResponseMDI = nullptr;
+    m_pFilterMDI = nullptr;
+    m_pPhaseMDI = nullptr;
+    m_pPhaseFilterMDI = nullptr;
+    m_pDocument.reset();
+    RemoveServices();
+    return 0;
+}
+
+std::unique_ptr<CQtSettingsStore> CMorvaneApp::OpenProfileSection(const std::string& section) const
+{
+    return m_strSettingsFile.empty()
+               ? std::make_unique<CQtSettingsStore>(section)
+               : std::make_unique<CQtSettingsStore>(m_strSettingsFile, section);
+}
+
+void CMorvaneApp::ReadProfile()
+{
+    m_Settings.ReadFrom(*OpenProfileSection(CMorvaneSettings::kSection), CurrentFolder());
+    // A folder that no longer exists leaves the current folder as it is.
+    std::error_code error;
+    std::filesystem::current_path(m_Settings.m_strWorkingDirectory, error);
+    m_RecentFiles.ReadFrom(*OpenProfileSection(CRecentFileList::kSection));
+}
+
+void CMorvaneApp::WriteProfile()
+{
+    m_Settings.WriteTo(*OpenProfileSection(CMorvaneSettings::kSection));
+    m_RecentFiles.WriteTo(*OpenProfileSection(CRecentFileList::kSection));
+}
+
+void CMorvaneApp::InstallServices()
+{
+    m_pMessageBox = std::make_unique<CQtMessageBox>();
+    m_pFileDialogs = std::make_unique<CQtFileDialogs>();
+    m_pMessagePump = std::make_unique<CQtMessagePump>();
+    Services::SetMessageBox(m_pMessageBox.get());
+    Services::SetFileDialogs(m_pFileDialogs.get());
+    Services::SetWorkingDirectory(this);
+    SetMessagePump(m_pMessagePump.get());
+    m_pPreviousPrintHandler = mwGetPrintHandler();
+    mwSetPrintHandler(ShowPrintedText);
+}
+
+void CMorvaneApp::RemoveServices()
+{
+    mwSetPrintHandler(m_pPreviousPrintHandler);
+    SetMessagePump(nullptr);
+    Services::SetWorkingDirectory(nullptr);
+    Services::SetFileDialogs(nullptr);
+    Services::SetMessageBox(nullptr);
+    m_pMessagePump.reset();
+    m_pFileDialogs.reset();
+    m_pMessageBox.reset();
+}
+
+// Commands
+
+void CMorvaneApp::AddCommand(int id, std::function<void()> run,
+                             std::function<CCommandState()> state)
+{
+    m_Commands[id] = {std::move(run), std::move(state)};
+}
+
+bool CMorvaneApp::ExecuteCommand(int id)
+{
+    const auto found = m_Commands.find(id);
+    if (found == m_Commands.end() || !found->second.state().bEnabled)
+        return false;
+    found->second.run();
+    return true;
+}
+
+CCommandState CMorvaneApp::GetCommandState(int id) const
+{
+    const auto found = m_Commands.find(id);
+    return found == m_Commands.end() ? CCommandState{} : found->second.state();
+}
+
+void CMorvaneApp::RegisterCommands()
+{
+    const auto always = [] { return CCommandState{true, false}; };
+    AddCommand(
+        ID_FILE_NEW, [this] { OnFileNew(); }, always);
+    AddCommand(
+        ID_FILE_OPEN, [this] { OnFileOpen(); }, always);
+    for (int i = 0; i < CRecentFileList::kSize; ++i)
+        AddCommand(
+            ID_FILE_MRU_FIRST + i, [this, i] { OpenDocumentFile(m_RecentFiles.Files()[i]); },
+            [this, i] {
+                return CCommandState{m_pMorvaneDoc && i < int(RecentFiles().size()), false};
+            });
+    AddCommand(
+        ID_APP_EXIT, [this] { m_pMainFrame->close(); }, always);
+    AddCommand(
+        ID_APP_ABOUT,
+        [this]
+        {
+            QMessageBox::about(m_pMainFrame, "About Morvane",
+                               "Morvane Program\nVersion 5.2\nJune 23, 2004\n\n"
+                               "Equalizing filters for loudspeakers.");
+        },
+        always);
+    const auto frameShown = [this](ESpeakerFrame frame)
+    {
+        return [this, frame]
+        {
+            CMDIChildFrame* pFrame = GetFrame(frame);
+            return CCommandState{m_pMorvaneDoc != nullptr, pFrame && !pFrame->isHidden()};
+        };
+    };
+    AddCommand(
+        ID_VIEW_SPEAKER_RESPONSE_WINDOW, [this] { OnViewSpeakerResponseWindow(); },
+        frameShown(ESpeakerFrame::Response));
+    AddCommand(
+        ID_VIEW_FILTER_DEFINITION_WINDOW, [this] { OnViewFilterDefinitionWindow(); },
+        frameShown(ESpeakerFrame::Filter));
+    for (int id :
+         {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
+          ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
+        AddCommand(
+            id, [this, id] { ApplyArrangement(id); },
+            [this, id]
+            {
+                const bool bAll = m_pMorvaneDoc && m_pResponseMDI && m_pFilterMDI && m_pPhaseMDI &&
+                                  m_pPhaseFilterMDI;
+                return CCommandState{bAll, LayoutMode(id)->IsOn() != 0};
+            });
+    const std::pair<int, EDeviceId> devices[] = {{ID_DEVICE_QZX2201, kDeviceQZX2201},
+                                                 {ID_DEVICE_QZX2202, kDeviceQZX2202},
+                                                 {ID_DEVICE_DSP, kDeviceDsp},
+                                                 {ID_DEVICE_QZX2410, kDeviceQZX2410},
+                                                 {ID_DEVICE_QZX6060, kDeviceQZX6060}};
+    for (const auto& [command, device] : devices)
+        AddCommand(
+            command, [this, device] { SelectDevice(device); },
+            [this, device] {
+                return CCommandState{true, m_nDeviceId == device};
+            });
+    AddCommand(
+        ID_DESIGN_EQ_FILTERS,
+        [this]
+        {
+            SetStatusText(IDS_OPEN_RAW_RESPONSE);
+            for (int id :
+                 {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
+                  ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
+                if (LayoutMode(id)->IsOn())
+                {
+                    ExecuteCommand(id);
+                    break;
+                }
+            if (m_pMainFrame && !m_pMainFrame->IsToolBarVisible())
+                m_pMainFrame->findChild<QToolBar*>()->show();
+        },
+        always);
+    RegisterDocumentCommands();
+}
+
+void CMorvaneApp::RegisterDocumentCommands()
+{
+    struct CDocumentCommand
+    {
+        int id;
+        void (CMorvaneDoc::*run)();
+        CCommandState (CMorvaneDoc::*state)() const;
+        EViewNeed view;
+    };
+    const CDocumentCommand commands[] = {
+        {32802, &CMorvaneDoc::OnFileSaveRawResponse, &CMorvaneDoc::OnUpdateFileSaveRawResponse,
+         kResponseView},
+        {32803, &CMorvaneDoc::OnFileSaveAsRawResponse, &CMorvaneDoc::OnUpdateFileSaveAsRawResponse,
+         kResponseView},
+        {32814, &CMorvaneDoc::OnFileSaveAsModifiedResponse,
+         &CMorvaneDoc::OnUpdateFileSaveAsModifiedResponse, kResponseView},
+        {32774, &CMorvaneDoc::OnFileOpenDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileOpenDesiredResponse, kResponseView},
+        {32800, &CMorvaneDoc::OnFileSaveDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileSaveDesiredResponse, kResponseView},
+        {32805, &CMorvaneDoc::OnFileSaveAsDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileSaveAsDesiredResponse, kResponseView},
+        {32804, &CMorvaneDoc::OnEditCreateNewDesiredResponseCurve,
+         &CMorvaneDoc::OnUpdateEditCreateNewDesiredResponseCurve, kResponseView},
+        {32798, &CMorvaneDoc::OnEditReplaceCurveSection,
+         &CMorvaneDoc::OnUpdateEditReplaceCurveSection, kResponseView},
+        {32854, &CMorvaneDoc::OnCalculateModifiedResponse,
+         &CMorvaneDoc::OnUpdateCalculateModifiedResponse, kNoView},
+        {32856, &CMorvaneDoc::OnCalculateModifiedResponseAndPause,
+         &CMorvaneDoc::OnUpdateCalculateModifiedResponseAndPause, kNoView},
+        {32787, &CMorvaneDoc::OnCalculateStop, &CMorvaneDoc::OnUpdateCalculateStop, kNoView},
+        {32836, &CMorvaneDoc::OnViewDrawFilters, &CMorvaneDoc::OnUpdateDrawFilters, kNoView},
+        {32858, &CMorvaneDoc::OnEditLogSampleRawCurve, &CMorvaneDoc::OnUpdateEditLogSampleRawCurve,
+         kNoView},
+        {32859, &CMorvaneDoc::OnEditSmoothRawCurve, &CMorvaneDoc::OnUpdateEditSmoothRawCurve,
+         kNoView},
+        {32857, &CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid,
+         &CMorvaneDoc::OnUpdateEditCopyGeneratedFiltersToGrid, kNoView},
+        {32816, &CMorvaneDoc::OnAdditiveRestartFromCoefficientFile,
+         &CMorvaneDoc::OnUpdateAdditiveRestartFromCoefficientFile, kNoView},
+    };
+    const auto hasView = [this](EViewNeed view)
+    {
+        return view == kNoView || (view == kResponseView && m_pMorvaneDoc->m_pResponseView) ||
+               (view == kFilterView && m_pMorvaneDoc->m_pFilterView);
+    };
+    for (const CDocumentCommand& c : commands)
+        AddCommand(
+            c.id, [this, c] { (m_pMorvaneDoc->*c.run)(); },
+            [this, c, hasView]
+            {
+                if (!m_pMorvaneDoc || !hasView(c.view))
+                    return CCommandState{};
+                return (m_pMorvaneDoc->*c.state)();
+            });
+    AddCommand(
+        32815, [this] { m_pMorvaneDoc->OnFileOpenCoefficientsForAdditiveRestart(); },
+        [this]
+        {
+            return m_pMorvaneDoc ? m_pMorvaneDoc->OnUpdateFileOpenCoefficientsForAdditiveRestart()
+                                 : CCommandState{};
+        });
+    const std::pair<int, IFilterView::EEditMode> editModes[] = {
+        {32823, IFilterView::kDeleteFilters},
+        {32877, IFilterView::kMarkActive},
+        {32878, IFilterView::kMarkInactive},
+        {32847, IFilterView::kMarkModifiable},
+        {32848, IFilterView::kMarkFixed}};
+    for (const auto& [id, mode] : editModes)
+        AddCommand(
+            id, [this, mode] { m_pMorvaneDoc->OnEditGraphicalMode(mode); },
+            [this, mode, hasView]
+            {
+                if (!m_pMorvaneDoc || !hasView(kFilterView))
+                    return CCommandState{};
+                return m_pMorvaneDoc->OnUpdateEditGraphicalMode(mode);
+            });
+}
+
+// File commands
+
+void CMorvaneApp::OnFileNew()
+{
+    // One speaker document for the whole run: a second File New shows its windows.
+    if (m_pMorvaneDoc || !m_pMainFrame)
+    {
+        ActivateResponseWindow();
+        return;
+    }
+    m_pDocument = std::make_unique<CMorvaneDoc>(*this);
+    m_pDocument->OnNewDocument();
+    CreateFrame(m_pResponseMDI, true);
+    CreateFrame(m_pFilterMDI, true);
+    CreateFrame(m_pPhaseMDI, false);
+    CreateFrame(m_pPhaseFilterMDI, false);
+}
+
+template <class Frame> Frame* CMorvaneApp::CreateFrame(Frame*& pFrame, bool bVisible)
+{
+    pFrame = new Frame(*this);
+    const auto factory = m_ViewFactories.find(Frame::kKind);
+    if (factory != m_ViewFactories.end() && factory->second)
+        pFrame->SetView(factory->second(*m_pMorvaneDoc));
+    m_pMainFrame->GetMDIClient()->addSubWindow(pFrame);
+    CRect rect;
+    if (ComputeFrameRect(Frame::kKind, kLayoutAtCreation, m_pMainFrame->GetMDIClientRect(), 0,
+                         rect))
+        pFrame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    pFrame->setVisible(bVisible);
+    return pFrame;
+}
+
+void CMorvaneApp::OnFileOpen()
+{
+    if (!m_pMorvaneDoc)
+        OnFileNew();
+    if (m_pMorvaneDoc)
+        m_pMorvaneDoc->OpenRawResponseWithDialog();
+}
+
+CMorvaneDoc* CMorvaneApp::OpenDocumentFile(const std::string& path)
+{
+    if (!m_pMorvaneDoc)
+        return nullptr;
+    m_pMorvaneDoc->OpenRawResponseFile(path);
+    return m_pMorvaneDoc;
+}
+
+void CMorvaneApp::SetDocumentPathName(const std::string& path)
+{
+    m_strPathName = path;
+    if (m_pMainFrame)
+        m_pMainFrame->setWindowTitle(QString::fromStdString(
+            ShellString(IDS_APP_NAME) + " - " + std::filesystem::path(path).filename().string()));
+}
+
+void CMorvaneApp::AddToRecentFileList(const std::string& path)
+{
+    m_RecentFiles.Add(path);
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateRecentFileMenu();
+}
+
+// Windows
+
+CMDIChildFrame* CMorvaneApp::GetFrame(ESpeakerFrame frame) const
+{
+    switch (frame)
+    {
+    case ESpeakerFrame::Response:
+        return m_pResponseMDI;
+    case ESpeakerFrame::Filter:
+        return m_pFilterMDI;
+    case ESpeakerFrame::Phase:
+        return m_pPhaseMDI;
+    case ESpeakerFrame::PhaseFilter:
+        return m_pPhaseFilterMDI;
+    }
+    return nullptr;
+}
+
+int& CMorvaneApp::TimerFlag(ESpeakerFrame frame)
+{
+    switch (frame)
+    {
+    case ESpeakerFrame::Response:
+        return m_bResponseTimerOn;
+    case ESpeakerFrame::Filter:
+        return m_bFilterTimerOn;
+    case ESpeakerFrame::Phase:
+        return m_bPhaseTimerOn;
+    case ESpeakerFrame::PhaseFilter:
+        break;
+    }
+    MORVANE_CHECK_FAILED();
+    return m_nScratchTimerFlag;
+}
+
+bool CMorvaneApp::IsResizeTimerRunning(ESpeakerFrame frame)
+{
+    return frame == ESpeakerFrame::PhaseFilter ? m_PhaseFilterInfo.m_bTimerOn != 0
+                                               : TimerFlag(frame) != 0;
+}
+
+void CMorvaneApp::SetMaximizedFlag(ESpeakerFrame frame, bool bMaximized)
+{
+    int* const flags[] = {&m_bResponseMaximized, &m_bFilterMaximized, &m_bPhaseMaximized};
+    if (frame != ESpeakerFrame::PhaseFilter)
+        *flags[int(frame)] = bMaximized;
+    else
+        m_PhaseFilterInfo.m_bMaximized = bMaximized;
+}
+
+void CMorvaneApp::SetViewFactory(ESpeakerFrame frame, CViewFactory factory)
+{
+    m_ViewFactories[frame] = std::move(factory);
+}
+
+void CMorvaneApp::OnViewSpeakerResponseWindow()
+{
+    ShowFrame(ESpeakerFrame::Response, true);
+}
+
+void CMorvaneApp::OnViewFilterDefinitionWindow()
+{
+    ShowFrame(ESpeakerFrame::Filter, true);
+}
+
+void CMorvaneApp::ActivateResponseWindow()
+{
+    if (m_pResponseMDI && m_pMainFrame)
+        m_pMainFrame->GetMDIClient()->setActiveSubWindow(m_pResponseMDI);
+}
+
+void CMorvaneApp::ShowFrame(ESpeakerFrame frame, bool bShow)
+{
+    if (CMDIChildFrame* pFrame = GetFrame(frame))
+        pFrame->setVisible(bShow);
+}
+
+void CMorvaneApp::SendFrameCommand(ESpeakerFrame frame, int nCommand)
+{
+    if (CMDIChildFrame* pFrame = GetFrame(frame))
+        pFrame->OnLayoutCommand(nCommand);
+}
+
+bool CMorvaneApp::IsFrameVisible(ESpeakerFrame frame) const
+{
+    const CMDIChildFrame* pFrame = GetFrame(frame);
+    return pFrame && !pFrame->isHidden();
+}
+
+CMode* CMorvaneApp::LayoutMode(int id)
+{
+    switch (id)
+    {
+    case ID_VIEW_PHASE_WINDOWS:
+        return &m_PhaseWindowsMode;
+    case ID_VIEW_FOUR_WINDOWS:
+        return &m_FourWindowsMode;
+    case ID_VIEW_RESPONSE_AND_PHASE:
+        return &m_ResponseAndPhaseMode;
+    case ID_VIEW_FILTERS_AND_FILTER_PHASES:
+        return &m_FiltersAndFilterPhasesMode;
+    default:
+        return &m_SpeakerResponseAndFiltersMode;
+    }
+}
+
+void CMorvaneApp::ApplyArrangement(int id)
+{
+    using F = ESpeakerFrame;
+    struct CStep
+    {
+        F frame;
+        int nLayout; // 0: hide the frame
+    };
+    // The frames in the order they are shown (and laid out) or hidden.
+    static const std::map<int, std::vector<CStep>> kArrangements = {
+        {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS,
+         {{F::Response, kLayoutOriginal},
+          {F::Filter, kLayoutOriginal},
+          {F::Phase, 0},
+          {F::PhaseFilter, 0}}},
+        {ID_VIEW_PHASE_WINDOWS,
+         {{F::Phase, kLayoutOriginal},
+          {F::Response, 0},
+          {F::PhaseFilter, kLayoutOriginal},
+          {F::Filter, 0}}},
+        {ID_VIEW_FOUR_WINDOWS,
+         {{F::Phase, kLayoutFourWindows},
+          {F::Response, kLayoutFourWindows},
+          {F::PhaseFilter, kLayoutFourWindows},
+          {F::Filter, kLayoutFourWindows}}},
+        {ID_VIEW_RESPONSE_AND_PHASE,
+         {{F::Response, kLayoutResponseAndPhase},
+          {F::Phase, kLayoutResponseAndPhase},
+          {F::PhaseFilter, 0},
+          {F::Filter, 0}}},
+        {ID_VIEW_FILTERS_AND_FILTER_PHASES,
+         {{F::Phase, 0},
+          {F::Response, 0},
+          {F::Filter, kLayoutFilterAndPhaseFilter},
+          {F::PhaseFilter, kLayoutFilterAndPhaseFilter}}},
+    };
+    const auto found = kArrangements.find(id);
+    if (found == kArrangements.end())
+        return;
+    for (const CStep& step : found->second)
+    {
+        ShowFrame(step.frame, step.nLayout != 0);
+        if (step.nLayout != 0)
+            SendFrameCommand(step.frame, step.nLayout);
+    }
+    m_ViewLayoutModes.TurnOnMode(LayoutMode(id));
+}
+
+void CMorvaneApp::SetStatusText(const std::string& text)
+{
+    if (m_pMainFrame)
+        m_pMainFrame->SetStatusText(text);
+}
+
+void CMorvaneApp::SetStatusText(unsigned nStringId)
+{
+    SetStatusText(ShellString(nStringId));
+}
+
+void CMorvaneApp::PostMainFrameCommand(int nCommand)
+{
+    if (m_pMainFrame)
+        m_pMainFrame->PostCommand(nCommand);
+}
+
+bool CMorvaneApp::AskVerifyNewCurves()
+{
+    return QMessageBox::question(
+               m_pMainFrame, QString::fromStdString(ShellString(IDS_APP_NAME)),
+               "Do you want to create new desired response curves and delete the old ones?",
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void CMorvaneApp::ShowFileReadError(const std::string& file, int nLine, const std::string& error)
+{
+    const QString text = QString("File Name: %1\nLine Number: %2\nError: %3\n\n"
+                                 "Because of the error the file was not read in.")
+                             .arg(QString::fromStdString(file))
+                             .arg(nLine)
+                             .arg(QString::fromStdString(error));
+    QMessageBox::warning(m_pMainFrame, "File Read Error", text);
+}
+
+bool CMorvaneApp::EditSettings(CSettingsSheetValues&)
+{
+    return false;
+}
+
+void CMorvaneApp::Beep()
+{
+    QApplication::beep();
+}
+
+void CMorvaneApp::RequestQuitDuringCalculation()
+{
+    if (m_pMessagePump)
+        m_pMessagePump->RequestQuit();
+}
+
+// Devices
+
+CMode* CMorvaneApp::DeviceMode(EDeviceId id)
+{
+    CMode* const modes[] = {&m_QZX2201Mode, &m_QZX2202Mode, &m_DspMode, &m_QZX2410Mode,
+                            &m_QZX6060Mode};
+    return modes[id - kDeviceQZX2201];
+}
+
+void CMorvaneApp::SelectDevice(EDeviceId id)
+{
+    if (id < kDeviceQZX2201 || id > kDeviceQZX6060)
+        return;
+    m_nDeviceId = id;
+    m_DeviceModes.TurnOnMode(DeviceMode(id));
+}
+
+int CMorvaneApp::GetRegisterCount()
+{
+    m_nRegisterCount = m_nDeviceId == kDeviceQZX2202 ? 7 : 6;
+    return m_nRegisterCount;
+}
