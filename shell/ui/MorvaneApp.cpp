@@ -6,9 +6,12 @@
 #include "shell/DebugLog.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/ShellStrings.h"
+#include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
+#include "shell/ui/PhaseFilterMDIChild.h"
+#include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/QtServices.h"
-#include "shell/ui/SpeakerMDIChild.h"
+#include "shell/ui/ResponseMDIChild.h"
 
 #include "graph/MorvaneUtilities.h"
 
@@ -299,12 +302,8 @@ void CMorvaneApp::RegisterDocumentCommands()
          &CMorvaneDoc::OnUpdateEditReplaceCurveSection, kResponseView},
         {32854, &CMorvaneDoc::OnCalculateModifiedResponse,
          &CMorvaneDoc::OnUpdateCalculateModifiedResponse, kNoView},
-        {32856, &CMorvaneDoc::OnCalculateModifiedResponseAndPause,
-         &CMorvaneDoc::OnUpdateCalculateModifiedResponseAndPause, kNoView},
         {32787, &CMorvaneDoc::OnCalculateStop, &CMorvaneDoc::OnUpdateCalculateStop, kNoView},
         {32836, &CMorvaneDoc::OnViewDrawFilters, &CMorvaneDoc::OnUpdateDrawFilters, kNoView},
-        {32858, &CMorvaneDoc::OnEditLogSampleRawCurve, &CMorvaneDoc::OnUpdateEditLogSampleRawCurve,
-         kNoView},
         {32859, &CMorvaneDoc::OnEditSmoothRawCurve, &CMorvaneDoc::OnUpdateEditSmoothRawCurve,
          kNoView},
         {32857, &CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid,

@@ -47,29 +47,3 @@ template <ESpeakerFrame kFrame> void CSpeakerMDIChild<kFrame>::OnFirstActivation
 template class CSpeakerMDIChild<ESpeakerFrame::Response>;
 template class CSpeakerMDIChild<ESpeakerFrame::Filter>;
 template class CSpeakerMDIChild<ESpeakerFrame::Phase>;
-
-CResponseMDIChild::CResponseMDIChild(CMorvaneApp& app)
-    : CSpeakerMDIChild(app, ShellString(IDS_RESPONSE_TITLE))
-{
-}
-
-CFilterMDIChild::CFilterMDIChild(CMorvaneApp& app)
-    : CSpeakerMDIChild(app, ShellString(IDS_FILTER_TITLE))
-{
-}
-
-CPhaseMDIChild::CPhaseMDIChild(CMorvaneApp& app)
-    : CSpeakerMDIChild(app, ShellString(IDS_PHASE_TITLE))
-{
-}
-
-CPhaseFilterMDIChild::CPhaseFilterMDIChild(CMorvaneApp& app)
-    : CMVQ_MDIChild(app, app.m_PhaseFilterInfo, ShellString(IDS_PHASE_FILTER_TITLE), true)
-{
-}
-
-CPhaseFilterMDIChild::~CPhaseFilterMDIChild()
-{
-    if (m_App.m_pPhaseFilterMDI == this)
-        m_App.m_pPhaseFilterMDI = nullptr;
-}

@@ -1,17 +1,16 @@
-// The frames of the speaker document's four views. They live as long as the program:
-// closing one hides it. Each knows its place in the window arrangements
-// (shell/ChildFrameLayout.h) and keeps its resize-timer and maximized flags in the
-// application.
+// What the frames of the speaker document's four views share. They live as long as the
+// program: closing one hides it. Each knows its place in the window arrangements
+// (shell/ChildFrameLayout.h). The response, filter and phase frames keep their
+// resize-timer and maximized flags in the application itself.
 #pragma once
 
 #include "document/DocumentServices.h"
 #include "shell/ui/MDIChildFrame.h"
-#include "shell/ui/MVQ_MDIChild.h"
 
 // Places a speaker frame by its kind in the application's MDI client area.
 bool LayOutSpeakerFrame(CMorvaneApp& app, CMDIChildFrame& frame, ESpeakerFrame kind, int nCommand);
 
-// The response, filter and phase frames.
+// The response, filter and phase frames, by kind.
 template <ESpeakerFrame kFrame> class CSpeakerMDIChild : public CMDIChildFrame
 {
 public:
@@ -29,36 +28,4 @@ protected:
     void SetMaximizedFlag(bool bMaximized) override;
     // The response frame puts "Open Raw Response File" into the status bar.
     void OnFirstActivation() override;
-};
-
-class CResponseMDIChild : public CSpeakerMDIChild<ESpeakerFrame::Response>
-{
-public:
-    explicit CResponseMDIChild(CMorvaneApp& app);
-};
-
-class CFilterMDIChild : public CSpeakerMDIChild<ESpeakerFrame::Filter>
-{
-public:
-    explicit CFilterMDIChild(CMorvaneApp& app);
-};
-
-class CPhaseMDIChild : public CSpeakerMDIChild<ESpeakerFrame::Phase>
-{
-public:
-    explicit CPhaseMDIChild(CMorvaneApp& app);
-};
-
-// The filter phase frame keeps its flags in the application's CMDIChildInfo record.
-class CPhaseFilterMDIChild : public CMVQ_MDIChild
-{
-public:
-    static constexpr ESpeakerFrame kKind = ESpeakerFrame::PhaseFilter;
-    explicit CPhaseFilterMDIChild(CMorvaneApp& app);
-    ~CPhaseFilterMDIChild() override;
-
-    bool OnLayoutCommand(int nCommand) override
-    {
-        return LayOutSpeakerFrame(m_App, *this, kKind, nCommand);
-    }
 };

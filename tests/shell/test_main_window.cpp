@@ -5,9 +5,12 @@
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
 #include "shell/QtSettingsStore.h"
+#include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MorvaneApp.h"
-#include "shell/ui/SpeakerMDIChild.h"
+#include "shell/ui/PhaseFilterMDIChild.h"
+#include "shell/ui/PhaseMDIChild.h"
+#include "shell/ui/ResponseMDIChild.h"
 
 #include <QAction>
 #include <QCloseEvent>
