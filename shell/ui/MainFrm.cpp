@@ -1,5 +1,6 @@
 #include "shell/ui/MainFrm.h"
 
+#include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -302,6 +304,58 @@ void CMainFrame::UpdateRecentFileMenu()
 void CMainFrame::PostCommand(int id)
 {
     QTimer::singleShot(0, this, [this, id] { m_App.ExecuteCommand(id); });
+}
+
+void CMainFrame::SetSheetFactory(EMiniFrame editor, CSheetFactory factory)
+{
+    m_SheetFactories[editor] = std::move(factory);
+}
+
+CMiniFrame*& CMainFrame::MiniFrameMember(EMiniFrame editor)
+{
+    switch (editor)
+    {
+    case kFilterEditor:
+        return m_pPropFrame;
+    case kMasterPointEditor:
+        return m_pMasterPtPropFrame;
+    case kQZX2202LoudnessEditor:
+        return m_pLoudnessPropFrame[0];
+    case kQZX241XLoudnessEditor:
+        break;
+    }
+    return m_pLoudnessPropFrame[1];
+}
+
+CMiniFrame* CMainFrame::GetMiniFrame(EMiniFrame editor) const
+{
+    return const_cast<CMainFrame*>(this)->MiniFrameMember(editor);
+}
+
+CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
+{
+    CMiniFrame*& frame = MiniFrameMember(editor);
+    if (!frame)
+    {
+        static const char* const kCaptions[] = {"Edit Filters", "Edit Master Points",
+                                                "Edit Loudness Filters", "Edit Loudness Filters"};
+        const auto factory = m_SheetFactories.find(editor);
+        QTabWidget* sheet = factory != m_SheetFactories.end() ? factory->second() : nullptr;
+        if (!sheet)
+            return nullptr;
+        frame = new CMiniFrame(this, kCaptions[editor], sheet);
+        frame->CenterOn(*this);
+        frame->ActivateEveryPage();
+        if (!bCreateHidden)
+            frame->show();
+        return frame;
+    }
+    if (frame->isHidden() && !bCreateHidden)
+    {
+        frame->GetSheet()->setCurrentIndex(0);
+        frame->show();
+    }
+    return frame;
 }
 
 bool CMainFrame::event(QEvent* event)

@@ -9,10 +9,13 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <string>
 
+class CMiniFrame;
 class CMorvaneApp;
+class QTabWidget;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -44,6 +47,31 @@ public:
     // Runs a command later, from the event loop (a reload a filter list asks for).
     void PostCommand(int id);
 
+    // The modeless editors in mini frames. A sheet factory builds an editor's sheet (a
+    // tab widget of its pages; null when it cannot be built); an editor without one
+    // has its command disabled.
+    enum EMiniFrame
+    {
+        kFilterEditor,          // "Edit Filters" (32821)
+        kMasterPointEditor,     // "Edit Master Points" (32822)
+        kQZX2202LoudnessEditor, // "Edit Loudness Filters" (32900)
+        kQZX241XLoudnessEditor, // "Edit Loudness Filters" (32929)
+    };
+    using CSheetFactory = std::function<QTabWidget*()>;
+    void SetSheetFactory(EMiniFrame editor, CSheetFactory factory);
+    bool HasSheetFactory(EMiniFrame editor) const { return m_SheetFactories.count(editor) != 0; }
+    // Creates the editor on first use (every page made current once, the first page
+    // last), shows a hidden one with its first page current, leaves a shown one as it
+    // is. A loudness editor is created hidden when bCreateHidden.
+    CMiniFrame* OpenMiniFrame(EMiniFrame editor, bool bCreateHidden = false);
+    void OnEditFilterParameters() { OpenMiniFrame(kFilterEditor); }
+    void OnEditMasterPoints() { OpenMiniFrame(kMasterPointEditor); }
+    CMiniFrame* GetMiniFrame(EMiniFrame editor) const;
+
+    CMiniFrame* m_pMasterPtPropFrame = nullptr;
+    CMiniFrame* m_pPropFrame = nullptr;
+    CMiniFrame* m_pLoudnessPropFrame[2] = {nullptr, nullptr};
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +82,7 @@ private:
     void CreateStatusBar();
     QAction* Action(int id, const char* text, const char* prompt = nullptr);
     void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
+    CMiniFrame*& MiniFrameMember(EMiniFrame editor);
 
     CMorvaneApp& m_App;
     QMdiArea* m_pMDIClient;
@@ -64,4 +93,5 @@ private:
     QAction* m_pRecentSeparator = nullptr;
     std::map<int, QAction*> m_Actions;
     std::vector<QAction*> m_RecentActions;
+    std::map<EMiniFrame, CSheetFactory> m_SheetFactories;
 };

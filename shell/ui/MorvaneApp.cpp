@@ -271,6 +271,16 @@ void CMorvaneApp::RegisterCommands()
                 m_pMainFrame->findChild<QToolBar*>()->show();
         },
         always);
+    const auto editor = [this](int id, CMainFrame::EMiniFrame which)
+    {
+        AddCommand(
+            id, [this, which] { m_pMainFrame->OpenMiniFrame(which); },
+            [this, which] {
+                return CCommandState{m_pMainFrame && m_pMainFrame->HasSheetFactory(which), false};
+            });
+    };
+    editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
+    editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();
 }
 
@@ -600,6 +610,12 @@ void CMorvaneApp::ShowFileReadError(const std::string& file, int nLine, const st
                              .arg(nLine)
                              .arg(QString::fromStdString(error));
     QMessageBox::warning(m_pMainFrame, "File Read Error", text);
+}
+
+void CMorvaneApp::OpenFilterEditor()
+{
+    if (m_pMainFrame)
+        m_pMainFrame->OnEditFilterParameters();
 }
 
 bool CMorvaneApp::EditSettings(CSettingsSheetValues&)

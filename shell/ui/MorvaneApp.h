@@ -64,6 +64,8 @@ public:
         ID_DEVICE_QZX2410 = 32926,
         ID_DEVICE_QZX6060 = 32932,
         ID_DESIGN_EQ_FILTERS = 32899,
+        ID_EDIT_FILTER_PARAMETERS = 32821,
+        ID_EDIT_MASTER_POINTS = 32822,
     };
     // A command as menus and toolbar buttons see it.
     struct CCommand
@@ -138,6 +140,8 @@ public:
     bool EditSettings(CSettingsSheetValues& values) override;
     void Beep() override;
     bool IsFrameVisible(ESpeakerFrame frame) const override;
+    // Creates and shows the filter editor (the main frame's mini frame).
+    void OpenFilterEditor() override;
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 

@@ -7,6 +7,7 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
+#include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -303,5 +305,52 @@ TEST_F(MainWindowTest, ViewsComeFromTheFactoryAndPromptsGoToPaneZero)
     CSize size;
     EXPECT_TRUE(m_pApp->m_pMainFrame->GetStatusBarSize(size));
     EXPECT_GT(size.cy, 0);
+}
+TEST_F(MainWindowTest, MiniFrameEditorsAreMadeOnceAndHideInsteadOfClosing)
+{
+    CMorvaneApp& app = Start();
+    CMainFrame& frame = *app.m_pMainFrame;
+    std::vector<int> pagesMadeCurrent;
+    int nSheetsBuilt = 0;
+    frame.SetSheetFactory(CMainFrame::kFilterEditor,
+                          [&]
+                          {
+                              ++nSheetsBuilt;
+                              auto* sheet = new QTabWidget;
+                              for (const char* page : {"EQ-", "TS-", "BS-"})
+                                  sheet->addTab(new QWidget, page);
+                              QObject::connect(sheet, &QTabWidget::currentChanged,
+                                               [&](int index)
+                                               { pagesMadeCurrent.push_back(index); });
+                              return sheet;
+                          });
+    ASSERT_TRUE(app.GetCommandState(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS).bEnabled);
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS));
+    CMiniFrame* editor = frame.m_pPropFrame;
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->windowTitle(), "Edit Filters");
+    // Every page once, the first page last.
+    EXPECT_EQ(pagesMadeCurrent, (std::vector<int>{1, 2, 0}));
+
+    editor->GetSheet()->setCurrentIndex(2);
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(frame.m_pPropFrame, editor);
+    app.OpenFilterEditor();
+    EXPECT_EQ(frame.m_pPropFrame, editor);
+    EXPECT_EQ(nSheetsBuilt, 1);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->GetSheet()->currentIndex(), 0);
+
+    // A shown editor is left as it is.
+    editor->GetSheet()->setCurrentIndex(1);
+    frame.OnEditFilterParameters();
+    EXPECT_EQ(editor->GetSheet()->currentIndex(), 1);
+
+    // A sheet that cannot be built leaves no editor.
+    frame.SetSheetFactory(CMainFrame::kMasterPointEditor, [] { return nullptr; });
+    EXPECT_EQ(frame.OpenMiniFrame(CMainFrame::kMasterPointEditor), nullptr);
+    EXPECT_EQ(frame.m_pMasterPtPropFrame, nullptr);
 }
 } // namespace
