@@ -1,5 +1,6 @@
 #include "shell/ui/MainFrm.h"
 
+#include "graph/Assert.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 
@@ -219,6 +220,11 @@ void CMainFrame::CreateToolBar()
             view = menuAction->menu();
     view->addSeparator();
     view->addAction(m_wndToolBar->toggleViewAction());
+    QAction* statusBarItem = view->addAction("&Status Bar");
+    statusBarItem->setCheckable(true);
+    statusBarItem->setChecked(true);
+    connect(statusBarItem, &QAction::toggled, this,
+            [this](bool bOn) { statusBar()->setVisible(bOn); });
 }
 
 void CMainFrame::CreateStatusBar()
@@ -356,6 +362,31 @@ CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
         frame->show();
     }
     return frame;
+}
+
+CMiniFrame* CMainFrame::GetLoudnessFrame() const
+{
+    if (m_App.m_QZX2201Mode.IsOn() || m_App.m_QZX2202Mode.IsOn())
+        return m_pLoudnessPropFrame[0];
+    if (m_App.m_QZX2410Mode.IsOn() || m_App.m_QZX6060Mode.IsOn())
+        return m_pLoudnessPropFrame[1];
+    MORVANE_CHECK_FAILED();
+    return nullptr;
+}
+
+void CMainFrame::OnSpeakerResponseAndPhase()
+{
+    m_App.ShowFrame(ESpeakerFrame::Filter, false);
+    m_App.ShowFrame(ESpeakerFrame::PhaseFilter, false);
+    m_App.ShowFrame(ESpeakerFrame::Response, true);
+    m_App.ShowFrame(ESpeakerFrame::Phase, true);
+    m_pMDIClient->tileSubWindows();
+}
+
+void CMainFrame::OnHideLoudnessFrame()
+{
+    if (m_pLoudnessPropFrame[0] && m_pLoudnessPropFrame[0]->isVisible())
+        m_pLoudnessPropFrame[0]->hide();
 }
 
 bool CMainFrame::event(QEvent* event)

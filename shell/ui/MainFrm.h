@@ -67,6 +67,13 @@ public:
     void OnEditFilterParameters() { OpenMiniFrame(kFilterEditor); }
     void OnEditMasterPoints() { OpenMiniFrame(kMasterPointEditor); }
     CMiniFrame* GetMiniFrame(EMiniFrame editor) const;
+    // The loudness editor of the selected device's family; null, after a failed check,
+    // with the DSP target selected.
+    CMiniFrame* GetLoudnessFrame() const;
+    // 32868: the response and phase windows shown, the filter windows hidden, tiled.
+    void OnSpeakerResponseAndPhase();
+    // 32904: hides the QZX2202 loudness editor while it is shown.
+    void OnHideLoudnessFrame();
 
     CMiniFrame* m_pMasterPtPropFrame = nullptr;
     CMiniFrame* m_pPropFrame = nullptr;

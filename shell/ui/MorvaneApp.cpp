@@ -279,6 +279,16 @@ void CMorvaneApp::RegisterCommands()
                 return CCommandState{m_pMainFrame && m_pMainFrame->HasSheetFactory(which), false};
             });
     };
+    AddCommand(
+        ID_SPEAKER_RESPONSE_AND_PHASE, [this] { m_pMainFrame->OnSpeakerResponseAndPhase(); },
+        [this] {
+            return CCommandState{m_pMainFrame && m_pMorvaneDoc, false};
+        });
+    AddCommand(
+        ID_HIDE_LOUDNESS_FRAME, [this] { m_pMainFrame->OnHideLoudnessFrame(); },
+        [this] {
+            return CCommandState{m_pMainFrame != nullptr, false};
+        });
     editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
     editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();

@@ -66,6 +66,8 @@ public:
         ID_DESIGN_EQ_FILTERS = 32899,
         ID_EDIT_FILTER_PARAMETERS = 32821,
         ID_EDIT_MASTER_POINTS = 32822,
+        ID_SPEAKER_RESPONSE_AND_PHASE = 32868,
+        ID_HIDE_LOUDNESS_FRAME = 32904,
     };
     // A command as menus and toolbar buttons see it.
     struct CCommand

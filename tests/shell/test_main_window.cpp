@@ -149,6 +149,13 @@ TEST_F(MainWindowTest, FramesTakeTheirPlacesInEveryArrangement)
     EXPECT_TRUE(app.IsFrameVisible(ESpeakerFrame::Phase));
     EXPECT_TRUE(app.m_ResponseAndPhaseMode.IsOn());
 
+    // Speaker Response and Phase: response and phase shown, the filter windows hidden.
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_SPEAKER_RESPONSE_AND_PHASE));
+    EXPECT_TRUE(app.IsFrameVisible(ESpeakerFrame::Response));
+    EXPECT_TRUE(app.IsFrameVisible(ESpeakerFrame::Phase));
+    EXPECT_FALSE(app.IsFrameVisible(ESpeakerFrame::Filter));
+    EXPECT_FALSE(app.IsFrameVisible(ESpeakerFrame::PhaseFilter));
+
     // The view-window commands show a hidden frame and check the item while it is shown.
     EXPECT_FALSE(app.GetCommandState(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW).bChecked);
     ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW));
@@ -347,6 +354,23 @@ TEST_F(MainWindowTest, MiniFrameEditorsAreMadeOnceAndHideInsteadOfClosing)
     editor->GetSheet()->setCurrentIndex(1);
     frame.OnEditFilterParameters();
     EXPECT_EQ(editor->GetSheet()->currentIndex(), 1);
+
+    // The loudness editor of the selected family; none for the DSP target.
+    EXPECT_EQ(frame.GetLoudnessFrame(), nullptr);
+    frame.SetSheetFactory(CMainFrame::kQZX2202LoudnessEditor,
+                          []
+                          {
+                              auto* sheet = new QTabWidget;
+                              sheet->addTab(new QWidget, "1");
+                              return sheet;
+                          });
+    CMiniFrame* loudness = frame.OpenMiniFrame(CMainFrame::kQZX2202LoudnessEditor);
+    ASSERT_NE(loudness, nullptr);
+    EXPECT_EQ(frame.GetLoudnessFrame(), loudness);
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_HIDE_LOUDNESS_FRAME));
+    EXPECT_FALSE(loudness->isVisible());
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_DEVICE_DSP));
+    EXPECT_EQ(frame.GetLoudnessFrame(), nullptr);
 
     // A sheet that cannot be built leaves no editor.
     frame.SetSheetFactory(CMainFrame::kMasterPointEditor, [] { return nullptr; });
