@@ -4,6 +4,7 @@
 #include "matrix/handler.h"
 #include "shell/ChildFrameLayout.h"
 #include "shell/DebugLog.h"
+#include "shell/DeviceDataLines.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/FilterMDIChild.h"
@@ -52,6 +53,7 @@ std::string CurrentFolder()
 CMorvaneApp::CMorvaneApp(std::string settingsFile)
     : m_PhaseFilterInfo(1121, 283, IDS_PHASE_FILTER_STATUS), m_QZX2410LoudnessInfo(291, 290, 289),
       m_DRC_Info(266, 220, 265), m_QZX2410_DRC_Info(296, 295, 294),
+      m_QZX2410_Manager(CDeviceServices{m_Settings, *this, m_DeviceDataEditor, DeviceDateText}),
       m_strSettingsFile(std::move(settingsFile))
 {
     for (CMode* mode : {&m_SpeakerResponseAndFiltersMode, &m_PhaseWindowsMode, &m_FourWindowsMode,
@@ -119,6 +121,8 @@ int CMorvaneApp::ExitInstance()
     m_pFilterMDI = nullptr;
     m_pPhaseMDI = nullptr;
     m_pPhaseFilterMDI = nullptr;
+    m_pDeviceCommands.reset();
+    m_QZX2410_Manager.SetDocument(nullptr);
     m_pDocument.reset();
     RemoveServices();
     return 0;
@@ -292,6 +296,21 @@ void CMorvaneApp::RegisterCommands()
     editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
     editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();
+    for (int id :
+         {CDeviceDataCommands::kOpenDeviceData, CDeviceDataCommands::kSaveDeviceData,
+          CDeviceDataCommands::kSaveAsDeviceData, CDeviceDataCommands::kRunKT47Program,
+          CDeviceDataCommands::kEditDeviceData, CDeviceDataCommands::kGenerateDeviceData,
+          CDeviceDataCommands::kAddDeviceDataToGrid,
+          CDeviceDataCommands::kReplaceGridWithDeviceData,
+          CDeviceDataCommands::kReplaceDeviceDataWithGrid,
+          CDeviceDataCommands::kAdditiveRestartFromDeviceData,
+          CDeviceDataCommands::kDspGenerateHeaderFile, CDeviceDataCommands::kDspEditHeaderFile,
+          CDeviceDataCommands::kDspSaveAsHeaderFile})
+        AddCommand(
+            id, [this, id] { m_pDeviceCommands->Execute(id); },
+            [this, id] {
+                return m_pDeviceCommands ? m_pDeviceCommands->GetCommandState(id) : CCommandState{};
+            });
 }
 
 void CMorvaneApp::RegisterDocumentCommands()
@@ -381,6 +400,12 @@ void CMorvaneApp::OnFileNew()
     }
     m_pDocument = std::make_unique<CMorvaneDoc>(*this);
     m_pDocument->OnNewDocument();
+    m_QZX2410_Manager.SetDocument(m_pMorvaneDoc);
+    const CDeviceCommandServices services{
+        CDeviceServices{m_Settings, *this, m_DeviceDataEditor, DeviceDateText}, m_LabelDialog,
+        m_ProcessLauncher};
+    m_pDeviceCommands = std::make_unique<CDeviceDataCommands>(
+        *m_pMorvaneDoc, services, m_QZX2410_Manager, m_GenericDspHeader);
     CreateFrame(m_pResponseMDI, true);
     CreateFrame(m_pFilterMDI, true);
     CreateFrame(m_pPhaseMDI, false);

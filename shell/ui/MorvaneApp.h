@@ -8,7 +8,11 @@
 // message pump as the framework's services for the whole run.
 #pragma once
 
+#include "device/DeviceDataCommands.h"
 #include "device/DeviceServices.h"
+#include "device/GenericDspHeader.h"
+#include "device/QZX2410_Manager.h"
+#include "device/QtProcessLauncher.h"
 #include "document/DocumentServices.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
@@ -18,6 +22,7 @@
 #include "shell/MDIChildInfo.h"
 #include "shell/NamedColorTable.h"
 #include "shell/RecentFileList.h"
+#include "shell/ui/DeviceDialogs.h"
 
 #include <functional>
 #include <map>
@@ -127,7 +132,7 @@ public:
     void SetMorvaneDoc(CMorvaneDoc* pDoc) override { m_pMorvaneDoc = pDoc; }
     CMorvaneSettings& Settings() override { return m_Settings; }
     CMode& PhaseColumnMode() override { return m_PhaseColumnMode; }
-    IFamilyDataFileNames* FamilyDataManager() override { return nullptr; }
+    IFamilyDataFileNames* FamilyDataManager() override { return &m_QZX2410_Manager; }
     void SetStatusText(const std::string& text) override;
     void SetStatusText(unsigned nStringId);
     void ShowResponseWindow() override { OnViewSpeakerResponseWindow(); }
@@ -190,6 +195,16 @@ public:
     int m_nRegisterCount = 6;
 
 private:
+    // The device export's dialogs and process start, before the managers that use them.
+    CQtDeviceDataEditor m_DeviceDataEditor;
+    CQtLabelDialog m_LabelDialog;
+    CQtProcessLauncher m_ProcessLauncher;
+
+public:
+    CQZX2410_Manager m_QZX2410_Manager;
+    GenericDspHeader m_GenericDspHeader;
+
+private:
     void RegisterCommands();
     void RegisterDocumentCommands();
     void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
@@ -211,6 +226,8 @@ private:
     bool m_bInitialized = false;
     int m_nScratchTimerFlag = 0;
     std::unique_ptr<CMorvaneDoc> m_pDocument;
+    // The document's device-data commands, made with the document.
+    std::unique_ptr<CDeviceDataCommands> m_pDeviceCommands;
     std::map<ESpeakerFrame, CViewFactory> m_ViewFactories;
     std::map<int, CCommand> m_Commands;
     CRecentFileList m_RecentFiles;

@@ -230,8 +230,18 @@ TEST_F(MainWindowTest, DevicesAreCheckedOneAtATime)
     EXPECT_TRUE(app.m_QZX2202Mode.IsOn());
     EXPECT_FALSE(app.m_QZX2201Mode.IsOn());
     EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_DEVICE_QZX2202).bChecked);
+    // The DSP header commands follow the device; the device data file dialog is the
+    // document's.
+    constexpr int kDspGenerateHeader = 32910, kOpenDeviceData = 32863;
+    EXPECT_FALSE(app.GetCommandState(kDspGenerateHeader).bEnabled);
+    m_Dialogs.answers = {""};
+    EXPECT_TRUE(app.ExecuteCommand(kOpenDeviceData));
+    EXPECT_EQ(m_Dialogs.requests.size(), 1u);
+    EXPECT_TRUE(m_Messages.texts.empty());
     ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_DEVICE_DSP));
     EXPECT_EQ(app.GetDeviceId(), kDeviceDsp);
+    EXPECT_TRUE(app.GetCommandState(kDspGenerateHeader).bEnabled);
+    EXPECT_EQ(app.FamilyDataManager(), &app.m_QZX2410_Manager);
     EXPECT_FALSE(app.GetCommandState(CMorvaneApp::ID_DEVICE_QZX2202).bChecked);
     EXPECT_EQ(app.GetRegisterCount(), 6);
     QAction* action = app.m_pMainFrame->GetCommandAction(CMorvaneApp::ID_DEVICE_DSP);
