@@ -4,6 +4,8 @@
 
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
+#include "numerics/CheckUserAbort.h"
+#include "numerics/UserAbortException.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
@@ -11,6 +13,7 @@
 #include "shell/ui/MorvaneApp.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
+#include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
 
 #include <QAction>
@@ -20,6 +23,7 @@
 #include <QMdiArea>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -386,5 +390,29 @@ TEST_F(MainWindowTest, MiniFrameEditorsAreMadeOnceAndHideInsteadOfClosing)
     frame.SetSheetFactory(CMainFrame::kMasterPointEditor, [] { return nullptr; });
     EXPECT_EQ(frame.OpenMiniFrame(CMainFrame::kMasterPointEditor), nullptr);
     EXPECT_EQ(frame.m_pMasterPtPropFrame, nullptr);
+}
+TEST(QtMessagePump, CancellationPointsHandleEventsAndMeetAQuit)
+{
+    TestApp();
+    CQtMessagePump pump;
+    CMessagePump* previous = SetMessagePump(&pump);
+    bool bDelivered = false;
+    QTimer::singleShot(0, [&bDelivered] { bDelivered = true; });
+    EXPECT_EQ(CheckUserAbort(), 1);
+    EXPECT_TRUE(bDelivered);
+    // Closing the window during a calculation: the next cancellation point ends it.
+    pump.RequestQuit();
+    int nCode = -1;
+    try
+    {
+        CheckUserAbort();
+    }
+    catch (const CUserAbortException& e)
+    {
+        nCode = e.Code();
+    }
+    EXPECT_EQ(nCode, 1);
+    EXPECT_FALSE(pump.IsMessageWaiting());
+    SetMessagePump(previous);
 }
 } // namespace
