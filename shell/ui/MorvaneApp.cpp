@@ -69,6 +69,11 @@ CMorvaneApp::~CMorvaneApp() = default;
 bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowMaximized)
 {
     theDebugLog.Write("InitInstance\n");
+    // A file named relative to the start folder stays that file after the change into
+    // the working folder.
+    std::vector<std::string> files;
+    for (const std::string& arg : args)
+        files.push_back(std::filesystem::absolute(arg).string());
     m_PhaseColumnMode.TurnOff();
     m_nDeviceId = kDeviceQZX2201;
     m_ColorList = BuildNamedColorTable();
@@ -100,8 +105,8 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
         return false;
     m_pMorvaneDoc->CreateDefaultResponse();
     // A file named on the command line opens into the new document.
-    if (!args.empty())
-        OpenDocumentFile(args.front());
+    if (!files.empty())
+        OpenDocumentFile(files.front());
     ActivateResponseWindow();
     return true;
 }

@@ -220,8 +220,16 @@ TEST_F(MainWindowTest, FileOpenReadsARawResponseIntoTheDocumentAndTheRecentFiles
 
 TEST_F(MainWindowTest, AFileOnTheCommandLineOpensIntoTheNewDocument)
 {
+    // Named relative to the start folder, while the working folder is another one.
     const std::string raw = WriteRaw("named.raw");
-    CMorvaneApp& app = Start({raw});
+    fs::create_directories(m_Folder / "work");
+    {
+        CQtSettingsStore store(m_Ini, CMorvaneSettings::kSection);
+        store.WriteText("Working Directory", (m_Folder / "work").string());
+    }
+    fs::current_path(m_Folder);
+    CMorvaneApp& app = Start({"named.raw"});
+    EXPECT_EQ(fs::current_path(), m_Folder / "work");
     EXPECT_EQ(app.m_pMorvaneDoc->m_nRawPoints, 3);
     EXPECT_EQ(app.GetDocumentPathName(), raw);
 }
