@@ -112,8 +112,6 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
     bool bFirstPass = true;
     bool bStopped = false;
     bool bLimitReached = false;
-    const bool bLimit = doc.m_LimitNumberOfFilters.IsOn() != 0;
-    const int nLimit = GetFilterLimitCount(doc.m_LimitNumberOfFilters);
     while (CountPointsAboveUpper(doc.m_WorkingResponse, band, doc.m_UpperTolerance) > 0 ||
            CountPointsBelowLower(doc.m_WorkingResponse, band, doc.m_LowerTolerance) > 0)
     {
@@ -139,7 +137,10 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
         doc.m_ModifiedRawFile.MarkNewContent();
         if (!CheckUserAbort())
             break;
-        if (bLimit && nFilters >= nLimit)
+        // Read after each pass: the Settings command may change the limit while the
+        // calculation pumps messages.
+        if (doc.m_LimitNumberOfFilters.IsOn() &&
+            nFilters >= GetFilterLimitCount(doc.m_LimitNumberOfFilters))
         {
             bLimitReached = true;
             break;

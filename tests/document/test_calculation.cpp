@@ -113,6 +113,26 @@ TEST_F(CalculationTest, FilterLimitStopsWhenTheCountReachesOrPassesIt)
     }
 }
 
+TEST_F(CalculationTest, FilterLimitSetWhileTheCalculationRunsTakesEffect)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    // The user turns the limit on through Settings during the first pass.
+    CActionPump pump;
+    pump.action = [&]
+    {
+        SetFilterLimitCount(doc->m_LimitNumberOfFilters, 1);
+        doc->m_LimitNumberOfFilters.SetState(1);
+    };
+    {
+        CScopedPump scoped(&pump);
+        doc->OnCalculateModifiedResponse();
+    }
+    EXPECT_EQ(app.beeps, 1);
+    EXPECT_EQ(Calculated(), 1);
+    EXPECT_EQ(app.statusTexts.back(),
+              "The maximum number of filters set by the user was reached.  Calculation ended.");
+}
+
 TEST_F(CalculationTest, StopEndsTheCalculationAndKeepsTheDocumentAsItWas)
 {
     Prepare({{200.0, 8.0}, {4000.0, -8.0}});
