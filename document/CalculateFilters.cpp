@@ -8,6 +8,7 @@
 #include "numerics/CheckUserAbort.h"
 #include "numerics/mvq83.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -70,7 +71,10 @@ bool FindCalculationBand(const mwMatrix& freq, int lowF, int highF, CCalculation
         --j;
     band.iLow = i - 1;
     band.jHigh = std::max(n - j + 1, 1);
-    return j > i;
+    // Without a frequency at or above lowF (at or below highF) the unbounded search would
+    // run past the data; a band of a single point inside the data is a band.
+    const auto [pLowest, pHighest] = std::minmax_element(f.begin(), f.end());
+    return i <= j && *pHighest >= lowF && *pLowest <= highF;
 }
 
 double CountPointsAboveUpper(const mwMatrix& response, const CCalculationBand& band,
