@@ -237,6 +237,16 @@ TEST(CalculationBand, ClampsToTheDataAndRefusesBandsOutsideIt)
     EXPECT_FALSE(FindCalculationBand(mwMatrix(100.0), 10, 1000, band));
 }
 
+TEST_F(CalculationTest, RunCalculationLeavesTheDocumentIdleWhenTheDriverReturns)
+{
+    Prepare({{1000.0, 8.0}});
+    doc->PrepareCalculation();
+    EXPECT_TRUE(doc->RunCalculation());
+    EXPECT_EQ(doc->m_bCalculationIdle, 1);
+    EXPECT_EQ(doc->m_bCalculationRunning, 0);
+    EXPECT_GE(Calculated(), 1);
+}
+
 TEST_F(CalculationTest, QuitEndsTheCalculationAsAbortedWithoutAMessage)
 {
     Prepare({{1000.0, 8.0}});
