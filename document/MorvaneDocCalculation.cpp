@@ -66,6 +66,7 @@ bool CMorvaneDoc::RunCalculation()
         const mwMatrix result = CalculateFilters(*this, m_nFilters, m_EQParameters, fixedResponse);
         // The views and files take the modified response in dB.
         m_ModifiedResponse = MagnitudeDb(result);
+        m_bCalculationIdle = 1;
         return true;
     }
     catch (const CUserAbortException& e)
