@@ -5,6 +5,7 @@
 #include "tests/document/CalculationFixture.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 TEST_F(CalculationTest, PlacesFiltersUntilTheResponseIsWithinTolerance)
 {
@@ -245,6 +246,17 @@ TEST_F(CalculationTest, RunCalculationLeavesTheDocumentIdleWhenTheDriverReturns)
     EXPECT_EQ(doc->m_bCalculationIdle, 1);
     EXPECT_EQ(doc->m_bCalculationRunning, 0);
     EXPECT_GE(Calculated(), 1);
+}
+
+TEST_F(CalculationTest, AnErrorNoHandlerTakesStillEndsTheCommand)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    app.onContinuePrompt = [] { throw std::runtime_error("dialog failed"); };
+    EXPECT_THROW(doc->OnCalculateModifiedResponseAndPause(), std::runtime_error);
+    EXPECT_EQ(doc->m_bCalculationIdle, 1);
+    EXPECT_EQ(doc->m_bPauseRequested, 0);
+    EXPECT_TRUE(doc->OnUpdateCalculateModifiedResponse().bEnabled);
+    EXPECT_FALSE(doc->OnUpdateCalculateStop().bEnabled);
 }
 
 TEST_F(CalculationTest, QuitEndsTheCalculationAsAbortedWithoutAMessage)
