@@ -12,23 +12,15 @@
 
 namespace
 {
-constexpr COLORREF kRawColor = RGB(0, 0, 255);
-constexpr COLORREF kDesiredColor = RGB(0, 0, 0);
-constexpr COLORREF kBoundColor = RGB(255, 0, 255);
-constexpr COLORREF kModifiedColor = RGB(255, 0, 0);
-constexpr COLORREF kPriorColor = RGB(255, 255, 0);
 constexpr COLORREF kFreehandColor = RGB(0, 255, 0);
 
-// Curve kinds; an edited curve goes back to the document by its kind.
-enum : int
-{
-    kKindRaw = 1,
-    kKindDesired = 2,
-    kKindLowerBound = 3,
-    kKindUpperBound = 4,
-    kKindPriorModified = 5,
-    kKindModified = 6,
-};
+using CCurveStyle = CMorvaneView::CCurveStyle;
+constexpr CCurveStyle kRawStyle{RGB(0, 0, 255), 1, 1, "Raw Curve"};
+constexpr CCurveStyle kDesiredStyle{RGB(0, 0, 0), 2, 1, "Desired Response Curve"};
+constexpr CCurveStyle kLowerStyle{RGB(255, 0, 255), 3, 1, "Lower Bound Curve"};
+constexpr CCurveStyle kUpperStyle{RGB(255, 0, 255), 4, 1, "Upper Bound Curve"};
+constexpr CCurveStyle kPriorStyle{RGB(255, 255, 0), 5, 0, "Prior Modified Curve"};
+constexpr CCurveStyle kModifiedStyle{RGB(255, 0, 0), 6, 0, "Modified Response Curve"};
 
 constexpr int kLineWidth = 2; // device pixels
 
@@ -76,9 +68,18 @@ void CMorvaneView::OnInitialUpdate()
     InitVerticalScale();
     InitHorizontalScale();
     m_BasicGraph.SetClipRect(&m_DataWindow);
+    // Every curve has its name, colour and kind from the start: the document copies
+    // curves it reads into the view's curves with the attributes these hold.
+    const CCurveStyle* const styles[] = {&kRawStyle,   &kDesiredStyle,  &kUpperStyle,
+                                         &kLowerStyle, &kModifiedStyle, &kPriorStyle};
     const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
-    for (CCurve* pCurve : m_CurveArray)
-        pCurve->SetArea(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
+    for (std::size_t i = 0; i < m_CurveArray.size(); ++i)
+    {
+        const CCurveStyle& style = *styles[i];
+        m_CurveArray[i]->Create(0, kLineWidth, PS_SOLID, style.color, style.nKind, style.nTag, 1, 0,
+                                true, true, style.pName);
+        m_CurveArray[i]->SetArea(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
+    }
 
     m_CurveEdit.Initialize(&m_BasicGraph, &m_CurveArray, &m_CoordDisplay, this);
     m_CoordDisplay.m_strTitle = CResourceString(134);
@@ -167,8 +168,7 @@ void CMorvaneView::HideDerivedCurves()
 
 void CMorvaneView::OnRawResponseReplaced()
 {
-    SetCurveFromMatrices(&m_RawCurve, m_Doc.m_LogFrequencies, m_Doc.m_RawMagnitudeDb, kRawColor,
-                         kKindRaw, 1, "Raw Curve");
+    SetCurveFromStyle(&m_RawCurve, m_Doc.m_RawMagnitudeDb, kRawStyle);
     m_RawCurveMode.TurnOn();
     m_NoCurvesMode.TurnOff();
     HideDerivedCurves();
@@ -184,8 +184,8 @@ void CMorvaneView::OnModifiedResponse()
     // the second result on, the one before it.
     const bool bPrior = m_nModifiedCount > 1;
     if (bPrior)
-        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve, kPriorColor,
-                              kKindPriorModified, 0, "Prior Modified Curve");
+        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve, kPriorStyle.color,
+                              kPriorStyle.nKind, kPriorStyle.nTag, kPriorStyle.pName);
     SetModifiedFromDocument();
     m_ModifiedCurveMode.TurnOn();
     m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
@@ -202,14 +202,13 @@ void CMorvaneView::OnModifiedResponseRebuilt()
 
 bool CMorvaneView::SetModifiedFromDocument()
 {
-    return SetCurveFromMatrices(&m_ModifiedCurve, m_Doc.m_LogFrequencies, m_Doc.m_ModifiedResponse,
-                                kModifiedColor, kKindModified, 0, "Modified Response Curve");
+    return SetCurveFromStyle(&m_ModifiedCurve, m_Doc.m_ModifiedResponse, kModifiedStyle);
 }
 
 void CMorvaneView::OnNewDesiredCurveStarted()
 {
     SetEditCurveFromMatrices(&m_DesiredCurve, m_Doc.m_LogFrequencies, m_Doc.m_RawMagnitudeDb,
-                             kDesiredColor, kKindDesired, 1, false);
+                             kDesiredStyle.color, kDesiredStyle.nKind, kDesiredStyle.nTag, false);
     m_CurveEdit.m_NewCurveMode.Begin(&m_DesiredCurve);
     HideDerivedCurves();
     m_NoCurvesMode.TurnOff();
@@ -224,19 +223,16 @@ void CMorvaneView::OnNewDesiredCurveBuilt()
     {
         CCurve* pCurve;
         CMode* pMode;
-        int nKind;
-        const char* pName;
+        const CCurveStyle& style;
         double dTolerance;
     } bounds[] = {
-        {&m_UpperBoundCurve, &m_UpperBoundCurveMode, kKindUpperBound, "Upper Bound Curve",
-         m_Doc.m_dUpperToleranceDb},
-        {&m_LowerBoundCurve, &m_LowerBoundCurveMode, kKindLowerBound, "Lower Bound Curve",
-         m_Doc.m_dLowerToleranceDb},
+        {&m_UpperBoundCurve, &m_UpperBoundCurveMode, kUpperStyle, m_Doc.m_dUpperToleranceDb},
+        {&m_LowerBoundCurve, &m_LowerBoundCurveMode, kLowerStyle, m_Doc.m_dLowerToleranceDb},
     };
     for (const auto& bound : bounds)
     {
-        CCurveEdit::CopyCurve(&m_DesiredCurve, bound.pCurve, kBoundColor, bound.nKind, 1,
-                              bound.pName);
+        CCurveEdit::CopyCurve(&m_DesiredCurve, bound.pCurve, bound.style.color, bound.style.nKind,
+                              bound.style.nTag, bound.style.pName);
         bound.pCurve->OffsetY(bound.dTolerance);
         bound.pMode->TurnOn();
     }
@@ -247,6 +243,9 @@ void CMorvaneView::OnDesiredCurvesRead()
 {
     for (CMode* pMode : {&m_DesiredCurveMode, &m_UpperBoundCurveMode, &m_LowerBoundCurveMode})
         pMode->TurnOn();
+    // A new raw response hid them.
+    for (CCurve* pCurve : {&m_DesiredCurve, &m_UpperBoundCurve, &m_LowerBoundCurve})
+        pCurve->Show();
     m_NoCurvesMode.TurnOff();
     m_ModifiedCurveMode.TurnOff();
     m_PriorModifiedCurveMode.TurnOff();
@@ -286,31 +285,32 @@ bool CMorvaneView::SetEditCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix
     return pCurve->LayoutInRect(GetPlotArea(), &m_DataWindow);
 }
 
-bool CMorvaneView::SetRawGridCurve(CCurve* pCurve, CMode& mode, COLORREF color, int nKind,
-                                   const std::string& name)
+bool CMorvaneView::SetCurveFromStyle(CCurve* pCurve, const mwMatrix& y, const CCurveStyle& style)
 {
-    const bool bSet = SetCurveFromMatrices(pCurve, m_Doc.m_LogFrequencies, m_Doc.m_RawMagnitudeDb,
-                                           color, nKind, 1, name);
+    return SetCurveFromMatrices(pCurve, m_Doc.m_LogFrequencies, y, style.color, style.nKind,
+                                style.nTag, style.pName);
+}
+
+bool CMorvaneView::SetRawGridCurve(CCurve* pCurve, CMode& mode, const CCurveStyle& style)
+{
+    const bool bSet = SetCurveFromStyle(pCurve, m_Doc.m_RawMagnitudeDb, style);
     mode.TurnOn();
     return bSet;
 }
 
 bool CMorvaneView::SetDesiredResponseCurve()
 {
-    return SetRawGridCurve(&m_DesiredCurve, m_DesiredCurveMode, kDesiredColor, kKindDesired,
-                           "Desired Response Curve");
+    return SetRawGridCurve(&m_DesiredCurve, m_DesiredCurveMode, kDesiredStyle);
 }
 
 bool CMorvaneView::SetUpperBoundCurve()
 {
-    return SetRawGridCurve(&m_UpperBoundCurve, m_UpperBoundCurveMode, kBoundColor, kKindUpperBound,
-                           "Upper Bound Curve");
+    return SetRawGridCurve(&m_UpperBoundCurve, m_UpperBoundCurveMode, kUpperStyle);
 }
 
 bool CMorvaneView::SetLowerBoundCurve()
 {
-    return SetRawGridCurve(&m_LowerBoundCurve, m_LowerBoundCurveMode, kBoundColor, kKindLowerBound,
-                           "Lower Bound Curve");
+    return SetRawGridCurve(&m_LowerBoundCurve, m_LowerBoundCurveMode, kLowerStyle);
 }
 
 CCurve* CMorvaneView::GetCurve(ECurve which)
@@ -355,7 +355,7 @@ void CMorvaneView::EndNewCurveMode()
 void CMorvaneView::StartReplaceCurveSection()
 {
     m_CurveEdit.BeginNewCurve(5 * m_RawCurve.GetTotalPoints(), kLineWidth, PS_SOLID, kFreehandColor,
-                              kKindRaw, 0);
+                              kRawStyle.nKind, 0);
 }
 
 bool CMorvaneView::AutoScale()

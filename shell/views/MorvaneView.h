@@ -33,6 +33,17 @@ class QPrinter;
 class CMorvaneView : public CCanvasWidget, public IResponseView
 {
 public:
+    // The attributes of a curve of the view: colour, kind (1 raw, 2 desired, 3 lower
+    // bound, 4 upper bound, 5 prior modified, 6 modified: an edited curve goes back to
+    // the document by its kind), tag and name.
+    struct CCurveStyle
+    {
+        COLORREF color;
+        int nKind;
+        int nTag;
+        const char* pName;
+    };
+
     explicit CMorvaneView(CMorvaneDoc& doc, QWidget* pParent = nullptr);
     ~CMorvaneView() override;
     CMorvaneView(const CMorvaneView&) = delete;
@@ -142,8 +153,8 @@ private:
     void ResetEditor();
     // Hides the desired, bound, modified and prior curves and turns their modes off.
     void HideDerivedCurves();
-    bool SetRawGridCurve(CCurve* pCurve, CMode& mode, COLORREF color, int nKind,
-                         const std::string& name);
+    bool SetCurveFromStyle(CCurve* pCurve, const mwMatrix& y, const CCurveStyle& style);
+    bool SetRawGridCurve(CCurve* pCurve, CMode& mode, const CCurveStyle& style);
     bool SetModifiedFromDocument();
     // Draws the whole graph: regions, scales, then each curve whose mode is on.
     void DrawGraph(CDC* pDC);

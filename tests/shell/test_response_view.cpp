@@ -5,6 +5,7 @@
 
 #include "document/MorvaneSettings.h"
 #include "framework/core/RecordingDC.h"
+#include "graph/CurveFile.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
 
@@ -347,4 +348,44 @@ TEST_F(ResponseViewTest, PrintingWritesThePageAndLeavesTheScreenLayout)
     // The next paint on the screen lays the canvas out for the window again.
     Paint();
     EXPECT_EQ(view->GetGraph().GetDeviceWidth(), 800);
+}
+
+TEST_F(ResponseViewTest, DesiredCurvesReadRightAfterARawResponseKeepTheirNamesAndColours)
+{
+    ASSERT_TRUE(Open("spk.raw", "t\nh\n100 0 0\n1000 0 0\n10000 0 0\n"));
+    // A curve file of three curves on the raw response's frequencies.
+    std::vector<std::unique_ptr<CCurve>> written;
+    std::vector<const CCurve*> pointers;
+    for (double level : {1.0, 4.0, -2.0})
+    {
+        written.push_back(std::make_unique<CCurve>());
+        SetCurvePoints(*written.back(), {{2, level}, {3, level}, {4, level}}, view->GetPlotArea(),
+                       view->GetDataWindow());
+        pointers.push_back(written.back().get());
+    }
+    std::string error;
+    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("d.crv"), pointers, &error)) << error;
+    dialogs.answers = {folder.Path("d.crv")};
+    doc->OnFileOpenDesiredResponse();
+    ASSERT_TRUE(messages.texts.empty());
+
+    const struct
+    {
+        CCurve* pCurve;
+        const char* pName;
+        COLORREF color;
+        int nKind;
+    } expected[] = {{&view->m_DesiredCurve, "Desired Response Curve", 0, 2},
+                    {&view->m_UpperBoundCurve, "Upper Bound Curve", kMagenta, 4},
+                    {&view->m_LowerBoundCurve, "Lower Bound Curve", kMagenta, 3}};
+    for (const auto& e : expected)
+    {
+        EXPECT_EQ(e.pCurve->GetName(), e.pName);
+        EXPECT_EQ(e.pCurve->GetColor(), e.color) << e.pName;
+        EXPECT_EQ(e.pCurve->GetKind(), e.nKind) << e.pName;
+        EXPECT_TRUE(e.pCurve->IsVisible()) << e.pName;
+    }
+    EXPECT_TRUE(view->AreDesiredCurvesShown());
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kMagenta), 2);
 }
