@@ -389,3 +389,16 @@ TEST_F(ResponseViewTest, DesiredCurvesReadRightAfterARawResponseKeepTheirNamesAn
     Paint();
     EXPECT_EQ(CurvesDrawnIn(kMagenta), 2);
 }
+
+TEST_F(ResponseViewTest, TheWidgetPaintsTheCurvesOnTheScreen)
+{
+    SetRaw({-20.0, 5.0, -3.0, 0.0});
+    view->Redraw(true);
+    const QImage& image = view->RetainedImage();
+    ASSERT_EQ(image.width(), 800);
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_GT(blue, 100);
+}
