@@ -87,7 +87,6 @@ void CMorvaneView::OnInitialUpdate()
     m_CoordDisplay.m_strYUnit = CResourceString(136);
 
     ResetEditor();
-    m_CurveEdit.m_ClearCoordinatesMode.TurnOff();
     m_NoCurvesMode.TurnOn();
     for (CMode* pMode : {&m_RawCurveMode, &m_DesiredCurveMode, &m_UpperBoundCurveMode,
                          &m_LowerBoundCurveMode, &m_ModifiedCurveMode, &m_PriorModifiedCurveMode})
@@ -264,7 +263,7 @@ bool CMorvaneView::SetCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, 
     // nothing, rather than points read from beyond the values.
     const long n = ys.size() < xs.size() ? 0 : long(xs.size());
     pCurve->Create(n, kLineWidth, PS_SOLID, color, nKind, nTag, 1, 0, true, true, name);
-    if (n == 0 && !xs.empty())
+    if (n == 0)
         return false;
     pCurve->SetDataWindow(&m_DataWindow);
     for (long i = 0; i < n; ++i)

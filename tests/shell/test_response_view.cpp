@@ -295,9 +295,16 @@ TEST_F(ResponseViewTest, ANewDesiredCurveGetsBoundsAtTheTolerances)
 
 TEST_F(ResponseViewTest, ARefreshBeforeAnyResultDrawsNoModifiedCurve)
 {
+    // Before any response, and with a raw response but no result yet.
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    doc->RefreshViews();
+    EXPECT_TRUE(view->m_ModifiedCurve.m_PointsAreValidMode.IsOff());
+    EXPECT_DOUBLE_EQ(view->GetDataWindow().top, 10.0);
+    EXPECT_DOUBLE_EQ(view->GetDataWindow().bottom, -10.0);
     SetRaw(std::vector<double>(30, 1.0));
     doc->RefreshViews();
     EXPECT_EQ(view->m_ModifiedCurve.GetTotalPoints(), 0);
+    EXPECT_TRUE(view->m_ModifiedCurve.m_PointsAreValidMode.IsOff());
     Paint();
     EXPECT_EQ(CurvesDrawnIn(kRed), 0);
     EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
