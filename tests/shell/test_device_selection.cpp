@@ -2,7 +2,13 @@
 // code reads and the register data of the QZX2201/QZX2202 device text.
 #include "shell/DeviceSelection.h"
 
+#include "device/DeviceDataText.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -115,4 +121,33 @@ TEST(DeviceSelection, RegisterNamesOfTheTwoBlocks)
               (std::vector<std::string>{"0A", "0B", "0C", "0D", "0E", "0F", "10"}));
     EXPECT_EQ(selection.m_RegisterNames2,
               (std::vector<std::string>{"13", "14", "15", "16", "17", "18", "19"}));
+}
+
+TEST(DeviceSelection, TheDeviceTextUsesTheRegistersOfTheSelectedDevice)
+{
+    CFilterBlock block;
+    for (int i = 1; i <= 8; ++i)
+    {
+        block.texts.push_back("!# EQ-" + std::to_string(i) + "\r\n");
+        block.coefficientLines.push_back("000001 000002 000003 000004 000005\r\n");
+        ++block.count;
+    }
+    for (int nCommand : {CDeviceSelection::kCommandQZX2201, CDeviceSelection::kCommandQZX2202})
+    {
+        CDeviceSelection selection;
+        selection.OnDeviceCommand(nCommand);
+        const int nCount = selection.GetRegisterCount();
+        std::vector<std::string> lines, warnings;
+        WriteFilterBlock(lines, 0, block, nCount, warnings);
+        auto written = [&](const std::string& name)
+        {
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const std::string& line)
+                                 { return line.rfind(name + " ", 0) == 0; });
+        };
+        for (int i = 0; i < 7; ++i)
+            for (const auto* pNames : {&selection.m_RegisterNames1, &selection.m_RegisterNames2})
+                EXPECT_EQ(written(pNames->at(std::size_t(i))), i < nCount ? 1 : 0)
+                    << nCommand << " " << pNames->at(std::size_t(i));
+    }
 }
