@@ -8,6 +8,7 @@
 #include "numerics/CheckUserAbort.h"
 #include "numerics/mvq83.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -70,7 +71,10 @@ bool FindCalculationBand(const mwMatrix& freq, int lowF, int highF, CCalculation
         --j;
     band.iLow = i - 1;
     band.jHigh = std::max(n - j + 1, 1);
-    return j > i;
+    // Without a frequency at or above lowF (at or below highF) the unbounded search would
+    // run past the data; a band of a single point inside the data is a band.
+    const auto [pLowest, pHighest] = std::minmax_element(f.begin(), f.end());
+    return i <= j && *pHighest >= lowF && *pLowest <= highF;
 }
 
 double CountPointsAboveUpper(const mwMatrix& response, const CCalculationBand& band,
@@ -112,8 +116,6 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
     bool bFirstPass = true;
     bool bStopped = false;
     bool bLimitReached = false;
-    const bool bLimit = doc.m_LimitNumberOfFilters.IsOn() != 0;
-    const int nLimit = GetFilterLimitCount(doc.m_LimitNumberOfFilters);
     while (CountPointsAboveUpper(doc.m_WorkingResponse, band, doc.m_UpperTolerance) > 0 ||
            CountPointsBelowLower(doc.m_WorkingResponse, band, doc.m_LowerTolerance) > 0)
     {
@@ -139,7 +141,10 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
         doc.m_ModifiedRawFile.MarkNewContent();
         if (!CheckUserAbort())
             break;
-        if (bLimit && nFilters >= nLimit)
+        // Read after each pass: the Settings command may change the limit while the
+        // calculation pumps messages.
+        if (doc.m_LimitNumberOfFilters.IsOn() &&
+            nFilters >= GetFilterLimitCount(doc.m_LimitNumberOfFilters))
         {
             bLimitReached = true;
             break;

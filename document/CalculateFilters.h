@@ -12,7 +12,8 @@ class CMorvaneDoc;
 // The optimization band as mvq83 takes it: the 1-based points iLow + 1 .. n - jHigh + 1
 // of the n frequencies, from the point nearest lowF to the point nearest highF (Hz). On
 // equal distances the lower edge keeps the lower point and the higher edge the higher
-// one. False when the band holds fewer than two points.
+// one. False for a response of fewer than two points, one that lies entirely below lowF
+// or above highF, or limits that leave no point between them.
 struct CCalculationBand
 {
     int n = 0;

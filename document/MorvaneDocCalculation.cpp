@@ -66,6 +66,7 @@ bool CMorvaneDoc::RunCalculation()
         const mwMatrix result = CalculateFilters(*this, m_nFilters, m_EQParameters, fixedResponse);
         // The views and files take the modified response in dB.
         m_ModifiedResponse = MagnitudeDb(result);
+        m_bCalculationIdle = 1;
         return true;
     }
     catch (const CUserAbortException& e)
@@ -92,14 +93,25 @@ void CMorvaneDoc::RunCalculationCommand(bool bPause)
 {
     if (m_bInCalculationCommand)
         return;
+    // Whatever leaves the calculation (a return or an exception no handler takes), the
+    // document ends idle with the commands enabled again.
+    struct CCommandScope
+    {
+        CMorvaneDoc& doc;
+        ~CCommandScope()
+        {
+            doc.m_bCalculationRunning = 0;
+            doc.m_bCalculationIdle = 1;
+            doc.m_bPauseRequested = 0;
+            doc.m_bInCalculationCommand = false;
+        }
+    };
     m_bInCalculationCommand = true;
     m_bPauseRequested = bPause ? 1 : 0;
     m_bCalculationIdle = 0;
+    const CCommandScope scope{*this};
     PrepareCalculation();
     RunCalculation();
-    m_bCalculationIdle = 1;
-    m_bPauseRequested = 0;
-    m_bInCalculationCommand = false;
 }
 
 void CMorvaneDoc::OnCalculateModifiedResponse()

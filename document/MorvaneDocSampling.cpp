@@ -3,6 +3,7 @@
 #include "document/MorvaneDoc.h"
 #include "document/ResponseCurves.h"
 #include "graph/MatrixUtilities.h"
+#include "graph/MorvaneUtilities.h"
 #include "matrix/matrix.h"
 #include "numerics/logsamp.h"
 #include "numerics/smooth.h"
@@ -19,9 +20,17 @@ void CMorvaneDoc::OnEditLogSampleRawCurve()
     long nPoints = kDefaultLogSamplePoints;
     if (!m_App.AskLogSamplePoints(nPoints) || !IsLogSamplePointCount(nPoints))
         return;
-    mwMatrix frequencies;
-    const mwMatrix response =
-        logsamp(&frequencies, m_RawResponse, m_RawFrequencies, double(nPoints));
+    mwMatrix frequencies, response;
+    try
+    {
+        response = logsamp(&frequencies, m_RawResponse, m_RawFrequencies, double(nPoints));
+    }
+    catch (const mwException& e)
+    {
+        // A response that cannot be resampled (a single point) stays as it is.
+        ShowMessage(e.Message() ? e.Message() : "");
+        return;
+    }
     m_RawResponse = response;
     m_RawFrequencies = frequencies;
     m_RawPhase = PhaseDegrees(m_RawResponse);

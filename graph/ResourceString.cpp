@@ -14,6 +14,11 @@ struct CStringEntry
 // The string table, sorted by identifier.
 // clang-format off
 constexpr CStringEntry kStringTable[] = {
+    {130, "db"},
+    {131, "Frequency Hz"},
+    {134, "Response"},
+    {135, "Hz"},
+    {136, "db"},
     {142, "Calculation Stopped by User"},
     {143, "Calculation Ended"},
     {144, "Calculation Completed"},
@@ -24,6 +29,9 @@ constexpr CStringEntry kStringTable[] = {
     {159, "H(Z) = B(Z)/A(Z) = [b0 + b1*Z^-1 + b2*Z^-2] / [a0 + a1*Z^-1 + a2*Z^-2]"},
     {160, "   b0                   b1                   b2"},
     {161, "   a0                   a1                   a2"},
+    {162, "LF"},
+    {163, "HF"},
+    {164, "1/2 Fs"},
     {165, "The maximum number of filters set by the user was reached.  Calculation ended."},
     {166, "The number of coefficent rows and header lines is in consistent."},
     {167, "The B coefficients header must contain \"b0\" or B0\"."},

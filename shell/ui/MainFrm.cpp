@@ -383,9 +383,10 @@ CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
 
 CMiniFrame* CMainFrame::GetLoudnessFrame() const
 {
-    if (m_App.m_QZX2201Mode.IsOn() || m_App.m_QZX2202Mode.IsOn())
+    const CDeviceSelection& devices = m_App.m_DeviceSelection;
+    if (devices.m_QZX2201Mode.IsOn() || devices.m_QZX2202Mode.IsOn())
         return m_pLoudnessPropFrame[0];
-    if (m_App.m_QZX2410Mode.IsOn() || m_App.m_QZX6060Mode.IsOn())
+    if (devices.m_QZX2410Mode.IsOn() || devices.m_QZX6060Mode.IsOn())
         return m_pLoudnessPropFrame[1];
     MORVANE_CHECK_FAILED();
     return nullptr;

@@ -13,6 +13,7 @@
 #include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/MorvaneView.h"
 
 #include "graph/MorvaneUtilities.h"
 
@@ -53,15 +54,20 @@ std::string CurrentFolder()
 CMorvaneApp::CMorvaneApp(std::string settingsFile)
     : m_PhaseFilterInfo(1121, 283, IDS_PHASE_FILTER_STATUS), m_QZX2410LoudnessInfo(291, 290, 289),
       m_DRC_Info(266, 220, 265), m_QZX2410_DRC_Info(296, 295, 294),
-      m_QZX2410_Manager(CDeviceServices{m_Settings, *this, m_DeviceDataEditor, DeviceDateText}),
+      m_QZX2410_Manager(
+          CDeviceServices{m_Settings, m_DeviceSelection, m_DeviceDataEditor, DeviceDateText}),
       m_strSettingsFile(std::move(settingsFile))
 {
     for (CMode* mode : {&m_SpeakerResponseAndFiltersMode, &m_PhaseWindowsMode, &m_FourWindowsMode,
                         &m_ResponseAndPhaseMode, &m_FiltersAndFilterPhasesMode})
         m_ViewLayoutModes.Add(mode);
-    for (CMode* mode : {&m_QZX2201Mode, &m_QZX2202Mode, &m_DspMode, &m_QZX2410Mode, &m_QZX6060Mode})
-        m_DeviceModes.Add(mode);
     RegisterCommands();
+    m_ViewFactories[ESpeakerFrame::Response] = [](CMorvaneDoc& doc)
+    {
+        auto* view = new CMorvaneView(doc);
+        view->OnInitialUpdate();
+        return view;
+    };
 }
 
 CMorvaneApp::~CMorvaneApp() = default;
@@ -75,16 +81,11 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     for (const std::string& arg : args)
         files.push_back(std::filesystem::absolute(arg).string());
     m_PhaseColumnMode.TurnOff();
-    m_nDeviceId = kDeviceQZX2201;
+    m_DeviceSelection.SelectDevice(kDeviceQZX2201);
     m_ColorList = BuildNamedColorTable();
     ReadProfile();
     m_ViewLayoutModes.TurnOffAll();
     m_ViewLayoutModes.TurnOnMode(&m_SpeakerResponseAndFiltersMode);
-    m_DeviceModes.TurnOffAll();
-    m_DeviceModes.TurnOnMode(&m_QZX2201Mode);
-    m_RegisterNames1 = {"0A", "0B", "0C", "0D", "0E", "0F", "10"};
-    m_RegisterNames2 = {"13", "14", "15", "16", "17", "18", "19"};
-    m_nRegisterCount = 6;
     InstallServices();
 
     m_pMainFrame = new CMainFrame(*this);
@@ -252,16 +253,14 @@ void CMorvaneApp::RegisterCommands()
                                   m_pPhaseFilterMDI;
                 return CCommandState{bAll, LayoutMode(id)->IsOn() != 0};
             });
-    const std::pair<int, EDeviceId> devices[] = {{ID_DEVICE_QZX2201, kDeviceQZX2201},
-                                                 {ID_DEVICE_QZX2202, kDeviceQZX2202},
-                                                 {ID_DEVICE_DSP, kDeviceDsp},
-                                                 {ID_DEVICE_QZX2410, kDeviceQZX2410},
-                                                 {ID_DEVICE_QZX6060, kDeviceQZX6060}};
-    for (const auto& [command, device] : devices)
+    for (int command : {ID_DEVICE_QZX2201, ID_DEVICE_QZX2202, ID_DEVICE_DSP, ID_DEVICE_QZX2410,
+                        ID_DEVICE_QZX6060})
         AddCommand(
-            command, [this, device] { SelectDevice(device); },
-            [this, device] {
-                return CCommandState{true, m_nDeviceId == device};
+            command, [this, command] { m_DeviceSelection.OnDeviceCommand(command); },
+            [this, command]
+            {
+                return CCommandState{CDeviceSelection::IsDeviceCommandEnabled(command),
+                                     m_DeviceSelection.IsDeviceCommandChecked(command)};
             });
     AddCommand(
         ID_DESIGN_EQ_FILTERS,
@@ -407,8 +406,8 @@ void CMorvaneApp::OnFileNew()
     m_pDocument->OnNewDocument();
     m_QZX2410_Manager.SetDocument(m_pMorvaneDoc);
     const CDeviceCommandServices services{
-        CDeviceServices{m_Settings, *this, m_DeviceDataEditor, DeviceDateText}, m_LabelDialog,
-        m_ProcessLauncher};
+        CDeviceServices{m_Settings, m_DeviceSelection, m_DeviceDataEditor, DeviceDateText},
+        m_LabelDialog, m_ProcessLauncher};
     m_pDeviceCommands = std::make_unique<CDeviceDataCommands>(
         *m_pMorvaneDoc, services, m_QZX2410_Manager, m_GenericDspHeader);
     CreateFrame(m_pResponseMDI, true);
@@ -672,27 +671,4 @@ void CMorvaneApp::RequestQuitDuringCalculation()
 {
     if (m_pMessagePump)
         m_pMessagePump->RequestQuit();
-}
-
-// Devices
-
-CMode* CMorvaneApp::DeviceMode(EDeviceId id)
-{
-    CMode* const modes[] = {&m_QZX2201Mode, &m_QZX2202Mode, &m_DspMode, &m_QZX2410Mode,
-                            &m_QZX6060Mode};
-    return modes[id - kDeviceQZX2201];
-}
-
-void CMorvaneApp::SelectDevice(EDeviceId id)
-{
-    if (id < kDeviceQZX2201 || id > kDeviceQZX6060)
-        return;
-    m_nDeviceId = id;
-    m_DeviceModes.TurnOnMode(DeviceMode(id));
-}
-
-int CMorvaneApp::GetRegisterCount()
-{
-    m_nRegisterCount = m_nDeviceId == kDeviceQZX2202 ? 7 : 6;
-    return m_nRegisterCount;
 }

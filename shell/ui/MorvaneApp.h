@@ -19,6 +19,7 @@
 #include "framework/core/Services.h"
 #include "graph/Mode.h"
 #include "graph/ModeArray.h"
+#include "shell/DeviceSelection.h"
 #include "shell/MDIChildInfo.h"
 #include "shell/NamedColorTable.h"
 #include "shell/RecentFileList.h"
@@ -45,7 +46,7 @@ class QWidget;
 // Builds the view that a speaker frame shows for the document (the frame owns it).
 using CViewFactory = std::function<QWidget*(CMorvaneDoc& doc)>;
 
-class CMorvaneApp : public IMorvaneAppServices, public IDeviceSelection, public IWorkingDirectory
+class CMorvaneApp : public IMorvaneAppServices, public IWorkingDirectory
 {
 public:
     // Command ids of the application and the framework commands it handles.
@@ -109,17 +110,18 @@ public:
     // Window arrangements: shows and lays out the frames of the arrangement, hides the
     // others, and turns its mode on.
     void ApplyArrangement(int id);
-    // Device menu.
-    void SelectDevice(EDeviceId id);
-    int GetRegisterCount();
+    // The selected device (the "De&vice" menu), its modes and register data.
+    EDeviceId GetDeviceId() const { return m_DeviceSelection.GetDeviceId(); }
+    int GetRegisterCount() { return m_DeviceSelection.GetRegisterCount(); }
     const std::vector<std::string>& RecentFiles() const { return m_RecentFiles.Files(); }
     // Closing the main window while a calculation runs: the calculation ends at its next
     // cancellation point and the program quits after it.
     void RequestQuitDuringCalculation();
     const std::string& GetDocumentPathName() const { return m_strPathName; }
 
-    // Where a speaker frame's view comes from; without a factory the frame shows an
-    // empty area. Set before File New.
+    // Where a speaker frame's view comes from (the response frame has the speaker
+    // response view from the start); without a factory the frame shows an empty area.
+    // Set before File New.
     void SetViewFactory(ESpeakerFrame frame, CViewFactory factory);
     CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
     // The resize-timer-running flag of the response, filter or phase frame (the filter
@@ -152,8 +154,6 @@ public:
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 
-    // IDeviceSelection
-    EDeviceId GetDeviceId() const override { return static_cast<EDeviceId>(m_nDeviceId); }
     // IWorkingDirectory: the folder the file dialogs start in, saved at exit.
     std::string Get() const override { return m_Settings.m_strWorkingDirectory; }
     void Set(const std::string& folder) override { m_Settings.m_strWorkingDirectory = folder; }
@@ -177,22 +177,13 @@ public:
     CMode m_FourWindowsMode;
     CMode m_ResponseAndPhaseMode;
     CMode m_FiltersAndFilterPhasesMode;
-    CModeArray m_DeviceModes;
-    CMode m_QZX2201Mode;
-    CMode m_QZX2202Mode;
-    CMode m_DspMode;
-    CMode m_QZX2410Mode;
-    CMode m_QZX6060Mode;
     CMDIChildInfo m_QZX2410LoudnessInfo;
     CMDIChildInfo m_DRC_Info;
     CMDIChildInfo m_QZX2410_DRC_Info;
     CMainFrame* m_pMainFrame = nullptr;
-    int m_nDeviceId = kDeviceQZX2201;
     CNamedColorList m_ColorList;
-    std::vector<std::string> m_RegisterNames1;
-    std::vector<std::string> m_RegisterNames2;
     CMorvaneSettings m_Settings;
-    int m_nRegisterCount = 6;
+    CDeviceSelection m_DeviceSelection;
 
 private:
     // The device export's dialogs and process start, before the managers that use them.
@@ -212,7 +203,6 @@ private:
     void AddDocumentCommand(int id, void (CMorvaneDoc::*run)(),
                             CCommandState (CMorvaneDoc::*state)() const);
     CMode* LayoutMode(int id);
-    CMode* DeviceMode(EDeviceId id);
     template <class Frame> Frame* CreateFrame(Frame*& pFrame, bool bVisible);
     // A section of the profile (or of the INI file given at construction).
     std::unique_ptr<CQtSettingsStore> OpenProfileSection(const std::string& section) const;

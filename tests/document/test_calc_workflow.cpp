@@ -156,6 +156,18 @@ TEST_F(WorkflowTest, LogSampleDialogRefusesCountsOutsideItsRange)
     }
 }
 
+TEST_F(WorkflowTest, LogSampleOfASinglePointShowsTheErrorAndChangesNothing)
+{
+    ASSERT_TRUE(Open("spk.raw", RawText({}, 1)));
+    ClearRecords();
+    doc->OnEditLogSampleRawCurve();
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(doc->m_nRawPoints, 1);
+    EXPECT_EQ(doc->m_RawFrequencies.NumberOfElements(), 1);
+    EXPECT_TRUE(doc->m_RawSamplingState.IsPending());
+    EXPECT_TRUE(response.hints.empty());
+}
+
 TEST_F(WorkflowTest, SmoothingKeepsTheFrequenciesAndLeavesTheDesiredCurvesAlone)
 {
     ASSERT_TRUE(Open("spk.raw", RawText({{1000.0, 8.0}}, 400)));

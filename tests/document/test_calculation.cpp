@@ -5,6 +5,7 @@
 #include "tests/document/CalculationFixture.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 TEST_F(CalculationTest, PlacesFiltersUntilTheResponseIsWithinTolerance)
 {
@@ -113,6 +114,26 @@ TEST_F(CalculationTest, FilterLimitStopsWhenTheCountReachesOrPassesIt)
     }
 }
 
+TEST_F(CalculationTest, FilterLimitSetWhileTheCalculationRunsTakesEffect)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    // The user turns the limit on through Settings during the first pass.
+    CActionPump pump;
+    pump.action = [&]
+    {
+        SetFilterLimitCount(doc->m_LimitNumberOfFilters, 1);
+        doc->m_LimitNumberOfFilters.SetState(1);
+    };
+    {
+        CScopedPump scoped(&pump);
+        doc->OnCalculateModifiedResponse();
+    }
+    EXPECT_EQ(app.beeps, 1);
+    EXPECT_EQ(Calculated(), 1);
+    EXPECT_EQ(app.statusTexts.back(),
+              "The maximum number of filters set by the user was reached.  Calculation ended.");
+}
+
 TEST_F(CalculationTest, StopEndsTheCalculationAndKeepsTheDocumentAsItWas)
 {
     Prepare({{200.0, 8.0}, {4000.0, -8.0}});
@@ -192,7 +213,7 @@ TEST_F(CalculationTest, PrepareBuildsOneRowPerActiveModifiableFilter)
               (std::vector<double>{1, 1, 3, 5, 100, 100, 1000, 3000, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST(CalculationBand, ClampsToTheDataAndRefusesBandsOfOnePoint)
+TEST(CalculationBand, ClampsToTheDataAndRefusesBandsOutsideIt)
 {
     const double f[] = {100.0, 200.0, 400.0, 800.0};
     const mwMatrix freq(4, 1, const_cast<double*>(f), nullptr, 1);
@@ -202,8 +223,9 @@ TEST(CalculationBand, ClampsToTheDataAndRefusesBandsOfOnePoint)
         bool bOk;
         int iLow, jHigh;
     } cases[] = {
-        {50, 5000, true, 0, 1}, {190, 420, true, 1, 2}, {5000, 9000, false, 3, 1},
-        {10, 20, false, 0, 4},  {300, 300, true, 1, 2},
+        {50, 5000, true, 0, 1}, {190, 420, true, 1, 2},  {5000, 9000, false, 3, 1},
+        {10, 20, false, 0, 4},  {300, 300, true, 1, 2},  {390, 410, true, 2, 2},
+        {700, 900, true, 3, 1}, {500, 250, false, 2, 3},
     };
     for (const auto& c : cases)
     {
@@ -214,6 +236,27 @@ TEST(CalculationBand, ClampsToTheDataAndRefusesBandsOfOnePoint)
     }
     CCalculationBand band;
     EXPECT_FALSE(FindCalculationBand(mwMatrix(100.0), 10, 1000, band));
+}
+
+TEST_F(CalculationTest, RunCalculationLeavesTheDocumentIdleWhenTheDriverReturns)
+{
+    Prepare({{1000.0, 8.0}});
+    doc->PrepareCalculation();
+    EXPECT_TRUE(doc->RunCalculation());
+    EXPECT_EQ(doc->m_bCalculationIdle, 1);
+    EXPECT_EQ(doc->m_bCalculationRunning, 0);
+    EXPECT_GE(Calculated(), 1);
+}
+
+TEST_F(CalculationTest, AnErrorNoHandlerTakesStillEndsTheCommand)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    app.onContinuePrompt = [] { throw std::runtime_error("dialog failed"); };
+    EXPECT_THROW(doc->OnCalculateModifiedResponseAndPause(), std::runtime_error);
+    EXPECT_EQ(doc->m_bCalculationIdle, 1);
+    EXPECT_EQ(doc->m_bPauseRequested, 0);
+    EXPECT_TRUE(doc->OnUpdateCalculateModifiedResponse().bEnabled);
+    EXPECT_FALSE(doc->OnUpdateCalculateStop().bEnabled);
 }
 
 TEST_F(CalculationTest, QuitEndsTheCalculationAsAbortedWithoutAMessage)
@@ -300,6 +343,17 @@ TEST_F(CalculationTest, ABandOfFewerThanTwoPointsEndsWithAMessage)
         EXPECT_EQ(doc->m_bCalculationRunning, 0);
         EXPECT_EQ(doc->m_bCalculationIdle, 1);
     }
+}
+
+TEST_F(CalculationTest, ABandOfOnePointIsCalculated)
+{
+    Prepare({{1000.0, 8.0}});
+    doc->m_nLowerFrequencyLimit = 1000;
+    doc->m_nHigherFrequencyLimit = 1000;
+    doc->OnCalculateModifiedResponse();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_GE(Calculated(), 1);
+    EXPECT_EQ(app.statusTexts.back(), "Calculation Completed");
 }
 
 TEST_F(CalculationTest, MatrixErrorIsShownAndEndsTheCalculation)

@@ -15,6 +15,7 @@
 #include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/MorvaneView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -100,7 +101,7 @@ TEST_F(MainWindowTest, StartUpShowsTheResponseAndFilterWindowsOfOneDocument)
     EXPECT_EQ(app.m_pMainFrame->GetMDIClient()->activeSubWindow(), app.m_pResponseMDI);
     EXPECT_EQ(app.m_pMainFrame->GetStatusText(), "Open Raw Response File");
     EXPECT_TRUE(app.m_SpeakerResponseAndFiltersMode.IsOn());
-    EXPECT_TRUE(app.m_QZX2201Mode.IsOn());
+    EXPECT_TRUE(app.m_DeviceSelection.m_QZX2201Mode.IsOn());
     EXPECT_EQ(app.GetRegisterCount(), 6);
     EXPECT_EQ(app.m_ColorList.size(), 14u);
     // Frames never carry the document name.
@@ -199,6 +200,11 @@ TEST_F(MainWindowTest, FileOpenReadsARawResponseIntoTheDocumentAndTheRecentFiles
     ASSERT_EQ(m_Dialogs.requests.size(), 1u);
     EXPECT_FALSE(m_Dialogs.requests[0].save);
     EXPECT_EQ(app.m_pMorvaneDoc->m_nRawPoints, 3);
+    // The response window shows it.
+    auto* view = dynamic_cast<CMorvaneView*>(app.m_pResponseMDI->GetView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(app.m_pMorvaneDoc->m_pResponseView, view);
+    EXPECT_EQ(view->m_RawCurve.GetTotalPoints(), 3);
     ASSERT_EQ(app.RecentFiles().size(), 1u);
     EXPECT_EQ(app.RecentFiles()[0], raw);
     EXPECT_EQ(app.GetDocumentPathName(), raw);
@@ -239,8 +245,8 @@ TEST_F(MainWindowTest, DevicesAreCheckedOneAtATime)
     CMorvaneApp& app = Start();
     ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_DEVICE_QZX2202));
     EXPECT_EQ(app.GetRegisterCount(), 7);
-    EXPECT_TRUE(app.m_QZX2202Mode.IsOn());
-    EXPECT_FALSE(app.m_QZX2201Mode.IsOn());
+    EXPECT_TRUE(app.m_DeviceSelection.m_QZX2202Mode.IsOn());
+    EXPECT_FALSE(app.m_DeviceSelection.m_QZX2201Mode.IsOn());
     EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_DEVICE_QZX2202).bChecked);
     // The DSP header commands follow the device; the device data file dialog is the
     // document's.

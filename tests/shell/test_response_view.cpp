@@ -1,0 +1,411 @@
+// The speaker response view on a real speaker document, offscreen: what the document's
+// update hints do to its curves and range, and what it draws, read from a recording
+// device context.
+#include "shell/views/MorvaneView.h"
+
+#include "document/MorvaneSettings.h"
+#include "framework/core/RecordingDC.h"
+#include "graph/CurveFile.h"
+#include "tests/document/CalculationFixture.h"
+#include "tests/framework/QtTestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+mwMatrix ColumnOf(std::vector<double> values)
+{
+    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
+}
+
+std::vector<double> YValues(const CCurve& curve)
+{
+    std::vector<double> y;
+    for (long i = 0; i < curve.GetTotalPoints(); ++i)
+        y.push_back(curve.m_pDblPt[i].y);
+    return y;
+}
+} // namespace
+
+class ResponseViewTest : public CalculationTest
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        CalculationTest::SetUp();
+        view = std::make_unique<CMorvaneView>(*doc);
+        view->resize(800, 600);
+        view->OnInitialUpdate();
+    }
+    void TearDown() override
+    {
+        view.reset();
+        CalculationTest::TearDown();
+    }
+
+    // Replaces the raw response by n points from 20 Hz to 20 kHz with the given dB values
+    // and tells the views, as opening a raw response file does.
+    void SetRaw(const std::vector<double>& db)
+    {
+        std::vector<double> x;
+        for (std::size_t i = 0; i < db.size(); ++i)
+            x.push_back(std::log10(20.0) + 3.0 * double(i) / double(db.size() - 1));
+        doc->m_LogFrequencies = ColumnOf(x);
+        doc->m_RawMagnitudeDb = ColumnOf(db);
+        doc->UpdateAllViews(nullptr, kHintRawResponseReplaced);
+    }
+
+    // Draws the view as a paint of its 800 by 600 client area does.
+    CRecordingDC& Paint()
+    {
+        dc = std::make_unique<CRecordingDC>();
+        view->OnDraw(dc.get());
+        return *dc;
+    }
+    // The polylines drawn with a 2-pixel pen of the colour: the curves.
+    int CurvesDrawnIn(COLORREF color) const
+    {
+        int n = 0;
+        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
+            n += call.pen.GetColor() == color && call.points.size() > 2;
+        return n;
+    }
+    // The index of the first curve polyline of the colour among all calls; -1 for none.
+    long FirstCurveCall(COLORREF color) const
+    {
+        const auto& calls = dc->Calls();
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].op == CRecordingDC::Op::Polyline && calls[i].pen.GetColor() == color &&
+                calls[i].points.size() > 2)
+                return long(i);
+        return -1;
+    }
+    const CRecordingDC::Call* Text(const std::string& text) const
+    {
+        for (const CRecordingDC::Call& call : dc->Calls())
+            if (call.op == CRecordingDC::Op::TextOut && call.text == text)
+                return &call;
+        return nullptr;
+    }
+
+    std::unique_ptr<CMorvaneView> view;
+    std::unique_ptr<CRecordingDC> dc;
+};
+
+TEST_F(ResponseViewTest, BeforeAnyCurveTheViewDrawsEmptyAxesAndCannotPrint)
+{
+    EXPECT_EQ(doc->m_pResponseView, view.get());
+    const CDoubleRect& range = app.Settings().m_SpeakerRange;
+    const CDoubleRect window = view->GetDataWindow();
+    EXPECT_DOUBLE_EQ(window.top, range.top);
+    EXPECT_DOUBLE_EQ(window.bottom, range.bottom);
+    EXPECT_DOUBLE_EQ(window.left, std::log10(range.left));
+    EXPECT_DOUBLE_EQ(window.right, std::log10(range.right));
+    EXPECT_TRUE(view->m_NoCurvesMode.IsOn());
+    EXPECT_FALSE(view->OnUpdateFilePrint());
+    EXPECT_FALSE(view->OnUpdateFilePrintPreview());
+
+    Paint();
+    EXPECT_NE(Text("db"), nullptr);
+    EXPECT_NE(Text("Frequency Hz"), nullptr);
+    EXPECT_EQ(Text("LF"), nullptr);
+    for (COLORREF color : {kBlue, kRed, kYellow, kMagenta, COLORREF(0)})
+        EXPECT_EQ(CurvesDrawnIn(color), 0) << color;
+}
+
+TEST_F(ResponseViewTest, AnOpenedRawResponseIsDrawnWithItsFrequencyMarkers)
+{
+    ASSERT_TRUE(Open("spk.raw", RawText({{1000.0, 6.0}}, 200)));
+    EXPECT_TRUE(view->m_RawCurveMode.IsOn());
+    EXPECT_TRUE(view->m_NoCurvesMode.IsOff());
+    EXPECT_EQ(view->m_RawCurve.GetTotalPoints(), 200);
+    EXPECT_EQ(view->m_RawCurve.GetName(), "Raw Curve");
+    EXPECT_EQ(view->m_RawCurve.GetKind(), 1);
+    EXPECT_TRUE(view->OnUpdateFilePrint());
+
+    doc->m_nLowerFrequencyLimit = 50;
+    doc->m_nHigherFrequencyLimit = 16000;
+    doc->m_nSamplingFrequency = 48000;
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
+    EXPECT_EQ(CurvesDrawnIn(kRed), 0);
+    for (const char* label : {"LF", "HF", "1/2 Fs"})
+    {
+        const bool bFound =
+            std::any_of(dc->Calls().begin(), dc->Calls().end(),
+                        [&](auto& c) {
+                            return c.op == CRecordingDC::Op::TextOut && c.text.rfind(label, 0) == 0;
+                        });
+        EXPECT_TRUE(bFound) << label;
+    }
+}
+
+TEST_F(ResponseViewTest, TheHighFrequencyLabelsSwapSoThatTheHigherOneStaysRight)
+{
+    SetRaw(std::vector<double>(50, 0.0));
+    doc->m_nLowerFrequencyLimit = 100;
+    // The x of each label text that begins with the marker's name.
+    auto labelX = [&](const std::string& name)
+    {
+        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
+            if (call.text.rfind(name + " ", 0) == 0)
+                return call.points.at(0).x;
+        return -1;
+    };
+    const struct
+    {
+        int nHigh, nFs;
+        bool bHalfFsRight;
+    } cases[] = {{16000, 48000, true}, {20000, 32000, false}};
+    for (const auto& c : cases)
+    {
+        doc->m_nHigherFrequencyLimit = c.nHigh;
+        doc->m_nSamplingFrequency = c.nFs;
+        Paint();
+        const int hf = labelX("HF"), half = labelX("1/2 Fs");
+        ASSERT_GE(hf, 0);
+        ASSERT_GE(half, 0);
+        EXPECT_EQ(half > hf, c.bHalfFsRight) << c.nHigh << " " << c.nFs;
+    }
+}
+
+TEST_F(ResponseViewTest, AutomaticScalingWidensToTenDbStepsWithinTheLimits)
+{
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    const struct
+    {
+        double lo, hi, bottom, top;
+    } cases[] = {{-2.0, 7.0, -10.0, 20.0}, {-95.0, 0.0, -80.0, 10.0}, {-3.0, 40.0, -10.0, 30.0}};
+    for (const auto& c : cases)
+    {
+        SetRaw({c.lo, 0.5 * (c.lo + c.hi), c.hi});
+        const CDoubleRect window = view->GetDataWindow();
+        EXPECT_DOUBLE_EQ(window.bottom, c.bottom) << c.lo;
+        EXPECT_DOUBLE_EQ(window.top, c.top) << c.hi;
+        EXPECT_DOUBLE_EQ(window.left, std::log10(app.Settings().m_SpeakerRange.left));
+    }
+    // Off: the range stays whatever the curves.
+    doc->m_SpeakerAutomaticScaling.TurnOff();
+    SetRaw({-60.0, 0.0});
+    EXPECT_DOUBLE_EQ(view->GetDataWindow().bottom, -10.0);
+}
+
+TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
+{
+    Prepare({{300.0, 6.0}, {3000.0, -6.0}}, 200);
+    // Curves of an earlier calculation, which the next one must not show as its prior.
+    doc->UpdateAllViews(nullptr, kHintCurvesChanged);
+    doc->UpdateAllViews(nullptr, kHintCurvesChanged);
+    ASSERT_TRUE(view->m_PriorModifiedCurveMode.IsOn());
+
+    std::vector<std::vector<double>> results;
+    std::vector<bool> priorShown;
+    std::vector<std::vector<double>> priors;
+    doc->m_pPhaseView = nullptr;
+    struct CWatch : IDocumentView
+    {
+        std::function<void(int)> onHint;
+        void OnUpdate(IDocumentView*, int nHint) override { onHint(nHint); }
+        CDoubleRect GetDataWindow() const override { return {}; }
+        void SetDataWindow(const CDoubleRect&) override {}
+    } watch;
+    // Runs after the response view (the views are told in their order).
+    watch.onHint = [&](int nHint)
+    {
+        if (nHint != kHintCurvesChanged)
+            return;
+        results.push_back(YValues(view->m_ModifiedCurve));
+        priorShown.push_back(view->m_PriorModifiedCurveMode.IsOn() != 0);
+        priors.push_back(YValues(view->m_PriorModifiedCurve));
+    };
+    doc->m_pPhaseFilterView = &watch;
+    doc->OnCalculateModifiedResponse();
+    doc->m_pPhaseFilterView = &phaseFilter;
+
+    ASSERT_GE(results.size(), 2u);
+    EXPECT_FALSE(priorShown[0]);
+    for (std::size_t i = 1; i < results.size(); ++i)
+    {
+        EXPECT_TRUE(priorShown[i]) << i;
+        EXPECT_EQ(priors[i], results[i - 1]) << i;
+    }
+    EXPECT_EQ(results.back(), Values(doc->m_ModifiedResponse));
+    EXPECT_EQ(view->m_PriorModifiedCurve.GetColor(), kYellow);
+    EXPECT_EQ(view->m_PriorModifiedCurve.GetName(), "Prior Modified Curve");
+
+    // The prior result is drawn under the new one, both over the raw curve.
+    Paint();
+    ASSERT_GE(FirstCurveCall(kYellow), 0);
+    EXPECT_LT(FirstCurveCall(kBlue), FirstCurveCall(kYellow));
+    EXPECT_LT(FirstCurveCall(kYellow), FirstCurveCall(kRed));
+}
+
+TEST_F(ResponseViewTest, ANewDesiredCurveGetsBoundsAtTheTolerances)
+{
+    SetRaw(std::vector<double>(40, -3.0));
+    doc->m_dUpperToleranceDb = 2.0;
+    doc->m_dLowerToleranceDb = -1.5;
+    doc->OnEditCreateNewDesiredResponseCurve();
+    ASSERT_TRUE(view->IsNewCurveModeOn());
+    EXPECT_FALSE(view->m_DesiredCurve.IsVisible());
+    EXPECT_FALSE(view->AreDesiredCurvesShown());
+
+    // Two clicked master points: a line from 0 dB at the left to 10 dB at the right.
+    CCurve& desired = view->m_DesiredCurve;
+    desired.AddMasterPoint(desired.m_pDblPt[0].x, 0.0);
+    desired.AddMasterPoint(desired.m_pDblPt[39].x, 10.0);
+    doc->OnEditCreateNewDesiredResponseCurve();
+
+    EXPECT_FALSE(view->IsNewCurveModeOn());
+    EXPECT_TRUE(view->AreDesiredCurvesShown());
+    EXPECT_TRUE(view->m_DesiredCurve.IsVisible());
+    const std::vector<double> y = YValues(desired);
+    ASSERT_EQ(y.size(), 40u);
+    EXPECT_NEAR(y.back(), 10.0, 1e-9);
+    const std::vector<double> upper = YValues(view->m_UpperBoundCurve);
+    const std::vector<double> lower = YValues(view->m_LowerBoundCurve);
+    for (std::size_t i = 0; i < y.size(); ++i)
+    {
+        EXPECT_DOUBLE_EQ(upper[i], y[i] + 2.0);
+        EXPECT_DOUBLE_EQ(lower[i], y[i] - 1.5);
+    }
+    EXPECT_EQ(view->m_UpperBoundCurve.GetKind(), 4);
+    EXPECT_EQ(view->m_LowerBoundCurve.GetKind(), 3);
+    // The document took the view's curves as its desired response and tolerances.
+    EXPECT_EQ(Values(doc->m_UpperTolerance), upper);
+
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kMagenta), 2);
+    EXPECT_EQ(CurvesDrawnIn(COLORREF(0)), 1);
+}
+
+TEST_F(ResponseViewTest, ARefreshBeforeAnyResultDrawsNoModifiedCurve)
+{
+    // Before any response, and with a raw response but no result yet.
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    doc->RefreshViews();
+    EXPECT_TRUE(view->m_ModifiedCurve.m_PointsAreValidMode.IsOff());
+    EXPECT_DOUBLE_EQ(view->GetDataWindow().top, 10.0);
+    EXPECT_DOUBLE_EQ(view->GetDataWindow().bottom, -10.0);
+    SetRaw(std::vector<double>(30, 1.0));
+    doc->RefreshViews();
+    EXPECT_EQ(view->m_ModifiedCurve.GetTotalPoints(), 0);
+    EXPECT_TRUE(view->m_ModifiedCurve.m_PointsAreValidMode.IsOff());
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kRed), 0);
+    EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
+}
+
+TEST_F(ResponseViewTest, OtherHintsLeaveTheCurvesAlone)
+{
+    SetRaw(std::vector<double>(30, 1.0));
+    doc->m_ModifiedResponse = ColumnOf(std::vector<double>(30, 2.0));
+    doc->UpdateAllViews(nullptr, kHintFiltersDrawnOrRestart);
+    ASSERT_TRUE(view->m_ModifiedCurveMode.IsOn());
+    for (int nHint : {9, 11, 12, 13, 14, 15, 17})
+    {
+        doc->m_ModifiedResponse = ColumnOf(std::vector<double>(30, -5.0));
+        view->OnUpdate(nullptr, nHint);
+        EXPECT_EQ(YValues(view->m_ModifiedCurve), std::vector<double>(30, 2.0)) << nHint;
+        EXPECT_TRUE(view->m_RawCurveMode.IsOn()) << nHint;
+    }
+    // A restart rebuilds the modified curve and drops the prior one.
+    doc->UpdateAllViews(nullptr, kHintDeviceRestartResponse);
+    EXPECT_EQ(YValues(view->m_ModifiedCurve), std::vector<double>(30, -5.0));
+    EXPECT_TRUE(view->m_PriorModifiedCurveMode.IsOff());
+}
+
+TEST_F(ResponseViewTest, ThePrintedPageHoldsTheWholePlot)
+{
+    SetRaw(std::vector<double>(30, 1.0));
+    dc = std::make_unique<CRecordingDC>();
+    dc->SetDeviceCaps(TECHNOLOGY, DT_RASPRINTER);
+    dc->SetDeviceCaps(HORZRES, 6600);
+    dc->SetDeviceCaps(VERTRES, 5100);
+    view->OnDraw(dc.get());
+    EXPECT_EQ(view->GetGraph().GetDeviceWidth(), 6600);
+    EXPECT_EQ(view->GetGraph().GetHeight(), int(4000 / (6600.0 / 5100.0)));
+    EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
+}
+
+TEST_F(ResponseViewTest, PrintingWritesThePageAndLeavesTheScreenLayout)
+{
+    SetRaw(std::vector<double>(30, 1.0));
+    const std::string path = folder.Path("page.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    ASSERT_TRUE(view->PrintTo(printer));
+    EXPECT_GT(ReadFileBytes(path).size(), 1000u);
+    // The next paint on the screen lays the canvas out for the window again.
+    Paint();
+    EXPECT_EQ(view->GetGraph().GetDeviceWidth(), 800);
+}
+
+TEST_F(ResponseViewTest, DesiredCurvesReadRightAfterARawResponseKeepTheirNamesAndColours)
+{
+    ASSERT_TRUE(Open("spk.raw", "t\nh\n100 0 0\n1000 0 0\n10000 0 0\n"));
+    // A curve file of three curves on the raw response's frequencies.
+    std::vector<std::unique_ptr<CCurve>> written;
+    std::vector<const CCurve*> pointers;
+    for (double level : {1.0, 4.0, -2.0})
+    {
+        written.push_back(std::make_unique<CCurve>());
+        SetCurvePoints(*written.back(), {{2, level}, {3, level}, {4, level}}, view->GetPlotArea(),
+                       view->GetDataWindow());
+        pointers.push_back(written.back().get());
+    }
+    std::string error;
+    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("d.crv"), pointers, &error)) << error;
+    dialogs.answers = {folder.Path("d.crv")};
+    doc->OnFileOpenDesiredResponse();
+    ASSERT_TRUE(messages.texts.empty());
+
+    const struct
+    {
+        CCurve* pCurve;
+        const char* pName;
+        COLORREF color;
+        int nKind;
+    } expected[] = {{&view->m_DesiredCurve, "Desired Response Curve", 0, 2},
+                    {&view->m_UpperBoundCurve, "Upper Bound Curve", kMagenta, 4},
+                    {&view->m_LowerBoundCurve, "Lower Bound Curve", kMagenta, 3}};
+    for (const auto& e : expected)
+    {
+        EXPECT_EQ(e.pCurve->GetName(), e.pName);
+        EXPECT_EQ(e.pCurve->GetColor(), e.color) << e.pName;
+        EXPECT_EQ(e.pCurve->GetKind(), e.nKind) << e.pName;
+        EXPECT_TRUE(e.pCurve->IsVisible()) << e.pName;
+    }
+    EXPECT_TRUE(view->AreDesiredCurvesShown());
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kMagenta), 2);
+}
+
+TEST_F(ResponseViewTest, TheWidgetPaintsTheCurvesOnTheScreen)
+{
+    SetRaw({-20.0, 5.0, -3.0, 0.0});
+    view->Redraw(true);
+    const QImage& image = view->RetainedImage();
+    ASSERT_EQ(image.width(), 800);
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_GT(blue, 100);
+}
