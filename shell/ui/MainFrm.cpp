@@ -39,6 +39,7 @@ constexpr CCommandText kCommandTexts[] = {
     {32794, "Save Output Files", "Save", "Save Output Files"},
     {57606, "P&rint Setup...", nullptr, nullptr},
     {57607, "&Print...\tCtrl+P", "Print", "Print"},
+    {57609, "Print Pre&view", nullptr, nullptr},
     {57665, "E&xit", nullptr, "Quit the application"},
     {32804, "Create &New Desired Response Curve", "New Curve", "Create New Desired Response Curve"},
     {32798, "&Replace Section of Curve Graphically", "Replace",
@@ -183,7 +184,7 @@ void CMainFrame::CreateMenus()
     const CMenuLayout menus[] = {
         {"&File",
          {57601, 32802, 32803, 32814, 0, 32774, 32800, 32805, 0, 32815, 0, 32863, 32864, 32865, 0,
-          57606, 57607}},
+          57606, 57607, 57609}},
         {"&Edit", {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
                    32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
         {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QToolBar>
@@ -300,6 +301,27 @@ void CMorvaneApp::RegisterCommands()
     editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
     editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();
+    // Print and Print Preview go to the view of the active window.
+    const auto activeResponseView = [this]() -> CMorvaneView*
+    {
+        QMdiSubWindow* active =
+            m_pMainFrame ? m_pMainFrame->GetMDIClient()->activeSubWindow() : nullptr;
+        return active ? dynamic_cast<CMorvaneView*>(active->widget()) : nullptr;
+    };
+    AddCommand(
+        ID_FILE_PRINT, [activeResponseView] { activeResponseView()->OnFilePrint(); },
+        [activeResponseView]
+        {
+            CMorvaneView* view = activeResponseView();
+            return CCommandState{view && view->OnUpdateFilePrint(), false};
+        });
+    AddCommand(
+        ID_FILE_PRINT_PREVIEW, [activeResponseView] { activeResponseView()->OnFilePrintPreview(); },
+        [activeResponseView]
+        {
+            CMorvaneView* view = activeResponseView();
+            return CCommandState{view && view->OnUpdateFilePrintPreview(), false};
+        });
     for (int id :
          {CDeviceDataCommands::kOpenDeviceData, CDeviceDataCommands::kSaveDeviceData,
           CDeviceDataCommands::kSaveAsDeviceData, CDeviceDataCommands::kRunKT47Program,

@@ -205,6 +205,11 @@ TEST_F(MainWindowTest, FileOpenReadsARawResponseIntoTheDocumentAndTheRecentFiles
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(app.m_pMorvaneDoc->m_pResponseView, view);
     EXPECT_EQ(view->m_RawCurve.GetTotalPoints(), 3);
+    // Printing follows the active window's view.
+    EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_FILE_PRINT).bEnabled);
+    app.m_pMainFrame->GetMDIClient()->setActiveSubWindow(app.m_pFilterMDI);
+    EXPECT_FALSE(app.GetCommandState(CMorvaneApp::ID_FILE_PRINT).bEnabled);
+    app.ActivateResponseWindow();
     ASSERT_EQ(app.RecentFiles().size(), 1u);
     EXPECT_EQ(app.RecentFiles()[0], raw);
     EXPECT_EQ(app.GetDocumentPathName(), raw);
@@ -274,7 +279,7 @@ TEST_F(MainWindowTest, MenusWithoutAHandlerAreDisabled)
     CMorvaneApp& app = Start();
     app.m_pMainFrame->UpdateCommandUI();
     // The settings sheet and the filter editor are not part of the window yet.
-    for (int id : {32799, 32821, 57607})
+    for (int id : {32799, 32821, 57606})
     {
         QAction* action = app.m_pMainFrame->GetCommandAction(id);
         ASSERT_NE(action, nullptr) << id;
