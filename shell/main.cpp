@@ -1,7 +1,26 @@
-#include <cstdio>
+// The program's entry: the application object starts up, the event loop runs, and the
+// application writes its settings back when the loop ends.
+#include "shell/ui/MorvaneApp.h"
 
-int main()
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[])
 {
-    std::puts("Morvane: the graphical user interface is not built yet; run 'make test' for the libraries.");
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("Vandrel Inc.");
+    QApplication::setApplicationName("Morvane");
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    if (!theApp.InitInstance(args))
+    {
+        theApp.ExitInstance();
+        return 1;
+    }
+    const int nResult = QApplication::exec();
+    theApp.ExitInstance();
+    return nResult;
 }

@@ -1,0 +1,19 @@
+// The two small dialogs the device export asks for: the plain-text editor of device data
+// lines and the DSP header's label question.
+#pragma once
+
+#include "device/DeviceDataCommands.h"
+#include "device/DeviceServices.h"
+
+class CQtDeviceDataEditor : public IDeviceDataEditor
+{
+public:
+    bool Edit(std::vector<std::string>& lines) override;
+    bool EditCaptioned(std::vector<std::string>& lines, const std::string& caption) override;
+};
+
+class CQtLabelDialog : public ILabelDialog
+{
+public:
+    bool AskLabel(std::string& label) override;
+};

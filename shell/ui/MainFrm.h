@@ -1,0 +1,104 @@
+// The program's main window: the MDI client area of the speaker and design windows, the
+// menus, the main toolbar and a two-pane status bar (pane 0 the menu and toolbar
+// prompts, pane 1 the program's status texts). Menu items and toolbar buttons carry
+// command ids and run through the application's commands; their enabled and checked
+// states are refreshed before a menu opens and while the program is idle.
+#pragma once
+
+#include "framework/core/GdiTypes.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class CMiniFrame;
+class CMorvaneApp;
+class QTabWidget;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow
+{
+public:
+    explicit CMainFrame(CMorvaneApp& app);
+
+    QMdiArea* GetMDIClient() const { return m_pMDIClient; }
+    // The MDI client area's rectangle, (0, 0, width, height).
+    CRect GetMDIClientRect() const;
+
+    bool SetStatusText(const std::string& text);
+    std::string GetStatusText() const;
+    std::string GetPromptText() const;
+    // False, size 0 by 0, while the status bar is hidden.
+    bool GetStatusBarSize(CSize& size) const;
+    bool IsToolBarVisible() const;
+
+    // The action of a command (menus and toolbar share one); null for none.
+    QAction* GetCommandAction(int id) const;
+    // Enables and checks every action from the application's command states.
+    void UpdateCommandUI();
+    // Rebuilds the recent-file items of the File menu.
+    void UpdateRecentFileMenu();
+    // Runs a command later, from the event loop (a reload a filter list asks for).
+    void PostCommand(int id);
+
+    // The modeless editors in mini frames. A sheet factory builds an editor's sheet (a
+    // tab widget of its pages; null when it cannot be built); an editor without one
+    // has its command disabled.
+    enum EMiniFrame
+    {
+        kFilterEditor,          // "Edit Filters" (32821)
+        kMasterPointEditor,     // "Edit Master Points" (32822)
+        kQZX2202LoudnessEditor, // "Edit Loudness Filters" (32900)
+        kQZX241XLoudnessEditor, // "Edit Loudness Filters" (32929)
+    };
+    using CSheetFactory = std::function<QTabWidget*()>;
+    void SetSheetFactory(EMiniFrame editor, CSheetFactory factory);
+    bool HasSheetFactory(EMiniFrame editor) const { return m_SheetFactories.count(editor) != 0; }
+    // Creates the editor on first use (every page made current once, the first page
+    // last), shows a hidden one with its first page current, leaves a shown one as it
+    // is. A loudness editor is created hidden when bCreateHidden.
+    CMiniFrame* OpenMiniFrame(EMiniFrame editor, bool bCreateHidden = false);
+    void OnEditFilterParameters() { OpenMiniFrame(kFilterEditor); }
+    void OnEditMasterPoints() { OpenMiniFrame(kMasterPointEditor); }
+    CMiniFrame* GetMiniFrame(EMiniFrame editor) const;
+    // The loudness editor of the selected device's family; null, after a failed check,
+    // with the DSP target selected.
+    CMiniFrame* GetLoudnessFrame() const;
+    // 32868: the response and phase windows shown, the filter windows hidden, tiled.
+    void OnSpeakerResponseAndPhase();
+    // 32904: hides the QZX2202 loudness editor while it is shown.
+    void OnHideLoudnessFrame();
+
+    CMiniFrame* m_pMasterPtPropFrame = nullptr;
+    CMiniFrame* m_pPropFrame = nullptr;
+    CMiniFrame* m_pLoudnessPropFrame[2] = {nullptr, nullptr};
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction* Action(int id, const char* text, const char* prompt = nullptr);
+    void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
+    CMiniFrame*& MiniFrameMember(EMiniFrame editor);
+
+    CMorvaneApp& m_App;
+    QMdiArea* m_pMDIClient;
+    QToolBar* m_wndToolBar = nullptr;
+    QLabel* m_pPromptPane = nullptr;
+    QLabel* m_pStatusPane = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;
+    std::map<int, QAction*> m_Actions;
+    std::vector<QAction*> m_RecentActions;
+    std::map<EMiniFrame, CSheetFactory> m_SheetFactories;
+};

@@ -1,0 +1,31 @@
+// A small captioned tool window of the main frame that holds one modeless editor sheet
+// (a tab widget of pages: the filter parameters, the master points, the loudness
+// filters). It is created on first use, every page is made the current page once so that
+// all page windows and their grids exist, and afterwards it is only shown and hidden:
+// closing it hides it, so the sheet and what its grids hold survive until the program
+// ends.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+class QTabWidget;
+
+class CMiniFrame : public QWidget
+{
+public:
+    // A tool window over parent with the caption; it takes ownership of the sheet.
+    CMiniFrame(QWidget* parent, const std::string& caption, QTabWidget* sheet);
+
+    QTabWidget* GetSheet() const { return m_pSheet; }
+    // Makes pages 1 to n-1 and then page 0 current, once each.
+    void ActivateEveryPage();
+    void CenterOn(const QWidget& window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QTabWidget* m_pSheet;
+};

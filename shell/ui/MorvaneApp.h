@@ -1,0 +1,233 @@
+// The application object: starts the program (InitInstance), owns what lives as long as
+// the process (settings, device selection, window arrangement modes, colour table, the
+// main frame) and is where the speaker document, the frames and the views find each
+// other. Frames and the document publish themselves here and withdraw when they go.
+//
+// It is the speaker document's IMorvaneAppServices and the device code's
+// IDeviceSelection, and it installs the Qt message box, file dialogs, working folder and
+// message pump as the framework's services for the whole run.
+#pragma once
+
+#include "device/DeviceDataCommands.h"
+#include "device/DeviceServices.h"
+#include "device/GenericDspHeader.h"
+#include "device/QZX2410_Manager.h"
+#include "device/QtProcessLauncher.h"
+#include "document/DocumentServices.h"
+#include "document/MorvaneDoc.h"
+#include "document/MorvaneSettings.h"
+#include "framework/core/Services.h"
+#include "graph/Mode.h"
+#include "graph/ModeArray.h"
+#include "shell/DeviceSelection.h"
+#include "shell/MDIChildInfo.h"
+#include "shell/NamedColorTable.h"
+#include "shell/RecentFileList.h"
+#include "shell/ui/DeviceDialogs.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CFilterMDIChild;
+class CMainFrame;
+class CMDIChildFrame;
+class CPhaseFilterMDIChild;
+class CPhaseMDIChild;
+class CQtFileDialogs;
+class CQtMessageBox;
+class CQtMessagePump;
+class CQtSettingsStore;
+class CResponseMDIChild;
+class QWidget;
+
+// Builds the view that a speaker frame shows for the document (the frame owns it).
+using CViewFactory = std::function<QWidget*(CMorvaneDoc& doc)>;
+
+class CMorvaneApp : public IMorvaneAppServices, public IWorkingDirectory
+{
+public:
+    // Command ids of the application and the framework commands it handles.
+    enum ECommand : int
+    {
+        ID_FILE_NEW = 57600,
+        ID_FILE_OPEN = 57601,
+        ID_FILE_MRU_FIRST = 57616, // the recent files, 57616 to 57619
+        ID_APP_EXIT = 57665,
+        ID_FILE_PRINT = 57607,
+        ID_FILE_PRINT_PREVIEW = 57609,
+        ID_APP_ABOUT = 57664,
+        ID_VIEW_SPEAKER_RESPONSE_WINDOW = 32781,
+        ID_VIEW_FILTER_DEFINITION_WINDOW = 32782,
+        ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS = 32860,
+        ID_VIEW_PHASE_WINDOWS = 32824,
+        ID_VIEW_FOUR_WINDOWS = 32909,
+        ID_VIEW_RESPONSE_AND_PHASE = 32921,
+        ID_VIEW_FILTERS_AND_FILTER_PHASES = 32922,
+        ID_DEVICE_QZX2201 = 32895,
+        ID_DEVICE_QZX2202 = 32897,
+        ID_DEVICE_DSP = 32898,
+        ID_DEVICE_QZX2410 = 32926,
+        ID_DEVICE_QZX6060 = 32932,
+        ID_DESIGN_EQ_FILTERS = 32899,
+        ID_EDIT_FILTER_PARAMETERS = 32821,
+        ID_EDIT_MASTER_POINTS = 32822,
+        ID_SPEAKER_RESPONSE_AND_PHASE = 32868,
+        ID_HIDE_LOUDNESS_FRAME = 32904,
+    };
+    // A command as menus and toolbar buttons see it.
+    struct CCommand
+    {
+        std::function<void()> run;
+        std::function<CCommandState()> state;
+    };
+
+    // settingsFile: an INI file to keep the settings in instead of the user's profile
+    // (empty: the profile of "Vandrel Inc.").
+    explicit CMorvaneApp(std::string settingsFile = {});
+    ~CMorvaneApp() override;
+    CMorvaneApp(const CMorvaneApp&) = delete;
+    CMorvaneApp& operator=(const CMorvaneApp&) = delete;
+
+    // Start-up: settings, modes, the main frame and File New, then the file named in
+    // args (if any) opened into the document. False ends the program.
+    bool InitInstance(const std::vector<std::string>& args, bool bShowMaximized = true);
+    // Closes the windows and the document and writes every setting back; returns 0.
+    int ExitInstance();
+
+    // Commands: menus, toolbar buttons and tests go through these.
+    bool ExecuteCommand(int id);
+    CCommandState GetCommandState(int id) const;
+    bool HasCommand(int id) const { return m_Commands.count(id) != 0; }
+
+    // File New: the speaker document and its four frames, once.
+    virtual void OnFileNew();
+    void OnFileOpen();
+    // Opens a raw response file into the existing speaker document; null without one.
+    CMorvaneDoc* OpenDocumentFile(const std::string& path);
+    void OnViewSpeakerResponseWindow();
+    void OnViewFilterDefinitionWindow();
+    // Window arrangements: shows and lays out the frames of the arrangement, hides the
+    // others, and turns its mode on.
+    void ApplyArrangement(int id);
+    // The selected device (the "De&vice" menu), its modes and register data.
+    EDeviceId GetDeviceId() const { return m_DeviceSelection.GetDeviceId(); }
+    int GetRegisterCount() { return m_DeviceSelection.GetRegisterCount(); }
+    const std::vector<std::string>& RecentFiles() const { return m_RecentFiles.Files(); }
+    // Closing the main window while a calculation runs: the calculation ends at its next
+    // cancellation point and the program quits after it.
+    void RequestQuitDuringCalculation();
+    const std::string& GetDocumentPathName() const { return m_strPathName; }
+
+    // Where a speaker frame's view comes from (the response frame has the speaker
+    // response view from the start); without a factory the frame shows an empty area.
+    // Set before File New.
+    void SetViewFactory(ESpeakerFrame frame, CViewFactory factory);
+    CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
+    // The resize-timer-running flag of the response, filter or phase frame (the filter
+    // phase frame keeps its flag in m_PhaseFilterInfo).
+    int& TimerFlag(ESpeakerFrame frame);
+    bool IsResizeTimerRunning(ESpeakerFrame frame);
+    void SetMaximizedFlag(ESpeakerFrame frame, bool bMaximized);
+
+    // IMorvaneAppServices
+    void SetMorvaneDoc(CMorvaneDoc* pDoc) override { m_pMorvaneDoc = pDoc; }
+    CMorvaneSettings& Settings() override { return m_Settings; }
+    CMode& PhaseColumnMode() override { return m_PhaseColumnMode; }
+    IFamilyDataFileNames* FamilyDataManager() override { return &m_QZX2410_Manager; }
+    void SetStatusText(const std::string& text) override;
+    void SetStatusText(unsigned nStringId);
+    void ShowResponseWindow() override { OnViewSpeakerResponseWindow(); }
+    void ShowFilterWindow() override { OnViewFilterDefinitionWindow(); }
+    void ActivateResponseWindow() override;
+    void ShowFrame(ESpeakerFrame frame, bool bShow) override;
+    void SendFrameCommand(ESpeakerFrame frame, int nCommand) override;
+    void PostMainFrameCommand(int nCommand) override;
+    void SetDocumentPathName(const std::string& path) override;
+    void AddToRecentFileList(const std::string& path) override;
+    bool AskVerifyNewCurves() override;
+    bool EditSettings(CSettingsSheetValues& values) override;
+    void Beep() override;
+    bool IsFrameVisible(ESpeakerFrame frame) const override;
+    // Creates and shows the filter editor (the main frame's mini frame).
+    void OpenFilterEditor() override;
+    // The File Read Error box: file name, line number, error; the file was not read.
+    void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
+
+    // IWorkingDirectory: the folder the file dialogs start in, saved at exit.
+    std::string Get() const override { return m_Settings.m_strWorkingDirectory; }
+    void Set(const std::string& folder) override { m_Settings.m_strWorkingDirectory = folder; }
+
+    CMorvaneDoc* m_pMorvaneDoc = nullptr;
+    CResponseMDIChild* m_pResponseMDI = nullptr;
+    int m_bResponseTimerOn = 0;
+    int m_bResponseMaximized = 0;
+    CFilterMDIChild* m_pFilterMDI = nullptr;
+    int m_bFilterTimerOn = 0;
+    int m_bFilterMaximized = 0;
+    CMode m_PhaseColumnMode;
+    CPhaseMDIChild* m_pPhaseMDI = nullptr;
+    int m_bPhaseTimerOn = 0;
+    int m_bPhaseMaximized = 0;
+    CPhaseFilterMDIChild* m_pPhaseFilterMDI = nullptr;
+    CMDIChildInfo m_PhaseFilterInfo;
+    CModeArray m_ViewLayoutModes;
+    CMode m_SpeakerResponseAndFiltersMode;
+    CMode m_PhaseWindowsMode;
+    CMode m_FourWindowsMode;
+    CMode m_ResponseAndPhaseMode;
+    CMode m_FiltersAndFilterPhasesMode;
+    CMDIChildInfo m_QZX2410LoudnessInfo;
+    CMDIChildInfo m_DRC_Info;
+    CMDIChildInfo m_QZX2410_DRC_Info;
+    CMainFrame* m_pMainFrame = nullptr;
+    CNamedColorList m_ColorList;
+    CMorvaneSettings m_Settings;
+    CDeviceSelection m_DeviceSelection;
+
+private:
+    // The device export's dialogs and process start, before the managers that use them.
+    CQtDeviceDataEditor m_DeviceDataEditor;
+    CQtLabelDialog m_LabelDialog;
+    CQtProcessLauncher m_ProcessLauncher;
+
+public:
+    CQZX2410_Manager m_QZX2410_Manager;
+    GenericDspHeader m_GenericDspHeader;
+
+private:
+    void RegisterCommands();
+    void RegisterDocumentCommands();
+    void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
+    // A document command: disabled while there is no document.
+    void AddDocumentCommand(int id, void (CMorvaneDoc::*run)(),
+                            CCommandState (CMorvaneDoc::*state)() const);
+    CMode* LayoutMode(int id);
+    template <class Frame> Frame* CreateFrame(Frame*& pFrame, bool bVisible);
+    // A section of the profile (or of the INI file given at construction).
+    std::unique_ptr<CQtSettingsStore> OpenProfileSection(const std::string& section) const;
+    void ReadProfile();
+    void WriteProfile();
+    void InstallServices();
+    void RemoveServices();
+
+    std::string m_strSettingsFile;
+    std::string m_strPathName;
+    bool m_bInitialized = false;
+    int m_nScratchTimerFlag = 0;
+    std::unique_ptr<CMorvaneDoc> m_pDocument;
+    // The document's device-data commands, made with the document.
+    std::unique_ptr<CDeviceDataCommands> m_pDeviceCommands;
+    std::map<ESpeakerFrame, CViewFactory> m_ViewFactories;
+    std::map<int, CCommand> m_Commands;
+    CRecentFileList m_RecentFiles;
+    std::unique_ptr<CQtMessageBox> m_pMessageBox;
+    std::unique_ptr<CQtFileDialogs> m_pFileDialogs;
+    std::unique_ptr<CQtMessagePump> m_pMessagePump;
+    void (*m_pPreviousPrintHandler)(const char*) = nullptr;
+};
+
+// The program's one application object.
+extern CMorvaneApp theApp;

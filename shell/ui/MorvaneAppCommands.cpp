@@ -1,0 +1,254 @@
+// The application's command table: menus, toolbar buttons and tests run commands by id
+// and ask their enabled and checked states here.
+#include "shell/ui/MorvaneApp.h"
+
+#include "shell/ShellStrings.h"
+#include "shell/ui/MDIChildFrame.h"
+#include "shell/ui/MainFrm.h"
+#include "shell/views/MorvaneView.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QToolBar>
+
+namespace
+{
+// Document commands that act on a view: they wait until the view exists.
+enum EViewNeed
+{
+    kNoView,
+    kResponseView,
+    kFilterView,
+};
+} // namespace
+
+void CMorvaneApp::AddCommand(int id, std::function<void()> run,
+                             std::function<CCommandState()> state)
+{
+    m_Commands[id] = {std::move(run), std::move(state)};
+}
+
+bool CMorvaneApp::ExecuteCommand(int id)
+{
+    const auto found = m_Commands.find(id);
+    if (found == m_Commands.end() || !found->second.state().bEnabled)
+        return false;
+    found->second.run();
+    return true;
+}
+
+CCommandState CMorvaneApp::GetCommandState(int id) const
+{
+    const auto found = m_Commands.find(id);
+    return found == m_Commands.end() ? CCommandState{} : found->second.state();
+}
+
+void CMorvaneApp::RegisterCommands()
+{
+    const auto always = [] { return CCommandState{true, false}; };
+    AddCommand(
+        ID_FILE_NEW, [this] { OnFileNew(); }, always);
+    AddCommand(
+        ID_FILE_OPEN, [this] { OnFileOpen(); }, always);
+    for (int i = 0; i < CRecentFileList::kSize; ++i)
+        AddCommand(
+            ID_FILE_MRU_FIRST + i, [this, i] { OpenDocumentFile(m_RecentFiles.Files()[i]); },
+            [this, i] {
+                return CCommandState{m_pMorvaneDoc && i < int(RecentFiles().size()), false};
+            });
+    AddCommand(
+        ID_APP_EXIT, [this] { m_pMainFrame->close(); }, always);
+    AddCommand(
+        ID_APP_ABOUT,
+        [this]
+        {
+            QMessageBox::about(m_pMainFrame, "About Morvane",
+                               "Morvane Program\nVersion 5.2\nJune 23, 2004\n\n"
+                               "Equalizing filters for loudspeakers.");
+        },
+        always);
+    const auto frameShown = [this](ESpeakerFrame frame)
+    {
+        return [this, frame]
+        {
+            CMDIChildFrame* pFrame = GetFrame(frame);
+            return CCommandState{m_pMorvaneDoc != nullptr, pFrame && !pFrame->isHidden()};
+        };
+    };
+    AddCommand(
+        ID_VIEW_SPEAKER_RESPONSE_WINDOW, [this] { OnViewSpeakerResponseWindow(); },
+        frameShown(ESpeakerFrame::Response));
+    AddCommand(
+        ID_VIEW_FILTER_DEFINITION_WINDOW, [this] { OnViewFilterDefinitionWindow(); },
+        frameShown(ESpeakerFrame::Filter));
+    for (int id :
+         {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
+          ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
+        AddCommand(
+            id, [this, id] { ApplyArrangement(id); },
+            [this, id]
+            {
+                const bool bAll = m_pMorvaneDoc && m_pResponseMDI && m_pFilterMDI && m_pPhaseMDI &&
+                                  m_pPhaseFilterMDI;
+                return CCommandState{bAll, LayoutMode(id)->IsOn() != 0};
+            });
+    for (int command : {ID_DEVICE_QZX2201, ID_DEVICE_QZX2202, ID_DEVICE_DSP, ID_DEVICE_QZX2410,
+                        ID_DEVICE_QZX6060})
+        AddCommand(
+            command, [this, command] { m_DeviceSelection.OnDeviceCommand(command); },
+            [this, command]
+            {
+                return CCommandState{CDeviceSelection::IsDeviceCommandEnabled(command),
+                                     m_DeviceSelection.IsDeviceCommandChecked(command)};
+            });
+    AddCommand(
+        ID_DESIGN_EQ_FILTERS,
+        [this]
+        {
+            SetStatusText(IDS_OPEN_RAW_RESPONSE);
+            for (int id :
+                 {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
+                  ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
+                if (LayoutMode(id)->IsOn())
+                {
+                    ExecuteCommand(id);
+                    break;
+                }
+            if (m_pMainFrame && !m_pMainFrame->IsToolBarVisible())
+                m_pMainFrame->findChild<QToolBar*>()->show();
+        },
+        always);
+    const auto editor = [this](int id, CMainFrame::EMiniFrame which)
+    {
+        AddCommand(
+            id, [this, which] { m_pMainFrame->OpenMiniFrame(which); },
+            [this, which] {
+                return CCommandState{m_pMainFrame && m_pMainFrame->HasSheetFactory(which), false};
+            });
+    };
+    AddCommand(
+        ID_SPEAKER_RESPONSE_AND_PHASE, [this] { m_pMainFrame->OnSpeakerResponseAndPhase(); },
+        [this] {
+            return CCommandState{m_pMainFrame && m_pMorvaneDoc, false};
+        });
+    AddCommand(
+        ID_HIDE_LOUDNESS_FRAME, [this] { m_pMainFrame->OnHideLoudnessFrame(); },
+        [this] {
+            return CCommandState{m_pMainFrame != nullptr, false};
+        });
+    editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
+    editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
+    RegisterDocumentCommands();
+    // Print and Print Preview go to the view of the active window.
+    const auto activeResponseView = [this]() -> CMorvaneView*
+    {
+        QMdiSubWindow* active =
+            m_pMainFrame ? m_pMainFrame->GetMDIClient()->activeSubWindow() : nullptr;
+        return active ? dynamic_cast<CMorvaneView*>(active->widget()) : nullptr;
+    };
+    AddCommand(
+        ID_FILE_PRINT, [activeResponseView] { activeResponseView()->OnFilePrint(); },
+        [activeResponseView]
+        {
+            CMorvaneView* view = activeResponseView();
+            return CCommandState{view && view->OnUpdateFilePrint(), false};
+        });
+    AddCommand(
+        ID_FILE_PRINT_PREVIEW, [activeResponseView] { activeResponseView()->OnFilePrintPreview(); },
+        [activeResponseView]
+        {
+            CMorvaneView* view = activeResponseView();
+            return CCommandState{view && view->OnUpdateFilePrintPreview(), false};
+        });
+    for (int id :
+         {CDeviceDataCommands::kOpenDeviceData, CDeviceDataCommands::kSaveDeviceData,
+          CDeviceDataCommands::kSaveAsDeviceData, CDeviceDataCommands::kRunKT47Program,
+          CDeviceDataCommands::kEditDeviceData, CDeviceDataCommands::kGenerateDeviceData,
+          CDeviceDataCommands::kAddDeviceDataToGrid,
+          CDeviceDataCommands::kReplaceGridWithDeviceData,
+          CDeviceDataCommands::kReplaceDeviceDataWithGrid,
+          CDeviceDataCommands::kAdditiveRestartFromDeviceData,
+          CDeviceDataCommands::kDspGenerateHeaderFile, CDeviceDataCommands::kDspEditHeaderFile,
+          CDeviceDataCommands::kDspSaveAsHeaderFile})
+        AddCommand(
+            id, [this, id] { m_pDeviceCommands->Execute(id); },
+            [this, id] {
+                return m_pDeviceCommands ? m_pDeviceCommands->GetCommandState(id) : CCommandState{};
+            });
+}
+
+void CMorvaneApp::RegisterDocumentCommands()
+{
+    struct CDocumentCommand
+    {
+        int id;
+        void (CMorvaneDoc::*run)();
+        CCommandState (CMorvaneDoc::*state)() const;
+        EViewNeed view;
+    };
+    const CDocumentCommand commands[] = {
+        {32802, &CMorvaneDoc::OnFileSaveRawResponse, &CMorvaneDoc::OnUpdateFileSaveRawResponse,
+         kResponseView},
+        {32803, &CMorvaneDoc::OnFileSaveAsRawResponse, &CMorvaneDoc::OnUpdateFileSaveAsRawResponse,
+         kResponseView},
+        {32814, &CMorvaneDoc::OnFileSaveAsModifiedResponse,
+         &CMorvaneDoc::OnUpdateFileSaveAsModifiedResponse, kResponseView},
+        {32774, &CMorvaneDoc::OnFileOpenDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileOpenDesiredResponse, kResponseView},
+        {32800, &CMorvaneDoc::OnFileSaveDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileSaveDesiredResponse, kResponseView},
+        {32805, &CMorvaneDoc::OnFileSaveAsDesiredResponse,
+         &CMorvaneDoc::OnUpdateFileSaveAsDesiredResponse, kResponseView},
+        {32804, &CMorvaneDoc::OnEditCreateNewDesiredResponseCurve,
+         &CMorvaneDoc::OnUpdateEditCreateNewDesiredResponseCurve, kResponseView},
+        {32798, &CMorvaneDoc::OnEditReplaceCurveSection,
+         &CMorvaneDoc::OnUpdateEditReplaceCurveSection, kResponseView},
+        {32854, &CMorvaneDoc::OnCalculateModifiedResponse,
+         &CMorvaneDoc::OnUpdateCalculateModifiedResponse, kNoView},
+        {32787, &CMorvaneDoc::OnCalculateStop, &CMorvaneDoc::OnUpdateCalculateStop, kNoView},
+        {32836, &CMorvaneDoc::OnViewDrawFilters, &CMorvaneDoc::OnUpdateDrawFilters, kNoView},
+        {32859, &CMorvaneDoc::OnEditSmoothRawCurve, &CMorvaneDoc::OnUpdateEditSmoothRawCurve,
+         kNoView},
+        {32857, &CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid,
+         &CMorvaneDoc::OnUpdateEditCopyGeneratedFiltersToGrid, kNoView},
+        {32816, &CMorvaneDoc::OnAdditiveRestartFromCoefficientFile,
+         &CMorvaneDoc::OnUpdateAdditiveRestartFromCoefficientFile, kNoView},
+    };
+    const auto hasView = [this](EViewNeed view)
+    {
+        return view == kNoView || (view == kResponseView && m_pMorvaneDoc->m_pResponseView) ||
+               (view == kFilterView && m_pMorvaneDoc->m_pFilterView);
+    };
+    for (const CDocumentCommand& c : commands)
+        AddCommand(
+            c.id, [this, c] { (m_pMorvaneDoc->*c.run)(); },
+            [this, c, hasView]
+            {
+                if (!m_pMorvaneDoc || !hasView(c.view))
+                    return CCommandState{};
+                return (m_pMorvaneDoc->*c.state)();
+            });
+    AddCommand(
+        32815, [this] { m_pMorvaneDoc->OnFileOpenCoefficientsForAdditiveRestart(); },
+        [this]
+        {
+            return m_pMorvaneDoc ? m_pMorvaneDoc->OnUpdateFileOpenCoefficientsForAdditiveRestart()
+                                 : CCommandState{};
+        });
+    const std::pair<int, IFilterView::EEditMode> editModes[] = {
+        {32823, IFilterView::kDeleteFilters},
+        {32877, IFilterView::kMarkActive},
+        {32878, IFilterView::kMarkInactive},
+        {32847, IFilterView::kMarkModifiable},
+        {32848, IFilterView::kMarkFixed}};
+    for (const auto& [id, mode] : editModes)
+        AddCommand(
+            id, [this, mode] { m_pMorvaneDoc->OnEditGraphicalMode(mode); },
+            [this, mode, hasView]
+            {
+                if (!m_pMorvaneDoc || !hasView(kFilterView))
+                    return CCommandState{};
+                return m_pMorvaneDoc->OnUpdateEditGraphicalMode(mode);
+            });
+}

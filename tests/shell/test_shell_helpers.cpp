@@ -1,0 +1,56 @@
+#include "shell/DeviceDataLines.h"
+#include "shell/FileDialogFilter.h"
+#include "shell/NamedColorTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace
+{
+TEST(FileDialogFilter, ProgramFiltersBecomeQtFilters)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Text and  Raw Files (*.txt; *.raw) |*.txt; *.raw| All Files (*.*) |*.*||",
+         "Text and  Raw Files (*.txt *.raw);;All Files (*.*)"},
+        {"Curve Files (*.crv) |*.crv||", "Curve Files (*.crv)"},
+        {"Header|*.h||", "Header (*.h)"},
+        {"", "All Files (*)"},
+        {"No pattern||", "All Files (*)"},
+    };
+    for (const auto& [filter, expected] : cases)
+        EXPECT_EQ(ToQtFileFilter(filter), expected) << filter;
+}
+
+TEST(NamedColorTable, FourteenColoursInTheirOrder)
+{
+    const CNamedColorList colors = BuildNamedColorTable();
+    ASSERT_EQ(int(colors.size()), kNamedColorCount);
+    EXPECT_EQ(colors[0]->GetName(), "Red");
+    EXPECT_EQ(colors[3]->GetColor(), RGB(255, 128, 92));
+    EXPECT_EQ(colors[8]->GetName(), "Blueish Green");
+    EXPECT_EQ(colors[13]->GetColor(), RGB(234, 182, 26));
+}
+} // namespace
+
+namespace
+{
+TEST(DeviceDataLines, TheEditorHandsBackEveryCompleteLine)
+{
+    const std::vector<std::string> lines = {"!# header\r\n", "0A 000000\r\n", "\r\n"};
+    const std::string text = DeviceLinesToText(lines);
+    EXPECT_EQ(text, "!# header\n0A 000000\n\n");
+    EXPECT_EQ(TextToDeviceLines(text), lines);
+    // Text after the last line break is dropped; Windows line ends are kept single.
+    EXPECT_EQ(TextToDeviceLines("a\r\nb\nhalf"), (std::vector<std::string>{"a\r\n", "b\r\n"}));
+    EXPECT_TRUE(TextToDeviceLines("no break").empty());
+}
+
+TEST(DeviceDataLines, TodayHasMonthDayAndTwoDigitYear)
+{
+    const std::string date = DeviceDateText();
+    int month = 0, day = 0, year = -1;
+    ASSERT_EQ(std::sscanf(date.c_str(), "%d/%d/%d", &month, &day, &year), 3) << date;
+    EXPECT_TRUE(month >= 1 && month <= 12 && day >= 1 && day <= 31 && year >= 0 && year < 100);
+}
+} // namespace
