@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -127,11 +128,21 @@ TEST(EqFile, WritesCrLfAtomicallyAndReadsBack)
 
 TEST(EqFile, FailuresAreReportedAndChangeNothing)
 {
+    // No file, a folder, and a file far larger than any device data.
+    const std::string huge = ::testing::TempDir() + "/device_data_huge.eq";
+    std::ofstream(huge) << "! NAME: x\r\n";
+    std::filesystem::resize_file(huge, CEqFile::kMaxFileBytes + 1);
     std::vector<std::string> lines = {"keep\r\n"};
     std::string error;
-    EXPECT_FALSE(CEqFile::ReadLines("/nonexistent/dir/a.eq", lines, error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(lines, std::vector<std::string>{"keep\r\n"});
+    for (const std::string& path :
+         {std::string("/nonexistent/dir/a.eq"), ::testing::TempDir(), huge})
+    {
+        error.clear();
+        EXPECT_FALSE(CEqFile::ReadLines(path, lines, error)) << path;
+        EXPECT_FALSE(error.empty()) << path;
+        EXPECT_EQ(lines, std::vector<std::string>{"keep\r\n"}) << path;
+    }
+    std::filesystem::remove(huge);
     error.clear();
     EXPECT_FALSE(CEqFile::WriteLines("/nonexistent/dir/a.eq", lines, error));
     EXPECT_FALSE(error.empty());
