@@ -52,6 +52,20 @@ TEST(DeviceDataText, GeneratesTheGoldenFilesAndNamesTheFiltersLeftOut)
     }
 }
 
+TEST(DeviceDataText, LimitedWordsAreReportedOnlyForTheFiltersWritten)
+{
+    CFilterBlock block = GoldenBlock();
+    block.warnings = {"Filter EQ-1: coefficient B0 was limited.",
+                      "Filter EQ-8: coefficient A2 was limited."};
+    block.warningEntries = {0, 7};
+    std::vector<std::string> lines, warnings;
+    GenerateDeviceDataLines(lines, kHeader, block, RegisterCountOf(false), warnings);
+    ASSERT_EQ(warnings.size(), 3u);
+    EXPECT_NE(warnings[0].find("EQ-7 was left out"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[1].find("EQ-8 was left out"), std::string::npos) << warnings[1];
+    EXPECT_EQ(warnings[2], block.warnings[0]);
+}
+
 TEST(DeviceDataText, NoActiveFilterGivesTheHeaderAndTheFixedLines)
 {
     std::vector<std::string> lines, warnings;
