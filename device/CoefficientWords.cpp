@@ -49,14 +49,16 @@ std::string WordText(std::int64_t word, const CWordFormat& format)
 bool TextToCoefficient(const std::string& text, const CWordFormat& format, double* value)
 {
     *value = 0.0;
+    // Leading blanks are skipped; reading stops at the first character that is no
+    // hexadecimal digit (a line end, a blank, a stray letter).
     const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
     if (first == std::string::npos)
         return false;
-    const std::string digits = text.substr(first, last - first + 1);
+    const std::size_t end = text.find_first_not_of("0123456789abcdefABCDEF", first);
+    const std::string digits =
+        text.substr(first, end == std::string::npos ? std::string::npos : end - first);
     const int maxDigits = (format.totalBits + 3) / 4;
-    if (digits.empty() || int(digits.size()) > maxDigits ||
-        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+    if (digits.empty() || int(digits.size()) > maxDigits)
         return false;
     const std::uint64_t raw = std::strtoull(digits.c_str(), nullptr, 16);
     if (raw >> format.totalBits)

@@ -11,14 +11,16 @@
 std::int32_t CoefficientToWord24(double value, bool* saturated = nullptr);
 std::string CoefficientToHex24(double value, bool* saturated = nullptr);
 // The hexadecimal text back to a coefficient; the word is sign-extended exactly when its
-// bit 23 is set. False (value 0) for a text that is no hexadecimal word of 24 bits.
+// bit 23 is set. Leading blanks are skipped and reading stops at the first character that
+// is no hexadecimal digit. False (value 0) when no digit is read or more than six are.
 bool Hex24ToCoefficient(const std::string& text, double* value);
 
 // QZX241X/QZX606X family word: value * 2^23 truncated toward zero, 28 bits two's
 // complement, range [-16, 16). Text: seven upper-case hexadecimal digits.
 std::int32_t CoefficientToWord28(double value, bool* saturated = nullptr);
 std::string CoefficientToHex28(double value, bool* saturated = nullptr);
-// Seven hexadecimal digits back to a coefficient, sign-extended when bit 27 is set.
+// Seven hexadecimal digits back to a coefficient, sign-extended when bit 27 is set; read
+// like Hex24ToCoefficient.
 bool Hex28ToCoefficient(const std::string& text, double* value);
 
 // True when the value fits a word of the given fraction and total bits without saturating.

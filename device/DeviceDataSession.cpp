@@ -2,6 +2,8 @@
 
 #include "device/EqFile.h"
 
+#include <utility>
+
 bool CDeviceDataSession::ShowEditor(IDeviceDataEditor& editor)
 {
     if (!editor.Edit(m_Lines))
@@ -17,22 +19,19 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
     std::vector<std::string> lines;
     if (!CEqFile::ReadLines(path, lines, error))
         return false;
-    m_Lines = lines;
+    m_Lines = std::move(lines);
     m_Status.SetName(path);
     m_Status.m_OpenedFromFileMode.TurnOn();
     m_Status.m_GeneratedMode.TurnOff();
-    m_Status.m_AcceptedMode.TurnOff();
     if (HasFilterParameterSection(m_Lines))
         m_Status.m_HasFilterSectionMode.TurnOn();
     else
         m_Status.m_HasFilterSectionMode.TurnOff();
     if (pLoudness)
         pLoudness->MergeIntoDataFile(m_Lines);
-    // The lines match the file only when the user accepted them as they were read.
-    if (ShowEditor(editor) && m_Lines == lines)
-        m_Status.m_SavedMode.TurnOn();
-    else
-        m_Status.m_SavedMode.TurnOff();
+    // Accepted and saved change only through the editor: OK makes the lines accepted and
+    // unsaved, Cancel leaves both as they were.
+    ShowEditor(editor);
     return true;
 }
 

@@ -21,9 +21,10 @@ public:
     CDeviceDataSession(const CDeviceDataSession&) = delete;
     CDeviceDataSession& operator=(const CDeviceDataSession&) = delete;
 
-    // Reads the file and shows its own lines in the editor (no regeneration). Saved is
-    // recorded when the editor accepted the lines unchanged. False, with
-    // the lines and modes unchanged and error set, when the file cannot be read.
+    // Reads the file and shows its own lines in the editor (no regeneration): opened, not
+    // generated; OK there makes them accepted and unsaved, Cancel leaves the accepted and
+    // saved modes as they were. False, with the lines and modes unchanged and error set,
+    // when the file cannot be read.
     // The QZX2202 loudness manager (when given) merges its lines before the editor.
     bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error,
               ILoudnessLineMerger* pLoudness = nullptr);

@@ -54,7 +54,10 @@ int WriteFilterBlock(std::vector<std::string>& lines, int start, const CFilterBl
         warnings.push_back("Filter " + LabelOfParameterText(block.texts[std::size_t(i)]) +
                            " was left out: the device holds " + std::to_string(registers) +
                            " filters.");
-    warnings.insert(warnings.end(), block.warnings.begin(), block.warnings.end());
+    // Limited words matter only for the filters written.
+    for (std::size_t w = 0; w < block.warnings.size(); ++w)
+        if (w >= block.warningEntries.size() || block.warningEntries[w] < n)
+            warnings.push_back(block.warnings[w]);
     for (int i = 0; i < n; ++i)
     {
         const std::size_t s = std::size_t(start + i);

@@ -13,7 +13,8 @@ int RegisterCountOf(bool qzx2202);
 
 // Writes the filter block from line start on (the array grows as needed) and returns the
 // index after it. Filters beyond the register count are left out, and each left-out
-// filter's label is named in warnings; so are the filters whose words were saturated.
+// filter's label is named in warnings; so are the written filters whose words were
+// saturated.
 int WriteFilterBlock(std::vector<std::string>& lines, int start, const CFilterBlock& block,
                      int registerCount, std::vector<std::string>& warnings);
 

@@ -29,8 +29,8 @@ public:
 };
 
 // The modal editor of device data lines (each line ends in "\r\n"): true on OK, the
-// edited lines written back (text after the last line break is dropped); false on
-// Cancel, the lines untouched.
+// edited lines written back (text typed after the last line break is kept as a last
+// line); false on Cancel, the lines untouched.
 class IDeviceDataEditor
 {
 public:

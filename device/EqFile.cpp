@@ -2,27 +2,17 @@
 
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
+#include "graph/BinaryStream.h"
 
-#include <fstream>
-#include <sstream>
+#include <cstdint>
 
 bool CEqFile::ReadLines(const std::string& path, std::vector<std::string>& lines,
                         std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-    {
-        error = "The file " + path + " could not be opened.";
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
         return false;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-    {
-        error = "The file " + path + " could not be read.";
-        return false;
-    }
-    lines = SplitDeviceDataText(text.str());
+    lines = SplitDeviceDataText(std::string(bytes.begin(), bytes.end()));
     return true;
 }
 

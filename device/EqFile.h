@@ -2,6 +2,7 @@
 // line, nothing but the lines.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,12 @@ public:
     static constexpr const char* kFilter = "QZX2201  Files [*.eq] |*.eq||";
     static constexpr const char* kDefaultFileName = "*.eq";
 
+    // A device data file holds a few hundred short lines; anything larger is no such file.
+    static constexpr std::size_t kMaxFileBytes = std::size_t(1) << 20;
+
     // Replaces lines by the file's lines, each ending in "\r\n" whatever the file used.
-    // False, lines unchanged and a message in error, when the file cannot be read.
+    // False, lines unchanged and a message in error, when the file cannot be read or is
+    // larger than kMaxFileBytes.
     static bool ReadLines(const std::string& path, std::vector<std::string>& lines,
                           std::string& error);
     // Writes the lines (carriage returns inside them dropped, every line feed written as

@@ -149,6 +149,7 @@ bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block)
             label = label.substr(0, label.find(','));
             block.warnings.push_back("Filter " + label + ": coefficient " + names +
                                      " is outside the device's range and was limited.");
+            block.warningEntries.push_back(j);
         }
     }
     return true;

@@ -26,12 +26,14 @@ bool FormatCoefficientLine(std::string& dest, int k, const CMatrixPtrArray& list
                            const CMatrixPtrArray& listB, std::vector<std::string>* saturated);
 
 // The filter block's parameter texts and coefficient lines in output order. A filter
-// with a coefficient that had to be saturated is named in warnings (its label line).
+// with a coefficient that had to be saturated is named in warnings; warningEntries holds
+// the entry (position in output order) each warning is about.
 struct CFilterBlock
 {
     std::vector<std::string> texts;
     std::vector<std::string> coefficientLines;
     std::vector<std::string> warnings;
+    std::vector<int> warningEntries;
     int count = 0;
 };
 bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block);

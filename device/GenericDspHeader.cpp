@@ -2,6 +2,7 @@
 
 #include "device/FilterBlock.h"
 #include "filters/FilterLists.h"
+#include "graph/CFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -160,11 +161,9 @@ bool GenericDspHeader::Generate(const CDspHeaderData& data, double gain)
     m_HeaderLines.insert(m_HeaderLines.begin() + 2, data.comments.begin(),
                          data.comments.begin() + n);
     m_dHeaderGain = gain;
-    char gainText[64];
-    std::snprintf(gainText, sizeof gainText, "%lf", gain);
     auto gainLine = FindLine(m_HeaderLines, "$gain$");
     if (gainLine != m_HeaderLines.end())
-        ReplaceFirst(*gainLine, "$gain$", gainText);
+        ReplaceFirst(*gainLine, "$gain$", FormatC("%lf", gain));
     SubstituteSections(m_HeaderLines, data.words, n);
     TrimSections(m_HeaderLines, n);
     for (std::string& line : m_HeaderLines)

@@ -290,12 +290,12 @@ bool CQZX2410_Manager::OpenDeviceData()
     m_DataLines = lines;
     m_FileStatus.m_OpenedFromFileMode.TurnOn();
     m_FileStatus.m_GeneratedMode.TurnOff();
-    m_FileStatus.m_AcceptedMode.TurnOff();
     if (HasFilterParameterSection())
         m_FileStatus.m_HasFilterSectionMode.TurnOn();
     else
         m_FileStatus.m_HasFilterSectionMode.TurnOff();
-    // The lines match the file only when the user accepted them as they were read.
+    // The lines match the file only when the user accepted them as they were read. The
+    // accepted mode is the editor's alone: Cancel leaves it as it was.
     if (ShowEditor() && m_DataLines == lines)
         m_FileStatus.m_SavedMode.TurnOn();
     else

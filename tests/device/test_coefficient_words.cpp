@@ -20,6 +20,11 @@ const CWordCase kCases[] = {
     {1.0, "100000", false, "0800000", false},
     {-1.0, "F00000", false, "F800000", false},
     {-0.5, "F80000", false, "FC00000", false},
+    {0.5, "080000", false, "0400000", false},
+    {1.0000009, "100000", false, "0800007", false},
+    {-0.0000009, "000000", false, "FFFFFF9", false},
+    {7.999999, "7FFFFE", false, "3FFFFF7", false},
+    {-9.0, "800000", true, "B800000", false},
     {7.9999990463256836, "7FFFFF", false, "3FFFFF8", false},
     {8.0, "7FFFFF", true, "4000000", false},
     {-8.0, "800000", false, "C000000", false},
@@ -46,19 +51,40 @@ TEST(CoefficientWords, FormatsAndSaturatesInsteadOfWrapping)
 
 TEST(CoefficientWords, ReadBackSignExtendsExactlyWhenTheTopBitIsSet)
 {
+    const struct
+    {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"100000", 1.0},
+        {"f00000", -1.0},
+        {"800000", -8.0},
+        {"7FFFFF", 8.0 - std::ldexp(1.0, -20)},
+        {"700000", 7.0},
+        {"6FFFFF", 7.0 - std::ldexp(1.0, -20)},
+        {"FFFFFF", -std::ldexp(1.0, -20)},
+        {"FFFFFE", -std::ldexp(1.0, -19)},
+        {"000001", std::ldexp(1.0, -20)},
+        // Reading stops at the first character that is no hexadecimal digit.
+        {"100000\r\n", 1.0},
+        {" 080000", 0.5},
+        {"12 34", std::ldexp(double(0x12), -20)},
+        {"F0000G", 0.9375}, // five digits: bit 23 is clear
+    };
+    for (const auto& c : cases)
+    {
+        double value = 1e9;
+        ASSERT_TRUE(Hex24ToCoefficient(c.text, &value)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
     double value = 1.0;
-    ASSERT_TRUE(Hex24ToCoefficient("7FFFFF", &value));
-    EXPECT_DOUBLE_EQ(value, 8.0 - std::ldexp(1.0, -20));
-    ASSERT_TRUE(Hex24ToCoefficient("800000", &value));
-    EXPECT_DOUBLE_EQ(value, -8.0);
-    ASSERT_TRUE(Hex24ToCoefficient("f00000", &value));
-    EXPECT_DOUBLE_EQ(value, -1.0);
-    ASSERT_TRUE(Hex24ToCoefficient("000001", &value));
-    EXPECT_DOUBLE_EQ(value, std::ldexp(1.0, -20));
     ASSERT_TRUE(Hex28ToCoefficient("FC00000", &value));
     EXPECT_DOUBLE_EQ(value, -0.5);
-    for (const char* bad : {"", "1000000", "XYZ", "12 34", "80000000"})
+    for (const char* bad : {"", "1000000", "XYZ", " \r\n", "80000000"})
+    {
         EXPECT_FALSE(Hex24ToCoefficient(bad, &value)) << bad;
+        EXPECT_EQ(value, 0.0) << bad;
+    }
 }
 
 TEST(CoefficientWords, RoundTripOfEveryRepresentableStepNearTheEdges)

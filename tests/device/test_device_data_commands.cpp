@@ -409,3 +409,30 @@ TEST_F(CommandsTest, FamilySaveOfDataNotFromAFileAsksForThePath)
     EXPECT_TRUE(std::filesystem::exists(Path("asked.EQ241X")));
     EXPECT_TRUE(family->IsDeviceDataSaved());
 }
+
+TEST_F(CommandsTest, WordsOutsideTheirRangeAreLimitedAndTheFilterNamed)
+{
+    // B0 = 9 is beyond both the 24-bit word and the header's decimal word; the family's
+    // 28-bit word holds it (its own case is in the manager's tests).
+    const struct
+    {
+        EDeviceId id;
+        int command;
+        const char* word;
+    } cases[] = {{kDeviceQZX2201, Cmd::kGenerateDeviceData, "7FFFFF"},
+                 {kDeviceDsp, Cmd::kDspGenerateHeaderFile, "2147483647"}};
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    AddSection("EQ-9, 9.0", {9.0, 0.0, 0.0}, {0.0, 0.0}, 1);
+    for (const auto& c : cases)
+    {
+        device.id = c.id;
+        messages.texts.clear();
+        editor.seen.clear();
+        commands->Execute(c.command);
+        ASSERT_EQ(messages.texts.size(), 1u) << c.id;
+        EXPECT_NE(messages.texts[0].find("EQ-9: coefficient B0"), std::string::npos)
+            << messages.texts[0];
+        ASSERT_EQ(editor.seen.size(), 1u);
+        EXPECT_NE(JoinDeviceDataLines(editor.seen[0]).find(c.word), std::string::npos) << c.id;
+    }
+}

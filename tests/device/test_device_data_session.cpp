@@ -29,22 +29,36 @@ std::string TempPath(const char* name)
 
 TEST(DeviceDataSession, OpenShowsTheFilesOwnLines)
 {
-    CDeviceDataSession session;
-    CScriptedEditor editor;
-    std::string error;
     const std::string path = std::string(MORVANE_TEST_DATA_DIR) + "/qzx2201.eq";
-    ASSERT_TRUE(session.Open(path, editor, error)) << error;
-    EXPECT_EQ(editor.seen, SplitDeviceDataText(ReadFile("qzx2201.eq")));
-    EXPECT_TRUE(session.m_Status.m_OpenedFromFileMode.IsOn());
-    EXPECT_TRUE(session.m_Status.m_HasFilterSectionMode.IsOn());
-    EXPECT_TRUE(session.m_Status.m_AcceptedMode.IsOn());
-    EXPECT_FALSE(session.m_Status.m_GeneratedMode.IsOn());
-    EXPECT_TRUE(session.m_Status.m_SavedMode.IsOn()); // accepted as the file holds them
-
-    editor.ok = false;
-    ASSERT_TRUE(session.Open(path, editor, error)) << error;
-    EXPECT_FALSE(session.m_Status.m_AcceptedMode.IsOn());
-    EXPECT_FALSE(session.m_Status.m_SavedMode.IsOn());
+    // The editor's OK makes the lines accepted and unsaved; Cancel leaves both modes.
+    const struct
+    {
+        bool acceptedBefore, savedBefore, ok;
+        bool acceptedAfter, savedAfter;
+    } cases[] = {
+        {false, true, true, true, false},
+        {true, true, false, true, true},
+        {false, false, false, false, false},
+    };
+    for (const auto& c : cases)
+    {
+        CDeviceDataSession session;
+        session.m_Status.m_GeneratedMode.TurnOn();
+        session.m_Status.m_AcceptedMode.SetState(c.acceptedBefore);
+        session.m_Status.m_SavedMode.SetState(c.savedBefore);
+        CScriptedEditor editor;
+        editor.ok = c.ok;
+        std::string error;
+        ASSERT_TRUE(session.Open(path, editor, error)) << error;
+        EXPECT_EQ(editor.seen, SplitDeviceDataText(ReadFile("qzx2201.eq")));
+        EXPECT_EQ(session.m_Lines, editor.seen);
+        EXPECT_EQ(session.m_Status.GetName(), path);
+        EXPECT_TRUE(session.m_Status.m_OpenedFromFileMode.IsOn());
+        EXPECT_TRUE(session.m_Status.m_HasFilterSectionMode.IsOn());
+        EXPECT_FALSE(session.m_Status.m_GeneratedMode.IsOn());
+        EXPECT_EQ(session.m_Status.m_AcceptedMode.IsOn() != 0, c.acceptedAfter) << c.ok;
+        EXPECT_EQ(session.m_Status.m_SavedMode.IsOn() != 0, c.savedAfter) << c.ok;
+    }
 }
 
 TEST(DeviceDataSession, CancellingTheEditorInsideSaveCancelsTheSave)

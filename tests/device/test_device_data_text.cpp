@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -49,6 +50,20 @@ TEST(DeviceDataText, GeneratesTheGoldenFilesAndNamesTheFiltersLeftOut)
             EXPECT_NE(warnings[i].find(c.leftOut[i] + " was left out"), std::string::npos)
                 << warnings[i];
     }
+}
+
+TEST(DeviceDataText, LimitedWordsAreReportedOnlyForTheFiltersWritten)
+{
+    CFilterBlock block = GoldenBlock();
+    block.warnings = {"Filter EQ-1: coefficient B0 was limited.",
+                      "Filter EQ-8: coefficient A2 was limited."};
+    block.warningEntries = {0, 7};
+    std::vector<std::string> lines, warnings;
+    GenerateDeviceDataLines(lines, kHeader, block, RegisterCountOf(false), warnings);
+    ASSERT_EQ(warnings.size(), 3u);
+    EXPECT_NE(warnings[0].find("EQ-7 was left out"), std::string::npos) << warnings[0];
+    EXPECT_NE(warnings[1].find("EQ-8 was left out"), std::string::npos) << warnings[1];
+    EXPECT_EQ(warnings[2], block.warnings[0]);
 }
 
 TEST(DeviceDataText, NoActiveFilterGivesTheHeaderAndTheFixedLines)
@@ -127,11 +142,21 @@ TEST(EqFile, WritesCrLfAtomicallyAndReadsBack)
 
 TEST(EqFile, FailuresAreReportedAndChangeNothing)
 {
+    // No file, a folder, and a file far larger than any device data.
+    const std::string huge = ::testing::TempDir() + "/device_data_huge.eq";
+    std::ofstream(huge) << "! NAME: x\r\n";
+    std::filesystem::resize_file(huge, CEqFile::kMaxFileBytes + 1);
     std::vector<std::string> lines = {"keep\r\n"};
     std::string error;
-    EXPECT_FALSE(CEqFile::ReadLines("/nonexistent/dir/a.eq", lines, error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(lines, std::vector<std::string>{"keep\r\n"});
+    for (const std::string& path :
+         {std::string("/nonexistent/dir/a.eq"), ::testing::TempDir(), huge})
+    {
+        error.clear();
+        EXPECT_FALSE(CEqFile::ReadLines(path, lines, error)) << path;
+        EXPECT_FALSE(error.empty()) << path;
+        EXPECT_EQ(lines, std::vector<std::string>{"keep\r\n"}) << path;
+    }
+    std::filesystem::remove(huge);
     error.clear();
     EXPECT_FALSE(CEqFile::WriteLines("/nonexistent/dir/a.eq", lines, error));
     EXPECT_FALSE(error.empty());

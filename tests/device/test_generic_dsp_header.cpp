@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -110,6 +111,25 @@ TEST(GenericDspHeader, EmptyLabelAndLabelInComments)
     EXPECT_NE(text.find("#define GAIN 1.000000 \r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("#define EQ={COEFFS0}\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n note\r\n"), std::string::npos) << text;
+}
+
+TEST(GenericDspHeader, TheGainKeepsItsDecimalPointInACommaLocale)
+{
+    // A Qt application runs in the user's locale; the header is C source all the same.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    bool comma = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"})
+        if (std::setlocale(LC_NUMERIC, name))
+        {
+            comma = true;
+            break;
+        }
+    if (!comma)
+        GTEST_SKIP() << "no comma-decimal locale on this machine";
+    GenericDspHeader header;
+    header.Generate(GoldenData(3), 0.501187);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(header.m_HeaderLines[6], "#define GENERICGAIN 0.501187 \r\n");
 }
 
 TEST(GenericDspHeader, CollectingKeepsEightSectionsAndNamesTheRest)

@@ -169,9 +169,14 @@ TEST_F(FamilyTest, OpenShowsTheFilesOwnLinesAndRecordsSavedOnlyWhenAccepted)
         bool ok;
         bool edits;
         bool saved;
-    } const cases[] = {{true, false, true}, {true, true, false}, {false, false, false}};
+        bool acceptedBefore; // Cancel leaves the accepted mode as it was
+    } const cases[] = {{true, false, true, false},
+                       {true, true, false, false},
+                       {false, false, false, true},
+                       {false, false, false, false}};
     for (const auto& c : cases)
     {
+        manager->m_FileStatus.m_AcceptedMode.SetState(c.acceptedBefore);
         dialogs.answers.push_back(golden);
         editor.ok = c.ok;
         editor.edit = c.edits ? [](std::vector<std::string>& l) { l.push_back("x\r\n"); }
@@ -179,7 +184,7 @@ TEST_F(FamilyTest, OpenShowsTheFilesOwnLinesAndRecordsSavedOnlyWhenAccepted)
         ASSERT_TRUE(manager->OpenDeviceData());
         EXPECT_EQ(editor.seen.back(), lines);
         EXPECT_EQ(manager->m_FileStatus.m_SavedMode.IsOn(), c.saved);
-        EXPECT_EQ(manager->m_FileStatus.m_AcceptedMode.IsOn(), c.ok);
+        EXPECT_EQ(manager->m_FileStatus.m_AcceptedMode.IsOn() != 0, c.ok || c.acceptedBefore);
         EXPECT_TRUE(manager->IsDeviceDataFromFile());
         EXPECT_TRUE(manager->HasFilterParameters());
         EXPECT_EQ(manager->GetDataFileName(), golden);
