@@ -218,6 +218,12 @@ void CMorvaneApp::RegisterDocumentCommands()
          &CMorvaneDoc::OnUpdateCalculateModifiedResponseAndPause, kNoView},
         {32858, &CMorvaneDoc::OnEditLogSampleRawCurve, &CMorvaneDoc::OnUpdateEditLogSampleRawCurve,
          kNoView},
+        {32775, &CMorvaneDoc::OnFileSaveFilterCoefficients,
+         &CMorvaneDoc::OnUpdateFileSaveFilterCoefficients, kNoView},
+        {32777, &CMorvaneDoc::OnFileSaveAsFilterCoefficients,
+         &CMorvaneDoc::OnUpdateFileSaveFilterCoefficients, kNoView},
+        {32794, &CMorvaneDoc::OnFileSaveOutputFiles, &CMorvaneDoc::OnUpdateFileSaveOutputFiles,
+         kNoView},
     };
     const auto hasView = [this](EViewNeed view)
     {
