@@ -27,6 +27,13 @@ COptimizationParameters::COptimizationParameters() : CSettingsPage("Optimization
     Edit(kSingleId)->installEventFilter(this);
 }
 
+COptimizationParameters::~COptimizationParameters()
+{
+    // The edits outlive this part of the page; their last focus changes are not ours.
+    Edit(kJointId)->removeEventFilter(this);
+    Edit(kSingleId)->removeEventFilter(this);
+}
+
 bool COptimizationParameters::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     // Focus taken by a window (the page's own message boxes among them) is no leaving.

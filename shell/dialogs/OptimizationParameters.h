@@ -15,6 +15,7 @@ public:
         IDD = 144
     };
     COptimizationParameters();
+    ~COptimizationParameters() override;
 
     // Either parameter edit lost the focus.
     void OnKillFocusParameter();
