@@ -152,6 +152,18 @@ public:
     CCommandState OnUpdateFileOpenCoefficientsForAdditiveRestart() const;
     CCommandState OnUpdateAdditiveRestartFromCoefficientFile() const;
 
+    // The coefficient file and the output files (MorvaneDocOutputFiles.cpp). File > Save
+    // Filter Coefficients (32775) writes the file name of m_CoefficientFile into the
+    // current folder; Save As Filter Coefficients (32777) asks for the path and keeps it;
+    // Save Output Files (32794) saves the raw response, the desired response and the
+    // coefficients, each where its own command would.
+    bool SaveFilterCoefficients(bool bAskForPath);
+    void OnFileSaveFilterCoefficients() { SaveFilterCoefficients(false); }
+    void OnFileSaveAsFilterCoefficients() { SaveFilterCoefficients(true); }
+    void OnFileSaveOutputFiles();
+    CCommandState OnUpdateFileSaveFilterCoefficients() const;
+    CCommandState OnUpdateFileSaveOutputFiles() const;
+
     IMorvaneAppServices& App() const { return m_App; }
 
     int m_nRawPoints = 0;

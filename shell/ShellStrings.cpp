@@ -10,6 +10,7 @@ constexpr std::pair<unsigned, const char*> kTexts[] = {
     {IDS_RESPONSE_TITLE, "Loud Speaker Response"},
     {IDS_FILTER_TITLE, "Filter Definitions"},
     {IDS_OPEN_RAW_RESPONSE, "Open Raw Response File"},
+    {IDS_SETTINGS_CAPTION, "Settings"},
     {IDS_PHASE_TITLE, "Loud Speaker Phase Response"},
     {IDS_PHASE_FILTER_STATUS, "Filter Phases"},
     {IDS_PHASE_FILTER_TITLE, "Filter Phase Definitions"},

@@ -36,6 +36,8 @@ constexpr CCommandText kCommandTexts[] = {
     {32800, "Save Desired Response Fi&le", nullptr, nullptr},
     {32805, "Save As  Des&ired Response ...", nullptr, nullptr},
     {32815, "Open Filter Coefficient File for &Additive Restart ...", nullptr, nullptr},
+    {32775, "Save Filter &Coefficients", nullptr, nullptr},
+    {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
     {32794, "Save Output Files", "Save", "Save Output Files"},
     {57606, "P&rint Setup...", nullptr, nullptr},
     {57607, "&Print...\tCtrl+P", "Print", "Print"},
@@ -182,9 +184,8 @@ void CMainFrame::AddMenuItems(QMenu* menu, std::initializer_list<int> ids)
 void CMainFrame::CreateMenus()
 {
     const CMenuLayout menus[] = {
-        {"&File",
-         {57601, 32802, 32803, 32814, 0, 32774, 32800, 32805, 0, 32815, 0, 32863, 32864, 32865, 0,
-          57606, 57607, 57609}},
+        {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
+                   32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
         {"&Edit", {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
                    32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
         {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},

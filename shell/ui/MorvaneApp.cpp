@@ -438,11 +438,6 @@ void CMorvaneApp::OpenFilterEditor()
         m_pMainFrame->OnEditFilterParameters();
 }
 
-bool CMorvaneApp::EditSettings(CSettingsSheetValues&)
-{
-    return false;
-}
-
 void CMorvaneApp::Beep()
 {
     QApplication::beep();

@@ -153,6 +153,9 @@ public:
     bool IsFrameVisible(ESpeakerFrame frame) const override;
     // Creates and shows the filter editor (the main frame's mini frame).
     void OpenFilterEditor() override;
+    // The workflow's dialogs (MorvaneAppDialogs.cpp).
+    bool AskContinueCalculation(long nFilterNumber) override;
+    bool AskLogSamplePoints(long& nPoints) override;
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 

@@ -214,6 +214,16 @@ void CMorvaneApp::RegisterDocumentCommands()
          &CMorvaneDoc::OnUpdateEditCopyGeneratedFiltersToGrid, kNoView},
         {32816, &CMorvaneDoc::OnAdditiveRestartFromCoefficientFile,
          &CMorvaneDoc::OnUpdateAdditiveRestartFromCoefficientFile, kNoView},
+        {32856, &CMorvaneDoc::OnCalculateModifiedResponseAndPause,
+         &CMorvaneDoc::OnUpdateCalculateModifiedResponseAndPause, kNoView},
+        {32858, &CMorvaneDoc::OnEditLogSampleRawCurve, &CMorvaneDoc::OnUpdateEditLogSampleRawCurve,
+         kNoView},
+        {32775, &CMorvaneDoc::OnFileSaveFilterCoefficients,
+         &CMorvaneDoc::OnUpdateFileSaveFilterCoefficients, kNoView},
+        {32777, &CMorvaneDoc::OnFileSaveAsFilterCoefficients,
+         &CMorvaneDoc::OnUpdateFileSaveFilterCoefficients, kNoView},
+        {32794, &CMorvaneDoc::OnFileSaveOutputFiles, &CMorvaneDoc::OnUpdateFileSaveOutputFiles,
+         kNoView},
     };
     const auto hasView = [this](EViewNeed view)
     {
@@ -235,6 +245,12 @@ void CMorvaneApp::RegisterDocumentCommands()
         {
             return m_pMorvaneDoc ? m_pMorvaneDoc->OnUpdateFileOpenCoefficientsForAdditiveRestart()
                                  : CCommandState{};
+        });
+    // View > Settings: while there is a document.
+    AddCommand(
+        32799, [this] { m_pMorvaneDoc->OnViewSettings(); },
+        [this] {
+            return CCommandState{m_pMorvaneDoc != nullptr, false};
         });
     const std::pair<int, IFilterView::EEditMode> editModes[] = {
         {32823, IFilterView::kDeleteFilters},

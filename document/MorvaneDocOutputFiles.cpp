@@ -1,0 +1,56 @@
+// Saving the design's filter coefficient file, alone or with the other output files.
+#include "document/FilterCoeffFile.h"
+#include "document/MorvaneDoc.h"
+
+namespace
+{
+// The file name part of a path written with either separator.
+std::string FileNamePart(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+} // namespace
+
+bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
+{
+    if (m_FiltersInGridMode.IsOff())
+        return false;
+    m_App.UpdateFiltersFromGrids();
+    if (!CollectGridFilters())
+        return false;
+    // Save writes into the current folder under the record's file name; an empty name
+    // asks, as Save As does.
+    std::string path = bAskForPath ? std::string() : FileNamePart(m_CoefficientFile.GetName());
+    FilterCoeffFile file(&m_App);
+    if (!file.OpenForWrite(path))
+        return false;
+    if (!file.Write(m_CoeffDenominators, m_CoeffNumerators) || !file.Close())
+    {
+        // A file that could not be put in place is no saved file.
+        ReportSaveFailure(file.GetError());
+        return false;
+    }
+    if (bAskForPath)
+        m_CoefficientFile.SetName(path);
+    return true;
+}
+
+void CMorvaneDoc::OnFileSaveOutputFiles()
+{
+    if (m_RawFile.IsOff())
+        return;
+    OnFileSaveRawResponse();
+    OnFileSaveDesiredResponse();
+    OnFileSaveFilterCoefficients();
+}
+
+CCommandState CMorvaneDoc::OnUpdateFileSaveFilterCoefficients() const
+{
+    return {m_FiltersInGridMode.IsOn() != 0, false};
+}
+
+CCommandState CMorvaneDoc::OnUpdateFileSaveOutputFiles() const
+{
+    return {m_RawFile.IsOn() != 0, false};
+}

@@ -1,0 +1,6 @@
+#include "shell/dialogs/PhaseFilterViewBorder.h"
+
+CPhaseFilterViewBorder::CPhaseFilterViewBorder()
+    : CViewBorderPage("Filter Phase Border", IDD, "Set Filter Phase View Border", "Degrees", 1059)
+{
+}

@@ -1,0 +1,78 @@
+#include "shell/dialogs/SaveFilesDlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace
+{
+// In the order of CSaveFilesDlg::EFile.
+constexpr const char* kFileTexts[] = {
+    "Raw Response File",        "Desired Response File", "Master Point File",
+    "Filter Parameters File",   "QZX2xxx Data File",     "Modifiled Response File",
+    "Filter Coefficients File",
+};
+static_assert(std::size(kFileTexts) == CSaveFilesDlg::kFileCount);
+} // namespace
+
+CSaveFilesDlg::CSaveFilesDlg(QWidget* pParent)
+    : QDialog(pParent ? pParent : QApplication::activeWindow())
+{
+    setWindowTitle("Save Files On Exit?");
+    auto* grid = new QGridLayout(this);
+    for (int i = 0; i < kFileCount; ++i)
+    {
+        m_Checks[std::size_t(i)] = new QCheckBox(kFileTexts[i], this);
+        m_Names[std::size_t(i)] = new QLineEdit(this);
+        m_Names[std::size_t(i)]->setMinimumWidth(360);
+        grid->addWidget(m_Checks[std::size_t(i)], i, 0);
+        grid->addWidget(m_Names[std::size_t(i)], i, 1);
+    }
+    auto* yes = new QPushButton("Yes", this);
+    auto* no = new QPushButton("No", this);
+    yes->setDefault(true);
+    connect(yes, &QPushButton::clicked, this, [this] { OnYes(); });
+    connect(no, &QPushButton::clicked, this, [this] { OnNo(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(yes);
+    buttons->addWidget(no);
+    grid->addLayout(buttons, kFileCount, 0, 1, 2);
+}
+
+void CSaveFilesDlg::OnInitDialog()
+{
+    for (std::size_t i = 0; i < m_Files.size(); ++i)
+    {
+        m_Checks[i]->setChecked(m_Files[i].bSave);
+        m_Names[i]->setText(QString::fromStdString(m_Files[i].name));
+    }
+}
+
+int CSaveFilesDlg::DoModal()
+{
+    return exec();
+}
+
+void CSaveFilesDlg::OnYes()
+{
+    for (std::size_t i = 0; i < m_Files.size(); ++i)
+    {
+        m_Files[i].bSave = m_Checks[i]->isChecked();
+        m_Files[i].name = m_Names[i]->text().toStdString();
+    }
+    done(1);
+}
+
+void CSaveFilesDlg::OnNo()
+{
+    done(0);
+}
+
+void CSaveFilesDlg::reject()
+{
+    done(2);
+}

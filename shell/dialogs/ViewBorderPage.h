@@ -1,0 +1,19 @@
+// The settings pages of a view's axis ranges: the value axis (dB or degrees) and the
+// frequency axis in Hz, and whether the view scales itself.
+#pragma once
+
+#include "shell/dialogs/DocumentPage.h"
+
+class CViewBorderPage : public CDocumentPage
+{
+public:
+    // valueWord: "Decibels" or "Degrees"; nScalingId: the id of the check box.
+    CViewBorderPage(const char* caption, int nIDD, const char* group, const char* valueWord,
+                    int nScalingId);
+
+    double m_dMaximumValue = 0.0;
+    double m_dMaximumFrequency = 0.0;
+    double m_dMinimumValue = 0.0;
+    double m_dMinimumFrequency = 0.0;
+    bool m_bAutomaticScaling = false;
+};

@@ -1,0 +1,36 @@
+// The speaker document's dialogs as the application shows them: the settings sheet, the
+// Continue Calculation question and the log sampling point count.
+#include "shell/ui/MorvaneApp.h"
+
+#include "shell/ShellStrings.h"
+#include "shell/dialogs/ContinueCalcDlg.h"
+#include "shell/dialogs/LogSampleDlg.h"
+#include "shell/dialogs/Settings.h"
+#include "shell/ui/MainFrm.h"
+
+bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
+{
+    CSettings sheet(IDS_SETTINGS_CAPTION, m_pMorvaneDoc, m_pMainFrame);
+    sheet.SetValues(values);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    sheet.GetValues(values);
+    return true;
+}
+
+bool CMorvaneApp::AskContinueCalculation(long nFilterNumber)
+{
+    ContinueCalcDlg dialog(nFilterNumber, m_pMainFrame);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CMorvaneApp::AskLogSamplePoints(long& nPoints)
+{
+    CLogSampleDlg dialog(m_pMainFrame);
+    dialog.m_nPoints = nPoints;
+    dialog.OnInitDialog();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    nPoints = dialog.m_nPoints;
+    return true;
+}

@@ -1,0 +1,96 @@
+// Saving the filter coefficient file: Save writes the record's file name into the current
+// folder, Save As asks and keeps the path, and nothing is written without grid filters.
+#include "tests/document/DocumentFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+mwMatrix Row(std::vector<double> values)
+{
+    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
+}
+
+class OutputFilesTest : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        m_StartFolder = fs::current_path();
+        fs::create_directories(folder.Path("cwd"));
+        fs::current_path(folder.Path("cwd"));
+        doc->m_RestartNumerators.Add(Row({1.0, -1.9, 0.905}));
+        doc->m_RestartDenominators.Add(Row({1.0, -1.8, 0.81}));
+        doc->m_FiltersInGridMode.TurnOn();
+    }
+    void TearDown() override
+    {
+        fs::current_path(m_StartFolder);
+        DocumentTest::TearDown();
+    }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    fs::path m_StartFolder;
+};
+
+TEST_F(OutputFilesTest, SaveWritesTheRecordsFileNameIntoTheCurrentFolder)
+{
+    doc->m_CoefficientFile.SetName("C:\\m\\spk1.flt");
+    EXPECT_TRUE(doc->OnUpdateFileSaveFilterCoefficients().bEnabled);
+    doc->OnFileSaveFilterCoefficients();
+    EXPECT_TRUE(dialogs.requests.empty());
+    const std::string text = Read(folder.Path("cwd/spk1.flt"));
+    EXPECT_NE(text.find("0.905"), std::string::npos);
+    EXPECT_EQ(doc->m_CoefficientFile.GetName(), "C:\\m\\spk1.flt");
+    // A path with slashes keeps its file name part too.
+    doc->m_CoefficientFile.SetName(folder.Path("elsewhere/spk2.flt"));
+    doc->OnFileSaveFilterCoefficients();
+    EXPECT_TRUE(fs::exists(folder.Path("cwd/spk2.flt")));
+}
+
+TEST_F(OutputFilesTest, SaveAsAsksAndKeepsThePath)
+{
+    const std::string path = folder.Path("chosen.flt");
+    dialogs.answers = {path};
+    doc->OnFileSaveAsFilterCoefficients();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_TRUE(dialogs.requests[0].save);
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(doc->m_CoefficientFile.GetName(), path);
+    // Cancel keeps the record.
+    dialogs.answers = {""};
+    doc->OnFileSaveAsFilterCoefficients();
+    EXPECT_EQ(doc->m_CoefficientFile.GetName(), path);
+}
+
+TEST_F(OutputFilesTest, NothingIsWrittenWithoutFiltersInTheGrids)
+{
+    doc->m_CoefficientFile.SetName("spk1.flt");
+    doc->m_FiltersInGridMode.TurnOff();
+    EXPECT_FALSE(doc->OnUpdateFileSaveFilterCoefficients().bEnabled);
+    EXPECT_FALSE(doc->SaveFilterCoefficients(false));
+    doc->m_FiltersInGridMode.TurnOn();
+    doc->m_RestartNumerators.RemoveAll();
+    doc->m_RestartDenominators.RemoveAll();
+    EXPECT_FALSE(doc->SaveFilterCoefficients(false));
+    EXPECT_FALSE(fs::exists(folder.Path("cwd/spk1.flt")));
+}
+
+TEST_F(OutputFilesTest, AFileThatCannotBePutInPlaceIsReported)
+{
+    dialogs.answers = {folder.Path("missing/folder/x.flt")};
+    EXPECT_FALSE(doc->SaveFilterCoefficients(true));
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(doc->m_CoefficientFile.GetName(), "");
+}
+} // namespace

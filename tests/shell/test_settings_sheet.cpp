@@ -1,0 +1,219 @@
+// The settings sheet on a real speaker document: what the pages show, what OK and Apply
+// hand to the document, its views and the application's settings, and the refusals.
+#include "../framework/QtTestApp.h"
+
+#include "shell/dialogs/FilterSettings.h"
+#include "shell/dialogs/FrequencyLimits.h"
+#include "shell/dialogs/OptimizationParameters.h"
+#include "shell/dialogs/Settings.h"
+#include "shell/dialogs/SpeakerViewBorder.h"
+#include "tests/document/DocumentFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace
+{
+class SettingsSheetTest : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        DocumentTest::SetUp();
+        sheet = std::make_unique<CSettings>(132, doc.get());
+        CSettingsSheetValues values;
+        doc->FillSettingsSheet(values);
+        sheet->SetValues(values);
+    }
+    void TearDown() override
+    {
+        sheet.reset();
+        DocumentTest::TearDown();
+    }
+    // Types the text into the field of the active page.
+    void Type(int nId, const char* text)
+    {
+        QLineEdit* edit = sheet->GetPage(sheet->GetActiveIndex())->Edit(nId);
+        ASSERT_NE(edit, nullptr) << nId;
+        edit->setText(text);
+        edit->textEdited(text); // as the user's typing does
+    }
+    std::unique_ptr<CSettings> sheet;
+};
+
+TEST_F(SettingsSheetTest, PagesComeInTheirOrderWithTheDocumentsValues)
+{
+    const char* captions[] = {
+        "Frequency Limits",      "Desired Response",   "Filters",
+        "Speaker Border",        "Filter Border",      "Optimization Parameters",
+        "Phase Response Border", "Filter Phase Border"};
+    for (int i = 0; i < CSettings::kPageCount; ++i)
+        EXPECT_STREQ(sheet->GetPage(i)->Caption(), captions[i]);
+    EXPECT_EQ(sheet->windowTitle(), "Settings");
+    EXPECT_EQ(sheet->m_pFrequencyLimits->GetDocument(), doc.get());
+    EXPECT_EQ(sheet->m_pFrequencyLimits->Edit(1020)->text().toStdString(),
+              std::to_string(doc->m_nSamplingFrequency));
+    // The speaker response view's range, shown in Hz.
+    response.window = {20.0, 1.0, -40.0, std::log10(24000.0)};
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    sheet->SetValues(values);
+    EXPECT_EQ(sheet->m_pSpeakerViewBorder->Edit(1002)->text(), "10");
+    EXPECT_EQ(sheet->m_pSpeakerViewBorder->Edit(1004)->text(), "24000");
+    EXPECT_EQ(sheet->m_pSpeakerViewBorder->Edit(1007)->text(), "20");
+    EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
+}
+
+TEST_F(SettingsSheetTest, ApplyCapsTheHigherLimitAndTruncatesIntoTheDocument)
+{
+    Type(1020, "48000.7");
+    Type(1018, "10.9");
+    Type(1019, "30000");
+    EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
+    ASSERT_TRUE(sheet->OnApply());
+    EXPECT_EQ(doc->m_nSamplingFrequency, 48000);
+    EXPECT_EQ(doc->m_nLowerFrequencyLimit, 10);
+    EXPECT_EQ(doc->m_nHigherFrequencyLimit, 24000);
+    EXPECT_EQ(sheet->m_pFrequencyLimits->Edit(1019)->text(), "24000");
+    EXPECT_EQ(sheet->m_pFrequencyLimits->m_dHigherFrequencyLimit, 24000.0);
+    // Into the application's settings and to every view.
+    EXPECT_EQ(app.m_Settings.m_nHigherFrequencyLimit, 24000);
+    EXPECT_EQ(app.m_Settings.m_nSamplingFrequency, 48000);
+    EXPECT_EQ(response.hints.back(), kHintSettingsApplied);
+    EXPECT_EQ(phaseFilter.hints.back(), kHintSettingsApplied);
+    EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
+    EXPECT_FALSE(sheet->GetPage(0)->IsModified());
+    EXPECT_EQ(sheet->result(), 0) << "Apply leaves the sheet open";
+}
+
+TEST_F(SettingsSheetTest, BorderFrequenciesReachTheViewsAsLogarithms)
+{
+    ASSERT_TRUE(sheet->SetActivePage(3));
+    Type(1002, "10");
+    Type(1004, "24000");
+    Type(1003, "-30");
+    Type(1007, "15");
+    sheet->m_pSpeakerViewBorder->Check(1060)->setChecked(true);
+    ASSERT_TRUE(sheet->OnApply());
+    EXPECT_DOUBLE_EQ(response.window.left, 1.0);
+    EXPECT_NEAR(response.window.right, 4.380211, 1e-6);
+    EXPECT_EQ(response.window.bottom, -30.0);
+    EXPECT_EQ(response.window.top, 15.0);
+    EXPECT_TRUE(doc->m_SpeakerAutomaticScaling.IsOn());
+    // Shown again as entered.
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    EXPECT_NEAR(values.views[0].dLowerFrequency, 10.0, 1e-9);
+    EXPECT_NEAR(values.views[0].dUpperFrequency, 24000.0, 1e-6);
+}
+
+TEST_F(SettingsSheetTest, BadFieldsAreRefusedWithTheirMessagesAndChangeNothing)
+{
+    const int nSampling = doc->m_nSamplingFrequency;
+    struct
+    {
+        int iPage;
+        int nId;
+        const char* text;
+        const char* message;
+    } const cases[] = {
+        {0, 1020, "0", "Please enter a number between 1 and 200000."},
+        {0, 1019, "30001", "Please enter a number between 1 and 30000."},
+        {0, 1018, "abc", "Please enter a number."},
+        {1, 1021, "1", "Please enter a number between -100 and 0."},
+        {1, 1022, "-0.5", "Please enter a number between 0 and 100."},
+        {2, 1024, "2.5", "Please enter an integer."},
+        {3, 1002, "0.5", "Please enter a number between 1 and 200000."},
+        {5, 1028, "0", "Please enter a number between 1e-11 and 10000000000."},
+    };
+    for (const auto& c : cases)
+    {
+        sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, c.iPage);
+        CSettingsSheetValues values;
+        doc->FillSettingsSheet(values);
+        sheet->SetValues(values);
+        response.hints.clear();
+        messages.texts.clear();
+        Type(c.nId, c.text);
+        EXPECT_FALSE(sheet->OnApply()) << c.text;
+        EXPECT_FALSE(sheet->OnOK()) << c.text;
+        EXPECT_EQ(sheet->result(), 0);
+        // Another page cannot be chosen either.
+        EXPECT_FALSE(sheet->SetActivePage(c.iPage == 7 ? 6 : 7));
+        EXPECT_EQ(sheet->GetActiveIndex(), c.iPage);
+        ASSERT_EQ(messages.texts.size(), 3u) << c.text;
+        EXPECT_EQ(messages.texts[0], c.message);
+        EXPECT_TRUE(response.hints.empty());
+        EXPECT_EQ(doc->m_nSamplingFrequency, nSampling);
+    }
+}
+
+TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)
+{
+    Type(1019, "18000");
+    ASSERT_TRUE(sheet->SetActivePage(2));
+    sheet->m_pFilterSettings->Check(1023)->click();
+    Type(1024, "12");
+    ASSERT_TRUE(sheet->SetActivePage(5));
+    Type(1080, "0.25");
+    ASSERT_TRUE(sheet->OnOK());
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    CSettingsSheetValues values;
+    sheet->GetValues(values);
+    EXPECT_EQ(values.dHigherFrequencyLimit, 18000.0);
+    EXPECT_TRUE(values.bLimitNumberOfFilters);
+    EXPECT_EQ(values.nMaximumNumberOfFilters, 12);
+    EXPECT_EQ(values.dJointOptParam, 0.25);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(SettingsSheetTest, TheFilterCountIsEditableOnlyWhileLimited)
+{
+    CFilterSettings& page = *sheet->m_pFilterSettings;
+    page.m_bLimitNumberOfFilters = false;
+    page.OnInitDialog();
+    EXPECT_FALSE(page.Edit(1024)->isEnabled());
+    page.Check(1023)->click();
+    EXPECT_TRUE(page.Edit(1024)->isEnabled());
+    EXPECT_TRUE(page.IsModified());
+    page.Check(1023)->click();
+    EXPECT_FALSE(page.Edit(1024)->isEnabled());
+}
+
+TEST_F(SettingsSheetTest, ANegativeOptimizationParameterBecomesOneHundredth)
+{
+    COptimizationParameters& page = *sheet->m_pOptimizationParameters;
+    int nWarnings = 0;
+    page.showLowerLimitExceeded = [&] { ++nWarnings; };
+    ASSERT_TRUE(sheet->SetActivePage(5));
+    Type(1080, "-1");
+    page.OnKillFocusParameter();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Please enter a number between 1e-11 and 10000000000.");
+    EXPECT_EQ(nWarnings, 1);
+    EXPECT_EQ(page.m_dJointFilterParameter, 0.01);
+    EXPECT_EQ(page.Edit(1080)->text(), "0.01");
+    // Zero passes the below-zero check but not the bounds.
+    messages.texts.clear();
+    Type(1028, "0");
+    page.OnKillFocusParameter();
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(nWarnings, 1);
+    EXPECT_EQ(page.Edit(1028)->text(), "0");
+}
+
+TEST_F(SettingsSheetTest, PagesWithoutADocumentRefuseIt)
+{
+    CFrequencyLimits page;
+    EXPECT_FALSE(page.SetDocument(nullptr));
+    EXPECT_EQ(page.GetDocument(), nullptr);
+    // A sheet without a document still checks its pages.
+    CSettings bare("Settings", nullptr);
+    bare.SetValues({});
+    EXPECT_FALSE(bare.OnApply());
+}
+} // namespace
