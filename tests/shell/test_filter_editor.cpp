@@ -209,6 +209,9 @@ TEST(FilterEditorInAppTest, GeneratedFiltersGoIntoTheEQGrid)
         CMorvaneApp app((folder / "profile.ini").string());
         ASSERT_TRUE(app.InitInstance({}, false));
         CMorvaneDoc& doc = *app.m_pMorvaneDoc;
+        EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS).bEnabled);
+        EXPECT_EQ(app.GetFilterEditor(), nullptr);
+        EXPECT_FALSE(app.UpdateFiltersFromGrids());
         CFilterGridRows::SetNextOutputOrder(4);
         for (double centre : {500.0, 2000.0})
         {
