@@ -76,14 +76,6 @@ CFilterPage& CUserCreatedFilters::Page(int kind) const
     return *m_Pages.at(std::size_t(kind));
 }
 
-CFilterPage* CUserCreatedFilters::PageOfRefreshCommand(int nCommandId) const
-{
-    for (int kind = 0; kind < kFilterKindCount; ++kind)
-        if (FilterKindInfo(EFilterKind(kind)).refreshCommand == nCommandId)
-            return m_Pages[std::size_t(kind)];
-    return nullptr;
-}
-
 bool CUserCreatedFilters::Ask(const std::string& question)
 {
     if (m_Ask)

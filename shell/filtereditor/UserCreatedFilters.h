@@ -29,8 +29,6 @@ public:
     bool UpdateFiltersFromGrids();
     // The page of a filter kind (0 to 16).
     CFilterPage& Page(int kind) const;
-    // The page that a list's refresh command reloads; null for another command.
-    CFilterPage* PageOfRefreshCommand(int nCommandId) const;
     // Hides the editor (its frame), writing back the current page.
     void CloseEditor();
 

@@ -233,6 +233,10 @@ TEST(FilterEditorInAppTest, GeneratedFiltersGoIntoTheEQGrid)
         EXPECT_DOUBLE_EQ(grid.GetCenterFrequency(2), 2000.0);
         ASSERT_EQ(doc.m_FilterLists.m_EQFilters.GetSize(), 2);
         EXPECT_TRUE(doc.m_FiltersDrawnMode.IsOn());
+        // What the device data and the drawing read: the grids as they are now.
+        grid.SetTextMatrix(1, 1, "-9");
+        EXPECT_TRUE(app.UpdateFiltersFromGrids());
+        EXPECT_DOUBLE_EQ(doc.m_FilterLists.m_EQFilters.GetAt(0)->GetGain(), -9.0);
         EXPECT_TRUE(app.GetCommandState(FilterKindInfo(kKindEQ).refreshCommand).bEnabled);
         app.ExitInstance();
     }
