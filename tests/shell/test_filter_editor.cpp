@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <filesystem>
@@ -101,6 +102,16 @@ TEST_F(FilterEditorTest, EscapeLeavesTheCellAndLeavingTheCellCommits)
     Type(grid, 1, 1, "99", Qt::Key_Escape);
     EXPECT_FALSE(grid.IsEditing());
     EXPECT_EQ(grid.GetTextMatrix(1, 1), "25");
+
+    // A double click opens the editor on the cell's text, selected.
+    const QPoint centre = grid.visualRect(grid.model()->index(1, 1)).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, centre, grid.viewport()->mapToGlobal(centre),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.viewport(), &click);
+    ASSERT_TRUE(grid.IsEditing());
+    EXPECT_EQ(grid.CellEdit().text(), "25");
+    EXPECT_EQ(grid.CellEdit().selectedText(), "25");
+    grid.EndCellEdit();
 
     grid.setCurrentCell(1, 2);
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, "7");
@@ -194,6 +205,13 @@ TEST_F(FilterEditorTest, HidingWritesBackAndShowingReturnsToThePage)
     sheet->setCurrentIndex(0);
     sheet->show();
     EXPECT_EQ(sheet->currentWidget(), &sheet->Page(kKindTS));
+
+    // Escape in the sheet closes the editor as its Close button does.
+    Type(Grid(kKindTS), 1, 2, "900");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(sheet.get(), &escape);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_TrebleShelfFilters.GetAt(0)->GetCutFrequency(), 900.0);
 }
 
 // The editor in the application: Copy Generated Filters puts the calculated filters into
