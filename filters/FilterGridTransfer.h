@@ -18,6 +18,7 @@
 
 // Lays the grid out for its kind and fills it from the list, one row per filter from row
 // 1, then leaves the empty filter row and the "*" row. Returns the number of filters.
+// Every filter row gets an output order above 0.
 template <class TArray> int FiltersToGrid(CFilterGridRows& grid, TArray& list)
 {
     using TFilter = typename TArray::Element;
@@ -40,7 +41,10 @@ template <class TArray> int FiltersToGrid(CFilterGridRows& grid, TArray& list)
         grid.SetActive(r, pFilter->m_ActiveMode.IsOn() != 0);
         if constexpr (TFilter::kFilterModes == EFilterModes::ModifiableAndActive)
             grid.SetModifiable(r, pFilter->m_ModifiableMode.IsOn() != 0);
-        grid.SetOutputOrder(r, pFilter->GetOutputOrder());
+        // A filter without an order (a parameter file line with none) gets the next one,
+        // so that its row stays a filter and is read back.
+        const int order = pFilter->GetOutputOrder();
+        grid.SetOutputOrder(r, order > 0 ? order : CFilterGridRows::TakeNextOutputOrder());
     }
     grid.AddNewFilterRow();
     return n;

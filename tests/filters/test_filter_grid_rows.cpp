@@ -202,6 +202,29 @@ TEST_F(FilterGridRowsTest, RowWithoutOrderInTheMiddleLosesNoLaterRow)
     EXPECT_DOUBLE_EQ(list.GetAt(1)->GetBandwidth(), 30.0);
 }
 
+// Filters without an output order keep their names and come back from the grid.
+TEST_F(FilterGridRowsTest, FiltersWithoutOrderStayFilters)
+{
+    CFilterGridTable grid(1049, kKindHPB);
+    CDigHighPass_BArray list;
+    for (int n : {4, 7})
+    {
+        CDigHighPass_BParams params;
+        params.m_CutFrequency = mwMatrix(100.0 * n);
+        CDigHighPass_B* pFilter = list.Add(std::make_unique<CDigHighPass_B>());
+        pFilter->SetParameters(params);
+        pFilter->SetLabelNumber(n);
+    }
+    CFilterGridRows::SetNextOutputOrder(10);
+    FiltersToGrid(grid, list);
+    EXPECT_EQ(Names(grid), (std::vector<std::string>{"HPB-4", "HPB-7", "HPB-8", "*"}));
+    EXPECT_EQ(grid.GetOutputOrder(1), 11);
+    EXPECT_EQ(grid.GetOutputOrder(2), 12);
+    ASSERT_EQ(GridToFilters(grid, list, kSampleRate), 2);
+    EXPECT_EQ(list.GetAt(1)->GetLabel(), "HPB-7");
+    EXPECT_DOUBLE_EQ(list.GetAt(1)->GetCutFrequency(), 700.0);
+}
+
 TEST_F(FilterGridRowsTest, NameWithoutThePrefixKeepsTheDefaultLabel)
 {
     CFilterGridTable grid(1043, kKindTS);
