@@ -41,6 +41,7 @@ class CQtMessageBox;
 class CQtMessagePump;
 class CQtSettingsStore;
 class CResponseMDIChild;
+class CUserCreatedFilters;
 class QWidget;
 
 // Builds the view that a speaker frame shows for the document (the frame owns it).
@@ -156,6 +157,13 @@ public:
     // The workflow's dialogs (MorvaneAppDialogs.cpp).
     bool AskContinueCalculation(long nFilterNumber) override;
     bool AskLogSamplePoints(long& nPoints) override;
+    // The filter editor's grids (MorvaneAppFilterEditor.cpp).
+    bool UpdateFiltersFromGrids() override;
+    void EQGridToFilters() override;
+    void EQFiltersToGrid() override;
+    int TakeNextEQOutputOrder() override;
+    // The filter editor's sheet; null until the editor was first opened.
+    CUserCreatedFilters* GetFilterEditor() const;
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 
@@ -202,6 +210,8 @@ public:
 
 private:
     void RegisterCommands();
+    // The filter editor's sheet factory and its pages' reload commands.
+    void WireFilterEditor();
     void RegisterDocumentCommands();
     void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
     // A document command: disabled while there is no document.

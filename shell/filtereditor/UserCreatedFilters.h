@@ -1,0 +1,53 @@
+// The filter editor ("Edit Filters"): one modeless sheet of seventeen pages, one per
+// filter kind, that the main frame keeps in a mini frame for the whole run. Switching
+// pages writes the page left back into its document list and fills the page entered
+// from its list; hiding the editor writes back the current page, and showing it again
+// returns to the page that was current.
+#pragma once
+
+#include "shell/filtereditor/FilterPage.h"
+
+#include <QTabWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class CUserCreatedFilters : public QTabWidget
+{
+public:
+    explicit CUserCreatedFilters(CDocumentSource document, QWidget* parent = nullptr);
+
+    // "Clear" of a page: after the question when bAsk (No: false, nothing changed), the
+    // grid is emptied and laid out anew. The document is not touched.
+    bool ClearGrid(CFilterEditGrid& grid, bool bAsk);
+    // "Clear All": after the question, every grid is emptied, every list rebuilt from it
+    // and the document's filters-present mode turned off.
+    bool ClearAllGrids();
+    // Every page writes its grid into its list, in the order EQ, TS, BS, HPB, HPLR, LPB,
+    // LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS.
+    bool UpdateFiltersFromGrids();
+    // The page of a filter kind (0 to 16).
+    CFilterPage& Page(int kind) const;
+    // Hides the editor (its frame), writing back the current page.
+    void CloseEditor();
+
+    // The page activated last.
+    CFilterPage* m_pLastActivePage = nullptr;
+    // The Yes/No question of the two clearing commands; a message box when empty.
+    std::function<bool(const std::string& question)> m_Ask;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool Ask(const std::string& question);
+    void OnCurrentChanged(int index);
+
+    CDocumentSource m_Document;
+    // By kind.
+    std::array<CFilterPage*, kFilterKindCount> m_Pages{};
+    CFilterPage* m_pPageOnHide = nullptr;
+};

@@ -1,0 +1,264 @@
+// The filter editor on the offscreen platform: values typed into a page's grid reach the
+// document's list when the page is left, the lists come back into the grids, the
+// clearing commands, deletion by right click, and the editor in the application window.
+#include "../framework/QtTestApp.h"
+#include "shell/filtereditor/UserCreatedFilters.h"
+#include "shell/ui/MainFrm.h"
+#include "shell/ui/MiniFrame.h"
+#include "shell/ui/MorvaneApp.h"
+#include "tests/document/DocumentFixture.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace
+{
+class FilterEditorTest : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        DocumentTest::SetUp();
+        CFilterGridRows::SetNextOutputOrder(0);
+        doc->m_nSamplingFrequency = 48000;
+        sheet = std::make_unique<CUserCreatedFilters>([this] { return doc.get(); });
+        sheet->m_Ask = [this](const std::string& question)
+        {
+            questions.push_back(question);
+            return answer;
+        };
+        sheet->show();
+        for (int i = 1; i < sheet->count(); ++i)
+            sheet->setCurrentIndex(i);
+        sheet->setCurrentIndex(0);
+    }
+    void TearDown() override
+    {
+        sheet.reset();
+        DocumentTest::TearDown();
+    }
+    CFilterEditGrid& Grid(int kind) { return sheet->Page(kind).Grid(); }
+    // Types text into the cell through key presses and ends with the key (Return, or
+    // Escape to drop the edit).
+    static void Type(CFilterEditGrid& grid, int r, int c, const QString& text,
+                     int endKey = Qt::Key_Return)
+    {
+        grid.setCurrentCell(r, c);
+        for (int i = 0; i < text.size(); ++i)
+        {
+            QWidget* target = grid.IsEditing() ? static_cast<QWidget*>(&grid.CellEdit())
+                                               : static_cast<QWidget*>(&grid);
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, 1));
+            QCoreApplication::sendEvent(target, &press);
+        }
+        QKeyEvent end(QEvent::KeyPress, endKey, Qt::NoModifier);
+        QCoreApplication::sendEvent(&grid.CellEdit(), &end);
+    }
+
+    std::unique_ptr<CUserCreatedFilters> sheet;
+    std::vector<std::string> questions;
+    bool answer = true;
+};
+
+TEST_F(FilterEditorTest, TypedEQRowsReachTheDocumentWhenThePageIsLeft)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    ASSERT_EQ(grid.GetName(1), "EQ-1");
+    Type(grid, 1, 1, "-6.5");
+    Type(grid, 1, 2, "abc"); // no number: read as 0
+    Type(grid, 1, 3, "1000");
+    Type(grid, 2, 1, "3"); // the "*" row becomes EQ-2
+    Type(grid, 2, 4, "no");
+    EXPECT_EQ(grid.GetName(3), "*");
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.IsEmpty());
+
+    sheet->setCurrentWidget(&sheet->Page(kKindNT));
+    const CDigEQFilterArray& list = doc->m_FilterLists.m_EQFilters;
+    ASSERT_EQ(list.GetSize(), 2);
+    EXPECT_EQ(list.GetAt(0)->GetLabel(), "EQ-1");
+    EXPECT_DOUBLE_EQ(list.GetAt(0)->GetGain(), -6.5);
+    EXPECT_EQ(list.GetAt(0)->GetBandwidth(), 0.0);
+    EXPECT_DOUBLE_EQ(list.GetAt(0)->GetCenterFrequency(), 1000.0);
+    EXPECT_EQ(list.GetAt(0)->GetOutputOrder(), 1);
+    EXPECT_TRUE(list.GetAt(0)->m_ActiveMode.IsOn());
+    EXPECT_EQ(list.GetAt(1)->GetLabel(), "EQ-2");
+    EXPECT_FALSE(list.GetAt(1)->m_ActiveMode.IsOn());
+    EXPECT_EQ(list.GetAt(1)->GetOutputOrder(), 2);
+}
+
+TEST_F(FilterEditorTest, EscapeLeavesTheCellAndLeavingTheCellCommits)
+{
+    CFilterEditGrid& grid = Grid(kKindNT);
+    sheet->setCurrentWidget(&sheet->Page(kKindNT));
+    grid.SetTextMatrix(1, 1, "25");
+    Type(grid, 1, 1, "99", Qt::Key_Escape);
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(grid.GetTextMatrix(1, 1), "25");
+
+    // A double click opens the editor on the cell's text, selected.
+    const QPoint centre = grid.visualRect(grid.model()->index(1, 1)).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, centre, grid.viewport()->mapToGlobal(centre),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.viewport(), &click);
+    ASSERT_TRUE(grid.IsEditing());
+    EXPECT_EQ(grid.CellEdit().text(), "25");
+    EXPECT_EQ(grid.CellEdit().selectedText(), "25");
+    grid.EndCellEdit();
+
+    grid.setCurrentCell(1, 2);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, "7");
+    QCoreApplication::sendEvent(&grid, &press);
+    ASSERT_TRUE(grid.IsEditing());
+    grid.setCurrentCell(1, 1);
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(grid.GetTextMatrix(1, 2), "7");
+}
+
+TEST_F(FilterEditorTest, DocumentListsComeBackIntoTheirGrids)
+{
+    CDigNotchParams params;
+    params.m_Bandwidth = mwMatrix(40.0);
+    params.m_CutFrequency = mwMatrix(3000.0);
+    CDigNotch* pNotch = doc->m_FilterLists.m_NotchFilters.Add(std::make_unique<CDigNotch>());
+    pNotch->SetParameters(params);
+    pNotch->SetLabelNumber(4);
+    pNotch->SetOutputOrder(9);
+    doc->m_FiltersInGridMode.TurnOff();
+
+    sheet->setCurrentWidget(&sheet->Page(kKindNT));
+    CFilterEditGrid& grid = Grid(kKindNT);
+    EXPECT_EQ(grid.GetName(1), "NT-4");
+    EXPECT_EQ(grid.GetTextMatrix(1, 1), "40.000000");
+    EXPECT_EQ(grid.GetTextMatrix(1, 2), "3000.000000");
+    EXPECT_EQ(grid.GetTextMatrix(1, 3), "Yes");
+    EXPECT_EQ(grid.GetTextMatrix(1, 4), "9");
+    EXPECT_EQ(grid.GetName(2), "NT-5");
+    EXPECT_EQ(grid.GetName(3), "*");
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+    EXPECT_EQ(CFilterGridRows::GetNextOutputOrder(), 9);
+
+    ASSERT_TRUE(sheet->UpdateFiltersFromGrids());
+    ASSERT_EQ(doc->m_FilterLists.m_NotchFilters.GetSize(), 1);
+    EXPECT_EQ(doc->m_FilterLists.m_NotchFilters.GetAt(0)->GetLabel(), "NT-4");
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_NotchFilters.GetAt(0)->GetCutFrequency(), 3000.0);
+}
+
+TEST_F(FilterEditorTest, ClearAndClearAllAskFirst)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    Type(grid, 1, 1, "2");
+    answer = false;
+    sheet->Page(kKindEQ).findChild<QPushButton*>("Clear")->click();
+    EXPECT_EQ(questions.back(), "Do you want to delete all the filters on this page?");
+    EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1); // rebuilt from the unchanged grid
+
+    answer = true;
+    sheet->Page(kKindEQ).findChild<QPushButton*>("Clear All")->click();
+    EXPECT_EQ(questions.back(),
+              "Do you want to clear all the filters in all the pages in this grid control?");
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.IsEmpty());
+    EXPECT_FALSE(doc->m_FiltersInGridMode.IsOn());
+    EXPECT_EQ(grid.GetRows(), 3);
+    EXPECT_EQ(grid.GetName(1), "EQ-1");
+}
+
+TEST_F(FilterEditorTest, RightClickDeletesTheCurrentRowsFilterAfterConfirmation)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    Type(grid, 1, 1, "2");
+    Type(grid, 2, 1, "3");
+    std::vector<std::string> asked;
+    bool confirm = false;
+    grid.m_AskDeletion = [&](const std::string& name)
+    {
+        asked.push_back(name);
+        return confirm;
+    };
+    grid.setCurrentCell(3, 1); // the "*" row: nothing
+    grid.OnRButtonDown();
+    grid.setCurrentCell(1, 1);
+    grid.OnRButtonDown();
+    EXPECT_EQ(asked, (std::vector<std::string>{"EQ-1"}));
+    EXPECT_EQ(grid.GetName(1), "EQ-1");
+    confirm = true;
+    grid.OnRButtonDown();
+    EXPECT_EQ(grid.GetName(1), "EQ-2");
+    ASSERT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1);
+    EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-2");
+}
+
+TEST_F(FilterEditorTest, HidingWritesBackAndShowingReturnsToThePage)
+{
+    sheet->setCurrentWidget(&sheet->Page(kKindTS));
+    Type(Grid(kKindTS), 1, 2, "800");
+    sheet->hide();
+    ASSERT_EQ(doc->m_FilterLists.m_TrebleShelfFilters.GetSize(), 1);
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_TrebleShelfFilters.GetAt(0)->GetCutFrequency(), 800.0);
+    sheet->setCurrentIndex(0);
+    sheet->show();
+    EXPECT_EQ(sheet->currentWidget(), &sheet->Page(kKindTS));
+
+    // Escape in the sheet closes the editor as its Close button does.
+    Type(Grid(kKindTS), 1, 2, "900");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(sheet.get(), &escape);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_TrebleShelfFilters.GetAt(0)->GetCutFrequency(), 900.0);
+}
+
+// The editor in the application: Copy Generated Filters puts the calculated filters into
+// the EQ grid with fresh output orders, and Draw Filters reads every grid.
+TEST(FilterEditorInAppTest, GeneratedFiltersGoIntoTheEQGrid)
+{
+    TestApp();
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("morvane_fe_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path start = fs::current_path();
+    {
+        CMorvaneApp app((folder / "profile.ini").string());
+        ASSERT_TRUE(app.InitInstance({}, false));
+        CMorvaneDoc& doc = *app.m_pMorvaneDoc;
+        EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS).bEnabled);
+        EXPECT_EQ(app.GetFilterEditor(), nullptr);
+        EXPECT_FALSE(app.UpdateFiltersFromGrids());
+        CFilterGridRows::SetNextOutputOrder(4);
+        for (double centre : {500.0, 2000.0})
+        {
+            CDigEQFilterParams params;
+            params.m_Gain = mwMatrix(-3.0);
+            params.m_Bandwidth = mwMatrix(100.0);
+            params.m_CenterFrequency = mwMatrix(centre);
+            params.m_SampleRate = mwMatrix(double(doc.m_nSamplingFrequency));
+            doc.m_CalculatedEQFilters.Add(std::make_unique<CDigEQFilter>())->SetParameters(params);
+        }
+        doc.OnEditCopyGeneratedFiltersToGrid();
+        CUserCreatedFilters* sheet = app.GetFilterEditor();
+        ASSERT_NE(sheet, nullptr);
+        CFilterEditGrid& grid = sheet->Page(kKindEQ).Grid();
+        EXPECT_EQ(grid.GetName(1), "EQ-1");
+        EXPECT_EQ(grid.GetOutputOrder(1), 5);
+        EXPECT_EQ(grid.GetName(2), "EQ-2");
+        EXPECT_EQ(grid.GetOutputOrder(2), 6);
+        EXPECT_DOUBLE_EQ(grid.GetCenterFrequency(2), 2000.0);
+        ASSERT_EQ(doc.m_FilterLists.m_EQFilters.GetSize(), 2);
+        EXPECT_TRUE(doc.m_FiltersDrawnMode.IsOn());
+        // What the device data and the drawing read: the grids as they are now.
+        grid.SetTextMatrix(1, 1, "-9");
+        EXPECT_TRUE(app.UpdateFiltersFromGrids());
+        EXPECT_DOUBLE_EQ(doc.m_FilterLists.m_EQFilters.GetAt(0)->GetGain(), -9.0);
+        EXPECT_TRUE(app.GetCommandState(FilterKindInfo(kKindEQ).refreshCommand).bEnabled);
+        app.ExitInstance();
+    }
+    fs::current_path(start);
+    fs::remove_all(folder);
+}
+} // namespace
