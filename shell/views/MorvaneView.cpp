@@ -19,26 +19,17 @@ constexpr CCurveStyle kRawStyle{RGB(0, 0, 255), 1, 1, "Raw Curve"};
 constexpr CCurveStyle kDesiredStyle{RGB(0, 0, 0), 2, 1, "Desired Response Curve"};
 constexpr CCurveStyle kLowerStyle{RGB(255, 0, 255), 3, 1, "Lower Bound Curve"};
 constexpr CCurveStyle kUpperStyle{RGB(255, 0, 255), 4, 1, "Upper Bound Curve"};
-constexpr CCurveStyle kPriorStyle{RGB(255, 255, 0), 5, 0, "Prior Modified Curve"};
-constexpr CCurveStyle kModifiedStyle{RGB(255, 0, 0), 6, 0, "Modified Response Curve"};
+constexpr CCurveStyle kPriorStyle = kPriorModifiedCurveStyle;
+constexpr CCurveStyle kModifiedStyle = kModifiedCurveStyle;
 
-constexpr int kLineWidth = 2; // device pixels
-
-// The values by linear index; none for a matrix never assigned (no result yet), which
-// the matrix layer would otherwise report as a reference to an uninitialized variable.
-std::vector<double> RealValues(const mwMatrix& m)
-{
-    if (!m.IsInitialized())
-        return {};
-    std::vector<double> values(std::size_t(std::max(m.NumberOfElements(), 0)));
-    if (!values.empty())
-        m.CopyRealTo(values.data());
-    return values;
-}
+constexpr int kLineWidth = kSpeakerCurveLineWidth;
 } // namespace
 
-CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent) : CCanvasWidget(pParent), m_Doc(doc)
+CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent)
+    : CCanvasWidget(pParent), m_Doc(doc),
+      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_BasicGraph, &m_CurveArray})
 {
+    setCursor(Qt::CrossCursor);
     m_NoCurvesMode.TurnOn();
 }
 
@@ -95,14 +86,7 @@ void CMorvaneView::OnInitialUpdate()
 
 void CMorvaneView::ResetEditor()
 {
-    // Following mode: the curve picked for the readout; tooltips-off mode: the crosshair
-    // follows the pointer; crosshair-only mode: the next paint may draw only the readout.
-    m_CurveEdit.m_FollowingMode.TurnOff();
-    m_CurveEdit.m_ReadyToFollowMode.TurnOn();
-    m_CurveEdit.m_TooltipsOffMode.TurnOff();
-    m_CurveEdit.m_CrosshairOnlyMode.TurnOff();
-    m_CurveEdit.m_WindowMovedMode.TurnOff();
-    m_CurveEdit.m_ClearCoordinatesMode.TurnOff();
+    m_Pointer.ResetModes();
     m_CurveEdit.m_NewCurveMode.TurnOff();
 }
 
@@ -255,23 +239,7 @@ void CMorvaneView::OnDesiredCurvesRead()
 bool CMorvaneView::SetCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, COLORREF color,
                                         int nKind, int nTag, const std::string& name)
 {
-    if (!pCurve)
-        return false;
-    const std::vector<double> xs = RealValues(x);
-    const std::vector<double> ys = RealValues(y);
-    // A y shorter than x (no modified response yet) gives an empty curve, which draws
-    // nothing, rather than points read from beyond the values.
-    const long n = ys.size() < xs.size() ? 0 : long(xs.size());
-    pCurve->Create(n, kLineWidth, PS_SOLID, color, nKind, nTag, 1, 0, true, true, name);
-    if (n == 0)
-        return false;
-    pCurve->SetDataWindow(&m_DataWindow);
-    for (long i = 0; i < n; ++i)
-        pCurve->m_pDblPt[i] = {xs[std::size_t(i)], ys[std::size_t(i)]};
-    pCurve->m_PointsAreValidMode.TurnOn();
-    pCurve->ComputeExtent();
-    pCurve->ClipPoints();
-    return true;
+    return SetSpeakerCurve(pCurve, x, y, {color, nKind, nTag, name.c_str()}, &m_DataWindow);
 }
 
 bool CMorvaneView::SetEditCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, COLORREF color,

@@ -23,7 +23,10 @@
 #include "graph/VerticalScale.h"
 #include "graph/ViewFont.h"
 #include "matrix/dblmtrx.h"
+#include "shell/views/GraphPointer.h"
+#include "shell/views/SpeakerViewParts.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,16 +36,7 @@ class QPrinter;
 class CMorvaneView : public CCanvasWidget, public IResponseView
 {
 public:
-    // The attributes of a curve of the view: colour, kind (1 raw, 2 desired, 3 lower
-    // bound, 4 upper bound, 5 prior modified, 6 modified: an edited curve goes back to
-    // the document by its kind), tag and name.
-    struct CCurveStyle
-    {
-        COLORREF color;
-        int nKind;
-        int nTag;
-        const char* pName;
-    };
+    using CCurveStyle = CSpeakerCurveStyle;
 
     explicit CMorvaneView(CMorvaneDoc& doc, QWidget* pParent = nullptr);
     ~CMorvaneView() override;
@@ -90,6 +84,26 @@ public:
     const std::vector<CCurve*>& GetCurveArray() const { return m_CurveArray; }
     const CBasicGraph& GetGraph() const { return m_BasicGraph; }
     int GetModifiedCount() const { return m_nModifiedCount; }
+
+    // The mouse (MorvaneViewMouse.cpp), in client pixels: the coordinate readout,
+    // master points of a new desired curve, free-hand replacement of a curve section.
+    void OnLButtonDown(CPoint point) override;
+    void OnMouseMove(CPoint point) override;
+    void OnLButtonUp(CPoint point) override;
+    void OnRButtonDown(CPoint point) override;
+    // Command 32795 "Turn off Display Coordinates Only".
+    void OnTurnOffDisplayCoordinates();
+    // The window changed size: the next paint is a full one.
+    void OnWindowPosChanging();
+    // The name of the curve under the pointer (within 50 canvas units), or empty.
+    std::string GetToolTipText(CPoint) const override;
+    void OnTimer(unsigned nId) { m_Pointer.OnTimer(nId); }
+    // True while the response frame waits after a resize.
+    void SetResizePending(std::function<bool()> pending)
+    {
+        m_Pointer.SetResizePending(std::move(pending));
+    }
+    const CGraphPointer& GetPointer() const { return m_Pointer; }
 
     // The editor and the readout; the mouse handlers drive them.
     CCurveEdit m_CurveEdit;
@@ -140,6 +154,7 @@ protected:
     // sets the scales up again.
     bool AutoScale();
     bool DrawFrequencyMarkers(CDC* pDC);
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void ApplyHint(int nHint);
@@ -158,9 +173,12 @@ private:
     bool SetModifiedFromDocument();
     // Draws the whole graph: regions, scales, then each curve whose mode is on.
     void DrawGraph(CDC* pDC);
-    void DrawReadout(CDC* pDC);
+    // A completed free-hand edit: the edited curve's values back into the document by
+    // its kind.
+    void ReturnEditedCurve(const CCurve& curve);
 
     CMorvaneDoc& m_Doc;
     std::vector<CCurve*> m_CurveArray;
     bool m_bDesiredCurvesShown = false;
+    CGraphPointer m_Pointer;
 };

@@ -6,28 +6,7 @@
 #include "graph/Restore.h"
 #include "shell/views/MorvaneView.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-
-#include <memory>
 #include <optional>
-
-namespace
-{
-// Marker lines are 12 canvas units wide and black; the label box is the same for all.
-constexpr int kMarkerLineWidth = 12;
-constexpr CRect kMarkerBox{0, 20, 40, 0};
-
-// The default printer, in landscape as the application sets it up.
-std::unique_ptr<QPrinter> MakeLandscapePrinter()
-{
-    auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pPrinter->setPageOrientation(QPageLayout::Landscape);
-    return pPrinter;
-}
-} // namespace
 
 bool CMorvaneView::InitVerticalScale()
 {
@@ -64,35 +43,9 @@ bool CMorvaneView::DrawCurve(CCurve* pCurve, CDC* pDC)
 
 bool CMorvaneView::DrawFrequencyMarkers(CDC* pDC)
 {
-    const int nHalfFs = m_Doc.m_nSamplingFrequency / 2;
-    const int nHigh = m_Doc.m_nHigherFrequencyLimit;
-    // The label of the higher frequency stays on the right.
-    const bool bHalfFsBelowHigh = nHalfFs < nHigh;
-    const struct
-    {
-        CVerticalBar* pBar;
-        unsigned nLabel;
-        int nFrequency; // Hz
-        const CPoint* pAnchor;
-        int nDashed;
-        int nPlacement;
-        int nDash;
-        int nGap;
-    } markers[] = {
-        {&m_LowFreqBar, 162, m_Doc.m_nLowerFrequencyLimit, &m_LabelPositions[0], 0, 3, 4, 1},
-        {&m_HighFreqBar, 163, nHigh, &m_LabelPositions[bHalfFsBelowHigh ? 2 : 1], 0, 1, 4, 1},
-        {&m_HalfFsBar, 164, nHalfFs, &m_LabelPositions[bHalfFsBelowHigh ? 1 : 2], 1, 2, 40, 20},
-    };
-    bool bDrawn = true;
-    for (const auto& m : markers)
-    {
-        const int x = m_RawCurve.DataXToLogicalX(SafeLog10(m.nFrequency));
-        m.pBar->Init(&m_BasicGraph.m_PlotRegion, x, CResourceString(m.nLabel), m.nFrequency,
-                     m.pAnchor, m.nDashed, kMarkerLineWidth, 0, &kMarkerBox, m.nPlacement, m.nDash,
-                     m.nGap);
-        bDrawn = m.pBar->Draw(pDC) && bDrawn;
-    }
-    return bDrawn;
+    return ::DrawFrequencyMarkers(m_Doc, m_BasicGraph, m_RawCurve,
+                                  {&m_LowFreqBar, &m_HighFreqBar, &m_HalfFsBar, m_LabelPositions},
+                                  pDC);
 }
 
 void CMorvaneView::OnDraw(CDC* pDC)
@@ -117,20 +70,18 @@ void CMorvaneView::OnDraw(CDC* pDC)
         newCurve.DrawMasterPoints(pDC);
         newCurve.m_DrawPendingMode.TurnOff();
     }
-    else if (m_CurveEdit.m_CrosshairOnlyMode.IsOn() && m_CurveEdit.m_WindowMovedMode.IsOff())
-    {
-        // The pointer moved: only the readout and the path being drawn.
-        DrawReadout(pDC);
-    }
     else
     {
-        DrawGraph(pDC);
-        if (newCurve.IsOn() && GetNewCurveMasterPointCount() > 1)
-            newCurve.DrawMasterPoints(pDC);
-        DrawReadout(pDC);
+        // The pointer moved: only the readout and the path being drawn.
+        const bool bReadoutOnly = m_Pointer.BeginPaint(pDC);
+        if (!bReadoutOnly)
+        {
+            DrawGraph(pDC);
+            if (newCurve.IsOn() && GetNewCurveMasterPointCount() > 1)
+                newCurve.DrawMasterPoints(pDC);
+        }
+        m_Pointer.EndPaint(pDC, !bReadoutOnly);
     }
-    m_CurveEdit.m_CrosshairOnlyMode.TurnOff();
-    m_CurveEdit.m_WindowMovedMode.TurnOff();
     if (fontRestorer)
         fontRestorer->Restore();
     font.DeleteObject();
@@ -161,21 +112,6 @@ void CMorvaneView::DrawGraph(CDC* pDC)
             DrawCurve(c.pCurve, pDC);
 }
 
-void CMorvaneView::DrawReadout(CDC* pDC)
-{
-    if (m_CurveEdit.m_ClearCoordinatesMode.IsOn())
-    {
-        // A new raw response or a right click ends the readout.
-        m_CoordDisplay.SetOff();
-        m_CurveEdit.m_ClearCoordinatesMode.TurnOff();
-        m_CurveEdit.m_pCurveBeingFollowed = nullptr;
-    }
-    if (m_CoordDisplay.GetState() != CCoordDisplay::kOff)
-        m_CoordDisplay.Draw(pDC);
-    if (m_CurveEdit.GetState() == CCurveEdit::kDrawing)
-        m_CurveEdit.DrawTemporaryCurve(pDC);
-}
-
 bool CMorvaneView::OnUpdateFilePrint() const
 {
     return !m_Doc.GetCalculationRunning() && m_NoCurvesMode.IsOff();
@@ -183,23 +119,14 @@ bool CMorvaneView::OnUpdateFilePrint() const
 
 bool CMorvaneView::PrintTo(QPrinter& printer)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    CPainterDC dc(&painter, DT_RASPRINTER);
-    OnDraw(&dc);
-    painter.end();
-    return true;
+    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
 }
 
 void CMorvaneView::OnFilePrint()
 {
     if (!OnUpdateFilePrint())
         return;
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintDialog dialog(pPrinter.get(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintTo(*pPrinter);
+    PrintViewWithDialog(this, [this](CDC* pDC) { OnDraw(pDC); });
     Invalidate(true);
 }
 
@@ -207,10 +134,6 @@ void CMorvaneView::OnFilePrintPreview()
 {
     if (!OnUpdateFilePrintPreview())
         return;
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintPreviewDialog dialog(pPrinter.get(), this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* pPage) { PrintTo(*pPage); });
-    dialog.exec();
+    PreviewView(this, [this](CDC* pDC) { OnDraw(pDC); });
     Invalidate(true);
 }
