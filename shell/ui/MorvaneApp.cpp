@@ -341,10 +341,8 @@ void CMorvaneApp::SendFrameCommand(ESpeakerFrame frame, int nCommand)
     constexpr int kTurnOffDisplayCoordinates = 32795;
     if (nCommand == kTurnOffDisplayCoordinates)
     {
-        if (auto* pResponse = dynamic_cast<CMorvaneView*>(pFrame->GetView()))
-            pResponse->OnTurnOffDisplayCoordinates();
-        if (auto* pPhase = dynamic_cast<CPhaseView*>(pFrame->GetView()))
-            pPhase->OnTurnOffDisplayCoordinates();
+        if (auto* pView = dynamic_cast<CSpeakerView*>(pFrame->GetView()))
+            pView->OnTurnOffDisplayCoordinates();
         return;
     }
     pFrame->OnLayoutCommand(nCommand);

@@ -25,13 +25,7 @@ constexpr CCurveStyle kModifiedStyle = kModifiedCurveStyle;
 constexpr int kLineWidth = kSpeakerCurveLineWidth;
 } // namespace
 
-CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent)
-    : CCanvasWidget(pParent), m_Doc(doc),
-      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_BasicGraph, &m_CurveArray})
-{
-    setCursor(Qt::CrossCursor);
-    m_NoCurvesMode.TurnOn();
-}
+CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent) : CSpeakerView(doc, pParent) {}
 
 CMorvaneView::~CMorvaneView()
 {
@@ -42,43 +36,16 @@ CMorvaneView::~CMorvaneView()
 void CMorvaneView::OnInitialUpdate()
 {
     m_Doc.m_pResponseView = this;
-    m_nModifiedCount = 0;
-    m_CurveArray = {&m_RawCurve,        &m_DesiredCurve,  &m_UpperBoundCurve,
-                    &m_LowerBoundCurve, &m_ModifiedCurve, &m_PriorModifiedCurve};
-
     // The settings hold the range in Hz and dB.
-    const CDoubleRect& range = m_Doc.App().Settings().m_SpeakerRange;
-    m_DataWindow = {range.top, SafeLog10(range.left), range.bottom, SafeLog10(range.right)};
-
-    m_nFontSize = 90;
-    m_ViewFont.SetSize(m_nFontSize);
-    m_LabelPositions[0] = {543, 120};
-    m_LabelPositions[1] = {2879, 120};
-    m_LabelPositions[2] = {3463, 120};
-
+    InitializeView(
+        m_Doc.App().Settings().m_SpeakerRange,
+        {&m_RawCurve, &m_DesiredCurve, &m_UpperBoundCurve, &m_LowerBoundCurve, &m_ModifiedCurve,
+         &m_PriorModifiedCurve},
+        {&kRawStyle, &kDesiredStyle, &kUpperStyle, &kLowerStyle, &kModifiedStyle, &kPriorStyle},
+        {134, 135, 136});
     InitVerticalScale();
     InitHorizontalScale();
-    m_BasicGraph.SetClipRect(&m_DataWindow);
-    // Every curve has its name, colour and kind from the start: the document copies
-    // curves it reads into the view's curves with the attributes these hold.
-    const CCurveStyle* const styles[] = {&kRawStyle,   &kDesiredStyle,  &kUpperStyle,
-                                         &kLowerStyle, &kModifiedStyle, &kPriorStyle};
-    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
-    for (std::size_t i = 0; i < m_CurveArray.size(); ++i)
-    {
-        const CCurveStyle& style = *styles[i];
-        m_CurveArray[i]->Create(0, kLineWidth, PS_SOLID, style.color, style.nKind, style.nTag, 1, 0,
-                                true, true, style.pName);
-        m_CurveArray[i]->SetArea(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
-    }
-
-    m_CurveEdit.Initialize(&m_BasicGraph, &m_CurveArray, &m_CoordDisplay, this);
-    m_CoordDisplay.m_strTitle = CResourceString(134);
-    m_CoordDisplay.m_strXUnit = CResourceString(135);
-    m_CoordDisplay.m_strYUnit = CResourceString(136);
-
     ResetEditor();
-    m_NoCurvesMode.TurnOn();
     for (CMode* pMode : {&m_RawCurveMode, &m_DesiredCurveMode, &m_UpperBoundCurveMode,
                          &m_LowerBoundCurveMode, &m_ModifiedCurveMode, &m_PriorModifiedCurveMode})
         pMode->TurnOff();
@@ -93,17 +60,7 @@ void CMorvaneView::ResetEditor()
 void CMorvaneView::OnUpdate(IDocumentView*, int nHint)
 {
     ResetEditor();
-    // A matrix-layer error ends the hint's work with its message; the repaint still
-    // happens.
-    try
-    {
-        ApplyHint(nHint);
-    }
-    catch (const mwException& e)
-    {
-        ShowMessage(e.Message() ? e.Message() : "");
-    }
-    Invalidate(true);
+    RunUpdate([this, nHint]() { ApplyHint(nHint); });
 }
 
 void CMorvaneView::ApplyHint(int nHint)
@@ -328,15 +285,7 @@ void CMorvaneView::StartReplaceCurveSection()
 bool CMorvaneView::AutoScale()
 {
     if (m_Doc.m_SpeakerAutomaticScaling.IsOn())
-    {
-        const CDoubleRect extent = m_CurveEdit.GetCurvesExtent();
-        double dTop = extent.top + 5.0;
-        double dBottom = extent.bottom - 5.0;
-        RoundUpToMultiple(10, &dTop);
-        RoundDownToMultiple(10, &dBottom);
-        m_DataWindow.top = std::min(dTop, m_Doc.m_dSpeakerScalingUpper);
-        m_DataWindow.bottom = std::max(dBottom, m_Doc.m_dSpeakerScalingLower);
-    }
+        FitRangeToCurves(m_Doc.m_dSpeakerScalingUpper, m_Doc.m_dSpeakerScalingLower);
     InitVerticalScale();
     InitHorizontalScale();
     return true;

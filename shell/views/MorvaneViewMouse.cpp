@@ -4,8 +4,6 @@
 #include "graph/MatrixUtilities.h"
 #include "shell/views/MorvaneView.h"
 
-#include <QResizeEvent>
-
 void CMorvaneView::OnLButtonDown(CPoint point)
 {
     if (m_NoCurvesMode.IsOn())
@@ -84,30 +82,4 @@ void CMorvaneView::ReturnEditedCurve(const CCurve& curve)
         // The modified responses are results: only the view's curve changes.
         break;
     }
-}
-
-void CMorvaneView::OnRButtonDown(CPoint)
-{
-    m_Pointer.ClearReadout();
-}
-
-void CMorvaneView::OnTurnOffDisplayCoordinates()
-{
-    m_Pointer.ClearReadout();
-}
-
-void CMorvaneView::OnWindowPosChanging()
-{
-    m_Pointer.OnWindowPosChanging();
-}
-
-void CMorvaneView::resizeEvent(QResizeEvent* pEvent)
-{
-    OnWindowPosChanging();
-    CCanvasWidget::resizeEvent(pEvent);
-}
-
-std::string CMorvaneView::GetToolTipText(CPoint) const
-{
-    return m_Pointer.ToolTipText();
 }
