@@ -71,7 +71,7 @@ void CMorvaneView::ApplyHint(int nHint)
         OnRawResponseReplaced();
         break;
     case kHintCurvesChanged:
-        OnModifiedResponse();
+        OnModifiedResult(m_Doc.m_ModifiedResponse);
         break;
     case kHintCalculationStarts:
         m_nModifiedCount = 0;
@@ -89,7 +89,7 @@ void CMorvaneView::ApplyHint(int nHint)
         break;
     case kHintFiltersDrawnOrRestart:
     case kHintDeviceRestartResponse:
-        OnModifiedResponseRebuilt();
+        OnModifiedRebuilt(m_Doc.m_ModifiedResponse);
         break;
     default:
         break;
@@ -115,34 +115,6 @@ void CMorvaneView::OnRawResponseReplaced()
     m_bDesiredCurvesShown = false;
     AutoScale();
     m_CurveEdit.m_ClearCoordinatesMode.TurnOn();
-}
-
-void CMorvaneView::OnModifiedResponse()
-{
-    ++m_nModifiedCount;
-    // A prior curve is shown only once it holds a result of this calculation: from
-    // the second result on, the one before it.
-    const bool bPrior = m_nModifiedCount > 1;
-    if (bPrior)
-        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve, kPriorStyle.color,
-                              kPriorStyle.nKind, kPriorStyle.nTag, kPriorStyle.pName);
-    SetModifiedFromDocument();
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
-    AutoScale();
-}
-
-void CMorvaneView::OnModifiedResponseRebuilt()
-{
-    SetModifiedFromDocument();
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.TurnOff();
-    AutoScale();
-}
-
-bool CMorvaneView::SetModifiedFromDocument()
-{
-    return SetCurveFromStyle(&m_ModifiedCurve, m_Doc.m_ModifiedResponse, kModifiedStyle);
 }
 
 void CMorvaneView::OnNewDesiredCurveStarted()

@@ -64,10 +64,6 @@ public:
     CMode m_UpperBoundCurveMode;
     CCurve m_LowerBoundCurve;
     CMode m_LowerBoundCurveMode;
-    CCurve m_ModifiedCurve;
-    CMode m_ModifiedCurveMode;
-    CCurve m_PriorModifiedCurve;
-    CMode m_PriorModifiedCurveMode;
 
 protected:
     // Curve set-up from the document's matrices: x(i), y(i) by linear index; y must have
@@ -80,7 +76,7 @@ protected:
     bool InitVerticalScale();
     // Fits the dB range to the curves (when the document's automatic scaling is on) and
     // sets the scales up again.
-    bool AutoScale();
+    bool AutoScale() override;
     bool DrawFrequencyMarkers(CDC* pDC);
     void DrawGraph(CDC* pDC) override;
     // A click added a master point: only the master points are drawn.
@@ -91,8 +87,6 @@ protected:
 private:
     void ApplyHint(int nHint);
     void OnRawResponseReplaced();
-    void OnModifiedResponse();
-    void OnModifiedResponseRebuilt();
     void OnNewDesiredCurveStarted();
     void OnNewDesiredCurveBuilt();
     void OnDesiredCurvesRead();
@@ -102,7 +96,6 @@ private:
     void HideDerivedCurves();
     bool SetCurveFromStyle(CCurve* pCurve, const mwMatrix& y, const CCurveStyle& style);
     bool SetRawGridCurve(CCurve* pCurve, CMode& mode, const CCurveStyle& style);
-    bool SetModifiedFromDocument();
     // A completed free-hand edit: the edited curve's values back into the document by
     // its kind.
     void ReturnEditedCurve(const CCurve& curve);

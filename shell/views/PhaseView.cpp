@@ -53,7 +53,7 @@ void CPhaseView::ApplyHint(int nHint)
         OnRawPhaseReplaced();
         break;
     case kHintCurvesChanged:
-        OnModifiedResponse();
+        OnModifiedResult(m_Doc.m_ModifiedPhase);
         break;
     case kHintCalculationStarts:
         m_nModifiedCount = 0;
@@ -64,7 +64,8 @@ void CPhaseView::ApplyHint(int nHint)
         break;
     case kHintFiltersDrawnOrRestart:
     case kHintDeviceRestartResponse:
-        OnModifiedResponseRebuilt();
+        OnModifiedRebuilt(m_Doc.m_ModifiedPhase);
+        m_PriorModifiedCurve.Hide();
         break;
     case kHintSettingsApplied:
         AutoScale();
@@ -90,30 +91,6 @@ void CPhaseView::OnRawPhaseReplaced()
     HideModifiedCurves();
     AutoScale();
     m_CurveEdit.m_ClearCoordinatesMode.TurnOn();
-}
-
-void CPhaseView::OnModifiedResponse()
-{
-    ++m_nModifiedCount;
-    // From the second result of a calculation on, the one before it is the prior curve.
-    const bool bPrior = m_nModifiedCount > 1;
-    if (bPrior)
-        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve,
-                              kPriorModifiedCurveStyle.color, kPriorModifiedCurveStyle.nKind,
-                              kPriorModifiedCurveStyle.nTag, kPriorModifiedCurveStyle.pName);
-    SetCurveFromMatrices(&m_ModifiedCurve, m_Doc.m_ModifiedPhase, kModifiedCurveStyle);
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
-    AutoScale();
-}
-
-void CPhaseView::OnModifiedResponseRebuilt()
-{
-    SetCurveFromMatrices(&m_ModifiedCurve, m_Doc.m_ModifiedPhase, kModifiedCurveStyle);
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.TurnOff();
-    m_PriorModifiedCurve.Hide();
-    AutoScale();
 }
 
 bool CPhaseView::SetCurveFromMatrices(CCurve* pCurve, const mwMatrix& y,

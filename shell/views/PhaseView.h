@@ -39,10 +39,6 @@ public:
     // The curves, in the order phase, modified, prior modified in the curve array.
     CCurve m_PhaseCurve;
     CMode m_PhaseCurveMode;
-    CCurve m_ModifiedCurve;
-    CMode m_ModifiedCurveMode;
-    CCurve m_PriorModifiedCurve;
-    CMode m_PriorModifiedCurveMode;
 
 protected:
     bool SetCurveFromMatrices(CCurve* pCurve, const mwMatrix& y, const CSpeakerCurveStyle& style);
@@ -50,14 +46,12 @@ protected:
     bool InitVerticalScale(double dStep);
     // Fits the degree range to the curves (when the document's phase automatic scaling
     // is on) and sets the scales up again.
-    bool AutoScale();
+    bool AutoScale() override;
     void DrawGraph(CDC* pDC) override;
 
 private:
     void ApplyHint(int nHint);
     void OnRawPhaseReplaced();
-    void OnModifiedResponse();
-    void OnModifiedResponseRebuilt();
     // Turns the modified and prior modes off and hides both curves.
     void HideModifiedCurves();
 };

@@ -74,6 +74,31 @@ void CSpeakerView::FitRangeToCurves(double dUpperLimit, double dLowerLimit)
     m_DataWindow.bottom = std::max(dBottom, dLowerLimit);
 }
 
+void CSpeakerView::OnModifiedResult(const mwMatrix& y)
+{
+    ++m_nModifiedCount;
+    // A prior curve is shown only once it holds a result of this calculation.
+    const bool bPrior = m_nModifiedCount > 1;
+    if (bPrior)
+        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve,
+                              kPriorModifiedCurveStyle.color, kPriorModifiedCurveStyle.nKind,
+                              kPriorModifiedCurveStyle.nTag, kPriorModifiedCurveStyle.pName);
+    SetSpeakerCurve(&m_ModifiedCurve, m_Doc.m_LogFrequencies, y, kModifiedCurveStyle,
+                    &m_DataWindow);
+    m_ModifiedCurveMode.TurnOn();
+    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
+    AutoScale();
+}
+
+void CSpeakerView::OnModifiedRebuilt(const mwMatrix& y)
+{
+    SetSpeakerCurve(&m_ModifiedCurve, m_Doc.m_LogFrequencies, y, kModifiedCurveStyle,
+                    &m_DataWindow);
+    m_ModifiedCurveMode.TurnOn();
+    m_PriorModifiedCurveMode.TurnOff();
+    AutoScale();
+}
+
 bool CSpeakerView::InitHorizontalScale()
 {
     const std::string titles[1] = {CResourceString(131)};

@@ -86,6 +86,11 @@ public:
     CVerticalBar m_LowFreqBar;
     CVerticalBar m_HighFreqBar;
     CVerticalBar m_HalfFsBar;
+    // The modified response (red) and the one of the pass before it (yellow).
+    CCurve m_ModifiedCurve;
+    CMode m_ModifiedCurveMode;
+    CCurve m_PriorModifiedCurve;
+    CMode m_PriorModifiedCurveMode;
 
 protected:
     // The common part of the initial update: the data window from a range in Hz, the
@@ -100,6 +105,16 @@ protected:
     // The vertical range fitted to the curves: 5 beyond their extent, out to tens, within
     // the limits.
     void FitRangeToCurves(double dUpperLimit, double dLowerLimit);
+    // Fits the range to the curves when the view's automatic scaling is on, and sets the
+    // scales up again.
+    virtual bool AutoScale() = 0;
+    // A result of a calculation pass (y: the document's modified values): from the
+    // second result since the calculation started on, the one before becomes the prior
+    // curve and is shown under it.
+    void OnModifiedResult(const mwMatrix& y);
+    // The modified curve rebuilt from the document without a prior one (filters drawn,
+    // a restart).
+    void OnModifiedRebuilt(const mwMatrix& y);
 
     // The graph of a full paint.
     virtual void DrawGraph(CDC* pDC) = 0;
