@@ -4,15 +4,9 @@
 #include "shell/views/PhaseView.h"
 
 #include "document/MorvaneSettings.h"
-#include "framework/core/RecordingDC.h"
-#include "tests/document/CalculationFixture.h"
-#include "tests/framework/QtTestApp.h"
-#include "tests/shell/GraphPixels.h"
-
-#include <gtest/gtest.h>
+#include "tests/shell/SpeakerViewFixture.h"
 
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,48 +15,16 @@ namespace
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-
-mwMatrix ColumnOf(std::vector<double> values)
-{
-    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
-}
-
-std::vector<double> YValues(const CCurve& curve)
-{
-    std::vector<double> y;
-    for (long i = 0; i < curve.GetTotalPoints(); ++i)
-        y.push_back(curve.m_pDblPt[i].y);
-    return y;
-}
 } // namespace
 
-class PhaseViewTest : public CalculationTest
+class PhaseViewTest : public SpeakerViewTest<CPhaseView>
 {
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        CalculationTest::SetUp();
-        view = std::make_unique<CPhaseView>(*doc);
-        view->resize(800, 600);
-        view->OnInitialUpdate();
-    }
-    void TearDown() override
-    {
-        view.reset();
-        CalculationTest::TearDown();
-    }
-
     // A raw phase of the given degrees at n points from 20 Hz to 20 kHz, told to the
     // views as a new raw response is.
     void SetPhase(const std::vector<double>& degrees)
     {
-        std::vector<double> x;
-        for (std::size_t i = 0; i < degrees.size(); ++i)
-            x.push_back(std::log10(20.0) + 3.0 * double(i) / double(degrees.size() - 1));
-        doc->m_LogFrequencies = ColumnOf(x);
-        doc->m_RawPhase = ColumnOf(degrees);
-        doc->UpdateAllViews(nullptr, kHintRawPhaseChanged);
+        SetDocumentCurve(&CMorvaneDoc::m_RawPhase, degrees, kHintRawPhaseChanged);
     }
     void SetModified(double degrees, int nHint)
     {
@@ -70,36 +32,6 @@ protected:
             std::vector<double>(std::size_t(doc->m_LogFrequencies.NumberOfElements()), degrees));
         view->OnUpdate(nullptr, nHint);
     }
-
-    CRecordingDC& Paint()
-    {
-        dc = std::make_unique<CRecordingDC>();
-        // The graph is on the screen: its plot corner is black.
-        dc->SetPixelColor(0);
-        view->OnDraw(dc.get());
-        return *dc;
-    }
-    int CurvesDrawnIn(COLORREF color) const
-    {
-        int n = 0;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
-            n += call.pen.GetColor() == color && call.points.size() > 2;
-        return n;
-    }
-    bool HasText(const std::string& text) const
-    {
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
-            if (call.text == text)
-                return true;
-        return false;
-    }
-    CPoint PixelOf(const CCurve& curve, long i) const
-    {
-        return PixelOfPoint(view->GetGraph(), curve, i);
-    }
-
-    std::unique_ptr<CPhaseView> view;
-    std::unique_ptr<CRecordingDC> dc;
 };
 
 TEST_F(PhaseViewTest, BeforeThePhaseCurveTheViewDrawsEmptyAxesAndIgnoresClicks)

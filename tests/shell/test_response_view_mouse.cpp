@@ -3,15 +3,9 @@
 // section of a curve, the curve-name tooltips, and what a pointer-driven paint draws.
 #include "shell/views/MorvaneView.h"
 
-#include "framework/core/RecordingDC.h"
-#include "tests/document/CalculationFixture.h"
-#include "tests/framework/QtTestApp.h"
-#include "tests/shell/GraphPixels.h"
-
-#include <gtest/gtest.h>
+#include "tests/shell/SpeakerViewFixture.h"
 
 #include <cmath>
-#include <memory>
 #include <vector>
 
 namespace
@@ -20,54 +14,18 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kPoints = 40;
 } // namespace
 
-class ResponseViewMouseTest : public CalculationTest
+class ResponseViewMouseTest : public SpeakerViewTest<CMorvaneView>
 {
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        CalculationTest::SetUp();
-        view = std::make_unique<CMorvaneView>(*doc);
-        view->resize(800, 600);
-        view->OnInitialUpdate();
-    }
-    void TearDown() override
-    {
-        view.reset();
-        CalculationTest::TearDown();
-    }
-
     // A flat raw response of kPoints points from 20 Hz to 20 kHz, opened as a file is, and
     // painted once so that the canvas knows the window.
     void OpenFlatRaw(double db)
     {
-        std::vector<double> x, y(kPoints, db), phase(kPoints, 0.0);
-        for (int i = 0; i < kPoints; ++i)
-            x.push_back(std::log10(20.0) + 3.0 * i / (kPoints - 1));
-        doc->m_LogFrequencies = mwMatrix(kPoints, 1, x.data(), nullptr, 1);
-        doc->m_RawMagnitudeDb = mwMatrix(kPoints, 1, y.data(), nullptr, 1);
-        doc->m_RawPhase = mwMatrix(kPoints, 1, phase.data(), nullptr, 1);
+        doc->m_RawPhase = Column(kPoints, 0.0);
         doc->m_RawFile.TurnOn();
-        doc->UpdateAllViews(nullptr, kHintRawResponseReplaced);
+        SetDocumentCurve(&CMorvaneDoc::m_RawMagnitudeDb, std::vector<double>(kPoints, db),
+                         kHintRawResponseReplaced);
         Paint();
-    }
-    CRecordingDC& Paint(COLORREF plotCorner = 0)
-    {
-        dc = std::make_unique<CRecordingDC>();
-        dc->SetPixelColor(plotCorner);
-        view->OnDraw(dc.get());
-        return *dc;
-    }
-    int CurvesDrawnIn(COLORREF color) const
-    {
-        int n = 0;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
-            n += call.pen.GetColor() == color && call.points.size() > 2;
-        return n;
-    }
-    CPoint PixelOf(const CCurve& curve, long i) const
-    {
-        return PixelOfPoint(view->GetGraph(), curve, i);
     }
     // Draws a free-hand path at pixel row y from point iFrom's x to point iTo's x of the
     // curve, through a few points between.
@@ -86,9 +44,6 @@ protected:
         view->GetGraph().DeviceToLogical(&p);
         return curve.LogicalToData(p.x, p.y).y;
     }
-
-    std::unique_ptr<CMorvaneView> view;
-    std::unique_ptr<CRecordingDC> dc;
 };
 
 TEST_F(ResponseViewMouseTest, AClickBeforeAnyCurveDoesNothing)
