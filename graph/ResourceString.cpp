@@ -60,6 +60,8 @@ constexpr CStringEntry kStringTable[] = {
     {206, ".par"},
     {207, "Parameter Files (*.par) |*.par||"},
     {208, "*.par"},
+    {213, "Phase"},
+    {214, "Deg"},
     {216, ".mpt"},
     {217, "Master Pt. Files (*.mpt) |*.mpt||"},
     {218, "*.mpt"},

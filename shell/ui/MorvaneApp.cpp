@@ -14,6 +14,7 @@
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
 #include "shell/views/MorvaneView.h"
+#include "shell/views/PhaseView.h"
 
 #include "graph/MorvaneUtilities.h"
 
@@ -54,12 +55,23 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                         &m_ResponseAndPhaseMode, &m_FiltersAndFilterPhasesMode})
         m_ViewLayoutModes.Add(mode);
     RegisterCommands();
-    m_ViewFactories[ESpeakerFrame::Response] = [](CMorvaneDoc& doc)
+    m_ViewFactories[ESpeakerFrame::Response] = [this](CMorvaneDoc& doc)
     {
         auto* view = new CMorvaneView(doc);
+        view->SetResizePending([this]() { return IsResizeTimerRunning(ESpeakerFrame::Response); });
         view->OnInitialUpdate();
         return view;
     };
+    // The speaker phase view; its readout waits while the phase frame has a resize pending.
+    SetViewFactory(ESpeakerFrame::Phase,
+                   [this](CMorvaneDoc& doc)
+                   {
+                       auto* view = new CPhaseView(doc);
+                       view->SetResizePending(
+                           [this]() { return IsResizeTimerRunning(ESpeakerFrame::Phase); });
+                       view->OnInitialUpdate();
+                       return view;
+                   });
 }
 
 CMorvaneApp::~CMorvaneApp() = default;
@@ -323,8 +335,18 @@ void CMorvaneApp::ShowFrame(ESpeakerFrame frame, bool bShow)
 
 void CMorvaneApp::SendFrameCommand(ESpeakerFrame frame, int nCommand)
 {
-    if (CMDIChildFrame* pFrame = GetFrame(frame))
-        pFrame->OnLayoutCommand(nCommand);
+    CMDIChildFrame* pFrame = GetFrame(frame);
+    if (!pFrame)
+        return;
+    // "Turn off Display Coordinates Only" goes to the frame's view.
+    constexpr int kTurnOffDisplayCoordinates = 32795;
+    if (nCommand == kTurnOffDisplayCoordinates)
+    {
+        if (auto* pView = dynamic_cast<CSpeakerView*>(pFrame->GetView()))
+            pView->OnTurnOffDisplayCoordinates();
+        return;
+    }
+    pFrame->OnLayoutCommand(nCommand);
 }
 
 bool CMorvaneApp::IsFrameVisible(ESpeakerFrame frame) const

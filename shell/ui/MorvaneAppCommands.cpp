@@ -141,24 +141,24 @@ void CMorvaneApp::RegisterCommands()
     editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();
     // Print and Print Preview go to the view of the active window.
-    const auto activeResponseView = [this]() -> CMorvaneView*
+    const auto activeResponseView = [this]() -> CSpeakerView*
     {
         QMdiSubWindow* active =
             m_pMainFrame ? m_pMainFrame->GetMDIClient()->activeSubWindow() : nullptr;
-        return active ? dynamic_cast<CMorvaneView*>(active->widget()) : nullptr;
+        return active ? dynamic_cast<CSpeakerView*>(active->widget()) : nullptr;
     };
     AddCommand(
         ID_FILE_PRINT, [activeResponseView] { activeResponseView()->OnFilePrint(); },
         [activeResponseView]
         {
-            CMorvaneView* view = activeResponseView();
+            CSpeakerView* view = activeResponseView();
             return CCommandState{view && view->OnUpdateFilePrint(), false};
         });
     AddCommand(
         ID_FILE_PRINT_PREVIEW, [activeResponseView] { activeResponseView()->OnFilePrintPreview(); },
         [activeResponseView]
         {
-            CMorvaneView* view = activeResponseView();
+            CSpeakerView* view = activeResponseView();
             return CCommandState{view && view->OnUpdateFilePrintPreview(), false};
         });
     for (int id :

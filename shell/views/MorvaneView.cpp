@@ -19,28 +19,13 @@ constexpr CCurveStyle kRawStyle{RGB(0, 0, 255), 1, 1, "Raw Curve"};
 constexpr CCurveStyle kDesiredStyle{RGB(0, 0, 0), 2, 1, "Desired Response Curve"};
 constexpr CCurveStyle kLowerStyle{RGB(255, 0, 255), 3, 1, "Lower Bound Curve"};
 constexpr CCurveStyle kUpperStyle{RGB(255, 0, 255), 4, 1, "Upper Bound Curve"};
-constexpr CCurveStyle kPriorStyle{RGB(255, 255, 0), 5, 0, "Prior Modified Curve"};
-constexpr CCurveStyle kModifiedStyle{RGB(255, 0, 0), 6, 0, "Modified Response Curve"};
+constexpr CCurveStyle kPriorStyle = kPriorModifiedCurveStyle;
+constexpr CCurveStyle kModifiedStyle = kModifiedCurveStyle;
 
-constexpr int kLineWidth = 2; // device pixels
-
-// The values by linear index; none for a matrix never assigned (no result yet), which
-// the matrix layer would otherwise report as a reference to an uninitialized variable.
-std::vector<double> RealValues(const mwMatrix& m)
-{
-    if (!m.IsInitialized())
-        return {};
-    std::vector<double> values(std::size_t(std::max(m.NumberOfElements(), 0)));
-    if (!values.empty())
-        m.CopyRealTo(values.data());
-    return values;
-}
+constexpr int kLineWidth = kSpeakerCurveLineWidth;
 } // namespace
 
-CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent) : CCanvasWidget(pParent), m_Doc(doc)
-{
-    m_NoCurvesMode.TurnOn();
-}
+CMorvaneView::CMorvaneView(CMorvaneDoc& doc, QWidget* pParent) : CSpeakerView(doc, pParent) {}
 
 CMorvaneView::~CMorvaneView()
 {
@@ -51,43 +36,16 @@ CMorvaneView::~CMorvaneView()
 void CMorvaneView::OnInitialUpdate()
 {
     m_Doc.m_pResponseView = this;
-    m_nModifiedCount = 0;
-    m_CurveArray = {&m_RawCurve,        &m_DesiredCurve,  &m_UpperBoundCurve,
-                    &m_LowerBoundCurve, &m_ModifiedCurve, &m_PriorModifiedCurve};
-
     // The settings hold the range in Hz and dB.
-    const CDoubleRect& range = m_Doc.App().Settings().m_SpeakerRange;
-    m_DataWindow = {range.top, SafeLog10(range.left), range.bottom, SafeLog10(range.right)};
-
-    m_nFontSize = 90;
-    m_ViewFont.SetSize(m_nFontSize);
-    m_LabelPositions[0] = {543, 120};
-    m_LabelPositions[1] = {2879, 120};
-    m_LabelPositions[2] = {3463, 120};
-
+    InitializeView(
+        m_Doc.App().Settings().m_SpeakerRange,
+        {&m_RawCurve, &m_DesiredCurve, &m_UpperBoundCurve, &m_LowerBoundCurve, &m_ModifiedCurve,
+         &m_PriorModifiedCurve},
+        {&kRawStyle, &kDesiredStyle, &kUpperStyle, &kLowerStyle, &kModifiedStyle, &kPriorStyle},
+        {134, 135, 136});
     InitVerticalScale();
     InitHorizontalScale();
-    m_BasicGraph.SetClipRect(&m_DataWindow);
-    // Every curve has its name, colour and kind from the start: the document copies
-    // curves it reads into the view's curves with the attributes these hold.
-    const CCurveStyle* const styles[] = {&kRawStyle,   &kDesiredStyle,  &kUpperStyle,
-                                         &kLowerStyle, &kModifiedStyle, &kPriorStyle};
-    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
-    for (std::size_t i = 0; i < m_CurveArray.size(); ++i)
-    {
-        const CCurveStyle& style = *styles[i];
-        m_CurveArray[i]->Create(0, kLineWidth, PS_SOLID, style.color, style.nKind, style.nTag, 1, 0,
-                                true, true, style.pName);
-        m_CurveArray[i]->SetArea(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
-    }
-
-    m_CurveEdit.Initialize(&m_BasicGraph, &m_CurveArray, &m_CoordDisplay, this);
-    m_CoordDisplay.m_strTitle = CResourceString(134);
-    m_CoordDisplay.m_strXUnit = CResourceString(135);
-    m_CoordDisplay.m_strYUnit = CResourceString(136);
-
     ResetEditor();
-    m_NoCurvesMode.TurnOn();
     for (CMode* pMode : {&m_RawCurveMode, &m_DesiredCurveMode, &m_UpperBoundCurveMode,
                          &m_LowerBoundCurveMode, &m_ModifiedCurveMode, &m_PriorModifiedCurveMode})
         pMode->TurnOff();
@@ -95,31 +53,14 @@ void CMorvaneView::OnInitialUpdate()
 
 void CMorvaneView::ResetEditor()
 {
-    // Following mode: the curve picked for the readout; tooltips-off mode: the crosshair
-    // follows the pointer; crosshair-only mode: the next paint may draw only the readout.
-    m_CurveEdit.m_FollowingMode.TurnOff();
-    m_CurveEdit.m_ReadyToFollowMode.TurnOn();
-    m_CurveEdit.m_TooltipsOffMode.TurnOff();
-    m_CurveEdit.m_CrosshairOnlyMode.TurnOff();
-    m_CurveEdit.m_WindowMovedMode.TurnOff();
-    m_CurveEdit.m_ClearCoordinatesMode.TurnOff();
+    m_Pointer.ResetModes();
     m_CurveEdit.m_NewCurveMode.TurnOff();
 }
 
 void CMorvaneView::OnUpdate(IDocumentView*, int nHint)
 {
     ResetEditor();
-    // A matrix-layer error ends the hint's work with its message; the repaint still
-    // happens.
-    try
-    {
-        ApplyHint(nHint);
-    }
-    catch (const mwException& e)
-    {
-        ShowMessage(e.Message() ? e.Message() : "");
-    }
-    Invalidate(true);
+    RunUpdate([this, nHint]() { ApplyHint(nHint); });
 }
 
 void CMorvaneView::ApplyHint(int nHint)
@@ -130,7 +71,7 @@ void CMorvaneView::ApplyHint(int nHint)
         OnRawResponseReplaced();
         break;
     case kHintCurvesChanged:
-        OnModifiedResponse();
+        OnModifiedResult(m_Doc.m_ModifiedResponse);
         break;
     case kHintCalculationStarts:
         m_nModifiedCount = 0;
@@ -148,7 +89,7 @@ void CMorvaneView::ApplyHint(int nHint)
         break;
     case kHintFiltersDrawnOrRestart:
     case kHintDeviceRestartResponse:
-        OnModifiedResponseRebuilt();
+        OnModifiedRebuilt(m_Doc.m_ModifiedResponse);
         break;
     default:
         break;
@@ -174,34 +115,6 @@ void CMorvaneView::OnRawResponseReplaced()
     m_bDesiredCurvesShown = false;
     AutoScale();
     m_CurveEdit.m_ClearCoordinatesMode.TurnOn();
-}
-
-void CMorvaneView::OnModifiedResponse()
-{
-    ++m_nModifiedCount;
-    // A prior curve is shown only once it holds a result of this calculation: from
-    // the second result on, the one before it.
-    const bool bPrior = m_nModifiedCount > 1;
-    if (bPrior)
-        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve, kPriorStyle.color,
-                              kPriorStyle.nKind, kPriorStyle.nTag, kPriorStyle.pName);
-    SetModifiedFromDocument();
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
-    AutoScale();
-}
-
-void CMorvaneView::OnModifiedResponseRebuilt()
-{
-    SetModifiedFromDocument();
-    m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.TurnOff();
-    AutoScale();
-}
-
-bool CMorvaneView::SetModifiedFromDocument()
-{
-    return SetCurveFromStyle(&m_ModifiedCurve, m_Doc.m_ModifiedResponse, kModifiedStyle);
 }
 
 void CMorvaneView::OnNewDesiredCurveStarted()
@@ -255,23 +168,7 @@ void CMorvaneView::OnDesiredCurvesRead()
 bool CMorvaneView::SetCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, COLORREF color,
                                         int nKind, int nTag, const std::string& name)
 {
-    if (!pCurve)
-        return false;
-    const std::vector<double> xs = RealValues(x);
-    const std::vector<double> ys = RealValues(y);
-    // A y shorter than x (no modified response yet) gives an empty curve, which draws
-    // nothing, rather than points read from beyond the values.
-    const long n = ys.size() < xs.size() ? 0 : long(xs.size());
-    pCurve->Create(n, kLineWidth, PS_SOLID, color, nKind, nTag, 1, 0, true, true, name);
-    if (n == 0)
-        return false;
-    pCurve->SetDataWindow(&m_DataWindow);
-    for (long i = 0; i < n; ++i)
-        pCurve->m_pDblPt[i] = {xs[std::size_t(i)], ys[std::size_t(i)]};
-    pCurve->m_PointsAreValidMode.TurnOn();
-    pCurve->ComputeExtent();
-    pCurve->ClipPoints();
-    return true;
+    return SetSpeakerCurve(pCurve, x, y, {color, nKind, nTag, name.c_str()}, &m_DataWindow);
 }
 
 bool CMorvaneView::SetEditCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, COLORREF color,
@@ -360,15 +257,7 @@ void CMorvaneView::StartReplaceCurveSection()
 bool CMorvaneView::AutoScale()
 {
     if (m_Doc.m_SpeakerAutomaticScaling.IsOn())
-    {
-        const CDoubleRect extent = m_CurveEdit.GetCurvesExtent();
-        double dTop = extent.top + 5.0;
-        double dBottom = extent.bottom - 5.0;
-        RoundUpToMultiple(10, &dTop);
-        RoundDownToMultiple(10, &dBottom);
-        m_DataWindow.top = std::min(dTop, m_Doc.m_dSpeakerScalingUpper);
-        m_DataWindow.bottom = std::max(dBottom, m_Doc.m_dSpeakerScalingLower);
-    }
+        FitRangeToCurves(m_Doc.m_dSpeakerScalingUpper, m_Doc.m_dSpeakerScalingLower);
     InitVerticalScale();
     InitHorizontalScale();
     return true;

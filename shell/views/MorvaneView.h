@@ -12,60 +12,23 @@
 #pragma once
 
 #include "document/DocumentServices.h"
-#include "framework/ui/CanvasWidget.h"
-#include "graph/BasicGraph.h"
-#include "graph/CoordDisplay.h"
-#include "graph/Curve.h"
-#include "graph/CurveEdit.h"
-#include "graph/HorizontalScale.h"
-#include "graph/Mode.h"
-#include "graph/VerticalBar.h"
-#include "graph/VerticalScale.h"
-#include "graph/ViewFont.h"
-#include "matrix/dblmtrx.h"
+#include "shell/views/SpeakerView.h"
 
 #include <string>
-#include <vector>
 
-class CMorvaneDoc;
-class QPrinter;
-
-class CMorvaneView : public CCanvasWidget, public IResponseView
+class CMorvaneView : public CSpeakerView, public IResponseView
 {
 public:
-    // The attributes of a curve of the view: colour, kind (1 raw, 2 desired, 3 lower
-    // bound, 4 upper bound, 5 prior modified, 6 modified: an edited curve goes back to
-    // the document by its kind), tag and name.
-    struct CCurveStyle
-    {
-        COLORREF color;
-        int nKind;
-        int nTag;
-        const char* pName;
-    };
+    using CCurveStyle = CSpeakerCurveStyle;
 
     explicit CMorvaneView(CMorvaneDoc& doc, QWidget* pParent = nullptr);
     ~CMorvaneView() override;
     CMorvaneView(const CMorvaneView&) = delete;
     CMorvaneView& operator=(const CMorvaneView&) = delete;
 
-    CMorvaneDoc& GetDocument() const { return m_Doc; }
-
     // Framework overrides.
     void OnInitialUpdate();
     void OnUpdate(IDocumentView* pSender, int nHint) override;
-    // Draws the view on any device context: the client area on the screen, the whole page
-    // on a printer.
-    void OnDraw(CDC* pDC) override;
-
-    // Printing. Print and Print Preview are enabled while no calculation runs and the view
-    // has been given a curve. Print asks for the printer; both draw the view on the page.
-    bool OnUpdateFilePrint() const;
-    bool OnUpdateFilePrintPreview() const { return OnUpdateFilePrint(); }
-    void OnFilePrint();
-    void OnFilePrintPreview();
-    // Draws the view on the printer's page; false when the printer cannot be painted on.
-    bool PrintTo(QPrinter& printer);
 
     // IDocumentView, IResponseView.
     CDoubleRect GetDataWindow() const override { return m_DataWindow; }
@@ -85,16 +48,14 @@ public:
     bool SetUpperBoundCurve();
     bool SetLowerBoundCurve();
 
-    // The curves in the order raw, desired, upper bound, lower bound, modified, prior
-    // modified (the order decides ties in the nearest-curve search).
-    const std::vector<CCurve*>& GetCurveArray() const { return m_CurveArray; }
-    const CBasicGraph& GetGraph() const { return m_BasicGraph; }
-    int GetModifiedCount() const { return m_nModifiedCount; }
+    // The mouse (MorvaneViewMouse.cpp), in client pixels: the coordinate readout,
+    // master points of a new desired curve, free-hand replacement of a curve section.
+    void OnLButtonDown(CPoint point) override;
+    void OnMouseMove(CPoint point) override;
+    void OnLButtonUp(CPoint point) override;
 
-    // The editor and the readout; the mouse handlers drive them.
-    CCurveEdit m_CurveEdit;
-    // On until the view is given its first curve: clicks are ignored, printing disabled.
-    CMode m_NoCurvesMode;
+    // The curves, in the order raw, desired, upper bound, lower bound, modified, prior
+    // modified in the curve array (the order decides ties in the nearest-curve search).
     CCurve m_RawCurve;
     CMode m_RawCurveMode;
     CCurve m_DesiredCurve;
@@ -103,25 +64,6 @@ public:
     CMode m_UpperBoundCurveMode;
     CCurve m_LowerBoundCurve;
     CMode m_LowerBoundCurveMode;
-    CCurve m_ModifiedCurve;
-    CMode m_ModifiedCurveMode;
-    CBasicGraph m_BasicGraph;
-    // {ymax, xmin, ymin, xmax}: x in log10 of Hz, y in dB.
-    CDoubleRect m_DataWindow;
-    // Modified responses received since the last calculation start.
-    int m_nModifiedCount = 0;
-    // Anchors of the marker labels, canvas units.
-    CPoint m_LabelPositions[3] = {{543, 120}, {2879, 120}, {3463, 120}};
-    CCurve m_PriorModifiedCurve;
-    CMode m_PriorModifiedCurveMode;
-    CVerticalScale m_VerticalScale;
-    CHorizontalScale m_HorizontalScale;
-    CViewFont m_ViewFont;
-    int m_nFontSize = 90; // canvas units
-    CCoordDisplay m_CoordDisplay;
-    CVerticalBar m_LowFreqBar;
-    CVerticalBar m_HighFreqBar;
-    CVerticalBar m_HalfFsBar;
 
 protected:
     // Curve set-up from the document's matrices: x(i), y(i) by linear index; y must have
@@ -131,21 +73,20 @@ protected:
                               int nTag, const std::string& name);
     bool SetEditCurveFromMatrices(CCurve* pCurve, mwMatrix x, mwMatrix y, COLORREF color, int nKind,
                                   int nTag, bool bVisible);
-    bool DrawCurve(CCurve* pCurve, CDC* pDC);
     bool InitVerticalScale();
-    bool InitHorizontalScale();
-    bool DrawVerticalScale(CDC* pDC);
-    bool DrawHorizontalScale(CDC* pDC);
     // Fits the dB range to the curves (when the document's automatic scaling is on) and
     // sets the scales up again.
-    bool AutoScale();
+    bool AutoScale() override;
     bool DrawFrequencyMarkers(CDC* pDC);
+    void DrawGraph(CDC* pDC) override;
+    // A click added a master point: only the master points are drawn.
+    bool DrawInstead(CDC* pDC) override;
+    // The master points of a new desired curve.
+    void DrawOverGraph(CDC* pDC) override;
 
 private:
     void ApplyHint(int nHint);
     void OnRawResponseReplaced();
-    void OnModifiedResponse();
-    void OnModifiedResponseRebuilt();
     void OnNewDesiredCurveStarted();
     void OnNewDesiredCurveBuilt();
     void OnDesiredCurvesRead();
@@ -155,12 +96,9 @@ private:
     void HideDerivedCurves();
     bool SetCurveFromStyle(CCurve* pCurve, const mwMatrix& y, const CCurveStyle& style);
     bool SetRawGridCurve(CCurve* pCurve, CMode& mode, const CCurveStyle& style);
-    bool SetModifiedFromDocument();
-    // Draws the whole graph: regions, scales, then each curve whose mode is on.
-    void DrawGraph(CDC* pDC);
-    void DrawReadout(CDC* pDC);
+    // A completed free-hand edit: the edited curve's values back into the document by
+    // its kind.
+    void ReturnEditedCurve(const CCurve& curve);
 
-    CMorvaneDoc& m_Doc;
-    std::vector<CCurve*> m_CurveArray;
     bool m_bDesiredCurvesShown = false;
 };

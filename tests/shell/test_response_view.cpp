@@ -4,10 +4,8 @@
 #include "shell/views/MorvaneView.h"
 
 #include "document/MorvaneSettings.h"
-#include "framework/core/RecordingDC.h"
 #include "graph/CurveFile.h"
-#include "tests/document/CalculationFixture.h"
-#include "tests/framework/QtTestApp.h"
+#include "tests/shell/SpeakerViewFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -25,65 +23,18 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-
-mwMatrix ColumnOf(std::vector<double> values)
-{
-    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
-}
-
-std::vector<double> YValues(const CCurve& curve)
-{
-    std::vector<double> y;
-    for (long i = 0; i < curve.GetTotalPoints(); ++i)
-        y.push_back(curve.m_pDblPt[i].y);
-    return y;
-}
 } // namespace
 
-class ResponseViewTest : public CalculationTest
+class ResponseViewTest : public SpeakerViewTest<CMorvaneView>
 {
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        CalculationTest::SetUp();
-        view = std::make_unique<CMorvaneView>(*doc);
-        view->resize(800, 600);
-        view->OnInitialUpdate();
-    }
-    void TearDown() override
-    {
-        view.reset();
-        CalculationTest::TearDown();
-    }
-
     // Replaces the raw response by n points from 20 Hz to 20 kHz with the given dB values
     // and tells the views, as opening a raw response file does.
     void SetRaw(const std::vector<double>& db)
     {
-        std::vector<double> x;
-        for (std::size_t i = 0; i < db.size(); ++i)
-            x.push_back(std::log10(20.0) + 3.0 * double(i) / double(db.size() - 1));
-        doc->m_LogFrequencies = ColumnOf(x);
-        doc->m_RawMagnitudeDb = ColumnOf(db);
-        doc->UpdateAllViews(nullptr, kHintRawResponseReplaced);
+        SetDocumentCurve(&CMorvaneDoc::m_RawMagnitudeDb, db, kHintRawResponseReplaced);
     }
 
-    // Draws the view as a paint of its 800 by 600 client area does.
-    CRecordingDC& Paint()
-    {
-        dc = std::make_unique<CRecordingDC>();
-        view->OnDraw(dc.get());
-        return *dc;
-    }
-    // The polylines drawn with a 2-pixel pen of the colour: the curves.
-    int CurvesDrawnIn(COLORREF color) const
-    {
-        int n = 0;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
-            n += call.pen.GetColor() == color && call.points.size() > 2;
-        return n;
-    }
     // The index of the first curve polyline of the colour among all calls; -1 for none.
     long FirstCurveCall(COLORREF color) const
     {
@@ -101,9 +52,6 @@ protected:
                 return &call;
         return nullptr;
     }
-
-    std::unique_ptr<CMorvaneView> view;
-    std::unique_ptr<CRecordingDC> dc;
 };
 
 TEST_F(ResponseViewTest, BeforeAnyCurveTheViewDrawsEmptyAxesAndCannotPrint)

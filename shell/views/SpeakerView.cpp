@@ -1,0 +1,201 @@
+#include "shell/views/SpeakerView.h"
+
+#include "document/MorvaneDoc.h"
+#include "graph/MorvaneUtilities.h"
+#include "graph/ResourceString.h"
+#include "graph/Restore.h"
+#include "matrix/mwexcept.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <optional>
+
+CSpeakerView::CSpeakerView(CMorvaneDoc& doc, QWidget* pParent)
+    : CCanvasWidget(pParent), m_Doc(doc),
+      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_BasicGraph, &m_CurveArray})
+{
+    setCursor(Qt::CrossCursor);
+    m_NoCurvesMode.TurnOn();
+}
+
+void CSpeakerView::InitializeView(const CDoubleRect& rangeHz, const std::vector<CCurve*>& curves,
+                                  const std::vector<const CSpeakerCurveStyle*>& styles,
+                                  const unsigned (&readoutTexts)[3])
+{
+    m_nModifiedCount = 0;
+    m_CurveArray = curves;
+    m_DataWindow = {rangeHz.top, SafeLog10(rangeHz.left), rangeHz.bottom, SafeLog10(rangeHz.right)};
+    m_nFontSize = 90;
+    m_ViewFont.SetSize(m_nFontSize);
+    m_LabelPositions[0] = {543, 120};
+    m_LabelPositions[1] = {2879, 120};
+    m_LabelPositions[2] = {3463, 120};
+    m_BasicGraph.SetClipRect(&m_DataWindow);
+    // Every curve has its name, colour and kind from the start: the document copies
+    // curves it reads into the view's curves with the attributes these hold.
+    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
+    for (std::size_t i = 0; i < m_CurveArray.size() && i < styles.size(); ++i)
+    {
+        const CSpeakerCurveStyle& style = *styles[i];
+        m_CurveArray[i]->Create(0, kSpeakerCurveLineWidth, PS_SOLID, style.color, style.nKind,
+                                style.nTag, 1, 0, true, true, style.pName);
+        m_CurveArray[i]->SetArea(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
+    }
+    m_CurveEdit.Initialize(&m_BasicGraph, &m_CurveArray, &m_CoordDisplay, this);
+    m_CoordDisplay.m_strTitle = CResourceString(readoutTexts[0]);
+    m_CoordDisplay.m_strXUnit = CResourceString(readoutTexts[1]);
+    m_CoordDisplay.m_strYUnit = CResourceString(readoutTexts[2]);
+    m_Pointer.ResetModes();
+    m_NoCurvesMode.TurnOn();
+}
+
+void CSpeakerView::RunUpdate(const std::function<void()>& work)
+{
+    try
+    {
+        work();
+    }
+    catch (const mwException& e)
+    {
+        ShowMessage(e.Message() ? e.Message() : "");
+    }
+    Invalidate(true);
+}
+
+void CSpeakerView::FitRangeToCurves(double dUpperLimit, double dLowerLimit)
+{
+    const CDoubleRect extent = m_CurveEdit.GetCurvesExtent();
+    double dTop = extent.top + 5.0;
+    double dBottom = extent.bottom - 5.0;
+    RoundUpToMultiple(10, &dTop);
+    RoundDownToMultiple(10, &dBottom);
+    m_DataWindow.top = std::min(dTop, dUpperLimit);
+    m_DataWindow.bottom = std::max(dBottom, dLowerLimit);
+}
+
+void CSpeakerView::OnModifiedResult(const mwMatrix& y)
+{
+    ++m_nModifiedCount;
+    // A prior curve is shown only once it holds a result of this calculation.
+    const bool bPrior = m_nModifiedCount > 1;
+    if (bPrior)
+        CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve,
+                              kPriorModifiedCurveStyle.color, kPriorModifiedCurveStyle.nKind,
+                              kPriorModifiedCurveStyle.nTag, kPriorModifiedCurveStyle.pName);
+    SetSpeakerCurve(&m_ModifiedCurve, m_Doc.m_LogFrequencies, y, kModifiedCurveStyle,
+                    &m_DataWindow);
+    m_ModifiedCurveMode.TurnOn();
+    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
+    AutoScale();
+}
+
+void CSpeakerView::OnModifiedRebuilt(const mwMatrix& y)
+{
+    SetSpeakerCurve(&m_ModifiedCurve, m_Doc.m_LogFrequencies, y, kModifiedCurveStyle,
+                    &m_DataWindow);
+    m_ModifiedCurveMode.TurnOn();
+    m_PriorModifiedCurveMode.TurnOff();
+    AutoScale();
+}
+
+bool CSpeakerView::InitHorizontalScale()
+{
+    const std::string titles[1] = {CResourceString(131)};
+    return m_HorizontalScale.Init(m_BasicGraph.m_BottomRegion, m_BasicGraph.m_PlotRegion, 1, titles,
+                                  m_DataWindow, 1.0, 1.0, 20, 100, true, 4, 0, 0, 8, nullptr);
+}
+
+bool CSpeakerView::DrawVerticalScale(CDC* pDC)
+{
+    m_VerticalScale.SetRects(m_BasicGraph.m_LeftRegion, m_BasicGraph.m_PlotRegion);
+    return m_VerticalScale.Draw(pDC, &m_DataWindow);
+}
+
+bool CSpeakerView::DrawHorizontalScale(CDC* pDC)
+{
+    m_HorizontalScale.SetRects(m_BasicGraph.m_BottomRegion, m_BasicGraph.m_PlotRegion);
+    return m_HorizontalScale.Draw(pDC, m_DataWindow);
+}
+
+bool CSpeakerView::DrawCurve(CCurve* pCurve, CDC* pDC)
+{
+    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
+    pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
+    return pCurve->Draw(pDC);
+}
+
+bool CSpeakerView::DrawMarkersOn(const CCurve& grid, CDC* pDC)
+{
+    return DrawFrequencyMarkers(m_Doc, m_BasicGraph, grid,
+                                {&m_LowFreqBar, &m_HighFreqBar, &m_HalfFsBar, m_LabelPositions},
+                                pDC);
+}
+
+void CSpeakerView::OnDraw(CDC* pDC)
+{
+    m_BasicGraph.Draw(this, pDC);
+    // Without the view's font the texts are drawn in the one selected.
+    CFont font;
+    std::optional<CFontRestorer> fontRestorer;
+    if (m_ViewFont.CreateFont(pDC, &font))
+        fontRestorer.emplace(pDC, &font);
+
+    // The readout box: top right corner of the plot area.
+    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
+    const int nBorder = m_BasicGraph.GetBorder();
+    m_CoordDisplay.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
+                                 plot.top - 1 - int(1.3 * nBorder)};
+
+    if (!DrawInstead(pDC))
+    {
+        // After a pointer movement only the readout and the path being drawn.
+        const bool bReadoutOnly = m_Pointer.BeginPaint(pDC);
+        if (!bReadoutOnly)
+        {
+            DrawGraph(pDC);
+            DrawOverGraph(pDC);
+        }
+        m_Pointer.EndPaint(pDC, !bReadoutOnly);
+    }
+    if (fontRestorer)
+        fontRestorer->Restore();
+    font.DeleteObject();
+}
+
+bool CSpeakerView::OnUpdateFilePrint() const
+{
+    return !m_Doc.GetCalculationRunning() && m_NoCurvesMode.IsOff();
+}
+
+bool CSpeakerView::PrintTo(QPrinter& printer)
+{
+    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
+}
+
+void CSpeakerView::OnFilePrint()
+{
+    if (!OnUpdateFilePrint())
+        return;
+    PrintViewWithDialog(this, [this](CDC* pDC) { OnDraw(pDC); });
+    Invalidate(true);
+}
+
+void CSpeakerView::OnFilePrintPreview()
+{
+    if (!OnUpdateFilePrintPreview())
+        return;
+    PreviewView(this, [this](CDC* pDC) { OnDraw(pDC); });
+    Invalidate(true);
+}
+
+void CSpeakerView::OnRButtonDown(CPoint)
+{
+    m_Pointer.ClearReadout();
+}
+
+void CSpeakerView::resizeEvent(QResizeEvent* pEvent)
+{
+    OnWindowPosChanging();
+    CCanvasWidget::resizeEvent(pEvent);
+}

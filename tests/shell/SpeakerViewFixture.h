@@ -1,0 +1,91 @@
+// A speaker view (response or phase) on a real speaker document, offscreen, 800 by 600
+// pixels, with what its paints draw recorded.
+#pragma once
+
+#include "framework/core/RecordingDC.h"
+#include "tests/document/CalculationFixture.h"
+#include "tests/framework/QtTestApp.h"
+#include "tests/shell/GraphPixels.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+inline mwMatrix ColumnOf(std::vector<double> values)
+{
+    return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
+}
+
+inline std::vector<double> YValues(const CCurve& curve)
+{
+    std::vector<double> y;
+    for (long i = 0; i < curve.GetTotalPoints(); ++i)
+        y.push_back(curve.m_pDblPt[i].y);
+    return y;
+}
+
+template <class View> class SpeakerViewTest : public CalculationTest
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        CalculationTest::SetUp();
+        view = std::make_unique<View>(*doc);
+        view->resize(800, 600);
+        view->OnInitialUpdate();
+    }
+    void TearDown() override
+    {
+        view.reset();
+        CalculationTest::TearDown();
+    }
+
+    // The document's log frequencies become values.size() points from 20 Hz to 20 kHz and
+    // its member the values; the views are told by the hint.
+    void SetDocumentCurve(mwMatrix CMorvaneDoc::*pMember, const std::vector<double>& values,
+                          int nHint)
+    {
+        std::vector<double> x;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            x.push_back(std::log10(20.0) + 3.0 * double(i) / double(values.size() - 1));
+        doc->m_LogFrequencies = ColumnOf(x);
+        (*doc).*pMember = ColumnOf(values);
+        doc->UpdateAllViews(nullptr, nHint);
+    }
+
+    // Draws the view as a paint of its client area does; the pixel at the plot corner
+    // tells whether the graph is still on the screen (black: it is).
+    CRecordingDC& Paint(COLORREF plotCorner = 0)
+    {
+        dc = std::make_unique<CRecordingDC>();
+        dc->SetPixelColor(plotCorner);
+        view->OnDraw(dc.get());
+        return *dc;
+    }
+    // The polylines drawn with a pen of the colour: the curves.
+    int CurvesDrawnIn(COLORREF color) const
+    {
+        int n = 0;
+        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
+            n += call.pen.GetColor() == color && call.points.size() > 2;
+        return n;
+    }
+    bool HasText(const std::string& text) const
+    {
+        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
+            if (call.text == text)
+                return true;
+        return false;
+    }
+    CPoint PixelOf(const CCurve& curve, long i) const
+    {
+        return PixelOfPoint(view->GetGraph(), curve, i);
+    }
+
+    std::unique_ptr<View> view;
+    std::unique_ptr<CRecordingDC> dc;
+};
