@@ -13,7 +13,9 @@
 #include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/FilterView.h"
 #include "shell/views/MorvaneView.h"
+#include "shell/views/PhaseFilterView.h"
 
 #include "graph/MorvaneUtilities.h"
 
@@ -60,6 +62,26 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
         view->OnInitialUpdate();
         return view;
     };
+    WireFilterViews();
+}
+
+void CMorvaneApp::WireFilterViews()
+{
+    // The filter and filter phase views; each holds its crosshair still while its own
+    // frame's resize timer runs.
+    const auto factory = [this]<class View>(ESpeakerFrame frame)
+    {
+        return [this, frame](CMorvaneDoc& doc) -> QWidget*
+        {
+            auto* view = new View(doc);
+            view->m_IsFrameResizing = [this, frame] { return IsResizeTimerRunning(frame); };
+            view->OnInitialUpdate();
+            return view;
+        };
+    };
+    SetViewFactory(ESpeakerFrame::Filter, factory.operator()<CFilterView>(ESpeakerFrame::Filter));
+    SetViewFactory(ESpeakerFrame::PhaseFilter,
+                   factory.operator()<CPhaseFilterView>(ESpeakerFrame::PhaseFilter));
 }
 
 CMorvaneApp::~CMorvaneApp() = default;
