@@ -39,6 +39,7 @@ CFilterCurveView::CFilterCurveView(CMorvaneDoc& doc, const CViewTraits& traits, 
     : CCanvasWidget(pParent), m_Doc(doc), m_Traits(traits)
 {
     setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
 }
 
 CFilterCurveView::~CFilterCurveView()
@@ -298,6 +299,18 @@ void CFilterCurveView::ResetCoordinates()
     m_CurveEdit.m_TooltipsOffMode.TurnOff();
     m_CurveEdit.m_CrosshairOnlyMode.TurnOff();
     RepaintNow(true);
+}
+
+std::string CFilterCurveView::GetToolTipText(CPoint pixel) const
+{
+    constexpr std::size_t kMaxTipLength = 79;
+    if (m_Curves.empty() || m_CurveEdit.m_TooltipsOffMode.IsOn())
+        return {};
+    const CCurve* pCurve = HitCurve(pixel);
+    if (!pCurve)
+        return {};
+    m_ToolTipPoint = pixel;
+    return pCurve->GetName().substr(0, kMaxTipLength);
 }
 
 void CFilterCurveView::OnTurnOffDisplayCoordinates()

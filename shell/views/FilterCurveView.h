@@ -77,6 +77,9 @@ public:
 
     // Coordinate readout: the right button and command 32795 end it.
     void OnTurnOffDisplayCoordinates();
+    // The tooltip: the name of the curve under the pointer, at most 79 characters; none
+    // without curves or while the crosshair follows the pointer.
+    std::string GetToolTipText(CPoint pixel) const override;
 
     // True while the view's frame runs its resize timer: the crosshair then stays put.
     // Set by the frame's owner; without it the frame never counts as resizing.
@@ -117,6 +120,7 @@ protected:
     CMorvaneDoc& m_Doc;
     std::vector<CCurve*> m_Curves;
     CPoint m_LastMousePoint;
+    mutable CPoint m_ToolTipPoint;
 
 private:
     bool AddFilterCurve(const mwMatrix& x, const mwMatrix& y, COLORREF color,

@@ -4,6 +4,7 @@
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
 #include "filters/FilterKinds.h"
+#include "shell/views/PhaseFilterView.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ constexpr CFilterCurveView::CViewTraits kMagnitudeTraits{"db", 5.0, 10.0, 2.0, 5
 } // namespace
 
 CFilterView::CFilterView(CMorvaneDoc& doc, QWidget* pParent)
-    : CFilterCurveView(doc, kMagnitudeTraits, pParent)
+    : CFilterCurveView(doc, kMagnitudeTraits, pParent), m_Confirm(&CConfirmMarkDialog::Confirm)
 {
 }
 
@@ -90,4 +91,129 @@ bool CFilterView::HasEQFilterCurve() const
 {
     return std::any_of(m_Curves.begin(), m_Curves.end(),
                        [](const CCurve* pCurve) { return IsEQLabel(pCurve->GetName()); });
+}
+
+bool CFilterView::DeleteFilterCurve(CCurve* pCurve)
+{
+    if (std::find(m_Curves.begin(), m_Curves.end(), pCurve) == m_Curves.end())
+        return false;
+    const std::string name = pCurve->GetName();
+    if (!m_EditActions.deleteFilter || !m_EditActions.deleteFilter(name))
+        return false;
+    if (auto* pPhaseView = dynamic_cast<CPhaseFilterView*>(m_Doc.m_pPhaseFilterView))
+        pPhaseView->RemoveFilterCurve(name);
+    EraseCurve(pCurve);
+    m_Doc.m_ParameterFile.MarkNewContent();
+    Invalidate(true);
+    return true;
+}
+
+bool CFilterView::Mark(CCurve* pCurve, const std::function<bool(const std::string&)>& action)
+{
+    if (!pCurve || !action || !action(pCurve->GetName()))
+        return false;
+    m_Doc.m_ParameterFile.MarkNewContent();
+    return true;
+}
+
+bool CFilterView::MarkModifiable(CCurve* pCurve)
+{
+    return Mark(pCurve, m_EditActions.setModifiable);
+}
+
+bool CFilterView::MarkFixed(CCurve* pCurve)
+{
+    return Mark(pCurve, m_EditActions.setFixed);
+}
+
+bool CFilterView::MarkActive(CCurve* pCurve)
+{
+    if (pCurve)
+        pCurve->m_ActiveMode.TurnOn();
+    return Mark(pCurve, [this](const std::string& name)
+                { return m_EditActions.setActive && m_EditActions.setActive(name, true); });
+}
+
+bool CFilterView::MarkInactive(CCurve* pCurve)
+{
+    if (pCurve)
+        pCurve->m_ActiveMode.TurnOff();
+    return Mark(pCurve, [this](const std::string& name)
+                { return m_EditActions.setActive && m_EditActions.setActive(name, false); });
+}
+
+bool CFilterView::EditAt(CPoint pixel)
+{
+    if (m_CurveEdit.m_DeleteFiltersMode.IsOn())
+    {
+        if (CCurve* pCurve = HitCurve(pixel))
+            DeleteFilterCurve(pCurve);
+        return true;
+    }
+    const bool bHasEQ = HasEQFilterCurve();
+    const struct
+    {
+        const CMode* pMode;
+        bool bEQOnly;
+        CConfirmMarkDialog::EDialog dialog;
+        bool (CFilterView::*mark)(CCurve*);
+        bool bRepaint;
+    } edits[] = {
+        {&m_MarkModifiableMode, true, CConfirmMarkDialog::kMarkModifiable,
+         &CFilterView::MarkModifiable, false},
+        {&m_MarkFixedMode, true, CConfirmMarkDialog::kMarkFixed, &CFilterView::MarkFixed, false},
+        {&m_MarkActiveMode, false, CConfirmMarkDialog::kMarkActive, &CFilterView::MarkActive, true},
+        {&m_MarkInactiveMode, false, CConfirmMarkDialog::kMarkInactive, &CFilterView::MarkInactive,
+         true},
+    };
+    for (const auto& edit : edits)
+    {
+        // The EQ-only marks leave the click to the readout while no EQ filter is drawn.
+        if (edit.pMode->IsOff() || (edit.bEQOnly && !bHasEQ))
+            continue;
+        CCurve* pCurve = HitCurve(pixel);
+        if (pCurve && (!edit.bEQOnly || IsEQLabel(pCurve->GetName())) && m_Confirm &&
+            m_Confirm(edit.dialog, pCurve->GetName()))
+        {
+            (this->*edit.mark)(pCurve);
+            if (edit.bRepaint)
+                RepaintNow(false);
+        }
+        return true;
+    }
+    return false;
+}
+
+void CFilterView::OnLButtonDown(CPoint pixel)
+{
+    if (m_Curves.empty())
+        return;
+    m_LastMousePoint = pixel;
+    if (!EditAt(pixel))
+        PickOrFreeze(pixel);
+}
+
+Qt::CursorShape CFilterView::EditCursor() const
+{
+    const struct
+    {
+        const CMode* pMode;
+        Qt::CursorShape shape;
+    } cursors[] = {
+        {&m_CurveEdit.m_DeleteFiltersMode, Qt::ForbiddenCursor},
+        {&m_MarkFixedMode, Qt::ClosedHandCursor},
+        {&m_MarkModifiableMode, Qt::OpenHandCursor},
+        {&m_MarkActiveMode, Qt::PointingHandCursor},
+        {&m_MarkInactiveMode, Qt::WhatsThisCursor},
+    };
+    for (const auto& c : cursors)
+        if (c.pMode->IsOn())
+            return c.shape;
+    return Qt::CrossCursor;
+}
+
+void CFilterView::OnMouseMove(CPoint pixel)
+{
+    setCursor(EditCursor());
+    CFilterCurveView::OnMouseMove(pixel);
 }
