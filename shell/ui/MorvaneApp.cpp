@@ -344,7 +344,15 @@ void CMorvaneApp::ShowFrame(ESpeakerFrame frame, bool bShow)
 
 void CMorvaneApp::SendFrameCommand(ESpeakerFrame frame, int nCommand)
 {
-    if (CMDIChildFrame* pFrame = GetFrame(frame))
+    CMDIChildFrame* pFrame = GetFrame(frame);
+    if (!pFrame)
+        return;
+    // "Turn off Display Coordinates Only" goes to the filter views themselves.
+    constexpr int kTurnOffDisplayCoordinates = 32795;
+    auto* pFilterView = dynamic_cast<CFilterCurveView*>(pFrame->GetView());
+    if (nCommand == kTurnOffDisplayCoordinates && pFilterView)
+        pFilterView->OnTurnOffDisplayCoordinates();
+    else
         pFrame->OnLayoutCommand(nCommand);
 }
 
