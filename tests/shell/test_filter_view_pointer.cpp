@@ -169,6 +169,25 @@ TEST_F(FilterViewPointerTest, TheTooltipNamesTheCurveUnderThePointerCutTo79Chara
     EXPECT_EQ(filterView->GetToolTipText(PixelOf(3.0, 0.0)), "");
 }
 
+TEST_F(FilterViewPointerTest, ACurveCountsAsHitUpTo50CanvasUnitsAway)
+{
+    DrawLevels({{"EQ-1", 0.0}});
+    const CCurve* pCurve = filterView->GetCurves().front();
+    const CPoint on = PixelOf(3.0, 0.0);
+    bool bSawHit = false, bSawMiss = false;
+    for (int dy = 5; dy <= 15; ++dy)
+    {
+        CPoint pixel{on.x, on.y - dy};
+        CPoint canvas = pixel;
+        filterView->GetGraph().DeviceToLogical(&canvas);
+        const bool bWithin = pCurve->DistanceTo(canvas.x, canvas.y) <= 50.0;
+        EXPECT_EQ(filterView->GetToolTipText(pixel) == "EQ-1", bWithin) << dy;
+        (bWithin ? bSawHit : bSawMiss) = true;
+    }
+    EXPECT_TRUE(bSawHit);
+    EXPECT_TRUE(bSawMiss);
+}
+
 TEST_F(FilterViewPointerTest, DeleteModeRemovesTheFilterAndItsPhaseCurveOnAHitOnly)
 {
     DrawLevels({{"EQ-1", 5.0}, {"EQ-2", -5.0}});
