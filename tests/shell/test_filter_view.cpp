@@ -187,6 +187,10 @@ TEST_F(FilterViewTest, AnEmptyListStillCountsAsLoaded)
         EXPECT_TRUE(pView->GetCurves().empty());
         EXPECT_EQ(pView->GetCurveState(), 2);
         EXPECT_TRUE(pView->OnUpdateFilePrint());
+        // Not while a calculation runs.
+        doc->m_bCalculationRunning = 1;
+        EXPECT_FALSE(pView->OnUpdateFilePrint());
+        doc->m_bCalculationRunning = 0;
     }
 }
 
