@@ -13,7 +13,9 @@
 #include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/FilterView.h"
 #include "shell/views/MorvaneView.h"
+#include "shell/views/PhaseFilterView.h"
 #include "shell/views/PhaseView.h"
 
 #include "graph/MorvaneUtilities.h"
@@ -72,6 +74,26 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                        view->OnInitialUpdate();
                        return view;
                    });
+    WireFilterViews();
+}
+
+void CMorvaneApp::WireFilterViews()
+{
+    // The filter and filter phase views; each holds its crosshair still while its own
+    // frame's resize timer runs.
+    const auto factory = [this]<class View>(ESpeakerFrame frame)
+    {
+        return [this, frame](CMorvaneDoc& doc) -> QWidget*
+        {
+            auto* view = new View(doc);
+            view->m_IsFrameResizing = [this, frame] { return IsResizeTimerRunning(frame); };
+            view->OnInitialUpdate();
+            return view;
+        };
+    };
+    SetViewFactory(ESpeakerFrame::Filter, factory.operator()<CFilterView>(ESpeakerFrame::Filter));
+    SetViewFactory(ESpeakerFrame::PhaseFilter,
+                   factory.operator()<CPhaseFilterView>(ESpeakerFrame::PhaseFilter));
 }
 
 CMorvaneApp::~CMorvaneApp() = default;
@@ -344,6 +366,8 @@ void CMorvaneApp::SendFrameCommand(ESpeakerFrame frame, int nCommand)
     {
         if (auto* pView = dynamic_cast<CSpeakerView*>(pFrame->GetView()))
             pView->OnTurnOffDisplayCoordinates();
+        else if (auto* pFilterView = dynamic_cast<CFilterCurveView*>(pFrame->GetView()))
+            pFilterView->OnTurnOffDisplayCoordinates();
         return;
     }
     pFrame->OnLayoutCommand(nCommand);

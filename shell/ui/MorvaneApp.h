@@ -126,6 +126,8 @@ public:
     // response view from the start); without a factory the frame shows an empty area.
     // Set before File New.
     void SetViewFactory(ESpeakerFrame frame, CViewFactory factory);
+    // The filter and filter phase frames' views.
+    void WireFilterViews();
     CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
     // The resize-timer-running flag of the response, filter or phase frame (the filter
     // phase frame keeps its flag in m_PhaseFilterInfo).
