@@ -16,7 +16,9 @@ constexpr CFilterCurveView::CViewTraits kMagnitudeTraits{"db", 5.0, 10.0, 2.0, 5
 } // namespace
 
 CFilterView::CFilterView(CMorvaneDoc& doc, QWidget* pParent)
-    : CFilterCurveView(doc, kMagnitudeTraits, pParent), m_Confirm(&CConfirmMarkDialog::Confirm)
+    : CFilterCurveView(doc, kMagnitudeTraits, pParent),
+      m_Confirm([](EConfirmMark kind, const std::string& name)
+                { return CConfirmMarkDlg(kind, name).DoModal() == 1; })
 {
 }
 
@@ -155,16 +157,15 @@ bool CFilterView::EditAt(CPoint pixel)
     {
         const CMode* pMode;
         bool bEQOnly;
-        CConfirmMarkDialog::EDialog dialog;
+        EConfirmMark dialog;
         bool (CFilterView::*mark)(CCurve*);
         bool bRepaint;
     } edits[] = {
-        {&m_MarkModifiableMode, true, CConfirmMarkDialog::kMarkModifiable,
-         &CFilterView::MarkModifiable, false},
-        {&m_MarkFixedMode, true, CConfirmMarkDialog::kMarkFixed, &CFilterView::MarkFixed, false},
-        {&m_MarkActiveMode, false, CConfirmMarkDialog::kMarkActive, &CFilterView::MarkActive, true},
-        {&m_MarkInactiveMode, false, CConfirmMarkDialog::kMarkInactive, &CFilterView::MarkInactive,
-         true},
+        {&m_MarkModifiableMode, true, EConfirmMark::Modifiable, &CFilterView::MarkModifiable,
+         false},
+        {&m_MarkFixedMode, true, EConfirmMark::Fixed, &CFilterView::MarkFixed, false},
+        {&m_MarkActiveMode, false, EConfirmMark::Active, &CFilterView::MarkActive, true},
+        {&m_MarkInactiveMode, false, EConfirmMark::Inactive, &CFilterView::MarkInactive, true},
     };
     for (const auto& edit : edits)
     {

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "graph/ModeArray.h"
-#include "shell/views/ConfirmMarkDialog.h"
+#include "shell/dialogs/ConfirmMarkDlg.h"
 #include "shell/views/FilterCurveView.h"
 
 #include <functional>
@@ -48,7 +48,7 @@ public:
     CFilterEditActions m_EditActions;
     // The confirmation of a mark with the filter's name: true for OK. The modal dialog
     // unless replaced.
-    std::function<bool(CConfirmMarkDialog::EDialog, const std::string&)> m_Confirm;
+    std::function<bool(EConfirmMark, const std::string&)> m_Confirm;
 
     // Graphical edits of one curve of the view; each returns the document's answer and,
     // when it is true, marks the filter parameter file as changed. Deleting removes the
