@@ -5,6 +5,7 @@
 #include "shell/ShellStrings.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MainFrm.h"
+#include "shell/views/FilterView.h"
 #include "shell/views/MorvaneView.h"
 
 #include <QMdiArea>
@@ -264,6 +265,12 @@ void CMorvaneApp::RegisterDocumentCommands()
             [this, mode, hasView]
             {
                 if (!m_pMorvaneDoc || !hasView(kFilterView))
+                    return CCommandState{};
+                // A mode is offered only when the view can carry out its edits; until
+                // the document's by-name filter operations are connected every edit
+                // would be refused after the user confirmed it.
+                const auto* pView = dynamic_cast<const CFilterView*>(m_pMorvaneDoc->m_pFilterView);
+                if (!pView || !pView->m_EditActions.deleteFilter)
                     return CCommandState{};
                 return m_pMorvaneDoc->OnUpdateEditGraphicalMode(mode);
             });

@@ -41,6 +41,12 @@ TEST(FilterViewWiringTest, TheFilterFramesShowTheFilterViewsOfTheDocument)
         app.SendFrameCommand(ESpeakerFrame::Filter, 32795);
         EXPECT_TRUE(pFilterView->m_CurveEdit.m_TooltipsOffMode.IsOff());
         EXPECT_TRUE(pFilterView->m_CurveEdit.m_ReadyToFollowMode.IsOn());
+
+        // The graphical edit modes are offered only once the view can carry out its edits.
+        app.m_pMorvaneDoc->m_FiltersDrawnMode.TurnOn();
+        EXPECT_FALSE(app.GetCommandState(32823).bEnabled);
+        pFilterView->m_EditActions.deleteFilter = [](const std::string&) { return true; };
+        EXPECT_TRUE(app.GetCommandState(32823).bEnabled);
         app.ExitInstance();
     }
     Services::SetMessageBox(nullptr);
