@@ -4,6 +4,7 @@
 #include "graph/ResourceString.h"
 #include "graph/Restore.h"
 #include "shell/views/FilterCurveView.h"
+#include "shell/views/SpeakerViewParts.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -42,11 +43,7 @@ void CFilterCurveView::OnDraw(CDC* pDC)
     if (m_ViewFont.CreateFont(pDC, &font))
         fontRestorer.emplace(pDC, &font);
 
-    // The readout box: top right corner of the plot area.
-    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
-    const int nBorder = m_BasicGraph.GetBorder();
-    m_CoordDisplay.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
-                                 plot.top - 1 - int(1.3 * nBorder)};
+    PlaceReadoutBox(m_CoordDisplay, m_BasicGraph);
 
     CCurveEdit& edit = m_CurveEdit;
     if (edit.m_ClearCoordinatesMode.IsOn())
@@ -71,6 +68,7 @@ void CFilterCurveView::OnDraw(CDC* pDC)
         m_VerticalScale.Draw(pDC, &m_DataWindow);
         m_HorizontalScale.SetRects(m_BasicGraph.m_BottomRegion, m_BasicGraph.m_PlotRegion);
         m_HorizontalScale.Draw(pDC, m_DataWindow);
+        const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
         if (m_nCurveState != 1)
             for (CCurve* pCurve : m_Curves)
             {

@@ -1,4 +1,5 @@
 #include "shell/views/SpeakerView.h"
+#include "shell/views/SpeakerViewParts.h"
 
 #include "document/MorvaneDoc.h"
 #include "graph/MorvaneUtilities.h"
@@ -141,11 +142,7 @@ void CSpeakerView::OnDraw(CDC* pDC)
     if (m_ViewFont.CreateFont(pDC, &font))
         fontRestorer.emplace(pDC, &font);
 
-    // The readout box: top right corner of the plot area.
-    const CRect& plot = m_BasicGraph.m_PlotRegion.m_Rect;
-    const int nBorder = m_BasicGraph.GetBorder();
-    m_CoordDisplay.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
-                                 plot.top - 1 - int(1.3 * nBorder)};
+    PlaceReadoutBox(m_CoordDisplay, m_BasicGraph);
 
     if (!DrawInstead(pDC))
     {

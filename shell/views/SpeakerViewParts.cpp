@@ -3,6 +3,7 @@
 #include "document/MorvaneDoc.h"
 #include "framework/ui/PainterDC.h"
 #include "graph/BasicGraph.h"
+#include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/HorizontalScale.h"
 #include "graph/ResourceString.h"
@@ -123,4 +124,12 @@ void PreviewView(QWidget* pParent, const CViewDrawing& draw)
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&draw](QPrinter* pPage) { PrintViewTo(*pPage, draw); });
     dialog.exec();
+}
+
+void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
+{
+    const CRect& plot = graph.m_PlotRegion.m_Rect;
+    const int nBorder = graph.GetBorder();
+    display.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
+                          plot.top - 1 - int(1.3 * nBorder)};
 }

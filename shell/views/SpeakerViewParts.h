@@ -11,6 +11,7 @@
 #include <string>
 
 class CBasicGraph;
+class CCoordDisplay;
 class CCurve;
 class CDC;
 class CMorvaneDoc;
@@ -60,3 +61,6 @@ using CViewDrawing = std::function<void(CDC* pDC)>;
 bool PrintViewTo(QPrinter& printer, const CViewDrawing& draw);
 void PrintViewWithDialog(QWidget* pParent, const CViewDrawing& draw);
 void PreviewView(QWidget* pParent, const CViewDrawing& draw);
+
+// Places a graph view's coordinate read-out box in the top right corner of the plot area.
+void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph);
