@@ -150,6 +150,13 @@ public:
     // The "Enter Log Sample Number of Points" dialog, opening with nPoints; true for OK,
     // with nPoints from 150 to 100000000.
     virtual bool AskLogSamplePoints(long& /*nPoints*/) { return false; }
+    // The filter editor's grid of the kind deletes its row named label, asking the user
+    // first when bAsk: false when there is no filter editor, for the heading's name and
+    // "*", and when the user cancels.
+    virtual bool DeleteGridFilter(int /*kind*/, const std::string& /*label*/, bool /*bAsk*/)
+    {
+        return false;
+    }
 };
 
 // A view of the speaker document.

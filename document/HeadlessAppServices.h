@@ -65,6 +65,21 @@ public:
     int TakeNextEQOutputOrder() override { return nextOutputOrder++; }
     bool AskContinueCalculation(long nFilterNumber) override;
     bool AskLogSamplePoints(long& nPoints) override;
+    // A grid row deletion: recorded; refused while the filter editor was never created
+    // or when gridDeleteAnswer is false (the user's Cancel).
+    bool DeleteGridFilter(int kind, const std::string& label, bool bAsk) override
+    {
+        gridDeletions.push_back({kind, label, bAsk});
+        return filterEditorCreated && gridDeleteAnswer;
+    }
+    struct CGridDeletion
+    {
+        int kind = 0;
+        std::string label;
+        bool bAsk = false;
+    };
+    std::vector<CGridDeletion> gridDeletions;
+    bool gridDeleteAnswer = true;
 
     CMorvaneDoc* m_pMorvaneDoc = nullptr;
     IFamilyDataFileNames* m_pFamilyManager = nullptr;

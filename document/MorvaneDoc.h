@@ -136,6 +136,17 @@ public:
     // Mark Filters As Active (32877), Inactive (32878), Modifiable (32847), Fixed (32848)
     // Graphically. The update handlers turn the view's mode off while no filters are drawn.
     void OnEditGraphicalMode(IFilterView::EEditMode mode);
+    // Single filters by label (MorvaneDocGraphicalEdit.cpp); each answers whether the
+    // document's list changed. The calculated EQ filters are never searched.
+    // Deletes the grid row (confirmed when bAsk) and then the filter; false, changing
+    // nothing, without a filter editor, for a label of no kind or when the grid refuses.
+    bool DeleteFilterByName(const std::string& label, bool bAsk);
+    // The peaking EQ filter's modifiable mode on or off; its page reloads on the posted
+    // refresh command.
+    bool SetEQFilterModifiable(const std::string& label);
+    bool SetEQFilterFixed(const std::string& label);
+    // Active (nState != 0) or inactive; the views but the filter view get hint 12.
+    bool SetFilterActive(const std::string& label, int nState);
     CCommandState OnUpdateEditGraphicalMode(IFilterView::EEditMode mode);
     // Edit > Log Sample Raw Curve (32858), Smooth Raw Curve (32859), Copy Generated
     // Filters to Edit Grid (32857).

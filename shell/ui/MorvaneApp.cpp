@@ -27,6 +27,7 @@
 
 #include <cfenv>
 #include <filesystem>
+#include <type_traits>
 
 CMorvaneApp theApp;
 
@@ -87,6 +88,8 @@ void CMorvaneApp::WireFilterViews()
         {
             auto* view = new View(doc);
             view->m_IsFrameResizing = [this, frame] { return IsResizeTimerRunning(frame); };
+            if constexpr (std::is_same_v<View, CFilterView>)
+                WireFilterEdits(*view, doc);
             view->OnInitialUpdate();
             return view;
         };
@@ -94,6 +97,24 @@ void CMorvaneApp::WireFilterViews()
     SetViewFactory(ESpeakerFrame::Filter, factory.operator()<CFilterView>(ESpeakerFrame::Filter));
     SetViewFactory(ESpeakerFrame::PhaseFilter,
                    factory.operator()<CPhaseFilterView>(ESpeakerFrame::PhaseFilter));
+}
+
+void CMorvaneApp::WireFilterEdits(CFilterView& view, CMorvaneDoc& doc)
+{
+    // The document changes the filter lists and the editor's grids; marking a filter active
+    // or inactive also shows its phase curve in the new state.
+    auto& edits = view.m_EditActions;
+    edits.deleteFilter = [&doc](const std::string& label)
+    { return doc.DeleteFilterByName(label, true); };
+    edits.setModifiable = [&doc](const std::string& label)
+    { return doc.SetEQFilterModifiable(label); };
+    edits.setFixed = [&doc](const std::string& label) { return doc.SetEQFilterFixed(label); };
+    edits.setActive = [&doc](const std::string& label, bool bActive)
+    {
+        if (auto* pPhaseView = dynamic_cast<CPhaseFilterView*>(doc.m_pPhaseFilterView))
+            pPhaseView->MarkFilterCurve(label, bActive ? 1 : 0);
+        return doc.SetFilterActive(label, bActive ? 1 : 0);
+    };
 }
 
 CMorvaneApp::~CMorvaneApp() = default;

@@ -32,6 +32,7 @@
 #include <vector>
 
 class CFilterMDIChild;
+class CFilterView;
 class CMainFrame;
 class CMDIChildFrame;
 class CPhaseFilterMDIChild;
@@ -128,6 +129,7 @@ public:
     void SetViewFactory(ESpeakerFrame frame, CViewFactory factory);
     // The filter and filter phase frames' views.
     void WireFilterViews();
+    void WireFilterEdits(CFilterView& view, CMorvaneDoc& doc);
     CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
     // The resize-timer-running flag of the response, filter or phase frame (the filter
     // phase frame keeps its flag in m_PhaseFilterInfo).
@@ -163,6 +165,7 @@ public:
     bool UpdateFiltersFromGrids() override;
     void EQGridToFilters() override;
     void EQFiltersToGrid() override;
+    bool DeleteGridFilter(int kind, const std::string& label, bool bAsk) override;
     int TakeNextEQOutputOrder() override;
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;

@@ -52,6 +52,12 @@ void CMorvaneApp::EQFiltersToGrid()
         sheet->Page(kKindEQ).FiltersToGrid();
 }
 
+bool CMorvaneApp::DeleteGridFilter(int kind, const std::string& label, bool bAsk)
+{
+    CUserCreatedFilters* sheet = GetFilterEditor();
+    return sheet && IsFilterKind(kind) && sheet->Page(kind).Grid().DeleteFilter(label, bAsk);
+}
+
 int CMorvaneApp::TakeNextEQOutputOrder()
 {
     return CFilterGridRows::TakeNextOutputOrder();
