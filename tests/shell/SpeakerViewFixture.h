@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/RecordingDC.h"
+#include "tests/shell/RecordedDrawing.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
 #include "tests/shell/GraphPixels.h"
@@ -66,21 +67,8 @@ protected:
         view->OnDraw(dc.get());
         return *dc;
     }
-    // The polylines drawn with a pen of the colour: the curves.
-    int CurvesDrawnIn(COLORREF color) const
-    {
-        int n = 0;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
-            n += call.pen.GetColor() == color && call.points.size() > 2;
-        return n;
-    }
-    bool HasText(const std::string& text) const
-    {
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
-            if (call.text == text)
-                return true;
-        return false;
-    }
+    int CurvesDrawnIn(COLORREF color) const { return ::CurvesDrawnIn(*dc, color); }
+    bool HasText(const std::string& text) const { return ::HasText(*dc, text); }
     CPoint PixelOf(const CCurve& curve, long i) const
     {
         return PixelOfPoint(view->GetGraph(), curve, i);

@@ -5,6 +5,7 @@
 #include "shell/views/PhaseFilterView.h"
 
 #include "framework/core/RecordingDC.h"
+#include "tests/shell/RecordedDrawing.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
 
@@ -88,21 +89,8 @@ protected:
         view.OnDraw(dc.get());
         return *dc;
     }
-    // The polylines of more than two points drawn in the colour: the curves.
-    int CurvesDrawnIn(COLORREF color) const
-    {
-        int n = 0;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::Polyline))
-            n += call.pen.GetColor() == color && call.points.size() > 2;
-        return n;
-    }
-    bool HasText(const std::string& text) const
-    {
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
-            if (call.text == text)
-                return true;
-        return false;
-    }
+    int CurvesDrawnIn(COLORREF color) const { return ::CurvesDrawnIn(*dc, color); }
+    bool HasText(const std::string& text) const { return ::HasText(*dc, text); }
 
     std::unique_ptr<CFilterView> filterView;
     std::unique_ptr<CPhaseFilterView> phaseView;
