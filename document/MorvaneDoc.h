@@ -17,6 +17,7 @@
 #include "document/FileRecord.h"
 #include "filters/FilterLists.h"
 #include "filters/MatrixPtrArray.h"
+#include "framework/core/CommandTarget.h"
 #include "graph/Mode.h"
 #include "graph/ModeWithPointer.h"
 #include "matrix/dblmtrx.h"
@@ -26,13 +27,6 @@
 
 class CCurve;
 class CRawResponseFile;
-
-// Enabled and checked state of a menu command.
-struct CCommandState
-{
-    bool bEnabled = false;
-    bool bChecked = false;
-};
 
 class CMorvaneDoc
 {

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QResizeEvent>
 #include <QTimerEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 CMDIChildFrame::CMDIChildFrame(CMorvaneApp& app, const std::string& title, bool bHideOnClose)
     : m_App(app), m_bHideOnClose(bHideOnClose)
@@ -10,15 +12,44 @@ CMDIChildFrame::CMDIChildFrame(CMorvaneApp& app, const std::string& title, bool 
     setWindowTitle(QString::fromStdString(title));
     setMinimumSize(kMinTrackWidth, kMinTrackHeight);
     setAttribute(Qt::WA_DeleteOnClose, !bHideOnClose);
-    setWidget(new QWidget);
+    // The content: the toolbar (hidden until asked for) above the view.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setWidget(content);
+    SetView(nullptr);
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { Activated(); });
+}
+
+CMDIChildFrame::~CMDIChildFrame()
+{
+    ReleaseContent();
 }
 
 void CMDIChildFrame::SetView(QWidget* pView)
 {
-    QWidget* old = widget();
-    setWidget(pView ? pView : new QWidget);
-    delete old;
+    delete m_pView;
+    m_pView = pView ? pView : new QWidget;
+    widget()->layout()->addWidget(m_pView);
+}
+
+QToolBar* CMDIChildFrame::GetToolBar()
+{
+    if (!m_pToolBar)
+    {
+        m_pToolBar = new QToolBar(widget());
+        static_cast<QVBoxLayout*>(widget()->layout())->insertWidget(0, m_pToolBar);
+    }
+    return m_pToolBar;
+}
+
+void CMDIChildFrame::ReleaseContent()
+{
+    m_CommandTargets.clear();
+    delete m_pView;
+    m_pView = nullptr;
+    m_KeptAlive.clear();
 }
 
 void CMDIChildFrame::MoveToLayout(const CRect& rect)
@@ -70,6 +101,13 @@ void CMDIChildFrame::closeEvent(QCloseEvent* event)
     if (!m_bHideOnClose)
     {
         QMdiSubWindow::closeEvent(event);
+        if (event->isAccepted())
+        {
+            m_ResizeTimer.stop();
+            SetTimerRunning(false);
+            ReleaseContent();
+            OnClosing();
+        }
         return;
     }
     m_ResizeTimer.stop();

@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrm.h"
 
 #include "graph/Assert.h"
+#include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 
@@ -18,14 +19,6 @@
 
 namespace
 {
-struct CCommandText
-{
-    int id;
-    const char* text;   // menu item
-    const char* button; // toolbar button, or null
-    const char* prompt; // status-bar prompt and tooltip, or null
-};
-
 // Menu texts, button labels and prompts of every command the main window shows.
 constexpr CCommandText kCommandTexts[] = {
     {57601, "&Open Raw Response File ...\tCtrl+O", "Open", "Open Raw Response File"},
@@ -109,20 +102,6 @@ constexpr CCommandText kCommandTexts[] = {
     {57664, "&About Morvane...", "About", "About"},
 };
 
-const CCommandText* FindText(int id)
-{
-    for (const CCommandText& entry : kCommandTexts)
-        if (entry.id == id)
-            return &entry;
-    return nullptr;
-}
-
-struct CMenuLayout
-{
-    const char* title;
-    std::initializer_list<int> ids; // 0 is a separator
-};
-
 // The main toolbar's buttons in order (0: a separator).
 constexpr int kToolBar[] = {
     57601, 0,     32794, 0,     57607, 0,     32860, 32824, 32909, 32921, 0, 32922, 0, 32858,
@@ -137,6 +116,13 @@ CMainFrame::CMainFrame(CMorvaneApp& app) : m_App(app), m_pMDIClient(new QMdiArea
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    // The menus follow the kind of the current window.
+    connect(m_pMDIClient, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* window)
+            {
+                if (auto* frame = dynamic_cast<CMDIChildFrame*>(window))
+                    ShowMenuSet(frame->GetMenuSet());
+            });
     // Toolbar buttons follow the command states while the program is idle.
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
@@ -166,42 +152,105 @@ QAction* CMainFrame::GetCommandAction(int id) const
     return found == m_Actions.end() ? nullptr : found->second;
 }
 
-void CMainFrame::AddMenuItems(QMenu* menu, std::initializer_list<int> ids)
+const CCommandText* CMainFrame::FindText(int id) const
+{
+    const auto extra = m_ExtraTexts.find(id);
+    if (extra != m_ExtraTexts.end())
+        return extra->second;
+    for (const CCommandText& entry : kCommandTexts)
+        if (entry.id == id)
+            return &entry;
+    return nullptr;
+}
+
+void CMainFrame::AddCommandTexts(std::span<const CCommandText> texts)
+{
+    for (const CCommandText& text : texts)
+        m_ExtraTexts[text.id] = &text;
+}
+
+QAction* CMainFrame::CommandAction(int id)
+{
+    if (QAction* existing = GetCommandAction(id))
+        return existing;
+    const CCommandText* text = FindText(id);
+    MORVANE_CHECK(text);
+    if (!text)
+        return Action(id, "?");
+    QAction* action = Action(id, text->text, text->prompt);
+    if (text->button)
+        action->setIconText(QString::fromUtf8(text->button));
+    if (text->prompt)
+        action->setToolTip(QString::fromUtf8(text->prompt));
+    return action;
+}
+
+void CMainFrame::AddMenuItems(QMenu* menu, const std::vector<int>& ids)
 {
     for (int id : ids)
     {
         if (id == 0)
-        {
             menu->addSeparator();
-            continue;
-        }
-        const CCommandText* text = FindText(id);
-        menu->addAction(Action(id, text->text, text->prompt));
+        else
+            menu->addAction(CommandAction(id));
     }
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
 }
 
-void CMainFrame::CreateMenus()
+void CMainFrame::AddMenuSet(int nSet, const std::vector<CMenuLayout>& menus)
 {
-    const CMenuLayout menus[] = {
-        {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
-                   32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
-        {"&Edit", {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
-                   32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
-        {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
-        {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
-        {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
-        {"D&SP", {32910, 32911, 32912}},
-        {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
-        {"&Help", {32818, 32819, 32820, 0, 57664}},
-    };
+    std::vector<QMenu*>& set = m_MenuSets[nSet];
+    qDeleteAll(set);
+    set.clear();
     for (const CMenuLayout& layout : menus)
     {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        auto* menu = new QMenu(QString::fromStdString(layout.title), this);
         AddMenuItems(menu, layout.ids);
-        if (!m_pFileMenu)
-            m_pFileMenu = menu;
+        set.push_back(menu);
     }
+    if (nSet == m_nShownMenuSet)
+        ShowMenuSet(nSet);
+}
+
+void CMainFrame::ShowMenuSet(int nSet)
+{
+    const auto found = m_MenuSets.find(nSet);
+    if (found == m_MenuSets.end())
+        return;
+    m_nShownMenuSet = nSet;
+    menuBar()->clear();
+    for (QMenu* menu : found->second)
+        menuBar()->addMenu(menu);
+}
+
+QMenu* CMainFrame::FindMenu(const std::string& title) const
+{
+    const auto found = m_MenuSets.find(m_nShownMenuSet);
+    if (found != m_MenuSets.end())
+        for (QMenu* menu : found->second)
+            if (menu->title().toStdString() == title)
+                return menu;
+    return nullptr;
+}
+
+void CMainFrame::CreateMenus()
+{
+    AddMenuSet(kSpeakerMenus,
+               {
+                   {"&File",
+                    {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
+                     32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
+                   {"&Edit", {32804, 32798, 0,     32858, 32859, 0,     32821, 32822,
+                              32849, 32852, 32857, 0,     32823, 32847, 32848, 32877,
+                              32878, 0,     32867, 32869, 0,     32880, 32881, 32882}},
+                   {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
+                   {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
+                   {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
+                   {"D&SP", {32910, 32911, 32912}},
+                   {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
+                   {"&Help", {32818, 32819, 32820, 0, 57664}},
+               });
+    m_pFileMenu = FindMenu("&File");
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(Action(57665, "E&xit", "Quit the application"));
@@ -226,17 +275,10 @@ void CMainFrame::CreateToolBar()
             m_wndToolBar->addSeparator();
             continue;
         }
-        const CCommandText* text = FindText(id);
-        QAction* action = Action(id, text->text, text->prompt);
         // Menus show the text, the toolbar the short label.
-        action->setIconText(QString::fromUtf8(text->button));
-        action->setToolTip(QString::fromUtf8(text->prompt));
-        m_wndToolBar->addAction(action);
+        m_wndToolBar->addAction(CommandAction(id));
     }
-    QMenu* view = nullptr;
-    for (QAction* menuAction : menuBar()->actions())
-        if (menuAction->text() == "&View")
-            view = menuAction->menu();
+    QMenu* view = FindMenu("&View");
     view->addSeparator();
     view->addAction(m_wndToolBar->toggleViewAction());
     QAction* statusBarItem = view->addAction("&Status Bar");
@@ -292,7 +334,12 @@ bool CMainFrame::GetStatusBarSize(CSize& size) const
 
 bool CMainFrame::IsToolBarVisible() const
 {
-    return m_wndToolBar->isVisible();
+    return !m_wndToolBar->isHidden();
+}
+
+void CMainFrame::ShowToolBar(bool bShow)
+{
+    m_wndToolBar->setVisible(bShow);
 }
 
 void CMainFrame::UpdateCommandUI()

@@ -6,12 +6,15 @@
 #pragma once
 
 #include "framework/core/GdiTypes.h"
+#include "shell/ui/MenuLayout.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
+#include <vector>
 
 class CMiniFrame;
 class CMorvaneApp;
@@ -25,6 +28,9 @@ class QToolBar;
 class CMainFrame : public QMainWindow
 {
 public:
+    // The menus of the speaker windows, shown while no design window is current.
+    static constexpr int kSpeakerMenus = 0;
+
     explicit CMainFrame(CMorvaneApp& app);
 
     QMdiArea* GetMDIClient() const { return m_pMDIClient; }
@@ -36,10 +42,23 @@ public:
     std::string GetPromptText() const;
     // False, size 0 by 0, while the status bar is hidden.
     bool GetStatusBarSize(CSize& size) const;
+    // The main toolbar is shown (not hidden by the user or by a design window).
     bool IsToolBarVisible() const;
+    void ShowToolBar(bool bShow);
 
-    // The action of a command (menus and toolbar share one); null for none.
+    // The action of a command (menus and toolbars share one); null for none.
     QAction* GetCommandAction(int id) const;
+    // The action of a command, made from its texts when it has none yet.
+    QAction* CommandAction(int id);
+    // Texts of commands the main window's own table does not hold; they must live as long
+    // as the program (a static table).
+    void AddCommandTexts(std::span<const CCommandText> texts);
+    // A set of menus that a kind of window shows while it is the current window.
+    void AddMenuSet(int nSet, const std::vector<CMenuLayout>& menus);
+    void ShowMenuSet(int nSet);
+    int GetShownMenuSet() const { return m_nShownMenuSet; }
+    // The menu of the shown set with that title ("&File"), or null.
+    QMenu* FindMenu(const std::string& title) const;
     // Enables and checks every action from the application's command states.
     void UpdateCommandUI();
     // Rebuilds the recent-file items of the File menu.
@@ -88,7 +107,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     QAction* Action(int id, const char* text, const char* prompt = nullptr);
-    void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
+    const CCommandText* FindText(int id) const;
+    void AddMenuItems(QMenu* menu, const std::vector<int>& ids);
     CMiniFrame*& MiniFrameMember(EMiniFrame editor);
 
     CMorvaneApp& m_App;
@@ -101,4 +121,7 @@ private:
     std::map<int, QAction*> m_Actions;
     std::vector<QAction*> m_RecentActions;
     std::map<EMiniFrame, CSheetFactory> m_SheetFactories;
+    std::map<int, const CCommandText*> m_ExtraTexts;
+    std::map<int, std::vector<QMenu*>> m_MenuSets;
+    int m_nShownMenuSet = kSpeakerMenus;
 };

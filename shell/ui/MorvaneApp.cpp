@@ -137,6 +137,7 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
 
     m_pMainFrame = new CMainFrame(*this);
     WireFilterEditor();
+    AddDesignMenus();
     // The frames are placed from the client area, so it takes its final size first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_pMainFrame->setGeometry(screen->availableGeometry());

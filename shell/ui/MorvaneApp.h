@@ -23,20 +23,27 @@
 #include "shell/MDIChildInfo.h"
 #include "shell/NamedColorTable.h"
 #include "shell/RecentFileList.h"
+#include "shell/ui/DesignWindow.h"
 #include "shell/ui/DeviceDialogs.h"
+#include "shell/ui/MenuLayout.h"
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CDRC_MDIChild;
 class CFilterMDIChild;
 class CFilterView;
+class CLoudnessMDIChild;
 class CMainFrame;
 class CMDIChildFrame;
 class CPhaseFilterMDIChild;
 class CPhaseMDIChild;
+class CQZX2410_DRC_MDIChild;
+class CQZX2410LoudnessMDIChild;
 class CQtFileDialogs;
 class CQtMessageBox;
 class CQtMessagePump;
@@ -47,6 +54,19 @@ class QWidget;
 
 // Builds the view that a speaker frame shows for the document (the frame owns it).
 using CViewFactory = std::function<QWidget*(CMorvaneDoc& doc)>;
+
+// What a design window is made of. fill gives a new frame its view, the command targets
+// of its view and document and keeps the document alive (CMDIChildFrame); false when the
+// window cannot be made, and the Design command then stops. afterOpen runs at the end of
+// every Design command that showed the window. While a window has no fill, its Design
+// commands are disabled.
+struct CDesignWindowSetup
+{
+    std::function<bool(CMDIChildFrame& frame)> fill;
+    std::function<void()> afterOpen;
+    std::vector<CMenuLayout> menus; // shown while the window is current
+    std::vector<int> toolBar;       // the frame's own buttons, 0 a separator
+};
 
 class CMorvaneApp : public IMorvaneAppServices, public IWorkingDirectory
 {
@@ -74,6 +94,12 @@ public:
         ID_DEVICE_QZX2410 = 32926,
         ID_DEVICE_QZX6060 = 32932,
         ID_DESIGN_EQ_FILTERS = 32899,
+        ID_DESIGN_QZX2202_LOUDNESS = 32887,
+        ID_DESIGN_QZX2410_LOUDNESS = 32928,
+        ID_DESIGN_QZX6060_LOUDNESS = 32938,
+        ID_DESIGN_QZX2202_COMPRESSION = 32914,
+        ID_DESIGN_QZX2410_COMPRESSION = 32927,
+        ID_DESIGN_QZX6060_COMPRESSION = 32937,
         ID_EDIT_FILTER_PARAMETERS = 32821,
         ID_EDIT_MASTER_POINTS = 32822,
         ID_SPEAKER_RESPONSE_AND_PHASE = 32868,
@@ -167,6 +193,17 @@ public:
     void EQFiltersToGrid() override;
     bool DeleteGridFilter(int kind, const std::string& label, bool bAsk) override;
     int TakeNextEQOutputOrder() override;
+    // The design windows (MorvaneAppDesign.cpp). A Design command hides the main toolbar
+    // and the speaker windows and shows its window maximized, made on first use; Design
+    // EQ Filters closes every design window and brings the speaker windows back in the
+    // arrangement in force, and the toolbar.
+    void SetDesignWindow(EDesignWindow kind, CDesignWindowSetup setup);
+    CMDIChildFrame* OpenDesignWindow(EDesignWindow kind);
+    void OnDesignEQFilters();
+    CMDIChildFrame* GetDesignFrame(EDesignWindow kind) const;
+    // A design window closed by its close box: with none left, back to the speaker windows.
+    void OnDesignFrameClosed();
+
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
     // The File Read Error box: file name, line number, error; the file was not read.
@@ -195,8 +232,14 @@ public:
     CMode m_FourWindowsMode;
     CMode m_ResponseAndPhaseMode;
     CMode m_FiltersAndFilterPhasesMode;
+    CLoudnessMDIChild* m_pLoudnessMDI = nullptr;
+    int m_bLoudnessTimerOn = 0;
+    int m_bLoudnessMaximized = 0;
+    CQZX2410LoudnessMDIChild* m_pQZX2410LoudnessMDI = nullptr;
     CMDIChildInfo m_QZX2410LoudnessInfo;
+    CDRC_MDIChild* m_pDRC_MDI = nullptr;
     CMDIChildInfo m_DRC_Info;
+    CQZX2410_DRC_MDIChild* m_pQZX2410_DRC_MDI = nullptr;
     CMDIChildInfo m_QZX2410_DRC_Info;
     CMainFrame* m_pMainFrame = nullptr;
     CNamedColorList m_ColorList;
@@ -218,6 +261,13 @@ private:
     // The filter editor's sheet factory and its pages' reload commands.
     void WireFilterEditor();
     void RegisterDocumentCommands();
+    void RegisterDesignCommands();
+    // The menus of the design windows, once the main frame exists.
+    void AddDesignMenus();
+    // Design EQ Filters after its windows are closed: the arrangement in force, the toolbar.
+    void ReturnToSpeakerWindows();
+    // The current window's handler of command id, with its state; null when none.
+    ICommandTarget* FindCommandTarget(int id, CCommandState& state) const;
     void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
     // A document command: disabled while there is no document.
     void AddDocumentCommand(int id, void (CMorvaneDoc::*run)(),
@@ -239,6 +289,8 @@ private:
     // The document's device-data commands, made with the document.
     std::unique_ptr<CDeviceDataCommands> m_pDeviceCommands;
     std::map<ESpeakerFrame, CViewFactory> m_ViewFactories;
+    std::array<CDesignWindowSetup, kDesignWindowCount> m_DesignWindows;
+    bool m_bClosingDesignWindows = false;
     std::map<int, CCommand> m_Commands;
     CRecentFileList m_RecentFiles;
     std::unique_ptr<CQtMessageBox> m_pMessageBox;

@@ -30,8 +30,33 @@ void CMorvaneApp::AddCommand(int id, std::function<void()> run,
     m_Commands[id] = {std::move(run), std::move(state)};
 }
 
+ICommandTarget* CMorvaneApp::FindCommandTarget(int id, CCommandState& state) const
+{
+    QMdiSubWindow* current =
+        m_pMainFrame ? m_pMainFrame->GetMDIClient()->currentSubWindow() : nullptr;
+    const auto* frame = dynamic_cast<const CMDIChildFrame*>(current);
+    if (!frame || frame->isHidden())
+        return nullptr;
+    for (ICommandTarget* target : frame->GetCommandTargets())
+        if (const std::optional<CCommandState> handled = target->GetCommandState(id))
+        {
+            state = *handled;
+            return target;
+        }
+    return nullptr;
+}
+
 bool CMorvaneApp::ExecuteCommand(int id)
 {
+    // The current window's view and document come before the application's table.
+    CCommandState state;
+    if (ICommandTarget* target = FindCommandTarget(id, state))
+    {
+        if (!state.bEnabled)
+            return false;
+        target->OnCommand(id);
+        return true;
+    }
     const auto found = m_Commands.find(id);
     if (found == m_Commands.end() || !found->second.state().bEnabled)
         return false;
@@ -41,6 +66,9 @@ bool CMorvaneApp::ExecuteCommand(int id)
 
 CCommandState CMorvaneApp::GetCommandState(int id) const
 {
+    CCommandState state;
+    if (FindCommandTarget(id, state))
+        return state;
     const auto found = m_Commands.find(id);
     return found == m_Commands.end() ? CCommandState{} : found->second.state();
 }
@@ -103,23 +131,7 @@ void CMorvaneApp::RegisterCommands()
                 return CCommandState{CDeviceSelection::IsDeviceCommandEnabled(command),
                                      m_DeviceSelection.IsDeviceCommandChecked(command)};
             });
-    AddCommand(
-        ID_DESIGN_EQ_FILTERS,
-        [this]
-        {
-            SetStatusText(IDS_OPEN_RAW_RESPONSE);
-            for (int id :
-                 {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
-                  ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
-                if (LayoutMode(id)->IsOn())
-                {
-                    ExecuteCommand(id);
-                    break;
-                }
-            if (m_pMainFrame && !m_pMainFrame->IsToolBarVisible())
-                m_pMainFrame->findChild<QToolBar*>()->show();
-        },
-        always);
+    RegisterDesignCommands();
     const auto editor = [this](int id, CMainFrame::EMiniFrame which)
     {
         AddCommand(
@@ -146,7 +158,8 @@ void CMorvaneApp::RegisterCommands()
     {
         QMdiSubWindow* active =
             m_pMainFrame ? m_pMainFrame->GetMDIClient()->activeSubWindow() : nullptr;
-        return active ? dynamic_cast<CSpeakerView*>(active->widget()) : nullptr;
+        const auto* frame = dynamic_cast<CMDIChildFrame*>(active);
+        return frame ? dynamic_cast<CSpeakerView*>(frame->GetView()) : nullptr;
     };
     AddCommand(
         ID_FILE_PRINT, [activeResponseView] { activeResponseView()->OnFilePrint(); },

@@ -1,8 +1,10 @@
 // The filter views' drawing (screen, printer and preview alike) and their printing.
 #include "document/MorvaneDoc.h"
 #include "framework/ui/PainterDC.h"
+#include "framework/ui/ViewPrinting.h"
 #include "graph/ResourceString.h"
 #include "graph/Restore.h"
+#include "graph/ui/GraphPointer.h"
 #include "shell/views/FilterCurveView.h"
 #include "shell/views/SpeakerViewParts.h"
 

@@ -1,4 +1,6 @@
 #include "shell/views/SpeakerView.h"
+#include "framework/ui/ViewPrinting.h"
+#include "graph/ui/GraphPointer.h"
 #include "shell/views/SpeakerViewParts.h"
 
 #include "document/MorvaneDoc.h"

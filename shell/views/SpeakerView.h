@@ -15,7 +15,7 @@
 #include "graph/VerticalBar.h"
 #include "graph/VerticalScale.h"
 #include "graph/ViewFont.h"
-#include "shell/views/GraphPointer.h"
+#include "graph/ui/GraphPointer.h"
 #include "shell/views/SpeakerViewParts.h"
 
 #include <functional>

@@ -1,21 +1,13 @@
 #include "shell/views/SpeakerViewParts.h"
 
 #include "document/MorvaneDoc.h"
-#include "framework/ui/PainterDC.h"
 #include "graph/BasicGraph.h"
-#include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/HorizontalScale.h"
 #include "graph/ResourceString.h"
 #include "graph/VerticalBar.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace
@@ -34,13 +26,6 @@ std::vector<double> RealValues(const mwMatrix& m)
     if (!values.empty())
         m.CopyRealTo(values.data());
     return values;
-}
-
-std::unique_ptr<QPrinter> MakeLandscapePrinter()
-{
-    auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pPrinter->setPageOrientation(QPageLayout::Landscape);
-    return pPrinter;
 }
 } // namespace
 
@@ -96,40 +81,4 @@ bool DrawFrequencyMarkers(const CMorvaneDoc& doc, CBasicGraph& graph, const CCur
         bDrawn = m.pBar->Draw(pDC) && bDrawn;
     }
     return bDrawn;
-}
-
-bool PrintViewTo(QPrinter& printer, const CViewDrawing& draw)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    CPainterDC dc(&painter, DT_RASPRINTER);
-    draw(&dc);
-    painter.end();
-    return true;
-}
-
-void PrintViewWithDialog(QWidget* pParent, const CViewDrawing& draw)
-{
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintDialog dialog(pPrinter.get(), pParent);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintViewTo(*pPrinter, draw);
-}
-
-void PreviewView(QWidget* pParent, const CViewDrawing& draw)
-{
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintPreviewDialog dialog(pPrinter.get(), pParent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&draw](QPrinter* pPage) { PrintViewTo(*pPage, draw); });
-    dialog.exec();
-}
-
-void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
-{
-    const CRect& plot = graph.m_PlotRegion.m_Rect;
-    const int nBorder = graph.GetBorder();
-    display.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
-                          plot.top - 1 - int(1.3 * nBorder)};
 }

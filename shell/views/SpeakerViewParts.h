@@ -1,23 +1,18 @@
 // What the speaker response and phase views share apart from the pointer: curves made
-// from the document's matrices, the "LF", "HF" and "1/2 Fs" frequency markers, and
-// printing.
+// from the document's matrices and the "LF", "HF" and "1/2 Fs" frequency markers.
 #pragma once
 
 #include "framework/core/GdiTypes.h"
 #include "graph/DoubleRect.h"
 #include "matrix/dblmtrx.h"
 
-#include <functional>
 #include <string>
 
 class CBasicGraph;
-class CCoordDisplay;
 class CCurve;
 class CDC;
 class CMorvaneDoc;
 class CVerticalBar;
-class QPrinter;
-class QWidget;
 
 // The attributes of a curve of a speaker view: colour, kind (1 raw or raw phase, 2
 // desired, 3 lower bound, 4 upper bound, 5 prior modified, 6 modified: an edited curve
@@ -53,14 +48,3 @@ struct CFrequencyMarkers
 };
 bool DrawFrequencyMarkers(const CMorvaneDoc& doc, CBasicGraph& graph, const CCurve& grid,
                           const CFrequencyMarkers& markers, CDC* pDC);
-
-// Printing a view: draw receives the printer's device context. PrintViewTo is false
-// when the printer cannot be painted on. The dialogs use the default printer in
-// landscape.
-using CViewDrawing = std::function<void(CDC* pDC)>;
-bool PrintViewTo(QPrinter& printer, const CViewDrawing& draw);
-void PrintViewWithDialog(QWidget* pParent, const CViewDrawing& draw);
-void PreviewView(QWidget* pParent, const CViewDrawing& draw);
-
-// Places a graph view's coordinate read-out box in the top right corner of the plot area.
-void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph);

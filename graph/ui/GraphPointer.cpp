@@ -1,4 +1,4 @@
-#include "shell/views/GraphPointer.h"
+#include "graph/ui/GraphPointer.h"
 
 #include "framework/core/DeviceContext.h"
 #include "framework/ui/CanvasWidget.h"
@@ -6,6 +6,14 @@
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
+
+void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
+{
+    const CRect& plot = graph.m_PlotRegion.m_Rect;
+    const int nBorder = graph.GetBorder();
+    display.m_TextRect = {plot.right - 2 * nBorder, plot.top - 1, plot.right - 1,
+                          plot.top - 1 - int(1.3 * nBorder)};
+}
 
 CGraphPointer::CGraphPointer(const CParts& parts) : m_Parts(parts)
 {

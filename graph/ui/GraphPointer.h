@@ -1,4 +1,4 @@
-// What the pointer does in a speaker graph view (the response and the phase view): the
+// What the pointer does in a graph view (the speaker, filter and design views): the
 // coordinate readout that follows a curve under a crosshair, the curve-name tooltips, and
 // the paint bookkeeping that lets a pointer movement redraw only the readout.
 //
@@ -29,6 +29,9 @@ class CCurve;
 class CCurveEdit;
 class CDC;
 class CMode;
+
+// Places a graph view's coordinate read-out box in the top right corner of the plot area.
+void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph);
 
 class CGraphPointer
 {
