@@ -142,13 +142,17 @@ void CMorvaneApp::SetDesignWindow(EDesignWindow kind, CDesignWindowSetup setup)
 {
     m_DesignWindows[std::size_t(kind)] = std::move(setup);
     if (m_pMainFrame)
-        m_pMainFrame->AddMenuSet(DesignMenuSet(kind), m_DesignWindows[std::size_t(kind)].menus);
+        AddDesignMenus();
 }
 
 void CMorvaneApp::AddDesignMenus()
 {
     for (EDesignWindow kind : kDesignWindows)
-        m_pMainFrame->AddMenuSet(DesignMenuSet(kind), m_DesignWindows[std::size_t(kind)].menus);
+    {
+        const CDesignWindowSetup& setup = m_DesignWindows[std::size_t(kind)];
+        m_pMainFrame->AddCommandTexts(setup.texts);
+        m_pMainFrame->AddMenuSet(DesignMenuSet(kind), setup.menus);
+    }
 }
 
 void CMorvaneApp::RegisterDesignCommands()

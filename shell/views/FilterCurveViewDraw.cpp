@@ -104,11 +104,5 @@ bool CFilterCurveView::OnUpdateFilePrint() const
 
 bool CFilterCurveView::PrintTo(QPrinter& printer)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    CPainterDC dc(&painter, DT_RASPRINTER);
-    OnDraw(&dc);
-    painter.end();
-    return true;
+    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
 }

@@ -100,7 +100,7 @@ protected:
         static constexpr CCommandText kTexts[] = {
             {kViewCommand, "&Delete Filters Graphically", "Delete", "Delete Filters Graphically"},
             {kDocumentCommand, "Turn &Off Loudness Filter Addition", nullptr, "Turn off"}};
-        m_pApp->m_pMainFrame->AddCommandTexts(kTexts);
+
         for (EDesignWindow kind :
              {EDesignWindow::QZX2202Loudness, EDesignWindow::QZX241XLoudness,
               EDesignWindow::QZX2202Compression, EDesignWindow::QZX241XCompression})
@@ -124,6 +124,7 @@ protected:
                            {"&Edit", {kViewCommand, kDocumentCommand}},
                            {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}}};
             setup.toolBar = {kPrint, 0, kViewCommand, 57664};
+            setup.texts = kTexts;
             m_pApp->SetDesignWindow(kind, std::move(setup));
         }
     }
