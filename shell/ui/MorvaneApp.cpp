@@ -8,6 +8,7 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/FilterMDIChild.h"
+#include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
@@ -76,6 +77,7 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                        return view;
                    });
     WireFilterViews();
+    WireLoudnessWindows();
 }
 
 void CMorvaneApp::WireFilterViews()
@@ -137,6 +139,7 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
 
     m_pMainFrame = new CMainFrame(*this);
     WireFilterEditor();
+    WireLoudnessEditors();
     AddDesignMenus();
     // The frames are placed from the client area, so it takes its final size first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -245,7 +248,7 @@ void CMorvaneApp::OnFileNew()
     m_QZX2410_Manager.SetDocument(m_pMorvaneDoc);
     const CDeviceCommandServices services{
         CDeviceServices{m_Settings, m_DeviceSelection, m_DeviceDataEditor, DeviceDateText},
-        m_LabelDialog, m_ProcessLauncher};
+        m_LabelDialog, m_ProcessLauncher, m_pLoudness.get(), m_pLoudness.get()};
     m_pDeviceCommands = std::make_unique<CDeviceDataCommands>(
         *m_pMorvaneDoc, services, m_QZX2410_Manager, m_GenericDspHeader);
     CreateFrame(m_pResponseMDI, true);
