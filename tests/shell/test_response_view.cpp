@@ -152,6 +152,46 @@ TEST_F(ResponseViewTest, AutomaticScalingWidensToTenDbStepsWithinTheLimits)
     EXPECT_DOUBLE_EQ(view->GetDataWindow().bottom, -10.0);
 }
 
+TEST_F(ResponseViewTest, AMeasurementAtARealLevelAndItsDesiredCurvesAreShownWhole)
+{
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    // A speaker measured between 66 and 91 dB: wholly above the 30 dB cap.
+    std::string raw = "t\nh\n";
+    for (int i = 0; i < 50; ++i)
+        raw += std::to_string(20.0 * std::pow(1000.0, i / 49.0)) + " " +
+               std::to_string(66.0 + 25.0 * std::sin(0.13 * i) * std::sin(0.13 * i)) + " 0\n";
+    ASSERT_TRUE(Open("loud.raw", raw));
+    CDoubleRect window = view->GetDataWindow();
+    EXPECT_DOUBLE_EQ(window.top, 100.0);
+    EXPECT_DOUBLE_EQ(window.bottom, 60.0);
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
+    // Every point of the curve is on the plot.
+    EXPECT_EQ(view->m_RawCurve.GetClippedCount(), 50);
+
+    // Desired curves read from a file at such levels are shown with it.
+    std::vector<std::unique_ptr<CCurve>> written;
+    std::vector<const CCurve*> pointers;
+    for (double level : {85.0, 88.0, 82.0})
+    {
+        written.push_back(std::make_unique<CCurve>());
+        SetCurvePoints(*written.back(), {{1.4, level}, {3.0, level}, {4.3, level}},
+                       view->GetPlotArea(), view->GetDataWindow());
+        pointers.push_back(written.back().get());
+    }
+    std::string error;
+    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("loud.crv"), pointers, &error)) << error;
+    dialogs.answers = {folder.Path("loud.crv")};
+    doc->OnFileOpenDesiredResponse();
+    ASSERT_TRUE(messages.texts.empty());
+    window = view->GetDataWindow();
+    EXPECT_DOUBLE_EQ(window.top, 100.0);
+    EXPECT_DOUBLE_EQ(window.bottom, 60.0);
+    for (const CCurve* pCurve :
+         {&view->m_DesiredCurve, &view->m_UpperBoundCurve, &view->m_LowerBoundCurve})
+        EXPECT_EQ(pCurve->GetClippedCount(), 50) << pCurve->GetName();
+}
+
 TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
 {
     Prepare({{300.0, 6.0}, {3000.0, -6.0}}, 200);
