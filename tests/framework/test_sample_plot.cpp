@@ -13,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -131,6 +134,72 @@ void DrawResponsePlot(CWnd* pWnd, CDC* pDC)
     pDC->SelectObject(oldFont);
 }
 } // namespace
+
+namespace
+{
+// Pixels that are not white.
+long Ink(const QImage& image)
+{
+    long n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) | 0xFF000000) != 0xFFFFFFFF;
+    return n;
+}
+
+// The bounding box of the pure white pixels: the page the preview shows on its grey
+// background.
+QRect WhiteArea(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000) == 0xFFFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+} // namespace
+
+// The print preview shows the page as it is printed: the plot drawn on the preview's
+// printer and shown at the preview's zoom carries as much ink as the same plot drawn
+// straight onto an image of that size. Pen widths taken in the wrong units (pixels of the
+// printer shown as pixels of the screen) turned the frames and grid lines into bars.
+TEST(SamplePlot, ThePrintPreviewPageLooksLikeThePrintedPage)
+{
+    TestApp();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [](QPrinter* pPrinter)
+                     {
+                         QPainter painter(pPrinter);
+                         CPainterDC dc(&painter);
+                         DrawResponsePlot(nullptr, &dc);
+                     });
+    preview.resize(1400, 1100);
+    preview.show();
+    preview.fitInView();
+    preview.updatePreview();
+    QCoreApplication::processEvents();
+    const QImage shot = preview.grab().toImage();
+    const QRect page = WhiteArea(shot);
+    ASSERT_GT(page.width(), 600);
+    const QImage previewPage = shot.copy(page);
+
+    QImage printed(page.size(), QImage::Format_RGB32);
+    printed.fill(Qt::white);
+    {
+        QPainter painter(&printed);
+        CPainterDC dc(&painter, DT_RASPRINTER);
+        DrawResponsePlot(nullptr, &dc);
+    }
+    ASSERT_TRUE(previewPage.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/print_preview_page.png"));
+    ASSERT_TRUE(printed.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/printed_page.png"));
+    const double ratio = double(Ink(previewPage)) / double(Ink(printed));
+    EXPECT_GT(ratio, 0.6);
+    EXPECT_LT(ratio, 1.6);
+}
 
 TEST(SamplePlot, SpeakerResponseRendersToPng)
 {
