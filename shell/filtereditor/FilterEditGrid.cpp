@@ -1,5 +1,7 @@
 #include "shell/filtereditor/FilterEditGrid.h"
 
+#include "graph/MorvaneUtilities.h"
+#include "shell/dialogs/DialogDataExchange.h"
 #include "shell/filtereditor/DeleteFilterDlg.h"
 
 #include <QHeaderView>
@@ -95,6 +97,20 @@ void CFilterEditGrid::OnKeyPressGrid(int c)
         m_OnEdited();
 }
 
+std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
+{
+    switch (GetCellValueKind(nCol))
+    {
+    case ECellValue::Number:
+        return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
+    case ECellValue::Integer:
+        return DialogData::ParseLong(text) ? std::string() : DialogData::kEnterInteger;
+    case ECellValue::Text:
+        break;
+    }
+    return {};
+}
+
 bool CFilterEditGrid::CommitCellEdit()
 {
     if (!m_CellEdit->isVisible())
@@ -104,6 +120,14 @@ bool CFilterEditGrid::CommitCellEdit()
     m_CellEdit->hide();
     if (m_nEditRow < 0 || m_nEditRow >= rowCount())
         return false;
+    // A number cell keeps its value unless the text reads as one (an unchanged cell, an
+    // empty one left empty included).
+    const std::string refusal = RefusalOf(m_nEditCol, text);
+    if (!refusal.empty() && text != GetTextMatrix(m_nEditRow, m_nEditCol))
+    {
+        ShowMessage(refusal);
+        return false;
+    }
     SetTextMatrix(m_nEditRow, m_nEditCol, text);
     SeeOutputOrder(m_nEditRow);
     return true;
