@@ -254,3 +254,81 @@ TEST(SamplePlot, RightmostTextsFitTheCanvas)
         EXPECT_LE(dc.GetTextExtent(line).cx, box) << line;
     dc.SelectObject(oldFont);
 }
+
+namespace
+{
+// The painter's device context, noting the rectangle of every text it draws (canvas units,
+// y up) as its alignment places it.
+class CTextBoxDC : public CPainterDC
+{
+public:
+    using CPainterDC::CPainterDC;
+    bool TextOut(int x, int y, const std::string& text) override
+    {
+        const CSize size = GetTextExtent(text);
+        const unsigned align = GetTextAlign();
+        int left = x;
+        if ((align & TA_CENTER) == TA_CENTER)
+            left -= size.cx / 2;
+        else if (align & TA_RIGHT)
+            left -= size.cx;
+        const int top = (align & TA_BOTTOM) ? y + size.cy : y;
+        boxes.push_back({text, CRect{left, top, left + size.cx, top - size.cy}});
+        return CPainterDC::TextOut(x, y, text);
+    }
+    struct CBox
+    {
+        std::string text;
+        CRect rect;
+    };
+    std::vector<CBox> boxes;
+};
+} // namespace
+
+// The axis labels of a phase view running to -1620 degrees, and the frequency labels up
+// to the window's end, fit the canvas at every window size: no minus sign or last digit
+// is cut off, and the top value is labelled.
+TEST(SamplePlot, AxisLabelsFitTheCanvasAtAnySize)
+{
+    TestApp();
+    for (const QSize size : {QSize(267, 100), QSize(400, 300), QSize(800, 600), QSize(1024, 350),
+                             QSize(1600, 1000), QSize(1600, 250)})
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        CFixedWindow client(size.width(), size.height());
+        QPainter painter(&image);
+        CTextBoxDC dc(&painter);
+        const CDoubleRect window{-1080.0, 1.0, -1620.0, 4.0};
+        CBasicGraph graph;
+        graph.SetClipRect(&window);
+        graph.Draw(&client, &dc);
+        CViewFont viewFont;
+        viewFont.SetSize(90);
+        CFont font;
+        viewFont.CreateFont(&dc, &font);
+        dc.SelectObject(font);
+        const std::string deg[1] = {"Deg"};
+        CVerticalScale vertical;
+        vertical.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, deg, window, 60.0, 60.0, 20, 60,
+                      false, 0, 1, 0);
+        vertical.Draw(&dc, &window);
+        const std::string hz[1] = {"Frequency Hz"};
+        CHorizontalScale horizontal;
+        horizontal.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, hz, window, 1.0, 1.0, 20, 100,
+                        true, 4, 0, 0, 8, nullptr);
+        horizontal.Draw(&dc, window);
+        bool bTop = false;
+        for (const CTextBoxDC::CBox& box : dc.boxes)
+        {
+            EXPECT_GE(box.rect.left, 0) << box.text << " " << size.width();
+            EXPECT_LE(box.rect.right, graph.GetWidth()) << box.text << " " << size.width();
+            EXPECT_GE(box.rect.bottom, 0) << box.text << " " << size.height();
+            EXPECT_LE(box.rect.top, graph.GetHeight()) << box.text << " " << size.height();
+            bTop = bTop || box.text == "-1080";
+        }
+        EXPECT_TRUE(bTop) << size.width();
+        if (size == QSize(800, 600))
+            image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/phase_axis_labels.png");
+    }
+}
