@@ -134,6 +134,7 @@ CMainFrame::CMainFrame(CMorvaneApp& app) : m_App(app), m_pMDIClient(new QMdiArea
 {
     setWindowTitle("Morvane");
     setCentralWidget(m_pMDIClient);
+    m_pMDIClient->viewport()->installEventFilter(this);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -418,6 +419,15 @@ bool CMainFrame::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The speaker windows follow the client area's size (at start-up the window manager
+    // gives the main window its final size only after the windows were placed).
+    if (watched == m_pMDIClient->viewport() && event->type() == QEvent::Resize)
+        m_App.OnMDIClientResized();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

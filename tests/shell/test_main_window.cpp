@@ -6,6 +6,7 @@
 #include "framework/core/Services.h"
 #include "numerics/CheckUserAbort.h"
 #include "numerics/UserAbortException.h"
+#include "shell/ChildFrameLayout.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
@@ -165,6 +166,42 @@ TEST_F(MainWindowTest, FramesTakeTheirPlacesInEveryArrangement)
     EXPECT_FALSE(app.GetCommandState(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW).bChecked);
     ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW));
     EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW).bChecked);
+}
+
+TEST_F(MainWindowTest, TheArrangementFollowsTheClientAreaWhenTheWindowChangesSize)
+{
+    CMorvaneApp& app = Start();
+    const auto expectArrangement = [&](int nLayout, std::initializer_list<ESpeakerFrame> frames)
+    {
+        const CRect client = app.m_pMainFrame->GetMDIClientRect();
+        for (ESpeakerFrame frame : frames)
+        {
+            CRect rect;
+            ASSERT_TRUE(ComputeFrameRect(frame, nLayout, client, 0, rect));
+            EXPECT_EQ(Geometry(app.GetFrame(frame)), rect) << int(frame) << " " << client.right;
+        }
+    };
+    // At start-up the window manager gives the main window its size after the frames were
+    // placed.
+    for (const QSize size : {QSize(1600, 1000), QSize(1024, 700)})
+    {
+        app.m_pMainFrame->resize(size);
+        QCoreApplication::processEvents();
+        expectArrangement(kLayoutOriginal, {ESpeakerFrame::Response, ESpeakerFrame::Filter});
+    }
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    // A frame the user closed stays closed.
+    app.m_pPhaseMDI->close();
+    app.m_pMainFrame->resize(1300, 900);
+    QCoreApplication::processEvents();
+    expectArrangement(kLayoutFourWindows, {ESpeakerFrame::Response, ESpeakerFrame::Filter,
+                                           ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter});
+    EXPECT_FALSE(app.IsFrameVisible(ESpeakerFrame::Phase));
+    // A maximized frame stays maximized.
+    app.m_pResponseMDI->showMaximized();
+    app.m_pMainFrame->resize(1200, 800);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(app.m_pResponseMDI->isMaximized());
 }
 
 TEST_F(MainWindowTest, ResizeTimerFlagsFollowTheFrames)
