@@ -4,6 +4,7 @@
 #include "graph/MorvaneUtilities.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/DesiredResponse.h"
+#include "shell/dialogs/DialogSize.h"
 #include "shell/dialogs/FilterSettings.h"
 #include "shell/dialogs/FilterViewBorder.h"
 #include "shell/dialogs/FrequencyLimits.h"
@@ -71,6 +72,8 @@ CSettings::CSettings(const std::string& caption, CMorvaneDoc* pDoc, QWidget* pPa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
     layout->addWidget(m_pButtons);
+    KeepTitleVisible(*this);
+    ShowEveryTab(*this, *m_pTabs);
 }
 
 CSettingsPage* CSettings::GetPage(int iPage) const

@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 CFilterEditGrid::CFilterEditGrid(unsigned uID, int kind, QWidget* parent)
     : QTableWidget(2, 0, parent), CFilterGridRows(uID, kind),
@@ -63,6 +66,18 @@ void CFilterEditGrid::LayoutColumns(int nCount)
     const int width = nCount > 0 ? viewport()->width() / nCount : 0;
     for (int c = 0; c < nCount && width > 0; ++c)
         setColumnWidth(c, width);
+}
+
+QSize CFilterEditGrid::sizeHint() const
+{
+    // Columns share the width equally, so each is as wide as the widest heading needs.
+    int widest = 0;
+    for (const std::string& heading : Info().m_Headings)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(heading)));
+    const int column = widest + 2 * fontMetrics().averageCharWidth() + 8;
+    const int frame = 2 * frameWidth();
+    return {column * std::max(columnCount(), 1) + frame + verticalScrollBar()->sizeHint().width(),
+            kRowsShown * verticalHeader()->defaultSectionSize() + frame};
 }
 
 void CFilterEditGrid::resizeEvent(QResizeEvent* event)

@@ -29,6 +29,9 @@ public:
     void RemoveItem(int nIndex) override;
     void Clear() override { clearContents(); }
     void LayoutColumns(int nCount) override;
+    // Wide enough for every heading in its equal share of the width, high enough for a
+    // few filters.
+    QSize sizeHint() const override;
 
     // Opens the editor on the current cell: Return (13) with the cell's text selected,
     // another character as the new text.
@@ -57,6 +60,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int kRowsShown = 8;
     // The message refusing the text in the column; empty when the column takes it.
     std::string RefusalOf(int nCol, const std::string& text) const;
 

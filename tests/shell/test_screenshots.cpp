@@ -1,9 +1,10 @@
 // The application window as a new user meets it, offscreen: a two-way speaker measured at
-// about 85 dB SPL opened, desired curves read, a calculation run, then the main window
-// at 1600 by 1000 and 1024 by 700 pixels, the settings sheet and the filter editor. The
-// pictures are left in this build folder (screenshot_*.png) for a person to look at; the
-// tests assert what can be told without eyes: the layout fills the window, the curves are
-// on their plots and the dialogs are as large as their contents.
+// about 85 dB SPL opened, desired curves read, a calculation run, then the main window as
+// large as the screen (CTest runs this on screens of 1600 by 1000 and 1024 by 700
+// pixels), the settings sheet, the filter editor and the log-sample dialog. The pictures
+// are left in this build folder (screenshot_*_<screen>.png) for a person to look at; the
+// tests assert what can be told without eyes: the windows fill the client area and the
+// dialogs show their tabs, headings and titles.
 #include "../framework/QtTestApp.h"
 
 #include "document/MorvaneDoc.h"
@@ -12,6 +13,7 @@
 #include "graph/CurveFile.h"
 #include "shell/dialogs/LogSampleDlg.h"
 #include "shell/dialogs/Settings.h"
+#include "shell/filtereditor/FilterEditGrid.h"
 #include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MiniFrame.h"
@@ -26,6 +28,7 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -152,6 +155,14 @@ protected:
         for (const std::string& text : messages.texts)
             ADD_FAILURE() << text;
     }
+    static QSize ScreenSize()
+    {
+        return QGuiApplication::primaryScreen()->availableGeometry().size();
+    }
+    static std::string ScreenTag()
+    {
+        return std::to_string(ScreenSize().width()) + "x" + std::to_string(ScreenSize().height());
+    }
     void Save(QWidget& widget, const std::string& name)
     {
         const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/" + QString::fromStdString(name);
@@ -170,24 +181,22 @@ protected:
 
 TEST_F(ScreenshotTest, TheMainWindowAfterACalculationAtRealLevels)
 {
-    ResizeMainWindow(1600, 1000);
+    // The main window as large as the screen, as it opens maximized.
+    const QSize screen = ScreenSize();
+    ResizeMainWindow(screen.width(), screen.height());
     ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
-    for (const QSize size : {QSize(1600, 1000), QSize(1024, 700)})
-    {
-        ResizeMainWindow(size.width(), size.height());
-        const std::string tag = std::to_string(size.width()) + "x" + std::to_string(size.height());
-        Save(*app->m_pMainFrame, "screenshot_main_" + tag + ".png");
-        ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
-        Settle();
-        Save(*app->m_pMainFrame, "screenshot_four_windows_" + tag + ".png");
-        ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS));
-        Settle();
-    }
+    Save(*app->m_pMainFrame, "screenshot_main_" + ScreenTag() + ".png");
+    const CRect client = app->m_pMainFrame->GetMDIClientRect();
+    EXPECT_EQ(app->m_pFilterMDI->geometry().bottom() + 1, client.bottom);
+    EXPECT_EQ(app->m_pResponseMDI->geometry().width(), client.right);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    Settle();
+    Save(*app->m_pMainFrame, "screenshot_four_windows_" + ScreenTag() + ".png");
 }
 
-TEST_F(ScreenshotTest, TheSettingsSheetAndTheFilterEditor)
+TEST_F(ScreenshotTest, TheDialogsShowTheirTabsHeadingsAndTitles)
 {
-    ResizeMainWindow(1600, 1000);
+    ResizeMainWindow(ScreenSize().width(), ScreenSize().height());
     ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
     CSettings sheet(132, doc, app->m_pMainFrame);
     CSettingsSheetValues values;
@@ -195,16 +204,33 @@ TEST_F(ScreenshotTest, TheSettingsSheetAndTheFilterEditor)
     sheet.SetValues(values);
     sheet.show();
     Settle();
-    Save(sheet, "screenshot_settings.png");
+    Save(sheet, "screenshot_settings_" + ScreenTag() + ".png");
+    // All eight tabs in the row, none behind scroll arrows, on a screen wide enough for
+    // them (a narrower one keeps the arrows).
+    const QTabWidget* tabs = sheet.findChild<QTabWidget*>();
+    if (ScreenSize().width() >= 1024)
+        EXPECT_LE(tabs->tabBar()->tabRect(tabs->count() - 1).right(), tabs->tabBar()->width());
+    else
+        EXPECT_TRUE(tabs->usesScrollButtons());
 
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS));
     CMiniFrame* pEditor = app->m_pMainFrame->m_pPropFrame;
     ASSERT_NE(pEditor, nullptr);
     Settle();
-    Save(*pEditor, "screenshot_edit_filters.png");
+    Save(*pEditor, "screenshot_edit_filters_" + ScreenTag() + ".png");
+    // Every heading of the widest page fits its column.
+    const auto* pGrid = pEditor->findChild<CFilterEditGrid*>();
+    ASSERT_NE(pGrid, nullptr);
+    for (int c = 0; c < pGrid->columnCount(); ++c)
+        EXPECT_GE(pGrid->columnWidth(c), pGrid->fontMetrics().horizontalAdvance(
+                                             QString::fromStdString(pGrid->GetTextMatrix(0, c))))
+            << pGrid->GetTextMatrix(0, c);
 
     CLogSampleDlg logSample(app->m_pMainFrame);
     logSample.show();
     Settle();
-    Save(logSample, "screenshot_log_sample.png");
+    Save(logSample, "screenshot_log_sample_" + ScreenTag() + ".png");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(logSample.width(), QFontMetrics(bold).horizontalAdvance(logSample.windowTitle()));
 }
