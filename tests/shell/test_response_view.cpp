@@ -273,6 +273,8 @@ TEST_F(ResponseViewTest, ANewDesiredCurveGetsBoundsAtTheTolerances)
     }
     EXPECT_EQ(view->m_UpperBoundCurve.GetKind(), 4);
     EXPECT_EQ(view->m_LowerBoundCurve.GetKind(), 3);
+    // Built, the curve carries its name: the readout and the tooltips give it.
+    EXPECT_EQ(desired.GetName(), "Desired Response Curve");
     // The document took the view's curves as its desired response and tolerances.
     EXPECT_EQ(Values(doc->m_UpperTolerance), upper);
 

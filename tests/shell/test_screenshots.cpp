@@ -24,6 +24,7 @@
 #include "shell/views/MorvaneView.h"
 #include "shell/views/PhaseView.h"
 #include "tests/document/DocumentFakes.h"
+#include "tests/shell/GraphPixels.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -34,6 +35,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <complex>
 #include <filesystem>
 #include <fstream>
@@ -185,6 +188,29 @@ TEST_F(ScreenshotTest, TheMainWindowAfterACalculationAtRealLevels)
     const QSize screen = ScreenSize();
     ResizeMainWindow(screen.width(), screen.height());
     ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
+    // The readout follows the modified response where it lies farthest from every other
+    // curve; it names the curve.
+    auto* pView = dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView());
+    ASSERT_NE(pView, nullptr);
+    long best = 0;
+    double bestGap = 0.0;
+    for (long i = 0; i < pView->m_ModifiedCurve.GetTotalPoints(); ++i)
+    {
+        double gap = 1e9;
+        for (const CCurve* pOther :
+             {&pView->m_RawCurve, &pView->m_DesiredCurve, &pView->m_UpperBoundCurve,
+              &pView->m_LowerBoundCurve, &pView->m_PriorModifiedCurve})
+            if (pOther->GetTotalPoints() > i)
+                gap = std::min(
+                    gap, std::fabs(pOther->m_pDblPt[i].y - pView->m_ModifiedCurve.m_pDblPt[i].y));
+        if (gap > bestGap)
+            best = i, bestGap = gap;
+    }
+    const CPoint pixel = PixelOfPoint(pView->GetGraph(), pView->m_ModifiedCurve, best);
+    pView->OnLButtonDown(pixel);
+    pView->OnMouseMove(pixel);
+    EXPECT_EQ(pView->m_CoordDisplay.m_strTitle, "Modified Response Curve");
+    Settle();
     Save(*app->m_pMainFrame, "screenshot_main_" + ScreenTag() + ".png");
     const CRect client = app->m_pMainFrame->GetMDIClientRect();
     EXPECT_EQ(app->m_pFilterMDI->geometry().bottom() + 1, client.bottom);
