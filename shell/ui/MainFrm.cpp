@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrm.h"
 
 #include "graph/Assert.h"
+#include "shell/CommandPrompts.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 
@@ -23,7 +24,8 @@ struct CCommandText
     int id;
     const char* text;   // menu item
     const char* button; // toolbar button, or null
-    const char* prompt; // status-bar prompt and tooltip, or null
+    const char* prompt; // status-bar prompt and tooltip of a command that has no row in
+                        // the prompt table (shell/CommandPrompts.cpp), or null
 };
 
 // Menu texts, button labels and prompts of every command the main window shows.
@@ -149,8 +151,18 @@ QAction* CMainFrame::Action(int id, const char* text, const char* prompt)
     if (QAction* existing = GetCommandAction(id))
         return existing;
     auto* action = new QAction(QString::fromUtf8(text), this);
-    if (prompt)
+    // The status-bar prompt and the tooltip of the command's row; a command without a
+    // row shows the prompt it was given in both places.
+    if (const CCommandPrompt* row = FindCommandPrompt(id))
+    {
+        action->setStatusTip(QString::fromUtf8(row->prompt));
+        action->setToolTip(QString::fromUtf8(row->tooltip));
+    }
+    else if (prompt)
+    {
         action->setStatusTip(QString::fromUtf8(prompt));
+        action->setToolTip(QString::fromUtf8(prompt));
+    }
     connect(action, &QAction::triggered, this,
             [this, id]
             {
@@ -231,7 +243,6 @@ void CMainFrame::CreateToolBar()
         QAction* action = Action(id, text->text, text->prompt);
         // Menus show the text, the toolbar the short label.
         action->setIconText(QString::fromUtf8(text->button));
-        action->setToolTip(QString::fromUtf8(text->prompt));
         m_wndToolBar->addAction(action);
     }
     QMenu* view = nullptr;
@@ -239,8 +250,13 @@ void CMainFrame::CreateToolBar()
         if (menuAction->text() == "&View")
             view = menuAction->menu();
     view->addSeparator();
-    view->addAction(m_wndToolBar->toggleViewAction());
+    QAction* toolBarItem = m_wndToolBar->toggleViewAction();
+    toolBarItem->setStatusTip("Show or hide the toolbar");
+    toolBarItem->setToolTip("Toolbar");
+    view->addAction(toolBarItem);
     QAction* statusBarItem = view->addAction("&Status Bar");
+    statusBarItem->setStatusTip("Show or hide the status bar");
+    statusBarItem->setToolTip("Status Bar");
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, this,
@@ -320,6 +336,7 @@ void CMainFrame::UpdateRecentFileMenu()
         const QString name = QFileInfo(QString::fromStdString(files[i])).fileName();
         auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(name), this);
         action->setStatusTip(QString::fromStdString(files[i]));
+        action->setToolTip(QString::fromStdString(files[i]));
         const int id = CMorvaneApp::ID_FILE_MRU_FIRST + int(i);
         connect(action, &QAction::triggered, this, [this, id] { m_App.ExecuteCommand(id); });
         m_pFileMenu->insertAction(m_pRecentSeparator, action);
