@@ -170,17 +170,10 @@ TEST_F(ResponseViewTest, AMeasurementAtARealLevelAndItsDesiredCurvesAreShownWhol
     EXPECT_EQ(view->m_RawCurve.GetClippedCount(), 50);
 
     // Desired curves read from a file at such levels are shown with it.
-    std::vector<std::unique_ptr<CCurve>> written;
-    std::vector<const CCurve*> pointers;
-    for (double level : {85.0, 88.0, 82.0})
-    {
-        written.push_back(std::make_unique<CCurve>());
-        SetCurvePoints(*written.back(), {{1.4, level}, {3.0, level}, {4.3, level}},
-                       view->GetPlotArea(), view->GetDataWindow());
-        pointers.push_back(written.back().get());
-    }
     std::string error;
-    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("loud.crv"), pointers, &error)) << error;
+    ASSERT_TRUE(WriteFlatCurveFile(folder.Path("loud.crv"), {1.4, 3.0, 4.3}, {85.0, 88.0, 82.0},
+                                   view->GetPlotArea(), view->GetDataWindow(), &error))
+        << error;
     dialogs.answers = {folder.Path("loud.crv")};
     doc->OnFileOpenDesiredResponse();
     ASSERT_TRUE(messages.texts.empty());
@@ -351,17 +344,10 @@ TEST_F(ResponseViewTest, DesiredCurvesReadRightAfterARawResponseKeepTheirNamesAn
 {
     ASSERT_TRUE(Open("spk.raw", "t\nh\n100 0 0\n1000 0 0\n10000 0 0\n"));
     // A curve file of three curves on the raw response's frequencies.
-    std::vector<std::unique_ptr<CCurve>> written;
-    std::vector<const CCurve*> pointers;
-    for (double level : {1.0, 4.0, -2.0})
-    {
-        written.push_back(std::make_unique<CCurve>());
-        SetCurvePoints(*written.back(), {{2, level}, {3, level}, {4, level}}, view->GetPlotArea(),
-                       view->GetDataWindow());
-        pointers.push_back(written.back().get());
-    }
     std::string error;
-    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("d.crv"), pointers, &error)) << error;
+    ASSERT_TRUE(WriteFlatCurveFile(folder.Path("d.crv"), {2, 3, 4}, {1.0, 4.0, -2.0},
+                                   view->GetPlotArea(), view->GetDataWindow(), &error))
+        << error;
     dialogs.answers = {folder.Path("d.crv")};
     doc->OnFileOpenDesiredResponse();
     ASSERT_TRUE(messages.texts.empty());

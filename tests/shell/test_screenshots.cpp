@@ -133,18 +133,11 @@ protected:
         ASSERT_EQ(doc->m_nRawPoints, kPoints);
         auto* pView = dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView());
         ASSERT_NE(pView, nullptr);
-        std::vector<std::unique_ptr<CCurve>> curves;
-        std::vector<const CCurve*> pointers;
-        for (double level : {85.0, 86.5, 83.5})
-        {
-            curves.push_back(std::make_unique<CCurve>());
-            SetCurvePoints(*curves.back(), {{1.3, level}, {2.5, level}, {4.31, level}},
-                           pView->GetPlotArea(), pView->GetDataWindow());
-            pointers.push_back(curves.back().get());
-        }
         const std::string crv = (folder / "twoway.crv").string();
         std::string error;
-        ASSERT_TRUE(CCurveFile::WriteCurves(crv, pointers, &error)) << error;
+        ASSERT_TRUE(WriteFlatCurveFile(crv, {1.3, 2.5, 4.31}, {85.0, 86.5, 83.5},
+                                       pView->GetPlotArea(), pView->GetDataWindow(), &error))
+            << error;
         dialogs.answers.push_back(crv);
         doc->OnFileOpenDesiredResponse();
         ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
