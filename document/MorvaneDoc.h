@@ -119,7 +119,10 @@ public:
     // The calculated EQ filters from the parameter matrix, their curves to the views.
     void LoadCalculationResults();
     bool CreateEQFiltersFromResults();
-    // View > Draw Filters (32836).
+    // Every grid filter (every active one when bActiveOnly) designs from its parameters;
+    // otherwise one message names each filter that does not and why, and false.
+    bool CheckGridFilterDesigns(bool bActiveOnly);
+    // View > Draw Filters (32836); nothing is drawn while a filter cannot be designed.
     void OnViewDrawFilters();
     CCommandState OnUpdateDrawFilters() const;
     // The active grid filters' coefficients, then those of the last additive restart and

@@ -88,6 +88,15 @@ public:
     // for the heading's name, for "*" and when the user cancels; true when no row has
     // the name.
     bool DeleteFilter(const std::string& name, bool bAsk);
+    // What a cell of the column holds: the parameters a number, the output order an
+    // integer, the name and the modes text.
+    enum class ECellValue
+    {
+        Text,
+        Number,
+        Integer,
+    };
+    ECellValue GetCellValueKind(int nCol) const;
     // The number after the first "-" of the row's name; 0 without one.
     int GetLabelNumber(int nRow) const;
     int GetMaxLabelNumber() const;

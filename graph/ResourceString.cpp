@@ -116,6 +116,10 @@ constexpr CStringEntry kStringTable[] = {
     {5115, "A response row must hold a frequency, a magnitude and a phase as numbers."},
     {5117, "The file was not saved."},
     {5118, "The response was not saved: its curves do not have one point per frequency."},
+    {5119, "The file holds a single response point: a response needs at least two rows."},
+    {5120, "The frequency of this row is not above 0 Hz."},
+    {5121, "The frequency of this row is not above the frequency of the row before it: the "
+           "frequencies must increase from row to row."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
 };

@@ -1,5 +1,7 @@
 #include "shell/dialogs/ConfirmMarkDlg.h"
 
+#include "shell/dialogs/DialogSize.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -10,6 +12,7 @@ CConfirmMarkDlg::CConfirmMarkDlg(EConfirmMark kind, std::string text, QWidget* p
       m_Kind(kind), m_pText(new QLineEdit(this))
 {
     setWindowTitle(ConfirmMarkText(kind).caption);
+    KeepTitleVisible(*this);
     m_pText->setObjectName("1058");
     m_pText->setReadOnly(true);
     m_pText->setMinimumWidth(220);

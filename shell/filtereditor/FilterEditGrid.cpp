@@ -1,10 +1,15 @@
 #include "shell/filtereditor/FilterEditGrid.h"
 
+#include "graph/MorvaneUtilities.h"
+#include "shell/dialogs/DialogDataExchange.h"
 #include "shell/filtereditor/DeleteFilterDlg.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 CFilterEditGrid::CFilterEditGrid(unsigned uID, int kind, QWidget* parent)
     : QTableWidget(2, 0, parent), CFilterGridRows(uID, kind),
@@ -63,6 +68,18 @@ void CFilterEditGrid::LayoutColumns(int nCount)
         setColumnWidth(c, width);
 }
 
+QSize CFilterEditGrid::sizeHint() const
+{
+    // Columns share the width equally, so each is as wide as the widest heading needs.
+    int widest = 0;
+    for (const std::string& heading : Info().m_Headings)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(heading)));
+    const int column = widest + 2 * fontMetrics().averageCharWidth() + 8;
+    const int frame = 2 * frameWidth();
+    return {column * std::max(columnCount(), 1) + frame + verticalScrollBar()->sizeHint().width(),
+            kRowsShown * verticalHeader()->defaultSectionSize() + frame};
+}
+
 void CFilterEditGrid::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
@@ -95,6 +112,20 @@ void CFilterEditGrid::OnKeyPressGrid(int c)
         m_OnEdited();
 }
 
+std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
+{
+    switch (GetCellValueKind(nCol))
+    {
+    case ECellValue::Number:
+        return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
+    case ECellValue::Integer:
+        return DialogData::ParseLong(text) ? std::string() : DialogData::kEnterInteger;
+    case ECellValue::Text:
+        break;
+    }
+    return {};
+}
+
 bool CFilterEditGrid::CommitCellEdit()
 {
     if (!m_CellEdit->isVisible())
@@ -104,6 +135,14 @@ bool CFilterEditGrid::CommitCellEdit()
     m_CellEdit->hide();
     if (m_nEditRow < 0 || m_nEditRow >= rowCount())
         return false;
+    // A number cell keeps its value unless the text reads as one (an unchanged cell, an
+    // empty one left empty included).
+    const std::string refusal = RefusalOf(m_nEditCol, text);
+    if (!refusal.empty() && text != GetTextMatrix(m_nEditRow, m_nEditCol))
+    {
+        ShowMessage(refusal);
+        return false;
+    }
     SetTextMatrix(m_nEditRow, m_nEditCol, text);
     SeeOutputOrder(m_nEditRow);
     return true;

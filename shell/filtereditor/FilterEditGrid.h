@@ -2,8 +2,10 @@
 // in column 0, the kind's parameter columns, Active, Modifiable (peaking EQ) and Output
 // Order, the headings in row 0 and the "*" row for a new filter last. A key press or a
 // double click opens the in-cell editor over the current cell; leaving the cell, Return
-// or the grid taking the focus commits it, Escape drops it. A right click on a filter
-// row asks for that filter's deletion.
+// or the grid taking the focus commits it, Escape drops it. A parameter cell takes only a
+// number and the Output Order cell only an integer: other text is refused with the
+// settings sheet's message and the cell keeps its value. A right click on a filter row
+// asks for that filter's deletion.
 #pragma once
 
 #include "filters/FilterGridRows.h"
@@ -27,6 +29,9 @@ public:
     void RemoveItem(int nIndex) override;
     void Clear() override { clearContents(); }
     void LayoutColumns(int nCount) override;
+    // Wide enough for every heading in its equal share of the width, high enough for a
+    // few filters.
+    QSize sizeHint() const override;
 
     // Opens the editor on the current cell: Return (13) with the cell's text selected,
     // another character as the new text.
@@ -55,6 +60,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int kRowsShown = 8;
+    // The message refusing the text in the column; empty when the column takes it.
+    std::string RefusalOf(int nCol, const std::string& text) const;
+
     GridCellEdit* m_CellEdit;
     int m_nEditRow = -1;
     int m_nEditCol = -1;

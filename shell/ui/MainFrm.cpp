@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrm.h"
 
 #include "graph/Assert.h"
+#include "shell/CommandPrompts.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
@@ -113,6 +114,7 @@ CMainFrame::CMainFrame(CMorvaneApp& app) : m_App(app), m_pMDIClient(new QMdiArea
 {
     setWindowTitle("Morvane");
     setCentralWidget(m_pMDIClient);
+    m_pMDIClient->viewport()->installEventFilter(this);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -134,8 +136,18 @@ QAction* CMainFrame::Action(int id, const char* text, const char* prompt)
     if (QAction* existing = GetCommandAction(id))
         return existing;
     auto* action = new QAction(QString::fromUtf8(text), this);
-    if (prompt)
+    // The status-bar prompt and the tooltip of the command's row; a command without a
+    // row shows the prompt it was given in both places.
+    if (const CCommandPrompt* row = FindCommandPrompt(id))
+    {
+        action->setStatusTip(QString::fromUtf8(row->prompt));
+        action->setToolTip(QString::fromUtf8(row->tooltip));
+    }
+    else if (prompt)
+    {
         action->setStatusTip(QString::fromUtf8(prompt));
+        action->setToolTip(QString::fromUtf8(prompt));
+    }
     connect(action, &QAction::triggered, this,
             [this, id]
             {
@@ -180,8 +192,6 @@ QAction* CMainFrame::CommandAction(int id)
     QAction* action = Action(id, text->text, text->prompt);
     if (text->button)
         action->setIconText(QString::fromUtf8(text->button));
-    if (text->prompt)
-        action->setToolTip(QString::fromUtf8(text->prompt));
     return action;
 }
 
@@ -280,8 +290,13 @@ void CMainFrame::CreateToolBar()
     }
     QMenu* view = FindMenu("&View");
     view->addSeparator();
-    view->addAction(m_wndToolBar->toggleViewAction());
+    QAction* toolBarItem = m_wndToolBar->toggleViewAction();
+    toolBarItem->setStatusTip("Show or hide the toolbar");
+    toolBarItem->setToolTip("Toolbar");
+    view->addAction(toolBarItem);
     QAction* statusBarItem = view->addAction("&Status Bar");
+    statusBarItem->setStatusTip("Show or hide the status bar");
+    statusBarItem->setToolTip("Status Bar");
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, this,
@@ -366,6 +381,7 @@ void CMainFrame::UpdateRecentFileMenu()
         const QString name = QFileInfo(QString::fromStdString(files[i])).fileName();
         auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(name), this);
         action->setStatusTip(QString::fromStdString(files[i]));
+        action->setToolTip(QString::fromStdString(files[i]));
         const int id = CMorvaneApp::ID_FILE_MRU_FIRST + int(i);
         connect(action, &QAction::triggered, this, [this, id] { m_App.ExecuteCommand(id); });
         m_pFileMenu->insertAction(m_pRecentSeparator, action);
@@ -465,6 +481,15 @@ bool CMainFrame::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The speaker windows follow the client area's size (at start-up the window manager
+    // gives the main window its final size only after the windows were placed).
+    if (watched == m_pMDIClient->viewport() && event->type() == QEvent::Resize)
+        m_App.OnMDIClientResized();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -142,6 +142,9 @@ public:
     // Window arrangements: shows and lays out the frames of the arrangement, hides the
     // others, and turns its mode on.
     void ApplyArrangement(int id);
+    // The main window's client area changed size: the frames of the arrangement in force
+    // take their places in it again (none while a frame is maximized).
+    void OnMDIClientResized();
     // The selected device (the "De&vice" menu), its modes and register data.
     EDeviceId GetDeviceId() const { return m_DeviceSelection.GetDeviceId(); }
     int GetRegisterCount() { return m_DeviceSelection.GetRegisterCount(); }

@@ -131,6 +131,9 @@ void CMorvaneView::OnNewDesiredCurveBuilt()
 {
     m_DesiredCurveMode.TurnOn();
     m_DesiredCurve.Show();
+    // Built, the curve is the desired response: the readout and the tooltips name it so
+    // (while its master points were clicked it was the unnamed curve being edited).
+    m_DesiredCurve.SetName(kDesiredStyle.pName);
     const struct
     {
         CCurve* pCurve;
