@@ -5,11 +5,9 @@
 #include "drc/ui/ScaleSlider.h"
 #include "drc/ui/SpinButtonCtrl.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,13 +43,9 @@ CChoiceComboBox* NamedBox(const char* pName)
 } // namespace
 
 CDRC_GUI::CDRC_GUI(CDRC_Manager* pManager, QWidget* pParent)
-    : QDialog(pParent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_pManager(pManager)
+    : CControlDialog(pParent), m_pManager(pManager)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("DRC_GUI");
-    setWindowTitle("Dynamic Range Compression");
-    setModal(false);
     BuildControls();
     OnInitDialog();
 }
@@ -260,25 +254,4 @@ void CDRC_GUI::OnApply()
 {
     if (m_pManager)
         m_pManager->ApplySetting(GetSetting());
-}
-
-void CDRC_GUI::keyPressEvent(QKeyEvent* pEvent)
-{
-    switch (pEvent->key())
-    {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        // Neither applies nor closes.
-        pEvent->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(pEvent);
-    }
-}
-
-void CDRC_GUI::closeEvent(QCloseEvent* pEvent)
-{
-    // Closed for good: the dialog deletes itself once it is hidden.
-    pEvent->accept();
 }

@@ -6,14 +6,12 @@
 // other grey). Nothing reaches the model before Apply, which hands over the whole setting
 // and redraws the view; Enter and Esc do nothing.
 //
-// The view that creates it is its parent and owner. A close request from the window
-// system destroys it; holders keep a QPointer.
+// The view that creates it is its parent and owner (CControlDialog).
 #pragma once
 
 #include "drc/DRC_Manager.h"
+#include "drc/ui/ControlDialog.h"
 #include "graph/Mode.h"
-
-#include <QDialog>
 
 class CChoiceComboBox;
 class CScaleSlider;
@@ -22,7 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class CDRC_GUI : public QDialog
+class CDRC_GUI : public CControlDialog
 {
 public:
     CDRC_GUI(CDRC_Manager* pManager, QWidget* pParent);
@@ -43,12 +41,6 @@ public:
     CMode m_AboveExpansionChosen;
     CMode m_BelowCompressionChosen;
     CMode m_BelowExpansionChosen;
-
-protected:
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void closeEvent(QCloseEvent* pEvent) override;
-    void accept() override {}
-    void reject() override {}
 
 private:
     void BuildControls();

@@ -8,11 +8,9 @@
 #include "graph/Convert.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,13 +54,9 @@ QButtonGroup* PairUp(QWidget* pOwner, QRadioButton* pFirst, QRadioButton* pSecon
 } // namespace
 
 CQZX2410_DRC_GUI::CQZX2410_DRC_GUI(CQZX2410_DRC_Manager* pManager, QWidget* pParent)
-    : QDialog(pParent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_pManager(pManager), m_Scale(pManager->GetThresholdFloor())
+    : CControlDialog(pParent), m_pManager(pManager), m_Scale(pManager->GetThresholdFloor())
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("QZX2410_DRC_GUI");
-    setWindowTitle("Dynamic Range Compression");
-    setModal(false);
     BuildControls();
     OnInitDialog();
 }
@@ -296,27 +290,4 @@ bool CQZX2410_DRC_GUI::OnApply()
         return false;
     s.dOffset2 = *offset2;
     return m_pManager->ApplySetting(s);
-}
-
-void CQZX2410_DRC_GUI::keyPressEvent(QKeyEvent* pEvent)
-{
-    switch (pEvent->key())
-    {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        pEvent->accept();
-        OnApply();
-        return;
-    case Qt::Key_Escape:
-        pEvent->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(pEvent);
-    }
-}
-
-void CQZX2410_DRC_GUI::closeEvent(QCloseEvent* pEvent)
-{
-    // Closed for good: the dialog deletes itself once it is hidden.
-    pEvent->accept();
 }

@@ -9,14 +9,13 @@
 // A threshold typed into an edit moves that threshold's slider when the edit is left; a
 // text that is no threshold is refused with a message and the text before it comes back.
 //
-// The view that creates it is its parent and owner. A close request from the window
-// system destroys it; holders keep a QPointer.
+// The view that creates it is its parent and owner (CControlDialog).
 #pragma once
 
 #include "drc/DrcThresholdScale.h"
 #include "drc/QZX2410_DRC_Manager.h"
+#include "drc/ui/ControlDialog.h"
 
-#include <QDialog>
 #include <QString>
 
 #include <optional>
@@ -27,7 +26,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class CQZX2410_DRC_GUI : public QDialog
+class CQZX2410_DRC_GUI : public CControlDialog
 {
 public:
     CQZX2410_DRC_GUI(CQZX2410_DRC_Manager* pManager, QWidget* pParent);
@@ -38,10 +37,7 @@ public:
     double GetThreshold(int i) const { return m_Threshold[i]; }
 
 protected:
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void closeEvent(QCloseEvent* pEvent) override;
-    void accept() override { OnApply(); }
-    void reject() override {}
+    void OnEnter() override { OnApply(); }
 
 private:
     // The controls of one threshold (i = 0: Threshold1, 1: Threshold2).

@@ -15,9 +15,11 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPainter>
+#include <QPointer>
 #include <QSlider>
 
 #include <gtest/gtest.h>
