@@ -4,6 +4,7 @@
 // one in force.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 #include <functional>
@@ -16,10 +17,14 @@ public:
         setEditable(false);
         connect(this, &QComboBox::activated, this, [this] { CloseUp(); });
     }
+    // Only a list that was open closes up: the box also hides its list when it is hidden
+    // itself (with its dialog, or while the dialog is destroyed).
     void hidePopup() override
     {
+        const bool bOpen = view() && view()->isVisible();
         QComboBox::hidePopup();
-        CloseUp();
+        if (bOpen)
+            CloseUp();
     }
     std::function<void()> m_OnCloseUp;
 

@@ -81,6 +81,13 @@ protected:
         return child;
     }
 
+    // Opens the box's list and closes it again (a choice is made before, if at all).
+    static void CloseUp(QComboBox* pBox)
+    {
+        pBox->showPopup();
+        pBox->hidePopup();
+    }
+
     // A paint of the view into a recording device context (a screen, or a printer).
     template <class View> CRecordingDC& Paint(View* view, int technology = DT_RASDISPLAY)
     {

@@ -101,9 +101,15 @@ TEST_F(QZX2202CompressionTest, TheBoxClosedLastSetsTheRatioInForceAndItsCaptionC
     EXPECT_EQ(Box("AboveCompression")->count(), 16);
     EXPECT_EQ(Box("BelowExpansion")->count(), 17);
 
-    // Opened and closed without a new choice: that box's ratio is in force.
+    // A list that was never open does not close up (the box hides it when it is hidden).
     Box("AboveExpansion")->hidePopup();
-    Box("BelowCompression")->hidePopup();
+    dialog->hide();
+    dialog->show();
+    EXPECT_EQ(Caption("AboveCompressionLabel"), kAboveInForce);
+    EXPECT_EQ(Caption("BelowExpansionLabel"), kBelowInForce);
+    // Opened and closed without a new choice: that box's ratio is in force.
+    CloseUp(Box("AboveExpansion"));
+    CloseUp(Box("BelowCompression"));
     EXPECT_EQ(Caption("AboveExpansionLabel"), kAboveInForce);
     EXPECT_EQ(Caption("AboveCompressionLabel"), kGrey);
     EXPECT_EQ(Caption("BelowCompressionLabel"), kBelowInForce);
@@ -161,9 +167,9 @@ TEST_F(QZX2202CompressionTest, ReopeningTheWindowShowsTheSettingInForce)
 {
     slider->setValue(100);
     Box("AboveExpansion")->setCurrentIndex(3);
-    Box("AboveExpansion")->hidePopup();
+    CloseUp(Box("AboveExpansion"));
     Box("BelowCompression")->setCurrentIndex(5);
-    Box("BelowCompression")->hidePopup();
+    CloseUp(Box("BelowCompression"));
     Box("EnergyTime")->setCurrentIndex(2);
     Box("AttackTime")->setCurrentIndex(7);
     Box("DecayTime")->setCurrentIndex(11);

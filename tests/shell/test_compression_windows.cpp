@@ -212,10 +212,10 @@ TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressio
     Child<QSlider>(dialog, "ThresholdSlider")->setValue(80); // -30 dB
     auto* above = Child<QComboBox>(dialog, "AboveExpansion");
     above->setCurrentIndex(6);
-    above->hidePopup();
+    CloseUp(above);
     auto* below = Child<QComboBox>(dialog, "BelowCompression");
     below->setCurrentIndex(8);
-    below->hidePopup();
+    CloseUp(below);
     Child<QComboBox>(dialog, "AttackTime")->setCurrentIndex(4);
     Child<QAbstractButton>(dialog, "Apply")->click();
     EXPECT_TRUE(m_Messages.texts.empty());
