@@ -76,6 +76,7 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                        return view;
                    });
     WireFilterViews();
+    WireCompressionWindows();
 }
 
 void CMorvaneApp::WireFilterViews()

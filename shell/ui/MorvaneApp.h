@@ -16,6 +16,8 @@
 #include "document/DocumentServices.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
+#include "drc/DRC_Manager.h"
+#include "drc/QZX2410_DRC_Manager.h"
 #include "framework/core/Services.h"
 #include "graph/Mode.h"
 #include "graph/ModeArray.h"
@@ -161,6 +163,8 @@ public:
     // The filter and filter phase frames' views.
     void WireFilterViews();
     void WireFilterEdits(CFilterView& view, CMorvaneDoc& doc);
+    // The two compression design windows (MorvaneAppCompression.cpp).
+    void WireCompressionWindows();
     CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
     // The resize-timer-running flag of the response, filter or phase frame (the filter
     // phase frame keeps its flag in m_PhaseFilterInfo).
@@ -246,6 +250,9 @@ public:
     CMDIChildInfo m_DRC_Info;
     CQZX2410_DRC_MDIChild* m_pQZX2410_DRC_MDI = nullptr;
     CMDIChildInfo m_QZX2410_DRC_Info;
+    // The compression settings of both families, kept for the whole run.
+    CDRC_Manager m_DRC_Manager;
+    CQZX2410_DRC_Manager m_QZX2410_DRC_Manager;
     CMainFrame* m_pMainFrame = nullptr;
     CNamedColorList m_ColorList;
     CMorvaneSettings m_Settings;
