@@ -28,12 +28,8 @@ bool FillOffsetGrid(CMasterPtGridRows& desired, CMasterPtGridRows& tolerance, do
     const int n = desired.GetDataRows();
     for (int r = 1; r <= n; ++r)
     {
-        const bool bNew = r > tolerance.GetDataRows() || tolerance.GetTextMatrix(r, 0).empty();
-        if (bNew)
-        {
+        if (r > tolerance.GetDataRows() || tolerance.GetTextMatrix(r, 0).empty())
             tolerance.SetPointNumber(r, r);
-            bChanged = true;
-        }
         if (tolerance.AreValuesEmpty(r) && CopyOffsetRow(desired, tolerance, r, offset))
             bChanged = true;
     }

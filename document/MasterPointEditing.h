@@ -26,8 +26,8 @@ struct CMasterPointGrids
 
 // Extends the tolerance grid from the desired grid: it gets a numbered row for every data
 // row of the desired grid, and each of its rows whose values are empty takes the complete
-// desired row of the same number, its amplitude plus offset (dB). True when the tolerance
-// grid changed.
+// desired row of the same number, its amplitude plus offset (dB). True when a point was
+// copied.
 bool FillOffsetGrid(CMasterPtGridRows& desired, CMasterPtGridRows& tolerance, double offset);
 // Rebuilds the tolerance grid from the desired grid: one row per desired data row, the
 // complete ones with the amplitude plus offset, the others with empty values. Edits made

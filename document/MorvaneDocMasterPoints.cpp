@@ -105,8 +105,9 @@ void CMorvaneDoc::OnEditCopyMasterPointsToGrid()
 
 bool CMorvaneDoc::OnEditGenerateCurvesFromMasterPoints()
 {
+    // The curves stay as they are while a calculation works on them.
     CMasterPointGrids* pGrids = m_App.MasterPointGrids();
-    if (!pGrids || !m_pResponseView)
+    if (!pGrids || !m_pResponseView || m_bInCalculationCommand)
         return false;
     m_App.CommitMasterPointEdits();
     if (FillOffsetGrid(pGrids->desired, pGrids->upper, m_dUpperToleranceDb) |
@@ -144,5 +145,6 @@ bool CMorvaneDoc::OnEditGenerateCurvesFromMasterPoints()
 CCommandState CMorvaneDoc::OnUpdateEditGenerateCurvesFromMasterPoints() const
 {
     const CMasterPointGrids* pGrids = m_App.MasterPointGrids();
-    return {pGrids && pGrids->desired.GetRows() > 3 && m_pResponseView, false};
+    return {pGrids && pGrids->desired.GetRows() > 3 && m_pResponseView && !m_bInCalculationCommand,
+            false};
 }

@@ -10,6 +10,9 @@
 
 void CMorvaneDoc::OnFileOpenFilterParameterFile()
 {
+    // The lists stay as they are while a calculation works on them.
+    if (m_bInCalculationCommand)
+        return;
     // The file is always chosen in the dialog: a companion name from the raw response
     // file is no reason to load its filters unasked.
     CFilterParameterFile file;

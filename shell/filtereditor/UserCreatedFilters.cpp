@@ -115,6 +115,15 @@ bool CUserCreatedFilters::UpdateFiltersFromGrids()
     return true;
 }
 
+void CUserCreatedFilters::FiltersToAllGrids()
+{
+    for (CFilterPage* page : m_Pages)
+    {
+        page->Grid().DiscardCellEdit();
+        page->FiltersToGrid();
+    }
+}
+
 void CUserCreatedFilters::CloseEditor()
 {
     if (QWidget* frame = window(); frame && frame != this)

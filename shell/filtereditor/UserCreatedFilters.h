@@ -27,6 +27,9 @@ public:
     // Every page writes its grid into its list, in the order EQ, TS, BS, HPB, HPLR, LPB,
     // LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS.
     bool UpdateFiltersFromGrids();
+    // Every page fills its grid from its list again, after the lists were replaced; an
+    // edit open in a grid is dropped.
+    void FiltersToAllGrids();
     // The page of a filter kind (0 to 16).
     CFilterPage& Page(int kind) const;
     // Hides the editor (its frame), writing back the current page.

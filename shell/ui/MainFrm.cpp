@@ -1,5 +1,6 @@
 #include "shell/ui/MainFrm.h"
 
+#include "document/MorvaneDoc.h"
 #include "graph/Assert.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
@@ -35,6 +36,18 @@ constexpr CCommandText kCommandTexts[] = {
     {32774, "Op&en Desired Response File ...", nullptr, nullptr},
     {32800, "Save Desired Response Fi&le", nullptr, nullptr},
     {32805, "Save As  Des&ired Response ...", nullptr, nullptr},
+    {32830, "Open Master Point File             &Q ...", nullptr,
+     "Open a master point file into the master point editor"},
+    {32833, "Save Master Point File              &B", nullptr,
+     "Save the master points of the editor in the master point file"},
+    {32832, "Save As Master Point File         &D ...", nullptr,
+     "Save the master points of the editor in a master point file of another name"},
+    {32827, "Open Filter Parameter File        &H ...", nullptr,
+     "Open a filter parameter file into the filter editor"},
+    {32834, "Save Fil&ter Parameters", nullptr,
+     "Save the filters of the filter editor in the filter parameter file"},
+    {32835, "Save As Filter Parameters         &X ...", nullptr,
+     "Save the filters of the filter editor in a filter parameter file of another name"},
     {32815, "Open Filter Coefficient File for &Additive Restart ...", nullptr, nullptr},
     {32775, "Save Filter &Coefficients", nullptr, nullptr},
     {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
@@ -149,7 +162,10 @@ QAction* CMainFrame::Action(int id, const char* text, const char* prompt)
         return existing;
     auto* action = new QAction(QString::fromUtf8(text), this);
     if (prompt)
+    {
         action->setStatusTip(QString::fromUtf8(prompt));
+        action->setToolTip(QString::fromUtf8(prompt));
+    }
     connect(action, &QAction::triggered, this,
             [this, id]
             {
@@ -184,8 +200,9 @@ void CMainFrame::AddMenuItems(QMenu* menu, std::initializer_list<int> ids)
 void CMainFrame::CreateMenus()
 {
     const CMenuLayout menus[] = {
-        {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
-                   32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
+        {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32830,
+                   32833, 32832, 0,     32827, 32834, 32835, 0,     32775, 32777, 32794,
+                   0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
         {"&Edit", {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
                    32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
         {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
@@ -422,10 +439,17 @@ bool CMainFrame::event(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // A running calculation is ended first; the program quits once it has returned.
-    if (m_App.m_pMorvaneDoc && m_App.m_pMorvaneDoc->IsCalculationCommandActive())
+    // A running calculation is ended first; the window is closed again once it has
+    // returned. Then the document may keep it open for its unsaved files.
+    CMorvaneDoc* pDoc = m_App.m_pMorvaneDoc;
+    if (pDoc && pDoc->IsCalculationCommandActive())
     {
         m_App.RequestQuitDuringCalculation();
+        event->ignore();
+        return;
+    }
+    if (pDoc && !pDoc->SaveModified())
+    {
         event->ignore();
         return;
     }

@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+class CEditMasterPoints;
 class CFilterMDIChild;
 class CFilterView;
 class CMainFrame;
@@ -169,6 +170,16 @@ public:
     int TakeNextEQOutputOrder() override;
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
+    void ReloadFilterGrids() override;
+    // The master point editor (MorvaneAppMasterPoints.cpp); null until first opened.
+    CEditMasterPoints* GetMasterPointEditor() const;
+    bool OpenMasterPointEditor(bool bFirstPage) override;
+    CMasterPointGrids* MasterPointGrids() override;
+    void CommitMasterPointEdits() override;
+    // Closing (MorvaneAppDialogs.cpp).
+    bool AskQuestion(const std::string& question) override;
+    int AskSaveFiles(CSaveFilesChoice& choice) override;
+    IDeviceDataFiles* DeviceDataFiles() override { return m_pDeviceCommands.get(); }
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 
@@ -217,6 +228,9 @@ private:
     void RegisterCommands();
     // The filter editor's sheet factory and its pages' reload commands.
     void WireFilterEditor();
+    // The master point editor's sheet factory and the master point and parameter file
+    // commands.
+    void WireMasterPointEditor();
     void RegisterDocumentCommands();
     void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
     // A document command: disabled while there is no document.

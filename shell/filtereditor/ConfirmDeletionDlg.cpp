@@ -1,15 +1,17 @@
-#include "shell/filtereditor/DeleteFilterDlg.h"
+#include "shell/filtereditor/ConfirmDeletionDlg.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CDeleteFilterDlg::CDeleteFilterDlg(const std::string& name, QWidget* parent)
+CConfirmDeletionDlg::CConfirmDeletionDlg(const std::string& caption, const std::string& question,
+                                         QWidget* parent)
     : QDialog(parent), m_pText(new QLineEdit(this))
 {
-    setWindowTitle("Confirm Filter Deletion");
+    setWindowTitle(QString::fromStdString(caption));
     m_pText->setReadOnly(true);
-    m_pText->setText(QString::fromStdString("Delete Filter " + name + "?"));
+    m_pText->setText(QString::fromStdString(question));
+    m_pText->setMinimumWidth(m_pText->fontMetrics().horizontalAdvance(m_pText->text()) + 24);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -18,7 +20,7 @@ CDeleteFilterDlg::CDeleteFilterDlg(const std::string& name, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-std::string CDeleteFilterDlg::GetText() const
+std::string CConfirmDeletionDlg::GetText() const
 {
     return m_pText->text().toStdString();
 }
