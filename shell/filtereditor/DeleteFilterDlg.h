@@ -1,13 +1,13 @@
 // Confirm Filter Deletion: "Delete Filter <name>?" with OK and Cancel.
 #pragma once
 
-#include "shell/filtereditor/ConfirmDeletionDlg.h"
+#include "shell/dialogs/QuestionDlg.h"
 
-class CDeleteFilterDlg : public CConfirmDeletionDlg
+class CDeleteFilterDlg : public CQuestionDlg
 {
 public:
     explicit CDeleteFilterDlg(const std::string& name, QWidget* parent = nullptr)
-        : CConfirmDeletionDlg("Confirm Filter Deletion", "Delete Filter " + name + "?", parent)
+        : CQuestionDlg("Confirm Filter Deletion", "Delete Filter " + name + "?", parent)
     {
     }
 };

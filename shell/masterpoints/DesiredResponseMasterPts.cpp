@@ -125,22 +125,24 @@ double CDesiredResponseMasterPts::LowerOffset() const
     return Offset(m_pLowerOffset, &CMorvaneDoc::m_dLowerToleranceDb);
 }
 
-void CDesiredResponseMasterPts::OnOffsetUpperPts()
+void CDesiredResponseMasterPts::RebuildTolerance(QLineEdit* pEdit, double CMorvaneDoc::*pTolerance,
+                                                 CMasterPtEditGrid& tolerance)
 {
     CMorvaneDoc* pDoc = Document();
-    if (!pDoc || !TakeOffset(m_pUpperOffset, pDoc->m_dUpperToleranceDb))
+    if (!pDoc || !TakeOffset(pEdit, pDoc->*pTolerance))
         return;
-    OffsetPoints(Grid(), m_Sheet.UpperPage().Grid(), pDoc->m_dUpperToleranceDb);
+    OffsetPoints(Grid(), tolerance, pDoc->*pTolerance);
     MarkPointsChanged();
+}
+
+void CDesiredResponseMasterPts::OnOffsetUpperPts()
+{
+    RebuildTolerance(m_pUpperOffset, &CMorvaneDoc::m_dUpperToleranceDb, m_Sheet.UpperPage().Grid());
 }
 
 void CDesiredResponseMasterPts::OnOffsetLowerPts()
 {
-    CMorvaneDoc* pDoc = Document();
-    if (!pDoc || !TakeOffset(m_pLowerOffset, pDoc->m_dLowerToleranceDb))
-        return;
-    OffsetPoints(Grid(), m_Sheet.LowerPage().Grid(), pDoc->m_dLowerToleranceDb);
-    MarkPointsChanged();
+    RebuildTolerance(m_pLowerOffset, &CMorvaneDoc::m_dLowerToleranceDb, m_Sheet.LowerPage().Grid());
 }
 
 void CDesiredResponseMasterPts::OnClear()

@@ -49,6 +49,9 @@ private:
     void OnPointDeleted(int nRow);
     // The box's number while the user has changed it, else the document's tolerance.
     double Offset(const QLineEdit* pEdit, double CMorvaneDoc::*pTolerance) const;
+    // The buttons' work: the box into its tolerance, then the tolerance grid rebuilt.
+    void RebuildTolerance(QLineEdit* pEdit, double CMorvaneDoc::*pTolerance,
+                          CMasterPtEditGrid& tolerance);
     // Takes a box into the tolerance it stands for; false for a text that is no number.
     bool TakeOffset(QLineEdit* pEdit, double& tolerance);
 

@@ -4,11 +4,8 @@
 #include "shell/masterpoints/LowerToleranceMasterPoints.h"
 #include "shell/masterpoints/UpperToleranceMasterPts.h"
 
-#include <QKeyEvent>
-#include <QMessageBox>
-
 CEditMasterPoints::CEditMasterPoints(CDocumentSource document, QWidget* parent)
-    : QTabWidget(parent), m_Document(std::move(document)),
+    : CEditorSheet(parent), m_Document(std::move(document)),
       m_pDesired(new CDesiredResponseMasterPts(*this)),
       m_pUpper(new CUpperToleranceMasterPts(*this)),
       m_pLower(new CLowerToleranceMasterPoints(*this)),
@@ -44,36 +41,8 @@ void CEditMasterPoints::CommitEdits()
     m_pDesired->TakeTypedOffsets();
 }
 
-void CEditMasterPoints::CloseEditor()
-{
-    if (QWidget* frame = window(); frame && frame != this)
-        frame->close();
-    else
-        hide();
-}
-
-bool CEditMasterPoints::Ask(const std::string& question)
-{
-    if (m_Ask)
-        return m_Ask(question);
-    QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(question),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
-}
-
 void CEditMasterPoints::hideEvent(QHideEvent* event)
 {
-    QTabWidget::hideEvent(event);
+    CEditorSheet::hideEvent(event);
     CommitEdits();
-}
-
-void CEditMasterPoints::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
-    {
-        CloseEditor();
-        return;
-    }
-    QTabWidget::keyPressEvent(event);
 }

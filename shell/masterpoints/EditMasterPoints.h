@@ -6,19 +6,16 @@
 
 #include "document/MasterPointEditing.h"
 #include "shell/filtereditor/DocumentSource.h"
+#include "shell/filtereditor/EditorSheet.h"
 
-#include <QTabWidget>
-
-#include <functional>
 #include <memory>
-#include <string>
 
 class CDesiredResponseMasterPts;
 class CLowerToleranceMasterPoints;
 class CMasterPointPage;
 class CUpperToleranceMasterPts;
 
-class CEditMasterPoints : public QTabWidget
+class CEditMasterPoints : public CEditorSheet
 {
 public:
     explicit CEditMasterPoints(CDocumentSource document, QWidget* parent = nullptr);
@@ -32,19 +29,13 @@ public:
     // Ends what the user is typing: open cell edits are committed, offsets typed on the
     // desired page go into the document.
     void CommitEdits();
-    // Hides the editor (its frame).
-    void CloseEditor();
     CMorvaneDoc* Document() const { return m_Document ? m_Document() : nullptr; }
-    // A question with Yes and No; a message box when m_Ask is empty.
-    bool Ask(const std::string& question);
 
     // The page made current last.
     CMasterPointPage* m_pActivePage = nullptr;
-    std::function<bool(const std::string& question)> m_Ask;
 
 protected:
     void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnCurrentChanged(int index);

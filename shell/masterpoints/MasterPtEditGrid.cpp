@@ -1,7 +1,7 @@
 #include "shell/masterpoints/MasterPtEditGrid.h"
 
 #include "graph/ResourceString.h"
-#include "shell/filtereditor/ConfirmDeletionDlg.h"
+#include "shell/dialogs/QuestionDlg.h"
 
 namespace
 {
@@ -50,8 +50,8 @@ bool CMasterPtEditGrid::ConfirmDeletion(const std::string& point)
 {
     if (m_AskDeletion)
         return m_AskDeletion(point);
-    CConfirmDeletionDlg dialog("Confirm Master Point Deletion",
-                               CResourceString(kDeletePointText) + point + "?", this);
+    CQuestionDlg dialog("Confirm Master Point Deletion",
+                        CResourceString(kDeletePointText) + point + "?", this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -14,6 +14,7 @@
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
+#include "tests/shell/GridTyping.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -96,20 +97,9 @@ protected:
         return *sheet;
     }
 
-    // Types text into the cell through key presses and ends with the key.
-    static void Type(CEditGridWidget& grid, int r, int c, const QString& text,
-                     int endKey = Qt::Key_Return)
+    static void Type(CEditGridWidget& grid, int r, int c, const QString& text)
     {
-        grid.setCurrentCell(r, c);
-        for (int i = 0; i < text.size(); ++i)
-        {
-            QWidget* target = grid.IsEditing() ? static_cast<QWidget*>(&grid.CellEdit())
-                                               : static_cast<QWidget*>(&grid);
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, 1));
-            QCoreApplication::sendEvent(target, &press);
-        }
-        QKeyEvent end(QEvent::KeyPress, endKey, Qt::NoModifier);
-        QCoreApplication::sendEvent(&grid.CellEdit(), &end);
+        TypeIntoCell(grid, r, c, text);
     }
     // Types the points row by row into the desired grid.
     static void TypePoints(CEditGridWidget& grid,
