@@ -248,8 +248,40 @@ TEST_F(MasterPointAppTest, OffsetsTypedOnTheDesiredPageAloneGoBackToTheDocument)
     sheet.setCurrentIndex(1);
     EXPECT_DOUBLE_EQ(sheet.UpperPage().Grid().GetAmplitude(2), 9.0);
     sheet.setCurrentIndex(0);
+    m_pDoc->m_MasterPointFile.m_ChangedMode.TurnOff();
     page.findChild<QPushButton*>("Offset Upper Pts")->click();
     EXPECT_DOUBLE_EQ(sheet.UpperPage().Grid().GetAmplitude(2), 4.5);
+    EXPECT_TRUE(m_pDoc->m_MasterPointFile.m_ChangedMode.IsOn());
+
+    // A tolerance page that takes new desired points marks them unsaved too.
+    Type(page.Grid(), 3, 1, "5000");
+    Type(page.Grid(), 3, 2, "1");
+    m_pDoc->m_MasterPointFile.m_ChangedMode.TurnOff();
+    sheet.setCurrentIndex(2);
+    EXPECT_DOUBLE_EQ(sheet.LowerPage().Grid().GetAmplitude(3), -1.0);
+    EXPECT_TRUE(m_pDoc->m_MasterPointFile.m_ChangedMode.IsOn());
+}
+
+TEST_F(MasterPointAppTest, AnEditStillOpenIsSavedWithTheFile)
+{
+    CEditMasterPoints& sheet = OpenEditor();
+    CMasterPtEditGrid& desired = sheet.DesiredPage().Grid();
+    TypePoints(desired, {{"100", "0"}});
+    desired.setCurrentCell(1, 2);
+    for (const char* key : {"-", "6"})
+    {
+        QWidget* target = desired.IsEditing() ? static_cast<QWidget*>(&desired.CellEdit())
+                                              : static_cast<QWidget*>(&desired);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(target, &press);
+    }
+    ASSERT_TRUE(desired.IsEditing());
+    m_Dialogs.answers = {Path("open.mpt")};
+    ASSERT_TRUE(m_pApp->ExecuteCommand(kSaveAsMasterPoints));
+    std::ifstream file(Path("open.mpt"));
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("100.000000, -6.000000"), std::string::npos) << text;
 }
 
 TEST_F(MasterPointAppTest, MasterPointFilesGiveBackTheSameGridsAndCurves)
