@@ -140,10 +140,23 @@ TEST_F(SaveFilesTest, ParameterFileOpensOnlyThroughItsDialog)
               (std::vector<std::string>{"reload filter grids", "open filter editor"}));
     EXPECT_EQ(CFilterGridRows::GetNextOutputOrder(), 7);
 
-    dialogs.answers.push_back(folder.Path("other.par"));
+    // Both dialogs start in the working folder; a confirmed one moves it to the folder
+    // chosen, a cancelled one leaves it.
+    EXPECT_EQ(dialogs.requests[0].initialDirectory, folder.Root());
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, ".par");
+    fs::create_directories(folder.Path("sub"));
+    dialogs.answers.push_back(folder.Path("sub/other.par"));
     doc->OnFileSaveAsFilterParameters();
-    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("other.par"));
-    EXPECT_EQ(ReadFileBytes(folder.Path("other.par")), ReadFileBytes(folder.Path("spk.par")));
+    EXPECT_TRUE(dialogs.requests.back().save);
+    EXPECT_TRUE(dialogs.requests.back().overwritePrompt);
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("sub/other.par"));
+    EXPECT_EQ(directory->Get(), folder.Path("sub"));
+    EXPECT_EQ(ReadFileBytes(folder.Path("sub/other.par")), ReadFileBytes(folder.Path("spk.par")));
+    dialogs.answers.push_back("");
+    doc->OnFileSaveAsFilterParameters();
+    EXPECT_EQ(dialogs.requests.back().initialDirectory, folder.Path("sub"));
+    EXPECT_EQ(directory->Get(), folder.Path("sub"));
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("sub/other.par"));
     doc->m_FiltersInGridMode.TurnOff();
     EXPECT_FALSE(doc->OnUpdateFileSaveFilterParameters().bEnabled);
 }
