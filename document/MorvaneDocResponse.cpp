@@ -194,8 +194,8 @@ bool CMorvaneDoc::SaveRawResponseTo(std::string& path)
         return false;
     if (!SaveShownResponse(path, false))
         return false;
-    if (bMeasurementFile)
-        m_bRawResampledSinceRead = false;
+    // The record's file (the callers keep path in it) now holds the response shown.
+    m_bRawResampledSinceRead = false;
     return true;
 }
 
