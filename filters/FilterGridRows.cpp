@@ -345,11 +345,6 @@ bool CFilterGridRows::PrepareRowForEdit(int nRow, int nCol)
     return bOrdered;
 }
 
-void CFilterGridRows::EndCellEdit()
-{
-    CommitCellEdit();
-}
-
 void CFilterGridRows::SeeOutputOrder(int nRow) const
 {
     if (nRow >= 1 && nRow < GetRows())

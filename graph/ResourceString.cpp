@@ -40,6 +40,7 @@ constexpr CStringEntry kStringTable[] = {
     {170, "The A coefficients header must contain \"a0\" or A0\"."},
     {171, "The number of coefficients in the A row is not the same as the corresponding B row."},
     {179, "TS-"},
+    {180, "*"},
     {186, "Point"},
     {187, "Frequency"},
     {188, "Amplitude"},
@@ -66,10 +67,12 @@ constexpr CStringEntry kStringTable[] = {
     {217, "Master Pt. Files (*.mpt) |*.mpt||"},
     {218, "*.mpt"},
     {221, "Lower Tolerance"},
+    {223, "Delete Point "},
     {224, ".eq"},
     {225, "QZX2201  Files [*.eq] |*.eq||"},
     {226, "*.eq"},
     {227, "The Speaker Response is already within Tolerance."},
+    {232, "Do you want to clear all the Master Points?"},
     {236, "B1HP-"},
     {237, "B1LP-"},
     {238, "LOPT-"},
@@ -131,6 +134,14 @@ constexpr CStringEntry kStringTable[] = {
            "frequencies must increase from row to row."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
+    {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
+           "Saving it replaces the measurement in the file.  Do you want to replace it?"},
+    {5161, "Desired Response Pts."},
+    {5162, "Upper Tolerance Pts."},
+    {5163, "Lower Tolerance Pts."},
+    {5164, "The curves were not changed.  Every master point grid needs points at two or more "
+           "different frequencies above 0 Hz, each with an amplitude.  Different frequencies "
+           "in"},
 };
 // clang-format on
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/ui/MainFrm.h"
 
+#include "document/MorvaneDoc.h"
 #include "graph/Assert.h"
 #include "shell/CommandPrompts.h"
 #include "shell/ui/MDIChildFrame.h"
@@ -29,6 +30,12 @@ constexpr CCommandText kCommandTexts[] = {
     {32774, "Op&en Desired Response File ...", nullptr, nullptr},
     {32800, "Save Desired Response Fi&le", nullptr, nullptr},
     {32805, "Save As  Des&ired Response ...", nullptr, nullptr},
+    {32830, "Open Master Point File             &Q ...", nullptr, nullptr},
+    {32833, "Save Master Point File              &B", nullptr, nullptr},
+    {32832, "Save As Master Point File         &D ...", nullptr, nullptr},
+    {32827, "Open Filter Parameter File        &H ...", nullptr, nullptr},
+    {32834, "Save Fil&ter Parameters", nullptr, nullptr},
+    {32835, "Save As Filter Parameters         &X ...", nullptr, nullptr},
     {32815, "Open Filter Coefficient File for &Additive Restart ...", nullptr, nullptr},
     {32775, "Save Filter &Coefficients", nullptr, nullptr},
     {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
@@ -245,21 +252,22 @@ QMenu* CMainFrame::FindMenu(const std::string& title) const
 
 void CMainFrame::CreateMenus()
 {
-    AddMenuSet(kSpeakerMenus,
-               {
-                   {"&File",
-                    {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
-                     32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
-                   {"&Edit", {32804, 32798, 0,     32858, 32859, 0,     32821, 32822,
-                              32849, 32852, 32857, 0,     32823, 32847, 32848, 32877,
-                              32878, 0,     32867, 32869, 0,     32880, 32881, 32882}},
-                   {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
-                   {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
-                   {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
-                   {"D&SP", {32910, 32911, 32912}},
-                   {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
-                   {"&Help", {32818, 32819, 32820, 0, 57664}},
-               });
+    AddMenuSet(
+        kSpeakerMenus,
+        {
+            {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32830,
+                       32833, 32832, 0,     32827, 32834, 32835, 0,     32775, 32777, 32794,
+                       0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
+            {"&Edit",
+             {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
+              32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
+            {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
+            {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
+            {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
+            {"D&SP", {32910, 32911, 32912}},
+            {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
+            {"&Help", {32818, 32819, 32820, 0, 57664}},
+        });
     m_pFileMenu = FindMenu("&File");
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addSeparator();
@@ -494,10 +502,17 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // A running calculation is ended first; the program quits once it has returned.
-    if (m_App.m_pMorvaneDoc && m_App.m_pMorvaneDoc->IsCalculationCommandActive())
+    // A running calculation is ended first; the window is closed again once it has
+    // returned. Then the document may keep it open for its unsaved files.
+    CMorvaneDoc* pDoc = m_App.m_pMorvaneDoc;
+    if (pDoc && pDoc->IsCalculationCommandActive())
     {
         m_App.RequestQuitDuringCalculation();
+        event->ignore();
+        return;
+    }
+    if (pDoc && !pDoc->SaveModified())
+    {
         event->ignore();
         return;
     }

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <cfenv>
@@ -137,7 +138,15 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     InstallServices();
 
     m_pMainFrame = new CMainFrame(*this);
+    // A close that ended a calculation is made again once the calculation has returned,
+    // so that the question about unsaved files comes outside it.
+    m_pMessagePump->m_OnQuit = [frame = QPointer<CMainFrame>(m_pMainFrame)]
+    {
+        if (frame)
+            frame->close();
+    };
     WireFilterEditor();
+    WireMasterPointEditor();
     AddDesignMenus();
     // The frames are placed from the client area, so it takes its final size first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -519,9 +528,9 @@ void CMorvaneApp::PostMainFrameCommand(int nCommand)
 bool CMorvaneApp::AskVerifyNewCurves()
 {
     return QMessageBox::question(
-               m_pMainFrame, QString::fromStdString(ShellString(IDS_APP_NAME)),
+               m_pMainFrame, "Verify Creation of New Desired Response Curves",
                "Do you want to create new desired response curves and delete the old ones?",
-               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void CMorvaneApp::ShowFileReadError(const std::string& file, int nLine, const std::string& error)

@@ -38,6 +38,7 @@
 #include <vector>
 
 class CDRC_MDIChild;
+class CEditMasterPoints;
 class CFilterMDIChild;
 class CFilterView;
 class CLoudnessMDIChild;
@@ -215,6 +216,16 @@ public:
 
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
+    void ReloadFilterGrids() override;
+    // The master point editor (MorvaneAppMasterPoints.cpp); null until first opened.
+    CEditMasterPoints* GetMasterPointEditor() const;
+    bool OpenMasterPointEditor(bool bFirstPage) override;
+    CMasterPointGrids* MasterPointGrids() override;
+    void CommitMasterPointEdits() override;
+    // Closing (MorvaneAppDialogs.cpp).
+    bool AskQuestion(const std::string& question) override;
+    int AskSaveFiles(CSaveFilesChoice& choice) override;
+    IDeviceDataFiles* DeviceDataFiles() override { return m_pDeviceCommands.get(); }
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 
@@ -272,6 +283,9 @@ private:
     void RegisterCommands();
     // The filter editor's sheet factory and its pages' reload commands.
     void WireFilterEditor();
+    // The master point editor's sheet factory and the master point and parameter file
+    // commands.
+    void WireMasterPointEditor();
     void RegisterDocumentCommands();
     void RegisterDesignCommands();
     // The menus of the design windows, once the main frame exists.

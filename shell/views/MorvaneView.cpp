@@ -212,6 +212,27 @@ bool CMorvaneView::SetLowerBoundCurve()
     return SetRawGridCurve(&m_LowerBoundCurve, m_LowerBoundCurveMode, kLowerStyle);
 }
 
+CCurve* CMorvaneView::ResetCurveOnRawGrid(ECurve which)
+{
+    switch (which)
+    {
+    case kDesiredCurve:
+        SetDesiredResponseCurve();
+        break;
+    case kUpperBound:
+        SetUpperBoundCurve();
+        break;
+    case kLowerBound:
+        SetLowerBoundCurve();
+        break;
+    default:
+        return nullptr;
+    }
+    CCurve* pCurve = GetCurve(which);
+    pCurve->Show();
+    return pCurve;
+}
+
 CCurve* CMorvaneView::GetCurve(ECurve which)
 {
     switch (which)

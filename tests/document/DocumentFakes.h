@@ -100,6 +100,18 @@ public:
         return false;
     }
     void StartReplaceCurveSection() override { ++replaceStarts; }
+    // The curve as the view makes it: the raw curve's x values, y from the raw curve.
+    CCurve* ResetCurveOnRawGrid(ECurve which) override
+    {
+        if (which != kDesiredCurve && which != kUpperBound && which != kLowerBound)
+            return nullptr;
+        const CCurve& raw = *curves[kRawCurve];
+        std::vector<CDoublePoint> points(raw.m_pDblPt.get(),
+                                         raw.m_pDblPt.get() + raw.GetTotalPoints());
+        SetCurvePoints(*curves[which], points, area, window);
+        ++resets[which];
+        return curves[which].get();
+    }
 
     std::unique_ptr<CCurve> curves[5];
     CRect area{220, 2780, 4000, 220};
@@ -107,6 +119,7 @@ public:
     int masterPoints = 0;
     int builds = 0;
     int replaceStarts = 0;
+    int resets[5] = {};
 };
 
 class FakePhaseView : public RecordingViewOf<IPhaseView>

@@ -7,6 +7,7 @@
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/shell/GridTyping.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -49,16 +50,7 @@ protected:
     static void Type(CFilterEditGrid& grid, int r, int c, const QString& text,
                      int endKey = Qt::Key_Return)
     {
-        grid.setCurrentCell(r, c);
-        for (int i = 0; i < text.size(); ++i)
-        {
-            QWidget* target = grid.IsEditing() ? static_cast<QWidget*>(&grid.CellEdit())
-                                               : static_cast<QWidget*>(&grid);
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, 1));
-            QCoreApplication::sendEvent(target, &press);
-        }
-        QKeyEvent end(QEvent::KeyPress, endKey, Qt::NoModifier);
-        QCoreApplication::sendEvent(&grid.CellEdit(), &end);
+        TypeIntoCell(grid, r, c, text, endKey);
     }
 
     std::unique_ptr<CUserCreatedFilters> sheet;
