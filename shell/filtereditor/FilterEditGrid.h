@@ -8,7 +8,7 @@
 #pragma once
 
 #include "filters/FilterGridRows.h"
-#include "shell/filtereditor/EditGridWidget.h"
+#include "graph/ui/EditGridWidget.h"
 
 #include <functional>
 #include <string>

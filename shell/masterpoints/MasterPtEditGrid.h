@@ -7,7 +7,7 @@
 #pragma once
 
 #include "document/MasterPtGridRows.h"
-#include "shell/filtereditor/EditGridWidget.h"
+#include "graph/ui/EditGridWidget.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // editor, the following ones go to the editor, and a last key ends the edit.
 #pragma once
 
-#include "shell/filtereditor/EditGridWidget.h"
+#include "graph/ui/EditGridWidget.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "graph/GridCells.h"
-#include "shell/filtereditor/GridCellEdit.h"
+#include "graph/ui/GridCellEdit.h"
 
 #include <QPersistentModelIndex>
 #include <QTableWidget>

@@ -1,4 +1,4 @@
-#include "shell/filtereditor/EditGridWidget.h"
+#include "graph/ui/EditGridWidget.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
