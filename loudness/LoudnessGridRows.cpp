@@ -259,7 +259,7 @@ void CLoudnessGridRows::SetCutFrequency(int nRow, double value)
     SetValue(nRow, Info(m_nMethodType).m_nCutFrequencyColumn, value);
 }
 
-bool CLoudnessGridRows::OnRButtonDown(int nMouseRow)
+bool CLoudnessGridRows::SelectRowForPopup(int nMouseRow)
 {
     EndCellEdit();
     m_nSelectedRow = nMouseRow;

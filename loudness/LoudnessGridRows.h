@@ -102,7 +102,7 @@ public:
 
     // A right-button press on a row (-1 below the last one): remembered for the popup's
     // commands; true when the popup is to be offered (a filter row).
-    bool OnRButtonDown(int nMouseRow);
+    bool SelectRowForPopup(int nMouseRow);
     int GetSelectedRow() const { return m_nSelectedRow; }
     // The popup's commands on the filter of the selected row; false when there is none
     // or no manager.

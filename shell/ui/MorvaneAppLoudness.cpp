@@ -10,6 +10,7 @@
 
 #include "loudness/LoudnessDoc.h"
 #include "loudness/ui/CreateLoudnessFilter.h"
+#include "loudness/ui/EditLoudnessFilters.h"
 #include "loudness/ui/LoudnessView.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/LoudnessMDIChild.h"
@@ -31,26 +32,21 @@ constexpr int kHelpContents = 32818;
 constexpr int kHelpCalculating = 32819;
 constexpr int kHelpRestart = 32820;
 
-// The loudness windows' own commands.
+// The loudness windows' own commands (their prompts are in the program's prompt table).
 constexpr CCommandText kLoudnessTexts[] = {
-    {CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS, "&Create Loudness Filters ...", nullptr,
-     "Create Loudness Filters"},
-    {CMorvaneApp::ID_EDIT_QZX2202_LOUDNESS_FILTERS, "&Edit Loudness Filters...", nullptr,
-     "Edit Loudness Filters"},
-    {CMorvaneApp::ID_EDIT_QZX241X_LOUDNESS_FILTERS, "&Edit Loudness Filters...", nullptr,
-     "Edit Loudness Filters"},
+    {CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS, "&Create Loudness Filters ...", nullptr, nullptr},
+    {CMorvaneApp::ID_EDIT_QZX2202_LOUDNESS_FILTERS, "&Edit Loudness Filters...", nullptr, nullptr},
+    {CMorvaneApp::ID_EDIT_QZX241X_LOUDNESS_FILTERS, "&Edit Loudness Filters...", nullptr, nullptr},
     {CLoudnessViewModes::ID_DELETE_FILTERS_GRAPHICALLY, "&Delete Filters Graphically", "Delete",
-     "Delete Filters Graphically"},
+     nullptr},
     {CLoudnessViewModes::ID_SELECT_FILTERS_TO_EDIT, "&Select Filters to Edit Graphically", "Edit",
-     "Select Filters to Edit Graphically"},
+     nullptr},
     {CLoudnessViewModes::ID_SELECT_FILTER_TO_ADD,
-     "Select Filter to &Add to QZX2XXX Data File Graphically", "Add",
-     "Select Filter to Add to QZX2XXX Data File Graphically"},
+     "Select Filter to &Add to QZX2XXX Data File Graphically", "Add", nullptr},
     {CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION,
-     "Turn &Off Loudness Filter Addtion to QZX2XXX Data File", nullptr,
-     "Turn Off Loudness Filter Addition to QZX2XXX Data File"},
-    {CLoudnessDoc::ID_FILE_SAVE_AS_LD241X, "Save As .LD241X Data", nullptr, "Save as LD24 File"},
-    {CLoudnessDoc::ID_FILE_SAVE_AS_LD606X, "Save As .LD606X Data", nullptr, "Save as LD606X File"},
+     "Turn &Off Loudness Filter Addtion to QZX2XXX Data File", nullptr, nullptr},
+    {CLoudnessDoc::ID_FILE_SAVE_AS_LD241X, "Save As .LD241X Data", nullptr, nullptr},
+    {CLoudnessDoc::ID_FILE_SAVE_AS_LD606X, "Save As .LD606X Data", nullptr, nullptr},
 };
 
 EDesignWindow WindowOf(ELoudnessFamily family)
@@ -261,7 +257,16 @@ void CMorvaneApp::RefreshLoudnessCurves(ELoudnessFamily family)
 
 void CMorvaneApp::WireLoudnessEditors()
 {
-    // The Edit Loudness Filters windows come with the grids (LoudnessGrid).
+    for (ELoudnessFamily family : {ELoudnessFamily::QZX2202, ELoudnessFamily::QZX241X})
+        m_pMainFrame->SetSheetFactory(EditorOf(family),
+                                      [this, family]
+                                      {
+                                          auto* sheet = new CEditLoudnessFilters(
+                                              m_pLoudness->Manager(family));
+                                          // Only a whole sheet takes the manager's rows.
+                                          sheet->RegisterGrids();
+                                          return sheet;
+                                      });
 }
 
 CLoudnessDoc* CMorvaneApp::GetLoudnessDoc(ELoudnessFamily family) const

@@ -186,14 +186,14 @@ TEST_F(LoudnessGridRowsTest, PopupOnlyOnFilterRows)
 {
     AddEQ();
     ASSERT_EQ(m_Grid.GetRows(), 2);
-    EXPECT_FALSE(m_Grid.OnRButtonDown(0));  // the heading
-    EXPECT_FALSE(m_Grid.OnRButtonDown(-1)); // below the last row
-    EXPECT_FALSE(m_Grid.OnRButtonDown(2));
+    EXPECT_FALSE(m_Grid.SelectRowForPopup(0));  // the heading
+    EXPECT_FALSE(m_Grid.SelectRowForPopup(-1)); // below the last row
+    EXPECT_FALSE(m_Grid.SelectRowForPopup(2));
     EXPECT_FALSE(m_Grid.OnPopupCommand(CLoudnessGridRows::ID_LOUDNESS_DELETE));
     EXPECT_TRUE(m_View.deleted.empty());
     m_Manager.ClearAllLoudnessFilters();
     ASSERT_EQ(Names(m_Grid), std::vector<std::string>{"*"});
-    EXPECT_FALSE(m_Grid.OnRButtonDown(1)); // the placeholder names no filter
+    EXPECT_FALSE(m_Grid.SelectRowForPopup(1)); // the placeholder names no filter
     EXPECT_FALSE(m_Grid.GetPopupCommandState(CLoudnessGridRows::ID_LOUDNESS_EDIT).bEnabled);
     EXPECT_TRUE(m_Editor.names.empty());
 }
@@ -202,7 +202,7 @@ TEST_F(LoudnessGridRowsTest, PopupCommandsGoToTheGridsManager)
 {
     const std::string first = AddEQ();
     const std::string second = AddEQ(3.0);
-    ASSERT_TRUE(m_Grid.OnRButtonDown(2));
+    ASSERT_TRUE(m_Grid.SelectRowForPopup(2));
     EXPECT_TRUE(
         m_Grid.GetPopupCommandState(CLoudnessGridRows::ID_LOUDNESS_ADD_TO_DATA_FILE).bEnabled);
     EXPECT_TRUE(m_Grid.OnPopupCommand(CLoudnessGridRows::ID_LOUDNESS_EDIT));
@@ -210,7 +210,7 @@ TEST_F(LoudnessGridRowsTest, PopupCommandsGoToTheGridsManager)
     EXPECT_TRUE(m_Grid.OnPopupCommand(CLoudnessGridRows::ID_LOUDNESS_ADD_TO_DATA_FILE));
     EXPECT_TRUE(m_Manager.AddToDataFileMode().IsOn());
 
-    ASSERT_TRUE(m_Grid.OnRButtonDown(1));
+    ASSERT_TRUE(m_Grid.SelectRowForPopup(1));
     EXPECT_TRUE(m_Grid.OnPopupCommand(CLoudnessGridRows::ID_LOUDNESS_DELETE));
     EXPECT_EQ(m_View.deleted, std::vector<std::string>{first});
     EXPECT_EQ(m_Manager.List(kLoudnessEQBased)->GetSize(), 1);
