@@ -1,7 +1,6 @@
 #include "loudness/ui/LoudnessView.h"
 
 #include "framework/ui/ViewPrinting.h"
-#include "graph/Restore.h"
 #include "loudness/LoudnessManager.h"
 #include "loudness/LoudnessStrings.h"
 
@@ -9,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace
 {
@@ -291,35 +289,24 @@ void CLoudnessView::Repaint()
 
 void CLoudnessView::OnDraw(CDC* pDC)
 {
-    m_Graph.Draw(this, pDC);
-    CFont font;
-    std::optional<CFontRestorer> fontRestorer;
-    if (m_ViewFont.CreateFont(pDC, &font))
-        fontRestorer.emplace(pDC, &font);
-    PlaceReadoutBox(m_CoordDisplay, m_Graph);
-    // After a pointer movement only the readout.
-    const bool bReadoutOnly = m_Pointer.BeginPaint(pDC);
-    if (!bReadoutOnly)
+    m_Pointer.Paint(pDC, m_ViewFont, [this](CDC* pDC) { DrawGraph(pDC); });
+}
+
+void CLoudnessView::DrawGraph(CDC* pDC)
+{
+    m_Graph.DrawRegions(pDC);
+    m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
+    m_VerticalScale.Draw(pDC, &m_DataRect);
+    m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
+    m_HorizontalScale.Draw(pDC, m_DataRect);
+    if (m_NoCurvesMode.IsOn())
+        return;
+    const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
+    for (CCurve* pCurve : m_Curves)
     {
-        m_Graph.DrawRegions(pDC);
-        m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
-        m_VerticalScale.Draw(pDC, &m_DataRect);
-        m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
-        m_HorizontalScale.Draw(pDC, m_DataRect);
-        if (m_NoCurvesMode.IsOff())
-        {
-            const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
-            for (CCurve* pCurve : m_Curves)
-            {
-                pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataRect);
-                pCurve->Draw(pDC);
-            }
-        }
+        pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataRect);
+        pCurve->Draw(pDC);
     }
-    m_Pointer.EndPaint(pDC, !bReadoutOnly);
-    if (fontRestorer)
-        fontRestorer->Restore();
-    font.DeleteObject();
 }
 
 bool CLoudnessView::PrintTo(QPrinter& printer)

@@ -109,6 +109,8 @@ protected:
 private:
     // A click in a graphical mode on the curve it hit.
     void PickCurve(const std::string& name);
+    // The canvas regions, the scales and the curves.
+    void DrawGraph(CDC* pDC);
     void FitToCurves();
     void InitScales();
     void DeleteCurves();

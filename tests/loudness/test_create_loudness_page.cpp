@@ -1,7 +1,7 @@
 // The pages of the create-loudness-filter sheets without their windows: what they start
 // with, that only the user's edits add a filter, the values they refuse, the coefficient
 // words of their own family, filling from a filter and the plot gain.
-#include "LoudnessFakes.h"
+#include "LoudnessManagersFixture.h"
 #include "framework/core/Services.h"
 #include "loudness/CreateLoudnessPage.h"
 #include "loudness/DigitalSectionDesigner.h"
@@ -14,20 +14,9 @@ namespace
 {
 using Page = CCreateLoudnessPage;
 
-class CreateLoudnessPageTest : public ::testing::Test
+class CreateLoudnessPageTest : public LoudnessManagersTest<CDigitalSectionDesigner>
 {
 protected:
-    void SetUp() override
-    {
-        Services::SetMessageBox(&m_Box);
-        for (CLoudnessManager* m :
-             {static_cast<CLoudnessManager*>(&m_2202), static_cast<CLoudnessManager*>(&m_2410)})
-        {
-            m->SetDocument(&m_Doc);
-            m->SetView(&m_View);
-        }
-    }
-    void TearDown() override { Services::SetMessageBox(nullptr); }
     static void Type(Page& page, std::initializer_list<std::pair<int, const char*>> texts)
     {
         for (const auto& [id, text] : texts)
@@ -40,14 +29,6 @@ protected:
             texts.push_back(page.GetText(Page::IDC_COEFF_1 + k));
         return texts;
     }
-
-    CRecordingMessageBox m_Box;
-    CFakeLoudnessDocument m_Doc;
-    CRecordingLoudnessView m_View;
-    CDigitalSectionDesigner m_Designer;
-    bool m_bQZX6060 = false;
-    CQZX2202LoudnessManager m_2202{&m_Designer};
-    CQZX2410_LoudnessManager m_2410{&m_Designer, [this] { return m_bQZX6060; }};
 };
 } // namespace
 

@@ -2,7 +2,7 @@
 // opening, typing into the boxes, refusals, the Decimal/Hex choice and Calculate Plot Gain,
 // and a sheet filled from a filter.
 #include "../framework/QtTestApp.h"
-#include "LoudnessFakes.h"
+#include "LoudnessManagersFixture.h"
 #include "framework/core/Services.h"
 #include "loudness/LoudnessDoc.h"
 #include "loudness/QZX2202LoudnessManager.h"
@@ -22,21 +22,14 @@ namespace
 {
 using Page = CCreateLoudnessPage;
 
-class CreateLoudnessSheetTest : public ::testing::Test
+class CreateLoudnessSheetTest : public LoudnessManagersTest<CFlatSectionDesigner>
 {
 protected:
     void SetUp() override
     {
         TestApp();
-        Services::SetMessageBox(&m_Box);
-        for (CLoudnessManager* m :
-             {static_cast<CLoudnessManager*>(&m_2202), static_cast<CLoudnessManager*>(&m_2410)})
-        {
-            m->SetDocument(&m_Doc);
-            m->SetView(&m_View);
-        }
+        LoudnessManagersTest::SetUp();
     }
-    void TearDown() override { Services::SetMessageBox(nullptr); }
     // Types into a box as the user does (the box's text replaced).
     static void Type(CLoudnessPageWidget& page, int nId, const char* text)
     {
@@ -47,14 +40,6 @@ protected:
         QTest::keyClicks(box, text);
     }
     static QString Text(CLoudnessPageWidget& page, int nId) { return page.Box(nId)->text(); }
-
-    CRecordingMessageBox m_Box;
-    CFakeLoudnessDocument m_Doc;
-    CRecordingLoudnessView m_View;
-    CFlatSectionDesigner m_Designer;
-    bool m_bQZX6060 = false;
-    CQZX2202LoudnessManager m_2202{&m_Designer};
-    CQZX2410_LoudnessManager m_2410{&m_Designer, [this] { return m_bQZX6060; }};
 };
 } // namespace
 

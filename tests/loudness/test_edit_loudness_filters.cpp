@@ -1,7 +1,7 @@
 // The Edit Loudness Filters sheet offscreen: its pages and grids, registration with its own
 // family's manager only, and what a sheet that goes leaves registered.
 #include "../framework/QtTestApp.h"
-#include "LoudnessFakes.h"
+#include "LoudnessManagersFixture.h"
 #include "framework/core/Services.h"
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
@@ -17,18 +17,14 @@
 
 namespace
 {
-class EditLoudnessFiltersTest : public ::testing::Test
+class EditLoudnessFiltersTest : public LoudnessManagersTest<CFlatSectionDesigner>
 {
 protected:
     void SetUp() override
     {
         TestApp();
-        Services::SetMessageBox(&m_Box);
-        for (CLoudnessManager* m :
-             {static_cast<CLoudnessManager*>(&m_2202), static_cast<CLoudnessManager*>(&m_2410)})
-            m->SetDocument(&m_Doc);
+        LoudnessManagersTest::SetUp();
     }
-    void TearDown() override { Services::SetMessageBox(nullptr); }
     static std::vector<std::string> Rows(const CLoudnessGrid& grid)
     {
         std::vector<std::string> names;
@@ -36,12 +32,6 @@ protected:
             names.push_back(grid.GetTextMatrix(r, 0));
         return names;
     }
-
-    CRecordingMessageBox m_Box;
-    CFakeLoudnessDocument m_Doc;
-    CFlatSectionDesigner m_Designer;
-    CQZX2202LoudnessManager m_2202{&m_Designer};
-    CQZX2410_LoudnessManager m_2410{&m_Designer, [] { return false; }};
 };
 } // namespace
 

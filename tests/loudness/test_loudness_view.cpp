@@ -9,6 +9,7 @@
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
 #include "loudness/ui/LoudnessView.h"
+#include "tests/shell/GraphPixels.h"
 
 #include <QMouseEvent>
 #include <QPrinter>
@@ -73,12 +74,8 @@ protected:
     }
     CPoint PixelOf(double x, double y) const
     {
-        const CBasicGraph& graph = m_pView->GetGraph();
-        const CPoint p = m_pView->GetCurves().front()->DataToLogical({x, y});
-        const double px = double(p.x) * graph.GetDeviceWidth() / graph.GetWidth();
-        const double py =
-            graph.GetDeviceHeight() - double(p.y) * graph.GetDeviceHeight() / graph.GetHeight();
-        return {int(std::lround(px)), int(std::lround(py))};
+        return CanvasToPixel(m_pView->GetGraph(),
+                             m_pView->GetCurves().front()->DataToLogical({x, y}));
     }
     void Send(QEvent::Type type, Qt::MouseButton button, CPoint p)
     {

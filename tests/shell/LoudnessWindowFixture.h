@@ -21,6 +21,8 @@
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/framework/QtTestApp.h"
+#include "tests/shell/AppWindowFixture.h"
+#include "tests/shell/GraphPixels.h"
 #include "tests/shell/ModalDialogs.h"
 
 #include <QAction>
@@ -45,35 +47,13 @@
 
 #include <unistd.h>
 
-class LoudnessWindowTest : public ::testing::Test
+class LoudnessWindowTest : public AppWindowTest
 {
 public:
     using CTyped = std::vector<std::pair<int, const char*>>;
 
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        m_StartFolder = std::filesystem::current_path();
-        m_Folder = std::filesystem::temp_directory_path() /
-                   ("morvane_loudness_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_Folder);
-        std::filesystem::create_directories(m_Folder);
-        m_pApp = std::make_unique<CMorvaneApp>((m_Folder / "profile.ini").string());
-        ASSERT_TRUE(m_pApp->InitInstance({}, false));
-        m_pApp->m_pMainFrame->resize(1200, 800);
-        Services::SetMessageBox(&m_Messages);
-        Services::SetFileDialogs(&m_Dialogs);
-    }
-    void TearDown() override
-    {
-        m_pApp->ExitInstance();
-        m_pApp.reset();
-        Services::SetMessageBox(nullptr);
-        Services::SetFileDialogs(nullptr);
-        std::filesystem::current_path(m_StartFolder);
-        std::filesystem::remove_all(m_Folder);
-    }
+    LoudnessWindowTest() : AppWindowTest("morvane_loudness_") {}
 
     // The next create sheet: the boxes of a page typed into, then OK (or Cancel without
     // pages). Counts the sheets shown.
@@ -103,15 +83,6 @@ protected:
             QTest::keyClick(box, Qt::Key_Delete);
             QTest::keyClicks(box, text);
         }
-    }
-    // Selects the device and runs the Design command; the frame of the window shown.
-    CMDIChildFrame* Open(int device, int design)
-    {
-        EXPECT_TRUE(m_pApp->ExecuteCommand(device));
-        EXPECT_TRUE(m_pApp->ExecuteCommand(design));
-        QCoreApplication::processEvents();
-        return dynamic_cast<CMDIChildFrame*>(
-            m_pApp->m_pMainFrame->GetMDIClient()->currentSubWindow());
     }
     CLoudnessView* View(ELoudnessFamily family) const
     {
@@ -167,14 +138,10 @@ protected:
         dc.SetDeviceCaps(TECHNOLOGY, DT_RASDISPLAY);
         view.OnDraw(&dc);
     }
-    // The client pixel of a curve's data point (log10 Hz, dB).
+    // The client pixel of a curve's point i.
     static CPoint PixelOf(const CLoudnessView& view, const CCurve& curve, long i)
     {
-        const CBasicGraph& graph = view.GetGraph();
-        const CPoint p = curve.DataToLogical(curve.m_pDblPt[i]);
-        return {int(std::lround(double(p.x) * graph.GetDeviceWidth() / graph.GetWidth())),
-                int(std::lround(graph.GetDeviceHeight() -
-                                double(p.y) * graph.GetDeviceHeight() / graph.GetHeight()))};
+        return PixelOfPoint(view.GetGraph(), curve, i);
     }
     static void Click(CLoudnessView& view, CPoint p)
     {
@@ -190,10 +157,5 @@ protected:
         EXPECT_TRUE(window.grab().save(path)) << name;
     }
 
-    std::filesystem::path m_StartFolder;
-    std::filesystem::path m_Folder;
-    std::unique_ptr<CMorvaneApp> m_pApp;
-    CRecordingMessageBox m_Messages;
-    CScriptedFileDialogs m_Dialogs;
     int m_nSheets = 0;
 };

@@ -49,22 +49,11 @@ TEST_F(CompressionWindowTest, EachDeviceOffersTheCompressionWindowOfItsFamily)
     using A = CMorvaneApp;
     const int designs[] = {A::ID_DESIGN_QZX2202_COMPRESSION, A::ID_DESIGN_QZX2410_COMPRESSION,
                            A::ID_DESIGN_QZX6060_COMPRESSION};
-    const struct
-    {
-        int device;
-        bool enabled[3];
-    } table[] = {
-        {A::ID_DEVICE_QZX2201, {false, false, false}}, {A::ID_DEVICE_QZX2202, {true, false, false}},
-        {A::ID_DEVICE_DSP, {false, false, false}},     {A::ID_DEVICE_QZX2410, {false, true, false}},
-        {A::ID_DEVICE_QZX6060, {false, false, true}},
-    };
-    for (const auto& row : table)
-    {
-        ASSERT_TRUE(m_pApp->ExecuteCommand(row.device));
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(m_pApp->GetCommandState(designs[i]).bEnabled, row.enabled[i])
-                << "device " << row.device << ", command " << designs[i];
-    }
+    ExpectDesignStates(designs, {{A::ID_DEVICE_QZX2201, {false, false, false}},
+                                 {A::ID_DEVICE_QZX2202, {true, false, false}},
+                                 {A::ID_DEVICE_DSP, {false, false, false}},
+                                 {A::ID_DEVICE_QZX2410, {false, true, false}},
+                                 {A::ID_DEVICE_QZX6060, {false, false, true}}});
     // The QZX2410 and the QZX6060 share one window.
     Open(A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_COMPRESSION);
     CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(EDesignWindow::QZX241XCompression);

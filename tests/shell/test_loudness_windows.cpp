@@ -25,22 +25,11 @@ TEST_F(LoudnessWindowTest, EachDeviceOffersItsFamilysLoudnessDesign)
 {
     const int designs[] = {A::ID_DESIGN_QZX2202_LOUDNESS, A::ID_DESIGN_QZX2410_LOUDNESS,
                            A::ID_DESIGN_QZX6060_LOUDNESS};
-    const struct
-    {
-        int device;
-        bool enabled[3];
-    } table[] = {
-        {A::ID_DEVICE_QZX2201, {true, false, false}}, {A::ID_DEVICE_QZX2202, {true, false, false}},
-        {A::ID_DEVICE_DSP, {false, false, false}},    {A::ID_DEVICE_QZX2410, {false, true, false}},
-        {A::ID_DEVICE_QZX6060, {false, false, true}},
-    };
-    for (const auto& row : table)
-    {
-        ASSERT_TRUE(m_pApp->ExecuteCommand(row.device));
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(m_pApp->GetCommandState(designs[i]).bEnabled, row.enabled[i])
-                << "device " << row.device << ", command " << designs[i];
-    }
+    ExpectDesignStates(designs, {{A::ID_DEVICE_QZX2201, {true, false, false}},
+                                 {A::ID_DEVICE_QZX2202, {true, false, false}},
+                                 {A::ID_DEVICE_DSP, {false, false, false}},
+                                 {A::ID_DEVICE_QZX2410, {false, true, false}},
+                                 {A::ID_DEVICE_QZX6060, {false, false, true}}});
 }
 
 TEST_F(LoudnessWindowTest, TheFirstOpeningStartsWithTheCreateSheetOnce)
