@@ -91,6 +91,11 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     EXPECT_EQ(turnOff->text(), "Turn &Off Loudness Filter Addtion to QZX2XXX Data File");
     main.UpdateCommandUI();
     EXPECT_FALSE(turnOff->isEnabled());
+    EXPECT_TRUE(main.GetCommandAction(CLoudnessDoc::ID_FILE_SAVE_AS_LD606X)->isEnabled());
+    // The QZX2202 selected in the QZX2410/QZX6060 window: no loudness file to save.
+    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_QZX2202));
+    EXPECT_FALSE(m_pApp->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
+    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_QZX2410));
     EXPECT_FALSE(
         main.GetCommandAction(CLoudnessViewModes::ID_DELETE_FILTERS_GRAPHICALLY)->isEnabled());
     EXPECT_EQ(main.GetCommandAction(CLoudnessViewModes::ID_SELECT_FILTERS_TO_EDIT)->statusTip(),
