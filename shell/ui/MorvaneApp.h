@@ -41,6 +41,7 @@ class CFilterView;
 class CLoudnessMDIChild;
 class CMainFrame;
 class CMDIChildFrame;
+class CPrinterSettings;
 class CPhaseFilterMDIChild;
 class CPhaseMDIChild;
 class CQZX2410_DRC_MDIChild;
@@ -80,6 +81,7 @@ public:
         ID_FILE_OPEN = 57601,
         ID_FILE_MRU_FIRST = 57616, // the recent files, 57616 to 57619
         ID_APP_EXIT = 57665,
+        ID_FILE_PRINT_SETUP = 57606,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_PREVIEW = 57609,
         ID_APP_ABOUT = 57664,
@@ -298,6 +300,8 @@ private:
     std::unique_ptr<CQtMessageBox> m_pMessageBox;
     std::unique_ptr<CQtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CQtMessagePump> m_pMessagePump;
+    // The printer of every print and preview, landscape unless Print Setup changed it.
+    std::unique_ptr<CPrinterSettings> m_pPrinterSettings;
     void (*m_pPreviousPrintHandler)(const char*) = nullptr;
 };
 
