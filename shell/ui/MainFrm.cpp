@@ -32,9 +32,9 @@ constexpr CCommandText kCommandTexts[] = {
     {32775, "Save Filter &Coefficients", nullptr, nullptr},
     {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
     {32794, "Save Output Files", "Save", "Save Output Files"},
-    {57606, "P&rint Setup...", nullptr, nullptr},
+    {57606, "P&rint Setup...", nullptr, "Change the printer and printing options"},
     {57607, "&Print...\tCtrl+P", "Print", "Print"},
-    {57609, "Print Pre&view", nullptr, nullptr},
+    {57609, "Print Pre&view", nullptr, "Display full pages"},
     {57665, "E&xit", nullptr, "Quit the application"},
     {32804, "Create &New Desired Response Curve", "New Curve", "Create New Desired Response Curve"},
     {32798, "&Replace Section of Curve Graphically", "Replace",
@@ -96,9 +96,12 @@ constexpr CCommandText kCommandTexts[] = {
     {32910, "&Generate .h File", nullptr, nullptr},
     {32911, "&Edit .h File", nullptr, nullptr},
     {32912, "&Save As .h File", nullptr, nullptr},
-    {32818, "&Contents", nullptr, nullptr},
-    {32819, "Calculating &Filters", nullptr, nullptr},
-    {32820, "Additive &Restart", nullptr, nullptr},
+    {32818, "&Contents", nullptr, "Open the contents of the help"},
+    {32819, "Calculating &Filters", nullptr, "Help on calculating filters"},
+    {32820, "Additive &Restart", nullptr, "Help on restarting from earlier filters"},
+    {57667, "&Help Topics", nullptr, "List Help topics"},
+    {57670, "Help", nullptr, "Display help for current task or command"},
+    {57669, "Context Help", nullptr, "Display help for clicked on buttons, menus and windows"},
     {57664, "&About Morvane...", "About", "About"},
 };
 
@@ -245,10 +248,11 @@ void CMainFrame::CreateMenus()
                               32878, 0,     32867, 32869, 0,     32880, 32881, 32882}},
                    {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
                    {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
-                   {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
+                   {"De&vice", {32895, 32897, 32898, 32926, 32932}},
                    {"D&SP", {32910, 32911, 32912}},
+                   {"&Run", {32866}},
                    {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
-                   {"&Help", {32818, 32819, 32820, 0, 57664}},
+                   {"&Help", {57667, 0, 32818, 32819, 32820, 0, 57664}},
                });
     m_pFileMenu = FindMenu("&File");
     m_pRecentSeparator = m_pFileMenu->addSeparator();

@@ -12,6 +12,7 @@
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
+#include "shell/ui/ProgramHelp.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
 #include "shell/views/FilterView.h"
@@ -213,6 +214,7 @@ void CMorvaneApp::InstallServices()
     m_pMessagePump = std::make_unique<CQtMessagePump>();
     m_pPrinterSettings = std::make_unique<CPrinterSettings>();
     CPrinterSettings::Install(m_pPrinterSettings.get());
+    m_pHelp = std::make_unique<CProgramHelp>(*this);
     Services::SetMessageBox(m_pMessageBox.get());
     Services::SetFileDialogs(m_pFileDialogs.get());
     Services::SetWorkingDirectory(this);
@@ -224,6 +226,7 @@ void CMorvaneApp::InstallServices()
 void CMorvaneApp::RemoveServices()
 {
     mwSetPrintHandler(m_pPreviousPrintHandler);
+    m_pHelp.reset();
     CPrinterSettings::Install(nullptr);
     m_pPrinterSettings.reset();
     SetMessagePump(nullptr);

@@ -42,6 +42,7 @@ class CLoudnessMDIChild;
 class CMainFrame;
 class CMDIChildFrame;
 class CPrinterSettings;
+class CProgramHelp;
 class CPhaseFilterMDIChild;
 class CPhaseMDIChild;
 class CQZX2410_DRC_MDIChild;
@@ -108,6 +109,13 @@ public:
         ID_EDIT_MASTER_POINTS = 32822,
         ID_SPEAKER_RESPONSE_AND_PHASE = 32868,
         ID_HIDE_LOUDNESS_FRAME = 32904,
+        ID_HELP_CONTENTS = 32818,
+        ID_HELP_CALCULATING_FILTERS = 32819,
+        ID_HELP_ADDITIVE_RESTART = 32820,
+        ID_HELP_FINDER = 57667,  // Help Topics
+        ID_CONTEXT_HELP = 57669, // Shift+F1
+        ID_HELP = 57670,         // F1
+        ID_DEFAULT_HELP = 57671,
     };
     // A command as menus and toolbar buttons see it.
     struct CCommand
@@ -208,6 +216,9 @@ public:
     // A design window closed by its close box: with none left, back to the speaker windows.
     void OnDesignFrameClosed();
 
+    // The program's help (MorvaneAppHelp.cpp); null outside InitInstance..ExitInstance.
+    CProgramHelp* GetHelp() const { return m_pHelp.get(); }
+
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
     // The File Read Error box: file name, line number, error; the file was not read.
@@ -266,6 +277,7 @@ private:
     void WireFilterEditor();
     void RegisterDocumentCommands();
     void RegisterDesignCommands();
+    void RegisterHelpCommands();
     // The menus of the design windows, once the main frame exists.
     void AddDesignMenus();
     // Design EQ Filters after its windows are closed: the arrangement in force, the toolbar.
@@ -302,6 +314,7 @@ private:
     std::unique_ptr<CQtMessagePump> m_pMessagePump;
     // The printer of every print and preview, landscape unless Print Setup changed it.
     std::unique_ptr<CPrinterSettings> m_pPrinterSettings;
+    std::unique_ptr<CProgramHelp> m_pHelp;
     void (*m_pPreviousPrintHandler)(const char*) = nullptr;
 };
 

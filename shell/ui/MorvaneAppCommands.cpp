@@ -133,6 +133,7 @@ void CMorvaneApp::RegisterCommands()
                                      m_DeviceSelection.IsDeviceCommandChecked(command)};
             });
     RegisterDesignCommands();
+    RegisterHelpCommands();
     const auto editor = [this](int id, CMainFrame::EMiniFrame which)
     {
         AddCommand(

@@ -2,15 +2,18 @@
 // Continue Calculation question and the log sampling point count.
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/ui/HelpTopic.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/ContinueCalcDlg.h"
 #include "shell/dialogs/LogSampleDlg.h"
 #include "shell/dialogs/Settings.h"
+#include "shell/help/HelpTopics.h"
 #include "shell/ui/MainFrm.h"
 
 bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
 {
     CSettings sheet(IDS_SETTINGS_CAPTION, m_pMorvaneDoc, m_pMainFrame);
+    SetHelpTopic(&sheet, HelpTopics::kCalculating);
     sheet.SetValues(values);
     if (sheet.exec() != QDialog::Accepted)
         return false;
@@ -21,12 +24,14 @@ bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
 bool CMorvaneApp::AskContinueCalculation(long nFilterNumber)
 {
     ContinueCalcDlg dialog(nFilterNumber, m_pMainFrame);
+    SetHelpTopic(&dialog, HelpTopics::kCalculating);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool CMorvaneApp::AskLogSamplePoints(long& nPoints)
 {
     CLogSampleDlg dialog(m_pMainFrame);
+    SetHelpTopic(&dialog, HelpTopics::kMeasurement);
     dialog.m_nPoints = nPoints;
     dialog.OnInitDialog();
     if (dialog.exec() != QDialog::Accepted)

@@ -5,9 +5,9 @@
 #include "shell/views/PhaseFilterView.h"
 
 #include "framework/core/RecordingDC.h"
-#include "tests/shell/RecordedDrawing.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
+#include "tests/shell/RecordedDrawing.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,7 @@
 // current window's view, the filter views print their curves on a page (read back from
 // a PDF file), and every print and preview uses the printer of the run, landscape until
 // Print Setup changes it, without touching any printer at start-up.
-#include "../framework/QtTestApp.h"
-
 #include "document/MorvaneDoc.h"
-#include "framework/core/Services.h"
 #include "framework/ui/PrinterSettings.h"
 #include "shell/filtereditor/UserCreatedFilters.h"
 #include "shell/ui/FilterMDIChild.h"
@@ -15,6 +12,7 @@
 #include "shell/ui/ResponseMDIChild.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/document/TempFolder.h"
+#include "tests/shell/AppWindowFixture.h"
 #include "tests/shell/ModalDialogs.h"
 #include "tests/shell/PdfContent.h"
 
@@ -37,24 +35,9 @@ namespace
 constexpr const char* kRed = "1 0 0";   // palette entry 0: the first filter's curve
 constexpr const char* kGreen = "0 1 0"; // palette entry 1: the second filter's curve
 
-class PrintingTest : public ::testing::Test
+class PrintingTest : public AppWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        app = std::make_unique<CMorvaneApp>(folder.Path("profile.ini"));
-        ASSERT_TRUE(app->InitInstance({}, false));
-        Services::SetMessageBox(&messages);
-    }
-    void TearDown() override
-    {
-        if (app)
-            app->ExitInstance();
-        app.reset();
-        Services::SetMessageBox(nullptr);
-        std::filesystem::current_path(start);
-    }
     // A measured response, two peaking filters in the grid, then Draw Filters.
     void DrawTwoFilters()
     {
@@ -94,11 +77,6 @@ protected:
             std::sscanf(pdf.c_str() + at, "/MediaBox [%lf %lf %lf %lf", &x0, &y0, &x1, &y1);
         return {x1 - x0, y1 - y0};
     }
-
-    const std::filesystem::path start = std::filesystem::current_path();
-    TempFolder folder;
-    CRecordingMessageBox messages;
-    std::unique_ptr<CMorvaneApp> app;
 };
 
 TEST_F(PrintingTest, TheFilterViewsPrintTheirCurvesOnALandscapePage)
