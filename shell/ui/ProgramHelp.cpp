@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
@@ -42,6 +45,10 @@ public:
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
+        // Keys reach a window system window first, which hands them on to its widget with
+        // the focus: the widget tells what the user is in.
+        if (!target->isWidgetType())
+            return false;
         switch (event->type())
         {
         case QEvent::KeyPress:
@@ -119,6 +126,11 @@ std::string CProgramHelp::TopicOf(QObject* target, QPoint pos) const
     const auto* widget = qobject_cast<const QWidget*>(target);
     if (const std::string topic = FindHelpTopic(widget); !topic.empty())
         return topic;
+    // The print, preview and page setup dialogs are explained with printing.
+    const QWidget* top = widget ? widget->window() : nullptr;
+    if (qobject_cast<const QAbstractPrintDialog*>(top) ||
+        qobject_cast<const QPageSetupDialog*>(top) || qobject_cast<const QPrintPreviewDialog*>(top))
+        return HelpTopics::kWindows;
     if (const std::string topic = TopicOfWindow(widget); !topic.empty())
         return topic;
     // In the main window outside the child windows: the current child window.

@@ -26,12 +26,14 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -188,6 +190,11 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheWindowInUse)
     CloseHelp();
     PressF1(app->m_pMainFrame);
     EXPECT_EQ(Shown(), T::kFilters);
+    // The key as the window system delivers it: to the main window's window first.
+    app->m_pMainFrame->GetMDIClient()->setActiveSubWindow(app->m_pResponseMDI);
+    CloseHelp();
+    PressF1(app->m_pMainFrame->windowHandle());
+    EXPECT_EQ(Shown(), T::kDesired);
     // The command itself: the topic of the widget with the focus.
     CloseHelp();
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_HELP));
@@ -247,6 +254,20 @@ TEST_F(HelpTest, F1InAModalDialogOpensHelpTheDialogDoesNotBlock)
     EXPECT_EQ(Window(), nullptr);
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_HELP_CONTENTS));
     EXPECT_EQ(Window()->parentWidget(), app->m_pMainFrame);
+}
+
+TEST_F(HelpTest, F1InThePrintingDialogsExplainsPrinting)
+{
+    std::string topic;
+    OnNextModal<QPageSetupDialog>(
+        [&](QPageSetupDialog& dialog)
+        {
+            PressF1(&dialog);
+            topic = Shown();
+            dialog.reject();
+        });
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
+    EXPECT_EQ(topic, T::kWindows);
 }
 
 TEST_F(HelpTest, ShiftF1ExplainsTheNextWindowOrButtonClicked)
