@@ -102,6 +102,7 @@ constexpr CCommandText kCommandTexts[] = {
     {57667, "&Help Topics", nullptr, "List Help topics"},
     {57670, "Help", nullptr, "Display help for current task or command"},
     {57669, "Context Help", nullptr, "Display help for clicked on buttons, menus and windows"},
+    {57671, "Using Help", nullptr, "Display instructions about how to use help"},
     {57664, "&About Morvane...", "About", "About"},
 };
 
