@@ -224,12 +224,12 @@ void CDeviceDataCommands::OnFileOpenDeviceData()
         Services::MessageBox().Show(error);
 }
 
-bool CDeviceDataCommands::SaveEqLines(bool bAsk)
+bool CDeviceDataCommands::SaveEqLines(bool bAsk, const std::string& name)
 {
     CEqFileStatus& status = m_Doc.m_EqFileStatus;
     if (status.m_AcceptedMode.IsOff() && !EditDeviceDataLines(false))
         return false;
-    std::string path = status.GetName();
+    std::string path = name;
     const std::string bareName = FileNameFromPath(path);
     bAsk = bAsk || !HasFolder(path);
     if (bAsk)
@@ -266,14 +266,14 @@ void CDeviceDataCommands::OnFileSaveDeviceData()
     const CEqFileStatus& status = m_Doc.m_EqFileStatus;
     if (IsQZX2201Or2202Device() &&
         (status.m_OpenedFromFileMode.IsOn() || m_Doc.m_FiltersInGridMode.IsOn()))
-        SaveEqLines(false);
+        SaveEqLines(false, status.GetName());
 }
 
 bool CDeviceDataCommands::OnFileSaveAsDeviceData()
 {
     if (IsFamilyDevice())
         return m_Family.SaveAsDeviceData();
-    return IsQZX2201Or2202Device() && SaveEqLines(true);
+    return IsQZX2201Or2202Device() && SaveEqLines(true, m_Doc.m_EqFileStatus.GetName());
 }
 
 void CDeviceDataCommands::OnRunKT47Program()
@@ -339,6 +339,9 @@ void CDeviceDataCommands::ParameterLinesToGrid()
     ParameterLinesToFilters(GatherParameterLines(), m_Doc.m_FilterLists,
                             m_Doc.m_nSamplingFrequency);
     m_Doc.m_ParameterFile.m_ChangedMode.TurnOn();
+    // Every page shows the new lists before the editor is shown, so that no page writes
+    // what it showed before over them.
+    m_Doc.App().ReloadFilterGrids();
     m_Doc.App().OpenFilterEditor();
 }
 
@@ -420,4 +423,34 @@ void CDeviceDataCommands::OnDspSaveAsHeaderFile()
     std::string error;
     if (!CEqFile::WriteLines(path, m_Header.m_HeaderLines, error))
         Services::MessageBox().Show(error);
+}
+
+bool CDeviceDataCommands::GetSelectedHolder(EHolder& holder) const
+{
+    if (IsFamilyDevice())
+        holder = kFamilyData;
+    else if (IsQZX2201Or2202Device())
+        holder = kEqData;
+    else
+        return false;
+    return true;
+}
+
+bool CDeviceDataCommands::IsUnsaved(EHolder holder) const
+{
+    if (holder == kFamilyData)
+        return m_Family.HasDeviceData() && !m_Family.IsDeviceDataSaved();
+    const CEqFileStatus& status = m_Doc.m_EqFileStatus;
+    return status.m_SavedMode.IsOff() &&
+           (status.m_GeneratedMode.IsOn() || status.m_AcceptedMode.IsOn());
+}
+
+std::string CDeviceDataCommands::GetFileName(EHolder holder) const
+{
+    return holder == kFamilyData ? m_Family.GetDataFileName() : m_Doc.m_EqFileStatus.GetName();
+}
+
+bool CDeviceDataCommands::SaveTo(EHolder holder, const std::string& path)
+{
+    return holder == kFamilyData ? m_Family.SaveDeviceDataTo(path) : SaveEqLines(false, path);
 }

@@ -13,6 +13,7 @@
 
 #include "device/DeviceServices.h"
 #include "device/KT47Launcher.h"
+#include "document/SaveFilesChoice.h"
 
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ struct CDeviceCommandServices
     ILoudnessFileSaver* pFamilyLoudness = nullptr;   // ".LD241X", ".LD606X"
 };
 
-class CDeviceDataCommands
+class CDeviceDataCommands : public IDeviceDataFiles
 {
 public:
     enum ECommand : int
@@ -85,11 +86,19 @@ public:
     bool IsQZX2201Or2202Device() const;
     bool IsFamilyDevice() const;
 
+    // IDeviceDataFiles: the ".eq" lines and the family's data as closing saves them, each
+    // to the full path given (a path without a folder asks for one).
+    bool GetSelectedHolder(EHolder& holder) const override;
+    bool IsUnsaved(EHolder holder) const override;
+    std::string GetFileName(EHolder holder) const override;
+    bool SaveTo(EHolder holder, const std::string& path) override;
+
 private:
     // The editor on the ".eq" lines: regenerated from the grids first when asked to or
     // when there are no lines yet, and with the QZX2202 loudness lines merged. True on OK.
     bool EditDeviceDataLines(bool bRegenerate);
-    bool SaveEqLines(bool bAsk);
+    // Writes to name; asks first when bAsk or when name has no folder.
+    bool SaveEqLines(bool bAsk, const std::string& name);
     // The grids' filter block (empty while the filter editor has never been opened).
     CFilterBlock CollectFilterBlock();
     int GetRegisterCount() const;

@@ -303,11 +303,11 @@ bool CQZX2410_Manager::OpenDeviceData()
     return true;
 }
 
-bool CQZX2410_Manager::SaveTo(bool bAsk)
+bool CQZX2410_Manager::SaveTo(bool bAsk, const std::string& name)
 {
     if (m_FileStatus.m_AcceptedMode.IsOff() && !EditDeviceData(false))
         return false;
-    std::string path = m_FileStatus.GetName();
+    std::string path = name;
     const std::string bareName = FileNameFromPath(path);
     bAsk = bAsk || path.find_first_of("/\\") == std::string::npos;
     if (bAsk)
@@ -335,12 +335,17 @@ bool CQZX2410_Manager::SaveTo(bool bAsk)
 
 bool CQZX2410_Manager::SaveDeviceData()
 {
-    return m_FileStatus.m_OpenedFromFileMode.IsOn() && SaveTo(false);
+    return m_FileStatus.m_OpenedFromFileMode.IsOn() && SaveTo(false, m_FileStatus.GetName());
+}
+
+bool CQZX2410_Manager::SaveDeviceDataTo(const std::string& path)
+{
+    return SaveTo(false, path);
 }
 
 bool CQZX2410_Manager::SaveAsDeviceData()
 {
-    return SaveTo(true);
+    return SaveTo(true, m_FileStatus.GetName());
 }
 
 bool CQZX2410_Manager::ReplaceFilterBlock()

@@ -49,6 +49,9 @@ public:
     bool SaveDeviceData();
     // As SaveDeviceData, always asking for the path; the chosen path becomes the name.
     bool SaveAsDeviceData();
+    // As SaveDeviceData, to the full path given (a path without a folder asks), for
+    // lines opened or generated alike.
+    bool SaveDeviceDataTo(const std::string& path);
     // The lines in the editor; regenerated first when asked to (or when there are no
     // lines yet) and the grids hold filters. OK: accepted, not saved; true.
     bool EditDeviceData(bool bRegenerate);
@@ -100,7 +103,8 @@ public:
 
 private:
     bool IsQZX6060() const;
-    bool SaveTo(bool bAsk);
+    // Writes to name; asks first when bAsk or when name has no folder.
+    bool SaveTo(bool bAsk, const std::string& name);
     bool ShowEditor();
     void ShowWarnings();
 

@@ -12,6 +12,9 @@
 
 class CCurve;
 class CMode;
+struct CMasterPointGrids;
+struct CSaveFilesChoice;
+class IDeviceDataFiles;
 class CModeArray;
 class CMorvaneDoc;
 class CMorvaneSettings;
@@ -157,6 +160,26 @@ public:
     {
         return false;
     }
+
+    // The file commands' part of the windows (MasterPointEditing.h, SaveFilesChoice.h).
+    // Every page of the filter editor, when it exists, shows its document list again; an
+    // edit open in a grid is dropped.
+    virtual void ReloadFilterGrids() {}
+    // A question with the buttons Yes and No: true for Yes.
+    virtual bool AskQuestion(const std::string& /*question*/) { return false; }
+    // The master point editor: creates it when needed and shows it (with its first page
+    // current when bFirstPage); false when it could not be created.
+    virtual bool OpenMasterPointEditor(bool /*bFirstPage*/) { return false; }
+    // Its three grids; null until the editor was first created.
+    virtual CMasterPointGrids* MasterPointGrids() { return nullptr; }
+    // Ends what the user is typing into the editor: open cell edits are committed, and
+    // tolerance offsets typed on its desired page go into the document.
+    virtual void CommitMasterPointEdits() {}
+    // "Save Files On Exit?": 1 for Yes (choice then holds the ticks and names), 0 for No,
+    // 2 when the user cancelled the question.
+    virtual int AskSaveFiles(CSaveFilesChoice& /*choice*/) { return 0; }
+    // The device program data as the exit question saves it; null for none.
+    virtual IDeviceDataFiles* DeviceDataFiles() { return nullptr; }
 };
 
 // A view of the speaker document.
@@ -198,6 +221,9 @@ public:
     // Turns the new-curve mode and the mode that goes with it off.
     virtual void EndNewCurveMode() = 0;
     virtual void StartReplaceCurveSection() = 0;
+    // The desired (or an upper or lower bound) curve made anew on the raw curve's
+    // frequencies and shown, for the caller to set its values; null for another curve.
+    virtual CCurve* ResetCurveOnRawGrid(ECurve which) = 0;
 };
 
 // The speaker phase view.

@@ -38,5 +38,13 @@ enum EDocumentString : unsigned
     IDS_RAW_BAD_ROW_3 = 5115,
     IDS_SAVE_FAILED = 5117,
     IDS_RAW_CURVES_DIFFER = 5118,
-    IDS_CURVE_EXTENSION = 154, // ".crv"
+    IDS_RAW_ONE_POINT = 5119,
+    IDS_RAW_FREQUENCY_NOT_POSITIVE = 5120,
+    IDS_RAW_FREQUENCY_NOT_INCREASING = 5121,
+    IDS_REPLACE_MEASUREMENT = 5160,   // the raw save would replace the file read
+    IDS_DESIRED_PAGE = 5161,          // "Desired Response Pts."
+    IDS_UPPER_PAGE = 5162,            // "Upper Tolerance Pts."
+    IDS_LOWER_PAGE = 5163,            // "Lower Tolerance Pts."
+    IDS_TOO_FEW_MASTER_POINTS = 5164, // a master point grid cannot make a curve
+    IDS_CURVE_EXTENSION = 154,        // ".crv"
 };

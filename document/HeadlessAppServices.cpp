@@ -54,3 +54,23 @@ bool CHeadlessAppServices::AskLogSamplePoints(long& nPoints)
     nPoints = logSamplePoints;
     return true;
 }
+
+bool CHeadlessAppServices::OpenMasterPointEditor(bool bFirstPage)
+{
+    editorCalls.push_back(bFirstPage ? "open master points, first page" : "open master points");
+    if (!masterPointEditorAvailable)
+        return false;
+    masterPointEditorCreated = true;
+    return true;
+}
+
+CMasterPointGrids* CHeadlessAppServices::MasterPointGrids()
+{
+    return masterPointEditorCreated ? &m_MasterPointGrids : nullptr;
+}
+
+int CHeadlessAppServices::AskSaveFiles(CSaveFilesChoice& choice)
+{
+    saveFilesShown.push_back(choice);
+    return onSaveFiles ? onSaveFiles(choice) : saveFilesAnswer;
+}

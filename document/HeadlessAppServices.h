@@ -6,7 +6,10 @@
 #pragma once
 
 #include "document/DocumentServices.h"
+#include "document/MasterPointEditing.h"
+#include "document/MasterPointGrid.h"
 #include "document/MorvaneSettings.h"
+#include "document/SaveFilesChoice.h"
 #include "graph/Mode.h"
 
 #include <cstddef>
@@ -54,7 +57,11 @@ public:
     {
         return frame != ESpeakerFrame::Filter || filterFrameVisible;
     }
-    void OpenFilterEditor() override { filterEditorCreated = true; }
+    void OpenFilterEditor() override
+    {
+        filterEditorCreated = true;
+        editorCalls.push_back("open filter editor");
+    }
     bool UpdateFiltersFromGrids() override
     {
         ++gridReads;
@@ -117,4 +124,37 @@ public:
     std::vector<long> logSampleShown;
     long logSamplePoints = 300;
     bool logSampleAnswer = true;
+
+    // The file commands: the filter editor's reloads and openings in editorCalls, the
+    // Yes/No questions answered with questionAnswer, a master point editor of memory
+    // grids (it cannot be created while masterPointEditorAvailable is false), the exit
+    // question answered by onSaveFiles (when set) or saveFilesAnswer.
+    void ReloadFilterGrids() override { editorCalls.push_back("reload filter grids"); }
+    bool AskQuestion(const std::string& question) override
+    {
+        questions.push_back(question);
+        return questionAnswer;
+    }
+    bool OpenMasterPointEditor(bool bFirstPage) override;
+    CMasterPointGrids* MasterPointGrids() override;
+    void CommitMasterPointEdits() override { ++masterPointCommits; }
+    int AskSaveFiles(CSaveFilesChoice& choice) override;
+    IDeviceDataFiles* DeviceDataFiles() override { return m_pDeviceDataFiles; }
+
+    std::vector<std::string> editorCalls;
+    std::vector<std::string> questions;
+    bool questionAnswer = false;
+    bool masterPointEditorAvailable = true;
+    bool masterPointEditorCreated = false;
+    int masterPointCommits = 0;
+    CMemoryMasterPointGrid desiredGrid{false, 1044};
+    CMemoryMasterPointGrid upperGrid{true, 1056};
+    CMemoryMasterPointGrid lowerGrid{true, 1057};
+    std::vector<CSaveFilesChoice> saveFilesShown;
+    int saveFilesAnswer = 0;
+    std::function<int(CSaveFilesChoice&)> onSaveFiles;
+    IDeviceDataFiles* m_pDeviceDataFiles = nullptr;
+
+private:
+    CMasterPointGrids m_MasterPointGrids{desiredGrid, upperGrid, lowerGrid};
 };

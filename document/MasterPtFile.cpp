@@ -1,7 +1,7 @@
 #include "document/MasterPtFile.h"
 
 #include "document/DocumentStrings.h"
-#include "document/MasterPointGrid.h"
+#include "document/MasterPtGridRows.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
 #include "graph/ResourceString.h"
@@ -91,7 +91,7 @@ bool CMasterPtFile::OpenForWrite(std::string& path, bool bAsk)
     return true;
 }
 
-bool CMasterPtFile::ReadSection(int nSection, IMasterPointGrid* pGrid)
+bool CMasterPtFile::ReadSection(int nSection, CMasterPtGridRows* pGrid)
 {
     if (!MORVANE_CHECK(m_State == EState::Reading && pGrid))
         return false;
@@ -119,7 +119,7 @@ bool CMasterPtFile::ReadSection(int nSection, IMasterPointGrid* pGrid)
     return true;
 }
 
-bool CMasterPtFile::WriteSection(int nSection, const IMasterPointGrid* pGrid)
+bool CMasterPtFile::WriteSection(int nSection, const CMasterPtGridRows* pGrid)
 {
     if (!MORVANE_CHECK(m_State == EState::Writing && pGrid))
         return false;

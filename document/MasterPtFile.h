@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-class IMasterPointGrid;
+class CMasterPtGridRows;
 
 class CMasterPtFile
 {
@@ -46,8 +46,8 @@ public:
     // Fills the grid with the section's points, then marks the row after them for new
     // entries and notifies the grid's page. A missing section leaves the grid with only
     // the new-entry row.
-    bool ReadSection(int nSection, IMasterPointGrid* pGrid);
-    bool WriteSection(int nSection, const IMasterPointGrid* pGrid);
+    bool ReadSection(int nSection, CMasterPtGridRows* pGrid);
+    bool WriteSection(int nSection, const CMasterPtGridRows* pGrid);
     // FALSE when a save cannot be put in place (GetError); the previous file stays.
     bool Close();
 

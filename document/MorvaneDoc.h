@@ -15,6 +15,7 @@
 #include "document/DocumentServices.h"
 #include "document/EqFileStatus.h"
 #include "document/FileRecord.h"
+#include "document/SaveFilesChoice.h"
 #include "filters/FilterLists.h"
 #include "filters/MatrixPtrArray.h"
 #include "framework/core/CommandTarget.h"
@@ -119,7 +120,10 @@ public:
     // The calculated EQ filters from the parameter matrix, their curves to the views.
     void LoadCalculationResults();
     bool CreateEQFiltersFromResults();
-    // View > Draw Filters (32836).
+    // Every grid filter (every active one when bActiveOnly) designs from its parameters;
+    // otherwise one message names each filter that does not and why, and false.
+    bool CheckGridFilterDesigns(bool bActiveOnly);
+    // View > Draw Filters (32836); nothing is drawn while a filter cannot be designed.
     void OnViewDrawFilters();
     CCommandState OnUpdateDrawFilters() const;
     // The active grid filters' coefficients, then those of the last additive restart and
@@ -168,6 +172,36 @@ public:
     void OnFileSaveOutputFiles();
     CCommandState OnUpdateFileSaveFilterCoefficients() const;
     CCommandState OnUpdateFileSaveOutputFiles() const;
+
+    // The master points (MorvaneDocMasterPoints.cpp), in the three grids of the master
+    // point editor. File > Open Master Point File (32830) reads the file into them, Save
+    // Master Point File (32833) and Save As (32832) write them (enabled while the editor
+    // exists); Edit > Copy Master Points From Curves to Edit Grid (32849) fills them from
+    // the desired and bound curves' master points; Edit > Generate Curves from Master
+    // Points in Edit Grid (32852) builds the three curves from them, in frequency order,
+    // when every grid has points at two different frequencies (the user is told why
+    // not), and marks the desired response file unsaved.
+    void OnFileOpenMasterPointFile();
+    bool OnFileSaveMasterPointFile();
+    bool OnFileSaveAsMasterPointFile();
+    CCommandState OnUpdateFileSaveMasterPointFile() const;
+    void OnEditCopyMasterPointsToGrid();
+    bool OnEditGenerateCurvesFromMasterPoints();
+    CCommandState OnUpdateEditGenerateCurvesFromMasterPoints() const;
+    // The filter parameter file (MorvaneDocParameterFile.cpp): File > Open Filter
+    // Parameter File (32827; always asks for the file), Save Filter Parameters (32834) and
+    // Save As Filter Parameters (32835), both enabled while the grids hold filters.
+    void OnFileOpenFilterParameterFile();
+    void OnFileSaveFilterParameters();
+    void OnFileSaveAsFilterParameters();
+    CCommandState OnUpdateFileSaveFilterParameters() const;
+
+    // Closing (MorvaneDocSaveModified.cpp): asks "Save Files On Exit?" when a companion
+    // file holds unsaved content and saves what the user ticks, in the order raw
+    // response, desired response, coefficients, modified response, parameters, master
+    // points, device data. False keeps the document open: the user cancelled the
+    // question, or a ticked file was not saved (its record and unsaved mark stay).
+    bool SaveModified();
 
     IMorvaneAppServices& App() const { return m_App; }
 
@@ -251,6 +285,9 @@ public:
     // opened.
     CMatrixPtrArray m_RestartNumerators;
     CMatrixPtrArray m_RestartDenominators;
+    // The raw response was log sampled or smoothed after it was read from (or last saved
+    // to) the file of m_RawFile: saving it there replaces the measurement.
+    bool m_bRawResampledSinceRead = false;
 
 private:
     // The calculation workflow.
@@ -279,6 +316,18 @@ private:
     // on cancel, and on failure after reporting it.
     bool SaveShownResponse(std::string& path, bool bModified);
     void ReportSaveFailure(const std::string& error);
+    // The savers of the file commands and of closing. Each writes to path (an empty path
+    // asks for one) and is false when nothing was written: the user cancelled, or the
+    // failure was reported.
+    bool SaveRawResponseTo(std::string& path);
+    bool SaveDesiredResponseTo(std::string& path);
+    bool SaveFilterCoefficientsTo(std::string& path);
+    bool SaveFilterParametersTo(std::string& path);
+    bool SaveMasterPointsTo(std::string& path, bool bAsk);
+    // The device data holders of the question's rows kDeviceData and kOtherDeviceData.
+    using CExitDeviceRows = std::vector<IDeviceDataFiles::EHolder>;
+    CExitDeviceRows FillSaveFilesChoice(CSaveFilesChoice& choice) const;
+    bool SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDeviceRows& devices);
     bool IsModifiedCurveShown() const;
     void CopyViewCurvesToMatrices();
 

@@ -110,6 +110,11 @@ void CMorvaneDoc::RunCalculationCommand(bool bPause)
     m_bPauseRequested = bPause ? 1 : 0;
     m_bCalculationIdle = 0;
     const CCommandScope scope{*this};
+    // The filters the grids hold now take part; an active one that cannot be designed
+    // would turn the response into noise.
+    m_App.UpdateFiltersFromGrids();
+    if (!CheckGridFilterDesigns(true))
+        return;
     PrepareCalculation();
     RunCalculation();
 }

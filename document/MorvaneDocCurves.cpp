@@ -102,14 +102,23 @@ bool SaveDesiredCurves(std::string& path, const std::array<CCurve*, 3>& curves, 
 }
 } // namespace
 
+bool CMorvaneDoc::SaveDesiredResponseTo(std::string& path)
+{
+    if (m_DesiredCurveFile.IsOff())
+        return false;
+    std::string error;
+    if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+        return true;
+    if (!error.empty())
+        ReportSaveFailure(error);
+    return false;
+}
+
 void CMorvaneDoc::OnFileSaveDesiredResponse()
 {
-    if (m_DesiredCurveFile.IsOff() || m_DesiredCurveFile.GetName().empty())
-        return;
     std::string path = m_DesiredCurveFile.GetName();
-    std::string error;
-    if (!SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
-        ReportSaveFailure(error);
+    if (!path.empty())
+        SaveDesiredResponseTo(path);
 }
 
 void CMorvaneDoc::OnFileSaveAsDesiredResponse()

@@ -4,6 +4,7 @@
 #include "document/GridListOrder.h"
 #include "document/MorvaneDoc.h"
 #include "document/ResponseCurves.h"
+#include "filters/FilterDesignCheck.h"
 #include "graph/Assert.h"
 #include "graph/ModeArray.h"
 #include "graph/MorvaneUtilities.h"
@@ -132,10 +133,42 @@ void CMorvaneDoc::LoadCalculationResults()
     m_ResultPhases.RemoveAll();
 }
 
+bool CMorvaneDoc::CheckGridFilterDesigns(bool bActiveOnly)
+{
+    std::string problems;
+    try
+    {
+        ForEachGridList(m_FilterLists,
+                        [&](auto& list)
+                        {
+                            for (int i = 0; i < list.GetSize(); ++i)
+                            {
+                                auto* pFilter = list.GetAt(i);
+                                if (bActiveOnly && pFilter->m_ActiveMode.IsOff())
+                                    continue;
+                                const std::string problem = FilterDesignProblem(*pFilter);
+                                if (!problem.empty())
+                                    problems += "\n" + pFilter->GetLabel() + ": " + problem;
+                            }
+                        });
+    }
+    catch (const mwException& e)
+    {
+        problems += std::string("\n") + (e.Message() ? e.Message() : "");
+    }
+    if (problems.empty())
+        return true;
+    ShowMessage("These filters cannot be designed from their parameters:\n" + problems +
+                "\n\nCorrect them in the filter editor.");
+    return false;
+}
+
 void CMorvaneDoc::OnViewDrawFilters()
 {
     m_App.OpenFilterEditor();
     m_App.UpdateFiltersFromGrids();
+    if (!CheckGridFilterDesigns(false))
+        return;
     // The filters of an additive restart stay applied, as they are for the calculation.
     m_ModifiedResponse = RestartedRawResponse();
     try

@@ -16,12 +16,21 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 {
     if (m_FiltersInGridMode.IsOff())
         return false;
-    m_App.UpdateFiltersFromGrids();
-    if (!CollectGridFilters())
-        return false;
     // Save writes into the current folder under the record's file name; an empty name
     // asks, as Save As does.
     std::string path = bAskForPath ? std::string() : FileNamePart(m_CoefficientFile.GetName());
+    if (!SaveFilterCoefficientsTo(path))
+        return false;
+    if (bAskForPath)
+        m_CoefficientFile.SetName(path);
+    return true;
+}
+
+bool CMorvaneDoc::SaveFilterCoefficientsTo(std::string& path)
+{
+    m_App.UpdateFiltersFromGrids();
+    if (!CollectGridFilters())
+        return false;
     FilterCoeffFile file(&m_App);
     if (!file.OpenForWrite(path))
         return false;
@@ -31,8 +40,6 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
         ReportSaveFailure(file.GetError());
         return false;
     }
-    if (bAskForPath)
-        m_CoefficientFile.SetName(path);
     return true;
 }
 

@@ -88,6 +88,7 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     m_RawFile.SetName(path);
     m_App.SetDocumentPathName(path);
     m_RawFile.TurnOn();
+    m_bRawResampledSinceRead = false;
     m_RawFrequencies = frequencies;
     SetFrequencyLimitsFromRaw();
     m_LogFrequencies = logFrequencies;
@@ -181,12 +182,27 @@ bool CMorvaneDoc::SaveShownResponse(std::string& path, bool bModified)
     return true;
 }
 
-void CMorvaneDoc::OnFileSaveRawResponse()
+bool CMorvaneDoc::SaveRawResponseTo(std::string& path)
 {
     if (m_RawFile.IsOff() || !m_pResponseView)
-        return;
+        return false;
+    // The file the response was read from keeps the measurement until the user agrees
+    // to replace it with the resampled curve.
+    const bool bMeasurementFile = !path.empty() && path == m_RawFile.GetName();
+    if (bMeasurementFile && m_bRawResampledSinceRead &&
+        !m_App.AskQuestion(CResourceString(IDS_REPLACE_MEASUREMENT) + "\n\n" + path))
+        return false;
+    if (!SaveShownResponse(path, false))
+        return false;
+    // The record's file (the callers keep path in it) now holds the response shown.
+    m_bRawResampledSinceRead = false;
+    return true;
+}
+
+void CMorvaneDoc::OnFileSaveRawResponse()
+{
     std::string path = m_RawFile.GetName();
-    SaveShownResponse(path, false);
+    SaveRawResponseTo(path);
 }
 
 void CMorvaneDoc::OnFileSaveAsRawResponse()
@@ -197,6 +213,7 @@ void CMorvaneDoc::OnFileSaveAsRawResponse()
     if (!SaveShownResponse(path, false))
         return;
     m_RawFile.SetName(path);
+    m_bRawResampledSinceRead = false;
     m_App.SetDocumentPathName(path);
     m_App.AddToRecentFileList(path);
     SetCompanionNames(path);

@@ -39,6 +39,7 @@ void CMorvaneDoc::OnEditLogSampleRawCurve()
     m_LogFrequencies = log10(m_RawFrequencies);
     SetFrequencyLimitsFromRaw();
     m_RawSamplingState.Acknowledge();
+    m_bRawResampledSinceRead = true;
     ShowReplacedRawResponse();
     m_bCalculationIdle = 1;
     m_DesiredCurveFile.Clear();
@@ -55,6 +56,7 @@ void CMorvaneDoc::OnEditSmoothRawCurve()
     m_RawPhase = PhaseDegrees(m_RawResponse);
     m_RawMagnitudeDb = MagnitudeDb(m_RawResponse);
     m_RawSamplingState.Acknowledge();
+    m_bRawResampledSinceRead = true;
     ShowReplacedRawResponse();
     m_bCalculationIdle = 1;
     m_ModifiedRawFile.MarkNewContent();

@@ -3,6 +3,7 @@
 #include "document/DocumentStrings.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
+#include "graph/MatrixUtilities.h"
 #include "graph/Mode.h"
 #include "graph/ResourceString.h"
 #include "graph/StringUtility.h"
@@ -71,6 +72,7 @@ bool CRawResponseFile::OpenText(const std::string& text, const std::string& name
 bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
 {
     std::vector<double> frequencies, magnitudes, phases;
+    std::vector<int> rowLines; // 1-based line of each row
     bool bDecided = false;
     bool bPhaseColumn = false;
     for (std::size_t i = kHeaderLines; i < lines.size(); ++i)
@@ -89,12 +91,18 @@ bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
             return Fail(int(i + 1),
                         CResourceString(bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2));
         frequencies.push_back(values[0]);
+        rowLines.push_back(int(i + 1));
         magnitudes.push_back(values[1]);
         if (bPhaseColumn)
             phases.push_back(values[2]);
     }
+    // The line named is the one where the missing row was expected.
     if (frequencies.empty())
-        return Fail(0, CResourceString(IDS_RAW_NO_POINTS));
+        return Fail(int(kHeaderLines + 1), CResourceString(IDS_RAW_NO_POINTS));
+    if (frequencies.size() == 1)
+        return Fail(rowLines.front() + 1, CResourceString(IDS_RAW_ONE_POINT));
+    if (!CheckFrequencies(frequencies, rowLines))
+        return false;
     m_bPhaseColumn = bPhaseColumn;
     m_Frequencies = std::move(frequencies);
     m_Magnitudes = std::move(magnitudes);
@@ -102,6 +110,25 @@ bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
     if (m_pPhaseColumnMode)
         m_pPhaseColumnMode->SetState(bPhaseColumn ? 1 : 0);
     m_State = EState::Reading;
+    return true;
+}
+
+bool CRawResponseFile::CheckFrequencies(const std::vector<double>& frequencies,
+                                        const std::vector<int>& rowLines)
+{
+    // The first point is checked as opening the file repairs it (a row at 0 Hz moves
+    // below the second).
+    double previous = 0.0;
+    for (std::size_t i = 0; i < frequencies.size(); ++i)
+    {
+        const double f =
+            i == 0 ? RepairedFirstFrequency(frequencies[0], frequencies[1]) : frequencies[i];
+        if (!(f > 0.0))
+            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_POSITIVE));
+        if (i > 0 && !(f > previous))
+            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_INCREASING));
+        previous = f;
+    }
     return true;
 }
 

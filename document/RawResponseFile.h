@@ -9,8 +9,11 @@
 // The first row decides the columns for the whole file: exactly three number tokens
 // separated by blanks or tabs (commas not counted as separators here) mean a phase
 // column; anything else two columns, further numbers being ignored. Blank lines are
-// skipped. A file without any row, or with a row that lacks one of its numbers, is
-// rejected with the line and the reason, and the phase-column mode is left as it was.
+// skipped. A file that cannot be a measured response is rejected with the line and the
+// reason, and the phase-column mode is left as it was: no row (the line named is the
+// first row's), a single row (the line after it), a row that lacks one of its numbers, a
+// frequency at or below 0 Hz, or one not above the row before it. A first row at 0 Hz is
+// judged as opening the response repairs it (the square root of the second frequency).
 //
 // One object serves one file: OpenForRead, Parse, Close; or OpenForWrite, Write, Close.
 #pragma once
@@ -61,6 +64,8 @@ public:
 private:
     bool Fail(int nLine, const std::string& text);
     bool ReadRows(const std::vector<std::string>& lines);
+    // Every frequency above 0 Hz and above the one before it; rowLines: the line of each.
+    bool CheckFrequencies(const std::vector<double>& frequencies, const std::vector<int>& rowLines);
 
     CFileDialogTexts m_OpenTexts;
     CFileDialogTexts m_SaveTexts;

@@ -1,6 +1,7 @@
 #include "drc/DRC_Manager.h"
 
 #include "device/DeviceTextFile.h"
+#include "framework/core/Services.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
 #include "graph/ResourceString.h"
@@ -123,6 +124,76 @@ bool CDRC_Manager::SetEnergyTime(int nIndex)
 bool CDRC_Manager::SetDecayTime(int nIndex)
 {
     return SetTime(m_DecayTime, nIndex);
+}
+
+CDrcSetting CDRC_Manager::GetSetting() const
+{
+    CDrcSetting setting;
+    setting.dThreshold = m_dThreshold;
+    setting.bAboveCompression = m_AboveCompressionMode.IsOn();
+    setting.nAboveCompression =
+        FindDrcChoice(m_pAboveCompressionTable, m_nAboveCompressionCount, m_AboveCompression);
+    setting.nAboveExpansion =
+        FindDrcChoice(m_pAboveExpansionTable, m_nAboveExpansionCount, m_AboveExpansion);
+    setting.bBelowExpansion = m_BelowExpansionMode.IsOn();
+    setting.nBelowCompression =
+        FindDrcChoice(m_pBelowCompressionTable, m_nBelowCompressionCount, m_BelowCompression);
+    setting.nBelowExpansion =
+        FindDrcChoice(m_pBelowExpansionTable, m_nBelowExpansionCount, m_BelowExpansion);
+    setting.nEnergyTime = FindDrcChoice(m_pTimeTable, m_nTimeCount, m_EnergyTime);
+    setting.nAttackTime = FindDrcChoice(m_pTimeTable, m_nTimeCount, m_AttackTime);
+    setting.nDecayTime = FindDrcChoice(m_pTimeTable, m_nTimeCount, m_DecayTime);
+    return setting;
+}
+
+bool CDRC_Manager::ApplySetting(const CDrcSetting& s)
+{
+    if (!(s.dThreshold >= kDbMin && s.dThreshold <= kDbMax))
+    {
+        Services::MessageBox().Show("The threshold must lie between -89.625 db and 0 db.");
+        return false;
+    }
+    // The entries in force, named as the message names them.
+    struct CEntry
+    {
+        int nIndex;
+        int nCount;
+        const char* pName;
+    };
+    const CEntry entries[] = {
+        s.bAboveCompression ? CEntry{s.nAboveCompression, m_nAboveCompressionCount,
+                                     "compression ratio above the threshold"}
+                            : CEntry{s.nAboveExpansion, m_nAboveExpansionCount,
+                                     "expansion ratio above the threshold"},
+        s.bBelowExpansion ? CEntry{s.nBelowExpansion, m_nBelowExpansionCount,
+                                   "expansion ratio below the threshold"}
+                          : CEntry{s.nBelowCompression, m_nBelowCompressionCount,
+                                   "compression ratio below the threshold"},
+        {s.nAttackTime, m_nTimeCount, "attack time"},
+        {s.nEnergyTime, m_nTimeCount, "energy level detection time"},
+        {s.nDecayTime, m_nTimeCount, "decay time"},
+    };
+    for (const CEntry& entry : entries)
+        if (!IsIndexIn(entry.nIndex, entry.nCount))
+        {
+            Services::MessageBox().Show(std::string("Please choose the ") + entry.pName +
+                                        " from its list.");
+            return false;
+        }
+    SetThreshold(s.dThreshold);
+    if (s.bAboveCompression)
+        SetAboveRatio(m_pAboveCompressionTable, s.nAboveCompression);
+    else
+        SetAboveRatio(m_pAboveExpansionTable, s.nAboveExpansion);
+    if (s.bBelowExpansion)
+        SetBelowRatio(m_pBelowExpansionTable, s.nBelowExpansion);
+    else
+        SetBelowRatio(m_pBelowCompressionTable, s.nBelowCompression);
+    SetAttackTime(s.nAttackTime);
+    SetEnergyTime(s.nEnergyTime);
+    SetDecayTime(s.nDecayTime);
+    UpdateViewLabels();
+    return true;
 }
 
 const CDrcChoice& CDRC_Manager::AboveInForce() const

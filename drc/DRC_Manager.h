@@ -11,6 +11,22 @@
 #include <string>
 #include <vector>
 
+// A whole setting as the compression dialog hands it over on Apply: the threshold, which
+// ratio of each side is in force and the entries chosen in the dialog's boxes (-1: none).
+struct CDrcSetting
+{
+    double dThreshold = -48.0;
+    bool bAboveCompression = true; // the above side compresses (else it expands)
+    int nAboveCompression = -1;
+    int nAboveExpansion = -1;
+    bool bBelowExpansion = true; // the below side expands (else it compresses)
+    int nBelowCompression = -1;
+    int nBelowExpansion = -1;
+    int nEnergyTime = -1;
+    int nAttackTime = -1;
+    int nDecayTime = -1;
+};
+
 class CDRC_Manager
 {
 public:
@@ -31,6 +47,14 @@ public:
     bool SetAttackTime(int nIndex);
     bool SetEnergyTime(int nIndex);
     bool SetDecayTime(int nIndex);
+
+    // The current setting, as the dialog shows it when it opens.
+    CDrcSetting GetSetting() const;
+    // Takes a setting whole: a threshold outside -89.625 .. 0 dB or a missing entry among
+    // those in force is shown in a message box and changes nothing (false). Otherwise the
+    // threshold, the two ratios in force and the three times are set in that order and
+    // the view is given its new lines.
+    bool ApplySetting(const CDrcSetting& setting);
 
     // The four lines of the current setting, in the view's order.
     std::vector<CCompressionCurve> ViewLines() const;

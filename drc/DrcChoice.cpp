@@ -1,5 +1,7 @@
 #include "drc/DrcChoice.h"
 
+#include <cstring>
+
 const CDrcChoice g_AboveCompressionRatios[16] = {
     {"2", 1.00, "1.00:1"},  {"8", 1.07, "1.07:1"},  {"10", 1.14, "1.14:1"}, {"18", 1.23, "1.23:1"},
     {"20", 1.33, "1.33:1"}, {"28", 1.45, "1.45:1"}, {"30", 1.60, "1.60:1"}, {"38", 1.78, "1.78:1"},
@@ -32,3 +34,12 @@ const CDrcChoice g_DrcTimes[12] = {
     {"80", 26, "26ms"},   {"90", 53, "53ms"},   {"A0", 106, "106ms"},   {"B0", 212, "212ms"},
     {"C0", 425, "425ms"}, {"D0", 850, "850ms"}, {"E0", 1700, "1.7sec"}, {"F0", 2400, "2.4sec"},
 };
+
+int FindDrcChoice(const CDrcChoice* pTable, int nCount, const CDrcChoice& choice)
+{
+    for (int i = 0; pTable && i < nCount; ++i)
+        if (std::strcmp(pTable[i].szCode, choice.szCode) == 0 &&
+            std::strcmp(pTable[i].szLabel, choice.szLabel) == 0)
+            return i;
+    return -1;
+}

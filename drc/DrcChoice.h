@@ -15,3 +15,7 @@ extern const CDrcChoice g_AboveExpansionRatios[9];
 extern const CDrcChoice g_BelowCompressionRatios[9];
 extern const CDrcChoice g_BelowExpansionRatios[17];
 extern const CDrcChoice g_DrcTimes[12];
+
+// The index of the entry of the table (count entries) with the choice's code and label;
+// -1 when the table holds none.
+int FindDrcChoice(const CDrcChoice* pTable, int nCount, const CDrcChoice& choice);

@@ -160,12 +160,59 @@ bool CQZX2410_DRC_Manager::CalculateDrcCurve()
     m_dOffset2Word = w.offset2;
     m_bWordsValid = true;
     m_Curves = std::move(curves);
-    if (m_pView)
-    {
-        for (const CCompressionCurve& curve : m_Curves)
-            m_pView->ReplaceCurve(curve);
-        m_pView->TurnOffDisplayCoordinatesOnly();
-    }
+    ShowCurves();
+    return true;
+}
+
+void CQZX2410_DRC_Manager::ShowCurves()
+{
+    if (!m_pView)
+        return;
+    for (const CCompressionCurve& curve : m_Curves)
+        m_pView->ReplaceCurve(curve);
+    m_pView->TurnOffDisplayCoordinatesOnly();
+}
+
+CQZX2410_DRC_Setting CQZX2410_DRC_Manager::GetSetting() const
+{
+    CQZX2410_DRC_Setting s;
+    s.dThreshold1 = m_dThreshold1;
+    s.dThreshold2 = m_dThreshold2;
+    s.bRegionCompression[0] = m_bRegion0Compression;
+    s.bRegionCompression[1] = m_bRegion1Compression;
+    s.bRegionCompression[2] = m_bRegion2Compression;
+    s.dRatio[0] = m_dRatio0;
+    s.dRatio[1] = m_dRatio1;
+    s.dRatio[2] = m_dRatio2;
+    s.dOffset1 = m_dOffset1;
+    s.dOffset2 = m_dOffset2;
+    s.bSpecifyOffset1 = m_bSpecifyOffset1;
+    return s;
+}
+
+bool CQZX2410_DRC_Manager::ApplySetting(const CQZX2410_DRC_Setting& s)
+{
+    // Computed on a copy first, so that a setting that is refused leaves the values, the
+    // words and the curves in agreement.
+    CQZX2410_DRC_Manager trial(*this);
+    trial.m_pView = nullptr;
+    trial.m_dThreshold1 = s.dThreshold1;
+    trial.m_dThreshold2 = s.dThreshold2;
+    trial.m_bRegion0Compression = s.bRegionCompression[0];
+    trial.m_bRegion1Compression = s.bRegionCompression[1];
+    trial.m_bRegion2Compression = s.bRegionCompression[2];
+    trial.m_dRatio0 = s.dRatio[0];
+    trial.m_dRatio1 = s.dRatio[1];
+    trial.m_dRatio2 = s.dRatio[2];
+    trial.m_dOffset1 = s.dOffset1;
+    trial.m_dOffset2 = s.dOffset2;
+    trial.m_bSpecifyOffset1 = s.bSpecifyOffset1;
+    if (!trial.CalculateDrcCurve())
+        return false;
+    ICompressionView* const pView = m_pView;
+    *this = std::move(trial);
+    m_pView = pView;
+    ShowCurves();
     return true;
 }
 

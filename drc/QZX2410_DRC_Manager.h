@@ -10,6 +10,18 @@
 #include <string>
 #include <vector>
 
+// A whole setting as the compression dialog hands it over on Apply.
+struct CQZX2410_DRC_Setting
+{
+    double dThreshold1 = -182.0; // dB
+    double dThreshold2 = -88.0;
+    bool bRegionCompression[3] = {false, true, true};
+    double dRatio[3] = {1.05, 2.0, 5.0};
+    double dOffset1 = 0.0; // dB; in force when bSpecifyOffset1
+    double dOffset2 = 0.0;
+    bool bSpecifyOffset1 = false;
+};
+
 class CQZX2410_DRC_Manager
 {
 public:
@@ -58,6 +70,12 @@ public:
     // an invalid setting is shown in a message box and leaves words and curves as they
     // were. Otherwise computes the words and the curves and hands them to the view.
     bool CalculateDrcCurve();
+    // The current setting, as the dialog shows it when it opens.
+    CQZX2410_DRC_Setting GetSetting() const;
+    // Takes a setting whole: one the curve cannot be computed from is shown in a message
+    // box and changes nothing (false); otherwise it is stored, and the words and curves
+    // are computed and handed to the view.
+    bool ApplySetting(const CQZX2410_DRC_Setting& setting);
     // The message for an invalid setting; empty when the setting can be computed.
     std::string ValidationError() const;
     bool HasWords() const { return m_bWordsValid; }
@@ -98,6 +116,8 @@ private:
     bool ComputeCurves(const CWords& words, std::vector<CCompressionCurve>& curves,
                        std::string& error) const;
     bool SaveAs(unsigned extensionId, unsigned filterId) const;
+    // The curves of the last calculation to the view, which then repaints.
+    void ShowCurves();
 
     double m_dThreshold1 = -182.0;
     double m_dThreshold2 = -88.0;

@@ -14,6 +14,7 @@
 #include <iosfwd>
 #include <span>
 #include <string>
+#include <vector>
 
 class CDigFilterBase
 {
@@ -42,6 +43,9 @@ public:
     virtual mwMatrix* GetB() { return &m_B; }
     // The filter's text line into line (and the line buffer); always true.
     virtual bool FormatLine(std::string& line) = 0;
+    // The real parameters in the order of the text line, and the sample rate (Hz).
+    virtual std::vector<double> GetParameterValues() = 0;
+    virtual double GetSampleRate() const = 0;
 
     const std::string& GetLabel() const { return m_strLabel; }
     // Accepted only when the text contains the filter's prefix (case-sensitive).

@@ -14,6 +14,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 // The modes a kind writes in its line, in order.
 enum class EFilterModes
@@ -61,6 +62,15 @@ public:
         line = m_strLine;
         return true;
     }
+
+    std::vector<double> GetParameterValues() override
+    {
+        std::vector<double> values;
+        for (const mwMatrix* pValue : m_Params.LineFields())
+            values.push_back(ScalarValue(*pValue));
+        return values;
+    }
+    double GetSampleRate() const override { return ScalarValue(m_Params.m_SampleRate); }
 
     bool Parse(const std::string& line, int nSampleRate) override
     {

@@ -224,6 +224,15 @@ std::vector<int> CFilterGridRows::OrderedRows() const
     return rows;
 }
 
+CFilterGridRows::ECellValue CFilterGridRows::GetCellValueKind(int nCol) const
+{
+    if (nCol >= 1 && nCol <= Info().m_nParamCount)
+        return ECellValue::Number;
+    if (nCol == Info().m_nOutputOrderColumn)
+        return ECellValue::Integer;
+    return ECellValue::Text;
+}
+
 bool CFilterGridRows::IsNewFilterRow(int nRow) const
 {
     return GetTextMatrix(nRow, 0) == kGridNewFilterRow;
@@ -334,11 +343,6 @@ bool CFilterGridRows::PrepareRowForEdit(int nRow, int nCol)
         WriteDefaults(nRow + 1);
     }
     return bOrdered;
-}
-
-void CFilterGridRows::EndCellEdit()
-{
-    CommitCellEdit();
 }
 
 void CFilterGridRows::SeeOutputOrder(int nRow) const

@@ -1,8 +1,8 @@
 // What the filter edit grid does with its cells, apart from showing them: the column map
 // of its kind, the typed cell getters and setters, the generated names and output orders
 // of new rows, the trailing "*" row that stands for a new filter, and deleting rows. The
-// cells themselves (texts addressed by row and column, row 0 the headings) belong to the
-// class that derives from this one: a table widget on screen, a plain table elsewhere.
+// cells themselves (CGridCells) belong to the class that derives from this one: a table
+// widget on screen, a plain table elsewhere.
 //
 // Cell texts: parameters "%lf", modes "Yes"/"No", output orders "%d". Numeric getters read
 // a cell with "%lf" or "%ld" and give 0 when it holds no number. Every cell operation
@@ -15,30 +15,17 @@
 #pragma once
 
 #include "filters/FilterGridInfo.h"
+#include "graph/GridCells.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
-class CFilterGridRows
+class CFilterGridRows : public CGridCells
 {
 public:
     // uID: the grid's control id (0 is a failed check "uID"); kind: 0 to 16.
     CFilterGridRows(unsigned uID, int kind);
-    virtual ~CFilterGridRows() = default;
-
-    // The cells.
-    virtual int GetRows() const = 0;
-    virtual int GetCols() const = 0;
-    virtual std::string GetTextMatrix(int nRow, int nCol) const = 0;
-    virtual void SetTextMatrix(int nRow, int nCol, const std::string& text) = 0;
-    // Inserts a row at nIndex with text in column 0.
-    virtual void AddItem(const std::string& text, int nIndex) = 0;
-    virtual void RemoveItem(int nIndex) = 0;
-    // Empties every cell; rows and columns stay.
-    virtual void Clear() = 0;
-    // Gives the grid nCount columns of equal width; a plain table has its kind's count.
-    virtual void LayoutColumns(int /*nCount*/) {}
 
     // Lays the grid out for its kind: the columns, the headings of row 0, and at most the
     // heading row and row 1 kept. Always true.
@@ -88,6 +75,15 @@ public:
     // for the heading's name, for "*" and when the user cancels; true when no row has
     // the name.
     bool DeleteFilter(const std::string& name, bool bAsk);
+    // What a cell of the column holds: the parameters a number, the output order an
+    // integer, the name and the modes text.
+    enum class ECellValue
+    {
+        Text,
+        Number,
+        Integer,
+    };
+    ECellValue GetCellValueKind(int nCol) const;
     // The number after the first "-" of the row's name; 0 without one.
     int GetLabelNumber(int nRow) const;
     int GetMaxLabelNumber() const;
@@ -96,9 +92,6 @@ public:
     // row becomes a named filter row with a new "*" row after it. True when an order was
     // given out.
     bool PrepareRowForEdit(int nRow, int nCol);
-
-    // Commits an in-cell edit that is open; the callers that read the grid call it first.
-    void EndCellEdit();
 
     // Sets the shared counter; false, changing nothing, for n below 0.
     static bool SetNextOutputOrder(int n);
@@ -109,8 +102,6 @@ public:
 protected:
     // The user's answer to deleting the named filter; the plain grid always agrees.
     virtual bool ConfirmDeletion(const std::string& /*name*/) { return true; }
-    // Commits an in-cell edit that is open; false when none is.
-    virtual bool CommitCellEdit() { return false; }
     // Raises the shared counter to the row's output order.
     void SeeOutputOrder(int nRow) const;
     bool IsNewFilterRow(int nRow) const;

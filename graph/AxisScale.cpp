@@ -104,3 +104,41 @@ void CAxisScale::DrawCenteredTitles(CDC* pDC) const
         pDC->TextOut(x, y, m_Titles[i]);
     }
 }
+
+CFont CAxisScale::FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth)
+{
+    const CFont current = pDC->GetCurrentFont();
+    const auto widest = [&]
+    {
+        int n = 0;
+        for (const std::string& text : texts)
+            n = std::max(n, pDC->GetTextExtent(text).cx);
+        return n;
+    };
+    // The stock font has no height to scale. A display rounds a font to whole pixels, so
+    // that a font made smaller in proportion can still come out a little too wide: it is
+    // measured again.
+    int height = current.GetHeight();
+    for (int attempt = 0; attempt < 4 && height != 0 && nWidth > 0; ++attempt)
+    {
+        const int n = widest();
+        if (n <= nWidth)
+            break;
+        const int smaller = TruncToInt(height * std::min(double(nWidth) / n, 0.97));
+        if (smaller == 0 || smaller == height)
+            break;
+        height = smaller;
+        CFont font;
+        font.CreateFont(height, current.GetWeight(), current.IsItalic(), current.GetFaceName(),
+                        current.GetPitchAndFamily());
+        pDC->SelectObject(font);
+    }
+    return current;
+}
+
+bool CAxisScale::IsInWindow(double v) const
+{
+    // A step computed as start + i * step may miss the upper limit by a rounding error.
+    const double tolerance = 1e-9 * std::max(1.0, std::fabs(m_Layout.upper - m_Layout.lower));
+    return v >= m_Layout.lower - tolerance && v <= m_Layout.upper + tolerance;
+}

@@ -67,6 +67,12 @@ protected:
     static void EndDraw(CDC* pDC, COLORREF oldColor);
     // Title line i centred across the label area at line-area bottom - (i + 1) * spacing.
     void DrawCenteredTitles(CDC* pDC) const;
+    // Labels fit their margin at any size of the window: when the widest of the texts is
+    // wider than nWidth canvas units, a smaller copy of the selected font is selected.
+    // Returns the font to select back after the labels.
+    static CFont FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth);
+    // True when v lies in the layout's window (a label there must be seen whole).
+    bool IsInWindow(double v) const;
 
     bool m_bInitialized = false;
     CGraphRegion m_LabelArea;

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <string_view>
 
 std::string IntToString(int value)
 {
@@ -198,6 +200,45 @@ int DayOfYear(std::uint16_t wMonth, std::uint16_t wDay, std::uint16_t wYear)
 double StringToDouble(const std::string& text)
 {
     return ScanDouble(text);
+}
+
+namespace
+{
+std::string_view TrimmedNumber(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    std::string_view view(text.data() + first, last - first + 1);
+    // A sign in front of a positive number is accepted as people type it.
+    if (view.size() > 1 && view.front() == '+' && view[1] != '-' && view[1] != '+')
+        view.remove_prefix(1);
+    return view;
+}
+
+template <class T> std::optional<T> ParseWhole(const std::string& text)
+{
+    const std::string_view view = TrimmedNumber(text);
+    T value{};
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (view.empty() || error != std::errc{} || end != view.data() + view.size())
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+std::optional<double> ParseWholeDouble(const std::string& text)
+{
+    const std::optional<double> value = ParseWhole<double>(text);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<long> ParseWholeLong(const std::string& text)
+{
+    return ParseWhole<long>(text);
 }
 
 long StringToLong(const std::string& text)

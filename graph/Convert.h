@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ int DayOfYear(std::uint16_t month, std::uint16_t day, std::uint16_t year);
 double StringToDouble(const std::string& text); // "%lf"; 0.0 without a number
 long StringToLong(const std::string& text);     // "%ld"; 0 without a number
 long HexTextToLong(const std::string& text);    // "%lx"; 0 without a number
+// A typed number: the whole text as one finite number in C notation, blanks around it and
+// a '+' in front allowed; nothing for anything else (an empty text included).
+std::optional<double> ParseWholeDouble(const std::string& text);
+std::optional<long> ParseWholeLong(const std::string& text);
 // "%d", "%u", "%hu"; the value stays when the text holds no number. Always true.
 bool TextToInt(const std::string& text, int* value);
 bool TextToUnsigned(const std::string& text, unsigned int* value);

@@ -4,10 +4,17 @@
 #include "graph/CFormat.h"
 #include "graph/Restore.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
 {
+// Space between the text and the frame, canvas units: a fifth of a line and a little.
+int TextPadding(int nLineHeight)
+{
+    return 4 + nLineHeight / 5;
+}
+
 std::string ValueText(double v, int logarithmic, const std::string& unit)
 {
     return FormatC("%.1f", logarithmic == 1 ? std::pow(10.0, v) : v) + unit;
@@ -43,17 +50,46 @@ std::string CCoordDisplay::YText() const
     return ValueText(m_DataPoint.y, m_bYLogarithmic, m_strYUnit);
 }
 
-void CCoordDisplay::DrawText(CDC* pDC) const
+CRect CCoordDisplay::TextBox(CDC* pDC) const
 {
+    const std::string lines[3] = {m_strTitle, XText(), YText()};
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, pDC->GetTextExtent(line).cx);
+    const int h = pDC->GetTextExtent(m_strTitle).cy;
+    const int pad = TextPadding(h);
+    // The box keeps its top right corner and grows left and down (y up) until the three
+    // lines fit inside it with the padding all round: a long curve name as the title.
+    CRect box = m_TextRect;
+    const int down = box.top >= box.bottom ? 1 : -1;
+    box.left = std::min(box.left, box.right - (widest + 2 * pad));
+    if (down * (box.top - box.bottom) < 3 * h + 2 * pad)
+        box.bottom = box.top - down * (3 * h + 2 * pad);
+    return box;
+}
+
+void CCoordDisplay::DrawText(CDC* pDC)
+{
+    CRect box = TextBox(pDC);
+    // After a readout-only paint the screen still shows the box drawn before: a box
+    // grown for a longer title is covered whole.
+    if (m_nDrawn == kCrosshairShown && m_bBoxShown)
+        box = {std::min(box.left, m_DrawnBox.left), std::max(box.top, m_DrawnBox.top),
+               std::max(box.right, m_DrawnBox.right), std::min(box.bottom, m_DrawnBox.bottom)};
+    m_DrawnBox = box;
+    m_bBoxShown = true;
     const CBrush white(0xFFFFFF);
     CBrushRestorer brush(pDC, &white);
-    pDC->Rectangle(m_TextRect.left, m_TextRect.top, m_TextRect.right, m_TextRect.bottom);
+    pDC->Rectangle(box.left, box.top, box.right, box.bottom);
     pDC->SetTextAlign(TA_LEFT | TA_TOP);
     const int h = pDC->GetTextExtent(m_strTitle).cy;
-    const int x = m_TextRect.left + 4;
-    pDC->TextOut(x, m_TextRect.top, m_strTitle);
-    pDC->TextOut(x, m_TextRect.top - int(0.8 * h), XText());
-    pDC->TextOut(x, m_TextRect.top - int(1.6 * h), YText());
+    const int pad = TextPadding(h);
+    const int down = box.top >= box.bottom ? 1 : -1;
+    const int x = box.left + pad;
+    const int top = box.top - down * pad;
+    pDC->TextOut(x, top, m_strTitle);
+    pDC->TextOut(x, top - down * h, XText());
+    pDC->TextOut(x, top - down * 2 * h, YText());
     pDC->SetTextAlign(TA_BOTTOM);
     brush.Restore();
 }

@@ -47,6 +47,9 @@ public:
     // followed by the unit.
     std::string XText() const;
     std::string YText() const;
+    // The box as drawn in the device context's font: m_TextRect, grown left and down
+    // where the three lines need more room, so that the text keeps off its frame.
+    CRect TextBox(CDC* pDC) const;
 
     static constexpr int kCrosshairHalf = 60; // canvas units
 
@@ -60,10 +63,13 @@ public:
     int m_bYLogarithmic = 0;
 
 private:
-    void DrawText(CDC* pDC) const;
+    void DrawText(CDC* pDC);
     static void DrawCrosshair(CDC* pDC, const CPoint& p);
 
     int m_nState = kOff;
     int m_nDrawn = kCrosshairShown;
     CPoint m_Remembered;
+    // The box last drawn (y up), which a readout-only paint leaves on the screen.
+    CRect m_DrawnBox;
+    bool m_bBoxShown = false;
 };

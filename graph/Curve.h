@@ -47,6 +47,7 @@ public:
     int GetCreateValue2() const { return m_nCreateValue2; }
     bool IsUsingOwnPen() const { return m_bUseOwnPen; }
     std::string GetName() const { return m_strName; }
+    void SetName(const std::string& strName) { m_strName = strName; }
     bool IsVisible() const { return m_bVisible; }
     const CDoubleRect& GetDataWindow() const { return m_DataWindow; }
     // The first GetClippedCount() entries are the canvas points of the last layout.

@@ -5,6 +5,7 @@
 #include "graph/CFormat.h"
 #include "graph/Convert.h"
 
+#include <algorithm>
 #include <cmath>
 
 double SafeLog10(double value)
@@ -62,10 +63,17 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
                                         area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
     const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
     pDC->TextOut(area.left, labelY, LabelText(m_Layout.lower, bSpecialLimits));
+    // A label starts at its grid line; one that would run off the strip's right end (the
+    // upper limit labelled) ends there instead.
+    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right);
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
-        pDC->TextOut(m_Layout.ToCanvas(v, area.left), labelY, LabelText(v, false));
+        const std::string text = LabelText(v, false);
+        int x = m_Layout.ToCanvas(v, area.left);
+        if (IsInWindow(v))
+            x = std::min(x, right - pDC->GetTextExtent(text).cx);
+        pDC->TextOut(x, labelY, text);
     }
 
     CPen thin(m_nPenStyle, m_nPenWidth, 0);

@@ -63,7 +63,7 @@ bool PowConvert(mwMatrix& frequencies, mwMatrix& magnitudes, mwMatrix* phases)
         MORVANE_CHECK_FAILED();
         return false;
     }
-    f[0] = std::pow(10.0, std::log10(f[1]) / 2.0);
+    f[0] = RepairedFirstFrequency(f[0], f[1]);
     std::vector<double> m = Values(magnitudes);
     MeanOfFirstTwo(m);
     if (phases)
@@ -108,6 +108,13 @@ bool ReplaceNonPositiveValues(mwMatrix& vector)
         return false;
     vector.Share(Column(v));
     return true;
+}
+
+double RepairedFirstFrequency(double first, double second)
+{
+    if (first > 0.0 || second <= 0.0)
+        return first;
+    return std::pow(10.0, std::log10(second) / 2.0);
 }
 
 bool PowConvertColumn(mwMatrix& frequencies, mwMatrix& magnitudes)

@@ -19,6 +19,9 @@ bool ReplaceNonPositiveValues(mwMatrix& vector);
 // the columns are not real, of at least two values and of equal length.
 bool PowConvertColumn(mwMatrix& frequencies, mwMatrix& magnitudes);
 bool PowConvertColumns(mwMatrix& frequencies, mwMatrix& magnitudes, mwMatrix& phases);
+// The first frequency as that repair leaves it: unchanged above 0, the square root of the
+// second when the second is above 0, unchanged otherwise.
+double RepairedFirstFrequency(double first, double second);
 // Keeps the rows whose x is at or above (above) the threshold; x and y become k-by-1
 // (k may be 0). False when x and y are not real columns of equal length.
 bool RemovePointsBelow(double threshold, mwMatrix& x, mwMatrix& y);

@@ -1,7 +1,8 @@
 #include "graph/SquareGraph.h"
 
-CSquareGraph::CSquareGraph()
+CSquareGraph::CSquareGraph(int nBorder)
 {
+    m_nBorder = nBorder;
     LayoutRegions();
 }
 

@@ -7,7 +7,10 @@
 class CSquareGraph : public CBasicGraph
 {
 public:
-    CSquareGraph();
+    // nBorder: the height of the strip under the plot (and the readout's measure), canvas
+    // units; a plot with more under its input axis than values and titles asks for more
+    // than the usual 220.
+    explicit CSquareGraph(int nBorder = 220);
     bool Draw(CWnd* pWnd, CDC* pDC) override;
 
 protected:

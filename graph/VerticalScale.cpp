@@ -6,6 +6,9 @@
 #include "graph/Convert.h"
 #include "graph/WideDashedLine.h"
 
+#include <algorithm>
+#include <vector>
+
 bool CVerticalScale::Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
                           const std::string* pTitles, CDoubleRect window, double lineStep,
                           double labelStep, int nLabelOffset, int nTitleSpacing, bool bLogarithmic,
@@ -34,17 +37,41 @@ bool CVerticalScale::Draw(CDC* pDC, const CDoubleRect* pWindow)
 bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
 {
     const CRect& area = m_LineArea.m_Rect;
-    const COLORREF oldColor =
-        BeginDraw(pDC, window, window.bottom, window.top, area.top - area.bottom, bSpecialLimits,
-                  TA_RIGHT | TA_BASELINE);
-    const int labelX = area.left - m_nLabelOffset;
+    const COLORREF oldColor = BeginDraw(pDC, window, window.bottom, window.top,
+                                        area.top - area.bottom, bSpecialLimits, TA_RIGHT | TA_TOP);
+    // The labels: with special limits the lower limit itself, then the steps.
+    struct CLabel
+    {
+        double value;
+        std::string text;
+    };
+    std::vector<CLabel> labels;
     if (bSpecialLimits)
-        pDC->TextOut(labelX, area.bottom, DoubleToShortString(m_Layout.lower));
+        labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower)});
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
-        pDC->TextOut(labelX, m_Layout.ToCanvas(v, area.bottom), FormatC("%.0f", v));
+        labels.push_back({v, FormatC("%.0f", v)});
     }
+    // Right-aligned left of the plot, centred on their grid lines, and inside the strip:
+    // the top and bottom values are moved in rather than cut off, and a font too wide
+    // for the strip (minus signs of four-digit degrees) is made smaller.
+    const CRect& strip = m_LabelArea.m_Rect;
+    const int labelX = area.left - m_nLabelOffset;
+    std::vector<std::string> texts;
+    for (const CLabel& label : labels)
+        texts.push_back(label.text);
+    const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left);
+    for (const CLabel& label : labels)
+    {
+        const int h = pDC->GetTextExtent(label.text).cy;
+        int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
+        if (IsInWindow(label.value))
+            top = std::max(std::min(top, std::max(strip.top, strip.bottom)),
+                           std::min(strip.top, strip.bottom) + h);
+        pDC->TextOut(labelX, top, label.text);
+    }
+    pDC->SelectObject(oldFont);
 
     CWideDashedLine line;
     for (int i = 0; i < m_Layout.lineCount; ++i)

@@ -61,14 +61,20 @@ int DevicePenWidth(int width, double unitsPerPixel)
 
 // Pixel height of the stock font, which has no height of its own.
 constexpr double kStockFontPixels = 13.0;
+
+// The pixels of a display, to which a printer's page is fitted.
+constexpr double kDisplayPixelsPerInch = 96.0;
 } // namespace
 
 CPainterDC::CPainterDC(QPainter* pPainter, int nTechnology)
     : m_pPainter(pPainter), m_pDevice(pPainter ? pPainter->device() : nullptr),
       m_nTechnology(nTechnology)
 {
+    m_bPaged = dynamic_cast<QPagedPaintDevice*>(m_pDevice) != nullptr;
     if (m_nTechnology == 0)
-        m_nTechnology = dynamic_cast<QPagedPaintDevice*>(m_pDevice) ? DT_RASPRINTER : DT_RASDISPLAY;
+        m_nTechnology = m_bPaged ? DT_RASPRINTER : DT_RASDISPLAY;
+    if (m_bPaged && m_pDevice->logicalDpiX() > kDisplayPixelsPerInch)
+        m_dDotsPerPixel = m_pDevice->logicalDpiX() / kDisplayPixelsPerInch;
 }
 
 QTransform CPainterDC::Transform() const
@@ -79,6 +85,11 @@ QTransform CPainterDC::Transform() const
         return QTransform();
     const CPoint wo = GetWindowOrg(), vo = GetViewportOrg();
     return QTransform(sx, 0, 0, sy, vo.x - wo.x * sx, vo.y - wo.y * sy);
+}
+
+QTransform CPainterDC::PageTransform() const
+{
+    return QTransform::fromScale(m_dDotsPerPixel, m_dDotsPerPixel);
 }
 
 double CPainterDC::UnitsPerPixel() const
@@ -95,28 +106,33 @@ QPointF CPainterDC::ToDevice(int x, int y) const
     return Transform().map(QPointF(x, y));
 }
 
-void CPainterDC::ApplyPen(bool bFill)
+void CPainterDC::ApplyPen(bool bFill, bool bDevicePixels)
 {
     const CPen& pen = GetCurrentPen();
     const int pixels = DevicePenWidth(pen.GetWidth(), UnitsPerPixel());
     QPen qpen(ToQColor(pen.GetColor()));
-    qpen.setCosmetic(true);
+    // On a display a pen is as wide as its pixels; on a printer's page it is a width on the
+    // page, which scales with the page wherever the page is shown (a print preview
+    // replays the page at its zoom, and would show a printer's dots as screen pixels).
+    const bool bCosmetic = !m_bPaged;
+    qpen.setCosmetic(bCosmetic);
+    const double pixelWidth = bDevicePixels ? 1.0 : UnitsPerPixel();
     if (pen.GetStyle() == PS_NULL)
         qpen = QPen(Qt::NoPen);
     else if (pixels <= 1)
     {
-        qpen.setWidth(0);
+        qpen.setWidthF(bCosmetic ? 0.0 : pixelWidth);
         qpen.setStyle(ToQtStyle(pen.GetStyle()));
         qpen.setCapStyle(Qt::FlatCap);
     }
     else
     {
-        qpen.setWidth(pixels);
+        qpen.setWidthF(bCosmetic ? pixels : pixels * pixelWidth);
         qpen.setStyle(Qt::SolidLine);
         qpen.setCapStyle(Qt::RoundCap);
         qpen.setJoinStyle(Qt::RoundJoin);
     }
-    m_pPainter->setTransform(Transform());
+    m_pPainter->setTransform(bDevicePixels ? PageTransform() : Transform() * PageTransform());
     m_pPainter->setRenderHint(QPainter::Antialiasing, false);
     const bool invert = GetROP2() == R2_NOT;
     m_pPainter->setCompositionMode(invert ? QPainter::RasterOp_NotDestination
@@ -151,7 +167,7 @@ bool CPainterDC::Rectangle(int left, int top, int right, int bottom)
 {
     if (!m_pPainter)
         return false;
-    ApplyPen(true);
+    ApplyPen(true, true);
     // As on the display, the frame lies inside the rectangle: its right and bottom device
     // edges are excluded, so a rectangle that reaches the edge of the window keeps its frame
     // there instead of losing it outside.
@@ -160,7 +176,6 @@ bool CPainterDC::Rectangle(int left, int top, int right, int bottom)
     const int r = int(std::lround(std::max(a.x(), b.x())));
     const int t = int(std::lround(std::min(a.y(), b.y())));
     const int d = int(std::lround(std::max(a.y(), b.y())));
-    m_pPainter->resetTransform();
     m_pPainter->drawRect(QRect(l, t, std::max(r - l - 1, 0), std::max(d - t - 1, 0)));
     return true;
 }
@@ -169,7 +184,7 @@ void CPainterDC::FillSolidRect(const CRect& rect, COLORREF color)
 {
     if (!m_pPainter)
         return;
-    m_pPainter->setTransform(Transform());
+    m_pPainter->setTransform(Transform() * PageTransform());
     m_pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_pPainter->fillRect(
         QRectF(QPointF(rect.left, rect.top), QPointF(rect.right, rect.bottom)).normalized(),
@@ -233,7 +248,7 @@ bool CPainterDC::TextOut(int x, int y, const std::string& text)
         anchor.rx() -= width;
     if ((align & TA_BASELINE) != TA_BASELINE)
         anchor.ry() += (align & TA_BOTTOM) ? -metrics.descent() : metrics.ascent();
-    m_pPainter->resetTransform();
+    m_pPainter->setTransform(PageTransform());
     m_pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_pPainter->setRenderHint(QPainter::TextAntialiasing, true);
     m_pPainter->setFont(font);
@@ -257,13 +272,13 @@ int CPainterDC::GetDeviceCaps(int index) const
     case TECHNOLOGY:
         return m_nTechnology;
     case HORZRES:
-        return m_pDevice ? m_pDevice->width() : 0;
+        return m_pDevice ? int(std::lround(m_pDevice->width() / m_dDotsPerPixel)) : 0;
     case VERTRES:
-        return m_pDevice ? m_pDevice->height() : 0;
+        return m_pDevice ? int(std::lround(m_pDevice->height() / m_dDotsPerPixel)) : 0;
     case LOGPIXELSX:
-        return m_pDevice ? m_pDevice->logicalDpiX() : 96;
+        return m_pDevice ? int(std::lround(m_pDevice->logicalDpiX() / m_dDotsPerPixel)) : 96;
     case LOGPIXELSY:
-        return m_pDevice ? m_pDevice->logicalDpiY() : 96;
+        return m_pDevice ? int(std::lround(m_pDevice->logicalDpiY() / m_dDotsPerPixel)) : 96;
     default:
         return 0;
     }

@@ -3,11 +3,17 @@
 // keeps turned into the painter's transform.
 //
 // Pens: widths are logical units and scale with the mapping; a width of 1 or less is a
-// one-pixel cosmetic pen, and a pen wider than one pixel always draws solid whatever its
-// style (the graph code cuts wide dashes itself). Text is drawn upright at the mapped
-// anchor, in the selected font scaled to the mapping, aligned by the text-alignment flags;
-// extents come back in logical units. The inverting raster operation works on raster
-// images only, where drawing the same lines twice restores the pixels.
+// one-pixel pen, and a pen wider than one pixel always draws solid whatever its style (the
+// graph code cuts wide dashes itself). Text is drawn upright at the mapped anchor, in the
+// selected font scaled to the mapping, aligned by the text-alignment flags; extents come
+// back in logical units. The inverting raster operation works on raster images only,
+// where drawing the same lines twice restores the pixels.
+//
+// A printer's page is drawn as a display of 96 pixels per inch would show it: its device
+// pixels (HORZRES, VERTRES, the mapping, pen widths and font heights) are pixels of 1/96
+// inch, each as many printer dots wide as the resolution asks, and its pens scale with
+// the page. A printed page, its print preview at any zoom and a PDF file thus all look
+// like the window: a one-pixel grid line stays thin, a frame as wide as on the screen.
 #pragma once
 
 #include "framework/core/DeviceContext.h"
@@ -39,19 +45,29 @@ public:
     COLORREF GetPixel(int x, int y) const override;
     void RemoveClipRegion() override;
 
-    // Device pixels of a logical point under the current mapping (not rounded).
+    // Device pixels of a logical point under the current mapping (not rounded); on a
+    // printer, pixels of 1/96 inch.
     QPointF ToDevice(int x, int y) const;
 
 private:
+    // Logical units to device pixels (of 1/96 inch on a printer).
     QTransform Transform() const;
+    // Device pixels to the paint device's own units: printer dots per pixel of 1/96 inch
+    // on a printer, nothing on a display.
+    QTransform PageTransform() const;
     // Logical units per device pixel (the isotropic scale).
     double UnitsPerPixel() const;
-    // Prepares pen, brush and composition for lines and shapes.
-    void ApplyPen(bool bFill);
+    // Prepares pen, brush, transform and composition for lines and shapes given in
+    // logical units, or in device pixels when bDevicePixels.
+    void ApplyPen(bool bFill, bool bDevicePixels = false);
     QFont DeviceFont() const;
 
     QPainter* m_pPainter;
     QPaintDevice* m_pDevice;
     int m_nTechnology;
+    bool m_bPaged = false;
+    // Paint device units per device pixel: 1 on a display, dots per 1/96 inch on a
+    // printer.
+    double m_dDotsPerPixel = 1.0;
     CPoint m_Current;
 };

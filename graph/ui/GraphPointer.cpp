@@ -6,6 +6,9 @@
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
+#include "graph/CurveLine.h"
+
+#include <algorithm>
 
 void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
 {
@@ -40,6 +43,21 @@ void CGraphPointer::FollowTo(CPoint pixel)
 {
     CCurve* pCurve = m_Parts.pEdit->m_pCurveBeingFollowed;
     CCoordDisplay& coord = *m_Parts.pCoord;
+    if (dynamic_cast<CCurveLine*>(pCurve))
+    {
+        // A straight line (vertical ones included) takes the point of the line under the
+        // pointer, which stays inside the plot area.
+        CPoint canvas = pixel;
+        m_Parts.pGraph->DeviceToLogical(&canvas);
+        const CRect& plot = m_Parts.pGraph->m_PlotRegion.m_Rect;
+        canvas.x = std::clamp(canvas.x, plot.left, plot.right);
+        canvas.y = std::clamp(canvas.y, plot.bottom, plot.top);
+        CDoublePoint data;
+        pCurve->PointUnder(&data, &canvas);
+        coord.m_DataPoint = data;
+        coord.m_CrosshairPoint = canvas;
+        return;
+    }
     CPoint canvas;
     const double x = m_Parts.pGraph->PixelToDataX(pixel.x, pixel.y, &canvas);
     coord.m_DataPoint = {x, pCurve->YAtX(x)};

@@ -89,7 +89,8 @@ public:
     bool IsToolTipTimerRunning() const { return m_ToolTipTimer.isActive(); }
 
 private:
-    // Puts the readout on the followed curve at the pointer's x (clamped to the plot).
+    // Puts the readout on the followed curve at the pointer's x (clamped to the plot); a
+    // straight-line curve (CCurveLine) at its point under the pointer.
     void FollowTo(CPoint pixel);
     CCurve* NearestCurve(CPoint pixel, double* pDistance) const;
 

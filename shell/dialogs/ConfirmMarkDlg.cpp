@@ -1,31 +1,19 @@
 #include "shell/dialogs/ConfirmMarkDlg.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 CConfirmMarkDlg::CConfirmMarkDlg(EConfirmMark kind, std::string text, QWidget* pParent)
-    : QDialog(pParent ? pParent : QApplication::activeWindow()), m_strText(std::move(text)),
-      m_Kind(kind), m_pText(new QLineEdit(this))
+    : CQuestionDlg(ConfirmMarkText(kind).caption, {}, pParent), m_strText(std::move(text)),
+      m_Kind(kind)
 {
-    setWindowTitle(ConfirmMarkText(kind).caption);
-    m_pText->setObjectName("1058");
-    m_pText->setReadOnly(true);
-    m_pText->setMinimumWidth(220);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pText);
-    layout->addWidget(buttons);
+    TextEdit()->setObjectName("1058");
     OnInitDialog();
 }
 
 void CConfirmMarkDlg::OnInitDialog()
 {
     m_strText = ConfirmMarkQuestion(m_Kind, m_strText);
-    m_pText->setText(QString::fromStdString(m_strText));
+    SetText(m_strText);
 }
 
 int CConfirmMarkDlg::DoModal()

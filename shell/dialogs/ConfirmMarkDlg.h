@@ -4,14 +4,11 @@
 #pragma once
 
 #include "shell/dialogs/ConfirmMarkText.h"
-
-#include <QDialog>
+#include "shell/dialogs/QuestionDlg.h"
 
 #include <string>
 
-class QLineEdit;
-
-class CConfirmMarkDlg : public QDialog
+class CConfirmMarkDlg : public CQuestionDlg
 {
 public:
     // text: the filter's name (EQ-3); pParent null: the application's active window.
@@ -19,7 +16,6 @@ public:
 
     // The modal result: 1 for OK, 2 for Cancel.
     int DoModal();
-    QLineEdit* TextEdit() const { return m_pText; }
 
     // After initialisation: the whole question.
     std::string m_strText;
@@ -28,5 +24,4 @@ private:
     void OnInitDialog();
 
     EConfirmMark m_Kind;
-    QLineEdit* m_pText;
 };

@@ -1,6 +1,7 @@
 #include "shell/dialogs/ContinueCalcDlg.h"
 
 #include "shell/dialogs/DialogDataExchange.h"
+#include "shell/dialogs/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@ ContinueCalcDlg::ContinueCalcDlg(long nFilterNumber, QWidget* pParent)
       m_pFilterNumber(new QLineEdit(this))
 {
     setWindowTitle("Continue Calculation");
+    KeepTitleVisible(*this);
     m_pFilterNumber->setObjectName("1000");
     m_pFilterNumber->setReadOnly(true);
     m_pFilterNumber->setText(QString::fromStdString(DialogData::FormatLong(m_nFilterNumber)));

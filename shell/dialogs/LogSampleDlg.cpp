@@ -3,6 +3,7 @@
 #include "document/DocumentServices.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
+#include "shell/dialogs/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -22,6 +23,7 @@ CLogSampleDlg::CLogSampleDlg(QWidget* pParent)
       m_pPoints(new QLineEdit(this))
 {
     setWindowTitle("Enter Log Sample Number of Points");
+    KeepTitleVisible(*this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,7 @@
 #include "shell/dialogs/LowerLimitExceededDlg.h"
 
+#include "shell/dialogs/DialogSize.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -7,6 +9,7 @@
 CLowerLimitExceededDlg::CLowerLimitExceededDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle("Lower Limit of Optimization Parameter Exceeded");
+    KeepTitleVisible(*this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

@@ -11,9 +11,9 @@ namespace
 {
 // In the order of CSaveFilesDlg::EFile.
 constexpr const char* kFileTexts[] = {
-    "Raw Response File",        "Desired Response File", "Master Point File",
-    "Filter Parameters File",   "QZX2xxx Data File",     "Modifiled Response File",
-    "Filter Coefficients File",
+    "Raw Response File",        "Desired Response File",   "Master Point File",
+    "Filter Parameters File",   "QZX2xxx Data File",       "Modifiled Response File",
+    "Filter Coefficients File", "Other QZX2xxx Data File",
 };
 static_assert(std::size(kFileTexts) == CSaveFilesDlg::kFileCount);
 } // namespace
@@ -50,6 +50,8 @@ void CSaveFilesDlg::OnInitDialog()
         m_Checks[i]->setChecked(m_Files[i].bSave);
         m_Names[i]->setText(QString::fromStdString(m_Files[i].name));
     }
+    m_Checks[kOtherDeviceData]->setVisible(m_Choice.bOtherDeviceDataShown);
+    m_Names[kOtherDeviceData]->setVisible(m_Choice.bOtherDeviceDataShown);
 }
 
 int CSaveFilesDlg::DoModal()

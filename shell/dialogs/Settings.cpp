@@ -4,15 +4,18 @@
 #include "graph/MorvaneUtilities.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/DesiredResponse.h"
+#include "shell/dialogs/DialogSize.h"
 #include "shell/dialogs/FilterSettings.h"
 #include "shell/dialogs/FilterViewBorder.h"
 #include "shell/dialogs/FrequencyLimits.h"
 #include "shell/dialogs/OptimizationParameters.h"
 #include "shell/dialogs/PhaseFilterViewBorder.h"
 #include "shell/dialogs/PhaseViewBorder.h"
+#include "shell/dialogs/SettingsRules.h"
 #include "shell/dialogs/SpeakerViewBorder.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -69,6 +72,8 @@ CSettings::CSettings(const std::string& caption, CMorvaneDoc* pDoc, QWidget* pPa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
     layout->addWidget(m_pButtons);
+    KeepTitleVisible(*this);
+    ShowEveryTab(*this, *m_pTabs);
 }
 
 CSettingsPage* CSettings::GetPage(int iPage) const
@@ -167,9 +172,26 @@ void CSettings::GetValues(CSettingsSheetValues& values) const
     }
 }
 
+bool CSettings::ValuesAgree()
+{
+    CSettingsSheetValues values;
+    GetValues(values);
+    const std::optional<CSettingsContradiction> found = FindSettingsContradiction(values);
+    if (!found)
+        return true;
+    ShowMessage(found->message);
+    SetActivePage(found->iPage);
+    if (QLineEdit* edit = GetPage(found->iPage)->Edit(found->nControlId))
+    {
+        edit->setFocus();
+        edit->selectAll();
+    }
+    return false;
+}
+
 bool CSettings::OnOK()
 {
-    if (!GetPage(m_iActive)->UpdateData(true))
+    if (!GetPage(m_iActive)->UpdateData(true) || !ValuesAgree())
         return false;
     accept();
     return true;
@@ -177,7 +199,7 @@ bool CSettings::OnOK()
 
 bool CSettings::OnApply()
 {
-    if (!GetPage(m_iActive)->UpdateData(true))
+    if (!GetPage(m_iActive)->UpdateData(true) || !ValuesAgree())
         return false;
     for (int i = 0; i < kPageCount; ++i)
         GetPage(i)->SetModified(false);

@@ -3,7 +3,9 @@
 // axis ranges of the four speaker views. The document fills it and takes the values back
 // after OK; Apply hands the values to the document and its views at once, leaving the
 // sheet open. A page whose fields do not pass their checks cannot be left: changing the
-// page, OK and Apply stay where they are.
+// page, OK and Apply stay where they are. Values that contradict each other (a lower
+// frequency limit above the higher one, a border minimum not below its maximum) are
+// refused by OK and Apply with a message, on the page that holds them.
 #pragma once
 
 #include "document/DocumentServices.h"
@@ -44,10 +46,12 @@ public:
     void SetValues(const CSettingsSheetValues& values);
     void GetValues(CSettingsSheetValues& values) const;
 
-    // OK: the active page is read; on success the sheet ends with OK.
+    // OK: the active page is read and the values checked together; on success the sheet
+    // ends with OK.
     bool OnOK();
-    // Apply: the active page is read; on success every page is unmodified and the values
-    // are in the document, its views and the application's settings.
+    // Apply: the active page is read and the values checked together; on success every
+    // page is unmodified and the values are in the document, its views and the
+    // application's settings.
     bool OnApply();
 
     CSettingsPage* GetPage(int iPage) const;
@@ -69,6 +73,9 @@ public:
 
 private:
     void OnCurrentChanged(int iPage);
+    // False, after the message and with the page of the field made active, when values
+    // contradict each other.
+    bool ValuesAgree();
     void UpdateApplyButton();
 
     QTabWidget* m_pTabs;

@@ -1,18 +1,13 @@
 // Confirm Filter Deletion: "Delete Filter <name>?" with OK and Cancel.
 #pragma once
 
-#include <QDialog>
+#include "shell/dialogs/QuestionDlg.h"
 
-#include <string>
-
-class QLineEdit;
-
-class CDeleteFilterDlg : public QDialog
+class CDeleteFilterDlg : public CQuestionDlg
 {
 public:
-    CDeleteFilterDlg(const std::string& name, QWidget* parent = nullptr);
-    std::string GetText() const;
-
-private:
-    QLineEdit* m_pText;
+    explicit CDeleteFilterDlg(const std::string& name, QWidget* parent = nullptr)
+        : CQuestionDlg("Confirm Filter Deletion", "Delete Filter " + name + "?", parent)
+    {
+    }
 };

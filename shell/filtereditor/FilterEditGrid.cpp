@@ -1,141 +1,87 @@
 #include "shell/filtereditor/FilterEditGrid.h"
 
+#include "graph/MorvaneUtilities.h"
+#include "shell/dialogs/DialogDataExchange.h"
 #include "shell/filtereditor/DeleteFilterDlg.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 CFilterEditGrid::CFilterEditGrid(unsigned uID, int kind, QWidget* parent)
-    : QTableWidget(2, 0, parent), CFilterGridRows(uID, kind),
-      m_CellEdit(new GridCellEdit(viewport()))
+    : CTableGridOf<CFilterGridRows>(parent, uID, kind)
 {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setRowCount(2);
     setColumnCount(Info().m_nColumnCount);
-    m_CellEdit->m_OnFinish = [this](bool bCommit)
-    {
-        if (bCommit)
-            EndCellEdit();
-        setFocus();
-    };
-    // Leaving a cell commits the edit to the cell it was opened on.
-    connect(this, &QTableWidget::currentCellChanged, this, [this] { EndCellEdit(); });
-}
-
-std::string CFilterEditGrid::GetTextMatrix(int nRow, int nCol) const
-{
-    const QTableWidgetItem* cell = item(nRow, nCol);
-    return cell ? cell->text().toStdString() : std::string();
-}
-
-void CFilterEditGrid::SetTextMatrix(int nRow, int nCol, const std::string& text)
-{
-    if (nRow < 0 || nRow >= rowCount() || nCol < 0 || nCol >= columnCount())
-        return;
-    QTableWidgetItem* cell = item(nRow, nCol);
-    if (!cell)
-    {
-        cell = new QTableWidgetItem;
-        setItem(nRow, nCol, cell);
-    }
-    cell->setText(QString::fromStdString(text));
-}
-
-void CFilterEditGrid::AddItem(const std::string& text, int nIndex)
-{
-    insertRow(nIndex);
-    SetTextMatrix(nIndex, 0, text);
-}
-
-void CFilterEditGrid::RemoveItem(int nIndex)
-{
-    removeRow(nIndex);
 }
 
 void CFilterEditGrid::LayoutColumns(int nCount)
 {
     setColumnCount(nCount);
     const int width = nCount > 0 ? viewport()->width() / nCount : 0;
-    for (int c = 0; c < nCount && width > 0; ++c)
-        setColumnWidth(c, width);
+    SetColumnWidths(std::vector<int>(std::size_t(std::max(nCount, 0)), width));
 }
 
-void CFilterEditGrid::resizeEvent(QResizeEvent* event)
+QSize CFilterEditGrid::sizeHint() const
 {
-    QTableWidget::resizeEvent(event);
-    LayoutColumns(columnCount());
+    // Columns share the width equally, so each is as wide as the widest heading needs.
+    int widest = 0;
+    for (const std::string& heading : Info().m_Headings)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(heading)));
+    const int column = widest + 2 * fontMetrics().averageCharWidth() + 8;
+    const int frame = 2 * frameWidth();
+    return {column * std::max(columnCount(), 1) + frame + verticalScrollBar()->sizeHint().width(),
+            kRowsShown * verticalHeader()->defaultSectionSize() + frame};
 }
 
 void CFilterEditGrid::OnKeyPressGrid(int c)
 {
     const int nRow = currentRow();
     const int nCol = currentColumn();
-    if (nRow < 1 || nCol < 0)
+    if (!OpenCellEditor(c))
         return;
-    EndCellEdit();
-    if (c == '\r')
-    {
-        m_CellEdit->setText(QString::fromStdString(GetTextMatrix(nRow, nCol)));
-        m_CellEdit->selectAll();
-    }
-    else
-        // A typed character starts the cell's new text, as in a spreadsheet.
-        m_CellEdit->setText(QString(QChar(c)));
-    m_nEditRow = nRow;
-    m_nEditCol = nCol;
-    m_CellEdit->setGeometry(visualRect(model()->index(nRow, nCol)));
-    m_CellEdit->show();
-    m_CellEdit->setFocus();
     if (PrepareRowForEdit(nRow, nCol) && m_OnOrderAssigned)
         m_OnOrderAssigned();
     if (m_OnEdited)
         m_OnEdited();
 }
 
+std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
+{
+    switch (GetCellValueKind(nCol))
+    {
+    case ECellValue::Number:
+        return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
+    case ECellValue::Integer:
+        return DialogData::ParseLong(text) ? std::string() : DialogData::kEnterInteger;
+    case ECellValue::Text:
+        break;
+    }
+    return {};
+}
+
 bool CFilterEditGrid::CommitCellEdit()
 {
-    if (!m_CellEdit->isVisible())
+    const int nRow = EditRow();
+    if (IsEditing() && nRow >= 0)
+    {
+        // A number cell keeps its value unless the text reads as one (an unchanged cell,
+        // an empty one left empty included).
+        const int nCol = EditColumn();
+        const std::string text = CellEdit().text().toStdString();
+        const std::string refusal = RefusalOf(nCol, text);
+        if (!refusal.empty() && text != GetTextMatrix(nRow, nCol))
+        {
+            DiscardEditor();
+            ShowMessage(refusal);
+            return false;
+        }
+    }
+    if (!CTableGridOf<CFilterGridRows>::CommitCellEdit())
         return false;
-    const std::string text = m_CellEdit->text().toStdString();
-    m_CellEdit->clear();
-    m_CellEdit->hide();
-    if (m_nEditRow < 0 || m_nEditRow >= rowCount())
-        return false;
-    SetTextMatrix(m_nEditRow, m_nEditCol, text);
-    SeeOutputOrder(m_nEditRow);
+    SeeOutputOrder(nRow);
     return true;
-}
-
-void CFilterEditGrid::keyPressEvent(QKeyEvent* event)
-{
-    const QString text = event->text();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-    {
-        OnKeyPressGrid('\r');
-        return;
-    }
-    if (text.size() == 1 && text[0].isPrint())
-    {
-        OnKeyPressGrid(text[0].unicode());
-        return;
-    }
-    QTableWidget::keyPressEvent(event);
-}
-
-void CFilterEditGrid::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QTableWidget::mouseDoubleClickEvent(event);
-    OnKeyPressGrid('\r');
-}
-
-void CFilterEditGrid::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton)
-        OnRButtonDown();
-    QTableWidget::mousePressEvent(event);
 }
 
 void CFilterEditGrid::OnRButtonDown()
@@ -153,10 +99,4 @@ bool CFilterEditGrid::ConfirmDeletion(const std::string& name)
         return m_AskDeletion(name);
     CDeleteFilterDlg dialog(name, this);
     return dialog.exec() != QDialog::Rejected;
-}
-
-void CFilterEditGrid::focusInEvent(QFocusEvent* event)
-{
-    QTableWidget::focusInEvent(event);
-    EndCellEdit();
 }

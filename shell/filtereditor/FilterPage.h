@@ -9,6 +9,7 @@
 #include "document/MorvaneDoc.h"
 #include "filters/FilterGridTransfer.h"
 #include "graph/Mode.h"
+#include "shell/filtereditor/DocumentSource.h"
 #include "shell/filtereditor/FilterEditGrid.h"
 
 #include <QWidget>
@@ -17,9 +18,6 @@
 #include <string>
 
 class CUserCreatedFilters;
-
-// The current speaker document, or null.
-using CDocumentSource = std::function<CMorvaneDoc*()>;
 
 // What tells one page from another.
 struct CFilterPageSetup

@@ -1,8 +1,5 @@
 #include "shell/filtereditor/UserCreatedFilters.h"
 
-#include <QKeyEvent>
-#include <QMessageBox>
-
 namespace
 {
 template <class TArray>
@@ -14,7 +11,7 @@ CFilterPage* MakePage(const CFilterPageSetup& setup, const CDocumentSource& docu
 } // namespace
 
 CUserCreatedFilters::CUserCreatedFilters(CDocumentSource document, QWidget* parent)
-    : QTabWidget(parent), m_Document(std::move(document))
+    : CEditorSheet(parent), m_Document(std::move(document))
 {
     setWindowTitle("Edit Filters");
     using L = CFilterLists;
@@ -76,15 +73,6 @@ CFilterPage& CUserCreatedFilters::Page(int kind) const
     return *m_Pages.at(std::size_t(kind));
 }
 
-bool CUserCreatedFilters::Ask(const std::string& question)
-{
-    if (m_Ask)
-        return m_Ask(question);
-    QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(question),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
-}
-
 bool CUserCreatedFilters::ClearGrid(CFilterEditGrid& grid, bool bAsk)
 {
     if (bAsk && !Ask("Do you want to delete all the filters on this page?"))
@@ -115,12 +103,13 @@ bool CUserCreatedFilters::UpdateFiltersFromGrids()
     return true;
 }
 
-void CUserCreatedFilters::CloseEditor()
+void CUserCreatedFilters::FiltersToAllGrids()
 {
-    if (QWidget* frame = window(); frame && frame != this)
-        frame->close();
-    else
-        hide();
+    for (CFilterPage* page : m_Pages)
+    {
+        page->Grid().DiscardCellEdit();
+        page->FiltersToGrid();
+    }
 }
 
 void CUserCreatedFilters::hideEvent(QHideEvent* event)
@@ -137,15 +126,4 @@ void CUserCreatedFilters::showEvent(QShowEvent* event)
     if (m_pPageOnHide)
         setCurrentWidget(m_pPageOnHide);
     m_pPageOnHide = nullptr;
-}
-
-void CUserCreatedFilters::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
-    {
-        CloseEditor();
-        return;
-    }
-    QTabWidget::keyPressEvent(event);
 }

@@ -5,15 +5,14 @@
 // returns to the page that was current.
 #pragma once
 
+#include "shell/filtereditor/EditorSheet.h"
 #include "shell/filtereditor/FilterPage.h"
-
-#include <QTabWidget>
 
 #include <array>
 #include <functional>
 #include <string>
 
-class CUserCreatedFilters : public QTabWidget
+class CUserCreatedFilters : public CEditorSheet
 {
 public:
     explicit CUserCreatedFilters(CDocumentSource document, QWidget* parent = nullptr);
@@ -27,23 +26,20 @@ public:
     // Every page writes its grid into its list, in the order EQ, TS, BS, HPB, HPLR, LPB,
     // LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS.
     bool UpdateFiltersFromGrids();
+    // Every page fills its grid from its list again, after the lists were replaced; an
+    // edit open in a grid is dropped.
+    void FiltersToAllGrids();
     // The page of a filter kind (0 to 16).
     CFilterPage& Page(int kind) const;
-    // Hides the editor (its frame), writing back the current page.
-    void CloseEditor();
 
     // The page activated last.
     CFilterPage* m_pLastActivePage = nullptr;
-    // The Yes/No question of the two clearing commands; a message box when empty.
-    std::function<bool(const std::string& question)> m_Ask;
 
 protected:
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool Ask(const std::string& question);
     void OnCurrentChanged(int index);
 
     CDocumentSource m_Document;

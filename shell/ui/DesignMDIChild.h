@@ -1,5 +1,5 @@
-// What the frames of the design windows share: each publishes itself in the application
-// under its kind while it exists, shows its kind's menus while it is the current window,
+// What the frames of the design windows share: each is published in the application under
+// its kind while it exists, shows its kind's menus while it is the current window,
 // and closing it closes the design window for good (its view and document go at once; the
 // application returns to the speaker windows when no design window is left).
 //
@@ -11,9 +11,11 @@
 #include "shell/ui/DesignWindow.h"
 #include "shell/ui/MVQ_MDIChild.h"
 
-// Publishing and withdrawing a design frame (MorvaneAppDesign.cpp). A frame closed by its
-// close box withdraws through DesignFrameClosed, which may take the application back to
-// the speaker windows.
+// Publishing and withdrawing a design frame (MorvaneAppDesign.cpp). The Design command
+// publishes a frame it made once the frame is whole (a frame under construction is not yet
+// of its final class); a frame withdraws as it goes. A frame closed by its close box
+// withdraws through DesignFrameClosed, which may take the application back to the speaker
+// windows.
 void PublishDesignFrame(CMorvaneApp& app, EDesignWindow kind, CMDIChildFrame* pFrame);
 void WithdrawDesignFrame(CMorvaneApp& app, EDesignWindow kind, const CMDIChildFrame* pFrame);
 void DesignFrameClosed(CMorvaneApp& app, EDesignWindow kind, const CMDIChildFrame* pFrame);
@@ -26,7 +28,6 @@ public:
     explicit CDesignMDIChild(CMorvaneApp& app)
         : CMVQ_MDIChild(app, DesignFrameInfo(app, kDesign), DesignWindowTitle(kDesign), false)
     {
-        PublishDesignFrame(m_App, kDesign, this);
         SetMenuSet(DesignMenuSet(kDesign));
     }
     ~CDesignMDIChild() override { WithdrawDesignFrame(m_App, kDesign, this); }

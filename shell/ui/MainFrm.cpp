@@ -1,6 +1,8 @@
 #include "shell/ui/MainFrm.h"
 
+#include "document/MorvaneDoc.h"
 #include "graph/Assert.h"
+#include "shell/CommandPrompts.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
@@ -28,13 +30,19 @@ constexpr CCommandText kCommandTexts[] = {
     {32774, "Op&en Desired Response File ...", nullptr, nullptr},
     {32800, "Save Desired Response Fi&le", nullptr, nullptr},
     {32805, "Save As  Des&ired Response ...", nullptr, nullptr},
+    {32830, "Open Master Point File             &Q ...", nullptr, nullptr},
+    {32833, "Save Master Point File              &B", nullptr, nullptr},
+    {32832, "Save As Master Point File         &D ...", nullptr, nullptr},
+    {32827, "Open Filter Parameter File        &H ...", nullptr, nullptr},
+    {32834, "Save Fil&ter Parameters", nullptr, nullptr},
+    {32835, "Save As Filter Parameters         &X ...", nullptr, nullptr},
     {32815, "Open Filter Coefficient File for &Additive Restart ...", nullptr, nullptr},
     {32775, "Save Filter &Coefficients", nullptr, nullptr},
     {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
     {32794, "Save Output Files", "Save", "Save Output Files"},
-    {57606, "P&rint Setup...", nullptr, "Change the printer and printing options"},
+    {57606, "P&rint Setup...", nullptr, nullptr},
     {57607, "&Print...\tCtrl+P", "Print", "Print"},
-    {57609, "Print Pre&view", nullptr, "Display full pages"},
+    {57609, "Print Pre&view", nullptr, nullptr},
     {57665, "E&xit", nullptr, "Quit the application"},
     {32804, "Create &New Desired Response Curve", "New Curve", "Create New Desired Response Curve"},
     {32798, "&Replace Section of Curve Graphically", "Replace",
@@ -96,13 +104,13 @@ constexpr CCommandText kCommandTexts[] = {
     {32910, "&Generate .h File", nullptr, nullptr},
     {32911, "&Edit .h File", nullptr, nullptr},
     {32912, "&Save As .h File", nullptr, nullptr},
-    {32818, "&Contents", nullptr, "Open the contents of the help"},
-    {32819, "Calculating &Filters", nullptr, "Help on calculating filters"},
-    {32820, "Additive &Restart", nullptr, "Help on restarting from earlier filters"},
-    {57667, "&Help Topics", nullptr, "List Help topics"},
-    {57670, "Help", nullptr, "Display help for current task or command"},
-    {57669, "Context Help", nullptr, "Display help for clicked on buttons, menus and windows"},
-    {57671, "Using Help", nullptr, "Display instructions about how to use help"},
+    {32818, "&Contents", nullptr, nullptr},
+    {32819, "Calculating &Filters", nullptr, nullptr},
+    {32820, "Additive &Restart", nullptr, nullptr},
+    {57667, "&Help Topics", nullptr, nullptr},
+    {57670, "Help", nullptr, nullptr},
+    {57669, "Context Help", nullptr, nullptr},
+    {57671, "Using Help", nullptr, nullptr},
     {57664, "&About Morvane...", "About", "About"},
 };
 
@@ -117,6 +125,7 @@ CMainFrame::CMainFrame(CMorvaneApp& app) : m_App(app), m_pMDIClient(new QMdiArea
 {
     setWindowTitle("Morvane");
     setCentralWidget(m_pMDIClient);
+    m_pMDIClient->viewport()->installEventFilter(this);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -138,8 +147,18 @@ QAction* CMainFrame::Action(int id, const char* text, const char* prompt)
     if (QAction* existing = GetCommandAction(id))
         return existing;
     auto* action = new QAction(QString::fromUtf8(text), this);
-    if (prompt)
+    // The status-bar prompt and the tooltip of the command's row; a command without a
+    // row shows the prompt it was given in both places.
+    if (const CCommandPrompt* row = FindCommandPrompt(id))
+    {
+        action->setStatusTip(QString::fromUtf8(row->prompt));
+        action->setToolTip(QString::fromUtf8(row->tooltip));
+    }
+    else if (prompt)
+    {
         action->setStatusTip(QString::fromUtf8(prompt));
+        action->setToolTip(QString::fromUtf8(prompt));
+    }
     connect(action, &QAction::triggered, this,
             [this, id]
             {
@@ -184,8 +203,6 @@ QAction* CMainFrame::CommandAction(int id)
     QAction* action = Action(id, text->text, text->prompt);
     if (text->button)
         action->setIconText(QString::fromUtf8(text->button));
-    if (text->prompt)
-        action->setToolTip(QString::fromUtf8(text->prompt));
     return action;
 }
 
@@ -239,22 +256,23 @@ QMenu* CMainFrame::FindMenu(const std::string& title) const
 
 void CMainFrame::CreateMenus()
 {
-    AddMenuSet(kSpeakerMenus,
-               {
-                   {"&File",
-                    {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32775, 32777,
-                     32794, 0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
-                   {"&Edit", {32804, 32798, 0,     32858, 32859, 0,     32821, 32822,
-                              32849, 32852, 32857, 0,     32823, 32847, 32848, 32877,
-                              32878, 0,     32867, 32869, 0,     32880, 32881, 32882}},
-                   {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
-                   {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
-                   {"De&vice", {32895, 32897, 32898, 32926, 32932}},
-                   {"D&SP", {32910, 32911, 32912}},
-                   {"&Run", {32866}},
-                   {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
-                   {"&Help", {57667, 0, 32818, 32819, 32820, 0, 57664}},
-               });
+    AddMenuSet(
+        kSpeakerMenus,
+        {
+            {"&File", {57601, 32802, 32803, 32814, 0,     32774, 32800, 32805, 0,     32830,
+                       32833, 32832, 0,     32827, 32834, 32835, 0,     32775, 32777, 32794,
+                       0,     32815, 0,     32863, 32864, 32865, 0,     57606, 57607, 57609}},
+            {"&Edit",
+             {32804, 32798, 0,     32858, 32859, 0, 32821, 32822, 32849, 32852, 32857, 0,
+              32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
+            {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
+            {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
+            {"De&vice", {32895, 32897, 32898, 32926, 32932}},
+            {"D&SP", {32910, 32911, 32912}},
+            {"&Run", {32866}},
+            {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
+            {"&Help", {57667, 0, 32818, 32819, 32820, 0, 57664}},
+        });
     m_pFileMenu = FindMenu("&File");
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addSeparator();
@@ -285,8 +303,13 @@ void CMainFrame::CreateToolBar()
     }
     QMenu* view = FindMenu("&View");
     view->addSeparator();
-    view->addAction(m_wndToolBar->toggleViewAction());
+    QAction* toolBarItem = m_wndToolBar->toggleViewAction();
+    toolBarItem->setStatusTip("Show or hide the toolbar");
+    toolBarItem->setToolTip("Toolbar");
+    view->addAction(toolBarItem);
     QAction* statusBarItem = view->addAction("&Status Bar");
+    statusBarItem->setStatusTip("Show or hide the status bar");
+    statusBarItem->setToolTip("Status Bar");
     statusBarItem->setCheckable(true);
     statusBarItem->setChecked(true);
     connect(statusBarItem, &QAction::toggled, this,
@@ -371,6 +394,7 @@ void CMainFrame::UpdateRecentFileMenu()
         const QString name = QFileInfo(QString::fromStdString(files[i])).fileName();
         auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(name), this);
         action->setStatusTip(QString::fromStdString(files[i]));
+        action->setToolTip(QString::fromStdString(files[i]));
         const int id = CMorvaneApp::ID_FILE_MRU_FIRST + int(i);
         connect(action, &QAction::triggered, this, [this, id] { m_App.ExecuteCommand(id); });
         m_pFileMenu->insertAction(m_pRecentSeparator, action);
@@ -472,12 +496,28 @@ bool CMainFrame::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The speaker windows follow the client area's size (at start-up the window manager
+    // gives the main window its final size only after the windows were placed).
+    if (watched == m_pMDIClient->viewport() && event->type() == QEvent::Resize)
+        m_App.OnMDIClientResized();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // A running calculation is ended first; the program quits once it has returned.
-    if (m_App.m_pMorvaneDoc && m_App.m_pMorvaneDoc->IsCalculationCommandActive())
+    // A running calculation is ended first; the window is closed again once it has
+    // returned. Then the document may keep it open for its unsaved files.
+    CMorvaneDoc* pDoc = m_App.m_pMorvaneDoc;
+    if (pDoc && pDoc->IsCalculationCommandActive())
     {
         m_App.RequestQuitDuringCalculation();
+        event->ignore();
+        return;
+    }
+    if (pDoc && !pDoc->SaveModified())
+    {
         event->ignore();
         return;
     }

@@ -10,7 +10,8 @@ struct CCommandText
     int id;
     const char* text;   // menu item
     const char* button; // toolbar button, or null
-    const char* prompt; // status-bar prompt and tooltip, or null
+    const char* prompt; // status-bar prompt and tooltip of a command that has no row in
+                        // the prompt table (shell/CommandPrompts.cpp), or null
 };
 
 // A menu of a menu set: its title and command ids, 0 standing for a separator.

@@ -1,5 +1,7 @@
 #include "shell/ui/MiniFrame.h"
 
+#include "shell/dialogs/DialogSize.h"
+
 #include <QCloseEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -22,7 +24,8 @@ void CMiniFrame::ActivateEveryPage()
 
 void CMiniFrame::CenterOn(const QWidget& window)
 {
-    adjustSize();
+    KeepTitleVisible(*this);
+    SizeToContents(*this);
     const QRect area = window.frameGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
 }

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <cfenv>
@@ -78,6 +79,7 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                        return view;
                    });
     WireFilterViews();
+    WireCompressionWindows();
 }
 
 void CMorvaneApp::WireFilterViews()
@@ -138,7 +140,15 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     InstallServices();
 
     m_pMainFrame = new CMainFrame(*this);
+    // A close that ended a calculation is made again once the calculation has returned,
+    // so that the question about unsaved files comes outside it.
+    m_pMessagePump->m_OnQuit = [frame = QPointer<CMainFrame>(m_pMainFrame)]
+    {
+        if (frame)
+            frame->close();
+    };
     WireFilterEditor();
+    WireMasterPointEditor();
     AddDesignMenus();
     // The frames are placed from the client area, so it takes its final size first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -432,52 +442,84 @@ CMode* CMorvaneApp::LayoutMode(int id)
     }
 }
 
-void CMorvaneApp::ApplyArrangement(int id)
+namespace
+{
+struct CArrangementStep
+{
+    ESpeakerFrame frame;
+    int nLayout; // 0: the frame is hidden
+};
+
+// The frames of an arrangement in the order they are shown (and laid out) or hidden;
+// null for an id that is no arrangement.
+const std::vector<CArrangementStep>* ArrangementSteps(int id)
 {
     using F = ESpeakerFrame;
-    struct CStep
-    {
-        F frame;
-        int nLayout; // 0: hide the frame
-    };
-    // The frames in the order they are shown (and laid out) or hidden.
-    static const std::map<int, std::vector<CStep>> kArrangements = {
-        {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS,
+    static const std::map<int, std::vector<CArrangementStep>> kArrangements = {
+        {CMorvaneApp::ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS,
          {{F::Response, kLayoutOriginal},
           {F::Filter, kLayoutOriginal},
           {F::Phase, 0},
           {F::PhaseFilter, 0}}},
-        {ID_VIEW_PHASE_WINDOWS,
+        {CMorvaneApp::ID_VIEW_PHASE_WINDOWS,
          {{F::Phase, kLayoutOriginal},
           {F::Response, 0},
           {F::PhaseFilter, kLayoutOriginal},
           {F::Filter, 0}}},
-        {ID_VIEW_FOUR_WINDOWS,
+        {CMorvaneApp::ID_VIEW_FOUR_WINDOWS,
          {{F::Phase, kLayoutFourWindows},
           {F::Response, kLayoutFourWindows},
           {F::PhaseFilter, kLayoutFourWindows},
           {F::Filter, kLayoutFourWindows}}},
-        {ID_VIEW_RESPONSE_AND_PHASE,
+        {CMorvaneApp::ID_VIEW_RESPONSE_AND_PHASE,
          {{F::Response, kLayoutResponseAndPhase},
           {F::Phase, kLayoutResponseAndPhase},
           {F::PhaseFilter, 0},
           {F::Filter, 0}}},
-        {ID_VIEW_FILTERS_AND_FILTER_PHASES,
+        {CMorvaneApp::ID_VIEW_FILTERS_AND_FILTER_PHASES,
          {{F::Phase, 0},
           {F::Response, 0},
           {F::Filter, kLayoutFilterAndPhaseFilter},
           {F::PhaseFilter, kLayoutFilterAndPhaseFilter}}},
     };
     const auto found = kArrangements.find(id);
-    if (found == kArrangements.end())
+    return found == kArrangements.end() ? nullptr : &found->second;
+}
+} // namespace
+
+void CMorvaneApp::ApplyArrangement(int id)
+{
+    const std::vector<CArrangementStep>* pSteps = ArrangementSteps(id);
+    if (!pSteps)
         return;
-    for (const CStep& step : found->second)
+    for (const CArrangementStep& step : *pSteps)
     {
         ShowFrame(step.frame, step.nLayout != 0);
         if (step.nLayout != 0)
             SendFrameCommand(step.frame, step.nLayout);
     }
     m_ViewLayoutModes.TurnOnMode(LayoutMode(id));
+}
+
+void CMorvaneApp::OnMDIClientResized()
+{
+    // A frame the user maximized fills the client area by itself.
+    for (ESpeakerFrame frame : {ESpeakerFrame::Response, ESpeakerFrame::Filter,
+                                ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter})
+        if (const CMDIChildFrame* pFrame = GetFrame(frame); pFrame && pFrame->isMaximized())
+            return;
+    for (int id :
+         {ID_VIEW_SPEAKER_RESPONSE_AND_FILTERS, ID_VIEW_PHASE_WINDOWS, ID_VIEW_FOUR_WINDOWS,
+          ID_VIEW_RESPONSE_AND_PHASE, ID_VIEW_FILTERS_AND_FILTER_PHASES})
+    {
+        if (LayoutMode(id)->IsOff())
+            continue;
+        // The frames keep their shown or hidden state; each takes its place again.
+        for (const CArrangementStep& step : *ArrangementSteps(id))
+            if (step.nLayout != 0)
+                SendFrameCommand(step.frame, step.nLayout);
+        return;
+    }
 }
 
 void CMorvaneApp::SetStatusText(const std::string& text)
@@ -500,9 +542,9 @@ void CMorvaneApp::PostMainFrameCommand(int nCommand)
 bool CMorvaneApp::AskVerifyNewCurves()
 {
     return QMessageBox::question(
-               m_pMainFrame, QString::fromStdString(ShellString(IDS_APP_NAME)),
+               m_pMainFrame, "Verify Creation of New Desired Response Curves",
                "Do you want to create new desired response curves and delete the old ones?",
-               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void CMorvaneApp::ShowFileReadError(const std::string& file, int nLine, const std::string& error)

@@ -16,6 +16,8 @@
 #include "document/DocumentServices.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
+#include "drc/DRC_Manager.h"
+#include "drc/QZX2410_DRC_Manager.h"
 #include "framework/core/Services.h"
 #include "graph/Mode.h"
 #include "graph/ModeArray.h"
@@ -36,6 +38,7 @@
 #include <vector>
 
 class CDRC_MDIChild;
+class CEditMasterPoints;
 class CFilterMDIChild;
 class CFilterView;
 class CLoudnessMDIChild;
@@ -152,6 +155,9 @@ public:
     // Window arrangements: shows and lays out the frames of the arrangement, hides the
     // others, and turns its mode on.
     void ApplyArrangement(int id);
+    // The main window's client area changed size: the frames of the arrangement in force
+    // take their places in it again (none while a frame is maximized).
+    void OnMDIClientResized();
     // The selected device (the "De&vice" menu), its modes and register data.
     EDeviceId GetDeviceId() const { return m_DeviceSelection.GetDeviceId(); }
     int GetRegisterCount() { return m_DeviceSelection.GetRegisterCount(); }
@@ -168,6 +174,8 @@ public:
     // The filter and filter phase frames' views.
     void WireFilterViews();
     void WireFilterEdits(CFilterView& view, CMorvaneDoc& doc);
+    // The two compression design windows (MorvaneAppCompression.cpp).
+    void WireCompressionWindows();
     CMDIChildFrame* GetFrame(ESpeakerFrame frame) const;
     // The resize-timer-running flag of the response, filter or phase frame (the filter
     // phase frame keeps its flag in m_PhaseFilterInfo).
@@ -221,6 +229,16 @@ public:
 
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
+    void ReloadFilterGrids() override;
+    // The master point editor (MorvaneAppMasterPoints.cpp); null until first opened.
+    CEditMasterPoints* GetMasterPointEditor() const;
+    bool OpenMasterPointEditor(bool bFirstPage) override;
+    CMasterPointGrids* MasterPointGrids() override;
+    void CommitMasterPointEdits() override;
+    // Closing (MorvaneAppDialogs.cpp).
+    bool AskQuestion(const std::string& question) override;
+    int AskSaveFiles(CSaveFilesChoice& choice) override;
+    IDeviceDataFiles* DeviceDataFiles() override { return m_pDeviceCommands.get(); }
     // The File Read Error box: file name, line number, error; the file was not read.
     void ShowFileReadError(const std::string& file, int nLine, const std::string& error) override;
 
@@ -256,6 +274,9 @@ public:
     CMDIChildInfo m_DRC_Info;
     CQZX2410_DRC_MDIChild* m_pQZX2410_DRC_MDI = nullptr;
     CMDIChildInfo m_QZX2410_DRC_Info;
+    // The compression settings of both families, kept for the whole run.
+    CDRC_Manager m_DRC_Manager;
+    CQZX2410_DRC_Manager m_QZX2410_DRC_Manager;
     CMainFrame* m_pMainFrame = nullptr;
     CNamedColorList m_ColorList;
     CMorvaneSettings m_Settings;
@@ -275,6 +296,9 @@ private:
     void RegisterCommands();
     // The filter editor's sheet factory and its pages' reload commands.
     void WireFilterEditor();
+    // The master point editor's sheet factory and the master point and parameter file
+    // commands.
+    void WireMasterPointEditor();
     void RegisterDocumentCommands();
     void RegisterDesignCommands();
     void RegisterHelpCommands();

@@ -231,14 +231,16 @@ void CMorvaneApp::RegisterDocumentCommands()
         return view == kNoView || (view == kResponseView && m_pMorvaneDoc->m_pResponseView) ||
                (view == kFilterView && m_pMorvaneDoc->m_pFilterView);
     };
+    // Through std::invoke: GCC's address and undefined-behaviour sanitizers together
+    // report a call through a member pointer written with ->* as a stack underflow.
     for (const CDocumentCommand& c : commands)
         AddCommand(
-            c.id, [this, c] { (m_pMorvaneDoc->*c.run)(); },
+            c.id, [this, c] { std::invoke(c.run, *m_pMorvaneDoc); },
             [this, c, hasView]
             {
                 if (!m_pMorvaneDoc || !hasView(c.view))
                     return CCommandState{};
-                return (m_pMorvaneDoc->*c.state)();
+                return std::invoke(c.state, *m_pMorvaneDoc);
             });
     AddCommand(
         32815, [this] { m_pMorvaneDoc->OnFileOpenCoefficientsForAdditiveRestart(); },

@@ -186,6 +186,7 @@ CMDIChildFrame* CMorvaneApp::OpenDesignWindow(EDesignWindow kind)
     if (!pFrame)
     {
         pFrame = MakeDesignFrame(*this, kind);
+        PublishDesignFrame(*this, kind, pFrame);
         for (int id : setup.toolBar)
         {
             if (id == 0)

@@ -1,14 +1,18 @@
 // The speaker document's dialogs as the application shows them: the settings sheet, the
-// Continue Calculation question and the log sampling point count.
+// Continue Calculation question, the log sampling point count, its Yes/No questions and
+// "Save Files On Exit?".
 #include "shell/ui/MorvaneApp.h"
 
 #include "framework/ui/HelpTopic.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/ContinueCalcDlg.h"
 #include "shell/dialogs/LogSampleDlg.h"
+#include "shell/dialogs/SaveFilesDlg.h"
 #include "shell/dialogs/Settings.h"
 #include "shell/help/HelpTopics.h"
 #include "shell/ui/MainFrm.h"
+
+#include <QMessageBox>
 
 bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
 {
@@ -38,4 +42,23 @@ bool CMorvaneApp::AskLogSamplePoints(long& nPoints)
         return false;
     nPoints = dialog.m_nPoints;
     return true;
+}
+
+bool CMorvaneApp::AskQuestion(const std::string& question)
+{
+    return QMessageBox::question(m_pMainFrame, QString::fromStdString(ShellString(IDS_APP_NAME)),
+                                 QString::fromStdString(question),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+int CMorvaneApp::AskSaveFiles(CSaveFilesChoice& choice)
+{
+    CSaveFilesDlg dialog(m_pMainFrame);
+    dialog.m_Choice = choice;
+    dialog.OnInitDialog();
+    const int nResult = dialog.DoModal();
+    if (nResult == 1)
+        choice = dialog.m_Choice;
+    return nResult;
 }

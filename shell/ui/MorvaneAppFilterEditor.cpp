@@ -34,6 +34,12 @@ CUserCreatedFilters* CMorvaneApp::GetFilterEditor() const
     return dynamic_cast<CUserCreatedFilters*>(m_pMainFrame->m_pPropFrame->GetSheet());
 }
 
+void CMorvaneApp::ReloadFilterGrids()
+{
+    if (CUserCreatedFilters* sheet = GetFilterEditor())
+        sheet->FiltersToAllGrids();
+}
+
 bool CMorvaneApp::UpdateFiltersFromGrids()
 {
     CUserCreatedFilters* sheet = GetFilterEditor();

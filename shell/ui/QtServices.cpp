@@ -52,5 +52,12 @@ bool CQtMessagePump::OnIdle(long count)
 
 void CQtMessagePump::PostQuit(int exitCode)
 {
-    QTimer::singleShot(0, [exitCode] { QCoreApplication::exit(exitCode); });
+    QTimer::singleShot(0,
+                       [onQuit = m_OnQuit, exitCode]
+                       {
+                           if (onQuit)
+                               onQuit();
+                           else
+                               QCoreApplication::exit(exitCode);
+                       });
 }

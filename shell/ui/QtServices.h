@@ -5,6 +5,8 @@
 #include "framework/core/Services.h"
 #include "numerics/CheckUserAbort.h"
 
+#include <functional>
+
 // Boxes and dialogs are modal over the active window.
 class CQtMessageBox : public IMessageBox
 {
@@ -20,11 +22,14 @@ public:
 
 // Window messages reach the calculation through idle processing: each cancellation point
 // handles the events that are waiting. Closing the program during a calculation is a
-// quit that the cancellation point meets: the calculation ends and the program quits
-// once it has.
+// quit that the cancellation point meets: the calculation ends, and once it has returned
+// the quit runs m_OnQuit (the application closes its window again), or without one ends
+// the event loop.
 class CQtMessagePump : public CMessagePump
 {
 public:
+    std::function<void()> m_OnQuit;
+
     bool IsMessageWaiting() override { return m_bQuitRequested; }
     // The only message the pump queues itself is the quit.
     bool PumpMessage() override;

@@ -5,11 +5,13 @@
 
 #include "document/MorvaneDoc.h"
 #include "filters/MatrixPtrArray.h"
+#include "graph/AutoScaleRange.h"
 #include "graph/MorvaneUtilities.h"
 #include "matrix/mwexcept.h"
 #include "shell/NamedColorTable.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <string>
 
 namespace
@@ -184,17 +186,13 @@ bool CFilterCurveView::AutoScale()
     if (AutoScalingMode().IsOn())
     {
         const CDoubleRect extent = m_CurveEdit.GetCurvesExtent();
-        double dTop = extent.top + m_Traits.dAutoMargin;
-        double dBottom = extent.bottom - m_Traits.dAutoMargin;
-        RoundUpToMultiple(m_Traits.nAutoMultiple, &dTop);
-        RoundDownToMultiple(m_Traits.nAutoMultiple, &dBottom);
-        if (m_Traits.bCapAutoRange)
-        {
-            dTop = std::min(dTop, m_Doc.m_dFilterScalingUpper);
-            dBottom = std::max(dBottom, m_Doc.m_dFilterScalingLower);
-        }
-        m_DataWindow.top = dTop;
-        m_DataWindow.bottom = dBottom;
+        const bool bCap = m_Traits.bCapAutoRange;
+        const CAutoScaleRange range =
+            FitAutoScaleRange(extent.top, extent.bottom, m_Traits.dAutoMargin,
+                              m_Traits.nAutoMultiple, bCap ? m_Doc.m_dFilterScalingUpper : DBL_MAX,
+                              bCap ? m_Doc.m_dFilterScalingLower : -DBL_MAX);
+        m_DataWindow.top = range.top;
+        m_DataWindow.bottom = range.bottom;
     }
     InitVerticalScale();
     if (m_Traits.bRescaleFrequencyAxis)

@@ -131,6 +131,9 @@ void CMorvaneView::OnNewDesiredCurveBuilt()
 {
     m_DesiredCurveMode.TurnOn();
     m_DesiredCurve.Show();
+    // Built, the curve is the desired response: the readout and the tooltips name it so
+    // (while its master points were clicked it was the unnamed curve being edited).
+    m_DesiredCurve.SetName(kDesiredStyle.pName);
     const struct
     {
         CCurve* pCurve;
@@ -207,6 +210,27 @@ bool CMorvaneView::SetUpperBoundCurve()
 bool CMorvaneView::SetLowerBoundCurve()
 {
     return SetRawGridCurve(&m_LowerBoundCurve, m_LowerBoundCurveMode, kLowerStyle);
+}
+
+CCurve* CMorvaneView::ResetCurveOnRawGrid(ECurve which)
+{
+    switch (which)
+    {
+    case kDesiredCurve:
+        SetDesiredResponseCurve();
+        break;
+    case kUpperBound:
+        SetUpperBoundCurve();
+        break;
+    case kLowerBound:
+        SetLowerBoundCurve();
+        break;
+    default:
+        return nullptr;
+    }
+    CCurve* pCurve = GetCurve(which);
+    pCurve->Show();
+    return pCurve;
 }
 
 CCurve* CMorvaneView::GetCurve(ECurve which)

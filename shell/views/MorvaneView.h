@@ -41,6 +41,7 @@ public:
     bool BuildNewCurve() override;
     void EndNewCurveMode() override;
     void StartReplaceCurveSection() override;
+    CCurve* ResetCurveOnRawGrid(ECurve which) override;
 
     // Operations of the master-point pages: the curve recreated on the raw curve's
     // frequency grid (x the log frequencies, y the raw magnitudes) and drawn.

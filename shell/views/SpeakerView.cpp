@@ -3,6 +3,7 @@
 #include "shell/views/SpeakerViewParts.h"
 
 #include "document/MorvaneDoc.h"
+#include "graph/AutoScaleRange.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
 #include "graph/Restore.h"
@@ -68,12 +69,10 @@ void CSpeakerView::RunUpdate(const std::function<void()>& work)
 void CSpeakerView::FitRangeToCurves(double dUpperLimit, double dLowerLimit)
 {
     const CDoubleRect extent = m_CurveEdit.GetCurvesExtent();
-    double dTop = extent.top + 5.0;
-    double dBottom = extent.bottom - 5.0;
-    RoundUpToMultiple(10, &dTop);
-    RoundDownToMultiple(10, &dBottom);
-    m_DataWindow.top = std::min(dTop, dUpperLimit);
-    m_DataWindow.bottom = std::max(dBottom, dLowerLimit);
+    const CAutoScaleRange range =
+        FitAutoScaleRange(extent.top, extent.bottom, 5.0, 10, dUpperLimit, dLowerLimit);
+    m_DataWindow.top = range.top;
+    m_DataWindow.bottom = range.bottom;
 }
 
 void CSpeakerView::OnModifiedResult(const mwMatrix& y)

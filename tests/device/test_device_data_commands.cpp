@@ -436,3 +436,41 @@ TEST_F(CommandsTest, WordsOutsideTheirRangeAreLimitedAndTheFilterNamed)
         EXPECT_NE(JoinDeviceDataLines(editor.seen[0]).find(c.word), std::string::npos) << c.id;
     }
 }
+
+// Closing the program saves the device data of either holder, whatever device is
+// selected, to the full path the question shows.
+TEST_F(CommandsTest, ClosingSavesEitherHoldersDataToTheNameShown)
+{
+    using H = IDeviceDataFiles;
+    H::EHolder holder = H::kEqData;
+    device.id = kDeviceDsp;
+    EXPECT_FALSE(commands->GetSelectedHolder(holder));
+    EXPECT_FALSE(commands->IsUnsaved(H::kEqData));
+    EXPECT_FALSE(commands->IsUnsaved(H::kFamilyData));
+
+    AddGoldenSections(2);
+    device.id = kDeviceQZX2201;
+    commands->Execute(Cmd::kGenerateDeviceData);
+    device.id = kDeviceQZX2410;
+    commands->Execute(Cmd::kGenerateDeviceData); // generated family data, never saved
+    device.id = kDeviceDsp;
+    EXPECT_TRUE(commands->IsUnsaved(H::kEqData));
+    EXPECT_TRUE(commands->IsUnsaved(H::kFamilyData));
+    device.id = kDeviceQZX2410;
+    ASSERT_TRUE(commands->GetSelectedHolder(holder));
+    EXPECT_EQ(holder, H::kFamilyData);
+    EXPECT_EQ(commands->GetFileName(H::kEqData), Path("speaker.eq"));
+
+    // The name shown, not the bare name in the current folder; no dialog.
+    const std::string eqPath = Path("shown.eq");
+    const std::string familyPath = Path("shown.EQ241X");
+    device.id = kDeviceDsp;
+    ASSERT_TRUE(commands->SaveTo(H::kEqData, eqPath));
+    ASSERT_TRUE(commands->SaveTo(H::kFamilyData, familyPath));
+    EXPECT_TRUE(dialogs.requests.empty());
+    EXPECT_EQ(SplitDeviceDataText(ReadFileBytes(eqPath))[0], "! NAME: shown.eq\r\n");
+    EXPECT_FALSE(ReadFileBytes(familyPath).empty());
+    EXPECT_FALSE(commands->IsUnsaved(H::kEqData));
+    EXPECT_FALSE(commands->IsUnsaved(H::kFamilyData));
+    EXPECT_EQ(commands->GetFileName(H::kFamilyData), familyPath);
+}

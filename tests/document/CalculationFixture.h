@@ -97,7 +97,7 @@ class CalculationTest : public DocumentTest
 protected:
     void Prepare(const std::vector<CBump>& bumps, int n = 100)
     {
-        ASSERT_TRUE(Open("spk.raw", RawText(bumps, n)));
+        ASSERT_NO_FATAL_FAILURE(OpenResponse(bumps, n));
         doc->m_nSamplingFrequency = 48000;
         doc->m_nLowerFrequencyLimit = 20;
         doc->m_nHigherFrequencyLimit = 20000;
@@ -108,6 +108,29 @@ protected:
         doc->m_LowerTolerance = Column(n, -1.5);
         doc->m_DesiredCurveFile.TurnOn();
         ClearRecords();
+    }
+    // A response of n points opened from a file. A file of one point is refused, so a
+    // response of one point (which the later steps must still survive) is the first
+    // point of a file of two.
+    void OpenResponse(const std::vector<CBump>& bumps, int n)
+    {
+        ASSERT_TRUE(Open("spk.raw", RawText(bumps, std::max(n, 2))));
+        if (n > 1)
+            return;
+        const auto first = [](const mwMatrix& m)
+        {
+            if (!mxIsComplex(m.GetData()))
+                return mwMatrix(m.RealElement(1));
+            std::vector<double> re(std::size_t(m.NumberOfElements()));
+            std::vector<double> im(re.size());
+            m.CopyComplexTo(re.data(), im.data());
+            return mwMatrix(re[0], im[0]);
+        };
+        for (mwMatrix* pMember :
+             {&doc->m_RawFrequencies, &doc->m_RawResponse, &doc->m_RawPhase, &doc->m_ModifiedPhase,
+              &doc->m_RawMagnitudeDb, &doc->m_LogFrequencies, &doc->m_ModifiedResponse})
+            *pMember = first(*pMember);
+        doc->m_nRawPoints = 1;
     }
     void ClearRecords()
     {

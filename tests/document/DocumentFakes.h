@@ -4,6 +4,7 @@
 
 #include "document/DocumentServices.h"
 #include "graph/Curve.h"
+#include "graph/CurveFile.h"
 #include "graph/ModeArray.h"
 
 #include <cmath>
@@ -22,6 +23,26 @@ inline void SetCurvePoints(CCurve& curve, const std::vector<CDoublePoint>& point
         curve.m_pDblPt[i] = points[i];
     curve.m_PointsAreValidMode.TurnOn();
     curve.LayoutInRect(area, &window);
+}
+
+// Writes a curve file of three flat curves (desired response, upper and lower bound) at
+// the levels over the x values (log10 of Hz); false, with the reason, when it cannot.
+inline bool WriteFlatCurveFile(const std::string& path, const std::vector<double>& xs,
+                               const std::vector<double>& levels, const CRect& area,
+                               const CDoubleRect& window, std::string* pError)
+{
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::vector<const CCurve*> pointers;
+    for (double level : levels)
+    {
+        std::vector<CDoublePoint> points;
+        for (double x : xs)
+            points.push_back({x, level});
+        curves.push_back(std::make_unique<CCurve>());
+        SetCurvePoints(*curves.back(), points, area, window);
+        pointers.push_back(curves.back().get());
+    }
+    return CCurveFile::WriteCurves(path, pointers, pError);
 }
 
 class RecordingView
@@ -79,6 +100,18 @@ public:
         return false;
     }
     void StartReplaceCurveSection() override { ++replaceStarts; }
+    // The curve as the view makes it: the raw curve's x values, y from the raw curve.
+    CCurve* ResetCurveOnRawGrid(ECurve which) override
+    {
+        if (which != kDesiredCurve && which != kUpperBound && which != kLowerBound)
+            return nullptr;
+        const CCurve& raw = *curves[kRawCurve];
+        std::vector<CDoublePoint> points(raw.m_pDblPt.get(),
+                                         raw.m_pDblPt.get() + raw.GetTotalPoints());
+        SetCurvePoints(*curves[which], points, area, window);
+        ++resets[which];
+        return curves[which].get();
+    }
 
     std::unique_ptr<CCurve> curves[5];
     CRect area{220, 2780, 4000, 220};
@@ -86,6 +119,7 @@ public:
     int masterPoints = 0;
     int builds = 0;
     int replaceStarts = 0;
+    int resets[5] = {};
 };
 
 class FakePhaseView : public RecordingViewOf<IPhaseView>

@@ -158,7 +158,7 @@ TEST_F(WorkflowTest, LogSampleDialogRefusesCountsOutsideItsRange)
 
 TEST_F(WorkflowTest, LogSampleOfASinglePointShowsTheErrorAndChangesNothing)
 {
-    ASSERT_TRUE(Open("spk.raw", RawText({}, 1)));
+    ASSERT_NO_FATAL_FAILURE(OpenResponse({}, 1));
     ClearRecords();
     doc->OnEditLogSampleRawCurve();
     EXPECT_EQ(messages.texts.size(), 1u);

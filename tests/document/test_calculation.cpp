@@ -320,6 +320,51 @@ TEST_F(CalculationTest, DrawFiltersWithoutActiveFiltersGivesTheRawMagnitudeInDb)
     EXPECT_TRUE(doc->m_FiltersDrawnMode.IsOn());
 }
 
+TEST_F(CalculationTest, FiltersThatCannotBeDesignedAreNamedAndNothingIsDrawnOrCalculated)
+{
+    Prepare({{1000.0, 8.0}});
+    // A bandwidth of 0 designs a flat section; a cut frequency of 0 Hz one of NaN.
+    doc->m_FilterLists.m_EQFilters.Add(MakeEQ(6.0, 0.0, 1000.0, true, false, 3));
+    doc->m_FilterLists.m_EQFilters.Add(MakeEQ(-4.0, 200.0, 2000.0, true, false, 4));
+    auto pass = std::make_unique<CDigHighPass_B>();
+    pass->Parse("HPB-2, 0, Yes, 5", 48000);
+    doc->m_FilterLists.m_HighPass_BFilters.Add(std::move(pass));
+    const std::vector<double> before = Values(doc->m_ModifiedResponse);
+
+    doc->OnViewDrawFilters();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    const std::string& text = messages.texts[0];
+    EXPECT_NE(text.find("EQ-3: the Bandwidth must be above 0."), std::string::npos) << text;
+    EXPECT_NE(text.find("HPB-2: the Cut Frequency must be above 0 Hz"), std::string::npos) << text;
+    EXPECT_EQ(text.find("EQ-4"), std::string::npos) << text;
+    EXPECT_TRUE(filter.hints.empty());
+    EXPECT_TRUE(response.hints.empty());
+    EXPECT_TRUE(doc->m_FiltersDrawnMode.IsOff());
+    EXPECT_EQ(Values(doc->m_ModifiedResponse), before);
+
+    // The calculation applies the active filters: refused the same way.
+    messages.texts.clear();
+    doc->OnCalculateModifiedResponse();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("EQ-3"), std::string::npos);
+    EXPECT_EQ(Calculated(), 0);
+    EXPECT_TRUE(response.hints.empty());
+    EXPECT_EQ(doc->m_bCalculationIdle, 1);
+
+    // Inactive, they stay out of the calculation; corrected, they are drawn.
+    doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOff();
+    doc->m_FilterLists.m_HighPass_BFilters.GetAt(0)->m_ActiveMode.TurnOff();
+    messages.texts.clear();
+    doc->OnCalculateModifiedResponse();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_GE(Calculated(), 1);
+    doc->m_FilterLists.m_EQFilters.RemoveAt(0);
+    doc->m_FilterLists.m_HighPass_BFilters.RemoveAll();
+    doc->OnViewDrawFilters();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(doc->m_DrawnLabels, std::vector<std::string>{"EQ-4"});
+}
+
 TEST_F(CalculationTest, ABandOfFewerThanTwoPointsEndsWithAMessage)
 {
     // Points of the response, frequency limits (Hz).

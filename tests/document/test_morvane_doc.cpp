@@ -137,7 +137,27 @@ TEST_F(DocumentTest, RejectedFileLeavesTheDocumentAsItWas)
 
     EXPECT_FALSE(Open("empty.raw", "t\nh\n"));
     EXPECT_EQ(app.fileReadErrors.size(), 2u);
+    EXPECT_EQ(app.fileReadErrors[1].nLine, 3); // where the first row was expected
     EXPECT_EQ(doc->m_nRawPoints, 3);
+
+    // Measurements that cannot be right: one point, frequencies not rising.
+    const struct
+    {
+        const char* text;
+        int nLine;
+    } refused[] = {{"t\nh\n1000 85 0\n", 4},
+                   {"t\nh\n100 85 0\n50 86 0\n", 4},
+                   {"t\nh\n0 85 0\n1 86 0\n2 87 0\n", 4}};
+    for (const auto& r : refused)
+    {
+        response.hints.clear();
+        EXPECT_FALSE(Open("refused.raw", r.text)) << r.text;
+        ASSERT_FALSE(app.fileReadErrors.empty());
+        EXPECT_EQ(app.fileReadErrors.back().nLine, r.nLine) << r.text;
+        EXPECT_EQ(Values(doc->m_RawFrequencies), before) << r.text;
+        EXPECT_EQ(doc->m_RawFile.GetName(), folder.Path("good.raw"));
+        EXPECT_TRUE(response.hints.empty());
+    }
 }
 
 TEST_F(DocumentTest, CancelledOpenChangesNothing)

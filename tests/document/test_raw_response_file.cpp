@@ -134,8 +134,18 @@ INSTANTIATE_TEST_SUITE_P(
                    {100, 200},
                    {-3.5, -4},
                    {45, -10}},
-        ColumnCase{"ThreeWithCommaAndBlank", "100, -3.5, 45\n", true, {100}, {-3.5}, {45}},
-        ColumnCase{"CommasOnlyCountAsOneToken", "100,-3.5,45\n", false, {100}, {-3.5}, {}},
+        ColumnCase{"ThreeWithCommaAndBlank",
+                   "100, -3.5, 45\n200, -4, 5\n",
+                   true,
+                   {100, 200},
+                   {-3.5, -4},
+                   {45, 5}},
+        ColumnCase{"CommasOnlyCountAsOneToken",
+                   "100,-3.5,45\n200,-4,5\n",
+                   false,
+                   {100, 200},
+                   {-3.5, -4},
+                   {}},
         ColumnCase{"TabsAndLfOnly",
                    "100\t-3.5\t45\n1e3\t+2\t-1E1",
                    true,
@@ -148,6 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {100, 200},
                    {-3.5, -4},
                    {45, 5}},
+        // Opening repairs a first row at 0 Hz to the square root of the second frequency.
+        ColumnCase{"ZeroHzFirstRow", "0 -3\n100 -1\n", false, {0, 100}, {-3, -1}, {}},
         ColumnCase{"ThreeColumnRowsInTwoColumnFile",
                    "100 -3.5\n200, -4, 45\n",
                    false,
@@ -185,16 +197,30 @@ TEST_P(RawRejects, NamesTheLineAndLeavesTheModeAlone)
 
 const char* const kNoPoints = "The file holds no response points: no row of numbers follows the "
                               "title and column header lines.";
+const char* const kOnePoint =
+    "The file holds a single response point: a response needs at least two rows.";
+const char* const kNotPositive = "The frequency of this row is not above 0 Hz.";
+const char* const kNotIncreasing = "The frequency of this row is not above the frequency of the "
+                                   "row before it: the frequencies must increase from row to row.";
 const char* const kBadTwo = "A response row must hold a frequency and a magnitude as numbers.";
 const char* const kBadThree =
     "A response row must hold a frequency, a magnitude and a phase as numbers.";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RawRejects,
-    ::testing::Values(BadCase{"Empty", "", 0, kNoPoints},
-                      BadCase{"OneLine", "title\n", 0, kNoPoints},
-                      BadCase{"HeadersOnly", "title\r\nheader\r\n", 0, kNoPoints},
-                      BadCase{"OnlyBlankRows", "t\nh\n\n  \n\t\n", 0, kNoPoints},
+    // A file without rows names line 3, where the first row was expected.
+    ::testing::Values(BadCase{"Empty", "", 3, kNoPoints},
+                      BadCase{"OneLine", "title\n", 3, kNoPoints},
+                      BadCase{"HeadersOnly", "title\r\nheader\r\n", 3, kNoPoints},
+                      BadCase{"OnlyBlankRows", "t\nh\n\n  \n\t\n", 3, kNoPoints},
+                      // A response of one point: the line after it.
+                      BadCase{"SinglePoint", "t\nh\n\n1000 85.5 10\n", 5, kOnePoint},
+                      BadCase{"Descending", "t\nh\n100 80\n200 81\n150 82\n", 5, kNotIncreasing},
+                      BadCase{"Repeated", "t\nh\n100 80\n200 81\n200 82\n", 5, kNotIncreasing},
+                      // A 0 Hz first row becomes the square root of the second: 1 Hz.
+                      BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
+                      BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
+                      BadCase{"NothingAboveZero", "t\nh\n0 80\n-5 81\n", 3, kNotPositive},
                       BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
                       BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
                       BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},
@@ -206,9 +232,9 @@ TEST(RawResponseFile, LongTokensAreReadWhole)
 {
     CMode mode;
     const std::string longNumber = "1" + std::string(150, '0');
-    const ReadResult r = Read("t\nh\n" + longNumber + " -3\n", mode);
+    const ReadResult r = Read("t\nh\n1 -2\n" + longNumber + " -3\n", mode);
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_DOUBLE_EQ(r.f[0], 1e150);
+    EXPECT_DOUBLE_EQ(r.f[1], 1e150);
 }
 
 TEST(RawResponseFile, CancelledDialogChangesNothing)

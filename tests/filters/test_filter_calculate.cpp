@@ -1,5 +1,6 @@
 // Each kind's Calculate reaches its numerical function with the right arguments, gain
 // conversions included: the coefficients must equal those of calling the numerics directly.
+#include "filters/FilterDesignCheck.h"
 #include "filters/FilterLists.h"
 #include "filters/SectionDesigners.h"
 
@@ -158,4 +159,44 @@ TEST(FilterCalculate, ListsCollectTheDesignedSections)
     ASSERT_EQ(b.GetSize(), 1);
     EXPECT_EQ(Elements(b.GetAt(0)), Elements(*lists.m_EQFilters.GetAt(0)->GetB()));
     EXPECT_EQ(Elements(a.GetAt(0)).size(), 3u);
+}
+
+// Parameters that make no filter are named by the editor's column headings; every valid
+// example of the table above designs.
+TEST(FilterDesignCheck, ParametersThatMakeNoFilterAreNamed)
+{
+    for (const CalculateCase& c : Cases())
+    {
+        auto filter = c.make();
+        ASSERT_TRUE(filter->Parse(c.line, kFs)) << c.line;
+        EXPECT_EQ(FilterDesignProblem(*filter), "") << c.line;
+    }
+    const struct
+    {
+        const char* line;
+        std::function<std::unique_ptr<CDigFilterBase>()> make;
+        const char* problem;
+    } bad[] = {
+        {"EQ-1, 6, 0, 1000, Yes, Yes, 1", Make<CDigEQFilter>(), "the Bandwidth must be above 0."},
+        {"EQ-1, 6, 100, 0, Yes, Yes, 1", Make<CDigEQFilter>(),
+         "the Center Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
+        {"EQ-1, nan, 100, 1000, Yes, Yes, 1", Make<CDigEQFilter>(),
+         "the Gain in DB must be a number."},
+        {"TS-1, 4.5, 30000, Yes, 3", Make<CDigTrebleShelf>(),
+         "the Cut Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
+        {"NT-1, -5, 1000, Yes, 5", Make<CDigNotch>(), "the Bandwidth must be above 0."},
+        {"HPB-1, 0, Yes, 6", Make<CDigHighPass_B>(),
+         "the Cut Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
+        {"C1HP-1, 200, 0, Yes, 10", Make<CDigCheby_1HP>(), "the Passband Ripple must be above 0."},
+        {"LOPT-1, 4, 400, 100, Yes, 14", Make<CDigGenericFilter>(),
+         "the Lower Bandedge must be below the Upper Bandedge."},
+        {"VQHP-1, 60, 0, Yes, 16", Make<CDigGenericFilter>(), "the Q must be above 0."},
+        {"ALPS-1, 0, 1500, Yes, 18", Make<CDigGenericFilter>(), "the Bandwidth must be above 0."},
+    };
+    for (const auto& c : bad)
+    {
+        auto filter = c.make();
+        ASSERT_TRUE(filter->Parse(c.line, kFs)) << c.line;
+        EXPECT_EQ(FilterDesignProblem(*filter), c.problem) << c.line;
+    }
 }

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 namespace
 {
 constexpr QRgb kWhite = 0xFFFFFFFF;
@@ -259,12 +261,18 @@ TEST(PrinterDC, PagedDevicesArePrinters)
     QPainter painter(&writer);
     CPainterDC dc(&painter);
     EXPECT_EQ(DT_RASPRINTER, dc.GetDeviceCaps(TECHNOLOGY));
-    EXPECT_EQ(writer.width(), dc.GetDeviceCaps(HORZRES));
-    EXPECT_EQ(writer.height(), dc.GetDeviceCaps(VERTRES));
+    // The page in pixels of 1/96 inch, as a display would show it.
+    const int width = int(std::lround(writer.width() * 96.0 / 300.0));
+    const int height = int(std::lround(writer.height() * 96.0 / 300.0));
+    EXPECT_EQ(width, dc.GetDeviceCaps(HORZRES));
+    EXPECT_EQ(height, dc.GetDeviceCaps(VERTRES));
+    EXPECT_EQ(96, dc.GetDeviceCaps(LOGPIXELSX));
     CBasicGraph graph;
     graph.Draw(nullptr, &dc);
-    EXPECT_EQ(writer.width(), graph.GetDeviceWidth());
-    EXPECT_EQ(int(4000 / (double(writer.width()) / writer.height())), graph.GetHeight());
+    EXPECT_EQ(width, graph.GetDeviceWidth());
+    EXPECT_EQ(int(4000 / (double(width) / height)), graph.GetHeight());
+    // The canvas fills the page: its far corner maps to the page's.
+    EXPECT_NEAR(dc.ToDevice(4000, 0).x() * 300.0 / 96.0, writer.width(), 300.0 / 96.0);
     EXPECT_TRUE(graph.DrawRegions(&dc));
     painter.end();
 }

@@ -13,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -132,6 +135,72 @@ void DrawResponsePlot(CWnd* pWnd, CDC* pDC)
 }
 } // namespace
 
+namespace
+{
+// Pixels that are not white.
+long Ink(const QImage& image)
+{
+    long n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) | 0xFF000000) != 0xFFFFFFFF;
+    return n;
+}
+
+// The bounding box of the pure white pixels: the page the preview shows on its grey
+// background.
+QRect WhiteArea(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000) == 0xFFFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+} // namespace
+
+// The print preview shows the page as it is printed: the plot drawn on the preview's
+// printer and shown at the preview's zoom carries as much ink as the same plot drawn
+// straight onto an image of that size. Pen widths taken in the wrong units (pixels of the
+// printer shown as pixels of the screen) turned the frames and grid lines into bars.
+TEST(SamplePlot, ThePrintPreviewPageLooksLikeThePrintedPage)
+{
+    TestApp();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [](QPrinter* pPrinter)
+                     {
+                         QPainter painter(pPrinter);
+                         CPainterDC dc(&painter);
+                         DrawResponsePlot(nullptr, &dc);
+                     });
+    preview.resize(1400, 1100);
+    preview.show();
+    preview.fitInView();
+    preview.updatePreview();
+    QCoreApplication::processEvents();
+    const QImage shot = preview.grab().toImage();
+    const QRect page = WhiteArea(shot);
+    ASSERT_GT(page.width(), 600);
+    const QImage previewPage = shot.copy(page);
+
+    QImage printed(page.size(), QImage::Format_RGB32);
+    printed.fill(Qt::white);
+    {
+        QPainter painter(&printed);
+        CPainterDC dc(&painter, DT_RASPRINTER);
+        DrawResponsePlot(nullptr, &dc);
+    }
+    ASSERT_TRUE(previewPage.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/print_preview_page.png"));
+    ASSERT_TRUE(printed.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/printed_page.png"));
+    const double ratio = double(Ink(previewPage)) / double(Ink(printed));
+    EXPECT_GT(ratio, 0.6);
+    EXPECT_LT(ratio, 1.6);
+}
+
 TEST(SamplePlot, SpeakerResponseRendersToPng)
 {
     TestApp();
@@ -184,4 +253,82 @@ TEST(SamplePlot, RightmostTextsFitTheCanvas)
     for (const char* line : {"Response", "20000.0Hz", "-30.0db"})
         EXPECT_LE(dc.GetTextExtent(line).cx, box) << line;
     dc.SelectObject(oldFont);
+}
+
+namespace
+{
+// The painter's device context, noting the rectangle of every text it draws (canvas units,
+// y up) as its alignment places it.
+class CTextBoxDC : public CPainterDC
+{
+public:
+    using CPainterDC::CPainterDC;
+    bool TextOut(int x, int y, const std::string& text) override
+    {
+        const CSize size = GetTextExtent(text);
+        const unsigned align = GetTextAlign();
+        int left = x;
+        if ((align & TA_CENTER) == TA_CENTER)
+            left -= size.cx / 2;
+        else if (align & TA_RIGHT)
+            left -= size.cx;
+        const int top = (align & TA_BOTTOM) ? y + size.cy : y;
+        boxes.push_back({text, CRect{left, top, left + size.cx, top - size.cy}});
+        return CPainterDC::TextOut(x, y, text);
+    }
+    struct CBox
+    {
+        std::string text;
+        CRect rect;
+    };
+    std::vector<CBox> boxes;
+};
+} // namespace
+
+// The axis labels of a phase view running to -1620 degrees, and the frequency labels up
+// to the window's end, fit the canvas at every window size: no minus sign or last digit
+// is cut off, and the top value is labelled.
+TEST(SamplePlot, AxisLabelsFitTheCanvasAtAnySize)
+{
+    TestApp();
+    for (const QSize size : {QSize(267, 100), QSize(400, 300), QSize(800, 600), QSize(1024, 350),
+                             QSize(1600, 1000), QSize(1600, 250)})
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        CFixedWindow client(size.width(), size.height());
+        QPainter painter(&image);
+        CTextBoxDC dc(&painter);
+        const CDoubleRect window{-1080.0, 1.0, -1620.0, 4.0};
+        CBasicGraph graph;
+        graph.SetClipRect(&window);
+        graph.Draw(&client, &dc);
+        CViewFont viewFont;
+        viewFont.SetSize(90);
+        CFont font;
+        viewFont.CreateFont(&dc, &font);
+        dc.SelectObject(font);
+        const std::string deg[1] = {"Deg"};
+        CVerticalScale vertical;
+        vertical.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, deg, window, 60.0, 60.0, 20, 60,
+                      false, 0, 1, 0);
+        vertical.Draw(&dc, &window);
+        const std::string hz[1] = {"Frequency Hz"};
+        CHorizontalScale horizontal;
+        horizontal.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, hz, window, 1.0, 1.0, 20, 100,
+                        true, 4, 0, 0, 8, nullptr);
+        horizontal.Draw(&dc, window);
+        bool bTop = false;
+        for (const CTextBoxDC::CBox& box : dc.boxes)
+        {
+            EXPECT_GE(box.rect.left, 0) << box.text << " " << size.width();
+            EXPECT_LE(box.rect.right, graph.GetWidth()) << box.text << " " << size.width();
+            EXPECT_GE(box.rect.bottom, 0) << box.text << " " << size.height();
+            EXPECT_LE(box.rect.top, graph.GetHeight()) << box.text << " " << size.height();
+            bTop = bTop || box.text == "-1080";
+        }
+        EXPECT_TRUE(bTop) << size.width();
+        if (size == QSize(800, 600))
+            image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/phase_axis_labels.png");
+    }
 }

@@ -142,4 +142,11 @@ TEST(Canvas, SquareVariantPutsASquarePlotAtTheRight)
     EXPECT_EQ((CRect{0, 3000, 1000, 0}), graph.m_LeftRegion.m_Rect);
     EXPECT_EQ((CRect{1000, 220, 4000, 0}), graph.m_BottomRegion.m_Rect);
     EXPECT_EQ((CPoint{1000, 220}), graph.GetPlotOrigin());
+
+    // A taller strip under the plot.
+    CSquareGraph tall(320);
+    tall.Draw(&client, &dc);
+    EXPECT_EQ((CRect{1000, 3000, 4000, 320}), tall.m_PlotRegion.m_Rect);
+    EXPECT_EQ((CRect{1000, 320, 4000, 0}), tall.m_BottomRegion.m_Rect);
+    EXPECT_EQ(320, tall.GetBorder());
 }

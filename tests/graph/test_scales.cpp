@@ -158,7 +158,8 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
     for (int i = 0; i < 5; ++i)
     {
         EXPECT_EQ(200, texts[i].points[0].x); // right ends line up
-        EXPECT_EQ(unsigned(TA_RIGHT | TA_BASELINE), texts[i].textAlign);
+        // Centred on the grid line: the stock font has no height, so the top is the line.
+        EXPECT_EQ(unsigned(TA_RIGHT | TA_TOP), texts[i].textAlign);
         EXPECT_EQ(int(std::trunc(i * 10 * (2780.0 / 42.0) + 220)), texts[i].points[0].y);
     }
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[5].textAlign);
@@ -169,6 +170,61 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
     ASSERT_EQ(9u * 69u, dashes.size());
     EXPECT_EQ((CPoint{220, 220}), dashes[0].points[0]);
     EXPECT_EQ(int(std::trunc(40 * (2780.0 / 42.0) + 220)), dashes[8 * 69].points[0].y);
+}
+
+// The labels fit their strip: centred on their lines, the top and bottom values moved in
+// whole, and a font too wide for the strip made smaller for the labels alone.
+TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
+{
+    CFont font;
+    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+    dc.SelectObject(font);
+    CVerticalScale scale;
+    const std::string deg[1] = {"Deg"};
+    const CDoubleRect window{-1080.0, 1.0, -1620.0, 4.0};
+    ASSERT_TRUE(scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, deg, window, 60.0, 60.0, 20,
+                           60, false, 1, 0, 0));
+    dc.SetCharWidth(50); // "-1620": 250 units, wider than the 200 units left of the plot
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, &window));
+    const auto texts = dc.CallsOf(Op::TextOut);
+    ASSERT_EQ(11u, texts.size());
+    EXPECT_EQ("-1620", texts.front().text);
+    EXPECT_EQ("-1080", texts[9].text); // the top value is labelled
+    const int height = graph.GetHeight();
+    // This device measures 50 units a character whatever the font: the font shrinks at
+    // least to 90 * 200 / 250 units.
+    const int h = std::abs(texts.front().font.GetHeight());
+    EXPECT_LE(h, 72);
+    EXPECT_GT(h, 0);
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i)
+    {
+        const auto& t = texts[i];
+        EXPECT_EQ(-h, t.font.GetHeight()) << t.text;
+        EXPECT_LE(t.points[0].y, height) << t.text;
+        EXPECT_GE(t.points[0].y - h, 0) << t.text;
+    }
+    // The top label hangs from the top of the canvas; the others straddle their lines.
+    EXPECT_EQ(height, texts[9].points[0].y);
+    EXPECT_EQ(220 + h / 2, texts[0].points[0].y);
+    // The title and whatever is drawn next have the view's font again.
+    EXPECT_EQ(-90, texts.back().font.GetHeight());
+    EXPECT_EQ(-90, dc.GetCurrentFont().GetHeight());
+}
+
+TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
+{
+    CHorizontalScale scale;
+    const CDoubleRect window{10.0, 1.0, -10.0, 4.0}; // 10 Hz to 10 kHz
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 1.0, 1.0,
+                           20, 100, true, 4, 0, 0, 8, nullptr));
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+    const auto texts = dc.CallsOf(Op::TextOut);
+    ASSERT_GE(texts.size(), 5u);
+    EXPECT_EQ("10000", texts[4].text);
+    EXPECT_EQ(4000 - 5 * 10, texts[4].points[0].x); // 10 units a character
+    EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[3].points[0].x);
 }
 
 TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)

@@ -61,15 +61,28 @@ inline std::vector<std::string> PdfStreams(const std::string& pdf)
     return streams;
 }
 
-// Calls visit(colour, line) for every line of a page content stream, with the stroke
-// colour in force by its operands ("1 0 0" for red); the colour follows the save and
-// restore of the graphics state.
-inline void ForEachLineWithStrokeColour(
-    const std::string& content,
-    const std::function<void(const std::string& colour, const std::string& line)>& visit)
+// The state of a page's graphics while its content stream is read: the stroke colour by its
+// operands ("1 0 0" for red) and the transformation to the page's points.
+struct CPdfGraphicsState
 {
-    std::vector<std::string> saved;
     std::string colour;
+    double ctm[6] = {1, 0, 0, 1, 0, 0}; // a b c d e f: x' = a x + c y + e, y' = b x + d y + f
+
+    std::pair<double, double> ToPage(double x, double y) const
+    {
+        return {ctm[0] * x + ctm[2] * y + ctm[4], ctm[1] * x + ctm[3] * y + ctm[5]};
+    }
+};
+
+// Calls visit(state, line) for every line of a page content stream, with the graphics state
+// in force: the stroke colour ("SCN") and the transformation ("cm"), which follow the save
+// and restore of the state ("q", "Q").
+inline void ForEachContentLine(
+    const std::string& content,
+    const std::function<void(const CPdfGraphicsState& state, const std::string& line)>& visit)
+{
+    std::vector<CPdfGraphicsState> saved;
+    CPdfGraphicsState state;
     std::size_t begin = 0;
     while (begin < content.size())
     {
@@ -78,16 +91,28 @@ inline void ForEachLineWithStrokeColour(
             end = content.size();
         const std::string line = content.substr(begin, end - begin);
         begin = end + 1;
+        double m[6];
         if (line == "q" || line.ends_with(" q"))
-            saved.push_back(colour);
+            saved.push_back(state);
         else if ((line == "Q" || line.starts_with("Q ")) && !saved.empty())
         {
-            colour = saved.back();
+            state = saved.back();
             saved.pop_back();
         }
         if (line.ends_with(" SCN"))
-            colour = line.substr(0, line.size() - 4);
-        visit(colour, line);
+            state.colour = line.substr(0, line.size() - 4);
+        else if (line.ends_with(" cm") &&
+                 std::sscanf(line.c_str(), "%lf %lf %lf %lf %lf %lf", &m[0], &m[1], &m[2], &m[3],
+                             &m[4], &m[5]) == 6)
+        {
+            const double* t = state.ctm;
+            const double next[6] = {
+                m[0] * t[0] + m[1] * t[2],        m[0] * t[1] + m[1] * t[3],
+                m[2] * t[0] + m[3] * t[2],        m[2] * t[1] + m[3] * t[3],
+                m[4] * t[0] + m[5] * t[2] + t[4], m[4] * t[1] + m[5] * t[3] + t[5]};
+            std::copy(std::begin(next), std::end(next), state.ctm);
+        }
+        visit(state, line);
     }
 }
 
@@ -95,33 +120,41 @@ inline void ForEachLineWithStrokeColour(
 inline std::map<std::string, int> SegmentsByStrokeColour(const std::string& content)
 {
     std::map<std::string, int> segments;
-    ForEachLineWithStrokeColour(content,
-                                [&](const std::string& colour, const std::string& line)
-                                {
-                                    if (line.ends_with(" l"))
-                                        ++segments[colour];
-                                });
+    ForEachContentLine(content,
+                       [&](const CPdfGraphicsState& state, const std::string& line)
+                       {
+                           if (line.ends_with(" l"))
+                               ++segments[state.colour];
+                       });
     return segments;
 }
 
-// The largest x and y of the points that a content stream moves and draws lines to in a
-// stroke colour, in the units of the page's transformation (the printer's device pixels
-// for Qt's pages).
-inline std::pair<double, double> PathExtent(const std::string& content, const std::string& colour)
+// The page area, in points, that the lines stroked in a colour cover: {left, bottom, right,
+// top}; all 0 when none is.
+struct CPdfBounds
 {
-    double dMaxX = 0.0, dMaxY = 0.0;
-    ForEachLineWithStrokeColour(
-        content,
-        [&](const std::string& current, const std::string& line)
-        {
-            double x = 0.0, y = 0.0;
-            char op = 0;
-            if (current == colour && std::sscanf(line.c_str(), "%lf %lf %c", &x, &y, &op) == 3 &&
-                (op == 'm' || op == 'l') && line.ends_with(std::string(" ") + op))
-            {
-                dMaxX = std::max(dMaxX, x);
-                dMaxY = std::max(dMaxY, y);
-            }
-        });
-    return {dMaxX, dMaxY};
+    double left = 0, bottom = 0, right = 0, top = 0;
+};
+
+inline CPdfBounds StrokedBounds(const std::string& content, const std::string& colour)
+{
+    CPdfBounds bounds;
+    bool bFirst = true;
+    ForEachContentLine(content,
+                       [&](const CPdfGraphicsState& state, const std::string& line)
+                       {
+                           double x = 0.0, y = 0.0;
+                           char op = 0;
+                           if (state.colour != colour ||
+                               std::sscanf(line.c_str(), "%lf %lf %c", &x, &y, &op) != 3 ||
+                               (op != 'm' && op != 'l') || !line.ends_with(std::string(" ") + op))
+                               return;
+                           const auto [px, py] = state.ToPage(x, y);
+                           if (bFirst)
+                               bounds = {px, py, px, py};
+                           bFirst = false;
+                           bounds = {std::min(bounds.left, px), std::min(bounds.bottom, py),
+                                     std::max(bounds.right, px), std::max(bounds.top, py)};
+                       });
+    return bounds;
 }

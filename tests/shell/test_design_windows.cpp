@@ -108,6 +108,8 @@ protected:
             CDesignWindowSetup setup;
             setup.fill = [this, kind](CMDIChildFrame& frame)
             {
+                // The frame is the application's design frame of its kind already.
+                m_bPublishedBeforeFill = m_pApp->GetDesignFrame(kind) == &frame;
                 if (m_bRefuse)
                     return false;
                 auto document = std::make_shared<CStandInDocument>();
@@ -149,6 +151,7 @@ protected:
     std::weak_ptr<CStandInDocument> m_Documents[4];
     int m_nOpened[4] = {0, 0, 0, 0};
     bool m_bRefuse = false;
+    bool m_bPublishedBeforeFill = false;
     bool m_bDocumentAliveAtViewEnd = false;
 };
 
@@ -208,6 +211,7 @@ TEST_F(DesignWindowsTest, ADesignWindowTakesOverTheMainWindowUntilDesignEQFilter
     ASSERT_NE(loudness->GetToolBar(), nullptr);
     EXPECT_EQ(loudness->GetToolBar()->actions().size(), 4); // three buttons and a separator
     EXPECT_EQ(m_nOpened[0], 1);
+    EXPECT_TRUE(m_bPublishedBeforeFill);
 
     // The second compression window comes in front; the loudness window stays.
     ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));

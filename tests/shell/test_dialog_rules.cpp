@@ -1,6 +1,8 @@
-// Reading and writing the numbers of dialog fields, and the confirmation questions.
+// Reading and writing the numbers of dialog fields, settings that contradict each other,
+// and the confirmation questions.
 #include "shell/dialogs/ConfirmMarkText.h"
 #include "shell/dialogs/DialogDataExchange.h"
+#include "shell/dialogs/SettingsRules.h"
 
 #include <gtest/gtest.h>
 
@@ -71,5 +73,67 @@ TEST(ConfirmMark, QuestionsAndCaptions)
     EXPECT_EQ(ConfirmMarkQuestion(EConfirmMark::Inactive, "NT-1"), "Mark As Inactive NT-1?");
     EXPECT_EQ(ConfirmMarkQuestion(EConfirmMark::Modifiable, "EQ-12"), "Mark as Modifiable EQ-12?");
     EXPECT_STREQ(ConfirmMarkText(EConfirmMark::Modifiable).caption, "Confirm Mark As Modifiable");
+}
+} // namespace
+
+namespace
+{
+// Settings as the sheet starts with them: nothing contradicts.
+CSettingsSheetValues AgreeingSettings()
+{
+    CSettingsSheetValues v;
+    v.dSamplingFrequency = 48000.0;
+    v.dLowerFrequencyLimit = 20.0;
+    v.dHigherFrequencyLimit = 20000.0;
+    for (CSettingsSheetValues::CViewRange& range : v.views)
+        range = {10.0, 24000.0, -30.0, 20.0, false};
+    return v;
+}
+
+TEST(SettingsRules, ContradictionsNameThePageAndTheField)
+{
+    EXPECT_FALSE(FindSettingsContradiction(AgreeingSettings()));
+    struct
+    {
+        const char* what;
+        void (*change)(CSettingsSheetValues&);
+        int iPage; // -1: the values agree
+        int nId;
+        const char* message;
+    } const cases[] = {
+        {"LF above HF", [](CSettingsSheetValues& v) { v.dLowerFrequencyLimit = 20001.0; }, 0, 1018,
+         "The lower frequency limit LF is above the higher frequency limit HF (HF is at most Fs / "
+         "2). Enter an LF that is not above HF."},
+        {"LF above Fs / 2",
+         [](CSettingsSheetValues& v)
+         { v.dLowerFrequencyLimit = 16000.0, v.dSamplingFrequency = 30000.0; },
+         0, 1018, nullptr},
+        {"LF equal to HF", [](CSettingsSheetValues& v) { v.dLowerFrequencyLimit = 20000.9; }, -1, 0,
+         nullptr},
+        {"speaker dB upside down", [](CSettingsSheetValues& v) { v.views[0].dLowerValue = 30.0; },
+         3, 1003, "Speaker Border: the Minimum Decibels must be below the Maximum Decibels."},
+        {"phase degrees equal", [](CSettingsSheetValues& v) { v.views[1].dLowerValue = 20.0; }, 6,
+         1003, "Phase Response Border: the Minimum Degrees must be below the Maximum Degrees."},
+        {"filter frequencies upside down",
+         [](CSettingsSheetValues& v) { v.views[2].dLowerFrequency = 30000.0; }, 4, 1002,
+         "Filter Border: the Minimum Frequency must be below the Maximum Frequency."},
+        {"filter phase degrees upside down",
+         [](CSettingsSheetValues& v) { v.views[3].dUpperValue = -90.0; }, 7, 1003, nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        CSettingsSheetValues values = AgreeingSettings();
+        c.change(values);
+        const std::optional<CSettingsContradiction> found = FindSettingsContradiction(values);
+        ASSERT_EQ(found.has_value(), c.iPage >= 0) << c.what;
+        if (!found)
+            continue;
+        EXPECT_EQ(found->iPage, c.iPage) << c.what;
+        EXPECT_EQ(found->nControlId, c.nId) << c.what;
+        if (c.message)
+        {
+            EXPECT_EQ(found->message, c.message) << c.what;
+        }
+    }
 }
 } // namespace

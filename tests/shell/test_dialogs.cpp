@@ -8,14 +8,18 @@
 #include "shell/dialogs/ConfirmMarkDlg.h"
 #include "shell/dialogs/ContinueCalcDlg.h"
 #include "shell/dialogs/LogSampleDlg.h"
+#include "shell/dialogs/LowerLimitExceededDlg.h"
 #include "shell/dialogs/SaveFilesDlg.h"
 #include "shell/dialogs/Settings.h"
 #include "shell/dialogs/SettingsPage.h"
 #include "shell/ui/MorvaneApp.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -268,3 +272,31 @@ TEST_F(AppDialogTest, ViewSettingsRunsTheSheetForTheDocument)
     EXPECT_EQ(app.m_Settings.m_nHigherFrequencyLimit, 24000);
 }
 } // namespace
+
+TEST_F(DialogTest, LowerLimitWarningShowsItsTextWithOK)
+{
+    CLowerLimitExceededDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Lower Limit of Optimization Parameter Exceeded");
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0]->text(), "Optimization Parameters can not be less than zero.");
+    OnNextModal<CLowerLimitExceededDlg>(
+        [](CLowerLimitExceededDlg& d)
+        { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
+TEST_F(DialogTest, SaveFilesShowsTheOtherDeviceDataOnlyWhenAsked)
+{
+    for (bool bShown : {false, true})
+    {
+        CSaveFilesDlg dialog;
+        dialog.m_Choice.bOtherDeviceDataShown = bShown;
+        dialog.m_Files[CSaveFilesDlg::kOtherDeviceData] = {bShown, "/m/spk.eq"};
+        dialog.OnInitDialog();
+        dialog.show();
+        EXPECT_EQ(dialog.Check(CSaveFilesDlg::kOtherDeviceData)->isVisible(), bShown);
+        EXPECT_EQ(dialog.Name(CSaveFilesDlg::kOtherDeviceData)->isVisible(), bShown);
+        EXPECT_TRUE(dialog.Check(CSaveFilesDlg::kDeviceData)->isVisible());
+    }
+}

@@ -7,6 +7,7 @@
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/shell/GridTyping.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -49,16 +50,7 @@ protected:
     static void Type(CFilterEditGrid& grid, int r, int c, const QString& text,
                      int endKey = Qt::Key_Return)
     {
-        grid.setCurrentCell(r, c);
-        for (int i = 0; i < text.size(); ++i)
-        {
-            QWidget* target = grid.IsEditing() ? static_cast<QWidget*>(&grid.CellEdit())
-                                               : static_cast<QWidget*>(&grid);
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, 1));
-            QCoreApplication::sendEvent(target, &press);
-        }
-        QKeyEvent end(QEvent::KeyPress, endKey, Qt::NoModifier);
-        QCoreApplication::sendEvent(&grid.CellEdit(), &end);
+        TypeIntoCell(grid, r, c, text, endKey);
     }
 
     std::unique_ptr<CUserCreatedFilters> sheet;
@@ -71,7 +63,7 @@ TEST_F(FilterEditorTest, TypedEQRowsReachTheDocumentWhenThePageIsLeft)
     CFilterEditGrid& grid = Grid(kKindEQ);
     ASSERT_EQ(grid.GetName(1), "EQ-1");
     Type(grid, 1, 1, "-6.5");
-    Type(grid, 1, 2, "abc"); // no number: read as 0
+    Type(grid, 1, 2, "abc"); // refused: the cell stays empty and reads as 0
     Type(grid, 1, 3, "1000");
     Type(grid, 2, 1, "3"); // the "*" row becomes EQ-2
     Type(grid, 2, 4, "no");
@@ -92,6 +84,54 @@ TEST_F(FilterEditorTest, TypedEQRowsReachTheDocumentWhenThePageIsLeft)
     EXPECT_EQ(list.GetAt(1)->GetLabel(), "EQ-2");
     EXPECT_FALSE(list.GetAt(1)->m_ActiveMode.IsOn());
     EXPECT_EQ(list.GetAt(1)->GetOutputOrder(), 2);
+}
+
+TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    Type(grid, 1, 1, "-6.5");
+    Type(grid, 1, 2, "250");
+    Type(grid, 1, 3, "1000");
+    ASSERT_TRUE(messages.texts.empty());
+    const struct
+    {
+        int nCol;
+        const char* text;
+        const char* message;
+    } refused[] = {
+        {2, "abc", "Please enter a number."},   {2, "1,5", "Please enter a number."},
+        {3, "", "Please enter a number."},      {1, "6dB", "Please enter a number."},
+        {6, "2.5", "Please enter an integer."},
+    };
+    for (const auto& r : refused)
+    {
+        const std::string before = grid.GetTextMatrix(1, r.nCol);
+        messages.texts.clear();
+        if (*r.text)
+            Type(grid, 1, r.nCol, r.text);
+        else
+        {
+            // The text deleted and the edit committed by leaving the cell.
+            grid.setCurrentCell(1, r.nCol);
+            QKeyEvent open(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(&grid, &open);
+            grid.CellEdit().clear();
+            grid.setCurrentCell(1, 0);
+        }
+        EXPECT_EQ(messages.texts, std::vector<std::string>{r.message}) << r.text;
+        EXPECT_EQ(grid.GetTextMatrix(1, r.nCol), before) << r.text;
+        EXPECT_FALSE(grid.IsEditing());
+    }
+    // Names and modes are text; numbers with blanks around them are numbers.
+    messages.texts.clear();
+    Type(grid, 1, 2, " 180 ");
+    Type(grid, 1, 4, "no");
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_DOUBLE_EQ(grid.GetBandwidth(1), 180.0);
+    sheet->setCurrentWidget(&sheet->Page(kKindNT));
+    ASSERT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1);
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetBandwidth(), 180.0);
+    EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetCenterFrequency(), 1000.0);
 }
 
 TEST_F(FilterEditorTest, EscapeLeavesTheCellAndLeavingTheCellCommits)

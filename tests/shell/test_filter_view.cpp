@@ -227,6 +227,7 @@ TEST_F(FilterViewTest, AutomaticScalingRoundsTheCurvesExtentOutward)
         {filterView.get(), 40.0, -100.0, 30.0, -80.0}, // capped to the document's bounds
         {filterView.get(), 4.2, -3.6, 10.0, -10.0},    // -5.6 rounds to -6, then -10
         {filterView.get(), 4.2, -3.1, 10.0, -5.0},     // -5.1 rounds to -5
+        {filterView.get(), 48.0, 36.0, 50.0, 30.0},    // wholly above the cap: fitted
         {phaseView.get(), 17.0, -42.0, 30.0, -50.0},
         {phaseView.get(), 170.0, -400.0, 180.0, -410.0}, // no bounds for the phases
     };

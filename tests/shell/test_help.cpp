@@ -117,7 +117,7 @@ TEST_F(HelpTest, EachHelpCommandOpensTheHelpWindowAtItsTopic)
     for (int id : {57667, 32818, 32819, 32820})
     {
         EXPECT_FALSE(ActionOf(id)->statusTip().isEmpty()) << id;
-        EXPECT_EQ(ActionOf(id)->toolTip(), ActionOf(id)->statusTip()) << id;
+        EXPECT_FALSE(ActionOf(id)->toolTip().isEmpty()) << id;
     }
     ActionOf(CMorvaneApp::ID_HELP_CALCULATING_FILTERS)->trigger();
     EXPECT_EQ(Shown(), T::kCalculating);

@@ -6,6 +6,8 @@
 #include "framework/core/Services.h"
 #include "numerics/CheckUserAbort.h"
 #include "numerics/UserAbortException.h"
+#include "shell/ChildFrameLayout.h"
+#include "shell/CommandPrompts.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/ui/FilterMDIChild.h"
 #include "shell/ui/MainFrm.h"
@@ -22,14 +24,19 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 
 #include <unistd.h>
 
@@ -165,6 +172,42 @@ TEST_F(MainWindowTest, FramesTakeTheirPlacesInEveryArrangement)
     EXPECT_FALSE(app.GetCommandState(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW).bChecked);
     ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW));
     EXPECT_TRUE(app.GetCommandState(CMorvaneApp::ID_VIEW_FILTER_DEFINITION_WINDOW).bChecked);
+}
+
+TEST_F(MainWindowTest, TheArrangementFollowsTheClientAreaWhenTheWindowChangesSize)
+{
+    CMorvaneApp& app = Start();
+    const auto expectArrangement = [&](int nLayout, std::initializer_list<ESpeakerFrame> frames)
+    {
+        const CRect client = app.m_pMainFrame->GetMDIClientRect();
+        for (ESpeakerFrame frame : frames)
+        {
+            CRect rect;
+            ASSERT_TRUE(ComputeFrameRect(frame, nLayout, client, 0, rect));
+            EXPECT_EQ(Geometry(app.GetFrame(frame)), rect) << int(frame) << " " << client.right;
+        }
+    };
+    // At start-up the window manager gives the main window its size after the frames were
+    // placed.
+    for (const QSize size : {QSize(1600, 1000), QSize(1024, 700)})
+    {
+        app.m_pMainFrame->resize(size);
+        QCoreApplication::processEvents();
+        expectArrangement(kLayoutOriginal, {ESpeakerFrame::Response, ESpeakerFrame::Filter});
+    }
+    ASSERT_TRUE(app.ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    // A frame the user closed stays closed.
+    app.m_pPhaseMDI->close();
+    app.m_pMainFrame->resize(1300, 900);
+    QCoreApplication::processEvents();
+    expectArrangement(kLayoutFourWindows, {ESpeakerFrame::Response, ESpeakerFrame::Filter,
+                                           ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter});
+    EXPECT_FALSE(app.IsFrameVisible(ESpeakerFrame::Phase));
+    // A maximized frame stays maximized.
+    app.m_pResponseMDI->showMaximized();
+    app.m_pMainFrame->resize(1200, 800);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(app.m_pResponseMDI->isMaximized());
 }
 
 TEST_F(MainWindowTest, ResizeTimerFlagsFollowTheFrames)
@@ -345,6 +388,61 @@ TEST_F(MainWindowTest, ViewsComeFromTheFactoryAndPromptsGoToPaneZero)
     EXPECT_TRUE(m_pApp->m_pMainFrame->GetStatusBarSize(size));
     EXPECT_GT(size.cy, 0);
 }
+TEST_F(MainWindowTest, EveryMenuCommandAndToolbarButtonHasAPromptAndATooltip)
+{
+    CMorvaneApp& app = Start();
+    std::vector<QAction*> actions;
+    std::function<void(QMenu*)> collect = [&](QMenu* menu)
+    {
+        for (QAction* action : menu->actions())
+        {
+            if (action->menu())
+                collect(action->menu());
+            else if (!action->isSeparator())
+                actions.push_back(action);
+        }
+    };
+    for (QAction* top : app.m_pMainFrame->menuBar()->actions())
+        collect(top->menu());
+    QToolBar* toolBar = app.m_pMainFrame->findChild<QToolBar*>("MainToolBar");
+    ASSERT_NE(toolBar, nullptr);
+    for (QAction* action : toolBar->actions())
+        if (!action->isSeparator())
+            actions.push_back(action);
+    EXPECT_GT(actions.size(), 70u);
+    // The commands' rows of the prompt table, by action.
+    std::map<const QAction*, const CCommandPrompt*> rows;
+    for (const CCommandPrompt* row = CommandPromptsBegin(); row != CommandPromptsEnd(); ++row)
+        if (const QAction* action = app.m_pMainFrame->GetCommandAction(row->id))
+            rows[action] = row;
+    const QAction* toggles[] = {toolBar->toggleViewAction()};
+    for (const QAction* action : actions)
+    {
+        const std::string text = action->text().toStdString();
+        EXPECT_FALSE(action->statusTip().isEmpty()) << text;
+        const auto row = rows.find(action);
+        if (row == rows.end())
+        {
+            // The two show-and-hide items of the View menu have their own texts.
+            EXPECT_TRUE(action == toggles[0] || text == "&Status Bar") << text;
+            continue;
+        }
+        // Qt would make a tooltip of the menu text: each command has its own.
+        EXPECT_EQ(action->statusTip().toStdString(), row->second->prompt) << text;
+        EXPECT_EQ(action->toolTip().toStdString(), row->second->tooltip) << text;
+    }
+    // The toolbar's texts as its string table gives them, typos included; the prompt goes
+    // to the status bar's first pane.
+    QAction* remove = app.m_pMainFrame->GetCommandAction(32823);
+    EXPECT_EQ(remove->toolTip(), "Delete Filters Graphicaly");
+    EXPECT_EQ(remove->statusTip(), "Delete Filters Graphicaly");
+    QAction* settings = app.m_pMainFrame->GetCommandAction(32799);
+    QStatusTipEvent tip(settings->statusTip());
+    QCoreApplication::sendEvent(app.m_pMainFrame, &tip);
+    EXPECT_EQ(app.m_pMainFrame->GetPromptText(),
+              "Edit the frequency limits, tolerances, filter limit and ranges of the views");
+}
+
 TEST_F(MainWindowTest, MiniFrameEditorsAreMadeOnceAndHideInsteadOfClosing)
 {
     CMorvaneApp& app = Start();

@@ -107,13 +107,16 @@ TEST_F(PrintingTest, TheFilterViewsPrintTheirCurvesOnALandscapePage)
         std::map<std::string, int> segments = SegmentsByStrokeColour(content);
         EXPECT_GE(segments[kRed], 150) << v.file;
         EXPECT_GE(segments[kGreen], 150) << v.file;
-        const QRect page = Printer().pageLayout().paintRectPixels(Printer().resolution());
+        const QRectF printable = Printer().pageLayout().paintRect(QPageLayout::Point);
         for (const char* colour : {kRed, kGreen})
         {
-            const auto [x, y] = PathExtent(content, colour);
-            EXPECT_LE(x, page.width()) << v.file << " " << colour;
-            EXPECT_LE(y, page.height()) << v.file << " " << colour;
-            EXPECT_GT(x, 0.75 * page.width()) << v.file << " " << colour;
+            const CPdfBounds curve = StrokedBounds(content, colour);
+            EXPECT_GE(curve.left, 0.0) << v.file << " " << colour;
+            EXPECT_GE(curve.bottom, 0.0) << v.file << " " << colour;
+            EXPECT_LE(curve.right, width) << v.file << " " << colour;
+            EXPECT_LE(curve.top, height) << v.file << " " << colour;
+            EXPECT_GT(curve.right - curve.left, 0.75 * printable.width())
+                << v.file << " " << colour;
         }
     }
 }

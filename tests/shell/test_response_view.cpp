@@ -152,6 +152,39 @@ TEST_F(ResponseViewTest, AutomaticScalingWidensToTenDbStepsWithinTheLimits)
     EXPECT_DOUBLE_EQ(view->GetDataWindow().bottom, -10.0);
 }
 
+TEST_F(ResponseViewTest, AMeasurementAtARealLevelAndItsDesiredCurvesAreShownWhole)
+{
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    // A speaker measured between 66 and 91 dB: wholly above the 30 dB cap.
+    std::string raw = "t\nh\n";
+    for (int i = 0; i < 50; ++i)
+        raw += std::to_string(20.0 * std::pow(1000.0, i / 49.0)) + " " +
+               std::to_string(66.0 + 25.0 * std::sin(0.13 * i) * std::sin(0.13 * i)) + " 0\n";
+    ASSERT_TRUE(Open("loud.raw", raw));
+    CDoubleRect window = view->GetDataWindow();
+    EXPECT_DOUBLE_EQ(window.top, 100.0);
+    EXPECT_DOUBLE_EQ(window.bottom, 60.0);
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kBlue), 1);
+    // Every point of the curve is on the plot.
+    EXPECT_EQ(view->m_RawCurve.GetClippedCount(), 50);
+
+    // Desired curves read from a file at such levels are shown with it.
+    std::string error;
+    ASSERT_TRUE(WriteFlatCurveFile(folder.Path("loud.crv"), {1.4, 3.0, 4.3}, {85.0, 88.0, 82.0},
+                                   view->GetPlotArea(), view->GetDataWindow(), &error))
+        << error;
+    dialogs.answers = {folder.Path("loud.crv")};
+    doc->OnFileOpenDesiredResponse();
+    ASSERT_TRUE(messages.texts.empty());
+    window = view->GetDataWindow();
+    EXPECT_DOUBLE_EQ(window.top, 100.0);
+    EXPECT_DOUBLE_EQ(window.bottom, 60.0);
+    for (const CCurve* pCurve :
+         {&view->m_DesiredCurve, &view->m_UpperBoundCurve, &view->m_LowerBoundCurve})
+        EXPECT_EQ(pCurve->GetClippedCount(), 50) << pCurve->GetName();
+}
+
 TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
 {
     Prepare({{300.0, 6.0}, {3000.0, -6.0}}, 200);
@@ -233,6 +266,8 @@ TEST_F(ResponseViewTest, ANewDesiredCurveGetsBoundsAtTheTolerances)
     }
     EXPECT_EQ(view->m_UpperBoundCurve.GetKind(), 4);
     EXPECT_EQ(view->m_LowerBoundCurve.GetKind(), 3);
+    // Built, the curve carries its name: the readout and the tooltips give it.
+    EXPECT_EQ(desired.GetName(), "Desired Response Curve");
     // The document took the view's curves as its desired response and tolerances.
     EXPECT_EQ(Values(doc->m_UpperTolerance), upper);
 
@@ -309,17 +344,10 @@ TEST_F(ResponseViewTest, DesiredCurvesReadRightAfterARawResponseKeepTheirNamesAn
 {
     ASSERT_TRUE(Open("spk.raw", "t\nh\n100 0 0\n1000 0 0\n10000 0 0\n"));
     // A curve file of three curves on the raw response's frequencies.
-    std::vector<std::unique_ptr<CCurve>> written;
-    std::vector<const CCurve*> pointers;
-    for (double level : {1.0, 4.0, -2.0})
-    {
-        written.push_back(std::make_unique<CCurve>());
-        SetCurvePoints(*written.back(), {{2, level}, {3, level}, {4, level}}, view->GetPlotArea(),
-                       view->GetDataWindow());
-        pointers.push_back(written.back().get());
-    }
     std::string error;
-    ASSERT_TRUE(CCurveFile::WriteCurves(folder.Path("d.crv"), pointers, &error)) << error;
+    ASSERT_TRUE(WriteFlatCurveFile(folder.Path("d.crv"), {2, 3, 4}, {1.0, 4.0, -2.0},
+                                   view->GetPlotArea(), view->GetDataWindow(), &error))
+        << error;
     dialogs.answers = {folder.Path("d.crv")};
     doc->OnFileOpenDesiredResponse();
     ASSERT_TRUE(messages.texts.empty());

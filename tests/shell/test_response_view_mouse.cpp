@@ -129,6 +129,12 @@ TEST_F(ResponseViewMouseTest, ClickedMasterPointsBuildTheNewDesiredCurve)
     EXPECT_NEAR(desired.back(), view->m_DesiredCurve.GetMasterPoint(1).y, 0.5);
     EXPECT_GT(desired.back(), desired[0]);
     EXPECT_TRUE(doc->m_DesiredCurveFile.IsOn());
+
+    // A click on the new curve: the readout names it.
+    Paint();
+    view->OnLButtonDown(PixelOf(view->m_DesiredCurve, kPoints / 2));
+    EXPECT_EQ(view->m_CurveEdit.m_pCurveBeingFollowed, &view->m_DesiredCurve);
+    EXPECT_EQ(view->m_CoordDisplay.m_strTitle, "Desired Response Curve");
 }
 
 TEST_F(ResponseViewMouseTest, AFreeHandPathReplacesTheSameSectionInEitherDirection)

@@ -152,6 +152,47 @@ TEST_F(SettingsSheetTest, BadFieldsAreRefusedWithTheirMessagesAndChangeNothing)
     }
 }
 
+TEST_F(SettingsSheetTest, ContradictingSettingsAreRefusedOnTheirPageAndChangeNothing)
+{
+    const int nLower = doc->m_nLowerFrequencyLimit;
+    const CDoubleRect window = response.window;
+    // A lower frequency limit above the higher one.
+    Type(1018, "25000");
+    Type(1019, "20000");
+    EXPECT_FALSE(sheet->OnApply());
+    EXPECT_FALSE(sheet->OnOK());
+    EXPECT_EQ(sheet->result(), 0);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_NE(messages.texts[0].find("LF is above the higher frequency limit HF"),
+              std::string::npos);
+    EXPECT_EQ(doc->m_nLowerFrequencyLimit, nLower);
+    EXPECT_TRUE(response.hints.empty());
+    EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
+    Type(1018, "20");
+
+    // The speaker border's minimum decibels above its maximum: refused on that page even
+    // when Apply is pressed on another one.
+    ASSERT_TRUE(sheet->SetActivePage(3));
+    Type(1003, "95");
+    Type(1007, "60");
+    ASSERT_TRUE(sheet->SetActivePage(1));
+    messages.texts.clear();
+    EXPECT_FALSE(sheet->OnApply());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "Speaker Border: the Minimum Decibels must be below the Maximum Decibels.");
+    EXPECT_EQ(sheet->GetActiveIndex(), 3);
+    EXPECT_EQ(response.window.top, window.top);
+    EXPECT_EQ(response.window.bottom, window.bottom);
+    EXPECT_TRUE(response.hints.empty());
+
+    // Corrected, the same values go through.
+    Type(1007, "100");
+    EXPECT_TRUE(sheet->OnApply());
+    EXPECT_EQ(response.window.top, 100.0);
+    EXPECT_EQ(response.window.bottom, 95.0);
+}
+
 TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)
 {
     Type(1019, "18000");

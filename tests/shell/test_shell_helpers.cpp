@@ -1,3 +1,4 @@
+#include "shell/CommandPrompts.h"
 #include "shell/DeviceDataLines.h"
 #include "shell/FileDialogFilter.h"
 #include "shell/NamedColorTable.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 
 namespace
 {
@@ -52,5 +54,17 @@ TEST(DeviceDataLines, TodayHasMonthDayAndTwoDigitYear)
     int month = 0, day = 0, year = -1;
     ASSERT_EQ(std::sscanf(date.c_str(), "%d/%d/%d", &month, &day, &year), 3) << date;
     EXPECT_TRUE(month >= 1 && month <= 12 && day >= 1 && day <= 31 && year >= 0 && year < 100);
+}
+
+TEST(CommandPrompts, EachCommandHasOneRowWithBothTexts)
+{
+    std::set<int> ids;
+    for (const CCommandPrompt* row = CommandPromptsBegin(); row != CommandPromptsEnd(); ++row)
+    {
+        EXPECT_TRUE(ids.insert(row->id).second) << row->id;
+        EXPECT_TRUE(row->prompt && *row->prompt) << row->id;
+        EXPECT_TRUE(row->tooltip && *row->tooltip) << row->id;
+    }
+    EXPECT_EQ(FindCommandPrompt(1), nullptr);
 }
 } // namespace

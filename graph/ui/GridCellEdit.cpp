@@ -1,4 +1,4 @@
-#include "shell/filtereditor/GridCellEdit.h"
+#include "graph/ui/GridCellEdit.h"
 
 #include <QKeyEvent>
 

@@ -1,0 +1,180 @@
+#include "drc/ui/CompressionGraphView.h"
+
+#include "framework/ui/ViewPrinting.h"
+#include "graph/CurveLine.h"
+#include "graph/ResourceString.h"
+#include "graph/Restore.h"
+
+#include <optional>
+
+namespace
+{
+constexpr int kFontSize = 80; // canvas units
+constexpr unsigned kOutputTitleId = 268;
+constexpr unsigned kReadoutTitleId = 267;
+constexpr unsigned kDbUnitId = 136;
+} // namespace
+
+CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
+    : CCanvasWidget(pParent), m_Graph(nBorder),
+      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_CurveArray})
+{
+    setCursor(Qt::CrossCursor);
+}
+
+void CCompressionGraphView::InitializeGraph(double dLimit, double dLineStep, double dLabelStep)
+{
+    m_DataWindow = {0.0, dLimit, dLimit, 0.0};
+    m_ViewFont.SetSize(kFontSize);
+    m_Graph.SetClipRect(&m_DataWindow);
+    const std::string titles[1] = {CResourceString(kOutputTitleId)};
+    m_VerticalScale.Init(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion, 1, titles, m_DataWindow,
+                         dLineStep, dLabelStep, 20, 60, false, 0, 1, 0);
+}
+
+void CCompressionGraphView::InitializeReadout()
+{
+    m_CurveEdit.Initialize(&m_Graph, &m_CurveArray, &m_CoordDisplay, this);
+    m_CoordDisplay.m_strTitle = CResourceString(kReadoutTitleId);
+    m_CoordDisplay.m_strXUnit = CResourceString(kDbUnitId);
+    m_CoordDisplay.m_strYUnit = CResourceString(kDbUnitId);
+    m_CoordDisplay.m_bXLogarithmic = 0;
+    m_CurveEdit.m_pCurveBeingFollowed = nullptr;
+    m_Pointer.ResetModes();
+}
+
+void CCompressionGraphView::SetCurvePoints(CCurve& curve, const std::vector<CDoublePoint>& points,
+                                           int nWidth, int nPenStyle, COLORREF color, int nKind,
+                                           int nTag, const std::string& name)
+{
+    // The readout must not follow a curve whose points go away.
+    if (m_CurveEdit.m_pCurveBeingFollowed == &curve)
+        m_CurveEdit.m_ClearCoordinatesMode.TurnOn();
+    curve.Create(long(points.size()), nWidth, nPenStyle, color, nKind, nTag, 1, 0, true, true,
+                 name);
+    curve.SetDataWindow(&m_DataWindow);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        curve.m_pDblPt[i] = points[i];
+    curve.m_PointsAreValidMode.TurnOn();
+    curve.SetAreaFromRect(m_Graph.m_PlotRegion.m_Rect, &m_DataWindow);
+    curve.ComputeExtent();
+    curve.ClipPoints();
+}
+
+void CCompressionGraphView::SetLineCurve(CCurveLine& line, const std::vector<CDoublePoint>& points,
+                                         COLORREF color, const std::string& name)
+{
+    SetCurvePoints(line, points, 2, PS_SOLID, color, 0, 1, name);
+}
+
+void CCompressionGraphView::PlaceDialog(QWidget* pDialog)
+{
+    if (pDialog == m_pPlacedDialog || !isVisible())
+        return;
+    pDialog->move(mapToGlobal(QPoint(12, 12)));
+    m_pPlacedDialog = pDialog;
+}
+
+void CCompressionGraphView::OnDraw(CDC* pDC)
+{
+    m_Graph.Draw(this, pDC);
+    CFont font;
+    std::optional<CFontRestorer> fontRestorer;
+    if (m_ViewFont.CreateFont(pDC, &font))
+        fontRestorer.emplace(pDC, &font);
+    PlaceReadoutBox(m_CoordDisplay, m_Graph);
+
+    // After a pointer movement only the readout.
+    const bool bReadoutOnly = m_Pointer.BeginPaint(pDC);
+    if (!bReadoutOnly)
+    {
+        m_Graph.DrawRegions(pDC);
+        m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
+        m_VerticalScale.Draw(pDC, &m_DataWindow);
+        DrawScalesAndLegend(pDC);
+        const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
+        for (CCurve* pCurve : m_CurveArray)
+        {
+            pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
+            pCurve->Draw(pDC);
+        }
+    }
+    m_Pointer.EndPaint(pDC, !bReadoutOnly);
+    if (fontRestorer)
+        fontRestorer->Restore();
+    font.DeleteObject();
+}
+
+bool CCompressionGraphView::PrintTo(QPrinter& printer)
+{
+    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
+}
+
+void CCompressionGraphView::OnFilePrint()
+{
+    PrintViewWithDialog(this, [this](CDC* pDC) { OnDraw(pDC); });
+    Invalidate(true);
+}
+
+void CCompressionGraphView::OnFilePrintPreview()
+{
+    PreviewView(this, [this](CDC* pDC) { OnDraw(pDC); });
+    Invalidate(true);
+}
+
+std::optional<CCommandState> CCompressionGraphView::GetCommandState(int id)
+{
+    switch (id)
+    {
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_TURN_OFF_DISPLAY_COORDINATES:
+        return CCommandState{true, false};
+    default:
+        return std::nullopt;
+    }
+}
+
+void CCompressionGraphView::OnCommand(int id)
+{
+    switch (id)
+    {
+    case ID_FILE_PRINT:
+        OnFilePrint();
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        break;
+    case ID_TURN_OFF_DISPLAY_COORDINATES:
+        TurnOffDisplayCoordinatesOnly();
+        break;
+    default:
+        break;
+    }
+}
+
+void CCompressionGraphView::OnLButtonDown(CPoint pixel)
+{
+    if (m_CurveArray.empty())
+        return;
+    m_Pointer.RememberPointer(pixel);
+    m_Pointer.OnLButtonDown(pixel);
+}
+
+void CCompressionGraphView::OnMouseMove(CPoint pixel)
+{
+    if (m_CurveArray.empty())
+        return;
+    m_Pointer.OnMouseMove(pixel);
+}
+
+void CCompressionGraphView::OnRButtonDown(CPoint)
+{
+    m_Pointer.ClearReadout();
+}
+
+void CCompressionGraphView::resizeEvent(QResizeEvent* pEvent)
+{
+    m_Pointer.OnWindowPosChanging();
+    CCanvasWidget::resizeEvent(pEvent);
+}

@@ -1,0 +1,126 @@
+// What the two compression views share: a square graph of the output level over the input
+// level in dB, both axes from the data window's lower limit up to 0 dB, the lines and
+// curves that the compression model replaces after every Apply, the coordinate readout
+// that follows a line or curve (a straight line under the pointer, a curve at the
+// pointer's x), curve-name tooltips and printing. The view owns its curves; a derived view
+// adds its input axis, its legend or text panel and its modeless control dialog.
+//
+// Commands it handles while its window is current: Print (57607), Print Preview (57609)
+// and "Turn off Display Coordinates Only" (32795).
+#pragma once
+
+#include "drc/CompressionView.h"
+#include "framework/core/CommandTarget.h"
+#include "framework/ui/CanvasWidget.h"
+#include "graph/CoordDisplay.h"
+#include "graph/Curve.h"
+#include "graph/CurveEdit.h"
+#include "graph/GraphAnnotationSet.h"
+#include "graph/SquareGraph.h"
+#include "graph/VerticalScaleSpecialLimits.h"
+#include "graph/ViewFont.h"
+#include "graph/ui/GraphPointer.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CCurveLine;
+class QPrinter;
+
+class CCompressionGraphView : public CCanvasWidget, public ICompressionView, public ICommandTarget
+{
+public:
+    static constexpr int ID_FILE_PRINT = 57607;
+    static constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+    static constexpr int ID_TURN_OFF_DISPLAY_COORDINATES = 32795;
+
+    // nBorder: the height of the strip under the plot, canvas units (CSquareGraph).
+    explicit CCompressionGraphView(int nBorder, QWidget* pParent = nullptr);
+    CCompressionGraphView(const CCompressionGraphView&) = delete;
+    CCompressionGraphView& operator=(const CCompressionGraphView&) = delete;
+
+    // Screen and printer alike.
+    void OnDraw(CDC* pDC) override;
+    // Draws the view on the printer's page; false when the printer cannot be painted on.
+    bool PrintTo(QPrinter& printer);
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+    // ICompressionView: the readout is cleared and the view repainted at once.
+    void TurnOffDisplayCoordinatesOnly() override { m_Pointer.ClearReadout(); }
+    // ICommandTarget
+    std::optional<CCommandState> GetCommandState(int id) override;
+    void OnCommand(int id) override;
+
+    // The name of the curve under the pointer (within 50 canvas units), or empty.
+    std::string GetToolTipText(CPoint) const override { return m_Pointer.ToolTipText(); }
+    // True while the view's frame waits after a resize: the readout then stays put.
+    void SetResizePending(std::function<bool()> pending)
+    {
+        m_Pointer.SetResizePending(std::move(pending));
+    }
+
+    void OnLButtonDown(CPoint pixel) override;
+    void OnMouseMove(CPoint pixel) override;
+    void OnRButtonDown(CPoint pixel) override;
+
+    // The curves in drawing order (also their order in the nearest-curve search).
+    const std::vector<CCurve*>& GetCurveArray() const { return m_CurveArray; }
+    const CSquareGraph& GetGraph() const { return m_Graph; }
+    const CDoubleRect& GetDataWindow() const { return m_DataWindow; }
+    const CGraphPointer& GetPointer() const { return m_Pointer; }
+    const CGraphAnnotationSet& GetAnnotation() const { return m_Annotation; }
+
+    CCurveEdit m_CurveEdit;
+    CCoordDisplay m_CoordDisplay;
+
+protected:
+    // The data window {0, limit, limit, 0}, the view font (80) and the output axis
+    // ("Output db", grid lines every lineStep, labels every labelStep).
+    void InitializeGraph(double dLimit, double dLineStep, double dLabelStep);
+    // After the curves are in the array: the editor and the readout ("DRC", both values
+    // in db, not logarithmic), armed.
+    void InitializeReadout();
+    // Replaces a curve: created with the points, pen, colour, kind, tag and name, visible,
+    // on the view's data window, its points valid and its extent and clipping computed.
+    void SetCurvePoints(CCurve& curve, const std::vector<CDoublePoint>& points, int nWidth,
+                        int nPenStyle, COLORREF color, int nKind, int nTag,
+                        const std::string& name);
+    // A straight line of the plot: width 2, solid, kind 0, tag 1.
+    void SetLineCurve(CCurveLine& line, const std::vector<CDoublePoint>& points, COLORREF color,
+                      const std::string& name);
+    // The control dialog of the view (made with the model and the view as its parent when
+    // there is none: the first time, or after it was closed), shown and raised. Once the
+    // view is on the screen the dialog is put at its top left corner, over the empty part
+    // of the graph.
+    template <class Dialog, class Manager>
+    Dialog* ShowDialog(QPointer<Dialog>& pDialog, Manager* pManager)
+    {
+        if (!pDialog)
+            pDialog = new Dialog(pManager, this);
+        pDialog->show();
+        pDialog->raise();
+        PlaceDialog(pDialog);
+        return pDialog;
+    }
+    // The input axis and the legend or text panel, drawn between the output axis and the
+    // curves.
+    virtual void DrawScalesAndLegend(CDC* pDC) = 0;
+    void resizeEvent(QResizeEvent* pEvent) override;
+
+    std::vector<CCurve*> m_CurveArray;
+    CSquareGraph m_Graph;
+    CDoubleRect m_DataWindow;
+    CVerticalScaleSpecialLimits m_VerticalScale;
+    CGraphAnnotationSet m_Annotation;
+    CViewFont m_ViewFont;
+    CGraphPointer m_Pointer;
+
+private:
+    void PlaceDialog(QWidget* pDialog);
+
+    QPointer<QWidget> m_pPlacedDialog;
+};

@@ -1,0 +1,61 @@
+#include "shell/dialogs/SettingsRules.h"
+
+#include "graph/MorvaneUtilities.h"
+
+#include <array>
+
+namespace
+{
+// Pages and field ids of the settings sheet.
+constexpr int kFrequencyLimitsPage = 0;
+constexpr int kLowerLimitId = 1018;
+constexpr int kMinimumValueId = 1003;
+constexpr int kMinimumFrequencyId = 1002;
+
+// The border pages in the sheet's order, with the index of their view in
+// CSettingsSheetValues::views.
+struct CBorderPage
+{
+    int iPage;
+    std::size_t iView;
+    const char* caption;
+    const char* valueWord;
+};
+constexpr std::array<CBorderPage, 4> kBorderPages = {{
+    {3, 0, "Speaker Border", "Decibels"},
+    {4, 2, "Filter Border", "Decibels"},
+    {6, 1, "Phase Response Border", "Degrees"},
+    {7, 3, "Filter Phase Border", "Degrees"},
+}};
+
+// The higher limit as the document keeps it: truncated, and at most half the sampling
+// frequency.
+int HigherLimitKept(const CSettingsSheetValues& values)
+{
+    const int nHigher = TruncToInt(values.dHigherFrequencyLimit);
+    const double dHalf = values.dSamplingFrequency / 2.0;
+    return dHalf < nHigher ? TruncToInt(dHalf) : nHigher;
+}
+} // namespace
+
+std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsSheetValues& values)
+{
+    if (TruncToInt(values.dLowerFrequencyLimit) > HigherLimitKept(values))
+        return CSettingsContradiction{
+            kFrequencyLimitsPage, kLowerLimitId,
+            "The lower frequency limit LF is above the higher frequency limit HF (HF is at most "
+            "Fs / 2). Enter an LF that is not above HF."};
+    for (const CBorderPage& page : kBorderPages)
+    {
+        const CSettingsSheetValues::CViewRange& range = values.views[page.iView];
+        const std::string where = std::string(page.caption) + ": the Minimum ";
+        if (!(range.dLowerFrequency < range.dUpperFrequency))
+            return CSettingsContradiction{page.iPage, kMinimumFrequencyId,
+                                          where + "Frequency must be below the Maximum Frequency."};
+        if (!(range.dLowerValue < range.dUpperValue))
+            return CSettingsContradiction{page.iPage, kMinimumValueId,
+                                          where + page.valueWord + " must be below the Maximum " +
+                                              page.valueWord + "."};
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,20 @@
+// Settings that contradict each other, which the settings sheet refuses as a whole even
+// though every field lies within its own bounds: a lower frequency limit above the higher
+// one (after the higher one is held to half the sampling frequency, as the document holds
+// it), and a view border whose minimum frequency or value is not below its maximum.
+#pragma once
+
+#include "document/DocumentServices.h"
+
+#include <optional>
+#include <string>
+
+struct CSettingsContradiction
+{
+    int iPage;      // the sheet's page that holds the field, 0 to 7
+    int nControlId; // the field to correct
+    std::string message;
+};
+
+// The first contradiction, in the order of the sheet's pages; none when the values agree.
+std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsSheetValues& values);

@@ -1,0 +1,320 @@
+// Saving without a screen: the filter parameter file commands, the raw response save that
+// would replace the measurement, and closing the document with the "Save Files On Exit?"
+// question (nothing unsaved, No, Yes with files unticked or renamed, cancel, a saver that
+// fails, the modified response, both holders of device data).
+#include "document/MasterPointEditing.h"
+#include "filters/FilterGridRows.h"
+#include "tests/document/DocumentFixture.h"
+
+#include <filesystem>
+#include <map>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+const std::string kRaw = "t\nh\n100 -6 90\n1000 0 170\n10000 6 190\n";
+
+CDigEQFilter* AddEQ(CMorvaneDoc& doc, double centre, int order)
+{
+    CDigEQFilterParams params;
+    params.m_Gain = mwMatrix(-3.0);
+    params.m_Bandwidth = mwMatrix(100.0);
+    params.m_CenterFrequency = mwMatrix(centre);
+    params.m_SampleRate = mwMatrix(48000.0);
+    CDigEQFilter* pFilter = doc.m_FilterLists.m_EQFilters.Add(std::make_unique<CDigEQFilter>());
+    pFilter->SetParameters(params);
+    pFilter->SetLabelNumber(order);
+    pFilter->SetOutputOrder(order);
+    return pFilter;
+}
+
+// Device data holders that record the saves.
+class FakeDeviceData : public IDeviceDataFiles
+{
+public:
+    bool GetSelectedHolder(EHolder& holder) const override
+    {
+        holder = selected;
+        return bSelected;
+    }
+    bool IsUnsaved(EHolder holder) const override { return unsaved.at(holder); }
+    std::string GetFileName(EHolder holder) const override { return names.at(holder); }
+    bool SaveTo(EHolder holder, const std::string& path) override
+    {
+        saves.push_back({holder, path});
+        if (onSave)
+            onSave();
+        unsaved[holder] = false;
+        return true;
+    }
+    bool bSelected = true;
+    EHolder selected = kEqData;
+    std::map<EHolder, bool> unsaved{{kEqData, false}, {kFamilyData, false}};
+    std::map<EHolder, std::string> names{{kEqData, "/d/spk.eq"}, {kFamilyData, "/d/spk.EQ241X"}};
+    std::vector<std::pair<EHolder, std::string>> saves;
+    std::function<void()> onSave;
+};
+
+class SaveFilesTest : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        app.m_pDeviceDataFiles = &devices;
+        ASSERT_TRUE(Open("spk.raw", kRaw));
+        ShowRawCurves();
+    }
+    // Desired and bound curves in the view, as the user made them.
+    void MakeDesiredCurves()
+    {
+        for (auto which :
+             {IResponseView::kDesiredCurve, IResponseView::kUpperBound, IResponseView::kLowerBound})
+            SetCurvePoints(*response.curves[which], {{2, 0}, {3, 0}, {4, 0}}, response.area,
+                           response.window);
+        doc->m_DesiredCurveFile.MarkNewContent();
+    }
+    void ShowModifiedCurve()
+    {
+        SetCurvePoints(*response.curves[IResponseView::kModifiedCurve], {{2, -1}, {3, 0}, {4, 1}},
+                       response.area, response.window);
+        SetCurvePoints(*phase.curves[IPhaseView::kModifiedCurve], {{2, 5}, {3, 6}, {4, 7}},
+                       response.area, phase.window);
+    }
+    // Something of every kind to save; the question's choice as it was filled.
+    void MakeEverythingUnsaved()
+    {
+        doc->m_RawFile.MarkNewContent();
+        MakeDesiredCurves();
+        ASSERT_TRUE(app.OpenMasterPointEditor(false));
+        app.desiredGrid.PrepareRowForEdit(1);
+        app.desiredGrid.SetFrequency(1, 100.0);
+        app.desiredGrid.SetAmplitude(1, 1.0);
+        doc->m_MasterPointFile.MarkNewContent();
+        AddEQ(*doc, 1000.0, 1);
+        doc->m_FiltersInGridMode.TurnOn();
+        doc->m_ParameterFile.MarkNewContent();
+        doc->m_CoefficientFile.MarkNewContent();
+        ShowModifiedCurve();
+        doc->m_ModifiedRawFile.MarkNewContent();
+        devices.unsaved[IDeviceDataFiles::kEqData] = true;
+    }
+    bool Exists(const std::string& name) const { return fs::exists(folder.Path(name)); }
+
+    FakeDeviceData devices;
+};
+} // namespace
+
+TEST_F(SaveFilesTest, ParameterFileOpensOnlyThroughItsDialog)
+{
+    AddEQ(*doc, 500.0, 7);
+    doc->m_FiltersInGridMode.TurnOn();
+    EXPECT_TRUE(doc->OnUpdateFileSaveFilterParameters().bEnabled);
+    doc->OnFileSaveFilterParameters(); // to the companion name, without a dialog
+    EXPECT_TRUE(dialogs.requests.empty());
+    ASSERT_TRUE(Exists("spk.par"));
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOff());
+
+    // Opening asks even though the companion file exists; a cancel changes nothing.
+    doc->m_FilterLists.m_EQFilters.RemoveAll();
+    doc->OnFileOpenFilterParameterFile();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_FALSE(dialogs.requests[0].save);
+    EXPECT_EQ(dialogs.requests[0].filter, "Parameter Files (*.par) |*.par||");
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.IsEmpty());
+    EXPECT_TRUE(app.editorCalls.empty());
+
+    CFilterGridRows::SetNextOutputOrder(40);
+    doc->m_FiltersInGridMode.TurnOff();
+    doc->m_ParameterFile.MarkNewContent();
+    dialogs.answers = {"", folder.Path("spk.par")};
+    doc->OnFileOpenFilterParameterFile();
+    ASSERT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1);
+    EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-7");
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOff());
+    // The grids show the loaded lists before the editor is shown, and count on from
+    // the file's output orders.
+    EXPECT_EQ(app.editorCalls,
+              (std::vector<std::string>{"reload filter grids", "open filter editor"}));
+    EXPECT_EQ(CFilterGridRows::GetNextOutputOrder(), 7);
+
+    // Both dialogs start in the working folder; a confirmed one moves it to the folder
+    // chosen, a cancelled one leaves it.
+    EXPECT_EQ(dialogs.requests[0].initialDirectory, folder.Root());
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, ".par");
+    fs::create_directories(folder.Path("sub"));
+    dialogs.answers.push_back(folder.Path("sub/other.par"));
+    doc->OnFileSaveAsFilterParameters();
+    EXPECT_TRUE(dialogs.requests.back().save);
+    EXPECT_TRUE(dialogs.requests.back().overwritePrompt);
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("sub/other.par"));
+    EXPECT_EQ(directory->Get(), folder.Path("sub"));
+    EXPECT_EQ(ReadFileBytes(folder.Path("sub/other.par")), ReadFileBytes(folder.Path("spk.par")));
+    dialogs.answers.push_back("");
+    doc->OnFileSaveAsFilterParameters();
+    EXPECT_EQ(dialogs.requests.back().initialDirectory, folder.Path("sub"));
+    EXPECT_EQ(directory->Get(), folder.Path("sub"));
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("sub/other.par"));
+    doc->m_FiltersInGridMode.TurnOff();
+    EXPECT_FALSE(doc->OnUpdateFileSaveFilterParameters().bEnabled);
+}
+
+TEST_F(SaveFilesTest, ResampledResponseReplacesTheMeasurementOnlyWhenTheUserAgrees)
+{
+    const std::string measurement = ReadFileBytes(folder.Path("spk.raw"));
+    doc->OnEditLogSampleRawCurve();
+    ShowRawCurves();
+    doc->OnFileSaveRawResponse();
+    ASSERT_EQ(app.questions.size(), 1u);
+    EXPECT_NE(app.questions[0].find(folder.Path("spk.raw")), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder.Path("spk.raw")), measurement);
+    // Save Output Files goes on with the other files.
+    MakeDesiredCurves();
+    doc->OnFileSaveOutputFiles();
+    EXPECT_EQ(app.questions.size(), 2u);
+    EXPECT_EQ(ReadFileBytes(folder.Path("spk.raw")), measurement);
+    EXPECT_TRUE(Exists("spk.crv"));
+
+    app.questionAnswer = true;
+    doc->OnFileSaveRawResponse();
+    EXPECT_NE(ReadFileBytes(folder.Path("spk.raw")), measurement);
+    // The file now holds the shown response: saving it again asks nothing.
+    doc->OnFileSaveRawResponse();
+    EXPECT_EQ(app.questions.size(), 3u);
+
+    // A response saved as another file is that file's own.
+    doc->OnEditSmoothRawCurve();
+    dialogs.answers = {folder.Path("smooth.raw")};
+    doc->OnFileSaveAsRawResponse();
+    doc->OnFileSaveRawResponse();
+    EXPECT_EQ(app.questions.size(), 3u);
+}
+
+TEST_F(SaveFilesTest, NothingUnsavedClosesWithoutAQuestion)
+{
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(app.saveFilesShown.empty());
+    // An unsaved modified response that the views do not show is nothing to save.
+    doc->m_ModifiedRawFile.MarkNewContent();
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(app.saveFilesShown.empty());
+}
+
+TEST_F(SaveFilesTest, NoAndCancelSaveNothing)
+{
+    MakeEverythingUnsaved();
+    for (int answer : {0, 2})
+    {
+        app.saveFilesAnswer = answer;
+        EXPECT_EQ(doc->SaveModified(), answer == 0) << answer;
+        EXPECT_FALSE(Exists("spk.crv"));
+        EXPECT_FALSE(Exists("spk.mpt"));
+        EXPECT_TRUE(devices.saves.empty());
+        for (const CFileRecord* record :
+             {&doc->m_RawFile, &doc->m_DesiredCurveFile, &doc->m_MasterPointFile,
+              &doc->m_ParameterFile, &doc->m_CoefficientFile, &doc->m_ModifiedRawFile})
+            EXPECT_TRUE(record->m_ChangedMode.IsOn()) << answer;
+    }
+    const CSaveFilesChoice& shown = app.saveFilesShown.back();
+    for (int i = 0; i < CSaveFilesChoice::kOtherDeviceData; ++i)
+        EXPECT_TRUE(shown.files[std::size_t(i)].bSave) << i;
+    EXPECT_EQ(shown.files[CSaveFilesChoice::kMasterPoints].name, folder.Path("spk.mpt"));
+    EXPECT_EQ(shown.files[CSaveFilesChoice::kModifiedResponse].name, folder.Path("spkMod.raw"));
+    EXPECT_EQ(shown.files[CSaveFilesChoice::kDeviceData].name, "/d/spk.eq");
+    EXPECT_FALSE(shown.bOtherDeviceDataShown);
+}
+
+TEST_F(SaveFilesTest, YesSavesTheTickedFilesUnderTheNamesShown)
+{
+    MakeEverythingUnsaved();
+    app.onSaveFiles = [this](CSaveFilesChoice& choice)
+    {
+        choice.files[CSaveFilesChoice::kRawResponse].bSave = false;
+        choice.files[CSaveFilesChoice::kModifiedResponse].bSave = false;
+        choice.files[CSaveFilesChoice::kMasterPoints].name = folder.Path("renamed.mpt");
+        choice.files[CSaveFilesChoice::kDeviceData].name = "/d/renamed.eq";
+        return 1;
+    };
+    // The device data comes last: every other ticked file is written by then.
+    devices.onSave = [this]
+    {
+        for (const char* name : {"spk.crv", "spk.flt", "spk.par", "renamed.mpt"})
+            EXPECT_TRUE(Exists(name)) << name;
+    };
+    const std::string measurement = ReadFileBytes(folder.Path("spk.raw"));
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_EQ(ReadFileBytes(folder.Path("spk.raw")), measurement);
+    EXPECT_FALSE(Exists("spkMod.raw"));
+    EXPECT_TRUE(doc->m_RawFile.m_ChangedMode.IsOn());
+    EXPECT_TRUE(doc->m_ModifiedRawFile.m_ChangedMode.IsOn());
+    EXPECT_EQ(doc->m_MasterPointFile.GetName(), folder.Path("renamed.mpt"));
+    EXPECT_NE(ReadFileBytes(folder.Path("renamed.mpt")).find("100.000000, 1.000000"),
+              std::string::npos);
+    for (const CFileRecord* record : {&doc->m_DesiredCurveFile, &doc->m_MasterPointFile,
+                                      &doc->m_ParameterFile, &doc->m_CoefficientFile})
+        EXPECT_TRUE(record->m_ChangedMode.IsOff());
+    ASSERT_EQ(devices.saves.size(), 1u);
+    EXPECT_EQ(devices.saves[0].second, "/d/renamed.eq");
+    // The coefficient file goes to its full name, not into the current folder.
+    EXPECT_TRUE(Exists("spk.flt"));
+}
+
+TEST_F(SaveFilesTest, AFailedSaveKeepsTheDocumentOpenAndItsMarks)
+{
+    MakeEverythingUnsaved();
+    const std::string badName = folder.Path("missing/spk.par");
+    app.onSaveFiles = [&](CSaveFilesChoice& choice)
+    {
+        choice.files[CSaveFilesChoice::kFilterParameters].name = badName;
+        return 1;
+    };
+    EXPECT_FALSE(doc->SaveModified());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    // Saved before the failure: done. The failed file and those after it: still unsaved.
+    EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOff());
+    EXPECT_TRUE(doc->m_ModifiedRawFile.m_ChangedMode.IsOff());
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("spk.par"));
+    EXPECT_TRUE(doc->m_MasterPointFile.m_ChangedMode.IsOn());
+    EXPECT_FALSE(Exists("spk.mpt"));
+    EXPECT_TRUE(devices.saves.empty());
+}
+
+TEST_F(SaveFilesTest, DeviceDataOfEitherHolderIsOffered)
+{
+    // The DSP target has no data of its own; unsaved ".eq" lines are offered all the same.
+    devices.bSelected = false;
+    devices.unsaved[IDeviceDataFiles::kEqData] = true;
+    app.saveFilesAnswer = 1;
+    EXPECT_TRUE(doc->SaveModified());
+    ASSERT_EQ(app.saveFilesShown.size(), 1u);
+    EXPECT_TRUE(app.saveFilesShown[0].files[CSaveFilesChoice::kDeviceData].bSave);
+    ASSERT_EQ(devices.saves.size(), 1u);
+    EXPECT_EQ(devices.saves[0].first, IDeviceDataFiles::kEqData);
+
+    // With the family selected and both unsaved, each has its row.
+    devices.bSelected = true;
+    devices.selected = IDeviceDataFiles::kFamilyData;
+    devices.unsaved = {{IDeviceDataFiles::kEqData, true}, {IDeviceDataFiles::kFamilyData, true}};
+    devices.saves.clear();
+    EXPECT_TRUE(doc->SaveModified());
+    const CSaveFilesChoice& shown = app.saveFilesShown.back();
+    EXPECT_TRUE(shown.bOtherDeviceDataShown);
+    EXPECT_EQ(shown.files[CSaveFilesChoice::kDeviceData].name, "/d/spk.EQ241X");
+    EXPECT_EQ(shown.files[CSaveFilesChoice::kOtherDeviceData].name, "/d/spk.eq");
+    ASSERT_EQ(devices.saves.size(), 2u);
+    EXPECT_EQ(devices.saves[0].first, IDeviceDataFiles::kFamilyData);
+    EXPECT_EQ(devices.saves[1].first, IDeviceDataFiles::kEqData);
+
+    // With the DSP target and nothing unsaved the row is empty.
+    devices.bSelected = false;
+    devices.unsaved[IDeviceDataFiles::kEqData] = true;
+    devices.unsaved[IDeviceDataFiles::kFamilyData] = false;
+    devices.unsaved[IDeviceDataFiles::kEqData] = false;
+    doc->m_RawFile.MarkNewContent();
+    app.saveFilesAnswer = 0;
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(app.saveFilesShown.back().files[CSaveFilesChoice::kDeviceData].name.empty());
+}

@@ -1,0 +1,133 @@
+// The compression design windows in the real application window (offscreen): the program
+// started on a settings file of its own in a temporary folder, messages and file dialogs
+// recorded, and the paints of a view recorded or rendered to PNG files in the build tree.
+#pragma once
+
+#include "framework/core/RecordingDC.h"
+#include "framework/core/Services.h"
+#include "shell/ui/DesignMDIChild.h"
+#include "shell/ui/MainFrm.h"
+#include "shell/ui/MorvaneApp.h"
+#include "tests/framework/QtTestApp.h"
+#include "tests/shell/GraphPixels.h"
+#include "tests/shell/RecordedDrawing.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPainter>
+#include <QPointer>
+#include <QSlider>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+class CompressionWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        m_StartFolder = std::filesystem::current_path();
+        m_Folder = std::filesystem::temp_directory_path() /
+                   ("morvane_compression_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_Folder);
+        std::filesystem::create_directories(m_Folder);
+        m_pApp = std::make_unique<CMorvaneApp>((m_Folder / "profile.ini").string());
+        ASSERT_TRUE(m_pApp->InitInstance({}, false));
+        m_pApp->m_pMainFrame->resize(1200, 800);
+        Services::SetMessageBox(&m_Messages);
+        Services::SetFileDialogs(&m_Dialogs);
+    }
+    void TearDown() override
+    {
+        m_pApp->ExitInstance();
+        m_pApp.reset();
+        Services::SetMessageBox(nullptr);
+        Services::SetFileDialogs(nullptr);
+        std::filesystem::current_path(m_StartFolder);
+        std::filesystem::remove_all(m_Folder);
+    }
+
+    // Selects the device and runs the Design command; the frame of the window shown.
+    CMDIChildFrame* Open(int device, int design)
+    {
+        EXPECT_TRUE(m_pApp->ExecuteCommand(device));
+        EXPECT_TRUE(m_pApp->ExecuteCommand(design));
+        QCoreApplication::processEvents();
+        return dynamic_cast<CMDIChildFrame*>(
+            m_pApp->m_pMainFrame->GetMDIClient()->currentSubWindow());
+    }
+    template <class View> View* ViewOf(EDesignWindow kind) const
+    {
+        CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(kind);
+        View* view = pFrame ? dynamic_cast<View*>(pFrame->GetView()) : nullptr;
+        if (view)
+            DesignFrameInfo(*m_pApp, kind).m_bTimerOn = 0; // no resize pending
+        return view;
+    }
+    template <class T> static T* Child(QWidget* pParent, const char* pName)
+    {
+        T* child = pParent ? pParent->findChild<T*>(pName) : nullptr;
+        EXPECT_NE(child, nullptr) << pName;
+        return child;
+    }
+
+    // Opens the box's list and closes it again (a choice is made before, if at all).
+    static void CloseUp(QComboBox* pBox)
+    {
+        pBox->showPopup();
+        pBox->hidePopup();
+    }
+
+    // A paint of the view into a recording device context (a screen, or a printer).
+    template <class View> CRecordingDC& Paint(View* view, int technology = DT_RASDISPLAY)
+    {
+        m_pDC = std::make_unique<CRecordingDC>();
+        m_pDC->SetDeviceCaps(TECHNOLOGY, technology);
+        view->OnDraw(m_pDC.get());
+        return *m_pDC;
+    }
+    // The canvas position of the first text drawn with exactly that text; (-1, -1) for none.
+    CPoint TextPosition(const std::string& text) const
+    {
+        for (const CRecordingDC::Call& call : m_pDC->CallsOf(CRecordingDC::Op::TextOut))
+            if (call.text == text)
+                return call.points.empty() ? CPoint{0, 0} : call.points[0];
+        return {-1, -1};
+    }
+
+    // The application window and the control dialog as a person sees them, side by side,
+    // as a PNG file in the build tree.
+    static QString SaveScreenshot(QWidget* pWindow, QWidget* pDialog, const char* pName)
+    {
+        const QImage window = pWindow->grab().toImage();
+        const QImage dialog = pDialog->grab().toImage();
+        QImage image(window.width() + dialog.width() + 10,
+                     std::max(window.height(), dialog.height()), QImage::Format_RGB32);
+        image.fill(Qt::darkGray);
+        {
+            QPainter painter(&image);
+            painter.drawImage(0, 0, window);
+            painter.drawImage(window.width() + 10, 0, dialog);
+        }
+        const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/" + pName;
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+
+    std::filesystem::path m_StartFolder;
+    std::filesystem::path m_Folder;
+    std::unique_ptr<CMorvaneApp> m_pApp;
+    CRecordingMessageBox m_Messages;
+    CScriptedFileDialogs m_Dialogs;
+    std::unique_ptr<CRecordingDC> m_pDC;
+};

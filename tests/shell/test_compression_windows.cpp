@@ -1,0 +1,257 @@
+// The compression windows in the application window: the Design menu per device, the
+// windows' menus and toolbar, their files saved through the file dialog service, the
+// control dialog closed and brought back, and screenshots of both windows with a setting
+// other than the default for a person to look at (compression_qzx2202.png and
+// compression_qzx241x.png in this build folder).
+#include "tests/shell/CompressionWindowFixture.h"
+
+#include "drc/DRC_Doc.h"
+#include "drc/QZX2410_DRC_Doc.h"
+#include "drc/ui/DRC_View.h"
+#include "drc/ui/QZX2410_DRC_View.h"
+#include "shell/ui/QZX2410_DRC_MDIChild.h"
+#include "tests/support/TestFiles.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QToolBar>
+
+namespace
+{
+// Pixels of exactly that colour in the view's image.
+int PixelsOf(const QImage& image, QRgb color)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) | 0xFF000000) == (color | 0xFF000000);
+    return n;
+}
+
+std::vector<std::string> ActionTexts(const QList<QAction*>& actions)
+{
+    std::vector<std::string> texts;
+    for (QAction* action : actions)
+        texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    return texts;
+}
+
+std::string GoldenFile(const char* name)
+{
+    return ReadFileBytes(std::string(MORVANE_DRC_DATA_DIR) + "/" + name);
+}
+} // namespace
+
+TEST_F(CompressionWindowTest, EachDeviceOffersTheCompressionWindowOfItsFamily)
+{
+    using A = CMorvaneApp;
+    const int designs[] = {A::ID_DESIGN_QZX2202_COMPRESSION, A::ID_DESIGN_QZX2410_COMPRESSION,
+                           A::ID_DESIGN_QZX6060_COMPRESSION};
+    const struct
+    {
+        int device;
+        bool enabled[3];
+    } table[] = {
+        {A::ID_DEVICE_QZX2201, {false, false, false}}, {A::ID_DEVICE_QZX2202, {true, false, false}},
+        {A::ID_DEVICE_DSP, {false, false, false}},     {A::ID_DEVICE_QZX2410, {false, true, false}},
+        {A::ID_DEVICE_QZX6060, {false, false, true}},
+    };
+    for (const auto& row : table)
+    {
+        ASSERT_TRUE(m_pApp->ExecuteCommand(row.device));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(m_pApp->GetCommandState(designs[i]).bEnabled, row.enabled[i])
+                << "device " << row.device << ", command " << designs[i];
+    }
+    // The QZX2410 and the QZX6060 share one window.
+    Open(A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_COMPRESSION);
+    CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_EQ(Open(A::ID_DEVICE_QZX6060, A::ID_DESIGN_QZX6060_COMPRESSION), pFrame);
+}
+
+TEST_F(CompressionWindowTest, MenusToolbarAndPromptsOfTheWindows)
+{
+    const struct
+    {
+        int device;
+        int design;
+        std::vector<std::string> file;
+    } windows[] = {
+        {CMorvaneApp::ID_DEVICE_QZX2202,
+         CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+         {"Save &As DRC File", "-", "P&rint Setup...", "&Print...\tCtrl+P", "Print Pre&view", "-",
+          "E&xit"}},
+        {CMorvaneApp::ID_DEVICE_QZX2410,
+         CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+         {"Save &As .DRC241x File", "Save &As .DRC606x File", "-", "P&rint Setup...",
+          "&Print...\tCtrl+P", "Print Pre&view", "-", "E&xit"}},
+    };
+    for (const auto& w : windows)
+    {
+        CMDIChildFrame* pFrame = Open(w.device, w.design);
+        ASSERT_NE(pFrame, nullptr);
+        CMainFrame& main = *m_pApp->m_pMainFrame;
+        std::vector<std::string> titles;
+        for (QAction* action : main.menuBar()->actions())
+            titles.push_back(action->text().toStdString());
+        EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Design", "&Help"}));
+        EXPECT_EQ(ActionTexts(main.FindMenu("&File")->actions()), w.file);
+        EXPECT_EQ(ActionTexts(pFrame->GetToolBar()->actions()),
+                  (std::vector<std::string>{"&Print...\tCtrl+P", "-", "&About Morvane..."}));
+        // The save commands have their prompts (status bar and tooltip) and are enabled.
+        for (QAction* action : main.FindMenu("&File")->actions())
+            if (action->text().startsWith("Save"))
+            {
+                EXPECT_FALSE(action->statusTip().isEmpty()) << action->text().toStdString();
+            }
+        main.UpdateCommandUI();
+        for (int id : {57607, 57609})
+            EXPECT_TRUE(m_pApp->GetCommandState(id).bEnabled) << id;
+        EXPECT_FALSE(main.IsToolBarVisible());
+    }
+}
+
+TEST_F(CompressionWindowTest, SaveAsWritesTheFilesOfTheSettingShownAndReportsAFileItCannotWrite)
+{
+    namespace fs = std::filesystem;
+    Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);
+    const std::string missing = (m_Folder / "missing" / "b.drc").string();
+    m_Dialogs.answers = {(m_Folder / "a.drc").string(), "", missing};
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    EXPECT_EQ(ReadFileBytes((m_Folder / "a.drc").string()), GoldenFile("default.drc"));
+    EXPECT_EQ(m_Dialogs.requests.back().defaultExtension, ".drc");
+    EXPECT_EQ(m_Dialogs.requests.back().filter,
+              "DRC EQ Files (*.drc) |*.drc| All Files (*.*) |*.*||");
+    // The chosen folder is where the next file dialog starts.
+    EXPECT_EQ(m_pApp->Get(), m_Folder.string());
+    // Cancelled: nothing written, nothing said.
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    EXPECT_TRUE(m_Messages.texts.empty());
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    ASSERT_EQ(m_Messages.texts.size(), 1u);
+    EXPECT_NE(m_Messages.texts[0].find(missing), std::string::npos) << m_Messages.texts[0];
+
+    m_Messages.texts.clear();
+    Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
+    m_Dialogs.answers = {(m_Folder / "a.DR241X").string(), (m_Folder / "a.DRC606X").string(),
+                         (m_Folder / "missing" / "b.DR241X").string()};
+    m_Dialogs.requests.clear();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DRC606X));
+    EXPECT_EQ(ReadFileBytes((m_Folder / "a.DR241X").string()), GoldenFile("default.DR241X"));
+    EXPECT_EQ(ReadFileBytes((m_Folder / "a.DRC606X").string()), GoldenFile("default.DR241X"));
+    ASSERT_EQ(m_Dialogs.requests.size(), 2u);
+    EXPECT_EQ(m_Dialogs.requests[0].defaultExtension, ".DR241X");
+    EXPECT_EQ(m_Dialogs.requests[1].defaultExtension, ".DRC606X");
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
+    ASSERT_EQ(m_Messages.texts.size(), 1u);
+    EXPECT_NE(m_Messages.texts[0].find("b.DR241X"), std::string::npos) << m_Messages.texts[0];
+    // The QZX2202 window's command is not this window's.
+    EXPECT_FALSE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+}
+
+TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWithTheDesignCommand)
+{
+    Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);
+    auto* view = ViewOf<CDRC_View>(EDesignWindow::QZX2202Compression);
+    ASSERT_NE(view, nullptr);
+    QPointer<CDRC_GUI> dialog = view->GetControlDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    // Enter and Esc leave it open.
+    for (int key : {Qt::Key_Return, Qt::Key_Escape})
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog, &press);
+        EXPECT_TRUE(dialog->isVisible()) << key;
+    }
+    EXPECT_TRUE(dialog->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(view->GetControlDialog(), nullptr);
+    // The view lives on without it; the Design command shows a new one.
+    view->TurnOffDisplayCoordinatesOnly();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
+    ASSERT_NE(view->GetControlDialog(), nullptr);
+    EXPECT_TRUE(view->GetControlDialog()->isVisible());
+    // The window closed: its view and the dialog go with it.
+    dialog = view->GetControlDialog();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(m_pApp->m_pDRC_MDI, nullptr);
+
+    // The same for the QZX241X window.
+    Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
+    auto* view241x = ViewOf<CQZX2410_DRC_View>(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(view241x, nullptr);
+    QPointer<CQZX2410_DRC_GUI> dialog241x = view241x->GetControlDialog();
+    ASSERT_TRUE(dialog241x);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog241x, &escape);
+    EXPECT_TRUE(dialog241x->isVisible());
+    // Closed, and its window closed before the dialog's deletion came round.
+    EXPECT_TRUE(dialog241x->close());
+    m_pApp->m_pQZX2410_DRC_MDI->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(dialog241x);
+    EXPECT_EQ(m_pApp->m_pQZX2410_DRC_MDI, nullptr);
+    EXPECT_TRUE(m_pApp->IsFrameVisible(ESpeakerFrame::Response));
+}
+
+TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressionBelow)
+{
+    Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);
+    auto* view = ViewOf<CDRC_View>(EDesignWindow::QZX2202Compression);
+    ASSERT_NE(view, nullptr);
+    CDRC_GUI* dialog = view->GetControlDialog();
+    ASSERT_NE(dialog, nullptr);
+    Child<QSlider>(dialog, "ThresholdSlider")->setValue(80); // -30 dB
+    auto* above = Child<QComboBox>(dialog, "AboveExpansion");
+    above->setCurrentIndex(6);
+    CloseUp(above);
+    auto* below = Child<QComboBox>(dialog, "BelowCompression");
+    below->setCurrentIndex(8);
+    CloseUp(below);
+    Child<QComboBox>(dialog, "AttackTime")->setCurrentIndex(4);
+    Child<QAbstractButton>(dialog, "Apply")->click();
+    EXPECT_TRUE(m_Messages.texts.empty());
+    QCoreApplication::processEvents();
+
+    view->Redraw(true);
+    const QImage& image = view->RetainedImage();
+    EXPECT_GT(PixelsOf(image, qRgb(255, 0, 0)), 200);
+    EXPECT_GT(PixelsOf(image, qRgb(0, 0, 255)), 200);
+    EXPECT_GT(PixelsOf(image, qRgb(0, 255, 0)), 200);
+    SaveScreenshot(m_pApp->m_pMainFrame, dialog, "compression_qzx2202.png");
+}
+
+TEST_F(CompressionWindowTest, TheQZX241XWindowWithMovedThresholdsAndASpecifiedOffset)
+{
+    Open(CMorvaneApp::ID_DEVICE_QZX6060, CMorvaneApp::ID_DESIGN_QZX6060_COMPRESSION);
+    auto* view = ViewOf<CQZX2410_DRC_View>(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(view, nullptr);
+    CQZX2410_DRC_GUI* dialog = view->GetControlDialog();
+    ASSERT_NE(dialog, nullptr);
+    Child<QSlider>(dialog, "Threshold1Slider")->setValue(1300);
+    Child<QSlider>(dialog, "Threshold2Slider")->setValue(400);
+    Child<QLineEdit>(dialog, "Ratio1")->setText("3");
+    Child<QLineEdit>(dialog, "Ratio2")->setText("10");
+    Child<QRadioButton>(dialog, "Region0Compression")->click();
+    Child<QLineEdit>(dialog, "Ratio0")->setText("1.5");
+    Child<QRadioButton>(dialog, "SpecifyOffset1")->click();
+    Child<QLineEdit>(dialog, "Offset1")->setText("-6");
+    Child<QLineEdit>(dialog, "Offset2")->setText("3");
+    ASSERT_TRUE(dialog->OnApply());
+    EXPECT_TRUE(m_Messages.texts.empty());
+    QCoreApplication::processEvents();
+
+    view->Redraw(true);
+    const QImage& image = view->RetainedImage();
+    EXPECT_GT(PixelsOf(image, qRgb(0, 0, 255)), 300);
+    EXPECT_GT(PixelsOf(image, qRgb(0, 255, 0)), 200);
+    SaveScreenshot(m_pApp->m_pMainFrame, dialog, "compression_qzx241x.png");
+}

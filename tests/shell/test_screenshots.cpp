@@ -1,0 +1,258 @@
+// The application window as a new user meets it, offscreen: a two-way speaker measured at
+// about 85 dB SPL opened, desired curves read, a calculation run, then the main window as
+// large as the screen (CTest runs this on screens of 1600 by 1000 and 1024 by 700
+// pixels), the settings sheet, the filter editor and the log-sample dialog. The pictures
+// are left in this build folder (screenshot_*_<screen>.png) for a person to look at; the
+// tests assert what can be told without eyes: the windows fill the client area and the
+// dialogs show their tabs, headings and titles.
+#include "../framework/QtTestApp.h"
+
+#include "document/MorvaneDoc.h"
+#include "framework/core/Services.h"
+#include "graph/Curve.h"
+#include "graph/CurveFile.h"
+#include "shell/dialogs/LogSampleDlg.h"
+#include "shell/dialogs/Settings.h"
+#include "shell/filtereditor/FilterEditGrid.h"
+#include "shell/ui/FilterMDIChild.h"
+#include "shell/ui/MainFrm.h"
+#include "shell/ui/MiniFrame.h"
+#include "shell/ui/MorvaneApp.h"
+#include "shell/ui/PhaseFilterMDIChild.h"
+#include "shell/ui/PhaseMDIChild.h"
+#include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/MorvaneView.h"
+#include "shell/views/PhaseView.h"
+#include "tests/document/DocumentFakes.h"
+#include "tests/shell/GraphPixels.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+constexpr int kPoints = 2048;
+
+// A two-way speaker: a woofer in a closed box (second-order high pass at 55 Hz, Q 0.8),
+// crossed over at 2.5 kHz to a tweeter 4 dB hotter (fourth-order Linkwitz-Riley), a 6 dB
+// baffle step, a 1.5 dB peak at 900 Hz and 0.3 ms of delay: about 66 to 91 dB. Frequency in Hz;
+// magnitude in dB SPL and phase in degrees.
+std::complex<double> Speaker(double f)
+{
+    using C = std::complex<double>;
+    const C s(0.0, f);
+    const auto highPass2 = [&](double fc, double q)
+    { return (s * s) / (s * s + s * fc / q + fc * fc); };
+    const auto lowPass2 = [&](double fc, double q)
+    { return (fc * fc) / (s * s + s * fc / q + fc * fc); };
+    const C woofer = highPass2(55.0, 0.8) * lowPass2(2500.0, 0.5) * lowPass2(2500.0, 0.5);
+    const C tweeter = std::pow(10.0, 4.0 / 20.0) * highPass2(2500.0, 0.5) * highPass2(2500.0, 0.5);
+    const C baffle = (s + 400.0) / (s + 200.0) * 0.5;
+    // Linkwitz-Riley sections of fourth order sum in phase.
+    const C peak = (s * s + s * 900.0 / 2.0 * std::pow(10.0, 1.5 / 20.0) + 900.0 * 900.0) /
+                   (s * s + s * 900.0 / 2.0 / std::pow(10.0, 1.5 / 20.0) + 900.0 * 900.0);
+    const C delay = std::exp(C(0.0, -2.0 * M_PI * f * 0.0003));
+    return std::pow(10.0, 88.0 / 20.0) * (woofer + tweeter) * baffle * peak * delay;
+}
+
+std::string SpeakerFileText()
+{
+    std::string text = "\"Loudspeaker Raw Response Data for the Morvane Program\"\n"
+                       "       \"Hz\" \"Mag (dB)\"      \"deg\"\n";
+    for (int i = 0; i < kPoints; ++i)
+    {
+        const double f = 20.0 * std::pow(1000.0, double(i) / (kPoints - 1));
+        const std::complex<double> h = Speaker(f);
+        char line[96];
+        std::snprintf(line, sizeof line, "  %10.4f, %9.5f, %9.5f\n", f,
+                      20.0 * std::log10(std::abs(h)), std::arg(h) * 180.0 / M_PI);
+        text += line;
+    }
+    return text;
+}
+
+class ScreenshotTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        fs::create_directories(folder);
+        app = std::make_unique<CMorvaneApp>((folder / "profile.ini").string());
+        ASSERT_TRUE(app->InitInstance({}, false));
+        Services::SetMessageBox(&messages);
+        Services::SetFileDialogs(&dialogs);
+        doc = app->m_pMorvaneDoc;
+        ASSERT_NE(doc, nullptr);
+    }
+    void TearDown() override
+    {
+        if (app)
+            app->ExitInstance();
+        app.reset();
+        Services::SetMessageBox(nullptr);
+        Services::SetFileDialogs(nullptr);
+        fs::current_path(start);
+        fs::remove_all(folder);
+    }
+    void Settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+    void ResizeMainWindow(int width, int height)
+    {
+        app->m_pMainFrame->resize(width, height);
+        Settle();
+    }
+    // Opens the speaker, reads flat desired curves at 85 +/- 1.5 dB and calculates between
+    // 100 Hz and 15 kHz.
+    void OpenAndCalculate()
+    {
+        const std::string raw = (folder / "twoway.raw").string();
+        std::ofstream(raw) << SpeakerFileText();
+        dialogs.answers = {raw};
+        ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_OPEN));
+        ASSERT_EQ(doc->m_nRawPoints, kPoints);
+        auto* pView = dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView());
+        ASSERT_NE(pView, nullptr);
+        const std::string crv = (folder / "twoway.crv").string();
+        std::string error;
+        ASSERT_TRUE(WriteFlatCurveFile(crv, {1.3, 2.5, 4.31}, {85.0, 86.5, 83.5},
+                                       pView->GetPlotArea(), pView->GetDataWindow(), &error))
+            << error;
+        dialogs.answers.push_back(crv);
+        doc->OnFileOpenDesiredResponse();
+        ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
+        ASSERT_TRUE(doc->m_DesiredCurveFile.IsOn());
+        doc->m_nLowerFrequencyLimit = 100;
+        doc->m_nHigherFrequencyLimit = 15000;
+        ASSERT_TRUE(app->ExecuteCommand(32854)); // Calculate > Modified Response
+        Settle();
+        EXPECT_EQ(app->m_pMainFrame->GetStatusText(), "Calculation Completed");
+        EXPECT_GT(doc->m_CalculatedEQFilters.GetSize(), 0);
+        for (const std::string& text : messages.texts)
+            ADD_FAILURE() << text;
+    }
+    static QSize ScreenSize()
+    {
+        return QGuiApplication::primaryScreen()->availableGeometry().size();
+    }
+    static std::string ScreenTag()
+    {
+        return std::to_string(ScreenSize().width()) + "x" + std::to_string(ScreenSize().height());
+    }
+    void Save(QWidget& widget, const std::string& name)
+    {
+        const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/" + QString::fromStdString(name);
+        EXPECT_TRUE(widget.grab().save(path)) << name;
+    }
+
+    const fs::path start = fs::current_path();
+    const fs::path folder =
+        fs::temp_directory_path() / ("morvane_screenshots_" + std::to_string(::getpid()));
+    CRecordingMessageBox messages;
+    CScriptedFileDialogs dialogs;
+    std::unique_ptr<CMorvaneApp> app;
+    CMorvaneDoc* doc = nullptr;
+};
+} // namespace
+
+TEST_F(ScreenshotTest, TheMainWindowAfterACalculationAtRealLevels)
+{
+    // The main window as large as the screen, as it opens maximized.
+    const QSize screen = ScreenSize();
+    ResizeMainWindow(screen.width(), screen.height());
+    ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
+    // The readout follows the modified response where it lies farthest from every other
+    // curve; it names the curve.
+    auto* pView = dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView());
+    ASSERT_NE(pView, nullptr);
+    long best = 0;
+    double bestGap = 0.0;
+    for (long i = 0; i < pView->m_ModifiedCurve.GetTotalPoints(); ++i)
+    {
+        double gap = 1e9;
+        for (const CCurve* pOther :
+             {&pView->m_RawCurve, &pView->m_DesiredCurve, &pView->m_UpperBoundCurve,
+              &pView->m_LowerBoundCurve, &pView->m_PriorModifiedCurve})
+            if (pOther->GetTotalPoints() > i)
+                gap = std::min(
+                    gap, std::fabs(pOther->m_pDblPt[i].y - pView->m_ModifiedCurve.m_pDblPt[i].y));
+        if (gap > bestGap)
+            best = i, bestGap = gap;
+    }
+    const CPoint pixel = PixelOfPoint(pView->GetGraph(), pView->m_ModifiedCurve, best);
+    pView->OnLButtonDown(pixel);
+    pView->OnMouseMove(pixel);
+    EXPECT_EQ(pView->m_CoordDisplay.m_strTitle, "Modified Response Curve");
+    Settle();
+    Save(*app->m_pMainFrame, "screenshot_main_" + ScreenTag() + ".png");
+    const CRect client = app->m_pMainFrame->GetMDIClientRect();
+    EXPECT_EQ(app->m_pFilterMDI->geometry().bottom() + 1, client.bottom);
+    EXPECT_EQ(app->m_pResponseMDI->geometry().width(), client.right);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    Settle();
+    Save(*app->m_pMainFrame, "screenshot_four_windows_" + ScreenTag() + ".png");
+}
+
+TEST_F(ScreenshotTest, TheDialogsShowTheirTabsHeadingsAndTitles)
+{
+    ResizeMainWindow(ScreenSize().width(), ScreenSize().height());
+    ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
+    CSettings sheet(132, doc, app->m_pMainFrame);
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    sheet.SetValues(values);
+    sheet.show();
+    Settle();
+    Save(sheet, "screenshot_settings_" + ScreenTag() + ".png");
+    // All eight tabs in the row, none behind scroll arrows, on a screen wide enough for
+    // them (a narrower one keeps the arrows).
+    const QTabWidget* tabs = sheet.findChild<QTabWidget*>();
+    if (ScreenSize().width() >= 1024)
+        EXPECT_LE(tabs->tabBar()->tabRect(tabs->count() - 1).right(), tabs->tabBar()->width());
+    else
+        EXPECT_TRUE(tabs->usesScrollButtons());
+
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS));
+    CMiniFrame* pEditor = app->m_pMainFrame->m_pPropFrame;
+    ASSERT_NE(pEditor, nullptr);
+    Settle();
+    Save(*pEditor, "screenshot_edit_filters_" + ScreenTag() + ".png");
+    // Every heading of the widest page fits its column.
+    const auto* pGrid = pEditor->findChild<CFilterEditGrid*>();
+    ASSERT_NE(pGrid, nullptr);
+    for (int c = 0; c < pGrid->columnCount(); ++c)
+        EXPECT_GE(pGrid->columnWidth(c), pGrid->fontMetrics().horizontalAdvance(
+                                             QString::fromStdString(pGrid->GetTextMatrix(0, c))))
+            << pGrid->GetTextMatrix(0, c);
+
+    CLogSampleDlg logSample(app->m_pMainFrame);
+    logSample.show();
+    Settle();
+    Save(logSample, "screenshot_log_sample_" + ScreenTag() + ".png");
+    // The caption in a bold title bar beside an icon and three buttons.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    EXPECT_GE(logSample.width(),
+              title.horizontalAdvance(logSample.windowTitle()) + 4 * title.height());
+}
