@@ -169,6 +169,28 @@ TEST_F(PrintingTest, PreviewShowsTheViewOnThePrinterOfTheRun)
     EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
+TEST_F(PrintingTest, TheCompressionWindowsPrintOnThePrinterOfTheRunToo)
+{
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DEVICE_QZX2202));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
+    ASSERT_NE(app->GetDesignFrame(EDesignWindow::QZX2202Compression), nullptr);
+    for (int id : {CMorvaneApp::ID_FILE_PRINT_SETUP, CMorvaneApp::ID_FILE_PRINT,
+                   CMorvaneApp::ID_FILE_PRINT_PREVIEW})
+        EXPECT_TRUE(Enabled(id)) << id;
+    QPrinter* pShown = nullptr;
+    OnNextModal<QPrintPreviewDialog>(
+        [&](QPrintPreviewDialog& dialog)
+        {
+            pShown = dialog.printer();
+            dialog.reject();
+        });
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_PREVIEW));
+    EXPECT_EQ(pShown, &Printer());
+    const std::string pdf = PrintToPdf("compression.pdf");
+    EXPECT_FALSE(pdf.empty());
+    EXPECT_GT(PageSize(pdf).first, PageSize(pdf).second);
+}
+
 TEST_F(PrintingTest, PrintSetupChangesThePrinterThatEveryPrintUses)
 {
     const QString systemDefault = QPrinterInfo::defaultPrinterName();
