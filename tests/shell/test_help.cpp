@@ -3,6 +3,7 @@
 // F1 opens the topic of the window, dialog or menu command in use; Shift+F1 explains the
 // next thing clicked; every topic's page is bundled and its links lead to pages that
 // exist. Screenshots of the help window go to the build folder.
+#include "drc/ui/ControlDialog.h"
 #include "shell/dialogs/Settings.h"
 #include "shell/help/HelpTopics.h"
 #include "shell/help/HelpWindow.h"
@@ -168,6 +169,8 @@ TEST_F(HelpTest, LinksBackAndTheTopicListMoveThroughThePages)
 TEST_F(HelpTest, F1OpensTheTopicOfTheWindowInUse)
 {
     app->m_pMainFrame->OnEditFilterParameters();
+    app->m_pMainFrame->OnEditMasterPoints();
+    ASSERT_NE(app->m_pMainFrame->m_pMasterPtPropFrame, nullptr);
     const struct
     {
         QWidget* target;
@@ -178,6 +181,7 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheWindowInUse)
         {app->m_pFilterMDI->GetView(), T::kFilters},
         {app->m_pPhaseFilterMDI->GetView(), T::kFilters},
         {app->m_pMainFrame->m_pPropFrame, T::kFilters},
+        {app->m_pMainFrame->m_pMasterPtPropFrame, T::kDesired},
     };
     for (const auto& c : cases)
     {
@@ -329,6 +333,22 @@ TEST_F(HelpTest, TheHelpCommandsWorkFromADesignWindowsMenus)
     CloseHelp();
     PressF1(app->m_pLoudnessMDI->GetView());
     EXPECT_EQ(Shown(), T::kLoudness);
+}
+
+TEST_F(HelpTest, F1InACompressionWindowOrItsDialogExplainsCompression)
+{
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DEVICE_QZX2202));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
+    CMDIChildFrame* frame = app->GetDesignFrame(EDesignWindow::QZX2202Compression);
+    ASSERT_NE(frame, nullptr);
+    auto* dialog = frame->GetView()->findChild<CControlDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    for (QWidget* target : {frame->GetView(), static_cast<QWidget*>(dialog)})
+    {
+        CloseHelp();
+        PressF1(target);
+        EXPECT_EQ(Shown(), T::kCompression);
+    }
 }
 
 TEST_F(HelpTest, TheHelpWindowShowsItsPagesAndGoesWithTheProgram)
