@@ -135,11 +135,14 @@ constexpr CCommandPrompt kPrompts[] = {
     {32818, "Show the contents of the help", "Help Contents"},
     {32819, "Help on calculating filters", "Calculating Filters"},
     {32820, "Help on the additive restart", "Additive Restart"},
+    {57667, "List the topics of the help", "Help Topics"},
     {57664, "About", "About"},
     // No menu item.
     {32868, "Speaker Response and Phase", "Speaker Response and Phase"},
     {32904, "Delete Filters Graphically", "Delete Filters Graphically"},
     {57670, "Display help for current task or command", "Help"},
+    {57669, "Display help for the button, menu command or window clicked next", "Context Help"},
+    {57671, "Show the list of the help's topics", "Help Topics"},
 };
 // clang-format on
 } // namespace

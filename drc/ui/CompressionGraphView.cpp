@@ -1,6 +1,5 @@
 #include "drc/ui/CompressionGraphView.h"
 
-#include "framework/ui/ViewPrinting.h"
 #include "graph/CurveLine.h"
 #include "graph/ResourceString.h"
 
@@ -15,7 +14,7 @@ constexpr unsigned kDbUnitId = 136;
 } // namespace
 
 CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
-    : CCanvasWidget(pParent), m_Graph(nBorder),
+    : CPrintableCanvas(pParent), m_Graph(nBorder),
       m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_CurveArray})
 {
     setCursor(Qt::CrossCursor);
@@ -93,52 +92,19 @@ void CCompressionGraphView::OnDraw(CDC* pDC)
                     });
 }
 
-bool CCompressionGraphView::PrintTo(QPrinter& printer)
-{
-    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
-}
-
-void CCompressionGraphView::OnFilePrint()
-{
-    PrintViewWithDialog(this, [this](CDC* pDC) { OnDraw(pDC); });
-    Invalidate(true);
-}
-
-void CCompressionGraphView::OnFilePrintPreview()
-{
-    PreviewView(this, [this](CDC* pDC) { OnDraw(pDC); });
-    Invalidate(true);
-}
-
 std::optional<CCommandState> CCompressionGraphView::GetCommandState(int id)
 {
-    switch (id)
-    {
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_TURN_OFF_DISPLAY_COORDINATES:
+    if (id == ID_TURN_OFF_DISPLAY_COORDINATES)
         return CCommandState{true, false};
-    default:
-        return std::nullopt;
-    }
+    return CPrintableCanvas::GetCommandState(id);
 }
 
 void CCompressionGraphView::OnCommand(int id)
 {
-    switch (id)
-    {
-    case ID_FILE_PRINT:
-        OnFilePrint();
-        break;
-    case ID_FILE_PRINT_PREVIEW:
-        OnFilePrintPreview();
-        break;
-    case ID_TURN_OFF_DISPLAY_COORDINATES:
+    if (id == ID_TURN_OFF_DISPLAY_COORDINATES)
         TurnOffDisplayCoordinatesOnly();
-        break;
-    default:
-        break;
-    }
+    else
+        CPrintableCanvas::OnCommand(id);
 }
 
 void CCompressionGraphView::OnLButtonDown(CPoint pixel)
@@ -164,5 +130,5 @@ void CCompressionGraphView::OnRButtonDown(CPoint)
 void CCompressionGraphView::resizeEvent(QResizeEvent* pEvent)
 {
     m_Pointer.OnWindowPosChanging();
-    CCanvasWidget::resizeEvent(pEvent);
+    CPrintableCanvas::resizeEvent(pEvent);
 }

@@ -10,8 +10,7 @@
 #pragma once
 
 #include "drc/CompressionView.h"
-#include "framework/core/CommandTarget.h"
-#include "framework/ui/CanvasWidget.h"
+#include "framework/ui/PrintableCanvas.h"
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
@@ -28,13 +27,10 @@
 #include <vector>
 
 class CCurveLine;
-class QPrinter;
 
-class CCompressionGraphView : public CCanvasWidget, public ICompressionView, public ICommandTarget
+class CCompressionGraphView : public CPrintableCanvas, public ICompressionView
 {
 public:
-    static constexpr int ID_FILE_PRINT = 57607;
-    static constexpr int ID_FILE_PRINT_PREVIEW = 57609;
     static constexpr int ID_TURN_OFF_DISPLAY_COORDINATES = 32795;
 
     // nBorder: the height of the strip under the plot, canvas units (CSquareGraph).
@@ -44,14 +40,12 @@ public:
 
     // Screen and printer alike.
     void OnDraw(CDC* pDC) override;
-    // Draws the view on the printer's page; false when the printer cannot be painted on.
-    bool PrintTo(QPrinter& printer);
-    void OnFilePrint();
-    void OnFilePrintPreview();
+    // Print and Print Preview (CPrintableCanvas) are always offered.
+    bool OnUpdateFilePrint() const override { return true; }
 
     // ICompressionView: the readout is cleared and the view repainted at once.
     void TurnOffDisplayCoordinatesOnly() override { m_Pointer.ClearReadout(); }
-    // ICommandTarget
+    // ICommandTarget: Print and Print Preview, and the readout's command.
     std::optional<CCommandState> GetCommandState(int id) override;
     void OnCommand(int id) override;
 

@@ -1,6 +1,7 @@
 #include "framework/ui/ViewPrinting.h"
 
 #include "framework/ui/PainterDC.h"
+#include "framework/ui/PrinterSettings.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -11,11 +12,13 @@
 
 namespace
 {
-std::unique_ptr<QPrinter> MakeLandscapePrinter()
+// The printer of the run; while none is installed, a new landscape one kept in scratch.
+QPrinter& PrinterOfTheRun(std::unique_ptr<QPrinter>& scratch)
 {
-    auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pPrinter->setPageOrientation(QPageLayout::Landscape);
-    return pPrinter;
+    if (CPrinterSettings* pSettings = CPrinterSettings::Installed())
+        return pSettings->Printer();
+    scratch = MakeLandscapePrinter();
+    return *scratch;
 }
 } // namespace
 
@@ -30,18 +33,18 @@ bool PrintViewTo(QPrinter& printer, const CViewDrawing& draw)
     return true;
 }
 
-void PrintViewWithDialog(QWidget* pParent, const CViewDrawing& draw)
+bool PrintViewWithDialog(QWidget* pParent, const CViewDrawing& draw)
 {
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintDialog dialog(pPrinter.get(), pParent);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintViewTo(*pPrinter, draw);
+    std::unique_ptr<QPrinter> scratch;
+    QPrinter& printer = PrinterOfTheRun(scratch);
+    QPrintDialog dialog(&printer, pParent);
+    return dialog.exec() != QDialog::Accepted || PrintViewTo(printer, draw);
 }
 
 void PreviewView(QWidget* pParent, const CViewDrawing& draw)
 {
-    const std::unique_ptr<QPrinter> pPrinter = MakeLandscapePrinter();
-    QPrintPreviewDialog dialog(pPrinter.get(), pParent);
+    std::unique_ptr<QPrinter> scratch;
+    QPrintPreviewDialog dialog(&PrinterOfTheRun(scratch), pParent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&draw](QPrinter* pPage) { PrintViewTo(*pPage, draw); });
     dialog.exec();

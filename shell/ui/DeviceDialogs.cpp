@@ -1,6 +1,8 @@
 #include "shell/ui/DeviceDialogs.h"
 
+#include "framework/ui/HelpTopic.h"
 #include "shell/DeviceDataLines.h"
+#include "shell/help/HelpTopics.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,6 +21,7 @@ bool CQtDeviceDataEditor::EditCaptioned(std::vector<std::string>& lines, const s
 {
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(caption));
+    SetHelpTopic(&dialog, HelpTopics::kDevice);
     auto* text = new QPlainTextEdit(&dialog);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -38,11 +41,13 @@ bool CQtDeviceDataEditor::EditCaptioned(std::vector<std::string>& lines, const s
 
 bool CQtLabelDialog::AskLabel(std::string& label)
 {
-    bool bOk = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), "Label", "Label:", QLineEdit::Normal,
-                              QString::fromStdString(label), &bOk);
-    if (bOk)
-        label = text.toStdString();
-    return bOk;
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle("DSP Get User Label");
+    dialog.setLabelText("Enter User Label");
+    dialog.setTextValue(QString::fromStdString(label));
+    SetHelpTopic(&dialog, HelpTopics::kDevice);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    label = dialog.textValue().toStdString();
+    return true;
 }

@@ -107,6 +107,10 @@ constexpr CCommandText kCommandTexts[] = {
     {32818, "&Contents", nullptr, nullptr},
     {32819, "Calculating &Filters", nullptr, nullptr},
     {32820, "Additive &Restart", nullptr, nullptr},
+    {57667, "&Help Topics", nullptr, nullptr},
+    {57670, "Help", nullptr, nullptr},
+    {57669, "Context Help", nullptr, nullptr},
+    {57671, "Using Help", nullptr, nullptr},
     {57664, "&About Morvane...", "About", "About"},
 };
 
@@ -263,10 +267,11 @@ void CMainFrame::CreateMenus()
               32823, 32847, 32848, 32877, 32878, 0, 32867, 32869, 0,     32880, 32881, 32882}},
             {"&View", {32781, 32782, 0, 32860, 32824, 32909, 32921, 32922, 0, 32836, 32799}},
             {"&Calculate", {32854, 32856, 32787, 0, 32816, 32883}},
-            {"De&vice", {32895, 32897, 32898, 32926, 32932, 0, 32866}},
+            {"De&vice", {32895, 32897, 32898, 32926, 32932}},
             {"D&SP", {32910, 32911, 32912}},
+            {"&Run", {32866}},
             {"&Design", {32899, 0, 32887, 32928, 32938, 0, 32914, 32927, 32937}},
-            {"&Help", {32818, 32819, 32820, 0, 57664}},
+            {"&Help", {57667, 0, 32818, 32819, 32820, 0, 57664}},
         });
     m_pFileMenu = FindMenu("&File");
     m_pRecentSeparator = m_pFileMenu->addSeparator();

@@ -1,5 +1,6 @@
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/ui/PrinterSettings.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
 #include "shell/ChildFrameLayout.h"
@@ -12,6 +13,7 @@
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
+#include "shell/ui/ProgramHelp.h"
 #include "shell/ui/QtServices.h"
 #include "shell/ui/ResponseMDIChild.h"
 #include "shell/views/FilterView.h"
@@ -223,6 +225,9 @@ void CMorvaneApp::InstallServices()
     m_pMessageBox = std::make_unique<CQtMessageBox>();
     m_pFileDialogs = std::make_unique<CQtFileDialogs>();
     m_pMessagePump = std::make_unique<CQtMessagePump>();
+    m_pPrinterSettings = std::make_unique<CPrinterSettings>();
+    CPrinterSettings::Install(m_pPrinterSettings.get());
+    m_pHelp = std::make_unique<CProgramHelp>(*this);
     Services::SetMessageBox(m_pMessageBox.get());
     Services::SetFileDialogs(m_pFileDialogs.get());
     Services::SetWorkingDirectory(this);
@@ -234,6 +239,9 @@ void CMorvaneApp::InstallServices()
 void CMorvaneApp::RemoveServices()
 {
     mwSetPrintHandler(m_pPreviousPrintHandler);
+    m_pHelp.reset();
+    CPrinterSettings::Install(nullptr);
+    m_pPrinterSettings.reset();
     SetMessagePump(nullptr);
     Services::SetWorkingDirectory(nullptr);
     Services::SetFileDialogs(nullptr);
@@ -272,7 +280,13 @@ template <class Frame> Frame* CMorvaneApp::CreateFrame(Frame*& pFrame, bool bVis
     pFrame = new Frame(*this);
     const auto factory = m_ViewFactories.find(Frame::kKind);
     if (factory != m_ViewFactories.end() && factory->second)
-        pFrame->SetView(factory->second(*m_pMorvaneDoc));
+    {
+        QWidget* pView = factory->second(*m_pMorvaneDoc);
+        pFrame->SetView(pView);
+        // The view handles its own commands (Print and Print Preview) while it is current.
+        if (auto* pTarget = dynamic_cast<ICommandTarget*>(pView))
+            pFrame->AddCommandTarget(pTarget);
+    }
     m_pMainFrame->GetMDIClient()->addSubWindow(pFrame);
     CRect rect;
     if (ComputeFrameRect(Frame::kKind, kLayoutAtCreation, m_pMainFrame->GetMDIClientRect(), 0,

@@ -51,6 +51,8 @@ class CLoudnessMDIChild;
 class CLoudnessView;
 class CMainFrame;
 class CMDIChildFrame;
+class CPrinterSettings;
+class CProgramHelp;
 class CPhaseFilterMDIChild;
 class CPhaseMDIChild;
 class CQZX2410_DRC_MDIChild;
@@ -91,6 +93,7 @@ public:
         ID_FILE_OPEN = 57601,
         ID_FILE_MRU_FIRST = 57616, // the recent files, 57616 to 57619
         ID_APP_EXIT = 57665,
+        ID_FILE_PRINT_SETUP = 57606,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_PREVIEW = 57609,
         ID_APP_ABOUT = 57664,
@@ -117,6 +120,13 @@ public:
         ID_EDIT_MASTER_POINTS = 32822,
         ID_SPEAKER_RESPONSE_AND_PHASE = 32868,
         ID_HIDE_LOUDNESS_FRAME = 32904,
+        ID_HELP_CONTENTS = 32818,
+        ID_HELP_CALCULATING_FILTERS = 32819,
+        ID_HELP_ADDITIVE_RESTART = 32820,
+        ID_HELP_FINDER = 57667,  // Help Topics
+        ID_CONTEXT_HELP = 57669, // Shift+F1
+        ID_HELP = 57670,         // F1
+        ID_DEFAULT_HELP = 57671,
         ID_EDIT_QZX2202_LOUDNESS_FILTERS = 32900,
         ID_EDIT_QZX241X_LOUDNESS_FILTERS = 32929,
     };
@@ -224,6 +234,8 @@ public:
     // A design window closed by its close box: with none left, back to the speaker windows.
     void OnDesignFrameClosed();
 
+    // The program's help (MorvaneAppHelp.cpp); null outside InitInstance..ExitInstance.
+    CProgramHelp* GetHelp() const { return m_pHelp.get(); }
     // The loudness designs of both families (MorvaneAppLoudness.cpp): their managers, the
     // two design windows, "Edit Loudness Filters" (32900, 32929) and its windows.
     void WireLoudnessWindows();
@@ -321,6 +333,7 @@ private:
     void WireMasterPointEditor();
     void RegisterDocumentCommands();
     void RegisterDesignCommands();
+    void RegisterHelpCommands();
     // The menus of the design windows, once the main frame exists.
     void AddDesignMenus();
     // A loudness design window (MorvaneAppLoudness.cpp) and what closing it does.
@@ -361,6 +374,9 @@ private:
     std::unique_ptr<CQtMessageBox> m_pMessageBox;
     std::unique_ptr<CQtFileDialogs> m_pFileDialogs;
     std::unique_ptr<CQtMessagePump> m_pMessagePump;
+    // The printer of every print and preview, landscape unless Print Setup changed it.
+    std::unique_ptr<CPrinterSettings> m_pPrinterSettings;
+    std::unique_ptr<CProgramHelp> m_pHelp;
     void (*m_pPreviousPrintHandler)(const char*) = nullptr;
 };
 

@@ -2,6 +2,7 @@
 // and ask their enabled and checked states here.
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/ui/PrinterSettings.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MainFrm.h"
@@ -132,6 +133,7 @@ void CMorvaneApp::RegisterCommands()
                                      m_DeviceSelection.IsDeviceCommandChecked(command)};
             });
     RegisterDesignCommands();
+    RegisterHelpCommands();
     const auto editor = [this](int id, CMainFrame::EMiniFrame which)
     {
         AddCommand(
@@ -153,27 +155,12 @@ void CMorvaneApp::RegisterCommands()
     editor(ID_EDIT_FILTER_PARAMETERS, CMainFrame::kFilterEditor);
     editor(ID_EDIT_MASTER_POINTS, CMainFrame::kMasterPointEditor);
     RegisterDocumentCommands();
-    // Print and Print Preview go to the view of the active window.
-    const auto activeResponseView = [this]() -> CSpeakerView*
-    {
-        QMdiSubWindow* active =
-            m_pMainFrame ? m_pMainFrame->GetMDIClient()->activeSubWindow() : nullptr;
-        const auto* frame = dynamic_cast<CMDIChildFrame*>(active);
-        return frame ? dynamic_cast<CSpeakerView*>(frame->GetView()) : nullptr;
-    };
+    // Print and Print Preview are the commands of the current window's view; Print Setup
+    // edits the printer settings of the run that they use.
     AddCommand(
-        ID_FILE_PRINT, [activeResponseView] { activeResponseView()->OnFilePrint(); },
-        [activeResponseView]
-        {
-            CSpeakerView* view = activeResponseView();
-            return CCommandState{view && view->OnUpdateFilePrint(), false};
-        });
-    AddCommand(
-        ID_FILE_PRINT_PREVIEW, [activeResponseView] { activeResponseView()->OnFilePrintPreview(); },
-        [activeResponseView]
-        {
-            CSpeakerView* view = activeResponseView();
-            return CCommandState{view && view->OnUpdateFilePrintPreview(), false};
+        ID_FILE_PRINT_SETUP, [this] { m_pPrinterSettings->PrintSetup(m_pMainFrame); },
+        [this] {
+            return CCommandState{m_pMainFrame && m_pPrinterSettings, false};
         });
     for (int id :
          {CDeviceDataCommands::kOpenDeviceData, CDeviceDataCommands::kSaveDeviceData,

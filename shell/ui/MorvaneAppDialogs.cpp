@@ -3,11 +3,13 @@
 // "Save Files On Exit?".
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/ui/HelpTopic.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/ContinueCalcDlg.h"
 #include "shell/dialogs/LogSampleDlg.h"
 #include "shell/dialogs/SaveFilesDlg.h"
 #include "shell/dialogs/Settings.h"
+#include "shell/help/HelpTopics.h"
 #include "shell/ui/MainFrm.h"
 
 #include <QMessageBox>
@@ -15,6 +17,7 @@
 bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
 {
     CSettings sheet(IDS_SETTINGS_CAPTION, m_pMorvaneDoc, m_pMainFrame);
+    SetHelpTopic(&sheet, HelpTopics::kCalculating);
     sheet.SetValues(values);
     if (sheet.exec() != QDialog::Accepted)
         return false;
@@ -25,12 +28,14 @@ bool CMorvaneApp::EditSettings(CSettingsSheetValues& values)
 bool CMorvaneApp::AskContinueCalculation(long nFilterNumber)
 {
     ContinueCalcDlg dialog(nFilterNumber, m_pMainFrame);
+    SetHelpTopic(&dialog, HelpTopics::kCalculating);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool CMorvaneApp::AskLogSamplePoints(long& nPoints)
 {
     CLogSampleDlg dialog(m_pMainFrame);
+    SetHelpTopic(&dialog, HelpTopics::kMeasurement);
     dialog.m_nPoints = nPoints;
     dialog.OnInitDialog();
     if (dialog.exec() != QDialog::Accepted)

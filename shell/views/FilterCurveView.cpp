@@ -38,7 +38,7 @@ COLORREF PaletteIndexColor(int n)
 }
 
 CFilterCurveView::CFilterCurveView(CMorvaneDoc& doc, const CViewTraits& traits, QWidget* pParent)
-    : CCanvasWidget(pParent), m_Doc(doc), m_Traits(traits)
+    : CPrintableCanvas(pParent), m_Doc(doc), m_Traits(traits)
 {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -347,5 +347,5 @@ void CFilterCurveView::resizeEvent(QResizeEvent* pEvent)
     m_CurveEdit.m_CrosshairOnlyMode.TurnOff();
     if (m_CoordDisplay.IsActive())
         m_CoordDisplay.ForgetDrawn();
-    CCanvasWidget::resizeEvent(pEvent);
+    CPrintableCanvas::resizeEvent(pEvent);
 }

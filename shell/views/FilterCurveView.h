@@ -10,7 +10,7 @@
 #pragma once
 
 #include "document/DocumentServices.h"
-#include "framework/ui/CanvasWidget.h"
+#include "framework/ui/PrintableCanvas.h"
 #include "graph/BasicGraph.h"
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
@@ -27,13 +27,12 @@
 
 class CMatrixPtrArray;
 class CMorvaneDoc;
-class QPrinter;
 
 // The colour of palette entry n of the application's 14 named colours; entries from 14 on
 // repeat the table from its start.
 COLORREF PaletteIndexColor(int n);
 
-class CFilterCurveView : public CCanvasWidget
+class CFilterCurveView : public CPrintableCanvas
 {
 public:
     // What tells the magnitude view from the phase view.
@@ -60,11 +59,10 @@ public:
     bool RebuildFilterCurves();
     void OnDraw(CDC* pDC) override;
 
-    // Print and Print Preview: enabled while no calculation runs and the view has been
-    // loaded (also with an empty list: the axes are printed alone). PrintTo draws the
-    // view on the printer's page; false when the printer cannot be painted on.
-    bool OnUpdateFilePrint() const;
-    bool PrintTo(QPrinter& printer);
+    // Print and Print Preview (the window's commands, CPrintableCanvas): enabled while no
+    // calculation runs and the view has been loaded (also with an empty list: the axes are
+    // printed alone).
+    bool OnUpdateFilePrint() const override;
 
     // The filter curves in list order (later curves are drawn over earlier ones).
     const std::vector<CCurve*>& GetCurves() const { return m_Curves; }

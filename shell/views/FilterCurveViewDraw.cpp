@@ -1,7 +1,6 @@
 // The filter views' drawing (screen, printer and preview alike) and their printing.
 #include "document/MorvaneDoc.h"
 #include "framework/ui/PainterDC.h"
-#include "framework/ui/ViewPrinting.h"
 #include "graph/ResourceString.h"
 #include "graph/Restore.h"
 #include "graph/ui/GraphPointer.h"
@@ -9,7 +8,6 @@
 #include "shell/views/SpeakerViewParts.h"
 
 #include <QPainter>
-#include <QPrinter>
 
 #include <optional>
 
@@ -100,9 +98,4 @@ void CFilterCurveView::OnDraw(CDC* pDC)
 bool CFilterCurveView::OnUpdateFilePrint() const
 {
     return !m_Doc.GetCalculationRunning() && m_nCurveState != 1;
-}
-
-bool CFilterCurveView::PrintTo(QPrinter& printer)
-{
-    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
 }

@@ -1,5 +1,4 @@
 #include "shell/views/SpeakerView.h"
-#include "framework/ui/ViewPrinting.h"
 #include "graph/ui/GraphPointer.h"
 #include "shell/views/SpeakerViewParts.h"
 
@@ -16,7 +15,7 @@
 #include <optional>
 
 CSpeakerView::CSpeakerView(CMorvaneDoc& doc, QWidget* pParent)
-    : CCanvasWidget(pParent), m_Doc(doc),
+    : CPrintableCanvas(pParent), m_Doc(doc),
       m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_BasicGraph, &m_CurveArray})
 {
     setCursor(Qt::CrossCursor);
@@ -166,27 +165,6 @@ bool CSpeakerView::OnUpdateFilePrint() const
     return !m_Doc.GetCalculationRunning() && m_NoCurvesMode.IsOff();
 }
 
-bool CSpeakerView::PrintTo(QPrinter& printer)
-{
-    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
-}
-
-void CSpeakerView::OnFilePrint()
-{
-    if (!OnUpdateFilePrint())
-        return;
-    PrintViewWithDialog(this, [this](CDC* pDC) { OnDraw(pDC); });
-    Invalidate(true);
-}
-
-void CSpeakerView::OnFilePrintPreview()
-{
-    if (!OnUpdateFilePrintPreview())
-        return;
-    PreviewView(this, [this](CDC* pDC) { OnDraw(pDC); });
-    Invalidate(true);
-}
-
 void CSpeakerView::OnRButtonDown(CPoint)
 {
     m_Pointer.ClearReadout();
@@ -195,5 +173,5 @@ void CSpeakerView::OnRButtonDown(CPoint)
 void CSpeakerView::resizeEvent(QResizeEvent* pEvent)
 {
     OnWindowPosChanging();
-    CCanvasWidget::resizeEvent(pEvent);
+    CPrintableCanvas::resizeEvent(pEvent);
 }

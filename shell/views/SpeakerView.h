@@ -5,7 +5,7 @@
 // drawing of its graph.
 #pragma once
 
-#include "framework/ui/CanvasWidget.h"
+#include "framework/ui/PrintableCanvas.h"
 #include "graph/BasicGraph.h"
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
@@ -23,9 +23,7 @@
 #include <vector>
 
 class CMorvaneDoc;
-class QPrinter;
-
-class CSpeakerView : public CCanvasWidget
+class CSpeakerView : public CPrintableCanvas
 {
 public:
     CSpeakerView(CMorvaneDoc& doc, QWidget* pParent);
@@ -38,14 +36,10 @@ public:
     // page on a printer.
     void OnDraw(CDC* pDC) override;
 
-    // Print and Print Preview are enabled while no calculation runs and the view has been
-    // given a curve. Print asks for the printer; both draw the view on the page.
-    bool OnUpdateFilePrint() const;
+    // Print and Print Preview (the window's commands, CPrintableCanvas) are enabled while
+    // no calculation runs and the view has been given a curve.
+    bool OnUpdateFilePrint() const override;
     bool OnUpdateFilePrintPreview() const { return OnUpdateFilePrint(); }
-    void OnFilePrint();
-    void OnFilePrintPreview();
-    // Draws the view on the printer's page; false when the printer cannot be painted on.
-    bool PrintTo(QPrinter& printer);
 
     // The pointer, in client pixels. A right click clears the readout.
     void OnRButtonDown(CPoint point) override;

@@ -9,7 +9,7 @@
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/framework/QtTestApp.h"
-#include "tests/shell/AppWindowFixture.h"
+#include "tests/shell/DesignAppFixture.h"
 #include "tests/shell/GraphPixels.h"
 #include "tests/shell/RecordedDrawing.h"
 
@@ -31,17 +31,15 @@
 
 #include <unistd.h>
 
-class CompressionWindowTest : public AppWindowTest
+class CompressionWindowTest : public DesignAppTest
 {
 protected:
-    CompressionWindowTest() : AppWindowTest("morvane_compression_") {}
-
     template <class View> View* ViewOf(EDesignWindow kind) const
     {
-        CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(kind);
+        CMDIChildFrame* pFrame = app->GetDesignFrame(kind);
         View* view = pFrame ? dynamic_cast<View*>(pFrame->GetView()) : nullptr;
         if (view)
-            DesignFrameInfo(*m_pApp, kind).m_bTimerOn = 0; // no resize pending
+            DesignFrameInfo(*app, kind).m_bTimerOn = 0; // no resize pending
         return view;
     }
     template <class T> static T* Child(QWidget* pParent, const char* pName)

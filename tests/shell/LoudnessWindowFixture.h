@@ -21,7 +21,7 @@
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/framework/QtTestApp.h"
-#include "tests/shell/AppWindowFixture.h"
+#include "tests/shell/DesignAppFixture.h"
 #include "tests/shell/GraphPixels.h"
 #include "tests/shell/ModalDialogs.h"
 
@@ -47,14 +47,12 @@
 
 #include <unistd.h>
 
-class LoudnessWindowTest : public AppWindowTest
+class LoudnessWindowTest : public DesignAppTest
 {
 public:
     using CTyped = std::vector<std::pair<int, const char*>>;
 
 protected:
-    LoudnessWindowTest() : AppWindowTest("morvane_loudness_") {}
-
     // The next create sheet: the boxes of a page typed into, then OK (or Cancel without
     // pages). Counts the sheets shown.
     void OnNextSheet(std::vector<std::pair<int, CTyped>> pages)
@@ -86,24 +84,24 @@ protected:
     }
     CLoudnessView* View(ELoudnessFamily family) const
     {
-        CLoudnessView* view = m_pApp->GetLoudnessView(family);
+        CLoudnessView* view = app->GetLoudnessView(family);
         if (view)
         {
             // No resize pending: the readout follows the pointer.
-            m_pApp->m_bLoudnessTimerOn = 0;
-            m_pApp->m_QZX2410LoudnessInfo.m_bTimerOn = 0;
+            app->m_bLoudnessTimerOn = 0;
+            app->m_QZX2410LoudnessInfo.m_bTimerOn = 0;
         }
         return view;
     }
     CLoudnessManager& Manager(ELoudnessFamily family) const
     {
-        return m_pApp->Loudness().Manager(family);
+        return app->Loudness().Manager(family);
     }
     CMiniFrame* EditWindow(ELoudnessFamily family) const
     {
-        return m_pApp->m_pMainFrame->GetMiniFrame(family == ELoudnessFamily::QZX2202
-                                                      ? CMainFrame::kQZX2202LoudnessEditor
-                                                      : CMainFrame::kQZX241XLoudnessEditor);
+        return app->m_pMainFrame->GetMiniFrame(family == ELoudnessFamily::QZX2202
+                                                   ? CMainFrame::kQZX2202LoudnessEditor
+                                                   : CMainFrame::kQZX241XLoudnessEditor);
     }
     CLoudnessGrid* Grid(ELoudnessFamily family, int kind) const
     {

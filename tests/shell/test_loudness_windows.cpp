@@ -38,7 +38,7 @@ TEST_F(LoudnessWindowTest, TheFirstOpeningStartsWithTheCreateSheetOnce)
     CMDIChildFrame* frame = Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(m_nSheets, 1);
-    EXPECT_EQ(frame, m_pApp->GetDesignFrame(EDesignWindow::QZX2202Loudness));
+    EXPECT_EQ(frame, app->GetDesignFrame(EDesignWindow::QZX2202Loudness));
     // The edit window was made hidden, its grids registered: the filter is a row and a curve.
     ASSERT_NE(EditWindow(k2202), nullptr);
     EXPECT_TRUE(EditWindow(k2202)->isHidden());
@@ -52,12 +52,12 @@ TEST_F(LoudnessWindowTest, TheFirstOpeningStartsWithTheCreateSheetOnce)
         EXPECT_EQ(Manager(k241X).Grid(kind), nullptr) << kind;
 
     // Shown again: no sheet.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
     EXPECT_EQ(m_nSheets, 1);
     // Closed and made anew: a new document whose view shows the filter, still no sheet.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
-    EXPECT_EQ(m_pApp->GetLoudnessDoc(k2202), nullptr);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
+    EXPECT_EQ(app->GetLoudnessDoc(k2202), nullptr);
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
     QCoreApplication::processEvents();
     EXPECT_EQ(m_nSheets, 1);
     ASSERT_NE(View(k2202), nullptr);
@@ -77,7 +77,7 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     OnNextSheet({});
     CMDIChildFrame* frame = Open(A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_LOUDNESS);
     ASSERT_NE(frame, nullptr);
-    CMainFrame& main = *m_pApp->m_pMainFrame;
+    CMainFrame& main = *app->m_pMainFrame;
     QMenu* file = main.FindMenu("&File");
     QMenu* edit = main.FindMenu("&Edit");
     ASSERT_TRUE(file && edit && main.FindMenu("De&vice") && main.FindMenu("&Design"));
@@ -93,9 +93,9 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     EXPECT_FALSE(turnOff->isEnabled());
     EXPECT_TRUE(main.GetCommandAction(CLoudnessDoc::ID_FILE_SAVE_AS_LD606X)->isEnabled());
     // The QZX2202 selected in the QZX2410/QZX6060 window: no loudness file to save.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_QZX2202));
-    EXPECT_FALSE(m_pApp->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_QZX2410));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DEVICE_QZX2202));
+    EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DEVICE_QZX2410));
     EXPECT_FALSE(
         main.GetCommandAction(CLoudnessViewModes::ID_DELETE_FILTERS_GRAPHICALLY)->isEnabled());
     EXPECT_EQ(main.GetCommandAction(CLoudnessViewModes::ID_SELECT_FILTERS_TO_EDIT)->statusTip(),
@@ -105,10 +105,10 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     EXPECT_EQ(frame->GetToolBar()->actions().size(), 7);
 
     // The QZX2202 window has no loudness files.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
     OnNextSheet({});
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    EXPECT_FALSE(m_pApp->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
+    EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
     EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(EDesignWindow::QZX2202Loudness));
 }
 
@@ -116,7 +116,7 @@ TEST_F(LoudnessWindowTest, TheEditWindowComesBackWithItsRowsAndItsLastPage)
 {
     OnNextSheet(kEQFilter);
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
     CMiniFrame* window = EditWindow(k2202);
     ASSERT_TRUE(window && window->isVisible());
     auto* sheet = dynamic_cast<CEditLoudnessFilters*>(window->GetSheet());
@@ -136,7 +136,7 @@ TEST_F(LoudnessWindowTest, TheEditWindowComesBackWithItsRowsAndItsLastPage)
     sheet->setCurrentIndex(2);
     sheet->Page(2).findChild<QPushButton*>("close")->click();
     EXPECT_TRUE(window->isHidden());
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
     EXPECT_EQ(EditWindow(k2202), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(sheet->currentIndex(), 2);
@@ -152,10 +152,10 @@ TEST_F(LoudnessWindowTest, ClearAndClearAllEmptyTheirFamilyOnly)
                   {{CCreateLoudnessPage::IDC_TREBLE_GAIN, "-3"},
                    {CCreateLoudnessPage::IDC_CUT_FREQUENCY, "8000"}}}});
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
     auto* sheet = dynamic_cast<CEditLoudnessFilters*>(EditWindow(k2202)->GetSheet());
     // With the DSP target selected the buttons still act on their own family.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_DSP));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DEVICE_DSP));
     sheet->Page(kLoudnessBassBased).findChild<QPushButton*>("clear")->click();
     EXPECT_EQ(Manager(k2202).List(kLoudnessBassBased)->GetSize(), 0);
     EXPECT_EQ(Manager(k2202).List(kLoudnessTrebleBased)->GetSize(), 1);
@@ -165,7 +165,7 @@ TEST_F(LoudnessWindowTest, ClearAndClearAllEmptyTheirFamilyOnly)
     EXPECT_EQ(Manager(k2202).List(kLoudnessTrebleBased)->GetSize(), 0);
     EXPECT_EQ(Rows(sheet->Page(kLoudnessTrebleBased).Grid()), std::vector<std::string>{"*"});
     EXPECT_TRUE(View(k2202)->GetCurves().empty());
-    EXPECT_FALSE(m_pApp->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
+    EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
     sheet->Page(0).findChild<QPushButton*>("close")->click();
     EXPECT_TRUE(EditWindow(k2202)->isHidden());
 }
@@ -176,7 +176,7 @@ TEST_F(LoudnessWindowTest, EveryWindowOfAFamilyActsOnThatFamily)
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
     // The QZX2410 selected: the QZX2202 window's sheet still adds to the QZX2202 manager,
     // with QZX2202 words.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_QZX2410));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DEVICE_QZX2410));
     OnNextModal<CCreateLoudnessFilter>(
         [](CCreateLoudnessFilter& sheet)
         {
@@ -186,27 +186,27 @@ TEST_F(LoudnessWindowTest, EveryWindowOfAFamilyActsOnThatFamily)
             EXPECT_EQ(page.Box(CCreateLoudnessPage::IDC_COEFF_1)->text(), "080000");
             sheet.reject();
         });
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS));
     OnNextSheet({{kLoudnessTrebleBased,
                   {{CCreateLoudnessPage::IDC_TREBLE_GAIN, "3"},
                    {CCreateLoudnessPage::IDC_CUT_FREQUENCY, "5000"}}}});
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(CLoudnessDoc::ID_CREATE_LOUDNESS_FILTERS));
     EXPECT_EQ(Manager(k2202).List(kLoudnessTrebleBased)->GetSize(), 1);
     EXPECT_EQ(Manager(k241X).List(kLoudnessTrebleBased)->GetSize(), 0);
     EXPECT_EQ(View(k2202)->GetCurves().size(), 2u);
 
     // The DSP target selected: the window's commands and its grid's popup still work on
     // the QZX2202 family, while the getters of the selected family have none.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DEVICE_DSP));
-    EXPECT_FALSE(m_pApp->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DEVICE_DSP));
+    EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
     CLoudnessGrid& grid = *Grid(k2202, kLoudnessEQBased);
     EXPECT_TRUE(Popup(grid, 1, CLoudnessGridRows::ID_LOUDNESS_ADD_TO_DATA_FILE));
     EXPECT_TRUE(Manager(k2202).AddToDataFileMode().IsOn());
-    EXPECT_TRUE(m_pApp->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION));
+    EXPECT_TRUE(app->GetCommandState(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION).bEnabled);
+    ASSERT_TRUE(app->ExecuteCommand(CLoudnessDoc::ID_TURN_OFF_LOUDNESS_ADDITION));
     EXPECT_TRUE(Manager(k2202).AddToDataFileMode().IsOff());
-    EXPECT_EQ(m_pApp->GetLoudnessManager(), nullptr);
-    EXPECT_EQ(m_pApp->m_pMainFrame->GetLoudnessFrame(), nullptr);
+    EXPECT_EQ(app->GetLoudnessManager(), nullptr);
+    EXPECT_EQ(app->m_pMainFrame->GetLoudnessFrame(), nullptr);
 
     // The grid's Edit: the sheet on the filter's page, filled; OK adds the next number.
     OnNextModal<CCreateLoudnessFilter>(
@@ -238,10 +238,10 @@ TEST_F(LoudnessWindowTest, AClosedDesignWindowIsNeverReachedAgain)
 {
     OnNextSheet(kEQFilter);
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
     ASSERT_TRUE(EditWindow(k2202)->isVisible());
     // Design EQ Filters: document and view go, the edit window is hidden.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
     EXPECT_TRUE(EditWindow(k2202)->isHidden());
     EXPECT_EQ(Manager(k2202).GetDocument(), nullptr);
     EXPECT_EQ(Manager(k2202).GetView(), nullptr);
@@ -253,7 +253,7 @@ TEST_F(LoudnessWindowTest, AClosedDesignWindowIsNeverReachedAgain)
         {
             TypeInto(sheet, 0, {{CCreateLoudnessPage::IDC_EQ_GAIN, "3"}});
             sheet.accept();
-            EXPECT_EQ(m_Messages.texts.size(), 1u);
+            EXPECT_EQ(messages.texts.size(), 1u);
             sheet.reject();
         });
     EXPECT_TRUE(Popup(grid, 1, CLoudnessGridRows::ID_LOUDNESS_EDIT));
@@ -263,24 +263,24 @@ TEST_F(LoudnessWindowTest, AClosedDesignWindowIsNeverReachedAgain)
 
     // The frame's own close box does the same.
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX2202_LOUDNESS_FILTERS));
     ASSERT_TRUE(EditWindow(k2202)->isVisible());
-    m_pApp->m_pLoudnessMDI->close();
+    app->m_pLoudnessMDI->close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_pApp->m_pLoudnessMDI, nullptr);
+    EXPECT_EQ(app->m_pLoudnessMDI, nullptr);
     EXPECT_TRUE(EditWindow(k2202)->isHidden());
     EXPECT_EQ(Manager(k2202).GetView(), nullptr);
-    EXPECT_TRUE(m_pApp->IsFrameVisible(ESpeakerFrame::Response));
+    EXPECT_TRUE(app->IsFrameVisible(ESpeakerFrame::Response));
 }
 
 TEST_F(LoudnessWindowTest, NoWindowWithoutAFrequencyBand)
 {
-    m_pApp->m_pMorvaneDoc->m_nLowerFrequencyLimit = 30000;
-    m_pApp->m_pMorvaneDoc->m_nSamplingFrequency = 48000;
-    ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
-    EXPECT_EQ(m_pApp->m_pLoudnessMDI, nullptr);
-    ASSERT_EQ(m_Messages.texts.size(), 1u);
-    EXPECT_NE(m_Messages.texts[0].find("lower frequency limit"), std::string::npos);
-    EXPECT_TRUE(m_pApp->IsFrameVisible(ESpeakerFrame::Response));
+    app->m_pMorvaneDoc->m_nLowerFrequencyLimit = 30000;
+    app->m_pMorvaneDoc->m_nSamplingFrequency = 48000;
+    ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_QZX2202_LOUDNESS));
+    EXPECT_EQ(app->m_pLoudnessMDI, nullptr);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("lower frequency limit"), std::string::npos);
+    EXPECT_TRUE(app->IsFrameVisible(ESpeakerFrame::Response));
     EXPECT_EQ(m_nSheets, 0);
 }

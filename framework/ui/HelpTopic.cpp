@@ -1,0 +1,25 @@
+#include "framework/ui/HelpTopic.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace
+{
+constexpr const char* kProperty = "morvaneHelpTopic";
+} // namespace
+
+void SetHelpTopic(QWidget* pWidget, const std::string& topic)
+{
+    pWidget->setProperty(kProperty, QString::fromStdString(topic));
+}
+
+std::string FindHelpTopic(const QWidget* pWidget)
+{
+    for (const QWidget* w = pWidget; w; w = w->parentWidget())
+    {
+        const QString topic = w->property(kProperty).toString();
+        if (!topic.isEmpty())
+            return topic.toStdString();
+    }
+    return {};
+}
