@@ -1,6 +1,5 @@
 #include "loudness/ui/LoudnessView.h"
 
-#include "framework/ui/ViewPrinting.h"
 #include "loudness/LoudnessManager.h"
 #include "loudness/LoudnessStrings.h"
 
@@ -18,7 +17,7 @@ constexpr COLORREF kPaletteFlag = 0x01000000u;
 } // namespace
 
 CLoudnessView::CLoudnessView(CLoudnessDoc& doc, QWidget* pParent)
-    : CCanvasWidget(pParent), m_Doc(doc), m_Modes(m_CurveEdit.m_DeleteFiltersMode),
+    : CPrintableCanvas(pParent), m_Doc(doc), m_Modes(m_CurveEdit.m_DeleteFiltersMode),
       m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_Curves})
 {
     setMouseTracking(true);
@@ -185,24 +184,15 @@ Qt::CursorShape CLoudnessView::ModeCursor() const
 
 std::optional<CCommandState> CLoudnessView::GetCommandState(int id)
 {
-    const bool bCurves = m_NoCurvesMode.IsOff();
     if (CLoudnessViewModes::IsModeCommand(id))
-        return m_Modes.GetState(id, bCurves);
-    switch (id)
-    {
-    case ID_TURN_OFF_DISPLAY_COORDINATES:
+        return m_Modes.GetState(id, m_NoCurvesMode.IsOff());
+    if (id == ID_TURN_OFF_DISPLAY_COORDINATES)
         return CCommandState{true, false};
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-        return CCommandState{bCurves, false};
-    default:
-        return std::nullopt;
-    }
+    return CPrintableCanvas::GetCommandState(id);
 }
 
 void CLoudnessView::OnCommand(int id)
 {
-    const auto draw = [this](CDC* pDC) { OnDraw(pDC); };
     if (CLoudnessViewModes::IsModeCommand(id))
     {
         if (m_Modes.Toggle(id))
@@ -211,16 +201,8 @@ void CLoudnessView::OnCommand(int id)
     }
     else if (id == ID_TURN_OFF_DISPLAY_COORDINATES)
         m_Pointer.ClearReadout();
-    else if (id == ID_FILE_PRINT)
-    {
-        PrintViewWithDialog(this, draw);
-        Invalidate(true);
-    }
-    else if (id == ID_FILE_PRINT_PREVIEW)
-    {
-        PreviewView(this, draw);
-        Invalidate(true);
-    }
+    else
+        CPrintableCanvas::OnCommand(id);
 }
 
 void CLoudnessView::OnLButtonDown(CPoint pixel)
@@ -277,7 +259,7 @@ void CLoudnessView::OnRButtonDown(CPoint)
 void CLoudnessView::resizeEvent(QResizeEvent* pEvent)
 {
     m_Pointer.OnWindowPosChanging();
-    CCanvasWidget::resizeEvent(pEvent);
+    CPrintableCanvas::resizeEvent(pEvent);
 }
 
 void CLoudnessView::Repaint()
@@ -307,9 +289,4 @@ void CLoudnessView::DrawGraph(CDC* pDC)
         pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataRect);
         pCurve->Draw(pDC);
     }
-}
-
-bool CLoudnessView::PrintTo(QPrinter& printer)
-{
-    return PrintViewTo(printer, [this](CDC* pDC) { OnDraw(pDC); });
 }

@@ -14,8 +14,7 @@
 // modes), 32795 ("Turn off Display Coordinates Only"), Print (57607), Print Preview (57609).
 #pragma once
 
-#include "framework/core/CommandTarget.h"
-#include "framework/ui/CanvasWidget.h"
+#include "framework/ui/PrintableCanvas.h"
 #include "graph/BasicGraph.h"
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
@@ -33,17 +32,10 @@
 #include <string>
 #include <vector>
 
-class QPrinter;
-
-class CLoudnessView : public CCanvasWidget,
-                      public ILoudnessView,
-                      public ILoudnessDocView,
-                      public ICommandTarget
+class CLoudnessView : public CPrintableCanvas, public ILoudnessView, public ILoudnessDocView
 {
 public:
     static constexpr int ID_TURN_OFF_DISPLAY_COORDINATES = 32795;
-    static constexpr int ID_FILE_PRINT = 57607;
-    static constexpr int ID_FILE_PRINT_PREVIEW = 57609;
     // A click within this canvas distance of a curve hits it.
     static constexpr double kHitDistance = 50.0;
 
@@ -68,13 +60,13 @@ public:
     bool DeleteCurve(const std::string& name);
     void DeleteLoudnessCurve(const std::string& name) override { DeleteCurve(name); }
 
-    // ICommandTarget
+    // ICommandTarget: the graphical modes and the readout; Print and Print Preview.
     std::optional<CCommandState> GetCommandState(int id) override;
     void OnCommand(int id) override;
+    // Printing is offered while the view holds curves.
+    bool OnUpdateFilePrint() const override { return m_NoCurvesMode.IsOff(); }
 
     void OnDraw(CDC* pDC) override;
-    // Draws the view on the printer's page; false when the printer cannot be painted on.
-    bool PrintTo(QPrinter& printer);
     // The name of the curve under the pointer (within 50 canvas units), or empty.
     std::string GetToolTipText(CPoint) const override { return m_Pointer.ToolTipText(); }
     // True while the view's frame waits after a resize: the readout then stays put.
