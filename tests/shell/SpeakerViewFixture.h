@@ -3,10 +3,10 @@
 #pragma once
 
 #include "framework/core/RecordingDC.h"
+#include "tests/shell/RecordedDrawing.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
 #include "tests/shell/GraphPixels.h"
-#include "tests/shell/RecordedDrawing.h"
 
 #include <gtest/gtest.h>
 
