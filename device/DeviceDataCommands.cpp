@@ -134,8 +134,12 @@ CCommandState CDeviceDataCommands::GetCommandState(int id) const
     switch (id)
     {
     case kOpenDeviceData:
-    case kSaveAsLoudnessData:
         state.bEnabled = true;
+        break;
+    case kSaveAsLoudnessData:
+        // The loudness files are the QZX2410's and the QZX6060's: with another device the
+        // command would do nothing.
+        state.bEnabled = family && m_Services.pFamilyLoudness;
         break;
     case kSaveDeviceData:
     case kSaveAsDeviceData:

@@ -38,7 +38,10 @@ class ILoudnessGrid
 public:
     virtual ~ILoudnessGrid() = default;
     virtual void AddRow(const CLoudnessInfo& record) = 0;
-    virtual void DeleteRowByName(const std::string& name) = 0;
+    // The record was computed again: its row shows the new values.
+    virtual void UpdateRow(const CLoudnessInfo& record) = 0;
+    // False when no row has the name.
+    virtual bool DeleteRowByName(const std::string& name) = 0;
     virtual void DeleteAllRows() = 0;
 };
 

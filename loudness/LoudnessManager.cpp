@@ -243,7 +243,13 @@ std::vector<double> CLoudnessManager::ComputeResponse(std::span<const double> fr
 
 bool CLoudnessManager::Recalculate(int nKind, CLoudnessInfo* pRecord)
 {
-    return IsKind(nKind) && pRecord && Compute(nKind, *pRecord);
+    if (!IsKind(nKind) || !pRecord || !Compute(nKind, *pRecord))
+        return false;
+    // The coefficients may have changed (another sample rate): the row shows what the
+    // device data would receive.
+    if (ILoudnessGrid* pGrid = Grid(nKind))
+        pGrid->UpdateRow(*pRecord);
+    return true;
 }
 
 bool CLoudnessManager::RecalculateAll()
@@ -252,7 +258,7 @@ bool CLoudnessManager::RecalculateAll()
     bool ok = true;
     for (int kind = 0; kind < kLoudnessKindCount; ++kind)
         for (int i = 0; i < m_Lists[std::size_t(kind)].GetSize(); ++i)
-            ok = Compute(kind, *m_Lists[std::size_t(kind)].GetAt(i)) && ok;
+            ok = Recalculate(kind, m_Lists[std::size_t(kind)].GetAt(i)) && ok;
     return ok;
 }
 

@@ -52,7 +52,7 @@ public:
     bool AddLoudnessCoefficients(double B0, double B1, double B2, double A1, double A2,
                                  double plotGain, double plotVolume, std::string& name);
 
-    // Recompute one record of its kind in place and plot it again.
+    // Recompute one record of its kind in place, plot it again and rewrite its row.
     bool Recalculate(int nKind, CLoudnessInfo* pRecord);
     bool RecalculateEQBasedFilter(CLoudnessInfo* p) { return Recalculate(kLoudnessEQBased, p); }
     bool RecalculateTrebleBasedFilter(CLoudnessInfo* p)
@@ -92,8 +92,11 @@ public:
     std::string Prefix(int nKind) const;
 
     void SetGrid(int nKind, ILoudnessGrid* pGrid);
+    // The document and view of the family's design window while it is open; not owned.
     void SetDocument(ILoudnessDocument* pDocument) { m_pDocument = pDocument; }
     void SetView(ILoudnessView* pView) { m_pView = pView; }
+    ILoudnessDocument* GetDocument() const { return m_pDocument; }
+    ILoudnessView* GetView() const { return m_pView; }
     void SetEditor(ILoudnessEditor* pEditor) { m_pEditor = pEditor; }
     const std::vector<std::string>& DataFileLines() const { return m_DataFileLines; }
     CMode& AddToDataFileMode() { return m_AddToDataFileMode; }

@@ -2,7 +2,6 @@
 
 #include "graph/CurveLine.h"
 #include "graph/ResourceString.h"
-#include "graph/Restore.h"
 
 #include <optional>
 
@@ -76,32 +75,21 @@ void CCompressionGraphView::PlaceDialog(QWidget* pDialog)
 
 void CCompressionGraphView::OnDraw(CDC* pDC)
 {
-    m_Graph.Draw(this, pDC);
-    CFont font;
-    std::optional<CFontRestorer> fontRestorer;
-    if (m_ViewFont.CreateFont(pDC, &font))
-        fontRestorer.emplace(pDC, &font);
-    PlaceReadoutBox(m_CoordDisplay, m_Graph);
-
-    // After a pointer movement only the readout.
-    const bool bReadoutOnly = m_Pointer.BeginPaint(pDC);
-    if (!bReadoutOnly)
-    {
-        m_Graph.DrawRegions(pDC);
-        m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
-        m_VerticalScale.Draw(pDC, &m_DataWindow);
-        DrawScalesAndLegend(pDC);
-        const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
-        for (CCurve* pCurve : m_CurveArray)
-        {
-            pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top, &m_DataWindow);
-            pCurve->Draw(pDC);
-        }
-    }
-    m_Pointer.EndPaint(pDC, !bReadoutOnly);
-    if (fontRestorer)
-        fontRestorer->Restore();
-    font.DeleteObject();
+    m_Pointer.Paint(pDC, m_ViewFont,
+                    [this](CDC* pDC)
+                    {
+                        m_Graph.DrawRegions(pDC);
+                        m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
+                        m_VerticalScale.Draw(pDC, &m_DataWindow);
+                        DrawScalesAndLegend(pDC);
+                        const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
+                        for (CCurve* pCurve : m_CurveArray)
+                        {
+                            pCurve->Layout(plot.left, plot.bottom, plot.right, plot.top,
+                                           &m_DataWindow);
+                            pCurve->Draw(pDC);
+                        }
+                    });
 }
 
 std::optional<CCommandState> CCompressionGraphView::GetCommandState(int id)

@@ -29,6 +29,7 @@ class CCurve;
 class CCurveEdit;
 class CDC;
 class CMode;
+class CViewFont;
 
 // Places a graph view's coordinate read-out box in the top right corner of the plot area.
 void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph);
@@ -80,6 +81,10 @@ public:
 
     bool BeginPaint(CDC* pDC);
     void EndPaint(CDC* pDC, bool bFullPaint);
+    // The whole paint of a view that draws nothing else: the canvas on the device, the
+    // view's font selected, the readout box placed, drawGraph unless only the readout is
+    // to be redrawn, then the readout.
+    void Paint(CDC* pDC, CViewFont& viewFont, const std::function<void(CDC*)>& drawGraph);
 
     // Paints the view at once (invalidate, then paint), erasing it first when bErase.
     void RepaintNow(bool bErase);

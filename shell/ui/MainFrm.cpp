@@ -453,7 +453,9 @@ CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
     }
     if (frame->isHidden() && !bCreateHidden)
     {
-        frame->GetSheet()->setCurrentIndex(0);
+        // The loudness editors come back on the page shown last, the others on their first.
+        if (editor == kFilterEditor || editor == kMasterPointEditor)
+            frame->GetSheet()->setCurrentIndex(0);
         frame->show();
     }
     return frame;

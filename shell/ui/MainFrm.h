@@ -80,8 +80,9 @@ public:
     void SetSheetFactory(EMiniFrame editor, CSheetFactory factory);
     bool HasSheetFactory(EMiniFrame editor) const { return m_SheetFactories.count(editor) != 0; }
     // Creates the editor on first use (every page made current once, the first page
-    // last), shows a hidden one with its first page current, leaves a shown one as it
-    // is. A loudness editor is created hidden when bCreateHidden.
+    // last), shows a hidden one with its first page current (a loudness editor with the
+    // page shown last), leaves a shown one as it is. A loudness editor is created, or left,
+    // hidden when bCreateHidden.
     CMiniFrame* OpenMiniFrame(EMiniFrame editor, bool bCreateHidden = false);
     void OnEditFilterParameters() { OpenMiniFrame(kFilterEditor); }
     void OnEditMasterPoints() { OpenMiniFrame(kMasterPointEditor); }

@@ -9,6 +9,7 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/FilterMDIChild.h"
+#include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
@@ -80,6 +81,7 @@ CMorvaneApp::CMorvaneApp(std::string settingsFile)
                    });
     WireFilterViews();
     WireCompressionWindows();
+    WireLoudnessWindows();
 }
 
 void CMorvaneApp::WireFilterViews()
@@ -149,6 +151,7 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     };
     WireFilterEditor();
     WireMasterPointEditor();
+    WireLoudnessEditors();
     AddDesignMenus();
     // The frames are placed from the client area, so it takes its final size first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -263,7 +266,7 @@ void CMorvaneApp::OnFileNew()
     m_QZX2410_Manager.SetDocument(m_pMorvaneDoc);
     const CDeviceCommandServices services{
         CDeviceServices{m_Settings, m_DeviceSelection, m_DeviceDataEditor, DeviceDateText},
-        m_LabelDialog, m_ProcessLauncher};
+        m_LabelDialog, m_ProcessLauncher, m_pLoudness.get(), m_pLoudness.get()};
     m_pDeviceCommands = std::make_unique<CDeviceDataCommands>(
         *m_pMorvaneDoc, services, m_QZX2410_Manager, m_GenericDspHeader);
     CreateFrame(m_pResponseMDI, true);

@@ -33,6 +33,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,7 +42,13 @@ class CDRC_MDIChild;
 class CEditMasterPoints;
 class CFilterMDIChild;
 class CFilterView;
+class CLoudnessDesigns;
+class CLoudnessDoc;
+class CLoudnessGainOffset;
+class CLoudnessInfo;
+class CLoudnessManager;
 class CLoudnessMDIChild;
+class CLoudnessView;
 class CMainFrame;
 class CMDIChildFrame;
 class CPrinterSettings;
@@ -57,6 +64,7 @@ class CQtSettingsStore;
 class CResponseMDIChild;
 class CUserCreatedFilters;
 class QWidget;
+enum class ELoudnessFamily;
 
 // Builds the view that a speaker frame shows for the document (the frame owns it).
 using CViewFactory = std::function<QWidget*(CMorvaneDoc& doc)>;
@@ -119,6 +127,8 @@ public:
         ID_CONTEXT_HELP = 57669, // Shift+F1
         ID_HELP = 57670,         // F1
         ID_DEFAULT_HELP = 57671,
+        ID_EDIT_QZX2202_LOUDNESS_FILTERS = 32900,
+        ID_EDIT_QZX241X_LOUDNESS_FILTERS = 32929,
     };
     // A command as menus and toolbar buttons see it.
     struct CCommand
@@ -226,6 +236,26 @@ public:
 
     // The program's help (MorvaneAppHelp.cpp); null outside InitInstance..ExitInstance.
     CProgramHelp* GetHelp() const { return m_pHelp.get(); }
+    // The loudness designs of both families (MorvaneAppLoudness.cpp): their managers, the
+    // two design windows, "Edit Loudness Filters" (32900, 32929) and its windows.
+    void WireLoudnessWindows();
+    // The Edit Loudness Filters sheets, once the main frame exists.
+    void WireLoudnessEditors();
+    CLoudnessDesigns& Loudness() const { return *m_pLoudness; }
+    // The family's "Edit Loudness Filters" window: made on first use, shown; on the family's
+    // first opening in a run made hidden, with the create sheet instead.
+    void OnEditLoudnessFilters(ELoudnessFamily family);
+    // The family's modal create sheet; filled from a filter (on its kind's page) when pInfo
+    // is set.
+    void OpenCreateLoudnessSheet(ELoudnessFamily family, int nKind, const CLoudnessInfo* pInfo,
+                                 const CLoudnessGainOffset* pGainOffset);
+    // The family's design window's document and view; null while it is closed.
+    CLoudnessDoc* GetLoudnessDoc(ELoudnessFamily family) const;
+    CLoudnessView* GetLoudnessView(ELoudnessFamily family) const;
+    // Those of the selected device's family; null, after a failed check, for the DSP target.
+    CLoudnessManager* GetLoudnessManager() const;
+    CLoudnessDoc* GetLoudnessDoc() const;
+    CLoudnessView* GetLoudnessView() const;
 
     // The filter editor's sheet; null until the editor was first opened.
     CUserCreatedFilters* GetFilterEditor() const;
@@ -291,6 +321,8 @@ private:
 public:
     CQZX2410_Manager m_QZX2410_Manager;
     GenericDspHeader m_GenericDspHeader;
+    // The loudness managers of both families and their links (made by the constructor).
+    std::unique_ptr<CLoudnessDesigns> m_pLoudness;
 
 private:
     void RegisterCommands();
@@ -304,6 +336,12 @@ private:
     void RegisterHelpCommands();
     // The menus of the design windows, once the main frame exists.
     void AddDesignMenus();
+    // A loudness design window (MorvaneAppLoudness.cpp) and what closing it does.
+    CDesignWindowSetup LoudnessWindow(ELoudnessFamily family);
+    void OnLoudnessWindowClosed(ELoudnessFamily family);
+    // The family's curves made again (the QZX2410/QZX6060 plot law changed).
+    void RefreshLoudnessCurves(ELoudnessFamily family);
+    std::optional<ELoudnessFamily> SelectedLoudnessFamily() const;
     // Design EQ Filters after its windows are closed: the arrangement in force, the toolbar.
     void ReturnToSpeakerWindows();
     // The current window's handler of command id, with its state; null when none.

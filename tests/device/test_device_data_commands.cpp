@@ -338,11 +338,16 @@ TEST_F(CommandsTest, FamilyCommandsGoToTheManager)
     EXPECT_EQ(launcher.m_Starts.size(), 1u);
     EXPECT_TRUE(Lines().empty());
 
+    EXPECT_TRUE(Enabled(Cmd::kSaveAsLoudnessData));
     commands->Execute(Cmd::kSaveAsLoudnessData);
     device.id = kDeviceQZX6060;
     commands->Execute(Cmd::kSaveAsLoudnessData);
+    // No loudness file of the QZX2202 or the DSP target.
     device.id = kDeviceQZX2202;
+    EXPECT_FALSE(Enabled(Cmd::kSaveAsLoudnessData));
     commands->Execute(Cmd::kSaveAsLoudnessData);
+    device.id = kDeviceDsp;
+    EXPECT_FALSE(Enabled(Cmd::kSaveAsLoudnessData));
     EXPECT_EQ(files.saved, (std::vector<std::string>{"LD241X", "LD606X"}));
 }
 

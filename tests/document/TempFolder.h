@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/support/TestFiles.h"
 
 class TempFolder
 {
@@ -31,12 +32,6 @@ public:
 private:
     std::string m_Path;
 };
-
-inline std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes)
 {

@@ -1,6 +1,8 @@
 // Recording stand-ins for the loudness windows and device data.
 #pragma once
 
+#include "runtime/assertion.h"
+
 #include "loudness/LoudnessFrequencyAxis.h"
 #include "loudness/LoudnessInfo.h"
 #include "loudness/LoudnessInterfaces.h"
@@ -15,9 +17,10 @@ public:
     CFakeLoudnessDocument() : axis(BuildLoudnessFrequencyAxis(10, 48000)) {}
     std::span<const double> Frequencies() const override { return axis.frequency; }
     std::span<const double> LogFrequencies() const override { return axis.logFrequency; }
-    int SamplingFrequency() const override { return 48000; }
+    int SamplingFrequency() const override { return nRate; }
     void UpdateAllViews(int nHint) override { hints.push_back(nHint); }
     CLoudnessFrequencyAxis axis;
+    int nRate = 48000;
     std::vector<int> hints;
 };
 
@@ -47,7 +50,15 @@ class CRecordingLoudnessGrid : public ILoudnessGrid
 {
 public:
     void AddRow(const CLoudnessInfo& record) override { rows.push_back(record.m_strName); }
-    void DeleteRowByName(const std::string& name) override { deletedRows.push_back(name); }
+    void UpdateRow(const CLoudnessInfo& record) override
+    {
+        updatedRows.push_back(record.m_strName);
+    }
+    bool DeleteRowByName(const std::string& name) override
+    {
+        deletedRows.push_back(name);
+        return true;
+    }
     void DeleteAllRows() override
     {
         rows.clear();
@@ -55,6 +66,7 @@ public:
     }
     std::vector<std::string> rows;
     std::vector<std::string> deletedRows;
+    std::vector<std::string> updatedRows;
     int nCleared = 0;
 };
 
@@ -106,4 +118,24 @@ public:
     std::vector<int> kinds;
     std::vector<int> rates;
     bool bFail = false;
+};
+
+// Records the failed checks reported while it lives.
+class CAssertionRecorder
+{
+public:
+    CAssertionRecorder() : m_Previous(mclSetAssertionHandler(&Record)) { Expressions().clear(); }
+    ~CAssertionRecorder() { mclSetAssertionHandler(m_Previous); }
+    static std::vector<std::string>& Expressions()
+    {
+        static std::vector<std::string> expressions;
+        return expressions;
+    }
+
+private:
+    static void Record(const char* expression, const char*, int)
+    {
+        Expressions().push_back(expression);
+    }
+    mclAssertionHandlerFcn m_Previous;
 };

@@ -9,6 +9,7 @@
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/framework/QtTestApp.h"
+#include "tests/shell/DesignAppFixture.h"
 #include "tests/shell/GraphPixels.h"
 #include "tests/shell/RecordedDrawing.h"
 
@@ -30,48 +31,15 @@
 
 #include <unistd.h>
 
-class CompressionWindowTest : public ::testing::Test
+class CompressionWindowTest : public DesignAppTest
 {
 protected:
-    void SetUp() override
-    {
-        TestApp();
-        m_StartFolder = std::filesystem::current_path();
-        m_Folder = std::filesystem::temp_directory_path() /
-                   ("morvane_compression_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_Folder);
-        std::filesystem::create_directories(m_Folder);
-        m_pApp = std::make_unique<CMorvaneApp>((m_Folder / "profile.ini").string());
-        ASSERT_TRUE(m_pApp->InitInstance({}, false));
-        m_pApp->m_pMainFrame->resize(1200, 800);
-        Services::SetMessageBox(&m_Messages);
-        Services::SetFileDialogs(&m_Dialogs);
-    }
-    void TearDown() override
-    {
-        m_pApp->ExitInstance();
-        m_pApp.reset();
-        Services::SetMessageBox(nullptr);
-        Services::SetFileDialogs(nullptr);
-        std::filesystem::current_path(m_StartFolder);
-        std::filesystem::remove_all(m_Folder);
-    }
-
-    // Selects the device and runs the Design command; the frame of the window shown.
-    CMDIChildFrame* Open(int device, int design)
-    {
-        EXPECT_TRUE(m_pApp->ExecuteCommand(device));
-        EXPECT_TRUE(m_pApp->ExecuteCommand(design));
-        QCoreApplication::processEvents();
-        return dynamic_cast<CMDIChildFrame*>(
-            m_pApp->m_pMainFrame->GetMDIClient()->currentSubWindow());
-    }
     template <class View> View* ViewOf(EDesignWindow kind) const
     {
-        CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(kind);
+        CMDIChildFrame* pFrame = app->GetDesignFrame(kind);
         View* view = pFrame ? dynamic_cast<View*>(pFrame->GetView()) : nullptr;
         if (view)
-            DesignFrameInfo(*m_pApp, kind).m_bTimerOn = 0; // no resize pending
+            DesignFrameInfo(*app, kind).m_bTimerOn = 0; // no resize pending
         return view;
     }
     template <class T> static T* Child(QWidget* pParent, const char* pName)
@@ -124,10 +92,5 @@ protected:
         return path;
     }
 
-    std::filesystem::path m_StartFolder;
-    std::filesystem::path m_Folder;
-    std::unique_ptr<CMorvaneApp> m_pApp;
-    CRecordingMessageBox m_Messages;
-    CScriptedFileDialogs m_Dialogs;
     std::unique_ptr<CRecordingDC> m_pDC;
 };

@@ -40,7 +40,7 @@ protected:
         return Child<QLabel>(dialog, pName)->palette().color(QPalette::WindowText);
     }
     void Apply() const { Child<QAbstractButton>(dialog, "Apply")->click(); }
-    CDRC_Manager& Model() const { return m_pApp->m_DRC_Manager; }
+    CDRC_Manager& Model() const { return app->m_DRC_Manager; }
 
     CDRC_View* view = nullptr;
     CDRC_GUI* dialog = nullptr;
@@ -125,7 +125,7 @@ TEST_F(QZX2202CompressionTest, ApplyWithoutChangesKeepsTheDefaultsAndTheLegendSh
 {
     const std::string before = Model().FileText();
     Apply();
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(Model().FileText(), before);
     Paint(view);
     EXPECT_TRUE(HasText(*m_pDC, "CR = 1.33:1"));
@@ -150,15 +150,15 @@ TEST_F(QZX2202CompressionTest, ABoxWithoutAnEntryStopsApplyWithAMessage)
     slider->setValue(100);
     Box("AboveCompression")->setCurrentIndex(-1);
     Apply();
-    ASSERT_EQ(m_Messages.texts.size(), 1u);
-    EXPECT_EQ(m_Messages.texts[0],
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
               "Please choose the compression ratio above the threshold from its list.");
     EXPECT_EQ(Model().FileText(), before);
     // A box whose ratio is not in force is not read.
     Box("AboveCompression")->setCurrentIndex(15);
     Box("AboveExpansion")->setCurrentIndex(-1);
     Apply();
-    EXPECT_EQ(m_Messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(Model().FormatLine21(), "21 16.0:1\n");
     EXPECT_EQ(Model().FormatLine23(), "23 -37.500\n");
 }
@@ -178,8 +178,8 @@ TEST_F(QZX2202CompressionTest, ReopeningTheWindowShowsTheSettingInForce)
     EXPECT_EQ(applied, "21 1:1.19\n22 1.45:1\n23 -37.500\n24 6.7ms\n25 212ms\n26 2.4sec\n"
                        "02 1A 2A 8B 60 B0 F0\n");
 
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
-    EXPECT_EQ(m_pApp->m_pDRC_MDI, nullptr);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+    EXPECT_EQ(app->m_pDRC_MDI, nullptr);
     OpenWindow();
     // The model was not put back to its defaults, and the dialog shows its setting.
     EXPECT_EQ(Model().FileText(), applied);
@@ -222,7 +222,7 @@ TEST_F(QZX2202CompressionTest, TheLinesAreThoseOfTheModelsSetting)
     s.dThreshold = -60.0;
     s.nBelowExpansion = 16;
     ASSERT_TRUE(Model().ApplySetting(s));
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
     OpenWindow();
     EXPECT_EQ(view->m_VertThresholdLine.m_pDblPt[0], (CDoublePoint{-60.0, -60.0}));
     EXPECT_EQ(view->m_ERLine.GetName(), "ER = 1:2.00");
@@ -256,10 +256,10 @@ TEST_F(QZX2202CompressionTest, TheReadoutSlidesAlongALineAndTheTooltipNamesIt)
     EXPECT_NEAR(p.x, -60.0, 0.2);
     EXPECT_NEAR(p.y, a.y + (p.x - a.x) * slope, 0.2);
     // While the frame's resize timer runs the readout stays put.
-    m_pApp->m_DRC_Info.m_bTimerOn = 1;
+    app->m_DRC_Info.m_bTimerOn = 1;
     view->OnMouseMove(CanvasToPixel(graph, er.DataToLogical({-70.0, -40.0})));
     EXPECT_EQ(view->m_CoordDisplay.m_DataPoint, p);
-    m_pApp->m_DRC_Info.m_bTimerOn = 0;
+    app->m_DRC_Info.m_bTimerOn = 0;
     // A vertical line moves the readout up and down it.
     view->OnRButtonDown(off);
     Paint(view);
@@ -287,7 +287,7 @@ TEST_F(QZX2202CompressionTest, PrintingDrawsTheWholeViewOnThePage)
     EXPECT_TRUE(HasText(*m_pDC, "-22.500 db"));
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString((m_Folder / "drc.pdf").string()));
+    printer.setOutputFileName(QString::fromStdString((Folder() / "drc.pdf").string()));
     EXPECT_TRUE(view->PrintTo(printer));
-    EXPECT_GT(std::filesystem::file_size(m_Folder / "drc.pdf"), 1000u);
+    EXPECT_GT(std::filesystem::file_size(Folder() / "drc.pdf"), 1000u);
 }

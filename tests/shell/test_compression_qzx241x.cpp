@@ -50,7 +50,7 @@ protected:
         edit->setText(pText);
         emit edit->editingFinished();
     }
-    CQZX2410_DRC_Manager& Model() const { return m_pApp->m_QZX2410_DRC_Manager; }
+    CQZX2410_DRC_Manager& Model() const { return app->m_QZX2410_DRC_Manager; }
     // The canvas x at which the text was drawn by the last paint.
     int TextX(const std::string& text) const { return TextPosition(text).x; }
     // The canvas x of an input level on the plot, as the threshold lines are laid out.
@@ -121,10 +121,10 @@ TEST_F(QZX241XCompressionTest, AThresholdTextThatIsNoThresholdIsRefusedAndTheOld
     Type("Ratio1", "3"); // typed, not applied
     for (const char* bad : {"", "abc", "-200", "5", "-50 db"})
     {
-        m_Messages.texts.clear();
+        messages.texts.clear();
         Type("Threshold1Text", bad);
-        ASSERT_EQ(m_Messages.texts.size(), 1u) << bad;
-        EXPECT_EQ(m_Messages.texts[0],
+        ASSERT_EQ(messages.texts.size(), 1u) << bad;
+        EXPECT_EQ(messages.texts[0],
                   "Threshold1: Please enter a threshold between -192.7 and 0 db.");
         EXPECT_EQ(Edit("Threshold1Text")->text(), "-182.000000") << bad;
         EXPECT_EQ(Slider(1)->value(), 1820) << bad;
@@ -133,11 +133,11 @@ TEST_F(QZX241XCompressionTest, AThresholdTextThatIsNoThresholdIsRefusedAndTheOld
     // What was typed elsewhere stays.
     EXPECT_EQ(Edit("Ratio1")->text(), "3");
     EXPECT_EQ(Model().GetThreshold1(), -182.0);
-    m_Messages.texts.clear();
+    messages.texts.clear();
     ASSERT_TRUE(dialog->OnApply());
     EXPECT_EQ(Model().GetRatio1(), 3.0);
     EXPECT_EQ(Model().GetThreshold1(), -182.0);
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(QZX241XCompressionTest, EnterInAThresholdEditAppliesTheThresholdJustTyped)
@@ -148,7 +148,7 @@ TEST_F(QZX241XCompressionTest, EnterInAThresholdEditAppliesTheThresholdJustTyped
     QCoreApplication::sendEvent(edit, &enter);
     EXPECT_EQ(Model().GetThreshold1(), -150.0);
     EXPECT_EQ(Slider(1)->value(), 1501); // the typed rule, as for -182
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
     // Esc applies nothing.
     Edit("Threshold2Text")->setText("-40");
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -175,14 +175,14 @@ TEST_F(QZX241XCompressionTest, ApplyStopsAtATextItCannotReadAndChangesNothing)
         Edit("Threshold2Text")->setText("-60");
         Edit("Ratio1")->setText("4");
         Edit(c.edit)->setText(c.text);
-        m_Messages.texts.clear();
+        messages.texts.clear();
         EXPECT_FALSE(dialog->OnApply()) << c.edit;
-        ASSERT_EQ(m_Messages.texts.size(), 1u) << c.edit;
-        EXPECT_EQ(m_Messages.texts[0], c.message);
+        ASSERT_EQ(messages.texts.size(), 1u) << c.edit;
+        EXPECT_EQ(messages.texts[0], c.message);
         EXPECT_EQ(Model().DeviceFileText(), before);
         EXPECT_EQ(Model().GetRatio1(), 2.0);
         EXPECT_EQ(Model().GetThreshold2(), -88.0);
-        ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+        ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
     }
 }
 
@@ -191,7 +191,7 @@ TEST_F(QZX241XCompressionTest, TheOffsetOptionReachesTheModelWithApplyAndOnlyThe
     // Derived: the disabled Offset1 edit is not read.
     Edit("Offset1")->setText("bad");
     ASSERT_TRUE(dialog->OnApply());
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_NEAR(Model().m_dOffset1Word, -3.8065, 1e-4);
 
     Option("SpecifyOffset1")->click();
@@ -202,7 +202,7 @@ TEST_F(QZX241XCompressionTest, TheOffsetOptionReachesTheModelWithApplyAndOnlyThe
     EXPECT_TRUE(HasText(*m_pDC, "Derived"));
     // Specified with a text that is no number: refused.
     EXPECT_FALSE(dialog->OnApply());
-    EXPECT_EQ(m_Messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_FALSE(Model().GetSpecifyOffset1());
 
     Edit("Offset1")->setText("0");
@@ -226,9 +226,9 @@ TEST_F(QZX241XCompressionTest, AFirstThresholdAboveTheSecondIsRefused)
     const std::string before = Model().DeviceFileText();
     Slider(1)->setValue(300); // -30 dB, above -88 dB
     EXPECT_FALSE(dialog->OnApply());
-    ASSERT_EQ(m_Messages.texts.size(), 1u);
-    EXPECT_NE(m_Messages.texts[0].find("Threshold 1 < Threshold 2"), std::string::npos)
-        << m_Messages.texts[0];
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("Threshold 1 < Threshold 2"), std::string::npos)
+        << messages.texts[0];
     EXPECT_EQ(Model().GetThreshold1(), -182.0);
     EXPECT_EQ(Model().DeviceFileText(), before);
     EXPECT_EQ(view->m_Threshold1Line.m_pDblPt[0].x, -182.0);
@@ -315,7 +315,7 @@ TEST_F(QZX241XCompressionTest, ReopeningTheWindowShowsTheSettingInForce)
     ASSERT_TRUE(dialog->OnApply());
     const std::string applied = Model().DeviceFileText();
 
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
     OpenWindow();
     EXPECT_EQ(Model().DeviceFileText(), applied);
     EXPECT_EQ(Edit("Threshold1Text")->text(), "-120.500000");

@@ -49,25 +49,14 @@ TEST_F(CompressionWindowTest, EachDeviceOffersTheCompressionWindowOfItsFamily)
     using A = CMorvaneApp;
     const int designs[] = {A::ID_DESIGN_QZX2202_COMPRESSION, A::ID_DESIGN_QZX2410_COMPRESSION,
                            A::ID_DESIGN_QZX6060_COMPRESSION};
-    const struct
-    {
-        int device;
-        bool enabled[3];
-    } table[] = {
-        {A::ID_DEVICE_QZX2201, {false, false, false}}, {A::ID_DEVICE_QZX2202, {true, false, false}},
-        {A::ID_DEVICE_DSP, {false, false, false}},     {A::ID_DEVICE_QZX2410, {false, true, false}},
-        {A::ID_DEVICE_QZX6060, {false, false, true}},
-    };
-    for (const auto& row : table)
-    {
-        ASSERT_TRUE(m_pApp->ExecuteCommand(row.device));
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(m_pApp->GetCommandState(designs[i]).bEnabled, row.enabled[i])
-                << "device " << row.device << ", command " << designs[i];
-    }
+    ExpectDesignStates(designs, {{A::ID_DEVICE_QZX2201, {false, false, false}},
+                                 {A::ID_DEVICE_QZX2202, {true, false, false}},
+                                 {A::ID_DEVICE_DSP, {false, false, false}},
+                                 {A::ID_DEVICE_QZX2410, {false, true, false}},
+                                 {A::ID_DEVICE_QZX6060, {false, false, true}}});
     // The QZX2410 and the QZX6060 share one window.
     Open(A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_COMPRESSION);
-    CMDIChildFrame* pFrame = m_pApp->GetDesignFrame(EDesignWindow::QZX241XCompression);
+    CMDIChildFrame* pFrame = app->GetDesignFrame(EDesignWindow::QZX241XCompression);
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(Open(A::ID_DEVICE_QZX6060, A::ID_DESIGN_QZX6060_COMPRESSION), pFrame);
 }
@@ -93,7 +82,7 @@ TEST_F(CompressionWindowTest, MenusToolbarAndPromptsOfTheWindows)
     {
         CMDIChildFrame* pFrame = Open(w.device, w.design);
         ASSERT_NE(pFrame, nullptr);
-        CMainFrame& main = *m_pApp->m_pMainFrame;
+        CMainFrame& main = *app->m_pMainFrame;
         std::vector<std::string> titles;
         for (QAction* action : main.menuBar()->actions())
             titles.push_back(action->text().toStdString());
@@ -109,7 +98,7 @@ TEST_F(CompressionWindowTest, MenusToolbarAndPromptsOfTheWindows)
             }
         main.UpdateCommandUI();
         for (int id : {57607, 57609})
-            EXPECT_TRUE(m_pApp->GetCommandState(id).bEnabled) << id;
+            EXPECT_TRUE(app->GetCommandState(id).bEnabled) << id;
         EXPECT_FALSE(main.IsToolBarVisible());
     }
 }
@@ -118,39 +107,39 @@ TEST_F(CompressionWindowTest, SaveAsWritesTheFilesOfTheSettingShownAndReportsAFi
 {
     namespace fs = std::filesystem;
     Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);
-    const std::string missing = (m_Folder / "missing" / "b.drc").string();
-    m_Dialogs.answers = {(m_Folder / "a.drc").string(), "", missing};
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
-    EXPECT_EQ(ReadFileBytes((m_Folder / "a.drc").string()), GoldenFile("default.drc"));
+    const std::string missing = (Folder() / "missing" / "b.drc").string();
+    m_Dialogs.answers = {(Folder() / "a.drc").string(), "", missing};
+    ASSERT_TRUE(app->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    EXPECT_EQ(ReadFileBytes((Folder() / "a.drc").string()), GoldenFile("default.drc"));
     EXPECT_EQ(m_Dialogs.requests.back().defaultExtension, ".drc");
     EXPECT_EQ(m_Dialogs.requests.back().filter,
               "DRC EQ Files (*.drc) |*.drc| All Files (*.*) |*.*||");
     // The chosen folder is where the next file dialog starts.
-    EXPECT_EQ(m_pApp->Get(), m_Folder.string());
+    EXPECT_EQ(app->Get(), Folder().string());
     // Cancelled: nothing written, nothing said.
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
-    EXPECT_TRUE(m_Messages.texts.empty());
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
-    ASSERT_EQ(m_Messages.texts.size(), 1u);
-    EXPECT_NE(m_Messages.texts[0].find(missing), std::string::npos) << m_Messages.texts[0];
+    ASSERT_TRUE(app->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    EXPECT_TRUE(messages.texts.empty());
+    ASSERT_TRUE(app->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find(missing), std::string::npos) << messages.texts[0];
 
-    m_Messages.texts.clear();
+    messages.texts.clear();
     Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
-    m_Dialogs.answers = {(m_Folder / "a.DR241X").string(), (m_Folder / "a.DRC606X").string(),
-                         (m_Folder / "missing" / "b.DR241X").string()};
+    m_Dialogs.answers = {(Folder() / "a.DR241X").string(), (Folder() / "a.DRC606X").string(),
+                         (Folder() / "missing" / "b.DR241X").string()};
     m_Dialogs.requests.clear();
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DRC606X));
-    EXPECT_EQ(ReadFileBytes((m_Folder / "a.DR241X").string()), GoldenFile("default.DR241X"));
-    EXPECT_EQ(ReadFileBytes((m_Folder / "a.DRC606X").string()), GoldenFile("default.DR241X"));
+    ASSERT_TRUE(app->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
+    ASSERT_TRUE(app->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DRC606X));
+    EXPECT_EQ(ReadFileBytes((Folder() / "a.DR241X").string()), GoldenFile("default.DR241X"));
+    EXPECT_EQ(ReadFileBytes((Folder() / "a.DRC606X").string()), GoldenFile("default.DR241X"));
     ASSERT_EQ(m_Dialogs.requests.size(), 2u);
     EXPECT_EQ(m_Dialogs.requests[0].defaultExtension, ".DR241X");
     EXPECT_EQ(m_Dialogs.requests[1].defaultExtension, ".DRC606X");
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
-    ASSERT_EQ(m_Messages.texts.size(), 1u);
-    EXPECT_NE(m_Messages.texts[0].find("b.DR241X"), std::string::npos) << m_Messages.texts[0];
+    ASSERT_TRUE(app->ExecuteCommand(CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("b.DR241X"), std::string::npos) << messages.texts[0];
     // The QZX2202 window's command is not this window's.
-    EXPECT_FALSE(m_pApp->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
+    EXPECT_FALSE(app->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
 }
 
 TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWithTheDesignCommand)
@@ -174,15 +163,15 @@ TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWi
     EXPECT_EQ(view->GetControlDialog(), nullptr);
     // The view lives on without it; the Design command shows a new one.
     view->TurnOffDisplayCoordinatesOnly();
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
     ASSERT_NE(view->GetControlDialog(), nullptr);
     EXPECT_TRUE(view->GetControlDialog()->isVisible());
     // The window closed: its view and the dialog go with it.
     dialog = view->GetControlDialog();
-    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dialog);
-    EXPECT_EQ(m_pApp->m_pDRC_MDI, nullptr);
+    EXPECT_EQ(app->m_pDRC_MDI, nullptr);
 
     // The same for the QZX241X window.
     Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
@@ -195,11 +184,11 @@ TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWi
     EXPECT_TRUE(dialog241x->isVisible());
     // Closed, and its window closed before the dialog's deletion came round.
     EXPECT_TRUE(dialog241x->close());
-    m_pApp->m_pQZX2410_DRC_MDI->close();
+    app->m_pQZX2410_DRC_MDI->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dialog241x);
-    EXPECT_EQ(m_pApp->m_pQZX2410_DRC_MDI, nullptr);
-    EXPECT_TRUE(m_pApp->IsFrameVisible(ESpeakerFrame::Response));
+    EXPECT_EQ(app->m_pQZX2410_DRC_MDI, nullptr);
+    EXPECT_TRUE(app->IsFrameVisible(ESpeakerFrame::Response));
 }
 
 TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressionBelow)
@@ -218,7 +207,7 @@ TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressio
     CloseUp(below);
     Child<QComboBox>(dialog, "AttackTime")->setCurrentIndex(4);
     Child<QAbstractButton>(dialog, "Apply")->click();
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
     QCoreApplication::processEvents();
 
     view->Redraw(true);
@@ -226,7 +215,7 @@ TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressio
     EXPECT_GT(PixelsOf(image, qRgb(255, 0, 0)), 200);
     EXPECT_GT(PixelsOf(image, qRgb(0, 0, 255)), 200);
     EXPECT_GT(PixelsOf(image, qRgb(0, 255, 0)), 200);
-    SaveScreenshot(m_pApp->m_pMainFrame, dialog, "compression_qzx2202.png");
+    SaveScreenshot(app->m_pMainFrame, dialog, "compression_qzx2202.png");
 }
 
 TEST_F(CompressionWindowTest, TheQZX241XWindowWithMovedThresholdsAndASpecifiedOffset)
@@ -246,12 +235,12 @@ TEST_F(CompressionWindowTest, TheQZX241XWindowWithMovedThresholdsAndASpecifiedOf
     Child<QLineEdit>(dialog, "Offset1")->setText("-6");
     Child<QLineEdit>(dialog, "Offset2")->setText("3");
     ASSERT_TRUE(dialog->OnApply());
-    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_TRUE(messages.texts.empty());
     QCoreApplication::processEvents();
 
     view->Redraw(true);
     const QImage& image = view->RetainedImage();
     EXPECT_GT(PixelsOf(image, qRgb(0, 0, 255)), 300);
     EXPECT_GT(PixelsOf(image, qRgb(0, 255, 0)), 200);
-    SaveScreenshot(m_pApp->m_pMainFrame, dialog, "compression_qzx241x.png");
+    SaveScreenshot(app->m_pMainFrame, dialog, "compression_qzx241x.png");
 }

@@ -162,6 +162,10 @@ TEST_F(DesignWindowsTest, EachDeviceOffersTheDesignWindowsOfItsFamily)
                            A::ID_DESIGN_QZX6060_LOUDNESS,    A::ID_DESIGN_QZX2202_COMPRESSION,
                            A::ID_DESIGN_QZX2410_COMPRESSION, A::ID_DESIGN_QZX6060_COMPRESSION};
     // Until a window can be made, its commands stay disabled for every device.
+    for (EDesignWindow kind :
+         {EDesignWindow::QZX2202Loudness, EDesignWindow::QZX241XLoudness,
+          EDesignWindow::QZX2202Compression, EDesignWindow::QZX241XCompression})
+        m_pApp->SetDesignWindow(kind, {});
     for (int design : designs)
         EXPECT_FALSE(m_pApp->GetCommandState(design).bEnabled) << design;
     EXPECT_TRUE(m_pApp->GetCommandState(A::ID_DESIGN_EQ_FILTERS).bEnabled);
