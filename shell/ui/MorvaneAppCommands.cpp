@@ -231,14 +231,24 @@ void CMorvaneApp::RegisterDocumentCommands()
         return view == kNoView || (view == kResponseView && m_pMorvaneDoc->m_pResponseView) ||
                (view == kFilterView && m_pMorvaneDoc->m_pFilterView);
     };
+    // The calls go through locals: GCC 12's vptr check reads a call through a captured
+    // member function pointer as a stack-buffer underflow (a false report).
     for (const CDocumentCommand& c : commands)
         AddCommand(
-            c.id, [this, c] { (m_pMorvaneDoc->*c.run)(); },
+            c.id,
+            [this, c]
+            {
+                CMorvaneDoc* pDoc = m_pMorvaneDoc;
+                const auto run = c.run;
+                (pDoc->*run)();
+            },
             [this, c, hasView]
             {
                 if (!m_pMorvaneDoc || !hasView(c.view))
                     return CCommandState{};
-                return (m_pMorvaneDoc->*c.state)();
+                const CMorvaneDoc* pDoc = m_pMorvaneDoc;
+                const auto state = c.state;
+                return (pDoc->*state)();
             });
     AddCommand(
         32815, [this] { m_pMorvaneDoc->OnFileOpenCoefficientsForAdditiveRestart(); },
