@@ -43,16 +43,20 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target morvane_bench
 	./$(BENCH_BUILD)/bench/morvane_bench
 
-# Builds every fuzz target with clang and runs each for FUZZ_SECONDS.
+# Builds every fuzz target with clang and runs each for FUZZ_SECONDS (FUZZ_TARGETS picks
+# some: make fuzz FUZZ_TARGETS=fuzz_document_open). Each starts from its corpus under the
+# build folder and, where there is one, its seed folder under tests/fuzz/seeds.
 FUZZ_SECONDS ?= 30
+FUZZ_TARGETS ?= fuzz_*
 fuzz:
 	@sh scripts/install-deps.sh --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DMORVANE_FUZZ=ON -DMORVANE_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for f in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
+	@for f in $(addprefix $(FUZZ_BUILD)/tests/fuzz/,$(FUZZ_TARGETS)); do \
 	  [ -x "$$f" ] || continue; \
-	  corpus=$(FUZZ_BUILD)/corpus/$$(basename $$f); mkdir -p $$corpus; \
-	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 $$corpus || exit 1; \
+	  name=$$(basename $$f); corpus=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$corpus; \
+	  seeds=tests/fuzz/seeds/$$name; [ -d $$seeds ] || seeds=; \
+	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 $$corpus $$seeds || exit 1; \
 	done
 
 format:
