@@ -38,10 +38,12 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -L 'unit|gui' -j $(JOBS)
 
+# The computing benchmarks, then the window's (offscreen, raster).
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANE_BENCH=ON -DMORVANE_GUI=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target morvane_bench
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVANE_BENCH=ON -DMORVANE_GUI=ON $(CCACHE)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target morvane_bench morvane_bench_gui
 	./$(BENCH_BUILD)/bench/morvane_bench
+	./$(BENCH_BUILD)/bench/morvane_bench_gui
 
 # Builds every fuzz target with clang and runs each for FUZZ_SECONDS (FUZZ_TARGETS picks
 # some: make fuzz FUZZ_TARGETS=fuzz_document_open). Each starts from its corpus under the

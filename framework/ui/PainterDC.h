@@ -14,6 +14,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QPolygon>
 #include <QTransform>
 
 class QPainter;
@@ -48,6 +49,11 @@ private:
     double UnitsPerPixel() const;
     // Prepares pen, brush and composition for lines and shapes.
     void ApplyPen(bool bFill);
+    // The polyline's points without those that fall on the device pixel of the point kept
+    // before them (the last point always stays): they add nothing to a line drawn without
+    // antialiasing, and a curve of 10000 or a million points on a window a thousand pixels
+    // wide would otherwise be stroked point by point.
+    QPolygon VisiblePolyline(const CPoint* points, int count) const;
     QFont DeviceFont() const;
 
     QPainter* m_pPainter;
