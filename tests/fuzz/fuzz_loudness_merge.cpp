@@ -40,6 +40,21 @@ void AddAndMerge(Manager& manager, const std::uint8_t* c, std::string& name)
     manager.AddToDataFile(kLoudnessCoeff, name);
 }
 
+// Merging again changes nothing, and after the editor's round trip a merge gives the same
+// lines again (for the family: the block is replaced, not added a second time).
+void CheckMergeStays(CLoudnessManager& manager, std::vector<std::string>& lines)
+{
+    const std::vector<std::string> merged = lines;
+    manager.MergeIntoDataFile(lines);
+    if (lines != merged)
+        std::abort();
+    lines = EditorRoundTrip(merged);
+    const std::vector<std::string> edited = lines;
+    manager.MergeIntoDataFile(lines);
+    if (EditorRoundTrip(lines) != edited)
+        std::abort();
+}
+
 void CheckQZX2202(const std::vector<std::string>& opened, const std::uint8_t* c)
 {
     CDigitalSectionDesigner designer;
@@ -66,15 +81,7 @@ void CheckQZX2202(const std::vector<std::string>& opened, const std::uint8_t* c)
         if (data.lines[i] != expected)
             std::abort();
     }
-    const std::vector<std::string> merged = data.lines;
-    manager.MergeIntoDataFile(data.lines);
-    if (data.lines != merged)
-        std::abort();
-    data.lines = EditorRoundTrip(merged);
-    const std::vector<std::string> reopened = data.lines;
-    manager.MergeIntoDataFile(data.lines);
-    if (data.lines != reopened)
-        std::abort();
+    CheckMergeStays(manager, data.lines);
 }
 
 void CheckFamily(const std::vector<std::string>& opened, const std::uint8_t* c, int channel,
@@ -99,16 +106,7 @@ void CheckFamily(const std::vector<std::string>& opened, const std::uint8_t* c, 
     if (changed + data.lines.size() - opened.size() != 1 ||
         JoinDeviceDataLines(data.lines).find(manager.LoudnessText()) == std::string::npos)
         std::abort();
-    const std::vector<std::string> merged = data.lines;
-    manager.MergeIntoDataFile(data.lines);
-    if (data.lines != merged)
-        std::abort();
-    // Edited (joined and split): merging again must not add a second block.
-    data.lines = EditorRoundTrip(merged);
-    const std::vector<std::string> edited = data.lines;
-    manager.MergeIntoDataFile(data.lines);
-    if (EditorRoundTrip(data.lines) != edited)
-        std::abort();
+    CheckMergeStays(manager, data.lines);
 }
 } // namespace
 
