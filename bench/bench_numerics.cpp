@@ -7,6 +7,7 @@
 #include "numerics/engine/BandError.h"
 #include "numerics/engine/Mvq83.h"
 #include "numerics/engine/OneParameter.h"
+#include "numerics/engine/OptimizerMemory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -108,6 +109,7 @@ private:
 // The driver's loop; returns the number of filters placed.
 double RunCalculation(const CCase& c)
 {
+    const numerics::COptimizerMemory memory;
     numerics::CParameterMatrix P;
     double k = 0;
     std::vector<Complex> resp = c.base;

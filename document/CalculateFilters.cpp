@@ -6,6 +6,7 @@
 #include "graph/ResourceString.h"
 #include "matrix/matrix.h"
 #include "numerics/CheckUserAbort.h"
+#include "numerics/engine/OptimizerMemory.h"
 #include "numerics/mvq83.h"
 
 #include <algorithm>
@@ -113,6 +114,8 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
         return doc.m_WorkingResponse;
     }
     SetCalculatingText(doc, 1);
+    // The optimizer keeps its working memory from pass to pass.
+    const numerics::COptimizerMemory optimizerMemory;
     bool bFirstPass = true;
     bool bStopped = false;
     bool bLimitReached = false;

@@ -2,6 +2,8 @@
 
 #include "graph/Convert.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 
@@ -121,6 +123,76 @@ void CMorvaneSettings::ReadFrom(const ISettingsStore& store, const std::string& 
     }
     if (m_strWorkingDirectory.empty())
         m_strWorkingDirectory = currentDirectory;
+    ClampToValidRanges();
+}
+
+namespace
+{
+// The ranges of the settings sheet's pages. The level axes have none there; these bounds
+// keep their scales drawable: the response, filter and filter phase views draw a grid line
+// every 5 dB or 30 degrees (at most 400 lines here), the phase view spaces its ten lines
+// over whatever range it has.
+constexpr int kMinLimitHz = 1;
+constexpr int kMaxLimitHz = 30000;
+constexpr int kMinSampleRate = 1;
+constexpr int kMaxSampleRate = 200000;
+constexpr double kMaxTolerance = 100.0;
+constexpr double kMinOptParam = 1e-11;
+constexpr double kMaxOptParam = 1e10;
+constexpr double kMinAxisHz = 1.0;
+constexpr double kMaxAxisHz = 200000.0;
+constexpr double kMaxAxisLevel = 1000.0;        // dB or degrees
+constexpr double kMaxPhaseAxisLevel = 100000.0; // degrees
+
+double InRange(double value, double low, double high, double fallback)
+{
+    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
+}
+
+// The axis range of a view, or the default one where a value is no number or an axis
+// would be empty.
+void ClampAxisRange(CDoubleRect& range, const CDoubleRect& fallback, double maxLevel)
+{
+    range.left = InRange(range.left, kMinAxisHz, kMaxAxisHz, fallback.left);
+    range.right = InRange(range.right, kMinAxisHz, kMaxAxisHz, fallback.right);
+    if (!(range.left < range.right))
+    {
+        range.left = fallback.left;
+        range.right = fallback.right;
+    }
+    range.top = InRange(range.top, -maxLevel, maxLevel, fallback.top);
+    range.bottom = InRange(range.bottom, -maxLevel, maxLevel, fallback.bottom);
+    if (!(range.bottom < range.top))
+    {
+        range.top = fallback.top;
+        range.bottom = fallback.bottom;
+    }
+}
+} // namespace
+
+void CMorvaneSettings::ClampToValidRanges()
+{
+    const CMorvaneSettings defaults;
+    m_nLowerFrequencyLimit = std::clamp(m_nLowerFrequencyLimit, kMinLimitHz, kMaxLimitHz);
+    m_nHigherFrequencyLimit = std::clamp(m_nHigherFrequencyLimit, kMinLimitHz, kMaxLimitHz);
+    if (m_nLowerFrequencyLimit > m_nHigherFrequencyLimit)
+    {
+        m_nLowerFrequencyLimit = defaults.m_nLowerFrequencyLimit;
+        m_nHigherFrequencyLimit = defaults.m_nHigherFrequencyLimit;
+    }
+    m_nSamplingFrequency = std::clamp(m_nSamplingFrequency, kMinSampleRate, kMaxSampleRate);
+    m_dUpperTolerance = InRange(m_dUpperTolerance, 0.0, kMaxTolerance, defaults.m_dUpperTolerance);
+    m_dLowerTolerance = InRange(m_dLowerTolerance, -kMaxTolerance, 0.0, defaults.m_dLowerTolerance);
+    if (GetFilterLimitCount(m_LimitNumberOfFilters) < 0)
+        SetFilterLimitCount(m_LimitNumberOfFilters, 0);
+    m_dSingleOptParam =
+        InRange(m_dSingleOptParam, kMinOptParam, kMaxOptParam, defaults.m_dSingleOptParam);
+    m_dJointOptParam =
+        InRange(m_dJointOptParam, kMinOptParam, kMaxOptParam, defaults.m_dJointOptParam);
+    ClampAxisRange(m_SpeakerRange, defaults.m_SpeakerRange, kMaxAxisLevel);
+    ClampAxisRange(m_PhaseRange, defaults.m_PhaseRange, kMaxPhaseAxisLevel);
+    ClampAxisRange(m_FilterRange, defaults.m_FilterRange, kMaxAxisLevel);
+    ClampAxisRange(m_PhaseFilterRange, defaults.m_PhaseFilterRange, kMaxAxisLevel);
 }
 
 void CMorvaneSettings::WriteTo(ISettingsStore& store) const

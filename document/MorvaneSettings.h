@@ -38,8 +38,15 @@ public:
 
     // Reads every key, a missing one taking its default. An empty working directory
     // becomes currentDirectory. Doubles read as text with "%lf" (0.0 without a number),
-    // booleans are true for "true" or "Yes" in any letter case.
+    // booleans are true for "true" or "Yes" in any letter case. What is read is then
+    // brought into range (ClampToValidRanges).
     void ReadFrom(const ISettingsStore& store, const std::string& currentDirectory);
+    // Every value within what the settings sheet accepts, so that a damaged or hand-edited
+    // profile cannot start the program with values nothing else expects: a value that is
+    // no number (NaN, infinite) takes its default, one outside its range is clamped to
+    // it, and a pair that contradicts itself (a lower frequency limit above the higher
+    // one, an axis whose minimum is not below its maximum) takes its defaults.
+    void ClampToValidRanges();
     // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
     void WriteTo(ISettingsStore& store) const;
     // The key names in the order they are written.

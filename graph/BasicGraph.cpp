@@ -8,8 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
-CBasicGraph::CBasicGraph() : m_WindowExtent{m_nWidth, m_nHeight}
+CBasicGraph::CBasicGraph()
 {
+    // Here, not in the initializer list: the extent is declared before the sizes it is
+    // made of, which would still be uninitialized there.
+    m_WindowExtent = {m_nWidth, m_nHeight};
     for (CGraphRegion* region :
          {&m_LeftRegion, &m_RightRegion, &m_TopRegion, &m_BottomRegion, &m_PlotRegion})
     {

@@ -4,10 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 bool CBinaryReader::Take(std::uint64_t& raw, std::size_t width)
 {
@@ -97,52 +93,5 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<st
     std::fclose(file);
     if (ok)
         bytes = std::move(data);
-    return ok;
-}
-
-bool ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error)
-{
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-    {
-        error = SystemError("Cannot create a temporary file for", path);
-        return false;
-    }
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < bytes.size())
-    {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            ok = false;
-        else
-            done += std::size_t(n);
-    }
-    if (ok)
-        ok = ::fsync(fd) == 0;
-    if (!ok)
-        error = SystemError("Cannot write", path);
-    // New files get the usual permissions rather than mkstemp's owner-only ones.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::close(fd) != 0 && ok)
-    {
-        error = SystemError("Cannot write", path);
-        ok = false;
-    }
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
-    {
-        error = SystemError("Cannot replace", path);
-        ok = false;
-    }
-    if (!ok)
-        std::remove(temp.c_str());
     return ok;
 }

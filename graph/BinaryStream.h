@@ -48,7 +48,8 @@ private:
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                    std::string& error);
 
-// Writes the bytes to a temporary file in the target's folder and renames it over the
-// target, so that the target is either the old file or the complete new one. False with
-// a message in error on failure; the temporary file is then removed.
+// Writes the bytes to a temporary file in the folder of the file the path names and
+// renames it over that file, so that the file is either the old one or the complete new
+// one (ReplaceFile.cpp says what else it promises). False with a message in error on
+// failure; the file is then left as it was and the temporary file removed.
 bool ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error);

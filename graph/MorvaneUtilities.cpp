@@ -81,13 +81,6 @@ int RoundToInt(double value)
     return int(std::clamp(r, double(INT_MIN), double(INT_MAX)));
 }
 
-int TruncToInt(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
-}
-
 namespace
 {
 // The rounded value and its remainder by n with the sign of the value; false for n <= 0.

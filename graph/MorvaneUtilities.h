@@ -9,6 +9,9 @@
 #include "graph/MatrixUtilities.h"
 #include "graph/StringUtility.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -36,8 +39,14 @@ bool FillPointArray(CDoublePoint* points, double value, int n);
 // Nearest int, halves away from zero; values beyond the int range give its ends and
 // not-a-number gives 0.
 int RoundToInt(double value);
-// Toward zero, with the same treatment of the int range and not-a-number.
-int TruncToInt(double value);
+// Toward zero, with the same treatment of the int range and not-a-number. Inline: curves
+// turn every point into canvas units with it whenever they are laid out.
+inline int TruncToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
+}
 // Rounds the value to the nearest integer, then up (down) to a multiple of n (n > 0;
 // any other n is a failed check and leaves the value).
 bool RoundUpToMultiple(int n, double* value);

@@ -19,6 +19,25 @@ constexpr unsigned kLD606XExtensionId = 305;
 constexpr const char* kChannelTags[3] = {"A6", "AB", "B0"};
 constexpr double kPlotGainCeiling = 15.5;
 
+// The number of lines from first on that, joined, are exactly text (0 when they are not):
+// a block merged earlier as one entry comes back as several lines once the data has been
+// through the editor, which joins the lines and splits them again.
+std::size_t LinesHolding(const std::vector<std::string>& lines, std::size_t first,
+                         const std::string& text)
+{
+    std::size_t length = 0;
+    std::size_t count = 0;
+    while (length < text.size() && first + count < lines.size())
+    {
+        const std::string& line = lines[first + count];
+        if (line.empty() || text.compare(length, line.size(), line) != 0)
+            return 0;
+        length += line.size();
+        ++count;
+    }
+    return length == text.size() ? count : 0;
+}
+
 std::string DefaultChannelLine(int channel)
 {
     std::string line = kChannelTags[channel];
@@ -217,13 +236,20 @@ bool CQZX2410_LoudnessManager::MergeIntoDataFile(std::vector<std::string>& lines
     const std::string& tag = kChannelTags[c - 1];
     std::string& merged = m_MergedBlocks[std::size_t(c - 1)];
     const std::string& block = m_DataFileLines[std::size_t(c - 1)];
-    for (std::string& line : lines)
-        if (line.compare(0, 2, tag) == 0 || (!merged.empty() && line == merged))
+    for (std::size_t i = 0; i < lines.size(); ++i)
+    {
+        const std::size_t count = lines[i].compare(0, 2, tag) == 0 ? 1
+                                  : merged.empty()                 ? 0
+                                                                   : LinesHolding(lines, i, merged);
+        if (count > 0)
         {
-            line = block;
+            lines[i] = block;
+            lines.erase(lines.begin() + std::ptrdiff_t(i + 1),
+                        lines.begin() + std::ptrdiff_t(i + count));
             merged = block;
             return true;
         }
+    }
     lines.push_back(block);
     merged = block;
     return true;

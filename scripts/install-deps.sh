@@ -3,7 +3,7 @@
 set -e
 # fonts-liberation: a face with the widths of the graphs' Times New Roman; without it the
 # roman family falls back to a wider face and labels near the right edge run off the plot.
-packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev fonts-liberation"
+packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev zlib1g-dev fonts-liberation"
 [ "${1:-}" = "--fuzz" ] && packages="$packages clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do

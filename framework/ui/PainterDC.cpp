@@ -145,12 +145,33 @@ void CPainterDC::ApplyPen(bool bFill, bool bDevicePixels)
         m_pPainter->setBrush(Qt::NoBrush);
 }
 
+QPolygon CPainterDC::VisiblePolyline(const CPoint* points, int count) const
+{
+    const QTransform t = Transform();
+    const double sx = t.m11(), sy = t.m22(), dx = t.dx(), dy = t.dy();
+    // Any consistent bucketing will do; truncation is the cheapest.
+    auto pixel = [&](const CPoint& p) { return QPoint(int(p.x * sx + dx), int(p.y * sy + dy)); };
+    QPolygon polygon;
+    polygon.reserve(count);
+    QPoint kept = pixel(points[0]);
+    polygon.append(QPoint(points[0].x, points[0].y));
+    for (int i = 1; i < count; ++i)
+    {
+        const QPoint at = pixel(points[i]);
+        if (at == kept && i + 1 < count)
+            continue;
+        polygon.append(QPoint(points[i].x, points[i].y));
+        kept = at;
+    }
+    return polygon;
+}
+
 bool CPainterDC::Polyline(const CPoint* points, int count)
 {
     if (!m_pPainter || !points || count < 2)
         return false;
     ApplyPen(false);
-    m_pPainter->drawPolyline(ToPolygon(points, count));
+    m_pPainter->drawPolyline(VisiblePolyline(points, count));
     return true;
 }
 

@@ -20,6 +20,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QPolygon>
 #include <QTransform>
 
 class QPainter;
@@ -60,6 +61,11 @@ private:
     // Prepares pen, brush, transform and composition for lines and shapes given in
     // logical units, or in device pixels when bDevicePixels.
     void ApplyPen(bool bFill, bool bDevicePixels = false);
+    // The polyline's points without those that fall on the device pixel of the point kept
+    // before them (the last point always stays): they add nothing to a line drawn without
+    // antialiasing, and a curve of 10000 or a million points on a window a thousand pixels
+    // wide would otherwise be stroked point by point.
+    QPolygon VisiblePolyline(const CPoint* points, int count) const;
     QFont DeviceFont() const;
 
     QPainter* m_pPainter;

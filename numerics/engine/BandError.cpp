@@ -43,6 +43,13 @@ CBandErrorModel::CBandErrorModel(const CFrequencyGrid& grid, std::span<const Com
                                  std::span<const double> desired, std::span<const double> freq,
                                  CBand band)
 {
+    Rebuild(grid, resp, desired, freq, band);
+}
+
+void CBandErrorModel::Rebuild(const CFrequencyGrid& grid, std::span<const Complex> resp,
+                              std::span<const double> desired, std::span<const double> freq,
+                              CBand band)
+{
     const std::size_t size = band.Size();
     const std::size_t end = std::size_t(band.first) + size;
     if (size > 0 &&
@@ -62,12 +69,13 @@ CBandErrorModel::CBandErrorModel(const CFrequencyGrid& grid, std::span<const Com
         m_level[i] = 20.0 * std::log10(std::abs(r[i]));
         m_deviation[i] = m_level[i] - d[i];
     }
+    m_dlf.clear();
     if (size > 0)
     {
-        const std::vector<double> lf = LogFrequencies(band.Of(freq));
+        LogFrequencies(band.Of(freq), m_lf);
         m_dlf.resize(size);
         for (std::size_t i = 0; i + 1 < size; ++i)
-            m_dlf[i] = lf[i + 1] - lf[i];
+            m_dlf[i] = m_lf[i + 1] - m_lf[i];
     }
 }
 

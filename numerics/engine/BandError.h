@@ -43,9 +43,17 @@ unsigned long long TrialEvaluationCount();
 class CBandErrorModel
 {
 public:
+    // An empty model, for Rebuild.
+    CBandErrorModel() = default;
     // resp, desired and the grid cover all n points; the band must lie inside them.
     CBandErrorModel(const CFrequencyGrid& grid, std::span<const Complex> resp,
                     std::span<const double> desired, std::span<const double> freq, CBand band);
+
+    // The model of another response (or band), in the memory this model already holds:
+    // the optimizer rebuilds its model at every placement, and on long responses taking
+    // fresh memory each time costs as much as the evaluations themselves.
+    void Rebuild(const CFrequencyGrid& grid, std::span<const Complex> resp,
+                 std::span<const double> desired, std::span<const double> freq, CBand band);
 
     // 20·log10(|resp|) over the band (what the peak search reads).
     std::span<const double> Level() const { return m_level; }
@@ -59,6 +67,7 @@ private:
     std::vector<double> m_zIm;
     std::vector<double> m_level;     // 20·log10|resp|
     std::vector<double> m_deviation; // level − desired
+    std::vector<double> m_lf;        // log10 f
     std::vector<double> m_dlf;       // log10 f(i+1) − log10 f(i)
     mutable std::vector<double> m_work;
 };

@@ -39,7 +39,7 @@ struct CPassResult
 };
 
 double RegionArea(const std::vector<double>& x, std::span<const double> freq, std::size_t s,
-                  std::size_t e)
+                  std::size_t e, CLogintegScratch& scratch)
 {
     const std::size_t n = x.size();
     if (s == e && s > 1)
@@ -49,15 +49,19 @@ double RegionArea(const std::vector<double>& x, std::span<const double> freq, st
     if (s == e)
         return (std::fabs(x[0]) * (std::log10(freq[1]) - std::log10(freq[0]))) / 2.0;
     CheckUserAbort();
-    return Loginteg82(std::span(x).subspan(s - 1, e - s + 1), freq.subspan(s - 1, e - s + 1));
+    return Loginteg82(std::span(x).subspan(s - 1, e - s + 1), freq.subspan(s - 1, e - s + 1),
+                      scratch);
 }
 
 CPassResult Pass(const std::vector<double>& x, std::span<const double> resp,
-                 std::span<const double> freq, std::span<const double> desired)
+                 std::span<const double> freq, std::span<const double> desired,
+                 CPeakSearchBuffers& buffers)
 {
     const std::size_t n = x.size();
-    std::vector<std::size_t> starts;
-    std::vector<std::size_t> ends;
+    std::vector<std::size_t>& starts = buffers.starts;
+    std::vector<std::size_t>& ends = buffers.ends;
+    starts.clear();
+    ends.clear();
     for (std::size_t i = 1; i <= n; ++i)
     {
         if (!(std::fabs(x[i - 1]) > 0.0))
@@ -72,13 +76,15 @@ CPassResult Pass(const std::vector<double>& x, std::span<const double> resp,
     CPassResult result;
     if (ends.empty())
         return result;
-    std::vector<double> area(ends.size());
-    std::vector<double> peak(ends.size());
+    std::vector<double>& area = buffers.area;
+    std::vector<double>& peak = buffers.peak;
+    area.assign(ends.size(), 0.0);
+    peak.assign(ends.size(), 0.0);
     for (std::size_t k = 0; k < ends.size(); ++k)
     {
         const std::size_t s = starts[k];
         const std::size_t e = ends[k];
-        area[k] = RegionArea(x, freq, s, e);
+        area[k] = RegionArea(x, freq, s, e, buffers.loginteg);
         const CMaximum m = Maximum(e - s + 1, [&](std::size_t j)
                                    { return std::fabs(resp[s - 1 + j] - desired[s - 1 + j]); });
         peak[k] = double(s + m.position - 1);
@@ -94,18 +100,28 @@ CPeakStart Fndmx83(std::span<const double> resp, std::span<const double> upper,
                    std::span<const double> lower, std::span<const double> freq,
                    std::span<const double> desired)
 {
+    CPeakSearchBuffers buffers;
+    return Fndmx83(resp, upper, lower, freq, desired, buffers);
+}
+
+CPeakStart Fndmx83(std::span<const double> resp, std::span<const double> upper,
+                   std::span<const double> lower, std::span<const double> freq,
+                   std::span<const double> desired, CPeakSearchBuffers& buffers)
+{
     const std::size_t n = resp.size();
     if (upper.size() != n || lower.size() != n || freq.size() != n || desired.size() != n)
         throw CNumericsError(kDimensionsDisagree);
-    std::vector<double> excess(n);
-    std::vector<double> shortfall(n);
+    std::vector<double>& excess = buffers.excess;
+    std::vector<double>& shortfall = buffers.shortfall;
+    excess.resize(n);
+    shortfall.resize(n);
     for (std::size_t i = 0; i < n; ++i)
     {
         excess[i] = (resp[i] - upper[i]) * (resp[i] > upper[i] ? 1.0 : 0.0);
         shortfall[i] = (resp[i] - lower[i]) * (resp[i] < lower[i] ? 1.0 : 0.0);
     }
-    const CPassResult above = Pass(excess, resp, freq, desired);
-    const CPassResult below = Pass(shortfall, resp, freq, desired);
+    const CPassResult above = Pass(excess, resp, freq, desired, buffers);
+    const CPassResult below = Pass(shortfall, resp, freq, desired, buffers);
 
     if (above.best == 0.0 && below.best == 0.0)
         return {1.0, 1.0, 1.0};

@@ -6,7 +6,11 @@
 // desired curve. Returns starting values for a peaking section that counters it.
 #pragma once
 
+#include "numerics/engine/Loginteg82.h"
+
+#include <cstddef>
 #include <span>
+#include <vector>
 
 namespace numerics
 {
@@ -26,4 +30,20 @@ struct CPeakStart
 CPeakStart Fndmx83(std::span<const double> resp, std::span<const double> upper,
                    std::span<const double> lower, std::span<const double> freq,
                    std::span<const double> desired);
+
+// The memory of a peak search, kept by the optimizer from placement to placement.
+struct CPeakSearchBuffers
+{
+    std::vector<double> excess;
+    std::vector<double> shortfall;
+    std::vector<std::size_t> starts;
+    std::vector<std::size_t> ends;
+    std::vector<double> area;
+    std::vector<double> peak;
+    CLogintegScratch loginteg;
+};
+// The same search in the buffers' memory.
+CPeakStart Fndmx83(std::span<const double> resp, std::span<const double> upper,
+                   std::span<const double> lower, std::span<const double> freq,
+                   std::span<const double> desired, CPeakSearchBuffers& buffers);
 } // namespace numerics

@@ -7,6 +7,7 @@
 #include "numerics/engine/Freqz.h"
 #include "numerics/engine/NumericsError.h"
 #include "numerics/engine/OneParameter.h"
+#include "numerics/engine/OptimizerMemory.h"
 
 #include <cmath>
 #include <memory>
@@ -36,9 +37,9 @@ struct CPlacement
 class CMvq83Run
 {
 public:
-    explicit CMvq83Run(const CMvq83Inputs& in)
+    CMvq83Run(const CMvq83Inputs& in, COptimizerBuffers& buffers)
         : m_in(in), m_band(CBand::FromCounts(in.iLow, in.jHigh, in.n)),
-          m_grid(CFrequencyGrid::For(in.freq, in.fs))
+          m_grid(CFrequencyGrid::For(in.freq, in.fs)), m_buffers(buffers)
     {
         if (!(in.n >= 0.0))
             throw CNumericsError(kIndexExceeds);
@@ -66,16 +67,19 @@ private:
     const CMvq83Inputs& m_in;
     CBand m_band;
     std::shared_ptr<const CFrequencyGrid> m_grid;
+    COptimizerBuffers& m_buffers;
     double m_fLow = 0.0;
     double m_fHigh = 0.0;
 };
 
 CPlacement CMvq83Run::PlaceAndTune(std::span<const Complex> resp) const
 {
-    const CBandErrorModel model(*m_grid, resp, m_in.desired, m_in.freq, m_band);
+    CBandErrorModel& model = m_buffers.model;
+    model.Rebuild(*m_grid, resp, m_in.desired, m_in.freq, m_band);
     CheckUserAbort(); // fndmx83
-    const CPeakStart start = Fndmx83(model.Level(), m_band.Of(m_in.upper), m_band.Of(m_in.lower),
-                                     m_band.Of(m_in.freq), m_band.Of(m_in.desired));
+    const CPeakStart start =
+        Fndmx83(model.Level(), m_band.Of(m_in.upper), m_band.Of(m_in.lower), m_band.Of(m_in.freq),
+                m_band.Of(m_in.desired), m_buffers.peakSearch);
     const double position = start.idx + m_in.iLow;
     if (!(position >= 1.0 && position <= double(m_in.freq.size())))
         throw CNumericsError(kIndexExceeds);
@@ -132,7 +136,8 @@ void ApplyParameterRow(const CParameterRow& row, double fs, std::span<const doub
 
 CMvq83Result Mvq83Body(const CMvq83Inputs& in)
 {
-    const CMvq83Run run(in);
+    COptimizerBuffersLease lease;
+    const CMvq83Run run(in, lease.Buffers());
     CMvq83Result out;
     std::size_t k = RowCount(in.k);
     if (k == 0)

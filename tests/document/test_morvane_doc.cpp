@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <sys/stat.h>
 
 namespace
 {
@@ -203,6 +204,20 @@ TEST_F(DocumentTest, FailedSaveIsReportedAndKeepsTheRecord)
     EXPECT_EQ(messages.texts.size(), 2u);
     EXPECT_TRUE(doc->m_ModifiedRawFile.m_ChangedMode.IsOn());
     EXPECT_EQ(doc->m_ModifiedRawFile.GetName(), folder.Path("spk1Mod.raw"));
+}
+
+TEST_F(DocumentTest, ReadOnlyRawFileIsNotOverwritten)
+{
+    ASSERT_TRUE(Open("spk1.raw", kThreeColumns));
+    ShowRawCurves();
+    const std::string path = folder.Path("spk1.raw");
+    const std::string before = ReadFileBytes(path);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    doc->OnFileSaveRawResponse();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "The file was not saved. Cannot write \"" + path + "\": the file is read-only.");
+    EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 TEST_F(DocumentTest, SaveAsRawRenamesTheCompanionsButNotTheFamilyFile)

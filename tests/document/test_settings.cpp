@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace
@@ -96,4 +97,116 @@ TEST(Settings, StoredValuesAreRead)
     MemoryStore out;
     settings.WriteTo(out);
     EXPECT_EQ(out.texts["LimitNumberOfFilters"], "true");
+}
+
+// A damaged or hand-edited profile: each value comes back within what the settings sheet
+// accepts; no number (NaN, infinite) gives the default, out of range is clamped, and pairs
+// that contradict each other take their defaults.
+TEST(Settings, ValuesOutOfRangeAreClampedOrDefaulted)
+{
+    struct CCase
+    {
+        std::map<std::string, std::string> texts;
+        std::map<std::string, int> ints;
+        std::function<double(const CMorvaneSettings&)> get;
+        double expected;
+    };
+    using S = const CMorvaneSettings&;
+    const CCase cases[] = {
+        {{}, {{"LowerFrequencyLimit", -5}}, [](S s) { return s.m_nLowerFrequencyLimit; }, 1},
+        {{},
+         {{"LowerFrequencyLimit", 90000}, {"HigherFrequencyLimit", 90000}},
+         [](S s) { return s.m_nLowerFrequencyLimit; },
+         30000},
+        {{},
+         {{"LowerFrequencyLimit", 1}, {"HigherFrequencyLimit", 0}},
+         [](S s) { return s.m_nHigherFrequencyLimit; },
+         1},
+        // Clamped to 1 Hz, below the default lower limit of 10 Hz: both limits default.
+        {{}, {{"HigherFrequencyLimit", 0}}, [](S s) { return s.m_nHigherFrequencyLimit; }, 24000},
+        {{},
+         {{"LowerFrequencyLimit", 500}, {"HigherFrequencyLimit", 100}},
+         [](S s) { return s.m_nLowerFrequencyLimit; },
+         10},
+        {{},
+         {{"LowerFrequencyLimit", 500}, {"HigherFrequencyLimit", 100}},
+         [](S s) { return s.m_nHigherFrequencyLimit; },
+         24000},
+        {{}, {{"SamplingFrequency", 0}}, [](S s) { return s.m_nSamplingFrequency; }, 1},
+        {{},
+         {{"SamplingFrequency", 2147483647}},
+         [](S s) { return s.m_nSamplingFrequency; },
+         200000},
+        {{{"UpperTolerance", "nan"}}, {}, [](S s) { return s.m_dUpperTolerance; }, 3.0},
+        {{{"UpperTolerance", "-2"}}, {}, [](S s) { return s.m_dUpperTolerance; }, 0.0},
+        {{{"UpperTolerance", "1e300"}}, {}, [](S s) { return s.m_dUpperTolerance; }, 100.0},
+        {{{"LowerTolerance", "-inf"}}, {}, [](S s) { return s.m_dLowerTolerance; }, -3.0},
+        {{{"LowerTolerance", "7"}}, {}, [](S s) { return s.m_dLowerTolerance; }, 0.0},
+        {{},
+         {{"MaximumNumberOfFilters", -3}},
+         [](S s) { return GetFilterLimitCount(s.m_LimitNumberOfFilters); },
+         0},
+        {{{"SingleOptParam", "0"}}, {}, [](S s) { return s.m_dSingleOptParam; }, 1e-11},
+        {{{"SingleOptParam", "inf"}}, {}, [](S s) { return s.m_dSingleOptParam; }, 0.001},
+        {{{"JointOptParam", "1e20"}}, {}, [](S s) { return s.m_dJointOptParam; }, 1e10},
+        {{{"SpeakerMinFreq", "-10"}}, {}, [](S s) { return s.m_SpeakerRange.left; }, 1.0},
+        {{{"PhaseMaxFreq", "1e9"}}, {}, [](S s) { return s.m_PhaseRange.right; }, 200000.0},
+        {{{"FilterMinFreq", "30000"}, {"FilterMaxFreq", "20"}},
+         {},
+         [](S s) { return s.m_FilterRange.left; },
+         10.0},
+        {{{"FilterMinFreq", "nan"}}, {}, [](S s) { return s.m_FilterRange.left; }, 10.0},
+        {{{"SpeakerMax_db", "1e12"}}, {}, [](S s) { return s.m_SpeakerRange.top; }, 1000.0},
+        {{{"PhaseMin_db", "-1e12"}}, {}, [](S s) { return s.m_PhaseRange.bottom; }, -100000.0},
+        {{{"PhaseFilterMax_db", "inf"}}, {}, [](S s) { return s.m_PhaseFilterRange.top; }, 30.0},
+        {{{"FilterMax_db", "-20"}, {"FilterMin_db", "-10"}},
+         {},
+         [](S s) { return s.m_FilterRange.top; },
+         15.0},
+        {{{"FilterMax_db", "-20"}, {"FilterMin_db", "-10"}},
+         {},
+         [](S s) { return s.m_FilterRange.bottom; },
+         -15.0},
+    };
+    for (const CCase& c : cases)
+    {
+        MemoryStore store;
+        store.texts = c.texts;
+        store.ints = c.ints;
+        CMorvaneSettings settings;
+        settings.ReadFrom(store, "/");
+        std::string what;
+        for (const auto& [key, value] : c.texts)
+            what += key + "=" + value + " ";
+        for (const auto& [key, value] : c.ints)
+            what += key + "=" + std::to_string(value) + " ";
+        EXPECT_EQ(c.get(settings), c.expected) << what;
+    }
+}
+
+TEST(Settings, ValuesInRangeAreKeptAsRead)
+{
+    MemoryStore store;
+    store.ints = {{"LowerFrequencyLimit", 1},
+                  {"HigherFrequencyLimit", 30000},
+                  {"SamplingFrequency", 200000},
+                  {"MaximumNumberOfFilters", 100000}};
+    store.texts = {{"UpperTolerance", "100"},   {"LowerTolerance", "-100"},
+                   {"SingleOptParam", "1e-11"}, {"JointOptParam", "1e10"},
+                   {"PhaseMax_db", "5000"},     {"PhaseMin_db", "-90000"},
+                   {"SpeakerMinFreq", "1"},     {"SpeakerMaxFreq", "200000"}};
+    CMorvaneSettings settings;
+    settings.ReadFrom(store, "/");
+    EXPECT_EQ(settings.m_nLowerFrequencyLimit, 1);
+    EXPECT_EQ(settings.m_nHigherFrequencyLimit, 30000);
+    EXPECT_EQ(settings.m_nSamplingFrequency, 200000);
+    EXPECT_EQ(GetFilterLimitCount(settings.m_LimitNumberOfFilters), 100000);
+    EXPECT_EQ(settings.m_dUpperTolerance, 100.0);
+    EXPECT_EQ(settings.m_dLowerTolerance, -100.0);
+    EXPECT_EQ(settings.m_dSingleOptParam, 1e-11);
+    EXPECT_EQ(settings.m_dJointOptParam, 1e10);
+    EXPECT_EQ(settings.m_PhaseRange.top, 5000.0);
+    EXPECT_EQ(settings.m_PhaseRange.bottom, -90000.0);
+    EXPECT_EQ(settings.m_SpeakerRange.left, 1.0);
+    EXPECT_EQ(settings.m_SpeakerRange.right, 200000.0);
 }

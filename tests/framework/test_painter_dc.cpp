@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -151,6 +154,59 @@ TEST_F(PainterTest, PenWidthsAreWholePixelsWhereverTheLineFalls)
             run = 0;
         }
         EXPECT_EQ(26, lines) << pen.width;
+    }
+}
+
+// A curve of many more points than pixels (here 20000 canvas points over 700 pixels) is
+// drawn from the points that reach another pixel. Against the same curve stroked point by
+// point, only pixels at the stroke's edge may differ (the path between two kept points
+// runs a fraction of a pixel away): few, and each next to ink in both images.
+TEST_F(PainterTest, DenseCurveDrawsThePixelsOfEveryPoint)
+{
+    std::vector<CPoint> points;
+    for (int i = 0; i < 20000; ++i)
+    {
+        const double x = 300 + i * 0.175;
+        points.push_back({int(x), int(1500 + 900 * std::sin(x / 97.0) + 300 * std::sin(x / 7.0))});
+    }
+    auto inkNear = [](const QImage& img, int x, int y)
+    {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (img.valid(x + dx, y + dy) && img.pixel(x + dx, y + dy) != kWhite)
+                    return true;
+        return false;
+    };
+    for (const int width : {1, 12, 13})
+    {
+        image.fill(Qt::white);
+        dc->SelectObject(CPen(PS_SOLID, width, 0));
+        dc->Polyline(points.data(), int(points.size()));
+        const QImage drawn = Snapshot();
+
+        // The same pen and mapping on the painter, every point.
+        dc->SelectObject(CPen(PS_SOLID, width, 0));
+        dc->Polyline(points.data(), 2);
+        image.fill(Qt::white);
+        QPolygon every;
+        for (const CPoint& p : points)
+            every.append(QPoint(p.x, p.y));
+        painter.drawPolyline(every);
+        const QImage expected = Snapshot();
+
+        int ink = 0, differing = 0, away = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+            {
+                ink += expected.pixel(x, y) != kWhite;
+                if (drawn.pixel(x, y) == expected.pixel(x, y))
+                    continue;
+                ++differing;
+                away += !inkNear(drawn, x, y) || !inkNear(expected, x, y);
+            }
+        EXPECT_GT(ink, 10000) << "pen width " << width;
+        EXPECT_LT(differing, ink / 50) << "pen width " << width;
+        EXPECT_EQ(away, 0) << "pen width " << width;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "GoldenText.h"
 #include "LoudnessFakes.h"
+#include "device/DeviceDataText.h"
 #include "framework/core/Services.h"
 #include "loudness/QZX2410_LoudnessManager.h"
 
@@ -117,6 +118,24 @@ TEST_F(QZX2410LoudnessTest, MergeReplacesTheBlockMergedBefore)
     ASSERT_TRUE(m_Manager.MergeIntoDataFile(m_Data.lines));
     ASSERT_EQ(m_Data.lines.size(), 3u);
     EXPECT_EQ(m_Data.lines[1], m_Manager.LoudnessText());
+}
+
+// The editor joins the lines and splits them again, so the block merged as one entry comes
+// back as six lines; the next merge still replaces it instead of adding a second block.
+TEST_F(QZX2410LoudnessTest, MergeReplacesTheBlockAfterTheEditorSplitIt)
+{
+    m_Data.lines = {"A0 01\r\n", "B0 tail\r\n"};
+    const std::string name = AddFilter(0.5, 0.0, {0.5, 0, 0, 0});
+    ASSERT_TRUE(m_Manager.AddToDataFile(kLoudnessCoeff, name));
+    ASSERT_EQ(m_Data.lines.size(), 3u);
+    m_Data.lines = SplitDeviceDataText(JoinDeviceDataLines(m_Data.lines));
+    ASSERT_EQ(m_Data.lines.size(), 8u); // "L" and five words
+    const std::string other = AddFilter(0.25, 0.0, {0.5, 0, 0, 0});
+    ASSERT_TRUE(m_Manager.AddToDataFile(kLoudnessCoeff, other));
+    ASSERT_EQ(m_Data.lines.size(), 3u);
+    EXPECT_EQ(m_Data.lines[0], "A0 01\r\n");
+    EXPECT_EQ(m_Data.lines[1], "B0 tail\r\n");
+    EXPECT_EQ(m_Data.lines[2], m_Manager.LoudnessText());
 }
 
 TEST_F(QZX2410LoudnessTest, MergeAppendsForTheChannelWithoutItsRegister)

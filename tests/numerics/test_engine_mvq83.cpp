@@ -5,10 +5,12 @@
 #include "numerics/engine/Fndmx83.h"
 #include "numerics/engine/Mvq83.h"
 #include "numerics/engine/NumericsError.h"
+#include "numerics/engine/OptimizerMemory.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 using namespace numerics;
 
@@ -232,4 +234,68 @@ TEST_F(Mvq83, InconsistentInputsFail)
     in.iLow = -2;
     EXPECT_THROW(numerics::Mvq83(in), CNumericsError);
 }
+// Memory kept for a whole calculation changes nothing: the same passes give bit for bit the
+// same rows and responses as calls that each take fresh memory, also when the kept memory
+// last served a wider band, a narrower one, or a call that a stop ended.
+TEST_F(Mvq83, KeptMemoryGivesTheSameResults)
+{
+    auto run = [this](double low, double high)
+    {
+        std::vector<CMvq83Result> passes;
+        CParameterMatrix P;
+        double k = 0;
+        std::vector<Complex> resp = base;
+        for (int pass = 0; pass < 4; ++pass)
+        {
+            CMvq83Inputs in = Inputs(P, k, resp);
+            in.iLow = low;
+            in.jHigh = high;
+            passes.push_back(numerics::Mvq83(in));
+            P = passes.back().P;
+            k = passes.back().k;
+            resp = Rebuild(P);
+        }
+        return passes;
+    };
+    auto same = [](const std::vector<CMvq83Result>& a, const std::vector<CMvq83Result>& b)
+    {
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i)
+        {
+            EXPECT_EQ(a[i].k, b[i].k);
+            EXPECT_EQ(
+                0, std::memcmp(a[i].P.data(), b[i].P.data(), a[i].P.size() * sizeof(CParameterRow)))
+                << "pass " << i;
+            EXPECT_EQ(0, std::memcmp(a[i].resp.data(), b[i].resp.data(),
+                                     a[i].resp.size() * sizeof(Complex)))
+                << "pass " << i;
+        }
+    };
+    const double narrowLow = iLow + 20, narrowHigh = jHigh + 20;
+    const auto fresh = run(iLow, jHigh);
+    const auto freshNarrow = run(narrowLow, narrowHigh);
+    ASSERT_EQ(nullptr, COptimizerMemory::Current());
+
+    const COptimizerMemory memory;
+    ASSERT_NE(nullptr, COptimizerMemory::Current());
+    same(fresh, run(iLow, jHigh));
+    same(freshNarrow, run(narrowLow, narrowHigh));
+    same(fresh, run(iLow, jHigh));
+    {
+        CFakePump pump;
+        pump.onCheck = [](long check)
+        {
+            if (check == 40)
+                g_nUserAbort = 1;
+        };
+        EXPECT_THROW(numerics::Mvq83(Inputs({}, 0, base)), CUserAbortException);
+    }
+    same(fresh, run(iLow, jHigh));
+    {
+        const COptimizerMemory inner; // shares the outer memory
+        same(freshNarrow, run(narrowLow, narrowHigh));
+    }
+    EXPECT_NE(nullptr, COptimizerMemory::Current());
+}
+
 } // namespace

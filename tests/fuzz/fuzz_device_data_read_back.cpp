@@ -1,0 +1,109 @@
+// Opened device data read back into filters, as the read-back commands of the Edit menu do
+// it: the "!#" parameter lines of a QZX2201/QZX2202 ".eq" text, or the comment lines of a
+// QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
+// Every filter read back must be written as the device data writes it and read back from
+// that to the same text (in output order; equal orders may change places); the family's comment
+// lines are exactly its lines with "!#"; and the filters written in place of the old block keep
+// every other line.
+//
+// Input: one selector byte (sample rate, family or not, register count), then the text.
+#include "device/DeviceDataReadBack.h"
+#include "device/DeviceDataText.h"
+#include "device/FilterBlock.h"
+#include "device/QZX2410_Manager.h"
+#include "document/MorvaneSettings.h"
+#include "filters/FilterLists.h"
+#include "graph/Assert.h"
+#include "matrix/handler.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+void Quiet(const char*, const char*, int) {}
+void QuietPrint(const char*) {}
+
+struct CDevice : IDeviceSelection
+{
+    EDeviceId GetDeviceId() const override { return kDeviceQZX2410; }
+};
+struct CNoEditor : IDeviceDataEditor
+{
+    bool Edit(std::vector<std::string>&) override { return false; }
+};
+
+std::vector<std::string> LinesWithMarker(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> marked;
+    for (const std::string& line : lines)
+        if (line.find("!#") != std::string::npos)
+            marked.push_back(line);
+    return marked;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    mclSetAssertionHandler(&Quiet);
+    mwSetPrintHandler(&QuietPrint);
+    const int kRates[] = {48000, 44100, 8000, 192000};
+    const int fs = kRates[data[0] & 3];
+    const bool bFamily = (data[0] & 4) != 0;
+    const int registerCount = RegisterCountOf((data[0] & 8) != 0);
+    std::vector<std::string> lines =
+        SplitDeviceDataText(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
+
+    std::vector<std::string> parameterLines;
+    if (bFamily)
+    {
+        CMorvaneSettings settings;
+        CDevice device;
+        CNoEditor editor;
+        CQZX2410_Manager manager({settings, device, editor, [] { return std::string(); }});
+        manager.m_DataLines = lines;
+        manager.GetCommentLines(parameterLines);
+        if (parameterLines != LinesWithMarker(lines) ||
+            manager.HasFilterParameterSection() != HasFilterParameterSection(lines))
+            std::abort();
+    }
+    else
+        parameterLines = LinesWithMarker(lines);
+
+    CFilterLists lists;
+    const int added = ParameterLinesToFilters(parameterLines, lists, fs);
+    if (added != lists.GetTotalCount() || added > int(parameterLines.size()))
+        std::abort();
+
+    // Written as the device data writes filters, and read back from that.
+    CFilterBlock block;
+    CollectFilterBlock(lists, block);
+    CFilterLists again;
+    ParameterLinesToFilters(block.texts, again, fs);
+    CFilterBlock blockAgain;
+    CollectFilterBlock(again, blockAgain);
+    // Filters of equal output order may change places (the selection sort keeps no order
+    // among equals, and reading back lists them in the block's order); the texts may not.
+    std::vector<std::string> texts = block.texts;
+    std::vector<std::string> textsAgain = blockAgain.texts;
+    std::sort(texts.begin(), texts.end());
+    std::sort(textsAgain.begin(), textsAgain.end());
+    if (textsAgain != texts || blockAgain.count != block.count)
+        std::abort();
+
+    // In place of the old block: the header and every line outside the block stay.
+    if (!bFamily)
+    {
+        std::vector<std::string> warnings;
+        const std::size_t before = lines.size();
+        ReplaceFilterBlockInPlace(lines, block, registerCount, warnings);
+        if (!HasFilterParameterSection(lines) ||
+            lines.size() > before + 1 + 2 * std::size_t(registerCount) + block.texts.size())
+            std::abort();
+    }
+    return 0;
+}

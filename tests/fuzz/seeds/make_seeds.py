@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets that take a selector byte or a layout of
+their own (make fuzz starts each target from its folder here as well as from its corpus).
+Run from this folder: python3 make_seeds.py"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DEVICE = os.path.join(HERE, '..', '..', 'device', 'data')
+
+
+def device_file(name):
+    with open(os.path.join(DEVICE, name), 'rb') as f:
+        return f.read()
+
+
+def write(target, name, data):
+    folder = os.path.join(HERE, target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), 'wb') as f:
+        f.write(data)
+
+
+# Selector: bits 0-1 sample rate, bit 2 family file, bit 3 seven registers.
+write('fuzz_device_data_read_back', 'qzx2202', bytes([0x08]) + device_file('qzx2202.eq'))
+write('fuzz_device_data_read_back', 'qzx2201', bytes([0x01]) + device_file('qzx2201.eq'))
+write('fuzz_device_data_read_back', 'family', bytes([0x04]) + device_file('speaker.EQ241X'))
+
+# Selector: bit 0 family, bits 1-2 channel, bit 3 QZX6060 layout; five coefficient bytes.
+coefficients = bytes([0x88, 0x80, 0x80, 0x78, 0x80])
+write('fuzz_loudness_merge', 'qzx2202', bytes([0x00]) + coefficients + device_file('qzx2202.eq'))
+family = device_file('speaker.EQ241X') + b'A6 00 00 00 00\r\nB0 00 00 00 00\r\n'
+write('fuzz_loudness_merge', 'family', bytes([0x01]) + coefficients + family)
+write('fuzz_loudness_merge', 'family_qzx6060', bytes([0x0d]) + coefficients + family)
+
+# Selector: bit 0 phase column, bits 1-2 sample rate, bit 3 open the raw file, bit 4
+# build the curves from points; raw length (2 bytes), raw text, curve bytes.
+raw3 = (b'"Speaker"\r\n"Hz" "dB" "deg"\r\n0, -3, 10\r\n100, 1, 20\r\n'
+        b'1000, 2, 170\r\n10000, 3, -170\r\n')
+raw2 = b'speaker\nHz dB\n20 80\n200 85\n2000 90\n20000 70\n'
+points = bytes([5, 0]) + b''.join(struct.pack('<HH', 6000 * i, 30000 + 1000 * i)
+                                  for i in range(5))
+same_x = bytes([0, 1]) + b''.join(struct.pack('<H', 32000 + 500 * i) * 2 for i in range(6))
+for name, selector, raw, curves in [('three_columns_resampled', 0x19, raw3, points),
+                                    ('two_columns_copied', 0x18, raw2, same_x),
+                                    ('start_up_response', 0x10, b'', points)]:
+    write('fuzz_document_open', name, bytes([selector]) + struct.pack('<H', len(raw)) + raw + curves)
+
+profile = '\n'.join([
+    'Working Directory=/tmp', 'KT47 Directory=/opt/kt47', 'LowerFrequencyLimit=10',
+    'HigherFrequencyLimit=24000', 'SamplingFrequency=48000', 'UpperTolerance=3.000000',
+    'LowerTolerance=-3.000000', 'LimitNumberOfFilters=true', 'MaximumNumberOfFilters=12',
+    'SpeakerMinFreq=10.000000', 'SpeakerMaxFreq=24000.000000', 'SpeakerMax_db=20.000000',
+    'SpeakerMin_db=-30.000000', 'SpeakerAutomaticScaling=true', 'PhaseMinFreq=10.000000',
+    'PhaseMaxFreq=24000.000000', 'PhaseMax_db=180.000000', 'PhaseMin_db=-180.000000',
+    'PhaseAutomaticScaling=false', 'FilterMinFreq=10.000000', 'FilterMaxFreq=24000.000000',
+    'FilterMax_db=15.000000', 'FilterMin_db=-15.000000', 'FilterAutomaticScaling=Yes',
+    'PhaseFilterMinFreq=10.000000', 'PhaseFilterMaxFreq=24000.000000',
+    'PhaseFilterMax_db=30.000000', 'PhaseFilterMin_db=-30.000000',
+    'PhaseFilterAutomaticScaling=true', 'SingleOptParam=0.001000', 'JointOptParam=0.010000',
+    'File1=/data/a.raw', 'File2=/data/b.raw', ''])
+write('fuzz_settings_profile', 'profile', profile.encode())
