@@ -4,7 +4,6 @@
 #include "graph/Assert.h"
 #include "shell/CommandPrompts.h"
 #include "shell/ui/MDIChildFrame.h"
-#include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 
 #include <QAction>
@@ -412,7 +411,7 @@ void CMainFrame::SetSheetFactory(EMiniFrame editor, CSheetFactory factory)
     m_SheetFactories[editor] = std::move(factory);
 }
 
-CMiniFrame*& CMainFrame::MiniFrameMember(EMiniFrame editor)
+CMiniFrame* CMainFrame::GetMiniFrame(EMiniFrame editor) const
 {
     switch (editor)
     {
@@ -428,23 +427,32 @@ CMiniFrame*& CMainFrame::MiniFrameMember(EMiniFrame editor)
     return m_pLoudnessPropFrame[1];
 }
 
-CMiniFrame* CMainFrame::GetMiniFrame(EMiniFrame editor) const
+CMiniFrame* CMainFrame::CreateMiniFrame(EMiniFrame editor, QTabWidget* sheet)
 {
-    return const_cast<CMainFrame*>(this)->MiniFrameMember(editor);
+    switch (editor)
+    {
+    case kFilterEditor:
+        return m_pPropFrame = new CUserCreatedFiltersFrame(this, sheet);
+    case kMasterPointEditor:
+        return m_pMasterPtPropFrame = new CEditMasterPointsFrame(this, sheet);
+    case kQZX2202LoudnessEditor:
+        return m_pLoudnessPropFrame[0] = new CEditLoudnessFiltersFrame(this, sheet);
+    case kQZX241XLoudnessEditor:
+        break;
+    }
+    return m_pLoudnessPropFrame[1] = new CEditLoudnessFiltersFrame(this, sheet);
 }
 
 CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
 {
-    CMiniFrame*& frame = MiniFrameMember(editor);
+    CMiniFrame* frame = GetMiniFrame(editor);
     if (!frame)
     {
-        static const char* const kCaptions[] = {"Edit Filters", "Edit Master Points",
-                                                "Edit Loudness Filters", "Edit Loudness Filters"};
         const auto factory = m_SheetFactories.find(editor);
         QTabWidget* sheet = factory != m_SheetFactories.end() ? factory->second() : nullptr;
         if (!sheet)
             return nullptr;
-        frame = new CMiniFrame(this, kCaptions[editor], sheet);
+        frame = CreateMiniFrame(editor, sheet);
         frame->CenterOn(*this);
         frame->ActivateEveryPage();
         if (!bCreateHidden)
@@ -452,16 +460,11 @@ CMiniFrame* CMainFrame::OpenMiniFrame(EMiniFrame editor, bool bCreateHidden)
         return frame;
     }
     if (frame->isHidden() && !bCreateHidden)
-    {
-        // The loudness editors come back on the page shown last, the others on their first.
-        if (editor == kFilterEditor || editor == kMasterPointEditor)
-            frame->GetSheet()->setCurrentIndex(0);
-        frame->show();
-    }
+        frame->ShowAgain();
     return frame;
 }
 
-CMiniFrame* CMainFrame::GetLoudnessFrame() const
+CEditLoudnessFiltersFrame* CMainFrame::GetLoudnessFrame() const
 {
     const CDeviceSelection& devices = m_App.m_DeviceSelection;
     if (devices.m_QZX2201Mode.IsOn() || devices.m_QZX2202Mode.IsOn())

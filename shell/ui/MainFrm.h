@@ -6,7 +6,10 @@
 #pragma once
 
 #include "framework/core/GdiTypes.h"
+#include "shell/ui/EditLoudnessFiltersFrame.h"
+#include "shell/ui/EditMasterPointsFrame.h"
 #include "shell/ui/MenuLayout.h"
+#include "shell/ui/UserCreatedFiltersFrame.h"
 
 #include <QMainWindow>
 
@@ -16,7 +19,6 @@
 #include <string>
 #include <vector>
 
-class CMiniFrame;
 class CMorvaneApp;
 class QTabWidget;
 class QAction;
@@ -79,25 +81,24 @@ public:
     using CSheetFactory = std::function<QTabWidget*()>;
     void SetSheetFactory(EMiniFrame editor, CSheetFactory factory);
     bool HasSheetFactory(EMiniFrame editor) const { return m_SheetFactories.count(editor) != 0; }
-    // Creates the editor on first use (every page made current once, the first page
-    // last), shows a hidden one with its first page current (a loudness editor with the
-    // page shown last), leaves a shown one as it is. A loudness editor is created, or left,
-    // hidden when bCreateHidden.
+    // Creates the editor's own frame on first use (every page made current once, the first
+    // page last), shows a hidden one again (CMiniFrame::ShowAgain), leaves a shown one as it
+    // is. A loudness editor is created, or left, hidden when bCreateHidden.
     CMiniFrame* OpenMiniFrame(EMiniFrame editor, bool bCreateHidden = false);
     void OnEditFilterParameters() { OpenMiniFrame(kFilterEditor); }
     void OnEditMasterPoints() { OpenMiniFrame(kMasterPointEditor); }
     CMiniFrame* GetMiniFrame(EMiniFrame editor) const;
     // The loudness editor of the selected device's family; null, after a failed check,
     // with the DSP target selected.
-    CMiniFrame* GetLoudnessFrame() const;
+    CEditLoudnessFiltersFrame* GetLoudnessFrame() const;
     // 32868: the response and phase windows shown, the filter windows hidden, tiled.
     void OnSpeakerResponseAndPhase();
     // 32904: hides the QZX2202 loudness editor while it is shown.
     void OnHideLoudnessFrame();
 
-    CMiniFrame* m_pMasterPtPropFrame = nullptr;
-    CMiniFrame* m_pPropFrame = nullptr;
-    CMiniFrame* m_pLoudnessPropFrame[2] = {nullptr, nullptr};
+    CEditMasterPointsFrame* m_pMasterPtPropFrame = nullptr;
+    CUserCreatedFiltersFrame* m_pPropFrame = nullptr;
+    CEditLoudnessFiltersFrame* m_pLoudnessPropFrame[2] = {nullptr, nullptr};
 
 protected:
     bool event(QEvent* event) override;
@@ -111,7 +112,8 @@ private:
     QAction* Action(int id, const char* text, const char* prompt = nullptr);
     const CCommandText* FindText(int id) const;
     void AddMenuItems(QMenu* menu, const std::vector<int>& ids);
-    CMiniFrame*& MiniFrameMember(EMiniFrame editor);
+    // Makes the editor's frame around its sheet and keeps it in the editor's member.
+    CMiniFrame* CreateMiniFrame(EMiniFrame editor, QTabWidget* sheet);
 
     CMorvaneApp& m_App;
     QMdiArea* m_pMDIClient;

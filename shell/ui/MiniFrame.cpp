@@ -30,6 +30,12 @@ void CMiniFrame::CenterOn(const QWidget& window)
     move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
+void CMiniFrame::ShowAgain()
+{
+    m_pSheet->setCurrentIndex(0);
+    show();
+}
+
 void CMiniFrame::closeEvent(QCloseEvent* event)
 {
     event->ignore();

@@ -22,6 +22,8 @@ public:
     // Makes pages 1 to n-1 and then page 0 current, once each.
     void ActivateEveryPage();
     void CenterOn(const QWidget& window);
+    // Shows the hidden frame again, with its sheet's first page current.
+    virtual void ShowAgain();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,10 +8,11 @@
 // finds its manager, document or view through the device selected later.
 #include "shell/ui/MorvaneApp.h"
 
-#include "loudness/LoudnessDoc.h"
 #include "loudness/ui/CreateLoudnessFilter.h"
+#include "loudness/ui/CreateQZX2410LoudnessFilter.h"
 #include "loudness/ui/EditLoudnessFilters.h"
-#include "loudness/ui/LoudnessView.h"
+#include "loudness/ui/QZX2202LoudnessView.h"
+#include "loudness/ui/QZX2410LoudnessView.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/LoudnessMDIChild.h"
 #include "shell/ui/MDIChildFrame.h"
@@ -22,6 +23,7 @@
 #include "graph/Assert.h"
 
 #include <memory>
+#include <utility>
 
 namespace
 {
@@ -65,6 +67,18 @@ int EditCommandOf(ELoudnessFamily family)
 {
     return family == ELoudnessFamily::QZX2202 ? CMorvaneApp::ID_EDIT_QZX2202_LOUDNESS_FILTERS
                                               : CMorvaneApp::ID_EDIT_QZX241X_LOUDNESS_FILTERS;
+}
+
+// The document of a family's window and, when it has a frequency band, its view (null
+// without one).
+template <class TDoc, class TView, class TManager>
+std::pair<std::shared_ptr<CLoudnessDoc>, CLoudnessView*>
+MakeLoudnessWindow(TManager& manager, const CLoudnessDocServices& services)
+{
+    auto document = std::make_shared<TDoc>(manager, services);
+    if (!document->HasFrequencyAxis())
+        return {document, nullptr};
+    return {document, new TView(*document)};
 }
 
 // File (the device data, the QZX2410/QZX6060 loudness files, printing), Edit (creating,
@@ -162,9 +176,13 @@ CDesignWindowSetup CMorvaneApp::LoudnessWindow(ELoudnessFamily family)
         { return m_pDeviceCommands ? m_pDeviceCommands->GetCommandState(id) : CCommandState{}; };
         services.createFilters = [this, family]
         { OpenCreateLoudnessSheet(family, 0, nullptr, nullptr); };
-        auto document =
-            std::make_shared<CLoudnessDoc>(family, m_pLoudness->Manager(family), services);
-        if (!document->HasFrequencyAxis())
+        const auto [document, view] =
+            family == ELoudnessFamily::QZX2202
+                ? MakeLoudnessWindow<CQZX2202LoudnessDoc, CQZX2202LoudnessView>(
+                      m_pLoudness->QZX2202(), services)
+                : MakeLoudnessWindow<CQZX2410LoudnessDoc, CQZX2410LoudnessView>(
+                      m_pLoudness->QZX241X(), services);
+        if (!view)
         {
             Services::MessageBox().Show(
                 "The loudness filters are plotted from the lower frequency limit to half "
@@ -172,7 +190,6 @@ CDesignWindowSetup CMorvaneApp::LoudnessWindow(ELoudnessFamily family)
                 "sampling frequency first.");
             return false;
         }
-        auto* view = new CLoudnessView(*document);
         view->m_PaletteColor = PaletteIndexColor;
         const EDesignWindow kind = WindowOf(family);
         view->SetResizePending(
@@ -239,11 +256,15 @@ void CMorvaneApp::OpenCreateLoudnessSheet(ELoudnessFamily family, int nKind,
                                           const CLoudnessInfo* pInfo,
                                           const CLoudnessGainOffset* pGainOffset)
 {
-    CCreateLoudnessFilter sheet(family, m_pLoudness->Manager(family),
-                                m_DeviceSelection.m_QZX6060Mode.IsOn() != 0, m_pMainFrame);
+    std::unique_ptr<CCreateLoudnessSheet> sheet;
+    if (family == ELoudnessFamily::QZX2202)
+        sheet = std::make_unique<CCreateLoudnessFilter>(m_pLoudness->QZX2202(), m_pMainFrame);
+    else
+        sheet = std::make_unique<CCreateQZX2410LoudnessFilter>(
+            m_pLoudness->QZX241X(), m_DeviceSelection.m_QZX6060Mode.IsOn() != 0, m_pMainFrame);
     if (pInfo)
-        sheet.SetLoudnessInfo(nKind, pInfo, pGainOffset);
-    sheet.exec();
+        sheet->SetLoudnessInfo(nKind, pInfo, pGainOffset);
+    sheet->exec();
 }
 
 void CMorvaneApp::RefreshLoudnessCurves(ELoudnessFamily family)

@@ -8,6 +8,7 @@
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
 #include "loudness/ui/CreateLoudnessFilter.h"
+#include "loudness/ui/CreateQZX2410LoudnessFilter.h"
 #include "loudness/ui/LoudnessPageWidget.h"
 
 #include <QLineEdit>
@@ -45,7 +46,7 @@ protected:
 
 TEST_F(CreateLoudnessSheetTest, FivePagesWithTheirBoxes)
 {
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX241X, m_2410, true);
+    CCreateQZX2410LoudnessFilter sheet(m_2410, true);
     EXPECT_EQ(sheet.windowTitle(), "Create Loudness Filter");
     ASSERT_EQ(sheet.Tabs()->count(), 5);
     const char* tabs[] = {"EQ Base Type", "Treble Base Type", "Bass Base Type",
@@ -63,14 +64,14 @@ TEST_F(CreateLoudnessSheetTest, FivePagesWithTheirBoxes)
     EXPECT_EQ(Text(coefficients, Page::IDC_COEFF_1), "");
     EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
 
-    CCreateLoudnessFilter qzx2202(ELoudnessFamily::QZX2202, m_2202, true);
+    CCreateLoudnessFilter qzx2202(m_2202);
     EXPECT_EQ(qzx2202.PageWidget(0)->CalculateButton(), nullptr);
     EXPECT_EQ(qzx2202.PageWidget(0)->Box(Page::IDC_LOG_SPACE_GAIN), nullptr);
 }
 
 TEST_F(CreateLoudnessSheetTest, OKRightAfterOpeningAddsNothing)
 {
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX2202, m_2202, false);
+    CCreateLoudnessFilter sheet(m_2202);
     sheet.show();
     for (int i = 0; i < 5; ++i)
         sheet.Tabs()->setCurrentIndex(i);
@@ -83,7 +84,7 @@ TEST_F(CreateLoudnessSheetTest, OKRightAfterOpeningAddsNothing)
 
 TEST_F(CreateLoudnessSheetTest, TypedPagesAddOneFilterEachInTabOrder)
 {
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX2202, m_2202, false);
+    CCreateLoudnessFilter sheet(m_2202);
     sheet.show();
     CLoudnessPageWidget& eq = *sheet.PageWidget(0);
     Type(eq, Page::IDC_EQ_GAIN, "6");
@@ -105,7 +106,7 @@ TEST_F(CreateLoudnessSheetTest, TypedPagesAddOneFilterEachInTabOrder)
 
 TEST_F(CreateLoudnessSheetTest, ARefusalKeepsTheSheetOpenOnItsPage)
 {
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX2202, m_2202, false);
+    CCreateLoudnessFilter sheet(m_2202);
     sheet.show();
     CLoudnessPageWidget& treble = *sheet.PageWidget(1);
     Type(treble, Page::IDC_TREBLE_GAIN, "4");
@@ -125,7 +126,7 @@ TEST_F(CreateLoudnessSheetTest, ARefusalKeepsTheSheetOpenOnItsPage)
 
 TEST_F(CreateLoudnessSheetTest, TheChosenBaseConvertsOnceAndOnlyReadableTexts)
 {
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX2202, m_2202, false);
+    CCreateLoudnessFilter sheet(m_2202);
     sheet.show();
     sheet.Tabs()->setCurrentIndex(3);
     CLoudnessPageWidget& page = *sheet.PageWidget(3);
@@ -152,7 +153,7 @@ TEST_F(CreateLoudnessSheetTest, TheChosenBaseConvertsOnceAndOnlyReadableTexts)
 TEST_F(CreateLoudnessSheetTest, CalculatePlotGainShowsItsResultOrItsRefusal)
 {
     m_bQZX6060 = true;
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX241X, m_2410, true);
+    CCreateQZX2410LoudnessFilter sheet(m_2410, true);
     sheet.show();
     CLoudnessPageWidget& page = *sheet.PageWidget(1);
     sheet.Tabs()->setCurrentIndex(1);
@@ -172,7 +173,7 @@ TEST_F(CreateLoudnessSheetTest, FilledFromAFilterOnItsKindsPage)
 {
     std::string name;
     ASSERT_TRUE(m_2202.AddTrebleBasedFilter(4, 5000, 2, 3, name));
-    CCreateLoudnessFilter sheet(ELoudnessFamily::QZX2202, m_2202, false);
+    CCreateLoudnessFilter sheet(m_2202);
     ASSERT_TRUE(sheet.SetLoudnessInfo(kLoudnessTrebleBased,
                                       m_2202.List(kLoudnessTrebleBased)->GetAt(0), nullptr));
     EXPECT_EQ(sheet.Tabs()->currentIndex(), 1);
@@ -181,4 +182,39 @@ TEST_F(CreateLoudnessSheetTest, FilledFromAFilterOnItsKindsPage)
     EXPECT_EQ(Text(page, Page::IDC_CUT_FREQUENCY), "5000");
     EXPECT_EQ(Text(page, Page::IDC_PLOT_VOLUME), "3");
     EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+}
+
+namespace
+{
+// The page of a kind in a sheet is the named page class, of that kind and family.
+template <class TPage>
+void ExpectNamedPage(const CCreateLoudnessSheet& sheet, int kind, ELoudnessFamily family)
+{
+    const auto* page = dynamic_cast<const TPage*>(sheet.PageWidget(kind));
+    ASSERT_NE(page, nullptr) << kind;
+    EXPECT_EQ(page->Page().GetKind(), kind);
+    EXPECT_EQ(page->Page().GetFamily(), family);
+}
+} // namespace
+
+TEST_F(CreateLoudnessSheetTest, EachNamedPageIsThePageOfItsKindAndFamily)
+{
+    constexpr ELoudnessFamily k2202 = ELoudnessFamily::QZX2202;
+    CCreateLoudnessFilter qzx2202(m_2202);
+    ExpectNamedPage<CEQ_BaseType>(qzx2202, kLoudnessEQBased, k2202);
+    ExpectNamedPage<CTrebleBaseType>(qzx2202, kLoudnessTrebleBased, k2202);
+    ExpectNamedPage<CBassBaseType>(qzx2202, kLoudnessBassBased, k2202);
+    ExpectNamedPage<CBaseTypeCoefficients>(qzx2202, kLoudnessBaseTypeCoeff, k2202);
+    ExpectNamedPage<CLoudnessCoefficients>(qzx2202, kLoudnessCoeff, k2202);
+
+    constexpr ELoudnessFamily k241X = ELoudnessFamily::QZX241X;
+    CCreateQZX2410LoudnessFilter qzx2410(m_2410, false);
+    ExpectNamedPage<CQZX2410EQ_BaseType>(qzx2410, kLoudnessEQBased, k241X);
+    ExpectNamedPage<CQZX2410TrebleBaseType>(qzx2410, kLoudnessTrebleBased, k241X);
+    ExpectNamedPage<CQZX2410BassBaseType>(qzx2410, kLoudnessBassBased, k241X);
+    ExpectNamedPage<CQZX2410BaseTypeCoeff>(qzx2410, kLoudnessBaseTypeCoeff, k241X);
+    ExpectNamedPage<CQZX2410LoudnessCoeff>(qzx2410, kLoudnessCoeff, k241X);
+    // The QZX2410/QZX6060 page starts from the Log-space Gain of the device selected.
+    EXPECT_EQ(Text(*qzx2410.PageWidget(kLoudnessEQBased), Page::IDC_LOG_SPACE_GAIN), "0.5");
+    EXPECT_EQ(dynamic_cast<CEQ_BaseType*>(qzx2410.PageWidget(kLoudnessEQBased)), nullptr);
 }

@@ -10,10 +10,13 @@
 #include "loudness/LoudnessDoc.h"
 #include "loudness/LoudnessManager.h"
 #include "loudness/ui/CreateLoudnessFilter.h"
+#include "loudness/ui/CreateQZX2410LoudnessFilter.h"
 #include "loudness/ui/EditLoudnessFilters.h"
 #include "loudness/ui/LoudnessGrid.h"
 #include "loudness/ui/LoudnessPageWidget.h"
 #include "loudness/ui/LoudnessView.h"
+#include "loudness/ui/QZX2202LoudnessView.h"
+#include "loudness/ui/QZX2410LoudnessView.h"
 #include "shell/ui/DesignMDIChild.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/LoudnessMDIChild.h"
@@ -57,8 +60,8 @@ protected:
     // pages). Counts the sheets shown.
     void OnNextSheet(std::vector<std::pair<int, CTyped>> pages)
     {
-        OnNextModal<CCreateLoudnessFilter>(
-            [this, pages](CCreateLoudnessFilter& sheet)
+        OnNextModal<CCreateLoudnessSheet>(
+            [this, pages](CCreateLoudnessSheet& sheet)
             {
                 ++m_nSheets;
                 for (const auto& [kind, typed] : pages)
@@ -69,7 +72,7 @@ protected:
                     sheet.accept();
             });
     }
-    static void TypeInto(CCreateLoudnessFilter& sheet, int kind, const CTyped& typed)
+    static void TypeInto(CCreateLoudnessSheet& sheet, int kind, const CTyped& typed)
     {
         sheet.Tabs()->setCurrentIndex(kind);
         CLoudnessPageWidget& page = *sheet.PageWidget(kind);

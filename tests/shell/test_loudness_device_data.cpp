@@ -204,8 +204,8 @@ TEST_F(LoudnessWindowTest, PicturesOfBothWindowsWithThreeFilters)
     ASSERT_TRUE(app->ExecuteCommand(A::ID_EDIT_QZX241X_LOUDNESS_FILTERS));
     SaveScreenshot(*EditWindow(k241X), "loudness_qzx241x_edit_window.png");
 
-    OnNextModal<CCreateLoudnessFilter>(
-        [](CCreateLoudnessFilter& sheet)
+    OnNextModal<CCreateQZX2410LoudnessFilter>(
+        [](CCreateQZX2410LoudnessFilter& sheet)
         {
             sheet.Tabs()->setCurrentIndex(kLoudnessBaseTypeCoeff);
             SaveScreenshot(sheet, "loudness_qzx241x_create_sheet.png");

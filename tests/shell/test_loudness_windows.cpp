@@ -19,6 +19,17 @@ const std::vector<std::pair<int, LoudnessWindowTest::CTyped>> kEQFilter = {
      {{CCreateLoudnessPage::IDC_EQ_GAIN, "6"},
       {CCreateLoudnessPage::IDC_BANDWIDTH, "200"},
       {CCreateLoudnessPage::IDC_CENTER_FREQUENCY, "1000"}}}};
+
+// The next modal create sheet, when it is a TSheet: counted and cancelled.
+template <class TSheet> void CancelNextSheet(int& nSheets)
+{
+    OnNextModal<TSheet>(
+        [&nSheets](TSheet& sheet)
+        {
+            ++nSheets;
+            sheet.reject();
+        });
+}
 } // namespace
 
 TEST_F(LoudnessWindowTest, EachDeviceOffersItsFamilysLoudnessDesign)
@@ -110,6 +121,22 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
     EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
     EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(EDesignWindow::QZX2202Loudness));
+}
+
+TEST_F(LoudnessWindowTest, EachFamilysWindowIsMadeOfItsOwnClasses)
+{
+    int nSheets = 0;
+    CancelNextSheet<CCreateLoudnessFilter>(nSheets);
+    Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
+    EXPECT_NE(dynamic_cast<CQZX2202LoudnessDoc*>(app->GetLoudnessDoc(k2202)), nullptr);
+    EXPECT_NE(dynamic_cast<CQZX2202LoudnessView*>(View(k2202)), nullptr);
+
+    CancelNextSheet<CCreateQZX2410LoudnessFilter>(nSheets);
+    Open(A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_LOUDNESS);
+    EXPECT_NE(dynamic_cast<CQZX2410LoudnessDoc*>(app->GetLoudnessDoc(k241X)), nullptr);
+    EXPECT_NE(dynamic_cast<CQZX2410LoudnessView*>(View(k241X)), nullptr);
+    EXPECT_EQ(nSheets, 2);
+    EXPECT_EQ(EditWindow(k241X)->windowTitle(), "Edit Loudness Filters");
 }
 
 TEST_F(LoudnessWindowTest, TheEditWindowComesBackWithItsRowsAndItsLastPage)

@@ -1,47 +1,43 @@
-#include "loudness/ui/CreateLoudnessFilter.h"
+#include "loudness/ui/CreateLoudnessSheet.h"
 
-#include "loudness/LoudnessManager.h"
 #include "loudness/LoudnessStrings.h"
-#include "loudness/ui/LoudnessPageWidget.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CCreateLoudnessFilter::CCreateLoudnessFilter(ELoudnessFamily family, CLoudnessManager& manager,
-                                             bool bQZX6060, QWidget* parent)
+CCreateLoudnessSheet::CCreateLoudnessSheet(QWidget* parent)
     : QDialog(parent), m_pTabs(new QTabWidget(this))
 {
     setWindowTitle(QString::fromStdString(LoudnessString(IDS_CREATE_LOUDNESS_FILTER)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
-    for (int kind = 0; kind < kLoudnessKindCount; ++kind)
-    {
-        auto* page = new CLoudnessPageWidget(
-            std::make_unique<CCreateLoudnessPage>(family, kind, bQZX6060), manager, m_pTabs);
-        page->m_OnModified = [this] { UpdateApplyButton(); };
-        page->m_OnRefusal = [this, page] { m_pTabs->setCurrentWidget(page); };
-        m_pTabs->addTab(page, QString::fromStdString(page->Page().GetTitle()));
-    }
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     m_pApply = buttons->button(QDialogButtonBox::Apply);
     m_pApply->setObjectName("apply");
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CCreateLoudnessFilter::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CCreateLoudnessFilter::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CCreateLoudnessSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CCreateLoudnessSheet::reject);
     connect(m_pApply, &QPushButton::clicked, this, [this] { ApplyPages(); });
     UpdateApplyButton();
 }
 
-CLoudnessPageWidget* CCreateLoudnessFilter::PageWidget(int nKind) const
+void CCreateLoudnessSheet::AddPage(CLoudnessPageWidget* page)
+{
+    page->m_OnModified = [this] { UpdateApplyButton(); };
+    page->m_OnRefusal = [this, page] { m_pTabs->setCurrentWidget(page); };
+    m_pTabs->addTab(page, QString::fromStdString(page->Page().GetTitle()));
+}
+
+CLoudnessPageWidget* CCreateLoudnessSheet::PageWidget(int nKind) const
 {
     return dynamic_cast<CLoudnessPageWidget*>(m_pTabs->widget(nKind));
 }
 
-bool CCreateLoudnessFilter::SetLoudnessInfo(int nKind, const CLoudnessInfo* pInfo,
-                                            const CLoudnessGainOffset* pGainOffset)
+bool CCreateLoudnessSheet::SetLoudnessInfo(int nKind, const CLoudnessInfo* pInfo,
+                                           const CLoudnessGainOffset* pGainOffset)
 {
     CLoudnessPageWidget* page = PageWidget(nKind);
     if (!page)
@@ -50,7 +46,7 @@ bool CCreateLoudnessFilter::SetLoudnessInfo(int nKind, const CLoudnessInfo* pInf
     return page->FillFrom(pInfo, pGainOffset);
 }
 
-bool CCreateLoudnessFilter::ApplyPages()
+bool CCreateLoudnessSheet::ApplyPages()
 {
     for (int kind = 0; kind < m_pTabs->count(); ++kind)
     {
@@ -65,13 +61,13 @@ bool CCreateLoudnessFilter::ApplyPages()
     return true;
 }
 
-void CCreateLoudnessFilter::accept()
+void CCreateLoudnessSheet::accept()
 {
     if (ApplyPages())
         QDialog::accept();
 }
 
-void CCreateLoudnessFilter::UpdateApplyButton()
+void CCreateLoudnessSheet::UpdateApplyButton()
 {
     bool bModified = false;
     for (int kind = 0; kind < m_pTabs->count(); ++kind)
