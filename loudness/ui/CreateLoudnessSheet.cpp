@@ -1,5 +1,6 @@
 #include "loudness/ui/CreateLoudnessSheet.h"
 
+#include "framework/ui/DialogSize.h"
 #include "loudness/LoudnessStrings.h"
 
 #include <QDialogButtonBox>
@@ -29,6 +30,16 @@ void CCreateLoudnessSheet::AddPage(CLoudnessPageWidget* page)
     page->m_OnModified = [this] { UpdateApplyButton(); };
     page->m_OnRefusal = [this, page] { m_pTabs->setCurrentWidget(page); };
     m_pTabs->addTab(page, QString::fromStdString(page->Page().GetTitle()));
+}
+
+void CCreateLoudnessSheet::showEvent(QShowEvent* event)
+{
+    if (m_pTabs->usesScrollButtons())
+    {
+        ShowEveryTab(*this, *m_pTabs);
+        resize(size().expandedTo(minimumSize()));
+    }
+    QDialog::showEvent(event);
 }
 
 CLoudnessPageWidget* CCreateLoudnessSheet::PageWidget(int nKind) const

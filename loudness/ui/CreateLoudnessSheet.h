@@ -40,6 +40,8 @@ protected:
     {
         (AddPage(new TPages(args...)), ...);
     }
+    // The first showing makes the sheet wide enough for its five tabs side by side.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void AddPage(CLoudnessPageWidget* page);

@@ -1,7 +1,7 @@
 #include "shell/dialogs/ContinueCalcDlg.h"
 
 #include "shell/dialogs/DialogDataExchange.h"
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

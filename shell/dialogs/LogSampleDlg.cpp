@@ -3,7 +3,7 @@
 #include "document/DocumentServices.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

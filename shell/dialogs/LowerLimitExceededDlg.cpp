@@ -1,6 +1,6 @@
 #include "shell/dialogs/LowerLimitExceededDlg.h"
 
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

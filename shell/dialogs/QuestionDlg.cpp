@@ -1,6 +1,6 @@
 #include "shell/dialogs/QuestionDlg.h"
 
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 #include "graph/MorvaneUtilities.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/DesiredResponse.h"
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 #include "shell/dialogs/FilterSettings.h"
 #include "shell/dialogs/FilterViewBorder.h"
 #include "shell/dialogs/FrequencyLimits.h"

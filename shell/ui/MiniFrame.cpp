@@ -1,6 +1,6 @@
 #include "shell/ui/MiniFrame.h"
 
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QCloseEvent>
 #include <QTabWidget>

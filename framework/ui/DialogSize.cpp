@@ -1,4 +1,4 @@
-#include "shell/dialogs/DialogSize.h"
+#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QFontMetrics>
