@@ -7,11 +7,10 @@
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
 #include "graph/CurveLine.h"
-#include "graph/Restore.h"
 #include "graph/ViewFont.h"
+#include "graph/ViewFontSelection.h"
 
 #include <algorithm>
-#include <optional>
 
 void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
 {
@@ -220,20 +219,13 @@ void CGraphPointer::EndPaint(CDC* pDC, bool bFullPaint)
 void CGraphPointer::Paint(CDC* pDC, CViewFont& viewFont, const std::function<void(CDC*)>& drawGraph)
 {
     m_Parts.pGraph->Draw(m_Parts.pView, pDC);
-    // Without the view's font the texts are drawn in the one selected.
-    CFont font;
-    std::optional<CFontRestorer> fontRestorer;
-    if (viewFont.CreateFont(pDC, &font))
-        fontRestorer.emplace(pDC, &font);
+    const CViewFontSelection font(pDC, viewFont);
     PlaceReadoutBox(*m_Parts.pCoord, *m_Parts.pGraph);
     // After a pointer movement only the readout.
     const bool bReadoutOnly = BeginPaint(pDC);
     if (!bReadoutOnly)
         drawGraph(pDC);
     EndPaint(pDC, !bReadoutOnly);
-    if (fontRestorer)
-        fontRestorer->Restore();
-    font.DeleteObject();
 }
 
 void CGraphPointer::RepaintNow(bool bErase)

@@ -1,15 +1,10 @@
 // The filter views' drawing (screen, printer and preview alike) and their printing.
 #include "document/MorvaneDoc.h"
-#include "framework/ui/PainterDC.h"
 #include "graph/ResourceString.h"
-#include "graph/Restore.h"
+#include "graph/ViewFontSelection.h"
 #include "graph/ui/GraphPointer.h"
 #include "shell/views/FilterCurveView.h"
 #include "shell/views/SpeakerViewParts.h"
-
-#include <QPainter>
-
-#include <optional>
 
 namespace
 {
@@ -38,10 +33,7 @@ bool CFilterCurveView::InitHorizontalScale()
 void CFilterCurveView::OnDraw(CDC* pDC)
 {
     m_BasicGraph.Draw(this, pDC);
-    CFont font;
-    std::optional<CFontRestorer> fontRestorer;
-    if (m_ViewFont.CreateFont(pDC, &font))
-        fontRestorer.emplace(pDC, &font);
+    const CViewFontSelection font(pDC, m_ViewFont);
 
     PlaceReadoutBox(m_CoordDisplay, m_BasicGraph);
 
@@ -90,9 +82,6 @@ void CFilterCurveView::OnDraw(CDC* pDC)
         m_CoordDisplay.Draw(pDC);
     edit.m_CrosshairOnlyMode.TurnOff();
     edit.m_WindowMovedMode.TurnOff();
-    if (fontRestorer)
-        fontRestorer->Restore();
-    font.DeleteObject();
 }
 
 bool CFilterCurveView::OnUpdateFilePrint() const

@@ -1,18 +1,17 @@
 #include "shell/views/SpeakerView.h"
-#include "graph/ui/GraphPointer.h"
-#include "shell/views/SpeakerViewParts.h"
 
 #include "document/MorvaneDoc.h"
 #include "graph/AutoScaleRange.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
-#include "graph/Restore.h"
+#include "graph/ViewFontSelection.h"
+#include "graph/ui/GraphPointer.h"
 #include "matrix/mwexcept.h"
+#include "shell/views/SpeakerViewParts.h"
 
 #include <QResizeEvent>
 
 #include <algorithm>
-#include <optional>
 
 CSpeakerView::CSpeakerView(CMorvaneDoc& doc, QWidget* pParent)
     : CPrintableCanvas(pParent), m_Doc(doc),
@@ -136,11 +135,7 @@ bool CSpeakerView::DrawMarkersOn(const CCurve& grid, CDC* pDC)
 void CSpeakerView::OnDraw(CDC* pDC)
 {
     m_BasicGraph.Draw(this, pDC);
-    // Without the view's font the texts are drawn in the one selected.
-    CFont font;
-    std::optional<CFontRestorer> fontRestorer;
-    if (m_ViewFont.CreateFont(pDC, &font))
-        fontRestorer.emplace(pDC, &font);
+    const CViewFontSelection font(pDC, m_ViewFont);
 
     PlaceReadoutBox(m_CoordDisplay, m_BasicGraph);
 
@@ -155,9 +150,6 @@ void CSpeakerView::OnDraw(CDC* pDC)
         }
         m_Pointer.EndPaint(pDC, !bReadoutOnly);
     }
-    if (fontRestorer)
-        fontRestorer->Restore();
-    font.DeleteObject();
 }
 
 bool CSpeakerView::OnUpdateFilePrint() const

@@ -12,6 +12,7 @@
 #include "shell/views/FilterView.h"
 #include "shell/views/PhaseFilterView.h"
 #include "tests/document/CalculationFixture.h"
+#include "tests/shell/AppWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,36 +23,17 @@
 namespace fs = std::filesystem;
 
 // The application started in a temporary profile folder, with its two filter views.
-class FilterViewWiringTest : public ::testing::Test
+class FilterViewWiringTest : public AppWindowTest
 {
 protected:
     void SetUp() override
     {
-        TestApp();
-        fs::create_directories(folder);
-        app = std::make_unique<CMorvaneApp>((folder / "profile.ini").string());
-        ASSERT_TRUE(app->InitInstance({}, false));
-        Services::SetMessageBox(&messages);
+        AppWindowTest::SetUp();
         pFilterView = dynamic_cast<CFilterView*>(app->m_pFilterMDI->GetView());
         pPhaseView = dynamic_cast<CPhaseFilterView*>(app->m_pPhaseFilterMDI->GetView());
         ASSERT_NE(pFilterView, nullptr);
         ASSERT_NE(pPhaseView, nullptr);
     }
-    void TearDown() override
-    {
-        if (app)
-            app->ExitInstance();
-        app.reset();
-        Services::SetMessageBox(nullptr);
-        fs::current_path(start);
-        fs::remove_all(folder);
-    }
-
-    const fs::path start = fs::current_path();
-    const fs::path folder =
-        fs::temp_directory_path() / ("morvane_filter_wiring_" + std::to_string(::getpid()));
-    CRecordingMessageBox messages;
-    std::unique_ptr<CMorvaneApp> app;
     CFilterView* pFilterView = nullptr;
     CPhaseFilterView* pPhaseView = nullptr;
 };

@@ -24,6 +24,7 @@
 #include "shell/views/MorvaneView.h"
 #include "shell/views/PhaseView.h"
 #include "tests/document/DocumentFakes.h"
+#include "tests/shell/AppWindowFixture.h"
 #include "tests/shell/GraphPixels.h"
 
 #include <QCoreApplication>
@@ -88,29 +89,20 @@ std::string SpeakerFileText()
     return text;
 }
 
-class ScreenshotTest : public ::testing::Test
+class ScreenshotTest : public AppWindowTest
 {
 protected:
     void SetUp() override
     {
-        TestApp();
-        fs::create_directories(folder);
-        app = std::make_unique<CMorvaneApp>((folder / "profile.ini").string());
-        ASSERT_TRUE(app->InitInstance({}, false));
-        Services::SetMessageBox(&messages);
+        AppWindowTest::SetUp();
         Services::SetFileDialogs(&dialogs);
         doc = app->m_pMorvaneDoc;
         ASSERT_NE(doc, nullptr);
     }
     void TearDown() override
     {
-        if (app)
-            app->ExitInstance();
-        app.reset();
-        Services::SetMessageBox(nullptr);
+        AppWindowTest::TearDown();
         Services::SetFileDialogs(nullptr);
-        fs::current_path(start);
-        fs::remove_all(folder);
     }
     void Settle()
     {
@@ -126,14 +118,14 @@ protected:
     // 100 Hz and 15 kHz.
     void OpenAndCalculate()
     {
-        const std::string raw = (folder / "twoway.raw").string();
+        const std::string raw = folder.Path("twoway.raw");
         std::ofstream(raw) << SpeakerFileText();
         dialogs.answers = {raw};
         ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_OPEN));
         ASSERT_EQ(doc->m_nRawPoints, kPoints);
         auto* pView = dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView());
         ASSERT_NE(pView, nullptr);
-        const std::string crv = (folder / "twoway.crv").string();
+        const std::string crv = folder.Path("twoway.crv");
         std::string error;
         ASSERT_TRUE(WriteFlatCurveFile(crv, {1.3, 2.5, 4.31}, {85.0, 86.5, 83.5},
                                        pView->GetPlotArea(), pView->GetDataWindow(), &error))
@@ -165,12 +157,7 @@ protected:
         EXPECT_TRUE(widget.grab().save(path)) << name;
     }
 
-    const fs::path start = fs::current_path();
-    const fs::path folder =
-        fs::temp_directory_path() / ("morvane_screenshots_" + std::to_string(::getpid()));
-    CRecordingMessageBox messages;
     CScriptedFileDialogs dialogs;
-    std::unique_ptr<CMorvaneApp> app;
     CMorvaneDoc* doc = nullptr;
 };
 } // namespace
