@@ -1,5 +1,6 @@
 #include "device/DeviceDataSession.h"
 
+#include "device/DeviceDataRecognition.h"
 #include "device/EqFile.h"
 
 #include <utility>
@@ -17,7 +18,7 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
                               std::string& error, ILoudnessLineMerger* pLoudness)
 {
     std::vector<std::string> lines;
-    if (!CEqFile::ReadLines(path, lines, error))
+    if (!CEqFile::ReadDeviceData(path, &IsEqDataLine, "QZX2201/QZX2202", lines, error))
         return false;
     m_Lines = std::move(lines);
     m_Status.SetName(path);

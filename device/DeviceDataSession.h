@@ -23,8 +23,8 @@ public:
 
     // Reads the file and shows its own lines in the editor (no regeneration): opened, not
     // generated; OK there makes them accepted and unsaved, Cancel leaves the accepted and
-    // saved modes as they were. False, with the lines and modes unchanged and error set,
-    // when the file cannot be read.
+    // saved modes as they were. False, with the lines, name and modes unchanged and error
+    // set, when the file cannot be read or holds no QZX2201/QZX2202 device data.
     // The QZX2202 loudness manager (when given) merges its lines before the editor.
     bool Open(const std::string& path, IDeviceDataEditor& editor, std::string& error,
               ILoudnessLineMerger* pLoudness = nullptr);

@@ -1,10 +1,12 @@
 #include "device/EqFile.h"
 
+#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
 #include "graph/BinaryStream.h"
 
 #include <cstdint>
+#include <utility>
 
 bool CEqFile::ReadLines(const std::string& path, std::vector<std::string>& lines,
                         std::string& error)
@@ -13,6 +15,24 @@ bool CEqFile::ReadLines(const std::string& path, std::vector<std::string>& lines
     if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
         return false;
     lines = SplitDeviceDataText(std::string(bytes.begin(), bytes.end()));
+    return true;
+}
+
+bool CEqFile::ReadDeviceData(const std::string& path, bool (*isDataLine)(const std::string&),
+                             const std::string& family, std::vector<std::string>& lines,
+                             std::string& error)
+{
+    std::vector<std::string> read;
+    if (!ReadLines(path, read, error))
+        return false;
+    if (!HoldsDeviceData(read, isDataLine))
+    {
+        error = "The file \"" + path + "\" holds no " + family +
+                " device data: none of its lines is one that the chip is programmed from. "
+                "The file was not opened.";
+        return false;
+    }
+    lines = std::move(read);
     return true;
 }
 

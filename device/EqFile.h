@@ -21,6 +21,11 @@ public:
     // larger than kMaxFileBytes.
     static bool ReadLines(const std::string& path, std::vector<std::string>& lines,
                           std::string& error);
+    // As ReadLines, and refused (lines unchanged, the file and the family named in error)
+    // when no line is one that isDataLine takes: the file is no device data of that family.
+    static bool ReadDeviceData(const std::string& path, bool (*isDataLine)(const std::string&),
+                               const std::string& family, std::vector<std::string>& lines,
+                               std::string& error);
     // Writes the lines (carriage returns inside them dropped, every line feed written as
     // CR LF) through a temporary file renamed into place. False with a message in error.
     static bool WriteLines(const std::string& path, const std::vector<std::string>& lines,

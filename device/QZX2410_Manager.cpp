@@ -1,6 +1,7 @@
 #include "device/QZX2410_Manager.h"
 
 #include "device/CoefficientWords.h"
+#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
 #include "device/FilterBlock.h"
@@ -281,7 +282,8 @@ bool CQZX2410_Manager::OpenDeviceData()
         return false;
     std::vector<std::string> lines;
     std::string error;
-    if (!CEqFile::ReadLines(path, lines, error))
+    if (!CEqFile::ReadDeviceData(path, &IsFamilyDataLine, IsQZX6060() ? "QZX606X" : "QZX241X",
+                                 lines, error))
     {
         Services::MessageBox().Show(error);
         return false;

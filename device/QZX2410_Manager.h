@@ -41,7 +41,8 @@ public:
 
     // Open dialog, read, then the file's own lines in the editor. Saved is recorded only
     // when the editor accepted them unchanged; accepted changes only through the editor.
-    // False on cancel or a file that cannot be read (reported).
+    // False on cancel or a file that cannot be read or holds no device data of the family
+    // (reported; lines, name and modes unchanged).
     bool OpenDeviceData();
     // Writes to the data file's full path (a name without a folder asks like Save As).
     // Only for lines opened from a file. Lines not yet accepted go through the editing

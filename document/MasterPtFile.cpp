@@ -48,16 +48,14 @@ bool CMasterPtFile::IsPointLine(const std::string& line) const
 bool CMasterPtFile::OpenForRead(std::string& path)
 {
     m_strError.clear();
+    m_nErrorLine = 0;
     if (!MORVANE_CHECK(m_State == EState::Closed) ||
         !AskFilePath(false, m_DialogTexts, path, m_strOpenFileName))
         return false;
     std::vector<std::string> lines;
     if (!ReadTextFileLines(path, lines, m_strError))
         return false;
-    m_strPath = path;
-    m_Lines = std::move(lines);
-    m_State = EState::Reading;
-    return true;
+    return TakeLines(std::move(lines), path);
 }
 
 bool CMasterPtFile::OpenText(const std::string& text, const std::string& name)
@@ -65,8 +63,23 @@ bool CMasterPtFile::OpenText(const std::string& text, const std::string& name)
     if (!MORVANE_CHECK(m_State == EState::Closed))
         return false;
     m_strError.clear();
-    m_strPath = name;
-    m_Lines = SplitTextLines(text);
+    return TakeLines(SplitTextLines(text), name);
+}
+
+bool CMasterPtFile::TakeLines(std::vector<std::string> lines, const std::string& path)
+{
+    m_nErrorLine = 0;
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i].find_first_not_of(" \t\r") == std::string::npos)
+        ++i;
+    if (i == lines.size() || IsPointLine(lines[i]))
+    {
+        m_nErrorLine = int(i < lines.size() ? i + 1 : 1);
+        m_strError = CResourceString(IDS_MASTER_PT_NO_SECTION);
+        return false;
+    }
+    m_strPath = path;
+    m_Lines = std::move(lines);
     m_State = EState::Reading;
     return true;
 }
@@ -114,7 +127,11 @@ bool CMasterPtFile::ReadSection(int nSection, CMasterPtGridRows* pGrid)
         pGrid->SetFrequency(nCount, values[0]);
         pGrid->SetAmplitude(nCount, values[1]);
     }
-    pGrid->SetNewEntryMarker(nCount + 1);
+    // The new-entry row ends an editable grid: the point row that Initialize laid out
+    // goes when the section has no point.
+    if (pGrid->SetNewEntryMarker(nCount + 1))
+        while (pGrid->GetRows() > nCount + 2)
+            pGrid->RemoveItem(pGrid->GetRows() - 1);
     pGrid->NotifyParent();
     return true;
 }

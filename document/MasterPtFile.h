@@ -5,7 +5,8 @@
 //
 // Sections are found in any order and in any letter case (the whole line must match);
 // the first of two equal sections counts. Point lines that are blank or do not start
-// with two numbers are skipped. Rows of both values exactly 0.0 (the new-entry row among
+// with two numbers are skipped; a file whose first line that is not blank names no
+// section is no master point file and is refused. Rows of both values exactly 0.0 (the new-entry row among
 // them) are not written.
 //
 // One object serves one file: OpenForRead, ReadSection..., Close; or OpenForWrite,
@@ -36,9 +37,12 @@ public:
     CMasterPtFile& operator=(const CMasterPtFile&) = delete;
 
     // An empty path asks for the file (open dialog, initial name "*.mpt") and receives
-    // the chosen full path. FALSE on cancel or when the file cannot be read (GetError).
+    // the chosen full path. FALSE on cancel or when the file cannot be read (GetError),
+    // and when it is no master point file: its first line that is not blank names no
+    // section (GetError, and GetErrorLine that line; an empty file fails at line 1).
     bool OpenForRead(std::string& path);
-    // Reads from file contents already in memory; name stands for the file.
+    // Reads from file contents already in memory; name stands for the file. FALSE as
+    // OpenForRead for a text that is no master point file.
     bool OpenText(const std::string& text, const std::string& name);
     // With bAsk the save dialog asks, starting from the path as initial name.
     bool OpenForWrite(std::string& path, bool bAsk);
@@ -55,10 +59,14 @@ public:
     bool IsPointLine(const std::string& line) const;
 
     const std::string& GetError() const { return m_strError; }
+    // The 1-based line a refused file failed at; 0 when the file itself could not be read.
+    int GetErrorLine() const { return m_nErrorLine; }
     const std::string& GetText() const { return m_Writer.Text(); }
 
 private:
     std::string SectionName(int nSection) const;
+    // Takes the lines when their first line that is not blank names a section.
+    bool TakeLines(std::vector<std::string> lines, const std::string& path);
 
     CFileDialogTexts m_DialogTexts;
     std::string m_strOpenFileName;
@@ -73,6 +81,7 @@ private:
     EState m_State = EState::Closed;
     std::string m_strPath;
     std::string m_strError;
+    int m_nErrorLine = 0;
     std::vector<std::string> m_Lines;
     CTextFileWriter m_Writer;
 };

@@ -28,7 +28,10 @@ void CMorvaneDoc::OnFileOpenMasterPointFile()
     CMasterPtFile file;
     if (!file.OpenForRead(path))
     {
-        if (!file.GetError().empty())
+        // A file of another kind is refused at its first line; the grids stay.
+        if (file.GetErrorLine() > 0)
+            m_App.ShowFileReadError(path, file.GetErrorLine(), file.GetError());
+        else if (!file.GetError().empty())
             ShowMessage(file.GetError());
         return;
     }

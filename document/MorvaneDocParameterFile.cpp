@@ -23,7 +23,11 @@ void CMorvaneDoc::OnFileOpenFilterParameterFile()
     std::string error;
     if (!file.OpenFile(path, m_FilterLists, m_nSamplingFrequency, error))
     {
-        ShowMessage(error);
+        // A file of another kind is refused at its first line; the lists and grids stay.
+        if (file.GetErrorLine() > 0)
+            m_App.ShowFileReadError(path, file.GetErrorLine(), error);
+        else
+            ShowMessage(error);
         return;
     }
     m_ParameterFile.SetName(path);

@@ -9,6 +9,11 @@
 #include <memory>
 #include <sstream>
 
+namespace
+{
+constexpr unsigned kNoFilterLineId = 5155;
+} // namespace
+
 CFilterParameterFile::CFilterParameterFile()
     : m_strDefaultExt(CResourceString(206)), m_strFilter(CResourceString(207)),
       m_strDefaultFileName(CResourceString(208))
@@ -64,11 +69,34 @@ bool CFilterParameterFile::SaveFile(const std::string& path, CFilterLists& lists
 bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                                     std::string& error)
 {
+    m_nErrorLine = 0;
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
         return false;
-    std::istringstream text(std::string(bytes.begin(), bytes.end()));
-    return ReadFilters(lists, text, nSampleRate);
+    const std::string text(bytes.begin(), bytes.end());
+    m_nErrorLine = FindForeignText(text);
+    if (m_nErrorLine > 0)
+    {
+        error = CResourceString(kNoFilterLineId);
+        return false;
+    }
+    std::istringstream in(text);
+    return ReadFilters(lists, in, nSampleRate);
+}
+
+int CFilterParameterFile::FindForeignText(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line;
+    int nFirst = 0;
+    for (int n = 1; std::getline(in, line); ++n)
+    {
+        if (FindLabelKind(line) >= 0)
+            return 0;
+        if (nFirst == 0 && line.find_first_not_of(" \t\r\v\f") != std::string::npos)
+            nFirst = n;
+    }
+    return nFirst;
 }
 
 bool CFilterParameterFile::LineHasPrefix(std::string line, unsigned prefixId)

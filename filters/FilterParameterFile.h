@@ -27,9 +27,17 @@ public:
     // leaves an existing file as it was. False with a message in error.
     bool SaveFile(const std::string& path, CFilterLists& lists, std::string& error);
     // False with a message in error, and the lists untouched, when the file cannot be
-    // read or exceeds kMaxFileBytes.
+    // read or exceeds kMaxFileBytes (GetErrorLine 0), and when it is no parameter file:
+    // it has lines that are not blank, yet none of them is a filter (GetErrorLine names
+    // the first of them). An empty file is an empty filter set.
     bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                   std::string& error);
+    // The 1-based line of the file that OpenFile refused the file at; 0 for none.
+    int GetErrorLine() const { return m_nErrorLine; }
+
+    // 0 when the text holds a filter line or nothing but blank lines; otherwise the
+    // 1-based number of its first line that is not blank.
+    static int FindForeignText(const std::string& text);
 
     // Field 0 of the line contains the text of the prefix string anywhere.
     static bool LineHasPrefix(std::string line, unsigned prefixId);
@@ -44,4 +52,5 @@ private:
     std::string m_strDefaultExt;      // ".par"
     std::string m_strFilter;          // "Parameter Files (*.par) |*.par||"
     std::string m_strDefaultFileName; // "*.par"
+    int m_nErrorLine = 0;
 };

@@ -134,6 +134,11 @@ constexpr CStringEntry kStringTable[] = {
            "frequencies must increase from row to row."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
+    {5155, "This line is no filter, and no line of the file is one: this is no filter parameter "
+           "file.  A filter line begins with the label of its filter, such as EQ-1 or HPB-2."},
+    {5156, "This line is none of the section names \"Desired Response\", \"Upper Tolerance\" "
+           "and \"Lower Tolerance\": this is no master point file.  Its first line that is "
+           "not blank must name a section."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},

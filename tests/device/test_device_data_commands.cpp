@@ -479,3 +479,106 @@ TEST_F(CommandsTest, ClosingSavesEitherHoldersDataToTheNameShown)
     EXPECT_FALSE(commands->IsUnsaved(H::kFamilyData));
     EXPECT_EQ(commands->GetFileName(H::kFamilyData), familyPath);
 }
+
+namespace
+{
+// Records the name each file dialog proposes.
+struct CProposingDialogs : CScriptedFileDialogs
+{
+    bool AskPath(const CFileDialogRequest& request, std::string& path) override
+    {
+        proposed.push_back(path);
+        return CScriptedFileDialogs::AskPath(request, path);
+    }
+    std::vector<std::string> proposed;
+};
+
+const char kMeasurement[] = "\"Loudspeaker Raw Response Data for the Morvane Program\"\r\n"
+                            "       \"Hz\" \"Mag (dB)\"      \"deg\"\r\n"
+                            "   20.0000, -12.00000,  45.00000\r\n"
+                            "   13 5 20\r\n"
+                            "   4 -6.0 12.0\r\n"
+                            "20000.0000,  -3.00000, -10.00000\r\n";
+} // namespace
+
+TEST_F(CommandsTest, AFileWithoutDeviceDataIsRefusedAndRunProposesTheDataName)
+{
+    CProposingDialogs proposing;
+    Services::SetFileDialogs(&proposing);
+    AddGoldenSections(2);
+    commands->Execute(Cmd::kGenerateDeviceData);
+    const std::vector<std::string> generated = Lines();
+    const std::string measurement = Path("speaker.raw");
+    std::ofstream(measurement, std::ios::binary) << kMeasurement;
+
+    proposing.answers = {measurement};
+    commands->Execute(Cmd::kOpenDeviceData);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
+              std::string::npos);
+    EXPECT_EQ(Lines(), generated);
+    EXPECT_EQ(Status().GetName(), Path("speaker.eq"));
+    EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
+    EXPECT_TRUE(Status().m_OpenedFromFileMode.IsOff());
+    EXPECT_EQ(editor.seen.size(), 1u); // only the generation's
+
+    // Run saves the unsaved data first, under the data's own name.
+    proposing.answers.push_back("");
+    commands->Execute(Cmd::kRunKT47Program);
+    ASSERT_EQ(proposing.proposed.size(), 2u);
+    EXPECT_EQ(proposing.proposed[1], "speaker.eq");
+    commands->Execute(Cmd::kSaveDeviceData);
+    EXPECT_EQ(ReadFileBytes(measurement), kMeasurement);
+    EXPECT_TRUE(std::filesystem::exists(Path("speaker.eq")));
+    Services::SetFileDialogs(&dialogs);
+}
+
+TEST_F(CommandsTest, EachFamilyOpensOnlyItsOwnDeviceData)
+{
+    const std::string measurement = Path("speaker.raw");
+    std::ofstream(measurement, std::ios::binary) << kMeasurement;
+    const std::string empty = Path("empty.eq");
+    std::ofstream(empty, std::ios::binary) << "";
+    const struct
+    {
+        EDeviceId id;
+        std::string path;
+        bool opened;
+    } cases[] = {
+        {kDeviceQZX2201, Golden("qzx2201.eq"), true},
+        {kDeviceQZX2202, Golden("qzx2202.eq"), true},
+        {kDeviceQZX2410, Golden("speaker.EQ241X"), true},
+        {kDeviceQZX6060, Golden("speaker.EQ606X"), true},
+        {kDeviceQZX2201, Golden("speaker.EQ241X"), false},
+        {kDeviceQZX2410, Golden("qzx2201.eq"), false},
+        {kDeviceQZX2201, measurement, false},
+        {kDeviceQZX6060, measurement, false},
+        {kDeviceQZX2202, empty, false},
+        {kDeviceQZX2410, empty, false},
+    };
+    for (const auto& c : cases)
+    {
+        device.id = c.id;
+        Lines() = {"kept\r\n"};
+        family->m_DataLines = {"kept\r\n"};
+        doc->m_EqFileStatus.SetName(Path("speaker.eq"));
+        family->SetDataFileName(Path("speaker.EQ241X"));
+        messages.texts.clear();
+        editor.seen.clear();
+        Answer(c.path);
+        commands->Execute(Cmd::kOpenDeviceData);
+        const bool eq = c.id == kDeviceQZX2201 || c.id == kDeviceQZX2202;
+        const std::vector<std::string>& lines = eq ? Lines() : family->m_DataLines;
+        const std::string name = eq ? Status().GetName() : family->GetDataFileName();
+        EXPECT_EQ(messages.texts.empty(), c.opened) << c.path;
+        EXPECT_EQ(editor.seen.size(), c.opened ? 1u : 0u) << c.path;
+        EXPECT_EQ(name, c.opened ? c.path : eq ? Path("speaker.eq") : Path("speaker.EQ241X"))
+            << c.path;
+        if (!c.opened)
+        {
+            EXPECT_EQ(lines, std::vector<std::string>{"kept\r\n"}) << c.path;
+            ASSERT_EQ(messages.texts.size(), 1u);
+            EXPECT_NE(messages.texts[0].find(c.path), std::string::npos);
+        }
+    }
+}

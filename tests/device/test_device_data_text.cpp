@@ -1,3 +1,4 @@
+#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/EqFile.h"
 
@@ -160,4 +161,45 @@ TEST(EqFile, FailuresAreReportedAndChangeNothing)
     error.clear();
     EXPECT_FALSE(CEqFile::WriteLines("/nonexistent/dir/a.eq", lines, error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(DeviceDataRecognition, OnlyTheLinesAChipIsProgrammedFromCount)
+{
+    const struct
+    {
+        const char* line;
+        bool eq;
+        bool family;
+    } cases[] = {
+        {"0A 010000 010111 010222 010333 010444\r\n", true, false},
+        {"19 7FFFFF 000000 000000 000000 000000\r\n", true, false},
+        {"21 000000 000000 000000 000000 000000    Left Loudness Biquad\r\n", true, false},
+        {"4 -6.0 Volume\r\n", true, false},
+        {"$8 -70.0 Mixer2\r\n", true, false},
+        {"! Channel Number 1\r\n", false, true},
+        {"Q1\r\n", false, true},
+        {"Q10\r\n", false, true},
+        {" 00 FF 24 A2\r\n", false, true},
+        {"34 00FF24A2 FF80D5C5 00006AE2 00000000 FFFF951E\r\n", false, true},
+        // Header and comment lines of either family, and what a measurement holds.
+        {"! NAME: test.eq\r\n", false, false},
+        {"!# Filter Parameters\r\n", false, false},
+        {"!# EQ-1, 6.000000, 2.000000, 100.000000, No, Yes, 1\r\n", false, false},
+        {"13 5 20\r\n", false, false},
+        {"13 -5 20 1 1 1\r\n", false, false},
+        {"4 -6.0 12.0\r\n", false, false},
+        {"4 -6.0 Volume NAME: speaker.eq\r\n", true, false},
+        {"4 -6.0 12 Volume\r\n", false, false},
+        {"   20.0000, -12.00000,  45.00000\r\n", false, false},
+        {"Q\r\n", false, false},
+        {"QZ\r\n", false, false},
+        {" 00 FF 24\r\n", false, false},
+        {"! Channel Number one\r\n", false, false},
+        {"", false, false},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(IsEqDataLine(c.line), c.eq) << c.line;
+        EXPECT_EQ(IsFamilyDataLine(c.line), c.family) << c.line;
+    }
 }

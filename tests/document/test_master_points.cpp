@@ -317,3 +317,52 @@ TEST_F(MasterPointDocTest, OpeningStopsWhenTheEditorCannotBeMade)
     EXPECT_NE(doc->m_MasterPointFile.GetName(), path);
     EXPECT_TRUE(doc->m_MasterPointFile.IsOff());
 }
+
+TEST_F(MasterPointDocTest, AFileOfAnotherKindIsRefusedAtItsLineAndTheGridsStay)
+{
+    ASSERT_TRUE(app.OpenMasterPointEditor(false));
+    Type(app.desiredGrid, {{100, 0}, {1000, -3}});
+    FillOffsetGrid(app.desiredGrid, app.upperGrid, 2.0);
+    const std::string named = doc->m_MasterPointFile.GetName();
+    const struct
+    {
+        const char* text;
+        int nLine;
+    } cases[] = {
+        {"title\nheader\n100 -6 90\n1000 0 170\n", 1},    // a measurement
+        {"\r\n  \nEQ-1, 6, 2, 100, No, Yes, 1\n", 3},     // a parameter file
+        {"100, 1\nDesired Response\n200, 2\n", 1},        // points before any section
+        {"", 1},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string path = folder.Path("other.mpt");
+        WriteFileBytes(path, c.text);
+        app.fileReadErrors.clear();
+        app.editorCalls.clear();
+        dialogs.answers.push_back(path);
+        doc->OnFileOpenMasterPointFile();
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.text;
+        EXPECT_EQ(app.fileReadErrors[0].file, path);
+        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine) << c.text;
+        EXPECT_NE(app.fileReadErrors[0].error.find("no master point file"), std::string::npos);
+        EXPECT_TRUE(app.editorCalls.empty());
+        EXPECT_EQ(RowsOf(app.desiredGrid), (Points{{100, 0}, {1000, -3}}));
+        EXPECT_EQ(RowsOf(app.upperGrid), (Points{{100, 2}, {1000, -1}}));
+        EXPECT_EQ(doc->m_MasterPointFile.GetName(), named);
+    }
+}
+
+TEST_F(MasterPointDocTest, AMissingSectionLeavesOnlyTheNewEntryRow)
+{
+    ASSERT_TRUE(app.OpenMasterPointEditor(false));
+    Type(app.desiredGrid, {{100, 0}, {1000, -3}});
+    const std::string path = folder.Path("upper only.mpt");
+    WriteFileBytes(path, "\r\nUpper Tolerance\r\n100.000000, 2.000000\r\n");
+    dialogs.answers = {path};
+    doc->OnFileOpenMasterPointFile();
+    EXPECT_TRUE(app.fileReadErrors.empty());
+    EXPECT_EQ(Column0(app.desiredGrid), (std::vector<std::string>{"Point", "*"}));
+    EXPECT_EQ(RowsOf(app.upperGrid), (Points{{100, 2}}));
+    EXPECT_EQ(doc->m_MasterPointFile.GetName(), path);
+}

@@ -318,3 +318,42 @@ TEST_F(SaveFilesTest, DeviceDataOfEitherHolderIsOffered)
     EXPECT_TRUE(doc->SaveModified());
     EXPECT_TRUE(app.saveFilesShown.back().files[CSaveFilesChoice::kDeviceData].name.empty());
 }
+
+TEST_F(SaveFilesTest, AFileOfAnotherKindIsRefusedAsParametersAndTheListsStay)
+{
+    AddEQ(*doc, 500.0, 7);
+    doc->m_FiltersInGridMode.TurnOff();
+    doc->m_ParameterFile.SetName(folder.Path("spk.par"));
+    const struct
+    {
+        std::string text;
+        int nLine;
+    } cases[] = {
+        {kRaw, 1},
+        {"\r\n   \r\nDesired Response\r\n100.000000, 1.000000\r\n", 3},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string path = folder.Path("other.par");
+        WriteFileBytes(path, c.text);
+        app.fileReadErrors.clear();
+        dialogs.answers.push_back(path);
+        doc->OnFileOpenFilterParameterFile();
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.text;
+        EXPECT_EQ(app.fileReadErrors[0].file, path);
+        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine);
+        EXPECT_NE(app.fileReadErrors[0].error.find("no filter parameter file"), std::string::npos);
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1);
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-7");
+        EXPECT_TRUE(doc->m_FiltersInGridMode.IsOff());
+        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("spk.par"));
+        EXPECT_TRUE(app.editorCalls.empty());
+    }
+
+    // An empty file is an empty filter set.
+    WriteFileBytes(folder.Path("empty.par"), "");
+    dialogs.answers.push_back(folder.Path("empty.par"));
+    doc->OnFileOpenFilterParameterFile();
+    EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 0);
+    EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+}

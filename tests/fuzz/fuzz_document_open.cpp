@@ -16,44 +16,29 @@
 // resample paths are reached with files the curve reader accepts).
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
-#include "framework/core/Services.h"
-#include "graph/Assert.h"
 #include "graph/CurveFile.h"
-#include "matrix/handler.h"
 #include "tests/document/DocumentFakes.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
-void Quiet(const char*, const char*, int) {}
-void QuietPrint(const char*) {}
-
 std::string Folder()
 {
-    static const std::string folder = []
-    {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("morvane-fuzz-doc-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string();
-    }();
+    static const std::string folder = FuzzFolder("doc");
     return folder;
 }
 
 std::string WriteFile(const std::string& name, const std::uint8_t* data, std::size_t size)
 {
     const std::string path = Folder() + "/" + name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    WriteFuzzFile(path, data, size);
     return path;
 }
 
@@ -153,20 +138,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 3)
         return 0;
-    mclSetAssertionHandler(&Quiet);
-    mwSetPrintHandler(&QuietPrint);
+    SilenceFuzzReports();
     const std::uint8_t selector = data[0];
     const std::size_t rawSize = std::min<std::size_t>(data[1] | (data[2] << 8), size - 3);
     const std::uint8_t* raw = data + 3;
     const std::uint8_t* curves = raw + rawSize;
     const std::size_t curveSize = size - 3 - rawSize;
 
-    CRecordingMessageBox messages;
-    CScriptedFileDialogs dialogs;
-    CMemoryWorkingDirectory directory(Folder());
-    Services::SetMessageBox(&messages);
-    Services::SetFileDialogs(&dialogs);
-    Services::SetWorkingDirectory(&directory);
+    CFuzzServices services(Folder());
+    CScriptedFileDialogs& dialogs = services.dialogs;
     {
         CHeadlessAppServices app;
         RecordingFamilyManager family;
@@ -236,8 +216,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       doc->m_LowerTolerance.NumberOfElements() != rawCurve.GetTotalPoints()))
             std::abort();
     }
-    Services::SetMessageBox(nullptr);
-    Services::SetFileDialogs(nullptr);
-    Services::SetWorkingDirectory(nullptr);
     return 0;
 }

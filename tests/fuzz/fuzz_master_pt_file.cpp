@@ -1,5 +1,6 @@
-// Feeds arbitrary text to the master point reader: every section goes into a grid, and
-// every stored point is a pair of finite numbers that the writer can put out again.
+// Feeds arbitrary text to the master point reader: a text that is no master point file is
+// refused at a line, otherwise every section goes into a grid, and every stored point is
+// a pair of finite numbers that the writer can put out again.
 #include "document/MasterPointGrid.h"
 #include "document/MasterPtFile.h"
 #include "graph/Assert.h"
@@ -18,8 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     mclSetAssertionHandler(&Quiet);
     CMasterPtFile file;
+    // A text that is no master point file is refused at a line of it.
     if (!file.OpenText(std::string(data, data + size), "fuzz.mpt"))
-        std::abort();
+    {
+        if (file.GetErrorLine() < 1 || file.GetError().empty())
+            std::abort();
+        return 0;
+    }
     CMemoryMasterPointGrid grids[3];
     for (int section = 1; section <= 3; ++section)
         file.ReadSection(section, &grids[section - 1]);

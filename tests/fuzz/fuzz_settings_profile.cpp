@@ -23,7 +23,8 @@ namespace
 void Quiet(const char*, const char*, int) {}
 void QuietPrint(const char*) {}
 
-// A profile section: integers read as the Qt store reads them (the whole text a number).
+// A profile section: integers read as the Qt store reads them (the whole text a number
+// once the white space around it is trimmed, as QString::trimmed does).
 class CTextStore : public ISettingsStore
 {
 public:
@@ -38,8 +39,13 @@ public:
     bool ReadInt(const std::string& key, int& value) const override
     {
         std::string text;
-        if (!ReadText(key, text) || text.empty())
+        if (!ReadText(key, text))
             return false;
+        const char* const kSpace = " \t\n\v\f\r";
+        const std::size_t first = text.find_first_not_of(kSpace);
+        if (first == std::string::npos)
+            return false;
+        text = text.substr(first, text.find_last_not_of(kSpace) - first + 1);
         char* end = nullptr;
         errno = 0;
         const long n = std::strtol(text.c_str(), &end, 10);

@@ -1,0 +1,114 @@
+#include "device/DeviceDataRecognition.h"
+
+#include "device/DeviceDataText.h"
+#include "device/QZX2410_Manager.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace
+{
+const char* const kEqRegisters[] = {"0A", "0B", "0C", "0D", "0E", "0F", "10", "13",
+                                    "14", "15", "16", "17", "18", "19", "21", "22"};
+constexpr std::size_t kWordsPerLine = 5;
+const char kChannelPrefix[] = "! Channel Number ";
+
+// The line as the file holds it once written: up to its line feed, without carriage
+// returns (the writer drops them).
+std::string AsWritten(const std::string& line)
+{
+    std::string text;
+    for (char c : line.substr(0, line.find('\n')))
+        if (c != '\r')
+            text += c;
+    return text;
+}
+
+bool IsHexWord(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); });
+}
+
+bool IsDecimal(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// A decimal number as the fixed settings are written: "-6.0", "0.0", "12".
+bool IsSettingValue(const std::string& text)
+{
+    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const std::size_t point = text.find('.', start);
+    const std::string whole = text.substr(start, point == std::string::npos ? point : point - start);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    return (IsDecimal(whole) && (fraction.empty() || IsDecimal(fraction))) ||
+           (whole.empty() && IsDecimal(fraction));
+}
+
+// name, a blank, then five words of hexadecimal digits (more may follow).
+bool IsRegisterLine(const std::string& line, const std::string& name)
+{
+    if (line.compare(0, name.size() + 1, name + " ") != 0)
+        return false;
+    const std::vector<std::string> fields = SplitRegisterFields(line);
+    return fields.size() > kWordsPerLine &&
+           std::all_of(fields.begin() + 1, fields.begin() + 1 + kWordsPerLine, IsHexWord);
+}
+
+// "4 -6.0 Volume": a register of one or two characters that begins with 4, 5, 6, 7 or $,
+// a number and a name (more text may follow, as after a NAME line rewritten on line 0).
+bool IsFixedSetting(const std::string& line)
+{
+    if (line.empty() || std::string("4567$").find(line[0]) == std::string::npos)
+        return false;
+    std::istringstream in(line);
+    std::string reg, value, name;
+    in >> reg >> value >> name;
+    return reg.size() <= 2 && IsSettingValue(value) && !name.empty() &&
+           std::isalpha(static_cast<unsigned char>(name[0]));
+}
+
+// " 00 80 00 00": blank-led pairs of hexadecimal digits, four of them (eight for "A8").
+bool IsWordLine(const std::string& text)
+{
+    if (text.size() != 12 && text.size() != 24)
+        return false;
+    for (std::size_t i = 0; i < text.size(); i += 3)
+        if (text[i] != ' ' || !IsHexWord(text.substr(i + 1, 2)))
+            return false;
+    return true;
+}
+} // namespace
+
+bool IsEqDataLine(const std::string& fileLine)
+{
+    const std::string line = AsWritten(fileLine);
+    return IsFixedSetting(line) ||
+           std::any_of(std::begin(kEqRegisters), std::end(kEqRegisters),
+                       [&line](const char* name) { return IsRegisterLine(line, name); });
+}
+
+bool IsFamilyDataLine(const std::string& fileLine)
+{
+    const std::string text = AsWritten(fileLine);
+    if (text.rfind(kChannelPrefix, 0) == 0)
+        return IsDecimal(text.substr(sizeof kChannelPrefix - 1));
+    if (text.size() >= 2 && text.size() <= 3 && text[0] == 'Q')
+        return IsHexWord(text.substr(1));
+    if (IsWordLine(text))
+        return true;
+    for (int row = 0; row < CQZX2410_Manager::kRegisterRows; ++row)
+        for (int i = 0; i < CQZX2410_Manager::kMaxSections; ++i)
+            if (IsRegisterLine(text, CQZX2410_Manager::RegisterName(row, i)))
+                return true;
+    return false;
+}
+
+bool HoldsDeviceData(const std::vector<std::string>& lines,
+                     bool (*isDataLine)(const std::string&))
+{
+    return std::any_of(lines.begin(), lines.end(), isDataLine);
+}

@@ -1,0 +1,21 @@
+// Which lines make a text device program data of a chip family, so that a file of another
+// kind (a measurement, a parameter file) is not taken for device data and later written
+// over. Header and "!#" comment lines are common to both families and to hand-made texts:
+// only the lines that the chip is loaded from count.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// QZX2201/QZX2202 (".eq"): a register line (a name of either bank, or the loudness
+// registers "21" and "22", a blank, then five hexadecimal words) or a fixed register
+// setting such as "4 -6.0 Volume" (a register, a number and a name).
+bool IsEqDataLine(const std::string& line);
+// QZX2410/QZX6060 (".EQ241X", ".EQ606X"): the channel line "! Channel Number <n>", a
+// biquad entry "Q<n>", a word line of blank-led pairs of hexadecimal digits (" 00 80 00
+// 00") or a register line of one of the family's register names with five words.
+bool IsFamilyDataLine(const std::string& line);
+
+// True when a line is one that isDataLine takes.
+bool HoldsDeviceData(const std::vector<std::string>& lines,
+                     bool (*isDataLine)(const std::string&));

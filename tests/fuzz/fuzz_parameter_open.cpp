@@ -1,0 +1,135 @@
+// File > Open Filter Parameter File as the program runs it: the speaker document's command
+// (CMorvaneDoc::OnFileOpenFilterParameterFile) with the seventeen filter grids of the
+// filter editor in memory (the editor's pages load the lists into their grids and read
+// them back, as the filter sheet does), the file dialog answering a file of the fuzzed
+// bytes.
+//
+// A refused file is reported as a File Read Error at a line of it and leaves the lists,
+// the grids and the file record as they were. An accepted file fills the grids from the
+// lists read; saved with Save As Filter Parameters (which reads the grids first) and
+// opened again, the grids hold the same cells.
+#include "document/HeadlessAppServices.h"
+#include "document/MorvaneDoc.h"
+#include "filters/FilterGridTable.h"
+#include "filters/FilterGridTransfer.h"
+#include "filters/FilterLists.h"
+#include "filters/FilterParameterFile.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int kFs = 48000;
+
+std::string Folder()
+{
+    static const std::string folder = FuzzFolder("paropen");
+    return folder;
+}
+
+// The filter editor's pages: one grid per kind, loaded from and read into the lists.
+class CGridApp : public CHeadlessAppServices
+{
+public:
+    CGridApp()
+    {
+        for (int kind = 0; kind < kFilterKindCount; ++kind)
+            m_Grids.push_back(std::make_unique<CFilterGridTable>(1000 + kind, kind));
+    }
+    void ReloadFilterGrids() override
+    {
+        CHeadlessAppServices::ReloadFilterGrids();
+        m_pMorvaneDoc->m_FilterLists.ForEach([this](EFilterKind kind, auto& list)
+                                             { FiltersToGrid(*m_Grids[kind], list); });
+    }
+    bool UpdateFiltersFromGrids() override
+    {
+        if (!CHeadlessAppServices::UpdateFiltersFromGrids())
+            return false;
+        m_pMorvaneDoc->m_FilterLists.ForEach([this](EFilterKind kind, auto& list)
+                                             { GridToFilters(*m_Grids[kind], list, kFs); });
+        return true;
+    }
+    std::vector<std::vector<std::string>> Cells() const
+    {
+        std::vector<std::vector<std::string>> cells;
+        for (const auto& grid : m_Grids)
+            for (int r = 0; r < grid->GetRows(); ++r)
+            {
+                cells.emplace_back();
+                for (int c = 0; c < grid->GetCols(); ++c)
+                    cells.back().push_back(grid->GetTextMatrix(r, c));
+            }
+        return cells;
+    }
+    std::vector<std::unique_ptr<CFilterGridTable>> m_Grids;
+};
+
+std::string ListsText(CFilterLists& lists)
+{
+    std::ostringstream out;
+    CFilterParameterFile::WriteFilters(lists, out);
+    return out.str();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    SilenceFuzzReports();
+    const std::string path = Folder() + "/opened.par";
+    const std::string again = Folder() + "/saved.par";
+    WriteFuzzFile(path, data, size);
+
+    CFuzzServices services(Folder());
+    CRecordingMessageBox& messages = services.messages;
+    CScriptedFileDialogs& dialogs = services.dialogs;
+    {
+        CGridApp app;
+        auto doc = std::make_unique<CMorvaneDoc>(app);
+        app.SetMorvaneDoc(doc.get());
+        doc->m_nSamplingFrequency = kFs;
+        // Filters in the grids before the open: a refused file must leave them.
+        std::istringstream start("EQ-3, -3.000000, 100.000000, 1000.000000, No, Yes, 3\n"
+                                 "HPB-1, 40.000000, Yes, 1\n");
+        CFilterParameterFile::ReadFilters(doc->m_FilterLists, start, kFs);
+        app.OpenFilterEditor();
+        app.ReloadFilterGrids();
+        doc->m_ParameterFile.SetName(Folder() + "/before.par");
+        const auto cellsBefore = app.Cells();
+        const std::string listsBefore = ListsText(doc->m_FilterLists);
+
+        dialogs.answers = {path};
+        doc->OnFileOpenFilterParameterFile();
+        if (!messages.texts.empty())
+            std::abort(); // the file is readable: only a File Read Error may refuse it
+        if (!app.fileReadErrors.empty())
+        {
+            const auto& report = app.fileReadErrors[0];
+            if (report.file != path || report.nLine < 1 || report.error.empty() ||
+                doc->m_ParameterFile.GetName() != Folder() + "/before.par" ||
+                app.Cells() != cellsBefore || ListsText(doc->m_FilterLists) != listsBefore)
+                std::abort();
+        }
+        else
+        {
+            if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff())
+                std::abort();
+            const auto cells = app.Cells();
+            dialogs.answers.push_back(again);
+            doc->OnFileSaveAsFilterParameters();
+            if (doc->m_ParameterFile.GetName() != again || !messages.texts.empty())
+                std::abort();
+            dialogs.answers.push_back(again);
+            doc->OnFileOpenFilterParameterFile();
+            if (!app.fileReadErrors.empty() || !messages.texts.empty() || app.Cells() != cells)
+                std::abort();
+        }
+    }
+    return 0;
+}
