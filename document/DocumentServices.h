@@ -175,8 +175,9 @@ public:
     // Ends what the user is typing into the editor: open cell edits are committed, and
     // tolerance offsets typed on its desired page go into the document.
     virtual void CommitMasterPointEdits() {}
-    // "Save Files On Exit?": 1 for Yes (choice then holds the ticks and names), 0 for No,
-    // 2 when the user cancelled the question.
+    // "Save Files On Exit?" (before another raw response is opened, with its own title):
+    // 1 for Yes (choice then holds the ticks and names), 0 for No, 2 when the user
+    // cancelled the question.
     virtual int AskSaveFiles(CSaveFilesChoice& /*choice*/) { return 0; }
     // The device program data as the exit question saves it; null for none.
     virtual IDeviceDataFiles* DeviceDataFiles() { return nullptr; }

@@ -52,7 +52,8 @@ public:
     // Tells every view but pSender.
     void UpdateAllViews(IDocumentView* pSender, int nHint);
 
-    // The raw response (RawResponse.cpp). An empty path asks for the file.
+    // The raw response (RawResponse.cpp). An empty path asks for the file. Unsaved work
+    // is offered for saving first, as at exit; a cancel keeps everything.
     bool OpenRawResponseFile(std::string path);
     bool OpenRawResponseWithDialog() { return OpenRawResponseFile({}); }
     void OnFileSaveRawResponse();        // 32802
@@ -202,6 +203,9 @@ public:
     // points, device data. False keeps the document open: the user cancelled the
     // question, or a ticked file was not saved (its record and unsaved mark stay).
     bool SaveModified();
+    // The same question and saves before another raw response is opened: false keeps the
+    // design as it is.
+    bool SaveUnsavedFiles(bool bBeforeOpening);
 
     IMorvaneAppServices& App() const { return m_App; }
 

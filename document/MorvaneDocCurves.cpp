@@ -79,7 +79,9 @@ void CMorvaneDoc::OnFileOpenDesiredResponse()
     }
     CopyViewCurvesToMatrices();
     UpdateAllViews(nullptr, kHintDesiredCurvesRead);
+    // The curves are those of the file.
     m_DesiredCurveFile.TurnOn();
+    m_DesiredCurveFile.m_ChangedMode.TurnOff();
 }
 
 namespace
@@ -108,7 +110,10 @@ bool CMorvaneDoc::SaveDesiredResponseTo(std::string& path)
         return false;
     std::string error;
     if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    {
+        m_DesiredCurveFile.m_ChangedMode.TurnOff();
         return true;
+    }
     if (!error.empty())
         ReportSaveFailure(error);
     return false;
@@ -128,7 +133,10 @@ void CMorvaneDoc::OnFileSaveAsDesiredResponse()
     std::string path;
     std::string error;
     if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    {
         m_DesiredCurveFile.SetName(path);
+        m_DesiredCurveFile.m_ChangedMode.TurnOff();
+    }
     else if (!path.empty())
         ReportSaveFailure(error);
 }

@@ -23,6 +23,7 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
         return false;
     if (bAskForPath)
         m_CoefficientFile.SetName(path);
+    m_CoefficientFile.m_ChangedMode.TurnOff();
     return true;
 }
 

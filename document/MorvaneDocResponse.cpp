@@ -57,6 +57,10 @@ mwMatrix DbToLinearColumn(const mwMatrix& dB)
 
 bool CMorvaneDoc::OpenRawResponseFile(std::string path)
 {
+    // The new response replaces the curves and every companion name: what is unsaved is
+    // saved first, or the user keeps the design.
+    if (!SaveUnsavedFiles(true))
+        return false;
     CRawResponseFile file(&m_App.PhaseColumnMode());
     if (!file.OpenForRead(path))
     {
@@ -88,6 +92,7 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
     m_RawFile.SetName(path);
     m_App.SetDocumentPathName(path);
     m_RawFile.TurnOn();
+    m_RawFile.m_ChangedMode.TurnOff();
     m_bRawResampledSinceRead = false;
     m_RawFrequencies = frequencies;
     SetFrequencyLimitsFromRaw();
@@ -196,6 +201,7 @@ bool CMorvaneDoc::SaveRawResponseTo(std::string& path)
         return false;
     // The record's file (the callers keep path in it) now holds the response shown.
     m_bRawResampledSinceRead = false;
+    m_RawFile.m_ChangedMode.TurnOff();
     return true;
 }
 
@@ -214,6 +220,7 @@ void CMorvaneDoc::OnFileSaveAsRawResponse()
         return;
     m_RawFile.SetName(path);
     m_bRawResampledSinceRead = false;
+    m_RawFile.m_ChangedMode.TurnOff();
     m_App.SetDocumentPathName(path);
     m_App.AddToRecentFileList(path);
     SetCompanionNames(path);

@@ -1,6 +1,7 @@
-// Closing the speaker document: every companion file with unsaved content is offered in
-// one question, and what the user ticks is saved, each file under the full name the
-// question shows. The document closes only when every ticked file was saved.
+// Closing the speaker document, or opening another raw response into it: every companion
+// file with unsaved content is offered in one question, and what the user ticks is saved,
+// each file under the full name the question shows. The document closes (or takes the
+// other response) only when every ticked file was saved.
 #include "document/MasterPointEditing.h"
 #include "document/MorvaneDoc.h"
 #include "document/SaveFilesChoice.h"
@@ -51,8 +52,14 @@ CMorvaneDoc::CExitDeviceRows CMorvaneDoc::FillSaveFilesChoice(CSaveFilesChoice& 
 
 bool CMorvaneDoc::SaveModified()
 {
+    return SaveUnsavedFiles(false);
+}
+
+bool CMorvaneDoc::SaveUnsavedFiles(bool bBeforeOpening)
+{
     m_App.CommitMasterPointEdits();
     CSaveFilesChoice choice;
+    choice.bBeforeOpening = bBeforeOpening;
     const CExitDeviceRows devices = FillSaveFilesChoice(choice);
     if (std::none_of(choice.files.begin(), choice.files.end(),
                      [](const CSaveFilesChoice::CFile& file) { return file.bSave; }))

@@ -1,5 +1,6 @@
-// What the speaker document offers to save when it closes ("Save Files On Exit?"), and
-// the device program data as that question sees it.
+// What the speaker document offers to save when it closes ("Save Files On Exit?") or
+// before another raw response is opened into it, and the device program data as that
+// question sees it.
 #pragma once
 
 #include <array>
@@ -28,6 +29,8 @@ struct CSaveFilesChoice
     };
     std::array<CFile, kFileCount> files;
     bool bOtherDeviceDataShown = false;
+    // Asked before another raw response replaces the design, not at exit.
+    bool bBeforeOpening = false;
 };
 
 // The two holders of device program data: the ".eq" lines of the QZX2201/QZX2202 and the

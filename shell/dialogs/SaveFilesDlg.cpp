@@ -16,12 +16,14 @@ constexpr const char* kFileTexts[] = {
     "Filter Coefficients File", "Other QZX2xxx Data File",
 };
 static_assert(std::size(kFileTexts) == CSaveFilesDlg::kFileCount);
+constexpr const char* kExitTitle = "Save Files On Exit?";
+constexpr const char* kBeforeOpeningTitle = "Save Files Before Opening?";
 } // namespace
 
 CSaveFilesDlg::CSaveFilesDlg(QWidget* pParent)
     : QDialog(pParent ? pParent : QApplication::activeWindow())
 {
-    setWindowTitle("Save Files On Exit?");
+    setWindowTitle(kExitTitle);
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < kFileCount; ++i)
     {
@@ -50,6 +52,7 @@ void CSaveFilesDlg::OnInitDialog()
         m_Checks[i]->setChecked(m_Files[i].bSave);
         m_Names[i]->setText(QString::fromStdString(m_Files[i].name));
     }
+    setWindowTitle(m_Choice.bBeforeOpening ? kBeforeOpeningTitle : kExitTitle);
     m_Checks[kOtherDeviceData]->setVisible(m_Choice.bOtherDeviceDataShown);
     m_Names[kOtherDeviceData]->setVisible(m_Choice.bOtherDeviceDataShown);
 }

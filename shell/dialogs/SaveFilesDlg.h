@@ -1,5 +1,6 @@
 // "Save Files On Exit?": the speaker document's companion files with unsaved content,
-// each with a tick and an editable full file name. "Yes" (and the Enter key) takes the
+// each with a tick and an editable full file name; before another raw response is
+// opened the same question is titled "Save Files Before Opening?". "Yes" (and the Enter key) takes the
 // ticks and names and ends with 1; "No" ends with 0 and the Escape key or the close box
 // with 2, both leaving the members as they were filled. The row of the other chip
 // family's device data is shown only when the choice asks for it.

@@ -102,7 +102,8 @@ TEST_F(DesiredCurvesTest, SavesWriteTheThreeViewCurves)
                                        read, &error))
         << error;
     EXPECT_EQ(Ys(*read[1]), (std::vector<double>{3, 3, 3}));
-    EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOn());
+    // The curves are in their file now: nothing of them is unsaved.
+    EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOff());
 
     dialogs.answers = {folder.Path("as.crv")};
     doc->OnFileSaveAsDesiredResponse();

@@ -6,6 +6,7 @@
 #include "filters/FilterGridRows.h"
 #include "tests/document/DocumentFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -356,4 +357,149 @@ TEST_F(SaveFilesTest, AFileOfAnotherKindIsRefusedAsParametersAndTheListsStay)
     doc->OnFileOpenFilterParameterFile();
     EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 0);
     EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+}
+
+TEST_F(SaveFilesTest, EverySaveClearsItsFilesUnsavedMark)
+{
+    using EFile = CSaveFilesChoice::EFile;
+    // The coefficient file's Save writes into the current folder.
+    struct CFolderBack
+    {
+        fs::path folder;
+        ~CFolderBack() { fs::current_path(folder); }
+    } back{fs::current_path()};
+    fs::current_path(folder.Root());
+    const struct
+    {
+        const char* command;
+        std::vector<std::string> answers; // of the file dialogs
+        void (CMorvaneDoc::*save)();
+        std::vector<EFile> saved;
+    } cases[] = {
+        {"Save Raw Response", {}, &CMorvaneDoc::OnFileSaveRawResponse, {CSaveFilesChoice::kRawResponse}},
+        {"Save As Raw Response", {folder.Path("as.raw")}, &CMorvaneDoc::OnFileSaveAsRawResponse,
+         {CSaveFilesChoice::kRawResponse}},
+        {"Save Desired Response", {}, &CMorvaneDoc::OnFileSaveDesiredResponse,
+         {CSaveFilesChoice::kDesiredResponse}},
+        {"Save As Desired Response", {folder.Path("as.crv")},
+         &CMorvaneDoc::OnFileSaveAsDesiredResponse, {CSaveFilesChoice::kDesiredResponse}},
+        {"Save Filter Coefficients", {}, &CMorvaneDoc::OnFileSaveFilterCoefficients,
+         {CSaveFilesChoice::kFilterCoefficients}},
+        {"Save As Filter Coefficients", {folder.Path("as.flt")},
+         &CMorvaneDoc::OnFileSaveAsFilterCoefficients, {CSaveFilesChoice::kFilterCoefficients}},
+        {"Save As Modified Response", {folder.Path("asMod.raw")},
+         &CMorvaneDoc::OnFileSaveAsModifiedResponse, {CSaveFilesChoice::kModifiedResponse}},
+        {"Save Filter Parameters", {}, &CMorvaneDoc::OnFileSaveFilterParameters,
+         {CSaveFilesChoice::kFilterParameters}},
+        {"Save As Filter Parameters", {folder.Path("as.par")},
+         &CMorvaneDoc::OnFileSaveAsFilterParameters, {CSaveFilesChoice::kFilterParameters}},
+        {"Save Output Files", {}, &CMorvaneDoc::OnFileSaveOutputFiles,
+         {CSaveFilesChoice::kRawResponse, CSaveFilesChoice::kDesiredResponse,
+          CSaveFilesChoice::kFilterCoefficients}},
+    };
+    for (const auto& c : cases)
+    {
+        MakeEverythingUnsaved();
+        dialogs.requests.clear();
+        dialogs.answers = c.answers;
+        (doc.get()->*c.save)();
+        app.saveFilesShown.clear();
+        app.saveFilesAnswer = 2;
+        EXPECT_FALSE(doc->SaveModified()) << c.command;
+        ASSERT_EQ(app.saveFilesShown.size(), 1u) << c.command;
+        const CSaveFilesChoice& shown = app.saveFilesShown[0];
+        for (int i = 0; i < CSaveFilesChoice::kOtherDeviceData; ++i)
+        {
+            const bool bSaved =
+                std::find(c.saved.begin(), c.saved.end(), EFile(i)) != c.saved.end();
+            EXPECT_EQ(shown.files[std::size_t(i)].bSave, !bSaved) << c.command << ", file " << i;
+        }
+    }
+    // The master point file, and a desired response opened from its file.
+    MakeEverythingUnsaved();
+    EXPECT_TRUE(doc->OnFileSaveMasterPointFile());
+    EXPECT_TRUE(doc->m_MasterPointFile.m_ChangedMode.IsOff());
+    doc->m_MasterPointFile.MarkNewContent();
+    dialogs.requests.clear();
+    dialogs.answers = {folder.Path("as.mpt")};
+    EXPECT_TRUE(doc->OnFileSaveAsMasterPointFile());
+    EXPECT_TRUE(doc->m_MasterPointFile.m_ChangedMode.IsOff());
+    dialogs.requests.clear();
+    dialogs.answers = {folder.Path("as.crv")};
+    doc->OnFileOpenDesiredResponse();
+    EXPECT_TRUE(doc->m_DesiredCurveFile.IsOn());
+    EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOff());
+}
+
+TEST_F(SaveFilesTest, OpeningAnotherResponseAsksFirstAndCancelKeepsTheDesign)
+{
+    const std::string kOther = "t\nh\n50 1 0\n500 2 0\n5000 3 0\n20000 4 0\n";
+    // Nothing unsaved: no question.
+    ASSERT_TRUE(Open("other.raw", kOther));
+    EXPECT_TRUE(app.saveFilesShown.empty());
+    ASSERT_TRUE(Open("spk.raw", kRaw));
+    ShowRawCurves();
+
+    MakeEverythingUnsaved();
+    app.saveFilesAnswer = 2;
+    EXPECT_FALSE(doc->SaveModified());
+    const CSaveFilesChoice atExit = app.saveFilesShown.back();
+    EXPECT_FALSE(atExit.bBeforeOpening);
+
+    // Cancel, and a ticked file that cannot be saved: the design stays whole.
+    const auto expectDesignKept = [this](const char* step)
+    {
+        EXPECT_EQ(doc->m_RawFile.GetName(), folder.Path("spk.raw")) << step;
+        EXPECT_EQ(doc->m_nRawPoints, 3) << step;
+        EXPECT_TRUE(doc->m_DesiredCurveFile.IsOn()) << step;
+        for (const CFileRecord* record :
+             {&doc->m_RawFile, &doc->m_DesiredCurveFile, &doc->m_CoefficientFile,
+              &doc->m_ModifiedRawFile, &doc->m_ParameterFile, &doc->m_MasterPointFile})
+            EXPECT_TRUE(record->m_ChangedMode.IsOn()) << step;
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1) << step;
+    };
+    EXPECT_FALSE(Open("other.raw", kOther));
+    ASSERT_EQ(app.saveFilesShown.size(), 2u);
+    const CSaveFilesChoice& beforeOpening = app.saveFilesShown.back();
+    EXPECT_TRUE(beforeOpening.bBeforeOpening);
+    for (std::size_t i = 0; i < beforeOpening.files.size(); ++i)
+    {
+        EXPECT_EQ(beforeOpening.files[i].bSave, atExit.files[i].bSave) << i;
+        EXPECT_EQ(beforeOpening.files[i].name, atExit.files[i].name) << i;
+    }
+    expectDesignKept("cancel");
+    app.onSaveFiles = [this](CSaveFilesChoice& choice)
+    {
+        choice.files[CSaveFilesChoice::kRawResponse].bSave = false;
+        choice.files[CSaveFilesChoice::kDesiredResponse].name = folder.Path("missing/spk.crv");
+        return 1;
+    };
+    EXPECT_FALSE(Open("other.raw", kOther));
+    expectDesignKept("failed save");
+    EXPECT_EQ(messages.texts.size(), 1u);
+
+    // Yes saves the ticked files under their old names, then the response is opened.
+    app.onSaveFiles = [](CSaveFilesChoice& choice)
+    {
+        choice.files[CSaveFilesChoice::kRawResponse].bSave = false;
+        return 1;
+    };
+    ASSERT_TRUE(Open("other.raw", kOther));
+    for (const char* name : {"spk.crv", "spk.flt", "spk.par", "spk.mpt", "spkMod.raw"})
+        EXPECT_TRUE(Exists(name)) << name;
+    EXPECT_EQ(doc->m_RawFile.GetName(), folder.Path("other.raw"));
+    EXPECT_EQ(doc->m_nRawPoints, 4);
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("other.par"));
+
+    // No opens without saving; the new response is the file's own, not unsaved.
+    ShowRawCurves();
+    MakeEverythingUnsaved();
+    app.onSaveFiles = nullptr;
+    app.saveFilesAnswer = 0;
+    ASSERT_TRUE(Open("spk.raw", kRaw));
+    EXPECT_FALSE(Exists("other.crv"));
+    EXPECT_TRUE(doc->m_RawFile.m_ChangedMode.IsOff());
+    EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOff());
+    // The grids keep their filters, still unsaved.
+    EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
 }

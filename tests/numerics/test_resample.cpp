@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <vector>
 
 using namespace numerics;
@@ -91,14 +92,44 @@ double FrequencyThatRoundsDown()
             return f;
 }
 
-TEST(Logsamp, EndsThatRoundOutsideTakeTheirNeighbour)
+TEST(Logsamp, EndsAreTheMeasuredFrequenciesWithTheirValues)
 {
     const double f1 = FrequencyThatRoundsDown();
     const CResampled r = Resample({7, 8, 9}, {f1, 1000, 10000}, 5);
     ASSERT_EQ(5u, r.values.size());
-    EXPECT_LT(r.freq[0], f1);
-    EXPECT_EQ(r.values[1], r.values[0]) << "not the measured 7";
-    EXPECT_NE(7.0, r.values[0]);
+    EXPECT_EQ(f1, r.freq[0]);
+    EXPECT_EQ(7.0, r.values[0]);
+    EXPECT_EQ(10000.0, r.freq[4]);
+    EXPECT_EQ(9.0, r.values[4]);
+}
+
+// A measurement as analysers write it: every 5 Hz from 0 Hz to 22050 Hz (4411 points),
+// flat up to 2205 Hz and falling ever faster over the last decade.
+TEST(Logsamp, ASteepLastDecadeKeepsItsMeasuredEnd)
+{
+    std::vector<double> f, db;
+    std::vector<Complex> m;
+    for (int i = 0; i <= 4410; ++i)
+    {
+        f.push_back(5.0 * i);
+        const double decade = f.back() > 2205.0 ? std::log10(f.back() / 2205.0) : 0.0;
+        db.push_back(-60.0 * std::pow(decade, 4.0));
+        m.push_back(std::polar(std::pow(10.0, db.back() / 20.0), -0.001 * f.back()));
+    }
+    ASSERT_GT(std::pow(10.0, std::log10(22050.0)), 22050.0) << "the end this test is about";
+    for (const double N : {150.0, 300.0, 1000.0, 5000.0})
+    {
+        mwMatrix g;
+        const std::vector<Complex> v =
+            ComplexValues(logsamp(&g, ComplexMatrix({int(m.size()), 1}, m), Column(f), N));
+        const std::vector<double> freq = Row(g);
+        ASSERT_EQ(std::size_t(N), v.size());
+        EXPECT_EQ(5.0, freq.front()) << N;
+        EXPECT_EQ(22050.0, freq.back()) << N;
+        EXPECT_NEAR(db[1], 20.0 * std::log10(std::abs(v.front())), 1e-9) << N;
+        EXPECT_NEAR(db.back(), 20.0 * std::log10(std::abs(v.back())), 1e-9) << N;
+        EXPECT_NEAR(std::arg(m.back()), std::arg(v.back()), 1e-9) << N;
+    }
 }
 
 TEST(Logsamp, ComplexValuesAreInterpolatedAlike)

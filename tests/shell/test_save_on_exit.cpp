@@ -155,3 +155,35 @@ TEST_F(SaveOnExitTest, ClosingDuringACalculationAsksAfterItHasEnded)
     EXPECT_FALSE(m_bCalculatingWhenAsked);
     EXPECT_FALSE(Frame().isVisible());
 }
+
+TEST_F(SaveOnExitTest, OpeningAnotherResponseAsksTheSameQuestionFirst)
+{
+    std::filesystem::copy_file(Path("speaker.raw"), Path("other.raw"));
+    TypeMasterPoints();
+    // From the recent-file list: Escape keeps the design.
+    std::string title;
+    Answer(
+        [&title](CSaveFilesDlg& dialog)
+        {
+            title = dialog.windowTitle().toStdString();
+            PressEscape(dialog);
+        });
+    EXPECT_EQ(m_pApp->OpenDocumentFile(Path("other.raw")), m_pDoc);
+    EXPECT_EQ(m_nQuestions, 1);
+    EXPECT_EQ(title, "Save Files Before Opening?");
+    EXPECT_TRUE(m_Shown.bBeforeOpening);
+    EXPECT_TRUE(m_Shown.files[CSaveFilesChoice::kMasterPoints].bSave);
+    EXPECT_EQ(m_pDoc->m_RawFile.GetName(), Path("speaker.raw"));
+    EXPECT_EQ(m_pDoc->m_MasterPointFile.GetName(), Path("speaker.mpt"));
+    EXPECT_TRUE(m_pDoc->m_MasterPointFile.m_ChangedMode.IsOn());
+
+    // From the File menu: Yes saves under the names shown, then the file dialog asks.
+    Unscript();
+    Answer([](CSaveFilesDlg& dialog) { dialog.OnYes(); });
+    m_Dialogs.answers = {Path("other.raw")};
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_FILE_OPEN));
+    EXPECT_EQ(m_nQuestions, 2);
+    EXPECT_TRUE(Exists("speaker.mpt"));
+    EXPECT_EQ(m_pDoc->m_RawFile.GetName(), Path("other.raw"));
+    EXPECT_TRUE(m_pDoc->m_MasterPointFile.m_ChangedMode.IsOff());
+}
