@@ -86,15 +86,19 @@ protected:
     // A straight line of the plot: width 2, solid, kind 0, tag 1.
     void SetLineCurve(CCurveLine& line, const std::vector<CDoublePoint>& points, COLORREF color,
                       const std::string& name);
-    // The control dialog of the view (made with the model and the view as its parent when
-    // there is none: the first time, or after it was closed), shown and raised. Once the
-    // view is on the screen the dialog is put at its top left corner, over the empty part
-    // of the graph.
+    // The control dialog of the view (made with the model when there is none: the first
+    // time, or after it was closed), shown and raised. Its owner is the window the view is
+    // in (the main window), as for the program's other tool windows, so that it stays in
+    // front of it; a dialog made before the view was in that window moves to it. The view
+    // destroys the dialog with itself. Once the view is on the screen the dialog is put at
+    // its top left corner, over the empty part of the graph.
     template <class Dialog, class Manager>
     Dialog* ShowDialog(QPointer<Dialog>& pDialog, Manager* pManager)
     {
         if (!pDialog)
-            pDialog = new Dialog(pManager, this);
+            pDialog = new Dialog(pManager, window());
+        else if (pDialog->parentWidget() != window())
+            pDialog->setParent(window(), pDialog->windowFlags());
         pDialog->show();
         pDialog->raise();
         PlaceDialog(pDialog);

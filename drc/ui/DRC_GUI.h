@@ -6,7 +6,7 @@
 // other grey). Nothing reaches the model before Apply, which hands over the whole setting
 // and redraws the view; Enter and Esc do nothing.
 //
-// The view that creates it is its parent and owner (CControlDialog).
+// The view that creates it destroys it; its owner is the view's window (CControlDialog).
 #pragma once
 
 #include "drc/DRC_Manager.h"

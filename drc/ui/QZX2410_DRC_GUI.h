@@ -9,7 +9,7 @@
 // A threshold typed into an edit moves that threshold's slider when the edit is left; a
 // text that is no threshold is refused with a message and the text before it comes back.
 //
-// The view that creates it is its parent and owner (CControlDialog).
+// The view that creates it destroys it; its owner is the view's window (CControlDialog).
 #pragma once
 
 #include "drc/DrcThresholdScale.h"

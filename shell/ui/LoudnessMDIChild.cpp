@@ -32,7 +32,7 @@ void CLoudnessMDIChild::SetMaximizedFlag(bool bMaximized)
     m_App.m_bLoudnessMaximized = bMaximized;
 }
 
-void CLoudnessMDIChild::OnFirstActivation()
+void CLoudnessMDIChild::ShowStatusTitle()
 {
     m_App.SetStatusText(ShellString(IDS_CREATE_LOUDNESS_STATUS));
 }

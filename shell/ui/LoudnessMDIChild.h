@@ -13,11 +13,12 @@ public:
     static constexpr unsigned kTimerId = 251;
     explicit CLoudnessMDIChild(CMorvaneApp& app);
     ~CLoudnessMDIChild() override;
+    // "Create Loudness Filter" into status pane 1.
+    void ShowStatusTitle() override;
 
 protected:
     bool IsTimerRunning() const override;
     void SetTimerRunning(bool bRunning) override;
     void SetMaximizedFlag(bool bMaximized) override;
-    void OnFirstActivation() override;
     void OnClosing() override;
 };

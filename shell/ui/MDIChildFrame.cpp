@@ -69,7 +69,7 @@ void CMDIChildFrame::Activated()
     if (!m_bFirstActivation)
         return;
     m_bFirstActivation = false;
-    OnFirstActivation();
+    ShowStatusTitle();
 }
 
 void CMDIChildFrame::resizeEvent(QResizeEvent* event)

@@ -59,6 +59,9 @@ public:
     // it.
     virtual bool OnLayoutCommand(int nCommand);
     bool IsFirstActivationPending() const { return m_bFirstActivation; }
+    // The frame's own text in status pane 1: on its first activation, and again when it
+    // comes back in front of the main window (most frames have none).
+    virtual void ShowStatusTitle() {}
     // The resize timer's delay, ms.
     unsigned m_nTimerDelay = 500;
 
@@ -66,7 +69,6 @@ protected:
     virtual bool IsTimerRunning() const = 0;
     virtual void SetTimerRunning(bool bRunning) = 0;
     virtual void SetMaximizedFlag(bool) {}
-    virtual void OnFirstActivation() {}
     // A frame that does not hide is closing for good: its content has just been released.
     virtual void OnClosing() {}
 

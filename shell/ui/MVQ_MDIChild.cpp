@@ -15,7 +15,7 @@ CMVQ_MDIChild::~CMVQ_MDIChild()
     m_pChildInfo->m_bTimerOn = 0;
 }
 
-void CMVQ_MDIChild::OnFirstActivation()
+void CMVQ_MDIChild::ShowStatusTitle()
 {
     m_App.SetStatusText(ShellString(m_pChildInfo->m_nTitleId));
 }

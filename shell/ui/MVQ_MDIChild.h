@@ -13,12 +13,13 @@ public:
                   bool bHideOnClose);
     ~CMVQ_MDIChild() override;
 
+    // The record's title into status pane 1.
+    void ShowStatusTitle() override;
+
     CMDIChildInfo* m_pChildInfo;
 
 protected:
     bool IsTimerRunning() const override { return m_pChildInfo->m_bTimerOn != 0; }
     void SetTimerRunning(bool bRunning) override { m_pChildInfo->m_bTimerOn = bRunning; }
     void SetMaximizedFlag(bool bMaximized) override { m_pChildInfo->m_bMaximized = bMaximized; }
-    // The record's title into status pane 1.
-    void OnFirstActivation() override;
 };

@@ -231,7 +231,8 @@ public:
     CMDIChildFrame* OpenDesignWindow(EDesignWindow kind);
     void OnDesignEQFilters();
     CMDIChildFrame* GetDesignFrame(EDesignWindow kind) const;
-    // A design window closed by its close box: with none left, back to the speaker windows.
+    // A design window closed by its close box: the design window used last of those left
+    // comes in front; with none left, back to the speaker windows.
     void OnDesignFrameClosed();
 
     // The program's help (MorvaneAppHelp.cpp); null outside InitInstance..ExitInstance.
@@ -342,7 +343,11 @@ private:
     // The family's curves made again (the QZX2410/QZX6060 plot law changed).
     void RefreshLoudnessCurves(ELoudnessFamily family);
     std::optional<ELoudnessFamily> SelectedLoudnessFamily() const;
-    // Design EQ Filters after its windows are closed: the arrangement in force, the toolbar.
+    // A design window in front: the speaker windows hidden, the frame maximized and
+    // current with its menus and status text, then its afterOpen.
+    void BringDesignWindowForward(EDesignWindow kind, CMDIChildFrame& frame);
+    // Design EQ Filters after its windows are closed: the arrangement in force with a
+    // speaker window current and the speaker windows' menus, the toolbar.
     void ReturnToSpeakerWindows();
     // The current window's handler of command id, with its state; null when none.
     ICommandTarget* FindCommandTarget(int id, CCommandState& state) const;

@@ -194,6 +194,10 @@ CMDIChildFrame* CMorvaneApp::OpenDesignWindow(EDesignWindow kind)
             else
                 pFrame->GetToolBar()->addAction(m_pMainFrame->CommandAction(id));
         }
+        // The frame is in the main window before its content is made, so that what the
+        // view opens at its initial update (the compression control dialog) belongs to
+        // the main window.
+        m_pMainFrame->GetMDIClient()->addSubWindow(pFrame);
         if (!setup.fill || !setup.fill(*pFrame))
         {
             // A window that cannot be made leaves the program as it was.
@@ -201,16 +205,24 @@ CMDIChildFrame* CMorvaneApp::OpenDesignWindow(EDesignWindow kind)
             ReturnToSpeakerWindows();
             return nullptr;
         }
-        m_pMainFrame->GetMDIClient()->addSubWindow(pFrame);
     }
-    for (ESpeakerFrame frame : {ESpeakerFrame::Response, ESpeakerFrame::Filter,
-                                ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter})
-        ShowFrame(frame, false);
-    pFrame->showMaximized();
-    m_pMainFrame->GetMDIClient()->setActiveSubWindow(pFrame);
+    BringDesignWindowForward(kind, *pFrame);
+    return pFrame;
+}
+
+void CMorvaneApp::BringDesignWindowForward(EDesignWindow kind, CMDIChildFrame& frame)
+{
+    for (ESpeakerFrame speaker : {ESpeakerFrame::Response, ESpeakerFrame::Filter,
+                                  ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter})
+        ShowFrame(speaker, false);
+    frame.showMaximized();
+    m_pMainFrame->GetMDIClient()->setActiveSubWindow(&frame);
+    // The window's menus and its text, also when the MDI area already counted it active.
+    m_pMainFrame->ShowMenuSet(frame.GetMenuSet());
+    frame.ShowStatusTitle();
+    const CDesignWindowSetup& setup = m_DesignWindows[std::size_t(kind)];
     if (setup.afterOpen)
         setup.afterOpen();
-    return pFrame;
 }
 
 void CMorvaneApp::OnDesignEQFilters()
@@ -228,11 +240,19 @@ void CMorvaneApp::OnDesignFrameClosed()
 {
     if (m_bClosingDesignWindows || !m_pMainFrame)
         return;
-    for (EDesignWindow kind : kDesignWindows)
-        if (GetDesignFrame(kind))
-            return;
-    // The last design window went by its close box: the speaker windows and the toolbar
-    // come back, as Design EQ Filters brings them.
+    // The design window used last of those left comes in front, as its Design command
+    // shows it; after the last one the speaker windows and the toolbar come back, as
+    // Design EQ Filters brings them.
+    const QList<QMdiSubWindow*> used =
+        m_pMainFrame->GetMDIClient()->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto window = used.rbegin(); window != used.rend(); ++window)
+        for (EDesignWindow kind : kDesignWindows)
+            if (CMDIChildFrame* pFrame = GetDesignFrame(kind); pFrame && pFrame == *window)
+            {
+                BringDesignWindowForward(kind, *pFrame);
+                return;
+            }
+    SetStatusText(IDS_OPEN_RAW_RESPONSE);
     ReturnToSpeakerWindows();
 }
 
@@ -244,6 +264,20 @@ void CMorvaneApp::ReturnToSpeakerWindows()
             ExecuteCommand(id);
             break;
         }
-    if (m_pMainFrame && !m_pMainFrame->IsToolBarVisible())
+    if (!m_pMainFrame)
+        return;
+    // A speaker window shown is the current one, with the speaker windows' menus.
+    QMdiArea* client = m_pMainFrame->GetMDIClient();
+    const auto* current = dynamic_cast<const CMDIChildFrame*>(client->currentSubWindow());
+    if (!current || current->isHidden())
+        for (ESpeakerFrame speaker : {ESpeakerFrame::Response, ESpeakerFrame::Filter,
+                                      ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter})
+            if (IsFrameVisible(speaker))
+            {
+                client->setActiveSubWindow(GetFrame(speaker));
+                break;
+            }
+    m_pMainFrame->ShowMenuSet(CMainFrame::kSpeakerMenus);
+    if (!m_pMainFrame->IsToolBarVisible())
         m_pMainFrame->ShowToolBar(true);
 }

@@ -38,7 +38,7 @@ template <ESpeakerFrame kFrame> void CSpeakerMDIChild<kFrame>::SetMaximizedFlag(
     m_App.SetMaximizedFlag(kFrame, bMaximized);
 }
 
-template <ESpeakerFrame kFrame> void CSpeakerMDIChild<kFrame>::OnFirstActivation()
+template <ESpeakerFrame kFrame> void CSpeakerMDIChild<kFrame>::ShowStatusTitle()
 {
     if (kFrame == ESpeakerFrame::Response)
         m_App.SetStatusText(ShellString(IDS_OPEN_RAW_RESPONSE));

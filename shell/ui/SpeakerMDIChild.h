@@ -21,11 +21,11 @@ public:
     {
         return LayOutSpeakerFrame(m_App, *this, kFrame, nCommand);
     }
+    // The response frame puts "Open Raw Response File" into the status bar.
+    void ShowStatusTitle() override;
 
 protected:
     bool IsTimerRunning() const override;
     void SetTimerRunning(bool bRunning) override;
     void SetMaximizedFlag(bool bMaximized) override;
-    // The response frame puts "Open Raw Response File" into the status bar.
-    void OnFirstActivation() override;
 };

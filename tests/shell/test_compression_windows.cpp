@@ -9,6 +9,7 @@
 #include "drc/QZX2410_DRC_Doc.h"
 #include "drc/ui/DRC_View.h"
 #include "drc/ui/QZX2410_DRC_View.h"
+#include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/QZX2410_DRC_MDIChild.h"
 #include "tests/support/TestFiles.h"
 
@@ -16,7 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 namespace
 {
@@ -189,6 +192,138 @@ TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWi
     EXPECT_FALSE(dialog241x);
     EXPECT_EQ(app->m_pQZX2410_DRC_MDI, nullptr);
     EXPECT_TRUE(app->IsFrameVisible(ESpeakerFrame::Response));
+}
+
+// The control dialog belongs to the main window, as the program's other tool windows do:
+// a click in the graph leaves it shown in front of its design window.
+TEST_F(CompressionWindowTest, TheControlDialogStaysInFrontOfItsWindowAfterAClickInTheView)
+{
+    const struct
+    {
+        int device;
+        int design;
+        EDesignWindow kind;
+        const char* screenshot;
+    } windows[] = {
+        {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+         EDesignWindow::QZX2202Compression, "compression_dialog_after_click_qzx2202.png"},
+        {CMorvaneApp::ID_DEVICE_QZX6060, CMorvaneApp::ID_DESIGN_QZX6060_COMPRESSION,
+         EDesignWindow::QZX241XCompression, "compression_dialog_after_click_qzx241x.png"},
+    };
+    CMainFrame& main = *app->m_pMainFrame;
+    main.show();
+    for (const auto& w : windows)
+        // Twice: the window made anew after Design EQ Filters gets a live owner too.
+        for (int round = 0; round < 2; ++round)
+        {
+            SCOPED_TRACE(w.screenshot + std::string(", round ") + std::to_string(round));
+            ASSERT_NE(Open(w.device, w.design), nullptr);
+            CCompressionGraphView* view = w.kind == EDesignWindow::QZX2202Compression
+                                              ? static_cast<CCompressionGraphView*>(
+                                                    ViewOf<CDRC_View>(w.kind))
+                                              : ViewOf<CQZX2410_DRC_View>(w.kind);
+            ASSERT_NE(view, nullptr);
+            QWidget* dialog = w.kind == EDesignWindow::QZX2202Compression
+                                  ? static_cast<QWidget*>(
+                                        static_cast<CDRC_View*>(view)->GetControlDialog())
+                                  : static_cast<CQZX2410_DRC_View*>(view)->GetControlDialog();
+            ASSERT_NE(dialog, nullptr);
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                              view->rect().center() + QPoint(40, 40));
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_TRUE(dialog->isWindow());
+            EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::Tool));
+            // Owned by the live main window, which keeps a tool window in front of it.
+            EXPECT_EQ(dialog->parentWidget(), &main);
+            ASSERT_NE(dialog->windowHandle(), nullptr);
+            EXPECT_EQ(dialog->windowHandle()->transientParent(), main.windowHandle());
+            EXPECT_NE(main.windowHandle(), nullptr);
+            if (round == 0)
+                SaveScreenshot(&main, dialog, w.screenshot);
+            ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+        }
+}
+
+// Closing the design window in front, by its close box, brings the other design window in
+// front whole: maximized, with its menus, and a compression window with its control
+// dialog; closing that one brings back the speaker windows.
+TEST_F(CompressionWindowTest, ClosingTheWindowInFrontBringsTheOtherDesignWindowWhole)
+{
+    const struct
+    {
+        int device;
+        int compression;
+        int loudness;
+        EDesignWindow compressionKind;
+        EDesignWindow loudnessKind;
+        ELoudnessFamily family;
+        const char* screenshot;
+    } families[] = {
+        {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+         CMorvaneApp::ID_DESIGN_QZX2202_LOUDNESS, EDesignWindow::QZX2202Compression,
+         EDesignWindow::QZX2202Loudness, ELoudnessFamily::QZX2202,
+         "compression_after_close_qzx2202.png"},
+        {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+         CMorvaneApp::ID_DESIGN_QZX2410_LOUDNESS, EDesignWindow::QZX241XCompression,
+         EDesignWindow::QZX241XLoudness, ELoudnessFamily::QZX241X,
+         "compression_after_close_qzx241x.png"},
+    };
+    CMainFrame& main = *app->m_pMainFrame;
+    main.show();
+    QMdiArea& client = *main.GetMDIClient();
+    for (const auto& f : families)
+    {
+        SCOPED_TRACE(f.screenshot);
+        // The create sheet of a first opening is not wanted here.
+        app->Loudness().FirstOpen(f.family) = false;
+        ASSERT_TRUE(app->ExecuteCommand(f.device));
+
+        // Loudness, then compression; the compression window closed by its close box.
+        ASSERT_TRUE(app->ExecuteCommand(f.loudness));
+        ASSERT_TRUE(app->ExecuteCommand(f.compression));
+        QCoreApplication::processEvents();
+        app->GetDesignFrame(f.compressionKind)->close();
+        QCoreApplication::processEvents();
+        CMDIChildFrame* loudness = app->GetDesignFrame(f.loudnessKind);
+        ASSERT_NE(loudness, nullptr);
+        EXPECT_EQ(client.currentSubWindow(), loudness);
+        EXPECT_TRUE(loudness->isMaximized());
+        EXPECT_EQ(loudness->geometry(), client.viewport()->rect());
+        EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(f.loudnessKind));
+        EXPECT_NE(main.FindMenu("&Edit"), nullptr); // "Edit Loudness Filters..."
+
+        // Compression, then loudness; the loudness window closed by its close box.
+        ASSERT_TRUE(app->ExecuteCommand(f.compression));
+        ASSERT_TRUE(app->ExecuteCommand(f.loudness));
+        QCoreApplication::processEvents();
+        loudness->close();
+        QCoreApplication::processEvents();
+        CMDIChildFrame* compression = app->GetDesignFrame(f.compressionKind);
+        ASSERT_NE(compression, nullptr);
+        EXPECT_EQ(client.currentSubWindow(), compression);
+        EXPECT_TRUE(compression->isMaximized());
+        EXPECT_EQ(compression->geometry(), client.viewport()->rect());
+        EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(f.compressionKind));
+        EXPECT_EQ(main.FindMenu("&Edit"), nullptr);
+        QWidget* view = compression->GetView();
+        QWidget* dialog =
+            f.compressionKind == EDesignWindow::QZX2202Compression
+                ? static_cast<QWidget*>(static_cast<CDRC_View*>(view)->GetControlDialog())
+                : static_cast<CQZX2410_DRC_View*>(view)->GetControlDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_GT(view->width(), 800);
+        SaveScreenshot(&main, dialog, f.screenshot);
+
+        // The last design window by its close box: the speaker windows come back.
+        compression->close();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main.GetShownMenuSet(), CMainFrame::kSpeakerMenus);
+        EXPECT_TRUE(app->IsFrameVisible(ESpeakerFrame::Response));
+        EXPECT_TRUE(main.IsToolBarVisible());
+        EXPECT_EQ(client.subWindowList().size(), 4);
+    }
 }
 
 TEST_F(CompressionWindowTest, TheQZX2202WindowWithAnExpansionAboveAndACompressionBelow)

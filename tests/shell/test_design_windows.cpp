@@ -14,6 +14,7 @@
 #include "shell/ui/QZX2410_DRC_MDIChild.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -302,6 +303,119 @@ TEST_F(DesignWindowsTest, ClosingTheLastDesignWindowReturnsToTheSpeakerWindows)
     EXPECT_TRUE(SpeakerWindowShown(ESpeakerFrame::Filter));
     EXPECT_TRUE(m_pApp->m_pMainFrame->IsToolBarVisible());
     EXPECT_EQ(m_pApp->m_QZX2410LoudnessInfo.m_bTimerOn, 0);
+}
+
+// After any close the window in front is whole and usable: the other design window when
+// one is left (maximized, current, with its menus, its status text and its commands),
+// otherwise the speaker windows with their menus and the main toolbar.
+TEST_F(DesignWindowsTest, AfterAnyCloseTheWindowInFrontIsWholeWithItsOwnMenus)
+{
+    using A = CMorvaneApp;
+    using K = EDesignWindow;
+    struct CWindow
+    {
+        K kind;
+        int device;
+        int design;
+        const char* status;
+    };
+    const CWindow loudness2202 = {K::QZX2202Loudness, A::ID_DEVICE_QZX2202,
+                                  A::ID_DESIGN_QZX2202_LOUDNESS, "Create Loudness Filter"};
+    const CWindow compression2202 = {K::QZX2202Compression, A::ID_DEVICE_QZX2202,
+                                     A::ID_DESIGN_QZX2202_COMPRESSION,
+                                     "Dynamic Range Compression Design for QZX2202"};
+    const CWindow loudness241x = {K::QZX241XLoudness, A::ID_DEVICE_QZX2410,
+                                  A::ID_DESIGN_QZX2410_LOUDNESS,
+                                  "QZX2410 & QZX6060 Loudness Filter Design"};
+    const CWindow compression241x = {K::QZX241XCompression, A::ID_DEVICE_QZX6060,
+                                     A::ID_DESIGN_QZX6060_COMPRESSION,
+                                     "QZX2410 & QZX6060 Dynamic Range Compression Design"};
+    const struct
+    {
+        CWindow first, second;
+    } pairs[] = {
+        {loudness2202, compression2202},  {compression2202, loudness2202},
+        {loudness241x, compression241x},  {compression241x, loudness241x},
+        {loudness2202, compression241x},  {compression2202, loudness241x},
+        {compression2202, compression241x}, {loudness241x, loudness2202},
+    };
+    enum EClose
+    {
+        kBothByCloseBox,
+        kDesignEQFilters,
+        kCloseBoxThenDesignEQFilters,
+    };
+    SetUpWindows();
+    CMainFrame& main = *m_pApp->m_pMainFrame;
+
+    const auto expectSpeakerWindows = [&](const std::string& trace)
+    {
+        SCOPED_TRACE(trace);
+        const auto* current = dynamic_cast<CMDIChildFrame*>(Current());
+        ASSERT_NE(current, nullptr);
+        EXPECT_TRUE(current->isVisible());
+        EXPECT_EQ(main.GetShownMenuSet(), CMainFrame::kSpeakerMenus);
+        EXPECT_EQ(MenuTitles().front(), "&File");
+        EXPECT_EQ(MenuTitles().size(), 9u);
+        EXPECT_TRUE(SpeakerWindowShown(ESpeakerFrame::Response));
+        EXPECT_TRUE(SpeakerWindowShown(ESpeakerFrame::Filter));
+        EXPECT_TRUE(main.IsToolBarVisible());
+        EXPECT_EQ(main.GetStatusText(), "Open Raw Response File");
+        EXPECT_EQ(main.GetMDIClient()->subWindowList().size(), 4);
+        // The design windows' commands are nobody's now.
+        EXPECT_FALSE(m_pApp->GetCommandState(kViewCommand).bEnabled);
+    };
+    for (const auto& pair : pairs)
+        for (EClose close : {kBothByCloseBox, kDesignEQFilters, kCloseBoxThenDesignEQFilters})
+        {
+            const std::string trace = "windows " + std::to_string(int(pair.first.kind)) + ", " +
+                                      std::to_string(int(pair.second.kind)) + ", close " +
+                                      std::to_string(int(close));
+            SCOPED_TRACE(trace);
+            for (const CWindow& window : {pair.first, pair.second})
+            {
+                SelectDevice(window.device);
+                ASSERT_TRUE(m_pApp->ExecuteCommand(window.design));
+            }
+            QCoreApplication::processEvents();
+            ASSERT_EQ(Current(), m_pApp->GetDesignFrame(pair.second.kind));
+
+            if (close == kDesignEQFilters)
+            {
+                ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
+                QCoreApplication::processEvents();
+                expectSpeakerWindows(trace + ", Design EQ Filters");
+                continue;
+            }
+            // The window in front by its close box: the other comes in front, whole.
+            m_pApp->GetDesignFrame(pair.second.kind)->close();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(m_pApp->GetDesignFrame(pair.second.kind), nullptr);
+            CMDIChildFrame* other = m_pApp->GetDesignFrame(pair.first.kind);
+            ASSERT_NE(other, nullptr);
+            EXPECT_EQ(Current(), other);
+            EXPECT_TRUE(other->isVisible());
+            EXPECT_TRUE(other->isMaximized());
+            EXPECT_EQ(other->geometry(), main.GetMDIClient()->viewport()->rect());
+            EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(pair.first.kind));
+            EXPECT_EQ(MenuTitles(), (std::vector<std::string>{"&File", "&Edit", "&Design"}));
+            EXPECT_EQ(main.GetStatusText(), pair.first.status);
+            EXPECT_FALSE(SpeakerWindowShown(ESpeakerFrame::Response));
+            EXPECT_FALSE(main.IsToolBarVisible());
+            // Its commands reach its own view and document.
+            EXPECT_TRUE(m_pApp->GetCommandState(kViewCommand).bEnabled);
+            ASSERT_TRUE(m_pApp->ExecuteCommand(kDocumentCommand));
+            EXPECT_EQ(m_Documents[int(pair.first.kind)].lock()->commands.back(),
+                      kDocumentCommand);
+
+            if (close == kBothByCloseBox)
+                other->close();
+            else
+                ASSERT_TRUE(m_pApp->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
+            QCoreApplication::processEvents();
+            EXPECT_EQ(m_pApp->GetDesignFrame(pair.first.kind), nullptr);
+            expectSpeakerWindows(trace + ", the last one closed");
+        }
 }
 
 TEST_F(DesignWindowsTest, AWindowThatCannotBeMadeLeavesTheSpeakerWindowsAsTheyWere)
