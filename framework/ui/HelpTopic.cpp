@@ -1,5 +1,7 @@
 #include "framework/ui/HelpTopic.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -22,4 +24,10 @@ std::string FindHelpTopic(const QWidget* pWidget)
             return topic.toStdString();
     }
     return {};
+}
+
+void AskForHelp(QWidget* pWidget)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(pWidget, &press);
 }

@@ -20,10 +20,9 @@ void PlaceReadoutBox(CCoordDisplay& display, const CBasicGraph& graph)
                           plot.top - 1 - int(1.3 * nBorder)};
 }
 
-CGraphPointer::CGraphPointer(const CParts& parts) : m_Parts(parts)
+CGraphPointer::CGraphPointer(const CParts& parts)
+    : m_Parts(parts), m_ToolTipTimer([this]() { OnTimer(kToolTipTimerId); })
 {
-    m_ToolTipTimer.setInterval(kToolTipTimerMs);
-    QObject::connect(&m_ToolTipTimer, &QTimer::timeout, [this]() { OnTimer(kToolTipTimerId); });
 }
 
 CCurve* CGraphPointer::NearestCurve(CPoint pixel, double* pDistance) const
@@ -155,22 +154,14 @@ std::string CGraphPointer::ToolTipText() const
     // The nearest search falls back on a hidden curve when none is shown: no name then.
     if (!pCurve || !pCurve->IsVisible() || dDistance > kToolTipDistance)
         return {};
-    m_ToolTipTimer.start();
-    m_ToolTipPoint = m_LastMousePoint;
+    m_ToolTipTimer.Start(m_LastMousePoint);
     // The tip holds at most 79 characters.
     return pCurve->GetName().substr(0, 79);
 }
 
 void CGraphPointer::OnTimer(unsigned nId)
 {
-    if (nId != kToolTipTimerId || m_LastMousePoint == m_ToolTipPoint)
-        return;
-    m_ToolTipTimer.stop();
-    if (IToolTip* pTip = m_Parts.pEdit->m_ToolTip.get())
-    {
-        pTip->Activate(false);
-        pTip->Activate(true);
-    }
+    m_ToolTipTimer.OnTimer(nId, m_LastMousePoint, m_Parts.pEdit->m_ToolTip.get());
 }
 
 bool CGraphPointer::BeginPaint(CDC* pDC)

@@ -15,8 +15,7 @@
 #pragma once
 
 #include "framework/core/GdiTypes.h"
-
-#include <QTimer>
+#include "graph/ui/ToolTipTimer.h"
 
 #include <functional>
 #include <string>
@@ -47,8 +46,7 @@ public:
         std::vector<CCurve*>* pCurves;
     };
 
-    static constexpr unsigned kToolTipTimerId = 1;
-    static constexpr int kToolTipTimerMs = 100;
+    static constexpr unsigned kToolTipTimerId = CToolTipTimer::kId;
     // A tooltip names a curve within this canvas distance of the pointer.
     static constexpr double kToolTipDistance = 50.0;
 
@@ -90,8 +88,8 @@ public:
     void RepaintNow(bool bErase);
 
     CPoint GetLastMousePoint() const { return m_LastMousePoint; }
-    CPoint GetToolTipPoint() const { return m_ToolTipPoint; }
-    bool IsToolTipTimerRunning() const { return m_ToolTipTimer.isActive(); }
+    CPoint GetToolTipPoint() const { return m_ToolTipTimer.GetTipPoint(); }
+    bool IsToolTipTimerRunning() const { return m_ToolTipTimer.IsRunning(); }
 
 private:
     // Puts the readout on the followed curve at the pointer's x (clamped to the plot); a
@@ -102,7 +100,6 @@ private:
     CParts m_Parts;
     std::function<bool()> m_ResizePending;
     CPoint m_LastMousePoint{0, 0};
-    // Where the current tooltip text was given.
-    mutable CPoint m_ToolTipPoint{0, 0};
-    mutable QTimer m_ToolTipTimer;
+    // Started where a tooltip text is given.
+    mutable CToolTipTimer m_ToolTipTimer;
 };

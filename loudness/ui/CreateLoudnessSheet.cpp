@@ -1,6 +1,7 @@
 #include "loudness/ui/CreateLoudnessSheet.h"
 
 #include "framework/ui/DialogSize.h"
+#include "framework/ui/HelpTopic.h"
 #include "loudness/LoudnessStrings.h"
 
 #include <QDialogButtonBox>
@@ -14,13 +15,16 @@ CCreateLoudnessSheet::CCreateLoudnessSheet(QWidget* parent)
     setWindowTitle(QString::fromStdString(LoudnessString(IDS_CREATE_LOUDNESS_FILTER)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                             QDialogButtonBox::Apply | QDialogButtonBox::Help,
+                                         this);
     m_pApply = buttons->button(QDialogButtonBox::Apply);
     m_pApply->setObjectName("apply");
+    buttons->button(QDialogButtonBox::Help)->setObjectName("help");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CCreateLoudnessSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CCreateLoudnessSheet::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { AskForHelp(this); });
     connect(m_pApply, &QPushButton::clicked, this, [this] { ApplyPages(); });
     UpdateApplyButton();
 }

@@ -1,11 +1,11 @@
 // What the two modal sheets "Create Loudness Filter" share (CCreateLoudnessFilter for the
 // QZX2202, CCreateQZX2410LoudnessFilter for the QZX2410/QZX6060): five pages, one per
 // loudness kind in kind order (EQ Base Type, Treble Base Type, Bass Base Type, Base Type
-// Coefficients, Loudness Coefficients), which the sheet of a family adds, and OK, Cancel
-// and Apply. Apply and OK apply every page in tab order: each page the user changed adds one
-// filter to the family's manager (the QZX2410/QZX6060 pages also its scaling values). A page
-// that refuses a value stops them: it becomes the current page, its message is shown and OK
-// leaves the sheet open.
+// Coefficients, Loudness Coefficients), which the sheet of a family adds, and OK, Cancel,
+// Apply and Help (the help of the sheet's topic, as F1 in it). Apply and OK apply every page in tab
+// order: each page the user changed adds one filter to the family's manager (the QZX2410/QZX6060
+// pages also its scaling values). A page that refuses a value stops them: it becomes the current
+// page, its message is shown and OK leaves the sheet open.
 #pragma once
 
 #include "loudness/ui/LoudnessPageWidget.h"

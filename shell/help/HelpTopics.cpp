@@ -15,6 +15,8 @@ constexpr CHelpTopic kTopics[] = {
     {kRestart, "Additive restart"},
     {kDevice, "Device export"},
     {kLoudness, "Loudness filters"},
+    {kLoudness2202, "QZX2202 Loudness Parameters"},
+    {kLoudness2410, "QZX2410 Loudness Parameters"},
     {kCompression, "Dynamic range compression"},
     {kWindows, "Windows, printing and help"},
 };

@@ -22,6 +22,9 @@ constexpr const char* kFilters = "filters";
 constexpr const char* kRestart = "restart";
 constexpr const char* kDevice = "device";
 constexpr const char* kLoudness = "loudness";
+// The pages of the two "Create Loudness Filter" sheets.
+constexpr const char* kLoudness2202 = "loudness2202";
+constexpr const char* kLoudness2410 = "loudness2410";
 constexpr const char* kCompression = "compression";
 constexpr const char* kWindows = "windows";
 

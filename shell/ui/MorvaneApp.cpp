@@ -9,6 +9,7 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/FilterMDIChild.h"
+#include "shell/ui/FrameIcons.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/PhaseFilterMDIChild.h"
@@ -278,6 +279,7 @@ void CMorvaneApp::OnFileNew()
 template <class Frame> Frame* CMorvaneApp::CreateFrame(Frame*& pFrame, bool bVisible)
 {
     pFrame = new Frame(*this);
+    pFrame->setWindowIcon(FrameIcon(Frame::kKind));
     const auto factory = m_ViewFactories.find(Frame::kKind);
     if (factory != m_ViewFactories.end() && factory->second)
     {

@@ -6,6 +6,7 @@
 
 #include "shell/ShellStrings.h"
 #include "shell/ui/DRC_MDIChild.h"
+#include "shell/ui/FrameIcons.h"
 #include "shell/ui/LoudnessMDIChild.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/QZX2410LoudnessMDIChild.h"
@@ -186,6 +187,7 @@ CMDIChildFrame* CMorvaneApp::OpenDesignWindow(EDesignWindow kind)
     if (!pFrame)
     {
         pFrame = MakeDesignFrame(*this, kind);
+        pFrame->setWindowIcon(FrameIcon(kind));
         PublishDesignFrame(*this, kind, pFrame);
         for (int id : setup.toolBar)
         {

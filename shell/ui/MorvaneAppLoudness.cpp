@@ -8,11 +8,13 @@
 // finds its manager, document or view through the device selected later.
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/ui/HelpTopic.h"
 #include "loudness/ui/CreateLoudnessFilter.h"
 #include "loudness/ui/CreateQZX2410LoudnessFilter.h"
 #include "loudness/ui/EditLoudnessFilters.h"
 #include "loudness/ui/QZX2202LoudnessView.h"
 #include "loudness/ui/QZX2410LoudnessView.h"
+#include "shell/help/HelpTopics.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/LoudnessMDIChild.h"
 #include "shell/ui/MDIChildFrame.h"
@@ -262,6 +264,8 @@ void CMorvaneApp::OpenCreateLoudnessSheet(ELoudnessFamily family, int nKind,
     else
         sheet = std::make_unique<CCreateQZX2410LoudnessFilter>(
             m_pLoudness->QZX241X(), m_DeviceSelection.m_QZX6060Mode.IsOn() != 0, m_pMainFrame);
+    SetHelpTopic(sheet.get(), family == ELoudnessFamily::QZX2202 ? HelpTopics::kLoudness2202
+                                                                 : HelpTopics::kLoudness2410);
     if (pInfo)
         sheet->SetLoudnessInfo(nKind, pInfo, pGainOffset);
     sheet->exec();

@@ -1,6 +1,7 @@
 #include "shell/ui/ProgramHelp.h"
 
 #include "framework/ui/HelpTopic.h"
+#include "framework/ui/PrintSetupDialog.h"
 #include "shell/help/HelpTopics.h"
 #include "shell/help/HelpWindow.h"
 #include "shell/ui/MDIChildFrame.h"
@@ -126,10 +127,12 @@ std::string CProgramHelp::TopicOf(QObject* target, QPoint pos) const
     const auto* widget = qobject_cast<const QWidget*>(target);
     if (const std::string topic = FindHelpTopic(widget); !topic.empty())
         return topic;
-    // The print, preview and page setup dialogs are explained with printing.
+    // The print, preview, print setup and page setup dialogs are explained with printing.
     const QWidget* top = widget ? widget->window() : nullptr;
     if (qobject_cast<const QAbstractPrintDialog*>(top) ||
-        qobject_cast<const QPageSetupDialog*>(top) || qobject_cast<const QPrintPreviewDialog*>(top))
+        qobject_cast<const QPageSetupDialog*>(top) ||
+        qobject_cast<const QPrintPreviewDialog*>(top) ||
+        dynamic_cast<const CPrintSetupDialog*>(top))
         return HelpTopics::kWindows;
     if (const std::string topic = TopicOfWindow(widget); !topic.empty())
         return topic;

@@ -38,7 +38,8 @@ COLORREF PaletteIndexColor(int n)
 }
 
 CFilterCurveView::CFilterCurveView(CMorvaneDoc& doc, const CViewTraits& traits, QWidget* pParent)
-    : CPrintableCanvas(pParent), m_Doc(doc), m_Traits(traits)
+    : CPrintableCanvas(pParent), m_Doc(doc),
+      m_ToolTipTimer([this]() { OnTimer(CToolTipTimer::kId); }), m_Traits(traits)
 {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -307,8 +308,13 @@ std::string CFilterCurveView::GetToolTipText(CPoint pixel) const
     const CCurve* pCurve = HitCurve(pixel);
     if (!pCurve)
         return {};
-    m_ToolTipPoint = pixel;
+    m_ToolTipTimer.Start(pixel);
     return pCurve->GetName().substr(0, kMaxTipLength);
+}
+
+void CFilterCurveView::OnTimer(unsigned nId)
+{
+    m_ToolTipTimer.OnTimer(nId, m_LastMousePoint, m_CurveEdit.m_ToolTip.get());
 }
 
 void CFilterCurveView::OnTurnOffDisplayCoordinates()

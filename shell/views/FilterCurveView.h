@@ -19,6 +19,7 @@
 #include "graph/Mode.h"
 #include "graph/VerticalScale.h"
 #include "graph/ViewFont.h"
+#include "graph/ui/ToolTipTimer.h"
 #include "matrix/dblmtrx.h"
 
 #include <functional>
@@ -76,8 +77,12 @@ public:
     // Coordinate readout: the right button and command 32795 end it.
     void OnTurnOffDisplayCoordinates();
     // The tooltip: the name of the curve under the pointer, at most 79 characters; none
-    // without curves or while the crosshair follows the pointer.
+    // without curves or while the crosshair follows the pointer. A text starts the timer
+    // that takes the tip away once the pointer moves.
     std::string GetToolTipText(CPoint pixel) const override;
+    // The tooltip timer's message (id 1).
+    void OnTimer(unsigned nId);
+    bool IsToolTipTimerRunning() const { return m_ToolTipTimer.IsRunning(); }
 
     // True while the view's frame runs its resize timer: the crosshair then stays put.
     // Set by the frame's owner; without it the frame never counts as resizing.
@@ -118,7 +123,8 @@ protected:
     CMorvaneDoc& m_Doc;
     std::vector<CCurve*> m_Curves;
     CPoint m_LastMousePoint;
-    mutable CPoint m_ToolTipPoint;
+    // Started where a tooltip text is given.
+    mutable CToolTipTimer m_ToolTipTimer;
 
 private:
     bool AddFilterCurve(const mwMatrix& x, const mwMatrix& y, COLORREF color,

@@ -77,16 +77,20 @@ void CSpeakerView::FitRangeToCurves(double dUpperLimit, double dLowerLimit)
 void CSpeakerView::OnModifiedResult(const mwMatrix& y)
 {
     ++m_nModifiedCount;
-    // A prior curve is shown only once it holds a result of this calculation.
-    const bool bPrior = m_nModifiedCount > 1;
-    if (bPrior)
+    // From the second result on, the result before becomes the prior curve. The first
+    // result of a calculation leaves the prior curve as it was and still turns its mode
+    // on: a prior curve that an earlier calculation left shown is drawn again, one that a
+    // new response hid stays hidden.
+    if (m_nModifiedCount > 1)
+        m_PriorModifiedCurveMode.TurnOn();
+    if (m_PriorModifiedCurveMode.IsOn())
         CCurveEdit::CopyCurve(&m_ModifiedCurve, &m_PriorModifiedCurve,
                               kPriorModifiedCurveStyle.color, kPriorModifiedCurveStyle.nKind,
                               kPriorModifiedCurveStyle.nTag, kPriorModifiedCurveStyle.pName);
     SetSpeakerCurve(&m_ModifiedCurve, m_Doc.m_LogFrequencies, y, kModifiedCurveStyle,
                     &m_DataWindow);
     m_ModifiedCurveMode.TurnOn();
-    m_PriorModifiedCurveMode.SetState(bPrior ? 1 : 0);
+    m_PriorModifiedCurveMode.TurnOn();
     AutoScale();
 }
 

@@ -104,7 +104,7 @@ protected:
     virtual bool AutoScale() = 0;
     // A result of a calculation pass (y: the document's modified values): from the
     // second result since the calculation started on, the one before becomes the prior
-    // curve and is shown under it.
+    // curve and is shown under it; the first shows the prior curve as it was.
     void OnModifiedResult(const mwMatrix& y);
     // The modified curve rebuilt from the document without a prior one (filters drawn,
     // a restart).

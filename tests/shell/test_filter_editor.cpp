@@ -2,11 +2,18 @@
 // document's list when the page is left, the lists come back into the grids, the
 // clearing commands, deletion by right click, and the editor in the application window.
 #include "../framework/QtTestApp.h"
+#include "device/FilterBlock.h"
+#include "document/MorvaneDoc.h"
+#include "filters/DigEQFilter.h"
+#include "filters/DigTrebleShelf.h"
+#include "filters/FilterParameterFile.h"
+#include "framework/core/Services.h"
 #include "shell/filtereditor/UserCreatedFilters.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/MorvaneApp.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/shell/AppWindowFixture.h"
 #include "tests/shell/GridTyping.h"
 
 #include <QCoreApplication>
@@ -15,6 +22,7 @@
 #include <QPushButton>
 
 #include <filesystem>
+#include <set>
 #include <unistd.h>
 
 namespace
@@ -300,5 +308,55 @@ TEST(FilterEditorInAppTest, GeneratedFiltersGoIntoTheEQGrid)
     }
     fs::current_path(start);
     fs::remove_all(folder);
+}
+// Opening a filter parameter file: the grids hand out output orders above the highest one
+// the file brings, so that a filter added afterwards never shares its order with a loaded
+// one (of two filters with one order in the device data the sort, not the user, would
+// decide which comes first in the chip's chain).
+using ParameterFileOrderTest = AppWindowTest;
+
+TEST_F(ParameterFileOrderTest, AFilterAddedAfterOpeningAParameterFileGetsAnOrderOfItsOwn)
+{
+    CScriptedFileDialogs dialogs;
+    Services::SetFileDialogs(&dialogs);
+    CMorvaneDoc& doc = *app->m_pMorvaneDoc;
+    // A file of two filters of different kinds with the orders 1 and 2.
+    const std::string path = folder.Path("two.par");
+    doc.m_FilterLists.m_EQFilters.Add(std::make_unique<CDigEQFilter>())
+        ->Parse("EQ-1, -3, 100, 1000, Yes, Yes, 2", doc.m_nSamplingFrequency);
+    doc.m_FilterLists.m_TrebleShelfFilters.Add(std::make_unique<CDigTrebleShelf>())
+        ->Parse("TS-1, 2, 5000, Yes, 1", doc.m_nSamplingFrequency);
+    std::string error;
+    ASSERT_TRUE(CFilterParameterFile().SaveFile(path, doc.m_FilterLists, error)) << error;
+    doc.m_FilterLists.m_EQFilters.RemoveAll();
+    doc.m_FilterLists.m_TrebleShelfFilters.RemoveAll();
+    // Orders were handed out before in this run.
+    CFilterGridRows::SetNextOutputOrder(9);
+
+    dialogs.answers = {path};
+    doc.OnFileOpenFilterParameterFile();
+    Services::SetFileDialogs(nullptr);
+    CUserCreatedFilters* sheet = app->GetFilterEditor();
+    ASSERT_NE(sheet, nullptr);
+    CFilterEditGrid& grid = sheet->Page(kKindEQ).Grid();
+    ASSERT_EQ(grid.GetName(1), "EQ-1");
+    EXPECT_EQ(grid.GetOutputOrder(1), 2);
+    // A new EQ filter typed into the "*" row.
+    sheet->setCurrentWidget(&sheet->Page(kKindEQ));
+    TypeIntoCell(grid, 2, 1, "4");
+    EXPECT_EQ(grid.GetOutputOrder(2), 3);
+
+    // The device data's filters: three, each with an order of its own.
+    ASSERT_TRUE(app->UpdateFiltersFromGrids());
+    CMatrixPtrArray listA, listB;
+    std::vector<std::string> texts;
+    COutputOrderArray orders;
+    int count = 0;
+    ASSERT_TRUE(CollectActiveFilters(doc.m_FilterLists, listA, listB, texts, orders, count));
+    ASSERT_EQ(count, 3);
+    std::set<int> distinct;
+    for (int i = 0; i < orders.GetSize(); ++i)
+        distinct.insert(orders.GetAt(i).m_nOrder);
+    EXPECT_EQ(distinct, (std::set<int>{1, 2, 3}));
 }
 } // namespace

@@ -11,7 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -184,6 +187,62 @@ TEST_F(FilterViewPointerTest, TheTooltipNamesTheCurveUnderThePointerCutTo79Chara
     EXPECT_EQ(filterView->GetToolTipText(PixelOf(3.0, 5.0)), longName.substr(0, 79));
     EXPECT_EQ(filterView->GetToolTipText(PixelOf(3.0, -5.0, 20)), "EQ-2");
     EXPECT_EQ(filterView->GetToolTipText(PixelOf(3.0, 0.0)), "");
+}
+
+// Lets the event loop run for about ms milliseconds (the views' timers fire meanwhile).
+void RunEvents(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+TEST_F(FilterViewPointerTest, BothViewsTakeTheTipAwayOnceThePointerHasMoved)
+{
+    DrawLevels({{"EQ-1", 5.0}});
+    for (CFilterCurveView* view : {static_cast<CFilterCurveView*>(filterView.get()),
+                                   static_cast<CFilterCurveView*>(phaseView.get())})
+    {
+        view->show();
+        RunEvents(50);
+        CRecordingDC dc;
+        dc.SetDeviceCaps(TECHNOLOGY, DT_RASDISPLAY);
+        view->OnDraw(&dc);
+        // A pixel on the curve in this view's own mapping.
+        const CBasicGraph& graph = view->GetGraph();
+        const CPoint canvas = view->GetCurves().front()->DataToLogical({3.0, 5.0});
+        const CPoint on{
+            int(std::lround(double(canvas.x) * graph.GetDeviceWidth() / graph.GetWidth())),
+            int(std::lround(graph.GetDeviceHeight() -
+                            double(canvas.y) * graph.GetDeviceHeight() / graph.GetHeight()))};
+        auto move = [view](CPoint p)
+        {
+            const QPointF at(p.x, p.y);
+            QMouseEvent event(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view, &event);
+        };
+        move(on);
+        // The pointer rests: the tooltip asks for its text and shows it.
+        QHelpEvent rest(QEvent::ToolTip, QPoint(on.x, on.y), view->mapToGlobal(QPoint(on.x, on.y)));
+        QCoreApplication::sendEvent(view, &rest);
+        ASSERT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), "EQ-1");
+        EXPECT_TRUE(view->IsToolTipTimerRunning());
+        RunEvents(250);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_TRUE(view->IsToolTipTimerRunning());
+
+        // Moving along the curve leaves the tip to the view, which takes it away at its next
+        // tick and keeps the tooltip on for the next rest.
+        move({on.x + 3, on.y});
+        RunEvents(600);
+        EXPECT_FALSE(QToolTip::isVisible());
+        EXPECT_FALSE(view->IsToolTipTimerRunning());
+        EXPECT_TRUE(view->m_CurveEdit.m_ToolTip->IsActive());
+        view->hide();
+    }
 }
 
 TEST_F(FilterViewPointerTest, ACurveCountsAsHitUpTo50CanvasUnitsAway)

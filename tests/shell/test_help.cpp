@@ -4,6 +4,9 @@
 // next thing clicked; every topic's page is bundled and its links lead to pages that
 // exist. Screenshots of the help window go to the build folder.
 #include "drc/ui/ControlDialog.h"
+#include "framework/ui/PrintSetupDialog.h"
+#include "loudness/LoudnessDoc.h"
+#include "loudness/ui/CreateLoudnessSheet.h"
 #include "shell/dialogs/Settings.h"
 #include "shell/help/HelpTopics.h"
 #include "shell/help/HelpWindow.h"
@@ -20,16 +23,19 @@
 #include "tests/shell/ModalDialogs.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -260,18 +266,61 @@ TEST_F(HelpTest, F1InAModalDialogOpensHelpTheDialogDoesNotBlock)
     EXPECT_EQ(Window()->parentWidget(), app->m_pMainFrame);
 }
 
+TEST_F(HelpTest, EachCreateLoudnessSheetExplainsItselfByF1AndByItsHelpButton)
+{
+    const struct
+    {
+        ELoudnessFamily family;
+        const char* topic;
+        const char* title;
+    } cases[] = {{ELoudnessFamily::QZX2202, T::kLoudness2202, "QZX2202 Loudness Parameters"},
+                 {ELoudnessFamily::QZX241X, T::kLoudness2410, "QZX2410 Loudness Parameters"}};
+    for (const auto& c : cases)
+    {
+        std::string byF1, byButton;
+        OnNextModal<CCreateLoudnessSheet>(
+            [&](CCreateLoudnessSheet& sheet)
+            {
+                // F1 in a box of a page, then the sheet's Help button.
+                sheet.Tabs()->setCurrentIndex(2);
+                QWidget* box = sheet.PageWidget(2)->findChild<QLineEdit*>();
+                PressF1(box ? box : &sheet);
+                byF1 = Shown();
+                CloseHelp();
+                if (auto* help = sheet.findChild<QPushButton*>("help"))
+                    help->click();
+                byButton = Shown();
+                sheet.reject();
+            });
+        app->OpenCreateLoudnessSheet(c.family, 0, nullptr, nullptr);
+        EXPECT_EQ(byF1, c.topic);
+        EXPECT_EQ(byButton, c.topic);
+        EXPECT_TRUE(PageSource(c.topic).contains(QString("<h1>%1</h1>").arg(c.title)));
+    }
+}
+
 TEST_F(HelpTest, F1InThePrintingDialogsExplainsPrinting)
 {
-    std::string topic;
-    OnNextModal<QPageSetupDialog>(
-        [&](QPageSetupDialog& dialog)
+    std::string topic, pageTopic;
+    OnNextModal<CPrintSetupDialog>(
+        [&](CPrintSetupDialog& dialog)
         {
-            PressF1(&dialog);
+            PressF1(dialog.PrinterList());
             topic = Shown();
+            CloseHelp();
+            OnNextModal<QPageSetupDialog>(
+                [&](QPageSetupDialog& page)
+                {
+                    PressF1(&page);
+                    pageTopic = Shown();
+                    page.reject();
+                });
+            dialog.PageSetupButton()->click();
             dialog.reject();
         });
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
     EXPECT_EQ(topic, T::kWindows);
+    EXPECT_EQ(pageTopic, T::kWindows);
 }
 
 TEST_F(HelpTest, ShiftF1ExplainsTheNextWindowOrButtonClicked)

@@ -120,7 +120,12 @@ TEST_F(PhaseViewTest, ResultsDrawThePriorUnderTheModifiedAndHintsHideThem)
     view->OnUpdate(nullptr, kHintCalculationStarts);
     SetModified(-20.0, kHintCurvesChanged);
     EXPECT_TRUE(view->m_ModifiedCurveMode.IsOn());
-    EXPECT_TRUE(view->m_PriorModifiedCurveMode.IsOff());
+    // The first result turns the prior mode on, but the calculation's start hid the
+    // prior curve here: none is drawn.
+    EXPECT_TRUE(view->m_PriorModifiedCurveMode.IsOn());
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kYellow), 0);
+    EXPECT_EQ(CurvesDrawnIn(kRed), 1);
     SetModified(-30.0, kHintCurvesChanged);
     EXPECT_TRUE(view->m_PriorModifiedCurveMode.IsOn());
     EXPECT_EQ(YValues(view->m_PriorModifiedCurve), std::vector<double>(20, -20.0));

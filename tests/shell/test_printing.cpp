@@ -3,6 +3,7 @@
 // a PDF file), and every print and preview uses the printer of the run, landscape until
 // Print Setup changes it, without touching any printer at start-up.
 #include "document/MorvaneDoc.h"
+#include "framework/ui/PrintSetupDialog.h"
 #include "framework/ui/PrinterSettings.h"
 #include "shell/filtereditor/UserCreatedFilters.h"
 #include "shell/ui/FilterMDIChild.h"
@@ -16,6 +17,7 @@
 #include "tests/shell/ModalDialogs.h"
 #include "tests/shell/PdfContent.h"
 
+#include <QComboBox>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -23,6 +25,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -195,17 +198,29 @@ TEST_F(PrintingTest, PrintSetupChangesThePrinterThatEveryPrintUses)
 {
     const QString systemDefault = QPrinterInfo::defaultPrinterName();
     ASSERT_TRUE(Enabled(CMorvaneApp::ID_FILE_PRINT_SETUP));
-    QPrinter* pEdited = nullptr;
-    OnNextModal<QPageSetupDialog>(
-        [&](QPageSetupDialog& dialog)
-        {
-            pEdited = dialog.printer();
-            if (auto* portrait = dialog.findChild<QRadioButton*>("portrait"))
-                portrait->click();
-            dialog.accept();
-        });
+    // Print Setup's Page Setup button: the page, and OK (bAccept) or Cancel in Print Setup.
+    auto setUpPage = [](const char* orientation, bool bAccept)
+    {
+        OnNextModal<CPrintSetupDialog>(
+            [orientation, bAccept](CPrintSetupDialog& setup)
+            {
+                OnNextModal<QPageSetupDialog>(
+                    [orientation](QPageSetupDialog& dialog)
+                    {
+                        if (auto* button = dialog.findChild<QRadioButton*>(orientation))
+                            button->click();
+                        dialog.accept();
+                    });
+                setup.PageSetupButton()->click();
+                bAccept ? setup.accept() : setup.reject();
+            });
+    };
+    // The page set up but Print Setup cancelled: nothing changes.
+    setUpPage("portrait", false);
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
-    EXPECT_EQ(pEdited, &Printer());
+    EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    setUpPage("portrait", true);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
     EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Portrait);
 
     // The next print comes out in portrait; the system's printers are as they were.
@@ -216,15 +231,70 @@ TEST_F(PrintingTest, PrintSetupChangesThePrinterThatEveryPrintUses)
     EXPECT_EQ(QPrinterInfo::defaultPrinterName(), systemDefault);
 
     // Cancelled, Print Setup changes nothing.
-    OnNextModal<QPageSetupDialog>(
-        [](QPageSetupDialog& dialog)
-        {
-            if (auto* landscape = dialog.findChild<QRadioButton*>("landscape"))
-                landscape->click();
-            dialog.reject();
-        });
+    setUpPage("landscape", false);
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
     EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST_F(PrintingTest, PrintSetupChoosesThePrinterOfTheRunFromTheSystemsPrinters)
+{
+    CPrinterSettings& settings = *CPrinterSettings::Installed();
+    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    // The printers a system with two installed would report.
+    settings.m_AvailablePrinters = [] { return QStringList{"Office Laser", "Lab Inkjet"}; };
+    QStringList listed;
+    auto choose = [&listed](const QString& name, bool bAccept)
+    {
+        OnNextModal<CPrintSetupDialog>(
+            [&listed, name, bAccept](CPrintSetupDialog& setup)
+            {
+                listed.clear();
+                for (int i = 0; i < setup.PrinterList()->count(); ++i)
+                    listed << setup.PrinterList()->itemText(i);
+                listed << setup.PrinterList()->currentText();
+                if (!name.isEmpty())
+                    setup.PrinterList()->setCurrentText(name);
+                bAccept ? setup.accept() : setup.reject();
+            });
+    };
+    choose("Lab Inkjet", true);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
+    // Both printers offered, the first preselected (neither is the printer in use).
+    EXPECT_EQ(listed, (QStringList{"Office Laser", "Lab Inkjet", "Office Laser"}));
+    EXPECT_EQ(settings.ChosenPrinter(), "Lab Inkjet");
+    // The page stays as it was.
+    EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The choice holds for the run: through a print, and Print Setup opens on it; a
+    // cancelled one changes nothing.
+    DrawTwoFilters();
+    MakeCurrent(app->m_pFilterMDI);
+    EXPECT_FALSE(PrintToPdf("chosen.pdf").empty());
+    choose("Office Laser", false);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
+    EXPECT_EQ(listed.back(), "Lab Inkjet");
+    EXPECT_EQ(settings.ChosenPrinter(), "Lab Inkjet");
+    EXPECT_EQ(QPrinterInfo::defaultPrinterName(), systemDefault);
+
+    // No printer installed is no error: the list says so, the page can still be set up.
+    settings.m_AvailablePrinters = [] { return QStringList(); };
+    bool bListEnabled = true;
+    QString pageText;
+    OnNextModal<CPrintSetupDialog>(
+        [&](CPrintSetupDialog& setup)
+        {
+            bListEnabled = setup.PrinterList()->isEnabled();
+            listed = QStringList{setup.PrinterList()->currentText()};
+            pageText = setup.PageText();
+            EXPECT_TRUE(setup.PageSetupButton()->isEnabled());
+            setup.accept();
+        });
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(bListEnabled);
+    EXPECT_EQ(listed, QStringList{"No printer installed: prints go to a PDF file"});
+    EXPECT_TRUE(pageText.endsWith(", Landscape")) << pageText.toStdString();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(settings.ChosenPrinter(), "Lab Inkjet");
 }
 
 TEST_F(PrintingTest, StartUpAsksNoPrinterAndAnUnavailableOneIsReportedWhenPrinting)

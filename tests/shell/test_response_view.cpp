@@ -188,10 +188,12 @@ TEST_F(ResponseViewTest, AMeasurementAtARealLevelAndItsDesiredCurvesAreShownWhol
 TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
 {
     Prepare({{300.0, 6.0}, {3000.0, -6.0}}, 200);
-    // Curves of an earlier calculation, which the next one must not show as its prior.
+    // Curves of an earlier calculation: the next one shows its prior curve again with its
+    // first result.
     doc->UpdateAllViews(nullptr, kHintCurvesChanged);
     doc->UpdateAllViews(nullptr, kHintCurvesChanged);
     ASSERT_TRUE(view->m_PriorModifiedCurveMode.IsOn());
+    const std::vector<double> earlierPrior = YValues(view->m_PriorModifiedCurve);
 
     std::vector<std::vector<double>> results;
     std::vector<bool> priorShown;
@@ -218,7 +220,8 @@ TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
     doc->m_pPhaseFilterView = &phaseFilter;
 
     ASSERT_GE(results.size(), 2u);
-    EXPECT_FALSE(priorShown[0]);
+    EXPECT_TRUE(priorShown[0]);
+    EXPECT_EQ(priors[0], earlierPrior);
     for (std::size_t i = 1; i < results.size(); ++i)
     {
         EXPECT_TRUE(priorShown[i]) << i;
@@ -233,6 +236,18 @@ TEST_F(ResponseViewTest, ACalculationDrawsTheModifiedAndThePriorResults)
     ASSERT_GE(FirstCurveCall(kYellow), 0);
     EXPECT_LT(FirstCurveCall(kBlue), FirstCurveCall(kYellow));
     EXPECT_LT(FirstCurveCall(kYellow), FirstCurveCall(kRed));
+
+    // A new response hides the prior curve: the first result after it draws none, the
+    // second draws the first in yellow.
+    doc->UpdateAllViews(nullptr, kHintRawResponseReplaced);
+    doc->UpdateAllViews(nullptr, kHintCalculationStarts);
+    doc->UpdateAllViews(nullptr, kHintCurvesChanged);
+    EXPECT_TRUE(view->m_PriorModifiedCurveMode.IsOn());
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kYellow), 0);
+    doc->UpdateAllViews(nullptr, kHintCurvesChanged);
+    Paint();
+    EXPECT_EQ(CurvesDrawnIn(kYellow), 1);
 }
 
 TEST_F(ResponseViewTest, ANewDesiredCurveGetsBoundsAtTheTolerances)

@@ -26,9 +26,12 @@
 #include "tests/document/DocumentFakes.h"
 #include "tests/shell/AppWindowFixture.h"
 #include "tests/shell/GraphPixels.h"
+#include "tests/shell/ModalDialogs.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabBar>
@@ -242,4 +245,67 @@ TEST_F(ScreenshotTest, TheDialogsShowTheirTabsHeadingsAndTitles)
     const QFontMetrics title(bold);
     EXPECT_GE(logSample.width(),
               title.horizontalAdvance(logSample.windowTitle()) + 4 * title.height());
+}
+
+TEST_F(ScreenshotTest, EachKindOfWindowShowsItsOwnIcon)
+{
+    ResizeMainWindow(1200, 800);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    Settle();
+    // The icon a window shows in its caption, as drawn at 16 pixels.
+    auto shown = [](const QWidget* pFrame) { return pFrame->windowIcon().pixmap(16).toImage(); };
+    struct CShown
+    {
+        const char* name;
+        QImage image;
+    };
+    std::vector<CShown> icons;
+    const char* const speakerNames[] = {"response", "filter", "phase", "phasefilter"};
+    for (ESpeakerFrame kind : {ESpeakerFrame::Response, ESpeakerFrame::Filter, ESpeakerFrame::Phase,
+                               ESpeakerFrame::PhaseFilter})
+        icons.push_back({speakerNames[int(kind)], shown(app->GetFrame(kind))});
+    Save(*app->m_pMainFrame, "screenshot_icons_speaker_windows_" + ScreenTag() + ".png");
+
+    const struct
+    {
+        int device, design;
+        const char* name;
+    } designs[] = {
+        {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_LOUDNESS, "loudness2202"},
+        {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+         "compression2202"},
+        {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_LOUDNESS, "loudness2410"},
+        {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+         "compression2410"},
+    };
+    for (const auto& d : designs)
+    {
+        ASSERT_TRUE(app->ExecuteCommand(d.device));
+        // A loudness window opens with its create sheet the first time.
+        if (std::string(d.name).starts_with("loudness"))
+            OnNextModal<QDialog>([](QDialog& sheet) { sheet.reject(); });
+        ASSERT_TRUE(app->ExecuteCommand(d.design));
+        Settle();
+        QMdiSubWindow* pFrame = app->m_pMainFrame->GetMDIClient()->currentSubWindow();
+        ASSERT_NE(pFrame, nullptr) << d.name;
+        // Shown in its caption beside the speaker windows' icons, not maximized.
+        pFrame->showNormal();
+        pFrame->setGeometry(20, 20, 700, 450);
+        Settle();
+        icons.push_back({d.name, shown(pFrame)});
+        Save(*app->m_pMainFrame,
+             std::string("screenshot_icons_") + d.name + "_" + ScreenTag() + ".png");
+    }
+
+    // Each kind its own icon, the one drawn for it.
+    for (std::size_t i = 0; i < icons.size(); ++i)
+    {
+        const QImage drawn(QString(":/icons/%1-16.png").arg(icons[i].name));
+        ASSERT_FALSE(drawn.isNull()) << icons[i].name;
+        EXPECT_EQ(icons[i].image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << icons[i].name;
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(icons[i].image, icons[j].image) << icons[i].name << " " << icons[j].name;
+    }
 }
