@@ -290,6 +290,16 @@ TEST_F(HelpTest, EachCreateLoudnessSheetExplainsItselfByF1AndByItsHelpButton)
                 if (auto* help = sheet.findChild<QPushButton*>("help"))
                     help->click();
                 byButton = Shown();
+                // The sheet with its Help button, and the page it opened.
+                QCoreApplication::processEvents();
+                const QString folder = QString(MORVANE_TEST_OUTPUT_DIR) + "/help_";
+                sheet.grab().save(folder + c.topic + "_sheet.png");
+                if (Window())
+                {
+                    Window()->resize(900, 640);
+                    QCoreApplication::processEvents();
+                    Window()->grab().save(folder + c.topic + ".png");
+                }
                 sheet.reject();
             });
         app->OpenCreateLoudnessSheet(c.family, 0, nullptr, nullptr);
@@ -308,6 +318,7 @@ TEST_F(HelpTest, F1InThePrintingDialogsExplainsPrinting)
             PressF1(dialog.PrinterList());
             topic = Shown();
             CloseHelp();
+            dialog.grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/print_setup.png");
             OnNextModal<QPageSetupDialog>(
                 [&](QPageSetupDialog& page)
                 {
