@@ -84,12 +84,13 @@ void CMorvaneDoc::OnFileOpenDesiredResponse()
 
 namespace
 {
-// Writes the three curves to path; an empty path asks for one. FALSE on cancel (error
-// empty) or failure (error set).
-bool SaveDesiredCurves(std::string& path, const std::array<CCurve*, 3>& curves, std::string& error)
+// Writes the three curves to path; an empty path asks for one, offering the name given.
+// FALSE on cancel (error empty) or failure (error set).
+bool SaveDesiredCurves(std::string& path, const std::string& offeredName,
+                       const std::array<CCurve*, 3>& curves, std::string& error)
 {
     CCurveFile file;
-    if (!file.OpenForWrite(path))
+    if (!file.OpenForWrite(path, offeredName))
         return false;
     const int nCount = int(curves.size());
     bool ok = file.WriteCount(&nCount);
@@ -107,7 +108,8 @@ bool CMorvaneDoc::SaveDesiredResponseTo(std::string& path)
     if (m_DesiredCurveFile.IsOff())
         return false;
     std::string error;
-    if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    if (SaveDesiredCurves(path, m_DesiredCurveFile.GetName(), DesiredCurvesOf(m_pResponseView),
+                          error))
         return true;
     if (!error.empty())
         ReportSaveFailure(error);
@@ -127,7 +129,8 @@ void CMorvaneDoc::OnFileSaveAsDesiredResponse()
         return;
     std::string path;
     std::string error;
-    if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    if (SaveDesiredCurves(path, m_DesiredCurveFile.GetName(), DesiredCurvesOf(m_pResponseView),
+                          error))
         m_DesiredCurveFile.SetName(path);
     else if (!path.empty())
         ReportSaveFailure(error);
