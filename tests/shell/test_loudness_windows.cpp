@@ -133,8 +133,7 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     }
     for (const auto& [device, bOffered] :
          {std::pair{A::ID_DEVICE_QZX2202, false}, std::pair{A::ID_DEVICE_QZX2201, false},
-          std::pair{A::ID_DEVICE_QZX2410, true},
-          std::pair{A::ID_DEVICE_QZX6060, true}})
+          std::pair{A::ID_DEVICE_QZX2410, true}, std::pair{A::ID_DEVICE_QZX6060, true}})
     {
         ASSERT_TRUE(app->ExecuteCommand(device));
         main.UpdateCommandUI();
