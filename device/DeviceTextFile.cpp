@@ -39,11 +39,12 @@ bool AskDeviceFilePath(bool save, const std::string& defaultExtension, const std
 }
 
 bool AskAndWriteDeviceTextFile(const std::string& defaultExtension, const std::string& filter,
-                               const std::string& text)
+                               const std::string& text, const std::string& baseName)
 {
     std::string folder = Services::WorkingDirectory().Get();
     std::string path;
-    if (!AskDeviceFilePath(true, defaultExtension, filter, {}, folder, path))
+    const std::string name = baseName.empty() ? std::string() : baseName + defaultExtension;
+    if (!AskDeviceFilePath(true, defaultExtension, filter, name, folder, path))
         return false;
     Services::WorkingDirectory().Set(folder);
     std::string error;

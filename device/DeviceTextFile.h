@@ -15,7 +15,8 @@ bool AskDeviceFilePath(bool save, const std::string& defaultExtension, const std
 
 // Asks for a file name with the save dialog (extension, filter, working directory as the
 // starting folder, overwrite prompt), makes the chosen file's folder the working
-// directory and writes the text. A failed write is shown in a message box. False when the
-// user cancels or the file could not be written.
+// directory and writes the text. The dialog opens with the base name followed by the
+// extension, or with no name for an empty base name. A failed write is shown in a message
+// box. False when the user cancels or the file could not be written.
 bool AskAndWriteDeviceTextFile(const std::string& defaultExtension, const std::string& filter,
-                               const std::string& text);
+                               const std::string& text, const std::string& baseName = {});

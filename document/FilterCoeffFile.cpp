@@ -27,10 +27,11 @@ FilterCoeffFile::FilterCoeffFile(IFileReadErrorReport* pErrorReport)
 {
 }
 
-bool FilterCoeffFile::OpenForWrite(std::string& path)
+bool FilterCoeffFile::OpenForWrite(std::string& path, const std::string& initialName)
 {
     m_strError.clear();
-    if (!MORVANE_CHECK(!m_bWriting && !m_nOpened) || !AskFilePath(true, m_SaveTexts, path))
+    if (!MORVANE_CHECK(!m_bWriting && !m_nOpened) ||
+        !AskFilePath(true, m_SaveTexts, path, initialName))
         return false;
     m_strFileName = path;
     m_Writer = CTextFileWriter();

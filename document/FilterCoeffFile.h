@@ -28,8 +28,9 @@ public:
     FilterCoeffFile(const FilterCoeffFile&) = delete;
     FilterCoeffFile& operator=(const FilterCoeffFile&) = delete;
 
-    // An empty path asks for one (save dialog) and receives the chosen full path.
-    bool OpenForWrite(std::string& path);
+    // An empty path asks for one (save dialog, opening with the name given) and receives
+    // the chosen full path.
+    bool OpenForWrite(std::string& path, const std::string& initialName = {});
     // Every row of every matrix, numerators first; TRUE.
     bool Write(const CMatrixPtrArray& denominators, const CMatrixPtrArray& numerators);
 

@@ -86,12 +86,13 @@ void CMorvaneDoc::OnFileOpenDesiredResponse()
 
 namespace
 {
-// Writes the three curves to path; an empty path asks for one. FALSE on cancel (error
-// empty) or failure (error set).
-bool SaveDesiredCurves(std::string& path, const std::array<CCurve*, 3>& curves, std::string& error)
+// Writes the three curves to path; an empty path asks for one, offering the name given.
+// FALSE on cancel (error empty) or failure (error set).
+bool SaveDesiredCurves(std::string& path, const std::string& offeredName,
+                       const std::array<CCurve*, 3>& curves, std::string& error)
 {
     CCurveFile file;
-    if (!file.OpenForWrite(path))
+    if (!file.OpenForWrite(path, offeredName))
         return false;
     const int nCount = int(curves.size());
     bool ok = file.WriteCount(&nCount);
@@ -109,7 +110,8 @@ bool CMorvaneDoc::SaveDesiredResponseTo(std::string& path)
     if (m_DesiredCurveFile.IsOff())
         return false;
     std::string error;
-    if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    if (SaveDesiredCurves(path, m_DesiredCurveFile.GetName(), DesiredCurvesOf(m_pResponseView),
+                          error))
     {
         m_DesiredCurveFile.m_ChangedMode.TurnOff();
         return true;
@@ -132,7 +134,8 @@ void CMorvaneDoc::OnFileSaveAsDesiredResponse()
         return;
     std::string path;
     std::string error;
-    if (SaveDesiredCurves(path, DesiredCurvesOf(m_pResponseView), error))
+    if (SaveDesiredCurves(path, m_DesiredCurveFile.GetName(), DesiredCurvesOf(m_pResponseView),
+                          error))
     {
         m_DesiredCurveFile.SetName(path);
         m_DesiredCurveFile.m_ChangedMode.TurnOff();

@@ -33,7 +33,7 @@ bool CMorvaneDoc::SaveFilterCoefficientsTo(std::string& path)
     if (!CollectGridFilters())
         return false;
     FilterCoeffFile file(&m_App);
-    if (!file.OpenForWrite(path))
+    if (!file.OpenForWrite(path, m_CoefficientFile.GetName()))
         return false;
     if (!file.Write(m_CoeffDenominators, m_CoeffNumerators) || !file.Close())
     {

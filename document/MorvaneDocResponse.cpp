@@ -171,7 +171,9 @@ bool CMorvaneDoc::WriteShownResponse(CRawResponseFile& file, bool bModified)
 bool CMorvaneDoc::SaveShownResponse(std::string& path, bool bModified)
 {
     CRawResponseFile file(&m_App.PhaseColumnMode());
-    if (!file.OpenForWrite(path))
+    // Save As offers the raw response's own name; the modified response's dialog opens
+    // without one.
+    if (!file.OpenForWrite(path, bModified ? std::string() : m_RawFile.GetName()))
         return false;
     if (!WriteShownResponse(file, bModified))
     {

@@ -143,10 +143,11 @@ bool CRawResponseFile::Parse(mwMatrix* pFrequencies, mwMatrix* pMagnitudes, mwMa
     return true;
 }
 
-bool CRawResponseFile::OpenForWrite(std::string& path)
+bool CRawResponseFile::OpenForWrite(std::string& path, const std::string& initialName)
 {
     m_strError.clear();
-    if (!MORVANE_CHECK(m_State == EState::Closed) || !AskFilePath(true, m_SaveTexts, path))
+    if (!MORVANE_CHECK(m_State == EState::Closed) ||
+        !AskFilePath(true, m_SaveTexts, path, initialName))
         return false;
     m_strPath = path;
     m_Writer = CTextFileWriter();

@@ -48,8 +48,9 @@ public:
     bool HasPhaseColumn() const { return m_bPhaseColumn; }
     int GetPointCount() const { return int(m_Frequencies.size()); }
 
-    // An empty path asks for one (save dialog) and receives the chosen full path.
-    bool OpenForWrite(std::string& path);
+    // An empty path asks for one (save dialog, opening with the name given) and receives
+    // the chosen full path.
+    bool OpenForWrite(std::string& path, const std::string& initialName = {});
     // Three columns, one row per element of the magnitudes; frequencies and phases must
     // have at least as many elements (FALSE, nothing written, otherwise).
     bool Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix phases);

@@ -4,7 +4,7 @@
 
 bool CDRC_Doc::OnFileSaveAsDrc()
 {
-    return m_pManager && m_pManager->SaveAsDrcFile();
+    return m_pManager && m_pManager->SaveAsDrcFile(m_DesignBaseName ? m_DesignBaseName() : "");
 }
 
 std::optional<CCommandState> CDRC_Doc::GetCommandState(int id)

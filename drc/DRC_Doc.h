@@ -5,6 +5,9 @@
 
 #include "framework/core/CommandTarget.h"
 
+#include <functional>
+#include <string>
+
 class CDRC_Manager;
 
 class CDRC_Doc : public ICommandTarget
@@ -18,6 +21,10 @@ public:
     // Asks for a ".drc" file and writes the seven register lines; a file that cannot be
     // written is reported, naming it.
     bool OnFileSaveAsDrc();
+
+    // The design's name without extension that the save dialog offers (the speaker
+    // design's, empty for none); none when not set.
+    std::function<std::string()> m_DesignBaseName;
 
     std::optional<CCommandState> GetCommandState(int id) override;
     void OnCommand(int id) override;

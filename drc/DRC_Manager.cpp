@@ -287,10 +287,10 @@ std::string CDRC_Manager::FileText() const
            FormatLine26() + FormatLine02();
 }
 
-bool CDRC_Manager::SaveAsDrcFile() const
+bool CDRC_Manager::SaveAsDrcFile(const std::string& baseName) const
 {
     return AskAndWriteDeviceTextFile(CResourceString(kDrcExtensionId),
-                                     CResourceString(kDrcFilterId), FileText());
+                                     CResourceString(kDrcFilterId), FileText(), baseName);
 }
 
 std::string CDRC_Manager::FormatAboveRatioLabel() const

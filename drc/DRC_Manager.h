@@ -71,8 +71,9 @@ public:
     std::string FormatLine02() const;
     // The seven lines in file order.
     std::string FileText() const;
-    // Asks for a ".drc" file and writes FileText(); false on cancel or a failed write.
-    bool SaveAsDrcFile() const;
+    // Asks for a ".drc" file (the dialog opening with the base name given followed by
+    // ".drc") and writes FileText(); false on cancel or a failed write.
+    bool SaveAsDrcFile(const std::string& baseName = {}) const;
 
     std::string FormatAboveRatioLabel() const;
     std::string FormatBelowRatioLabel() const;

@@ -2,14 +2,19 @@
 
 #include "drc/QZX2410_DRC_Manager.h"
 
+std::string CQZX2410_DRC_Doc::BaseName() const
+{
+    return m_DesignBaseName ? m_DesignBaseName() : std::string();
+}
+
 bool CQZX2410_DRC_Doc::OnFileSaveAsDR241X()
 {
-    return m_pManager && m_pManager->SaveAsDR241X();
+    return m_pManager && m_pManager->SaveAsDR241X(BaseName());
 }
 
 bool CQZX2410_DRC_Doc::OnFileSaveAsDRC606X()
 {
-    return m_pManager && m_pManager->SaveAsDRC606X();
+    return m_pManager && m_pManager->SaveAsDRC606X(BaseName());
 }
 
 std::optional<CCommandState> CQZX2410_DRC_Doc::GetCommandState(int id)

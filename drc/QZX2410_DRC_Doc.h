@@ -5,6 +5,9 @@
 
 #include "framework/core/CommandTarget.h"
 
+#include <functional>
+#include <string>
+
 class CQZX2410_DRC_Manager;
 
 class CQZX2410_DRC_Doc : public ICommandTarget
@@ -21,8 +24,15 @@ public:
     bool OnFileSaveAsDR241X();
     bool OnFileSaveAsDRC606X();
 
+    // The design's name without extension that the save dialogs offer (the speaker
+    // design's, empty for none); none when not set.
+    std::function<std::string()> m_DesignBaseName;
+
     std::optional<CCommandState> GetCommandState(int id) override;
     void OnCommand(int id) override;
 
     CQZX2410_DRC_Manager* m_pManager;
+
+private:
+    std::string BaseName() const;
 };

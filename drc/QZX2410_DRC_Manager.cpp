@@ -223,7 +223,8 @@ std::string CQZX2410_DRC_Manager::DeviceFileText() const
            FourByteWord(m_dSlope0Word) + FourByteWord(m_dSlope1Word) + FourByteWord(m_dSlope2Word);
 }
 
-bool CQZX2410_DRC_Manager::SaveAs(unsigned extensionId, unsigned filterId) const
+bool CQZX2410_DRC_Manager::SaveAs(unsigned extensionId, unsigned filterId,
+                                  const std::string& baseName) const
 {
     if (!m_bWordsValid)
     {
@@ -231,15 +232,15 @@ bool CQZX2410_DRC_Manager::SaveAs(unsigned extensionId, unsigned filterId) const
         return false;
     }
     return AskAndWriteDeviceTextFile(CResourceString(extensionId), CResourceString(filterId),
-                                     DeviceFileText());
+                                     DeviceFileText(), baseName);
 }
 
-bool CQZX2410_DRC_Manager::SaveAsDR241X() const
+bool CQZX2410_DRC_Manager::SaveAsDR241X(const std::string& baseName) const
 {
-    return SaveAs(kDR241XExtensionId, kDR241XFilterId);
+    return SaveAs(kDR241XExtensionId, kDR241XFilterId, baseName);
 }
 
-bool CQZX2410_DRC_Manager::SaveAsDRC606X() const
+bool CQZX2410_DRC_Manager::SaveAsDRC606X(const std::string& baseName) const
 {
-    return SaveAs(kDRC606XExtensionId, kDRC606XFilterId);
+    return SaveAs(kDRC606XExtensionId, kDRC606XFilterId, baseName);
 }

@@ -85,9 +85,10 @@ public:
 
     // The fourteen lines of the device files.
     std::string DeviceFileText() const;
-    // Ask for a file and write it; refused with a message before the first calculation.
-    bool SaveAsDR241X() const;
-    bool SaveAsDRC606X() const;
+    // Ask for a file (the dialog opening with the base name given followed by the file's
+    // extension) and write it; refused with a message before the first calculation.
+    bool SaveAsDR241X(const std::string& baseName = {}) const;
+    bool SaveAsDRC606X(const std::string& baseName = {}) const;
 
     double m_dThreshold1Word = 0.0;
     double m_dThreshold2Word = 0.0;
@@ -115,7 +116,7 @@ private:
     CWords ComputeWords() const;
     bool ComputeCurves(const CWords& words, std::vector<CCompressionCurve>& curves,
                        std::string& error) const;
-    bool SaveAs(unsigned extensionId, unsigned filterId) const;
+    bool SaveAs(unsigned extensionId, unsigned filterId, const std::string& baseName) const;
     // The curves of the last calculation to the view, which then repaints.
     void ShowCurves();
 

@@ -32,17 +32,18 @@ bool CCurveFile::Fail(const std::string& text)
     return false;
 }
 
-bool CCurveFile::AskPath(bool save, std::string& path)
+bool CCurveFile::AskPath(bool save, std::string& path, const std::string& initialName)
 {
     const CFileDialogTexts texts = save ? CFileDialogTexts{m_strSaveDefaultExt, m_strSaveFilter}
                                         : CFileDialogTexts{m_strOpenDefaultExt, m_strOpenFilter};
-    return AskFilePath(save, texts, path, save ? m_strSaveFileName : m_strOpenFileName);
+    const std::string& defaultName = save ? m_strSaveFileName : m_strOpenFileName;
+    return AskFilePath(save, texts, path, initialName.empty() ? defaultName : initialName);
 }
 
-bool CCurveFile::OpenForWrite(std::string& path)
+bool CCurveFile::OpenForWrite(std::string& path, const std::string& initialName)
 {
     m_strError.clear();
-    if (!MORVANE_CHECK(m_State == State::Closed) || !AskPath(true, path))
+    if (!MORVANE_CHECK(m_State == State::Closed) || !AskPath(true, path, initialName))
         return false;
     m_strPath = path;
     m_Writer = CBinaryWriter();

@@ -32,8 +32,9 @@ public:
 
     // An empty path asks for one with the save (open) dialog, starting in the working
     // directory, and fills it in; the folder chosen becomes the working directory.
-    // FALSE when the user cancels or the file cannot be read.
-    bool OpenForWrite(std::string& path);
+    // FALSE when the user cancels or the file cannot be read. The save dialog opens with
+    // the name given.
+    bool OpenForWrite(std::string& path, const std::string& initialName = {});
     bool OpenForRead(std::string& path);
     // Reads from bytes already in memory; name stands for the file in messages.
     bool OpenBytes(std::vector<std::uint8_t> bytes, const std::string& name);
@@ -76,7 +77,8 @@ public:
     static constexpr std::size_t kMaxFileBytes = std::size_t(256) << 20;
 
 private:
-    bool AskPath(bool save, std::string& path);
+    // The dialog opens with initialName, or without one with the file's default name.
+    bool AskPath(bool save, std::string& path, const std::string& initialName = {});
     bool Fail(const std::string& text);
 
     std::string m_strOpenDefaultExt;

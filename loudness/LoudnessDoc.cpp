@@ -60,11 +60,9 @@ bool CLoudnessDoc::IsForwarded(int id) const
     case ID_FILE_SAVE_AS_DEVICE_DATA:
     case ID_EDIT_DEVICE_DATA:
     case ID_EDIT_GENERATE_DEVICE_DATA:
-        return true;
     case ID_FILE_SAVE_AS_LD241X:
     case ID_FILE_SAVE_AS_LD606X:
-        // The loudness files are the QZX2410/QZX6060 family's.
-        return m_Family == ELoudnessFamily::QZX241X;
+        return true;
     default:
         return false;
     }

@@ -2,10 +2,11 @@
 // open). It holds no filters, its family's loudness manager does: it holds the frequency
 // axis every loudness response is computed and plotted on, the view's automatic scaling,
 // and the window's document commands: the speaker document's device-data commands
-// forwarded unchanged, "Create Loudness Filters", turning the adding of loudness filters
-// to the device data off, and for the QZX2410/QZX6060 family the loudness files.
+// forwarded unchanged, "Create Loudness Filters" and turning the adding of loudness
+// filters to the device data off. Both families' windows also forward the two loudness
+// file items, which save the file of the QZX2410 or QZX6060 while one is selected.
 //
-// A document belongs to one family from its creation: every command acts on its own
+// A document belongs to one family from its creation: its own commands act on its own
 // family's manager, whatever device is selected later. It connects itself to that manager
 // while it lives.
 #pragma once

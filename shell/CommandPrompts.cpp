@@ -4,8 +4,9 @@
 
 namespace
 {
-// Where the toolbar's string table gives a button a text (typos included), that text is
-// both prompt and tooltip.
+// Where the string table gives a command its text (typos included), the prompt is that
+// text up to its line break and the tooltip the text after it; a text without one is the
+// prompt, and for a button that text is both prompt and tooltip.
 // clang-format off
 constexpr CCommandPrompt kPrompts[] = {
     // File
@@ -35,10 +36,9 @@ constexpr CCommandPrompt kPrompts[] = {
     {32777, "Save the coefficients of the active filters under a new name",
      "Save As Filter Coefficients"},
     {32794, "Save Output Files", "Save Output Files"},
-    {32863, "Open a device program data file of the selected chip",
-     "Open Device Program Data File"},
-    {32864, "Save the device program data under its file name", "Save Device Program Data File"},
-    {32865, "Save the device program data under a new name", "Save As Device Program Data"},
+    {32863, "Open QZX2xxxProgram Data File ", "Open QZX2xxx Program Data File "},
+    {32864, "Save QZX2xxx Program Data File", "Save QZX2xxx Program Data File"},
+    {32865, "Save As LD24 Data", "Save As LD24 Data"},
     {57606, "Choose the printer and its page settings", "Print Setup"},
     {57607, "Print", "Print"},
     {57609, "Show the page of the active window as it will be printed", "Print Preview"},
@@ -62,13 +62,13 @@ constexpr CCommandPrompt kPrompts[] = {
     {32848, "Mark Filters As Fixed Graphically", "Mark Filters As Fixed Graphically"},
     {32877, "Mark Filters As Active Graphically", "Mark Filters As Active Graphically"},
     {32878, "Mark Filters As Inactive Graphically", "Mark Filters As Inactive Graphically"},
-    {32867, "Edit the lines of the device program data", "Edit Device Data"},
-    {32869, "Generate the device program data from the active filters", "Generate Device Data"},
-    {32880, "Add the filters of the device program data to the filter editor's grids",
+    {32867, "Edit QZX2xxx Data", "Edit QZX2xxx Data"},
+    {32869, "Generate QZX2xxx Data", "Generate QZX2xxx Data"},
+    {32880, "Add QZX2xxx Data to Filter Parameters Grid",
      "Add QZX2xxx Data to Filter Parameters Grid"},
-    {32881, "Replace the filters in the filter editor's grids by those of the device program data",
+    {32881, "Replace Filter Parameters Grid Data with QZX2xxx Data",
      "Replace Filter Parameters Grid Data with QZX2xxx Data"},
-    {32882, "Replace the filters of the device program data by those of the filter editor's grids",
+    {32882, "Replace QZX2xxx Data with Data from the Filter Parameters Grid",
      "Replace QZX2xxx Data with Data from the Filter Parameters Grid"},
     // View
     {32781, "Show the speaker response window", "Loud Speaker Response Window"},
@@ -87,10 +87,9 @@ constexpr CCommandPrompt kPrompts[] = {
     {32856, "Calculate equalizing filters, asking after each whether to go on",
      "Calculate Modified Response and Pause"},
     {32787, "Stop Calculation", "Stop Calculation"},
-    {32816, "Apply the filters of the coefficient file opened for the restart, then calculate on",
+    {32816, "Additive Restart Using Filter Coefficient File",
      "Additive Restart Using Filter Coefficient File"},
-    {32883, "Apply the filters of a device program data file, then calculate on",
-     "Additive Restart Using QZX2xxx File"},
+    {32883, "Additive Restart Using QZX2xxx File", "Additive Restart Using QZX2xxx File"},
     // Device
     {32895, "Design for the QZX2201 chip", "QZX2201"},
     {32897, "Design for the QZX2202 chip", "QZX2202"},
@@ -99,9 +98,9 @@ constexpr CCommandPrompt kPrompts[] = {
     {32932, "Design for the QZX6060 chip", "QZX6060"},
     {32866, "Run QZX2xxx Program", "Run QZX2xxx Program"},
     // DSP
-    {32910, "Generate the C header of the active filters", "Generate .h File"},
-    {32911, "Edit the lines of the C header", "Edit .h File"},
-    {32912, "Save the C header under a new name", "Save As .h File"},
+    {32910, "Generate .hFile", "Generate .h File"},
+    {32911, "Edit .h File", "Edit .h File"},
+    {32912, "Save As .h File", "Save As .h File"},
     // Design
     {32899, "Close the loudness and compression designs and show the speaker windows again",
      "Design EQ Filters"},
@@ -128,7 +127,7 @@ constexpr CCommandPrompt kPrompts[] = {
      "Select Filter to Add to Data File"},
     {32908, "Stop adding the chosen loudness filter to the device data file",
      "Turn Off Loudness Filter Addition"},
-    {32931, "Save as LD24 File", "Save as LD24 File"},
+    {32931, "Save as LD24 File/nSave as LD24 File", "Save as LD24 File"},
     {32950, "Save the loudness filter chosen for the data file as a loudness file",
      "Save As .LD606X Data"},
     // Help

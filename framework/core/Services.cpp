@@ -77,6 +77,7 @@ int CRecordingMessageBox::Show(const std::string& text)
 bool CScriptedFileDialogs::AskPath(const CFileDialogRequest& request, std::string& path)
 {
     requests.push_back(request);
+    initialNames.push_back(path);
     if (requests.size() > answers.size() || answers[requests.size() - 1].empty())
         return false;
     path = answers[requests.size() - 1];

@@ -66,13 +66,14 @@ public:
 };
 
 // Answers each request with the next scripted path; an empty path, or no path left,
-// is a cancel. Every request is kept.
+// is a cancel. Every request is kept, with the name the dialog opened with.
 class CScriptedFileDialogs : public IFileDialogs
 {
 public:
     bool AskPath(const CFileDialogRequest& request, std::string& path) override;
     std::vector<std::string> answers;
     std::vector<CFileDialogRequest> requests;
+    std::vector<std::string> initialNames;
 };
 
 class CMemoryWorkingDirectory : public IWorkingDirectory

@@ -22,10 +22,10 @@ namespace
 {
 // Menu texts, button labels and prompts of every command the main window shows.
 constexpr CCommandText kCommandTexts[] = {
-    {57601, "&Open Raw Response File ...\tCtrl+O", "Open", "Open Raw Response File"},
-    {32802, "Save Raw Response File", nullptr, nullptr},
-    {32803, "Save As Raw Response File ...", nullptr, nullptr},
-    {32814, "Save As Modified Response ...", nullptr, nullptr},
+    {57601, "&Open Raw Response File ...", "Open", "Open Raw Response File"},
+    {32802, "Save Raw Response File         &Y", nullptr, nullptr},
+    {32803, "Save As Raw Response File    &Z  ...", nullptr, nullptr},
+    {32814, "Save As &Modified Response ...", nullptr, nullptr},
     {32774, "Op&en Desired Response File ...", nullptr, nullptr},
     {32800, "Save Desired Response Fi&le", nullptr, nullptr},
     {32805, "Save As  Des&ired Response ...", nullptr, nullptr},
@@ -38,7 +38,7 @@ constexpr CCommandText kCommandTexts[] = {
     {32815, "Open Filter Coefficient File for &Additive Restart ...", nullptr, nullptr},
     {32775, "Save Filter &Coefficients", nullptr, nullptr},
     {32777, "Save As &Filter Coefficients ...", nullptr, nullptr},
-    {32794, "Save Output Files", "Save", "Save Output Files"},
+    {32794, "&Save Output Files", "Save", "Save Output Files"},
     {57606, "P&rint Setup...", nullptr, nullptr},
     {57607, "&Print...\tCtrl+P", "Print", "Print"},
     {57609, "Print Pre&view", nullptr, nullptr},
@@ -56,7 +56,7 @@ constexpr CCommandText kCommandTexts[] = {
      "Generate Curves from Master Points in Edit Gri"},
     {32857, "Copy Generated Filters to &Edit Grid", nullptr, nullptr},
     {32823, "&Delete Filters Graphically", "Delete", "Delete Filters Graphicaly"},
-    {32847, "Mark Filters as &Modifiable Graphically", "Modifiable",
+    {32847, "M&ark Filters as Modifiable Graphically", "Modifiable",
      "Mark Filters as Modifiable Graphically"},
     {32848, "Mark Filters As &Fixed Graphically", "Fixed", "Mark Filters As Fixed Graphically"},
     {32877, "Mar&k Filters As Active Graphically", "Active", "Mark Filters As Active Graphically"},
@@ -69,8 +69,8 @@ constexpr CCommandText kCommandTexts[] = {
     {32909, "&4 db and Phase Windows", "4 Windows", "View db and Phase Windows"},
     {32921, "&Reponse and Phase", "Resp+Phase", "View Response and Phase"},
     {32922, "&Filters and Filter Phases", "Filt+Phase", "View Filter and Filter Phase"},
-    {32836, "Draw Filters", "Draw", "Draw Filters"},
-    {32799, "Settings...", nullptr, nullptr},
+    {32836, "&Draw Filters", "Draw", "Draw Filters"},
+    {32799, "Se&ttings ...", nullptr, nullptr},
     {32854, "&Modified Response", nullptr, nullptr},
     {32856, "Modified &Response and Pause", nullptr, nullptr},
     {32787, "&Stop Calculation", "Stop", "Stop Calculation"},
@@ -93,13 +93,10 @@ constexpr CCommandText kCommandTexts[] = {
     {32865, "Save As Device Program Data   &K ...", nullptr, nullptr},
     {32867, "Ed&it Device Data ...", nullptr, nullptr},
     {32869, "Genera&te Device Data ...", nullptr, nullptr},
-    {32880, "Add QZX2xxx Data to Filter Parameters Grid", nullptr,
-     "Add QZX2xxx Data to Filter Parameters Grid"},
-    {32881, "Replace Filter Parameters Grid Data with QZX2xxx Data", nullptr,
-     "Replace Filter Parameters Grid Data with QZX2xxx Data"},
-    {32882, "Replace QZX2xxx Data with Data from the Filter Parameters Grid", nullptr,
-     "Replace QZX2xxx Data with Data from the Filter Parameters Grid"},
-    {32883, "Additive Restart Using QZX2xxx File", nullptr, "Additive Restart Using QZX2xxx File"},
+    {32880, "Add Device Data to Filter Parameters Grid", nullptr, nullptr},
+    {32881, "Replace Filter Parameters Grid Data with QZX2xxx Data", nullptr, nullptr},
+    {32882, "Replace QZX2xxx Data with Data from the Filter Parameters Grid", nullptr, nullptr},
+    {32883, "Additive Restart Using QZX2xxx File", nullptr, nullptr},
     {32910, "&Generate .h File", nullptr, nullptr},
     {32911, "&Edit .h File", nullptr, nullptr},
     {32912, "&Save As .h File", nullptr, nullptr},
@@ -303,10 +300,11 @@ void CMainFrame::CreateToolBar()
     QMenu* view = FindMenu("&View");
     view->addSeparator();
     QAction* toolBarItem = m_wndToolBar->toggleViewAction();
+    toolBarItem->setText("T&oolbar");
     toolBarItem->setStatusTip("Show or hide the toolbar");
     toolBarItem->setToolTip("Toolbar");
     view->addAction(toolBarItem);
-    QAction* statusBarItem = view->addAction("&Status Bar");
+    QAction* statusBarItem = view->addAction("Status &Bar");
     statusBarItem->setStatusTip("Show or hide the status bar");
     statusBarItem->setToolTip("Status Bar");
     statusBarItem->setCheckable(true);

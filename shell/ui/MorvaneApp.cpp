@@ -1,5 +1,6 @@
 #include "shell/ui/MorvaneApp.h"
 
+#include "document/CompanionNames.h"
 #include "framework/ui/PrinterSettings.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
@@ -165,10 +166,11 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     m_bInitialized = true;
 
     OnFileNew();
-    std::feclearexcept(FE_ALL_EXCEPT);
-    std::fesetround(FE_TONEAREST);
     if (!m_pMorvaneDoc)
         return false;
+    InstallPrintHandler();
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fesetround(FE_TONEAREST);
     m_pMorvaneDoc->CreateDefaultResponse();
     // A file named on the command line opens into the new document.
     if (!files.empty())
@@ -233,13 +235,19 @@ void CMorvaneApp::InstallServices()
     Services::SetFileDialogs(m_pFileDialogs.get());
     Services::SetWorkingDirectory(this);
     SetMessagePump(m_pMessagePump.get());
+}
+
+void CMorvaneApp::InstallPrintHandler()
+{
     m_pPreviousPrintHandler = mwGetPrintHandler();
     mwSetPrintHandler(ShowPrintedText);
 }
 
 void CMorvaneApp::RemoveServices()
 {
-    mwSetPrintHandler(m_pPreviousPrintHandler);
+    if (m_pPreviousPrintHandler)
+        mwSetPrintHandler(m_pPreviousPrintHandler);
+    m_pPreviousPrintHandler = nullptr;
     m_pHelp.reset();
     CPrinterSettings::Install(nullptr);
     m_pPrinterSettings.reset();
@@ -320,6 +328,11 @@ void CMorvaneApp::SetDocumentPathName(const std::string& path)
     if (m_pMainFrame)
         m_pMainFrame->setWindowTitle(QString::fromStdString(
             ShellString(IDS_APP_NAME) + " - " + std::filesystem::path(path).filename().string()));
+}
+
+std::string CMorvaneApp::DesignBaseName() const
+{
+    return m_strPathName.empty() ? std::string() : CompanionBaseName(m_strPathName);
 }
 
 void CMorvaneApp::AddToRecentFileList(const std::string& path)

@@ -208,6 +208,9 @@ public:
     void PostMainFrameCommand(int nCommand) override;
     void SetDocumentPathName(const std::string& path) override;
     void AddToRecentFileList(const std::string& path) override;
+    // The raw response file's path without its extension, as the companion files are
+    // named; empty before a response was opened.
+    std::string DesignBaseName() const;
     bool AskVerifyNewCurves() override;
     bool EditSettings(CSettingsSheetValues& values) override;
     void Beep() override;
@@ -363,6 +366,9 @@ private:
     void WriteProfile();
     void InstallServices();
     void RemoveServices();
+    // What the numerics print is shown in message boxes, once the main window and the
+    // speaker windows exist; the handler before is put back at exit.
+    void InstallPrintHandler();
 
     std::string m_strSettingsFile;
     std::string m_strPathName;
@@ -382,6 +388,8 @@ private:
     // The printer of every print and preview, landscape unless Print Setup changed it.
     std::unique_ptr<CPrinterSettings> m_pPrinterSettings;
     std::unique_ptr<CProgramHelp> m_pHelp;
+    // The print handler in force before start-up installed the program's; null while the
+    // program's is not installed.
     void (*m_pPreviousPrintHandler)(const char*) = nullptr;
 };
 

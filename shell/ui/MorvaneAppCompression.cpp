@@ -50,9 +50,10 @@ std::vector<CMenuLayout> CompressionMenus(std::vector<int> saveCommands)
 }
 
 // A compression window: the document and the view on the application's settings, the
-// view first among the command targets; the view's readout waits while the frame's resize
-// timer runs, and every Design command that shows the window shows its control dialog too
-// (made anew when the user closed it).
+// view first among the command targets; the document's save dialogs offer the name of the
+// speaker design's files; the view's readout waits while the frame's resize timer runs,
+// and every Design command that shows the window shows its control dialog too (made anew
+// when the user closed it).
 template <class View, class Document, class Manager>
 CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manager& manager)
 {
@@ -60,6 +61,7 @@ CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manag
     setup.fill = [&app, &manager, kind](CMDIChildFrame& frame)
     {
         auto document = std::make_shared<Document>(manager);
+        document->m_DesignBaseName = [&app] { return app.DesignBaseName(); };
         auto* view = new View(manager);
         CMDIChildInfo& info = DesignFrameInfo(app, kind);
         view->SetResizePending([&info] { return info.m_bTimerOn != 0; });

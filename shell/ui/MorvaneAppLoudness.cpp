@@ -90,14 +90,11 @@ std::vector<CMenuLayout> LoudnessMenus(ELoudnessFamily family)
     using D = CLoudnessDoc;
     using M = CLoudnessViewModes;
     using A = CMorvaneApp;
-    std::vector<int> file = {D::ID_FILE_OPEN_DEVICE_DATA, D::ID_FILE_SAVE_DEVICE_DATA,
-                             D::ID_FILE_SAVE_AS_DEVICE_DATA};
-    if (family == ELoudnessFamily::QZX241X)
-        file.insert(file.end(), {kSeparator, D::ID_FILE_SAVE_AS_LD241X, D::ID_FILE_SAVE_AS_LD606X});
-    file.insert(file.end(), {kSeparator, kPrintSetup, A::ID_FILE_PRINT, A::ID_FILE_PRINT_PREVIEW,
-                             kSeparator, kExit});
     return {
-        {"&File", file},
+        {"&File",
+         {D::ID_FILE_OPEN_DEVICE_DATA, D::ID_FILE_SAVE_DEVICE_DATA, D::ID_FILE_SAVE_AS_DEVICE_DATA,
+          kSeparator, D::ID_FILE_SAVE_AS_LD241X, D::ID_FILE_SAVE_AS_LD606X, kSeparator, kPrintSetup,
+          A::ID_FILE_PRINT, A::ID_FILE_PRINT_PREVIEW, kSeparator, kExit}},
         {"&Edit",
          {D::ID_CREATE_LOUDNESS_FILTERS, EditCommandOf(family), kSeparator,
           M::ID_DELETE_FILTERS_GRAPHICALLY, M::ID_SELECT_FILTERS_TO_EDIT,

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 namespace
@@ -502,4 +503,41 @@ TEST_F(SaveFilesTest, OpeningAnotherResponseAsksFirstAndCancelKeepsTheDesign)
     EXPECT_TRUE(doc->m_DesiredCurveFile.m_ChangedMode.IsOff());
     // The grids keep their filters, still unsaved.
     EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn());
+}
+
+TEST_F(SaveFilesTest, SaveAsDialogsOpenWithTheNameOfTheirFile)
+{
+    MakeEverythingUnsaved();
+    const struct
+    {
+        const char* command;
+        std::function<void()> run;
+        std::string offered;
+    } cases[] = {
+        {"Save As Raw Response File", [this] { doc->OnFileSaveAsRawResponse(); },
+         folder.Path("spk.raw")},
+        {"Save As Modified Response", [this] { doc->OnFileSaveAsModifiedResponse(); }, ""},
+        {"Save As Desired Response", [this] { doc->OnFileSaveAsDesiredResponse(); },
+         folder.Path("spk.crv")},
+        {"Save As Master Point File", [this] { doc->OnFileSaveAsMasterPointFile(); },
+         folder.Path("spk.mpt")},
+        {"Save As Filter Parameters", [this] { doc->OnFileSaveAsFilterParameters(); },
+         folder.Path("spk.par")},
+        {"Save As Filter Coefficients", [this] { doc->OnFileSaveAsFilterCoefficients(); },
+         folder.Path("spk.flt")},
+    };
+    for (const auto& c : cases)
+    {
+        const std::size_t nAsked = dialogs.requests.size();
+        c.run(); // cancelled: no answer scripted
+        ASSERT_EQ(dialogs.requests.size(), nAsked + 1) << c.command;
+        EXPECT_TRUE(dialogs.requests.back().save) << c.command;
+        EXPECT_EQ(dialogs.initialNames.back(), c.offered) << c.command;
+    }
+    // A name the user gave is the one offered next time.
+    dialogs.answers.resize(dialogs.requests.size());
+    dialogs.answers.push_back(folder.Path("other.flt"));
+    doc->OnFileSaveAsFilterCoefficients();
+    doc->OnFileSaveAsFilterCoefficients();
+    EXPECT_EQ(dialogs.initialNames.back(), folder.Path("other.flt"));
 }

@@ -95,16 +95,23 @@ TEST_F(LoudnessDocTest, ForwardsTheDeviceDataCommands)
     }
     EXPECT_EQ(m_Run, (std::vector<int>{32863, 32864, 32865, 32867, 32869}));
     EXPECT_EQ(m_Asked, m_Run);
-    // The loudness files are the QZX2410/QZX6060 window's.
-    EXPECT_FALSE(doc.GetCommandState(32931).has_value());
-    EXPECT_FALSE(doc.GetCommandState(32950).has_value());
     EXPECT_FALSE(doc.GetCommandState(32905).has_value());
 
+    // Both windows carry the two loudness file items; each is the speaker document's one
+    // command, which saves the file of the device selected.
     CLoudnessDoc family(ELoudnessFamily::QZX241X, m_2410, Services());
-    m_Run.clear();
-    family.OnCommand(32931);
-    family.OnCommand(32950);
-    EXPECT_EQ(m_Run, (std::vector<int>{32931, 32931}));
+    for (CLoudnessDoc* window : {&doc, &family})
+    {
+        m_Run.clear();
+        m_Asked.clear();
+        for (int id : {32931, 32950})
+        {
+            ASSERT_TRUE(window->GetCommandState(id).has_value()) << id;
+            window->OnCommand(id);
+        }
+        EXPECT_EQ(m_Run, (std::vector<int>{32931, 32931}));
+        EXPECT_EQ(m_Asked, m_Run);
+    }
 }
 
 TEST_F(LoudnessDocTest, TurnOffLoudnessAdditionOfItsOwnFamily)

@@ -145,6 +145,44 @@ TEST_F(CompressionWindowTest, SaveAsWritesTheFilesOfTheSettingShownAndReportsAFi
     EXPECT_FALSE(app->ExecuteCommand(CDRC_Doc::ID_FILE_SAVE_AS_DRC));
 }
 
+TEST_F(CompressionWindowTest, SaveAsOffersTheNameOfTheSpeakerDesign)
+{
+    const struct
+    {
+        int device, design, command;
+        const char* extension;
+    } cases[] = {
+        {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+         CDRC_Doc::ID_FILE_SAVE_AS_DRC, ".drc"},
+        {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+         CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DR241X, ".DR241X"},
+        {CMorvaneApp::ID_DEVICE_QZX6060, CMorvaneApp::ID_DESIGN_QZX6060_COMPRESSION,
+         CQZX2410_DRC_Doc::ID_FILE_SAVE_AS_DRC606X, ".DRC606X"},
+    };
+    // Before a response is opened there is no name to offer; after, the response's name
+    // with the file's extension. The dialogs are cancelled.
+    const std::string raw = (Folder() / "woofer.txt").string();
+    for (const std::string& offered : {std::string(), (Folder() / "woofer").string()})
+    {
+        if (!offered.empty())
+        {
+            ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+            WriteFileBytes(raw, "speaker\nHz dB deg\n100 1 0\n1000 -2 10\n10000 3 20\n");
+            ASSERT_NE(app->OpenDocumentFile(raw), nullptr);
+        }
+        for (const auto& c : cases)
+        {
+            Open(c.device, c.design);
+            ASSERT_TRUE(app->ExecuteCommand(c.command)) << c.extension;
+            ASSERT_FALSE(m_Dialogs.initialNames.empty());
+            EXPECT_EQ(m_Dialogs.initialNames.back(),
+                      offered.empty() ? offered : offered + c.extension);
+            EXPECT_EQ(m_Dialogs.requests.back().defaultExtension, c.extension);
+        }
+    }
+    EXPECT_EQ(m_Dialogs.requests.size(), 6u);
+}
+
 TEST_F(CompressionWindowTest, AClosedControlDialogIsGoneForItsViewAndComesBackWithTheDesignCommand)
 {
     Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);

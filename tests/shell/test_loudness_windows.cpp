@@ -115,12 +115,31 @@ TEST_F(LoudnessWindowTest, TheWindowsMenusAndToolbar)
     ASSERT_NE(frame->GetToolBar(), nullptr);
     EXPECT_EQ(frame->GetToolBar()->actions().size(), 7);
 
-    // The QZX2202 window has no loudness files.
+    // The QZX2202 window carries the loudness file items too, offered while a QZX2410 or
+    // QZX6060 is selected.
     ASSERT_TRUE(app->ExecuteCommand(A::ID_DESIGN_EQ_FILTERS));
     OnNextSheet({});
     Open(A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS);
-    EXPECT_FALSE(app->GetCommandState(CLoudnessDoc::ID_FILE_SAVE_AS_LD241X).bEnabled);
     EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(EDesignWindow::QZX2202Loudness));
+    file = main.FindMenu("&File");
+    ASSERT_NE(file, nullptr);
+    std::vector<QAction*> saves;
+    for (int id : {CLoudnessDoc::ID_FILE_SAVE_AS_LD241X, CLoudnessDoc::ID_FILE_SAVE_AS_LD606X})
+    {
+        QAction* action = main.GetCommandAction(id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_TRUE(file->actions().contains(action)) << id;
+        saves.push_back(action);
+    }
+    for (const auto& [device, bOffered] :
+         {std::pair{A::ID_DEVICE_QZX2202, false}, std::pair{A::ID_DEVICE_QZX2201, false},
+          std::pair{A::ID_DEVICE_QZX2410, true}, std::pair{A::ID_DEVICE_QZX6060, true}})
+    {
+        ASSERT_TRUE(app->ExecuteCommand(device));
+        main.UpdateCommandUI();
+        for (QAction* action : saves)
+            EXPECT_EQ(action->isEnabled(), bOffered) << device;
+    }
 }
 
 TEST_F(LoudnessWindowTest, EachFamilysWindowIsMadeOfItsOwnClasses)

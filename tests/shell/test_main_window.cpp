@@ -4,8 +4,11 @@
 
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
+#include "matrix/handler.h"
+#include "matrix/libinit.h"
 #include "numerics/CheckUserAbort.h"
 #include "numerics/UserAbortException.h"
+#include "runtime/handlers.h"
 #include "shell/ChildFrameLayout.h"
 #include "shell/CommandPrompts.h"
 #include "shell/QtSettingsStore.h"
@@ -424,7 +427,7 @@ TEST_F(MainWindowTest, EveryMenuCommandAndToolbarButtonHasAPromptAndATooltip)
         if (row == rows.end())
         {
             // The two show-and-hide items of the View menu have their own texts.
-            EXPECT_TRUE(action == toggles[0] || text == "&Status Bar") << text;
+            EXPECT_TRUE(action == toggles[0] || text == "Status &Bar") << text;
             continue;
         }
         // Qt would make a tooltip of the menu text: each command has its own.
@@ -441,6 +444,63 @@ TEST_F(MainWindowTest, EveryMenuCommandAndToolbarButtonHasAPromptAndATooltip)
     QCoreApplication::sendEvent(app.m_pMainFrame, &tip);
     EXPECT_EQ(app.m_pMainFrame->GetPromptText(),
               "Edit the frequency limits, tolerances, filter limit and ranges of the views");
+}
+
+// Runs a function on every event of the application.
+class CEventWatch : public QObject
+{
+public:
+    explicit CEventWatch(std::function<void(QObject*, QEvent*)> onEvent)
+        : m_OnEvent(std::move(onEvent))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~CEventWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        m_OnEvent(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> m_OnEvent;
+};
+
+std::vector<std::string> g_Printed;
+void RecordPrinted(const char* text)
+{
+    g_Printed.push_back(text);
+}
+
+TEST_F(MainWindowTest, LibraryPrintsGoToTheMessageBoxOnceTheWindowsExist)
+{
+    const mwLibraryInit library;
+    const mwPrintHandler before = mwGetPrintHandler();
+    mwSetPrintHandler(RecordPrinted);
+    g_Printed.clear();
+    // The print handler in force when the main window is first shown.
+    mwPrintHandler atShow = nullptr;
+    {
+        const CEventWatch watch(
+            [&atShow](QObject* watched, QEvent* event)
+            {
+                if (event->type() == QEvent::Show && !atShow && dynamic_cast<CMainFrame*>(watched))
+                    atShow = mwGetPrintHandler();
+            });
+        Start();
+    }
+    EXPECT_EQ(atShow, &RecordPrinted);
+    EXPECT_NE(mwGetPrintHandler(), &RecordPrinted);
+
+    mclPrint("Warning: Divide by zero.\n");
+    EXPECT_EQ(m_Messages.texts, std::vector<std::string>{"Warning: Divide by zero.\n"});
+    EXPECT_TRUE(g_Printed.empty());
+
+    // At exit the handler before comes back.
+    m_pApp->ExitInstance();
+    m_pApp.reset();
+    EXPECT_EQ(mwGetPrintHandler(), &RecordPrinted);
+    mwSetPrintHandler(before);
 }
 
 TEST_F(MainWindowTest, MiniFrameEditorsAreMadeOnceAndHideInsteadOfClosing)
