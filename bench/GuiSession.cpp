@@ -2,6 +2,7 @@
 
 #include "bench/SpeakerModel.h"
 #include "document/MorvaneDoc.h"
+#include "document/MorvaneSettings.h"
 #include "framework/ui/CanvasWidget.h"
 #include "graph/Curve.h"
 #include "shell/QtSettingsStore.h"
@@ -79,7 +80,7 @@ CProfileFolder::~CProfileFolder()
     std::filesystem::remove_all(m_Path, ec);
 }
 
-CGuiSession::CGuiSession(long nLogPoints)
+CGuiSession::CGuiSession(long nLogPoints, bool bOpenOnly)
     : m_pApp(std::make_unique<CMorvaneApp>(m_Folder.Profile()))
 {
     CMorvaneApp& app = *m_pApp;
@@ -95,9 +96,12 @@ CGuiSession::CGuiSession(long nLogPoints)
     WriteRawFile(raw);
     if (!app.OpenDocumentFile(raw))
         throw std::runtime_error("the raw response did not open");
+    QCoreApplication::processEvents();
+    if (bOpenOnly)
+        return;
     if (nLogPoints > 0)
         LogSample(nLogPoints);
-    CreateFlatDesiredCurve(*app.m_pMorvaneDoc);
+    CreateDesiredCurve();
     if (nLogPoints == 0 && !app.ExecuteCommand(kCalculateModifiedResponse))
         throw std::runtime_error("the calculation did not start");
     QCoreApplication::processEvents();
@@ -126,6 +130,24 @@ void CGuiSession::LogSample(long nPoints)
     QCoreApplication::processEvents();
     if (RawPoints() != nPoints)
         throw std::runtime_error("log sampling did not give the points asked for");
+}
+
+void CGuiSession::CreateDesiredCurve()
+{
+    CreateFlatDesiredCurve(*m_pApp->m_pMorvaneDoc);
+    QCoreApplication::processEvents();
+}
+
+void CGuiSession::Calculate(int nMaxFilters)
+{
+    CMorvaneDoc& doc = *m_pApp->m_pMorvaneDoc;
+    SetFilterLimitCount(doc.m_LimitNumberOfFilters, nMaxFilters);
+    doc.m_LimitNumberOfFilters.TurnOn();
+    if (!m_pApp->ExecuteCommand(kCalculateModifiedResponse))
+        throw std::runtime_error("the calculation did not start");
+    QCoreApplication::processEvents();
+    if (m_Messages.texts.size() > 0)
+        throw std::runtime_error("the calculation said: " + m_Messages.texts.back());
 }
 
 CCanvasWidget& CGuiSession::View(ESpeakerFrame frame) const

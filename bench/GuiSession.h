@@ -38,8 +38,9 @@ class CGuiSession
 public:
     // The window after a calculation on the 10000-point response; or, with nLogPoints,
     // with the response log-sampled to so many points (Edit > Log Sample Raw Curve, the
-    // count typed into its dialog) and no calculation.
-    explicit CGuiSession(long nLogPoints = 0);
+    // count typed into its dialog) and no calculation; or, with bOpenOnly, just after
+    // the response was opened, for the steps below.
+    explicit CGuiSession(long nLogPoints = 0, bool bOpenOnly = false);
     ~CGuiSession();
     // The view of a speaker window.
     CCanvasWidget& View(ESpeakerFrame frame) const;
@@ -51,8 +52,13 @@ public:
     int RawPoints() const;
     int Filters() const;
 
-private:
+    // The steps of the window's state.
     void LogSample(long nPoints);
+    void CreateDesiredCurve();
+    // Calculate > Modified Response with at most nMaxFilters filters.
+    void Calculate(int nMaxFilters);
+
+private:
 
     CProfileFolder m_Folder;
     std::unique_ptr<CMorvaneApp> m_pApp;

@@ -1,5 +1,7 @@
 #include "document/CalculateFilters.h"
 
+#include "document/DocumentStrings.h"
+#include "document/MemoryBudget.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
 #include "graph/MorvaneUtilities.h"
@@ -150,6 +152,13 @@ mwMatrix CalculateFilters(CMorvaneDoc& doc, int& nFilters, mwMatrix& parameters,
             nFilters >= GetFilterLimitCount(doc.m_LimitNumberOfFilters))
         {
             bLimitReached = true;
+            break;
+        }
+        // The next filter's curves must fit as well.
+        if (!doc.FitsInMemory(kCalculatedFilterBytesPerPoint, doc.m_nRawPoints,
+                              IDS_NEXT_FILTER_NO_MEMORY))
+        {
+            bStopped = true;
             break;
         }
         if (doc.IsPauseRequested())

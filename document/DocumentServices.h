@@ -5,9 +5,11 @@
 // and file dialogs are the framework's services (framework/core/Services.h).
 #pragma once
 
+#include "document/SystemMemory.h"
 #include "framework/core/GdiTypes.h"
 #include "graph/DoubleRect.h"
 
+#include <cstdint>
 #include <string>
 
 class CCurve;
@@ -136,6 +138,8 @@ public:
     // without a filter editor and without dialogs.
     // The default sound of the system.
     virtual void Beep() {}
+    // The bytes of memory the program can still have.
+    virtual std::uint64_t AvailableMemory() const { return SystemAvailableMemory(); }
     virtual bool IsFrameVisible(ESpeakerFrame /*frame*/) const { return true; }
     // Creates and shows the filter editor when it has never been created.
     virtual void OpenFilterEditor() {}

@@ -48,4 +48,7 @@ enum EDocumentString : unsigned
     IDS_LOWER_PAGE = 5163,            // "Lower Tolerance Pts."
     IDS_TOO_FEW_MASTER_POINTS = 5164, // a master point grid cannot make a curve
     IDS_CURVE_EXTENSION = 154,        // ".crv"
+    IDS_LOG_SAMPLE_NO_MEMORY = 5190,  // the point count does not fit the memory
+    IDS_CALCULATION_NO_MEMORY = 5191, // the response is too large to calculate on
+    IDS_NEXT_FILTER_NO_MEMORY = 5192, // no memory for the curves of another filter
 };

@@ -53,6 +53,7 @@ public:
     }
     // The calculation workflow.
     void Beep() override { ++beeps; }
+    std::uint64_t AvailableMemory() const override { return availableMemory; }
     bool IsFrameVisible(ESpeakerFrame frame) const override
     {
         return frame != ESpeakerFrame::Filter || filterFrameVisible;
@@ -109,6 +110,8 @@ public:
 
     // The calculation workflow.
     int beeps = 0;
+    // As much as is asked for, unless a test says otherwise.
+    std::uint64_t availableMemory = ~std::uint64_t(0);
     int gridReads = 0;
     bool filterFrameVisible = true;
     bool filterEditorCreated = true;

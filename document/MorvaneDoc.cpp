@@ -4,6 +4,7 @@
 #include "document/DocumentStrings.h"
 #include "document/MorvaneSettings.h"
 #include "framework/core/Services.h"
+#include "graph/CFormat.h"
 #include "graph/Convert.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
@@ -158,4 +159,15 @@ void CMorvaneDoc::SetCompanionNames(const std::string& rawPath)
 void CMorvaneDoc::ReportSaveFailure(const std::string& error)
 {
     ShowMessage(error.empty() ? std::string(CResourceString(IDS_SAVE_FAILED)) : error);
+}
+
+bool CMorvaneDoc::FitsInMemory(std::uint64_t bytesPerPoint, long nPoints, unsigned textId) const
+{
+    const double needed = double(bytesPerPoint) * double(nPoints);
+    const double available = double(m_App.AvailableMemory());
+    if (needed <= available)
+        return true;
+    constexpr double kMB = 1024.0 * 1024.0;
+    ShowMessage(FormatC(CResourceString(textId).c_str(), nPoints, needed / kMB, available / kMB));
+    return false;
 }

@@ -23,6 +23,7 @@
 #include "graph/ModeWithPointer.h"
 #include "matrix/dblmtrx.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,10 @@ public:
     // matrix-layer error.
     bool RunCalculation();
     bool IsCalculationCommandActive() const { return m_bInCalculationCommand; }
+    // True when nPoints response points at bytesPerPoint fit the memory the program can
+    // still have; otherwise the text of textId tells the user (with the point count and
+    // the megabytes needed and free), and false.
+    bool FitsInMemory(std::uint64_t bytesPerPoint, long nPoints, unsigned textId) const;
     // Filter application: the response comes back as a linear magnitude with the filters
     // applied (unchanged when there is none), the phase in degrees; false, with nothing
     // changed, while the filter editor has never been created.

@@ -1,6 +1,8 @@
 // The calculation commands: preparing the parameter matrix from the EQ filters, running
 // the driver with its stop and error handling, and Stop Calculation.
 #include "document/CalculateFilters.h"
+#include "document/DocumentStrings.h"
+#include "document/MemoryBudget.h"
 #include "document/MorvaneDoc.h"
 #include "document/ResponseCurves.h"
 #include "graph/MorvaneUtilities.h"
@@ -114,6 +116,8 @@ void CMorvaneDoc::RunCalculationCommand(bool bPause)
     // would turn the response into noise.
     m_App.UpdateFiltersFromGrids();
     if (!CheckGridFilterDesigns(true))
+        return;
+    if (!FitsInMemory(kCalculationBytesPerPoint, m_nRawPoints, IDS_CALCULATION_NO_MEMORY))
         return;
     PrepareCalculation();
     RunCalculation();

@@ -1,5 +1,7 @@
 // Log sampling and smoothing of the raw response (both replace it and redraw the windows
 // as if a new response had been opened), and copying calculated filters into the grid.
+#include "document/DocumentStrings.h"
+#include "document/MemoryBudget.h"
 #include "document/MorvaneDoc.h"
 #include "document/ResponseCurves.h"
 #include "graph/MatrixUtilities.h"
@@ -19,6 +21,9 @@ void CMorvaneDoc::OnEditLogSampleRawCurve()
         return;
     long nPoints = kDefaultLogSamplePoints;
     if (!m_App.AskLogSamplePoints(nPoints) || !IsLogSamplePointCount(nPoints))
+        return;
+    // A count the memory cannot hold would end the program with everything unsaved.
+    if (!FitsInMemory(kLogSampleBytesPerPoint, nPoints, IDS_LOG_SAMPLE_NO_MEMORY))
         return;
     mwMatrix frequencies, response;
     try

@@ -147,6 +147,14 @@ constexpr CStringEntry kStringTable[] = {
     {5164, "The curves were not changed.  Every master point grid needs points at two or more "
            "different frequencies above 0 Hz, each with an amplitude.  Different frequencies "
            "in"},
+    {5190, "There is not enough memory to log sample the raw response to %ld points: about "
+           "%.0f MB are needed and %.0f MB are free.  The raw response was not changed; use "
+           "fewer points."},
+    {5191, "There is not enough memory to calculate on the %ld points of the raw response: "
+           "about %.0f MB are needed and %.0f MB are free.  The calculation was not started."},
+    {5192, "There is not enough memory for another filter on the %ld points of the raw "
+           "response: about %.0f MB are needed and %.0f MB are free.  The calculation ended "
+           "with the filters placed so far."},
 };
 // clang-format on
 } // namespace

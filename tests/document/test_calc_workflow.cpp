@@ -1,6 +1,8 @@
 // The design workflow around the calculation on a headless document: end to end from a
 // raw response file, log sampling and smoothing, additive restart from a coefficient
 // file, copying generated filters into the grid, and the graphical edit modes.
+#include "document/MemoryBudget.h"
+#include "document/SystemMemory.h"
 #include "tests/document/CalculationFixture.h"
 
 #include <algorithm>
@@ -154,6 +156,62 @@ TEST_F(WorkflowTest, LogSampleDialogRefusesCountsOutsideItsRange)
         EXPECT_EQ(doc->m_nRawPoints, c.nPoints);
         EXPECT_EQ(doc->m_RawSamplingState.IsPending(), c.nPoints == 200);
     }
+}
+
+TEST_F(WorkflowTest, CountsThatDoNotFitTheMemoryAreRefusedWithTheDocumentUnchanged)
+{
+    // Log sampling: the memory for 1,000,000 points, or a byte less.
+    ASSERT_TRUE(Open("spk.raw", RawText({{200.0, 8.0}, {4000.0, -6.0}}, 1000)));
+    ClearRecords();
+    app.logSamplePoints = 1000000;
+    app.availableMemory = 1000000 * kLogSampleBytesPerPoint - 1;
+    const std::vector<double> frequencies = Values(doc->m_RawFrequencies);
+    doc->OnEditLogSampleRawCurve();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("not enough memory"), std::string::npos);
+    EXPECT_NE(messages.texts[0].find("1000000 points"), std::string::npos);
+    EXPECT_EQ(doc->m_nRawPoints, 1000);
+    EXPECT_EQ(Values(doc->m_RawFrequencies), frequencies);
+    EXPECT_TRUE(doc->m_RawSamplingState.IsPending());
+    EXPECT_TRUE(response.hints.empty());
+    app.logSamplePoints = 2000;
+    app.availableMemory = 2000 * kLogSampleBytesPerPoint;
+    doc->OnEditLogSampleRawCurve();
+    EXPECT_EQ(messages.texts.size(), 1u);
+    ASSERT_EQ(doc->m_nRawPoints, 2000);
+
+    // The calculation: nothing starts, nothing changes.
+    CreateDesiredCurves(1.5, -1.5);
+    ClearRecords();
+    messages.texts.clear();
+    const std::vector<double> modified = Values(doc->m_ModifiedResponse);
+    app.availableMemory = 2000 * kCalculationBytesPerPoint - 1;
+    doc->OnCalculateModifiedResponse();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("calculate on the 2000 points"), std::string::npos);
+    EXPECT_EQ(Calculated(), 0);
+    EXPECT_EQ(app.beeps, 0);
+    EXPECT_TRUE(response.hints.empty());
+    EXPECT_EQ(Values(doc->m_ModifiedResponse), modified);
+    EXPECT_TRUE(doc->OnUpdateCalculateModifiedResponse().bEnabled);
+    app.availableMemory = 2000 * kCalculationBytesPerPoint;
+    doc->OnCalculateModifiedResponse();
+    EXPECT_GE(Calculated(), 2);
+    EXPECT_EQ(messages.texts.size(), 1u);
+
+    // Memory that runs out during the calculation ends it with the filters placed.
+    messages.texts.clear();
+    app.statusTexts.clear();
+    filter.onHint = [this](int nHint)
+    {
+        if (nHint == kHintCalculationResults)
+            app.availableMemory = 2000 * kCalculatedFilterBytesPerPoint - 1;
+    };
+    doc->OnCalculateModifiedResponse();
+    EXPECT_EQ(Calculated(), 1);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("another filter"), std::string::npos);
+    EXPECT_EQ(app.statusTexts.back(), "Calculation Ended");
 }
 
 TEST_F(WorkflowTest, LogSampleOfASinglePointShowsTheErrorAndChangesNothing)
@@ -362,4 +420,12 @@ TEST_F(WorkflowTest, CommandsThatChangeWhatTheCalculationWorksOnWaitForItsEnd)
     EXPECT_TRUE(doc->m_RestartDenominators.IsEmpty());
     EXPECT_EQ(Calculated(), 2);
     EXPECT_EQ(app.statusTexts.back(), "Calculation Completed");
+}
+
+TEST(SystemMemory, TheKernelsAvailableMemoryIsRead)
+{
+    // Linux reports it; the largest value stands for "unknown".
+    const std::uint64_t available = SystemAvailableMemory();
+    EXPECT_GT(available, 0u);
+    EXPECT_LT(available, ~std::uint64_t(0));
 }
