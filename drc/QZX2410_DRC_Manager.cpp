@@ -120,19 +120,41 @@ CQZX2410_DRC_Manager::CWords CQZX2410_DRC_Manager::ComputeWords() const
     return w;
 }
 
+std::string CQZX2410_DRC_Manager::RatioError(int nRegion, bool bCompression, double dRatio)
+{
+    // One step of the slope word: a compression ratio whose 1/R falls below it, or an
+    // expansion ratio below it, gives the word of an endless ratio.
+    const double step = std::ldexp(1.0, -kWordFractionBits);
+    const bool bExpressed =
+        dRatio > 0.0 && std::isfinite(dRatio) &&
+        FitsFixedPointWord(SlopeWord(bCompression, dRatio), kWordFractionBits, kSlopeWordBits) &&
+        (bCompression ? 1.0 / dRatio : dRatio) >= step;
+    if (bExpressed)
+        return {};
+    // The slope word holds [-16, 16): 1/R - 1 < 16 and R - 1 < 16.
+    const double limit = std::ldexp(1.0, kSlopeWordBits - kWordFractionBits - 1) + 1.0;
+    return bCompression
+               ? FormatC("Region %d: a compression ratio must be above %.4g (1/%g) and at most "
+                         "%.0f, the ratios the device's slope word expresses.",
+                         nRegion, 1.0 / limit, limit, 1.0 / step)
+               : FormatC("Region %d: an expansion ratio must be at least %.4g (1/%.0f) and "
+                         "below %g, the ratios the device's slope word expresses.",
+                         nRegion, step, 1.0 / step, limit);
+}
+
 std::string CQZX2410_DRC_Manager::ValidationError() const
 {
-    for (const double r : {m_dRatio0, m_dRatio1, m_dRatio2})
-        if (!(r > 0.0) || !std::isfinite(r))
-            return "The compression and expansion ratios must be greater than zero.";
+    const bool bCompression[3] = {m_bRegion0Compression, m_bRegion1Compression,
+                                  m_bRegion2Compression};
+    const double ratio[3] = {m_dRatio0, m_dRatio1, m_dRatio2};
+    for (int i = 0; i < 3; ++i)
+        if (std::string error = RatioError(i, bCompression[i], ratio[i]); !error.empty())
+            return error;
     if (!(m_dThreshold1 >= m_dThresholdFloor && m_dThreshold1 < m_dThreshold2 &&
           m_dThreshold2 <= 0.0))
         return FormatC("The thresholds must satisfy %.1f dB <= Threshold 1 < Threshold 2 <= 0 dB.",
                        m_dThresholdFloor);
     const CWords w = ComputeWords();
-    for (const double k : w.slope)
-        if (!FitsFixedPointWord(k, kWordFractionBits, kSlopeWordBits))
-            return "A ratio is too large for the device's slope word.";
     for (const double o : {w.offset1, w.offset2})
         if (!FitsFixedPointWord(o, kWordFractionBits, kOffsetWordBits))
             return "An offset is too large for the device's offset word.";

@@ -78,6 +78,11 @@ public:
     bool ApplySetting(const CQZX2410_DRC_Setting& setting);
     // The message for an invalid setting; empty when the setting can be computed.
     std::string ValidationError() const;
+    // The check of one region's ratio, the dialog's and the setting's alike: the ratios the
+    // slope word expresses are compression R:1 for 1/17 < R <= 2^23 and expansion 1:R for
+    // 2^-23 <= R < 17 (beyond them the word overflows or no longer tells the ratio from an
+    // endless one). Empty for such a ratio, else the message naming the region and range.
+    static std::string RatioError(int nRegion, bool bCompression, double dRatio);
     bool HasWords() const { return m_bWordsValid; }
     // The four curves of the last calculation, in the view's order.
     const std::vector<CCompressionCurve>& Curves() const { return m_Curves; }

@@ -107,24 +107,38 @@ void CAxisScale::DrawCenteredTitles(CDC* pDC) const
 
 CFont CAxisScale::FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth)
 {
+    std::vector<CFittedText> fitted;
+    for (const std::string& text : texts)
+        fitted.push_back({text, nWidth});
+    return FitFontToWidths(pDC, fitted);
+}
+
+CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts)
+{
     const CFont current = pDC->GetCurrentFont();
-    const auto widest = [&]
+    // The proportion the font must shrink by for the text that needs it most; 1 when all
+    // fit. A text without room (width 0 or less) cannot be made to fit and is left out.
+    const auto needed = [&]
     {
-        int n = 0;
-        for (const std::string& text : texts)
-            n = std::max(n, pDC->GetTextExtent(text).cx);
-        return n;
+        double factor = 1.0;
+        for (const CFittedText& t : texts)
+        {
+            const int n = pDC->GetTextExtent(t.text).cx;
+            if (t.nWidth > 0 && n > t.nWidth)
+                factor = std::min(factor, double(t.nWidth) / n);
+        }
+        return factor;
     };
     // The stock font has no height to scale. A display rounds a font to whole pixels, so
     // that a font made smaller in proportion can still come out a little too wide: it is
     // measured again.
     int height = current.GetHeight();
-    for (int attempt = 0; attempt < 4 && height != 0 && nWidth > 0; ++attempt)
+    for (int attempt = 0; attempt < 4 && height != 0; ++attempt)
     {
-        const int n = widest();
-        if (n <= nWidth)
+        const double factor = needed();
+        if (factor >= 1.0)
             break;
-        const int smaller = TruncToInt(height * std::min(double(nWidth) / n, 0.97));
+        const int smaller = TruncToInt(height * std::min(factor, 0.97));
         if (smaller == 0 || smaller == height)
             break;
         height = smaller;

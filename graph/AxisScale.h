@@ -53,6 +53,18 @@ public:
     static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
                                      int canvasSpan, bool bSpecialLimits);
 
+    // Labels fit their margin at any size of the window: when the widest of the texts is
+    // wider than nWidth canvas units, a smaller copy of the selected font is selected.
+    // Returns the font to select back after the labels.
+    static CFont FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth);
+    // The same with a width of its own for each text.
+    struct CFittedText
+    {
+        std::string text;
+        int nWidth = 0;
+    };
+    static CFont FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts);
+
 protected:
     // Stores the set-up; the caller has checked the titles.
     void Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,
@@ -67,10 +79,6 @@ protected:
     static void EndDraw(CDC* pDC, COLORREF oldColor);
     // Title line i centred across the label area at line-area bottom - (i + 1) * spacing.
     void DrawCenteredTitles(CDC* pDC) const;
-    // Labels fit their margin at any size of the window: when the widest of the texts is
-    // wider than nWidth canvas units, a smaller copy of the selected font is selected.
-    // Returns the font to select back after the labels.
-    static CFont FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth);
     // True when v lies in the layout's window (a label there must be seen whole).
     bool IsInWindow(double v) const;
 

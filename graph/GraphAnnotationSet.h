@@ -8,6 +8,8 @@
 #include "graph/SimpleLine.h"
 #include "graph/ViewFont.h"
 
+#include <optional>
+
 using CGraphLabelArray = COwningArray<CGraphLabel>;
 using CSimpleLineArray = COwningArray<CSimpleLine>;
 
@@ -19,6 +21,11 @@ public:
     // second and third labels. Font and alignment are put back; true.
     bool Draw(CDC* pDC);
 
+    // Where every text must end, canvas x (the right edge of the strip the annotation
+    // stands in): all texts are drawn in a smaller copy of the font when one of them would
+    // reach beyond it. None: no limit.
+    std::optional<int> m_TextsRight;
+
     CGraphLabel m_Title;
     CGraphLabelArray m_FirstLabels;
     CSimpleLineArray m_Lines;
@@ -26,4 +33,8 @@ public:
     CGraphLabelArray m_ThirdLabels;
     CPoint m_Point;
     CViewFont m_ViewFont;
+
+private:
+    // Selects the font in which every text ends before m_TextsRight.
+    void FitToRight(CDC* pDC) const;
 };

@@ -62,8 +62,10 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     for (const CLabel& label : labels)
         texts.push_back(label.text);
     const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left);
+    m_nLabelsLeft = labelX;
     for (const CLabel& label : labels)
     {
+        m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
         const int h = pDC->GetTextExtent(label.text).cy;
         int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
         if (IsInWindow(label.value))

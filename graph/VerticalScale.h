@@ -17,9 +17,16 @@ public:
     // FALSE before Init or without a window.
     virtual bool Draw(CDC* pDC, const CDoubleRect* pWindow);
 
+    // The canvas x where the widest value label of the last draw begins (its labels end
+    // at the plot's left edge): what lies left of it in the label strip is free.
+    int GetLabelsLeft() const { return m_nLabelsLeft; }
+
     static constexpr int kDashLength = 40;
     static constexpr int kGapLength = 15;
 
 protected:
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
+
+private:
+    int m_nLabelsLeft = 0;
 };

@@ -2,7 +2,9 @@
 
 #include "device/CoefficientWords.h"
 #include "device/QZX2410_Manager.h"
+#include "framework/core/Services.h"
 #include "graph/Assert.h"
+#include "graph/CFormat.h"
 #include "graph/Convert.h"
 #include "loudness/LoudnessGainOffset.h"
 #include "loudness/LoudnessInfo.h"
@@ -181,10 +183,7 @@ std::optional<CCreateLoudnessPage::CRefusal> CCreateLoudnessPage::Convert(bool b
             continue;
         }
         bool bLimited = false;
-        texts[k] = m_Family == ELoudnessFamily::QZX241X
-                       ? Trimmed(CQZX2410_Manager::CoefficientToHex(
-                             *values[k], kCoefficientLabels[k], &bLimited))
-                       : CoefficientToHex24(*values[k], &bLimited);
+        texts[k] = WordText(*values[k], k, &bLimited);
         if (bLimited)
             return CRefusal{IDC_COEFF_1 + k,
                             CoefficientName(k) + " lies outside the range of the device word."};
@@ -193,6 +192,13 @@ std::optional<CCreateLoudnessPage::CRefusal> CCreateLoudnessPage::Convert(bool b
         m_Texts[IDC_COEFF_1 + k] = texts[k];
     m_bHex = bToHex;
     return std::nullopt;
+}
+
+std::string CCreateLoudnessPage::WordText(double value, int k, bool* bLimited) const
+{
+    return m_Family == ELoudnessFamily::QZX241X
+               ? Trimmed(CQZX2410_Manager::CoefficientToHex(value, kCoefficientLabels[k], bLimited))
+               : CoefficientToHex24(value, bLimited);
 }
 
 std::optional<CCreateLoudnessPage::CRefusal> CCreateLoudnessPage::OnHex()
@@ -370,6 +376,67 @@ bool CCreateLoudnessPage::AddFilter(CLoudnessManager& manager, std::string& name
     return bAdded;
 }
 
+CLoudnessInfo CCreateLoudnessPage::DesignRecord(const CLoudnessManager& manager) const
+{
+    CLoudnessInfo r;
+    // Named as the kind's filters are, so that the digital filter takes it as its label.
+    r.m_strName = manager.Prefix(m_nKind);
+    switch (m_nKind)
+    {
+    case kLoudnessEQBased:
+        r.m_dFilterGain = *Number(IDC_EQ_GAIN);
+        r.m_dBandwidth = *Number(IDC_BANDWIDTH);
+        r.m_dCenterFrequency = *Number(IDC_CENTER_FREQUENCY);
+        break;
+    case kLoudnessTrebleBased:
+    case kLoudnessBassBased:
+        r.m_dFilterGain =
+            *Number(m_nKind == kLoudnessTrebleBased ? IDC_TREBLE_GAIN : IDC_BASS_GAIN);
+        r.m_dCutFrequency = *Number(IDC_CUT_FREQUENCY);
+        break;
+    default:
+    {
+        std::optional<double> c[5];
+        ReadCoefficients(m_bHex, c);
+        double* const members[5] = {&r.m_dB0, &r.m_dB1, &r.m_dB2, &r.m_dA1, &r.m_dA2};
+        double* const typed[5] = {&r.m_dBaseCoeff1, &r.m_dBaseCoeff2, &r.m_dBaseCoeff3,
+                                  &r.m_dBaseCoeff4, &r.m_dBaseCoeff5};
+        for (int k = 0; k < 5; ++k)
+            *(m_nKind == kLoudnessBaseTypeCoeff ? typed : members)[k] = *c[k];
+        break;
+    }
+    }
+    return r;
+}
+
+std::optional<CCreateLoudnessPage::CRefusal>
+CCreateLoudnessPage::CheckSection(const CLoudnessManager& manager, std::string& warning) const
+{
+    warning.clear();
+    double X[3];
+    double Y[3];
+    if (!manager.DesignSection(m_nKind, DesignRecord(manager), X, Y))
+        return CRefusal{m_Fields.front().nId,
+                        "These values design no loudness filter: its coefficients would not be "
+                        "finite numbers."};
+    const double path[5] = {Y[0], Y[1], Y[2], X[1], X[2]};
+    for (int k = 0; k < 5; ++k)
+    {
+        bool bLimited = false;
+        WordText(path[k], k, &bLimited);
+        if (bLimited)
+        {
+            warning = FormatC("The loudness coefficient %s of these values, %g, lies outside the "
+                              "range of the device word (%s): the device data will hold it "
+                              "limited.",
+                              kCoefficientLabels[k], path[k],
+                              m_Family == ELoudnessFamily::QZX241X ? "-16 to 16" : "-8 to 8");
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<CCreateLoudnessPage::CRefusal> CCreateLoudnessPage::Apply(CLoudnessManager& manager,
                                                                         std::string& name)
 {
@@ -381,6 +448,11 @@ std::optional<CCreateLoudnessPage::CRefusal> CCreateLoudnessPage::Apply(CLoudnes
         return CRefusal{0, "The loudness design window is closed: no filter can be added."};
     if (auto refusal = Validate(pDocument->SamplingFrequency()))
         return refusal;
+    std::string warning;
+    if (auto refusal = CheckSection(manager, warning))
+        return refusal;
+    if (!warning.empty())
+        Services::MessageBox().Show(warning);
     if (!AddFilter(manager, name))
         name.clear();
     m_bModified = false;

@@ -12,12 +12,15 @@
 //
 // Only the user's own edits count as a change: a page opened and applied unchanged adds
 // nothing. Apply refuses values that design no filter (a bandwidth of 0 or less, a
-// frequency outside 0 to half the sampling frequency, a text that is no number) with a
-// message naming the box; nothing is added then. Coefficient words are those of the
+// frequency outside 0 to half the sampling frequency, a text that is no number, values
+// whose designed section has a coefficient that is not finite) with a message naming the
+// box; nothing is added then. A designed coefficient that the family's device word cannot
+// hold is told to the user, and the filter is added. Coefficient words are those of the
 // page's own family (24-bit for the QZX2202, 28-bit for the QZX2410/QZX6060).
 #pragma once
 
 #include "loudness/LoudnessDoc.h"
+#include "loudness/LoudnessInfo.h"
 
 #include <map>
 #include <optional>
@@ -25,7 +28,6 @@
 #include <vector>
 
 class CLoudnessGainOffset;
-class CLoudnessInfo;
 class CLoudnessManager;
 
 class CCreateLoudnessPage
@@ -116,6 +118,15 @@ private:
     std::optional<CRefusal> CheckNumbers(const std::vector<CField>& fields) const;
     std::optional<CRefusal> CheckPlotVolume() const;
     bool AddFilter(CLoudnessManager& manager, std::string& name) const;
+    // The coefficient k (B0 B1 B2 A1 A2) as the family's device word; bLimited is set when
+    // the word cannot hold it.
+    std::string WordText(double value, int k, bool* bLimited) const;
+    // A record holding the checked boxes' design values, for a trial design.
+    CLoudnessInfo DesignRecord(const CLoudnessManager& manager) const;
+    // The checked values' section designed by the manager: refused when it is not finite;
+    // warning tells of a coefficient that the family's word cannot hold.
+    std::optional<CRefusal> CheckSection(const CLoudnessManager& manager,
+                                         std::string& warning) const;
 
     ELoudnessFamily m_Family;
     int m_nKind;

@@ -159,7 +159,8 @@ bool CLoudnessManager::AddLoudnessCoefficients(double B0, double B1, double B2, 
         CoefficientRecord(kLoudnessMembers, {B0, B1, B2, A1, A2}, plotGain, plotVolume), name);
 }
 
-bool CLoudnessManager::Section(int nKind, CLoudnessInfo& r, double (&X)[3], double (&Y)[3])
+bool CLoudnessManager::DesignSection(int nKind, const CLoudnessInfo& r, double (&X)[3],
+                                     double (&Y)[3]) const
 {
     double b[3] = {r.m_dB0, r.m_dB1, r.m_dB2};
     double a[3] = {1.0, r.m_dA1, r.m_dA2};
@@ -179,11 +180,39 @@ bool CLoudnessManager::Section(int nKind, CLoudnessInfo& r, double (&X)[3], doub
     }
     // The typed loudness coefficients are the loudness path itself.
     const bool bPath = nKind == kLoudnessCoeff;
+    bool bFinite = true;
     for (int i = 0; i < 3; ++i)
     {
         X[i] = a[i];
         Y[i] = bPath ? b[i] : b[i] - a[i];
+        bFinite = bFinite && std::isfinite(X[i]) && std::isfinite(Y[i]);
     }
+    return bFinite;
+}
+
+bool CLoudnessManager::HasFiniteCoefficients(const CLoudnessInfo& r)
+{
+    for (const double value : {r.m_dB0, r.m_dB1, r.m_dB2, r.m_dA1, r.m_dA2})
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+bool CLoudnessManager::IsWritable(const CLoudnessInfo& r)
+{
+    if (HasFiniteCoefficients(r))
+        return true;
+    Services::MessageBox().Show("The loudness filter " + r.m_strName +
+                                " has coefficients that are not finite numbers: nothing was "
+                                "added to the data file.");
+    return false;
+}
+
+bool CLoudnessManager::Section(int nKind, CLoudnessInfo& r, double (&X)[3], double (&Y)[3])
+{
+    // A section that is not finite is never stored: the record keeps what it held.
+    if (!DesignSection(nKind, r, X, Y))
+        return false;
     r.m_dB0 = Y[0];
     r.m_dB1 = Y[1];
     r.m_dB2 = Y[2];

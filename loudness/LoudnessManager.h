@@ -70,6 +70,14 @@ public:
     }
     bool RecalculateAll();
 
+    // The section a record of the kind designs at the document's sampling frequency: the
+    // loudness path Y and the denominator X, as they would be stored (the record is not
+    // changed). False when it designs none, or one with a coefficient that is not finite.
+    bool DesignSection(int nKind, const CLoudnessInfo& record, double (&X)[3],
+                       double (&Y)[3]) const;
+    // True when the five loudness coefficients of the record are finite numbers.
+    static bool HasFiniteCoefficients(const CLoudnessInfo& record);
+
     // 20 log10 |N/X| at the frequencies, N = G*Y + V*X, or V*(G*Y + X) under the QZX6060 law.
     std::vector<double> ComputeResponse(std::span<const double> frequencies, int sampleRate,
                                         const double (&X)[3], const double (&Y)[3], double plotGain,
@@ -106,6 +114,9 @@ protected:
     // True when responses follow the QZX6060 law.
     virtual bool UsesQZX6060Law() const { return false; }
     CLoudnessInfo* FindRecord(int nKind, const std::string& name) const;
+    // A record that may go to a device file: with finite coefficients. Otherwise the user
+    // is told that nothing was written, and false.
+    static bool IsWritable(const CLoudnessInfo& record);
 
     std::vector<std::string> m_DataFileLines;
     CMode m_AddToDataFileMode;

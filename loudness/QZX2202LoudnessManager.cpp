@@ -19,10 +19,9 @@ CQZX2202LoudnessManager::CQZX2202LoudnessManager(ILoudnessSectionDesigner* pDesi
 bool CQZX2202LoudnessManager::AddToDataFile(int nKind, const std::string& name)
 {
     const CLoudnessInfo* pRecord = FindRecord(nKind, name);
-    if (!pRecord)
+    if (!pRecord || !FormatDataFileLines(pRecord))
         return false;
     m_AddToDataFileMode.TurnOn();
-    FormatDataFileLines(pRecord);
     if (m_pDeviceData && m_pDeviceData->HasDeviceData())
         MergeIntoDataFile(m_pDeviceData->DeviceDataLines());
     return true;
@@ -30,7 +29,7 @@ bool CQZX2202LoudnessManager::AddToDataFile(int nKind, const std::string& name)
 
 bool CQZX2202LoudnessManager::FormatDataFileLines(const CLoudnessInfo* pRecord)
 {
-    if (!pRecord)
+    if (!pRecord || !IsWritable(*pRecord))
         return false;
     std::string middle;
     bool bLimited = false;

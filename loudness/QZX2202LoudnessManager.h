@@ -13,7 +13,8 @@ public:
     bool EditLoudnessFilter(int nKind, const std::string& name) override;
     bool RemoveLoudnessFilter(const std::string& name) override;
     bool AddToDataFile(int nKind, const std::string& name) override;
-    // Coefficients outside the word range are limited and the user is warned.
+    // Finite coefficients outside the word range are limited and the user is warned; a
+    // record with a coefficient that is not finite changes no line (false).
     bool FormatDataFileLines(const CLoudnessInfo* pLoudnessInfo) override;
     bool MergeIntoDataFile(std::vector<std::string>& deviceDataLines) override;
 

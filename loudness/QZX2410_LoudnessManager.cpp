@@ -202,7 +202,7 @@ std::string CQZX2410_LoudnessManager::QZX2410Text(const CLoudnessInfo& r, bool& 
 
 bool CQZX2410_LoudnessManager::FormatDataFileLines(const CLoudnessInfo* pRecord)
 {
-    if (!MORVANE_CHECK(pRecord))
+    if (!MORVANE_CHECK(pRecord) || !IsWritable(*pRecord))
         return false;
     bool bLimited = false;
     m_strLoudnessText =
@@ -217,10 +217,9 @@ bool CQZX2410_LoudnessManager::FormatDataFileLines(const CLoudnessInfo* pRecord)
 bool CQZX2410_LoudnessManager::AddToDataFile(int nKind, const std::string& name)
 {
     const CLoudnessInfo* pRecord = FindRecord(nKind, name);
-    if (!MORVANE_CHECK(m_pQZX2410_Manager) || !pRecord)
+    if (!MORVANE_CHECK(m_pQZX2410_Manager) || !pRecord || !FormatDataFileLines(pRecord))
         return false;
     m_AddToDataFileMode.TurnOn();
-    FormatDataFileLines(pRecord);
     if (m_pQZX2410_Manager->HasDeviceData())
         MergeIntoDataFile(m_pQZX2410_Manager->DeviceDataLines());
     return true;

@@ -43,6 +43,8 @@ public:
     bool EditLoudnessFilter(int nKind, const std::string& name) override;
     bool RemoveLoudnessFilter(const std::string& name) override;
     bool AddToDataFile(int nKind, const std::string& name) override;
+    // As the QZX2202's: finite values are limited with a warning, a record with a
+    // coefficient that is not finite changes neither the lines nor the loudness text.
     bool FormatDataFileLines(const CLoudnessInfo* pLoudnessInfo) override;
     bool MergeIntoDataFile(std::vector<std::string>& deviceDataLines) override;
 

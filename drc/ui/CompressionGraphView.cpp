@@ -11,6 +11,7 @@ constexpr int kFontSize = 80; // canvas units
 constexpr unsigned kOutputTitleId = 268;
 constexpr unsigned kReadoutTitleId = 267;
 constexpr unsigned kDbUnitId = 136;
+constexpr int kPanelGap = 40; // canvas units between a panel's texts and the axis's values
 } // namespace
 
 CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
@@ -81,6 +82,9 @@ void CCompressionGraphView::OnDraw(CDC* pDC)
                         m_Graph.DrawRegions(pDC);
                         m_VerticalScale.SetRects(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion);
                         m_VerticalScale.Draw(pDC, &m_DataWindow);
+                        // The legend or text panel has the strip left of the output
+                        // axis's values: its texts are drawn within it.
+                        m_Annotation.m_TextsRight = m_VerticalScale.GetLabelsLeft() - kPanelGap;
                         DrawScalesAndLegend(pDC);
                         const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
                         for (CCurve* pCurve : m_CurveArray)

@@ -43,6 +43,14 @@ QLineEdit* NamedEdit(const QString& name)
     return edit;
 }
 
+// A value refused: the message, then the edit that holds it, its text selected.
+void RefuseAt(QLineEdit* pEdit, const std::string& message)
+{
+    Services::MessageBox().Show(message);
+    pEdit->setFocus();
+    pEdit->selectAll();
+}
+
 // Two option buttons of which a click selects one and leaves the other pairs alone.
 QButtonGroup* PairUp(QWidget* pOwner, QRadioButton* pFirst, QRadioButton* pSecond)
 {
@@ -238,11 +246,7 @@ std::optional<double> CQZX2410_DRC_GUI::ReadNumber(QLineEdit* pEdit, const char*
 {
     const std::optional<double> value = ParseWholeDouble(pEdit->text().toStdString());
     if (!value)
-    {
-        Services::MessageBox().Show(FormatC("Please enter a number for %s.", pField));
-        pEdit->setFocus();
-        pEdit->selectAll();
-    }
+        RefuseAt(pEdit, FormatC("Please enter a number for %s.", pField));
     return value;
 }
 
@@ -267,7 +271,8 @@ bool CQZX2410_DRC_GUI::OnApply()
                                                "the ratio of Region 2"};
     for (int i = 0; i < 3; ++i)
     {
-        const std::optional<double> ratio = ReadNumber(m_Regions[i].pRatio, kRatioNames[i]);
+        QLineEdit* pRatio = m_Regions[i].pRatio;
+        const std::optional<double> ratio = ReadNumber(pRatio, kRatioNames[i]);
         if (!ratio)
             return false;
         s.dRatio[i] = *ratio;
@@ -275,6 +280,13 @@ bool CQZX2410_DRC_GUI::OnApply()
         if (!bCompression && !m_Regions[i].pExpansion->isChecked())
             MORVANE_CHECK_FAILED();
         s.bRegionCompression[i] = bCompression;
+        // The model's own check, at the box that holds the ratio.
+        if (const std::string error = CQZX2410_DRC_Manager::RatioError(i, bCompression, *ratio);
+            !error.empty())
+        {
+            RefuseAt(pRatio, error);
+            return false;
+        }
     }
     // Offset1 is read only while it is specified; its edit is disabled otherwise.
     s.bSpecifyOffset1 = m_pSpecifyOffset1->isChecked();

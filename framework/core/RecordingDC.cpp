@@ -76,7 +76,11 @@ bool CRecordingDC::TextOut(int x, int y, const std::string& text)
 
 CSize CRecordingDC::GetTextExtent(const std::string& text) const
 {
-    return {int(text.size()) * m_nCharWidth, std::abs(GetCurrentFont().GetHeight())};
+    const int height = std::abs(GetCurrentFont().GetHeight());
+    const int width = m_dCharWidthPerHeight > 0.0 && height > 0
+                          ? int(m_dCharWidthPerHeight * height + 0.5)
+                          : m_nCharWidth;
+    return {int(text.size()) * width, height};
 }
 
 int CRecordingDC::GetDeviceCaps(int index) const

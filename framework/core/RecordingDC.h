@@ -54,6 +54,9 @@ public:
 
     void SetDeviceCaps(int index, int value) { m_Caps[index] = value; }
     void SetCharWidth(int width) { m_nCharWidth = width; }
+    // Texts measure ratio times the selected font's height per character, as a real font
+    // does; 0 (the default) measures the fixed width.
+    void SetCharWidthPerHeight(double ratio) { m_dCharWidthPerHeight = ratio; }
     void SetPixelColor(COLORREF color) { m_PixelColor = color; }
 
     const std::vector<Call>& Calls() const { return m_Calls; }
@@ -66,5 +69,6 @@ private:
     std::vector<Call> m_Calls;
     std::map<int, int> m_Caps;
     int m_nCharWidth = 10;
+    double m_dCharWidthPerHeight = 0.0;
     COLORREF m_PixelColor = 0xFFFFFF;
 };

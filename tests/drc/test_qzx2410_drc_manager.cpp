@@ -129,6 +129,8 @@ TEST_F(QZX2410DrcTest, InvalidSettingsAreRefusedBeforeAnyCurve)
         {[](CQZX2410_DRC_Manager& d) { d.SetThreshold2(-190.0); }},
         {[](CQZX2410_DRC_Manager& d) { d.SetThreshold2(3.0); }},
         {[](CQZX2410_DRC_Manager& d) { d.SetRatio1(1e-9); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio1(1e300); }},
+        {[](CQZX2410_DRC_Manager& d) { d.SetRatio0(20.0); }},
         {[](CQZX2410_DRC_Manager& d) { d.SetOffset2(1e9); }},
         {[](CQZX2410_DRC_Manager& d)
          {
@@ -149,6 +151,40 @@ TEST_F(QZX2410DrcTest, InvalidSettingsAreRefusedBeforeAnyCurve)
         EXPECT_FALSE(drc.HasWords());
     }
     EXPECT_EQ(m_Drc.DeviceFileText(), before);
+}
+
+TEST(QZX2410DrcRatios, TheRatiosTheSlopeWordExpresses)
+{
+    const struct
+    {
+        bool bCompression;
+        double ratio;
+        bool bExpressed;
+    } cases[] = {
+        {true, 8388608.0, true},  // 1/R is one step of the word
+        {true, 8388609.0, false}, // the word of an endless ratio
+        {true, 1e300, false},     {true, HUGE_VAL, false}, {true, 0.0589, true}, // slope 15.98
+        {true, 0.058, false}, // slope 16.2: beyond the word
+        {false, 16.999, true},    {false, 17.0, false},    {false, 1.2e-7, true},
+        {false, 1e-7, false},     {false, 0.0, false},     {true, -2.0, false},
+        {false, NAN, false},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string error = CQZX2410_DRC_Manager::RatioError(1, c.bCompression, c.ratio);
+        EXPECT_EQ(error.empty(), c.bExpressed) << c.bCompression << " " << c.ratio;
+        if (c.bExpressed)
+            continue;
+        EXPECT_EQ(error.rfind("Region 1: ", 0), 0u) << error;
+        EXPECT_NE(error.find(c.bCompression ? "above 0.05882 (1/17) and at most 8388608"
+                                            : "at least 1.192e-07 (1/8388608) and below 17"),
+                  std::string::npos)
+            << error;
+    }
+    // The setting's check is the same one.
+    CQZX2410_DRC_Manager drc;
+    drc.SetRatio2(1e300);
+    EXPECT_EQ(drc.ValidationError(), CQZX2410_DRC_Manager::RatioError(2, true, 1e300));
 }
 
 TEST_F(QZX2410DrcTest, NothingToSaveBeforeTheFirstCalculation)

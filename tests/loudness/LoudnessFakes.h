@@ -110,7 +110,8 @@ public:
             return false;
         const double g = std::pow(10.0, record.m_dFilterGain / 20.0);
         b[0] = g;
-        b[1] = b[2] = 0.0;
+        b[1] = bNotFinite ? std::nan("") : 0.0;
+        b[2] = 0.0;
         a[0] = 1.0;
         a[1] = a[2] = 0.0;
         return true;
@@ -118,6 +119,8 @@ public:
     std::vector<int> kinds;
     std::vector<int> rates;
     bool bFail = false;
+    // The design gives a section with a coefficient that is not a number.
+    bool bNotFinite = false;
 };
 
 // Records the failed checks reported while it lives.

@@ -112,6 +112,100 @@ TEST_F(CreateLoudnessPageTest, ValuesThatDesignNoFilterAreRefused)
     EXPECT_TRUE(m_View.curves.empty());
 }
 
+TEST_F(CreateLoudnessPageTest, ValuesWhoseSectionIsNotFiniteAreRefusedOnEveryPageOfBothFamilies)
+{
+    using Texts = std::vector<std::pair<int, const char*>>;
+    const struct
+    {
+        int kind;
+        Texts texts;
+    } cases[] = {
+        {kLoudnessEQBased,
+         {{Page::IDC_EQ_GAIN, "6"},
+          {Page::IDC_BANDWIDTH, "1e308"},
+          {Page::IDC_CENTER_FREQUENCY, "1000"}}},
+        {kLoudnessEQBased,
+         {{Page::IDC_EQ_GAIN, "1e308"},
+          {Page::IDC_BANDWIDTH, "100"},
+          {Page::IDC_CENTER_FREQUENCY, "1000"}}},
+        {kLoudnessTrebleBased,
+         {{Page::IDC_TREBLE_GAIN, "1e308"}, {Page::IDC_CUT_FREQUENCY, "1000"}}},
+        {kLoudnessBassBased, {{Page::IDC_BASS_GAIN, "1e308"}, {Page::IDC_CUT_FREQUENCY, "1000"}}},
+        {kLoudnessBaseTypeCoeff,
+         {{Page::IDC_COEFF_1, "1"},
+          {Page::IDC_COEFF_1 + 1, "1e308"},
+          {Page::IDC_COEFF_1 + 2, "0"},
+          {Page::IDC_COEFF_1 + 3, "-1e308"},
+          {Page::IDC_COEFF_1 + 4, "0"}}},
+    };
+    for (CLoudnessManager* pManager :
+         {static_cast<CLoudnessManager*>(&m_2202), static_cast<CLoudnessManager*>(&m_2410)})
+        for (const auto& c : cases)
+        {
+            const ELoudnessFamily family =
+                pManager == &m_2202 ? ELoudnessFamily::QZX2202 : ELoudnessFamily::QZX241X;
+            Page page(family, c.kind);
+            for (const auto& [id, text] : c.texts)
+                page.OnEdited(id, text);
+            std::string name = "x";
+            const auto refusal = page.Apply(*pManager, name);
+            ASSERT_TRUE(refusal.has_value()) << c.kind << " " << c.texts[1].second;
+            EXPECT_EQ(refusal->nId, page.GetFields().front().nId);
+            EXPECT_NE(refusal->message.find("finite"), std::string::npos);
+            EXPECT_EQ(name, "");
+            EXPECT_TRUE(page.IsModified());
+            EXPECT_EQ(pManager->List(c.kind)->GetSize(), 0);
+        }
+    EXPECT_TRUE(m_View.curves.empty());
+    EXPECT_TRUE(m_Box.texts.empty());
+    // No name was used up: corrected values give the first filter of the kind.
+    Page page(ELoudnessFamily::QZX2202, kLoudnessEQBased);
+    Type(page, {{Page::IDC_EQ_GAIN, "6"},
+                {Page::IDC_BANDWIDTH, "1e308"},
+                {Page::IDC_CENTER_FREQUENCY, "1000"}});
+    std::string name;
+    ASSERT_TRUE(page.Apply(m_2202, name).has_value());
+    page.OnEdited(Page::IDC_BANDWIDTH, "200");
+    EXPECT_FALSE(page.Apply(m_2202, name).has_value());
+    EXPECT_EQ(name, "LDEQ-1");
+}
+
+TEST_F(CreateLoudnessPageTest, ACoefficientTheFamilysWordCannotHoldIsToldAndTheFilterAdded)
+{
+    const struct
+    {
+        ELoudnessFamily family;
+        const char* b0;
+        const char* range; // of the warning; none when empty
+    } cases[] = {
+        {ELoudnessFamily::QZX2202, "7.5", ""},
+        {ELoudnessFamily::QZX2202, "9", "(-8 to 8)"},
+        {ELoudnessFamily::QZX241X, "9", ""},
+        {ELoudnessFamily::QZX241X, "1e300", "(-16 to 16)"},
+    };
+    for (const auto& c : cases)
+    {
+        m_Box.texts.clear();
+        CLoudnessManager& manager = c.family == ELoudnessFamily::QZX2202
+                                        ? static_cast<CLoudnessManager&>(m_2202)
+                                        : static_cast<CLoudnessManager&>(m_2410);
+        Page page(c.family, kLoudnessCoeff);
+        for (int k = 0; k < 5; ++k)
+            page.OnEdited(Page::IDC_COEFF_1 + k, k == 0 ? c.b0 : "0");
+        std::string name;
+        EXPECT_FALSE(page.Apply(manager, name).has_value()) << c.b0;
+        EXPECT_FALSE(name.empty());
+        if (*c.range == 0)
+        {
+            EXPECT_TRUE(m_Box.texts.empty()) << c.b0;
+            continue;
+        }
+        ASSERT_EQ(m_Box.texts.size(), 1u) << c.b0;
+        EXPECT_NE(m_Box.texts[0].find("B0"), std::string::npos);
+        EXPECT_NE(m_Box.texts[0].find(c.range), std::string::npos) << m_Box.texts[0];
+    }
+}
+
 TEST_F(CreateLoudnessPageTest, AppliedOnceAfterAnEdit)
 {
     Page page(ELoudnessFamily::QZX2202, kLoudnessEQBased);

@@ -4,6 +4,7 @@
 #include "../framework/QtTestApp.h"
 #include "LoudnessManagersFixture.h"
 #include "framework/core/Services.h"
+#include "loudness/DigitalSectionDesigner.h"
 #include "loudness/LoudnessDoc.h"
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
@@ -122,6 +123,60 @@ TEST_F(CreateLoudnessSheetTest, ARefusalKeepsTheSheetOpenOnItsPage)
     sheet.accept();
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
     EXPECT_EQ(m_View.curves.size(), 1u);
+}
+
+namespace
+{
+// The sheets with the program's own section designer.
+class DesignedLoudnessSheetTest : public LoudnessManagersTest<CDigitalSectionDesigner>
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        LoudnessManagersTest::SetUp();
+    }
+};
+
+void TypeInto(CLoudnessPageWidget& page, int nId, const char* text)
+{
+    QLineEdit* box = page.Box(nId);
+    ASSERT_NE(box, nullptr) << nId;
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+} // namespace
+
+TEST_F(DesignedLoudnessSheetTest, OKRefusesABandwidthWhoseSectionIsNotFiniteOnBothFamiliesSheets)
+{
+    CCreateLoudnessFilter qzx2202(m_2202);
+    CCreateQZX2410LoudnessFilter qzx241x(m_2410, false);
+    for (CCreateLoudnessSheet* sheet : {static_cast<CCreateLoudnessSheet*>(&qzx2202),
+                                        static_cast<CCreateLoudnessSheet*>(&qzx241x)})
+    {
+        m_Box.texts.clear();
+        m_View.curves.clear();
+        sheet->show();
+        CLoudnessPageWidget& eq = *sheet->PageWidget(kLoudnessEQBased);
+        TypeInto(eq, Page::IDC_EQ_GAIN, "6");
+        TypeInto(eq, Page::IDC_BANDWIDTH, "1e308");
+        TypeInto(eq, Page::IDC_CENTER_FREQUENCY, "1000");
+        sheet->Tabs()->setCurrentIndex(3);
+        sheet->accept();
+        EXPECT_EQ(sheet->result(), 0);
+        EXPECT_TRUE(sheet->isVisible());
+        EXPECT_EQ(sheet->Tabs()->currentIndex(), kLoudnessEQBased);
+        ASSERT_EQ(m_Box.texts.size(), 1u);
+        EXPECT_NE(m_Box.texts[0].find("finite"), std::string::npos);
+        EXPECT_TRUE(m_View.curves.empty());
+        EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
+        TypeInto(eq, Page::IDC_BANDWIDTH, "200");
+        sheet->accept();
+        EXPECT_EQ(sheet->result(), QDialog::Accepted);
+        ASSERT_EQ(m_View.curves.size(), 1u);
+        EXPECT_EQ(m_View.curves[0].label, "LDEQ-1");
+    }
 }
 
 TEST_F(CreateLoudnessSheetTest, TheChosenBaseConvertsOnceAndOnlyReadableTexts)

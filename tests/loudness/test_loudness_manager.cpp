@@ -204,6 +204,31 @@ TEST_F(LoudnessManagerTest, AFailedDesignUsesTheNameButListsNothing)
     EXPECT_EQ(m_Box.texts.size(), 1u);
 }
 
+TEST_F(LoudnessManagerTest, ASectionThatIsNotFiniteIsNeverStored)
+{
+    std::string name;
+    ASSERT_TRUE(m_2202.AddBassBasedFilter(6, 100, 1, 1, name));
+    CLoudnessInfo& kept = *m_2202.List(kLoudnessBassBased)->GetAt(0);
+    const double b0 = kept.m_dB0;
+    m_Designer.bNotFinite = true;
+    EXPECT_FALSE(m_2202.AddTrebleBasedFilter(6, 1000, 1, 1, name));
+    EXPECT_EQ(m_2202.List(kLoudnessTrebleBased)->GetSize(), 0);
+    EXPECT_TRUE(m_Grids[kLoudnessTrebleBased].rows.empty());
+    // Recomputed into a section that is not finite: the record keeps its coefficients,
+    // and neither its row nor its curve is redone.
+    const std::size_t curves = m_View.curves.size();
+    EXPECT_FALSE(m_2202.RecalculateBassBasedFilter(&kept));
+    EXPECT_EQ(kept.m_dB0, b0);
+    EXPECT_EQ(kept.m_dB1, 0.0);
+    EXPECT_TRUE(m_Grids[kLoudnessBassBased].updatedRows.empty());
+    EXPECT_EQ(m_View.curves.size(), curves);
+    ASSERT_EQ(m_Box.texts.size(), 2u);
+    EXPECT_NE(m_Box.texts[0].find("cannot be designed"), std::string::npos);
+    // A typed section whose path overflows is refused the same way.
+    EXPECT_FALSE(m_2410.AddBaseTypeCoefficients(1, 1e308, 0, -1e308, 0, 1, 1, name));
+    EXPECT_EQ(m_2410.List(kLoudnessBaseTypeCoeff)->GetSize(), 0);
+}
+
 TEST_F(LoudnessManagerTest, MissingRecordsMakeTheOperationsFail)
 {
     CRecordingEditor editor;

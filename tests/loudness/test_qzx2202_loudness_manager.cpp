@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace
 {
 class QZX2202LoudnessTest : public ::testing::Test
@@ -84,4 +86,30 @@ TEST_F(QZX2202LoudnessTest, OutOfRangeWordsSaturateWithAWarning)
     ASSERT_TRUE(m_Manager.AddToDataFile(kLoudnessCoeff, name));
     EXPECT_EQ(m_Manager.DataFileLines()[0].substr(0, 17), "21 7FFFFF 800000 ");
     EXPECT_EQ(m_Box.texts.size(), 1u);
+}
+
+TEST_F(QZX2202LoudnessTest, ASectionThatIsNotFiniteNeverReachesTheLines)
+{
+    m_Data.lines = {"01 000000\r\n"};
+    const std::vector<std::string> defaults = m_Manager.DataFileLines();
+    CLoudnessInfo& record = *m_Manager.List(kLoudnessCoeff)->GetAt(0);
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+    {
+        m_Box.texts.clear();
+        record.m_dB2 = bad;
+        EXPECT_FALSE(m_Manager.AddToDataFile(kLoudnessCoeff, "LDC-1"));
+        EXPECT_EQ(m_Manager.DataFileLines(), defaults);
+        EXPECT_TRUE(m_Manager.AddToDataFileMode().IsOff());
+        EXPECT_EQ(m_Data.lines, std::vector<std::string>{"01 000000\r\n"});
+        ASSERT_EQ(m_Box.texts.size(), 1u);
+        EXPECT_NE(m_Box.texts[0].find("not finite"), std::string::npos);
+        EXPECT_EQ(m_Box.texts[0].find("limited"), std::string::npos);
+    }
+    // Once chosen, a filter later found not finite leaves the lines of the one before.
+    record.m_dB2 = 0.5;
+    ASSERT_TRUE(m_Manager.AddToDataFile(kLoudnessCoeff, "LDC-1"));
+    const std::vector<std::string> chosen = m_Manager.DataFileLines();
+    record.m_dA1 = std::nan("");
+    EXPECT_FALSE(m_Manager.FormatDataFileLines(&record));
+    EXPECT_EQ(m_Manager.DataFileLines(), chosen);
 }

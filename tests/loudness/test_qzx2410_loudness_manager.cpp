@@ -194,3 +194,23 @@ TEST_F(QZX2410LoudnessTest, GainOffsetRecordsFollowTheirFilters)
     EXPECT_FALSE(m_Manager.AddToDataFile(kLoudnessCoeff, name));
     EXPECT_FALSE(m_Manager.EditLoudnessFilter(kLoudnessCoeff, name));
 }
+
+TEST_F(QZX2410LoudnessTest, ASectionThatIsNotFiniteIsNeitherMergedNorSaved)
+{
+    m_Data.lines = {"A0 01\r\n"};
+    const std::string name = AddFilter(0.5, 0.0, {0.5, 0, 0, 0});
+    CLoudnessInfo& record = *m_Manager.List(kLoudnessCoeff)->GetAt(0);
+    record.m_dB1 = std::nan("");
+    for (bool bQZX6060 : {false, true})
+    {
+        m_bQZX6060 = bQZX6060;
+        m_Box.texts.clear();
+        EXPECT_FALSE(m_Manager.AddToDataFile(kLoudnessCoeff, name));
+        EXPECT_TRUE(m_Manager.AddToDataFileMode().IsOff());
+        EXPECT_TRUE(m_Manager.LoudnessText().empty());
+        EXPECT_EQ(m_Data.lines, std::vector<std::string>{"A0 01\r\n"});
+        ASSERT_EQ(m_Box.texts.size(), 1u);
+        EXPECT_NE(m_Box.texts[0].find("not finite"), std::string::npos);
+    }
+    EXPECT_EQ(SaveToTemp(true), "<not saved>");
+}

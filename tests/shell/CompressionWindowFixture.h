@@ -25,9 +25,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -71,6 +75,47 @@ protected:
             if (call.text == text)
                 return call.points.empty() ? CPoint{0, 0} : call.points[0];
         return {-1, -1};
+    }
+
+    // The window made narrow, so that the strip left of the plot, where the legend or
+    // text panel stands, is small; the design windows are laid out again.
+    void MakeNarrow(int nWidth) const
+    {
+        app->m_pMainFrame->resize(nWidth, 800);
+        QCoreApplication::processEvents();
+    }
+    // Paints the view with texts measured as a real font measures them (about 0.55 of its
+    // height per character) and checks that each value text ends left of the output axis's
+    // values, whose widest is the lowest one (axisLabel): within the panel's width.
+    template <class View>
+    void ExpectWithinPanel(View* view, const std::vector<std::string>& values,
+                           const std::string& axisLabel)
+    {
+        constexpr double kCharWidthPerHeight = 0.55;
+        m_pDC = std::make_unique<CRecordingDC>();
+        m_pDC->SetDeviceCaps(TECHNOLOGY, DT_RASDISPLAY);
+        m_pDC->SetCharWidthPerHeight(kCharWidthPerHeight);
+        view->OnDraw(m_pDC.get());
+        const auto width = [](const CRecordingDC::Call& call)
+        {
+            const int height = std::abs(call.font.GetHeight());
+            return int(call.text.size()) * int(kCharWidthPerHeight * height + 0.5);
+        };
+        const std::vector<CRecordingDC::Call> texts = m_pDC->CallsOf(CRecordingDC::Op::TextOut);
+        std::optional<int> axisLeft;
+        for (const CRecordingDC::Call& call : texts)
+            if (call.text == axisLabel && (call.textAlign & TA_CENTER) == TA_RIGHT)
+                axisLeft = call.points[0].x - width(call);
+        ASSERT_TRUE(axisLeft.has_value()) << axisLabel;
+        for (const std::string& value : values)
+        {
+            const auto found = std::find_if(texts.begin(), texts.end(),
+                                            [&value](const CRecordingDC::Call& call)
+                                            { return call.text == value; });
+            ASSERT_NE(found, texts.end()) << value;
+            EXPECT_NE(found->font.GetHeight(), 0) << value;
+            EXPECT_LE(found->points[0].x + width(*found), *axisLeft) << value;
+        }
     }
 
     // The application window and the control dialog as a person sees them, side by side,

@@ -4,6 +4,7 @@
 // legend, readout along the lines, tooltips, printing).
 #include "tests/shell/CompressionWindowFixture.h"
 
+#include "drc/DrcThresholdScale.h"
 #include "drc/ui/DRC_View.h"
 #include "drc/ui/SpinButtonCtrl.h"
 
@@ -161,6 +162,29 @@ TEST_F(QZX2202CompressionTest, ABoxWithoutAnEntryStopsApplyWithAMessage)
     EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(Model().FormatLine21(), "21 16.0:1\n");
     EXPECT_EQ(Model().FormatLine23(), "23 -37.500\n");
+}
+
+TEST_F(QZX2202CompressionTest, OnlyTableRatiosAndTheLegendsValuesStayWithinItsPanel)
+{
+    // Nothing but a table entry can be chosen: no box takes typed text.
+    for (const char* name :
+         {"AboveCompression", "AboveExpansion", "BelowCompression", "BelowExpansion"})
+        EXPECT_FALSE(Box(name)->isEditable()) << name;
+    // The longest texts: the lowest threshold, the 16:1 compression above it.
+    slider->setValue(DrcThreshold::kSliderMax);
+    Box("AboveCompression")->setCurrentIndex(15);
+    CloseUp(Box("AboveCompression"));
+    Apply();
+    EXPECT_TRUE(messages.texts.empty());
+    MakeNarrow(1000);
+    ExpectWithinPanel(view,
+                      {Model().FormatThresholdDb(), Model().FormatBelowRatioLabel(),
+                       Model().FormatAboveRatioLabel(), "Below Threshold",
+                       "Dynamic Range Compression"},
+                      "-89.625");
+    EXPECT_EQ(Model().FormatAboveRatioLabel(), "CR = 16.0:1");
+    view->Redraw(true);
+    SaveScreenshot(app->m_pMainFrame, dialog, "compression_qzx2202_narrow.png");
 }
 
 TEST_F(QZX2202CompressionTest, ReopeningTheWindowShowsTheSettingInForce)

@@ -8,12 +8,14 @@
 
 #include "drc/ui/QZX2410_DRC_View.h"
 #include "drc/ui/SpinButtonCtrl.h"
+#include "graph/CFormat.h"
 
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QToolButton>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace
 {
@@ -335,4 +337,62 @@ TEST_F(QZX241XCompressionTest, ReopeningTheWindowShowsTheSettingInForce)
     EXPECT_TRUE(HasText(*m_pDC, "Compression 1.500"));
     EXPECT_TRUE(HasText(*m_pDC, "Expansion 1.250"));
     EXPECT_TRUE(HasText(*m_pDC, "-120.500"));
+}
+
+TEST_F(QZX241XCompressionTest, ARatioTheSlopeWordCannotExpressIsRefusedAtItsBoxWithItsRange)
+{
+    const std::string before = Model().DeviceFileText();
+    const struct
+    {
+        const char* edit;
+        int region;
+        bool bCompression; // the default mode of the region
+        const char* text;
+        const char* range;
+    } cases[] = {
+        {"Ratio1", 1, true, "1e300", "at most 8388608"},
+        {"Ratio2", 2, true, "8388609", "at most 8388608"},
+        {"Ratio1", 1, true, "0.05", "above 0.05882 (1/17)"},
+        {"Ratio0", 0, false, "17", "below 17"},
+        {"Ratio0", 0, false, "1e-300", "at least 1.192e-07"},
+    };
+    for (const auto& c : cases)
+    {
+        QLineEdit* edit = Edit(c.edit);
+        const QString kept = edit->text();
+        edit->setText(c.text);
+        messages.texts.clear();
+        EXPECT_FALSE(dialog->OnApply()) << c.text;
+        ASSERT_EQ(messages.texts.size(), 1u) << c.text;
+        EXPECT_EQ(messages.texts[0],
+                  CQZX2410_DRC_Manager::RatioError(c.region, c.bCompression, std::atof(c.text)));
+        EXPECT_NE(messages.texts[0].find(c.range), std::string::npos) << messages.texts[0];
+        EXPECT_NE(messages.texts[0].find(FormatC("Region %d", c.region)), std::string::npos);
+        EXPECT_EQ(edit->selectedText(), c.text);
+        EXPECT_EQ(Model().DeviceFileText(), before);
+        edit->setText(kept);
+    }
+    EXPECT_EQ(Model().GetRatio1(), 2.0);
+    EXPECT_EQ(Model().Ratio1Text(), "2");
+
+    // The ends of the ranges are taken, and their texts stand within the text panel of a
+    // narrow window.
+    Edit("Ratio1")->setText("8388608");
+    Edit("Ratio0")->setText("16.999");
+    Type("Threshold1Text", "-150.123456");
+    messages.texts.clear();
+    ASSERT_TRUE(dialog->OnApply());
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(Model().Ratio1Text(), "8388608");
+    MakeNarrow(1000);
+    ExpectWithinPanel(view,
+                      {"Compression 8388608", "Expansion 16.999", "Compression 5", "-150.123",
+                       "-88", "Threshold2: ", "Dynamic Range Compression", "DRC Curve"},
+                      "-283");
+    // A refused ratio leaves the panel as it was.
+    Edit("Ratio2")->setText("1e300");
+    EXPECT_FALSE(dialog->OnApply());
+    ExpectWithinPanel(view, {"Compression 5"}, "-283");
+    view->Redraw(true);
+    SaveScreenshot(app->m_pMainFrame, dialog, "compression_qzx241x_long_ratio.png");
 }

@@ -280,6 +280,42 @@ TEST_F(LoudnessWindowTest, EveryWindowOfAFamilyActsOnThatFamily)
     EXPECT_EQ(m_nSheets, 3);
 }
 
+TEST_F(LoudnessWindowTest, TheGridsEditRefusesValuesWhoseSectionIsNotFiniteInBothFamilies)
+{
+    const struct
+    {
+        int device;
+        int design;
+        ELoudnessFamily family;
+    } families[] = {{A::ID_DEVICE_QZX2202, A::ID_DESIGN_QZX2202_LOUDNESS, k2202},
+                    {A::ID_DEVICE_QZX2410, A::ID_DESIGN_QZX2410_LOUDNESS, k241X}};
+    for (const auto& f : families)
+    {
+        OnNextSheet(kEQFilter);
+        Open(f.device, f.design);
+        CLoudnessGrid& grid = *Grid(f.family, kLoudnessEQBased);
+        messages.texts.clear();
+        bool bRefused = false;
+        OnNextModal<CCreateLoudnessSheet>(
+            [&bRefused](CCreateLoudnessSheet& sheet)
+            {
+                TypeInto(sheet, kLoudnessEQBased, {{CCreateLoudnessPage::IDC_BANDWIDTH, "1e308"}});
+                sheet.accept();
+                bRefused = sheet.isVisible() && sheet.result() != QDialog::Accepted;
+                sheet.reject();
+            });
+        ASSERT_TRUE(Popup(grid, 1, CLoudnessGridRows::ID_LOUDNESS_EDIT));
+        EXPECT_TRUE(bRefused);
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find("finite"), std::string::npos) << messages.texts[0];
+        EXPECT_EQ(Rows(grid), std::vector<std::string>{"LDEQ-1"});
+        EXPECT_EQ(Manager(f.family).List(kLoudnessEQBased)->GetSize(), 1);
+        EXPECT_EQ(View(f.family)->GetCurves().size(), 1u);
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_EQ(grid.GetTextMatrix(1, c).find("nan"), std::string::npos) << c;
+    }
+}
+
 TEST_F(LoudnessWindowTest, AClosedDesignWindowIsNeverReachedAgain)
 {
     OnNextSheet(kEQFilter);
