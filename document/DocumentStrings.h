@@ -46,5 +46,6 @@ enum EDocumentString : unsigned
     IDS_UPPER_PAGE = 5162,            // "Upper Tolerance Pts."
     IDS_LOWER_PAGE = 5163,            // "Lower Tolerance Pts."
     IDS_TOO_FEW_MASTER_POINTS = 5164, // a master point grid cannot make a curve
+    IDS_HALF_FILLED_POINT = 5165,     // a master point with one value or a bad frequency
     IDS_CURVE_EXTENSION = 154,        // ".crv"
 };

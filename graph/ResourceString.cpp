@@ -142,6 +142,8 @@ constexpr CStringEntry kStringTable[] = {
     {5164, "The curves were not changed.  Every master point grid needs points at two or more "
            "different frequencies above 0 Hz, each with an amplitude.  Different frequencies "
            "in"},
+    {5165, "The curves were not changed.  A master point needs a frequency above 0 Hz and an "
+           "amplitude, both numbers; a point without either is left out.  Incomplete point"},
 };
 // clang-format on
 } // namespace
