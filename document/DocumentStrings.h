@@ -47,6 +47,7 @@ enum EDocumentString : unsigned
     IDS_UPPER_PAGE = 5162,            // "Upper Tolerance Pts."
     IDS_LOWER_PAGE = 5163,            // "Lower Tolerance Pts."
     IDS_TOO_FEW_MASTER_POINTS = 5164, // a master point grid cannot make a curve
+    IDS_HALF_FILLED_POINT = 5165,     // a master point with one value or a bad frequency
     IDS_CURVE_EXTENSION = 154,        // ".crv"
     IDS_LOG_SAMPLE_NO_MEMORY = 5190,  // the point count does not fit the memory
     IDS_CALCULATION_NO_MEMORY = 5191, // the response is too large to calculate on

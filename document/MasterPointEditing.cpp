@@ -97,6 +97,14 @@ std::vector<CDoublePoint> CurvePoints(const CMasterPtGridRows& grid)
     return points;
 }
 
+int FirstIncompleteRow(const CMasterPtGridRows& grid)
+{
+    for (int r = 1; r <= grid.GetDataRows(); ++r)
+        if (!grid.AreValuesEmpty(r) && !grid.IsCompleteRow(r))
+            return r;
+    return 0;
+}
+
 int CountDistinctFrequencies(const std::vector<CDoublePoint>& points)
 {
     std::set<double> frequencies;

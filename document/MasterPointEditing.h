@@ -49,6 +49,10 @@ bool FillGridFromMasterPoints(const CCurve& curve, CMasterPtGridRows& grid);
 // The points a curve is built from: the grid's complete rows in order of frequency (rows
 // of equal frequency in grid order).
 std::vector<CDoublePoint> CurvePoints(const CMasterPtGridRows& grid);
+// The first data row that holds values but no complete point (a frequency above 0 and an
+// amplitude, both numbers), which CurvePoints would leave out; 0 when there is none. Rows
+// whose values are both empty, such as a deleted first point, are not incomplete.
+int FirstIncompleteRow(const CMasterPtGridRows& grid);
 // The number of different frequencies among the points.
 int CountDistinctFrequencies(const std::vector<CDoublePoint>& points);
 // Rebuilds the curve's y values from the points (frequency in Hz, amplitude in dB) by

@@ -122,12 +122,19 @@ bool CMorvaneDoc::OnEditGenerateCurvesFromMasterPoints()
     std::array<std::vector<CDoublePoint>, 3> points;
     for (std::size_t i = 0; i < grids.size(); ++i)
     {
+        const std::string page = " \"" + std::string(CResourceString(names[i])) + "\"";
+        if (const int nRow = FirstIncompleteRow(*grids[i]))
+        {
+            ShowMessage(CResourceString(IDS_HALF_FILLED_POINT) + " " +
+                        grids[i]->GetTextMatrix(nRow, 0) + " in" + page + ".");
+            return false;
+        }
         points[i] = CurvePoints(*grids[i]);
         const int nDistinct = CountDistinctFrequencies(points[i]);
         if (nDistinct < 2)
         {
-            ShowMessage(CResourceString(IDS_TOO_FEW_MASTER_POINTS) + " \"" +
-                        CResourceString(names[i]) + "\": " + IntToString(nDistinct) + ".");
+            ShowMessage(CResourceString(IDS_TOO_FEW_MASTER_POINTS) + page + ": " +
+                        IntToString(nDistinct) + ".");
             return false;
         }
     }

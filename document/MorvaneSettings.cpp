@@ -183,8 +183,10 @@ void CMorvaneSettings::ClampToValidRanges()
     m_nSamplingFrequency = std::clamp(m_nSamplingFrequency, kMinSampleRate, kMaxSampleRate);
     m_dUpperTolerance = InRange(m_dUpperTolerance, 0.0, kMaxTolerance, defaults.m_dUpperTolerance);
     m_dLowerTolerance = InRange(m_dLowerTolerance, -kMaxTolerance, 0.0, defaults.m_dLowerTolerance);
-    if (GetFilterLimitCount(m_LimitNumberOfFilters) < 0)
-        SetFilterLimitCount(m_LimitNumberOfFilters, 0);
+    // A limit in force is one filter or more; the count kept while it is off is not negative.
+    const int nLeastCount = m_LimitNumberOfFilters.IsOn() ? 1 : 0;
+    if (GetFilterLimitCount(m_LimitNumberOfFilters) < nLeastCount)
+        SetFilterLimitCount(m_LimitNumberOfFilters, nLeastCount);
     m_dSingleOptParam =
         InRange(m_dSingleOptParam, kMinOptParam, kMaxOptParam, defaults.m_dSingleOptParam);
     m_dJointOptParam =

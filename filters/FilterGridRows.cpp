@@ -230,6 +230,8 @@ CFilterGridRows::ECellValue CFilterGridRows::GetCellValueKind(int nCol) const
         return ECellValue::Number;
     if (nCol == Info().m_nOutputOrderColumn)
         return ECellValue::Integer;
+    if (nCol > 0 && (nCol == Info().m_nActiveColumn || nCol == Info().m_nModifiableColumn))
+        return ECellValue::Mode;
     return ECellValue::Text;
 }
 

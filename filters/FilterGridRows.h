@@ -76,12 +76,13 @@ public:
     // the name.
     bool DeleteFilter(const std::string& name, bool bAsk);
     // What a cell of the column holds: the parameters a number, the output order an
-    // integer, the name and the modes text.
+    // integer, the Active and Modifiable modes "Yes" or "No", the name text.
     enum class ECellValue
     {
         Text,
         Number,
         Integer,
+        Mode,
     };
     ECellValue GetCellValueKind(int nCol) const;
     // The number after the first "-" of the row's name; 0 without one.

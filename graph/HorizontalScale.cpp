@@ -64,16 +64,18 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
     const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
     pDC->TextOut(area.left, labelY, LabelText(m_Layout.lower, bSpecialLimits));
     // A label starts at its grid line; one that would run off the strip's right end (the
-    // upper limit labelled) ends there instead.
-    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right);
+    // upper limit labelled) ends there instead, clear of the strip's frame line. A step
+    // past the upper limit is not labelled: its label would lie off the view.
+    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) -
+                      std::max(m_LabelArea.m_nPenWidth, 0);
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
+        if (!IsInWindow(v))
+            continue;
         const std::string text = LabelText(v, false);
-        int x = m_Layout.ToCanvas(v, area.left);
-        if (IsInWindow(v))
-            x = std::min(x, right - pDC->GetTextExtent(text).cx);
-        pDC->TextOut(x, labelY, text);
+        const int x = m_Layout.ToCanvas(v, area.left);
+        pDC->TextOut(std::min(x, right - pDC->GetTextExtent(text).cx), labelY, text);
     }
 
     CPen thin(m_nPenStyle, m_nPenWidth, 0);

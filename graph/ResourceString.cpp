@@ -147,6 +147,8 @@ constexpr CStringEntry kStringTable[] = {
     {5164, "The curves were not changed.  Every master point grid needs points at two or more "
            "different frequencies above 0 Hz, each with an amplitude.  Different frequencies "
            "in"},
+    {5165, "The curves were not changed.  A master point needs a frequency above 0 Hz and an "
+           "amplitude, both numbers; a point without either is left out.  Incomplete point"},
     {5190, "There is not enough memory to log sample the raw response to %ld points: about "
            "%.0f MB are needed and %.0f MB are free.  The raw response was not changed; use "
            "fewer points."},

@@ -48,30 +48,34 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     std::vector<CLabel> labels;
     if (bSpecialLimits)
         labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower)});
+    // A step past the upper limit has no place on the axis: its label would lie above the
+    // plot, off the view.
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
-        labels.push_back({v, FormatC("%.0f", v)});
+        if (IsInWindow(v))
+            labels.push_back({v, FormatC("%.0f", v)});
     }
-    // Right-aligned left of the plot, centred on their grid lines, and inside the strip:
-    // the top and bottom values are moved in rather than cut off, and a font too wide
-    // for the strip (minus signs of four-digit degrees) is made smaller.
+    // Right-aligned left of the plot, centred on their grid lines, and inside the strip
+    // clear of its frame line: the top and bottom values are moved in rather than cut
+    // off, and a font too wide for the strip (minus signs of four-digit degrees) is made
+    // smaller.
     const CRect& strip = m_LabelArea.m_Rect;
+    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
     const int labelX = area.left - m_nLabelOffset;
     std::vector<std::string> texts;
     for (const CLabel& label : labels)
         texts.push_back(label.text);
-    const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left);
+    const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left - frame);
     m_nLabelsLeft = labelX;
+    const int highest = std::max(strip.top, strip.bottom) - frame;
+    const int lowest = std::min(strip.top, strip.bottom) + frame;
     for (const CLabel& label : labels)
     {
         m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
         const int h = pDC->GetTextExtent(label.text).cy;
-        int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
-        if (IsInWindow(label.value))
-            top = std::max(std::min(top, std::max(strip.top, strip.bottom)),
-                           std::min(strip.top, strip.bottom) + h);
-        pDC->TextOut(labelX, top, label.text);
+        const int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
+        pDC->TextOut(labelX, std::max(std::min(top, highest), lowest + h), label.text);
     }
     pDC->SelectObject(oldFont);
 

@@ -253,22 +253,30 @@ QFont CPainterDC::DeviceFont() const
     return qfont;
 }
 
+QRectF CPainterDC::TextRect(int x, int y, const std::string& text) const
+{
+    const QFontMetricsF metrics(DeviceFont(), m_pDevice);
+    QPointF baseline = ToDevice(x, y);
+    const unsigned align = GetTextAlign();
+    const double width = metrics.horizontalAdvance(QString::fromStdString(text));
+    if ((align & TA_CENTER) == TA_CENTER)
+        baseline.rx() -= width / 2;
+    else if (align & TA_RIGHT)
+        baseline.rx() -= width;
+    if ((align & TA_BASELINE) != TA_BASELINE)
+        baseline.ry() += (align & TA_BOTTOM) ? -metrics.descent() : metrics.ascent();
+    return {baseline.x(), baseline.y() - metrics.ascent(), width,
+            metrics.ascent() + metrics.descent()};
+}
+
 bool CPainterDC::TextOut(int x, int y, const std::string& text)
 {
     if (!m_pPainter)
         return false;
     const QString qtext = QString::fromStdString(text);
     const QFont font = DeviceFont();
-    const QFontMetricsF metrics(font, m_pDevice);
-    QPointF anchor = ToDevice(x, y);
-    const unsigned align = GetTextAlign();
-    const double width = metrics.horizontalAdvance(qtext);
-    if ((align & TA_CENTER) == TA_CENTER)
-        anchor.rx() -= width / 2;
-    else if (align & TA_RIGHT)
-        anchor.rx() -= width;
-    if ((align & TA_BASELINE) != TA_BASELINE)
-        anchor.ry() += (align & TA_BOTTOM) ? -metrics.descent() : metrics.ascent();
+    const QRectF rect = TextRect(x, y, text);
+    const QPointF anchor(rect.left(), rect.top() + QFontMetricsF(font, m_pDevice).ascent());
     m_pPainter->setTransform(PageTransform());
     m_pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_pPainter->setRenderHint(QPainter::TextAntialiasing, true);

@@ -21,6 +21,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QPolygon>
+#include <QRectF>
 #include <QTransform>
 
 class QPainter;
@@ -49,6 +50,9 @@ public:
     // Device pixels of a logical point under the current mapping (not rounded); on a
     // printer, pixels of 1/96 inch.
     QPointF ToDevice(int x, int y) const;
+    // The device pixels that TextOut of the text at (x, y) covers: its advance across, from
+    // the font's ascent above the baseline to its descent below.
+    QRectF TextRect(int x, int y, const std::string& text) const;
 
 private:
     // Logical units to device pixels (of 1/96 inch on a printer).

@@ -1,5 +1,7 @@
 #include "graph/ui/EditGridWidget.h"
 
+#include "graph/MorvaneUtilities.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,8 +9,10 @@
 CEditGridWidget::CEditGridWidget(QWidget* parent)
     : QTableWidget(parent), m_CellEdit(new GridCellEdit(viewport()))
 {
-    horizontalHeader()->hide();
     verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     m_CellEdit->m_OnFinish = [this](bool bCommit)
@@ -21,6 +25,39 @@ CEditGridWidget::CEditGridWidget(QWidget* parent)
     };
     // Leaving a cell commits the edit to the cell it was opened on.
     connect(this, &QTableWidget::currentCellChanged, this, [this] { FinishCellEdit(); });
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { OnRowsInserted(first, last); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { ShowHeadings(); });
+    connect(model(), &QAbstractItemModel::columnsInserted, this, [this] { ShowHeadings(); });
+}
+
+int CEditGridWidget::HeadingHeight() const
+{
+    return horizontalHeader()->sizeHint().height();
+}
+
+void CEditGridWidget::OnRowsInserted(int first, int last)
+{
+    // A row inserted before the heading row pushes it down: the rows it pushed are shown.
+    if (first == 0)
+        for (int r = 0; r <= last - first + 1 && r < rowCount(); ++r)
+            setRowHidden(r, false);
+    ShowHeadings();
+}
+
+void CEditGridWidget::ShowHeadings()
+{
+    if (rowCount() > 0)
+        setRowHidden(0, true);
+    for (int c = 0; c < columnCount(); ++c)
+    {
+        const QString text = QString::fromStdString(CellText(0, c));
+        QTableWidgetItem* heading = horizontalHeaderItem(c);
+        if (!heading)
+            setHorizontalHeaderItem(c, new QTableWidgetItem(text));
+        else if (heading->text() != text)
+            heading->setText(text);
+    }
 }
 
 std::string CEditGridWidget::CellText(int nRow, int nCol) const
@@ -40,12 +77,20 @@ void CEditGridWidget::SetCellText(int nRow, int nCol, const std::string& text)
         setItem(nRow, nCol, cell);
     }
     cell->setText(QString::fromStdString(text));
+    if (nRow == 0)
+        ShowHeadings();
 }
 
 void CEditGridWidget::InsertRowWithText(const std::string& text, int nIndex)
 {
     insertRow(nIndex);
     SetCellText(nIndex, 0, text);
+}
+
+void CEditGridWidget::ClearCells()
+{
+    clearContents();
+    ShowHeadings();
 }
 
 void CEditGridWidget::SetColumnWidths(const std::vector<int>& widths)
@@ -87,11 +132,19 @@ bool CEditGridWidget::CommitEditorText()
 {
     if (!m_CellEdit->isVisible())
         return false;
-    const std::string text = m_CellEdit->text().toStdString();
+    std::string text = m_CellEdit->text().toStdString();
     const QPersistentModelIndex cell = m_EditCell;
     DiscardEditor();
     if (!cell.isValid())
         return false;
+    const std::string refusal = RefusalOf(cell.column(), text);
+    if (!refusal.empty())
+    {
+        if (text == CellText(cell.row(), cell.column()))
+            return true;
+        ShowMessage(refusal);
+        return false;
+    }
     SetCellText(cell.row(), cell.column(), text);
     return true;
 }

@@ -1,10 +1,13 @@
 // The table widget of the program's edit grids (filter parameters, master points): cells
 // of plain text with headings in row 0, no editing of their own, and an in-cell editor
-// laid over the current cell. A printable key opens the editor with that character as the
-// new text, Return or a double click opens it on the cell's text, selected; Return in the
-// editor, leaving the cell or the grid taking the focus commits it, Escape drops it. The
-// edit stays with the cell it was opened on: rows inserted or removed before it move it
-// along, and an edit whose row was removed is dropped, never written into another cell.
+// laid over the current cell. Row 0 is shown in the table's heading bar, which stays in
+// place while the rows scroll; the row itself is hidden. A printable key opens the editor
+// with that character as the new text, Return or a double click opens it on the cell's
+// text, selected; Return in the editor, leaving the cell or the grid taking the focus
+// commits it, Escape drops it. A text the grid refuses for its column is dropped with a
+// message and the cell keeps its value. The edit stays with the cell it was opened on:
+// rows inserted or removed before it move it along, and an edit whose row was removed is
+// dropped, never written into another cell.
 //
 // CTableGridOf joins the widget to a grid's row logic (a CGridCells class).
 #pragma once
@@ -34,21 +37,31 @@ public:
     // Commits an open edit through the grid's row logic.
     virtual void FinishCellEdit() = 0;
 
+    // The height the heading bar takes above the rows.
+    int HeadingHeight() const;
+
 protected:
     // The cells.
     std::string CellText(int nRow, int nCol) const;
     void SetCellText(int nRow, int nCol, const std::string& text);
     void InsertRowWithText(const std::string& text, int nIndex);
+    // Empties every cell, the headings included.
+    void ClearCells();
     // Gives each column its width, by column (a width of 0 leaves the column as it is).
     void SetColumnWidths(const std::vector<int>& widths);
     // Lays the columns out again after the grid's width changed.
     virtual void RelayoutColumns() {}
+    // The message refusing the text typed into a cell of the column (empty when the column
+    // takes it); text becomes the form the cell stores. A refused text is dropped, and the
+    // cell keeps its value, unless it is the cell's text already.
+    virtual std::string RefusalOf(int /*nCol*/, std::string& /*text*/) const { return {}; }
 
     // Opens the editor on the current cell of a data row (row 1 on): Return (13) with the
     // cell's text selected, another character as the new text. False when no data cell
     // is current.
     bool OpenCellEditor(int c);
-    // The editor's text into its cell; false when no edit is open or its cell is gone.
+    // The editor's text into its cell; false when no edit is open, its cell is gone or the
+    // text was refused (after the message).
     bool CommitEditorText();
     void DiscardEditor();
     // The row of the edit last opened (-1 when its row is gone).
@@ -62,6 +75,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The heading bar shows row 0; the row itself stays hidden wherever rows go.
+    void ShowHeadings();
+    void OnRowsInserted(int first, int last);
+
     GridCellEdit* m_CellEdit;
     QPersistentModelIndex m_EditCell;
 };
@@ -86,7 +103,7 @@ public:
     }
     void AddItem(const std::string& text, int nIndex) override { InsertRowWithText(text, nIndex); }
     void RemoveItem(int nIndex) override { removeRow(nIndex); }
-    void Clear() override { clearContents(); }
+    void Clear() override { ClearCells(); }
     void FinishCellEdit() override { TRows::EndCellEdit(); }
     void DiscardCellEdit() override { DiscardEditor(); }
 

@@ -15,23 +15,30 @@ CLoudnessGrid::CLoudnessGrid(QWidget* parent) : CTableGridOf<CLoudnessGridRows>(
     setWordWrap(false);
 }
 
-QSize CLoudnessGrid::sizeHint() const
+int CLoudnessGrid::ColumnWidth() const
 {
-    // Equal columns, each as wide as the widest heading or a value of the grid needs.
+    // As wide as the widest heading or a value of the grid needs.
+    const QFontMetrics headings = horizontalHeader()->fontMetrics();
     int widest = fontMetrics().horizontalAdvance("-00000.000000");
     for (int c = 0; c < columnCount(); ++c)
-        widest = std::max(
-            widest, fontMetrics().horizontalAdvance(QString::fromStdString(GetTextMatrix(0, c))));
-    const int column = widest + 2 * fontMetrics().averageCharWidth();
+        widest = std::max(widest,
+                          headings.horizontalAdvance(QString::fromStdString(GetTextMatrix(0, c))));
+    return widest + 2 * fontMetrics().averageCharWidth();
+}
+
+QSize CLoudnessGrid::sizeHint() const
+{
     const int frame = 2 * frameWidth();
-    return {column * std::max(columnCount(), 1) + frame + verticalScrollBar()->sizeHint().width(),
-            kRowsShown * verticalHeader()->defaultSectionSize() + frame};
+    return {ColumnWidth() * std::max(columnCount(), 1) + frame +
+                verticalScrollBar()->sizeHint().width(),
+            HeadingHeight() + kRowsShown * verticalHeader()->defaultSectionSize() + frame};
 }
 
 void CLoudnessGrid::LayoutColumns(int nCount)
 {
     setColumnCount(nCount);
-    SetColumnWidths(ColumnWidths(viewport()->width(), nCount));
+    // Narrower than its columns need, the grid scrolls rather than cutting them.
+    SetColumnWidths(ColumnWidths(std::max(viewport()->width(), ColumnWidth() * nCount), nCount));
 }
 
 bool CLoudnessGrid::ShowPopup(int nRow, const QPoint& screen)

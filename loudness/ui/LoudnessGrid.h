@@ -21,7 +21,8 @@ public:
     // Wide enough for every column's heading and values, with room for a few rows.
     QSize sizeHint() const override;
 
-    // Equal columns over the width, the rest to the last one.
+    // Equal columns over the width, the rest to the last one; never narrower than a
+    // column's heading or a value needs (the grid then scrolls).
     void LayoutColumns(int nCount) override;
     void RelayoutColumns() override { LayoutColumns(columnCount()); }
     // The cells are shown, not typed into.
@@ -36,5 +37,7 @@ public:
 
 protected:
     static constexpr int kRowsShown = 6;
+    // The width every column needs for its heading and the widest value.
+    int ColumnWidth() const;
     void mousePressEvent(QMouseEvent* event) override;
 };

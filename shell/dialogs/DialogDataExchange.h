@@ -12,6 +12,8 @@ namespace DialogData
 // The messages for a field whose text is not a number.
 inline constexpr const char* kEnterNumber = "Please enter a number.";
 inline constexpr const char* kEnterInteger = "Please enter an integer.";
+// The message for a Yes/No field whose text is neither.
+inline constexpr const char* kEnterYesOrNo = "Please enter Yes or No.";
 
 // "Please enter a number between 1 and 30000.": the bounds with up to 15 significant
 // digits, as the field shows them.
@@ -26,6 +28,9 @@ std::string FormatLong(long value);
 // The whole text as one finite number, blanks around it allowed; nothing otherwise.
 std::optional<double> ParseDouble(const std::string& text);
 std::optional<long> ParseLong(const std::string& text);
+// "Yes" or "No" in any letter case, or their first letters ("y", "ye", "n"), blanks around
+// allowed: true for yes; nothing for any other text.
+std::optional<bool> ParseYesNo(const std::string& text);
 
 // Inclusive bounds of a double field.
 struct CDoubleRange

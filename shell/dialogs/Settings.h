@@ -4,8 +4,9 @@
 // after OK; Apply hands the values to the document and its views at once, leaving the
 // sheet open. A page whose fields do not pass their checks cannot be left: changing the
 // page, OK and Apply stay where they are. Values that contradict each other (a lower
-// frequency limit above the higher one, a border minimum not below its maximum) are
-// refused by OK and Apply with a message, on the page that holds them.
+// frequency limit above the higher one, a filter limit below one filter, a border minimum
+// not below its maximum) are refused by OK and Apply with a message, on the page that
+// holds them.
 #pragma once
 
 #include "document/DocumentServices.h"

@@ -9,6 +9,8 @@ namespace
 // Pages and field ids of the settings sheet.
 constexpr int kFrequencyLimitsPage = 0;
 constexpr int kLowerLimitId = 1018;
+constexpr int kFiltersPage = 2;
+constexpr int kMaximumNumberOfFiltersId = 1024;
 constexpr int kMinimumValueId = 1003;
 constexpr int kMinimumFrequencyId = 1002;
 
@@ -45,6 +47,11 @@ std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsS
             kFrequencyLimitsPage, kLowerLimitId,
             "The lower frequency limit LF is above the higher frequency limit HF (HF is at most "
             "Fs / 2). Enter an LF that is not above HF."};
+    // A limit below one filter would end the calculation after its first filter.
+    if (values.bLimitNumberOfFilters && values.nMaximumNumberOfFilters < 1)
+        return CSettingsContradiction{kFiltersPage, kMaximumNumberOfFiltersId,
+                                      "Filters: the Maximum Number of Filters must be 1 or more "
+                                      "while the number of filters is limited."};
     for (const CBorderPage& page : kBorderPages)
     {
         const CSettingsSheetValues::CViewRange& range = values.views[page.iView];

@@ -1,7 +1,8 @@
 // Settings that contradict each other, which the settings sheet refuses as a whole even
 // though every field lies within its own bounds: a lower frequency limit above the higher
 // one (after the higher one is held to half the sampling frequency, as the document holds
-// it), and a view border whose minimum frequency or value is not below its maximum.
+// it), a limit on the number of filters below one filter, and a view border whose minimum
+// frequency or value is not below its maximum.
 #pragma once
 
 #include "document/DocumentServices.h"

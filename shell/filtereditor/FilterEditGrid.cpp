@@ -1,5 +1,6 @@
 #include "shell/filtereditor/FilterEditGrid.h"
 
+#include "graph/Convert.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
 #include "shell/filtereditor/DeleteFilterDlg.h"
@@ -8,6 +9,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
 
 CFilterEditGrid::CFilterEditGrid(unsigned uID, int kind, QWidget* parent)
     : CTableGridOf<CFilterGridRows>(parent, uID, kind)
@@ -26,13 +28,14 @@ void CFilterEditGrid::LayoutColumns(int nCount)
 QSize CFilterEditGrid::sizeHint() const
 {
     // Columns share the width equally, so each is as wide as the widest heading needs.
+    const QFontMetrics headings = horizontalHeader()->fontMetrics();
     int widest = 0;
     for (const std::string& heading : Info().m_Headings)
-        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(heading)));
-    const int column = widest + 2 * fontMetrics().averageCharWidth() + 8;
+        widest = std::max(widest, headings.horizontalAdvance(QString::fromStdString(heading)));
+    const int column = widest + 2 * headings.averageCharWidth() + 8;
     const int frame = 2 * frameWidth();
     return {column * std::max(columnCount(), 1) + frame + verticalScrollBar()->sizeHint().width(),
-            kRowsShown * verticalHeader()->defaultSectionSize() + frame};
+            HeadingHeight() + kRowsShown * verticalHeader()->defaultSectionSize() + frame};
 }
 
 void CFilterEditGrid::OnKeyPressGrid(int c)
@@ -47,7 +50,7 @@ void CFilterEditGrid::OnKeyPressGrid(int c)
         m_OnEdited();
 }
 
-std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
+std::string CFilterEditGrid::RefusalOf(int nCol, std::string& text) const
 {
     switch (GetCellValueKind(nCol))
     {
@@ -55,6 +58,13 @@ std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
         return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
     case ECellValue::Integer:
         return DialogData::ParseLong(text) ? std::string() : DialogData::kEnterInteger;
+    case ECellValue::Mode:
+        if (const std::optional<bool> bYes = DialogData::ParseYesNo(text))
+        {
+            text = BoolToYesNo(*bYes);
+            return {};
+        }
+        return DialogData::kEnterYesOrNo;
     case ECellValue::Text:
         break;
     }
@@ -64,20 +74,6 @@ std::string CFilterEditGrid::RefusalOf(int nCol, const std::string& text) const
 bool CFilterEditGrid::CommitCellEdit()
 {
     const int nRow = EditRow();
-    if (IsEditing() && nRow >= 0)
-    {
-        // A number cell keeps its value unless the text reads as one (an unchanged cell,
-        // an empty one left empty included).
-        const int nCol = EditColumn();
-        const std::string text = CellEdit().text().toStdString();
-        const std::string refusal = RefusalOf(nCol, text);
-        if (!refusal.empty() && text != GetTextMatrix(nRow, nCol))
-        {
-            DiscardEditor();
-            ShowMessage(refusal);
-            return false;
-        }
-    }
     if (!CTableGridOf<CFilterGridRows>::CommitCellEdit())
         return false;
     SeeOutputOrder(nRow);

@@ -1,9 +1,10 @@
 // The grid in which the user types the filters of one kind: one row per filter, the name
 // in column 0, the kind's parameter columns, Active, Modifiable (peaking EQ) and Output
 // Order, the headings in row 0 and the "*" row for a new filter last. The in-cell editor
-// is the edit grid's (CEditGridWidget). A parameter cell takes only a number and the
-// Output Order cell only an integer: other text is refused with the settings sheet's
-// message and the cell keeps its value. A right click on a filter row asks for that
+// is the edit grid's (CEditGridWidget). A parameter cell takes only a number, the Output
+// Order cell only an integer and the Active and Modifiable cells only "Yes" or "No" (any
+// letter case, or the first letters: "y", "n"): other text is refused with the settings
+// sheet's message and the cell keeps its value. A right click on a filter row asks for that
 // filter's deletion.
 #pragma once
 
@@ -42,9 +43,8 @@ protected:
     bool ConfirmDeletion(const std::string& name) override;
     bool CommitCellEdit() override;
     void RelayoutColumns() override { LayoutColumns(columnCount()); }
+    std::string RefusalOf(int nCol, std::string& text) const override;
 
 private:
     static constexpr int kRowsShown = 8;
-    // The message refusing the text in the column; empty when the column takes it.
-    std::string RefusalOf(int nCol, const std::string& text) const;
 };

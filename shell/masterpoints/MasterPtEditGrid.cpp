@@ -1,6 +1,7 @@
 #include "shell/masterpoints/MasterPtEditGrid.h"
 
 #include "graph/ResourceString.h"
+#include "shell/dialogs/DialogDataExchange.h"
 #include "shell/dialogs/QuestionDlg.h"
 
 namespace
@@ -39,6 +40,14 @@ bool CMasterPtEditGrid::CommitCellEdit()
         return false;
     NotifyParent();
     return true;
+}
+
+std::string CMasterPtEditGrid::RefusalOf(int nCol, std::string& text) const
+{
+    // Column 0 holds the point number the grid gives.
+    if (nCol == 0 || DialogData::ParseDouble(text))
+        return {};
+    return DialogData::kEnterNumber;
 }
 
 void CMasterPtEditGrid::OnRButtonDown()

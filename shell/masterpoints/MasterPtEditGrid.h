@@ -3,7 +3,9 @@
 // point last. The in-cell editor is the edit grid's (CEditGridWidget); a key press on the
 // "*" row numbers it and adds a new "*" row. A right click on a point of an editable grid
 // asks "Delete Point <n>?" and deletes it. Every opened or committed edit and every
-// deletion is reported to the page that holds the grid.
+// deletion is reported to the page that holds the grid. The frequency and amplitude cells
+// take only numbers: other text is refused with the settings sheet's message and the cell
+// keeps its value.
 #pragma once
 
 #include "document/MasterPtGridRows.h"
@@ -34,4 +36,5 @@ public:
 protected:
     bool ConfirmDeletion(const std::string& point) override;
     bool CommitCellEdit() override;
+    std::string RefusalOf(int nCol, std::string& text) const override;
 };

@@ -25,6 +25,7 @@ void CMiniFrame::ActivateEveryPage()
 void CMiniFrame::CenterOn(const QWidget& window)
 {
     KeepTitleVisible(*this);
+    ShowEveryTab(*this, *m_pSheet);
     SizeToContents(*this);
     const QRect area = window.frameGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));

@@ -21,6 +21,8 @@ public:
     QTabWidget* GetSheet() const { return m_pSheet; }
     // Makes pages 1 to n-1 and then page 0 current, once each.
     void ActivateEveryPage();
+    // Opens at the size its sheet asks for, wide enough for its caption and, where the
+    // screen allows, for all its tabs in one row, centred on the window.
     void CenterOn(const QWidget& window);
     // Shows the hidden frame again, with its sheet's first page current.
     virtual void ShowAgain();

@@ -146,6 +146,11 @@ TEST(Settings, ValuesOutOfRangeAreClampedOrDefaulted)
          {{"MaximumNumberOfFilters", -3}},
          [](S s) { return GetFilterLimitCount(s.m_LimitNumberOfFilters); },
          0},
+        // A limit in force of no filter would end a calculation after its first filter.
+        {{{"LimitNumberOfFilters", "true"}},
+         {{"MaximumNumberOfFilters", 0}},
+         [](S s) { return GetFilterLimitCount(s.m_LimitNumberOfFilters); },
+         1},
         {{{"SingleOptParam", "0"}}, {}, [](S s) { return s.m_dSingleOptParam; }, 1e-11},
         {{{"SingleOptParam", "inf"}}, {}, [](S s) { return s.m_dSingleOptParam; }, 0.001},
         {{{"JointOptParam", "1e20"}}, {}, [](S s) { return s.m_dJointOptParam; }, 1e10},

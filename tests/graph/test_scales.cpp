@@ -61,13 +61,14 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, window));
 
-    EXPECT_EQ((std::vector<std::string>{"20", "10", "100", "1000", "10000", "Frequency Hz"}),
-              Texts());
+    // The decade of 10 Hz lies left of the axis: it has a line there but no label, which
+    // would stand off the view.
+    EXPECT_EQ((std::vector<std::string>{"20", "100", "1000", "10000", "Frequency Hz"}), Texts());
     const auto texts = dc.CallsOf(Op::TextOut);
     EXPECT_EQ((CPoint{220, 200}), texts[0].points[0]); // first label at the plot's left edge
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[0].textAlign);
-    EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[2].points[0].x);
-    EXPECT_EQ(120, texts[5].points[0].y); // title below the plot
+    EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[1].points[0].x);
+    EXPECT_EQ(120, texts[4].points[0].y); // title below the plot
 
     // Decade lines at 10, 100, 1000 and 10000 Hz (twice the pen width), each followed by
     // its eight thin lines: 20 to 90, ..., 20000 to 90000 Hz.
@@ -204,8 +205,9 @@ TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
         EXPECT_LE(t.points[0].y, height) << t.text;
         EXPECT_GE(t.points[0].y - h, 0) << t.text;
     }
-    // The top label hangs from the top of the canvas; the others straddle their lines.
-    EXPECT_EQ(height, texts[9].points[0].y);
+    // The top label hangs from the top of the canvas, below the strip's frame line (8
+    // units wide); the others straddle their lines.
+    EXPECT_EQ(height - 8, texts[9].points[0].y);
     EXPECT_EQ(220 + h / 2, texts[0].points[0].y);
     // The title and whatever is drawn next have the view's font again.
     EXPECT_EQ(-90, texts.back().font.GetHeight());
@@ -223,7 +225,8 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
     const auto texts = dc.CallsOf(Op::TextOut);
     ASSERT_GE(texts.size(), 5u);
     EXPECT_EQ("10000", texts[4].text);
-    EXPECT_EQ(4000 - 5 * 10, texts[4].points[0].x); // 10 units a character
+    // 10 units a character, clear of the strip's frame line (8 units wide).
+    EXPECT_EQ(4000 - 8 - 5 * 10, texts[4].points[0].x);
     EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[3].points[0].x);
 }
 
@@ -235,8 +238,10 @@ TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
     scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 5, 20, 60, false, 1, 0, 0);
     dc.ClearCalls();
     scale.Draw(&dc, &window);
-    EXPECT_EQ((std::vector<std::string>{"0", "5", "10", "db"}), Texts());
-    EXPECT_GT(dc.CallsOf(Op::TextOut)[2].points[0].y, 3000); // above the plot
+    // 10 dB lies above the axis: no label, which would stand off the view.
+    EXPECT_EQ((std::vector<std::string>{"0", "5", "db"}), Texts());
+    for (const auto& call : dc.CallsOf(Op::TextOut))
+        EXPECT_LE(call.points[0].y, 3000) << call.text;
 }
 
 TEST_F(ScaleTest, SpecialLimitsLabelTheLowerLimitItself)

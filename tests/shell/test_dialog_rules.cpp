@@ -110,6 +110,22 @@ TEST(SettingsRules, ContradictionsNameThePageAndTheField)
          0, 1018, nullptr},
         {"LF equal to HF", [](CSettingsSheetValues& v) { v.dLowerFrequencyLimit = 20000.9; }, -1, 0,
          nullptr},
+        {"a limit of no filter",
+         [](CSettingsSheetValues& v)
+         { v.bLimitNumberOfFilters = true, v.nMaximumNumberOfFilters = 0; },
+         2, 1024,
+         "Filters: the Maximum Number of Filters must be 1 or more while the number of filters "
+         "is limited."},
+        {"a negative limit",
+         [](CSettingsSheetValues& v)
+         { v.bLimitNumberOfFilters = true, v.nMaximumNumberOfFilters = -2; },
+         2, 1024, nullptr},
+        {"a limit of one filter",
+         [](CSettingsSheetValues& v)
+         { v.bLimitNumberOfFilters = true, v.nMaximumNumberOfFilters = 1; },
+         -1, 0, nullptr},
+        {"a count not in force", [](CSettingsSheetValues& v) { v.nMaximumNumberOfFilters = -2; },
+         -1, 0, nullptr},
         {"speaker dB upside down", [](CSettingsSheetValues& v) { v.views[0].dLowerValue = 30.0; },
          3, 1003, "Speaker Border: the Minimum Decibels must be below the Maximum Decibels."},
         {"phase degrees equal", [](CSettingsSheetValues& v) { v.views[1].dLowerValue = 20.0; }, 6,

@@ -17,10 +17,13 @@
 #include "tests/shell/GridTyping.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <unistd.h>
@@ -140,6 +143,101 @@ TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
     ASSERT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1);
     EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetBandwidth(), 180.0);
     EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetCenterFrequency(), 1000.0);
+}
+
+TEST_F(FilterEditorTest, ModeCellsTakeOnlyYesOrNo)
+{
+    CFilterEditGrid& eq = Grid(kKindEQ);
+    CFilterEditGrid& notch = Grid(kKindNT);
+    const int nEQActive = eq.Info().m_nActiveColumn;
+    const int nEQModifiable = eq.Info().m_nModifiableColumn;
+    const int nNotchActive = notch.Info().m_nActiveColumn;
+    const struct
+    {
+        int kind;
+        int nCol;
+        const char* text;
+        const char* stored; // null: refused, the cell keeps its text
+    } cases[] = {
+        {kKindEQ, nEQActive, "maybe", nullptr}, {kKindEQ, nEQActive, "yess", nullptr},
+        {kKindEQ, nEQActive, "1", nullptr},     {kKindEQ, nEQModifiable, "eyes", nullptr},
+        {kKindEQ, nEQModifiable, "y", "Yes"},   {kKindEQ, nEQModifiable, "NO", "No"},
+        {kKindEQ, nEQActive, " yes ", "Yes"},   {kKindNT, nNotchActive, "maybe", nullptr},
+        {kKindNT, nNotchActive, "x", nullptr},  {kKindNT, nNotchActive, "n", "No"},
+        {kKindNT, nNotchActive, "Ye", "Yes"},
+    };
+    for (const auto& c : cases)
+    {
+        sheet->setCurrentWidget(&sheet->Page(c.kind));
+        CFilterEditGrid& grid = Grid(c.kind);
+        if (grid.GetOutputOrder(1) == 0)
+        {
+            Type(grid, 1, 1, "100");
+            Type(grid, 1, 2, "1000");
+        }
+        const std::string before = grid.GetTextMatrix(1, c.nCol);
+        messages.texts.clear();
+        Type(grid, 1, c.nCol, c.text);
+        EXPECT_FALSE(grid.IsEditing());
+        if (!c.stored)
+        {
+            EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter Yes or No."})
+                << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+        }
+        else
+        {
+            EXPECT_TRUE(messages.texts.empty()) << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.stored) << c.text;
+        }
+    }
+    // A refused text leaves the filter in the lists (and so in the device data) as it was.
+    Type(notch, 1, nNotchActive, "maybe");
+    sheet->setCurrentWidget(&sheet->Page(kKindEQ));
+    Type(eq, 1, nEQActive, "maybe");
+    sheet->setCurrentWidget(&sheet->Page(kKindBS));
+    ASSERT_EQ(doc->m_FilterLists.m_EQFilters.GetSize(), 1);
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.IsOn());
+    EXPECT_TRUE(doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ModifiableMode.IsOff());
+    ASSERT_EQ(doc->m_FilterLists.m_NotchFilters.GetSize(), 1);
+    EXPECT_TRUE(doc->m_FilterLists.m_NotchFilters.GetAt(0)->m_ActiveMode.IsOn());
+}
+
+TEST_F(FilterEditorTest, TheHeadingsStayInPlaceWhileTheRowsScroll)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    for (int r = 1; r <= 40; ++r)
+        Type(grid, r, 1, QString::number(r));
+    sheet->resize(std::max(sheet->width(), sheet->sizeHint().width()), 360);
+    QCoreApplication::processEvents();
+    ASSERT_GT(grid.verticalScrollBar()->maximum(), 0);
+    grid.scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    // The headings are in the heading bar above the rows, not in a row that scrolls away.
+    const QHeaderView& headings = *grid.horizontalHeader();
+    EXPECT_TRUE(headings.isVisible());
+    EXPECT_TRUE(grid.isRowHidden(0));
+    EXPECT_FALSE(grid.isRowHidden(1));
+    EXPECT_FALSE(grid.isRowHidden(grid.rowCount() - 1));
+    EXPECT_EQ(headings.geometry().bottom() + 1, grid.viewport()->geometry().top());
+    ASSERT_EQ(headings.count(), grid.columnCount());
+    for (int c = 0; c < grid.columnCount(); ++c)
+    {
+        EXPECT_EQ(grid.horizontalHeaderItem(c)->text().toStdString(), grid.GetTextMatrix(0, c));
+        EXPECT_GE(headings.sectionSize(c),
+                  headings.fontMetrics().horizontalAdvance(grid.horizontalHeaderItem(c)->text()))
+            << grid.GetTextMatrix(0, c);
+    }
+    EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "Gain in DB");
+    // The last rows are on the screen under the headings.
+    const int nLast = grid.rowCount() - 1;
+    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(nLast, 0))));
+    EXPECT_TRUE(sheet->grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/filter_grid_scrolled.png"));
+    // Another kind's headings replace them when a page lays its grid out for it.
+    CFilterEditGrid& shelf = Grid(kKindTS);
+    EXPECT_EQ(shelf.horizontalHeaderItem(2)->text(), "Cut Frequency");
+    EXPECT_EQ(shelf.horizontalHeader()->count(), 5);
 }
 
 TEST_F(FilterEditorTest, EscapeLeavesTheCellAndLeavingTheCellCommits)

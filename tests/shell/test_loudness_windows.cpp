@@ -4,6 +4,7 @@
 // window leaves.
 #include "tests/shell/LoudnessWindowFixture.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -178,6 +179,26 @@ TEST_F(LoudnessWindowTest, TheEditWindowComesBackWithItsRowsAndItsLastPage)
     EXPECT_EQ(sheet->Page(0).Grid().columnCount(), 11);
     EXPECT_EQ(sheet->Page(4).Grid().columnCount(), 8);
     SaveScreenshot(*window, "loudness_edit_window.png");
+    // As it opens, every tab in one row and every heading and value whole in its column.
+    EXPECT_FALSE(sheet->usesScrollButtons());
+    for (int i = 0; i < 5; ++i)
+    {
+        const CLoudnessGrid& grid = sheet->Page(i).Grid();
+        const QFontMetrics headings = grid.horizontalHeader()->fontMetrics();
+        for (int c = 0; c < grid.columnCount(); ++c)
+        {
+            const QString heading = QString::fromStdString(grid.GetTextMatrix(0, c));
+            EXPECT_GE(grid.columnWidth(c), headings.horizontalAdvance(heading) + 6)
+                << tabs[i] << ": " << heading.toStdString();
+            for (int r = 1; r < grid.rowCount(); ++r)
+            {
+                const std::string text = grid.GetTextMatrix(r, c);
+                EXPECT_GE(grid.columnWidth(c),
+                          grid.fontMetrics().horizontalAdvance(QString::fromStdString(text)) + 6)
+                    << tabs[i] << ": " << text;
+            }
+        }
+    }
 
     sheet->setCurrentIndex(2);
     sheet->Page(2).findChild<QPushButton*>("close")->click();

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 
 namespace
 {
@@ -106,6 +107,21 @@ TEST_F(MasterPointAppTest, TypedMasterPointsBecomeCurvesAndACalculationRunsOnThe
     EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 2.0);
 }
 
+TEST_F(MasterPointAppTest, TheEditorOpensWideEnoughForItsTabs)
+{
+    OpenEditor();
+    CMiniFrame& frame = *Frame().m_pMasterPtPropFrame;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(
+        frame.grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/master_point_editor_as_opened.png"));
+    const QTabWidget& sheet = *frame.GetSheet();
+    const QTabBar& tabs = *sheet.tabBar();
+    EXPECT_FALSE(sheet.usesScrollButtons());
+    for (int i = 0; i < sheet.count(); ++i)
+        EXPECT_LE(tabs.tabRect(i).right(), tabs.width()) << sheet.tabText(i).toStdString();
+    EXPECT_GE(tabs.width(), tabs.sizeHint().width());
+}
+
 TEST_F(MasterPointAppTest, TooFewPointsChangeNoCurveAndSayWhy)
 {
     CEditMasterPoints& sheet = OpenEditor();
@@ -116,6 +132,55 @@ TEST_F(MasterPointAppTest, TooFewPointsChangeNoCurveAndSayWhy)
     EXPECT_EQ(m_pDoc->m_DesiredResponse.NumberOfElements(), 0);
     EXPECT_FALSE(ResponseView(*m_pDoc).m_DesiredCurve.IsVisible());
     EXPECT_FALSE(m_pDoc->m_DesiredCurveFile.IsOn());
+}
+
+TEST_F(MasterPointAppTest, ValueCellsTakeOnlyNumbersAndGenerateSaysWhatItCannotUse)
+{
+    CEditMasterPoints& sheet = OpenEditor();
+    CMasterPtEditGrid& desired = sheet.DesiredPage().Grid();
+    TypePoints(desired, {{"100", "0"}, {"1000", "-2"}});
+    ASSERT_TRUE(m_Messages.texts.empty());
+    const struct
+    {
+        int nRow;
+        int nCol;
+        const char* text;
+    } refused[] = {{1, 1, "xyz"}, {2, 2, "-2 dB"}, {1, 2, "1,5"}, {3, 1, "abc"}};
+    for (const auto& r : refused)
+    {
+        const std::string before = desired.GetTextMatrix(r.nRow, r.nCol);
+        m_Messages.texts.clear();
+        Type(desired, r.nRow, r.nCol, r.text);
+        EXPECT_EQ(m_Messages.texts, std::vector<std::string>{"Please enter a number."}) << r.text;
+        EXPECT_EQ(desired.GetTextMatrix(r.nRow, r.nCol), before) << r.text;
+        EXPECT_FALSE(desired.IsEditing());
+    }
+    // The tolerance grids' cells as well.
+    sheet.setCurrentIndex(1);
+    CMasterPtEditGrid& upper = sheet.UpperPage().Grid();
+    m_Messages.texts.clear();
+    Type(upper, 2, 2, "high");
+    EXPECT_EQ(m_Messages.texts, std::vector<std::string>{"Please enter a number."});
+    EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 1.0);
+    sheet.setCurrentIndex(0);
+
+    // A point with a frequency and no amplitude would be left out of the curve: nothing
+    // changes, and the message names the point and its page.
+    Type(desired, 3, 1, "5000");
+    m_Messages.texts.clear();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(kGenerateCurves));
+    ASSERT_EQ(m_Messages.texts.size(), 1u);
+    EXPECT_NE(m_Messages.texts[0].find("Incomplete point 3 in \"Desired Response Pts.\"."),
+              std::string::npos)
+        << m_Messages.texts[0];
+    EXPECT_EQ(m_pDoc->m_DesiredResponse.NumberOfElements(), 0);
+    EXPECT_FALSE(ResponseView(*m_pDoc).m_DesiredCurve.IsVisible());
+    // Completed, the three points become the curve.
+    Type(desired, 3, 2, "-4");
+    m_Messages.texts.clear();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(kGenerateCurves));
+    EXPECT_TRUE(m_Messages.texts.empty());
+    EXPECT_EQ(ResponseView(*m_pDoc).m_DesiredCurve.GetMasterPointCount(), 3);
 }
 
 TEST_F(MasterPointAppTest, DeletionsAndClearingKeepTheGridsAlignedAndMarkTheDocument)

@@ -1,14 +1,15 @@
 // The application window as a new user meets it, offscreen: a two-way speaker measured at
 // about 85 dB SPL opened, desired curves read, a calculation run, then the main window as
 // large as the screen (CTest runs this on screens of 1600 by 1000 and 1024 by 700
-// pixels), the settings sheet, the filter editor and the log-sample dialog. The pictures
-// are left in this build folder (screenshot_*_<screen>.png) for a person to look at; the
+// pixels, and 800 by 800), the settings sheet, the filter editor and the log-sample dialog. The
+// pictures are left in this build folder (screenshot_*_<screen>.png) for a person to look at; the
 // tests assert what can be told without eyes: the windows fill the client area and the
 // dialogs show their tabs, headings and titles.
 #include "../framework/QtTestApp.h"
 
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
+#include "framework/ui/PainterDC.h"
 #include "graph/Curve.h"
 #include "graph/CurveFile.h"
 #include "shell/dialogs/LogSampleDlg.h"
@@ -21,7 +22,9 @@
 #include "shell/ui/PhaseFilterMDIChild.h"
 #include "shell/ui/PhaseMDIChild.h"
 #include "shell/ui/ResponseMDIChild.h"
+#include "shell/views/FilterView.h"
 #include "shell/views/MorvaneView.h"
+#include "shell/views/PhaseFilterView.h"
 #include "shell/views/PhaseView.h"
 #include "tests/document/DocumentFakes.h"
 #include "tests/shell/AppWindowFixture.h"
@@ -33,6 +36,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -90,6 +94,30 @@ std::string SpeakerFileText()
         text += line;
     }
     return text;
+}
+
+// A device context on an image that notes where each text it draws lies, in pixels.
+class CTextPlacingDC : public CPainterDC
+{
+public:
+    using CPainterDC::CPainterDC;
+    bool TextOut(int x, int y, const std::string& text) override
+    {
+        texts.push_back({text, TextRect(x, y, text)});
+        return CPainterDC::TextOut(x, y, text);
+    }
+    std::vector<std::pair<std::string, QRectF>> texts;
+};
+
+// The texts a view draws when it paints, with their pixel rectangles.
+template <class View> std::vector<std::pair<std::string, QRectF>> PaintedTexts(View& view)
+{
+    QImage image(view.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CTextPlacingDC dc(&painter, DT_RASDISPLAY);
+    view.OnDraw(&dc);
+    return dc.texts;
 }
 
 class ScreenshotTest : public AppWindowTest
@@ -308,4 +336,51 @@ TEST_F(ScreenshotTest, EachKindOfWindowShowsItsOwnIcon)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_NE(icons[i].image, icons[j].image) << icons[i].name << " " << icons[j].name;
     }
+}
+
+// Every axis label, title and marker text of the four speaker views lies whole inside its
+// view, at the size the four windows share on the screen: with the ranges scaled to the
+// curves and with the ranges a new user starts with (speaker 20 to -30 dB, phase 180 to
+// -180 degrees, filter 15 to -15 dB, filter phase 30 to -30, 10 Hz to 24 kHz).
+TEST_F(ScreenshotTest, TheFourViewsShowEveryLabelWhole)
+{
+    ResizeMainWindow(ScreenSize().width(), ScreenSize().height());
+    ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
+    Settle();
+    const auto check = [this](auto* pView, const std::string& name)
+    {
+        ASSERT_NE(pView, nullptr) << name;
+        ASSERT_TRUE(pView->isVisible()) << name;
+        Save(*pView, "screenshot_view_" + name + "_" + ScreenTag() + ".png");
+        const QRectF client(QPointF(0, 0), QSizeF(pView->size()));
+        const auto texts = PaintedTexts(*pView);
+        EXPECT_GT(texts.size(), 5u) << name;
+        for (const auto& [text, rect] : texts)
+            EXPECT_TRUE(client.contains(rect))
+                << name << ": \"" << text << "\" at (" << rect.left() << ", " << rect.top()
+                << ") to (" << rect.right() << ", " << rect.bottom() << ") in " << client.width()
+                << " x " << client.height();
+    };
+    const auto checkAll = [&](const std::string& ranges)
+    {
+        Save(*app->m_pMainFrame, "screenshot_four_views_" + ranges + "_" + ScreenTag() + ".png");
+        check(dynamic_cast<CMorvaneView*>(app->m_pResponseMDI->GetView()), "response_" + ranges);
+        check(dynamic_cast<CPhaseView*>(app->m_pPhaseMDI->GetView()), "phase_" + ranges);
+        check(dynamic_cast<CFilterView*>(app->m_pFilterMDI->GetView()), "filter_" + ranges);
+        check(dynamic_cast<CPhaseFilterView*>(app->m_pPhaseFilterMDI->GetView()),
+              "filter_phase_" + ranges);
+    };
+    checkAll("scaled");
+
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    const double tops[4] = {20.0, 180.0, 15.0, 30.0};
+    for (std::size_t i = 0; i < 4; ++i)
+        values.views[i] = {10.0, 24000.0, -tops[i], tops[i], false};
+    doc->TakeSettingsSheet(values);
+    doc->ApplySettings();
+    doc->UpdateAllViews(nullptr, kHintSettingsApplied);
+    Settle();
+    checkAll("default");
 }

@@ -2,6 +2,7 @@
 // hand to the document, its views and the application's settings, and the refusals.
 #include "../framework/QtTestApp.h"
 
+#include "document/MorvaneSettings.h"
 #include "shell/dialogs/FilterSettings.h"
 #include "shell/dialogs/FrequencyLimits.h"
 #include "shell/dialogs/OptimizationParameters.h"
@@ -210,6 +211,33 @@ TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)
     EXPECT_EQ(values.nMaximumNumberOfFilters, 12);
     EXPECT_EQ(values.dJointOptParam, 0.25);
     EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(SettingsSheetTest, AFilterLimitBelowOneFilterIsRefusedOnItsPage)
+{
+    const int nCount = GetFilterLimitCount(doc->m_LimitNumberOfFilters);
+    ASSERT_TRUE(sheet->SetActivePage(2));
+    sheet->m_pFilterSettings->Check(1023)->click();
+    for (const char* text : {"-2", "0"})
+    {
+        Type(1024, text);
+        ASSERT_TRUE(sheet->SetActivePage(0)); // Apply and OK on another page
+        messages.texts.clear();
+        EXPECT_FALSE(sheet->OnApply()) << text;
+        EXPECT_FALSE(sheet->OnOK()) << text;
+        EXPECT_EQ(sheet->result(), 0);
+        ASSERT_EQ(messages.texts.size(), 2u) << text;
+        EXPECT_EQ(messages.texts[0], "Filters: the Maximum Number of Filters must be 1 or more "
+                                     "while the number of filters is limited.");
+        EXPECT_EQ(sheet->GetActiveIndex(), 2);
+        EXPECT_TRUE(doc->m_LimitNumberOfFilters.IsOff()) << text;
+        EXPECT_EQ(GetFilterLimitCount(doc->m_LimitNumberOfFilters), nCount) << text;
+        EXPECT_TRUE(response.hints.empty());
+    }
+    Type(1024, "1");
+    EXPECT_TRUE(sheet->OnApply());
+    EXPECT_TRUE(doc->m_LimitNumberOfFilters.IsOn());
+    EXPECT_EQ(GetFilterLimitCount(doc->m_LimitNumberOfFilters), 1);
 }
 
 TEST_F(SettingsSheetTest, TheFilterCountIsEditableOnlyWhileLimited)
