@@ -52,7 +52,8 @@ std::vector<CMenuLayout> CompressionMenus(std::vector<int> saveCommands)
 // A compression window: the document and the view on the application's settings, the
 // view first among the command targets; the view's readout waits while the frame's resize
 // timer runs, and every Design command that shows the window shows its control dialog too
-// (made anew when the user closed it).
+// (made anew when the user closed it); the dialog hides while another design window is in
+// front.
 template <class View, class Document, class Manager>
 CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manager& manager)
 {
@@ -70,11 +71,21 @@ CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manag
         view->OnInitialUpdate();
         return true;
     };
-    setup.afterOpen = [&app, kind]
+    const auto view = [&app, kind]
     {
-        if (CMDIChildFrame* pFrame = app.GetDesignFrame(kind))
-            if (auto* view = dynamic_cast<View*>(pFrame->GetView()))
-                view->ShowControlDialog();
+        CMDIChildFrame* pFrame = app.GetDesignFrame(kind);
+        return pFrame ? dynamic_cast<View*>(pFrame->GetView()) : nullptr;
+    };
+    setup.afterOpen = [view]
+    {
+        if (View* pView = view())
+            pView->ShowControlDialog();
+    };
+    // The dialog belongs to its window: it does not stay over another design window.
+    setup.covered = [view]
+    {
+        if (View* pView = view(); pView && pView->GetControlDialog())
+            pView->GetControlDialog()->hide();
     };
     setup.toolBar = {CMorvaneApp::ID_FILE_PRINT, kSeparator, CMorvaneApp::ID_APP_ABOUT};
     return setup;
