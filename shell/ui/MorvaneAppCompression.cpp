@@ -8,6 +8,8 @@
 #include "drc/QZX2410_DRC_Doc.h"
 #include "drc/ui/DRC_View.h"
 #include "drc/ui/QZX2410_DRC_View.h"
+#include "framework/ui/HelpTopic.h"
+#include "shell/help/HelpTopics.h"
 #include "shell/ui/DesignMDIChild.h"
 #include "shell/ui/MDIChildFrame.h"
 
@@ -78,8 +80,10 @@ CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manag
     };
     setup.afterOpen = [view]
     {
+        // The dialog is a window of its own beside the compression window: it names the
+        // window's help topic itself.
         if (View* pView = view())
-            pView->ShowControlDialog();
+            SetHelpTopic(pView->ShowControlDialog(), HelpTopics::kCompression);
     };
     // The dialog belongs to its window: it does not stay over another design window.
     setup.covered = [view]
