@@ -16,6 +16,7 @@
 namespace
 {
 constexpr unsigned kStoppedByUserText = 142;
+constexpr unsigned kEndedText = 143;
 constexpr int kParameterColumns = 8;
 } // namespace
 
@@ -87,6 +88,8 @@ bool CMorvaneDoc::RunCalculation()
     {
         ShowMessage(e.Message() ? e.Message() : "");
         m_bCalculationRunning = 0;
+        // The status bar must not go on saying which filter is being calculated.
+        m_App.SetStatusText(CResourceString(kEndedText));
         return false;
     }
 }

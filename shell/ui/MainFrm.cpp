@@ -321,6 +321,10 @@ void CMainFrame::CreateStatusBar()
     m_pPromptPane->setFixedWidth(30 * bar->fontMetrics().height());
     bar->addWidget(m_pPromptPane);
     bar->addWidget(m_pStatusPane, 1);
+    // One line of text: the bar keeps its height whatever a text holds.
+    for (QLabel* pane : {m_pPromptPane, m_pStatusPane})
+        pane->setFixedHeight(pane->fontMetrics().height());
+    bar->setFixedHeight(bar->sizeHint().height());
 }
 
 CRect CMainFrame::GetMDIClientRect() const
@@ -331,7 +335,12 @@ CRect CMainFrame::GetMDIClientRect() const
 
 bool CMainFrame::SetStatusText(const std::string& text)
 {
-    m_pStatusPane->setText(QString::fromStdString(text));
+    // The pane shows one line: the calculation's texts end in a line break.
+    QString line = QString::fromStdString(text);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    line.replace("\r\n", " ").replace('\n', ' ').replace('\r', ' ');
+    m_pStatusPane->setText(line);
     m_pStatusPane->repaint();
     return true;
 }

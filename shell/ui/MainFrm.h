@@ -39,6 +39,8 @@ public:
     // The MDI client area's rectangle, (0, 0, width, height).
     CRect GetMDIClientRect() const;
 
+    // Status pane 1, on one line (line breaks in the text are not shown); the status bar
+    // keeps its height of one line of text.
     bool SetStatusText(const std::string& text);
     std::string GetStatusText() const;
     std::string GetPromptText() const;

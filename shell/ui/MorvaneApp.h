@@ -72,12 +72,15 @@ using CViewFactory = std::function<QWidget*(CMorvaneDoc& doc)>;
 // What a design window is made of. fill gives a new frame its view, the command targets
 // of its view and document and keeps the document alive (CMDIChildFrame); false when the
 // window cannot be made, and the Design command then stops. afterOpen runs at the end of
-// every Design command that showed the window. The texts of the window's own commands
-// join the main window's. While a window has no fill, its Design commands are disabled.
+// every Design command that showed the window, and whenever it comes back in front;
+// covered runs when another design window comes in front of it. The texts of the window's
+// own commands join the main window's. While a window has no fill, its Design commands are
+// disabled.
 struct CDesignWindowSetup
 {
     std::function<bool(CMDIChildFrame& frame)> fill;
     std::function<void()> afterOpen;
+    std::function<void()> covered;
     std::vector<CMenuLayout> menus;      // shown while the window is current
     std::vector<int> toolBar;            // the frame's own buttons, 0 a separator
     std::span<const CCommandText> texts; // of its own commands: a static table

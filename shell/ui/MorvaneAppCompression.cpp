@@ -8,6 +8,8 @@
 #include "drc/QZX2410_DRC_Doc.h"
 #include "drc/ui/DRC_View.h"
 #include "drc/ui/QZX2410_DRC_View.h"
+#include "framework/ui/HelpTopic.h"
+#include "shell/help/HelpTopics.h"
 #include "shell/ui/DesignMDIChild.h"
 #include "shell/ui/MDIChildFrame.h"
 
@@ -53,7 +55,7 @@ std::vector<CMenuLayout> CompressionMenus(std::vector<int> saveCommands)
 // view first among the command targets; the document's save dialogs offer the name of the
 // speaker design's files; the view's readout waits while the frame's resize timer runs,
 // and every Design command that shows the window shows its control dialog too (made anew
-// when the user closed it).
+// when the user closed it); the dialog hides while another design window is in front.
 template <class View, class Document, class Manager>
 CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manager& manager)
 {
@@ -72,11 +74,23 @@ CDesignWindowSetup CompressionWindow(CMorvaneApp& app, EDesignWindow kind, Manag
         view->OnInitialUpdate();
         return true;
     };
-    setup.afterOpen = [&app, kind]
+    const auto view = [&app, kind]
     {
-        if (CMDIChildFrame* pFrame = app.GetDesignFrame(kind))
-            if (auto* view = dynamic_cast<View*>(pFrame->GetView()))
-                view->ShowControlDialog();
+        CMDIChildFrame* pFrame = app.GetDesignFrame(kind);
+        return pFrame ? dynamic_cast<View*>(pFrame->GetView()) : nullptr;
+    };
+    setup.afterOpen = [view]
+    {
+        // The dialog is a window of its own beside the compression window: it names the
+        // window's help topic itself.
+        if (View* pView = view())
+            SetHelpTopic(pView->ShowControlDialog(), HelpTopics::kCompression);
+    };
+    // The dialog belongs to its window: it does not stay over another design window.
+    setup.covered = [view]
+    {
+        if (View* pView = view(); pView && pView->GetControlDialog())
+            pView->GetControlDialog()->hide();
     };
     setup.toolBar = {CMorvaneApp::ID_FILE_PRINT, kSeparator, CMorvaneApp::ID_APP_ABOUT};
     return setup;

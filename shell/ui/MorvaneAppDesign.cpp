@@ -214,6 +214,9 @@ CMDIChildFrame* CMorvaneApp::OpenDesignWindow(EDesignWindow kind)
 
 void CMorvaneApp::BringDesignWindowForward(EDesignWindow kind, CMDIChildFrame& frame)
 {
+    for (EDesignWindow other : kDesignWindows)
+        if (other != kind && GetDesignFrame(other) && m_DesignWindows[std::size_t(other)].covered)
+            m_DesignWindows[std::size_t(other)].covered();
     for (ESpeakerFrame speaker : {ESpeakerFrame::Response, ESpeakerFrame::Filter,
                                   ESpeakerFrame::Phase, ESpeakerFrame::PhaseFilter})
         ShowFrame(speaker, false);

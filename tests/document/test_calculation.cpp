@@ -411,6 +411,9 @@ TEST_F(CalculationTest, MatrixErrorIsShownAndEndsTheCalculation)
               std::vector<std::string>{"The response and the tolerance curves differ in length."});
     EXPECT_EQ(doc->m_bCalculationRunning, 0);
     EXPECT_EQ(Calculated(), 0);
+    // The status bar says the calculation is over, not which filter it was calculating.
+    ASSERT_FALSE(app.statusTexts.empty());
+    EXPECT_EQ(app.statusTexts.back(), "Calculation Ended");
 }
 
 TEST_F(CalculationTest, ResultsRepairZeroMagnitudesBeforeDecibels)

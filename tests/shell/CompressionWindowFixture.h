@@ -3,6 +3,8 @@
 // recorded, and the paints of a view recorded or rendered to PNG files in the build tree.
 #pragma once
 
+#include "drc/ui/DRC_View.h"
+#include "drc/ui/QZX2410_DRC_View.h"
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Services.h"
 #include "shell/ui/DesignMDIChild.h"
@@ -45,6 +47,17 @@ protected:
         if (view)
             DesignFrameInfo(*app, kind).m_bTimerOn = 0; // no resize pending
         return view;
+    }
+    // The control dialog of the compression window of that kind, or null.
+    QWidget* ControlDialog(EDesignWindow kind) const
+    {
+        if (kind == EDesignWindow::QZX2202Compression)
+        {
+            const auto* view = ViewOf<CDRC_View>(kind);
+            return view ? view->GetControlDialog() : nullptr;
+        }
+        const auto* view = ViewOf<CQZX2410_DRC_View>(kind);
+        return view ? view->GetControlDialog() : nullptr;
     }
     template <class T> static T* Child(QWidget* pParent, const char* pName)
     {

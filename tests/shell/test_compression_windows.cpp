@@ -256,15 +256,8 @@ TEST_F(CompressionWindowTest, TheControlDialogStaysInFrontOfItsWindowAfterAClick
         {
             SCOPED_TRACE(w.screenshot + std::string(", round ") + std::to_string(round));
             ASSERT_NE(Open(w.device, w.design), nullptr);
-            CCompressionGraphView* view = w.kind == EDesignWindow::QZX2202Compression
-                                              ? static_cast<CCompressionGraphView*>(
-                                                    ViewOf<CDRC_View>(w.kind))
-                                              : ViewOf<CQZX2410_DRC_View>(w.kind);
-            ASSERT_NE(view, nullptr);
-            QWidget* dialog = w.kind == EDesignWindow::QZX2202Compression
-                                  ? static_cast<QWidget*>(
-                                        static_cast<CDRC_View*>(view)->GetControlDialog())
-                                  : static_cast<CQZX2410_DRC_View*>(view)->GetControlDialog();
+            QWidget* view = app->GetDesignFrame(w.kind)->GetView();
+            QWidget* dialog = ControlDialog(w.kind); // no resize pending from here on
             ASSERT_NE(dialog, nullptr);
             QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
                               view->rect().center() + QPoint(40, 40));
@@ -331,10 +324,16 @@ TEST_F(CompressionWindowTest, ClosingTheWindowInFrontBringsTheOtherDesignWindowW
         EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(f.loudnessKind));
         EXPECT_NE(main.FindMenu("&Edit"), nullptr); // "Edit Loudness Filters..."
 
-        // Compression, then loudness; the loudness window closed by its close box.
+        // Compression, then loudness: the control dialog does not stay over the loudness
+        // window. The loudness window closed by its close box.
         ASSERT_TRUE(app->ExecuteCommand(f.compression));
+        QPointer<QWidget> covered = ControlDialog(f.compressionKind);
+        ASSERT_TRUE(covered);
+        EXPECT_TRUE(covered->isVisible());
         ASSERT_TRUE(app->ExecuteCommand(f.loudness));
         QCoreApplication::processEvents();
+        ASSERT_TRUE(covered);
+        EXPECT_FALSE(covered->isVisible());
         loudness->close();
         QCoreApplication::processEvents();
         CMDIChildFrame* compression = app->GetDesignFrame(f.compressionKind);
@@ -345,11 +344,8 @@ TEST_F(CompressionWindowTest, ClosingTheWindowInFrontBringsTheOtherDesignWindowW
         EXPECT_EQ(main.GetShownMenuSet(), DesignMenuSet(f.compressionKind));
         EXPECT_EQ(main.FindMenu("&Edit"), nullptr);
         QWidget* view = compression->GetView();
-        QWidget* dialog =
-            f.compressionKind == EDesignWindow::QZX2202Compression
-                ? static_cast<QWidget*>(static_cast<CDRC_View*>(view)->GetControlDialog())
-                : static_cast<CQZX2410_DRC_View*>(view)->GetControlDialog();
-        ASSERT_NE(dialog, nullptr);
+        QWidget* dialog = ControlDialog(f.compressionKind);
+        ASSERT_EQ(dialog, covered);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_GT(view->width(), 800);
         SaveScreenshot(&main, dialog, f.screenshot);

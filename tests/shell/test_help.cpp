@@ -4,6 +4,7 @@
 // next thing clicked; every topic's page is bundled and its links lead to pages that
 // exist. Screenshots of the help window go to the build folder.
 #include "drc/ui/ControlDialog.h"
+#include "drc/ui/DRC_View.h"
 #include "framework/ui/PrintSetupDialog.h"
 #include "loudness/LoudnessDoc.h"
 #include "loudness/ui/CreateLoudnessSheet.h"
@@ -401,7 +402,10 @@ TEST_F(HelpTest, F1InACompressionWindowOrItsDialogExplainsCompression)
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION));
     CMDIChildFrame* frame = app->GetDesignFrame(EDesignWindow::QZX2202Compression);
     ASSERT_NE(frame, nullptr);
-    auto* dialog = frame->GetView()->findChild<CControlDialog*>();
+    // The dialog belongs to the main window, beside the compression window.
+    auto* view = dynamic_cast<CDRC_View*>(frame->GetView());
+    ASSERT_NE(view, nullptr);
+    CControlDialog* dialog = view->GetControlDialog();
     ASSERT_NE(dialog, nullptr);
     for (QWidget* target : {frame->GetView(), static_cast<QWidget*>(dialog)})
     {

@@ -29,6 +29,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -391,6 +392,45 @@ TEST_F(MainWindowTest, ViewsComeFromTheFactoryAndPromptsGoToPaneZero)
     EXPECT_TRUE(m_pApp->m_pMainFrame->GetStatusBarSize(size));
     EXPECT_GT(size.cy, 0);
 }
+// The status bar keeps the height of one line whatever the program's status text holds
+// (the calculation's texts end in a line break), and shows the text in force whole.
+TEST_F(MainWindowTest, TheStatusBarKeepsItsHeightAndShowsTheTextInForce)
+{
+    CMorvaneApp& app = Start();
+    CMainFrame& main = *app.m_pMainFrame;
+    main.show();
+    QCoreApplication::processEvents();
+    const int height = main.statusBar()->height();
+    ASSERT_GT(height, 0);
+    const struct
+    {
+        const char* text;
+        const char* shown;
+    } texts[] = {
+        {"Calculating Filter 1\n", "Calculating Filter 1"},
+        {"Calculating Filter 12\n", "Calculating Filter 12"},
+        {"The maximum number of filters set by the user was reached.  Calculation ended.",
+         "The maximum number of filters set by the user was reached.  Calculation ended."},
+        {"Calculation Completed", "Calculation Completed"},
+        {"two\r\nlines\n", "two lines"},
+    };
+    for (const auto& t : texts)
+    {
+        app.SetStatusText(t.text);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(main.GetStatusText(), t.shown);
+        EXPECT_EQ(main.statusBar()->height(), height) << t.text;
+        CSize size;
+        ASSERT_TRUE(main.GetStatusBarSize(size));
+        EXPECT_EQ(size.cy, height) << t.text;
+        // The pane holds the whole line.
+        auto* pane = main.statusBar()->findChildren<QLabel*>().back();
+        EXPECT_EQ(pane->text().toStdString(), t.shown);
+        EXPECT_GE(pane->height(), pane->sizeHint().height()) << t.text;
+    }
+}
+
 TEST_F(MainWindowTest, EveryMenuCommandAndToolbarButtonHasAPromptAndATooltip)
 {
     CMorvaneApp& app = Start();
