@@ -3,7 +3,8 @@
 // active or not. No header, count or trailer; line breaks are "\r\n" ("\n" alone is read
 // too). Reading tests each line against the kinds in the same order: the first kind whose
 // prefix the line's first field contains takes the line, and its filter parses it; a line
-// that no prefix matches (blank, comment, foreign) is skipped.
+// that no prefix matches (blank, comment, foreign) is skipped. A file with lines but no
+// filter line among them is of another kind and is not opened.
 #pragma once
 
 #include <cstddef>

@@ -4,6 +4,7 @@
 #include "document/MasterPointEditing.h"
 #include "document/MasterPointGrid.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/document/MasterPointTyping.h"
 
 #include <cmath>
 #include <utility>
@@ -13,18 +14,9 @@ namespace
 {
 using Points = std::vector<std::pair<double, double>>;
 
-// Types the points into an editable grid as the user does: row by row, each key press
-// preparing its row.
 void Type(CMasterPtGridRows& grid, const Points& points)
 {
-    int r = 0;
-    for (const auto& [f, a] : points)
-    {
-        ++r;
-        grid.PrepareRowForEdit(r);
-        grid.SetFrequency(r, f);
-        grid.SetAmplitude(r, a);
-    }
+    TypeMasterPoints(grid, points);
 }
 
 Points RowsOf(const CMasterPtGridRows& grid)

@@ -10,6 +10,7 @@
 #include "document/HeadlessAppServices.h"
 #include "document/MasterPointGrid.h"
 #include "document/MorvaneDoc.h"
+#include "tests/document/MasterPointTyping.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cmath>
@@ -52,18 +53,6 @@ std::vector<std::pair<double, double>> WrittenPoints(const CMemoryMasterPointGri
     }
     return points;
 }
-
-void TypePoints(CMemoryMasterPointGrid& grid, const std::vector<std::pair<double, double>>& points)
-{
-    int r = 0;
-    for (const auto& [f, a] : points)
-    {
-        ++r;
-        grid.PrepareRowForEdit(r);
-        grid.SetFrequency(r, f);
-        grid.SetAmplitude(r, a);
-    }
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -81,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto doc = std::make_unique<CMorvaneDoc>(app);
         if (!app.OpenMasterPointEditor(false))
             std::abort();
-        TypePoints(app.desiredGrid, {{100.0, 0.0}, {1000.0, -3.0}});
-        TypePoints(app.upperGrid, {{100.0, 3.0}});
+        TypeMasterPoints(app.desiredGrid, {{100.0, 0.0}, {1000.0, -3.0}});
+        TypeMasterPoints(app.upperGrid, {{100.0, 3.0}});
         doc->m_MasterPointFile.SetName(Folder() + "/before.mpt");
         CMemoryMasterPointGrid* const grids[] = {&app.desiredGrid, &app.upperGrid,
                                                  &app.lowerGrid};

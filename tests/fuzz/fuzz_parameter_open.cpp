@@ -7,7 +7,7 @@
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the grids from the
 // lists read; saved with Save As Filter Parameters (which reads the grids first) and
-// opened again, the grids hold the same cells.
+// opened again, the grids hold the same filter rows.
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "filters/FilterGridTable.h"
@@ -56,11 +56,13 @@ public:
                                              { GridToFilters(*m_Grids[kind], list, kFs); });
         return true;
     }
+    // The filter rows of every grid (the rows with an output order): the empty filter row
+    // after them takes a generated name of the moment.
     std::vector<std::vector<std::string>> Cells() const
     {
         std::vector<std::vector<std::string>> cells;
         for (const auto& grid : m_Grids)
-            for (int r = 0; r < grid->GetRows(); ++r)
+            for (const int r : grid->OrderedRows())
             {
                 cells.emplace_back();
                 for (int c = 0; c < grid->GetCols(); ++c)

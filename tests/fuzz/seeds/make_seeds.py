@@ -60,3 +60,17 @@ profile = '\n'.join([
     'PhaseFilterAutomaticScaling=true', 'SingleOptParam=0.001000', 'JointOptParam=0.010000',
     'File1=/data/a.raw', 'File2=/data/b.raw', ''])
 write('fuzz_settings_profile', 'profile', profile.encode())
+
+# Selector: the device (QZX2201, QZX2202, QZX2410, QZX6060), then the file opened.
+for selector, name in enumerate(['qzx2201.eq', 'qzx2202.eq', 'speaker.EQ241X', 'speaker.EQ606X']):
+    write('fuzz_device_data_open', name, bytes([selector]) + device_file(name))
+write('fuzz_device_data_open', 'measurement', bytes([0]) + raw3)
+
+# The files as the program writes them.
+write('fuzz_master_point_open', 'three_sections',
+      b'Desired Response\r\n100.000000, 0.000000\r\n1000.000000, -3.000000\r\n'
+      b'Upper Tolerance\r\n100.000000, 3.000000\r\nLower Tolerance\r\n')
+write('fuzz_parameter_open', 'filters',
+      b'EQ-1, -3.000000, 100.000000, 1000.000000, No, Yes, 1\r\n'
+      b'TS-1, 2.000000, 5000.000000, Yes, 2\r\nHPB-1, 40.000000, Yes, 3\r\n'
+      b'NT-1, 50.000000, 60.000000, Yes, 4\r\nLOPT-1, 1.000000, 2.000000, 3.000000, Yes, 5\r\n')
