@@ -38,6 +38,7 @@ std::string Fixed(double value, int decimals)
 int FrequencyDecimals(const std::vector<double>& f, std::size_t i, std::size_t n)
 {
     int decimals = kFrequencyDecimals;
+    // For the first point i - 1 wraps around and, like i + 1 for the last, is not below n.
     for (const std::size_t j : {i - 1, i + 1})
     {
         if (j >= n || f[j] == f[i])
