@@ -159,7 +159,8 @@ bool CRawResponseFile::CheckFrequencies(const std::vector<double>& frequencies,
     {
         const double f =
             i == 0 ? RepairedFirstFrequency(frequencies[0], frequencies[1]) : frequencies[i];
-        if (!(f > 0.0))
+        // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
+        if (!(f > 0.0) || (i == 0 && frequencies[0] < 0.0))
             return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_POSITIVE));
         if (!(f >= kMinFrequencyHz && f <= kMaxFrequencyHz))
             return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_OUT_OF_RANGE));

@@ -15,7 +15,7 @@
 // holds anything that is not a finite number ("nan", "inf", a word), a frequency at or
 // below 0 Hz, outside 0.001 Hz to 10 MHz or not above the row before it, a magnitude
 // outside -1000 dB to 1000 dB. A first row at 0 Hz is judged as opening the response
-// repairs it (the square root of the second frequency).
+// repairs it (the square root of the second frequency); one below 0 Hz is refused.
 //
 // Frequencies are written with four decimals, or with as many more as it takes to keep a
 // point apart from the points beside it, so that a saved response opens again with the

@@ -231,6 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
                       BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
                       BadCase{"NothingAboveZero", "t\nh\n0 80\n-5 81\n", 3, kNotPositive},
+                      // Only 0 Hz is repaired: a first row below it is no measured point.
+                      BadCase{"NegativeFirstRow", "t\nh\n-42 2\n4 2\n", 3, kNotPositive},
                       BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
                       BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
                       BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<double> fv = Values(f), mv = Values(m);
     for (int i = 0; i < n; ++i)
     {
-        // A first row at 0 Hz stays 0 until opening repairs it.
+        // A first row at 0 Hz stays 0 until opening repairs it; none is below 0 Hz.
         const double fi = fv[std::size_t(i)];
         if (!std::isfinite(fi) || (!(fi >= 0.001 && fi <= 10e6) && !(i == 0 && fi == 0.0)) ||
             !(std::fabs(mv[std::size_t(i)]) <= 1000.0))
