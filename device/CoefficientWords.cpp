@@ -46,18 +46,27 @@ std::string WordText(std::int64_t word, const CWordFormat& format)
     return FormatC("%.*llX", digits, (unsigned long long)(std::uint64_t(word) & mask));
 }
 
+// The hexadecimal digits of a word: leading blanks are skipped; reading stops at the first
+// character that is no hexadecimal digit (a line end, a blank, a stray letter).
+std::string WordDigits(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    const std::size_t end = text.find_first_not_of("0123456789abcdefABCDEF", first);
+    return text.substr(first, end == std::string::npos ? std::string::npos : end - first);
+}
+
+int MaxDigits(const CWordFormat& format)
+{
+    return (format.totalBits + 3) / 4;
+}
+
 bool TextToCoefficient(const std::string& text, const CWordFormat& format, double* value)
 {
     *value = 0.0;
-    // Leading blanks are skipped; reading stops at the first character that is no
-    // hexadecimal digit (a line end, a blank, a stray letter).
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return false;
-    const std::size_t end = text.find_first_not_of("0123456789abcdefABCDEF", first);
-    const std::string digits =
-        text.substr(first, end == std::string::npos ? std::string::npos : end - first);
-    const int maxDigits = (format.totalBits + 3) / 4;
+    const std::string digits = WordDigits(text);
+    const int maxDigits = MaxDigits(format);
     if (digits.empty() || int(digits.size()) > maxDigits)
         return false;
     const std::uint64_t raw = std::strtoull(digits.c_str(), nullptr, 16);
@@ -84,6 +93,11 @@ std::string CoefficientToHex24(double value, bool* saturated)
 bool Hex24ToCoefficient(const std::string& text, double* value)
 {
     return TextToCoefficient(text, kWord24, value);
+}
+
+bool IsHex24WordInRange(const std::string& text)
+{
+    return int(WordDigits(text).size()) <= MaxDigits(kWord24);
 }
 
 std::int32_t CoefficientToWord28(double value, bool* saturated)

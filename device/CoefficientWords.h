@@ -14,6 +14,9 @@ std::string CoefficientToHex24(double value, bool* saturated = nullptr);
 // bit 23 is set. Leading blanks are skipped and reading stops at the first character that
 // is no hexadecimal digit. False (value 0) when no digit is read or more than six are.
 bool Hex24ToCoefficient(const std::string& text, double* value);
+// False when the text's word (its hexadecimal digits after leading blanks) has more than
+// six digits: a value no 24-bit word holds. A text without a digit is in range.
+bool IsHex24WordInRange(const std::string& text);
 
 // QZX241X/QZX606X family word: value * 2^23 truncated toward zero, 28 bits two's
 // complement, range [-16, 16). Text: seven upper-case hexadecimal digits.

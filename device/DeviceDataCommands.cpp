@@ -390,10 +390,13 @@ void CDeviceDataCommands::OnReplaceDeviceDataWithGrid()
 void CDeviceDataCommands::OnAdditiveRestartFromDeviceData()
 {
     CMatrixPtrArray listA, listB;
+    std::vector<std::string> refused;
     if (IsFamilyDevice())
-        m_Family.ImportCoefficients(listA, listB);
+        m_Family.ImportCoefficients(listA, listB, &refused);
     else if (IsQZX2201Or2202Device())
-        CollectCoefficientLines(m_Doc.m_DeviceDataLines, GetRegisterCount(), listA, listB);
+        CollectCoefficientLines(m_Doc.m_DeviceDataLines, GetRegisterCount(), listA, listB,
+                                &refused);
+    ShowMessages(refused);
     RestartFromDeviceCoefficients(m_Doc, listA, listB);
 }
 

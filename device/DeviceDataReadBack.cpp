@@ -13,11 +13,15 @@ const char* const kRegisterNames[] = {"0A", "0B", "0C", "0D", "0E", "0F", "10",
                                       "13", "14", "15", "16", "17", "18", "19"};
 constexpr int kBankSize = 7;
 
-std::string RemoveAll(std::string text, const std::string& what)
+// The parameter text of a comment line: the line without the one marker the device data
+// puts before it. Only the first "!# " is the marker; any other belongs to the label or
+// the parameters and is kept, so that a label reads back as it was written.
+std::string WithoutCommentMarker(std::string line)
 {
-    for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p))
-        text.erase(p, what.size());
-    return text;
+    const std::size_t p = line.find("!# ");
+    if (p != std::string::npos)
+        line.erase(p, 3);
+    return line;
 }
 
 bool IsRegisterLine(const std::string& line)
@@ -51,7 +55,7 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
     {
         if (raw.find("!#") == std::string::npos)
             continue;
-        const std::string line = RemoveAll(raw, "!# ");
+        const std::string line = WithoutCommentMarker(raw);
         bool taken = false;
         lists.ForEach(
             [&](EFilterKind kind, auto& list)
@@ -68,15 +72,24 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
 }
 
 int CollectCoefficientLines(const std::vector<std::string>& lines, int registerCount,
-                            CMatrixPtrArray& listA, CMatrixPtrArray& listB)
+                            CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                            std::vector<std::string>* refused)
 {
     const int registers = registerCount < kBankSize ? registerCount : kBankSize;
     int pairs = 0;
-    for (const std::string& line : lines)
+    for (std::size_t k = 0; k < lines.size(); ++k)
         for (int i = 0; i < registers; ++i)
-            if (line.compare(0, 2, kRegisterNames[kBankSize + i]) == 0)
+            if (lines[k].compare(0, 2, kRegisterNames[kBankSize + i]) == 0)
             {
-                const std::vector<std::string> f = SplitRegisterFields(line);
+                const std::vector<std::string> f = SplitRegisterFields(lines[k]);
+                const std::string outOfRange = FindWordOutOfRange(f, &IsHex24WordInRange);
+                if (!outOfRange.empty())
+                {
+                    if (refused)
+                        refused->push_back(
+                            WordOutOfRangeMessage(TextLineOfEntry(lines, k), outOfRange));
+                    break;
+                }
                 listA.Add(Row(1.0, Word(f, 4), Word(f, 5)));
                 listB.Add(Row(Word(f, 1), Word(f, 2), Word(f, 3)));
                 ++pairs;

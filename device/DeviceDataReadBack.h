@@ -12,15 +12,19 @@ class CFilterLists;
 
 // Appends one filter per "!#" line whose label names a kind (kinds tried in the order
 // EQ, TS, BS, HPB, HPLR, LPB, LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP,
-// ALPS); other lines are skipped. Returns the number of filters added.
+// ALPS); other lines are skipped. Only the line's first "!# " is taken off: it is the
+// marker the device data writes, and a label holding "!# " itself reads back unchanged.
+// Returns the number of filters added.
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
                             int nSampleRate);
 
 // Decodes the lines of the first registerCount registers of the second bank ("13" ...)
-// into [1 A1 A2] and [B0 B1 B2]; a word that is no hexadecimal word reads 0. Returns the
-// number of pairs.
+// into [1 A1 A2] and [B0 B1 B2]; a word that is no hexadecimal word reads 0. A line holding
+// a word of more digits than a 24-bit word is not taken; refused (when given) gets a
+// message naming its line. Returns the number of pairs.
 int CollectCoefficientLines(const std::vector<std::string>& lines, int registerCount,
-                            CMatrixPtrArray& listA, CMatrixPtrArray& listB);
+                            CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                            std::vector<std::string>* refused = nullptr);
 
 // Replaces the old filter block (the "!# " comment lines and register lines of either
 // bank that follow the "!# Filter Parameters" line) by the new one, in place: the header,

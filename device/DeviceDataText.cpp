@@ -1,5 +1,6 @@
 #include "device/DeviceDataText.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace
@@ -151,4 +152,28 @@ std::vector<std::string> SplitRegisterFields(const std::string& line)
         p = e + 1;
     }
     return fields;
+}
+
+std::string FindWordOutOfRange(const std::vector<std::string>& fields,
+                               bool (*inRange)(const std::string&))
+{
+    for (std::size_t i = 1; i <= 5 && i < fields.size(); ++i)
+        if (!inRange(fields[i]))
+            return fields[i];
+    return std::string();
+}
+
+int TextLineOfEntry(const std::vector<std::string>& lines, std::size_t i)
+{
+    int nLine = 1;
+    for (std::size_t k = 0; k < i && k < lines.size(); ++k)
+        nLine += std::max(1, int(std::count(lines[k].begin(), lines[k].end(), '\n')));
+    return nLine;
+}
+
+std::string WordOutOfRangeMessage(int nLine, const std::string& word)
+{
+    return "Line " + std::to_string(nLine) + " of the device data: the word \"" + word +
+           "\" is outside the range of the device's coefficient words; the register line "
+           "was not taken.";
 }

@@ -53,3 +53,13 @@ std::string JoinDeviceDataLines(const std::vector<std::string>& lines);
 // The fields of a register line, split at single blanks up to the line end (field 0 is
 // the register name; two blanks give an empty field).
 std::vector<std::string> SplitRegisterFields(const std::string& line);
+
+// The first of the five words of a register line's fields (fields 1 to 5) that inRange
+// refuses; empty when every word is in range.
+std::string FindWordOutOfRange(const std::vector<std::string>& fields,
+                               bool (*inRange)(const std::string&));
+// The 1-based text line on which entry i of the lines starts: an entry holds as many text
+// lines as it has line feeds, and at least one.
+int TextLineOfEntry(const std::vector<std::string>& lines, std::size_t i);
+// The message for a register line that is not taken because of the word.
+std::string WordOutOfRangeMessage(int nLine, const std::string& word);

@@ -132,19 +132,38 @@ std::string CQZX2410_Manager::CoefficientToHex(double value, const std::string& 
     return BlankLedPairs(FormatC("%.8X", unsigned(word)));
 }
 
-double CQZX2410_Manager::HexToCoefficient(const std::string& text, const std::string& name)
+namespace
+{
+// The hexadecimal digits of a word: leading blanks skipped, up to the first other character.
+std::string WordDigits(const std::string& text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos)
-        return 0.0;
+        return std::string();
     std::size_t last = first;
     while (last < text.size() && std::isxdigit(static_cast<unsigned char>(text[last])))
         ++last;
-    const std::size_t digits = last - first;
-    if (digits == 0 || digits > 8)
+    return text.substr(first, last - first);
+}
+} // namespace
+
+bool CQZX2410_Manager::IsWordInRange(const std::string& text)
+{
+    const std::string digits = WordDigits(text);
+    if (digits.size() < 8)
+        return true;
+    // Sign-filled: the top five bits all equal.
+    const std::uint32_t top = std::uint32_t(std::strtoul(digits.c_str(), nullptr, 16)) >> 27;
+    return digits.size() == 8 && (top == 0 || top == 0x1F);
+}
+
+double CQZX2410_Manager::HexToCoefficient(const std::string& text, const std::string& name)
+{
+    const std::string hex = WordDigits(text);
+    const std::size_t digits = hex.size();
+    if (digits == 0 || !IsWordInRange(hex))
         return 0.0;
-    const std::uint32_t raw =
-        std::uint32_t(std::strtoul(text.substr(first, digits).c_str(), nullptr, 16));
+    const std::uint32_t raw = std::uint32_t(std::strtoul(hex.c_str(), nullptr, 16));
     std::uint32_t word = raw;
     if (digits == 7 && (raw & 0x08000000u))
         word |= 0xF0000000u;
@@ -386,6 +405,8 @@ bool CQZX2410_Manager::ParseRegisterLine(const std::string& line, CMatrixPtrArra
                                          CMatrixPtrArray& listB) const
 {
     const std::vector<std::string> fields = SplitRegisterFields(line);
+    if (!FindWordOutOfRange(fields, &IsWordInRange).empty())
+        return false;
     auto word = [&fields](std::size_t i, const char* name)
     { return i < fields.size() ? HexToCoefficient(fields[i], name) : 0.0; };
     listA.Add(Row(1.0, word(4, "A1"), word(5, "A2")));
@@ -393,17 +414,25 @@ bool CQZX2410_Manager::ParseRegisterLine(const std::string& line, CMatrixPtrArra
     return true;
 }
 
-int CQZX2410_Manager::ImportCoefficients(CMatrixPtrArray& listA, CMatrixPtrArray& listB) const
+int CQZX2410_Manager::ImportCoefficients(CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                                         std::vector<std::string>* refused) const
 {
     int pairs = 0;
-    for (const std::string& line : m_DataLines)
+    for (std::size_t k = 0; k < m_DataLines.size(); ++k)
     {
+        const std::string& line = m_DataLines[k];
         bool isRegister = false;
         for (int row = 0; row < kRegisterRows && !isRegister; ++row)
             for (int i = 0; i < 16 && !isRegister; ++i)
                 isRegister = line.compare(0, 2, kRegisterNames[row][i]) == 0;
-        if (isRegister && ParseRegisterLine(line, listA, listB))
+        if (!isRegister)
+            continue;
+        if (ParseRegisterLine(line, listA, listB))
             ++pairs;
+        else if (refused)
+            refused->push_back(WordOutOfRangeMessage(
+                TextLineOfEntry(m_DataLines, k),
+                FindWordOutOfRange(SplitRegisterFields(line), &IsWordInRange)));
     }
     return pairs;
 }

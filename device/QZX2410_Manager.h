@@ -60,8 +60,11 @@ public:
     bool ReplaceFilterBlock();
     // Appends every line that holds "!#".
     bool GetCommentLines(std::vector<std::string>& lines) const;
-    // One pair [1 A1 A2], [B0 B1 B2] per register line; returns the number of pairs.
-    int ImportCoefficients(CMatrixPtrArray& listA, CMatrixPtrArray& listB) const;
+    // One pair [1 A1 A2], [B0 B1 B2] per register line; returns the number of pairs. A
+    // line holding a word outside the word's range is not taken; refused (when given)
+    // gets a message naming its line.
+    int ImportCoefficients(CMatrixPtrArray& listA, CMatrixPtrArray& listB,
+                           std::vector<std::string>* refused = nullptr) const;
 
     // The word of one coefficient; name "B0" ... "A2" ("A8": sixteen digits). A value
     // outside [-16, 16) is saturated and saturated set.
@@ -70,8 +73,12 @@ public:
     // The inverse of CoefficientToHex on the blank-free hexadecimal text: eight digits are
     // the sign-filled 32-bit value, seven a 28-bit word, six a 24-bit word (sign from bit
     // 23), fewer a positive value. Reading stops at the first non-hexadecimal character;
-    // no digit or more than eight give 0.
+    // no digit gives 0, and so does a word outside the range (IsWordInRange).
     static double HexToCoefficient(const std::string& text, const std::string& name);
+    // False for a word no 28-bit word gives: more than eight digits, or eight that are not
+    // the word sign-filled to 32 bits (00000000 to 07FFFFFF, F8000000 to FFFFFFFF). A text
+    // without a digit is in range.
+    static bool IsWordInRange(const std::string& text);
 
     bool HasDeviceData() const;
     bool HasFilterParameters() const;
@@ -91,6 +98,7 @@ public:
     bool FormatCoefficientWords(std::string& out, int k, const CMatrixPtrArray& listA,
                                 const CMatrixPtrArray& listB,
                                 std::vector<std::string>* saturated) const;
+    // False, nothing added, when a word of the line is outside the range.
     bool ParseRegisterLine(const std::string& line, CMatrixPtrArray& listA,
                            CMatrixPtrArray& listB) const;
     bool HasFilterParameterSection() const;

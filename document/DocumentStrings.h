@@ -41,6 +41,8 @@ enum EDocumentString : unsigned
     IDS_RAW_ONE_POINT = 5119,
     IDS_RAW_FREQUENCY_NOT_POSITIVE = 5120,
     IDS_RAW_FREQUENCY_NOT_INCREASING = 5121,
+    IDS_RAW_FREQUENCY_OUT_OF_RANGE = 5122,
+    IDS_RAW_LEVEL_OUT_OF_RANGE = 5123,
     IDS_MASTER_PT_NO_SECTION = 5156,  // a master point file must begin with a section
     IDS_REPLACE_MEASUREMENT = 5160,   // the raw save would replace the file read
     IDS_DESIRED_PAGE = 5161,          // "Desired Response Pts."

@@ -310,7 +310,9 @@ private:
                              CMatrixPtrArray& phases) const;
     template <class Collect>
     bool ApplyGridFilters(mwMatrix& response, mwMatrix& phase, Collect collect);
-    // The limits from the smallest and largest raw frequency, the higher one capped.
+    // The limits from the smallest and largest raw frequency, brought within the
+    // settings' rules (CMorvaneSettings::ClampFrequencyLimit, the higher one capped at
+    // half the sampling frequency, the lower not above the higher).
     void SetFrequencyLimitsFromRaw();
     // Windows and update hints after the raw response was replaced in place.
     void ShowReplacedRawResponse();

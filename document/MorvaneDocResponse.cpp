@@ -3,12 +3,14 @@
 // raw curve.
 #include "document/DocumentStrings.h"
 #include "document/MorvaneDoc.h"
+#include "document/MorvaneSettings.h"
 #include "document/RawResponseFile.h"
 #include "graph/Curve.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
 #include "matrix/matrix.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -125,9 +127,15 @@ bool CMorvaneDoc::OpenRawResponseFile(std::string path)
 
 void CMorvaneDoc::SetFrequencyLimitsFromRaw()
 {
-    m_nLowerFrequencyLimit = TruncToInt(double(min(m_RawFrequencies)));
-    m_nHigherFrequencyLimit = TruncToInt(double(max(m_RawFrequencies)));
+    // The limits obey the settings' own rules whatever band was measured: within the range
+    // the settings sheet accepts, the higher at most half the sampling frequency and the
+    // lower not above the higher.
+    m_nLowerFrequencyLimit =
+        CMorvaneSettings::ClampFrequencyLimit(TruncToInt(double(min(m_RawFrequencies))));
+    m_nHigherFrequencyLimit =
+        CMorvaneSettings::ClampFrequencyLimit(TruncToInt(double(max(m_RawFrequencies))));
     CapHigherFrequencyLimit();
+    m_nLowerFrequencyLimit = std::min(m_nLowerFrequencyLimit, m_nHigherFrequencyLimit);
 }
 
 void CMorvaneDoc::ShowReplacedRawResponse()

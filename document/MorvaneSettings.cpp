@@ -132,8 +132,6 @@ namespace
 // keep their scales drawable: the response, filter and filter phase views draw a grid line
 // every 5 dB or 30 degrees (at most 400 lines here), the phase view spaces its ten lines
 // over whatever range it has.
-constexpr int kMinLimitHz = 1;
-constexpr int kMaxLimitHz = 30000;
 constexpr int kMinSampleRate = 1;
 constexpr int kMaxSampleRate = 200000;
 constexpr double kMaxTolerance = 100.0;
@@ -170,11 +168,16 @@ void ClampAxisRange(CDoubleRect& range, const CDoubleRect& fallback, double maxL
 }
 } // namespace
 
+int CMorvaneSettings::ClampFrequencyLimit(int nHz)
+{
+    return std::clamp(nHz, kMinFrequencyLimit, kMaxFrequencyLimit);
+}
+
 void CMorvaneSettings::ClampToValidRanges()
 {
     const CMorvaneSettings defaults;
-    m_nLowerFrequencyLimit = std::clamp(m_nLowerFrequencyLimit, kMinLimitHz, kMaxLimitHz);
-    m_nHigherFrequencyLimit = std::clamp(m_nHigherFrequencyLimit, kMinLimitHz, kMaxLimitHz);
+    m_nLowerFrequencyLimit = ClampFrequencyLimit(m_nLowerFrequencyLimit);
+    m_nHigherFrequencyLimit = ClampFrequencyLimit(m_nHigherFrequencyLimit);
     if (m_nLowerFrequencyLimit > m_nHigherFrequencyLimit)
     {
         m_nLowerFrequencyLimit = defaults.m_nLowerFrequencyLimit;

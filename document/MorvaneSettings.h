@@ -47,6 +47,11 @@ public:
     // it, and a pair that contradicts itself (a lower frequency limit above the higher
     // one, an axis whose minimum is not below its maximum) takes its defaults.
     void ClampToValidRanges();
+    // The range of either frequency limit, as the settings sheet accepts it; the limit
+    // brought into it.
+    static constexpr int kMinFrequencyLimit = 1;     // Hz
+    static constexpr int kMaxFrequencyLimit = 30000; // Hz
+    static int ClampFrequencyLimit(int nHz);
     // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
     void WriteTo(ISettingsStore& store) const;
     // The key names in the order they are written.

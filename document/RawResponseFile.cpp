@@ -9,11 +9,45 @@
 #include "graph/StringUtility.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
 // Lines before the first row: the title and the column header.
 constexpr std::size_t kHeaderLines = 2;
+
+// What a measured response can hold. The level bound is the settings' largest level axis.
+constexpr double kMinFrequencyHz = 0.001;
+constexpr double kMaxFrequencyHz = 10e6;
+constexpr double kMaxLevelDb = 1000.0;
+
+// Decimals of a frequency as the file writes it, and as many more as it takes to keep a
+// point apart from its neighbours.
+constexpr int kFrequencyDecimals = 4;
+constexpr int kMaxFrequencyDecimals = 20;
+
+std::string Fixed(double value, int decimals)
+{
+    return FormatC("%.*f", decimals, value);
+}
+
+// The fewest decimals, at least four, that tell frequency i from the frequencies before and
+// after it. Rounding each to its own count then keeps their order: a point written with
+// fewer decimals differs from its neighbour by a whole step of those, which the
+// neighbour's finer rounding cannot cross. Equal frequencies stay equal.
+int FrequencyDecimals(const std::vector<double>& f, std::size_t i, std::size_t n)
+{
+    int decimals = kFrequencyDecimals;
+    // For the first point i - 1 wraps around and, like i + 1 for the last, is not below n.
+    for (const std::size_t j : {i - 1, i + 1})
+    {
+        if (j >= n || f[j] == f[i])
+            continue;
+        while (decimals < kMaxFrequencyDecimals && Fixed(f[i], decimals) == Fixed(f[j], decimals))
+            ++decimals;
+    }
+    return decimals;
+}
 
 std::vector<double> Elements(const mwMatrix& m)
 {
@@ -87,9 +121,11 @@ bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
         }
         std::replace(row.begin(), row.end(), ',', ' ');
         double values[3] = {0.0, 0.0, 0.0};
-        if (!ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
+        if (!HoldsOnlyNumbers(row) || !ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
             return Fail(int(i + 1),
                         CResourceString(bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2));
+        if (!(std::fabs(values[1]) <= kMaxLevelDb))
+            return Fail(int(i + 1), CResourceString(IDS_RAW_LEVEL_OUT_OF_RANGE));
         frequencies.push_back(values[0]);
         rowLines.push_back(int(i + 1));
         magnitudes.push_back(values[1]);
@@ -123,8 +159,11 @@ bool CRawResponseFile::CheckFrequencies(const std::vector<double>& frequencies,
     {
         const double f =
             i == 0 ? RepairedFirstFrequency(frequencies[0], frequencies[1]) : frequencies[i];
-        if (!(f > 0.0))
+        // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
+        if (!(f > 0.0) || (i == 0 && frequencies[0] < 0.0))
             return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_POSITIVE));
+        if (!(f >= kMinFrequencyHz && f <= kMaxFrequencyHz))
+            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_OUT_OF_RANGE));
         if (i > 0 && !(f > previous))
             return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_INCREASING));
         previous = f;
@@ -169,7 +208,8 @@ bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix
     m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
     m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
     for (std::size_t i = 0; i < n; ++i)
-        m_Writer.Write(FormatC("  %8.4f, %9.5f, %9.5f\n", f[i], m[i], p[i]));
+        m_Writer.Write(
+            FormatC("  %8.*f, %9.5f, %9.5f\n", FrequencyDecimals(f, i, n), f[i], m[i], p[i]));
     m_bWritten = true;
     return true;
 }

@@ -11,9 +11,15 @@
 // column; anything else two columns, further numbers being ignored. Blank lines are
 // skipped. A file that cannot be a measured response is rejected with the line and the
 // reason, and the phase-column mode is left as it was: no row (the line named is the
-// first row's), a single row (the line after it), a row that lacks one of its numbers, a
-// frequency at or below 0 Hz, or one not above the row before it. A first row at 0 Hz is
-// judged as opening the response repairs it (the square root of the second frequency).
+// first row's), a single row (the line after it), a row that lacks one of its numbers or
+// holds anything that is not a finite number ("nan", "inf", a word), a frequency at or
+// below 0 Hz, outside 0.001 Hz to 10 MHz or not above the row before it, a magnitude
+// outside -1000 dB to 1000 dB. A first row at 0 Hz is judged as opening the response
+// repairs it (the square root of the second frequency); one below 0 Hz is refused.
+//
+// Frequencies are written with four decimals, or with as many more as it takes to keep a
+// point apart from the points beside it, so that a saved response opens again with the
+// same points in the same order.
 //
 // One object serves one file: OpenForRead, Parse, Close; or OpenForWrite, Write, Close.
 #pragma once

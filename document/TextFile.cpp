@@ -1,6 +1,7 @@
 #include "document/TextFile.h"
 
 #include "graph/BinaryStream.h"
+#include "graph/Convert.h"
 #include "graph/StringUtility.h"
 
 #include <cmath>
@@ -50,6 +51,20 @@ bool ReadFiniteNumbers(int n, double* values, const std::string& line)
     for (int k = 0; k < n; ++k)
         if (!std::isfinite(values[k]))
             return false;
+    return true;
+}
+
+bool HoldsOnlyNumbers(const std::string& line)
+{
+    std::size_t first = line.find_first_not_of(" \t");
+    while (first != std::string::npos)
+    {
+        const std::size_t end = line.find_first_of(" \t", first);
+        const std::size_t length = end == std::string::npos ? std::string::npos : end - first;
+        if (!ParseWholeDouble(line.substr(first, length)))
+            return false;
+        first = end == std::string::npos ? end : line.find_first_not_of(" \t", end);
+    }
     return true;
 }
 

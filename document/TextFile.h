@@ -28,6 +28,11 @@ bool IsBlankLine(const std::string& line);
 // gives no number or a value that is not finite; values may then be partly written.
 bool ReadFiniteNumbers(int n, double* values, const std::string& line);
 
+// True when every field of the line (the runs between blanks and tabs) is a whole finite
+// number in C notation; so "nan", "inf", "1.5dB" or a word anywhere in the line give false.
+// A blank line gives true.
+bool HoldsOnlyNumbers(const std::string& line);
+
 class CTextFileWriter
 {
 public:

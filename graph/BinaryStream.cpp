@@ -1,9 +1,13 @@
 #include "graph/BinaryStream.h"
 
+#include "runtime/regularfile.h"
+
 #include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 bool CBinaryReader::Take(std::uint64_t& raw, std::size_t width)
 {
@@ -61,10 +65,19 @@ std::string SystemError(const std::string& what, const std::string& path)
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                    std::string& error)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    bool bNotRegular = false;
+    const int fd = mclOpenRegularFile(path.c_str(), O_RDONLY, &bNotRegular);
+    if (fd < 0)
+    {
+        error = bNotRegular ? "Cannot open \"" + path + "\": it is not a regular file."
+                            : SystemError("Cannot open", path);
+        return false;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
     if (!file)
     {
         error = SystemError("Cannot open", path);
+        ::close(fd);
         return false;
     }
     std::vector<std::uint8_t> data;

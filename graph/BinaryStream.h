@@ -43,8 +43,9 @@ private:
     std::vector<std::uint8_t> m_Bytes;
 };
 
-// Reads a whole file; false with a message in error when it cannot be opened or read or
-// is larger than maxBytes.
+// Reads a whole file; false with a message in error when it cannot be opened or read, is
+// not a regular file (a named pipe, a device, a socket or a folder is refused at once,
+// without waiting on it) or is larger than maxBytes.
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                    std::string& error);
 

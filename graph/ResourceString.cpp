@@ -132,6 +132,10 @@ constexpr CStringEntry kStringTable[] = {
     {5120, "The frequency of this row is not above 0 Hz."},
     {5121, "The frequency of this row is not above the frequency of the row before it: the "
            "frequencies must increase from row to row."},
+    {5122, "The frequency of this row is outside what a measurement holds: frequencies must lie "
+           "from 0.001 Hz to 10 MHz."},
+    {5123, "The magnitude of this row is outside what a measurement holds: magnitudes must lie "
+           "from -1000 dB to 1000 dB."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
     {5155, "This line is no filter, and no line of the file is one: this is no filter parameter "

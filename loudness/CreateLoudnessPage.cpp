@@ -156,6 +156,9 @@ CCreateLoudnessPage::ReadCoefficients(bool bHex, std::optional<double> (&values)
         if (!IsHexDigits(digits) || digits.size() > maxDigits)
             return CRefusal{IDC_COEFF_1 + k, "Please enter a hexadecimal word of up to " +
                                                  std::to_string(maxDigits) + " digits."};
+        if (m_Family == ELoudnessFamily::QZX241X && !CQZX2410_Manager::IsWordInRange(digits))
+            return CRefusal{IDC_COEFF_1 + k, "Please enter a word the device holds: 00 00 00 00 "
+                                             "to 07 FF FF FF, or F8 00 00 00 to FF FF FF FF."};
         if (m_Family == ELoudnessFamily::QZX241X)
             value = CQZX2410_Manager::HexToCoefficient(digits, kCoefficientLabels[k]);
         else

@@ -1,7 +1,5 @@
 #include "numerics/PointFileForms.h"
 
-#include <filesystem>
-
 namespace numerics
 {
 namespace
@@ -12,10 +10,8 @@ mwLibraryInit s_libraryInit;
 CPointFile::CPointFile(const mwMatrix& name, const char* reader)
     : m_name(TextOf(name)), m_reader(reader)
 {
-    // A folder opens as a stream on this system but holds no lines.
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(m_name, ignored))
-        m_fid = fopen(name);
+    // The run-time's fopen opens only a regular file (no folder, pipe or device).
+    m_fid = fopen(name);
     if (m_fid.IsEmpty() || !(double(m_fid) > 0.0))
         throw CPointFileNotOpened(std::string(m_reader) + ": cannot open the file \"" + m_name +
                                   "\" for reading.");

@@ -2,6 +2,7 @@
 
 #include "runtime/handlers.h"
 #include "runtime/libsupport.h"
+#include "runtime/regularfile.h"
 #include "runtime/textformat.h"
 
 #include <cctype>
@@ -9,8 +10,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <map>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -45,6 +48,28 @@ std::string cMode(std::string mode)
         if (plain == valid)
             return plain.substr(0, 1) + "b" + plain.substr(1);
     return std::string();
+}
+
+// A file opened for reading ("rb", "rb+") is a regular file, opened without waiting on a
+// pipe or device. Null with the message on failure.
+std::FILE* OpenForReading(const std::string& name, const std::string& mode, std::string& message)
+{
+    bool bNotRegular = false;
+    const int fd = mclOpenRegularFile(name.c_str(),
+                                      mode.find('+') == std::string::npos ? O_RDONLY : O_RDWR,
+                                      &bNotRegular);
+    if (fd < 0)
+    {
+        message = bNotRegular ? "Not a regular file." : std::strerror(errno);
+        return nullptr;
+    }
+    std::FILE* f = ::fdopen(fd, mode.c_str());
+    if (!f)
+    {
+        message = std::strerror(errno);
+        ::close(fd);
+    }
+    return f;
 }
 
 // Reading state of fscanf over the rest of the file held in memory.
@@ -326,8 +351,12 @@ void mlxFopen(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[])
     const std::string mode = cMode(nrhs > 1 ? mclText(prhs[1]) : "r");
     if (mode.empty())
         mclRaiseError("Invalid permission.");
-    std::FILE* f = std::fopen(mclText(prhs[0]).c_str(), mode.c_str());
-    const std::string message = f ? std::string() : std::strerror(errno);
+    const std::string name = mclText(prhs[0]);
+    std::string message;
+    std::FILE* f = mode[0] == 'r' ? OpenForReading(name, mode, message)
+                                  : std::fopen(name.c_str(), mode.c_str());
+    if (!f && message.empty())
+        message = std::strerror(errno);
     int fid = -1;
     if (f)
     {

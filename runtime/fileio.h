@@ -13,7 +13,8 @@
 // fopen(name, mode, format): the new identifier (3 or more), or -1 when the file cannot be
 // opened; a second output receives the system's message ("" on success). The mode (default
 // "r") is one of r, w, a, r+, w+, a+ with an optional t or b; format is accepted and
-// ignored (files are byte streams).
+// ignored (files are byte streams). r and r+ open only a regular file, and never wait on a
+// named pipe or device (message "Not a regular file.").
 void mlxFopen(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[]);
 
 // fclose(fid) or fclose('all'): 0 when closed, -1 when the system reports a failure.

@@ -1,16 +1,24 @@
 #include "shell/DebugLog.h"
 
+#include "runtime/regularfile.h"
+
 #include <cstdarg>
+#include <fcntl.h>
+#include <unistd.h>
 
 CDebugLog theDebugLog;
 
 CDebugLog::CDebugLog(const char* path)
 {
-    std::FILE* existing = std::fopen(path, "r");
-    if (!existing)
+    // Runs before main: a pipe or device of the log's name must not hold the program up,
+    // so only a regular file that can be read and written turns the log on.
+    const int fd = mclOpenRegularFile(path, O_RDWR);
+    if (fd < 0)
         return;
-    std::fclose(existing);
-    m_pFile = std::fopen(path, "w");
+    if (::ftruncate(fd, 0) == 0)
+        m_pFile = ::fdopen(fd, "w");
+    if (!m_pFile)
+        ::close(fd);
 }
 
 CDebugLog::~CDebugLog()

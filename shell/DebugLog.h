@@ -11,8 +11,9 @@ class CDebugLog
 public:
     static constexpr const char* kFileName = "debugMVQ.txt";
 
-    // Opens path for writing, truncated, when a file of that name can be read already;
-    // otherwise the log stays off and nothing is created.
+    // Opens path for writing, truncated, when a regular file of that name can be read and
+    // written already; otherwise (no file, a pipe, a device, a folder) the log stays off
+    // and nothing is created.
     explicit CDebugLog(const char* path = kFileName);
     ~CDebugLog();
     CDebugLog(const CDebugLog&) = delete;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QSettings;
 
@@ -20,6 +21,9 @@ public:
     explicit CQtSettingsStore(const std::string& section);
     // The section of an INI file (tests, portable runs).
     CQtSettingsStore(const std::string& iniPath, const std::string& section);
+    // A profile file that exists but is no regular file (a named pipe, a device, a folder)
+    // is neither read nor written: reading it could block the program for good. The store
+    // then reads nothing and writes nothing, and GetError says why; empty otherwise.
     ~CQtSettingsStore() override;
 
     bool ReadText(const std::string& key, std::string& value) const override;
@@ -31,7 +35,13 @@ public:
 
     // Writes pending changes to the profile; false when it cannot be written.
     bool Sync();
+    const std::string& GetError() const { return m_strError; }
 
 private:
-    std::unique_ptr<QSettings> m_pSettings;
+    // True when every file the profile would be read from is a regular file or missing;
+    // otherwise false with the message.
+    bool CheckProfileFiles(const std::vector<std::string>& paths);
+
+    std::unique_ptr<QSettings> m_pSettings; // null while the profile is refused
+    std::string m_strError;
 };

@@ -1,6 +1,7 @@
 #include "shell/ui/MorvaneApp.h"
 
 #include "document/CompanionNames.h"
+#include "framework/core/Services.h"
 #include "framework/ui/PrinterSettings.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
@@ -164,6 +165,8 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
         m_pMainFrame->show();
     QCoreApplication::processEvents();
     m_bInitialized = true;
+    if (!m_strProfileError.empty())
+        Services::MessageBox().Show(m_strProfileError);
 
     OnFileNew();
     if (!m_pMorvaneDoc)
@@ -210,7 +213,9 @@ std::unique_ptr<CQtSettingsStore> CMorvaneApp::OpenProfileSection(const std::str
 
 void CMorvaneApp::ReadProfile()
 {
-    m_Settings.ReadFrom(*OpenProfileSection(CMorvaneSettings::kSection), CurrentFolder());
+    const std::unique_ptr<CQtSettingsStore> store = OpenProfileSection(CMorvaneSettings::kSection);
+    m_Settings.ReadFrom(*store, CurrentFolder());
+    m_strProfileError = store->GetError();
     // A folder that no longer exists leaves the current folder as it is.
     std::error_code error;
     std::filesystem::current_path(m_Settings.m_strWorkingDirectory, error);

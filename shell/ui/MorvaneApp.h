@@ -365,6 +365,8 @@ private:
     template <class Frame> Frame* CreateFrame(Frame*& pFrame, bool bVisible);
     // A section of the profile (or of the INI file given at construction).
     std::unique_ptr<CQtSettingsStore> OpenProfileSection(const std::string& section) const;
+    // Reads the settings and recent files; a profile that cannot be read leaves its
+    // reason in m_strProfileError, shown once the main window is up.
     void ReadProfile();
     void WriteProfile();
     void InstallServices();
@@ -374,6 +376,7 @@ private:
     void InstallPrintHandler();
 
     std::string m_strSettingsFile;
+    std::string m_strProfileError;
     std::string m_strPathName;
     bool m_bInitialized = false;
     int m_nScratchTimerFlag = 0;

@@ -282,6 +282,27 @@ TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
     EXPECT_EQ(Values(doc->m_RawMagnitudeDb), raw);
 }
 
+TEST_F(CommandsTest, AdditiveRestartLeavesOutAndNamesWordsNoDeviceWordHolds)
+{
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    const std::vector<double> raw = Values(doc->m_RawMagnitudeDb);
+    device.id = kDeviceQZX2410;
+    family->m_FileStatus.m_OpenedFromFileMode.TurnOn();
+    // 08000000 would read 16.0, a value the writer never gives; only the gain of 2 is taken.
+    family->m_DataLines = {"! Channel Number 1\r\n",
+                           "34 08000000 00000000 00000000 00000000 00000000\r\n",
+                           "35 01000000 00000000 00000000 00000000 00000000\r\n"};
+    commands->Execute(Cmd::kAdditiveRestartFromDeviceData);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "Line 2 of the device data: the word \"08000000\" is outside the range of the "
+              "device's coefficient words; the register line was not taken.");
+    const std::vector<double> modified = Values(doc->m_ModifiedResponse);
+    ASSERT_EQ(modified.size(), raw.size());
+    for (std::size_t i = 0; i < raw.size(); i += 997)
+        EXPECT_NEAR(modified[i], raw[i] + 20.0 * std::log10(2.0), 1e-9) << i;
+}
+
 TEST_F(CommandsTest, EnableRulesFollowTheDeviceAndTheData)
 {
     doc->m_FiltersInGridMode.TurnOff();

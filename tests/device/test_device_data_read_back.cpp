@@ -69,3 +69,42 @@ TEST(DeviceDataReadBack, ReplacingTheBlockKeepsEveryOtherLineInPlace)
                                         "0A " + block.coefficientLines[0],
                                         "13 " + block.coefficientLines[0], "4 -6.0 Volume\r\n"}));
 }
+
+TEST(DeviceDataReadBack, LabelsHoldingTheMarkerReadBackAsWritten)
+{
+    // Only the marker the device data puts in front is taken off, so that what is written
+    // reads back the same, however often.
+    for (const std::string label : {"!!# EQ-1", "!# EQ-2", "!!# # EQ-3", "EQ-4 !# x"})
+    {
+        const std::string text = label + ", 6.000000, 2.000000, 100.000000, No, Yes, 1\r\n";
+        std::vector<std::string> lines = {"!# " + text};
+        for (int round = 0; round < 3; ++round)
+        {
+            CFilterLists lists;
+            ASSERT_EQ(ParameterLinesToFilters(lines, lists, 48000), 1) << label;
+            ASSERT_EQ(lists.m_EQFilters.GetSize(), 1) << label;
+            EXPECT_EQ(lists.m_EQFilters.GetAt(0)->GetLabel(), label) << round;
+            CFilterBlock block;
+            ASSERT_TRUE(CollectFilterBlock(lists, block));
+            ASSERT_EQ(block.texts.size(), 1u);
+            EXPECT_EQ(block.texts[0], "!# " + text) << round;
+            lines = block.texts;
+        }
+    }
+}
+
+TEST(DeviceDataReadBack, RegisterLineWithAWordOutsideTheRangeIsReportedAndNotTaken)
+{
+    // A seven-digit word is no 24-bit word: its line is left out and named.
+    const std::vector<std::string> lines = {"!# Filter Parameters\r\n",
+                                            "13 100000 000000 000000 000000 000000\r\n",
+                                            "14 100000 1000000 000000 000000 000000\r\n",
+                                            "15 080000 000000 000000 000000 000000\r\n"};
+    CMatrixPtrArray listA, listB;
+    std::vector<std::string> refused;
+    ASSERT_EQ(CollectCoefficientLines(lines, 6, listA, listB, &refused), 2);
+    EXPECT_EQ(listB.GetAt(1).RealElement(1), 0.5);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0], "Line 3 of the device data: the word \"1000000\" is outside the range "
+                          "of the device's coefficient words; the register line was not taken.");
+}

@@ -105,6 +105,36 @@ TEST(QZX2410Words, ReadingBackInvertsTheWriter)
                 << x << " " << name;
 }
 
+TEST(FamilyWords, WordsNoWriterGivesAreOutsideTheRangeAndReadNothing)
+{
+    // Eight digits are the 28-bit word sign-filled to 32 bits, nothing else.
+    for (const char* text : {"08000000", "7FFFFFFF", "80000000", "F7FFFFFF", "0FFFFFFF",
+                             "123456789", " 10000000\r\n"})
+    {
+        EXPECT_FALSE(CQZX2410_Manager::IsWordInRange(text)) << text;
+        EXPECT_EQ(CQZX2410_Manager::HexToCoefficient(text, "B0"), 0.0) << text;
+    }
+    for (const char* text : {"07FFFFFF", "F8000000", "FFFFFFFF", "00000000", "FFFFFFF", "", "ZZ"})
+        EXPECT_TRUE(CQZX2410_Manager::IsWordInRange(text)) << text;
+}
+
+TEST_F(FamilyTest, RegisterLinesWithAWordOutsideTheRangeAreNamedAndNotTaken)
+{
+    // A generated entry holds six text lines; the line named is the text's.
+    manager->m_DataLines = {"Q1\r\n 00 80 00 00\r\n 00 00 00 00\r\n 00 00 00 00\r\n"
+                            " 00 00 00 00\r\n 00 00 00 00\r\n",
+                            "34 00800000 00000000 00000000 7FFFFFFF 00000000\r\n",
+                            "35 00400000 00000000 00000000 00000000 00000000\r\n"};
+    CMatrixPtrArray listA, listB;
+    std::vector<std::string> refused;
+    ASSERT_EQ(manager->ImportCoefficients(listA, listB, &refused), 1);
+    EXPECT_EQ(listB.GetAt(0).RealElement(1), 0.5);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0], "Line 7 of the device data: the word \"7FFFFFFF\" is outside the "
+                          "range of the device's coefficient words; the register line was not "
+                          "taken.");
+}
+
 TEST_F(FamilyTest, GeneratesTheGoldenFilesOfBothFamilies)
 {
     const struct

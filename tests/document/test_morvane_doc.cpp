@@ -3,6 +3,7 @@
 #include "document/MorvaneSettings.h"
 #include "graph/Convert.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <cmath>
 #include <numbers>
@@ -158,6 +159,70 @@ TEST_F(DocumentTest, RejectedFileLeavesTheDocumentAsItWas)
         EXPECT_EQ(Values(doc->m_RawFrequencies), before) << r.text;
         EXPECT_EQ(doc->m_RawFile.GetName(), folder.Path("good.raw"));
         EXPECT_TRUE(response.hints.empty());
+    }
+}
+
+TEST_F(DocumentTest, LimitsFromAFileKeepTheSettingsRules)
+{
+    // Within 1 to 30000 Hz, the higher at most half of 48000 Hz, the lower not above it.
+    const struct
+    {
+        const char* text;
+        int nLower;
+        int nHigher;
+    } cases[] = {{"t\nh\n0.01 -3\n0.5 -4\n", 1, 1},
+                 {"t\nh\n40000 -3\n100000 -4\n", 24000, 24000},
+                 {"t\nh\n20.9 -3\n5000000 -4\n", 20, 24000}};
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE(Open("band.raw", c.text)) << c.text;
+        EXPECT_EQ(doc->m_nLowerFrequencyLimit, c.nLower) << c.text;
+        EXPECT_EQ(doc->m_nHigherFrequencyLimit, c.nHigher) << c.text;
+    }
+}
+
+TEST_F(DocumentTest, SavedResponsesOpenAgainWithTheSamePoints)
+{
+    // Two points closer than the four decimals a frequency is written with.
+    const std::vector<double> f = {2.0, 2.00004, 1000.0};
+    ASSERT_TRUE(Open("close.raw", "t\nh\n2 -1 0\n2.00004 0 10\n1000 1 20\n"));
+    ShowRawCurves();
+    doc->OnFileSaveRawResponse();
+    EXPECT_TRUE(messages.texts.empty());
+    ASSERT_TRUE(doc->OpenRawResponseFile(folder.Path("close.raw"))) << app.fileReadErrors.size();
+    ASSERT_EQ(doc->m_nRawPoints, 3);
+    for (std::size_t i = 0; i < f.size(); ++i)
+        EXPECT_NEAR(Values(doc->m_RawFrequencies)[i], f[i], 1e-9) << i;
+
+    // The modified response is written the same way.
+    ShowRawCurves();
+    doc->m_ModifiedRawFile.MarkNewContent();
+    const std::vector<double> x = Values(doc->m_LogFrequencies);
+    SetCurvePoints(*response.curves[IResponseView::kModifiedCurve],
+                   {{x[0], -1}, {x[1], 0}, {x[2], 1}}, response.area, response.window);
+    SetCurvePoints(*phase.curves[IPhaseView::kModifiedCurve], {{x[0], 5}, {x[1], 6}, {x[2], 7}},
+                   response.area, phase.window);
+    dialogs.answers = {folder.Path("closeMod.raw")};
+    doc->OnFileSaveAsModifiedResponse();
+    ASSERT_TRUE(doc->OpenRawResponseFile(folder.Path("closeMod.raw")));
+    EXPECT_EQ(doc->m_nRawPoints, 3);
+    EXPECT_TRUE(app.fileReadErrors.empty());
+}
+
+TEST_F(DocumentTest, APipeNamedAsTheResponseIsRefusedWithoutWaiting)
+{
+    ASSERT_TRUE(Open("good.raw", kThreeColumns));
+    const std::vector<std::string> paths = MakeNonRegularFiles(folder.Root());
+    for (const std::string& path : paths)
+    {
+        bool ok = true;
+        ASSERT_TRUE(ReturnsWithoutWaiting([&] { ok = doc->OpenRawResponseFile(path); }, paths))
+            << path;
+        EXPECT_FALSE(ok);
+        ASSERT_FALSE(app.fileReadErrors.empty());
+        EXPECT_EQ(app.fileReadErrors.back().file, path);
+        EXPECT_NE(app.fileReadErrors.back().error.find("not a regular file"), std::string::npos);
+        EXPECT_EQ(doc->m_RawFile.GetName(), folder.Path("good.raw"));
     }
 }
 

@@ -160,6 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {45, 5}},
         // Opening repairs a first row at 0 Hz to the square root of the second frequency.
         ColumnCase{"ZeroHzFirstRow", "0 -3\n100 -1\n", false, {0, 100}, {-3, -1}, {}},
+        ColumnCase{"BoundsOfAMeasurement",
+                   "0.001 -1000\n1e7 1000\n",
+                   false,
+                   {0.001, 1e7},
+                   {-1000, 1000},
+                   {}},
         ColumnCase{"ThreeColumnRowsInTwoColumnFile",
                    "100 -3.5\n200, -4, 45\n",
                    false,
@@ -202,6 +208,10 @@ const char* const kOnePoint =
 const char* const kNotPositive = "The frequency of this row is not above 0 Hz.";
 const char* const kNotIncreasing = "The frequency of this row is not above the frequency of the "
                                    "row before it: the frequencies must increase from row to row.";
+const char* const kFrequencyRange = "The frequency of this row is outside what a measurement "
+                                    "holds: frequencies must lie from 0.001 Hz to 10 MHz.";
+const char* const kLevelRange = "The magnitude of this row is outside what a measurement holds: "
+                                "magnitudes must lie from -1000 dB to 1000 dB.";
 const char* const kBadTwo = "A response row must hold a frequency and a magnitude as numbers.";
 const char* const kBadThree =
     "A response row must hold a frequency, a magnitude and a phase as numbers.";
@@ -221,20 +231,64 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
                       BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
                       BadCase{"NothingAboveZero", "t\nh\n0 80\n-5 81\n", 3, kNotPositive},
+                      // Only 0 Hz is repaired: a first row below it is no measured point.
+                      BadCase{"NegativeFirstRow", "t\nh\n-42 2\n4 2\n", 3, kNotPositive},
                       BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
                       BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
                       BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},
                       BadCase{"SignWithoutDigits", "t\nh\n100 -3\n- 4\n", 4, kBadTwo},
-                      BadCase{"NotFinite", "t\nh\n100 -3\n200 1e999\n", 4, kBadTwo}),
+                      BadCase{"NotFinite", "t\nh\n100 -3\n200 1e999\n", 4, kBadTwo},
+                      // Anything but a number is refused, not skipped: a "nan" magnitude
+                      // must not turn the phases into magnitudes.
+                      BadCase{"NanMagnitudeFirstRow", "t\nh\n100 nan 45\n200 -4 5\n", 3, kBadTwo},
+                      BadCase{"NanMagnitudeLaterRow", "t\nh\n100 -3 45\n200 nan 5\n", 4, kBadThree},
+                      BadCase{"InfinitePhase", "t\nh\n100 -3 45\n200 -4 -inf\n", 4, kBadThree},
+                      BadCase{"NanFrequency", "t\nh\n100 -3\nNaN -4\n", 4, kBadTwo},
+                      BadCase{"WordAfterTheNumbers", "t\nh\n100 -3\n200 -4 dB\n", 4, kBadTwo},
+                      BadCase{"UnitOnANumber", "t\nh\n100 -3\n200Hz -4\n", 4, kBadTwo},
+                      // Values no measurement holds.
+                      BadCase{"HugeFrequency", "t\nh\n100 -3\n1e300 -4\n", 4, kFrequencyRange},
+                      BadCase{"AboveTenMegahertz", "t\nh\n100 -3\n10000000.5 -4\n", 4,
+                              kFrequencyRange},
+                      BadCase{"TinyFrequencies", "t\nh\n1e-300 -3\n2e-300 -4\n", 3, kFrequencyRange},
+                      BadCase{"HugeLevel", "t\nh\n100 1e200\n200 -4\n", 3, kLevelRange},
+                      BadCase{"LevelBelowMinus1000", "t\nh\n100 -3 0\n200 -1000.5 0\n", 4,
+                              kLevelRange}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RawResponseFile, CloseFrequenciesGetTheDecimalsThatKeepThemApart)
+{
+    TempFolder folder;
+    std::string path = folder.Path("close.raw");
+    CMode mode;
+    const std::vector<double> f = {2.0, 2.00004, 2.0001, 100.0, 100.0000000001};
+    {
+        CRawResponseFile file(&mode);
+        ASSERT_TRUE(file.OpenForWrite(path));
+        ASSERT_TRUE(file.Write(Column(f), Column({0, 1, 2, 3, 4}), Column({0, 0, 0, 0, 0})));
+        ASSERT_TRUE(file.Close());
+    }
+    // Four decimals wherever they tell a point from its neighbours.
+    EXPECT_EQ(ReadFileBytes(path), kTitle + kHeader +
+                                       "   2.00000,   0.00000,   0.00000\r\n"
+                                       "   2.00004,   1.00000,   0.00000\r\n"
+                                       "    2.0001,   2.00000,   0.00000\r\n"
+                                       "  100.0000000000,   3.00000,   0.00000\r\n"
+                                       "  100.0000000001,   4.00000,   0.00000\r\n");
+    const ReadResult r = Read(ReadFileBytes(path), mode);
+    ASSERT_TRUE(r.ok) << r.error << " line " << r.errorLine;
+    ASSERT_EQ(r.f.size(), f.size());
+    for (std::size_t i = 0; i < f.size(); ++i)
+        EXPECT_NEAR(r.f[i], f[i], 1e-9) << i;
+}
 
 TEST(RawResponseFile, LongTokensAreReadWhole)
 {
     CMode mode;
-    const std::string longNumber = "1" + std::string(150, '0');
+    const std::string longNumber = "1000000." + std::string(150, '0');
     const ReadResult r = Read("t\nh\n1 -2\n" + longNumber + " -3\n", mode);
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_DOUBLE_EQ(r.f[1], 1e150);
+    EXPECT_DOUBLE_EQ(r.f[1], 1e6);
 }
 
 TEST(RawResponseFile, CancelledDialogChangesNothing)

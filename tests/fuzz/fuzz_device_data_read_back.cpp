@@ -78,6 +78,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int added = ParameterLinesToFilters(parameterLines, lists, fs);
     if (added != lists.GetTotalCount() || added > int(parameterLines.size()))
         std::abort();
+    // A label reads back as written: the text before the first comma once the line's first
+    // "!# " (the marker) is taken off, whatever other "!# " it holds.
+    for (const std::string& line : parameterLines)
+    {
+        std::string text = line;
+        const std::size_t marker = text.find("!# ");
+        if (marker != std::string::npos)
+            text.erase(marker, 3);
+        const std::size_t comma = text.find(',');
+        CFilterLists one;
+        if (comma == std::string::npos || ParameterLinesToFilters({line}, one, fs) != 1)
+            continue;
+        bool same = true;
+        one.ForEach([&](EFilterKind, auto& list)
+                    {
+                        for (int i = 0; i < list.GetSize(); ++i)
+                            same = same && list.GetAt(i)->GetLabel() == text.substr(0, comma);
+                    });
+        if (!same)
+            std::abort();
+    }
 
     // Written as the device data writes filters, and read back from that.
     CFilterBlock block;

@@ -1,7 +1,8 @@
 // Feeds arbitrary text to the QZX241X/QZX606X device data reader as an opened file: the
 // register-line import, the comment lines and the rewrite of the channel block. Every
-// decoded coefficient must be a finite value within the 32-bit word's range, and a word
-// within the writer's range must read back as the value it was written from.
+// decoded coefficient must lie within the 28-bit word's range [-16, 16], every register line
+// is taken or named as refused, and a word within the writer's range must read back as the
+// value it was written from.
 #include "device/DeviceDataText.h"
 #include "device/QZX2410_Manager.h"
 #include "document/MorvaneSettings.h"
@@ -28,7 +29,7 @@ void CheckPairs(const CMatrixPtrArray& list)
         for (int i = 1; i <= 3; ++i)
         {
             const double v = list.GetAt(k).RealElement(i);
-            if (!std::isfinite(v) || std::fabs(v) > 256.0)
+            if (!(v >= -16.0 && v <= 16.0))
                 std::abort();
         }
 }
@@ -58,8 +59,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CQZX2410_Manager manager({settings, device, editor, [] { return std::string(); }});
     manager.m_DataLines = SplitDeviceDataText(text);
     CMatrixPtrArray listA, listB;
-    if (manager.ImportCoefficients(listA, listB) != listA.GetSize() ||
+    std::vector<std::string> refused;
+    if (manager.ImportCoefficients(listA, listB, &refused) != listA.GetSize() ||
         listA.GetSize() != listB.GetSize())
+        std::abort();
+    // Every register line is either taken or named as refused.
+    std::size_t registerLines = 0;
+    for (const std::string& line : manager.m_DataLines)
+        for (int row = 0; row < CQZX2410_Manager::kRegisterRows; ++row)
+            for (int i = 0; i < 16; ++i)
+                if (line.compare(0, 2, CQZX2410_Manager::RegisterName(row, i)) == 0)
+                    ++registerLines;
+    if (std::size_t(listA.GetSize()) + refused.size() != registerLines)
         std::abort();
     CheckPairs(listA);
     CheckPairs(listB);

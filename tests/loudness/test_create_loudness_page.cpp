@@ -283,6 +283,14 @@ TEST_F(CreateLoudnessPageTest, WordsOfThePagesOwnFamily)
     EXPECT_EQ(r.m_dA1, 0.25);
     ASSERT_FALSE(page.OnDecimal().has_value());
     EXPECT_EQ(page.GetText(Page::IDC_COEFF_1 + 3), " 0.250000000000000");
+
+    // A word no device word is (08 00 00 00 would read 16.0) is refused, not read.
+    ASSERT_FALSE(page.OnHex().has_value());
+    page.OnEdited(Page::IDC_COEFF_1 + 2, "08 00 00 00");
+    const auto refusal = page.OnDecimal();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->nId, Page::IDC_COEFF_1 + 2);
+    EXPECT_TRUE(page.IsHex());
 }
 
 TEST_F(CreateLoudnessPageTest, FamilyPagesFileTheirScalingValuesUnderTheNewName)

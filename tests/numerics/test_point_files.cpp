@@ -8,6 +8,8 @@
 #include "numerics/filio81.h"
 #include "numerics/filio_p81.h"
 
+#include "tests/support/NonRegularFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -160,6 +162,26 @@ TEST_F(PointFiles, AFileThatCannotBeOpenedIsAnError)
     ErrorOf([&] { filio81(&response, &count, missing.c_str()); });
     EXPECT_EQ(5.0, double(response));
     EXPECT_EQ(6.0, double(count));
+}
+
+TEST_F(PointFiles, APipeOrDeviceIsRefusedWithoutWaiting)
+{
+    const std::vector<std::string> paths = MakeNonRegularFiles(m_dir.string());
+    CPrintCapture capture;
+    for (const std::string& path : paths)
+    {
+        std::string error, errorP;
+        ASSERT_TRUE(ReturnsWithoutWaiting(
+            [&]
+            {
+                error = ErrorOf([&] { Filio81(path); });
+                errorP = ErrorOf([&] { FilioP81(path); });
+            },
+            paths))
+            << path;
+        EXPECT_EQ("filio81: cannot open the file \"" + path + "\" for reading.", error);
+        EXPECT_EQ("filio_p81: cannot open the file \"" + path + "\" for reading.", errorP);
+    }
 }
 
 TEST_F(PointFiles, OnlyFilio81IsACancellationPoint)

@@ -1,6 +1,7 @@
 // Text files: identifiers, lines, the repeating read format that stops quietly, formatted
 // writing to files and to the print handler, disp and error.
 #include "library_test.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <clocale>
 #include <cmath>
@@ -82,6 +83,33 @@ TEST_F(TextFiles, OpenFailureGivesMinusOneAndAMessage)
     EXPECT_THROW(open(write("x.txt", ""), "rq"), RuntimeError);
     EXPECT_THROW(Array(mlfFgetl(fid.get())), RuntimeError) << "reading from -1 raises";
     EXPECT_THROW(call(mlxFclose, {scalar(99).get()}), RuntimeError);
+}
+
+TEST_F(TextFiles, OpeningForReadingRefusesWhatIsNoRegularFileWithoutWaiting)
+{
+    const std::vector<std::string> paths = MakeNonRegularFiles(dir_.string());
+    for (const std::string& path : paths)
+        for (const char* mode : {"r", "rt", "r+"})
+        {
+            double fid = 0.0;
+            std::string message;
+            ASSERT_TRUE(ReturnsWithoutWaiting(
+                [&]
+                {
+                    mxArray* out[2] = {nullptr, nullptr};
+                    Array name = text(path.c_str());
+                    Array permission = text(mode);
+                    mxArray* in[2] = {name.get(), permission.get()};
+                    mlxFopen(2, out, 2, in);
+                    Array id(out[0]), said(out[1]);
+                    fid = reals(id.get())[0];
+                    message = mclText(said.get());
+                },
+                paths))
+                << path << " " << mode;
+            EXPECT_EQ(fid, -1.0) << path << " " << mode;
+            EXPECT_EQ(message, "Not a regular file.") << path << " " << mode;
+        }
 }
 
 TEST_F(TextFiles, LinesComeWithoutTheirEndsAndMinusOneAtTheEnd)

@@ -1,4 +1,5 @@
 #include "shell/DebugLog.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -52,5 +53,17 @@ TEST_F(DebugLogTest, AnExistingFileIsEmptiedAtOnceAndWritesAreFlushed)
     // Readable before the log is closed.
     EXPECT_EQ(Contents(), "pass 3: 1.50\n");
     EXPECT_FALSE(log.Write("%s", ""));
+}
+
+TEST_F(DebugLogTest, APipeOrFolderOfTheLogsNameLeavesTheLogOffWithoutWaiting)
+{
+    const std::vector<std::string> paths = MakeNonRegularFiles(m_Folder.string());
+    for (const std::string& path : paths)
+    {
+        bool bOn = true;
+        ASSERT_TRUE(ReturnsWithoutWaiting([&] { bOn = CDebugLog(path.c_str()).IsOn(); }, paths))
+            << path;
+        EXPECT_FALSE(bOn) << path;
+    }
 }
 } // namespace

@@ -2,6 +2,7 @@
 #include "document/MorvaneSettings.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/RecentFileList.h"
+#include "tests/support/NonRegularFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,37 @@ protected:
     }
     std::string m_Path;
 };
+
+TEST_F(ShellSettingsTest, AProfileThatIsNoRegularFileIsNeitherReadNorWritten)
+{
+    const std::string folder = m_Path + ".d";
+    std::filesystem::create_directories(folder);
+    const std::vector<std::string> paths = MakeNonRegularFiles(folder);
+    for (const std::string& path : {paths[0], paths[1], paths[2]})
+    {
+        std::string error;
+        bool bRead = true;
+        ASSERT_TRUE(ReturnsWithoutWaiting(
+            [&]
+            {
+                CQtSettingsStore store(path, CMorvaneSettings::kSection);
+                std::string value;
+                bRead = store.ReadText("SamplingFrequency", value);
+                store.WriteText("SamplingFrequency", "44100");
+                EXPECT_FALSE(store.Sync());
+                error = store.GetError();
+            },
+            paths))
+            << path;
+        EXPECT_FALSE(bRead);
+        EXPECT_EQ(error, "The settings file \"" + path +
+                             "\" is not a regular file: the program runs with its default "
+                             "settings and does not save them.");
+        // Still what it was: nothing was put in its place.
+        EXPECT_FALSE(std::filesystem::is_regular_file(path)) << path;
+    }
+    std::filesystem::remove_all(folder);
+}
 
 TEST_F(ShellSettingsTest, FirstRunTakesDefaultsAndWritesEveryKeyWithSixDecimals)
 {

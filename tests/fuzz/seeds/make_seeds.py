@@ -25,6 +25,11 @@ def write(target, name, data):
 write('fuzz_device_data_read_back', 'qzx2202', bytes([0x08]) + device_file('qzx2202.eq'))
 write('fuzz_device_data_read_back', 'qzx2201', bytes([0x01]) + device_file('qzx2201.eq'))
 write('fuzz_device_data_read_back', 'family', bytes([0x04]) + device_file('speaker.EQ241X'))
+# Labels that hold the comment marker themselves.
+write('fuzz_device_data_read_back', 'marker_in_label',
+      bytes([0x00]) + b'!# Filter Parameters\r\n'
+      b'!# !!# # EQ-1, 6.000000, 2.000000, 100.000000, No, Yes, 1\r\n'
+      b'!# TS-2 !# x, 3.000000, 0.700000, 8000.000000, No, Yes, 2\r\n')
 
 # Selector: bit 0 family, bits 1-2 channel, bit 3 QZX6060 layout; five coefficient bytes.
 coefficients = bytes([0x88, 0x80, 0x80, 0x78, 0x80])
