@@ -168,10 +168,10 @@ public:
     CCommandState OnUpdateAdditiveRestartFromCoefficientFile() const;
 
     // The coefficient file and the output files (MorvaneDocOutputFiles.cpp). File > Save
-    // Filter Coefficients (32775) writes the file name of m_CoefficientFile into the
-    // current folder; Save As Filter Coefficients (32777) asks for the path and keeps it;
-    // Save Output Files (32794) saves the raw response, the desired response and the
-    // coefficients, each where its own command would.
+    // Filter Coefficients (32775) writes the file m_CoefficientFile names; Save As Filter
+    // Coefficients (32777) asks for the path and keeps it; Save Output Files (32794) saves
+    // the raw response, the desired response and the coefficients, each where its own
+    // command would.
     bool SaveFilterCoefficients(bool bAskForPath);
     void OnFileSaveFilterCoefficients() { SaveFilterCoefficients(false); }
     void OnFileSaveAsFilterCoefficients() { SaveFilterCoefficients(true); }

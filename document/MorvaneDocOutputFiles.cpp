@@ -2,23 +2,13 @@
 #include "document/FilterCoeffFile.h"
 #include "document/MorvaneDoc.h"
 
-namespace
-{
-// The file name part of a path written with either separator.
-std::string FileNamePart(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-} // namespace
-
 bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 {
     if (m_FiltersInGridMode.IsOff())
         return false;
-    // Save writes into the current folder under the record's file name; an empty name
-    // asks, as Save As does.
-    std::string path = bAskForPath ? std::string() : FileNamePart(m_CoefficientFile.GetName());
+    // Save writes the file the record names, the one the exit question shows (not its
+    // name in whatever folder is current); an empty name asks, as Save As does.
+    std::string path = bAskForPath ? std::string() : m_CoefficientFile.GetName();
     if (!SaveFilterCoefficientsTo(path))
         return false;
     if (bAskForPath)

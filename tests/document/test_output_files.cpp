@@ -1,5 +1,5 @@
-// Saving the filter coefficient file: Save writes the record's file name into the current
-// folder, Save As asks and keeps the path, and nothing is written without grid filters.
+// Saving the filter coefficient file: Save writes the file the record names, Save As asks
+// and keeps the path, and nothing is written without grid filters.
 #include "tests/document/DocumentFixture.h"
 
 #include <filesystem>
@@ -43,19 +43,19 @@ protected:
     fs::path m_StartFolder;
 };
 
-TEST_F(OutputFilesTest, SaveWritesTheRecordsFileNameIntoTheCurrentFolder)
+TEST_F(OutputFilesTest, SaveWritesTheFileTheRecordNamesWhateverFolderIsCurrent)
 {
-    doc->m_CoefficientFile.SetName("C:\\m\\spk1.flt");
+    // The exit question names this file: Save must not put the coefficients under its
+    // name in the current folder and leave the named file as it was.
+    fs::create_directories(folder.Path("elsewhere"));
+    const std::string path = folder.Path("elsewhere/spk1.flt");
+    doc->m_CoefficientFile.SetName(path);
     EXPECT_TRUE(doc->OnUpdateFileSaveFilterCoefficients().bEnabled);
     doc->OnFileSaveFilterCoefficients();
     EXPECT_TRUE(dialogs.requests.empty());
-    const std::string text = Read(folder.Path("cwd/spk1.flt"));
-    EXPECT_NE(text.find("0.905"), std::string::npos);
-    EXPECT_EQ(doc->m_CoefficientFile.GetName(), "C:\\m\\spk1.flt");
-    // A path with slashes keeps its file name part too.
-    doc->m_CoefficientFile.SetName(folder.Path("elsewhere/spk2.flt"));
-    doc->OnFileSaveFilterCoefficients();
-    EXPECT_TRUE(fs::exists(folder.Path("cwd/spk2.flt")));
+    EXPECT_NE(Read(path).find("0.905"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder.Path("cwd/spk1.flt")));
+    EXPECT_EQ(doc->m_CoefficientFile.GetName(), path);
 }
 
 TEST_F(OutputFilesTest, SaveAsAsksAndKeepsThePath)

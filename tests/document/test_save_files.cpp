@@ -363,13 +363,6 @@ TEST_F(SaveFilesTest, AFileOfAnotherKindIsRefusedAsParametersAndTheListsStay)
 TEST_F(SaveFilesTest, EverySaveClearsItsFilesUnsavedMark)
 {
     using EFile = CSaveFilesChoice::EFile;
-    // The coefficient file's Save writes into the current folder.
-    struct CFolderBack
-    {
-        fs::path folder;
-        ~CFolderBack() { fs::current_path(folder); }
-    } back{fs::current_path()};
-    fs::current_path(folder.Root());
     const struct
     {
         const char* command;
