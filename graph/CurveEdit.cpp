@@ -15,9 +15,12 @@ CCurveEdit::~CCurveEdit() = default;
 bool CCurveEdit::Initialize(CBasicGraph* pBasicGraph, std::vector<CCurve*>* pCurveArray,
                             CCoordDisplay* pCoord, CWnd* pView)
 {
-    const bool ok = MORVANE_CHECK(pBasicGraph) & MORVANE_CHECK(pCurveArray) & MORVANE_CHECK(pCoord);
+    // Every pointer is checked, so that each one missing is reported.
+    const bool graphOk = MORVANE_CHECK(pBasicGraph);
+    const bool curvesOk = MORVANE_CHECK(pCurveArray);
+    const bool coordOk = MORVANE_CHECK(pCoord);
     MORVANE_CHECK(pView);
-    if (!ok)
+    if (!graphOk || !curvesOk || !coordOk)
         return false;
     this->pBasicGraph = pBasicGraph;
     this->pCurveArray = pCurveArray;

@@ -203,14 +203,26 @@ const mcl::BinaryOp kEq{"eq", [](double a, double b) { return bit(a == b); },
                         [](Complex a, Complex b) { return Complex(bit(a == b)); }, nullptr, true};
 const mcl::BinaryOp kNeq{"ne", [](double a, double b) { return bit(a != b); },
                          [](Complex a, Complex b) { return Complex(bit(a != b)); }, nullptr, true};
-const mcl::BinaryOp kAnd{
-    "and", [](double a, double b) { return bit(mcl::truthOf(a) & mcl::truthOf(b)); },
-    [](Complex a, Complex b) { return Complex(bit(mcl::truthOf(a) & mcl::truthOf(b))); }, nullptr,
-    true};
-const mcl::BinaryOp kOr{
-    "or", [](double a, double b) { return bit(mcl::truthOf(a) | mcl::truthOf(b)); },
-    [](Complex a, Complex b) { return Complex(bit(mcl::truthOf(a) | mcl::truthOf(b))); }, nullptr,
-    true};
+// Both operands are always tested, as the operators of the language do element by element:
+// a value that has no truth (not-a-number) is an error on either side.
+template <class T> bool BothTrue(T a, T b)
+{
+    const bool x = mcl::truthOf(a);
+    const bool y = mcl::truthOf(b);
+    return x && y;
+}
+template <class T> bool EitherTrue(T a, T b)
+{
+    const bool x = mcl::truthOf(a);
+    const bool y = mcl::truthOf(b);
+    return x || y;
+}
+const mcl::BinaryOp kAnd{"and", [](double a, double b) { return bit(BothTrue(a, b)); },
+                         [](Complex a, Complex b) { return Complex(bit(BothTrue(a, b))); },
+                         nullptr, true};
+const mcl::BinaryOp kOr{"or", [](double a, double b) { return bit(EitherTrue(a, b)); },
+                        [](Complex a, Complex b) { return Complex(bit(EitherTrue(a, b))); },
+                        nullptr, true};
 
 const mcl::UnaryOp kNegate{"uminus", [](double x) { return -x; }, [](Complex z) { return -z; }};
 const mcl::UnaryOp kNot{
