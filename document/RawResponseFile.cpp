@@ -207,9 +207,14 @@ bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix
         return Fail(0, CResourceString(IDS_RAW_CURVES_DIFFER));
     m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
     m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
+    // A first row at 0 Hz is read as the point that opening moves it to, so the second row
+    // is told apart from that point.
+    std::vector<double> apart(f.begin(), f.begin() + std::ptrdiff_t(n));
+    if (n >= 2)
+        apart[0] = RepairedFirstFrequency(f[0], f[1]);
     for (std::size_t i = 0; i < n; ++i)
         m_Writer.Write(
-            FormatC("  %8.*f, %9.5f, %9.5f\n", FrequencyDecimals(f, i, n), f[i], m[i], p[i]));
+            FormatC("  %8.*f, %9.5f, %9.5f\n", FrequencyDecimals(apart, i, n), f[i], m[i], p[i]));
     m_bWritten = true;
     return true;
 }

@@ -280,6 +280,19 @@ TEST(RawResponseFile, CloseFrequenciesGetTheDecimalsThatKeepThemApart)
     ASSERT_EQ(r.f.size(), f.size());
     for (std::size_t i = 0; i < f.size(); ++i)
         EXPECT_NEAR(r.f[i], f[i], 1e-9) << i;
+
+    // A first row at 0 Hz reads as the geometric middle of 0 and the second row's
+    // frequency: 1.000041 Hz written as "1.0000" would meet it at 1 Hz.
+    {
+        CRawResponseFile file(&mode);
+        ASSERT_TRUE(file.OpenForWrite(path));
+        ASSERT_TRUE(file.Write(Column({0.0, 1.000041, 50.0}), Column({0, 1, 2}),
+                               Column({0, 0, 0})));
+        ASSERT_TRUE(file.Close());
+    }
+    const ReadResult z = Read(ReadFileBytes(path), mode);
+    ASSERT_TRUE(z.ok) << z.error << " line " << z.errorLine;
+    EXPECT_NEAR(z.f[1], 1.000041, 1e-5);
 }
 
 TEST(RawResponseFile, LongTokensAreReadWhole)
