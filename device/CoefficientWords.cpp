@@ -46,17 +46,6 @@ std::string WordText(std::int64_t word, const CWordFormat& format)
     return FormatC("%.*llX", digits, (unsigned long long)(std::uint64_t(word) & mask));
 }
 
-// The hexadecimal digits of a word: leading blanks are skipped; reading stops at the first
-// character that is no hexadecimal digit (a line end, a blank, a stray letter).
-std::string WordDigits(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    const std::size_t end = text.find_first_not_of("0123456789abcdefABCDEF", first);
-    return text.substr(first, end == std::string::npos ? std::string::npos : end - first);
-}
-
 int MaxDigits(const CWordFormat& format)
 {
     return (format.totalBits + 3) / 4;
@@ -65,7 +54,7 @@ int MaxDigits(const CWordFormat& format)
 bool TextToCoefficient(const std::string& text, const CWordFormat& format, double* value)
 {
     *value = 0.0;
-    const std::string digits = WordDigits(text);
+    const std::string digits = HexWordDigits(text);
     const int maxDigits = MaxDigits(format);
     if (digits.empty() || int(digits.size()) > maxDigits)
         return false;
@@ -79,6 +68,15 @@ bool TextToCoefficient(const std::string& text, const CWordFormat& format, doubl
     return true;
 }
 } // namespace
+
+std::string HexWordDigits(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    const std::size_t end = text.find_first_not_of("0123456789abcdefABCDEF", first);
+    return text.substr(first, end == std::string::npos ? std::string::npos : end - first);
+}
 
 std::int32_t CoefficientToWord24(double value, bool* saturated)
 {
@@ -97,7 +95,7 @@ bool Hex24ToCoefficient(const std::string& text, double* value)
 
 bool IsHex24WordInRange(const std::string& text)
 {
-    return int(WordDigits(text).size()) <= MaxDigits(kWord24);
+    return int(HexWordDigits(text).size()) <= MaxDigits(kWord24);
 }
 
 std::int32_t CoefficientToWord28(double value, bool* saturated)

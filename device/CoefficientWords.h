@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+// The hexadecimal digits of a word's text: leading blanks are skipped and reading stops at
+// the first character that is no hexadecimal digit (a line end, a blank, a stray letter).
+std::string HexWordDigits(const std::string& text);
+
 // QZX2201/QZX2202 word: value * 2^20 truncated toward zero, 24 bits two's complement,
 // range [-8, 8). Text "%.6X".
 std::int32_t CoefficientToWord24(double value, bool* saturated = nullptr);

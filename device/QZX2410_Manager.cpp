@@ -132,24 +132,9 @@ std::string CQZX2410_Manager::CoefficientToHex(double value, const std::string& 
     return BlankLedPairs(FormatC("%.8X", unsigned(word)));
 }
 
-namespace
-{
-// The hexadecimal digits of a word: leading blanks skipped, up to the first other character.
-std::string WordDigits(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    std::size_t last = first;
-    while (last < text.size() && std::isxdigit(static_cast<unsigned char>(text[last])))
-        ++last;
-    return text.substr(first, last - first);
-}
-} // namespace
-
 bool CQZX2410_Manager::IsWordInRange(const std::string& text)
 {
-    const std::string digits = WordDigits(text);
+    const std::string digits = HexWordDigits(text);
     if (digits.size() < 8)
         return true;
     // Sign-filled: the top five bits all equal.
@@ -159,7 +144,7 @@ bool CQZX2410_Manager::IsWordInRange(const std::string& text)
 
 double CQZX2410_Manager::HexToCoefficient(const std::string& text, const std::string& name)
 {
-    const std::string hex = WordDigits(text);
+    const std::string hex = HexWordDigits(text);
     const std::size_t digits = hex.size();
     if (digits == 0 || !IsWordInRange(hex))
         return 0.0;
