@@ -30,6 +30,7 @@
 #include "tests/shell/AppWindowFixture.h"
 #include "tests/shell/GraphPixels.h"
 #include "tests/shell/ModalDialogs.h"
+#include "tests/shell/TextPlacement.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -94,30 +95,6 @@ std::string SpeakerFileText()
         text += line;
     }
     return text;
-}
-
-// A device context on an image that notes where each text it draws lies, in pixels.
-class CTextPlacingDC : public CPainterDC
-{
-public:
-    using CPainterDC::CPainterDC;
-    bool TextOut(int x, int y, const std::string& text) override
-    {
-        texts.push_back({text, TextRect(x, y, text)});
-        return CPainterDC::TextOut(x, y, text);
-    }
-    std::vector<std::pair<std::string, QRectF>> texts;
-};
-
-// The texts a view draws when it paints, with their pixel rectangles.
-template <class View> std::vector<std::pair<std::string, QRectF>> PaintedTexts(View& view)
-{
-    QImage image(view.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CTextPlacingDC dc(&painter, DT_RASDISPLAY);
-    view.OnDraw(&dc);
-    return dc.texts;
 }
 
 class ScreenshotTest : public AppWindowTest
@@ -356,11 +333,11 @@ TEST_F(ScreenshotTest, TheFourViewsShowEveryLabelWhole)
         const QRectF client(QPointF(0, 0), QSizeF(pView->size()));
         const auto texts = PaintedTexts(*pView);
         EXPECT_GT(texts.size(), 5u) << name;
-        for (const auto& [text, rect] : texts)
-            EXPECT_TRUE(client.contains(rect))
-                << name << ": \"" << text << "\" at (" << rect.left() << ", " << rect.top()
-                << ") to (" << rect.right() << ", " << rect.bottom() << ") in " << client.width()
-                << " x " << client.height();
+        for (const CPlacedText& t : texts)
+            EXPECT_TRUE(client.contains(t.rect))
+                << name << ": \"" << t.text << "\" at (" << t.rect.left() << ", " << t.rect.top()
+                << ") to (" << t.rect.right() << ", " << t.rect.bottom() << ") in "
+                << client.width() << " x " << client.height();
     };
     const auto checkAll = [&](const std::string& ranges)
     {
