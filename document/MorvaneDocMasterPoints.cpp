@@ -113,8 +113,10 @@ bool CMorvaneDoc::OnEditGenerateCurvesFromMasterPoints()
     if (!pGrids || !m_pResponseView || m_bInCalculationCommand)
         return false;
     m_App.CommitMasterPointEdits();
-    if (FillOffsetGrid(pGrids->desired, pGrids->upper, m_dUpperToleranceDb) |
-        FillOffsetGrid(pGrids->desired, pGrids->lower, m_dLowerToleranceDb))
+    // Both offset grids are filled, whether or not the first one changed.
+    const bool bUpperFilled = FillOffsetGrid(pGrids->desired, pGrids->upper, m_dUpperToleranceDb);
+    const bool bLowerFilled = FillOffsetGrid(pGrids->desired, pGrids->lower, m_dLowerToleranceDb);
+    if (bUpperFilled || bLowerFilled)
         m_MasterPointFile.MarkNewContent();
     // Every grid is checked before any curve changes.
     const std::array<CMasterPtGridRows*, 3> grids = SectionGrids(*pGrids);
