@@ -104,8 +104,11 @@ public:
     // number into m_nFilters; false when there is none.
     bool PrepareCalculation();
     // Runs the driver; true when it ended by itself, false after a stop, a quit or a
-    // matrix-layer error.
+    // matrix-layer error. Any other exception (memory that ran out) leaves it after the
+    // calculation was ended as after a matrix-layer error.
     bool RunCalculation();
+    // A calculation ended by a failure: no longer running, and the status bar says so.
+    void EndFailedCalculation();
     bool IsCalculationCommandActive() const { return m_bInCalculationCommand; }
     // True when nPoints response points at bytesPerPoint fit the memory the program can
     // still have; otherwise the text of textId tells the user (with the point count and

@@ -87,11 +87,24 @@ bool CMorvaneDoc::RunCalculation()
     catch (const mwException& e)
     {
         ShowMessage(e.Message() ? e.Message() : "");
-        m_bCalculationRunning = 0;
-        // The status bar must not go on saying which filter is being calculated.
-        m_App.SetStatusText(CResourceString(kEndedText));
+        EndFailedCalculation();
         return false;
     }
+    catch (...)
+    {
+        // Memory ran out or another failure: the command entry tells the user which
+        // command it stopped. The document keeps the response it had before the
+        // calculation, and ends as after a matrix error, so that it can be saved.
+        EndFailedCalculation();
+        throw;
+    }
+}
+
+void CMorvaneDoc::EndFailedCalculation()
+{
+    m_bCalculationRunning = 0;
+    // The status bar must not go on saying which filter is being calculated.
+    m_App.SetStatusText(CResourceString(kEndedText));
 }
 
 void CMorvaneDoc::RunCalculationCommand(bool bPause)

@@ -36,12 +36,17 @@ void CMorvaneDoc::OnEditLogSampleRawCurve()
         ShowMessage(e.Message() ? e.Message() : "");
         return;
     }
+    // Every curve of the new response is made before the document takes any, so that
+    // memory running out on the way leaves the response as it was.
+    const mwMatrix phase = PhaseDegrees(response);
+    const mwMatrix magnitudeDb = MagnitudeDb(response);
+    const mwMatrix logFrequencies = log10(frequencies);
     m_RawResponse = response;
     m_RawFrequencies = frequencies;
-    m_RawPhase = PhaseDegrees(m_RawResponse);
-    m_RawMagnitudeDb = MagnitudeDb(m_RawResponse);
+    m_RawPhase = phase;
+    m_RawMagnitudeDb = magnitudeDb;
     m_nRawPoints = m_RawFrequencies.NumberOfElements();
-    m_LogFrequencies = log10(m_RawFrequencies);
+    m_LogFrequencies = logFrequencies;
     SetFrequencyLimitsFromRaw();
     m_RawSamplingState.Acknowledge();
     m_bRawResampledSinceRead = true;

@@ -1,15 +1,15 @@
 // The program's entry: the application object starts up, the event loop runs, and the
-// application writes its settings back when the loop ends.
+// application writes its settings back when the loop ends. An exception an event handler
+// lets out is shown and the loop goes on (CGuardedApplication).
+#include "shell/ui/GuardedApplication.h"
 #include "shell/ui/MorvaneApp.h"
-
-#include <QApplication>
 
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    CGuardedApplication application(argc, argv);
     QApplication::setOrganizationName("Vandrel Inc.");
     QApplication::setApplicationName("Morvane");
     std::vector<std::string> args;

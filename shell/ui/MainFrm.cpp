@@ -2,6 +2,7 @@
 
 #include "document/MorvaneDoc.h"
 #include "graph/Assert.h"
+#include "shell/CommandFailure.h"
 #include "shell/CommandPrompts.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MorvaneApp.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -180,6 +182,20 @@ const CCommandText* CMainFrame::FindText(int id) const
         if (entry.id == id)
             return &entry;
     return nullptr;
+}
+
+std::string CMainFrame::CommandName(int id) const
+{
+    const CCommandText* text = FindText(id);
+    if (!text)
+        return {};
+    const std::string name = CommandNameOfMenuText(text->text);
+    if (const QAction* action = GetCommandAction(id))
+        for (const QObject* object : action->associatedObjects())
+            if (const auto* menu = qobject_cast<const QMenu*>(object);
+                menu && !menu->title().isEmpty())
+                return CommandNameOfMenuText(menu->title().toStdString()) + " > " + name;
+    return name;
 }
 
 void CMainFrame::AddCommandTexts(std::span<const CCommandText> texts)

@@ -54,6 +54,9 @@ public:
     QAction* GetCommandAction(int id) const;
     // The action of a command, made from its texts when it has none yet.
     QAction* CommandAction(int id);
+    // A command's name as the user finds it, "Calculate > Modified Response": its menu's
+    // title and its menu text; empty for a command the window has no text of.
+    std::string CommandName(int id) const;
     // Texts of commands the main window's own table does not hold; they must live as long
     // as the program (a static table).
     void AddCommandTexts(std::span<const CCommandText> texts);

@@ -177,7 +177,7 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     m_pMorvaneDoc->CreateDefaultResponse();
     // A file named on the command line opens into the new document.
     if (!files.empty())
-        OpenDocumentFile(files.front());
+        RunCommandReportingFailure(ID_FILE_OPEN, [&] { OpenDocumentFile(files.front()); });
     ActivateResponseWindow();
     return true;
 }

@@ -153,7 +153,9 @@ public:
     // Closes the windows and the document and writes every setting back; returns 0.
     int ExitInstance();
 
-    // Commands: menus, toolbar buttons and tests go through these.
+    // Commands: menus, toolbar buttons and tests go through these. A command that ends by
+    // memory running out or another exception is stopped with a message naming it, and
+    // the program goes on; ExecuteCommand is then false, as for a disabled command.
     bool ExecuteCommand(int id);
     CCommandState GetCommandState(int id) const;
     bool HasCommand(int id) const { return m_Commands.count(id) != 0; }
@@ -357,6 +359,11 @@ private:
     void ReturnToSpeakerWindows();
     // The current window's handler of command id, with its state; null when none.
     ICommandTarget* FindCommandTarget(int id, CCommandState& state) const;
+    // Runs command id's work; an exception leaving it is shown, named by the command, and
+    // the windows are drawn again. False then.
+    bool RunCommandReportingFailure(int id, const std::function<void()>& run);
+    // The command's name as its menu item shows it.
+    std::string CommandName(int id) const;
     void AddCommand(int id, std::function<void()> run, std::function<CCommandState()> state);
     // A document command: disabled while there is no document.
     void AddDocumentCommand(int id, void (CMorvaneDoc::*run)(),

@@ -2,7 +2,9 @@
 // and ask their enabled and checked states here.
 #include "shell/ui/MorvaneApp.h"
 
+#include "framework/core/Services.h"
 #include "framework/ui/PrinterSettings.h"
+#include "shell/CommandFailure.h"
 #include "shell/ShellStrings.h"
 #include "shell/ui/MDIChildFrame.h"
 #include "shell/ui/MainFrm.h"
@@ -55,14 +57,36 @@ bool CMorvaneApp::ExecuteCommand(int id)
     {
         if (!state.bEnabled)
             return false;
-        target->OnCommand(id);
-        return true;
+        return RunCommandReportingFailure(id, [target, id] { target->OnCommand(id); });
     }
     const auto found = m_Commands.find(id);
     if (found == m_Commands.end() || !found->second.state().bEnabled)
         return false;
-    found->second.run();
-    return true;
+    return RunCommandReportingFailure(id, found->second.run);
+}
+
+bool CMorvaneApp::RunCommandReportingFailure(int id, const std::function<void()>& run)
+{
+    CFailure failure;
+    if (RunCatchingFailure(run, failure))
+        return true;
+    // What the command had begun is ended by its own steps as the exception leaves them
+    // (the calculation clears its running flag and says so in the status bar); here the
+    // user is told, and the windows draw the document as it now is.
+    Services::MessageBox().Show(FailureMessage(CommandSubject(CommandName(id)), failure));
+    if (m_pMainFrame)
+        for (QWidget* pWidget : m_pMainFrame->findChildren<QWidget*>())
+            pWidget->update();
+    return false;
+}
+
+std::string CMorvaneApp::CommandName(int id) const
+{
+    // A recent file opens as File Open opens one.
+    if (id >= ID_FILE_MRU_FIRST && id < ID_FILE_MRU_FIRST + CRecentFileList::kSize)
+        id = ID_FILE_OPEN;
+    const std::string name = m_pMainFrame ? m_pMainFrame->CommandName(id) : std::string();
+    return name.empty() ? "number " + std::to_string(id) : name;
 }
 
 CCommandState CMorvaneApp::GetCommandState(int id) const

@@ -97,26 +97,9 @@ std::string SpeakerFileText()
     return text;
 }
 
-class ScreenshotTest : public AppWindowTest
+class ScreenshotTest : public AppDocumentTest
 {
 protected:
-    void SetUp() override
-    {
-        AppWindowTest::SetUp();
-        Services::SetFileDialogs(&dialogs);
-        doc = app->m_pMorvaneDoc;
-        ASSERT_NE(doc, nullptr);
-    }
-    void TearDown() override
-    {
-        AppWindowTest::TearDown();
-        Services::SetFileDialogs(nullptr);
-    }
-    void Settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
     void ResizeMainWindow(int width, int height)
     {
         app->m_pMainFrame->resize(width, height);
@@ -164,9 +147,6 @@ protected:
         const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/" + QString::fromStdString(name);
         EXPECT_TRUE(widget.grab().save(path)) << name;
     }
-
-    CScriptedFileDialogs dialogs;
-    CMorvaneDoc* doc = nullptr;
 };
 } // namespace
 

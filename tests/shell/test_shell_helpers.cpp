@@ -1,3 +1,5 @@
+#include "matrix/mwexcept.h"
+#include "shell/CommandFailure.h"
 #include "shell/CommandPrompts.h"
 #include "shell/DeviceDataLines.h"
 #include "shell/FileDialogFilter.h"
@@ -6,10 +8,51 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <new>
 #include <set>
+#include <stdexcept>
 
 namespace
 {
+TEST(CommandFailure, TheCommandIsNamedByItsMenuText)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Open Raw Response File ...", "Open Raw Response File"},
+        {"Save As Raw Response File    &Z  ...", "Save As Raw Response File"},
+        {"Save Raw Response File         &Y", "Save Raw Response File"},
+        {"Save As  Des&ired Response ...", "Save As Desired Response"},
+        {"Modified &Response and Pause", "Modified Response and Pause"},
+        {"&Calculate", "Calculate"},
+        {"", ""},
+    };
+    for (const auto& [text, name] : cases)
+        EXPECT_EQ(CommandNameOfMenuText(text), name) << text;
+}
+
+TEST(CommandFailure, TheMessageSaysWhatWasStoppedAndWhy)
+{
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { throw std::bad_alloc(); },
+         "The command \"Open\" was stopped because memory ran out."},
+        {[] { throw std::runtime_error("disk full"); },
+         "The command \"Open\" was stopped by an error: disk full"},
+        {[] { throw mwException("Matrix dimensions must agree."); },
+         "The command \"Open\" was stopped by an error: Matrix dimensions must agree."},
+    };
+    for (const auto& [work, expected] : cases)
+    {
+        CFailure failure;
+        ASSERT_FALSE(RunCatchingFailure(work, failure));
+        const std::string text = FailureMessage(CommandSubject("Open"), failure);
+        EXPECT_EQ(text.substr(0, text.find('\n')), expected);
+        EXPECT_NE(text.find("Save your work"), std::string::npos) << text;
+    }
+    CFailure failure;
+    EXPECT_TRUE(RunCatchingFailure([] {}, failure));
+    EXPECT_THROW(RunCatchingFailure([] { throw 7; }, failure), int) << "not ours: it passes on";
+}
+
 TEST(FileDialogFilter, ProgramFiltersBecomeQtFilters)
 {
     const std::pair<const char*, const char*> cases[] = {
