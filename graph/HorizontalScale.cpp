@@ -56,27 +56,45 @@ void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
     pDC->Polyline(line, 2);
 }
 
-bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
 {
     const CRect& area = m_LineArea.m_Rect;
-    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
-                                        area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
     const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
-    pDC->TextOut(area.left, labelY, LabelText(m_Layout.lower, bSpecialLimits));
-    // A label starts at its grid line; one that would run off the strip's right end (the
-    // upper limit labelled) ends there instead, clear of the strip's frame line. A step
-    // past the upper limit is not labelled: its label would lie off the view.
+    // The lower limit is labelled at the plot's left edge. A label starts at its grid
+    // line; one that would run off the strip's right end (the upper limit labelled) ends
+    // there instead, clear of the strip's frame line. A step past the upper limit is not
+    // labelled: its label would lie off the view.
     const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) -
                       std::max(m_LabelArea.m_nPenWidth, 0);
+    std::vector<CAxisLabel> labels;
+    const auto add = [&](double v, const std::string& text, bool bLimit, int x)
+    {
+        const CSize extent = pDC->GetTextExtent(text);
+        labels.push_back({v, text, bLimit, {x, labelY}, x, x + extent.cx});
+        return extent.cy;
+    };
+    int height = add(m_Layout.lower, LabelText(m_Layout.lower, bSpecialLimits), true, area.left);
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
         if (!IsInWindow(v))
             continue;
         const std::string text = LabelText(v, false);
-        const int x = m_Layout.ToCanvas(v, area.left);
-        pDC->TextOut(std::min(x, right - pDC->GetTextExtent(text).cx), labelY, text);
+        const int x = std::min(m_Layout.ToCanvas(v, area.left), right - pDC->GetTextExtent(text).cx);
+        height = std::max(height, add(v, text, IsWindowLimit(v), x));
     }
+    // A step on the lower limit is labelled once; labels a limit label would cover, or too
+    // close to read apart, are left out. Labels side by side keep half their height apart.
+    for (const CAxisLabel& label : ChooseLabels(labels, m_Layout.labelStep, height / 2))
+        pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
+}
+
+bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+{
+    const CRect& area = m_LineArea.m_Rect;
+    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
+                                        area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
+    DrawLabels(pDC, bSpecialLimits);
 
     CPen thin(m_nPenStyle, m_nPenWidth, 0);
     CPen thick(m_nPenStyle, 2 * m_nPenWidth, 0);

@@ -130,7 +130,9 @@ TEST_F(ScaleTest, CurvesAndFrequencyAxisAgreeOverTheWholePlot)
         (std::vector<int>{lines[9].points[0].x, lines[18].points[0].x, lines[27].points[0].x}));
 }
 
-TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
+// The lower limit is labelled at the plot's left edge; when it is also a step, the step's
+// label would be written over it a second time and is left out.
+TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitOnce)
 {
     CHorizontalScale scale;
     const CDoubleRect window{1, 0.0, 0, 100.0};
@@ -138,8 +140,8 @@ TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
                            100, false, 1, 0, 0, 8, nullptr));
     dc.ClearCalls();
     scale.Draw(&dc, window);
-    EXPECT_EQ((std::vector<std::string>{"0", "0", "10", "20", "30", "40", "50", "60", "70", "80",
-                                        "90", "100", "Frequency Hz"}),
+    EXPECT_EQ((std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90",
+                                        "100", "Frequency Hz"}),
               Texts());
     EXPECT_EQ(11u, LineXs().size());
     EXPECT_EQ(11, scale.GetLineCount());
@@ -223,11 +225,91 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, window));
     const auto texts = dc.CallsOf(Op::TextOut);
+    // 10 Hz, the lower limit, is labelled once.
+    EXPECT_EQ((std::vector<std::string>{"10", "100", "1000", "10000", "Frequency Hz"}), Texts());
     ASSERT_GE(texts.size(), 5u);
-    EXPECT_EQ("10000", texts[4].text);
     // 10 units a character, clear of the strip's frame line (8 units wide).
-    EXPECT_EQ(4000 - 8 - 5 * 10, texts[4].points[0].x);
-    EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[3].points[0].x);
+    EXPECT_EQ(4000 - 8 - 5 * 10, texts[3].points[0].x);
+    EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[2].points[0].x);
+}
+
+// Where labels would run into each other, the labels of the window's limits and of a
+// special lower limit stay, each as near its own grid line as the strip allows, and the
+// stepped labels they would cover are left out; stepped labels too close to read apart go
+// to a coarser multiple of the label step. No label crosses the strip's frame line.
+TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
+{
+    CFont font;
+    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+    dc.SelectObject(font);
+    const std::string db[1] = {"db"};
+    const struct
+    {
+        const char* name;
+        int nClientHeight; // pixels, 800 across
+        CDoubleRect window;
+        double labelStep;
+        bool bSpecialLimits;
+        std::vector<std::string> texts;
+    } cases[] = {
+        // A small filter view: the top label, moved in under the frame line, would lie
+        // over "20" 130 units below it.
+        {"filter view", 200, {30.0, 0, -30.0, 1}, 10.0, false,
+         {"-30", "-20", "-10", "0", "10", "30", "db"}},
+        // Two hundred steps 14 units apart: every hundred is labelled, and the top limit
+        // leaves out the 900 below it.
+        {"wide range", 600, {1000.0, 0, -1000.0, 1}, 10.0, false,
+         {"-1000", "-900", "-800", "-700", "-600", "-500", "-400", "-300", "-200", "-100", "0",
+          "100", "200", "300", "400", "500", "600", "700", "800", "1000", "db"}},
+        // The special lower limit lies 49 units under the first step.
+        {"special limit", 600, {0.0, 0, -85.5, 1}, 6.0, true,
+         {"-85.500", "-78", "-72", "-66", "-60", "-54", "-48", "-42", "-36", "-30", "-24",
+          "-18", "-12", "-6", "0", "db"}},
+    };
+    for (const auto& c : cases)
+    {
+        CFixedWindow small(800, c.nClientHeight);
+        CBasicGraph canvas;
+        canvas.Draw(&small, &dc);
+        CVerticalScaleSpecialLimits special;
+        CVerticalScale plain;
+        CVerticalScale& scale = c.bSpecialLimits ? special : plain;
+        ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, c.window,
+                               c.labelStep, c.labelStep, 20, 60, false, 1, 0, 0));
+        dc.ClearCalls();
+        ASSERT_TRUE(scale.Draw(&dc, &c.window));
+        EXPECT_EQ(c.texts, Texts()) << c.name;
+        const auto calls = dc.CallsOf(Op::TextOut);
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+        {
+            EXPECT_LE(calls[i].points[0].y, canvas.GetHeight() - 8) << c.name << calls[i].text;
+            EXPECT_GE(calls[i].points[0].y - 90, 8) << c.name << calls[i].text;
+            if (i > 0)
+            {
+                EXPECT_GE(calls[i].points[0].y - 90 - calls[i - 1].points[0].y, 22)
+                    << c.name << calls[i].text;
+            }
+        }
+        // The top limit hangs from the frame line, as near its grid line as it can be.
+        EXPECT_EQ(canvas.GetHeight() - 8, calls.end()[-2].points[0].y) << c.name;
+    }
+}
+
+// The special lower limit of the compression plot's input axis is no longer written into
+// the first step: "-80" is left out, the steps above it stay.
+TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldCover)
+{
+    CHorizontalScaleSpecialLimits scale;
+    const CDoubleRect window{0, -89.625, -90, 0};
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 10, 10, 20,
+                           100, false, 1, 0, 0, 8, nullptr));
+    dc.SetCharWidth(60); // "-89.625": 420 units, past "-80" 406 units to its right
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+    EXPECT_EQ((std::vector<std::string>{"-89.625", "-70", "-60", "-50", "-40", "-30", "-20", "-10",
+                                        "Frequency Hz"}),
+              Texts());
+    EXPECT_EQ(220, dc.CallsOf(Op::TextOut)[0].points[0].x);
 }
 
 TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
