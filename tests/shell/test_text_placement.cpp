@@ -2,10 +2,12 @@
 // through their own drawing code into a device context that notes where each text lands,
 // at main-window sizes from 640 by 480 to 2560 by 1440 pixels, in the five arrangements of
 // the speaker windows, at the ranges a new user starts with, after automatic scaling and at
-// extreme ranges the settings sheet accepts, with filters drawn; the same for the page each
-// view prints. No two texts may overlap and each must lie inside its view. Pictures of each
-// kind of view at 800 by 800 and 2560 by 1440 are left in this build folder
-// (text_placement_*.png) for a person to look at.
+// extreme ranges the settings sheet accepts, with filters drawn of +39 dB and -24 dB, the
+// coordinate readout on and the markers also at their widest values; the same for the page
+// each view prints. No two texts may overlap and each must lie inside its view. Pictures of
+// each kind of view at 800 by 800 and 2560 by 1440 and of the printed pages are left in
+// this build folder (text_placement_*.png) for a person to look at, with the faults found
+// (text_placement_*_faults.txt).
 #include "framework/ui/PrintableCanvas.h"
 #include "framework/ui/PrinterSettings.h"
 #include "shell/filtereditor/UserCreatedFilters.h"
