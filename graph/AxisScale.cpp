@@ -1,10 +1,12 @@
 #include "graph/AxisScale.h"
 
 #include "framework/core/DeviceContext.h"
+#include "graph/CFormat.h"
 #include "graph/MorvaneUtilities.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -20,6 +22,69 @@ double StartAbove(double value, double step)
 {
     RoundUpToMultiple(TruncToInt(step), &value);
     return value;
+}
+
+// True when the two labels lie closer than nGap along the axis (or overlap).
+bool TooClose(const CAxisLabel& a, const CAxisLabel& b, int nGap)
+{
+    return std::max(a.nLow, b.nLow) - std::min(a.nHigh, b.nHigh) < nGap;
+}
+
+bool TooCloseToAny(const CAxisLabel& label, const std::vector<const CAxisLabel*>& others,
+                   int nGap)
+{
+    return std::any_of(others.begin(), others.end(),
+                       [&](const CAxisLabel* pOther) { return TooClose(label, *pOther, nGap); });
+}
+
+// Whether the stepped label lies on a multiple of nMultiple label steps.
+bool OnMultiple(const CAxisLabel& label, double labelStep, long long nMultiple)
+{
+    return std::llround(label.value / labelStep) % nMultiple == 0;
+}
+
+// The stepped labels on multiples of nMultiple steps, along the axis from low to high.
+std::vector<const CAxisLabel*> SteppedOn(const std::vector<CAxisLabel>& labels, double labelStep,
+                                         long long nMultiple)
+{
+    std::vector<const CAxisLabel*> stepped;
+    for (const CAxisLabel& label : labels)
+        if (!label.bLimit && OnMultiple(label, labelStep, nMultiple))
+            stepped.push_back(&label);
+    std::sort(stepped.begin(), stepped.end(),
+              [](const CAxisLabel* a, const CAxisLabel* b) { return a->nLow < b->nLow; });
+    return stepped;
+}
+
+bool KeepApart(const std::vector<const CAxisLabel*>& sorted, int nGap)
+{
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        if (TooClose(*sorted[i - 1], *sorted[i], nGap))
+            return false;
+    return true;
+}
+
+// The finest multiple of a step (1, 2, 5 times a power of ten) that fits.
+long long FinestMultiple(const std::function<bool(long long)>& fits)
+{
+    constexpr long long kLargest = 1000000000000LL;
+    for (long long decade = 1; decade <= kLargest; decade *= 10)
+        for (const long long m : {decade, 2 * decade, 5 * decade})
+            if (fits(m))
+                return m;
+    return kLargest;
+}
+
+// The finest multiple of the label step whose stepped labels keep apart; at most one
+// label is always apart.
+long long StepMultiple(const std::vector<CAxisLabel>& labels, double labelStep, int nGap)
+{
+    return FinestMultiple(
+        [&](long long m)
+        {
+            const std::vector<const CAxisLabel*> stepped = SteppedOn(labels, labelStep, m);
+            return stepped.size() < 2 || KeepApart(stepped, nGap);
+        });
 }
 } // namespace
 
@@ -150,9 +215,58 @@ CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& text
     return current;
 }
 
+std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& labels,
+                                                 double labelStep, int nGap)
+{
+    const double step = labelStep >= 1.0 && std::isfinite(labelStep) ? labelStep : 1.0;
+    std::vector<const CAxisLabel*> limits;
+    for (const CAxisLabel& label : labels)
+        if (label.bLimit && !TooCloseToAny(label, limits, nGap))
+            limits.push_back(&label);
+    const long long nMultiple = StepMultiple(labels, step, nGap);
+    std::vector<CAxisLabel> chosen;
+    for (const CAxisLabel& label : labels)
+    {
+        const bool bKept =
+            label.bLimit ? std::find(limits.begin(), limits.end(), &label) != limits.end()
+                         : OnMultiple(label, step, nMultiple) && !TooCloseToAny(label, limits, nGap);
+        if (bKept)
+            chosen.push_back(label);
+    }
+    return chosen;
+}
+
+std::string CAxisScale::LimitText(double value)
+{
+    // Adding 0.0 turns a rounded -0.0 into 0.0, which is written without a sign.
+    std::string text = FormatC("%.3f", std::round(value * 1000.0) / 1000.0 + 0.0);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+double CAxisScale::Tolerance() const
+{
+    // A step computed as start + i * step may miss a limit by a rounding error.
+    return 1e-9 * std::max(1.0, std::fabs(m_Layout.upper - m_Layout.lower));
+}
+
+bool CAxisScale::IsLineDrawn(double v) const
+{
+    const double spacing = m_Layout.lineStep * std::fabs(m_Layout.scale);
+    const long long nMultiple =
+        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; });
+    return std::llround(v / m_Layout.lineStep) % nMultiple == 0;
+}
+
+bool CAxisScale::IsWindowLimit(double v) const
+{
+    return std::fabs(v - m_Layout.lower) <= Tolerance() ||
+           std::fabs(v - m_Layout.upper) <= Tolerance();
+}
+
 bool CAxisScale::IsInWindow(double v) const
 {
-    // A step computed as start + i * step may miss the upper limit by a rounding error.
-    const double tolerance = 1e-9 * std::max(1.0, std::fabs(m_Layout.upper - m_Layout.lower));
-    return v >= m_Layout.lower - tolerance && v <= m_Layout.upper + tolerance;
+    return v >= m_Layout.lower - Tolerance() && v <= m_Layout.upper + Tolerance();
 }

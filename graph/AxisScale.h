@@ -30,6 +30,19 @@ struct CAxisLayout
     int ToCanvas(double v, int origin) const;
 };
 
+// A label of an axis where it would be drawn: its value and text, whether it labels a
+// limit (of the window, or a special limit), the point it is drawn at and the stretch it
+// covers along the axis, in canvas units.
+struct CAxisLabel
+{
+    double value = 0.0;
+    std::string text;
+    bool bLimit = false;
+    CPoint anchor;
+    int nLow = 0;
+    int nHigh = 0;
+};
+
 class CAxisScale
 {
 public:
@@ -65,6 +78,17 @@ public:
     };
     static CFont FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts);
 
+    // The labels both scales draw, in the order given, so that none comes within nGap of
+    // another: every limit label (each clear of the limit labels before it), then the
+    // stepped labels on the finest multiple of the label step (1, 2, 5, 10, 20, 50, ...
+    // times) whose labels keep apart, less those that would come near a limit label.
+    static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
+                                                double labelStep, int nGap);
+
+    // The text of a limit that need not be a step: rounded to three decimals (so that 10
+    // to the log of 1100 shows as 1100), without the zeros that end the decimals.
+    static std::string LimitText(double value);
+
 protected:
     // Stores the set-up; the caller has checked the titles.
     void Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,
@@ -81,6 +105,16 @@ protected:
     void DrawCenteredTitles(CDC* pDC) const;
     // True when v lies in the layout's window (a label there must be seen whole).
     bool IsInWindow(double v) const;
+    // True when v is the window's lower or upper limit.
+    bool IsWindowLimit(double v) const;
+    // How far a step may miss a limit of the layout's window and still lie on it.
+    double Tolerance() const;
+    // Whether grid line v is drawn: on a window so wide that the lines would run together
+    // into a dark band, only the lines on the finest multiple of the line step (1, 2, 5,
+    // 10, ... times) that keeps them kMinLineSpacing canvas units apart.
+    bool IsLineDrawn(double v) const;
+
+    static constexpr double kMinLineSpacing = 40.0;
 
     bool m_bInitialized = false;
     CGraphRegion m_LabelArea;

@@ -28,6 +28,8 @@ protected:
     // The drawing shared by the scale and its subclasses up to the titles.
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
     virtual void DrawTitles(CDC* pDC) { DrawCenteredTitles(pDC); }
+    // The value labels under the plot.
+    void DrawLabels(CDC* pDC, bool bSpecialLimits) const;
     void DrawGridLine(CDC* pDC, double v) const;
     // The text of a label at data value v ("%.0f", or the short form of the lower limit).
     std::string LabelText(double v, bool bShortForm) const;

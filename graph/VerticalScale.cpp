@@ -39,22 +39,27 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     const CRect& area = m_LineArea.m_Rect;
     const COLORREF oldColor = BeginDraw(pDC, window, window.bottom, window.top,
                                         area.top - area.bottom, bSpecialLimits, TA_RIGHT | TA_TOP);
-    // The labels: with special limits the lower limit itself, then the steps.
-    struct CLabel
-    {
-        double value;
-        std::string text;
-    };
-    std::vector<CLabel> labels;
+    // The labels: with special limits the lower limit itself, then the steps. A step past
+    // the upper limit has no place on the axis: its label would lie above the plot, off
+    // the view.
+    std::vector<CAxisLabel> labels;
     if (bSpecialLimits)
-        labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower)});
-    // A step past the upper limit has no place on the axis: its label would lie above the
-    // plot, off the view.
+        labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower), true, {}, 0, 0});
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
         const double v = m_Layout.labelStart + i * m_Layout.labelStep;
         if (IsInWindow(v))
-            labels.push_back({v, FormatC("%.0f", v)});
+            labels.push_back({v, FormatC("%.0f", v), IsWindowLimit(v), {}, 0, 0});
+    }
+    // A window narrower than two steps is labelled at its limits as well, so that its
+    // range can be read.
+    if (!bSpecialLimits && labels.size() < 2)
+    {
+        if (labels.empty() || labels.front().value > m_Layout.lower + Tolerance())
+            labels.insert(labels.begin(),
+                          {m_Layout.lower, LimitText(m_Layout.lower), true, {}, 0, 0});
+        if (labels.back().value < m_Layout.upper - Tolerance())
+            labels.push_back({m_Layout.upper, LimitText(m_Layout.upper), true, {}, 0, 0});
     }
     // Right-aligned left of the plot, centred on their grid lines, and inside the strip
     // clear of its frame line: the top and bottom values are moved in rather than cut
@@ -64,25 +69,38 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
     const int labelX = area.left - m_nLabelOffset;
     std::vector<std::string> texts;
-    for (const CLabel& label : labels)
+    for (const CAxisLabel& label : labels)
         texts.push_back(label.text);
     const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left - frame);
-    m_nLabelsLeft = labelX;
     const int highest = std::max(strip.top, strip.bottom) - frame;
     const int lowest = std::min(strip.top, strip.bottom) + frame;
-    for (const CLabel& label : labels)
+    int height = 0;
+    for (CAxisLabel& label : labels)
     {
-        m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
         const int h = pDC->GetTextExtent(label.text).cy;
         const int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
-        pDC->TextOut(labelX, std::max(std::min(top, highest), lowest + h), label.text);
+        label.anchor = {labelX, std::max(std::min(top, highest), lowest + h)};
+        label.nLow = label.anchor.y - h;
+        label.nHigh = label.anchor.y;
+        height = std::max(height, h);
+    }
+    // Labels a limit label would cover, or too close to read apart, are left out: lines of
+    // labels keep a quarter of their height apart.
+    m_nLabelsLeft = labelX;
+    for (const CAxisLabel& label : ChooseLabels(labels, m_Layout.labelStep, height / 4))
+    {
+        m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
+        pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
     }
     pDC->SelectObject(oldFont);
 
     CWideDashedLine line;
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
-        const int y = m_Layout.ToCanvas(m_Layout.lineStart + i * m_Layout.lineStep, area.bottom);
+        const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        if (!IsLineDrawn(v))
+            continue;
+        const int y = m_Layout.ToCanvas(v, area.bottom);
         const CPoint points[2] = {{area.left, y}, {area.right, y}};
         line.Set(points, 2, m_nPenWidth, kDashLength, kGapLength, 0, 1);
         line.Draw(pDC);

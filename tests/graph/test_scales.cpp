@@ -65,7 +65,8 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
     // would stand off the view.
     EXPECT_EQ((std::vector<std::string>{"20", "100", "1000", "10000", "Frequency Hz"}), Texts());
     const auto texts = dc.CallsOf(Op::TextOut);
-    EXPECT_EQ((CPoint{220, 200}), texts[0].points[0]); // first label at the plot's left edge
+    // The first label at the plot's left edge, clear of the frame line there (8 units wide).
+    EXPECT_EQ((CPoint{228, 200}), texts[0].points[0]);
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[0].textAlign);
     EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[1].points[0].x);
     EXPECT_EQ(120, texts[4].points[0].y); // title below the plot
@@ -130,7 +131,9 @@ TEST_F(ScaleTest, CurvesAndFrequencyAxisAgreeOverTheWholePlot)
         (std::vector<int>{lines[9].points[0].x, lines[18].points[0].x, lines[27].points[0].x}));
 }
 
-TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
+// The lower limit is labelled at the plot's left edge; when it is also a step, the step's
+// label would be written over it a second time and is left out.
+TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitOnce)
 {
     CHorizontalScale scale;
     const CDoubleRect window{1, 0.0, 0, 100.0};
@@ -138,8 +141,8 @@ TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitTwice)
                            100, false, 1, 0, 0, 8, nullptr));
     dc.ClearCalls();
     scale.Draw(&dc, window);
-    EXPECT_EQ((std::vector<std::string>{"0", "0", "10", "20", "30", "40", "50", "60", "70", "80",
-                                        "90", "100", "Frequency Hz"}),
+    EXPECT_EQ((std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90",
+                                        "100", "Frequency Hz"}),
               Texts());
     EXPECT_EQ(11u, LineXs().size());
     EXPECT_EQ(11, scale.GetLineCount());
@@ -223,11 +226,152 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, window));
     const auto texts = dc.CallsOf(Op::TextOut);
+    // 10 Hz, the lower limit, is labelled once.
+    EXPECT_EQ((std::vector<std::string>{"10", "100", "1000", "10000", "Frequency Hz"}), Texts());
     ASSERT_GE(texts.size(), 5u);
-    EXPECT_EQ("10000", texts[4].text);
     // 10 units a character, clear of the strip's frame line (8 units wide).
-    EXPECT_EQ(4000 - 8 - 5 * 10, texts[4].points[0].x);
-    EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[3].points[0].x);
+    EXPECT_EQ(4000 - 8 - 5 * 10, texts[3].points[0].x);
+    EXPECT_EQ(CanvasX(3.0, 1.0, 4.0), texts[2].points[0].x);
+}
+
+// Where labels would run into each other, the labels of the window's limits and of a
+// special lower limit stay, each as near its own grid line as the strip allows, and the
+// stepped labels they would cover are left out; stepped labels too close to read apart go
+// to a coarser multiple of the label step. No label crosses the strip's frame line.
+TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
+{
+    CFont font;
+    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+    dc.SelectObject(font);
+    const std::string db[1] = {"db"};
+    const struct
+    {
+        const char* name;
+        int nClientHeight; // pixels, 800 across
+        CDoubleRect window;
+        double labelStep;
+        bool bSpecialLimits;
+        std::vector<std::string> texts;
+    } cases[] = {
+        // A small filter view: the top label, moved in under the frame line, would lie
+        // over "20" 130 units below it.
+        {"filter view", 200, {30.0, 0, -30.0, 1}, 10.0, false,
+         {"-30", "-20", "-10", "0", "10", "30", "db"}},
+        // Two hundred steps 14 units apart: every hundred is labelled, and the top limit
+        // leaves out the 900 below it.
+        {"wide range", 600, {1000.0, 0, -1000.0, 1}, 10.0, false,
+         {"-1000", "-900", "-800", "-700", "-600", "-500", "-400", "-300", "-200", "-100", "0",
+          "100", "200", "300", "400", "500", "600", "700", "800", "1000", "db"}},
+        // The special lower limit lies 49 units under the first step.
+        {"special limit", 600, {0.0, 0, -85.5, 1}, 6.0, true,
+         {"-85.500", "-78", "-72", "-66", "-60", "-54", "-48", "-42", "-36", "-30", "-24",
+          "-18", "-12", "-6", "0", "db"}},
+    };
+    for (const auto& c : cases)
+    {
+        CFixedWindow small(800, c.nClientHeight);
+        CBasicGraph canvas;
+        canvas.Draw(&small, &dc);
+        CVerticalScaleSpecialLimits special;
+        CVerticalScale plain;
+        CVerticalScale& scale = c.bSpecialLimits ? special : plain;
+        ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, c.window,
+                               c.labelStep, c.labelStep, 20, 60, false, 1, 0, 0));
+        dc.ClearCalls();
+        ASSERT_TRUE(scale.Draw(&dc, &c.window));
+        EXPECT_EQ(c.texts, Texts()) << c.name;
+        const auto calls = dc.CallsOf(Op::TextOut);
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+        {
+            EXPECT_LE(calls[i].points[0].y, canvas.GetHeight() - 8) << c.name << calls[i].text;
+            EXPECT_GE(calls[i].points[0].y - 90, 8) << c.name << calls[i].text;
+            if (i > 0)
+            {
+                EXPECT_GE(calls[i].points[0].y - 90 - calls[i - 1].points[0].y, 22)
+                    << c.name << calls[i].text;
+            }
+        }
+        // The top limit hangs from the frame line, as near its grid line as it can be.
+        EXPECT_EQ(canvas.GetHeight() - 8, calls.end()[-2].points[0].y) << c.name;
+    }
+}
+
+// Grid lines closer than 40 canvas units would run together into a dark band: on a window
+// of 2000 dB a line every 50 dB (ten steps of 5 dB) is drawn, 69 units apart.
+TEST_F(ScaleTest, GridLinesOfAWideWindowKeepApart)
+{
+    CVerticalScale scale;
+    const std::string db[1] = {"db"};
+    const CDoubleRect window{1000.0, 0, -1000.0, 1};
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 10, 20, 60, false, 1, 0,
+               0);
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, &window));
+    std::vector<int> ys;
+    for (const auto& dash : dc.CallsOf(Op::Polyline))
+        if (ys.empty() || ys.back() != dash.points[0].y)
+            ys.push_back(dash.points[0].y);
+    ASSERT_EQ(41u, ys.size());
+    EXPECT_EQ(220, ys.front());
+    for (std::size_t i = 1; i < ys.size(); ++i)
+        EXPECT_GE(ys[i] - ys[i - 1], 69) << i;
+}
+
+// The special lower limit of the compression plot's input axis is no longer written into
+// the first step: "-80" is left out, the steps above it stay.
+TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldCover)
+{
+    CHorizontalScaleSpecialLimits scale;
+    const CDoubleRect window{0, -89.625, -90, 0};
+    ASSERT_TRUE(scale.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, window, 10, 10, 20,
+                           100, false, 1, 0, 0, 8, nullptr));
+    dc.SetCharWidth(60); // "-89.625": 420 units, past "-80" 406 units to its right
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, window));
+    EXPECT_EQ((std::vector<std::string>{"-89.625", "-70", "-60", "-50", "-40", "-30", "-20", "-10",
+                                        "Frequency Hz"}),
+              Texts());
+    EXPECT_EQ(228, dc.CallsOf(Op::TextOut)[0].points[0].x);
+}
+
+// A window narrower than two label steps would show one label or none: it is labelled at
+// its limits as well, the ones between steps with up to three decimals.
+TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
+{
+    CFont font;
+    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+    dc.SelectObject(font);
+    const std::string db[1] = {"db"};
+    const struct
+    {
+        double lower, upper;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {0.25, 0.75, {"0.25", "0.75", "db"}},
+        {-1.0, 1.0, {"-1", "0", "1", "db"}},
+        {-0.5, 0.5, {"-0.5", "0", "0.5", "db"}},
+        // The step at 0 lies 22 units over the lower limit, which shows as 0 too.
+        {-0.0001, 0.0125, {"0", "0.013", "db"}},
+    };
+    for (const auto& c : cases)
+    {
+        CVerticalScale scale;
+        const CDoubleRect window{c.upper, 3.0, c.lower, 3.1};
+        scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 10, 20, 60, false, 1,
+                   0, 0);
+        dc.ClearCalls();
+        scale.Draw(&dc, &window);
+        EXPECT_EQ(c.texts, Texts()) << c.lower;
+    }
+
+    CHorizontalScale frequencies;
+    const CDoubleRect band{1.0, 3.0, 0.0, std::log10(1100.0)}; // 1000 to 1100 Hz
+    frequencies.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, band, 1.0, 1.0, 20, 100,
+                     true, 4, 0, 0, 8, nullptr);
+    dc.ClearCalls();
+    frequencies.Draw(&dc, band);
+    EXPECT_EQ((std::vector<std::string>{"1000", "1100", "Frequency Hz"}), Texts());
+    EXPECT_EQ(4000 - 8 - 4 * 10, dc.CallsOf(Op::TextOut)[1].points[0].x);
 }
 
 TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
