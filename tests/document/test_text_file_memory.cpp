@@ -101,6 +101,18 @@ void* operator new[](std::size_t size)
     return operator new(size);
 }
 
+// The run-time makes its arrays with the nothrow form: it is replaced too, so that every
+// block reaches the replaced operator delete from the same malloc.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedMalloc(size ? size : 1);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return CountedMalloc(size ? size : 1);
+}
+
 void operator delete(void* block) noexcept
 {
     CountedFree(block);
