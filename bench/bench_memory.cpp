@@ -6,48 +6,16 @@
 // stays resident after it. The document's memory checks (document/MemoryBudget.h) rest
 // on these figures.
 #include "bench/GuiSession.h"
+#include "bench/ProcessMemory.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <malloc.h>
-#include <string>
 
 namespace
 {
 constexpr long kPoints = 1000000;
 constexpr int kFilters = 3;
-
-// A "VmRSS:" or "VmHWM:" line of /proc/self/status, in bytes.
-double StatusBytes(const std::string& key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word)
-        if (word == key)
-        {
-            double kiB = 0.0;
-            status >> kiB;
-            return kiB * 1024.0;
-        }
-    return 0.0;
-}
-
-double Resident()
-{
-    return StatusBytes("VmRSS:");
-}
-
-// The peak of the resident memory since the last reset.
-double Peak()
-{
-    return StatusBytes("VmHWM:");
-}
-
-void ResetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 void BM_LogSampleMemory(benchmark::State& state)
 {
@@ -55,30 +23,30 @@ void BM_LogSampleMemory(benchmark::State& state)
     {
         bench::CGuiSession session(0, true);
         malloc_trim(0);
-        const double base = Resident();
+        const double base = bench::Resident();
         const auto perPoint = [base](double bytes) { return (bytes - base) / double(kPoints); };
 
-        ResetPeak();
+        bench::ResetPeak();
         session.LogSample(kPoints);
-        state.counters["sampling_peak_B_per_pt"] = perPoint(Peak());
-        state.counters["sampled_B_per_pt"] = perPoint(Resident());
+        state.counters["sampling_peak_B_per_pt"] = perPoint(bench::Peak());
+        state.counters["sampled_B_per_pt"] = perPoint(bench::Resident());
 
-        ResetPeak();
+        bench::ResetPeak();
         session.CreateDesiredCurve();
-        state.counters["desired_peak_B_per_pt"] = perPoint(Peak());
-        const double desired = Resident();
+        state.counters["desired_peak_B_per_pt"] = perPoint(bench::Peak());
+        const double desired = bench::Resident();
         state.counters["desired_B_per_pt"] = perPoint(desired);
 
         // One filter, then a calculation anew with three: the difference is what each
         // further filter keeps.
-        ResetPeak();
+        bench::ResetPeak();
         session.Calculate(1);
-        const double onePeak = Peak();
+        const double onePeak = bench::Peak();
         state.counters["calculation_1_peak_B_per_pt"] = perPoint(onePeak);
         state.counters["calculation_1_adds_B_per_pt"] = (onePeak - desired) / double(kPoints);
-        ResetPeak();
+        bench::ResetPeak();
         session.Calculate(kFilters);
-        const double threePeak = Peak();
+        const double threePeak = bench::Peak();
         state.counters["calculation_3_peak_B_per_pt"] = perPoint(threePeak);
         state.counters["further_filter_B_per_pt"] =
             (threePeak - onePeak) / double(kFilters - 1) / double(kPoints);

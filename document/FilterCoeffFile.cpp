@@ -9,12 +9,16 @@
 #include "graph/StringUtility.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace
 {
-bool ContainsEither(const std::string& line, const char* a, const char* b)
+bool ContainsEither(std::string_view line, const char* a, const char* b)
 {
-    return line.find(a) != std::string::npos || line.find(b) != std::string::npos;
+    return line.find(a) != std::string_view::npos || line.find(b) != std::string_view::npos;
 }
 } // namespace
 
@@ -73,14 +77,11 @@ bool FilterCoeffFile::OpenForRead(std::string& path)
     m_strError.clear();
     if (!MORVANE_CHECK(!m_bWriting && !m_nOpened) || !AskFilePath(false, m_OpenTexts, path))
         return false;
-    std::vector<std::string> lines;
+    CTextLines lines;
     if (!ReadTextFileLines(path, lines, m_strError))
         return false;
     m_strFileName = path;
-    m_Lines = std::move(lines);
-    m_nLineCount = int(m_Lines.size());
-    m_nNextLine = 0;
-    m_nOpened = 1;
+    TakeLines(std::move(lines));
     return true;
 }
 
@@ -90,11 +91,16 @@ bool FilterCoeffFile::OpenText(const std::string& text, const std::string& name)
         return false;
     m_strError.clear();
     m_strFileName = name;
-    m_Lines = SplitTextLines(text);
-    m_nLineCount = int(m_Lines.size());
-    m_nNextLine = 0;
-    m_nOpened = 1;
+    TakeLines(CTextLines(text));
     return true;
+}
+
+void FilterCoeffFile::TakeLines(CTextLines lines)
+{
+    m_Lines = std::move(lines);
+    m_nLineCount = int(m_Lines.size());
+    m_NextLine = m_Lines.begin();
+    m_nOpened = 1;
 }
 
 bool FilterCoeffFile::Report(int nLine, unsigned nMessage)
@@ -108,9 +114,9 @@ bool FilterCoeffFile::Report(int nLine, unsigned nMessage)
 
 bool FilterCoeffFile::NextLine(std::string& line)
 {
-    if (!m_nOpened || m_nNextLine >= m_Lines.size())
+    if (!m_nOpened || m_NextLine == m_Lines.end())
         return false;
-    line = m_Lines[m_nNextLine++];
+    line = *m_NextLine++;
     return true;
 }
 
@@ -132,30 +138,33 @@ bool FilterCoeffFile::Validate()
     if (L < 3 || (L - 3) % 2 != 0)
         return Report(0, IDS_COEFF_LINE_COUNT);
     const int n = (L - 3) / 2;
-    if (!ContainsEither(m_Lines[1], "b0", "B0"))
+    // The lines in order: the title, the b heading, n numerator rows, the a heading and n
+    // denominator rows.
+    auto next = std::next(m_Lines.begin());
+    if (!ContainsEither(*next++, "b0", "B0"))
         return Report(2, IDS_COEFF_B_HEADER);
     std::vector<int> counts(std::size_t(n), 0);
     for (int i = 0; i < n; ++i)
     {
         const int line = i + 3;
-        if (!IsCoefficientRow(m_Lines[std::size_t(line - 1)], counts[std::size_t(i)]))
+        if (!IsCoefficientRow(std::string(*next++), counts[std::size_t(i)]))
             return Report(line, IDS_COEFF_NOT_NUMERIC);
         if (counts[std::size_t(i)] < 2)
             return Report(line, IDS_COEFF_TOO_FEW);
     }
-    if (!ContainsEither(m_Lines[std::size_t(n + 2)], "a0", "A0"))
+    if (!ContainsEither(*next++, "a0", "A0"))
         return Report(n + 3, IDS_COEFF_A_HEADER);
     for (int i = 0; i < n; ++i)
     {
         const int line = n + 4 + i;
         int nCount = 0;
-        if (!IsCoefficientRow(m_Lines[std::size_t(line - 1)], nCount))
+        if (!IsCoefficientRow(std::string(*next++), nCount))
             return Report(line, IDS_COEFF_NOT_NUMERIC);
         if (nCount != counts[std::size_t(i)])
             return Report(line, IDS_COEFF_A_COUNT_DIFFERS);
     }
     m_nRowCount = n;
-    m_nNextLine = 0;
+    m_NextLine = m_Lines.begin();
     return true;
 }
 

@@ -16,7 +16,6 @@
 #include "graph/FileDialog.h"
 
 #include <string>
-#include <vector>
 
 class CMatrixPtrArray;
 class IFileReadErrorReport;
@@ -57,6 +56,7 @@ public:
     const std::string& GetText() const { return m_Writer.Text(); }
 
 private:
+    void TakeLines(CTextLines lines);
     bool Report(int nLine, unsigned nMessage);
     bool NextLine(std::string& line);
     // A coefficient row: only number characters and blanks, and every number token
@@ -75,8 +75,8 @@ private:
     int m_nLineCount = 0;
     int m_nOpened = 0;
     bool m_bWriting = false;
-    std::vector<std::string> m_Lines;
-    std::size_t m_nNextLine = 0;
+    CTextLines m_Lines;
+    CTextLines::CIterator m_NextLine;
     std::string m_strError;
     CTextFileWriter m_Writer;
 };

@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
+#include <utility>
 
 namespace
 {
-bool EqualNoCase(const std::string& a, const std::string& b)
+bool EqualNoCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](unsigned char x, unsigned char y)
@@ -39,7 +41,7 @@ std::string CMasterPtFile::SectionName(int nSection) const
     return m_strSectionNames[nSection - 1];
 }
 
-bool CMasterPtFile::IsPointLine(const std::string& line) const
+bool CMasterPtFile::IsPointLine(std::string_view line) const
 {
     return std::none_of(std::begin(m_strSectionNames), std::end(m_strSectionNames),
                         [&](const std::string& name) { return EqualNoCase(line, name); });
@@ -52,7 +54,7 @@ bool CMasterPtFile::OpenForRead(std::string& path)
     if (!MORVANE_CHECK(m_State == EState::Closed) ||
         !AskFilePath(false, m_DialogTexts, path, m_strOpenFileName))
         return false;
-    std::vector<std::string> lines;
+    CTextLines lines;
     if (!ReadTextFileLines(path, lines, m_strError))
         return false;
     return TakeLines(std::move(lines), path);
@@ -63,18 +65,22 @@ bool CMasterPtFile::OpenText(const std::string& text, const std::string& name)
     if (!MORVANE_CHECK(m_State == EState::Closed))
         return false;
     m_strError.clear();
-    return TakeLines(SplitTextLines(text), name);
+    return TakeLines(CTextLines(text), name);
 }
 
-bool CMasterPtFile::TakeLines(std::vector<std::string> lines, const std::string& path)
+bool CMasterPtFile::TakeLines(CTextLines lines, const std::string& path)
 {
     m_nErrorLine = 0;
-    std::size_t i = 0;
-    while (i < lines.size() && lines[i].find_first_not_of(" \t\r") == std::string::npos)
-        ++i;
-    if (i == lines.size() || IsPointLine(lines[i]))
+    int nLine = 1;
+    auto line = lines.begin();
+    while (line != lines.end() && line->find_first_not_of(" \t\r") == std::string_view::npos)
     {
-        m_nErrorLine = int(i < lines.size() ? i + 1 : 1);
+        ++line;
+        ++nLine;
+    }
+    if (line == lines.end() || IsPointLine(*line))
+    {
+        m_nErrorLine = line != lines.end() ? nLine : 1;
         m_strError = CResourceString(IDS_MASTER_PT_NO_SECTION);
         return false;
     }
@@ -110,14 +116,16 @@ bool CMasterPtFile::ReadSection(int nSection, CMasterPtGridRows* pGrid)
         return false;
     const std::string name = SectionName(nSection);
     // An unknown section has no name, and no line is taken for it.
-    std::size_t i = name.empty() ? m_Lines.size() : 0;
-    while (i < m_Lines.size() && !EqualNoCase(m_Lines[i], name))
-        ++i;
+    auto point = name.empty() ? m_Lines.end() : m_Lines.begin();
+    while (point != m_Lines.end() && !EqualNoCase(*point, name))
+        ++point;
+    if (point != m_Lines.end())
+        ++point;
     pGrid->Initialize();
     int nCount = 0;
-    for (++i; i < m_Lines.size() && IsPointLine(m_Lines[i]); ++i)
+    for (; point != m_Lines.end() && IsPointLine(*point); ++point)
     {
-        std::string line = m_Lines[i];
+        std::string line(*point);
         std::replace(line.begin(), line.end(), ',', ' ');
         double values[2] = {0.0, 0.0};
         if (!ReadFiniteNumbers(2, values, line))

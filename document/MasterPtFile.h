@@ -17,7 +17,7 @@
 #include "graph/FileDialog.h"
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 class CMasterPtGridRows;
 
@@ -56,7 +56,7 @@ public:
     bool Close();
 
     // True when the line is none of the three section names (any letter case).
-    bool IsPointLine(const std::string& line) const;
+    bool IsPointLine(std::string_view line) const;
 
     const std::string& GetError() const { return m_strError; }
     // The 1-based line a refused file failed at; 0 when the file itself could not be read.
@@ -66,7 +66,7 @@ public:
 private:
     std::string SectionName(int nSection) const;
     // Takes the lines when their first line that is not blank names a section.
-    bool TakeLines(std::vector<std::string> lines, const std::string& path);
+    bool TakeLines(CTextLines lines, const std::string& path);
 
     CFileDialogTexts m_DialogTexts;
     std::string m_strOpenFileName;
@@ -82,6 +82,6 @@ private:
     std::string m_strPath;
     std::string m_strError;
     int m_nErrorLine = 0;
-    std::vector<std::string> m_Lines;
+    CTextLines m_Lines;
     CTextFileWriter m_Writer;
 };

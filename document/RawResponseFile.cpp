@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <string_view>
 
 namespace
 {
@@ -63,6 +65,89 @@ mwMatrix Column(std::vector<double>& values)
         return empty();
     return mwMatrix(int(values.size()), 1, values.data(), nullptr, 1);
 }
+
+// Where and why a file is refused; no line while it is not.
+struct CRowFault
+{
+    int nLine = 0;
+    unsigned nMessage = 0;
+};
+
+// Reads each row after the header in file order and gives its values (frequency,
+// magnitude and, with a phase column, phase) and its 1-based line to take. The first row
+// decides the columns. False, with the fault, at the first row that is not one.
+bool ForEachRow(const CTextLines& lines, bool& bPhaseColumn, CRowFault& fault,
+                const std::function<void(const double* values, int nLine)>& take)
+{
+    bool bDecided = false;
+    int nLine = 0;
+    for (const std::string_view line : lines)
+    {
+        if (++nLine <= int(kHeaderLines) || IsBlankLine(line))
+            continue;
+        std::string row(line);
+        if (!bDecided)
+        {
+            bPhaseColumn = CountNumbersInLine(row) == 3;
+            bDecided = true;
+        }
+        std::replace(row.begin(), row.end(), ',', ' ');
+        double values[3] = {0.0, 0.0, 0.0};
+        if (!HoldsOnlyNumbers(row) || !ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
+            fault = {nLine, bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2};
+        else if (!(std::fabs(values[1]) <= kMaxLevelDb))
+            fault = {nLine, IDS_RAW_LEVEL_OUT_OF_RANGE};
+        else
+        {
+            take(values, nLine);
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+// Checks the frequencies of the rows as they come: every one above 0 Hz, within the
+// measured range and above the one before it, the first as opening the file repairs it (a
+// row at 0 Hz moves below the second). Keeps the first fault.
+class CFrequencyCheck
+{
+public:
+    void Take(double frequency, int nLine)
+    {
+        if (++m_nRows == 1)
+        {
+            m_First = frequency;
+            m_nFirstLine = nLine;
+            return;
+        }
+        if (m_nRows == 2)
+            Check(RepairedFirstFrequency(m_First, frequency), m_nFirstLine, true);
+        Check(frequency, nLine, false);
+    }
+    const CRowFault& Fault() const { return m_Fault; }
+
+private:
+    void Check(double f, int nLine, bool bFirst)
+    {
+        if (m_Fault.nLine)
+            return;
+        // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
+        if (!(f > 0.0) || (bFirst && m_First < 0.0))
+            m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_POSITIVE};
+        else if (!(f >= kMinFrequencyHz && f <= kMaxFrequencyHz))
+            m_Fault = {nLine, IDS_RAW_FREQUENCY_OUT_OF_RANGE};
+        else if (!bFirst && !(f > m_Previous))
+            m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_INCREASING};
+        m_Previous = f;
+    }
+
+    std::size_t m_nRows = 0;
+    double m_First = 0.0;
+    int m_nFirstLine = 0;
+    double m_Previous = 0.0;
+    CRowFault m_Fault;
+};
 } // namespace
 
 CRawResponseFile::CRawResponseFile(CMode* pPhaseColumnMode)
@@ -85,7 +170,7 @@ bool CRawResponseFile::OpenForRead(std::string& path)
     m_nErrorLine = 0;
     if (!MORVANE_CHECK(m_State == EState::Closed) || !AskFilePath(false, m_OpenTexts, path))
         return false;
-    std::vector<std::string> lines;
+    CTextLines lines;
     std::string error;
     if (!ReadTextFileLines(path, lines, error))
         return Fail(0, error);
@@ -100,74 +185,54 @@ bool CRawResponseFile::OpenText(const std::string& text, const std::string& name
     if (!MORVANE_CHECK(m_State == EState::Closed))
         return false;
     m_strPath = name;
-    return ReadRows(SplitTextLines(text));
+    return ReadRows(CTextLines(text));
 }
 
-bool CRawResponseFile::ReadRows(const std::vector<std::string>& lines)
+bool CRawResponseFile::ReadRows(const CTextLines& lines)
 {
-    std::vector<double> frequencies, magnitudes, phases;
-    std::vector<int> rowLines; // 1-based line of each row
-    bool bDecided = false;
+    // The rows are read twice: first checked and counted, nothing kept, then, only when
+    // the file is a response, kept in columns of the size counted. A refused file thus
+    // costs nothing for its rows, and a good one no more than its points.
     bool bPhaseColumn = false;
-    for (std::size_t i = kHeaderLines; i < lines.size(); ++i)
+    CRowFault fault;
+    std::size_t nRows = 0;
+    int nFirstRowLine = 0;
+    CFrequencyCheck frequencies;
+    const auto check = [&](const double* values, int nLine)
     {
-        std::string row = lines[i];
-        if (IsBlankLine(row))
-            continue;
-        if (!bDecided)
-        {
-            bPhaseColumn = CountNumbersInLine(row) == 3;
-            bDecided = true;
-        }
-        std::replace(row.begin(), row.end(), ',', ' ');
-        double values[3] = {0.0, 0.0, 0.0};
-        if (!HoldsOnlyNumbers(row) || !ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
-            return Fail(int(i + 1),
-                        CResourceString(bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2));
-        if (!(std::fabs(values[1]) <= kMaxLevelDb))
-            return Fail(int(i + 1), CResourceString(IDS_RAW_LEVEL_OUT_OF_RANGE));
-        frequencies.push_back(values[0]);
-        rowLines.push_back(int(i + 1));
-        magnitudes.push_back(values[1]);
-        if (bPhaseColumn)
-            phases.push_back(values[2]);
-    }
+        if (nRows++ == 0)
+            nFirstRowLine = nLine;
+        frequencies.Take(values[0], nLine);
+    };
+    if (!ForEachRow(lines, bPhaseColumn, fault, check))
+        return Fail(fault.nLine, CResourceString(fault.nMessage));
     // The line named is the one where the missing row was expected.
-    if (frequencies.empty())
+    if (nRows == 0)
         return Fail(int(kHeaderLines + 1), CResourceString(IDS_RAW_NO_POINTS));
-    if (frequencies.size() == 1)
-        return Fail(rowLines.front() + 1, CResourceString(IDS_RAW_ONE_POINT));
-    if (!CheckFrequencies(frequencies, rowLines))
-        return false;
+    if (nRows == 1)
+        return Fail(nFirstRowLine + 1, CResourceString(IDS_RAW_ONE_POINT));
+    if (frequencies.Fault().nLine)
+        return Fail(frequencies.Fault().nLine, CResourceString(frequencies.Fault().nMessage));
+
+    m_Frequencies.clear();
+    m_Magnitudes.clear();
+    m_Phases.clear();
+    m_Frequencies.reserve(nRows);
+    m_Magnitudes.reserve(nRows);
+    if (bPhaseColumn)
+        m_Phases.reserve(nRows);
+    const auto keep = [&](const double* values, int)
+    {
+        m_Frequencies.push_back(values[0]);
+        m_Magnitudes.push_back(values[1]);
+        if (bPhaseColumn)
+            m_Phases.push_back(values[2]);
+    };
+    ForEachRow(lines, bPhaseColumn, fault, keep);
     m_bPhaseColumn = bPhaseColumn;
-    m_Frequencies = std::move(frequencies);
-    m_Magnitudes = std::move(magnitudes);
-    m_Phases = std::move(phases);
     if (m_pPhaseColumnMode)
         m_pPhaseColumnMode->SetState(bPhaseColumn ? 1 : 0);
     m_State = EState::Reading;
-    return true;
-}
-
-bool CRawResponseFile::CheckFrequencies(const std::vector<double>& frequencies,
-                                        const std::vector<int>& rowLines)
-{
-    // The first point is checked as opening the file repairs it (a row at 0 Hz moves
-    // below the second).
-    double previous = 0.0;
-    for (std::size_t i = 0; i < frequencies.size(); ++i)
-    {
-        const double f =
-            i == 0 ? RepairedFirstFrequency(frequencies[0], frequencies[1]) : frequencies[i];
-        // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
-        if (!(f > 0.0) || (i == 0 && frequencies[0] < 0.0))
-            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_POSITIVE));
-        if (!(f >= kMinFrequencyHz && f <= kMaxFrequencyHz))
-            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_OUT_OF_RANGE));
-        if (i > 0 && !(f > previous))
-            return Fail(rowLines[i], CResourceString(IDS_RAW_FREQUENCY_NOT_INCREASING));
-        previous = f;
-    }
     return true;
 }
 
@@ -223,6 +288,10 @@ bool CRawResponseFile::Close()
 {
     const EState state = m_State;
     m_State = EState::Closed;
+    // The points read were handed on by Parse; they go with the read.
+    m_Frequencies = {};
+    m_Magnitudes = {};
+    m_Phases = {};
     if (state != EState::Writing)
         return true;
     if (!m_bWritten)

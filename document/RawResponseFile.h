@@ -60,8 +60,9 @@ public:
     // Three columns, one row per element of the magnitudes; frequencies and phases must
     // have at least as many elements (FALSE, nothing written, otherwise).
     bool Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix phases);
-    // Ends a read, or puts a save in place of the file (temporary file, then rename).
-    // FALSE when nothing was written or the save fails; the previous file then stays.
+    // Ends a read (the points read go: Parse has handed them on), or puts a save in place
+    // of the file (temporary file, then rename). FALSE when nothing was written or the
+    // save fails; the previous file then stays.
     bool Close();
 
     const std::string& GetError() const { return m_strError; }
@@ -70,9 +71,7 @@ public:
 
 private:
     bool Fail(int nLine, const std::string& text);
-    bool ReadRows(const std::vector<std::string>& lines);
-    // Every frequency above 0 Hz and above the one before it; rowLines: the line of each.
-    bool CheckFrequencies(const std::vector<double>& frequencies, const std::vector<int>& rowLines);
+    bool ReadRows(const CTextLines& lines);
 
     CFileDialogTexts m_OpenTexts;
     CFileDialogTexts m_SaveTexts;

@@ -6,38 +6,20 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
-std::vector<std::string> SplitTextLines(const std::string& text)
+bool ReadTextFileLines(const std::string& path, CTextLines& lines, std::string& error)
 {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size())
-    {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos)
-            end = text.size();
-        std::size_t last = end;
-        if (last > start && text[last - 1] == '\r')
-            --last;
-        lines.push_back(text.substr(start, last - start));
-        start = next;
-    }
-    return lines;
-}
-
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines, std::string& error)
-{
-    std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, kMaxTextFileBytes, bytes, error))
+    std::string text;
+    if (!ReadWholeFile(path, kMaxTextFileBytes, text, error))
         return false;
-    lines = SplitTextLines(std::string(bytes.begin(), bytes.end()));
+    lines = CTextLines(std::move(text));
     return true;
 }
 
-bool IsBlankLine(const std::string& line)
+bool IsBlankLine(std::string_view line)
 {
-    return line.find_first_not_of(" \t") == std::string::npos;
+    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 bool ReadFiniteNumbers(int n, double* values, const std::string& line)

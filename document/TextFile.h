@@ -3,25 +3,21 @@
 // temporary file so that a failed save leaves the previous file as it was.
 #pragma once
 
+#include "document/TextLines.h"
+
 #include <cstddef>
 #include <string>
-#include <vector>
+#include <string_view>
 
 // The largest text file the document reads.
 constexpr std::size_t kMaxTextFileBytes = std::size_t(64) << 20;
 
-// The lines of a text: split at each line feed, a carriage return before it dropped. A
-// last line without line feed counts when it is not empty; nothing follows the last line
-// feed.
-std::vector<std::string> SplitTextLines(const std::string& text);
-
-// Reads the file's lines. False with a message in error when it cannot be read or is
-// larger than kMaxTextFileBytes.
-bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines,
-                       std::string& error);
+// Reads the file's lines (CTextLines tells how it splits them). False with a message in
+// error when it cannot be read or is larger than kMaxTextFileBytes.
+bool ReadTextFileLines(const std::string& path, CTextLines& lines, std::string& error);
 
 // True when the line holds only blanks and tabs.
-bool IsBlankLine(const std::string& line);
+bool IsBlankLine(std::string_view line);
 
 // Reads the first n numbers of the line (tokens as CountNumbersInLine sees them) into
 // values. False when the line holds fewer than n number tokens or one of the first n

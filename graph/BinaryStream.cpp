@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool CBinaryReader::Take(std::uint64_t& raw, std::size_t width)
@@ -60,10 +61,11 @@ std::string SystemError(const std::string& what, const std::string& path)
 {
     return what + " \"" + path + "\": " + std::strerror(errno);
 }
-} // namespace
 
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
-                   std::string& error)
+// Bytes is a std::vector<std::uint8_t> or a std::string.
+template <class Bytes>
+bool ReadWholeFileInto(const std::string& path, std::size_t maxBytes, Bytes& bytes,
+                       std::string& error)
 {
     bool bNotRegular = false;
     const int fd = mclOpenRegularFile(path.c_str(), O_RDONLY, &bNotRegular);
@@ -80,7 +82,12 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<st
         ::close(fd);
         return false;
     }
-    std::vector<std::uint8_t> data;
+    // Sized from the start to what the file holds now, so that the buffer is not grown,
+    // and so copied, while reading; a file that grows meanwhile still reads to its end.
+    Bytes data;
+    struct stat info = {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0 && std::size_t(info.st_size) <= maxBytes)
+        data.reserve(std::size_t(info.st_size));
     std::uint8_t chunk[65536];
     bool ok = true;
     for (;;)
@@ -107,4 +114,17 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<st
     if (ok)
         bytes = std::move(data);
     return ok;
+}
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
+                   std::string& error)
+{
+    return ReadWholeFileInto(path, maxBytes, bytes, error);
+}
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                   std::string& error)
+{
+    return ReadWholeFileInto(path, maxBytes, bytes, error);
 }

@@ -48,6 +48,9 @@ private:
 // without waiting on it) or is larger than maxBytes.
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                    std::string& error);
+// The same into a string, for text.
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                   std::string& error);
 
 // Writes the bytes to a temporary file in the folder of the file the path names and
 // renames it over that file, so that the file is either the old one or the complete new

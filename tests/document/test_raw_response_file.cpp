@@ -227,6 +227,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"SinglePoint", "t\nh\n\n1000 85.5 10\n", 5, kOnePoint},
                       BadCase{"Descending", "t\nh\n100 80\n200 81\n150 82\n", 5, kNotIncreasing},
                       BadCase{"Repeated", "t\nh\n100 80\n200 81\n200 82\n", 5, kNotIncreasing},
+                      // The rows are all checked before their frequencies: a bad row after
+                      // a frequency fault is the one named; of two frequency faults the first.
+                      BadCase{"BadRowAfterAFrequencyFault", "t\nh\n100 80\n50 81\n200 x\n", 5,
+                              kBadTwo},
+                      BadCase{"TwoFrequencyFaults", "t\nh\n100 80\n50 81\n0 82\n", 4,
+                              kNotIncreasing},
                       // A 0 Hz first row becomes the square root of the second: 1 Hz.
                       BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
                       BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
