@@ -1,6 +1,7 @@
 #include "graph/AxisScale.h"
 
 #include "framework/core/DeviceContext.h"
+#include "graph/CFormat.h"
 #include "graph/MorvaneUtilities.h"
 
 #include <algorithm>
@@ -224,6 +225,16 @@ std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& 
             chosen.push_back(label);
     }
     return chosen;
+}
+
+std::string CAxisScale::LimitText(double value)
+{
+    // Adding 0.0 turns a rounded -0.0 into 0.0, which is written without a sign.
+    std::string text = FormatC("%.3f", std::round(value * 1000.0) / 1000.0 + 0.0);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
 }
 
 double CAxisScale::Tolerance() const

@@ -85,6 +85,10 @@ public:
     static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
                                                 double labelStep, int nGap);
 
+    // The text of a limit that need not be a step: rounded to three decimals (so that 10
+    // to the log of 1100 shows as 1100), without the zeros that end the decimals.
+    static std::string LimitText(double value);
+
 protected:
     // Stores the set-up; the caller has checked the titles.
     void Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,

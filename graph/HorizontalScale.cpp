@@ -61,15 +61,18 @@ void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
     const CRect& area = m_LineArea.m_Rect;
     const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
     // The lower limit is labelled at the plot's left edge. A label starts at its grid
-    // line; one that would run off the strip's right end (the upper limit labelled) ends
-    // there instead, clear of the strip's frame line. A step past the upper limit is not
-    // labelled: its label would lie off the view.
-    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) -
-                      std::max(m_LabelArea.m_nPenWidth, 0);
+    // line, clear of the strip's frame line on the left; one that would run off the
+    // strip's right end (the upper limit labelled) ends there instead, clear of the frame
+    // line there. A step past the upper limit is not labelled: its label would lie off
+    // the view.
+    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
+    const int left = std::min(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) + frame;
+    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) - frame;
     std::vector<CAxisLabel> labels;
     const auto add = [&](double v, const std::string& text, bool bLimit, int x)
     {
         const CSize extent = pDC->GetTextExtent(text);
+        x = std::max(std::min(x, right - extent.cx), left);
         labels.push_back({v, text, bLimit, {x, labelY}, x, x + extent.cx});
         return extent.cy;
     };
@@ -80,8 +83,17 @@ void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
         if (!IsInWindow(v))
             continue;
         const std::string text = LabelText(v, false);
-        const int x = std::min(m_Layout.ToCanvas(v, area.left), right - pDC->GetTextExtent(text).cx);
-        height = std::max(height, add(v, text, IsWindowLimit(v), x));
+        height = std::max(height, add(v, text, IsWindowLimit(v), m_Layout.ToCanvas(v, area.left)));
+    }
+    // A window narrower than two steps is labelled at its upper limit as well, so that its
+    // range can be read.
+    const bool bStepOnLower =
+        labels.size() == 2 && std::fabs(labels.back().value - m_Layout.lower) <= Tolerance();
+    if (!bSpecialLimits && (labels.size() < 2 || bStepOnLower))
+    {
+        const std::string text = LimitText(m_bLogarithmic ? std::pow(10.0, m_Layout.upper)
+                                                          : m_Layout.upper);
+        add(m_Layout.upper, text, true, right);
     }
     // A step on the lower limit is labelled once; labels a limit label would cover, or too
     // close to read apart, are left out. Labels side by side keep half their height apart.

@@ -51,6 +51,16 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
         if (IsInWindow(v))
             labels.push_back({v, FormatC("%.0f", v), IsWindowLimit(v), {}, 0, 0});
     }
+    // A window narrower than two steps is labelled at its limits as well, so that its
+    // range can be read.
+    if (!bSpecialLimits && labels.size() < 2)
+    {
+        if (labels.empty() || labels.front().value > m_Layout.lower + Tolerance())
+            labels.insert(labels.begin(),
+                          {m_Layout.lower, LimitText(m_Layout.lower), true, {}, 0, 0});
+        if (labels.back().value < m_Layout.upper - Tolerance())
+            labels.push_back({m_Layout.upper, LimitText(m_Layout.upper), true, {}, 0, 0});
+    }
     // Right-aligned left of the plot, centred on their grid lines, and inside the strip
     // clear of its frame line: the top and bottom values are moved in rather than cut
     // off, and a font too wide for the strip (minus signs of four-digit degrees) is made

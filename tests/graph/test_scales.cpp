@@ -65,7 +65,8 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
     // would stand off the view.
     EXPECT_EQ((std::vector<std::string>{"20", "100", "1000", "10000", "Frequency Hz"}), Texts());
     const auto texts = dc.CallsOf(Op::TextOut);
-    EXPECT_EQ((CPoint{220, 200}), texts[0].points[0]); // first label at the plot's left edge
+    // The first label at the plot's left edge, clear of the frame line there (8 units wide).
+    EXPECT_EQ((CPoint{228, 200}), texts[0].points[0]);
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[0].textAlign);
     EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[1].points[0].x);
     EXPECT_EQ(120, texts[4].points[0].y); // title below the plot
@@ -309,7 +310,47 @@ TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldC
     EXPECT_EQ((std::vector<std::string>{"-89.625", "-70", "-60", "-50", "-40", "-30", "-20", "-10",
                                         "Frequency Hz"}),
               Texts());
-    EXPECT_EQ(220, dc.CallsOf(Op::TextOut)[0].points[0].x);
+    EXPECT_EQ(228, dc.CallsOf(Op::TextOut)[0].points[0].x);
+}
+
+// A window narrower than two label steps would show one label or none: it is labelled at
+// its limits as well, the ones between steps with up to three decimals.
+TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
+{
+    CFont font;
+    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+    dc.SelectObject(font);
+    const std::string db[1] = {"db"};
+    const struct
+    {
+        double lower, upper;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {0.25, 0.75, {"0.25", "0.75", "db"}},
+        {-1.0, 1.0, {"-1", "0", "1", "db"}},
+        {-0.5, 0.5, {"-0.5", "0", "0.5", "db"}},
+        // The step at 0 lies 22 units over the lower limit, which shows as 0 too.
+        {-0.0001, 0.0125, {"0", "0.013", "db"}},
+    };
+    for (const auto& c : cases)
+    {
+        CVerticalScale scale;
+        const CDoubleRect window{c.upper, 3.0, c.lower, 3.1};
+        scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 10, 20, 60, false, 1,
+                   0, 0);
+        dc.ClearCalls();
+        scale.Draw(&dc, &window);
+        EXPECT_EQ(c.texts, Texts()) << c.lower;
+    }
+
+    CHorizontalScale frequencies;
+    const CDoubleRect band{1.0, 3.0, 0.0, std::log10(1100.0)}; // 1000 to 1100 Hz
+    frequencies.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles, band, 1.0, 1.0, 20, 100,
+                     true, 4, 0, 0, 8, nullptr);
+    dc.ClearCalls();
+    frequencies.Draw(&dc, band);
+    EXPECT_EQ((std::vector<std::string>{"1000", "1100", "Frequency Hz"}), Texts());
+    EXPECT_EQ(4000 - 8 - 4 * 10, dc.CallsOf(Op::TextOut)[1].points[0].x);
 }
 
 TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)

@@ -49,6 +49,38 @@ const struct
     {CMorvaneApp::ID_VIEW_FILTERS_AND_FILTER_PHASES, "filters and filter phases"},
 };
 
+// Ranges of the speaker response, speaker phase, filter and filter phase views as the
+// settings sheet takes them: the ones a new user starts with, then extreme ones the sheet
+// accepts (the widest frequencies with values of many digits, narrow bands with values
+// between whole steps, and limits that are no steps).
+struct CRangeSet
+{
+    const char* name;
+    CSettingsSheetValues::CViewRange ranges[4];
+};
+const CRangeSet kRangeSets[] = {
+    {"start-up",
+     {{10.0, 24000.0, -30.0, 20.0, false},
+      {10.0, 24000.0, -180.0, 180.0, false},
+      {10.0, 24000.0, -15.0, 15.0, false},
+      {10.0, 24000.0, -30.0, 30.0, false}}},
+    {"wide",
+     {{1.0, 200000.0, -1000.0, 1000.0, false},
+      {1.0, 200000.0, -3600.0, 3600.0, false},
+      {1.0, 200000.0, -500.0, 500.0, false},
+      {1.0, 200000.0, -7200.0, 7200.0, false}}},
+    {"narrow",
+     {{1000.0, 1100.0, 0.25, 0.75, false},
+      {1000.0, 1100.0, -1.0, 1.0, false},
+      {95.0, 105.0, 2.0, 3.0, false},
+      {20.0, 25.0, -0.5, 0.5, false}}},
+    {"between steps",
+     {{12.0, 18000.0, -24.5, 39.5, false},
+      {15.0, 22000.0, -185.0, 95.0, false},
+      {31.0, 16000.0, -24.0, 39.0, false},
+      {11.0, 21000.0, -61.0, 59.0, false}}},
+};
+
 std::string SizeName(const QSize& size)
 {
     return std::to_string(size.width()) + "x" + std::to_string(size.height());
@@ -74,6 +106,25 @@ template <class View> CNamedView Named(const std::string& name, View* pView)
     return {name, pView, [pView](CDC* pDC) { pView->OnDraw(pDC); }};
 }
 
+// The coordinate readout switched on as the user does it: a right click clears it, a left
+// click in the middle of the view follows the nearest curve and the pointer moves a little.
+void ShowReadout(QWidget& view)
+{
+    const QPointF middle(view.width() / 2.0, view.height() / 2.0);
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, QPointF at)
+    {
+        QMouseEvent event(type, at, view.mapToGlobal(at), button,
+                          type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::RightButton, middle);
+    send(QEvent::MouseButtonRelease, Qt::RightButton, middle);
+    send(QEvent::MouseButtonPress, Qt::LeftButton, middle);
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, middle);
+    send(QEvent::MouseMove, Qt::NoButton, middle + QPointF(1, 1));
+    QCoreApplication::processEvents();
+}
+
 // The texts of the view as it paints on the screen at its own size.
 void AddScreenFaults(const CNamedView& view, const std::string& where,
                      std::vector<std::string>& faults)
@@ -86,23 +137,30 @@ void AddScreenFaults(const CNamedView& view, const std::string& where,
     AddFaults(dc.texts, QRectF(image.rect()), where + ", " + view.name, faults);
 }
 
-// The texts of the page a view prints, on an image of the landscape page at 150 dots an
-// inch through a printer's device context.
-void AddPageFaults(const CNamedView& view, const std::string& where,
-                   std::vector<std::string>& faults)
+// The page a view prints, drawn on an image of the landscape page at 150 dots an inch
+// through a printer's device context; texts receives where its texts landed.
+QImage PrintedPage(const CNamedView& view, std::vector<CPlacedText>* texts)
 {
     const std::unique_ptr<QPrinter> printer = MakeLandscapePrinter();
-    const QRect page = printer->pageLayout().paintRectPixels(150);
-    QImage image(page.size(), QImage::Format_RGB32);
+    QImage image(printer->pageLayout().paintRectPixels(150).size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     CTextPlacingDC dc(&painter, DT_RASPRINTER);
     view.draw(&dc);
-    AddFaults(dc.texts, QRectF(image.rect()), where + ", " + view.name + " printed", faults);
+    *texts = dc.texts;
+    return image;
 }
 
-// The faults, at most a screenful of them, with their number; all of them in a file of
-// this build folder.
+void AddPageFaults(const CNamedView& view, const std::string& where,
+                   std::vector<std::string>& faults)
+{
+    std::vector<CPlacedText> texts;
+    const QImage page = PrintedPage(view, &texts);
+    AddFaults(texts, QRectF(page.rect()), where + ", " + view.name + " printed", faults);
+}
+
+// The faults, at most a screenful of them, with their number; all of them (or none) in a
+// file of this build folder.
 std::string Report(const std::vector<std::string>& faults, const std::string& file)
 {
     std::ofstream all(std::string(MORVANE_TEST_OUTPUT_DIR) + "/" + file);
@@ -113,6 +171,13 @@ std::string Report(const std::vector<std::string>& faults, const std::string& fi
     for (std::size_t i = 0; i < faults.size() && i < 60; ++i)
         out << faults[i] << "\n";
     return out.str();
+}
+
+// A view's name as a part of a file name.
+std::string FileName(std::string name)
+{
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
 }
 
 void SavePicture(QWidget& widget, const std::string& name)
@@ -182,8 +247,10 @@ protected:
                 for (const CNamedView& v : Views())
                 {
                     ASSERT_NE(v.pWidget, nullptr) << v.name;
-                    if (v.pWidget->isVisible())
-                        AddScreenFaults(v, where, faults);
+                    if (!v.pWidget->isVisible())
+                        continue;
+                    ShowReadout(*v.pWidget);
+                    AddScreenFaults(v, where, faults);
                 }
             }
         }
@@ -200,54 +267,52 @@ TEST_F(SpeakerTextPlacementTest, NoTextOfTheFourViewsCoversAnotherAtAnySizeOrRan
     std::vector<std::string> faults;
     // The ranges the calculation and the drawn filters left, scaled to the curves.
     Sweep("scaled", faults);
-    // The ranges a new user starts with.
-    ApplyRanges({{10.0, 24000.0, -30.0, 20.0, false},
-                 {10.0, 24000.0, -180.0, 180.0, false},
-                 {10.0, 24000.0, -15.0, 15.0, false},
-                 {10.0, 24000.0, -30.0, 30.0, false}});
-    Sweep("start-up", faults);
-    // Extreme ranges the sheet accepts: the widest frequencies with values of many digits,
-    // a narrow band with values between whole steps, and limits that are no steps.
-    ApplyRanges({{1.0, 200000.0, -1000.0, 1000.0, false},
-                 {1.0, 200000.0, -3600.0, 3600.0, false},
-                 {1.0, 200000.0, -500.0, 500.0, false},
-                 {1.0, 200000.0, -7200.0, 7200.0, false}});
-    Sweep("wide", faults);
-    ApplyRanges({{1000.0, 1100.0, 0.25, 0.75, false},
-                 {1000.0, 1100.0, -1.0, 1.0, false},
-                 {95.0, 105.0, 2.0, 3.0, false},
-                 {20.0, 25.0, -0.5, 0.5, false}});
-    Sweep("narrow", faults);
-    ApplyRanges({{12.0, 18000.0, -24.5, 39.5, false},
-                 {15.0, 22000.0, -185.0, 95.0, false},
-                 {31.0, 16000.0, -24.0, 39.0, false},
-                 {11.0, 21000.0, -61.0, 59.0, false}});
-    Sweep("between steps", faults);
+    for (const CRangeSet& set : kRangeSets)
+    {
+        ApplyRanges(set.ranges);
+        Sweep(set.name, faults);
+    }
     // Automatic scaling again after all that, with the filters drawn anew.
-    ApplyRanges({{10.0, 24000.0, -30.0, 20.0, true},
-                 {10.0, 24000.0, -180.0, 180.0, true},
-                 {10.0, 24000.0, -15.0, 15.0, true},
-                 {10.0, 24000.0, -30.0, 30.0, true}});
+    CSettingsSheetValues::CViewRange scaling[4];
+    std::copy(std::begin(kRangeSets[0].ranges), std::end(kRangeSets[0].ranges), scaling);
+    for (CSettingsSheetValues::CViewRange& range : scaling)
+        range.bAutomaticScaling = true;
+    ApplyRanges(scaling);
     ASSERT_TRUE(app->ExecuteCommand(32836));
     Settle();
     Sweep("scaled again", faults);
-    EXPECT_TRUE(faults.empty()) << Report(faults, "text_placement_speaker_faults.txt");
+    const std::string report = Report(faults, "text_placement_speaker_faults.txt");
+    EXPECT_TRUE(faults.empty()) << report;
 }
 
+// Pictures of each view with the scaled ranges, the wide ones and the narrow ones, on the
+// screen in four windows and on the printed page.
 TEST_F(SpeakerTextPlacementTest, PicturesOfEachViewAtTwoSizes)
 {
     ASSERT_NO_FATAL_FAILURE(OpenAndCalculate());
     ASSERT_NO_FATAL_FAILURE(DrawSteepFilters());
     ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
-    for (const QSize& size : {QSize(800, 800), QSize(2560, 1440)})
+    for (const CRangeSet* pSet : {static_cast<const CRangeSet*>(nullptr), &kRangeSets[1],
+                                  &kRangeSets[2]})
     {
-        ResizeMainWindow(size.width(), size.height());
-        SavePicture(*app->m_pMainFrame, "four_windows_" + SizeName(size));
+        const std::string ranges = pSet ? pSet->name : "scaled";
+        if (pSet)
+            ApplyRanges(pSet->ranges);
+        for (const QSize& size : {QSize(800, 800), QSize(2560, 1440)})
+        {
+            ResizeMainWindow(size.width(), size.height());
+            const std::string tag = ranges + "_" + SizeName(size);
+            SavePicture(*app->m_pMainFrame, "four_windows_" + tag);
+            for (const CNamedView& v : Views())
+                SavePicture(*v.pWidget, FileName(v.name) + "_" + tag);
+        }
         for (const CNamedView& v : Views())
         {
-            std::string name = v.name;
-            std::replace(name.begin(), name.end(), ' ', '_');
-            SavePicture(*v.pWidget, name + "_" + SizeName(size));
+            std::vector<CPlacedText> texts;
+            const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/text_placement_" +
+                                 QString::fromStdString(FileName(v.name) + "_" + ranges) +
+                                 "_printed.png";
+            EXPECT_TRUE(PrintedPage(v, &texts).save(path)) << v.name;
         }
     }
 }
@@ -306,13 +371,10 @@ TEST_F(LoudnessTextPlacementTest, NoTextOfTheLoudnessViewsCoversAnotherAtAnySize
             Resize(size);
             AddScreenFaults(Named(w.name, pView), SizeName(size), faults);
             if (size == QSize(800, 800) || size == QSize(2560, 1440))
-            {
-                std::string name = w.name;
-                std::replace(name.begin(), name.end(), ' ', '_');
-                SavePicture(*pView, name + "_" + SizeName(size));
-            }
+                SavePicture(*pView, FileName(w.name) + "_" + SizeName(size));
         }
         AddPageFaults(Named(w.name, pView), "start-up", faults);
     }
-    EXPECT_TRUE(faults.empty()) << Report(faults, "text_placement_loudness_faults.txt");
+    const std::string report = Report(faults, "text_placement_loudness_faults.txt");
+    EXPECT_TRUE(faults.empty()) << report;
 }
