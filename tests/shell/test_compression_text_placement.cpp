@@ -18,12 +18,44 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace
 {
+// The part [t0, t1] of the piece of line from a to b that lies inside the rectangle, in
+// fractions of its length (Liang-Barsky clipping); none when it misses the rectangle.
+std::optional<std::pair<double, double>> InsidePart(const QPointF& a, const QPointF& b,
+                                                    const QRectF& r)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i)
+    {
+        if (p[i] == 0.0)
+        {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return std::make_pair(t0, t1);
+}
+
 // The painter device context that notes the texts and, besides, every straight piece of
-// line it draws (polylines, polygons, rectangles and lines to), in device pixels.
+// line it draws (polylines, polygons, rectangles and lines to), in device pixels, as far
+// as it stays in sight: a filled rectangle covers what was drawn under it before. Lines
+// drawn inverting the pixels (the pointer's crosshair, drawn twice to go away again) are
+// marks of the moment, not lines of the graph, and are not noted.
 class CTextAndLinePlacingDC : public CTextPlacingDC
 {
 public:
@@ -40,6 +72,8 @@ public:
     }
     bool Rectangle(int left, int top, int right, int bottom) override
     {
+        if (!GetCurrentBrush().IsNull())
+            Cover(QRectF(ToDevice(left, top), ToDevice(right, bottom)).normalized());
         const CPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
         NoteLines(corners, 4, true);
         return CTextPlacingDC::Rectangle(left, top, right, bottom);
@@ -51,7 +85,8 @@ public:
     }
     bool LineTo(int x, int y) override
     {
-        lines.push_back({ToDevice(m_At.x, m_At.y), ToDevice(x, y)});
+        const CPoint points[2] = {m_At, {x, y}};
+        NoteLines(points, 2, false);
         m_At = {x, y};
         return CTextPlacingDC::LineTo(x, y);
     }
@@ -65,6 +100,8 @@ public:
 private:
     void NoteLines(const CPoint* points, int count, bool bClosed)
     {
+        if (GetROP2() == R2_NOT)
+            return;
         for (int i = 1; i < count; ++i)
             lines.push_back(
                 {ToDevice(points[i - 1].x, points[i - 1].y), ToDevice(points[i].x, points[i].y)});
@@ -72,35 +109,29 @@ private:
             lines.push_back({ToDevice(points[count - 1].x, points[count - 1].y),
                              ToDevice(points[0].x, points[0].y)});
     }
+    // Keeps of the lines noted so far only what lies outside the rectangle's inside.
+    void Cover(const QRectF& area)
+    {
+        const QRectF inside = area.adjusted(1.0, 1.0, -1.0, -1.0);
+        std::vector<CLine> seen;
+        for (const CLine& line : lines)
+        {
+            const auto part = InsidePart(line.from, line.to, inside);
+            if (!part)
+            {
+                seen.push_back(line);
+                continue;
+            }
+            const QPointF d = line.to - line.from;
+            if (part->first > 0.0)
+                seen.push_back({line.from, line.from + part->first * d});
+            if (part->second < 1.0)
+                seen.push_back({line.from + part->second * d, line.to});
+        }
+        lines = std::move(seen);
+    }
     CPoint m_At;
 };
-
-// Whether the piece of line enters the rectangle (Liang-Barsky clipping).
-bool Enters(const CTextAndLinePlacingDC::CLine& line, const QRectF& r)
-{
-    const double dx = line.to.x() - line.from.x(), dy = line.to.y() - line.from.y();
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {line.from.x() - r.left(), r.right() - line.from.x(),
-                         line.from.y() - r.top(), r.bottom() - line.from.y()};
-    for (int i = 0; i < 4; ++i)
-    {
-        if (p[i] == 0.0)
-        {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
-}
 
 // The texts that a line runs through: one that enters the text's rectangle more than a
 // pixel in from its ends and a quarter of its height in from its top and bottom (the
@@ -116,7 +147,7 @@ std::vector<std::string> CrossedTexts(const CTextAndLinePlacingDC& dc)
         const double v = text.rect.height() / 4.0;
         const QRectF ink = text.rect.adjusted(1.0, v, -1.0, -v);
         for (const CTextAndLinePlacingDC::CLine& line : dc.lines)
-            if (Enters(line, ink))
+            if (InsidePart(line.from, line.to, ink))
             {
                 char buffer[200];
                 std::snprintf(buffer, sizeof buffer,
@@ -202,14 +233,24 @@ protected:
         m_pPainter->end();
         pDC = m_pPlacingDC.get();
     }
-    // Draws the view at every size and collects what is wrong; at 800 by 800 and 2560 by
-    // 1440 the picture is saved.
-    template <class View> std::string SweepSizes(View& view, const std::string& name)
+    // Draws the view at every size and collects what is wrong, with the coordinate readout
+    // off and on (a left click in the middle of the view follows the nearest line or curve,
+    // and the pointer moves a little); at 800 by 800 and 2560 by 1440 the picture is saved.
+    template <class View>
+    std::string SweepSizes(View& view, const std::string& setting, bool bReadout)
     {
+        const std::string name = setting + (bReadout ? "_readout" : "");
         std::string faults;
         for (const QSize& size : kSizes)
         {
             Resize(size);
+            view.OnRButtonDown({0, 0});
+            if (bReadout)
+            {
+                const CPoint middle{view.width() / 2, view.height() / 2};
+                view.OnLButtonDown(middle);
+                view.OnMouseMove({middle.x + 1, middle.y + 1});
+            }
             CTextAndLinePlacingDC* pDC = nullptr;
             QImage image;
             PaintScreen(view, pDC, image);
@@ -259,7 +300,8 @@ protected:
             EXPECT_TRUE(messages.texts.empty()) << setting.name << ": " << messages.texts[0];
             const std::string name =
                 std::string(view->objectName().toStdString()) + "_" + setting.name;
-            faults += SweepSizes(*view, name);
+            for (bool bReadout : {false, true})
+                faults += SweepSizes(*view, name, bReadout);
             faults += CheckPage(*view, name);
         }
         EXPECT_TRUE(faults.empty()) << faults;
