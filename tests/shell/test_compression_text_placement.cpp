@@ -269,20 +269,35 @@ protected:
     }
     // The printed page of the view: the same drawing on a landscape page of a PDF
     // printer, through a device context of printer technology.
+    // The printed page of the view, landscape (the program's default) and portrait: the
+    // same drawing on a page of a PDF printer, through a device context of printer
+    // technology (the pages stay in this build folder, compression_page_*.pdf).
     template <class View> std::string CheckPage(View& view, const std::string& name)
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString((Folder() / "page.pdf").string()));
-        QPainter painter(&printer);
-        CTextAndLinePlacingDC dc(&painter, DT_RASPRINTER);
-        view.OnDraw(&dc);
-        painter.end();
-        const QRectF page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-        const std::vector<std::string> found = Faults(dc, page);
-        EXPECT_GT(dc.texts.size(), 10u);
-        return found.empty() ? std::string() : name + " on the page:\n" + Joined(found);
+        std::string faults;
+        for (const auto orientation : {QPageLayout::Landscape, QPageLayout::Portrait})
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setPageOrientation(orientation);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(
+                QString(MORVANE_TEST_OUTPUT_DIR) + "/compression_page_" +
+                QString::fromStdString(name) +
+                (orientation == QPageLayout::Portrait ? "_portrait.pdf" : "_landscape.pdf"));
+            QPainter painter(&printer);
+            CTextAndLinePlacingDC dc(&painter, DT_RASPRINTER);
+            view.OnDraw(&dc);
+            painter.end();
+            const QRectF page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+            const std::vector<std::string> found = Faults(dc, page);
+            EXPECT_GT(dc.texts.size(), 10u);
+            if (!found.empty())
+                faults += name +
+                          (orientation == QPageLayout::Portrait ? " on a portrait page:\n"
+                                                                : " on a landscape page:\n") +
+                          Joined(found);
+        }
+        return faults;
     }
 
     template <class View>
