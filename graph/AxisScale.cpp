@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -63,19 +64,27 @@ bool KeepApart(const std::vector<const CAxisLabel*>& sorted, int nGap)
     return true;
 }
 
-// The finest multiple of the label step (1, 2, 5 times a power of ten) whose stepped
-// labels keep apart; at most one label is always apart.
-long long StepMultiple(const std::vector<CAxisLabel>& labels, double labelStep, int nGap)
+// The finest multiple of a step (1, 2, 5 times a power of ten) that fits.
+long long FinestMultiple(const std::function<bool(long long)>& fits)
 {
     constexpr long long kLargest = 1000000000000LL;
     for (long long decade = 1; decade <= kLargest; decade *= 10)
         for (const long long m : {decade, 2 * decade, 5 * decade})
+            if (fits(m))
+                return m;
+    return kLargest;
+}
+
+// The finest multiple of the label step whose stepped labels keep apart; at most one
+// label is always apart.
+long long StepMultiple(const std::vector<CAxisLabel>& labels, double labelStep, int nGap)
+{
+    return FinestMultiple(
+        [&](long long m)
         {
             const std::vector<const CAxisLabel*> stepped = SteppedOn(labels, labelStep, m);
-            if (stepped.size() < 2 || KeepApart(stepped, nGap))
-                return m;
-        }
-    return kLargest;
+            return stepped.size() < 2 || KeepApart(stepped, nGap);
+        });
 }
 } // namespace
 
@@ -241,6 +250,14 @@ double CAxisScale::Tolerance() const
 {
     // A step computed as start + i * step may miss a limit by a rounding error.
     return 1e-9 * std::max(1.0, std::fabs(m_Layout.upper - m_Layout.lower));
+}
+
+bool CAxisScale::IsLineDrawn(double v) const
+{
+    const double spacing = m_Layout.lineStep * std::fabs(m_Layout.scale);
+    const long long nMultiple =
+        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; });
+    return std::llround(v / m_Layout.lineStep) % nMultiple == 0;
 }
 
 bool CAxisScale::IsWindowLimit(double v) const

@@ -109,6 +109,12 @@ protected:
     bool IsWindowLimit(double v) const;
     // How far a step may miss a limit of the layout's window and still lie on it.
     double Tolerance() const;
+    // Whether grid line v is drawn: on a window so wide that the lines would run together
+    // into a dark band, only the lines on the finest multiple of the line step (1, 2, 5,
+    // 10, ... times) that keeps them kMinLineSpacing canvas units apart.
+    bool IsLineDrawn(double v) const;
+
+    static constexpr double kMinLineSpacing = 40.0;
 
     bool m_bInitialized = false;
     CGraphRegion m_LabelArea;

@@ -114,6 +114,8 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
         const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        if (!IsLineDrawn(v))
+            continue;
         pDC->SelectObject(m_bLogarithmic ? thick : thin);
         DrawGridLine(pDC, v);
         if (m_bLogarithmic)

@@ -100,9 +100,10 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     CWideDashedLine line;
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
-        if (!IsInWindow(m_Layout.lineStart + i * m_Layout.lineStep))
+        const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        if (!IsInWindow(v) || !IsLineDrawn(v))
             continue;
-        const int y = m_Layout.ToCanvas(m_Layout.lineStart + i * m_Layout.lineStep, area.bottom);
+        const int y = m_Layout.ToCanvas(v, area.bottom);
         const CPoint points[2] = {{area.left, y}, {area.right, y}};
         line.Set(points, 2, m_nPenWidth, kDashLength, kGapLength, 0, 1);
         line.Draw(pDC);

@@ -296,6 +296,27 @@ TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
     }
 }
 
+// Grid lines closer than 40 canvas units would run together into a dark band: on a window
+// of 2000 dB a line every 50 dB (ten steps of 5 dB) is drawn, 69 units apart.
+TEST_F(ScaleTest, GridLinesOfAWideWindowKeepApart)
+{
+    CVerticalScale scale;
+    const std::string db[1] = {"db"};
+    const CDoubleRect window{1000.0, 0, -1000.0, 1};
+    scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 10, 20, 60, false, 1, 0,
+               0);
+    dc.ClearCalls();
+    ASSERT_TRUE(scale.Draw(&dc, &window));
+    std::vector<int> ys;
+    for (const auto& dash : dc.CallsOf(Op::Polyline))
+        if (ys.empty() || ys.back() != dash.points[0].y)
+            ys.push_back(dash.points[0].y);
+    ASSERT_EQ(41u, ys.size());
+    EXPECT_EQ(220, ys.front());
+    for (std::size_t i = 1; i < ys.size(); ++i)
+        EXPECT_GE(ys[i] - ys[i - 1], 69) << i;
+}
+
 // The special lower limit of the compression plot's input axis is no longer written into
 // the first step: "-80" is left out, the steps above it stay.
 TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldCover)

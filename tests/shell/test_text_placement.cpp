@@ -272,6 +272,17 @@ TEST_F(SpeakerTextPlacementTest, NoTextOfTheFourViewsCoversAnotherAtAnySizeOrRan
         ApplyRanges(set.ranges);
         Sweep(set.name, faults);
     }
+    // The markers' values at their widest: "LF 30000", "HF 30000", "1/2 Fs 100000".
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    values.dSamplingFrequency = 200000.0;
+    values.dLowerFrequencyLimit = 30000.0;
+    values.dHigherFrequencyLimit = 30000.0;
+    doc->TakeSettingsSheet(values);
+    doc->ApplySettings();
+    doc->UpdateAllViews(nullptr, kHintSettingsApplied);
+    Settle();
+    Sweep("widest markers", faults);
     // Automatic scaling again after all that, with the filters drawn anew.
     CSettingsSheetValues::CViewRange scaling[4];
     std::copy(std::begin(kRangeSets[0].ranges), std::end(kRangeSets[0].ranges), scaling);
