@@ -9,6 +9,7 @@
 #include "graph/ViewFont.h"
 
 #include <optional>
+#include <vector>
 
 using CGraphLabelArray = COwningArray<CGraphLabel>;
 using CSimpleLineArray = COwningArray<CSimpleLine>;
@@ -20,6 +21,9 @@ public:
     // With bottom-aligned text in the view font: the title, the lines, then the first,
     // second and third labels. Font and alignment are put back; true.
     bool Draw(CDC* pDC);
+    // The canvas x where the rightmost of its texts ends, drawn in the view font (not made
+    // smaller): the width the annotation needs from the canvas's left edge.
+    int TextsEnd(CDC* pDC);
 
     // Where every text must end, canvas x (the right edge of the strip the annotation
     // stands in): all texts are drawn in a smaller copy of the font when one of them would
@@ -37,4 +41,6 @@ public:
 private:
     // Selects the font in which every text ends before m_TextsRight.
     void FitToRight(CDC* pDC) const;
+    // The title and every label.
+    std::vector<const CGraphLabel*> Labels() const;
 };

@@ -5,6 +5,8 @@
 #include "graph/MorvaneUtilities.h"
 #include "graph/Restore.h"
 
+#include <algorithm>
+
 bool CHorizontalScaleDRC::Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
                                const std::string* pTitles, CDoubleRect window, double lineStep,
                                double labelStep, int nLabelOffset, int nTitleSpacing,
@@ -48,9 +50,41 @@ bool CHorizontalScaleDRC::Draw(CDC* pDC, CDoubleRect window)
 void CHorizontalScaleDRC::DrawTitles(CDC* pDC)
 {
     const int y = m_LineArea.m_Rect.bottom - m_nTitleSpacing;
+    std::vector<CTextPlace> places;
     for (std::size_t i = 0; i < m_Titles.size() && i < m_TitlePositions.size(); ++i)
-        pDC->TextOut(m_Layout.ToCanvas(m_TitlePositions[i], m_LineArea.m_Rect.left), y,
-                     m_Titles[i]);
+    {
+        const int x = m_Layout.ToCanvas(m_TitlePositions[i], m_LineArea.m_Rect.left);
+        places.push_back({i, x, pDC->GetTextExtent(m_Titles[i]).cx});
+    }
+    SpreadApart(places, pDC->GetTextExtent(" ").cx);
+    for (const CTextPlace& place : places)
+        pDC->TextOut(place.left, y, m_Titles[place.index]);
+}
+
+void CHorizontalScaleDRC::SpreadApart(std::vector<CTextPlace>& places, int gap) const
+{
+    std::stable_sort(places.begin(), places.end(),
+                     [](const CTextPlace& a, const CTextPlace& b) { return a.left < b.left; });
+    // The left end is the lower limit's grid line, where its title starts as the axis's
+    // value does; the right end is clear of the strip's frame line.
+    const int lo = std::min(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right);
+    const int hi = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) -
+                   std::max(m_LabelArea.m_nPenWidth, 0);
+    // Rightward from the strip's left end, each clear of the one before; then leftward
+    // from its right end, each clear of the one after. Texts wider together than the
+    // strip keep their order and overlap at its left end.
+    int from = lo;
+    for (CTextPlace& place : places)
+    {
+        place.left = std::max(place.left, from);
+        from = place.left + place.width + gap;
+    }
+    int to = hi;
+    for (auto it = places.rbegin(); it != places.rend(); ++it)
+    {
+        it->left = std::max(std::min(it->left, to - it->width), lo);
+        to = it->left - gap;
+    }
 }
 
 bool CHorizontalScaleDRC::DrawSpans(CDC* pDC)
@@ -129,17 +163,63 @@ void CHorizontalScaleDRC::CenterTextInSpan(int nTextWidth, int x1, int x2, int* 
 
 void CHorizontalScaleDRC::DrawSpanLabels(CDC* pDC, int y0)
 {
-    for (const CScaleSpan* span : {&m_Span1, &m_Span2})
+    const CScaleSpan* spans[2] = {&m_Span1, &m_Span2};
+    // Wide enough apart that an arrow at a span's end stays off a text beside it.
+    const int gap = std::max(pDC->GetTextExtent(" ").cx, m_Span1.m_nArrowLength);
+    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
+    const int hi = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) - frame;
+    // A text centred in its span when it fits there with the arrows; else beside the span,
+    // after its end where the strip leaves room, or before its start.
+    std::vector<CTextPlace> places;
+    int height = 0;
+    for (std::size_t i = 0; i < 2; ++i)
     {
-        const int x1 = span->m_StartPoint.x, x2 = span->m_EndPoint.x;
-        const CSize extent = pDC->GetTextExtent(span->m_strText);
-        const int ly = y0 - extent.cy / 2;
+        const int x1 = std::min(spans[i]->m_StartPoint.x, spans[i]->m_EndPoint.x);
+        const int x2 = std::max(spans[i]->m_StartPoint.x, spans[i]->m_EndPoint.x);
+        const CSize extent = pDC->GetTextExtent(spans[i]->m_strText);
+        height = std::max(height, int(extent.cy));
         int l = x1, r = x2;
-        CenterTextInSpan(extent.cx, x1, x2, &l, &r);
-        DrawSpanLine(pDC, x1, l, ly);
-        DrawLeftArrow(pDC, *span, x1, ly);
-        DrawSpanLine(pDC, r, x2, ly);
-        DrawRightArrow(pDC, *span, x2, ly);
-        pDC->TextOut(l, y0, span->m_strText);
+        if (x2 - x1 >= extent.cx + 2 * gap)
+            CenterTextInSpan(extent.cx, x1, x2, &l, &r);
+        else
+            l = hi - x2 >= extent.cx + gap ? x2 + gap : x1 - gap - int(extent.cx);
+        places.push_back({i, l, int(extent.cx)});
     }
+    SpreadApart(places, gap);
+    std::sort(places.begin(), places.end(),
+              [](const CTextPlace& a, const CTextPlace& b) { return a.index < b.index; });
+    const int ly = y0 - height / 2;
+    for (std::size_t i = 0; i < 2; ++i)
+    {
+        const CScaleSpan& span = *spans[i];
+        const int x1 = std::min(span.m_StartPoint.x, span.m_EndPoint.x);
+        const int x2 = std::max(span.m_StartPoint.x, span.m_EndPoint.x);
+        // The dimension line runs from end to end but for the texts on it, each with room
+        // around it; its arrows stand at the ends of what is left.
+        std::vector<std::pair<int, int>> pieces = {{x1, x2}};
+        for (const CTextPlace& place : places)
+            pieces = CutOut(pieces, place.left - gap / 2, place.left + place.width + gap / 2);
+        for (const auto& [a, b] : pieces)
+            DrawSpanLine(pDC, a, b, ly);
+        if (!pieces.empty())
+        {
+            DrawLeftArrow(pDC, span, pieces.front().first, ly);
+            DrawRightArrow(pDC, span, pieces.back().second, ly);
+        }
+        pDC->TextOut(places[i].left, y0, span.m_strText);
+    }
+}
+
+std::vector<std::pair<int, int>>
+CHorizontalScaleDRC::CutOut(const std::vector<std::pair<int, int>>& pieces, int from, int to)
+{
+    std::vector<std::pair<int, int>> left;
+    for (const auto& [a, b] : pieces)
+    {
+        if (from > a)
+            left.push_back({a, std::min(b, from)});
+        if (to < b)
+            left.push_back({std::max(a, to), b});
+    }
+    return left;
 }

@@ -1,11 +1,17 @@
 // The horizontal scale of the compression plot: special limits as
 // CHorizontalScaleSpecialLimits, titles placed at data positions the view sets on every
 // repaint (all on one line), and two dimension lines under the axis that mark ranges of
-// the compression curve.
+// the compression curve. Titles start at their positions and range texts stand centred in
+// their ranges, but where they would overlap or leave the strip under the plot they are
+// moved apart and in; a range too short for its text has the text beside it, and a
+// dimension line stops short of any text on its way.
 #pragma once
 
 #include "graph/HorizontalScale.h"
 #include "graph/ScaleSpan.h"
+
+#include <utility>
+#include <vector>
 
 class CHorizontalScaleDRC : public CHorizontalScale
 {
@@ -34,6 +40,19 @@ protected:
     void DrawTitles(CDC* pDC) override;
 
 private:
+    // A text of the titles' or the ranges' line: its index, canvas left and width.
+    struct CTextPlace
+    {
+        std::size_t index;
+        int left;
+        int width;
+    };
+    // Moves the texts (sorted by their left ends) apart by at least gap and into the strip
+    // under the plot, clear of its right frame line, each as little as it can.
+    void SpreadApart(std::vector<CTextPlace>& places, int gap) const;
+    // The pieces of line [a, b] that remain outside [from, to].
+    static std::vector<std::pair<int, int>> CutOut(const std::vector<std::pair<int, int>>& pieces,
+                                                   int from, int to);
     void DrawSpanLabels(CDC* pDC, int y0);
     void DrawSpanTick(CDC* pDC, int x, int y0) const;
     static void DrawSpanLine(CDC* pDC, int x1, int x2, int y);

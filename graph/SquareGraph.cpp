@@ -1,5 +1,7 @@
 #include "graph/SquareGraph.h"
 
+#include <algorithm>
+
 CSquareGraph::CSquareGraph(int nBorder)
 {
     m_nBorder = nBorder;
@@ -9,16 +11,27 @@ CSquareGraph::CSquareGraph(int nBorder)
 bool CSquareGraph::Draw(CWnd* pWnd, CDC* pDC)
 {
     PrepareDevice(pWnd, pDC);
+    if (m_LeftStripMeasure && pDC)
+        SetLeftStripWidth(m_LeftStripMeasure(pDC));
     return true;
+}
+
+void CSquareGraph::SetLeftStripWidth(int nWidth)
+{
+    m_nLeftStripWidth = std::max(nWidth, 0);
+    LayoutRegions();
 }
 
 void CSquareGraph::LayoutRegions()
 {
     const int W = m_nWidth, H = m_nHeight, B = m_nBorder;
-    m_LeftRegion.m_Rect = {0, H, W - H, 0};
-    m_RightRegion.m_Rect = {W - H, H, W, 0};
+    // The plot's width S: the canvas's height, or less where the left strip needs it, but
+    // never so little that the plot has no height above the strip under it.
+    const int S = std::max(std::min(H, W - m_nLeftStripWidth), std::min(H, 2 * B));
+    m_LeftRegion.m_Rect = {0, H, W - S, 0};
+    m_RightRegion.m_Rect = {W - S, H, W, 0};
     m_TopRegion.m_Rect = {0, H, W, H - B};
-    m_BottomRegion.m_Rect = {W - H, B, W, 0};
-    m_PlotRegion.m_Rect = {W - H, H, W, B};
-    m_PlotOrigin = {W - H, B};
+    m_BottomRegion.m_Rect = {W - S, B, W, 0};
+    m_PlotRegion.m_Rect = {W - S, S, W, B};
+    m_PlotOrigin = {W - S, B};
 }

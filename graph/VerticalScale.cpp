@@ -94,11 +94,14 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     }
     pDC->SelectObject(oldFont);
 
+    // A step past the upper limit (the count of steps starts from the lower limit, one
+    // step below the first line of special limits) has no grid line: it would lie above
+    // the plot.
     CWideDashedLine line;
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
         const double v = m_Layout.lineStart + i * m_Layout.lineStep;
-        if (!IsLineDrawn(v))
+        if (!IsInWindow(v) || !IsLineDrawn(v))
             continue;
         const int y = m_Layout.ToCanvas(v, area.bottom);
         const CPoint points[2] = {{area.left, y}, {area.right, y}};

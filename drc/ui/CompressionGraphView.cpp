@@ -1,8 +1,15 @@
 #include "drc/ui/CompressionGraphView.h"
 
+#include "graph/Convert.h"
 #include "graph/CurveLine.h"
 #include "graph/ResourceString.h"
+#include "graph/ViewFontSelection.h"
 
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace
@@ -11,7 +18,11 @@ constexpr int kFontSize = 80; // canvas units
 constexpr unsigned kOutputTitleId = 268;
 constexpr unsigned kReadoutTitleId = 267;
 constexpr unsigned kDbUnitId = 136;
-constexpr int kPanelGap = 40; // canvas units between a panel's texts and the axis's values
+constexpr int kPanelGap = 40;    // canvas units between a panel's texts and the axis's values
+constexpr int kLabelOffset = 20; // canvas units between the output axis's values and the plot
+// Canvas units the left strip is made wider than its texts measure: a display rounds the
+// fonts to whole pixels, so that a text can come out a little wider than measured.
+constexpr int kRoundingAllowance = 10;
 } // namespace
 
 CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
@@ -19,6 +30,20 @@ CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
       m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_CurveArray})
 {
     setCursor(Qt::CrossCursor);
+    m_Graph.SetLeftStripMeasure([this](CDC* pDC) { return LeftStripWidth(pDC); });
+}
+
+int CCompressionGraphView::LeftStripWidth(CDC* pDC)
+{
+    RefreshTexts();
+    const int panelEnd = m_Annotation.TextsEnd(pDC);
+    const CViewFontSelection font(pDC, m_ViewFont);
+    // The output axis's widest value is its lowest, the window's lower limit.
+    const int values = pDC->GetTextExtent(DoubleToShortString(m_DataWindow.bottom)).cx;
+    const int title = pDC->GetTextExtent(CResourceString(kOutputTitleId)).cx;
+    const int frame = std::max(m_Graph.m_LeftRegion.m_nPenWidth, 0);
+    return std::max(panelEnd + kPanelGap + kLabelOffset + values, title + 2 * frame) +
+           kRoundingAllowance;
 }
 
 void CCompressionGraphView::InitializeGraph(double dLimit, double dLineStep, double dLabelStep)
@@ -28,7 +53,7 @@ void CCompressionGraphView::InitializeGraph(double dLimit, double dLineStep, dou
     m_Graph.SetClipRect(&m_DataWindow);
     const std::string titles[1] = {CResourceString(kOutputTitleId)};
     m_VerticalScale.Init(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion, 1, titles, m_DataWindow,
-                         dLineStep, dLabelStep, 20, 60, false, 0, 1, 0);
+                         dLineStep, dLabelStep, kLabelOffset, 60, false, 0, 1, 0);
 }
 
 void CCompressionGraphView::InitializeReadout()
@@ -66,12 +91,61 @@ void CCompressionGraphView::SetLineCurve(CCurveLine& line, const std::vector<CDo
     SetCurvePoints(line, points, 2, PS_SOLID, color, 0, 1, name);
 }
 
-void CCompressionGraphView::PlaceDialog(QWidget* pDialog)
+void CCompressionGraphView::PlaceDialog(CControlDialog* pDialog)
 {
-    if (pDialog == m_pPlacedDialog || !isVisible())
+    if (pDialog == m_pPlacedDialog)
         return;
-    pDialog->move(mapToGlobal(QPoint(12, 12)));
+    if (const std::optional<QPoint> kept = pDialog->KeptPlace())
+        pDialog->MoveTo(*kept);
+    else if (isVisible())
+    {
+        // A dialog never shown has no frame yet: its layout's size and a caption's height.
+        const QSize frame =
+            pDialog->isVisible()
+                ? pDialog->frameGeometry().size()
+                : pDialog->sizeHint() + QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        pDialog->MoveTo(FirstDialogPlace(frame));
+    }
+    else
+        return;
     m_pPlacedDialog = pDialog;
+}
+
+QRect CCompressionGraphView::PlotPixels()
+{
+    // The layout follows the view's size and texts: drawn once more if the last paint was
+    // at another size.
+    if (m_Graph.GetDeviceWidth() != width() || m_Graph.GetDeviceHeight() != height())
+        Redraw(false);
+    const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
+    const double sx = double(width()) / std::max(m_Graph.GetWidth(), 1);
+    const double sy = double(height()) / std::max(m_Graph.GetHeight(), 1);
+    return QRect(
+        QPoint(int(std::ceil(plot.left * sx)),
+               int(std::ceil((m_Graph.GetHeight() - plot.top) * sy))),
+        QPoint(int(plot.right * sx) - 1, int((m_Graph.GetHeight() - plot.bottom) * sy) - 1));
+}
+
+QPoint CCompressionGraphView::FirstDialogPlace(const QSize& frame)
+{
+    constexpr int kMargin = 8; // pixels between the dialog and the plot's frame lines
+    const QRect inside = PlotPixels().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QPoint corner = mapToGlobal(inside.topLeft());
+    if (inside.width() >= frame.width() && inside.height() >= frame.height())
+        return corner;
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
+    const QRect main = window()->frameGeometry();
+    const QPoint beside[] = {{main.right() + 1, main.top()},
+                             {main.left() - frame.width(), main.top()},
+                             {main.left(), main.bottom() + 1},
+                             {main.left(), main.top() - frame.height()}};
+    for (const QPoint& place : beside)
+    {
+        const QRect there(place, frame);
+        if (screenArea.contains(there))
+            return place;
+    }
+    return corner;
 }
 
 void CCompressionGraphView::OnDraw(CDC* pDC)

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "drc/CompressionView.h"
+#include "drc/ui/ControlDialog.h"
 #include "framework/ui/PrintableCanvas.h"
 #include "graph/CoordDisplay.h"
 #include "graph/Curve.h"
@@ -90,8 +91,9 @@ protected:
     // time, or after it was closed), shown and raised. Its owner is the window the view is
     // in (the main window), as for the program's other tool windows, so that it stays in
     // front of it; a dialog made before the view was in that window moves to it. The view
-    // destroys the dialog with itself. Once the view is on the screen the dialog is put at
-    // its top left corner, over the empty part of the graph.
+    // destroys the dialog with itself. Once the view is on the screen the dialog is put in
+    // its place, once: where a dialog of its kind was last moved to, or at first where it
+    // hides no text of the view (see FirstDialogPlace). After that it stays where it is.
     template <class Dialog, class Manager>
     Dialog* ShowDialog(QPointer<Dialog>& pDialog, Manager* pManager)
     {
@@ -99,11 +101,20 @@ protected:
             pDialog = new Dialog(pManager, window());
         else if (pDialog->parentWidget() != window())
             pDialog->setParent(window(), pDialog->windowFlags());
+        PlaceDialog(pDialog);
         pDialog->show();
         pDialog->raise();
-        PlaceDialog(pDialog);
         return pDialog;
     }
+    // The first place of a dialog whose frame is that large, global pixels: in the plot's
+    // top left corner, the emptiest part of the graph, where it hides neither the legend
+    // or text panel nor the axes' values; where the plot is too small for it, beside the
+    // main window on the screen (right, left, below or above it) where the screen leaves
+    // room; else in the plot's corner all the same.
+    QPoint FirstDialogPlace(const QSize& frame);
+    // The texts that follow the model (the legend's or panel's values, the input axis's
+    // marks), set before the canvas is laid out for a paint.
+    virtual void RefreshTexts() = 0;
     // The input axis and the legend or text panel, drawn between the output axis and the
     // curves.
     virtual void DrawScalesAndLegend(CDC* pDC) = 0;
@@ -118,7 +129,13 @@ protected:
     CGraphPointer m_Pointer;
 
 private:
-    void PlaceDialog(QWidget* pDialog);
+    // The width the strip left of the plot needs for the legend or text panel, a gap and
+    // the output axis's values beside it, or for the axis's title: canvas units on the
+    // mapped device context.
+    int LeftStripWidth(CDC* pDC);
+    void PlaceDialog(CControlDialog* pDialog);
+    // The plot area in client pixels, as the view is laid out at its present size.
+    QRect PlotPixels();
 
     QPointer<QWidget> m_pPlacedDialog;
 };

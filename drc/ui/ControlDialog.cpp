@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMoveEvent>
+#include <QVariant>
 
 CControlDialog::CControlDialog(QWidget* pParent)
     : QDialog(pParent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -9,6 +11,40 @@ CControlDialog::CControlDialog(QWidget* pParent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle("Dynamic Range Compression");
+}
+
+void CControlDialog::MoveTo(const QPoint& place)
+{
+    move(place);
+    m_bPlaced = true;
+    KeepPlace();
+}
+
+std::optional<QPoint> CControlDialog::KeptPlace() const
+{
+    const QVariant place = parentWidget() ? parentWidget()->property(PlaceKey()) : QVariant();
+    if (!place.isValid())
+        return std::nullopt;
+    return place.toPoint();
+}
+
+QByteArray CControlDialog::PlaceKey() const
+{
+    return "controlDialogPlace_" + objectName().toUtf8();
+}
+
+void CControlDialog::KeepPlace() const
+{
+    if (parentWidget())
+        parentWidget()->setProperty(PlaceKey(), pos());
+}
+
+void CControlDialog::moveEvent(QMoveEvent* pEvent)
+{
+    QDialog::moveEvent(pEvent);
+    // Before the view placed it, the window system's first place is no choice of the user's.
+    if (m_bPlaced && isVisible())
+        KeepPlace();
 }
 
 void CControlDialog::keyPressEvent(QKeyEvent* pEvent)

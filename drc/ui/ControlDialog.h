@@ -3,14 +3,27 @@
 // OnEnter (nothing unless the dialog says so). A close request from the window system
 // closes it for good: the dialog deletes itself, so the view that owns it holds it in a
 // QPointer.
+//
+// Once its view has put it in its first place, the dialog keeps the place it is moved to
+// on the window it belongs to (under its object name), for as long as that window lives:
+// a dialog of the same kind made later, after this one was closed or with a new view,
+// opens there again.
 #pragma once
 
 #include <QDialog>
+
+#include <optional>
 
 class CControlDialog : public QDialog
 {
 public:
     explicit CControlDialog(QWidget* pParent);
+
+    // Moves the dialog (its frame's top left, global pixels) and keeps the place.
+    void MoveTo(const QPoint& place);
+    // The place a dialog of this kind was last moved to on the window it belongs to; none
+    // before a view placed one.
+    std::optional<QPoint> KeptPlace() const;
 
 protected:
     // Enter (and Return) pressed in the dialog.
@@ -18,6 +31,14 @@ protected:
 
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
+    // A move while shown (the user's) is kept.
+    void moveEvent(QMoveEvent* pEvent) override;
     void accept() override { OnEnter(); }
     void reject() override {}
+
+private:
+    void KeepPlace() const;
+    QByteArray PlaceKey() const;
+
+    bool m_bPlaced = false;
 };

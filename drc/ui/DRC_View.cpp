@@ -98,12 +98,18 @@ void CDRC_View::BuildLegend()
     }
 }
 
+void CDRC_View::RefreshTexts()
+{
+    if (m_Annotation.m_SecondLabels.GetSize() < 3)
+        return; // before the initial update
+    m_Annotation.m_SecondLabels.GetAt(0)->SetText(m_pManager->FormatThresholdDb());
+    m_Annotation.m_SecondLabels.GetAt(1)->SetText(m_pManager->FormatBelowRatioLabel());
+    m_Annotation.m_SecondLabels.GetAt(2)->SetText(m_pManager->FormatAboveRatioLabel());
+}
+
 void CDRC_View::DrawScalesAndLegend(CDC* pDC)
 {
     m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
     m_HorizontalScale.Draw(pDC, m_DataWindow);
-    m_Annotation.m_SecondLabels.GetAt(0)->SetText(m_pManager->FormatThresholdDb());
-    m_Annotation.m_SecondLabels.GetAt(1)->SetText(m_pManager->FormatBelowRatioLabel());
-    m_Annotation.m_SecondLabels.GetAt(2)->SetText(m_pManager->FormatAboveRatioLabel());
     m_Annotation.Draw(pDC);
 }

@@ -39,6 +39,8 @@ public:
     CCurveLine m_HorzThresholdLine;
 
 protected:
+    // The legend's threshold and ratios.
+    void RefreshTexts() override;
     void DrawScalesAndLegend(CDC* pDC) override;
 
 private:

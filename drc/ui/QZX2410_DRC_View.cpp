@@ -129,8 +129,10 @@ void CQZX2410_DRC_View::BuildTextPanel()
     m_Annotation.m_Title.SetPosition(X0, y + 40);
 }
 
-void CQZX2410_DRC_View::RefreshFromModel()
+void CQZX2410_DRC_View::RefreshTexts()
 {
+    if (m_Annotation.m_SecondLabels.GetSize() < kPairs)
+        return; // before the initial update
     const CQZX2410_DRC_Manager& m = *m_pManager;
     const std::string values[kPairs] = {m.Region0ModeText() + " " + m.Ratio0Text(),
                                         m.Region1ModeText() + " " + m.Ratio1Text(),
@@ -156,7 +158,6 @@ void CQZX2410_DRC_View::RefreshFromModel()
 
 void CQZX2410_DRC_View::DrawScalesAndLegend(CDC* pDC)
 {
-    RefreshFromModel();
     m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
     m_HorizontalScale.Draw(pDC, m_DataWindow);
     m_Annotation.Draw(pDC);

@@ -45,12 +45,12 @@ public:
     CCurveLine m_Threshold2Line;
 
 protected:
+    // The panel's values and the axis's region boundaries and offset ranges from the model.
+    void RefreshTexts() override;
     void DrawScalesAndLegend(CDC* pDC) override;
 
 private:
     void BuildTextPanel();
-    // The panel's values and the axis's region boundaries and offset ranges from the model.
-    void RefreshFromModel();
 
     CQZX2410_DRC_Manager* m_pManager;
     QPointer<CQZX2410_DRC_GUI> m_pDRCGUI;

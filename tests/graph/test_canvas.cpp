@@ -150,3 +150,26 @@ TEST(Canvas, SquareVariantPutsASquarePlotAtTheRight)
     EXPECT_EQ((CRect{1000, 320, 4000, 0}), tall.m_BottomRegion.m_Rect);
     EXPECT_EQ(320, tall.GetBorder());
 }
+
+// A canvas nearly as high as wide leaves the left strip too narrow for the legend: the
+// strip asked for is given, and the plot is smaller, standing on the strip under it.
+TEST(Canvas, SquareVariantGivesTheLeftStripTheWidthItNeeds)
+{
+    CSquareGraph graph;
+    CFixedWindow client(800, 730); // 4000 by 3650 canvas units
+    CRecordingDC dc;
+    graph.SetLeftStripMeasure([](CDC*) { return 1200; });
+    graph.Draw(&client, &dc);
+    EXPECT_EQ((CRect{1200, 2800, 4000, 220}), graph.m_PlotRegion.m_Rect);
+    EXPECT_EQ((CRect{0, 3650, 1200, 0}), graph.m_LeftRegion.m_Rect);
+    EXPECT_EQ((CRect{1200, 220, 4000, 0}), graph.m_BottomRegion.m_Rect);
+    EXPECT_EQ((CPoint{1200, 220}), graph.GetPlotOrigin());
+    // Where the square plot leaves more, the strip is what it leaves.
+    CFixedWindow wide(1600, 800);
+    graph.Draw(&wide, &dc);
+    EXPECT_EQ((CRect{2000, 2000, 4000, 220}), graph.m_PlotRegion.m_Rect);
+    // However wide a strip is asked for, the plot keeps a height above the strip under it.
+    graph.SetLeftStripMeasure([](CDC*) { return 4000; });
+    graph.Draw(&client, &dc);
+    EXPECT_EQ((CRect{3560, 440, 4000, 220}), graph.m_PlotRegion.m_Rect);
+}

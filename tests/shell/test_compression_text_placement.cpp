@@ -1,0 +1,539 @@
+// Every text of the two compression views readable: drawn through their own drawing code at
+// main-window sizes from 640 by 480 to 2560 by 1440 pixels, at the default settings and at
+// the extremes the control dialogs accept, on the screen and on the printed page, no two
+// texts overlap, none leaves the view and no line (an axis, a frame, a grid or legend line,
+// a range mark) runs through a text. The control dialog first opens where it hides neither
+// the legend or text panel nor the axis labels, and stays where it was moved. Pictures of
+// both views at 800 by 800 and 2560 by 1440 stay in this build folder
+// (compression_text_<view>_<size>.png).
+#include "tests/shell/CompressionWindowFixture.h"
+#include "tests/shell/TextPlacement.h"
+
+#include "drc/DrcThresholdScale.h"
+#include "shell/ui/LoudnessDesigns.h"
+
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+namespace
+{
+// The part [t0, t1] of the piece of line from a to b that lies inside the rectangle, in
+// fractions of its length (Liang-Barsky clipping); none when it misses the rectangle.
+std::optional<std::pair<double, double>> InsidePart(const QPointF& a, const QPointF& b,
+                                                    const QRectF& r)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i)
+    {
+        if (p[i] == 0.0)
+        {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return std::make_pair(t0, t1);
+}
+
+// The painter device context that notes the texts and, besides, every straight piece of
+// line it draws (polylines, polygons, rectangles and lines to), in device pixels, as far
+// as it stays in sight: a filled rectangle covers what was drawn under it before. Lines
+// drawn inverting the pixels (the pointer's crosshair, drawn twice to go away again) are
+// marks of the moment, not lines of the graph, and are not noted.
+class CTextAndLinePlacingDC : public CTextPlacingDC
+{
+public:
+    using CTextPlacingDC::CTextPlacingDC;
+    bool Polyline(const CPoint* points, int count) override
+    {
+        NoteLines(points, count, false);
+        return CTextPlacingDC::Polyline(points, count);
+    }
+    bool Polygon(const CPoint* points, int count) override
+    {
+        NoteLines(points, count, true);
+        return CTextPlacingDC::Polygon(points, count);
+    }
+    bool Rectangle(int left, int top, int right, int bottom) override
+    {
+        if (!GetCurrentBrush().IsNull())
+            Cover(QRectF(ToDevice(left, top), ToDevice(right, bottom)).normalized());
+        const CPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        NoteLines(corners, 4, true);
+        return CTextPlacingDC::Rectangle(left, top, right, bottom);
+    }
+    bool MoveTo(int x, int y) override
+    {
+        m_At = {x, y};
+        return CTextPlacingDC::MoveTo(x, y);
+    }
+    bool LineTo(int x, int y) override
+    {
+        const CPoint points[2] = {m_At, {x, y}};
+        NoteLines(points, 2, false);
+        m_At = {x, y};
+        return CTextPlacingDC::LineTo(x, y);
+    }
+
+    struct CLine
+    {
+        QPointF from, to;
+    };
+    std::vector<CLine> lines;
+
+private:
+    void NoteLines(const CPoint* points, int count, bool bClosed)
+    {
+        if (GetROP2() == R2_NOT)
+            return;
+        for (int i = 1; i < count; ++i)
+            lines.push_back(
+                {ToDevice(points[i - 1].x, points[i - 1].y), ToDevice(points[i].x, points[i].y)});
+        if (bClosed && count > 2)
+            lines.push_back({ToDevice(points[count - 1].x, points[count - 1].y),
+                             ToDevice(points[0].x, points[0].y)});
+    }
+    // Keeps of the lines noted so far only what lies outside the rectangle's inside.
+    void Cover(const QRectF& area)
+    {
+        const QRectF inside = area.adjusted(1.0, 1.0, -1.0, -1.0);
+        std::vector<CLine> seen;
+        for (const CLine& line : lines)
+        {
+            const auto part = InsidePart(line.from, line.to, inside);
+            if (!part)
+            {
+                seen.push_back(line);
+                continue;
+            }
+            const QPointF d = line.to - line.from;
+            if (part->first > 0.0)
+                seen.push_back({line.from, line.from + part->first * d});
+            if (part->second < 1.0)
+                seen.push_back({line.from + part->second * d, line.to});
+        }
+        lines = std::move(seen);
+    }
+    CPoint m_At;
+};
+
+// The texts that a line runs through: one that enters the text's rectangle more than a
+// pixel in from its ends and a quarter of its height in from its top and bottom (the
+// leading above and the descent below, where digits and capitals leave no ink, may touch
+// a line).
+std::vector<std::string> CrossedTexts(const CTextAndLinePlacingDC& dc)
+{
+    std::vector<std::string> faults;
+    for (const CPlacedText& text : dc.texts)
+    {
+        if (text.rect.width() <= 0.0)
+            continue;
+        const double v = text.rect.height() / 4.0;
+        const QRectF ink = text.rect.adjusted(1.0, v, -1.0, -v);
+        for (const CTextAndLinePlacingDC::CLine& line : dc.lines)
+            if (InsidePart(line.from, line.to, ink))
+            {
+                char buffer[200];
+                std::snprintf(buffer, sizeof buffer,
+                              "\"%s\" at (%.1f, %.1f)-(%.1f, %.1f) is crossed by the line "
+                              "(%.1f, %.1f)-(%.1f, %.1f)",
+                              text.text.c_str(), text.rect.left(), text.rect.top(),
+                              text.rect.right(), text.rect.bottom(), line.from.x(), line.from.y(),
+                              line.to.x(), line.to.y());
+                faults.push_back(buffer);
+                break;
+            }
+    }
+    return faults;
+}
+
+// All that is wrong with the texts of one drawing on a surface of the given bounds.
+std::vector<std::string> Faults(const CTextAndLinePlacingDC& dc, const QRectF& bounds)
+{
+    std::vector<std::string> faults = TextPlacementFaults(dc.texts, bounds);
+    const std::vector<std::string> crossed = CrossedTexts(dc);
+    faults.insert(faults.end(), crossed.begin(), crossed.end());
+    return faults;
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines)
+        all += "  " + line + "\n";
+    return all;
+}
+
+// A setting of a view's control dialog, made through its controls and applied.
+struct CSetting
+{
+    const char* name;
+    std::function<void(QWidget* pDialog)> apply;
+};
+
+template <class T> T& Control(QWidget* pDialog, const char* pName)
+{
+    T* child = pDialog->findChild<T*>(pName);
+    if (!child)
+        throw std::runtime_error(std::string("no control ") + pName);
+    return *child;
+}
+void Choose(QWidget* pDialog, const char* pBox, int index)
+{
+    auto& box = Control<QComboBox>(pDialog, pBox);
+    box.setCurrentIndex(index < 0 ? box.count() - 1 : index);
+    box.showPopup();
+    box.hidePopup();
+}
+void Click(QWidget* pDialog, const char* pName)
+{
+    Control<QAbstractButton>(pDialog, pName).click();
+}
+void SetText(QWidget* pDialog, const std::string& name, const char* pText)
+{
+    Control<QLineEdit>(pDialog, name.c_str()).setText(pText);
+}
+
+constexpr QSize kSizes[] = {{640, 480},  {800, 600},   {800, 800},   {1024, 768}, {1280, 800},
+                            {1366, 768}, {1600, 1000}, {1920, 1080}, {2560, 1440}};
+
+class CompressionTextPlacementTest : public CompressionWindowTest
+{
+protected:
+    void Resize(QSize size)
+    {
+        app->m_pMainFrame->resize(size);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    // The texts and lines of a paint of the view at its size on the screen.
+    template <class View> void PaintScreen(View& view, CTextAndLinePlacingDC*& pDC, QImage& image)
+    {
+        image = QImage(view.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        m_pPainter = std::make_unique<QPainter>(&image);
+        m_pPlacingDC = std::make_unique<CTextAndLinePlacingDC>(m_pPainter.get(), DT_RASDISPLAY);
+        view.OnDraw(m_pPlacingDC.get());
+        m_pPainter->end();
+        pDC = m_pPlacingDC.get();
+    }
+    // Draws the view at every size and collects what is wrong, with the coordinate readout
+    // off and on (a left click in the middle of the view follows the nearest line or curve,
+    // and the pointer moves a little); at 800 by 800 and 2560 by 1440 the picture is saved.
+    template <class View>
+    std::string SweepSizes(View& view, const std::string& setting, bool bReadout)
+    {
+        const std::string name = setting + (bReadout ? "_readout" : "");
+        std::string faults;
+        for (const QSize& size : kSizes)
+        {
+            Resize(size);
+            view.OnRButtonDown({0, 0});
+            if (bReadout)
+            {
+                const CPoint middle{view.width() / 2, view.height() / 2};
+                view.OnLButtonDown(middle);
+                view.OnMouseMove({middle.x + 1, middle.y + 1});
+            }
+            CTextAndLinePlacingDC* pDC = nullptr;
+            QImage image;
+            PaintScreen(view, pDC, image);
+            const std::vector<std::string> found =
+                Faults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
+            const std::string tag =
+                std::to_string(size.width()) + "x" + std::to_string(size.height());
+            if (!found.empty())
+                faults += name + " at " + tag + " (view " + std::to_string(view.width()) + "x" +
+                          std::to_string(view.height()) + "):\n" + Joined(found);
+            if (size == QSize(800, 800) || size == QSize(2560, 1440))
+                image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/compression_text_" +
+                           QString::fromStdString(name + "_" + tag) + ".png");
+        }
+        return faults;
+    }
+    // The printed page of the view: the same drawing on a landscape page of a PDF
+    // printer, through a device context of printer technology.
+    // The printed page of the view, landscape (the program's default) and portrait: the
+    // same drawing on a page of a PDF printer, through a device context of printer
+    // technology (the pages stay in this build folder, compression_page_*.pdf).
+    template <class View> std::string CheckPage(View& view, const std::string& name)
+    {
+        std::string faults;
+        for (const auto orientation : {QPageLayout::Landscape, QPageLayout::Portrait})
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setPageOrientation(orientation);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(
+                QString(MORVANE_TEST_OUTPUT_DIR) + "/compression_page_" +
+                QString::fromStdString(name) +
+                (orientation == QPageLayout::Portrait ? "_portrait.pdf" : "_landscape.pdf"));
+            QPainter painter(&printer);
+            CTextAndLinePlacingDC dc(&painter, DT_RASPRINTER);
+            view.OnDraw(&dc);
+            painter.end();
+            const QRectF page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+            const std::vector<std::string> found = Faults(dc, page);
+            EXPECT_GT(dc.texts.size(), 10u);
+            if (!found.empty())
+                faults += name +
+                          (orientation == QPageLayout::Portrait ? " on a portrait page:\n"
+                                                                : " on a landscape page:\n") +
+                          Joined(found);
+        }
+        return faults;
+    }
+
+    template <class View>
+    void Sweep(int device, int design, EDesignWindow kind, const std::vector<CSetting>& settings)
+    {
+        Open(device, design);
+        View* view = ViewOf<View>(kind);
+        ASSERT_NE(view, nullptr);
+        QWidget* dialog = ControlDialog(kind);
+        ASSERT_NE(dialog, nullptr);
+        std::string faults;
+        for (const CSetting& setting : settings)
+        {
+            setting.apply(dialog);
+            EXPECT_TRUE(messages.texts.empty()) << setting.name << ": " << messages.texts[0];
+            const std::string name =
+                std::string(view->objectName().toStdString()) + "_" + setting.name;
+            for (bool bReadout : {false, true})
+                faults += SweepSizes(*view, name, bReadout);
+            faults += CheckPage(*view, name);
+        }
+        EXPECT_TRUE(faults.empty()) << faults;
+    }
+
+    std::unique_ptr<QPainter> m_pPainter;
+    std::unique_ptr<CTextAndLinePlacingDC> m_pPlacingDC;
+};
+
+// The QZX2202 dialog's settings: the defaults, then the threshold at either end of the
+// slider with the strongest ratios of the tables on both sides of it (the last entries).
+void SetQZX2202(QWidget* d, int nPosition, const char* pAbove, const char* pBelow)
+{
+    Control<QSlider>(d, "ThresholdSlider").setValue(nPosition);
+    Choose(d, pAbove, -1);
+    Choose(d, pBelow, -1);
+    Click(d, "Apply");
+}
+
+const std::vector<CSetting> kQZX2202Settings = {
+    {"default", [](QWidget*) {}},
+    {"top_threshold_strongest_compression", [](QWidget* d)
+     { SetQZX2202(d, DrcThreshold::kSliderMin, "AboveCompression", "BelowExpansion"); }},
+    {"bottom_threshold_strongest_expansion", [](QWidget* d)
+     { SetQZX2202(d, DrcThreshold::kSliderMax, "AboveExpansion", "BelowCompression"); }},
+};
+
+// The QZX2410 dialog's settings: the defaults; the thresholds as far apart as allowed with
+// the largest ratios and offsets the words hold; both thresholds together at the top and
+// at the floor, with the smallest ratios.
+void SetQZX2410(QWidget* d, const char* t1, const char* t2, const char* ratio, bool bCompression,
+                const char* offset1, const char* offset2)
+{
+    SetText(d, "Threshold1Text", t1);
+    SetText(d, "Threshold2Text", t2);
+    for (const char* region : {"Region0", "Region1", "Region2"})
+    {
+        Click(d, (std::string(region) + (bCompression ? "Compression" : "Expansion")).c_str());
+        SetText(d, std::string("Ratio") + region[6], ratio);
+    }
+    Click(d, "SpecifyOffset1");
+    SetText(d, "Offset1", offset1);
+    SetText(d, "Offset2", offset2);
+    EXPECT_TRUE(static_cast<CQZX2410_DRC_GUI*>(d)->OnApply());
+}
+
+const std::vector<CSetting> kQZX2410Settings = {
+    {"default", [](QWidget*) {}},
+    {"wide_thresholds_largest_ratios",
+     [](QWidget* d) { SetQZX2410(d, "-192.7", "0", "8388608", true, "-100000000", "100000000"); }},
+    {"thresholds_at_the_top_smallest_ratios",
+     [](QWidget* d) { SetQZX2410(d, "-0.1", "0", "0.00000011920928955078125", false, "0", "0"); }},
+    {"thresholds_at_the_floor",
+     [](QWidget* d) { SetQZX2410(d, "-192.7", "-192.6", "16.9", false, "-50", "50"); }},
+};
+} // namespace
+
+TEST_F(CompressionTextPlacementTest, QZX2202TextsAreReadableAtEverySizeAndOnThePage)
+{
+    Sweep<CDRC_View>(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+                     EDesignWindow::QZX2202Compression, kQZX2202Settings);
+}
+
+TEST_F(CompressionTextPlacementTest, QZX2410TextsAreReadableAtEverySizeAndOnThePage)
+{
+    Sweep<CQZX2410_DRC_View>(CMorvaneApp::ID_DEVICE_QZX2410,
+                             CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+                             EDesignWindow::QZX241XCompression, kQZX2410Settings);
+}
+
+namespace
+{
+// The two compression windows with their device, Design command and loudness window.
+struct CWindow
+{
+    int device;
+    int design;
+    int loudness;
+    EDesignWindow kind;
+    ELoudnessFamily family;
+};
+constexpr CWindow kWindows[] = {
+    {CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+     CMorvaneApp::ID_DESIGN_QZX2202_LOUDNESS, EDesignWindow::QZX2202Compression,
+     ELoudnessFamily::QZX2202},
+    {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+     CMorvaneApp::ID_DESIGN_QZX2410_LOUDNESS, EDesignWindow::QZX241XCompression,
+     ELoudnessFamily::QZX241X},
+};
+
+// The screen as a person sees it: the main window and the dialog where they stand.
+void SaveScreen(QWidget& main, QWidget& dialog, const QString& name)
+{
+    QImage image(main.screen()->geometry().size(), QImage::Format_RGB32);
+    image.fill(Qt::darkGray);
+    {
+        QPainter painter(&image);
+        painter.drawImage(main.frameGeometry().topLeft(), main.grab().toImage());
+        painter.drawImage(dialog.frameGeometry().topLeft(), dialog.grab().toImage());
+    }
+    image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/" + name);
+}
+
+// The control dialogs' first place at every main-window size of the sweep (a program of
+// its own for each, so that no place is kept from an earlier opening).
+class CompressionDialogPlaceTest : public CompressionWindowTest,
+                                   public ::testing::WithParamInterface<QSize>
+{
+protected:
+    void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    // Opens the window on the shown main window; its view and dialog.
+    QWidget* OpenShown(const CWindow& w, QWidget*& view)
+    {
+        app->m_pMainFrame->show();
+        Open(w.device, w.design);
+        Settle();
+        view = app->GetDesignFrame(w.kind)->GetView();
+        return ControlDialog(w.kind);
+    }
+    // The texts of the view that the dialog's frame hides.
+    template <class View> std::string HiddenTexts(View& view, QWidget& dialog)
+    {
+        const QRect frame = dialog.frameGeometry();
+        const QRectF inView(QPointF(view.mapFromGlobal(frame.topLeft())), QSizeF(frame.size()));
+        std::string hidden;
+        for (const CPlacedText& text : PaintedTexts(view))
+            if (text.rect.width() > 0.0 && inView.intersects(text.rect))
+                hidden += " \"" + text.text + "\"";
+        return hidden;
+    }
+};
+
+TEST_P(CompressionDialogPlaceTest, TheDialogFirstOpensWhereItHidesNoTextOfTheView)
+{
+    app->m_pMainFrame->resize(GetParam());
+    for (const CWindow& w : kWindows)
+    {
+        QWidget* view = nullptr;
+        QWidget* dialog = OpenShown(w, view);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->isVisible());
+        const std::string hidden =
+            w.kind == EDesignWindow::QZX2202Compression
+                ? HiddenTexts(*dynamic_cast<CDRC_View*>(view), *dialog)
+                : HiddenTexts(*dynamic_cast<CQZX2410_DRC_View*>(view), *dialog);
+        EXPECT_EQ(hidden, "") << view->objectName().toStdString() << " in " << GetParam().width()
+                              << "x" << GetParam().height();
+        EXPECT_TRUE(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()));
+        if (GetParam() == QSize(1600, 1000) || GetParam() == QSize(800, 800))
+            SaveScreen(*app->m_pMainFrame, *dialog,
+                       "compression_dialog_" + view->objectName() + "_" +
+                           QString::number(GetParam().width()) + "x" +
+                           QString::number(GetParam().height()) + ".png");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindowSizes, CompressionDialogPlaceTest, ::testing::ValuesIn(kSizes),
+                         [](const ::testing::TestParamInfo<QSize>& info) {
+                             return std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
+
+TEST_F(CompressionTextPlacementTest, TheDialogStaysWhereItWasMovedThroughRepaintResizeAndReshow)
+{
+    CMainFrame& main = *app->m_pMainFrame;
+    main.resize(1600, 1000);
+    main.show();
+    const auto settle = []
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    };
+    for (const CWindow& w : kWindows)
+    {
+        SCOPED_TRACE(int(w.kind));
+        app->Loudness().FirstOpen(w.family) = false;
+        main.resize(1600, 1000);
+        Open(w.device, w.design);
+        settle();
+        QPointer<QWidget> dialog = ControlDialog(w.kind);
+        ASSERT_TRUE(dialog);
+        const QPoint moved = main.geometry().topLeft() + QPoint(333, 222);
+        dialog->move(moved); // as the user drags it
+        settle();
+        ASSERT_EQ(dialog->pos(), moved);
+
+        auto* view = dynamic_cast<CCanvasWidget*>(app->GetDesignFrame(w.kind)->GetView());
+        ASSERT_NE(view, nullptr);
+        view->Redraw(true);
+        view->repaint();
+        settle();
+        EXPECT_EQ(dialog->pos(), moved) << "after a repaint";
+        main.resize(1280, 800);
+        settle();
+        EXPECT_EQ(dialog->pos(), moved) << "after a resize";
+        // Hidden behind the loudness window, shown again with the compression window.
+        ASSERT_TRUE(app->ExecuteCommand(w.loudness));
+        settle();
+        EXPECT_FALSE(dialog->isVisible());
+        ASSERT_TRUE(app->ExecuteCommand(w.design));
+        settle();
+        ASSERT_TRUE(dialog);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->pos(), moved) << "shown again";
+        // Closed by the user and made anew by the Design command: where it was.
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_FALSE(dialog);
+        ASSERT_TRUE(app->ExecuteCommand(w.design));
+        settle();
+        dialog = ControlDialog(w.kind);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->pos(), moved) << "made anew";
+    }
+}
+} // namespace
