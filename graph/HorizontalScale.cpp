@@ -116,8 +116,12 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
         const double v = m_Layout.lineStart + i * m_Layout.lineStep;
         if (!IsLineDrawn(v))
             continue;
+        // The first step can lie below the lower limit (the start is rounded first): its
+        // line would stand in the label strip left of the plot, though the minor ticks of
+        // its decade above the limit belong to the plot.
         pDC->SelectObject(m_bLogarithmic ? thick : thin);
-        DrawGridLine(pDC, v);
+        if (IsInWindow(v))
+            DrawGridLine(pDC, v);
         if (m_bLogarithmic)
         {
             pDC->SelectObject(thin);
@@ -140,7 +144,12 @@ bool CHorizontalScale::DrawMinorTicks(CDC* pDC, double d)
         MORVANE_CHECK_FAILED();
         return false;
     }
+    // Only the ticks inside the window: the others would be drawn beside the plot.
     for (const double m : m_Multipliers)
-        DrawGridLine(pDC, SafeLog10(std::pow(10.0, d) * m));
+    {
+        const double v = SafeLog10(std::pow(10.0, d) * m);
+        if (IsInWindow(v))
+            DrawGridLine(pDC, v);
+    }
     return true;
 }

@@ -1,6 +1,6 @@
 // Where a view's texts land when it draws: a device context on an image that notes the pixel
-// rectangle of every text it draws, and the check that no two of them overlap and that each
-// lies inside the surface.
+// rectangle of every text and every line it draws, and the checks that no two texts overlap,
+// that each lies inside the surface and that no line runs through one.
 #pragma once
 
 #include "framework/ui/PainterDC.h"
@@ -10,6 +10,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -21,7 +22,39 @@ struct CPlacedText
     QRectF rect; // device pixels
 };
 
-// A painter device context that notes each text as it draws it.
+// The part [t0, t1] of the piece of line from a to b that lies inside the rectangle, in
+// fractions of its length (Liang-Barsky clipping); none when it misses the rectangle.
+inline std::optional<std::pair<double, double>> InsidePart(const QPointF& a, const QPointF& b,
+                                                    const QRectF& r)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i)
+    {
+        if (p[i] == 0.0)
+        {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return std::make_pair(t0, t1);
+}
+
+// A painter device context that notes each text as it draws it and, besides, every straight
+// piece of line it draws (polylines, polygons, rectangles and lines to), in device pixels, as far
+// as it stays in sight: a filled rectangle covers what was drawn under it before. Lines
+// drawn inverting the pixels (the pointer's crosshair, drawn twice to go away again) are
+// marks of the moment, not lines of the graph, and are not noted.
 class CTextPlacingDC : public CPainterDC
 {
 public:
@@ -31,7 +64,78 @@ public:
         texts.push_back({text, TextRect(x, y, text)});
         return CPainterDC::TextOut(x, y, text);
     }
+    bool Polyline(const CPoint* points, int count) override
+    {
+        NoteLines(points, count, false);
+        return CPainterDC::Polyline(points, count);
+    }
+    bool Polygon(const CPoint* points, int count) override
+    {
+        NoteLines(points, count, true);
+        return CPainterDC::Polygon(points, count);
+    }
+    bool Rectangle(int left, int top, int right, int bottom) override
+    {
+        if (!GetCurrentBrush().IsNull())
+            Cover(QRectF(ToDevice(left, top), ToDevice(right, bottom)).normalized());
+        const CPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        NoteLines(corners, 4, true);
+        return CPainterDC::Rectangle(left, top, right, bottom);
+    }
+    bool MoveTo(int x, int y) override
+    {
+        m_At = {x, y};
+        return CPainterDC::MoveTo(x, y);
+    }
+    bool LineTo(int x, int y) override
+    {
+        const CPoint points[2] = {m_At, {x, y}};
+        NoteLines(points, 2, false);
+        m_At = {x, y};
+        return CPainterDC::LineTo(x, y);
+    }
+
+    struct CLine
+    {
+        QPointF from, to;
+    };
     std::vector<CPlacedText> texts;
+    std::vector<CLine> lines;
+
+private:
+    void NoteLines(const CPoint* points, int count, bool bClosed)
+    {
+        if (GetROP2() == R2_NOT)
+            return;
+        for (int i = 1; i < count; ++i)
+            lines.push_back(
+                {ToDevice(points[i - 1].x, points[i - 1].y), ToDevice(points[i].x, points[i].y)});
+        if (bClosed && count > 2)
+            lines.push_back({ToDevice(points[count - 1].x, points[count - 1].y),
+                             ToDevice(points[0].x, points[0].y)});
+    }
+    // Keeps of the lines noted so far only what lies outside the rectangle's inside.
+    void Cover(const QRectF& area)
+    {
+        const QRectF inside = area.adjusted(1.0, 1.0, -1.0, -1.0);
+        std::vector<CLine> seen;
+        for (const CLine& line : lines)
+        {
+            const auto part = InsidePart(line.from, line.to, inside);
+            if (!part)
+            {
+                seen.push_back(line);
+                continue;
+            }
+            const QPointF d = line.to - line.from;
+            if (part->first > 0.0)
+                seen.push_back({line.from, line.from + part->first * d});
+            if (part->second < 1.0)
+                seen.push_back({line.from + part->second * d, line.to});
+        }
+        lines = std::move(seen);
+    }
+    CPoint m_At;
 };
 
 // The texts a view draws when it paints on the screen (OnDraw at the view's own size).
@@ -81,5 +185,44 @@ inline std::vector<std::string> TextPlacementFaults(const std::vector<CPlacedTex
                 faults.push_back(describe(a) + " overlaps " + describe(b));
         }
     }
+    return faults;
+}
+
+// The texts that a line runs through: one that enters the text's rectangle more than a
+// pixel in from its ends and a quarter of its height in from its top and bottom (the
+// leading above and the descent below, where digits and capitals leave no ink, may touch
+// a line).
+inline std::vector<std::string> CrossedTexts(const CTextPlacingDC& dc)
+{
+    std::vector<std::string> faults;
+    for (const CPlacedText& text : dc.texts)
+    {
+        if (text.rect.width() <= 0.0)
+            continue;
+        const double v = text.rect.height() / 4.0;
+        const QRectF ink = text.rect.adjusted(1.0, v, -1.0, -v);
+        for (const CTextPlacingDC::CLine& line : dc.lines)
+            if (InsidePart(line.from, line.to, ink))
+            {
+                char buffer[200];
+                std::snprintf(buffer, sizeof buffer,
+                              "\"%s\" at (%.1f, %.1f)-(%.1f, %.1f) is crossed by the line "
+                              "(%.1f, %.1f)-(%.1f, %.1f)",
+                              text.text.c_str(), text.rect.left(), text.rect.top(),
+                              text.rect.right(), text.rect.bottom(), line.from.x(), line.from.y(),
+                              line.to.x(), line.to.y());
+                faults.push_back(buffer);
+                break;
+            }
+    }
+    return faults;
+}
+
+// All that is wrong with the texts of one drawing on a surface of the given bounds.
+inline std::vector<std::string> DrawingFaults(const CTextPlacingDC& dc, const QRectF& bounds)
+{
+    std::vector<std::string> faults = TextPlacementFaults(dc.texts, bounds);
+    const std::vector<std::string> crossed = CrossedTexts(dc);
+    faults.insert(faults.end(), crossed.begin(), crossed.end());
     return faults;
 }

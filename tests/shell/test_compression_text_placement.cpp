@@ -18,160 +18,10 @@
 
 #include <cmath>
 #include <functional>
-#include <optional>
 #include <stdexcept>
 
 namespace
 {
-// The part [t0, t1] of the piece of line from a to b that lies inside the rectangle, in
-// fractions of its length (Liang-Barsky clipping); none when it misses the rectangle.
-std::optional<std::pair<double, double>> InsidePart(const QPointF& a, const QPointF& b,
-                                                    const QRectF& r)
-{
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i)
-    {
-        if (p[i] == 0.0)
-        {
-            if (q[i] < 0.0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return std::nullopt;
-    }
-    return std::make_pair(t0, t1);
-}
-
-// The painter device context that notes the texts and, besides, every straight piece of
-// line it draws (polylines, polygons, rectangles and lines to), in device pixels, as far
-// as it stays in sight: a filled rectangle covers what was drawn under it before. Lines
-// drawn inverting the pixels (the pointer's crosshair, drawn twice to go away again) are
-// marks of the moment, not lines of the graph, and are not noted.
-class CTextAndLinePlacingDC : public CTextPlacingDC
-{
-public:
-    using CTextPlacingDC::CTextPlacingDC;
-    bool Polyline(const CPoint* points, int count) override
-    {
-        NoteLines(points, count, false);
-        return CTextPlacingDC::Polyline(points, count);
-    }
-    bool Polygon(const CPoint* points, int count) override
-    {
-        NoteLines(points, count, true);
-        return CTextPlacingDC::Polygon(points, count);
-    }
-    bool Rectangle(int left, int top, int right, int bottom) override
-    {
-        if (!GetCurrentBrush().IsNull())
-            Cover(QRectF(ToDevice(left, top), ToDevice(right, bottom)).normalized());
-        const CPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-        NoteLines(corners, 4, true);
-        return CTextPlacingDC::Rectangle(left, top, right, bottom);
-    }
-    bool MoveTo(int x, int y) override
-    {
-        m_At = {x, y};
-        return CTextPlacingDC::MoveTo(x, y);
-    }
-    bool LineTo(int x, int y) override
-    {
-        const CPoint points[2] = {m_At, {x, y}};
-        NoteLines(points, 2, false);
-        m_At = {x, y};
-        return CTextPlacingDC::LineTo(x, y);
-    }
-
-    struct CLine
-    {
-        QPointF from, to;
-    };
-    std::vector<CLine> lines;
-
-private:
-    void NoteLines(const CPoint* points, int count, bool bClosed)
-    {
-        if (GetROP2() == R2_NOT)
-            return;
-        for (int i = 1; i < count; ++i)
-            lines.push_back(
-                {ToDevice(points[i - 1].x, points[i - 1].y), ToDevice(points[i].x, points[i].y)});
-        if (bClosed && count > 2)
-            lines.push_back({ToDevice(points[count - 1].x, points[count - 1].y),
-                             ToDevice(points[0].x, points[0].y)});
-    }
-    // Keeps of the lines noted so far only what lies outside the rectangle's inside.
-    void Cover(const QRectF& area)
-    {
-        const QRectF inside = area.adjusted(1.0, 1.0, -1.0, -1.0);
-        std::vector<CLine> seen;
-        for (const CLine& line : lines)
-        {
-            const auto part = InsidePart(line.from, line.to, inside);
-            if (!part)
-            {
-                seen.push_back(line);
-                continue;
-            }
-            const QPointF d = line.to - line.from;
-            if (part->first > 0.0)
-                seen.push_back({line.from, line.from + part->first * d});
-            if (part->second < 1.0)
-                seen.push_back({line.from + part->second * d, line.to});
-        }
-        lines = std::move(seen);
-    }
-    CPoint m_At;
-};
-
-// The texts that a line runs through: one that enters the text's rectangle more than a
-// pixel in from its ends and a quarter of its height in from its top and bottom (the
-// leading above and the descent below, where digits and capitals leave no ink, may touch
-// a line).
-std::vector<std::string> CrossedTexts(const CTextAndLinePlacingDC& dc)
-{
-    std::vector<std::string> faults;
-    for (const CPlacedText& text : dc.texts)
-    {
-        if (text.rect.width() <= 0.0)
-            continue;
-        const double v = text.rect.height() / 4.0;
-        const QRectF ink = text.rect.adjusted(1.0, v, -1.0, -v);
-        for (const CTextAndLinePlacingDC::CLine& line : dc.lines)
-            if (InsidePart(line.from, line.to, ink))
-            {
-                char buffer[200];
-                std::snprintf(buffer, sizeof buffer,
-                              "\"%s\" at (%.1f, %.1f)-(%.1f, %.1f) is crossed by the line "
-                              "(%.1f, %.1f)-(%.1f, %.1f)",
-                              text.text.c_str(), text.rect.left(), text.rect.top(),
-                              text.rect.right(), text.rect.bottom(), line.from.x(), line.from.y(),
-                              line.to.x(), line.to.y());
-                faults.push_back(buffer);
-                break;
-            }
-    }
-    return faults;
-}
-
-// All that is wrong with the texts of one drawing on a surface of the given bounds.
-std::vector<std::string> Faults(const CTextAndLinePlacingDC& dc, const QRectF& bounds)
-{
-    std::vector<std::string> faults = TextPlacementFaults(dc.texts, bounds);
-    const std::vector<std::string> crossed = CrossedTexts(dc);
-    faults.insert(faults.end(), crossed.begin(), crossed.end());
-    return faults;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string all;
@@ -223,12 +73,12 @@ protected:
             QCoreApplication::processEvents();
     }
     // The texts and lines of a paint of the view at its size on the screen.
-    template <class View> void PaintScreen(View& view, CTextAndLinePlacingDC*& pDC, QImage& image)
+    template <class View> void PaintScreen(View& view, CTextPlacingDC*& pDC, QImage& image)
     {
         image = QImage(view.size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         m_pPainter = std::make_unique<QPainter>(&image);
-        m_pPlacingDC = std::make_unique<CTextAndLinePlacingDC>(m_pPainter.get(), DT_RASDISPLAY);
+        m_pPlacingDC = std::make_unique<CTextPlacingDC>(m_pPainter.get(), DT_RASDISPLAY);
         view.OnDraw(m_pPlacingDC.get());
         m_pPainter->end();
         pDC = m_pPlacingDC.get();
@@ -251,11 +101,11 @@ protected:
                 view.OnLButtonDown(middle);
                 view.OnMouseMove({middle.x + 1, middle.y + 1});
             }
-            CTextAndLinePlacingDC* pDC = nullptr;
+            CTextPlacingDC* pDC = nullptr;
             QImage image;
             PaintScreen(view, pDC, image);
             const std::vector<std::string> found =
-                Faults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
+                DrawingFaults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
             const std::string tag =
                 std::to_string(size.width()) + "x" + std::to_string(size.height());
             if (!found.empty())
@@ -285,11 +135,11 @@ protected:
                 QString::fromStdString(name) +
                 (orientation == QPageLayout::Portrait ? "_portrait.pdf" : "_landscape.pdf"));
             QPainter painter(&printer);
-            CTextAndLinePlacingDC dc(&painter, DT_RASPRINTER);
+            CTextPlacingDC dc(&painter, DT_RASPRINTER);
             view.OnDraw(&dc);
             painter.end();
             const QRectF page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-            const std::vector<std::string> found = Faults(dc, page);
+            const std::vector<std::string> found = DrawingFaults(dc, page);
             EXPECT_GT(dc.texts.size(), 10u);
             if (!found.empty())
                 faults += name +
@@ -323,7 +173,7 @@ protected:
     }
 
     std::unique_ptr<QPainter> m_pPainter;
-    std::unique_ptr<CTextAndLinePlacingDC> m_pPlacingDC;
+    std::unique_ptr<CTextPlacingDC> m_pPlacingDC;
 };
 
 // The QZX2202 dialog's settings: the defaults, then the threshold at either end of the

@@ -4,7 +4,8 @@
 // the speaker windows, at the ranges a new user starts with, after automatic scaling and at
 // extreme ranges the settings sheet accepts, with filters drawn of +39 dB and -24 dB, the
 // coordinate readout on and the markers also at their widest values; the same for the page
-// each view prints. No two texts may overlap and each must lie inside its view. Pictures of
+// each view prints. No two texts may overlap, each must lie inside its view and no line may
+// run through one. Pictures of
 // each kind of view at 800 by 800 and 2560 by 1440 and of the printed pages are left in
 // this build folder (text_placement_*.png) for a person to look at, with the faults found
 // (text_placement_*_faults.txt).
@@ -88,11 +89,12 @@ std::string SizeName(const QSize& size)
     return std::to_string(size.width()) + "x" + std::to_string(size.height());
 }
 
-// The faults of a painted list of texts, each line prefixed with where it was found.
-void AddFaults(const std::vector<CPlacedText>& texts, const QRectF& bounds,
-               const std::string& where, std::vector<std::string>& faults)
+// The faults of a drawing on a surface of the given bounds, each line prefixed with where it
+// was found.
+void AddFaults(const CTextPlacingDC& dc, const QRectF& bounds, const std::string& where,
+               std::vector<std::string>& faults)
 {
-    for (const std::string& fault : TextPlacementFaults(texts, bounds))
+    for (const std::string& fault : DrawingFaults(dc, bounds))
         faults.push_back(where + ": " + fault);
 }
 
@@ -136,12 +138,13 @@ void AddScreenFaults(const CNamedView& view, const std::string& where,
     QPainter painter(&image);
     CTextPlacingDC dc(&painter, DT_RASDISPLAY);
     view.draw(&dc);
-    AddFaults(dc.texts, QRectF(image.rect()), where + ", " + view.name, faults);
+    AddFaults(dc, QRectF(image.rect()), where + ", " + view.name, faults);
 }
 
 // The page a view prints, drawn on an image of the landscape page at 150 dots an inch
-// through a printer's device context; texts receives where its texts landed.
-QImage PrintedPage(const CNamedView& view, std::vector<CPlacedText>* texts)
+// through a printer's device context; the faults of its drawing are added, found where.
+QImage PrintedPage(const CNamedView& view, const std::string& where,
+                   std::vector<std::string>& faults)
 {
     const std::unique_ptr<QPrinter> printer = MakeLandscapePrinter();
     QImage image(printer->pageLayout().paintRectPixels(150).size(), QImage::Format_RGB32);
@@ -149,16 +152,14 @@ QImage PrintedPage(const CNamedView& view, std::vector<CPlacedText>* texts)
     QPainter painter(&image);
     CTextPlacingDC dc(&painter, DT_RASPRINTER);
     view.draw(&dc);
-    *texts = dc.texts;
+    AddFaults(dc, QRectF(image.rect()), where + ", " + view.name + " printed", faults);
     return image;
 }
 
 void AddPageFaults(const CNamedView& view, const std::string& where,
                    std::vector<std::string>& faults)
 {
-    std::vector<CPlacedText> texts;
-    const QImage page = PrintedPage(view, &texts);
-    AddFaults(texts, QRectF(page.rect()), where + ", " + view.name + " printed", faults);
+    PrintedPage(view, where, faults);
 }
 
 // The faults, at most a screenful of them, with their number; all of them (or none) in a
@@ -321,11 +322,11 @@ TEST_F(SpeakerTextPlacementTest, PicturesOfEachViewAtTwoSizes)
         }
         for (const CNamedView& v : Views())
         {
-            std::vector<CPlacedText> texts;
+            std::vector<std::string> faults;
             const QString path = QString(MORVANE_TEST_OUTPUT_DIR) + "/text_placement_" +
                                  QString::fromStdString(FileName(v.name) + "_" + ranges) +
                                  "_printed.png";
-            EXPECT_TRUE(PrintedPage(v, &texts).save(path)) << v.name;
+            EXPECT_TRUE(PrintedPage(v, ranges, faults).save(path)) << v.name;
         }
     }
 }
