@@ -340,8 +340,10 @@ bool CDeviceDataCommands::CanReadBack() const
 
 void CDeviceDataCommands::ParameterLinesToGrid()
 {
-    ParameterLinesToFilters(GatherParameterLines(), m_Doc.m_FilterLists,
-                            m_Doc.m_nSamplingFrequency);
+    std::vector<std::string> refused;
+    ParameterLinesToFilters(GatherParameterLines(), m_Doc.m_FilterLists, m_Doc.m_nSamplingFrequency,
+                            &refused);
+    ShowMessages(refused);
     m_Doc.m_ParameterFile.m_ChangedMode.TurnOn();
     // Every page shows the new lists before the editor is shown, so that no page writes
     // what it showed before over them.

@@ -48,7 +48,7 @@ mwMatrix Row(double x0, double x1, double x2)
 } // namespace
 
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
-                            int nSampleRate)
+                            int nSampleRate, std::vector<std::string>* refused)
 {
     int added = 0;
     for (const std::string& raw : lines)
@@ -64,7 +64,15 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
                     return;
                 taken = true;
                 using Filter = typename std::remove_reference_t<decltype(list)>::Element;
-                list.Add(std::make_unique<Filter>())->Parse(line, nSampleRate);
+                auto pFilter = std::make_unique<Filter>();
+                pFilter->Parse(line, nSampleRate);
+                if (!pFilter->HasNumbersInRange())
+                {
+                    if (refused)
+                        refused->push_back(FilterNumberOutOfRangeMessage(raw));
+                    return;
+                }
+                list.Add(std::move(pFilter));
                 ++added;
             });
     }

@@ -14,9 +14,11 @@ class CFilterLists;
 // EQ, TS, BS, HPB, HPLR, LPB, LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP,
 // ALPS); other lines are skipped. Only the line's first "!# " is taken off: it is the
 // marker the device data writes, and a label holding "!# " itself reads back unchanged.
-// Returns the number of filters added.
+// A line that gives its filter a label number or an output order above kMaxFilterNumber
+// is not taken; refused (when given) gets a message naming it. Returns the number of
+// filters added.
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
-                            int nSampleRate);
+                            int nSampleRate, std::vector<std::string>* refused = nullptr);
 
 // Decodes the lines of the first registerCount registers of the second bank ("13" ...)
 // into [1 A1 A2] and [B0 B1 B2]; a word that is no hexadecimal word reads 0. A line holding

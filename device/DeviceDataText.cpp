@@ -1,5 +1,7 @@
 #include "device/DeviceDataText.h"
 
+#include "filters/FilterKinds.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -176,4 +178,15 @@ std::string WordOutOfRangeMessage(int nLine, const std::string& word)
     return "Line " + std::to_string(nLine) + " of the device data: the word \"" + word +
            "\" is outside the range of the device's coefficient words; the register line "
            "was not taken.";
+}
+
+std::string FilterNumberOutOfRangeMessage(const std::string& line)
+{
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    const std::string limit = std::to_string(kMaxFilterNumber);
+    return "The device data line \"" + text + "\" gives its filter a label number or an " +
+           "output order above " + limit + ", more than the filter grids count to; the " +
+           "filter was not taken.";
 }

@@ -63,3 +63,6 @@ std::string FindWordOutOfRange(const std::vector<std::string>& fields,
 int TextLineOfEntry(const std::vector<std::string>& lines, std::size_t i);
 // The message for a register line that is not taken because of the word.
 std::string WordOutOfRangeMessage(int nLine, const std::string& word);
+// The message for a parameter line that is not taken because it gives its filter a label
+// number or an output order above kMaxFilterNumber.
+std::string FilterNumberOutOfRangeMessage(const std::string& line);

@@ -4,6 +4,7 @@
 #include "document/MemoryBudget.h"
 #include "document/MorvaneDoc.h"
 #include "document/ResponseCurves.h"
+#include "filters/FilterKinds.h"
 #include "graph/MatrixUtilities.h"
 #include "graph/MorvaneUtilities.h"
 #include "matrix/matrix.h"
@@ -91,11 +92,12 @@ void CMorvaneDoc::OnEditCopyGeneratedFiltersToGrid()
     CDigEQFilterArray& calculated = m_CalculatedEQFilters;
     int next = 1;
     for (int i = 0; i < grid.GetSize(); ++i)
-        next = std::max(next, grid.GetAt(i)->GetLabelNumber() + 1);
+        next = std::max(next, NextFilterNumber(grid.GetAt(i)->GetLabelNumber()));
     while (!calculated.IsEmpty())
     {
         std::unique_ptr<CDigEQFilter> pFilter = calculated.Detach(0);
-        pFilter->SetLabelNumber(next++);
+        pFilter->SetLabelNumber(next);
+        next = NextFilterNumber(next);
         pFilter->SetOutputOrder(m_App.TakeNextEQOutputOrder());
         grid.Add(std::move(pFilter));
     }

@@ -11,7 +11,6 @@
 #include "filters/MatrixPtrArray.h"
 
 #include <algorithm>
-#include <climits>
 #include <functional>
 #include <memory>
 #include <string>
@@ -104,7 +103,7 @@ public:
             if (filter->HasOwnPrefix() || !IsKnownPrefix(filter->GetPrefix()))
                 continue;
             const int largest = LargestLabelNumber();
-            if (largest == INT_MAX)
+            if (largest >= kMaxFilterNumber)
                 continue;
             filter->SetLabelNumber(largest + 1);
             ++renamed;

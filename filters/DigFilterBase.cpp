@@ -83,6 +83,11 @@ bool CDigFilterBase::SetOutputOrder(int n)
     return true;
 }
 
+bool CDigFilterBase::HasNumbersInRange() const
+{
+    return GetLabelNumber() <= kMaxFilterNumber && m_nOutputOrder <= kMaxFilterNumber;
+}
+
 void CDigFilterBase::BuildLine(std::span<mwMatrix* const> reals, std::span<CMode* const> modes)
 {
     m_strLine = m_strLabel;

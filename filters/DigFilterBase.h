@@ -61,6 +61,9 @@ public:
     int GetOutputOrder() const { return m_nOutputOrder; }
     // False and no change for n below 1.
     bool SetOutputOrder(int n);
+    // Neither the label number nor the output order is above kMaxFilterNumber: the
+    // filter can go into a grid, and the grids number the filters after it.
+    bool HasNumbersInRange() const;
     // The last line built by FormatLine or read by Read.
     const std::string& GetLineBuffer() const { return m_strLine; }
 

@@ -61,7 +61,7 @@ CGridLayout Layout(int kind)
 
 const std::string& FilterGridInfo::MakeNextName()
 {
-    ++m_nLastNumber;
+    m_nLastNumber = NextFilterNumber(m_nLastNumber);
     m_strName = m_strPrefix + FormatC("%d", m_nLastNumber);
     return m_strName;
 }

@@ -28,7 +28,8 @@ struct FilterGridInfo
     int m_nLastNumber = 0;               // last number used for a new name
     std::vector<std::string> m_Headings; // row 0, column 0 first
 
-    // m_nLastNumber + 1, and m_strName := prefix followed by it; returns the name.
+    // m_nLastNumber + 1 (kept at kMaxFilterNumber from there on), and m_strName :=
+    // prefix followed by it; returns the name.
     const std::string& MakeNextName();
     // m_strName := prefix followed by n; false, changing nothing, for n below 1.
     bool SetNameNumber(int n);

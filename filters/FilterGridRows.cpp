@@ -275,7 +275,7 @@ void CFilterGridRows::RenumberDuplicateLabels()
         if (n <= 0)
             continue;
         for (int j = i + 1; j < GetRows(); ++j)
-            if (GetLabelNumber(j) == n && largest < INT_MAX)
+            if (GetLabelNumber(j) == n && largest < kMaxFilterNumber)
                 SetName(j, Info().m_strPrefix + FormatC("%d", ++largest));
     }
 }

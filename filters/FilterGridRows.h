@@ -97,8 +97,13 @@ public:
     // Sets the shared counter; false, changing nothing, for n below 0.
     static bool SetNextOutputOrder(int n);
     static int GetNextOutputOrder() { return s_nOutputOrderCounter; }
-    // One above the counter, which it becomes.
-    static int TakeNextOutputOrder() { return ++s_nOutputOrderCounter; }
+    // One above the counter, which it becomes; from kMaxFilterNumber on the counter stays
+    // (NextFilterNumber).
+    static int TakeNextOutputOrder()
+    {
+        s_nOutputOrderCounter = NextFilterNumber(s_nOutputOrderCounter);
+        return s_nOutputOrderCounter;
+    }
 
 protected:
     // The user's answer to deleting the named filter; the plain grid always agrees.

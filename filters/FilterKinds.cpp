@@ -114,3 +114,8 @@ int ReadLabelNumber(const std::string& label)
     const long n = StringToLong(label.substr(dash + 1));
     return int(std::clamp<long>(n, INT_MIN, INT_MAX));
 }
+
+int NextFilterNumber(int n)
+{
+    return n < kMaxFilterNumber ? n + 1 : n;
+}

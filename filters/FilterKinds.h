@@ -137,3 +137,11 @@ bool FormLabel(const std::string& prefix, int n, std::string& label);
 // The number after the first "-" of the label, read with "%ld" (saturated to the int
 // range); 0 when there is no "-" or no number follows it.
 int ReadLabelNumber(const std::string& label);
+
+// The largest label number and output order a filter may have. A parameter file line, a
+// device data line or a grid cell that gives a filter a larger one is refused, and the
+// counters that number new filters stop here: whatever the program writes, it reads
+// back, and no counter can overflow.
+inline constexpr int kMaxFilterNumber = 1000000000;
+// The number a counter at n gives next: n + 1, or n itself from kMaxFilterNumber on.
+int NextFilterNumber(int n);

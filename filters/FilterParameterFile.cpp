@@ -3,15 +3,37 @@
 #include "filters/FilterKinds.h"
 #include "filters/FilterLists.h"
 #include "graph/BinaryStream.h"
+#include "graph/CFormat.h"
 #include "graph/ResourceString.h"
 
 #include <istream>
 #include <memory>
 #include <sstream>
+#include <type_traits>
 
 namespace
 {
 constexpr unsigned kNoFilterLineId = 5155;
+constexpr unsigned kNumberOutOfRangeId = 5157;
+
+// The line as a filter of the first kind whose prefix its field 0 holds, appended to that
+// kind's list; nullptr, with the lists unchanged, for a line of no kind.
+CDigFilterBase* AddFilterOfLine(CFilterLists& lists, std::string line, int nSampleRate)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    CDigFilterBase* pFilter = nullptr;
+    lists.ForEach(
+        [&](EFilterKind kind, auto& list)
+        {
+            if (pFilter || !LabelHasPrefix(line, FilterKindInfo(kind).prefixId))
+                return;
+            using Filter = typename std::remove_reference_t<decltype(list)>::Element;
+            pFilter = list.Add(std::make_unique<Filter>());
+            pFilter->Parse(line, nSampleRate);
+        });
+    return pFilter;
+}
 } // namespace
 
 CFilterParameterFile::CFilterParameterFile()
@@ -37,20 +59,7 @@ bool CFilterParameterFile::ReadFilters(CFilterLists& lists, std::istream& file, 
     lists.RemoveAll();
     std::string line;
     while (std::getline(file, line))
-    {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        bool taken = false;
-        lists.ForEach(
-            [&](EFilterKind kind, auto& list)
-            {
-                if (taken || !LineHasPrefix(line, FilterKindInfo(kind).prefixId))
-                    return;
-                taken = true;
-                using Filter = typename std::remove_reference_t<decltype(list)>::Element;
-                list.Add(std::make_unique<Filter>())->Parse(line, nSampleRate);
-            });
-    }
+        AddFilterOfLine(lists, line, nSampleRate);
     return true;
 }
 
@@ -80,8 +89,30 @@ bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists
         error = CResourceString(kNoFilterLineId);
         return false;
     }
+    m_nErrorLine = FindNumberOutOfRange(text, nSampleRate);
+    if (m_nErrorLine > 0)
+    {
+        error = FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
+        return false;
+    }
     std::istringstream in(text);
     return ReadFilters(lists, in, nSampleRate);
+}
+
+int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSampleRate)
+{
+    // Each line is parsed as the reading parses it, into lists of its own.
+    CFilterLists scratch;
+    std::istringstream in(text);
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n)
+    {
+        const CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
+        if (pFilter && !pFilter->HasNumbersInRange())
+            return n;
+        scratch.RemoveAll();
+    }
+    return 0;
 }
 
 int CFilterParameterFile::FindForeignText(const std::string& text)

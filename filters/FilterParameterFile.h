@@ -28,9 +28,11 @@ public:
     // leaves an existing file as it was. False with a message in error.
     bool SaveFile(const std::string& path, CFilterLists& lists, std::string& error);
     // False with a message in error, and the lists untouched, when the file cannot be
-    // read or exceeds kMaxFileBytes (GetErrorLine 0), and when it is no parameter file:
-    // it has lines that are not blank, yet none of them is a filter (GetErrorLine names
-    // the first of them). An empty file is an empty filter set.
+    // read or exceeds kMaxFileBytes (GetErrorLine 0), when it is no parameter file: it
+    // has lines that are not blank, yet none of them is a filter (GetErrorLine names the
+    // first of them), and when a filter line gives a label number or an output order
+    // above kMaxFilterNumber (GetErrorLine names it). An empty file is an empty filter
+    // set.
     bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                   std::string& error);
     // The 1-based line of the file that OpenFile refused the file at; 0 for none.
@@ -39,6 +41,9 @@ public:
     // 0 when the text holds a filter line or nothing but blank lines; otherwise the
     // 1-based number of its first line that is not blank.
     static int FindForeignText(const std::string& text);
+    // The 1-based number of the first filter line of the text whose filter has a label
+    // number or an output order above kMaxFilterNumber; 0 when there is none.
+    static int FindNumberOutOfRange(const std::string& text, int nSampleRate);
 
     // Field 0 of the line contains the text of the prefix string anywhere.
     static bool LineHasPrefix(std::string line, unsigned prefixId);

@@ -143,6 +143,9 @@ constexpr CStringEntry kStringTable[] = {
     {5156, "This line is none of the section names \"Desired Response\", \"Upper Tolerance\" "
            "and \"Lower Tolerance\": this is no master point file.  Its first line that is "
            "not blank must name a section."},
+    {5157, "The label number or the output order of this filter is above %d, more than the "
+           "filter grids count to: the file was not opened.  Give the filter a smaller "
+           "number or order."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},

@@ -10,6 +10,17 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+
+namespace
+{
+// The message for an output order or a name's number that the grid could not count on from.
+std::string AboveMaxFilterNumber(const char* what)
+{
+    return std::string("Please enter ") + what + " at most " + std::to_string(kMaxFilterNumber) +
+           ".";
+}
+} // namespace
 
 CFilterEditGrid::CFilterEditGrid(unsigned uID, int kind, QWidget* parent)
     : CTableGridOf<CFilterGridRows>(parent, uID, kind)
@@ -57,7 +68,10 @@ std::string CFilterEditGrid::RefusalOf(int nCol, std::string& text) const
     case ECellValue::Number:
         return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
     case ECellValue::Integer:
-        return DialogData::ParseLong(text) ? std::string() : DialogData::kEnterInteger;
+        if (const std::optional<long> n = DialogData::ParseLong(text))
+            return *n > kMaxFilterNumber ? AboveMaxFilterNumber("an output order of")
+                                         : std::string();
+        return DialogData::kEnterInteger;
     case ECellValue::Mode:
         if (const std::optional<bool> bYes = DialogData::ParseYesNo(text))
         {
@@ -68,6 +82,9 @@ std::string CFilterEditGrid::RefusalOf(int nCol, std::string& text) const
     case ECellValue::Text:
         break;
     }
+    // The grid names its new rows on from the largest number of a name.
+    if (nCol == 0 && ReadLabelNumber(text) > kMaxFilterNumber)
+        return AboveMaxFilterNumber("a name whose number is");
     return {};
 }
 

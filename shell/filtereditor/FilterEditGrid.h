@@ -4,7 +4,9 @@
 // is the edit grid's (CEditGridWidget). A parameter cell takes only a number, the Output
 // Order cell only an integer and the Active and Modifiable cells only "Yes" or "No" (any
 // letter case, or the first letters: "y", "n"): other text is refused with the settings
-// sheet's message and the cell keeps its value. A right click on a filter row asks for that
+// sheet's message and the cell keeps its value. An output order, or the number after a
+// name's "-", above kMaxFilterNumber is refused too: the grid numbers new rows on from
+// them. A right click on a filter row asks for that
 // filter's deletion.
 #pragma once
 

@@ -250,6 +250,42 @@ TEST_F(CommandsTest, DeviceDataBackIntoTheGrids)
     doc->m_bInCalculationCommand = false;
 }
 
+// A label number or output order above the largest the grids count to would make them
+// number past INT_MAX: its line is not read back, and a message names it.
+TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadBack)
+{
+    const std::vector<std::string> refused = {
+        "!# EQ-2147483647, -3.000000, 200.000000, 1000.000000, Yes, Yes, 1\r\n",
+        "!# EQ-1, -3.000000, 200.000000, 1000.000000, Yes, Yes, 2147483647\r\n",
+        "!# EQ-2, -3.000000, 200.000000, 1000.000000, Yes, Yes, 12999999999999999\r\n",
+        "!# TS-1000000001, 2.000000, 5000.000000, Yes, 2\r\n",
+    };
+    std::vector<std::string> lines = {"!# Filter Parameters\r\n"};
+    lines.insert(lines.end(), refused.begin(), refused.end());
+    lines.push_back("!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 1000000000\r\n");
+    for (const EDeviceId id : {kDeviceQZX2201, kDeviceQZX2410})
+    {
+        device.id = id;
+        Lines() = lines;
+        family->m_DataLines = lines;
+        messages.texts.clear();
+        commands->Execute(Cmd::kReplaceGridWithDeviceData);
+        // One message box, a line for each line not taken.
+        std::string expected;
+        for (const std::string& line : refused)
+            expected +=
+                (expected.empty() ? "The device data line \"" : "\nThe device data line \"") +
+                line.substr(0, line.size() - 2) +
+                "\" gives its filter a label number or an output order above "
+                "1000000000, more than the filter grids count to; the filter was not "
+                "taken.";
+        EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetOutputOrder(), kMaxFilterNumber);
+    }
+}
+
 TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
 {
     ASSERT_TRUE(doc->CreateDefaultResponse());

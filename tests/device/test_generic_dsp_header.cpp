@@ -2,13 +2,18 @@
 #include "filters/FilterLists.h"
 
 #include "tests/device/TestData.h"
+#include "tests/support/CommaLocale.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <unistd.h>
 
 namespace
 {
@@ -117,18 +122,19 @@ TEST(GenericDspHeader, TheGainKeepsItsDecimalPointInACommaLocale)
 {
     // A Qt application runs in the user's locale; the header is C source all the same.
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool comma = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"})
-        if (std::setlocale(LC_NUMERIC, name))
-        {
-            comma = true;
-            break;
-        }
-    if (!comma)
-        GTEST_SKIP() << "no comma-decimal locale on this machine";
+    const std::string folder = (std::filesystem::temp_directory_path() /
+                                ("morvane_dsp_locale_" + std::to_string(::getpid())))
+                                   .string();
+    const bool comma =
+        !UseCommaLocale(LC_NUMERIC, folder).empty() && std::localeconv()->decimal_point[0] == ',';
     GenericDspHeader header;
-    header.Generate(GoldenData(3), 0.501187);
+    if (comma)
+        header.Generate(GoldenData(3), 0.501187);
     std::setlocale(LC_NUMERIC, previous.c_str());
+    ::unsetenv("LOCPATH");
+    std::filesystem::remove_all(folder);
+    if (!comma)
+        GTEST_SKIP() << "no comma-decimal locale on this machine, and none could be built";
     EXPECT_EQ(header.m_HeaderLines[6], "#define GENERICGAIN 0.501187 \r\n");
 }
 

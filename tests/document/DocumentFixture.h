@@ -38,7 +38,9 @@ inline std::vector<std::complex<double>> ComplexValues(const mwMatrix& m)
     return v;
 }
 
-class DocumentTest : public ::testing::Test
+// TApp: the application services, those of a run without a screen unless a test needs
+// more of them (the filter grids, say).
+template <class TApp> class DocumentTestOf : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -93,7 +95,7 @@ protected:
     std::unique_ptr<CMemoryWorkingDirectory> directory;
     CRecordingMessageBox messages;
     CScriptedFileDialogs dialogs;
-    CHeadlessAppServices app;
+    TApp app;
     RecordingFamilyManager family;
     FakeResponseView response;
     FakePhaseView phase;
@@ -101,3 +103,5 @@ protected:
     FakePhaseFilterView phaseFilter;
     std::unique_ptr<CMorvaneDoc> doc;
 };
+
+using DocumentTest = DocumentTestOf<CHeadlessAppServices>;

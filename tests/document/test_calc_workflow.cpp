@@ -363,6 +363,22 @@ TEST_F(WorkflowTest, CopiedFiltersAreNumberedAfterTheGridsLargestLabel)
     EXPECT_TRUE(doc->m_FiltersDrawnMode.IsOn());
 }
 
+// The labels of copied filters stop at the largest label number, which a parameter file
+// may hold, instead of counting past it (and past INT_MAX).
+TEST_F(WorkflowTest, CopiedFiltersAreNumberedNoHigherThanTheLargestFilterNumber)
+{
+    Prepare({{200.0, 8.0}, {4000.0, -8.0}});
+    doc->m_FilterLists.m_EQFilters.Add(MakeEQ(0.0, 100.0, 1000.0, false, false, kMaxFilterNumber));
+    doc->OnCalculateModifiedResponse();
+    const int n = Calculated();
+    ASSERT_GE(n, 1);
+    doc->OnEditCopyGeneratedFiltersToGrid();
+    const CDigEQFilterArray& grid = doc->m_FilterLists.m_EQFilters;
+    ASSERT_EQ(grid.GetSize(), 1 + n);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(grid.GetAt(1 + i)->GetLabel(), "EQ-1000000000");
+}
+
 TEST_F(WorkflowTest, GraphicalModesNeedDrawnFiltersAndExcludeEachOther)
 {
     Prepare({{1000.0, 4.0}});

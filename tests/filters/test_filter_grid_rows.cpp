@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,45 @@ TEST_F(FilterGridRowsTest, DuplicateNumbersAreRenumberedAboveTheLargest)
     }
     grid.AddNewFilterRow();
     EXPECT_EQ(Names(grid), (std::vector<std::string>{"EQ-3", "EQ-6", "EQ-5", "EQ-7", "*"}));
+}
+
+// The counters of new names and orders stop at the largest number a file may hold, so
+// that what the grids hand out reads back, and never overflow, wherever they start.
+TEST_F(FilterGridRowsTest, NewNamesAndOrdersStopAtTheLargestFilterNumber)
+{
+    const struct
+    {
+        int nFrom;
+        int nNext;
+    } cases[] = {
+        {0, 1},
+        {kMaxFilterNumber - 1, kMaxFilterNumber},
+        {kMaxFilterNumber, kMaxFilterNumber},
+        {INT_MAX, INT_MAX},
+    };
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE(CFilterGridRows::SetNextOutputOrder(c.nFrom));
+        EXPECT_EQ(CFilterGridRows::TakeNextOutputOrder(), c.nNext) << c.nFrom;
+        EXPECT_EQ(CFilterGridRows::GetNextOutputOrder(), c.nNext) << c.nFrom;
+        FilterGridInfo info = MakeFilterGridInfo()[kKindEQ];
+        info.m_nLastNumber = c.nFrom;
+        EXPECT_EQ(info.MakeNextName(), "EQ-" + std::to_string(c.nNext)) << c.nFrom;
+    }
+
+    // A list at the bound: the filter without an order and the new row take the bound.
+    CFilterGridRows::SetNextOutputOrder(0);
+    CDigEQFilterArray list;
+    for (const char* line :
+         {"EQ-1000000000, -3, 100, 1000, Yes, No, 1000000000", "EQ-5, -3, 100, 2000, Yes, No, 0"})
+        list.Add(std::make_unique<CDigEQFilter>())->Parse(line, kSampleRate);
+    CFilterGridTable grid(1047, kKindEQ);
+    FiltersToGrid(grid, list);
+    EXPECT_EQ(Names(grid),
+              (std::vector<std::string>{"EQ-1000000000", "EQ-5", "EQ-1000000000", "*"}));
+    EXPECT_EQ(grid.GetOutputOrder(2), kMaxFilterNumber);
+    Type(grid, 3, 1, "1");
+    EXPECT_EQ(grid.GetOutputOrder(3), kMaxFilterNumber);
 }
 
 TEST_F(FilterGridRowsTest, DeletingTheLastFilterRowRenewsTheStarRow)

@@ -1,7 +1,8 @@
 // Opened device data read back into filters, as the read-back commands of the Edit menu do
 // it: the "!#" parameter lines of a QZX2201/QZX2202 ".eq" text, or the comment lines of a
 // QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
-// Every filter read back must be written as the device data writes it and read back from
+// A line whose label number or output order is above kMaxFilterNumber is refused with a
+// message. Every filter read back must be written as the device data writes it and read back from
 // that to the same text (in output order; equal orders may change places); the family's comment
 // lines are exactly its lines with "!#"; and the filters written in place of the old block keep
 // every other line.
@@ -75,8 +76,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parameterLines = LinesWithMarker(lines);
 
     CFilterLists lists;
-    const int added = ParameterLinesToFilters(parameterLines, lists, fs);
-    if (added != lists.GetTotalCount() || added > int(parameterLines.size()))
+    std::vector<std::string> refused;
+    const int added = ParameterLinesToFilters(parameterLines, lists, fs, &refused);
+    if (added != lists.GetTotalCount() ||
+        std::size_t(added) + refused.size() > parameterLines.size())
+        std::abort();
+    // A filter the grids could not number on from is refused, never taken.
+    bool bInRange = true;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                bInRange = bInRange && list.GetAt(i)->HasNumbersInRange();
+        });
+    if (!bInRange)
         std::abort();
     // A label reads back as written: the text before the first comma once the line's first
     // "!# " (the marker) is taken off, whatever other "!# " it holds.

@@ -6,14 +6,12 @@
 //
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the grids from the
-// lists read; saved with Save As Filter Parameters (which reads the grids first) and
-// opened again, the grids hold the same filter rows.
-#include "document/HeadlessAppServices.h"
-#include "document/MorvaneDoc.h"
-#include "filters/FilterGridTable.h"
-#include "filters/FilterGridTransfer.h"
+// lists read, and the grids number new rows and orders no higher than kMaxFilterNumber;
+// saved with Save As Filter Parameters (which reads the grids first) and opened again, the
+// grids hold the same filter rows.
 #include "filters/FilterLists.h"
 #include "filters/FilterParameterFile.h"
+#include "tests/document/FilterGridApp.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -32,46 +30,6 @@ std::string Folder()
     static const std::string folder = FuzzFolder("paropen");
     return folder;
 }
-
-// The filter editor's pages: one grid per kind, loaded from and read into the lists.
-class CGridApp : public CHeadlessAppServices
-{
-public:
-    CGridApp()
-    {
-        for (int kind = 0; kind < kFilterKindCount; ++kind)
-            m_Grids.push_back(std::make_unique<CFilterGridTable>(1000 + kind, kind));
-    }
-    void ReloadFilterGrids() override
-    {
-        CHeadlessAppServices::ReloadFilterGrids();
-        m_pMorvaneDoc->m_FilterLists.ForEach([this](EFilterKind kind, auto& list)
-                                             { FiltersToGrid(*m_Grids[kind], list); });
-    }
-    bool UpdateFiltersFromGrids() override
-    {
-        if (!CHeadlessAppServices::UpdateFiltersFromGrids())
-            return false;
-        m_pMorvaneDoc->m_FilterLists.ForEach([this](EFilterKind kind, auto& list)
-                                             { GridToFilters(*m_Grids[kind], list, kFs); });
-        return true;
-    }
-    // The filter rows of every grid (the rows with an output order): the empty filter row
-    // after them takes a generated name of the moment.
-    std::vector<std::vector<std::string>> Cells() const
-    {
-        std::vector<std::vector<std::string>> cells;
-        for (const auto& grid : m_Grids)
-            for (const int r : grid->OrderedRows())
-            {
-                cells.emplace_back();
-                for (int c = 0; c < grid->GetCols(); ++c)
-                    cells.back().push_back(grid->GetTextMatrix(r, c));
-            }
-        return cells;
-    }
-    std::vector<std::unique_ptr<CFilterGridTable>> m_Grids;
-};
 
 std::string ListsText(CFilterLists& lists)
 {
@@ -92,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CRecordingMessageBox& messages = services.messages;
     CScriptedFileDialogs& dialogs = services.dialogs;
     {
-        CGridApp app;
+        CFilterGridApp app;
         auto doc = std::make_unique<CMorvaneDoc>(app);
         app.SetMorvaneDoc(doc.get());
         doc->m_nSamplingFrequency = kFs;
@@ -120,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         else
         {
-            if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff())
+            if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff() ||
+                CFilterGridRows::GetNextOutputOrder() > kMaxFilterNumber)
                 std::abort();
             const auto cells = app.Cells();
             dialogs.answers.push_back(again);

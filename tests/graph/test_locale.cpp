@@ -2,6 +2,7 @@
 // program runs in a locale with a decimal comma, as a Qt application does after start.
 #include "graph/Convert.h"
 #include "graph/StringUtility.h"
+#include "tests/support/CommaLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -48,29 +49,10 @@ struct LocaleLoading
 
 bool SelectCommaLocale(std::string& name)
 {
-    for (const char* candidate : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
-        if (std::setlocale(LC_ALL, candidate))
-        {
-            name = candidate;
-            break;
-        }
-    if (name.empty() && std::system("command -v localedef >/dev/null 2>&1") == 0)
-    {
-        // Not installed: compile it into a private folder.
-        const std::string dir = (std::filesystem::temp_directory_path() /
-                                 ("morvane_locale_" + std::to_string(::getpid())))
-                                    .string();
-        const std::string command =
-            "localedef -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8 >/dev/null 2>&1";
-        std::filesystem::create_directories(dir);
-        g_BuiltLocaleFolder = dir;
-        if (std::system(command.c_str()) == 0 || std::filesystem::exists(dir + "/de_DE.UTF-8"))
-        {
-            ::setenv("LOCPATH", dir.c_str(), 1);
-            if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
-                name = "de_DE.UTF-8 (built)";
-        }
-    }
+    g_BuiltLocaleFolder =
+        (std::filesystem::temp_directory_path() / ("morvane_locale_" + std::to_string(::getpid())))
+            .string();
+    name = UseCommaLocale(LC_ALL, g_BuiltLocaleFolder);
     if (!name.empty())
         std::locale::global(std::locale(std::setlocale(LC_ALL, nullptr)));
     char probe[16];

@@ -1,6 +1,7 @@
 // Text files: identifiers, lines, the repeating read format that stops quietly, formatted
 // writing to files and to the print handler, disp and error.
 #include "library_test.h"
+#include "tests/support/CommaLocale.h"
 #include "tests/support/NonRegularFiles.h"
 
 #include <clocale>
@@ -239,18 +240,8 @@ TEST_F(TextFiles, NumbersUseADecimalPointWhateverTheLocale)
 {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-    {
-        // Builds the locale from the system's sources when it is not installed.
-        const std::string command =
-            "localedef -i de_DE -f UTF-8 " + (dir_ / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
-        if (std::system(command.c_str()) == 0)
-        {
-            ::setenv("LOCPATH", dir_.c_str(), 1);
-            std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-            ::unsetenv("LOCPATH");
-        }
-    }
+    UseCommaLocale(LC_NUMERIC, dir_.string());
+    ::unsetenv("LOCPATH");
     if (std::localeconv()->decimal_point[0] != ',')
     {
         std::setlocale(LC_NUMERIC, saved.c_str());

@@ -145,6 +145,51 @@ TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
     EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetCenterFrequency(), 1000.0);
 }
 
+// The grid names new rows on from the largest number of a name and hands out orders on
+// from the largest it saw: a number above the largest it counts to is refused.
+TEST_F(FilterEditorTest, NamesAndOrdersAboveTheLargestFilterNumberAreRefused)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    const int nOrder = grid.Info().m_nOutputOrderColumn;
+    Type(grid, 1, 1, "-6.5");
+    ASSERT_EQ(grid.GetOutputOrder(1), 1);
+    const char* const kOrder = "Please enter an output order of at most 1000000000.";
+    const char* const kName = "Please enter a name whose number is at most 1000000000.";
+    const struct
+    {
+        int nCol;
+        const char* text;
+        const char* message; // null: taken
+    } cases[] = {
+        {nOrder, "2147483647", kOrder},  {nOrder, "12999999999999999", kOrder},
+        {nOrder, "1000000001", kOrder},  {0, "EQ-2147483647", kName},
+        {0, "EQ-1000000001", kName},     {0, "x-99999999999", kName},
+        {nOrder, "1000000000", nullptr}, {0, "EQ-1000000000", nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string before = grid.GetTextMatrix(1, c.nCol);
+        messages.texts.clear();
+        Type(grid, 1, c.nCol, c.text);
+        EXPECT_FALSE(grid.IsEditing());
+        if (c.message)
+        {
+            EXPECT_EQ(messages.texts, std::vector<std::string>{c.message}) << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+        }
+        else
+        {
+            EXPECT_TRUE(messages.texts.empty()) << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.text);
+        }
+    }
+    // A filter typed into the "*" row after them gets the largest order too.
+    ASSERT_EQ(grid.GetName(2), "*");
+    Type(grid, 2, 1, "3");
+    EXPECT_EQ(grid.GetName(2), "EQ-2");
+    EXPECT_EQ(grid.GetOutputOrder(2), kMaxFilterNumber);
+}
+
 TEST_F(FilterEditorTest, ModeCellsTakeOnlyYesOrNo)
 {
     CFilterEditGrid& eq = Grid(kKindEQ);

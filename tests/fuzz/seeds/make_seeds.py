@@ -30,6 +30,10 @@ write('fuzz_device_data_read_back', 'marker_in_label',
       bytes([0x00]) + b'!# Filter Parameters\r\n'
       b'!# !!# # EQ-1, 6.000000, 2.000000, 100.000000, No, Yes, 1\r\n'
       b'!# TS-2 !# x, 3.000000, 0.700000, 8000.000000, No, Yes, 2\r\n')
+write('fuzz_device_data_read_back', 'largest_numbers',
+      bytes([0x00]) + b'!# Filter Parameters\r\n'
+      b'!# EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\n'
+      b'!# EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 2147483647\r\n')
 
 # Selector: bit 0 family, bits 1-2 channel, bit 3 QZX6060 layout; five coefficient bytes.
 coefficients = bytes([0x88, 0x80, 0x80, 0x78, 0x80])
@@ -92,3 +96,8 @@ write('fuzz_parameter_open', 'filters',
       b'EQ-1, -3.000000, 100.000000, 1000.000000, No, Yes, 1\r\n'
       b'TS-1, 2.000000, 5000.000000, Yes, 2\r\nHPB-1, 40.000000, Yes, 3\r\n'
       b'NT-1, 50.000000, 60.000000, Yes, 4\r\nLOPT-1, 1.000000, 2.000000, 3.000000, Yes, 5\r\n')
+# Label numbers and output orders at the largest the grids count to, and above it.
+write('fuzz_parameter_open', 'largest_numbers',
+      b'EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\nEQ-2\r\n')
+write('fuzz_parameter_open', 'numbers_above',
+      b'EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 2147483647\r\nEQ-2147483647\r\n')

@@ -1,0 +1,102 @@
+// Label numbers and output orders a parameter file gives its filters, opened with File >
+// Open Filter Parameter File into the filter grids as the program runs it: a number above
+// the largest the grids count to is refused at its line, and the grids number new rows
+// and orders on from what the file brings without passing that largest number.
+#include "filters/FilterGridRows.h"
+#include "filters/FilterParameterFile.h"
+#include "tests/document/DocumentFixture.h"
+#include "tests/document/FilterGridApp.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+class FilterNumberTest : public DocumentTestOf<CFilterGridApp>
+{
+protected:
+    void SetUp() override
+    {
+        DocumentTestOf<CFilterGridApp>::SetUp();
+        doc->m_nSamplingFrequency = 48000;
+        CFilterGridRows::SetNextOutputOrder(0);
+        // Filters in the grids before the open, as the user left them.
+        std::istringstream start("EQ-3, -3.000000, 100.000000, 1000.000000, No, Yes, 3\n");
+        CFilterParameterFile::ReadFilters(doc->m_FilterLists, start, doc->m_nSamplingFrequency);
+        app.ReloadFilterGrids();
+        doc->m_ParameterFile.SetName(folder.Path("before.par"));
+    }
+    void Open(const std::string& text)
+    {
+        WriteFileBytes(folder.Path("opened.par"), text);
+        dialogs.answers.push_back(folder.Path("opened.par"));
+        doc->OnFileOpenFilterParameterFile();
+    }
+    CFilterGridRows& Grid(EFilterKind kind) { return *app.m_Grids[std::size_t(kind)]; }
+};
+} // namespace
+
+TEST_F(FilterNumberTest, ALabelNumberOrOutputOrderAboveTheLargestIsRefusedAtItsLine)
+{
+    const struct
+    {
+        const char* text;
+        int nLine;
+    } cases[] = {
+        // The grid would make its next name above INT_MAX.
+        {"EQ-2147483647, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\n", 1},
+        // The grid would hand EQ-2, which has no order, one above INT_MAX.
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 2147483647\r\nEQ-2\r\n", 1},
+        // Read as INT_MAX.
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 12999999999999999\r\nEQ-2\r\n", 1},
+        // Just above the largest, on a later line, in kinds of other lines.
+        {"HPB-1, 40.0, Yes, 1\r\n\r\nTS-1000000001, 2.0, 5000.0, Yes, 2\r\n", 3},
+        {"; foreign\nVQLP-1, 100.0, 0.7, Yes, 1000000001\n", 2},
+    };
+    const auto cellsBefore = app.Cells();
+    for (const auto& c : cases)
+    {
+        app.fileReadErrors.clear();
+        Open(c.text);
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.text;
+        EXPECT_EQ(app.fileReadErrors[0].file, folder.Path("opened.par"));
+        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine) << c.text;
+        EXPECT_NE(app.fileReadErrors[0].error.find("above 1000000000"), std::string::npos)
+            << app.fileReadErrors[0].error;
+        EXPECT_TRUE(messages.texts.empty());
+        // The lists, the grids and the file record stay as they were.
+        EXPECT_EQ(app.Cells(), cellsBefore) << c.text;
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1);
+        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("before.par"));
+    }
+}
+
+TEST_F(FilterNumberTest, AtTheLargestTheGridsNumberOnWithoutPassingIt)
+{
+    Open("EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\n"
+         "EQ-2, -3.0, 200.0, 2000.0, Yes, Yes\r\n");
+    ASSERT_TRUE(app.fileReadErrors.empty());
+    CFilterGridRows& grid = Grid(kKindEQ);
+    ASSERT_EQ(grid.GetRows(), 5);
+    EXPECT_EQ(grid.GetOutputOrder(2), kMaxFilterNumber); // EQ-2 had none
+    EXPECT_EQ(grid.GetName(3), "EQ-1000000000");         // the new row's name
+
+    // What the grids hold is saved and opens again.
+    dialogs.answers.push_back(folder.Path("saved.par"));
+    doc->OnFileSaveAsFilterParameters();
+    const auto cells = app.Cells();
+    dialogs.answers.push_back(folder.Path("saved.par"));
+    doc->OnFileOpenFilterParameterFile();
+    EXPECT_TRUE(app.fileReadErrors.empty());
+    EXPECT_EQ(app.Cells(), cells);
+    EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("saved.par"));
+
+    // A key press into the new row gives it the largest order again.
+    grid.PrepareRowForEdit(3, 1);
+    EXPECT_EQ(grid.GetOutputOrder(3), kMaxFilterNumber);
+    EXPECT_EQ(grid.GetName(4), "*");
+}
