@@ -47,6 +47,16 @@ void* operator new[](std::size_t size)
 {
     return Allocate(size);
 }
+// The run-time makes its arrays with the nothrow form, and they are freed by the delete
+// below: it allocates from the same heap, without the fault (it could not throw it).
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* block) noexcept
 {
     std::free(block);
