@@ -5,9 +5,13 @@
 
 #include "framework/ui/PainterDC.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+
+#include <cmath>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,5 +85,36 @@ inline std::vector<std::string> TextPlacementFaults(const std::vector<CPlacedTex
                 faults.push_back(describe(a) + " overlaps " + describe(b));
         }
     }
+    return faults;
+}
+
+// The height a text of the graph views' serif face gets from the placing device context
+// (ascent and descent) at the least whole pixel size of nPoints on the device: a text of a
+// smaller font is lower than that, one of a larger font as high or higher.
+inline double LeastTextHeight(QPaintDevice& device, const char* pFace, int nPoints)
+{
+    QFont font;
+    font.setFamily(pFace);
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(int(std::ceil(nPoints * device.logicalDpiY() / 72.0 - 1e-9)));
+    const QFontMetricsF metrics(font, &device);
+    return metrics.ascent() + metrics.descent();
+}
+
+// One line for each text lower than a font of nPoints would draw it on the device.
+inline std::vector<std::string> SmallTextFaults(const std::vector<CPlacedText>& texts,
+                                                QPaintDevice& device, const char* pFace,
+                                                int nPoints)
+{
+    std::vector<std::string> faults;
+    const double least = LeastTextHeight(device, pFace, nPoints);
+    for (const CPlacedText& t : texts)
+        if (t.rect.width() > 0.0 && t.rect.height() < least - 0.01)
+        {
+            char buffer[200];
+            std::snprintf(buffer, sizeof buffer, "\"%s\" is %.2f pixels high, less than %.2f",
+                          t.text.c_str(), t.rect.height(), least);
+            faults.push_back(buffer);
+        }
     return faults;
 }
