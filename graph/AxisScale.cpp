@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 
 namespace
@@ -102,6 +103,12 @@ bool CAxisScale::SetRects(const CGraphRegion& labelArea, const CGraphRegion& lin
     return true;
 }
 
+void CAxisScale::SetTextScale(double dScale, int nLeastHeight)
+{
+    m_dTextScale = std::isfinite(dScale) && dScale > 1.0 ? dScale : 1.0;
+    m_nLeastFontHeight = std::max(nLeastHeight, 0);
+}
+
 CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineStep, double labelStep,
                                       int canvasSpan, bool bSpecialLimits)
 {
@@ -165,20 +172,21 @@ void CAxisScale::DrawCenteredTitles(CDC* pDC) const
     {
         const int x =
             GetCenteredTextX(pDC, m_Titles[i], m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right);
-        const int y = m_LineArea.m_Rect.bottom - int(i + 1) * m_nTitleSpacing;
+        const int y = m_LineArea.m_Rect.bottom - int(i + 1) * TitleSpacing();
         pDC->TextOut(x, y, m_Titles[i]);
     }
 }
 
-CFont CAxisScale::FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth)
+CFont CAxisScale::FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth,
+                                 int nLeastHeight)
 {
     std::vector<CFittedText> fitted;
     for (const std::string& text : texts)
         fitted.push_back({text, nWidth});
-    return FitFontToWidths(pDC, fitted);
+    return FitFontToWidths(pDC, fitted, nLeastHeight);
 }
 
-CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts)
+CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts, int nLeastHeight)
 {
     const CFont current = pDC->GetCurrentFont();
     // The proportion the font must shrink by for the text that needs it most; 1 when all
@@ -203,7 +211,12 @@ CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& text
         const double factor = needed();
         if (factor >= 1.0)
             break;
-        const int smaller = TruncToInt(height * std::min(factor, 0.97));
+        int smaller = TruncToInt(height * std::min(factor, 0.97));
+        // Heights are negative (character heights) or positive (cell heights): the least
+        // is kept with the sign of the font's.
+        const int least = std::min(nLeastHeight, std::abs(height));
+        if (std::abs(smaller) < least)
+            smaller = height < 0 ? -least : least;
         if (smaller == 0 || smaller == height)
             break;
         height = smaller;

@@ -8,6 +8,7 @@
 #include "graph/DoubleRect.h"
 #include "graph/GraphRegion.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ public:
     virtual ~CAxisScale() = default;
 
     bool SetRects(const CGraphRegion& labelArea, const CGraphRegion& lineArea);
+    // The view's font is dScale times its size on this draw (1 or more, see
+    // CViewFont::ScaleOn): the spaces between the labels, the titles and the lines grow
+    // with it. A font fitted to the strip's width is made no smaller than nLeastHeight
+    // canvas units (0: no least).
+    void SetTextScale(double dScale, int nLeastHeight);
 
     bool IsInitialized() const { return m_bInitialized; }
     int GetLineCount() const { return m_nLineCount; }
@@ -67,16 +73,20 @@ public:
                                      int canvasSpan, bool bSpecialLimits);
 
     // Labels fit their margin at any size of the window: when the widest of the texts is
-    // wider than nWidth canvas units, a smaller copy of the selected font is selected.
-    // Returns the font to select back after the labels.
-    static CFont FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth);
+    // wider than nWidth canvas units, a smaller copy of the selected font is selected, but
+    // none smaller than nLeastHeight canvas units (a strip that must stay readable is
+    // made wide enough for its labels at that height instead). Returns the font to select
+    // back after the labels.
+    static CFont FitFontToWidth(CDC* pDC, const std::vector<std::string>& texts, int nWidth,
+                                int nLeastHeight = 0);
     // The same with a width of its own for each text.
     struct CFittedText
     {
         std::string text;
         int nWidth = 0;
     };
-    static CFont FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts);
+    static CFont FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts,
+                                 int nLeastHeight = 0);
 
     // The labels both scales draw, in the order given, so that none comes within nGap of
     // another: every limit label (each clear of the limit labels before it), then the
@@ -103,6 +113,10 @@ protected:
     static void EndDraw(CDC* pDC, COLORREF oldColor);
     // Title line i centred across the label area at line-area bottom - (i + 1) * spacing.
     void DrawCenteredTitles(CDC* pDC) const;
+    // The label offset and the title spacing of the set-up, grown with the font.
+    int LabelOffset() const { return Scaled(m_nLabelOffset); }
+    int TitleSpacing() const { return Scaled(m_nTitleSpacing); }
+    int Scaled(int n) const { return int(std::lround(n * m_dTextScale)); }
     // True when v lies in the layout's window (a label there must be seen whole).
     bool IsInWindow(double v) const;
     // True when v is the window's lower or upper limit.
@@ -124,6 +138,8 @@ protected:
     double m_dLabelStep = 10.0;
     int m_nLabelOffset = 10;
     int m_nTitleSpacing = 10;
+    double m_dTextScale = 1.0;
+    int m_nLeastFontHeight = 0;
     bool m_bLogarithmic = false;
     int m_nPenWidth = 1;
     int m_nPenStyle = PS_SOLID;

@@ -27,12 +27,15 @@ CBasicGraph::CBasicGraph()
 void CBasicGraph::LayoutRegions()
 {
     const int W = m_nWidth, H = m_nHeight, B = m_nBorder;
-    m_LeftRegion.m_Rect = {0, H, B, 0};
+    // Without a measure the strips are the border.
+    const int L = m_StripMeasure ? m_Strips.nLeftWidth : B;
+    const int D = m_StripMeasure ? m_Strips.nBottomHeight : B;
+    m_LeftRegion.m_Rect = {0, H, L, 0};
     m_RightRegion.m_Rect = {W - B, H, W, 0};
     m_TopRegion.m_Rect = {0, H, W, H - B};
-    m_BottomRegion.m_Rect = {B, B, W, 0};
-    m_PlotRegion.m_Rect = {B, H, W, B};
-    m_PlotOrigin = {B, B};
+    m_BottomRegion.m_Rect = {L, D, W, 0};
+    m_PlotRegion.m_Rect = {L, H, W, D};
+    m_PlotOrigin = {L, D};
 }
 
 bool CBasicGraph::PrepareDevice(CWnd* pWnd, CDC* pDC)
@@ -76,7 +79,12 @@ bool CBasicGraph::PrepareDevice(CWnd* pWnd, CDC* pDC)
 
 bool CBasicGraph::Draw(CWnd* pWnd, CDC* pDC)
 {
-    PrepareDevice(pWnd, pDC);
+    if (PrepareDevice(pWnd, pDC) && m_StripMeasure)
+    {
+        m_Strips = m_StripMeasure(pDC);
+        m_nBorder = m_Strips.nBorder;
+        LayoutRegions();
+    }
     return true;
 }
 

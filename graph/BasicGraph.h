@@ -2,12 +2,16 @@
 // follows the drawing surface's aspect ratio, origin at the bottom left and y upward. It
 // sets up the device context's mapping at every repaint, lays out its five regions (left,
 // right, top and bottom strips and the plot area) and converts client pixels into canvas
-// units and into values of the data window the view gives it.
+// units and into values of the data window the view gives it. A view whose texts need
+// wider strips on a small window measures them on every draw (SetStripMeasure).
 #pragma once
 
 #include "framework/core/GdiTypes.h"
 #include "graph/DoubleRect.h"
 #include "graph/GraphRegion.h"
+#include "graph/GraphStrips.h"
+
+#include <functional>
 
 class CDC;
 class CWnd;
@@ -39,6 +43,15 @@ public:
         return PixelToData(x, y, pPoint, true);
     }
 
+    // The strips the view's texts need, measured on the device context of each draw once
+    // it is mapped; the regions are laid out for them. None: the usual border all round.
+    void SetStripMeasure(std::function<CGraphStrips(CDC*)> measure)
+    {
+        m_StripMeasure = std::move(measure);
+    }
+    // The strips of the last draw.
+    const CGraphStrips& GetStrips() const { return m_Strips; }
+
     // The data window is the view's; FALSE for null (the previous one stays).
     bool SetClipRect(const CDoubleRect* pClipRect);
     CDoubleRect GetClipRect() const;
@@ -65,7 +78,7 @@ protected:
     bool PrepareDevice(CWnd* pWnd, CDC* pDC);
     double PixelToData(int x, int y, CPoint* pPoint, bool bY) const;
 
-    int m_nBorder = 220;
+    int m_nBorder = CGraphStrips::kBorder;
     const CDoubleRect* m_pClipRect = nullptr;
     CSize m_WindowExtent;
     int m_nWidth = 4000;
@@ -73,4 +86,8 @@ protected:
     int m_nDeviceWidth = 0;
     int m_nDeviceHeight = 0;
     CPoint m_PlotOrigin;
+
+private:
+    std::function<CGraphStrips(CDC*)> m_StripMeasure;
+    CGraphStrips m_Strips;
 };

@@ -59,7 +59,7 @@ void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
 void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
 {
     const CRect& area = m_LineArea.m_Rect;
-    const int labelY = m_LabelArea.m_Rect.top - m_nLabelOffset;
+    const int labelY = m_LabelArea.m_Rect.top - LabelOffset();
     // The lower limit is labelled at the plot's left edge. A label starts at its grid
     // line, clear of the strip's frame line on the left; one that would run off the
     // strip's right end (the upper limit labelled) ends there instead, clear of the frame

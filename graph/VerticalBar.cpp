@@ -45,9 +45,9 @@ bool CVerticalBar::Init(const CGraphRegion* pRegion, int x, const std::string& l
     return true;
 }
 
-std::string CVerticalBar::GetText() const
+std::string CVerticalBar::Text(const std::string& label, double value)
 {
-    return m_strLabel + " " + FormatC("%.lf", m_dValue);
+    return label + " " + FormatC("%.lf", value);
 }
 
 bool CVerticalBar::Draw(CDC* pDC) const

@@ -29,7 +29,9 @@ public:
     bool Draw(CDC* pDC) const;
     bool SetTextPosition(const CPoint* pPosition);
 
-    std::string GetText() const;
+    std::string GetText() const { return Text(m_strLabel, m_dValue); }
+    // The text of a bar of that label and value.
+    static std::string Text(const std::string& label, double value);
     const CRect& GetTopBox() const { return m_TopBox; }
     const CRect& GetBottomBox() const { return m_BottomBox; }
     bool IsInitialized() const { return m_bInitialized; }

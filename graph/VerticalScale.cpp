@@ -34,14 +34,10 @@ bool CVerticalScale::Draw(CDC* pDC, const CDoubleRect* pWindow)
     return DrawAxis(pDC, *pWindow, false);
 }
 
-bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+std::vector<CAxisLabel> CVerticalScale::Labels(bool bSpecialLimits) const
 {
-    const CRect& area = m_LineArea.m_Rect;
-    const COLORREF oldColor = BeginDraw(pDC, window, window.bottom, window.top,
-                                        area.top - area.bottom, bSpecialLimits, TA_RIGHT | TA_TOP);
-    // The labels: with special limits the lower limit itself, then the steps. A step past
-    // the upper limit has no place on the axis: its label would lie above the plot, off
-    // the view.
+    // With special limits the lower limit itself, then the steps. A step past the upper
+    // limit has no place on the axis: its label would lie above the plot, off the view.
     std::vector<CAxisLabel> labels;
     if (bSpecialLimits)
         labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower), true, {}, 0, 0});
@@ -61,17 +57,44 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
         if (labels.back().value < m_Layout.upper - Tolerance())
             labels.push_back({m_Layout.upper, LimitText(m_Layout.upper), true, {}, 0, 0});
     }
+    return labels;
+}
+
+int CVerticalScale::WidestLabel(CDC* pDC, const CDoubleRect& window)
+{
+    if (!m_bInitialized || !pDC)
+        return 0;
+    // The texts do not depend on the span the axis is drawn over.
+    m_Layout = ComputeLayout(window.bottom, window.top, m_dLineStep, m_dLabelStep, 1, false);
+    int widest = 0;
+    for (const CAxisLabel& label : Labels(false))
+        widest = std::max(widest, pDC->GetTextExtent(label.text).cx);
+    return widest;
+}
+
+int CVerticalScale::StripWidthFor(CDC* pDC, const CDoubleRect& window)
+{
+    return WidestLabel(pDC, window) + LabelOffset() + std::max(m_LabelArea.m_nPenWidth, 0);
+}
+
+bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+{
+    const CRect& area = m_LineArea.m_Rect;
+    const COLORREF oldColor = BeginDraw(pDC, window, window.bottom, window.top,
+                                        area.top - area.bottom, bSpecialLimits, TA_RIGHT | TA_TOP);
+    std::vector<CAxisLabel> labels = Labels(bSpecialLimits);
     // Right-aligned left of the plot, centred on their grid lines, and inside the strip
     // clear of its frame line: the top and bottom values are moved in rather than cut
     // off, and a font too wide for the strip (minus signs of four-digit degrees) is made
     // smaller.
     const CRect& strip = m_LabelArea.m_Rect;
     const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
-    const int labelX = area.left - m_nLabelOffset;
+    const int labelX = area.left - LabelOffset();
     std::vector<std::string> texts;
     for (const CAxisLabel& label : labels)
         texts.push_back(label.text);
-    const CFont oldFont = FitFontToWidth(pDC, texts, labelX - strip.left - frame);
+    const CFont oldFont =
+        FitFontToWidth(pDC, texts, labelX - strip.left - frame, m_nLeastFontHeight);
     const int highest = std::max(strip.top, strip.bottom) - frame;
     const int lowest = std::min(strip.top, strip.bottom) + frame;
     int height = 0;

@@ -20,11 +20,18 @@ public:
     // The canvas x where the widest value label of the last draw begins (its labels end
     // at the plot's left edge): what lies left of it in the label strip is free.
     int GetLabelsLeft() const { return m_nLabelsLeft; }
+    // The width of the widest value label the window would be drawn with, in the font
+    // selected now, canvas units; 0 before Init.
+    int WidestLabel(CDC* pDC, const CDoubleRect& window);
+    // The width of the label strip that holds those labels whole, clear of its frame line.
+    int StripWidthFor(CDC* pDC, const CDoubleRect& window);
 
     static constexpr int kDashLength = 40;
     static constexpr int kGapLength = 15;
 
 protected:
+    // The labels of the layout of the last draw (or measure), before they are placed.
+    std::vector<CAxisLabel> Labels(bool bSpecialLimits) const;
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
 
 private:

@@ -24,6 +24,11 @@ CLoudnessView::CLoudnessView(CLoudnessDoc& doc, QWidget* pParent)
     setCursor(Qt::CrossCursor);
     m_NoCurvesMode.TurnOn();
     m_DataRect = {kEmptyRange, 1.0, -kEmptyRange, std::log10(24000.0)};
+    m_Graph.SetStripMeasure(
+        [this](CDC* pDC) {
+            return MeasureGraphStrips(pDC, m_ViewFont, m_VerticalScale, m_HorizontalScale,
+                                      m_DataRect);
+        });
 }
 
 CLoudnessView::~CLoudnessView()
@@ -41,6 +46,7 @@ void CLoudnessView::OnInitialUpdate()
     DeleteCurves();
     m_DataRect = {kEmptyRange, 1.0, -kEmptyRange, std::log10(24000.0)};
     m_ViewFont.SetSize(90);
+    m_ViewFont.SetLeastPoints(CViewFont::kReadablePoints);
     m_Graph.SetClipRect(&m_DataRect);
     InitScales();
     m_CurveEdit.Initialize(&m_Graph, &m_Curves, &m_CoordDisplay, this);

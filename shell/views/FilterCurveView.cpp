@@ -43,6 +43,11 @@ CFilterCurveView::CFilterCurveView(CMorvaneDoc& doc, const CViewTraits& traits, 
 {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    m_BasicGraph.SetStripMeasure(
+        [this](CDC* pDC) {
+            return MeasureGraphStrips(pDC, m_ViewFont, m_VerticalScale, m_HorizontalScale,
+                                      m_DataWindow);
+        });
 }
 
 CFilterCurveView::~CFilterCurveView()
@@ -65,6 +70,7 @@ void CFilterCurveView::InitializeView(const CDoubleRect& range)
     m_DataWindow = {range.top, SafeLog10(range.left), range.bottom, SafeLog10(range.right)};
     m_nFontSize = 90;
     m_ViewFont.SetSize(m_nFontSize);
+    m_ViewFont.SetLeastPoints(CViewFont::kReadablePoints);
     m_BasicGraph.SetClipRect(&m_DataWindow);
     InitVerticalScale();
     InitHorizontalScale();

@@ -19,6 +19,16 @@ CSpeakerView::CSpeakerView(CMorvaneDoc& doc, QWidget* pParent)
 {
     setCursor(Qt::CrossCursor);
     m_NoCurvesMode.TurnOn();
+    m_BasicGraph.SetStripMeasure([this](CDC* pDC) { return MeasureStrips(pDC); });
+}
+
+CGraphStrips CSpeakerView::MeasureStrips(CDC* pDC)
+{
+    CGraphStrips strips =
+        MeasureGraphStrips(pDC, m_ViewFont, m_VerticalScale, m_HorizontalScale, m_DataWindow);
+    const CViewFontSelection font(pDC, m_ViewFont);
+    MakeRoomForMarkers(pDC, m_Doc, CResourceString(131), m_BasicGraph.GetWidth(), &strips);
+    return strips;
 }
 
 void CSpeakerView::InitializeView(const CDoubleRect& rangeHz, const std::vector<CCurve*>& curves,
@@ -30,9 +40,7 @@ void CSpeakerView::InitializeView(const CDoubleRect& rangeHz, const std::vector<
     m_DataWindow = {rangeHz.top, SafeLog10(rangeHz.left), rangeHz.bottom, SafeLog10(rangeHz.right)};
     m_nFontSize = 90;
     m_ViewFont.SetSize(m_nFontSize);
-    m_LabelPositions[0] = {543, 120};
-    m_LabelPositions[1] = {2879, 120};
-    m_LabelPositions[2] = {3463, 120};
+    m_ViewFont.SetLeastPoints(CViewFont::kReadablePoints);
     m_BasicGraph.SetClipRect(&m_DataWindow);
     // Every curve has its name, colour and kind from the start: the document copies
     // curves it reads into the view's curves with the attributes these hold.
@@ -132,8 +140,7 @@ bool CSpeakerView::DrawCurve(CCurve* pCurve, CDC* pDC)
 bool CSpeakerView::DrawMarkersOn(const CCurve& grid, CDC* pDC)
 {
     return DrawFrequencyMarkers(m_Doc, m_BasicGraph, grid,
-                                {&m_LowFreqBar, &m_HighFreqBar, &m_HalfFsBar, m_LabelPositions},
-                                pDC);
+                                {&m_LowFreqBar, &m_HighFreqBar, &m_HalfFsBar}, pDC);
 }
 
 void CSpeakerView::OnDraw(CDC* pDC)

@@ -70,8 +70,6 @@ public:
     CDoubleRect m_DataWindow;
     // Modified responses received since the last calculation start.
     int m_nModifiedCount = 0;
-    // Anchors of the marker labels, canvas units.
-    CPoint m_LabelPositions[3] = {{543, 120}, {2879, 120}, {3463, 120}};
     CVerticalScale m_VerticalScale;
     CHorizontalScale m_HorizontalScale;
     CViewFont m_ViewFont;
@@ -117,6 +115,9 @@ protected:
     virtual bool DrawInstead(CDC*) { return false; }
     virtual void DrawOverGraph(CDC*) {}
 
+    // The strips for the view's texts on this draw's device context, the marker labels'
+    // line included.
+    CGraphStrips MeasureStrips(CDC* pDC);
     bool DrawCurve(CCurve* pCurve, CDC* pDC);
     bool InitHorizontalScale();
     bool DrawVerticalScale(CDC* pDC);

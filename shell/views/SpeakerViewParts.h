@@ -10,6 +10,7 @@
 
 class CBasicGraph;
 class CCurve;
+struct CGraphStrips;
 class CDC;
 class CMorvaneDoc;
 class CVerticalBar;
@@ -44,7 +45,17 @@ struct CFrequencyMarkers
     CVerticalBar* pLow;
     CVerticalBar* pHigh;
     CVerticalBar* pHalfFs;
-    const CPoint* pLabelPositions; // three anchors, canvas units
 };
 bool DrawFrequencyMarkers(const CMorvaneDoc& doc, CBasicGraph& graph, const CCurve& grid,
                           const CFrequencyMarkers& markers, CDC* pDC);
+
+// The anchors of the three marker labels in the strip under the plot, canvas units, on a
+// canvas nWidth units across: the first near the strip's left end, the other two near the
+// canvas's right end, at the places they have with the usual font (543, 2879 and 3463
+// across, 120 up) and as much further in as the font is larger.
+void PlaceMarkerLabels(const CGraphStrips& strips, int nWidth, CPoint (&anchors)[3]);
+// The strips of a speaker view with the marker labels: where they would run into the
+// frequency axis's title (centred on their line, in the font selected now), the strip
+// under the plot is one line higher and the title goes on a line of its own above them.
+void MakeRoomForMarkers(CDC* pDC, const CMorvaneDoc& doc, const std::string& title, int nWidth,
+                        CGraphStrips* pStrips);

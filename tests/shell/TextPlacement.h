@@ -5,13 +5,16 @@
 
 #include "framework/ui/PainterDC.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
 
 #include <algorithm>
-#include <optional>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -224,5 +227,36 @@ inline std::vector<std::string> DrawingFaults(const CTextPlacingDC& dc, const QR
     std::vector<std::string> faults = TextPlacementFaults(dc.texts, bounds);
     const std::vector<std::string> crossed = CrossedTexts(dc);
     faults.insert(faults.end(), crossed.begin(), crossed.end());
+    return faults;
+}
+
+// The height a text of the graph views' serif face gets from the placing device context
+// (ascent and descent) at the least whole pixel size of nPoints on the device: a text of a
+// smaller font is lower than that, one of a larger font as high or higher.
+inline double LeastTextHeight(QPaintDevice& device, const char* pFace, int nPoints)
+{
+    QFont font;
+    font.setFamily(pFace);
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(int(std::ceil(nPoints * device.logicalDpiY() / 72.0 - 1e-9)));
+    const QFontMetricsF metrics(font, &device);
+    return metrics.ascent() + metrics.descent();
+}
+
+// One line for each text lower than a font of nPoints would draw it on the device.
+inline std::vector<std::string> SmallTextFaults(const std::vector<CPlacedText>& texts,
+                                                QPaintDevice& device, const char* pFace,
+                                                int nPoints)
+{
+    std::vector<std::string> faults;
+    const double least = LeastTextHeight(device, pFace, nPoints);
+    for (const CPlacedText& t : texts)
+        if (t.rect.width() > 0.0 && t.rect.height() < least - 0.01)
+        {
+            char buffer[200];
+            std::snprintf(buffer, sizeof buffer, "\"%s\" is %.2f pixels high, less than %.2f",
+                          t.text.c_str(), t.rect.height(), least);
+            faults.push_back(buffer);
+        }
     return faults;
 }

@@ -100,6 +100,33 @@ TEST_F(ResponseViewMouseTest, TheFirstClickFollowsTheOnlyCurveHoweverFarAndMoves
     EXPECT_EQ(edit.m_pCurveBeingFollowed, nullptr);
 }
 
+// A window so small that the view's font keeps its readable size, and the strips round
+// the plot are wider: the readout reads the curve where the pointer is on it.
+TEST_F(ResponseViewMouseTest, OnASmallWindowTheReadoutStillReadsTheCurveUnderThePointer)
+{
+    view->resize(312, 218);
+    std::vector<double> db;
+    for (int i = 0; i < kPoints; ++i)
+        db.push_back(-20.0 + i);
+    doc->m_RawPhase = Column(kPoints, 0.0);
+    doc->m_RawFile.TurnOn();
+    SetDocumentCurve(&CMorvaneDoc::m_RawMagnitudeDb, db, kHintRawResponseReplaced);
+    Paint();
+    const CRect& plot = view->GetGraph().m_PlotRegion.m_Rect;
+    EXPECT_GT(plot.left, 220);
+    EXPECT_GT(plot.bottom, 220);
+    view->OnLButtonDown({5, 5});
+    ASSERT_EQ(view->m_CurveEdit.m_pCurveBeingFollowed, &view->m_RawCurve);
+    for (const long i : {5L, 20L, 34L})
+    {
+        view->OnMouseMove(PixelOf(view->m_RawCurve, i));
+        const CDoublePoint& point = view->m_RawCurve.m_pDblPt[i];
+        // A pixel is 0.011 of a decade across; the curve climbs 13 dB a decade.
+        EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.x, point.x, 0.02) << i;
+        EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.y, point.y, 0.5) << i;
+    }
+}
+
 TEST_F(ResponseViewMouseTest, ClickedMasterPointsBuildTheNewDesiredCurve)
 {
     OpenFlatRaw(0.0);

@@ -5,8 +5,8 @@
 // extreme ranges the settings sheet accepts, with filters drawn of +39 dB and -24 dB, the
 // coordinate readout on and the markers also at their widest values; the same for the page
 // each view prints. No two texts may overlap, each must lie inside its view and no line may
-// run through one. Pictures of
-// each kind of view at 800 by 800 and 2560 by 1440 and of the printed pages are left in
+// run through one; on the screen none may be smaller than 7 points. Pictures of each kind
+// of view at 640 by 480, 800 by 800 and 2560 by 1440 and of the printed pages are left in
 // this build folder (text_placement_*.png) for a person to look at, with the faults found
 // (text_placement_*_faults.txt).
 #include "framework/ui/PrintableCanvas.h"
@@ -129,7 +129,8 @@ void ShowReadout(QWidget& view)
     QCoreApplication::processEvents();
 }
 
-// The texts of the view as it paints on the screen at its own size.
+// The texts of the view as it paints on the screen at its own size: placed apart, inside
+// the view and no smaller than a readable size.
 void AddScreenFaults(const CNamedView& view, const std::string& where,
                      std::vector<std::string>& faults)
 {
@@ -139,6 +140,9 @@ void AddScreenFaults(const CNamedView& view, const std::string& where,
     CTextPlacingDC dc(&painter, DT_RASDISPLAY);
     view.draw(&dc);
     AddFaults(dc, QRectF(image.rect()), where + ", " + view.name, faults);
+    for (const std::string& fault :
+         SmallTextFaults(dc.texts, image, CViewFont::kFaceName, CViewFont::kReadablePoints))
+        faults.push_back(where + ", " + view.name + ": " + fault);
 }
 
 // The page a view prints, drawn on an image of the landscape page at 150 dots an inch
@@ -312,7 +316,7 @@ TEST_F(SpeakerTextPlacementTest, PicturesOfEachViewAtTwoSizes)
         const std::string ranges = pSet ? pSet->name : "scaled";
         if (pSet)
             ApplyRanges(pSet->ranges);
-        for (const QSize& size : {QSize(800, 800), QSize(2560, 1440)})
+        for (const QSize& size : {QSize(640, 480), QSize(800, 800), QSize(2560, 1440)})
         {
             ResizeMainWindow(size.width(), size.height());
             const std::string tag = ranges + "_" + SizeName(size);
@@ -384,8 +388,23 @@ TEST_F(LoudnessTextPlacementTest, NoTextOfTheLoudnessViewsCoversAnotherAtAnySize
         {
             Resize(size);
             AddScreenFaults(Named(w.name, pView), SizeName(size), faults);
-            if (size == QSize(800, 800) || size == QSize(2560, 1440))
+            if (size == QSize(640, 480) || size == QSize(800, 800) || size == QSize(2560, 1440))
                 SavePicture(*pView, FileName(w.name) + "_" + SizeName(size));
+        }
+        // The window made small inside the main window, as small as a quarter of the
+        // smallest main window and smaller.
+        QWidget* pFrame = pView;
+        while (pFrame && !qobject_cast<QMdiSubWindow*>(pFrame))
+            pFrame = pFrame->parentWidget();
+        ASSERT_NE(pFrame, nullptr) << w.name;
+        pFrame->showNormal();
+        for (const QSize& size : {QSize(320, 240), QSize(400, 300), QSize(260, 180)})
+        {
+            pFrame->resize(size);
+            QCoreApplication::processEvents();
+            AddScreenFaults(Named(w.name, pView), "window " + SizeName(size), faults);
+            if (size == QSize(320, 240))
+                SavePicture(*pView, FileName(w.name) + "_window_" + SizeName(size));
         }
         AddPageFaults(Named(w.name, pView), "start-up", faults);
     }
