@@ -104,8 +104,11 @@ protected:
             CTextPlacingDC* pDC = nullptr;
             QImage image;
             PaintScreen(view, pDC, image);
-            const std::vector<std::string> found =
+            std::vector<std::string> found =
                 DrawingFaults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
+            for (const std::string& fault : SmallTextFaults(
+                     pDC->texts, image, CViewFont::kFaceName, CViewFont::kReadablePoints))
+                found.push_back(fault);
             const std::string tag =
                 std::to_string(size.width()) + "x" + std::to_string(size.height());
             if (!found.empty())
