@@ -177,7 +177,12 @@ std::optional<std::uint64_t> FindKeyedLimit(std::string_view text, std::string_v
 
 std::optional<std::uint64_t> ParseMemAvailable(std::string_view meminfo)
 {
-    const std::optional<std::string_view> value = FindKeyedText(meminfo, "MemAvailable:");
+    return ParseKiBLine(meminfo, "MemAvailable:");
+}
+
+std::optional<std::uint64_t> ParseKiBLine(std::string_view text, std::string_view key)
+{
+    const std::optional<std::string_view> value = FindKeyedText(text, key);
     if (!value)
         return std::nullopt;
     const std::size_t digits = std::min(value->find_first_not_of("0123456789"), value->size());

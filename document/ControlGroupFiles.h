@@ -58,3 +58,6 @@ std::optional<std::uint64_t> FindKeyedLimit(std::string_view text, std::string_v
 // The bytes of "MemAvailable: 22447632 kB" in /proc/meminfo; no value when the line is
 // missing, is not in kB or overflows.
 std::optional<std::uint64_t> ParseMemAvailable(std::string_view meminfo);
+
+// The same for the line of any key, such as "VmSize:" of /proc/self/status.
+std::optional<std::uint64_t> ParseKiBLine(std::string_view text, std::string_view key);

@@ -2,6 +2,8 @@
 
 #include "document/ControlGroupFiles.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <fstream>
 #include <limits>
@@ -116,7 +118,24 @@ std::uint64_t GroupAvailable(const std::string& root)
     }
     return available;
 }
+
+// A soft limit of getrlimit; no value for none.
+std::optional<std::uint64_t> SoftLimit(int resource)
+{
+    rlimit limit{};
+    if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return std::nullopt;
+    return std::uint64_t(limit.rlim_cur);
+}
 } // namespace
+
+std::uint64_t ProcessLimitHeadroom(std::string_view status,
+                                   std::optional<std::uint64_t> addressSpaceLimit,
+                                   std::optional<std::uint64_t> dataLimit)
+{
+    return std::min(Headroom(addressSpaceLimit, ParseKiBLine(status, "VmSize:")),
+                    Headroom(dataLimit, ParseKiBLine(status, "VmData:")));
+}
 
 std::uint64_t SystemAvailableMemory()
 {
@@ -129,5 +148,8 @@ std::uint64_t SystemAvailableMemoryUnder(const std::string& root)
         root.empty() || root.back() != '/' ? root : root.substr(0, root.size() - 1);
     const std::uint64_t kernel =
         ParseMemAvailable(ReadKernelFile(base + "/proc/meminfo")).value_or(kUnknown);
-    return std::min(kernel, GroupAvailable(base));
+    const std::uint64_t process =
+        ProcessLimitHeadroom(ReadKernelFile(base + "/proc/self/status"), SoftLimit(RLIMIT_AS),
+                             SoftLimit(RLIMIT_DATA));
+    return std::min({kernel, GroupAvailable(base), process});
 }

@@ -1,5 +1,6 @@
 #include "shell/CommandFailure.h"
 
+#include "matrix/badalloc.h"
 #include "matrix/mwexcept.h"
 
 #include <exception>
@@ -51,6 +52,11 @@ bool RunCatchingFailure(const std::function<void()>& work, CFailure& failure)
     catch (const std::exception& e)
     {
         failure = {false, e.what()};
+    }
+    catch (const mwBadAlloc& e)
+    {
+        // The run-time's own report of a failed allocation.
+        failure = {true, e.Message() ? e.Message() : ""};
     }
     catch (const mwException& e)
     {

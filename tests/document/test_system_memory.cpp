@@ -1,14 +1,24 @@
 // The memory the system can still give, read from a fixture tree of the kernel's files:
 // the smallest headroom of the program's control group and every group above it, in the
 // unified hierarchy, the version 1 memory controller and the hybrid layout of both, and
-// the kernel's available memory when that is smaller.
+// the kernel's available memory when that is smaller; and what the program's own limits of
+// address space and data leave.
 #include "document/SystemMemory.h"
 
+#include "document/ControlGroupFiles.h"
 #include "tests/document/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace
@@ -265,4 +275,61 @@ TEST_P(SystemMemoryTree, SmallestHeadroomOfEveryGroupAndTheKernel)
 
 INSTANTIATE_TEST_SUITE_P(Trees, SystemMemoryTree, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
+} // namespace
+
+namespace
+{
+// The program's own limits (ulimit -v and -d) against the sizes of /proc/self/status.
+constexpr const char* kStatus = "Name:\tmorvane\nVmPeak:\t  900000 kB\nVmSize:\t  800000 kB\n"
+                                "VmData:\t  300000 kB\nVmRSS:\t   40000 kB\n";
+constexpr std::uint64_t kKiB = 1024;
+constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
+
+TEST(ProcessLimits, TheSmallerHeadroomOfAddressSpaceAndData)
+{
+    const struct
+    {
+        const char* status;
+        std::optional<std::uint64_t> addressSpace, data;
+        std::uint64_t expected;
+    } cases[] = {
+        {kStatus, std::nullopt, std::nullopt, kNone},
+        {kStatus, 1000000 * kKiB, std::nullopt, 200000 * kKiB},
+        {kStatus, std::nullopt, 350000 * kKiB, 50000 * kKiB},
+        {kStatus, 1000000 * kKiB, 350000 * kKiB, 50000 * kKiB},
+        {kStatus, 700000 * kKiB, std::nullopt, 0},               // already above the limit
+        {"Name:\tmorvane\n", 1000000 * kKiB, std::nullopt, 1000000 * kKiB}, // no size
+        {"VmSize:\t800000 pages\n", 1000000 * kKiB, std::nullopt, 1000000 * kKiB},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProcessLimitHeadroom(c.status, c.addressSpace, c.data), c.expected)
+            << c.status;
+}
+
+// A child process under an address space limit 100 MiB above its own size sees no more
+// than that left, whatever the kernel and the control groups have.
+TEST(ProcessLimits, AnAddressSpaceLimitIsSeen)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit";
+#else
+    std::ifstream statusFile("/proc/self/status");
+    const std::string status((std::istreambuf_iterator<char>(statusFile)),
+                             std::istreambuf_iterator<char>());
+    const std::optional<std::uint64_t> size = ParseKiBLine(status, "VmSize:");
+    ASSERT_TRUE(size.has_value());
+    const std::uint64_t room = std::uint64_t(100) << 20;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        const rlimit limit{rlim_t(*size + 2 * room), rlim_t(*size + 2 * room)};
+        const bool bLimited = setrlimit(RLIMIT_AS, &limit) == 0;
+        _exit(bLimited && SystemAvailableMemory() <= 2 * room ? 0 : 1);
+    }
+    int result = -1;
+    ASSERT_EQ(waitpid(child, &result, 0), child);
+    EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == 0);
+#endif
+}
 } // namespace

@@ -1,3 +1,4 @@
+#include "matrix/badalloc.h"
 #include "matrix/mwexcept.h"
 #include "shell/CommandFailure.h"
 #include "shell/CommandPrompts.h"
@@ -37,6 +38,8 @@ TEST(CommandFailure, TheMessageSaysWhatWasStoppedAndWhy)
          "The command \"Open\" was stopped because memory ran out."},
         {[] { throw std::runtime_error("disk full"); },
          "The command \"Open\" was stopped by an error: disk full"},
+        {[] { throw mwBadAlloc(); },
+         "The command \"Open\" was stopped because memory ran out."},
         {[] { throw mwException("Matrix dimensions must agree."); },
          "The command \"Open\" was stopped by an error: Matrix dimensions must agree."},
     };
