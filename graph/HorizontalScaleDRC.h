@@ -56,8 +56,9 @@ private:
     void DrawSpanLabels(CDC* pDC, int y0);
     void DrawSpanTick(CDC* pDC, int x, int y0) const;
     static void DrawSpanLine(CDC* pDC, int x1, int x2, int y);
-    static void DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y);
-    static void DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y);
+    // The arrows' sizes grow with the font (SetTextScale).
+    void DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const;
+    void DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const;
 
     std::vector<double> m_TitlePositions;
 };
