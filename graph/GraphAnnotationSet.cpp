@@ -53,7 +53,7 @@ int CGraphAnnotationSet::TextsEnd(CDC* pDC)
     return end;
 }
 
-void CGraphAnnotationSet::SetScale(CDC* pDC, double dScale, int nBaseY, int nTop)
+bool CGraphAnnotationSet::SetScale(CDC* pDC, double dScale, int nBaseY, int nTop)
 {
     m_dScale = m_dRowScale = std::isfinite(dScale) && dScale > 1.0 ? dScale : 1.0;
     m_nBaseY = nBaseY;
@@ -64,7 +64,7 @@ void CGraphAnnotationSet::SetScale(CDC* pDC, double dScale, int nBaseY, int nTop
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (!pDC || rows.empty() || rows.back() <= nBaseY)
-        return;
+        return true;
     int step = rows.back() - rows.front();
     for (std::size_t i = 1; i < rows.size(); ++i)
         step = std::min(step, rows[i] - rows[i - 1]);
@@ -72,6 +72,7 @@ void CGraphAnnotationSet::SetScale(CDC* pDC, double dScale, int nBaseY, int nTop
     const double fit = (nTop - height - nBaseY * m_dScale) / double(rows.back() - nBaseY);
     const double least = step > 0 ? double(height) / step : m_dScale;
     m_dRowScale = std::max(std::min(m_dScale, fit), std::min(least, m_dScale));
+    return m_dRowScale <= fit;
 }
 
 CPoint CGraphAnnotationSet::Scaled(const CPoint& point) const

@@ -29,8 +29,8 @@ public:
     // larger in canvas units, the annotation grows with it. Its rows above nBaseY (where
     // it was placed to start, canvas units before the scale) are pressed closer together
     // where they would reach above nTop on the device context, but no closer than the
-    // font's height.
-    void SetScale(CDC* pDC, double dScale, int nBaseY, int nTop);
+    // font's height. False when even then they reach above nTop.
+    bool SetScale(CDC* pDC, double dScale, int nBaseY, int nTop);
 
     // Where every text must end, canvas x (the right edge of the strip the annotation
     // stands in): all texts are drawn in a smaller copy of the font when one of them would

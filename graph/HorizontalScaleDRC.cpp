@@ -104,13 +104,7 @@ bool CHorizontalScaleDRC::DrawSpans(CDC* pDC)
         span->m_StartPoint.x = m_Layout.ToCanvas(span->m_Start.x, left);
         span->m_EndPoint.x = m_Layout.ToCanvas(span->m_End.x, left);
     }
-    const int y0 = m_LineArea.m_Rect.bottom - 2 * TitleSpacing();
-    for (const CScaleSpan* span : {&m_Span1, &m_Span2})
-    {
-        DrawSpanTick(pDC, span->m_StartPoint.x, y0);
-        DrawSpanTick(pDC, span->m_EndPoint.x, y0);
-    }
-    DrawSpanLabels(pDC, y0);
+    DrawSpanLabels(pDC, m_LineArea.m_Rect.bottom - 2 * TitleSpacing());
 
     color.Restore();
     align.Restore();
@@ -188,6 +182,17 @@ void CHorizontalScaleDRC::DrawSpanLabels(CDC* pDC, int y0)
     SpreadApart(places, gap);
     std::sort(places.begin(), places.end(),
               [](const CTextPlace& a, const CTextPlace& b) { return a.index < b.index; });
+    // Ticks at start and end of both spans, but where a text had to be moved over one (a
+    // short span on a small window): the text is read, the tick would run through it.
+    const auto covered = [&](int x)
+    {
+        return std::any_of(places.begin(), places.end(), [&](const CTextPlace& place)
+                           { return x >= place.left && x <= place.left + place.width; });
+    };
+    for (const CScaleSpan* span : spans)
+        for (const int x : {span->m_StartPoint.x, span->m_EndPoint.x})
+            if (!covered(x))
+                DrawSpanTick(pDC, x, y0);
     const int ly = y0 - height / 2;
     for (std::size_t i = 0; i < 2; ++i)
     {

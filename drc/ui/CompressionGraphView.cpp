@@ -36,16 +36,39 @@ CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
 
 CGraphStrips CCompressionGraphView::MeasureStrips(CDC* pDC)
 {
+    // A window too small to hold the texts at a readable size gets them a point smaller
+    // at a time until they fit: small texts are still better than texts over each other
+    // or off the view.
+    CGraphStrips strips;
+    for (int nPoints = CViewFont::kReadablePoints; nPoints >= 0; --nPoints)
+    {
+        m_ViewFont.SetLeastPoints(nPoints);
+        m_Annotation.m_ViewFont.SetLeastPoints(nPoints);
+        bool bFits = false;
+        strips = MeasureStripsAtLeastSize(pDC, bFits);
+        if (bFits)
+            break;
+    }
+    return strips;
+}
+
+CGraphStrips CCompressionGraphView::MeasureStripsAtLeastSize(CDC* pDC, bool& bFits)
+{
     CGraphStrips strips;
     strips.dTextScale = std::max(m_ViewFont.ScaleOn(pDC), m_Annotation.m_ViewFont.ScaleOn(pDC));
     strips.nLeastFontHeight = CViewFont::LeastHeight(pDC, m_ViewFont.GetLeastPoints());
     strips.nBorder = strips.nBottomHeight = strips.Scaled(m_nUsualBorder);
     // The annotation stands on the strip under the plot, clear of the canvas's top.
-    m_Annotation.SetScale(pDC, strips.dTextScale, m_nUsualBorder,
-                          m_Graph.GetHeight() - kRoundingAllowance);
+    const bool bAnnotationFits = m_Annotation.SetScale(
+        pDC, strips.dTextScale, m_nUsualBorder, m_Graph.GetHeight() - kRoundingAllowance);
     m_VerticalScale.SetTextScale(strips.dTextScale, strips.nLeastFontHeight);
     InputScale().SetTextScale(strips.dTextScale, strips.nLeastFontHeight);
     strips.nLeftWidth = LeftStripWidth(pDC, strips);
+    // The square plot stands on the strip under it, at least twice as high as that strip
+    // (CSquareGraph), and leaves the rest of the width to the strip left of it.
+    const int nPlot = std::min(m_Graph.GetHeight(), 2 * strips.nBorder);
+    bFits = bAnnotationFits && 2 * strips.nBorder <= m_Graph.GetHeight() &&
+            strips.nLeftWidth <= m_Graph.GetWidth() - nPlot;
     return strips;
 }
 
@@ -67,8 +90,6 @@ void CCompressionGraphView::InitializeGraph(double dLimit, double dLineStep, dou
 {
     m_DataWindow = {0.0, dLimit, dLimit, 0.0};
     m_ViewFont.SetSize(kFontSize);
-    m_ViewFont.SetLeastPoints(CViewFont::kReadablePoints);
-    m_Annotation.m_ViewFont.SetLeastPoints(CViewFont::kReadablePoints);
     m_Graph.SetClipRect(&m_DataWindow);
     const std::string titles[1] = {CResourceString(kOutputTitleId)};
     m_VerticalScale.Init(m_Graph.m_LeftRegion, m_Graph.m_PlotRegion, 1, titles, m_DataWindow,

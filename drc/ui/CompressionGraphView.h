@@ -136,6 +136,9 @@ private:
     // and arrows grow by the larger of the two factors, so that the texts keep the places
     // they have where the fonts are just readable (the printed page keeps its layout).
     CGraphStrips MeasureStrips(CDC* pDC);
+    // The strips with the fonts' least size as it is set; bFits tells whether the texts
+    // then fit the canvas.
+    CGraphStrips MeasureStripsAtLeastSize(CDC* pDC, bool& bFits);
     // The width the strip left of the plot needs for the legend or text panel, a gap and
     // the output axis's values beside it, or for the axis's title: canvas units on the
     // mapped device context, the spaces grown with the strips' factor.
