@@ -51,6 +51,7 @@ public:
     }
     // The strips of the last draw.
     const CGraphStrips& GetStrips() const { return m_Strips; }
+    bool HasStripMeasure() const { return bool(m_StripMeasure); }
 
     // The data window is the view's; FALSE for null (the previous one stays).
     bool SetClipRect(const CDoubleRect* pClipRect);

@@ -49,7 +49,7 @@ bool CHorizontalScaleDRC::Draw(CDC* pDC, CDoubleRect window)
 
 void CHorizontalScaleDRC::DrawTitles(CDC* pDC)
 {
-    const int y = m_LineArea.m_Rect.bottom - m_nTitleSpacing;
+    const int y = m_LineArea.m_Rect.bottom - TitleSpacing();
     std::vector<CTextPlace> places;
     for (std::size_t i = 0; i < m_Titles.size() && i < m_TitlePositions.size(); ++i)
     {
@@ -104,13 +104,7 @@ bool CHorizontalScaleDRC::DrawSpans(CDC* pDC)
         span->m_StartPoint.x = m_Layout.ToCanvas(span->m_Start.x, left);
         span->m_EndPoint.x = m_Layout.ToCanvas(span->m_End.x, left);
     }
-    const int y0 = TruncToInt(m_LineArea.m_Rect.bottom - 2.0 * m_nTitleSpacing);
-    for (const CScaleSpan* span : {&m_Span1, &m_Span2})
-    {
-        DrawSpanTick(pDC, span->m_StartPoint.x, y0);
-        DrawSpanTick(pDC, span->m_EndPoint.x, y0);
-    }
-    DrawSpanLabels(pDC, y0);
+    DrawSpanLabels(pDC, m_LineArea.m_Rect.bottom - 2 * TitleSpacing());
 
     color.Restore();
     align.Restore();
@@ -121,7 +115,7 @@ bool CHorizontalScaleDRC::DrawSpans(CDC* pDC)
 
 void CHorizontalScaleDRC::DrawSpanTick(CDC* pDC, int x, int y0) const
 {
-    const CPoint tick[2] = {{x, y0}, {x, y0 - m_nTitleSpacing}};
+    const CPoint tick[2] = {{x, y0}, {x, y0 - TitleSpacing()}};
     pDC->Polyline(tick, 2);
 }
 
@@ -131,19 +125,19 @@ void CHorizontalScaleDRC::DrawSpanLine(CDC* pDC, int x1, int x2, int y)
     pDC->Polyline(line, 2);
 }
 
-void CHorizontalScaleDRC::DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y)
+void CHorizontalScaleDRC::DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const
 {
-    const int half = span.m_nArrowHeight / 2;
-    const CPoint arrow[3] = {
-        {x + span.m_nArrowLength, y + half}, {x, y}, {x + span.m_nArrowLength, y - half}};
+    const int half = Scaled(span.m_nArrowHeight) / 2;
+    const int length = Scaled(span.m_nArrowLength);
+    const CPoint arrow[3] = {{x + length, y + half}, {x, y}, {x + length, y - half}};
     pDC->Polygon(arrow, 3);
 }
 
-void CHorizontalScaleDRC::DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y)
+void CHorizontalScaleDRC::DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const
 {
-    const int half = span.m_nArrowHeight / 2;
-    const CPoint arrow[3] = {
-        {x - span.m_nArrowLength, y + half}, {x - span.m_nArrowLength, y - half}, {x, y}};
+    const int half = Scaled(span.m_nArrowHeight) / 2;
+    const int length = Scaled(span.m_nArrowLength);
+    const CPoint arrow[3] = {{x - length, y + half}, {x - length, y - half}, {x, y}};
     pDC->Polygon(arrow, 3);
 }
 
@@ -165,7 +159,7 @@ void CHorizontalScaleDRC::DrawSpanLabels(CDC* pDC, int y0)
 {
     const CScaleSpan* spans[2] = {&m_Span1, &m_Span2};
     // Wide enough apart that an arrow at a span's end stays off a text beside it.
-    const int gap = std::max(pDC->GetTextExtent(" ").cx, m_Span1.m_nArrowLength);
+    const int gap = std::max(pDC->GetTextExtent(" ").cx, Scaled(m_Span1.m_nArrowLength));
     const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
     const int hi = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) - frame;
     // A text centred in its span when it fits there with the arrows; else beside the span,
@@ -188,6 +182,17 @@ void CHorizontalScaleDRC::DrawSpanLabels(CDC* pDC, int y0)
     SpreadApart(places, gap);
     std::sort(places.begin(), places.end(),
               [](const CTextPlace& a, const CTextPlace& b) { return a.index < b.index; });
+    // Ticks at start and end of both spans, but where a text had to be moved over one (a
+    // short span on a small window): the text is read, the tick would run through it.
+    const auto covered = [&](int x)
+    {
+        return std::any_of(places.begin(), places.end(), [&](const CTextPlace& place)
+                           { return x >= place.left && x <= place.left + place.width; });
+    };
+    for (const CScaleSpan* span : spans)
+        for (const int x : {span->m_StartPoint.x, span->m_EndPoint.x})
+            if (!covered(x))
+                DrawSpanTick(pDC, x, y0);
     const int ly = y0 - height / 2;
     for (std::size_t i = 0; i < 2; ++i)
     {

@@ -28,7 +28,7 @@ public:
     bool SetEntry(double x, int nIndex);
     double GetEntry(int nIndex) const;
 
-    // Ticks at start and end of both spans, then their arrows and texts.
+    // Ticks at start and end of both spans (but under a text), then their arrows and texts.
     bool DrawSpans(CDC* pDC);
     // x1 and x2 are the span's canvas ends; l and r receive the text's left and right.
     static void CenterTextInSpan(int nTextWidth, int x1, int x2, int* l, int* r);
@@ -56,8 +56,9 @@ private:
     void DrawSpanLabels(CDC* pDC, int y0);
     void DrawSpanTick(CDC* pDC, int x, int y0) const;
     static void DrawSpanLine(CDC* pDC, int x1, int x2, int y);
-    static void DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y);
-    static void DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y);
+    // The arrows' sizes grow with the font (SetTextScale).
+    void DrawLeftArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const;
+    void DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x, int y) const;
 
     std::vector<double> m_TitlePositions;
 };

@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-class CDC;
-
 template <typename T> class COwningArray
 {
 public:
@@ -22,13 +20,6 @@ public:
                                                             : nullptr;
     }
     int GetSize() const { return int(m_Elements.size()); }
-    // Draws every element in index order; always true.
-    bool DrawAll(CDC* pDC) const
-    {
-        for (const auto& element : m_Elements)
-            element->Draw(pDC);
-        return true;
-    }
 
 private:
     std::vector<std::unique_ptr<T>> m_Elements;

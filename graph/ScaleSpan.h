@@ -19,7 +19,7 @@ public:
     CPoint m_EndPoint;    // x: canvas x of the end
     COLORREF m_LineColor = 0;
     COLORREF m_TextColor = 0;
-    int m_nArrowHeight = 40; // canvas units
+    int m_nArrowHeight = 40; // canvas units at the usual font (the scale grows them with it)
     int m_nArrowLength = 80;
     std::string m_strText = "0.0";
 };

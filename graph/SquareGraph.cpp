@@ -8,14 +8,6 @@ CSquareGraph::CSquareGraph(int nBorder)
     LayoutRegions();
 }
 
-bool CSquareGraph::Draw(CWnd* pWnd, CDC* pDC)
-{
-    PrepareDevice(pWnd, pDC);
-    if (m_LeftStripMeasure && pDC)
-        SetLeftStripWidth(m_LeftStripMeasure(pDC));
-    return true;
-}
-
 void CSquareGraph::SetLeftStripWidth(int nWidth)
 {
     m_nLeftStripWidth = std::max(nWidth, 0);
@@ -25,9 +17,10 @@ void CSquareGraph::SetLeftStripWidth(int nWidth)
 void CSquareGraph::LayoutRegions()
 {
     const int W = m_nWidth, H = m_nHeight, B = m_nBorder;
+    const int left = HasStripMeasure() ? std::max(GetStrips().nLeftWidth, 0) : m_nLeftStripWidth;
     // The plot's width S: the canvas's height, or less where the left strip needs it, but
     // never so little that the plot has no height above the strip under it.
-    const int S = std::max(std::min(H, W - m_nLeftStripWidth), std::min(H, 2 * B));
+    const int S = std::max(std::min(H, W - left), std::min(H, 2 * B));
     m_LeftRegion.m_Rect = {0, H, W - S, 0};
     m_RightRegion.m_Rect = {W - S, H, W, 0};
     m_TopRegion.m_Rect = {0, H, W, H - B};

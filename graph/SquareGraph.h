@@ -8,31 +8,22 @@
 
 #include "graph/BasicGraph.h"
 
-#include <functional>
-
 class CSquareGraph : public CBasicGraph
 {
 public:
     // nBorder: the height of the strip under the plot (and the readout's measure), canvas
     // units; a plot with more under its input axis than values and titles asks for more
-    // than the usual 220.
-    explicit CSquareGraph(int nBorder = 220);
-    // Maps the device context and lays the regions out, with the left strip as wide as
-    // the measure asks on that device context (see SetLeftStripMeasure).
-    bool Draw(CWnd* pWnd, CDC* pDC) override;
+    // than the usual 220. A view whose texts grow on a small window measures the strips on
+    // every draw (SetStripMeasure): the strip under the plot is then the measure's border
+    // and the left strip at least the measure's left width.
+    explicit CSquareGraph(int nBorder = CGraphStrips::kBorder);
 
-    // The width the strip left of the plot needs, canvas units, measured on the device
-    // context of each draw once it is mapped (texts measure the same in canvas units at
-    // any size, up to the rounding of the font to whole pixels). None: the strip is what
-    // the square plot leaves.
-    void SetLeftStripMeasure(std::function<int(CDC*)> measure) { m_LeftStripMeasure = measure; }
-    // The least width of the left strip, canvas units (0: none).
+    // The least width of the left strip, canvas units (0: none), where no measure gives it.
     void SetLeftStripWidth(int nWidth);
 
 protected:
     void LayoutRegions() override;
 
 private:
-    std::function<int(CDC*)> m_LeftStripMeasure;
     int m_nLeftStripWidth = 0;
 };

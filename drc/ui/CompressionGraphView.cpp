@@ -27,13 +27,52 @@ constexpr int kRoundingAllowance = 10;
 
 CCompressionGraphView::CCompressionGraphView(int nBorder, QWidget* pParent)
     : CPrintableCanvas(pParent), m_Graph(nBorder),
-      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_CurveArray})
+      m_Pointer({this, &m_CurveEdit, &m_CoordDisplay, &m_Graph, &m_CurveArray}),
+      m_nUsualBorder(nBorder)
 {
     setCursor(Qt::CrossCursor);
-    m_Graph.SetLeftStripMeasure([this](CDC* pDC) { return LeftStripWidth(pDC); });
+    m_Graph.SetStripMeasure([this](CDC* pDC) { return MeasureStrips(pDC); });
 }
 
-int CCompressionGraphView::LeftStripWidth(CDC* pDC)
+CGraphStrips CCompressionGraphView::MeasureStrips(CDC* pDC)
+{
+    // A window too small to hold the texts at a readable size gets them a point smaller
+    // at a time until they fit: small texts are still better than texts over each other
+    // or off the view.
+    CGraphStrips strips;
+    for (int nPoints = CViewFont::kReadablePoints; nPoints >= 0; --nPoints)
+    {
+        m_ViewFont.SetLeastPoints(nPoints);
+        m_Annotation.m_ViewFont.SetLeastPoints(nPoints);
+        bool bFits = false;
+        strips = MeasureStripsAtLeastSize(pDC, bFits);
+        if (bFits)
+            break;
+    }
+    return strips;
+}
+
+CGraphStrips CCompressionGraphView::MeasureStripsAtLeastSize(CDC* pDC, bool& bFits)
+{
+    CGraphStrips strips;
+    strips.dTextScale = std::max(m_ViewFont.ScaleOn(pDC), m_Annotation.m_ViewFont.ScaleOn(pDC));
+    strips.nLeastFontHeight = CViewFont::LeastHeight(pDC, m_ViewFont.GetLeastPoints());
+    strips.nBorder = strips.nBottomHeight = strips.Scaled(m_nUsualBorder);
+    // The annotation stands on the strip under the plot, clear of the canvas's top.
+    const bool bAnnotationFits = m_Annotation.SetScale(
+        pDC, strips.dTextScale, m_nUsualBorder, m_Graph.GetHeight() - kRoundingAllowance);
+    m_VerticalScale.SetTextScale(strips.dTextScale, strips.nLeastFontHeight);
+    InputScale().SetTextScale(strips.dTextScale, strips.nLeastFontHeight);
+    strips.nLeftWidth = LeftStripWidth(pDC, strips);
+    // The square plot stands on the strip under it, at least twice as high as that strip
+    // (CSquareGraph), and leaves the rest of the width to the strip left of it.
+    const int nPlot = std::min(m_Graph.GetHeight(), 2 * strips.nBorder);
+    bFits = bAnnotationFits && 2 * strips.nBorder <= m_Graph.GetHeight() &&
+            strips.nLeftWidth <= m_Graph.GetWidth() - nPlot;
+    return strips;
+}
+
+int CCompressionGraphView::LeftStripWidth(CDC* pDC, const CGraphStrips& strips)
 {
     RefreshTexts();
     const int panelEnd = m_Annotation.TextsEnd(pDC);
@@ -42,7 +81,8 @@ int CCompressionGraphView::LeftStripWidth(CDC* pDC)
     const int values = pDC->GetTextExtent(DoubleToShortString(m_DataWindow.bottom)).cx;
     const int title = pDC->GetTextExtent(CResourceString(kOutputTitleId)).cx;
     const int frame = std::max(m_Graph.m_LeftRegion.m_nPenWidth, 0);
-    return std::max(panelEnd + kPanelGap + kLabelOffset + values, title + 2 * frame) +
+    return std::max(panelEnd + strips.Scaled(kPanelGap) + strips.Scaled(kLabelOffset) + values,
+                    title + 2 * frame) +
            kRoundingAllowance;
 }
 
@@ -158,8 +198,12 @@ void CCompressionGraphView::OnDraw(CDC* pDC)
                         m_VerticalScale.Draw(pDC, &m_DataWindow);
                         // The legend or text panel has the strip left of the output
                         // axis's values: its texts are drawn within it.
-                        m_Annotation.m_TextsRight = m_VerticalScale.GetLabelsLeft() - kPanelGap;
-                        DrawScalesAndLegend(pDC);
+                        m_Annotation.m_TextsRight =
+                            m_VerticalScale.GetLabelsLeft() - m_Graph.GetStrips().Scaled(kPanelGap);
+                        CHorizontalScale& input = InputScale();
+                        input.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
+                        input.Draw(pDC, m_DataWindow);
+                        m_Annotation.Draw(pDC);
                         const CRect& plot = m_Graph.m_PlotRegion.m_Rect;
                         for (CCurve* pCurve : m_CurveArray)
                         {

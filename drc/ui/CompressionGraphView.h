@@ -16,6 +16,7 @@
 #include "graph/Curve.h"
 #include "graph/CurveEdit.h"
 #include "graph/GraphAnnotationSet.h"
+#include "graph/HorizontalScale.h"
 #include "graph/SquareGraph.h"
 #include "graph/VerticalScaleSpecialLimits.h"
 #include "graph/ViewFont.h"
@@ -115,9 +116,9 @@ protected:
     // The texts that follow the model (the legend's or panel's values, the input axis's
     // marks), set before the canvas is laid out for a paint.
     virtual void RefreshTexts() = 0;
-    // The input axis and the legend or text panel, drawn between the output axis and the
-    // curves.
-    virtual void DrawScalesAndLegend(CDC* pDC) = 0;
+    // The input axis, drawn with the legend or text panel between the output axis and
+    // the curves.
+    virtual CHorizontalScale& InputScale() = 0;
     void resizeEvent(QResizeEvent* pEvent) override;
 
     std::vector<CCurve*> m_CurveArray;
@@ -129,13 +130,23 @@ protected:
     CGraphPointer m_Pointer;
 
 private:
+    // The strips of the canvas on the mapped device context. On a screen the view font
+    // and the annotation's font keep a readable size; where that makes either larger in
+    // canvas units, the strip under the plot, the annotation's places, the axes' spaces
+    // and arrows grow by the larger of the two factors, so that the texts keep the places
+    // they have where the fonts are just readable (the printed page keeps its layout).
+    CGraphStrips MeasureStrips(CDC* pDC);
+    // The strips with the fonts' least size as it is set; bFits tells whether the texts
+    // then fit the canvas.
+    CGraphStrips MeasureStripsAtLeastSize(CDC* pDC, bool& bFits);
     // The width the strip left of the plot needs for the legend or text panel, a gap and
     // the output axis's values beside it, or for the axis's title: canvas units on the
-    // mapped device context.
-    int LeftStripWidth(CDC* pDC);
+    // mapped device context, the spaces grown with the strips' factor.
+    int LeftStripWidth(CDC* pDC, const CGraphStrips& strips);
     void PlaceDialog(CControlDialog* pDialog);
     // The plot area in client pixels, as the view is laid out at its present size.
     QRect PlotPixels();
 
     QPointer<QWidget> m_pPlacedDialog;
+    int m_nUsualBorder; // the strip under the plot at the usual font, canvas units
 };

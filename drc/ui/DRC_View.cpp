@@ -106,10 +106,3 @@ void CDRC_View::RefreshTexts()
     m_Annotation.m_SecondLabels.GetAt(1)->SetText(m_pManager->FormatBelowRatioLabel());
     m_Annotation.m_SecondLabels.GetAt(2)->SetText(m_pManager->FormatAboveRatioLabel());
 }
-
-void CDRC_View::DrawScalesAndLegend(CDC* pDC)
-{
-    m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
-    m_HorizontalScale.Draw(pDC, m_DataWindow);
-    m_Annotation.Draw(pDC);
-}

@@ -41,7 +41,7 @@ public:
 protected:
     // The legend's threshold and ratios.
     void RefreshTexts() override;
-    void DrawScalesAndLegend(CDC* pDC) override;
+    CHorizontalScale& InputScale() override { return m_HorizontalScale; }
 
 private:
     void BuildLegend();

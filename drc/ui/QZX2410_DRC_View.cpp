@@ -155,10 +155,3 @@ void CQZX2410_DRC_View::RefreshTexts()
     m_HorizontalScale.m_Span2.m_Start.x = T1;
     m_HorizontalScale.m_Span2.m_End.x = -2.0;
 }
-
-void CQZX2410_DRC_View::DrawScalesAndLegend(CDC* pDC)
-{
-    m_HorizontalScale.SetRects(m_Graph.m_BottomRegion, m_Graph.m_PlotRegion);
-    m_HorizontalScale.Draw(pDC, m_DataWindow);
-    m_Annotation.Draw(pDC);
-}

@@ -47,7 +47,7 @@ public:
 protected:
     // The panel's values and the axis's region boundaries and offset ranges from the model.
     void RefreshTexts() override;
-    void DrawScalesAndLegend(CDC* pDC) override;
+    CHorizontalScale& InputScale() override { return m_HorizontalScale; }
 
 private:
     void BuildTextPanel();

@@ -158,7 +158,13 @@ TEST(Canvas, SquareVariantGivesTheLeftStripTheWidthItNeeds)
     CSquareGraph graph;
     CFixedWindow client(800, 730); // 4000 by 3650 canvas units
     CRecordingDC dc;
-    graph.SetLeftStripMeasure([](CDC*) { return 1200; });
+    graph.SetStripMeasure(
+        [](CDC*)
+        {
+            CGraphStrips strips;
+            strips.nLeftWidth = 1200;
+            return strips;
+        });
     graph.Draw(&client, &dc);
     EXPECT_EQ((CRect{1200, 2800, 4000, 220}), graph.m_PlotRegion.m_Rect);
     EXPECT_EQ((CRect{0, 3650, 1200, 0}), graph.m_LeftRegion.m_Rect);
@@ -169,7 +175,13 @@ TEST(Canvas, SquareVariantGivesTheLeftStripTheWidthItNeeds)
     graph.Draw(&wide, &dc);
     EXPECT_EQ((CRect{2000, 2000, 4000, 220}), graph.m_PlotRegion.m_Rect);
     // However wide a strip is asked for, the plot keeps a height above the strip under it.
-    graph.SetLeftStripMeasure([](CDC*) { return 4000; });
+    graph.SetStripMeasure(
+        [](CDC*)
+        {
+            CGraphStrips strips;
+            strips.nLeftWidth = 4000;
+            return strips;
+        });
     graph.Draw(&client, &dc);
     EXPECT_EQ((CRect{3560, 440, 4000, 220}), graph.m_PlotRegion.m_Rect);
 }

@@ -11,6 +11,7 @@
 #include "graph/CFormat.h"
 
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -45,6 +46,18 @@ protected:
         return Child<CSpinButtonCtrl>(dialog, i == 1 ? "Threshold1Spin" : "Threshold2Spin");
     }
     QRadioButton* Option(const char* pName) const { return Child<QRadioButton>(dialog, pName); }
+    // With the first threshold at -130 dB: a click on its line follows it, and the
+    // pointer moved down beside it reads the line at its height (within dTolerance dB).
+    void ExpectThreshold1ReadDown(double dTolerance) const
+    {
+        const CBasicGraph& graph = view->GetGraph();
+        const CCurveLine& t1 = view->m_Threshold1Line;
+        view->OnLButtonDown(CanvasToPixel(graph, t1.DataToLogical({-130.0, -200.0})));
+        ASSERT_EQ(view->m_CurveEdit.m_pCurveBeingFollowed, &t1);
+        view->OnMouseMove(CanvasToPixel(graph, t1.DataToLogical({-100.0, -250.0})));
+        EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.x, -130.0, 0.5);
+        EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.y, -250.0, dTolerance);
+    }
     // Types the text into the edit and leaves it.
     void Type(const char* pEdit, const char* pText) const
     {
@@ -295,12 +308,27 @@ TEST_F(QZX241XCompressionTest, TheTransferCurveIsReadOutAlongItsPoints)
     // The threshold lines are straight: the readout moves up and down them.
     view->OnRButtonDown(onCurve);
     Paint(view);
-    const CCurveLine& t1 = view->m_Threshold1Line;
-    view->OnLButtonDown(CanvasToPixel(graph, t1.DataToLogical({-130.0, -200.0})));
-    ASSERT_EQ(view->m_CurveEdit.m_pCurveBeingFollowed, &t1);
-    view->OnMouseMove(CanvasToPixel(graph, t1.DataToLogical({-100.0, -250.0})));
-    EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.x, -130.0, 0.5);
-    EXPECT_NEAR(view->m_CoordDisplay.m_DataPoint.y, -250.0, 0.5);
+    ExpectThreshold1ReadDown(0.5);
+}
+
+// A window so small that the texts keep their readable size and the strips round the plot
+// grow with them: the readout still reads the line under the pointer.
+TEST_F(QZX241XCompressionTest, OnASmallWindowTheReadoutStillReadsTheLineUnderThePointer)
+{
+    Slider(1)->setValue(1300);
+    ASSERT_TRUE(dialog->OnApply());
+    QMdiSubWindow* frame = app->GetDesignFrame(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(frame, nullptr);
+    frame->showNormal();
+    frame->resize(400, 300);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ViewOf<CQZX2410_DRC_View>(EDesignWindow::QZX241XCompression), view); // settled
+    Paint(view);
+    const CBasicGraph& graph = view->GetGraph();
+    EXPECT_GT(graph.GetBorder(), 320);
+    EXPECT_EQ(graph.m_PlotRegion.m_Rect.bottom, graph.GetBorder());
+    // A pixel is about 2 dB of the plot at this size.
+    ExpectThreshold1ReadDown(2.5);
 }
 
 TEST_F(QZX241XCompressionTest, ReopeningTheWindowShowsTheSettingInForce)

@@ -3,15 +3,17 @@
 // the extremes the control dialogs accept, on the screen and on the printed page, no two
 // texts overlap, none leaves the view and no line (an axis, a frame, a grid or legend line,
 // a range mark) runs through a text. The control dialog first opens where it hides neither
-// the legend or text panel nor the axis labels, and stays where it was moved. Pictures of
-// both views at 800 by 800 and 2560 by 1440 stay in this build folder
-// (compression_text_<view>_<size>.png).
+// the legend or text panel nor the axis labels, and stays where it was moved. The same
+// holds, with every text at a readable size, for the compression window un-maximized and
+// made small. Pictures of both views at 800 by 800 and 2560 by 1440 and of the small
+// windows stay in this build folder (compression_text_<view>_<size>.png).
 #include "tests/shell/CompressionWindowFixture.h"
 #include "tests/shell/TextPlacement.h"
 
 #include "drc/DrcThresholdScale.h"
 #include "shell/ui/LoudnessDesigns.h"
 
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
@@ -62,6 +64,21 @@ void SetText(QWidget* pDialog, const std::string& name, const char* pText)
 
 constexpr QSize kSizes[] = {{640, 480},  {800, 600},   {800, 800},   {1024, 768}, {1280, 800},
                             {1366, 768}, {1600, 1000}, {1920, 1080}, {2560, 1440}};
+// Sizes of the compression window itself, un-maximized in the main window: as small as a
+// quarter of the smallest main window and smaller, and low and wide. The QZX2410 view's
+// text panel has eleven lines and its widest value ("Compression 8388608") is half as wide
+// as a window of 320 pixels: at a readable size it needs a window of about 400 by 260. In
+// a smaller one its texts are made smaller until they fit (not readable, but apart).
+struct CWindowSize
+{
+    QSize size;
+    bool bReadable; // every text at least 7 points
+};
+const std::vector<CWindowSize> kQZX2202WindowSizes = {
+    {{320, 240}, true}, {{400, 300}, true}, {{260, 180}, true}, {{500, 260}, true}};
+const std::vector<CWindowSize> kQZX2410WindowSizes = {{{400, 300}, true}, {{500, 260}, true},
+                                                      {{420, 280}, true}, {{320, 240}, false},
+                                                      {{260, 180}, false}};
 
 class CompressionTextPlacementTest : public CompressionWindowTest
 {
@@ -83,9 +100,45 @@ protected:
         m_pPainter->end();
         pDC = m_pPlacingDC.get();
     }
-    // Draws the view at every size and collects what is wrong, with the coordinate readout
-    // off and on (a left click in the middle of the view follows the nearest line or curve,
-    // and the pointer moves a little); at 800 by 800 and 2560 by 1440 the picture is saved.
+    // What is wrong with a paint of the view on the screen as it is now (texts that
+    // overlap, leave the view, are crossed by a line or are smaller than a readable size),
+    // with the coordinate readout off and on (a left click in the middle of the view
+    // follows the nearest line or curve, and the pointer moves a little); the picture is
+    // saved under the name when one is given.
+    template <class View>
+    std::string PaintFaults(View& view, const std::string& name, const std::string& tag,
+                            bool bReadout, bool bSave, bool bReadable = true)
+    {
+        view.OnRButtonDown({0, 0});
+        if (bReadout)
+        {
+            const CPoint middle{view.width() / 2, view.height() / 2};
+            view.OnLButtonDown(middle);
+            view.OnMouseMove({middle.x + 1, middle.y + 1});
+        }
+        CTextPlacingDC* pDC = nullptr;
+        QImage image;
+        PaintScreen(view, pDC, image);
+        std::vector<std::string> found =
+            DrawingFaults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
+        if (bReadable)
+            for (const std::string& fault : SmallTextFaults(pDC->texts, image, CViewFont::kFaceName,
+                                                            CViewFont::kReadablePoints))
+                found.push_back(fault);
+        if (bSave)
+            image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/compression_text_" +
+                       QString::fromStdString(name + "_" + tag) + ".png");
+        if (found.empty())
+            return {};
+        return name + " at " + tag + " (view " + std::to_string(view.width()) + "x" +
+               std::to_string(view.height()) + "):\n" + Joined(found);
+    }
+    static std::string Tag(QSize size)
+    {
+        return std::to_string(size.width()) + "x" + std::to_string(size.height());
+    }
+    // Draws the view maximized at every main-window size and collects what is wrong; at
+    // 800 by 800 and 2560 by 1440 the picture is saved.
     template <class View>
     std::string SweepSizes(View& view, const std::string& setting, bool bReadout)
     {
@@ -94,30 +147,37 @@ protected:
         for (const QSize& size : kSizes)
         {
             Resize(size);
-            view.OnRButtonDown({0, 0});
-            if (bReadout)
-            {
-                const CPoint middle{view.width() / 2, view.height() / 2};
-                view.OnLButtonDown(middle);
-                view.OnMouseMove({middle.x + 1, middle.y + 1});
-            }
-            CTextPlacingDC* pDC = nullptr;
-            QImage image;
-            PaintScreen(view, pDC, image);
-            std::vector<std::string> found =
-                DrawingFaults(*pDC, QRectF(QPointF(0, 0), QSizeF(view.size())));
-            for (const std::string& fault : SmallTextFaults(
-                     pDC->texts, image, CViewFont::kFaceName, CViewFont::kReadablePoints))
-                found.push_back(fault);
-            const std::string tag =
-                std::to_string(size.width()) + "x" + std::to_string(size.height());
-            if (!found.empty())
-                faults += name + " at " + tag + " (view " + std::to_string(view.width()) + "x" +
-                          std::to_string(view.height()) + "):\n" + Joined(found);
-            if (size == QSize(800, 800) || size == QSize(2560, 1440))
-                image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/compression_text_" +
-                           QString::fromStdString(name + "_" + tag) + ".png");
+            faults += PaintFaults(view, name, Tag(size), bReadout,
+                                  size == QSize(800, 800) || size == QSize(2560, 1440));
         }
+        return faults;
+    }
+    // The compression window made small inside the main window (not maximized): its
+    // texts keep a readable size and the strips round the plot grow to hold them. The
+    // pictures are saved; the window is maximized again after.
+    template <class View>
+    std::string SweepWindowSizes(View& view, const std::string& setting, bool bReadout,
+                                 const std::vector<CWindowSize>& sizes)
+    {
+        QWidget* pFrame = &view;
+        while (pFrame && !qobject_cast<QMdiSubWindow*>(pFrame))
+            pFrame = pFrame->parentWidget();
+        if (!pFrame)
+            return setting + ": the view is in no window\n";
+        const std::string name = setting + (bReadout ? "_readout" : "");
+        std::string faults;
+        pFrame->showNormal();
+        for (const CWindowSize& size : sizes)
+        {
+            pFrame->resize(size.size);
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+            faults += PaintFaults(view, name, "window_" + Tag(size.size), bReadout, true,
+                                  size.bReadable);
+        }
+        pFrame->showMaximized();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
         return faults;
     }
     // The printed page of the view: the same drawing on a landscape page of a PDF
@@ -154,7 +214,8 @@ protected:
     }
 
     template <class View>
-    void Sweep(int device, int design, EDesignWindow kind, const std::vector<CSetting>& settings)
+    void Sweep(int device, int design, EDesignWindow kind, const std::vector<CSetting>& settings,
+               const std::vector<CWindowSize>& windowSizes)
     {
         Open(device, design);
         View* view = ViewOf<View>(kind);
@@ -169,7 +230,10 @@ protected:
             const std::string name =
                 std::string(view->objectName().toStdString()) + "_" + setting.name;
             for (bool bReadout : {false, true})
+            {
                 faults += SweepSizes(*view, name, bReadout);
+                faults += SweepWindowSizes(*view, name, bReadout, windowSizes);
+            }
             faults += CheckPage(*view, name);
         }
         EXPECT_TRUE(faults.empty()) << faults;
@@ -230,14 +294,14 @@ const std::vector<CSetting> kQZX2410Settings = {
 TEST_F(CompressionTextPlacementTest, QZX2202TextsAreReadableAtEverySizeAndOnThePage)
 {
     Sweep<CDRC_View>(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
-                     EDesignWindow::QZX2202Compression, kQZX2202Settings);
+                     EDesignWindow::QZX2202Compression, kQZX2202Settings, kQZX2202WindowSizes);
 }
 
 TEST_F(CompressionTextPlacementTest, QZX2410TextsAreReadableAtEverySizeAndOnThePage)
 {
-    Sweep<CQZX2410_DRC_View>(CMorvaneApp::ID_DEVICE_QZX2410,
-                             CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
-                             EDesignWindow::QZX241XCompression, kQZX2410Settings);
+    Sweep<CQZX2410_DRC_View>(
+        CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+        EDesignWindow::QZX241XCompression, kQZX2410Settings, kQZX2410WindowSizes);
 }
 
 namespace
