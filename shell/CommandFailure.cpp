@@ -38,41 +38,51 @@ std::vector<CMenuWord> MenuWords(std::string_view text)
 }
 } // namespace
 
-bool RunCatchingFailure(const std::function<void()>& work, CFailure& failure)
+void TakeCurrentFailure(CFailure& failure)
 {
     try
     {
-        work();
-        return true;
+        try
+        {
+            throw;
+        }
+        catch (const std::bad_alloc& e)
+        {
+            failure = {true, e.what()};
+        }
+        catch (const std::exception& e)
+        {
+            failure = {false, e.what()};
+        }
+        catch (const mwBadAlloc& e)
+        {
+            // The run-time's own report of a failed allocation.
+            failure = {true, e.Message() ? e.Message() : ""};
+        }
+        catch (const mwException& e)
+        {
+            failure = {false, e.Message() ? e.Message() : ""};
+        }
     }
-    catch (const std::bad_alloc& e)
+    catch (const std::bad_alloc&)
     {
-        failure = {true, e.what()};
+        // The text did not fit in the memory left.
+        failure.bOutOfMemory = true;
+        failure.text.clear();
     }
-    catch (const std::exception& e)
-    {
-        failure = {false, e.what()};
-    }
-    catch (const mwBadAlloc& e)
-    {
-        // The run-time's own report of a failed allocation.
-        failure = {true, e.Message() ? e.Message() : ""};
-    }
-    catch (const mwException& e)
-    {
-        failure = {false, e.Message() ? e.Message() : ""};
-    }
-    return false;
 }
 
-std::string FailureMessage(std::string_view what, const CFailure& failure)
+std::string FailureMessage(std::string_view what, const CFailure& failure, std::string_view kept)
 {
     std::string text(what);
     if (failure.bOutOfMemory)
         text += " was stopped because memory ran out.";
     else
         text += " was stopped by an error: " + failure.text;
-    return text + "\n\nThe program goes on. Save your work before you try again.";
+    text += "\n\n";
+    if (!kept.empty())
+        text += std::string(kept) + " ";
+    return text + "The program goes on. Save your work before you try again.";
 }
 
 std::string CommandSubject(std::string_view name)

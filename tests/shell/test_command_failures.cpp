@@ -1,13 +1,15 @@
-// A command, an open or a paint that ends by memory running out (or by another exception)
-// is stopped with a message naming it, and the program goes on: the document is as it was
-// when the command had not changed it yet, or usable and savable when it had. The failures
-// are injected: an allocator that fails every request above a size (the open and the log
-// sample), an application whose Continue question fails (the calculation) and a response
-// view whose paint fails.
+// A command, an open, a paint or an exit that ends by memory running out (or by another
+// exception) is stopped with a message naming it, and the program goes on: the document is
+// as it was when the command had not changed it yet, or usable and savable when it had.
+// The failures are injected: an allocator that fails every request above a size (the open
+// and the log sample), an application whose Continue question (the calculation) or
+// question about unsaved files (the exit) fails, and a response view whose paint fails.
+#include "AllocationFault.h"
 #include "AppWindowFixture.h"
 #include "ModalDialogs.h"
 
 #include "shell/dialogs/LogSampleDlg.h"
+#include "shell/dialogs/SaveFilesDlg.h"
 #include "shell/ui/GuardedApplication.h"
 #include "shell/ui/MainFrm.h"
 #include "shell/ui/ResponseMDIChild.h"
@@ -17,62 +19,9 @@
 #include <QLineEdit>
 
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <new>
 #include <stdexcept>
-
-namespace
-{
-// The allocator's fault: while g_nAllocationLimit is set, a request for more bytes raises
-// the fault (the program's every operator new goes through here).
-std::size_t g_nAllocationLimit = 0;
-void (*g_pAllocationFault)() = nullptr;
-
-void* Allocate(std::size_t size)
-{
-    if (g_nAllocationLimit != 0 && size > g_nAllocationLimit && g_pAllocationFault)
-        g_pAllocationFault();
-    if (void* block = std::malloc(size ? size : 1))
-        return block;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    return Allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return Allocate(size);
-}
-// The run-time makes its arrays with the nothrow form, and they are freed by the delete
-// below: it allocates from the same heap, without the fault (it could not throw it).
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return std::malloc(size ? size : 1);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
 
 namespace
 {
@@ -88,20 +37,6 @@ const CFault kFaults[] = {
     {"BadAlloc", [] { throw std::bad_alloc(); }, "memory ran out"},
     {"RuntimeError", [] { throw std::runtime_error("the disk is on fire"); },
      "by an error: the disk is on fire"},
-};
-
-// Every allocation above the limit fails while the object lives.
-class CAllocationFault
-{
-public:
-    CAllocationFault(std::size_t nLimit, void (*raise)())
-    {
-        g_pAllocationFault = raise;
-        g_nAllocationLimit = nLimit;
-    }
-    ~CAllocationFault() { g_nAllocationLimit = 0; }
-    CAllocationFault(const CAllocationFault&) = delete;
-    CAllocationFault& operator=(const CAllocationFault&) = delete;
 };
 
 constexpr std::size_t kAllocationLimit = 1 << 20;
@@ -126,8 +61,8 @@ private:
     void (*&m_Raise)();
 };
 
-// The application with the faults of the calculation's Continue question and of the
-// response view's paint.
+// The application with the faults of the calculation's Continue question, of the question
+// about unsaved files and of the response view's paint.
 class CFaultyApp : public CMorvaneApp
 {
 public:
@@ -147,7 +82,14 @@ public:
             m_ContinueFault();
         return true;
     }
+    int AskSaveFiles(CSaveFilesChoice& choice) override
+    {
+        if (m_SaveFault)
+            m_SaveFault();
+        return CMorvaneApp::AskSaveFiles(choice);
+    }
     void (*m_ContinueFault)() = nullptr;
+    void (*m_SaveFault)() = nullptr;
     void (*m_PaintFault)() = nullptr;
 };
 
@@ -188,6 +130,22 @@ protected:
         ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_FILE_OPEN));
         ASSERT_EQ(doc->m_nRawPoints, nPoints);
         ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
+    }
+    // A response and a flat desired response over it, with the band to equalize.
+    void OpenDesignToCalculate()
+    {
+        Open("speaker.raw", 200);
+        const std::string crv = folder.Path("flat.crv");
+        std::string error;
+        ASSERT_TRUE(WriteFlatCurveFile(crv, {1.3, 2.5, 4.31}, {85.0, 86.5, 83.5},
+                                       ResponseView().GetPlotArea(), ResponseView().GetDataWindow(),
+                                       &error))
+            << error;
+        dialogs.answers.push_back(crv);
+        doc->OnFileOpenDesiredResponse();
+        ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
+        doc->m_nLowerFrequencyLimit = 100;
+        doc->m_nHigherFrequencyLimit = 15000;
     }
     // The one message: it names what was stopped and says why.
     void ExpectOneMessage(const std::string& what)
@@ -258,18 +216,7 @@ TEST_P(CommandFailureTest, ALogSampleThatRunsOutOfMemoryLeavesTheResponseAsItWas
 
 TEST_P(CommandFailureTest, ACalculationThatFailsEndsWithTheDocumentSavable)
 {
-    Open("speaker.raw", 200);
-    const std::string crv = folder.Path("flat.crv");
-    std::string error;
-    ASSERT_TRUE(WriteFlatCurveFile(crv, {1.3, 2.5, 4.31}, {85.0, 86.5, 83.5},
-                                   ResponseView().GetPlotArea(), ResponseView().GetDataWindow(),
-                                   &error))
-        << error;
-    dialogs.answers.push_back(crv);
-    doc->OnFileOpenDesiredResponse();
-    ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
-    doc->m_nLowerFrequencyLimit = 100;
-    doc->m_nHigherFrequencyLimit = 15000;
+    OpenDesignToCalculate();
     // Calculate and Pause fails when it asks whether to go on after the first filter.
     faults->m_ContinueFault = GetParam().raise;
     EXPECT_FALSE(app->ExecuteCommand(32856));
@@ -315,6 +262,38 @@ TEST_P(CommandFailureTest, APaintThatFailsIsReportedOnceAndTheWindowGoesOn)
     Settle();
     faults->m_PaintFault = nullptr;
     ExpectOneMessage("Drawing the window \"");
+}
+
+TEST_P(CommandFailureTest, AnExitThatFailsKeepsTheProgramAndTheUnsavedWork)
+{
+    // Unsaved work: the filters just calculated.
+    OpenDesignToCalculate();
+    ASSERT_TRUE(app->ExecuteCommand(32854));
+    ASSERT_GT(doc->m_CalculatedEQFilters.GetSize(), 0);
+    ASSERT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn());
+    CMainFrame& frame = *app->m_pMainFrame;
+    faults->m_SaveFault = GetParam().raise;
+    EXPECT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_APP_EXIT));
+    Settle();
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts.front().find("The window stays open."), std::string::npos)
+        << messages.texts.front();
+    ExpectOneMessage("Closing the window \"");
+    // A quit asked of the application closes the same way, and is refused the same way
+    // (the repeat goes to the log).
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    Settle();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+    EXPECT_GT(doc->m_CalculatedEQFilters.GetSize(), 0);
+    EXPECT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn());
+    // The program goes on: once the question can be asked, Exit asks it and closes.
+    faults->m_SaveFault = nullptr;
+    OnNextModal<CSaveFilesDlg>([](CSaveFilesDlg& d) { d.OnNo(); });
+    EXPECT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_APP_EXIT));
+    EXPECT_FALSE(frame.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CommandFailureTest, ::testing::ValuesIn(kFaults),
