@@ -69,7 +69,9 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
                 if (!pFilter->HasNumbersInRange())
                 {
                     if (refused)
-                        refused->push_back(FilterNumberOutOfRangeMessage(raw));
+                        refused->push_back(pFilter->HasWholeOutputOrder()
+                                               ? FilterNumberOutOfRangeMessage(raw)
+                                               : OutputOrderNotWholeMessage(raw));
                     return;
                 }
                 list.Add(std::move(pFilter));

@@ -18,6 +18,16 @@ void PutLine(std::vector<std::string>& lines, std::size_t i, std::string text)
         lines.resize(i + 1);
     lines[i] = std::move(text);
 }
+
+// "The device data line "<the line without its line break>" ", why, and that the filter
+// was not taken.
+std::string ParameterLineNotTaken(const std::string& line, const std::string& why)
+{
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return "The device data line \"" + text + "\" " + why + "; the filter was not taken.";
+}
 } // namespace
 
 std::string LabelOfParameterText(const std::string& text)
@@ -182,11 +192,14 @@ std::string WordOutOfRangeMessage(int nLine, const std::string& word)
 
 std::string FilterNumberOutOfRangeMessage(const std::string& line)
 {
-    std::string text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    const std::string limit = std::to_string(kMaxFilterNumber);
-    return "The device data line \"" + text + "\" gives its filter a label number or an " +
-           "output order above " + limit + ", more than the filter grids count to; the " +
-           "filter was not taken.";
+    const std::string why = "gives its filter a label number or an output order above " +
+                            std::to_string(kMaxFilterNumber) +
+                            ", more than the filter grids count to";
+    return ParameterLineNotTaken(line, why);
+}
+
+std::string OutputOrderNotWholeMessage(const std::string& line)
+{
+    return ParameterLineNotTaken(line, "gives its filter an output order that is not a whole "
+                                       "number in digits, such as 3");
 }

@@ -66,3 +66,6 @@ std::string WordOutOfRangeMessage(int nLine, const std::string& word);
 // The message for a parameter line that is not taken because it gives its filter a label
 // number or an output order above kMaxFilterNumber.
 std::string FilterNumberOutOfRangeMessage(const std::string& line);
+// The message for a parameter line that is not taken because its output order is no whole
+// number of digits.
+std::string OutputOrderNotWholeMessage(const std::string& line);

@@ -80,12 +80,14 @@ bool CDigFilterBase::SetOutputOrder(int n)
     if (n < 1)
         return false;
     m_nOutputOrder = n;
+    m_bWholeOutputOrder = true;
     return true;
 }
 
 bool CDigFilterBase::HasNumbersInRange() const
 {
-    return GetLabelNumber() <= kMaxFilterNumber && m_nOutputOrder <= kMaxFilterNumber;
+    return GetLabelNumber() <= kMaxFilterNumber && m_bWholeOutputOrder && m_nOutputOrder >= 0 &&
+           m_nOutputOrder <= kMaxFilterNumber;
 }
 
 void CDigFilterBase::BuildLine(std::span<mwMatrix* const> reals, std::span<CMode* const> modes)
@@ -107,8 +109,9 @@ void CDigFilterBase::ParseFields(const std::string& line, std::span<mwMatrix* co
         SetScalar(*real, GetDelimitedDouble(line, field++, kDelimiter));
     for (CMode* mode : modes)
         mode->SetState(GetDelimitedYes(line, field++, kDelimiter) ? 1 : 0);
-    const long order = GetDelimitedLong(line, field, kDelimiter);
-    m_nOutputOrder = int(std::clamp<long>(order, INT_MIN, INT_MAX));
+    const std::string order = GetDelimitedField(line, field, kDelimiter);
+    m_bWholeOutputOrder = IsOutputOrderText(order);
+    m_nOutputOrder = int(std::clamp<long>(StringToLong(order), INT_MIN, INT_MAX));
 }
 
 std::string FormatScalar(const mwMatrix& value)

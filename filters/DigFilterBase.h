@@ -61,9 +61,15 @@ public:
     int GetOutputOrder() const { return m_nOutputOrder; }
     // False and no change for n below 1.
     bool SetOutputOrder(int n);
-    // Neither the label number nor the output order is above kMaxFilterNumber: the
-    // filter can go into a grid, and the grids number the filters after it.
+    // The output order is a whole number from 0 to kMaxFilterNumber, as the line gave it
+    // (HasWholeOutputOrder), and the label number is not above kMaxFilterNumber: the
+    // filter can go into a grid as the line wrote it, and the grids number the filters
+    // after it.
     bool HasNumbersInRange() const;
+    // The output order was set, or parsed from a field that is an output order
+    // (IsOutputOrderText); false after Parse of a line whose order is "-1", "2.5" or
+    // "1e20", of which GetOutputOrder holds only what "%ld" made of it.
+    bool HasWholeOutputOrder() const { return m_bWholeOutputOrder; }
     // The last line built by FormatLine or read by Read.
     const std::string& GetLineBuffer() const { return m_strLine; }
 
@@ -86,6 +92,7 @@ protected:
     std::string m_strLabel;
     std::string m_strPrefix;
     int m_nOutputOrder = 0;
+    bool m_bWholeOutputOrder = true;
     std::string m_strLine;
 };
 

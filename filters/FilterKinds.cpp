@@ -115,6 +115,21 @@ int ReadLabelNumber(const std::string& label)
     return int(std::clamp<long>(n, INT_MIN, INT_MAX));
 }
 
+bool IsOutputOrderText(const std::string& field)
+{
+    constexpr const char* kBlanks = " \t\r\n\v\f";
+    const std::size_t first = field.find_first_not_of(kBlanks);
+    if (first == std::string::npos)
+        return true;
+    const std::size_t last = field.find_last_not_of(kBlanks);
+    const std::size_t digits = field[first] == '+' ? first + 1 : first;
+    if (digits > last)
+        return false;
+    return std::all_of(field.begin() + std::ptrdiff_t(digits),
+                       field.begin() + std::ptrdiff_t(last) + 1,
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
 int NextFilterNumber(int n)
 {
     return n < kMaxFilterNumber ? n + 1 : n;

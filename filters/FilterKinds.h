@@ -138,6 +138,14 @@ bool FormLabel(const std::string& prefix, int n, std::string& label);
 // range); 0 when there is no "-" or no number follows it.
 int ReadLabelNumber(const std::string& label);
 
+// The output order field of a filter line (as split at its commas) is one: a whole number
+// in decimal digits, a '+' in front and blanks (line breaks included) around it allowed,
+// or no text but blanks, a filter without an order. A sign '-', a decimal point, an
+// exponent, a hexadecimal "0x" or any other character makes it none: read as "%ld" it
+// would give a number the line does not hold ("1e20" reads 1). Its size is not judged
+// here (kMaxFilterNumber is).
+bool IsOutputOrderText(const std::string& field);
+
 // The largest label number and output order a filter may have. A parameter file line, a
 // device data line or a grid cell that gives a filter a larger one is refused, and the
 // counters that number new filters stop here: whatever the program writes, it reads

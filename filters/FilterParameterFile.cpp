@@ -15,6 +15,7 @@ namespace
 {
 constexpr unsigned kNoFilterLineId = 5155;
 constexpr unsigned kNumberOutOfRangeId = 5157;
+constexpr unsigned kOrderNotWholeId = 5158;
 
 // The line as a filter of the first kind whose prefix its field 0 holds, appended to that
 // kind's list; nullptr, with the lists unchanged, for a line of no kind.
@@ -89,17 +90,21 @@ bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists
         error = CResourceString(kNoFilterLineId);
         return false;
     }
-    m_nErrorLine = FindNumberOutOfRange(text, nSampleRate);
+    bool bOrderNotWhole = false;
+    m_nErrorLine = FindNumberOutOfRange(text, nSampleRate, &bOrderNotWhole);
     if (m_nErrorLine > 0)
     {
-        error = FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
+        error = bOrderNotWhole
+                    ? std::string(CResourceString(kOrderNotWholeId))
+                    : FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
         return false;
     }
     std::istringstream in(text);
     return ReadFilters(lists, in, nSampleRate);
 }
 
-int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSampleRate)
+int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSampleRate,
+                                               bool* pbOrderNotWhole)
 {
     // Each line is parsed as the reading parses it, into lists of its own.
     CFilterLists scratch;
@@ -109,7 +114,11 @@ int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSam
     {
         const CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
         if (pFilter && !pFilter->HasNumbersInRange())
+        {
+            if (pbOrderNotWhole)
+                *pbOrderNotWhole = !pFilter->HasWholeOutputOrder();
             return n;
+        }
         scratch.RemoveAll();
     }
     return 0;

@@ -146,6 +146,9 @@ constexpr CStringEntry kStringTable[] = {
     {5157, "The label number or the output order of this filter is above %d, more than the "
            "filter grids count to: the file was not opened.  Give the filter a smaller "
            "number or order."},
+    {5158, "The output order of this filter is not a whole number in digits, such as 3: the "
+           "file was not opened.  An order has no sign '-', decimal point or exponent; give the "
+           "filter one in digits alone."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},

@@ -14,6 +14,8 @@
 
 namespace
 {
+const char* const kEnterOrderNotNegative = "Please enter an output order of 0 or more.";
+
 // The message for an output order or a name's number that the grid could not count on from.
 std::string AboveMaxFilterNumber(const char* what)
 {
@@ -69,8 +71,14 @@ std::string CFilterEditGrid::RefusalOf(int nCol, std::string& text) const
         return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
     case ECellValue::Integer:
         if (const std::optional<long> n = DialogData::ParseLong(text))
+        {
+            // A row of a negative order is no filter, and unlike a row of 0 or none no key
+            // press gives it an order: its filter would leave the lists unseen.
+            if (*n < 0)
+                return kEnterOrderNotNegative;
             return *n > kMaxFilterNumber ? AboveMaxFilterNumber("an output order of")
                                          : std::string();
+        }
         return DialogData::kEnterInteger;
     case ECellValue::Mode:
         if (const std::optional<bool> bYes = DialogData::ParseYesNo(text))

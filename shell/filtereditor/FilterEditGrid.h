@@ -6,8 +6,9 @@
 // letter case, or the first letters: "y", "n"): other text is refused with the settings
 // sheet's message and the cell keeps its value. An output order, or the number after a
 // name's "-", above kMaxFilterNumber is refused too: the grid numbers new rows on from
-// them. A right click on a filter row asks for that
-// filter's deletion.
+// them; and so is a negative output order, which would leave its row out of the lists
+// for good (0 leaves a row without an order, like the empty cell of a new row). A right
+// click on a filter row asks for that filter's deletion.
 #pragma once
 
 #include "filters/FilterGridRows.h"

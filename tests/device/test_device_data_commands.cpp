@@ -286,6 +286,39 @@ TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadB
     }
 }
 
+// An output order that is no whole number ("-1", "1e20") is not misread as another order:
+// its line is named and not read back, on the QZX2201's text and the family's alike.
+TEST_F(CommandsTest, ParameterLinesWhoseOrderIsNoWholeNumberAreNamedAndNotReadBack)
+{
+    const std::vector<std::string> refused = {
+        "!# EQ-1, -3.000000, 200.000000, 1000.000000, Yes, Yes, -1\r\n",
+        "!# EQ-2, -3.000000, 200.000000, 1000.000000, Yes, Yes, 1e20\r\n",
+        "!# HPB-1, 40.000000, Yes, 2.5\r\n",
+    };
+    std::vector<std::string> lines = {"!# Filter Parameters\r\n"};
+    lines.insert(lines.end(), refused.begin(), refused.end());
+    lines.push_back("!# EQ--1, -3.000000, 200.000000, 3000.000000, Yes, Yes, 4\r\n");
+    for (const EDeviceId id : {kDeviceQZX2201, kDeviceQZX2410})
+    {
+        device.id = id;
+        Lines() = lines;
+        family->m_DataLines = lines;
+        messages.texts.clear();
+        commands->Execute(Cmd::kReplaceGridWithDeviceData);
+        std::string expected;
+        for (const std::string& line : refused)
+            expected +=
+                (expected.empty() ? "The device data line \"" : "\nThe device data line \"") +
+                line.substr(0, line.size() - 2) +
+                "\" gives its filter an output order that is not a whole number in digits, "
+                "such as 3; the filter was not taken.";
+        EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ--1");
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetOutputOrder(), 4);
+    }
+}
+
 TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
 {
     ASSERT_TRUE(doc->CreateDefaultResponse());

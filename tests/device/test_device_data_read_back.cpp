@@ -108,3 +108,53 @@ TEST(DeviceDataReadBack, RegisterLineWithAWordOutsideTheRangeIsReportedAndNotTak
     EXPECT_EQ(refused[0], "Line 3 of the device data: the word \"1000000\" is outside the range "
                           "of the device's coefficient words; the register line was not taken.");
 }
+
+// An output order is a whole number in digits, as a ".par" line has it: "1e20" read with
+// "%ld" would come back as 1, "-1" as a filter the grids give an order of their own. The
+// line is named and not taken; the others are, with the label as the line has it.
+TEST(DeviceDataReadBack, ParameterLineWhoseOrderIsNoWholeNumberIsNamedAndNotTaken)
+{
+    const struct
+    {
+        const char* tail; // after the label and parameters of an EQ line
+        int nOrder;       // -1: refused
+    } cases[] = {
+        {"1e20", -1}, {"-1", -1},  {"-0", -1},
+        {"2.5", -1},  {"1.", -1},  {"3e", -1},
+        {"0x10", -1}, {"1 2", -1}, {"1000000000", 1000000000},
+        {" 7 ", 7},   {"007", 7},  {"+8", 8},
+        {"", 0},      {"0", 0},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string line = std::string("!# EQ-1e20, -3.000000, 200.000000, 1000.000000, "
+                                             "Yes, Yes, ") +
+                                 c.tail + "\r\n";
+        const std::vector<std::string> lines = {"!# Filter Parameters\r\n", line};
+        CFilterLists lists;
+        std::vector<std::string> refused;
+        const int added = ParameterLinesToFilters(lines, lists, 48000, &refused);
+        if (c.nOrder < 0)
+        {
+            EXPECT_EQ(added, 0) << c.tail;
+            EXPECT_EQ(refused,
+                      std::vector<std::string>{"The device data line \"" +
+                                               line.substr(0, line.size() - 2) +
+                                               "\" gives its filter an output order that is not "
+                                               "a whole number in digits, such as 3; the filter "
+                                               "was not taken."})
+                << c.tail;
+            continue;
+        }
+        ASSERT_EQ(added, 1) << c.tail;
+        EXPECT_TRUE(refused.empty()) << c.tail;
+        EXPECT_EQ(lists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-1e20");
+        EXPECT_EQ(lists.m_EQFilters.GetAt(0)->GetOutputOrder(), c.nOrder) << c.tail;
+    }
+    // Above the largest order keeps its own message.
+    std::vector<std::string> refused;
+    CFilterLists lists;
+    ParameterLinesToFilters({"!# HPB-1, 40.000000, Yes, 1000000001\r\n"}, lists, 48000, &refused);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0].find("above 1000000000"), std::string::npos) << refused[0];
+}

@@ -75,6 +75,40 @@ TEST_F(FilterNumberTest, ALabelNumberOrOutputOrderAboveTheLargestIsRefusedAtItsL
     }
 }
 
+// Read with "%ld", an order of 1e20 gave 1, and -1 a list order the grid showed as the
+// next one: the list and the grid disagreed. Such an order refuses the file at its line.
+TEST_F(FilterNumberTest, AnOutputOrderThatIsNoWholeNumberIsRefusedAtItsLine)
+{
+    const struct
+    {
+        const char* text;
+        int nLine;
+    } cases[] = {
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1e20\r\n", 1},
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\nEQ-2, -3.0, 200.0, 2000.0, Yes, Yes, -1\r\n",
+         2},
+        {"HPB-1, 40.0, Yes, 1\r\n\r\nTS-1, 2.0, 5000.0, Yes, 2.5\r\n", 3},
+    };
+    const auto cellsBefore = app.Cells();
+    for (const auto& c : cases)
+    {
+        app.fileReadErrors.clear();
+        Open(c.text);
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.text;
+        EXPECT_EQ(app.fileReadErrors[0].file, folder.Path("opened.par"));
+        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine) << c.text;
+        EXPECT_EQ(app.fileReadErrors[0].error,
+                  "The output order of this filter is not a whole number in digits, such as 3: "
+                  "the file was not opened.  An order has no sign '-', decimal point or "
+                  "exponent; give the filter one in digits alone.");
+        EXPECT_TRUE(messages.texts.empty());
+        EXPECT_EQ(app.Cells(), cellsBefore) << c.text;
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1);
+        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetOutputOrder(), 3);
+        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("before.par"));
+    }
+}
+
 TEST_F(FilterNumberTest, AtTheLargestTheGridsNumberOnWithoutPassingIt)
 {
     Open("EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\n"

@@ -252,3 +252,81 @@ TEST(ParameterFile, StreamsWithADecimalCommaLocaleChangeNothing)
     std::locale::global(previous);
     EXPECT_EQ(out.str(), text);
 }
+
+// An output order is a whole number in digits: read with "%ld", "1e20" would give 1 and
+// "2.5" would give 2, and "-1" a filter the grids show with an order of their own. Such a
+// line refuses the file at its line; the label is the file's text, whatever it holds.
+TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
+{
+    const std::string kNotWhole =
+        "The output order of this filter is not a whole number in digits, such as 3: the "
+        "file was not opened.  An order has no sign '-', decimal point or exponent; give the "
+        "filter one in digits alone.";
+    const std::string kAbove = "The label number or the output order of this filter is above "
+                               "1000000000, more than the filter grids count to: the file "
+                               "was not opened.  Give the filter a smaller number or order.";
+    const struct
+    {
+        const char* line;           // line 2 of the file
+        const std::string* message; // null: opened
+        int nOrder;                 // the order read when opened
+        const char* label;
+    } cases[] = {
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 1e20", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, -1", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, -0", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 2.5", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 1.", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 3e", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 0x10", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 1 2", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, +", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, seven", &kNotWhole, 0, nullptr},
+        {"HPB-2, 40.0, Yes, 4.0", &kNotWhole, 0, nullptr},
+        {"VQLP-2, 100.0, 0.7, Yes, 5e0", &kNotWhole, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 1000000001", &kAbove, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 99999999999999999999999", &kAbove, 0, nullptr},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000", nullptr, 1000000000, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes,  7 ", nullptr, 7, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes,\t7\t", nullptr, 7, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 007", nullptr, 7, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, +8", nullptr, 8, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, 0", nullptr, 0, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes, ", nullptr, 0, "EQ-2"},
+        {"EQ-2, -3.0, 200.0, 1000.0, Yes, Yes", nullptr, 0, "EQ-2"},
+        {"EQ--1, -3.0, 200.0, 1000.0, Yes, Yes, 3", nullptr, 3, "EQ--1"},
+        {"EQ-1e20, -3.0, 200.0, 1000.0, Yes, Yes, 4", nullptr, 4, "EQ-1e20"},
+        {"HPB-2, 40.0, Yes, 6", nullptr, 6, "HPB-2"},
+    };
+    TempFolder folder;
+    const std::string path = folder.File("orders.par");
+    for (const auto& c : cases)
+    {
+        {
+            std::ofstream(path, std::ios::binary) << "EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\n"
+                                                  << c.line << "\r\n";
+        }
+        CFilterParameterFile file;
+        CFilterLists lists;
+        Read(lists, "NT-1, 50, 1000, Yes, 1\n");
+        std::string error;
+        const bool bOpened = file.OpenFile(path, lists, kFs, error);
+        if (c.message)
+        {
+            EXPECT_FALSE(bOpened) << c.line;
+            EXPECT_EQ(error, *c.message) << c.line;
+            EXPECT_EQ(file.GetErrorLine(), 2) << c.line;
+            EXPECT_EQ(Labels(lists), "|||||||NT-1 ||||||||||") << c.line; // as it was
+            continue;
+        }
+        ASSERT_TRUE(bOpened) << c.line << ": " << error;
+        EXPECT_EQ(file.GetErrorLine(), 0);
+        ASSERT_EQ(lists.GetTotalCount(), 2) << c.line;
+        const CDigFilterBase* pFilter =
+            lists.m_EQFilters.GetSize() == 2
+                ? static_cast<const CDigFilterBase*>(lists.m_EQFilters.GetAt(1))
+                : lists.m_HighPass_BFilters.GetAt(0);
+        EXPECT_EQ(pFilter->GetLabel(), c.label) << c.line;
+        EXPECT_EQ(pFilter->GetOutputOrder(), c.nOrder) << c.line;
+    }
+}

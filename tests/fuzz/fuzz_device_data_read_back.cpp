@@ -1,11 +1,11 @@
 // Opened device data read back into filters, as the read-back commands of the Edit menu do
 // it: the "!#" parameter lines of a QZX2201/QZX2202 ".eq" text, or the comment lines of a
 // QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
-// A line whose label number or output order is above kMaxFilterNumber is refused with a
-// message. Every filter read back must be written as the device data writes it and read back from
-// that to the same text (in output order; equal orders may change places); the family's comment
-// lines are exactly its lines with "!#"; and the filters written in place of the old block keep
-// every other line.
+// A line whose output order is no whole number in digits, or whose label number or output
+// order is above kMaxFilterNumber, is refused with a message. Every filter read back must be
+// written as the device data writes it and read back from that to the same text (in output order;
+// equal orders may change places); the family's comment lines are exactly its lines with "!#"; and
+// the filters written in place of the old block keep every other line.
 //
 // Input: one selector byte (sample rate, family or not, register count), then the text.
 #include "device/DeviceDataReadBack.h"
@@ -81,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (added != lists.GetTotalCount() ||
         std::size_t(added) + refused.size() > parameterLines.size())
         std::abort();
-    // A filter the grids could not number on from is refused, never taken.
+    // A filter whose order is no whole number, or that the grids could not number on
+    // from, is refused, never taken.
     bool bInRange = true;
     lists.ForEach(
         [&](EFilterKind, auto& list)

@@ -5,8 +5,9 @@
 // bytes.
 //
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
-// the grids and the file record as they were. An accepted file fills the grids from the
-// lists read, and the grids number new rows and orders no higher than kMaxFilterNumber;
+// the grids and the file record as they were. An accepted file fills the lists with
+// filters whose output orders are whole numbers as the file wrote them, the grids from
+// the lists, and the grids number new rows and orders no higher than kMaxFilterNumber;
 // saved with Save As Filter Parameters (which reads the grids first) and opened again, the
 // grids hold the same filter rows.
 #include "filters/FilterLists.h"
@@ -81,6 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff() ||
                 CFilterGridRows::GetNextOutputOrder() > kMaxFilterNumber)
                 std::abort();
+            doc->m_FilterLists.ForEach(
+                [](EFilterKind, auto& list)
+                {
+                    for (int i = 0; i < list.GetSize(); ++i)
+                        if (!list.GetAt(i)->HasNumbersInRange())
+                            std::abort();
+                });
             const auto cells = app.Cells();
             dialogs.answers.push_back(again);
             doc->OnFileSaveAsFilterParameters();

@@ -190,6 +190,51 @@ TEST_F(FilterEditorTest, NamesAndOrdersAboveTheLargestFilterNumberAreRefused)
     EXPECT_EQ(grid.GetOutputOrder(2), kMaxFilterNumber);
 }
 
+// A negative order made its row no filter, and one that a key press never gave an order
+// again: the grid showed the filter and the list went without it. The cell refuses it
+// and keeps its order, as it refuses an order that is no integer.
+TEST_F(FilterEditorTest, AnOutputOrderThatIsNegativeOrNoIntegerIsRefused)
+{
+    CFilterEditGrid& grid = Grid(kKindEQ);
+    const int nOrder = grid.Info().m_nOutputOrderColumn;
+    Type(grid, 1, 1, "-6.5");
+    Type(grid, 1, 3, "1000");
+    ASSERT_EQ(grid.GetTextMatrix(1, nOrder), "1");
+    const char* const kNegative = "Please enter an output order of 0 or more.";
+    const struct
+    {
+        const char* text;
+        const char* message;
+    } refused[] = {
+        {"-1", kNegative},
+        {"-2147483648", kNegative},
+        {" -7 ", kNegative},
+        {"1e20", "Please enter an integer."},
+        {"1.", "Please enter an integer."},
+        {"0x10", "Please enter an integer."},
+    };
+    for (const auto& r : refused)
+    {
+        messages.texts.clear();
+        Type(grid, 1, nOrder, r.text);
+        EXPECT_FALSE(grid.IsEditing());
+        EXPECT_EQ(messages.texts, std::vector<std::string>{r.message}) << r.text;
+        EXPECT_EQ(grid.GetTextMatrix(1, nOrder), "1") << r.text;
+    }
+    sheet->setCurrentWidget(&sheet->Page(kKindNT));
+    const CDigEQFilterArray& list = doc->m_FilterLists.m_EQFilters;
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list.GetAt(0)->GetOutputOrder(), 1);
+    EXPECT_DOUBLE_EQ(list.GetAt(0)->GetCenterFrequency(), 1000.0);
+
+    // Orders in digits with blanks or a '+' around them are taken.
+    sheet->setCurrentWidget(&sheet->Page(kKindEQ));
+    messages.texts.clear();
+    Type(grid, 1, nOrder, " +7 ");
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(grid.GetOutputOrder(1), 7);
+}
+
 TEST_F(FilterEditorTest, ModeCellsTakeOnlyYesOrNo)
 {
     CFilterEditGrid& eq = Grid(kKindEQ);

@@ -35,6 +35,30 @@ write('fuzz_device_data_read_back', 'largest_numbers',
       b'!# EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\n'
       b'!# EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 2147483647\r\n')
 
+# Output orders that are whole numbers in digits (read back) and ones that are not
+# (refused), and labels that look like numbers (kept as they are).
+ORDERS_TAKEN = [b'1000000000', b' 7 ', b'007', b'+8', b'0', b'']
+ORDERS_REFUSED = [(b'1e20', 'exponent'), (b'-1', 'negative'), (b'-0', 'negative_zero'),
+                  (b'2.5', 'decimals'), (b'1.', 'point'), (b'3e', 'exponent_cut'),
+                  (b'0x10', 'hexadecimal'), (b'1 2', 'two_numbers'), (b'+', 'sign_alone')]
+LABELS = [b'EQ--1, -3.0, 200.0, 1000.0, Yes, Yes, 3', b'EQ-1e20, -3.0, 200.0, 1000.0, Yes, Yes, 4']
+ORDER_OF_A_PASS = b'HPB-1, 40.0, Yes, 4.0'
+
+
+def order_lines(orders, marker=b''):
+    return b''.join(marker + b'EQ-%d, -3.0, 200.0, 1000.0, Yes, Yes, %s\r\n' % (i + 1, order)
+                    for i, order in enumerate(orders))
+
+
+def lines(texts, marker=b''):
+    return b''.join(marker + text + b'\r\n' for text in texts)
+
+
+write('fuzz_device_data_read_back', 'orders',
+      bytes([0x00]) + b'!# Filter Parameters\r\n'
+      + order_lines(ORDERS_TAKEN + [order for order, _ in ORDERS_REFUSED], b'!# ')
+      + lines(LABELS + [ORDER_OF_A_PASS], b'!# '))
+
 # Selector: bit 0 family, bits 1-2 channel, bit 3 QZX6060 layout; five coefficient bytes.
 coefficients = bytes([0x88, 0x80, 0x80, 0x78, 0x80])
 write('fuzz_loudness_merge', 'qzx2202', bytes([0x00]) + coefficients + device_file('qzx2202.eq'))
@@ -101,3 +125,11 @@ write('fuzz_parameter_open', 'largest_numbers',
       b'EQ-1000000000, -3.0, 200.0, 1000.0, Yes, Yes, 1000000000\r\nEQ-2\r\n')
 write('fuzz_parameter_open', 'numbers_above',
       b'EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 2147483647\r\nEQ-2147483647\r\n')
+# Output orders in digits open; each of the others refuses the file at its line.
+write('fuzz_parameter_open', 'orders_taken', order_lines(ORDERS_TAKEN) + lines(LABELS))
+for order, name in ORDERS_REFUSED:
+    write('fuzz_parameter_open', 'order_' + name, order_lines([b'1', order]))
+# The reader alone takes every line, whatever its order holds.
+write('fuzz_parameter_file', 'orders',
+      order_lines(ORDERS_TAKEN + [order for order, _ in ORDERS_REFUSED])
+      + lines(LABELS + [ORDER_OF_A_PASS]))
