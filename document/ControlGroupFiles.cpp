@@ -9,6 +9,12 @@ namespace
 // number rounded down to a page, and no machine has 4 EiB to give.
 constexpr std::uint64_t kNoLimitFloor = std::uint64_t(1) << 62;
 
+// The count, or no value where it stands for no limit.
+std::optional<std::uint64_t> AsLimit(std::optional<std::uint64_t> count)
+{
+    return count && *count >= kNoLimitFloor ? std::nullopt : count;
+}
+
 // The text without the blanks and line ends it ends with.
 std::string_view TrimEnd(std::string_view text)
 {
@@ -163,16 +169,18 @@ std::optional<std::uint64_t> ParseCount(std::string_view text)
 
 std::optional<std::uint64_t> ParseLimit(std::string_view text)
 {
-    const std::optional<std::uint64_t> limit = ParseCount(text);
-    if (limit && *limit >= kNoLimitFloor)
-        return std::nullopt;
-    return limit;
+    return AsLimit(ParseCount(text));
+}
+
+std::optional<std::uint64_t> FindKeyedCount(std::string_view text, std::string_view key)
+{
+    const std::optional<std::string_view> value = FindKeyedText(text, key);
+    return value ? ParseCount(*value) : std::nullopt;
 }
 
 std::optional<std::uint64_t> FindKeyedLimit(std::string_view text, std::string_view key)
 {
-    const std::optional<std::string_view> value = FindKeyedText(text, key);
-    return value ? ParseLimit(*value) : std::nullopt;
+    return AsLimit(FindKeyedCount(text, key));
 }
 
 std::optional<std::uint64_t> ParseMemAvailable(std::string_view meminfo)

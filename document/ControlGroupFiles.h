@@ -51,8 +51,12 @@ std::optional<std::uint64_t> ParseCount(std::string_view text);
 std::optional<std::uint64_t> ParseLimit(std::string_view text);
 
 // The count after key on the first line that starts with key and a blank, as in
-// "hierarchical_memory_limit 1073741824" of a version 1 group's memory.stat; no value
-// when no line has one. ParseLimit reads the count.
+// "inactive_file 1500000000" of a group's memory.stat; no value when no line has one or
+// when what follows is not a count as ParseCount reads it.
+std::optional<std::uint64_t> FindKeyedCount(std::string_view text, std::string_view key);
+
+// The same for a limit, as in "hierarchical_memory_limit 1073741824" of a version 1
+// group's memory.stat: ParseLimit reads the count.
 std::optional<std::uint64_t> FindKeyedLimit(std::string_view text, std::string_view key);
 
 // The bytes of "MemAvailable: 22447632 kB" in /proc/meminfo; no value when the line is

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -62,24 +63,41 @@ std::uint64_t Headroom(std::optional<std::uint64_t> limit, std::optional<std::ui
     return *limit > *used ? *limit - *used : 0;
 }
 
-// The headroom of one group of the unified hierarchy.
+// The part of a group's charge that the kernel will not simply drop: its usage less the
+// inactive file cache that inactiveKey counts in the group's memory.stat, since the kernel
+// reclaims that cache before it refuses the group more (container tools count their
+// working set so). Never below zero; the usage itself where the stat has no such count.
+// Anonymous memory stays counted, so a group full of it still has nothing left.
+std::optional<std::uint64_t> WorkingSet(std::optional<std::uint64_t> usage, std::string_view stat,
+                                        std::string_view inactiveKey)
+{
+    const std::optional<std::uint64_t> inactive = FindKeyedCount(stat, inactiveKey);
+    if (!usage || !inactive)
+        return usage;
+    return *usage > *inactive ? *usage - *inactive : 0;
+}
+
+// The headroom of one group of the unified hierarchy, whose memory.current and
+// memory.stat both count the group and every group below it.
 std::uint64_t UnifiedHeadroom(const std::string& folder)
 {
     return Headroom(ParseLimit(ReadKernelFile(folder + "/memory.max")),
-                    ParseCount(ReadKernelFile(folder + "/memory.current")));
+                    WorkingSet(ParseCount(ReadKernelFile(folder + "/memory.current")),
+                               ReadKernelFile(folder + "/memory.stat"), "inactive_file"));
 }
 
 // The headroom of one group of a version 1 memory hierarchy: below its own limit, and
 // below the smallest limit of it and the groups above it that memory.stat gives, which
-// still counts where those groups are not mounted (inside a container, say).
+// still counts where those groups are not mounted (inside a container, say). Its usage
+// counts the groups below it, and so does the "total_" count of the inactive file cache
+// ("inactive_file" there is the group's own).
 std::uint64_t MemoryControllerHeadroom(const std::string& folder)
 {
-    const std::optional<std::uint64_t> used =
-        ParseCount(ReadKernelFile(folder + "/memory.usage_in_bytes"));
+    const std::string stat = ReadKernelFile(folder + "/memory.stat");
+    const std::optional<std::uint64_t> used = WorkingSet(
+        ParseCount(ReadKernelFile(folder + "/memory.usage_in_bytes")), stat, "total_inactive_file");
     return std::min(Headroom(ParseLimit(ReadKernelFile(folder + "/memory.limit_in_bytes")), used),
-                    Headroom(FindKeyedLimit(ReadKernelFile(folder + "/memory.stat"),
-                                            "hierarchical_memory_limit"),
-                             used));
+                    Headroom(FindKeyedLimit(stat, "hierarchical_memory_limit"), used));
 }
 
 // The smallest headroom of the group and every group above it up to the mount's root; a

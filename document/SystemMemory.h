@@ -8,7 +8,8 @@
 
 // The bytes the system can still give the program: the available memory the kernel
 // reports, or less when the program's control group or one of the groups above it has
-// less left before its limit, or when the program's own limits of address space or data
+// less left before its limit (a group's inactive file cache counted as left, as the
+// kernel reclaims it first), or when the program's own limits of address space or data
 // (ulimit -v, ulimit -d) leave less; the largest value when nothing can be read.
 std::uint64_t SystemAvailableMemory();
 

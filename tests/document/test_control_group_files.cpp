@@ -87,6 +87,35 @@ TEST(ControlGroupFiles, KeyedLimitOfMemoryStat)
     EXPECT_FALSE(FindKeyedLimit("cache 0\n", "hierarchical_memory_limit"));
 }
 
+TEST(ControlGroupFiles, KeyedCountOfMemoryStat)
+{
+    const std::string stat = "inactive_anon 7\nactive_file 3\ninactive_file 1500000000\n"
+                             "total_inactive_file 2500000000\ntotal_unevictable\t9\n"
+                             "huge 4611686018427387904";
+    const struct
+    {
+        std::string text;
+        const char* key;
+        std::uint64_t count; // kNone for no value
+    } cases[] = {
+        {stat, "inactive_file", 1500000000u},
+        {stat, "total_inactive_file", 2500000000u},
+        {stat, "active_file", 3u},
+        {stat, "total_unevictable", 9u},
+        // A count is no limit: the floor of "no limit" does not apply.
+        {stat, "huge", 4611686018427387904ull},
+        {stat, "file", kNone},
+        {"inactive_file 15e8\n", "inactive_file", kNone},
+        {"inactive_file -1\n", "inactive_file", kNone},
+        {"inactive_file\n", "inactive_file", kNone},
+        {"inactive_file 18446744073709551616\n", "inactive_file", kNone},
+        {"", "inactive_file", kNone},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindKeyedCount(c.text, c.key).value_or(kNone), c.count)
+            << c.key << " in " << c.text;
+}
+
 TEST(ControlGroupFiles, MemAvailableInBytes)
 {
     EXPECT_EQ(ParseMemAvailable("MemTotal: 9 kB\nMemAvailable:   22447632 kB\n").value_or(kNone),

@@ -115,6 +115,12 @@ std::vector<TreeFile> VersionOne(const std::string& folder, const std::string& l
     return {{folder + "memory.limit_in_bytes", limit}, {folder + "memory.usage_in_bytes", usage}};
 }
 
+// The memory.stat of a group at folder.
+std::vector<TreeFile> Stat(const std::string& folder, const std::string& text)
+{
+    return {{folder + "memory.stat", text}};
+}
+
 std::vector<TreeFile> Join(std::initializer_list<std::vector<TreeFile>> parts)
 {
     std::vector<TreeFile> files;
@@ -153,7 +159,90 @@ std::vector<TreeFile> HybridTree(std::initializer_list<std::vector<TreeFile>> gr
               VersionOne(kV1Root + "user.slice/app/", kNoLimit4KiB, "100000000\n"), Join(groups)}));
 }
 
+// A group limited to 2 GiB and charged 2.14 GB, which leaves 7,483,648 bytes unless the
+// inactive file cache of its charge counts as left.
+constexpr const char* kTwoGiB = "2147483648\n";
+constexpr const char* kCharged = "2140000000\n";
+constexpr std::uint64_t kLeftOfTheCharge = 2147483648ull - 2140000000ull;
+constexpr std::uint64_t kInactiveFile = 1500000000ull;
+
+// memory.stat of the unified hierarchy, in the kernel's order, with inactive_file given.
+std::string UnifiedStat(const std::string& inactiveFile)
+{
+    return "anon 600000000\nfile 1540000000\nkernel 0\nshmem 0\nfile_mapped 1000\n"
+           "inactive_anon 0\nactive_anon 600000000\ninactive_file " +
+           inactiveFile + "\nactive_file 40000000\nunevictable 0\n";
+}
+
+// memory.stat of version 1: the group's own counts, then the hierarchy's "total_" ones.
+std::string VersionOneStat(const std::string& totalInactiveFile)
+{
+    return "cache 1540000000\nrss 600000000\ninactive_anon 0\nactive_anon 600000000\n"
+           "inactive_file 1000\nactive_file 40000000\nhierarchical_memory_limit 2147483648\n"
+           "hierarchical_memsw_limit 9223372036854771712\ntotal_cache 1540000000\n"
+           "total_rss 600000000\ntotal_inactive_file " +
+           totalInactiveFile + "\ntotal_active_file 40000000\n";
+}
+
 const MemoryCase kCases[] = {
+    {"UnifiedInactiveFileCacheCountsAsLeft",
+     UnifiedTree({Unified(kApp, kTwoGiB, kCharged), Stat(kApp, UnifiedStat("1500000000"))}),
+     kLeftOfTheCharge + kInactiveFile},
+    {"UnifiedAllAnonymousChargeLeavesAlmostNothing",
+     UnifiedTree({Unified(kApp, kTwoGiB, kCharged),
+                  Stat(kApp, "anon 2140000000\nfile 0\ninactive_anon 0\n"
+                             "active_anon 2140000000\ninactive_file 0\nactive_file 0\n")}),
+     kLeftOfTheCharge},
+    {"UnifiedStatWithoutInactiveFileCountsTheWholeUse",
+     UnifiedTree({Unified(kApp, kTwoGiB, kCharged),
+                  Stat(kApp, "anon 600000000\nfile 1540000000\nactive_file 1500000000\n"
+                             "inactive_file_x 1500000000\n")}),
+     kLeftOfTheCharge},
+    {"UnifiedUnreadableInactiveFileCountsTheWholeUse",
+     UnifiedTree({Unified(kApp, kTwoGiB, kCharged), Stat(kApp, UnifiedStat("15e8"))}),
+     kLeftOfTheCharge},
+    {"UnifiedUnreadableStatCountsTheWholeUse",
+     UnifiedTree({Unified(kApp, kTwoGiB, kCharged), Stat(kApp, kFolder)}), kLeftOfTheCharge},
+    {"UnifiedInactiveFileAboveTheUseLeavesTheWholeLimit",
+     UnifiedTree(
+         {Unified(kApp, "1000000000\n", "400000000\n"), Stat(kApp, UnifiedStat("500000000"))}),
+     1000000000},
+    {"UnifiedParentsOwnStatForItsHeadroom",
+     UnifiedTree({Unified(kApp, "max\n", "100000000\n"), Stat(kApp, UnifiedStat("90000000")),
+                  Unified(kUserSlice, kTwoGiB, kCharged),
+                  Stat(kUserSlice, UnifiedStat("1500000000"))}),
+     kLeftOfTheCharge + kInactiveFile},
+    {"VersionOneTotalInactiveFileCountsAsLeft",
+     VersionOneTree({VersionOne(kV1Group, kTwoGiB, kCharged),
+                     Stat(kV1Group, VersionOneStat("1500000000")),
+                     VersionOne(kV1Parent, kNoLimit4KiB, "2500000000\n")}),
+     kLeftOfTheCharge + kInactiveFile},
+    {"VersionOneAllAnonymousChargeLeavesAlmostNothing",
+     VersionOneTree({VersionOne(kV1Group, kTwoGiB, kCharged),
+                     Stat(kV1Group, "cache 0\nrss 2140000000\ninactive_file 0\n"
+                                    "total_cache 0\ntotal_rss 2140000000\n"
+                                    "total_inactive_file 0\n")}),
+     kLeftOfTheCharge},
+    {"VersionOneStatWithoutTotalInactiveFileCountsTheWholeUse",
+     VersionOneTree({VersionOne(kV1Group, kTwoGiB, kCharged),
+                     Stat(kV1Group, "cache 1540000000\nrss 600000000\n"
+                                    "inactive_file 1500000000\n")}),
+     kLeftOfTheCharge},
+    {"VersionOneParentsOwnStatForItsHeadroom",
+     VersionOneTree({VersionOne(kV1Group, kNoLimit4KiB, "500000000\n"),
+                     Stat(kV1Group, VersionOneStat("400000000")),
+                     VersionOne(kV1Parent, "1000000000\n", "900000000\n"),
+                     Stat(kV1Parent, "total_inactive_file 300000000\n")}),
+     400000000},
+    {"VersionOneHierarchicalLimitLessTheInactiveFileCache",
+     {{"proc/meminfo", kMeminfo},
+      {"proc/self/mountinfo", kContainerMounts},
+      {"proc/self/cgroup", "4:memory:/docker/abc\n"},
+      {kV1Root + "memory.limit_in_bytes", kNoLimit4KiB},
+      {kV1Root + "memory.usage_in_bytes", "900000000\n"},
+      {kV1Root + "memory.stat",
+       "hierarchical_memory_limit 1000000000\ntotal_inactive_file 600000000\n"}},
+     700000000},
     {"UnifiedOwnLimit",
      UnifiedTree(
          {Unified(kApp, "1000000000\n", "400000000\n"), Unified(kUserSlice, "max\n", "1\n")}),

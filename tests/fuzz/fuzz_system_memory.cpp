@@ -1,7 +1,8 @@
 // Feeds arbitrary kernel files to the memory check: the input, cut at zero bytes, is the
-// program's mountinfo, its cgroup file, meminfo and the text of every limit and count file
-// of the groups they lead to, in a tree of this process's own. Whatever they hold, the
-// check neither crashes nor gives more than the kernel's available memory.
+// program's mountinfo, its cgroup file, meminfo, the text of every limit and count file
+// of the groups they lead to and the text of their memory.stat, in a tree of this
+// process's own. Whatever they hold, the check neither crashes nor gives more than the
+// kernel's available memory.
 #include "document/ControlGroupFiles.h"
 #include "document/SystemMemory.h"
 
@@ -25,7 +26,7 @@ std::vector<std::string> CutAtZeros(const std::uint8_t* data, std::size_t size)
             parts.emplace_back();
         else
             parts.back() += char(data[k]);
-    parts.resize(std::max<std::size_t>(parts.size(), 4));
+    parts.resize(std::max<std::size_t>(parts.size(), 5));
     return parts;
 }
 
@@ -36,17 +37,19 @@ void Write(const std::filesystem::path& path, const std::string& text)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-// The limit and count files of the group at folder and of every folder above it up to
-// the tree's root, so that whatever group the input names has files to read.
+// The limit and count files (text) and memory.stat (stat) of the group at folder and of
+// every folder above it up to the tree's root, so that whatever group the input names has
+// files to read.
 void WriteGroupFiles(const std::filesystem::path& root, std::filesystem::path folder,
-                     const std::string& text)
+                     const std::string& text, const std::string& stat)
 {
     static const char* names[] = {"memory.max", "memory.current", "memory.limit_in_bytes",
-                                  "memory.usage_in_bytes", "memory.stat"};
+                                  "memory.usage_in_bytes"};
     for (int depth = 0; depth < 8 && folder.string().size() >= root.string().size(); ++depth)
     {
         for (const char* name : names)
             Write(folder / name, text);
+        Write(folder / "memory.stat", stat);
         folder = folder.parent_path();
     }
 }
@@ -75,10 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Only folders below the tree: a mount point or group with ".." is not followed.
         const std::string folder = mount.mountPoint + "/" + group;
         if (folder.find("..") == std::string::npos && folder.size() < 200)
-            WriteGroupFiles(root, root / folder.substr(1), parts[3]);
+            WriteGroupFiles(root, root / folder.substr(1), parts[3], parts[4]);
     }
     ParseLimit(parts[3]);
-    FindKeyedLimit(parts[3], "hierarchical_memory_limit");
+    FindKeyedLimit(parts[4], "hierarchical_memory_limit");
+    FindKeyedCount(parts[4], "inactive_file");
 
     const std::uint64_t available = SystemAvailableMemoryUnder(root.string());
     if (const auto kernel = ParseMemAvailable(parts[2]); kernel && available > *kernel)

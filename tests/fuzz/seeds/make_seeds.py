@@ -94,18 +94,23 @@ profile = '\n'.join([
     'File1=/data/a.raw', 'File2=/data/b.raw', ''])
 write('fuzz_settings_profile', 'profile', profile.encode())
 
-# Mountinfo, cgroup file, meminfo and the text of every group's files, cut at zero bytes:
-# the unified hierarchy, version 1's memory controller, and the hybrid layout of both.
+# Mountinfo, cgroup file, meminfo, the text of every group's limit and count files and
+# that of their memory.stat, cut at zero bytes: the unified hierarchy, version 1's memory
+# controller, and the hybrid layout of both.
 MEMINFO = b'MemTotal: 16000000 kB\nMemAvailable: 8000000 kB\n'
-for name, mounts, groups, limit in [
+for name, mounts, groups, limit, stat in [
         ('unified', b'25 22 0:22 / /sys/fs/cgroup rw shared:9 - cgroup2 cgroup2 rw\n',
-         b'0::/user.slice/app.scope\n', b'1000000000\n'),
+         b'0::/user.slice/app.scope\n', b'1000000000\n',
+         b'anon 400000000\nfile 600000000\ninactive_file 500000000\nactive_file 100000000\n'),
         ('version_one', b'36 32 0:33 /docker/abc /sys/fs/cgroup/memory rw - cgroup cgroup rw,memory\n',
-         b'4:memory:/docker/abc/worker\n', b'cache 0\nhierarchical_memory_limit 1000000000\n'),
+         b'4:memory:/docker/abc/worker\n', b'900000000\n',
+         b'cache 0\ninactive_file 0\nhierarchical_memory_limit 1000000000\n'
+         b'total_inactive_file 300000000\n'),
         ('hybrid', b'36 32 0:33 / /sys/fs/cgroup/memory rw - cgroup cgroup rw,memory\n'
                    b'42 32 0:39 / /sys/fs/cgroup/unified rw - cgroup2 cgroup2 rw\n',
-         b'4:memory:/user.slice\n0::/user.slice\n', b'max\n')]:
-    write('fuzz_system_memory', name, b'\0'.join([mounts, groups, MEMINFO, limit]))
+         b'4:memory:/user.slice\n0::/user.slice\n', b'max\n',
+         b'inactive_file 1\ntotal_inactive_file 2\n')]:
+    write('fuzz_system_memory', name, b'\0'.join([mounts, groups, MEMINFO, limit, stat]))
 
 # Selector: the device (QZX2201, QZX2202, QZX2410, QZX6060), then the file opened.
 for selector, name in enumerate(['qzx2201.eq', 'qzx2202.eq', 'speaker.EQ241X', 'speaker.EQ606X']):
