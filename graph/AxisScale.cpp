@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 namespace
 {
@@ -65,27 +66,61 @@ bool KeepApart(const std::vector<const CAxisLabel*>& sorted, int nGap)
     return true;
 }
 
-// The finest multiple of a step (1, 2, 5 times a power of ten) that fits.
-long long FinestMultiple(const std::function<bool(long long)>& fits)
+// The finest multiple of a step (1, 2, 5 times a power of ten) that fits; none when no
+// multiple up to kLargestMultiple does.
+constexpr long long kLargestMultiple = 1000000000000LL;
+std::optional<long long> FinestMultiple(const std::function<bool(long long)>& fits)
 {
-    constexpr long long kLargest = 1000000000000LL;
-    for (long long decade = 1; decade <= kLargest; decade *= 10)
+    for (long long decade = 1; decade <= kLargestMultiple; decade *= 10)
         for (const long long m : {decade, 2 * decade, 5 * decade})
             if (fits(m))
                 return m;
-    return kLargest;
+    return std::nullopt;
 }
 
-// The finest multiple of the label step whose stepped labels keep apart; at most one
-// label is always apart.
-long long StepMultiple(const std::vector<CAxisLabel>& labels, double labelStep, int nGap)
+// The stepped labels on multiples of nMultiple steps that no limit label comes near.
+std::vector<const CAxisLabel*> ClearOfLimits(std::vector<const CAxisLabel*> stepped,
+                                             const std::vector<const CAxisLabel*>& limits,
+                                             int nGap)
 {
-    return FinestMultiple(
+    std::erase_if(stepped,
+                  [&](const CAxisLabel* pLabel) { return TooCloseToAny(*pLabel, limits, nGap); });
+    return stepped;
+}
+
+// The stepped labels an axis keeps: those of the finest multiple of the label step whose
+// stepped labels keep apart and leave one or more clear of the limit labels. Where no
+// multiple does (four steps too close together, none on a multiple of 5), the one clear of
+// the limit labels nearest the middle of the axis: an axis with steps keeps a value to read.
+std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels,
+                                           double labelStep,
+                                           const std::vector<const CAxisLabel*>& limits, int nGap)
+{
+    const std::optional<long long> nMultiple = FinestMultiple(
         [&](long long m)
         {
             const std::vector<const CAxisLabel*> stepped = SteppedOn(labels, labelStep, m);
-            return stepped.size() < 2 || KeepApart(stepped, nGap);
+            return KeepApart(stepped, nGap) && !ClearOfLimits(stepped, limits, nGap).empty();
         });
+    if (nMultiple)
+        return ClearOfLimits(SteppedOn(labels, labelStep, *nMultiple), limits, nGap);
+    const std::vector<const CAxisLabel*> clear = ClearOfLimits(SteppedOn(labels, labelStep, 1),
+                                                               limits, nGap);
+    if (clear.empty())
+        return clear;
+    // The middle of the values labelled, in halves so that it stays finite; of two equally
+    // near, the lower one. (Labels moved in from the ends of a short axis can stand in one
+    // place: their values still tell where they belong.)
+    const auto [lowest, highest] = std::minmax_element(
+        labels.begin(), labels.end(),
+        [](const CAxisLabel& a, const CAxisLabel& b) { return a.value < b.value; });
+    const double middle = lowest->value / 2.0 + highest->value / 2.0;
+    const auto distance = [&](const CAxisLabel* p) { return std::fabs(p->value - middle); };
+    return {*std::min_element(clear.begin(), clear.end(),
+                              [&](const CAxisLabel* a, const CAxisLabel* b) {
+                                  return distance(a) < distance(b) ||
+                                         (distance(a) == distance(b) && a->value < b->value);
+                              })};
 }
 } // namespace
 
@@ -236,14 +271,12 @@ std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& 
     for (const CAxisLabel& label : labels)
         if (label.bLimit && !TooCloseToAny(label, limits, nGap))
             limits.push_back(&label);
-    const long long nMultiple = StepMultiple(labels, step, nGap);
+    const std::vector<const CAxisLabel*> stepped = SteppedKept(labels, step, limits, nGap);
     std::vector<CAxisLabel> chosen;
     for (const CAxisLabel& label : labels)
     {
-        const bool bKept =
-            label.bLimit ? std::find(limits.begin(), limits.end(), &label) != limits.end()
-                         : OnMultiple(label, step, nMultiple) && !TooCloseToAny(label, limits, nGap);
-        if (bKept)
+        const std::vector<const CAxisLabel*>& kept = label.bLimit ? limits : stepped;
+        if (std::find(kept.begin(), kept.end(), &label) != kept.end())
             chosen.push_back(label);
     }
     return chosen;
@@ -269,7 +302,8 @@ bool CAxisScale::IsLineDrawn(double v) const
 {
     const double spacing = m_Layout.lineStep * std::fabs(m_Layout.scale);
     const long long nMultiple =
-        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; });
+        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; })
+            .value_or(kLargestMultiple);
     return std::llround(v / m_Layout.lineStep) % nMultiple == 0;
 }
 

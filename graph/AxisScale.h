@@ -91,7 +91,9 @@ public:
     // The labels both scales draw, in the order given, so that none comes within nGap of
     // another: every limit label (each clear of the limit labels before it), then the
     // stepped labels on the finest multiple of the label step (1, 2, 5, 10, 20, 50, ...
-    // times) whose labels keep apart, less those that would come near a limit label.
+    // times) whose labels keep apart and leave one or more that no limit label comes
+    // near, less those that would. Where stepped labels clear of the limit labels exist
+    // but no multiple leaves one, the one nearest the middle of the axis is kept.
     static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
                                                 double labelStep, int nGap);
 

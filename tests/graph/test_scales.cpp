@@ -2,6 +2,7 @@
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
 #include "graph/BasicGraph.h"
+#include "graph/CFormat.h"
 #include "graph/Curve.h"
 #include "graph/HorizontalScale.h"
 #include "graph/HorizontalScaleDRC.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -39,9 +41,17 @@ protected:
         return out;
     }
 
+    // The views' font, 90 canvas units high.
+    void SelectViewFont()
+    {
+        font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+        dc.SelectObject(font);
+    }
+
     CFixedWindow client;
     CRecordingDC dc;
     CBasicGraph graph;
+    CFont font;
     const std::string titles[1] = {"Frequency Hz"};
 };
 
@@ -183,9 +193,7 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
 // whole, and a font too wide for the strip made smaller for the labels alone.
 TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     CVerticalScale scale;
     const std::string deg[1] = {"Deg"};
     const CDoubleRect window{-1080.0, 1.0, -1620.0, 4.0};
@@ -243,9 +251,7 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
 // to a coarser multiple of the label step. No label crosses the strip's frame line.
 TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     const std::string db[1] = {"db"};
     const struct
     {
@@ -299,6 +305,109 @@ TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
     }
 }
 
+// Where stepped labels exist, an axis keeps one or more of them: the finest multiple of the
+// label step that leaves one clear of the limit labels, or where none does, the one nearest
+// the middle. Labels i here stand 20 units apart and 30 high: next ones overlap, and every
+// other one lies 10 units from the next but one, closer than the gap of 15.
+TEST(ChooseLabels, AnAxisWithStepsKeepsOneOfThem)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<double> values;
+        std::vector<bool> limits;
+        std::vector<std::string> kept;
+    } cases[] = {
+        // Steps 2 and 4 of 10 lie too close, and none is a multiple of 5 steps.
+        {"10 to 40", {10, 20, 30, 40}, {}, {"20"}},
+        {"60 to 90", {60, 70, 80, 90}, {}, {"70"}},
+        {"-40 to -10", {-40, -30, -20, -10}, {}, {"-30"}},
+        // A multiple of 5 steps leaves 50 alone: finer than the middle's 60.
+        {"50 to 80", {50, 60, 70, 80}, {}, {"50"}},
+        // 20, the one step on a multiple of 2, lies near the limit label 0: 30 is the one
+        // clear of it.
+        {"beside a limit", {0, 10, 20, 30}, {true, false, false, false}, {"0", "30"}},
+        // A step between two limit labels near both: the limits stay, no text overlaps.
+        {"between limits", {0, 5, 10}, {true, false, true}, {"0", "10"}},
+        // Labels apart keep every step.
+        {"apart", {0, 10, 20}, {}, {"0", "10", "20"}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<CAxisLabel> labels;
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+        {
+            const int spacing = c.name == std::string("apart") ? 60 : 20;
+            const int low = int(i) * spacing;
+            const bool bLimit = i < c.limits.size() && c.limits[i];
+            labels.push_back({c.values[i], FormatC("%.0f", c.values[i]), bLimit, {0, low + 30},
+                              low, low + 30});
+        }
+        if (c.name == std::string("between limits"))
+            labels[2].nLow = 50, labels[2].nHigh = 80; // 20 clear of the lower limit
+        std::vector<std::string> kept;
+        for (const CAxisLabel& label : CAxisScale::ChooseLabels(labels, 10.0, 15))
+            kept.push_back(label.text);
+        EXPECT_EQ(c.kept, kept) << c.name;
+    }
+}
+
+// Through the vertical scale: a window with no limit on a step, in a view 60 or 80 pixels
+// high, shows a value label besides its title, and its labels keep apart.
+TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
+{
+    SelectViewFont();
+    const std::string db[1] = {"db"};
+    const CDoubleRect windows[] = {
+        {45.0, 0, 5.0, 1}, {95.0, 0, 55.0, 1}, {-5.0, 0, -45.0, 1}};
+    for (const int nClientHeight : {60, 80})
+        for (const CDoubleRect& window : windows)
+        {
+            const std::string name = std::to_string(nClientHeight) + " px, " +
+                                     std::to_string(window.bottom) + " to " +
+                                     std::to_string(window.top);
+            CFixedWindow small(800, nClientHeight);
+            CBasicGraph canvas;
+            canvas.Draw(&small, &dc);
+            CVerticalScale scale;
+            ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, window, 5.0,
+                                   10.0, 20, 60, false, 1, 0, 0));
+            dc.ClearCalls();
+            ASSERT_TRUE(scale.Draw(&dc, &window));
+            auto calls = dc.CallsOf(Op::TextOut);
+            ASSERT_FALSE(calls.empty()) << name;
+            EXPECT_EQ("db", calls.back().text) << name;
+            calls.pop_back();
+            if (calls.empty())
+            {
+                ADD_FAILURE() << name << ": no value label";
+                continue;
+            }
+            const CRect& plot = canvas.m_PlotRegion.m_Rect;
+            for (const auto& call : calls)
+            {
+                // A step of the window, drawn over its own grid line as near as the strip
+                // allows.
+                const double v = std::stod(call.text);
+                EXPECT_EQ(0.0, std::fmod(v, 10.0)) << name << call.text;
+                EXPECT_GT(v, window.bottom) << name;
+                EXPECT_LT(v, window.top) << name;
+                const int h = std::abs(call.font.GetHeight());
+                const int line = int((v - window.bottom) * (plot.top - plot.bottom) /
+                                     (window.top - window.bottom)) + plot.bottom;
+                EXPECT_LE(call.points[0].y - h, line) << name << call.text;
+                EXPECT_GE(call.points[0].y, line) << name << call.text;
+            }
+            // Texts hang from their anchors: none reaches into the next one up.
+            std::sort(calls.begin(), calls.end(), [](const auto& a, const auto& b)
+                      { return a.points[0].y < b.points[0].y; });
+            for (std::size_t i = 1; i < calls.size(); ++i)
+                EXPECT_LE(calls[i - 1].points[0].y,
+                          calls[i].points[0].y - std::abs(calls[i].font.GetHeight()))
+                    << name << calls[i].text;
+        }
+}
+
 // Grid lines closer than 40 canvas units would run together into a dark band: on a window
 // of 2000 dB a line every 50 dB (ten steps of 5 dB) is drawn, 69 units apart.
 TEST_F(ScaleTest, GridLinesOfAWideWindowKeepApart)
@@ -341,9 +450,7 @@ TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldC
 // its limits as well, the ones between steps with up to three decimals.
 TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     const std::string db[1] = {"db"};
     const struct
     {

@@ -67,6 +67,20 @@ protected:
         view->OnDraw(dc.get());
         return *dc;
     }
+    // Gives the view of the settings sheet's index (0 response, 1 phase) the range through
+    // the document, as the sheet's Apply does but without the sheet's bounds, with its
+    // automatic scaling off, and paints it.
+    void PaintWithRange(std::size_t iView, double dLowValue, double dHighValue, double dLowHz,
+                        double dHighHz)
+    {
+        CSettingsSheetValues values;
+        doc->FillSettingsSheet(values);
+        values.views[iView] = {dLowHz, dHighHz, dLowValue, dHighValue, false};
+        doc->TakeSettingsSheet(values);
+        doc->ApplySettings();
+        doc->UpdateAllViews(nullptr, kHintSettingsApplied);
+        Paint();
+    }
     int CurvesDrawnIn(COLORREF color) const { return ::CurvesDrawnIn(*dc, color); }
     bool HasText(const std::string& text) const { return ::HasText(*dc, text); }
     CPoint PixelOf(const CCurve& curve, long i) const
