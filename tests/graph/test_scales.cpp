@@ -1,4 +1,5 @@
 #include "AssertionCapture.h"
+#include "TrueAxisLabels.h"
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
 #include "graph/BasicGraph.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
+#include <climits>
 #include <cmath>
 
 namespace
@@ -352,6 +355,53 @@ TEST(ChooseLabels, AnAxisWithStepsKeepsOneOfThem)
     }
 }
 
+// Steps beyond the range of the integers are still counted as multiples: of ten labels a
+// step of 1 apart at 2e19 (4096 apart, the doubles' spacing there) too close to keep every
+// one or every other one, those on multiples of 5 steps stay.
+TEST(ChooseLabels, StepsBeyondTheIntegersAreMultiples)
+{
+    std::vector<CAxisLabel> labels;
+    for (int k = 0; k < 10; ++k)
+    {
+        const double v = 2e19 + 4096.0 * k;
+        labels.push_back({v, CAxisScale::StepText(v), false, {0, 20 * k + 30}, 20 * k, 20 * k + 30});
+    }
+    std::vector<double> kept;
+    for (const CAxisLabel& label : CAxisScale::ChooseLabels(labels, 1.0, 15))
+        kept.push_back(label.value);
+    EXPECT_EQ((std::vector<double>{2e19, 2e19 + 5 * 4096.0}), kept);
+}
+
+// A label's text is true to its value: a limit with three decimals, or as many more as
+// keep it within the tolerance, a step as the whole number it is; beyond 1e15 and below the
+// decimals, in significant digits.
+TEST(AxisTexts, ShowTheirValuesWithinTheTolerance)
+{
+    const struct
+    {
+        double value, tolerance;
+        const char* limit;
+        const char* step;
+    } cases[] = {
+        {0.0125, 0.00126, "0.013", "0.013"},
+        {-0.0001, 0.001, "0", "-0.0001"},
+        {1099.9999999999998, 10.0, "1100", "1100"},
+        {1e-6, 1e-7, "0.000001", "1e-06"},
+        {1.000000001, 1e-10, "1.000000001", "1"},
+        {1e-300, 1e-301, "1e-300", "1e-300"},
+        {-1e20, 1e4, "-1e+20", "-1e+20"},
+        {-9.200000000000001e307, 2e303, "-9.2e+307", "-9.2e+307"},
+        {1e308, 2e307, "1e+308", "1e+308"},
+        {-30.0, 1.0, "-30", "-30"},
+        {-0.0, 1.0, "0", "0"},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.limit, CAxisScale::LimitText(c.value, c.tolerance)) << c.value;
+        EXPECT_EQ(c.step, CAxisScale::StepText(c.value, c.tolerance)) << c.value;
+    }
+}
+
 // Through the vertical scale: a window with no limit on a step, in a view 60 or 80 pixels
 // high, shows a value label besides its title, and its labels keep apart.
 TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
@@ -406,6 +456,109 @@ TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
                           calls[i].points[0].y - std::abs(calls[i].font.GetHeight()))
                     << name << calls[i].text;
         }
+}
+
+// Any window a view can hold is labelled with true values, or not at all: on a window of
+// -1e308 to 1e308 a double beyond the int range turned into an int showed "-2147483640".
+// Every text reads back as a value of the window at the place where it stands, and all
+// that is drawn stays on the canvas.
+TEST_F(ScaleTest, EveryWindowIsLabelledWithTrueValues)
+{
+    SelectViewFont();
+    const std::string db[1] = {"db"};
+    // The least number of value labels the vertical axis shows: as many steps as keep
+    // apart, a narrow window's two limits.
+    const struct
+    {
+        double lower, upper;
+        std::size_t least;
+    } windows[] = {
+        {-1e308, 1e308, 15},      {-DBL_MAX, DBL_MAX, 15}, {-1e12, 1e12, 15},
+        {1e9, 1e9 + 1, 2},        {0.1, 0.1 + 1e-12, 2},   {0.0, 1e-300, 2},
+        {1e300, 1e300 + 1e290, 15}, {-1e20, -1e20 + 1e5, 3}, {-30.0, 12.0, 5},
+        // Empty windows are widened above their lower limit, or below the largest double.
+        {1e300, 1e300, 1},        {DBL_MAX, DBL_MAX, 1},
+    };
+    const CRect& plot = graph.m_PlotRegion.m_Rect;
+    const auto numbers = [&](unsigned textAlign)
+    {
+        std::vector<CRecordingDC::Call> out;
+        for (const auto& call : dc.CallsOf(Op::TextOut))
+            if (call.textAlign == textAlign && call.text != "db" && call.text != "Frequency Hz")
+                out.push_back(call);
+        return out;
+    };
+    const auto expectOnCanvas = [&](const std::string& name)
+    {
+        for (const auto& call : dc.Calls())
+            for (const CPoint& p : call.points)
+            {
+                EXPECT_TRUE(p.x >= 0 && p.x <= graph.GetWidth()) << name << ": x " << p.x;
+                EXPECT_TRUE(p.y >= 0 && p.y <= graph.GetHeight()) << name << ": y " << p.y;
+            }
+    };
+    for (const auto& w : windows)
+    {
+        const std::string name = FormatC("%g to %g", w.lower, w.upper);
+        const CDoubleRect window{w.upper, w.lower, w.lower, w.upper};
+        // The window as drawn: an empty one reaches to the next double.
+        double lower = w.lower, upper = w.upper;
+        if (lower == upper && std::isfinite(std::nextafter(upper, INFINITY)))
+            upper = std::nextafter(upper, INFINITY);
+        else if (lower == upper)
+            lower = std::nextafter(lower, 0.0);
+
+        CVerticalScale vertical;
+        ASSERT_TRUE(vertical.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5.0,
+                                  10.0, 20, 60, false, 1, 0, 0));
+        dc.ClearCalls();
+        ASSERT_TRUE(vertical.Draw(&dc, &window));
+        const auto values = numbers(TA_RIGHT | TA_TOP);
+        // The labels of a window of two steps or more reach over it, from its lowest quarter
+        // to its highest.
+        EXPECT_GE(values.size(), w.least) << name;
+        const auto reach = [&](const std::vector<CRecordingDC::Call>& labels, int from, int to,
+                               bool bVertical)
+        {
+            int low = INT_MAX, high = INT_MIN;
+            for (const auto& call : labels)
+            {
+                const int at = bVertical ? call.points[0].y : call.points[0].x;
+                low = std::min(low, at);
+                high = std::max(high, at);
+            }
+            EXPECT_LT(low, from + (to - from) / 4) << name;
+            EXPECT_GT(high, to - (to - from) / 4) << name;
+        };
+        if (w.upper - w.lower >= 20.0)
+            reach(values, plot.bottom, plot.top, true);
+        ExpectTrueLabels(values, {lower, upper, plot.bottom, plot.top, true, false, 10},
+                         "vertical " + name);
+        expectOnCanvas("vertical " + name);
+
+        for (const bool bLogarithmic : {false, true})
+        {
+            const std::string axis = (bLogarithmic ? "logarithmic " : "linear ") + name;
+            CHorizontalScale horizontal;
+            ASSERT_TRUE(horizontal.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles,
+                                        window, 1.0, 1.0, 20, 100, bLogarithmic, 4, 0, 0, 8,
+                                        nullptr));
+            dc.ClearCalls();
+            ASSERT_TRUE(horizontal.Draw(&dc, window));
+            const auto labels = numbers(TA_LEFT | TA_TOP);
+            if (!bLogarithmic && w.upper - w.lower >= 20.0)
+                reach(labels, plot.left, plot.right, false);
+            // 10 to the 1e9 is no double: such a window has no value to show.
+            if (!bLogarithmic || std::fabs(w.upper) < 300.0)
+            {
+                EXPECT_FALSE(labels.empty()) << axis;
+            }
+            ExpectTrueLabels(labels,
+                             {lower, upper, plot.left, plot.right, false, bLogarithmic, 10},
+                             axis);
+            expectOnCanvas(axis);
+        }
+    }
 }
 
 // Grid lines closer than 40 canvas units would run together into a dark band: on a window

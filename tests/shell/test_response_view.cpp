@@ -77,6 +77,33 @@ TEST_F(ResponseViewTest, BeforeAnyCurveTheViewDrawsEmptyAxesAndCannotPrint)
         EXPECT_EQ(CurvesDrawnIn(color), 0) << color;
 }
 
+// A range the settings sheet refuses can still reach the view through the document: it
+// is drawn with true values or none. From -1e308 to 1e308 dB the axis showed a single
+// "-2147483640", a double beyond the int range turned into an int.
+TEST_F(ResponseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
+{
+    const struct
+    {
+        double lowDb, highDb, lowHz, highHz;
+    } ranges[] = {
+        {-1e308, 1e308, 10.0, 24000.0},      {-1e12, 1e12, 10.0, 24000.0},
+        {1e9, 1e9 + 1.0, 10.0, 24000.0},     {0.1, 0.1 + 1e-12, 1000.0, 1000.0 + 1e-9},
+        {-30.0, 20.0, 1e-300, 1e300},        {-30.0, 20.0, 1e9, 1e9 + 1.0},
+    };
+    int i = 0;
+    for (const auto& r : ranges)
+    {
+        const std::string name = FormatC("%g to %g dB, %g to %g Hz", r.lowDb, r.highDb, r.lowHz,
+                                         r.highHz);
+        PaintWithRange(0, r.lowDb, r.highDb, r.lowHz, r.highHz);
+        EXPECT_EQ(view->GetDataWindow().top, r.highDb) << name;
+        ExpectTrueAxes(name);
+        view->Redraw(true);
+        EXPECT_TRUE(view->RetainedImage().save(
+            QString(MORVANE_TEST_OUTPUT_DIR) + QString("/response_range_%1.png").arg(++i)));
+    }
+}
+
 // A view too low to hold its stepped labels apart, on a range with no limit on a step,
 // keeps one of them besides the title.
 TEST_F(ResponseViewTest, ALowViewKeepsAValueLabel)
