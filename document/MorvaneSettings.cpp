@@ -128,8 +128,8 @@ void CMorvaneSettings::ReadFrom(const ISettingsStore& store, const std::string& 
 
 namespace
 {
-// The ranges of the settings sheet's pages. The level axes have none there; these bounds
-// keep their scales drawable: the response, filter and filter phase views draw a grid line
+// The ranges of the settings sheet's pages. The level axes' bounds (CMorvaneSettings) keep
+// their scales readable: the response, filter and filter phase views draw a grid line
 // every 5 dB or 30 degrees (at most 400 lines here), the phase view spaces its ten lines
 // over whatever range it has.
 constexpr int kMinSampleRate = 1;
@@ -137,10 +137,6 @@ constexpr int kMaxSampleRate = 200000;
 constexpr double kMaxTolerance = 100.0;
 constexpr double kMinOptParam = 1e-11;
 constexpr double kMaxOptParam = 1e10;
-constexpr double kMinAxisHz = 1.0;
-constexpr double kMaxAxisHz = 200000.0;
-constexpr double kMaxAxisLevel = 1000.0;        // dB or degrees
-constexpr double kMaxPhaseAxisLevel = 100000.0; // degrees
 
 double InRange(double value, double low, double high, double fallback)
 {
@@ -151,8 +147,10 @@ double InRange(double value, double low, double high, double fallback)
 // would be empty.
 void ClampAxisRange(CDoubleRect& range, const CDoubleRect& fallback, double maxLevel)
 {
-    range.left = InRange(range.left, kMinAxisHz, kMaxAxisHz, fallback.left);
-    range.right = InRange(range.right, kMinAxisHz, kMaxAxisHz, fallback.right);
+    constexpr double kLowest = CMorvaneSettings::kMinAxisHz;
+    constexpr double kHighest = CMorvaneSettings::kMaxAxisHz;
+    range.left = InRange(range.left, kLowest, kHighest, fallback.left);
+    range.right = InRange(range.right, kLowest, kHighest, fallback.right);
     if (!(range.left < range.right))
     {
         range.left = fallback.left;

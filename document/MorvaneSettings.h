@@ -52,6 +52,14 @@ public:
     static constexpr int kMinFrequencyLimit = 1;     // Hz
     static constexpr int kMaxFrequencyLimit = 30000; // Hz
     static int ClampFrequencyLimit(int nHz);
+    // The bounds of the four views' axes, as the settings sheet's border pages accept them
+    // and ClampToValidRanges brings them into: the frequencies in Hz, the levels of the
+    // response, filter and filter phase views (dB or degrees) within +-kMaxAxisLevel, those
+    // of the speaker phase view within +-kMaxPhaseAxisLevel degrees.
+    static constexpr double kMinAxisHz = 1.0;
+    static constexpr double kMaxAxisHz = 200000.0;
+    static constexpr double kMaxAxisLevel = 1000.0;
+    static constexpr double kMaxPhaseAxisLevel = 100000.0;
     // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
     void WriteTo(ISettingsStore& store) const;
     // The key names in the order they are written.

@@ -2,26 +2,66 @@
 
 #include "framework/core/DeviceContext.h"
 #include "graph/CFormat.h"
+#include "graph/Convert.h"
 #include "graph/MorvaneUtilities.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 namespace
 {
 // More grid lines than a canvas 4000 units across can show apart.
 constexpr double kMaxSteps = 10000.0;
 
-int StepCount(double span, double step)
+// The number of steps over the window, in halves where its span would pass the largest
+// double.
+double StepsOver(const CAxisLayout& l, double step)
 {
-    return int(std::min(std::trunc(span / step), kMaxSteps));
+    const double span = l.upper - l.lower;
+    return std::isfinite(span) ? span / step : (l.upper / 2.0 - l.lower / 2.0) / step * 2.0;
+}
+
+int StepCount(const CAxisLayout& l, double step)
+{
+    return int(std::min(std::trunc(StepsOver(l, step)), kMaxSteps));
+}
+
+// On a window of more steps than kMaxSteps / 10 (a range of 1e12 dB), the step is made 10,
+// 100, ... times as long, until it spans the window in no more: the steps then reach over
+// the whole window rather than stopping near its lower limit, and the labels and lines
+// kept on a multiple of the step (1, 2, 5, 10, ... times) are those of the step given. No
+// canvas keeps that many labels or lines apart: they are kept on a multiple of 10 steps or
+// more anyway.
+double StepOver(const CAxisLayout& l, double step)
+{
+    double longer = step;
+    while (StepsOver(l, longer) > kMaxSteps / 10.0 && std::isfinite(longer * 10.0))
+        longer *= 10.0;
+    return longer;
+}
+
+// A window whose upper limit is not above its lower one is widened to one unit above the
+// lower limit; where the unit is lost in rounding (a limit of 1e300), to the next double
+// above it, or for the largest double, from the one below it.
+void WidenEmptyWindow(double& lower, double& upper)
+{
+    upper = lower + 1.0;
+    if (upper > lower)
+        return;
+    upper = std::nextafter(lower, INFINITY);
+    if (std::isfinite(upper))
+        return;
+    upper = lower;
+    lower = std::nextafter(lower, -INFINITY);
 }
 
 double StartAbove(double value, double step)
 {
-    RoundUpToMultiple(TruncToInt(step), &value);
+    RoundUpToMultiple(std::trunc(step), &value);
     return value;
 }
 
@@ -38,10 +78,11 @@ bool TooCloseToAny(const CAxisLabel& label, const std::vector<const CAxisLabel*>
                        [&](const CAxisLabel* pOther) { return TooClose(label, *pOther, nGap); });
 }
 
-// Whether the stepped label lies on a multiple of nMultiple label steps.
-bool OnMultiple(const CAxisLabel& label, double labelStep, long long nMultiple)
+// Whether v lies on a multiple of nMultiple steps. In double: a step of a window beyond
+// the range of the integers (1e300 dB) is still a whole number of steps.
+bool OnMultiple(double v, double step, long long nMultiple)
 {
-    return std::llround(label.value / labelStep) % nMultiple == 0;
+    return std::fmod(std::round(v / step), double(nMultiple)) == 0.0;
 }
 
 // The stepped labels on multiples of nMultiple steps, along the axis from low to high.
@@ -50,7 +91,7 @@ std::vector<const CAxisLabel*> SteppedOn(const std::vector<CAxisLabel>& labels, 
 {
     std::vector<const CAxisLabel*> stepped;
     for (const CAxisLabel& label : labels)
-        if (!label.bLimit && OnMultiple(label, labelStep, nMultiple))
+        if (!label.bLimit && OnMultiple(label.value, labelStep, nMultiple))
             stepped.push_back(&label);
     std::sort(stepped.begin(), stepped.end(),
               [](const CAxisLabel* a, const CAxisLabel* b) { return a->nLow < b->nLow; });
@@ -65,33 +106,106 @@ bool KeepApart(const std::vector<const CAxisLabel*>& sorted, int nGap)
     return true;
 }
 
-// The finest multiple of a step (1, 2, 5 times a power of ten) that fits.
-long long FinestMultiple(const std::function<bool(long long)>& fits)
+// The finest multiple of a step (1, 2, 5 times a power of ten) that fits; none when no
+// multiple up to kLargestMultiple does.
+constexpr long long kLargestMultiple = 1000000000000LL;
+std::optional<long long> FinestMultiple(const std::function<bool(long long)>& fits)
 {
-    constexpr long long kLargest = 1000000000000LL;
-    for (long long decade = 1; decade <= kLargest; decade *= 10)
+    for (long long decade = 1; decade <= kLargestMultiple; decade *= 10)
         for (const long long m : {decade, 2 * decade, 5 * decade})
             if (fits(m))
                 return m;
-    return kLargest;
+    return std::nullopt;
 }
 
-// The finest multiple of the label step whose stepped labels keep apart; at most one
-// label is always apart.
-long long StepMultiple(const std::vector<CAxisLabel>& labels, double labelStep, int nGap)
+// The stepped labels on multiples of nMultiple steps that no limit label comes near.
+std::vector<const CAxisLabel*> ClearOfLimits(std::vector<const CAxisLabel*> stepped,
+                                             const std::vector<const CAxisLabel*>& limits,
+                                             int nGap)
 {
-    return FinestMultiple(
+    std::erase_if(stepped,
+                  [&](const CAxisLabel* pLabel) { return TooCloseToAny(*pLabel, limits, nGap); });
+    return stepped;
+}
+
+// The stepped labels an axis keeps: those of the finest multiple of the label step whose
+// stepped labels keep apart and leave one or more clear of the limit labels. Where no
+// multiple does (four steps too close together, none on a multiple of 5), the one clear of
+// the limit labels nearest the middle of the axis: an axis with steps keeps a value to read.
+std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels,
+                                           double labelStep,
+                                           const std::vector<const CAxisLabel*>& limits, int nGap)
+{
+    const std::optional<long long> nMultiple = FinestMultiple(
         [&](long long m)
         {
             const std::vector<const CAxisLabel*> stepped = SteppedOn(labels, labelStep, m);
-            return stepped.size() < 2 || KeepApart(stepped, nGap);
+            return KeepApart(stepped, nGap) && !ClearOfLimits(stepped, limits, nGap).empty();
         });
+    if (nMultiple)
+        return ClearOfLimits(SteppedOn(labels, labelStep, *nMultiple), limits, nGap);
+    const std::vector<const CAxisLabel*> clear = ClearOfLimits(SteppedOn(labels, labelStep, 1),
+                                                               limits, nGap);
+    if (clear.empty())
+        return clear;
+    // The middle of the values labelled, in halves so that it stays finite; of two equally
+    // near, the lower one. (Labels moved in from the ends of a short axis can stand in one
+    // place: their values still tell where they belong.)
+    const auto [lowest, highest] = std::minmax_element(
+        labels.begin(), labels.end(),
+        [](const CAxisLabel& a, const CAxisLabel& b) { return a.value < b.value; });
+    const double middle = lowest->value / 2.0 + highest->value / 2.0;
+    const auto distance = [&](const CAxisLabel* p) { return std::fabs(p->value - middle); };
+    return {*std::min_element(clear.begin(), clear.end(),
+                              [&](const CAxisLabel* a, const CAxisLabel* b) {
+                                  return distance(a) < distance(b) ||
+                                         (distance(a) == distance(b) && a->value < b->value);
+                              })};
+}
+
+// The fewest significant digits (up to 17, which read back as the same double) that show
+// the value within dTolerance, in the C notation.
+std::string SignificantText(double value, double dTolerance)
+{
+    // Fewer digits than about log10(value / tolerance) show the value that closely only
+    // where the next ones are 0, and %g leaves those off anyway.
+    const double estimate = std::floor(std::log10(std::fabs(value) / dTolerance)) - 1.0;
+    const int first = estimate >= 1.0 ? int(std::min(estimate, 17.0)) : 1;
+    std::string text;
+    for (int digits = first; digits <= 17; ++digits)
+    {
+        text = FormatC("%.*g", digits, value);
+        if (std::fabs(StringToDouble(text) - value) <= dTolerance)
+            break;
+    }
+    return text;
+}
+
+double StepAt(double start, int i, double step)
+{
+    const double offset = i * step;
+    return std::isfinite(offset) ? start + offset : (start / 2.0 + i * (step / 2.0)) * 2.0;
 }
 } // namespace
 
 int CAxisLayout::ToCanvas(double v, int origin) const
 {
-    return TruncToInt((v - lower) * scale + origin);
+    return TruncToInt(CanvasOffset(v, lower, scale) + origin);
+}
+
+double CAxisLayout::Span() const
+{
+    return std::min(upper - lower, DBL_MAX);
+}
+
+double CAxisLayout::Line(int i) const
+{
+    return StepAt(lineStart, i, lineStep);
+}
+
+double CAxisLayout::Label(int i) const
+{
+    return StepAt(labelStart, i, labelStep);
 }
 
 CAxisScale::CAxisScale() : m_LabelArea(CRect{0, 100, 100, 0}), m_LineArea(CRect{0, 100, 100, 0}) {}
@@ -114,16 +228,18 @@ CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineSte
 {
     CAxisLayout l;
     l.lower = std::isfinite(lower) ? lower : 0.0;
-    l.upper = std::isfinite(upper) && upper > l.lower ? upper : l.lower + 1.0;
-    l.lineStep = lineStep >= 1.0 && std::isfinite(lineStep) ? lineStep : 1.0;
-    l.labelStep = labelStep >= 1.0 && std::isfinite(labelStep) ? labelStep : 1.0;
-    const double span = l.upper - l.lower;
+    if (std::isfinite(upper) && upper > l.lower)
+        l.upper = upper;
+    else
+        WidenEmptyWindow(l.lower, l.upper);
+    l.lineStep = StepOver(l, lineStep >= 1.0 && std::isfinite(lineStep) ? lineStep : 1.0);
+    l.labelStep = StepOver(l, labelStep >= 1.0 && std::isfinite(labelStep) ? labelStep : 1.0);
     const double firstOffset = bSpecialLimits ? 1.0 : 0.0;
     l.lineStart = StartAbove(l.lower + firstOffset * l.lineStep, l.lineStep);
     l.labelStart = StartAbove(l.lower + firstOffset * l.labelStep, l.labelStep);
-    l.lineCount = StepCount(span, l.lineStep) + 1;
-    l.labelCount = StepCount(span, l.labelStep) + (bSpecialLimits ? 0 : 1);
-    l.scale = canvasSpan / span;
+    l.lineCount = StepCount(l, l.lineStep) + 1;
+    l.labelCount = StepCount(l, l.labelStep) + (bSpecialLimits ? 0 : 1);
+    l.scale = CanvasScale(l.lower, l.upper, canvasSpan);
     return l;
 }
 
@@ -236,41 +352,62 @@ std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& 
     for (const CAxisLabel& label : labels)
         if (label.bLimit && !TooCloseToAny(label, limits, nGap))
             limits.push_back(&label);
-    const long long nMultiple = StepMultiple(labels, step, nGap);
+    const std::vector<const CAxisLabel*> stepped = SteppedKept(labels, step, limits, nGap);
     std::vector<CAxisLabel> chosen;
     for (const CAxisLabel& label : labels)
     {
-        const bool bKept =
-            label.bLimit ? std::find(limits.begin(), limits.end(), &label) != limits.end()
-                         : OnMultiple(label, step, nMultiple) && !TooCloseToAny(label, limits, nGap);
-        if (bKept)
+        const std::vector<const CAxisLabel*>& kept = label.bLimit ? limits : stepped;
+        if (std::find(kept.begin(), kept.end(), &label) != kept.end())
             chosen.push_back(label);
     }
     return chosen;
 }
 
-std::string CAxisScale::LimitText(double value)
+std::string CAxisScale::StepText(double value, double dTolerance)
 {
-    // Adding 0.0 turns a rounded -0.0 into 0.0, which is written without a sign.
-    std::string text = FormatC("%.3f", std::round(value * 1000.0) / 1000.0 + 0.0);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
+    // "%.0f" shows a whole number as it is up to 1e15; beyond, its digits stop being the
+    // double's, and below 1 it would show 0.
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0 || (magnitude >= 1.0 && magnitude < 1e15))
+        return FormatC("%.0f", value + 0.0);
+    return SignificantText(value, dTolerance);
+}
+
+std::string CAxisScale::LimitText(double value, double dTolerance)
+{
+    if (!(std::fabs(value) < 1e15))
+        return SignificantText(value, dTolerance);
+    for (int decimals = 3; decimals <= 17; ++decimals)
+    {
+        // Rounded first, so that 10 to the log of 1100 shows as 1100; adding 0.0 turns a
+        // rounded -0.0 into 0.0, which is written without a sign.
+        const double scale = std::pow(10.0, decimals);
+        std::string text =
+            FormatC("%.*f", decimals, std::round(value * scale) / scale + 0.0);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        if (std::fabs(StringToDouble(text) - value) <= dTolerance)
+            return text;
+    }
+    return SignificantText(value, dTolerance);
 }
 
 double CAxisScale::Tolerance() const
 {
-    // A step computed as start + i * step may miss a limit by a rounding error.
-    return 1e-9 * std::max(1.0, std::fabs(m_Layout.upper - m_Layout.lower));
+    // A step computed as start + i * step may miss a limit by a rounding error; on a
+    // window narrower than a millionth, the limits themselves stay apart.
+    const double span = m_Layout.Span();
+    return std::min(1e-9 * std::max(1.0, span), span / 1000.0);
 }
 
 bool CAxisScale::IsLineDrawn(double v) const
 {
     const double spacing = m_Layout.lineStep * std::fabs(m_Layout.scale);
     const long long nMultiple =
-        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; });
-    return std::llround(v / m_Layout.lineStep) % nMultiple == 0;
+        FinestMultiple([&](long long m) { return spacing * double(m) >= kMinLineSpacing; })
+            .value_or(kLargestMultiple);
+    return OnMultiple(v, m_Layout.lineStep, nMultiple);
 }
 
 bool CAxisScale::IsWindowLimit(double v) const
@@ -281,5 +418,7 @@ bool CAxisScale::IsWindowLimit(double v) const
 
 bool CAxisScale::IsInWindow(double v) const
 {
-    return v >= m_Layout.lower - Tolerance() && v <= m_Layout.upper + Tolerance();
+    // A step past the largest double is infinite, and the upper limit's tolerance can be.
+    return std::isfinite(v) && v >= m_Layout.lower - Tolerance() &&
+           v <= m_Layout.upper + Tolerance();
 }

@@ -19,16 +19,22 @@ struct CAxisLayout
 {
     double lower = 0.0;      // the window's lower limit (widened windows included)
     double upper = 1.0;      // the window's upper limit
-    double lineStep = 1.0;   // at least 1
-    double labelStep = 1.0;  // at least 1
+    double lineStep = 1.0;   // at least 1; a multiple of the set-up's on a very wide window
+    double labelStep = 1.0;  // the same
     double lineStart = 0.0;  // first grid line
     double labelStart = 0.0; // first stepped label
     int lineCount = 0;
     int labelCount = 0;
     double scale = 0.0; // canvas units per data unit
 
-    // trunc((v - lower) * scale + origin).
+    // trunc((v - lower) * scale + origin), true also where v - lower would overflow.
     int ToCanvas(double v, int origin) const;
+    // upper - lower, held to the largest double.
+    double Span() const;
+    // Grid line i and stepped label i: start + i * step, in halves where i * step would
+    // pass the largest double.
+    double Line(int i) const;
+    double Label(int i) const;
 };
 
 // A label of an axis where it would be drawn: its value and text, whether it labels a
@@ -65,10 +71,14 @@ public:
     const std::vector<std::string>& GetTitles() const { return m_Titles; }
 
     // Steps below 1 become 1, a window whose upper limit is not above its lower one (or
-    // is not finite) is widened to one unit above the lower limit, and the counts are
-    // held to a drawable number. Special limits label the lower limit itself and step
-    // only above it: the stepped labels and lines start one step up and the stepped
-    // labels do not count the lower limit.
+    // is not finite) is widened to one unit above the lower limit (to the next double
+    // where the unit is lost in rounding), and the counts are held to a drawable number:
+    // a window of more than 1000 steps is stepped by 10, 100, ... times the step, over its
+    // whole range. Everything is computed in double, so that any finite window, -1e308 to
+    // 1e308 as well, is laid out as it is.
+    // Special limits label the lower limit itself and step only above it: the stepped
+    // labels and lines start one step up and the stepped labels do not count the lower
+    // limit.
     static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
                                      int canvasSpan, bool bSpecialLimits);
 
@@ -91,13 +101,23 @@ public:
     // The labels both scales draw, in the order given, so that none comes within nGap of
     // another: every limit label (each clear of the limit labels before it), then the
     // stepped labels on the finest multiple of the label step (1, 2, 5, 10, 20, 50, ...
-    // times) whose labels keep apart, less those that would come near a limit label.
+    // times) whose labels keep apart and leave one or more that no limit label comes
+    // near, less those that would. Where stepped labels clear of the limit labels exist
+    // but no multiple leaves one, the one nearest the middle of the axis is kept.
     static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
                                                 double labelStep, int nGap);
 
+    // The text of a stepped label: "%.0f" for 0 and for magnitudes from 1 to 1e15, else
+    // (a fraction of a logarithmic axis, a step of 1e20 dB) the fewest significant digits
+    // that show it within dTolerance ("0.01", "1e+20"; with 0, the text that reads back as
+    // the same double).
+    static std::string StepText(double value, double dTolerance = 0.0);
     // The text of a limit that need not be a step: rounded to three decimals (so that 10
-    // to the log of 1100 shows as 1100), without the zeros that end the decimals.
-    static std::string LimitText(double value);
+    // to the log of 1100 shows as 1100), without the zeros that end the decimals, and to
+    // as many more as it takes to lie within dTolerance of the value (the limits of a
+    // window of a millionth of a dB). From 1e15 on, and where decimals cannot show it
+    // (1e-300), in significant digits as a stepped label.
+    static std::string LimitText(double value, double dTolerance);
 
 protected:
     // Stores the set-up; the caller has checked the titles.

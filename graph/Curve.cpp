@@ -211,8 +211,8 @@ bool CCurve::ComputeScales()
 {
     if (!LayoutReady())
         return false;
-    m_dXScale = double(m_nRight - m_nLeft) / (m_DataWindow.right - m_DataWindow.left);
-    m_dYScale = double(m_nTop - m_nBottom) / (m_DataWindow.top - m_DataWindow.bottom);
+    m_dXScale = CanvasScale(m_DataWindow.left, m_DataWindow.right, double(m_nRight - m_nLeft));
+    m_dYScale = CanvasScale(m_DataWindow.bottom, m_DataWindow.top, double(m_nTop - m_nBottom));
     return true;
 }
 
@@ -245,12 +245,13 @@ CDoubleRect CCurve::GetExtent()
 
 CPoint CCurve::DataToLogical(const CDoublePoint& p) const
 {
-    return {DataXToLogicalX(p.x), TruncToInt((p.y - m_DataWindow.bottom) * m_dYScale + m_nBottom)};
+    return {DataXToLogicalX(p.x),
+            TruncToInt(CanvasOffset(p.y, m_DataWindow.bottom, m_dYScale) + m_nBottom)};
 }
 
 int CCurve::DataXToLogicalX(double x) const
 {
-    return TruncToInt(std::trunc((x - m_DataWindow.left) * m_dXScale) + m_nLeft);
+    return TruncToInt(std::trunc(CanvasOffset(x, m_DataWindow.left, m_dXScale)) + m_nLeft);
 }
 
 CDoublePoint CCurve::LogicalToData(int x, int y) const

@@ -2,7 +2,6 @@
 
 #include "framework/core/DeviceContext.h"
 #include "graph/Assert.h"
-#include "graph/CFormat.h"
 #include "graph/Convert.h"
 
 #include <algorithm>
@@ -43,10 +42,34 @@ bool CHorizontalScale::Draw(CDC* pDC, CDoubleRect window)
     return DrawAxis(pDC, window, false);
 }
 
-std::string CHorizontalScale::LabelText(double v, bool bShortForm) const
+std::string CHorizontalScale::LabelText(double v, ELabelText kind) const
 {
-    const double shown = m_bLogarithmic ? std::pow(10.0, v) : v;
-    return bShortForm ? DoubleToShortString(shown) : FormatC("%.0f", shown);
+    const double value = m_bLogarithmic ? std::pow(10.0, v) : v;
+    const double tolerance = m_Layout.Span() / 10.0;
+    std::string text;
+    switch (kind)
+    {
+    case ELabelText::Step:
+        // Apart from the next step: within a tenth of a step (of its decades).
+        text = StepText(value, m_bLogarithmic
+                                   ? value * (1.0 - std::pow(10.0, -m_Layout.labelStep / 10.0))
+                                   : m_Layout.labelStep / 10.0);
+        break;
+    case ELabelText::SpecialLimit:
+        text = DoubleToShortString(value);
+        break;
+    case ELabelText::Limit:
+        // On a logarithmic axis within a tenth of the window's decades.
+        text = LimitText(value, m_bLogarithmic ? value * (1.0 - std::pow(10.0, -tolerance))
+                                               : tolerance);
+        break;
+    }
+    // 10 to a value beyond about 308 is no double ("inf", or 0 below -308), and where the
+    // decades are finer than the doubles (a window of 1e-300 decades) 10 to the upper limit
+    // reads back as 10 to the lower one: such texts would stand at the wrong place.
+    if (m_bLogarithmic && !(std::fabs(std::log10(StringToDouble(text)) - v) <= tolerance))
+        return {};
+    return text;
 }
 
 void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
@@ -69,32 +92,33 @@ void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
     const int left = std::min(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) + frame;
     const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) - frame;
     std::vector<CAxisLabel> labels;
+    // A value without a true text is not labelled.
+    int height = 0;
     const auto add = [&](double v, const std::string& text, bool bLimit, int x)
     {
+        if (text.empty())
+            return;
         const CSize extent = pDC->GetTextExtent(text);
         x = std::max(std::min(x, right - extent.cx), left);
         labels.push_back({v, text, bLimit, {x, labelY}, x, x + extent.cx});
-        return extent.cy;
+        height = std::max(height, int(extent.cy));
     };
-    int height = add(m_Layout.lower, LabelText(m_Layout.lower, bSpecialLimits), true, area.left);
+    add(m_Layout.lower,
+        LabelText(m_Layout.lower, bSpecialLimits ? ELabelText::SpecialLimit : ELabelText::Limit),
+        true, area.left);
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
-        const double v = m_Layout.labelStart + i * m_Layout.labelStep;
-        if (!IsInWindow(v))
-            continue;
-        const std::string text = LabelText(v, false);
-        height = std::max(height, add(v, text, IsWindowLimit(v), m_Layout.ToCanvas(v, area.left)));
+        const double v = m_Layout.Label(i);
+        if (IsInWindow(v))
+            add(v, LabelText(v, ELabelText::Step), IsWindowLimit(v),
+                m_Layout.ToCanvas(v, area.left));
     }
     // A window narrower than two steps is labelled at its upper limit as well, so that its
     // range can be read.
     const bool bStepOnLower =
         labels.size() == 2 && std::fabs(labels.back().value - m_Layout.lower) <= Tolerance();
     if (!bSpecialLimits && (labels.size() < 2 || bStepOnLower))
-    {
-        const std::string text = LimitText(m_bLogarithmic ? std::pow(10.0, m_Layout.upper)
-                                                          : m_Layout.upper);
-        add(m_Layout.upper, text, true, right);
-    }
+        add(m_Layout.upper, LabelText(m_Layout.upper, ELabelText::Limit), true, right);
     // A step on the lower limit is labelled once; labels a limit label would cover, or too
     // close to read apart, are left out. Labels side by side keep half their height apart.
     for (const CAxisLabel& label : ChooseLabels(labels, m_Layout.labelStep, height / 2))
@@ -113,7 +137,7 @@ bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpeci
     const CPen oldPen = pDC->SelectObject(thick);
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
-        const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        const double v = m_Layout.Line(i);
         if (!IsLineDrawn(v))
             continue;
         // The first step can lie below the lower limit (the start is rounded first): its
@@ -144,10 +168,15 @@ bool CHorizontalScale::DrawMinorTicks(CDC* pDC, double d)
         MORVANE_CHECK_FAILED();
         return false;
     }
-    // Only the ticks inside the window: the others would be drawn beside the plot.
+    // Only the ticks inside the window: the others would be drawn beside the plot. A
+    // decade beyond the range of the doubles (10 to the 1e12) has none: its multiples are
+    // no numbers, and would fall on its own line.
     for (const double m : m_Multipliers)
     {
-        const double v = SafeLog10(std::pow(10.0, d) * m);
+        const double value = std::pow(10.0, d) * m;
+        if (!std::isfinite(value) || value <= 0.0)
+            continue;
+        const double v = SafeLog10(value);
         if (IsInWindow(v))
             DrawGridLine(pDC, v);
     }

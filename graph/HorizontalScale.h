@@ -31,8 +31,17 @@ protected:
     // The value labels under the plot.
     void DrawLabels(CDC* pDC, bool bSpecialLimits) const;
     void DrawGridLine(CDC* pDC, double v) const;
-    // The text of a label at data value v ("%.0f", or the short form of the lower limit).
-    std::string LabelText(double v, bool bShortForm) const;
+    // The kinds of label text: a step's, a window limit's (within a tenth of the window),
+    // and the special lower limit's (DoubleToShortString).
+    enum class ELabelText
+    {
+        Step,
+        Limit,
+        SpecialLimit
+    };
+    // The text of a label at data value v; empty where the value shown has no text that
+    // is true to it (10 to the 1e12 on a logarithmic axis, or to the -1e12).
+    std::string LabelText(double v, ELabelText kind) const;
 
     std::vector<double> m_Multipliers;
 };

@@ -84,32 +84,49 @@ int RoundToInt(double value)
 namespace
 {
 // The rounded value and its remainder by n with the sign of the value; false for n <= 0.
-bool RoundAndRemainder(int n, const double* value, long long& r, long long& m)
+bool RoundAndRemainder(double n, const double* value, double& r, double& m)
 {
-    if (!MORVANE_CHECK(n > 0 && value))
+    if (!MORVANE_CHECK(n > 0.0 && value))
         return false;
-    r = RoundToInt(*value);
-    m = r % n;
+    r = std::isnan(*value) ? 0.0 : std::round(*value);
+    m = std::isfinite(r) ? std::fmod(r, n) : 0.0;
     return true;
 }
 } // namespace
 
-bool RoundUpToMultiple(int n, double* value)
+// Adding 0.0 turns a -0.0 (a small negative value rounded) into 0.0.
+bool RoundUpToMultiple(double n, double* value)
 {
-    long long r, m;
+    double r, m;
     if (!RoundAndRemainder(n, value, r, m))
         return false;
-    *value = double(m == 0 ? r : (r < 0 ? r - m : r + n - m));
+    *value = (m == 0.0 ? r : (r < 0.0 ? r - m : r + n - m)) + 0.0;
     return true;
 }
 
-bool RoundDownToMultiple(int n, double* value)
+bool RoundDownToMultiple(double n, double* value)
 {
-    long long r, m;
+    double r, m;
     if (!RoundAndRemainder(n, value, r, m))
         return false;
-    *value = double(m == 0 ? r : (r >= 0 ? r - m : r - n - m));
+    *value = (m == 0.0 ? r : (r >= 0.0 ? r - m : r - n - m)) + 0.0;
     return true;
+}
+
+double CanvasScale(double lower, double upper, double canvasSpan)
+{
+    const double span = upper - lower;
+    if (std::isfinite(span))
+        return canvasSpan / span;
+    return canvasSpan / 2.0 / (upper / 2.0 - lower / 2.0);
+}
+
+double CanvasOffset(double v, double lower, double scale)
+{
+    const double d = v - lower;
+    if (std::isfinite(d))
+        return d * scale;
+    return (v / 2.0 - lower / 2.0) * (2.0 * scale);
 }
 
 int GetCenteredTextX(CDC* pDC, const std::string& text, int left, int right)

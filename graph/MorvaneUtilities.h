@@ -40,17 +40,29 @@ bool FillPointArray(CDoublePoint* points, double value, int n);
 // not-a-number gives 0.
 int RoundToInt(double value);
 // Toward zero, with the same treatment of the int range and not-a-number. Inline: curves
-// turn every point into canvas units with it whenever they are laid out.
+// turn every point into canvas units with it whenever they are laid out. Converting a
+// double beyond the int range is undefined; held to the range, a point far off the canvas
+// stays off it on the side it lies. A held value is no longer the number: what is shown as
+// a number is computed in double.
 inline int TruncToInt(double value)
 {
     if (std::isnan(value))
         return 0;
     return int(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
 }
-// Rounds the value to the nearest integer, then up (down) to a multiple of n (n > 0;
-// any other n is a failed check and leaves the value).
-bool RoundUpToMultiple(int n, double* value);
-bool RoundDownToMultiple(int n, double* value);
+// Rounds the value to the nearest integer (halves away from zero), then up (down) to a
+// multiple of n, in double: values beyond the int range keep their magnitude. n > 0; any
+// other n is a failed check and leaves the value. Not-a-number becomes 0, an infinite
+// value stays.
+bool RoundUpToMultiple(double n, double* value);
+bool RoundDownToMultiple(double n, double* value);
+// Canvas units per data unit for a window from lower to upper drawn over canvasSpan units,
+// and the canvas distance of v from lower at that scale. A window wider than the largest
+// double (from -1e308 to 1e308) is measured in halves, so that its scale and its points
+// stay true where its span would overflow; elsewhere both are the plain quotient and
+// product.
+double CanvasScale(double lower, double upper, double canvasSpan);
+double CanvasOffset(double v, double lower, double scale);
 // The x at which the text starts when centred between left and right; left when the
 // text is at least as wide as the span.
 int GetCenteredTextX(CDC* pDC, const std::string& text, int left, int right);

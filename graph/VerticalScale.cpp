@@ -2,7 +2,6 @@
 
 #include "framework/core/DeviceContext.h"
 #include "graph/Assert.h"
-#include "graph/CFormat.h"
 #include "graph/Convert.h"
 #include "graph/WideDashedLine.h"
 
@@ -43,19 +42,22 @@ std::vector<CAxisLabel> CVerticalScale::Labels(bool bSpecialLimits) const
         labels.push_back({m_Layout.lower, DoubleToShortString(m_Layout.lower), true, {}, 0, 0});
     for (int i = 0; i < m_Layout.labelCount; ++i)
     {
-        const double v = m_Layout.labelStart + i * m_Layout.labelStep;
+        const double v = m_Layout.Label(i);
         if (IsInWindow(v))
-            labels.push_back({v, FormatC("%.0f", v), IsWindowLimit(v), {}, 0, 0});
+            labels.push_back(
+                {v, StepText(v, m_Layout.labelStep / 10.0), IsWindowLimit(v), {}, 0, 0});
     }
     // A window narrower than two steps is labelled at its limits as well, so that its
-    // range can be read.
+    // range can be read: each within a tenth of the window of its value.
     if (!bSpecialLimits && labels.size() < 2)
     {
+        const double tolerance = m_Layout.Span() / 10.0;
         if (labels.empty() || labels.front().value > m_Layout.lower + Tolerance())
             labels.insert(labels.begin(),
-                          {m_Layout.lower, LimitText(m_Layout.lower), true, {}, 0, 0});
+                          {m_Layout.lower, LimitText(m_Layout.lower, tolerance), true, {}, 0, 0});
         if (labels.back().value < m_Layout.upper - Tolerance())
-            labels.push_back({m_Layout.upper, LimitText(m_Layout.upper), true, {}, 0, 0});
+            labels.push_back(
+                {m_Layout.upper, LimitText(m_Layout.upper, tolerance), true, {}, 0, 0});
     }
     return labels;
 }
@@ -123,7 +125,7 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     CWideDashedLine line;
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
-        const double v = m_Layout.lineStart + i * m_Layout.lineStep;
+        const double v = m_Layout.Line(i);
         if (!IsInWindow(v) || !IsLineDrawn(v))
             continue;
         const int y = m_Layout.ToCanvas(v, area.bottom);

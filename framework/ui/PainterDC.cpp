@@ -8,6 +8,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -149,8 +150,13 @@ QPolygon CPainterDC::VisiblePolyline(const CPoint* points, int count) const
 {
     const QTransform t = Transform();
     const double sx = t.m11(), sy = t.m22(), dx = t.dx(), dy = t.dy();
-    // Any consistent bucketing will do; truncation is the cheapest.
-    auto pixel = [&](const CPoint& p) { return QPoint(int(p.x * sx + dx), int(p.y * sy + dy)); };
+    // Any consistent bucketing will do; truncation is the cheapest. A point far off the
+    // canvas (a curve's value held to the int range) lies beyond the int range in pixels
+    // too on a device of more pixels than canvas units (a printer): held to it, it is still
+    // told apart from the points on the page.
+    auto bucket = [](double v) { return int(std::clamp(v, double(INT_MIN), double(INT_MAX))); };
+    auto pixel = [&](const CPoint& p)
+    { return QPoint(bucket(p.x * sx + dx), bucket(p.y * sy + dy)); };
     QPolygon polygon;
     polygon.reserve(count);
     QPoint kept = pixel(points[0]);

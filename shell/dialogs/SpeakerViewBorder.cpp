@@ -1,6 +1,9 @@
 #include "shell/dialogs/SpeakerViewBorder.h"
 
+#include "document/MorvaneSettings.h"
+
 CSpeakerViewBorder::CSpeakerViewBorder()
-    : CViewBorderPage("Speaker Border", IDD, "Set Speaker View Border", "Decibels", 1060)
+    : CViewBorderPage("Speaker Border", IDD, "Set Speaker View Border", "Decibels", 1060,
+                      CMorvaneSettings::kMaxAxisLevel)
 {
 }

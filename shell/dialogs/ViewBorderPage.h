@@ -7,9 +7,11 @@
 class CViewBorderPage : public CDocumentPage
 {
 public:
-    // valueWord: "Decibels" or "Degrees"; nScalingId: the id of the check box.
+    // valueWord: "Decibels" or "Degrees"; nScalingId: the id of the check box; the value
+    // limits are refused outside -dMaxValue to dMaxValue, the bounds within which the
+    // profile keeps the view's range (CMorvaneSettings).
     CViewBorderPage(const char* caption, int nIDD, const char* group, const char* valueWord,
-                    int nScalingId);
+                    int nScalingId, double dMaxValue);
 
     double m_dMaximumValue = 0.0;
     double m_dMaximumFrequency = 0.0;

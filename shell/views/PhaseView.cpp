@@ -8,6 +8,7 @@
 #include "graph/ResourceString.h"
 
 #include <cfloat>
+#include <cmath>
 
 namespace
 {
@@ -113,10 +114,13 @@ CCurve* CPhaseView::GetCurve(ECurve which)
 
 double CPhaseView::GetScaleStep() const
 {
-    double dStep = double(int(m_DataWindow.top - m_DataWindow.bottom)) / 10.0;
+    // In double: the height of a window can lie beyond the int range (1e12 degrees).
+    double dStep = std::trunc(m_DataWindow.top - m_DataWindow.bottom) / 10.0;
     RoundUpToMultiple(10, &dStep);
-    // A window without height (or upside down) would give a scale without steps.
-    return dStep < 10.0 ? 10.0 : dStep;
+    // A window without height (or upside down) would give a scale without steps; one
+    // higher than the largest double is stepped by its scale (a multiple of 10 that keeps
+    // its lines apart).
+    return dStep < 10.0 || !std::isfinite(dStep) ? 10.0 : dStep;
 }
 
 bool CPhaseView::AutoScale()

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -306,6 +307,25 @@ TEST_F(PainterTest, PixelsReadBackThroughTheMapping)
     dc->FillSolidRect({0, 3000, 4000, 0}, RGB(0, 128, 0));
     EXPECT_EQ(RGB(0, 128, 0), dc->GetPixel(2000, 1500));
     EXPECT_EQ(CDC::CLR_INVALID, dc->GetPixel(-100, 1500));
+}
+
+// On a surface wider than the canvas (4100 pixels for 4000 units), a point held to the int
+// range (a curve's value far above its window) lies beyond it in pixels: the polyline is
+// drawn, and the conversion stays defined (the sanitizer build checks it).
+TEST(WideSurface, PointsAtTheEndsOfTheIntRangeAreDrawn)
+{
+    TestApp();
+    QImage image(4100, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CPainterDC dc(&painter);
+    CFixedWindow client(4100, 40);
+    CBasicGraph graph;
+    graph.Draw(&client, &dc);
+    ASSERT_GT(dc.ToDevice(4000, 0).x() - dc.ToDevice(0, 0).x(), 4000.0);
+    const CPoint points[3] = {{10, 10}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}};
+    EXPECT_TRUE(dc.Polyline(points, 3));
+    painter.end();
 }
 
 TEST(PrinterDC, PagedDevicesArePrinters)

@@ -36,6 +36,10 @@ constexpr RangeCase kCases[] = {
     {"phase at -1080 to -1620 degrees", -1080, -1620, 5, 10, DBL_MAX, -DBL_MAX, -1070, -1630},
     // A flat curve on a multiple with no margin still gets a height.
     {"flat curve without margin", 80, 80, 0, 10, DBL_MAX, -DBL_MAX, 90, 80},
+    // Beyond the int range the range is still rounded to the curve's extent, not held at
+    // 2147483650 below the curve's top.
+    {"phase at 1e12 degrees", 1e12 + 3, -1e12 - 3, 5, 10, DBL_MAX, -DBL_MAX, 1e12 + 10,
+     -1e12 - 10},
 };
 } // namespace
 

@@ -97,6 +97,24 @@ TEST(Curve, HugeValuesMapToTheEndsOfTheCanvasRange)
     EXPECT_EQ(0, curve.DataToLogical({std::nan(""), 0}).x);
 }
 
+// A window wider than the largest double (from -1e308 to 1e308) keeps its true scale: its
+// points lie where they belong, not all on the bottom and left edges, and a canvas point
+// reads back as the value there.
+TEST(Curve, AWindowWiderThanTheLargestDoubleKeepsItsPointsInPlace)
+{
+    CCurve curve;
+    Fill(curve, {{-1e308, -1e308}, {0, 0}, {5e307, -5e307}, {1e308, 1e308}});
+    const CDoubleRect window{1e308, -1e308, -1e308, 1e308};
+    curve.Layout(0, 0, 1000, 1000, &window);
+    ASSERT_EQ(4, curve.GetClippedCount());
+    const std::vector<CPoint> expected = {{0, 0}, {500, 500}, {750, 250}, {1000, 1000}};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], curve.GetLogicalPoints()[i]) << i;
+    const CDoublePoint back = curve.LogicalToData(250, 750);
+    EXPECT_DOUBLE_EQ(-5e307, back.x);
+    EXPECT_DOUBLE_EQ(5e307, back.y);
+}
+
 struct PolylineCase
 {
     int points;

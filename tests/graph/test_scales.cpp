@@ -1,7 +1,9 @@
 #include "AssertionCapture.h"
+#include "TrueAxisLabels.h"
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
 #include "graph/BasicGraph.h"
+#include "graph/CFormat.h"
 #include "graph/Curve.h"
 #include "graph/HorizontalScale.h"
 #include "graph/HorizontalScaleDRC.h"
@@ -11,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
+#include <climits>
 #include <cmath>
 
 namespace
@@ -39,9 +44,17 @@ protected:
         return out;
     }
 
+    // The views' font, 90 canvas units high.
+    void SelectViewFont()
+    {
+        font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
+        dc.SelectObject(font);
+    }
+
     CFixedWindow client;
     CRecordingDC dc;
     CBasicGraph graph;
+    CFont font;
     const std::string titles[1] = {"Frequency Hz"};
 };
 
@@ -183,9 +196,7 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
 // whole, and a font too wide for the strip made smaller for the labels alone.
 TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     CVerticalScale scale;
     const std::string deg[1] = {"Deg"};
     const CDoubleRect window{-1080.0, 1.0, -1620.0, 4.0};
@@ -243,9 +254,7 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
 // to a coarser multiple of the label step. No label crosses the strip's frame line.
 TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     const std::string db[1] = {"db"};
     const struct
     {
@@ -299,6 +308,259 @@ TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
     }
 }
 
+// Where stepped labels exist, an axis keeps one or more of them: the finest multiple of the
+// label step that leaves one clear of the limit labels, or where none does, the one nearest
+// the middle. Labels i here stand 20 units apart and 30 high: next ones overlap, and every
+// other one lies 10 units from the next but one, closer than the gap of 15.
+TEST(ChooseLabels, AnAxisWithStepsKeepsOneOfThem)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<double> values;
+        std::vector<bool> limits;
+        std::vector<std::string> kept;
+    } cases[] = {
+        // Steps 2 and 4 of 10 lie too close, and none is a multiple of 5 steps.
+        {"10 to 40", {10, 20, 30, 40}, {}, {"20"}},
+        {"60 to 90", {60, 70, 80, 90}, {}, {"70"}},
+        {"-40 to -10", {-40, -30, -20, -10}, {}, {"-30"}},
+        // A multiple of 5 steps leaves 50 alone: finer than the middle's 60.
+        {"50 to 80", {50, 60, 70, 80}, {}, {"50"}},
+        // 20, the one step on a multiple of 2, lies near the limit label 0: 30 is the one
+        // clear of it.
+        {"beside a limit", {0, 10, 20, 30}, {true, false, false, false}, {"0", "30"}},
+        // A step between two limit labels near both: the limits stay, no text overlaps.
+        {"between limits", {0, 5, 10}, {true, false, true}, {"0", "10"}},
+        // Labels apart keep every step.
+        {"apart", {0, 10, 20}, {}, {"0", "10", "20"}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<CAxisLabel> labels;
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+        {
+            const int spacing = c.name == std::string("apart") ? 60 : 20;
+            const int low = int(i) * spacing;
+            const bool bLimit = i < c.limits.size() && c.limits[i];
+            labels.push_back({c.values[i], FormatC("%.0f", c.values[i]), bLimit, {0, low + 30},
+                              low, low + 30});
+        }
+        if (c.name == std::string("between limits"))
+            labels[2].nLow = 50, labels[2].nHigh = 80; // 20 clear of the lower limit
+        std::vector<std::string> kept;
+        for (const CAxisLabel& label : CAxisScale::ChooseLabels(labels, 10.0, 15))
+            kept.push_back(label.text);
+        EXPECT_EQ(c.kept, kept) << c.name;
+    }
+}
+
+// Steps beyond the range of the integers are still counted as multiples: of ten labels a
+// step of 1 apart at 2e19 (4096 apart, the doubles' spacing there) too close to keep every
+// one or every other one, those on multiples of 5 steps stay.
+TEST(ChooseLabels, StepsBeyondTheIntegersAreMultiples)
+{
+    std::vector<CAxisLabel> labels;
+    for (int k = 0; k < 10; ++k)
+    {
+        const double v = 2e19 + 4096.0 * k;
+        labels.push_back({v, CAxisScale::StepText(v), false, {0, 20 * k + 30}, 20 * k, 20 * k + 30});
+    }
+    std::vector<double> kept;
+    for (const CAxisLabel& label : CAxisScale::ChooseLabels(labels, 1.0, 15))
+        kept.push_back(label.value);
+    EXPECT_EQ((std::vector<double>{2e19, 2e19 + 5 * 4096.0}), kept);
+}
+
+// A label's text is true to its value: a limit with three decimals, or as many more as
+// keep it within the tolerance, a step as the whole number it is; beyond 1e15 and below the
+// decimals, in significant digits.
+TEST(AxisTexts, ShowTheirValuesWithinTheTolerance)
+{
+    const struct
+    {
+        double value, tolerance;
+        const char* limit;
+        const char* step;
+    } cases[] = {
+        {0.0125, 0.00126, "0.013", "0.013"},
+        {-0.0001, 0.001, "0", "-0.0001"},
+        {1099.9999999999998, 10.0, "1100", "1100"},
+        {1e-6, 1e-7, "0.000001", "1e-06"},
+        {1.000000001, 1e-10, "1.000000001", "1"},
+        {1e-300, 1e-301, "1e-300", "1e-300"},
+        {-1e20, 1e4, "-1e+20", "-1e+20"},
+        {-9.200000000000001e307, 2e303, "-9.2e+307", "-9.2e+307"},
+        {1e308, 2e307, "1e+308", "1e+308"},
+        {-30.0, 1.0, "-30", "-30"},
+        {-0.0, 1.0, "0", "0"},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.limit, CAxisScale::LimitText(c.value, c.tolerance)) << c.value;
+        EXPECT_EQ(c.step, CAxisScale::StepText(c.value, c.tolerance)) << c.value;
+    }
+}
+
+// Through the vertical scale: a window with no limit on a step, in a view 60 or 80 pixels
+// high, shows a value label besides its title, and its labels keep apart.
+TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
+{
+    SelectViewFont();
+    const std::string db[1] = {"db"};
+    const CDoubleRect windows[] = {
+        {45.0, 0, 5.0, 1}, {95.0, 0, 55.0, 1}, {-5.0, 0, -45.0, 1}};
+    for (const int nClientHeight : {60, 80})
+        for (const CDoubleRect& window : windows)
+        {
+            const std::string name = std::to_string(nClientHeight) + " px, " +
+                                     std::to_string(window.bottom) + " to " +
+                                     std::to_string(window.top);
+            CFixedWindow small(800, nClientHeight);
+            CBasicGraph canvas;
+            canvas.Draw(&small, &dc);
+            CVerticalScale scale;
+            ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, window, 5.0,
+                                   10.0, 20, 60, false, 1, 0, 0));
+            dc.ClearCalls();
+            ASSERT_TRUE(scale.Draw(&dc, &window));
+            auto calls = dc.CallsOf(Op::TextOut);
+            ASSERT_FALSE(calls.empty()) << name;
+            EXPECT_EQ("db", calls.back().text) << name;
+            calls.pop_back();
+            if (calls.empty())
+            {
+                ADD_FAILURE() << name << ": no value label";
+                continue;
+            }
+            const CRect& plot = canvas.m_PlotRegion.m_Rect;
+            for (const auto& call : calls)
+            {
+                // A step of the window, drawn over its own grid line as near as the strip
+                // allows.
+                const double v = std::stod(call.text);
+                EXPECT_EQ(0.0, std::fmod(v, 10.0)) << name << call.text;
+                EXPECT_GT(v, window.bottom) << name;
+                EXPECT_LT(v, window.top) << name;
+                const int h = std::abs(call.font.GetHeight());
+                const int line = int((v - window.bottom) * (plot.top - plot.bottom) /
+                                     (window.top - window.bottom)) + plot.bottom;
+                EXPECT_LE(call.points[0].y - h, line) << name << call.text;
+                EXPECT_GE(call.points[0].y, line) << name << call.text;
+            }
+            // Texts hang from their anchors: none reaches into the next one up.
+            std::sort(calls.begin(), calls.end(), [](const auto& a, const auto& b)
+                      { return a.points[0].y < b.points[0].y; });
+            for (std::size_t i = 1; i < calls.size(); ++i)
+                EXPECT_LE(calls[i - 1].points[0].y,
+                          calls[i].points[0].y - std::abs(calls[i].font.GetHeight()))
+                    << name << calls[i].text;
+        }
+}
+
+// Any window a view can hold is labelled with true values, or not at all: on a window of
+// -1e308 to 1e308 a double beyond the int range turned into an int showed "-2147483640".
+// Every text reads back as a value of the window at the place where it stands, and all
+// that is drawn stays on the canvas.
+TEST_F(ScaleTest, EveryWindowIsLabelledWithTrueValues)
+{
+    SelectViewFont();
+    const std::string db[1] = {"db"};
+    // The least number of value labels the vertical axis shows: as many steps as keep
+    // apart, a narrow window's two limits.
+    const struct
+    {
+        double lower, upper;
+        std::size_t least;
+    } windows[] = {
+        {-1e308, 1e308, 15},      {-DBL_MAX, DBL_MAX, 15}, {-1e12, 1e12, 15},
+        {1e9, 1e9 + 1, 2},        {0.1, 0.1 + 1e-12, 2},   {0.0, 1e-300, 2},
+        {1e300, 1e300 + 1e290, 15}, {-1e20, -1e20 + 1e5, 3}, {-30.0, 12.0, 5},
+        // Empty windows are widened above their lower limit, or below the largest double.
+        {1e300, 1e300, 1},        {DBL_MAX, DBL_MAX, 1},
+    };
+    const CRect& plot = graph.m_PlotRegion.m_Rect;
+    const auto numbers = [&](unsigned textAlign)
+    {
+        std::vector<CRecordingDC::Call> out;
+        for (const auto& call : dc.CallsOf(Op::TextOut))
+            if (call.textAlign == textAlign && call.text != "db" && call.text != "Frequency Hz")
+                out.push_back(call);
+        return out;
+    };
+    const auto expectOnCanvas = [&](const std::string& name)
+    {
+        for (const auto& call : dc.Calls())
+            for (const CPoint& p : call.points)
+            {
+                EXPECT_TRUE(p.x >= 0 && p.x <= graph.GetWidth()) << name << ": x " << p.x;
+                EXPECT_TRUE(p.y >= 0 && p.y <= graph.GetHeight()) << name << ": y " << p.y;
+            }
+    };
+    for (const auto& w : windows)
+    {
+        const std::string name = FormatC("%g to %g", w.lower, w.upper);
+        const CDoubleRect window{w.upper, w.lower, w.lower, w.upper};
+        // The window as drawn: an empty one reaches to the next double.
+        double lower = w.lower, upper = w.upper;
+        if (lower == upper && std::isfinite(std::nextafter(upper, INFINITY)))
+            upper = std::nextafter(upper, INFINITY);
+        else if (lower == upper)
+            lower = std::nextafter(lower, 0.0);
+
+        CVerticalScale vertical;
+        ASSERT_TRUE(vertical.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5.0,
+                                  10.0, 20, 60, false, 1, 0, 0));
+        dc.ClearCalls();
+        ASSERT_TRUE(vertical.Draw(&dc, &window));
+        const auto values = numbers(TA_RIGHT | TA_TOP);
+        // The labels of a window of two steps or more reach over it, from its lowest quarter
+        // to its highest.
+        EXPECT_GE(values.size(), w.least) << name;
+        const auto reach = [&](const std::vector<CRecordingDC::Call>& labels, int from, int to,
+                               bool bVertical)
+        {
+            int low = INT_MAX, high = INT_MIN;
+            for (const auto& call : labels)
+            {
+                const int at = bVertical ? call.points[0].y : call.points[0].x;
+                low = std::min(low, at);
+                high = std::max(high, at);
+            }
+            EXPECT_LT(low, from + (to - from) / 4) << name;
+            EXPECT_GT(high, to - (to - from) / 4) << name;
+        };
+        if (w.upper - w.lower >= 20.0)
+            reach(values, plot.bottom, plot.top, true);
+        ExpectTrueLabels(values, {lower, upper, plot.bottom, plot.top, true, false, 10},
+                         "vertical " + name);
+        expectOnCanvas("vertical " + name);
+
+        for (const bool bLogarithmic : {false, true})
+        {
+            const std::string axis = (bLogarithmic ? "logarithmic " : "linear ") + name;
+            CHorizontalScale horizontal;
+            ASSERT_TRUE(horizontal.Init(graph.m_BottomRegion, graph.m_PlotRegion, 1, titles,
+                                        window, 1.0, 1.0, 20, 100, bLogarithmic, 4, 0, 0, 8,
+                                        nullptr));
+            dc.ClearCalls();
+            ASSERT_TRUE(horizontal.Draw(&dc, window));
+            const auto labels = numbers(TA_LEFT | TA_TOP);
+            if (!bLogarithmic && w.upper - w.lower >= 20.0)
+                reach(labels, plot.left, plot.right, false);
+            // 10 to the 1e9 is no double: such a window has no value to show.
+            if (!bLogarithmic || std::fabs(w.upper) < 300.0)
+            {
+                EXPECT_FALSE(labels.empty()) << axis;
+            }
+            ExpectTrueLabels(labels,
+                             {lower, upper, plot.left, plot.right, false, bLogarithmic, 10},
+                             axis);
+            expectOnCanvas(axis);
+        }
+    }
+}
+
 // Grid lines closer than 40 canvas units would run together into a dark band: on a window
 // of 2000 dB a line every 50 dB (ten steps of 5 dB) is drawn, 69 units apart.
 TEST_F(ScaleTest, GridLinesOfAWideWindowKeepApart)
@@ -341,9 +603,7 @@ TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldC
 // its limits as well, the ones between steps with up to three decimals.
 TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
 {
-    CFont font;
-    font.CreateFont(-90, 400, false, "Times New Roman", FF_ROMAN);
-    dc.SelectObject(font);
+    SelectViewFont();
     const std::string db[1] = {"db"};
     const struct
     {

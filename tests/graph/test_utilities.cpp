@@ -31,8 +31,20 @@ TEST(RoundToMultiple, UpAndDownAfterRounding)
         double up;
         double down;
     };
-    const Case cases[] = {{23.4, 30, 20}, {-23.4, -20, -30}, {23.6, 30, 20},
-                          {40.2, 40, 40}, {-40.0, -40, -40}, {0.4, 0, 0}};
+    // Beyond the int range too (a window of 1e12 dB), a small negative value rounds to 0
+    // without a sign, no number to 0, and an infinite value stays.
+    const Case cases[] = {{23.4, 30, 20},
+                          {-23.4, -20, -30},
+                          {23.6, 30, 20},
+                          {40.2, 40, 40},
+                          {-40.0, -40, -40},
+                          {0.4, 0, 0},
+                          {-0.4, 0, 0},
+                          {1e12 + 3.4, 1e12 + 10, 1e12},
+                          {-1e12 - 3.4, -1e12, -1e12 - 10},
+                          {-1e300, -1e300, -1e300},
+                          {NAN, 0, 0},
+                          {INFINITY, INFINITY, INFINITY}};
     for (const Case& c : cases)
     {
         double up = c.in, down = c.in;
@@ -40,6 +52,7 @@ TEST(RoundToMultiple, UpAndDownAfterRounding)
         EXPECT_TRUE(RoundDownToMultiple(10, &down));
         EXPECT_EQ(c.up, up) << c.in;
         EXPECT_EQ(c.down, down) << c.in;
+        EXPECT_FALSE(std::signbit(up) && up == 0.0) << c.in;
     }
     AssertionCapture checks;
     double v = 7.0;

@@ -5,6 +5,7 @@
 #include "framework/core/RecordingDC.h"
 #include "tests/shell/RecordedDrawing.h"
 #include "tests/document/CalculationFixture.h"
+#include "tests/graph/TrueAxisLabels.h"
 #include "tests/framework/QtTestApp.h"
 #include "tests/shell/GraphPixels.h"
 
@@ -66,6 +67,37 @@ protected:
         dc->SetPixelColor(plotCorner);
         view->OnDraw(dc.get());
         return *dc;
+    }
+    // Gives the view of the settings sheet's index (0 response, 1 phase) the range through
+    // the document, as the sheet's Apply does but without the sheet's bounds, with its
+    // automatic scaling off, and paints it.
+    void PaintWithRange(std::size_t iView, double dLowValue, double dHighValue, double dLowHz,
+                        double dHighHz)
+    {
+        CSettingsSheetValues values;
+        doc->FillSettingsSheet(values);
+        values.views[iView] = {dLowHz, dHighHz, dLowValue, dHighValue, false};
+        doc->TakeSettingsSheet(values);
+        doc->ApplySettings();
+        doc->UpdateAllViews(nullptr, kHintSettingsApplied);
+        Paint();
+    }
+    // The value labels of both axes of the last paint are true to the view's window: the
+    // numbers right-aligned left of the plot, and those under it.
+    void ExpectTrueAxes(const std::string& name) const
+    {
+        std::vector<CRecordingDC::Call> vertical, horizontal;
+        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
+            if (ParseWholeDouble(call.text))
+                (call.textAlign == (TA_RIGHT | TA_TOP) ? vertical : horizontal).push_back(call);
+        EXPECT_FALSE(vertical.empty()) << name;
+        const CDoubleRect window = view->GetDataWindow();
+        const CRect& plot = view->GetGraph().m_PlotRegion.m_Rect;
+        ExpectTrueLabels(vertical, {window.bottom, window.top, plot.bottom, plot.top, true, false, 10},
+                         "vertical, " + name);
+        ExpectTrueLabels(horizontal,
+                         {window.left, window.right, plot.left, plot.right, false, true, 10},
+                         "horizontal, " + name);
     }
     int CurvesDrawnIn(COLORREF color) const { return ::CurvesDrawnIn(*dc, color); }
     bool HasText(const std::string& text) const { return ::HasText(*dc, text); }

@@ -4,6 +4,7 @@
 #include "shell/views/PhaseView.h"
 
 #include "document/MorvaneSettings.h"
+#include "graph/CFormat.h"
 #include "tests/shell/SpeakerViewFixture.h"
 
 #include <cmath>
@@ -53,6 +54,18 @@ TEST_F(PhaseViewTest, BeforeThePhaseCurveTheViewDrawsEmptyAxesAndIgnoresClicks)
     // The readout's texts are those of the phase.
     EXPECT_EQ(view->m_CoordDisplay.m_strTitle, "Phase");
     EXPECT_EQ(view->m_CoordDisplay.m_strYUnit, "Deg");
+}
+
+// The phase view steps its axis by a tenth of its range: a range beyond the int range
+// (set through the document, past the settings sheet's bounds) is measured in double, and
+// drawn with true values.
+TEST_F(PhaseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
+{
+    for (const double dHigh : {1e10, 1e12, 1e308})
+    {
+        PaintWithRange(1, -dHigh, dHigh, 10.0, 24000.0);
+        ExpectTrueAxes(FormatC("%g degrees", dHigh));
+    }
 }
 
 TEST_F(PhaseViewTest, AnOpenedRawResponseShowsItsPhaseWithTheMarkers)

@@ -4,6 +4,8 @@
 #include "shell/views/MorvaneView.h"
 
 #include "document/MorvaneSettings.h"
+#include "graph/CFormat.h"
+#include "graph/Convert.h"
 #include "graph/CurveFile.h"
 #include "tests/shell/SpeakerViewFixture.h"
 
@@ -73,6 +75,60 @@ TEST_F(ResponseViewTest, BeforeAnyCurveTheViewDrawsEmptyAxesAndCannotPrint)
     EXPECT_EQ(Text("LF"), nullptr);
     for (COLORREF color : {kBlue, kRed, kYellow, kMagenta, COLORREF(0)})
         EXPECT_EQ(CurvesDrawnIn(color), 0) << color;
+}
+
+// A range the settings sheet refuses can still reach the view through the document: it
+// is drawn with true values or none. From -1e308 to 1e308 dB the axis showed a single
+// "-2147483640", a double beyond the int range turned into an int.
+TEST_F(ResponseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
+{
+    const struct
+    {
+        double lowDb, highDb, lowHz, highHz;
+    } ranges[] = {
+        {-1e308, 1e308, 10.0, 24000.0},      {-1e12, 1e12, 10.0, 24000.0},
+        {1e9, 1e9 + 1.0, 10.0, 24000.0},     {0.1, 0.1 + 1e-12, 1000.0, 1000.0 + 1e-9},
+        {-30.0, 20.0, 1e-300, 1e300},        {-30.0, 20.0, 1e9, 1e9 + 1.0},
+    };
+    int i = 0;
+    for (const auto& r : ranges)
+    {
+        const std::string name = FormatC("%g to %g dB, %g to %g Hz", r.lowDb, r.highDb, r.lowHz,
+                                         r.highHz);
+        PaintWithRange(0, r.lowDb, r.highDb, r.lowHz, r.highHz);
+        EXPECT_EQ(view->GetDataWindow().top, r.highDb) << name;
+        ExpectTrueAxes(name);
+        view->Redraw(true);
+        EXPECT_TRUE(view->RetainedImage().save(
+            QString(MORVANE_TEST_OUTPUT_DIR) + QString("/response_range_%1.png").arg(++i)));
+    }
+}
+
+// A view too low to hold its stepped labels apart, on a range with no limit on a step,
+// keeps one of them besides the title.
+TEST_F(ResponseViewTest, ALowViewKeepsAValueLabel)
+{
+    const struct
+    {
+        double lowDb, highDb;
+    } ranges[] = {{5.0, 45.0}, {55.0, 95.0}, {-45.0, -5.0}};
+    for (const int nHeight : {60, 80})
+        for (const auto& r : ranges)
+        {
+            const std::string name = FormatC("%d px, %g to %g dB", nHeight, r.lowDb, r.highDb);
+            view->resize(800, nHeight);
+            PaintWithRange(0, r.lowDb, r.highDb, 10.0, 24000.0);
+            std::vector<std::string> values;
+            for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
+                if (call.textAlign == (TA_RIGHT | TA_TOP) && ParseWholeDouble(call.text))
+                    values.push_back(call.text);
+            EXPECT_GE(values.size(), 1u) << name;
+            EXPECT_TRUE(HasText("db")) << name;
+            view->Redraw(true);
+            EXPECT_TRUE(view->RetainedImage().save(
+                QString(MORVANE_TEST_OUTPUT_DIR) +
+                QString("/response_low_%1px_%2dB.png").arg(nHeight).arg(r.lowDb)));
+        }
 }
 
 TEST_F(ResponseViewTest, AnOpenedRawResponseIsDrawnWithItsFrequencyMarkers)

@@ -194,6 +194,58 @@ TEST_F(SettingsSheetTest, ContradictingSettingsAreRefusedOnTheirPageAndChangeNot
     EXPECT_EQ(response.window.bottom, 95.0);
 }
 
+// A value limit beyond the range the profile keeps (+-1000 dB or degrees, +-100000
+// degrees for the speaker phase view) gave the view an axis it could not show: each border
+// page refuses it with the range message, its field stays selected for the correction, and
+// the document's views keep their limits.
+TEST_F(SettingsSheetTest, ValueLimitsBeyondWhatTheProfileKeepsAreRefused)
+{
+    const struct
+    {
+        int iPage;
+        RecordingView* pView;
+        const char* message;
+    } pages[] = {
+        {3, &response, "Please enter a number between -1000 and 1000."},
+        {4, &filter, "Please enter a number between -1000 and 1000."},
+        {6, &phase, "Please enter a number between -100000 and 100000."},
+        {7, &phaseFilter, "Please enter a number between -1000 and 1000."},
+    };
+    for (const auto& page : pages)
+        for (const int nId : {1007, 1003})
+            for (const char* text : {"1e308", "-1e308"})
+            {
+                const std::string name =
+                    std::to_string(page.iPage) + "/" + std::to_string(nId) + ": " + text;
+                sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, page.iPage);
+                CSettingsSheetValues values;
+                doc->FillSettingsSheet(values);
+                sheet->SetValues(values);
+                const CDoubleRect window = page.pView->window;
+                page.pView->hints.clear();
+                messages.texts.clear();
+                Type(nId, text);
+                EXPECT_FALSE(sheet->OnApply()) << name;
+                ASSERT_EQ(messages.texts.size(), 1u) << name;
+                EXPECT_EQ(messages.texts[0], page.message) << name;
+                EXPECT_EQ(sheet->GetActiveIndex(), page.iPage) << name;
+                EXPECT_EQ(sheet->GetPage(page.iPage)->Edit(nId)->selectedText(), text) << name;
+                EXPECT_EQ(page.pView->window.top, window.top) << name;
+                EXPECT_EQ(page.pView->window.bottom, window.bottom) << name;
+                EXPECT_TRUE(page.pView->hints.empty()) << name;
+            }
+    // The bounds themselves are kept.
+    sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, 6);
+    CSettingsSheetValues values;
+    doc->FillSettingsSheet(values);
+    sheet->SetValues(values);
+    Type(1007, "100000");
+    Type(1003, "-100000");
+    ASSERT_TRUE(sheet->OnApply());
+    EXPECT_EQ(phase.window.top, 100000.0);
+    EXPECT_EQ(phase.window.bottom, -100000.0);
+}
+
 TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)
 {
     Type(1019, "18000");
