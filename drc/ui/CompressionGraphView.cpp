@@ -1,12 +1,15 @@
 #include "drc/ui/CompressionGraphView.h"
 
+#include "framework/ui/ScreenPlace.h"
+#include "framework/ui/TextBoundsDC.h"
 #include "graph/Convert.h"
 #include "graph/CurveLine.h"
 #include "graph/ResourceString.h"
 #include "graph/ViewFontSelection.h"
 
-#include <QScreen>
-#include <QStyle>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -139,12 +142,11 @@ void CCompressionGraphView::PlaceDialog(CControlDialog* pDialog)
         pDialog->MoveTo(*kept);
     else if (isVisible())
     {
-        // A dialog never shown has no frame yet: its layout's size and a caption's height.
-        const QSize frame =
-            pDialog->isVisible()
-                ? pDialog->frameGeometry().size()
-                : pDialog->sizeHint() + QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-        pDialog->MoveTo(FirstDialogPlace(frame));
+        // The view takes its size from the window's layouts, which may still have to follow
+        // what the window just changed (the toolbar a design window hides, the window
+        // maximized): the texts are where they will be once they have.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        pDialog->MoveTo(FirstDialogPlace(FrameSize(*pDialog)));
     }
     else
         return;
@@ -166,26 +168,51 @@ QRect CCompressionGraphView::PlotPixels()
         QPoint(int(plot.right * sx) - 1, int((m_Graph.GetHeight() - plot.bottom) * sy) - 1));
 }
 
+std::vector<QRect> CCompressionGraphView::TextsToKeepClear()
+{
+    // The view's texts where a paint at its present size puts them.
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    CTextBoundsDC dc(&painter, DT_RASDISPLAY);
+    OnDraw(&dc);
+    std::vector<QRect> texts;
+    for (const CPlacedText& text : dc.texts)
+        if (const QRect pixels = text.rect.toAlignedRect(); pixels.width() > 0)
+            texts.push_back(pixels.translated(mapToGlobal(QPoint(0, 0))));
+    // The rest of the window: its menus, toolbars, status bar and title.
+    const QRect main = window()->frameGeometry();
+    const QRect view(mapToGlobal(QPoint(0, 0)), size());
+    texts.push_back(QRect(main.topLeft(), QPoint(main.right(), view.top() - 1)));
+    texts.push_back(QRect(QPoint(main.left(), view.bottom() + 1), main.bottomRight()));
+    texts.push_back(QRect(QPoint(main.left(), view.top()), QPoint(view.left() - 1, view.bottom())));
+    texts.push_back(
+        QRect(QPoint(view.right() + 1, view.top()), QPoint(main.right(), view.bottom())));
+    return texts;
+}
+
 QPoint CCompressionGraphView::FirstDialogPlace(const QSize& frame)
 {
     constexpr int kMargin = 8; // pixels between the dialog and the plot's frame lines
+    const std::vector<QRect> texts = TextsToKeepClear();
     const QRect inside = PlotPixels().adjusted(kMargin, kMargin, -kMargin, -kMargin);
     const QPoint corner = mapToGlobal(inside.topLeft());
+    const QRect area = AvailableArea(*this);
+    std::vector<QPoint> places;
     if (inside.width() >= frame.width() && inside.height() >= frame.height())
-        return corner;
-    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect();
+        places.push_back(corner);
+    // Beside the window (its frame), as near to its top or left edge as the screen allows.
     const QRect main = window()->frameGeometry();
-    const QPoint beside[] = {{main.right() + 1, main.top()},
-                             {main.left() - frame.width(), main.top()},
-                             {main.left(), main.bottom() + 1},
-                             {main.left(), main.top() - frame.height()}};
-    for (const QPoint& place : beside)
-    {
-        const QRect there(place, frame);
-        if (screenArea.contains(there))
-            return place;
-    }
-    return corner;
+    const auto within = [](int at, int first, int last)
+    { return std::max(first, std::min(at, last)); };
+    const auto alongY = [&](int x)
+    { return QPoint(x, within(main.top(), area.top(), area.bottom() + 1 - frame.height())); };
+    const auto alongX = [&](int y)
+    { return QPoint(within(main.left(), area.left(), area.right() + 1 - frame.width()), y); };
+    places.push_back(alongY(main.right() + 1));
+    places.push_back(alongY(main.left() - frame.width()));
+    places.push_back(alongX(main.bottom() + 1));
+    places.push_back(alongX(main.top() - frame.height()));
+    return LeastCoveringPlace(frame, places, texts, area, corner);
 }
 
 void CCompressionGraphView::OnDraw(CDC* pDC)

@@ -95,6 +95,9 @@ protected:
     // destroys the dialog with itself. Once the view is on the screen the dialog is put in
     // its place, once: where a dialog of its kind was last moved to, or at first where it
     // hides no text of the view (see FirstDialogPlace). After that it stays where it is.
+    // While the view is not yet shown in a shown window, the dialog waits for its place
+    // (it is shown with the view); in a window never shown it is shown where the window
+    // system puts it.
     template <class Dialog, class Manager>
     Dialog* ShowDialog(QPointer<Dialog>& pDialog, Manager* pManager)
     {
@@ -103,15 +106,20 @@ protected:
         else if (pDialog->parentWidget() != window())
             pDialog->setParent(window(), pDialog->windowFlags());
         PlaceDialog(pDialog);
-        pDialog->show();
-        pDialog->raise();
+        if (pDialog == m_pPlacedDialog || !window()->isVisible())
+        {
+            pDialog->show();
+            pDialog->raise();
+        }
         return pDialog;
     }
-    // The first place of a dialog whose frame is that large, global pixels: in the plot's
-    // top left corner, the emptiest part of the graph, where it hides neither the legend
-    // or text panel nor the axes' values; where the plot is too small for it, beside the
-    // main window on the screen (right, left, below or above it) where the screen leaves
-    // room; else in the plot's corner all the same.
+    // The first place of a dialog whose frame is that large, global pixels, on the screen's
+    // available area: in the plot's top left corner, the emptiest part of the graph, where
+    // it hides neither the legend or text panel nor the axes' values, when it fits there;
+    // else beside the main window (right, left, below or above its frame, slid along it
+    // onto the screen) where the screen leaves room; else where on the screen it covers
+    // the least of the view's texts and of the window round the view (menus, toolbars,
+    // status bar), nearest to the plot's corner.
     QPoint FirstDialogPlace(const QSize& frame);
     // The texts that follow the model (the legend's or panel's values, the input axis's
     // marks), set before the canvas is laid out for a paint.
@@ -146,6 +154,9 @@ private:
     void PlaceDialog(CControlDialog* pDialog);
     // The plot area in client pixels, as the view is laid out at its present size.
     QRect PlotPixels();
+    // Global pixels a control dialog should leave clear: each text of a paint of the view
+    // at its present size, and the parts of the main window round the view.
+    std::vector<QRect> TextsToKeepClear();
 
     QPointer<QWidget> m_pPlacedDialog;
     int m_nUsualBorder; // the strip under the plot at the usual font, canvas units

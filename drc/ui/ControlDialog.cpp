@@ -1,8 +1,11 @@
 #include "drc/ui/ControlDialog.h"
 
+#include "framework/ui/ScreenPlace.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMoveEvent>
+#include <QShowEvent>
 #include <QVariant>
 
 CControlDialog::CControlDialog(QWidget* pParent)
@@ -15,7 +18,7 @@ CControlDialog::CControlDialog(QWidget* pParent)
 
 void CControlDialog::MoveTo(const QPoint& place)
 {
-    move(place);
+    PlaceFrame(*this, QRect(place, FrameSize(*this)));
     m_bPlaced = true;
     KeepPlace();
 }
@@ -45,6 +48,13 @@ void CControlDialog::moveEvent(QMoveEvent* pEvent)
     // Before the view placed it, the window system's first place is no choice of the user's.
     if (m_bPlaced && isVisible())
         KeepPlace();
+}
+
+void CControlDialog::showEvent(QShowEvent* pEvent)
+{
+    QDialog::showEvent(pEvent);
+    if (!pEvent->spontaneous())
+        KeepOnScreen(*this);
 }
 
 void CControlDialog::keyPressEvent(QKeyEvent* pEvent)

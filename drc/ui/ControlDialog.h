@@ -7,7 +7,8 @@
 // Once its view has put it in its first place, the dialog keeps the place it is moved to
 // on the window it belongs to (under its object name), for as long as that window lives:
 // a dialog of the same kind made later, after this one was closed or with a new view,
-// opens there again.
+// opens there again. Wherever it is put or shown, it lies wholly on the screen, its frame
+// and title bar included (ScreenPlace.h).
 #pragma once
 
 #include <QDialog>
@@ -19,7 +20,8 @@ class CControlDialog : public QDialog
 public:
     explicit CControlDialog(QWidget* pParent);
 
-    // Moves the dialog (its frame's top left, global pixels) and keeps the place.
+    // Moves the dialog (its frame's top left, global pixels; as far as the screen leaves
+    // room) and keeps the place.
     void MoveTo(const QPoint& place);
     // The place a dialog of this kind was last moved to on the window it belongs to; none
     // before a view placed one.
@@ -31,6 +33,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
     // A move while shown (the user's) is kept.
     void moveEvent(QMoveEvent* pEvent) override;
     void accept() override { OnEnter(); }

@@ -1,8 +1,9 @@
 #include "framework/ui/DialogSize.h"
 
+#include "framework/ui/ScreenPlace.h"
+
 #include <QApplication>
 #include <QFontMetrics>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -23,15 +24,15 @@ void KeepTitleVisible(QWidget& window)
 void SizeToContents(QWidget& window)
 {
     QSize size = window.sizeHint().expandedTo(window.minimumSize());
-    if (const QScreen* screen = window.screen())
-        size = size.boundedTo(screen->availableGeometry().size());
+    if (const QRect area = AvailableArea(window); !area.isEmpty())
+        size = size.boundedTo(area.marginsRemoved(FrameMargins(window)).size());
     window.resize(size);
 }
 
 void ShowEveryTab(QWidget& window, QTabWidget& tabs)
 {
-    const QScreen* screen = window.screen();
-    const int available = screen ? screen->availableGeometry().width() * 19 / 20 : INT_MAX;
+    const QRect area = AvailableArea(window);
+    const int available = !area.isEmpty() ? area.width() * 19 / 20 : INT_MAX;
     const int margins = window.sizeHint().width() - tabs.sizeHint().width() + 8;
     // A tab bar's size hint spans all its tabs.
     const auto needed = [&] { return tabs.tabBar()->sizeHint().width() + margins; };

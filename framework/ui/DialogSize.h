@@ -10,7 +10,8 @@ class QWidget;
 // Makes the window at least as wide as its caption needs in a title bar (a bold caption,
 // the icon and three buttons beside it).
 void KeepTitleVisible(QWidget& window);
-// The window at the size its layout asks for, held to the screen it opens on.
+// The window at the size its layout asks for, held to the available area of the screen it
+// opens on, its frame included (ScreenPlace.h).
 void SizeToContents(QWidget& window);
 // Makes the window wide enough to show every tab of the tab widget in one row, without
 // scroll arrows, where the screen is wide enough for that (tabs padded a little less than

@@ -1,8 +1,10 @@
 #include "shell/ui/MiniFrame.h"
 
 #include "framework/ui/DialogSize.h"
+#include "framework/ui/ScreenPlace.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -27,14 +29,24 @@ void CMiniFrame::CenterOn(const QWidget& window)
     KeepTitleVisible(*this);
     ShowEveryTab(*this, *m_pSheet);
     SizeToContents(*this);
-    const QRect area = window.frameGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    QRect frame(QPoint(0, 0), FrameSize(*this));
+    frame.moveCenter(window.frameGeometry().center());
+    PlaceFrame(*this, frame);
 }
 
 void CMiniFrame::ShowAgain()
 {
     m_pSheet->setCurrentIndex(0);
     show();
+}
+
+void CMiniFrame::showEvent(QShowEvent* event)
+{
+    // Shown again after the screen or the window it belongs to changed, it may stand off
+    // the screen.
+    if (!event->spontaneous())
+        KeepOnScreen(*this);
+    QWidget::showEvent(event);
 }
 
 void CMiniFrame::closeEvent(QCloseEvent* event)

@@ -22,12 +22,16 @@ public:
     // Makes pages 1 to n-1 and then page 0 current, once each.
     void ActivateEveryPage();
     // Opens at the size its sheet asks for, wide enough for its caption and, where the
-    // screen allows, for all its tabs in one row, centred on the window.
+    // screen allows, for all its tabs in one row (else its tabs scroll), centred on the
+    // window as far as the screen leaves room: it lies wholly on the screen, its frame
+    // included, and is made smaller where it is larger than the screen.
     void CenterOn(const QWidget& window);
-    // Shows the hidden frame again, with its sheet's first page current.
+    // Shows the hidden frame again, with its sheet's first page current. Whenever it is
+    // shown it is put back on the screen where it would stand off it.
     virtual void ShowAgain();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -3,13 +3,14 @@
 // that each lies inside the surface and that no line runs through one.
 #pragma once
 
-#include "framework/ui/PainterDC.h"
+#include "framework/ui/TextBoundsDC.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -18,12 +19,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-struct CPlacedText
-{
-    std::string text;
-    QRectF rect; // device pixels
-};
 
 // The part [t0, t1] of the piece of line from a to b that lies inside the rectangle, in
 // fractions of its length (Liang-Barsky clipping); none when it misses the rectangle.
@@ -58,15 +53,10 @@ inline std::optional<std::pair<double, double>> InsidePart(const QPointF& a, con
 // as it stays in sight: a filled rectangle covers what was drawn under it before. Lines
 // drawn inverting the pixels (the pointer's crosshair, drawn twice to go away again) are
 // marks of the moment, not lines of the graph, and are not noted.
-class CTextPlacingDC : public CPainterDC
+class CTextPlacingDC : public CTextBoundsDC
 {
 public:
-    using CPainterDC::CPainterDC;
-    bool TextOut(int x, int y, const std::string& text) override
-    {
-        texts.push_back({text, TextRect(x, y, text)});
-        return CPainterDC::TextOut(x, y, text);
-    }
+    using CTextBoundsDC::CTextBoundsDC;
     bool Polyline(const CPoint* points, int count) override
     {
         NoteLines(points, count, false);
@@ -102,7 +92,6 @@ public:
     {
         QPointF from, to;
     };
-    std::vector<CPlacedText> texts;
     std::vector<CLine> lines;
 
 private:
@@ -150,6 +139,19 @@ template <class View> std::vector<CPlacedText> PaintedTexts(View& view)
     CTextPlacingDC dc(&painter, DT_RASDISPLAY);
     view.OnDraw(&dc);
     return dc.texts;
+}
+
+// The texts of the view that the window's frame hides (a window over the view, such as a
+// control dialog), each in quotes after a space; empty for none.
+template <class View> std::string HiddenTexts(View& view, const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRectF inView(QPointF(view.mapFromGlobal(frame.topLeft())), QSizeF(frame.size()));
+    std::string hidden;
+    for (const CPlacedText& text : PaintedTexts(view))
+        if (text.rect.width() > 0.0 && inView.intersects(text.rect))
+            hidden += " \"" + text.text + "\"";
+    return hidden;
 }
 
 // What is wrong with the placing of the texts on a surface of the given bounds: one line for

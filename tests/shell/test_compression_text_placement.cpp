@@ -357,17 +357,6 @@ protected:
         view = app->GetDesignFrame(w.kind)->GetView();
         return ControlDialog(w.kind);
     }
-    // The texts of the view that the dialog's frame hides.
-    template <class View> std::string HiddenTexts(View& view, QWidget& dialog)
-    {
-        const QRect frame = dialog.frameGeometry();
-        const QRectF inView(QPointF(view.mapFromGlobal(frame.topLeft())), QSizeF(frame.size()));
-        std::string hidden;
-        for (const CPlacedText& text : PaintedTexts(view))
-            if (text.rect.width() > 0.0 && inView.intersects(text.rect))
-                hidden += " \"" + text.text + "\"";
-        return hidden;
-    }
 };
 
 TEST_P(CompressionDialogPlaceTest, TheDialogFirstOpensWhereItHidesNoTextOfTheView)

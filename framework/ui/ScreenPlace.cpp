@@ -1,0 +1,191 @@
+#include "framework/ui/ScreenPlace.h"
+
+#include <QEvent>
+#include <QMetaObject>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace
+{
+constexpr const char* kWatchName = "ScreenPlaceFrameWatch";
+constexpr int kGridStep = 8; // pixels between the places the least covering search tries
+
+QMargins OwnMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The margins of a window that has a frame (a window never shown has none; Qt may then
+// give a frame geometry a pixel smaller than the window).
+bool IsFrame(const QMargins& margins)
+{
+    return !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 &&
+           margins.bottom() >= 0;
+}
+
+const QWidget* Owner(const QWidget& window)
+{
+    return window.parentWidget() ? window.parentWidget()->window() : nullptr;
+}
+
+// Checks a placed window again whenever the window manager's frame round it changes: it
+// frames the window only after it is shown, at once (then a check right after the window
+// is shown sees the frame) or later (then the window moves into the frame), and the frame
+// may then reach past the screen's edge.
+class CFrameWatch : public QObject
+{
+public:
+    explicit CFrameWatch(QWidget& window) : QObject(&window), m_Window(window)
+    {
+        setObjectName(kWatchName);
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &m_Window)
+            return false;
+        if (event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(
+                this, [this] { Check(); }, Qt::QueuedConnection);
+        else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            Check();
+        return false;
+    }
+
+private:
+    void Check()
+    {
+        if (!m_Window.isVisible())
+            return;
+        if (const QMargins now = OwnMargins(m_Window); now != m_Margins)
+        {
+            m_Margins = now;
+            KeepOnScreen(m_Window);
+        }
+    }
+
+    QWidget& m_Window;
+    QMargins m_Margins = OwnMargins(m_Window);
+};
+
+void Watch(QWidget& window)
+{
+    if (!window.findChild<QObject*>(kWatchName, Qt::FindDirectChildrenOnly))
+        new CFrameWatch(window);
+}
+
+long long CoveredArea(const QRect& frame, std::span<const QRect> texts)
+{
+    long long covered = 0;
+    for (const QRect& text : texts)
+        if (const QRect common = frame.intersected(text); !common.isEmpty())
+            covered += static_cast<long long>(common.width()) * common.height();
+    return covered;
+}
+
+// Every kGridStep-th coordinate from first to last, and last.
+std::vector<int> GridSteps(int first, int last)
+{
+    std::vector<int> steps;
+    for (int at = first; at < last; at += kGridStep)
+        steps.push_back(at);
+    steps.push_back(std::max(first, last));
+    return steps;
+}
+} // namespace
+
+QRect FitInside(const QRect& rect, const QRect& area)
+{
+    if (area.isEmpty())
+        return rect;
+    QRect fitted(rect.topLeft(), rect.size().boundedTo(area.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), area.left(), area.right() + 1 - fitted.width()));
+    fitted.moveTop(std::clamp(fitted.top(), area.top(), area.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+QRect AvailableArea(const QWidget& window)
+{
+    const QWidget* owner = Owner(window);
+    const QScreen* screen = (owner ? owner : &window)->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QMargins FrameMargins(const QWidget& window)
+{
+    if (const QMargins own = OwnMargins(window);
+        window.testAttribute(Qt::WA_WState_Created) && IsFrame(own))
+        return own;
+    if (const QWidget* owner = Owner(window); owner && owner->isVisible())
+        if (const QMargins framed = OwnMargins(*owner); IsFrame(framed))
+            return framed;
+    return {};
+}
+
+QSize FrameSize(const QWidget& window)
+{
+    QSize size = window.size();
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized) && window.sizeHint().isValid())
+        size = window.sizeHint().expandedTo(window.minimumSize()).boundedTo(window.maximumSize());
+    return size.grownBy(FrameMargins(window));
+}
+
+void PlaceFrame(QWidget& window, const QRect& frame)
+{
+    const QRect fitted = FitInside(frame, AvailableArea(window));
+    const QSize client = fitted.marginsRemoved(FrameMargins(window)).size();
+    if (window.minimumWidth() > client.width() || window.minimumHeight() > client.height())
+        window.setMinimumSize(window.minimumSize().boundedTo(client));
+    window.resize(client);
+    // A window's position is its frame's (the window system puts the frame there).
+    window.move(fitted.topLeft());
+    Watch(window);
+}
+
+void KeepOnScreen(QWidget& window)
+{
+    const QRect frame(window.pos(), FrameSize(window));
+    const QRect area = AvailableArea(window);
+    if (!area.isEmpty() && !area.contains(frame))
+        PlaceFrame(window, frame);
+    else
+        Watch(window);
+}
+
+QPoint LeastCoveringPlace(const QSize& frame, std::span<const QPoint> preferred,
+                          std::span<const QRect> texts, const QRect& area, const QPoint& near)
+{
+    for (const QPoint& place : preferred)
+        if (const QRect there(place, frame); area.contains(there) && CoveredArea(there, texts) == 0)
+            return place;
+    QPoint best = FitInside(QRect(near, frame), area).topLeft();
+    long long bestCovered = std::numeric_limits<long long>::max();
+    long long bestDistance = 0;
+    const auto consider = [&](const QPoint& place)
+    {
+        const long long covered = CoveredArea(QRect(place, frame), texts);
+        const QPoint d = place - near;
+        const long long distance =
+            static_cast<long long>(d.x()) * d.x() + static_cast<long long>(d.y()) * d.y();
+        if (covered < bestCovered || (covered == bestCovered && distance < bestDistance))
+        {
+            best = place;
+            bestCovered = covered;
+            bestDistance = distance;
+        }
+    };
+    for (const QPoint& place : preferred)
+        consider(FitInside(QRect(place, frame), area).topLeft());
+    for (int x : GridSteps(area.left(), area.right() + 1 - frame.width()))
+        for (int y : GridSteps(area.top(), area.bottom() + 1 - frame.height()))
+            consider({x, y});
+    return best;
+}

@@ -1,0 +1,48 @@
+// Where the program puts the windows it places itself (its tool windows and their
+// dialogs): wholly on the available area of the screen the window it belongs to is on,
+// the window manager's frame and title bar included, so that the user can always grab a
+// window by its title bar and reach all of it. A window larger than that area is made to
+// fit it.
+//
+// A window manager frames a window only after it is shown, and tells its frame's size
+// later still. Until a window has a frame of its own, it is counted with the frame of the
+// window it belongs to (the same window manager draws both); once the window manager has
+// framed it, a window placed here is checked again with its real frame.
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <span>
+
+class QWidget;
+
+// The rectangle moved, and where it is larger than the area made smaller, so that it lies
+// wholly inside the area.
+QRect FitInside(const QRect& rect, const QRect& area);
+
+// The available area (the screen without its panels and task bars) of the screen of the
+// window the window belongs to (its parent's window), or of its own screen; empty without
+// a screen.
+QRect AvailableArea(const QWidget& window);
+// What the window manager's frame adds round the window: its own frame once it has one,
+// else the frame of the window it belongs to, else none.
+QMargins FrameMargins(const QWidget& window);
+// The size of the window's frame: its present size, or the size its layout asks for when
+// it was never shown or sized, with the frame round it.
+QSize FrameSize(const QWidget& window);
+
+// Puts the window's frame at the rectangle, moved and made smaller where it must be to lie
+// on the available area (the window gives up as much of its least size as it has to).
+void PlaceFrame(QWidget& window, const QRect& frame);
+// Puts the window back on the available area where its frame leaves it.
+void KeepOnScreen(QWidget& window);
+
+// The place (top left) for a frame of that size on the area: the first of the preferred
+// places where the frame lies wholly on the area and covers none of the texts' rectangles;
+// else, of the places on the area, the one where it covers the least of them (by area;
+// among equals the one nearest to near).
+QPoint LeastCoveringPlace(const QSize& frame, std::span<const QPoint> preferred,
+                          std::span<const QRect> texts, const QRect& area, const QPoint& near);

@@ -1,0 +1,186 @@
+// Where the program puts the windows it places: a rectangle fitted into the screen's
+// available area, the first place of a dialog that covers no text (and the least text
+// where every place covers some), and windows placed on the offscreen platform, whose
+// windows have a frame of two pixels round them.
+#include "framework/ui/ScreenPlace.h"
+#include "tests/framework/QtTestApp.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <vector>
+
+namespace
+{
+const QRect kScreen(0, 0, 2560, 1440);
+const QRect kSmallScreen(0, 0, 1366, 768);
+
+struct CFitCase
+{
+    const char* name;
+    QRect rect;
+    QRect area;
+    QRect fitted;
+};
+
+TEST(FitInside, MovesAndShrinksTheRectangleOntoTheArea)
+{
+    const CFitCase cases[] = {
+        {"inside stays", {100, 100, 300, 200}, kScreen, {100, 100, 300, 200}},
+        // The filter editor of 1669 pixels centred on a main window 800 wide at the left.
+        {"off the left edge", {-434, 214, 1669, 381}, kScreen, {0, 214, 1669, 381}},
+        // A dialog beside a main window whose title bar is above the screen.
+        {"title bar above the top", {801, -20, 322, 684}, kScreen, {801, 0, 322, 684}},
+        {"past the bottom right", {2400, 1300, 322, 684}, kScreen, {2238, 756, 322, 684}},
+        {"wider and higher than the area", {-10, 40, 1669, 900}, kSmallScreen, {0, 0, 1366, 768}},
+        {"an area that does not start at the origin",
+         {0, 0, 200, 100},
+         {1366, 24, 1366, 744},
+         {1366, 24, 200, 100}},
+    };
+    for (const CFitCase& c : cases)
+        EXPECT_EQ(FitInside(c.rect, c.area), c.fitted) << c.name;
+}
+
+TEST(FitInside, LeavesTheRectangleAsItIsWithoutAnArea)
+{
+    EXPECT_EQ(FitInside({-5, -5, 100, 100}, QRect()), QRect(-5, -5, 100, 100));
+}
+
+// A plot's corner at (300, 100), a main window's frame of 800 by 825 at (-1, -20), and
+// texts: an axis's values along x 250..290 and the input axis under the plot.
+const std::vector<QRect> kTexts = {{250, 100, 40, 600}, {300, 700, 500, 30}};
+const QSize kDialog(322, 684);
+
+TEST(LeastCoveringPlace, TakesTheFirstPreferredPlaceOnTheAreaThatCoversNoText)
+{
+    const std::vector<QPoint> places = {{300, 100}, {801, 0}, {0, 825}};
+    // The corner covers the input axis (684 high from y 100): passed over for the place
+    // beside the window.
+    EXPECT_EQ(LeastCoveringPlace(kDialog, places, kTexts, kScreen, {300, 100}), QPoint(801, 0));
+    // A dialog low enough for the corner stays there.
+    EXPECT_EQ(LeastCoveringPlace({322, 500}, places, kTexts, kScreen, {300, 100}),
+              QPoint(300, 100));
+}
+
+TEST(LeastCoveringPlace, PassesOverAPreferredPlaceThatLeavesTheArea)
+{
+    // Beside the window with the title bar above the screen, then to its left, off the
+    // screen: the place below it is the first on the screen.
+    const std::vector<QPoint> places = {{801, -20}, {-323, -20}, {0, 806}};
+    EXPECT_EQ(LeastCoveringPlace({322, 500}, places, kTexts, kScreen, {300, 100}), QPoint(0, 806));
+}
+
+TEST(LeastCoveringPlace, FindsAFreePlaceNearTheCornerWhenNoPreferredPlaceIsFree)
+{
+    // On a screen the window fills, with the whole width but a strip at the right free.
+    const QRect area(0, 0, 1366, 768);
+    const std::vector<QRect> texts = {{0, 0, 1000, 768}};
+    const std::vector<QPoint> places = {{1367, 0}, {-323, 0}};
+    const QPoint place = LeastCoveringPlace({322, 300}, places, texts, area, {300, 100});
+    EXPECT_GE(place.x(), 1000);
+    EXPECT_TRUE(area.contains(QRect(place, QSize(322, 300))));
+    // Nearest to the corner among the free places: as high as the corner.
+    EXPECT_LE(std::abs(place.y() - 100), 8);
+}
+
+TEST(LeastCoveringPlace, CoversTheLeastTextWhereEveryPlaceCoversSome)
+{
+    // Texts all over the screen but for a region with one small text in it.
+    const QRect area(0, 0, 1000, 800);
+    const std::vector<QRect> texts = {{0, 0, 1000, 400}, {0, 400, 400, 400}, {700, 700, 20, 20}};
+    const QPoint place = LeastCoveringPlace({300, 300}, {}, texts, area, {0, 0});
+    const QRect there(place, QSize(300, 300));
+    EXPECT_TRUE(area.contains(there));
+    EXPECT_GE(there.top(), 400);
+    EXPECT_GE(there.left(), 400);
+    EXPECT_FALSE(there.intersects(texts[2]));
+}
+
+// A main window and a tool window of its own on the offscreen platform (a screen of 800 by
+// 800 pixels; frames of 2 pixels on every side).
+class ScreenPlaceWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        pMain = std::make_unique<QWidget>();
+        pMain->setGeometry(0, 0, 400, 300);
+        pMain->show();
+        Settle();
+        tool = new QWidget(pMain.get(), Qt::Tool);
+    }
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    QRect Area() const { return pMain->screen()->availableGeometry(); }
+
+    std::unique_ptr<QWidget> pMain;
+    QWidget* tool = nullptr;
+};
+
+TEST_F(ScreenPlaceWindowTest, AWindowPlacedOffTheScreenOpensWhollyOnItFrameIncluded)
+{
+    const QMargins margins = FrameMargins(*tool);
+    EXPECT_EQ(margins, FrameMargins(*pMain)) << "counted with its owner's frame before it has one";
+    PlaceFrame(*tool, QRect(QPoint(-200, -10), QSize(300, 200) + QSize(4, 4)));
+    tool->show();
+    Settle();
+    EXPECT_TRUE(Area().contains(tool->frameGeometry()))
+        << tool->frameGeometry().x() << "," << tool->frameGeometry().y() << " "
+        << tool->geometry().x() << "," << tool->geometry().y() << " " << tool->width() << "x"
+        << tool->height();
+    EXPECT_EQ(tool->frameGeometry().topLeft(), Area().topLeft());
+    EXPECT_EQ(tool->frameGeometry().size(), QSize(304, 204));
+}
+
+TEST_F(ScreenPlaceWindowTest, AWindowLargerThanTheScreenIsMadeToFitIt)
+{
+    tool->setMinimumSize(1200, 900);
+    PlaceFrame(*tool, QRect(QPoint(100, 100), QSize(1204, 904)));
+    tool->show();
+    Settle();
+    EXPECT_TRUE(Area().contains(tool->frameGeometry()));
+    EXPECT_EQ(tool->frameGeometry().size(), Area().size());
+}
+
+TEST_F(ScreenPlaceWindowTest, AWindowMovedOffTheScreenIsPutBackWhenKeptOnIt)
+{
+    tool->resize(300, 200);
+    tool->show();
+    Settle();
+    tool->move(Area().right() - 50, Area().bottom() - 20);
+    Settle();
+    KeepOnScreen(*tool);
+    Settle();
+    EXPECT_TRUE(Area().contains(tool->frameGeometry()));
+    EXPECT_EQ(tool->frameGeometry().bottomRight(), Area().bottomRight());
+    // One on the screen stays where it is.
+    tool->move(120, 80);
+    Settle();
+    KeepOnScreen(*tool);
+    EXPECT_EQ(tool->pos(), QPoint(120, 80));
+}
+TEST_F(ScreenPlaceWindowTest, AWindowPlacedWithoutItsFrameIsCheckedAgainOnceFramed)
+{
+    // Its owner hidden, nothing tells the frame's size before the window is shown: placed
+    // in the screen's bottom right corner, its frame reaches past it once it is shown.
+    pMain->hide();
+    Settle();
+    ASSERT_EQ(FrameMargins(*tool), QMargins());
+    PlaceFrame(*tool, QRect(Area().bottomRight() - QPoint(299, 199), QSize(300, 200)));
+    tool->show();
+    Settle();
+    EXPECT_NE(FrameMargins(*tool), QMargins());
+    EXPECT_TRUE(Area().contains(tool->frameGeometry()))
+        << tool->frameGeometry().x() << "," << tool->frameGeometry().y();
+}
+} // namespace

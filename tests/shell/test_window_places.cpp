@@ -1,0 +1,328 @@
+// Where the windows the program places itself open, offscreen (CTest runs this on screens
+// of 2560 by 1440 and 1366 by 768 pixels, whose windows have a frame of two pixels): with
+// the main window at 800 by 800, 1024 by 768 and 1366 by 768, un-maximized at the top left
+// (its frame there, or its client area there with its frame above and left of the screen),
+// the filter editor, the master point editor, both loudness editors, both compression
+// control dialogs and a message box lie wholly on the screen's available area, frame
+// included; the filter editor's first tabs, its grid's first columns and its buttons are on
+// it; a control dialog is first shown at its place, stands in the plot's corner of the
+// window as it shows it once opened where it fits there, covers no text of its view where
+// the screen leaves room beside the window, keeps a place it was dragged to on the screen,
+// and its Apply button is on the screen. Pictures of the screen as a person sees it stay
+// in this build folder (window_places_<screen>_<case>_<window>.png).
+#include "tests/shell/CompressionWindowFixture.h"
+#include "tests/shell/TextPlacement.h"
+
+#include "drc/ui/ControlDialog.h"
+#include "shell/ui/MiniFrame.h"
+#include "shell/ui/QtServices.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <map>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+struct CMainPlace
+{
+    QSize size;
+    bool bClientAtOrigin; // else the frame at the origin
+};
+
+std::string Name(const CMainPlace& place)
+{
+    return std::to_string(place.size.width()) + "x" + std::to_string(place.size.height()) +
+           (place.bClientAtOrigin ? "_client_at_origin" : "_frame_at_origin");
+}
+
+std::string Describe(const QRect& r)
+{
+    return "(" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ") " +
+           std::to_string(r.width()) + "x" + std::to_string(r.height());
+}
+
+// The rectangle of a child widget in global pixels.
+QRect GlobalRect(const QWidget& widget)
+{
+    return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+class WindowPlaceTest : public CompressionWindowTest,
+                        public ::testing::WithParamInterface<CMainPlace>
+{
+protected:
+    void SetUp() override
+    {
+        CompressionWindowTest::SetUp();
+        CMainFrame& main = *app->m_pMainFrame;
+        main.showNormal();
+        if (GetParam().bClientAtOrigin)
+            main.setGeometry(QRect(QPoint(0, 0), GetParam().size));
+        else
+        {
+            main.resize(GetParam().size);
+            main.move(0, 0);
+        }
+        main.show();
+        Settle();
+    }
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+    QRect Area() const { return app->m_pMainFrame->screen()->availableGeometry(); }
+    static std::string ScreenTag()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        return std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+    }
+    // The screen as a person sees it: the main window and the window where they stand,
+    // each frame outlined.
+    void SaveScreen(QWidget& window, const std::string& name) const
+    {
+        QWidget& main = *app->m_pMainFrame;
+        QImage image(main.screen()->geometry().size(), QImage::Format_RGB32);
+        image.fill(Qt::darkGray);
+        {
+            QPainter painter(&image);
+            for (QWidget* shown : {&main, &window})
+            {
+                painter.setPen(Qt::red);
+                painter.drawRect(shown->frameGeometry().adjusted(0, 0, -1, -1));
+                painter.drawImage(shown->geometry().topLeft(), shown->grab().toImage());
+            }
+        }
+        image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/window_places_" +
+                   QString::fromStdString(ScreenTag() + "_" + Name(GetParam()) + "_" + name) +
+                   ".png");
+    }
+    void ExpectOnScreen(const QWidget& window, const std::string& what) const
+    {
+        EXPECT_TRUE(Area().contains(window.frameGeometry()))
+            << what << ": frame " << Describe(window.frameGeometry()) << " on " << Describe(Area());
+    }
+};
+
+TEST_P(WindowPlaceTest, TheScreenIsTheOneTheTestAsksFor)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_TRUE(screen == QSize(2560, 1440) || screen == QSize(1366, 768)) << ScreenTag();
+}
+
+TEST_P(WindowPlaceTest, TheEditorsOpenWhollyOnTheScreen)
+{
+    CMainFrame& main = *app->m_pMainFrame;
+    const struct
+    {
+        CMainFrame::EMiniFrame editor;
+        const char* name;
+    } editors[] = {{CMainFrame::kFilterEditor, "filter_editor"},
+                   {CMainFrame::kMasterPointEditor, "master_point_editor"},
+                   {CMainFrame::kQZX2202LoudnessEditor, "qzx2202_loudness_editor"},
+                   {CMainFrame::kQZX241XLoudnessEditor, "qzx241x_loudness_editor"}};
+    for (const auto& e : editors)
+    {
+        CMiniFrame* frame = main.OpenMiniFrame(e.editor);
+        ASSERT_NE(frame, nullptr) << e.name;
+        Settle();
+        ASSERT_TRUE(frame->isVisible()) << e.name;
+        ExpectOnScreen(*frame, e.name);
+        SaveScreen(*frame, e.name);
+        // Shown again after it was moved off the screen, it comes back on it.
+        frame->close();
+        frame->move(Area().right() - 40, Area().top() - 30);
+        main.OpenMiniFrame(e.editor);
+        Settle();
+        ExpectOnScreen(*frame, std::string(e.name) + " shown again");
+        frame->close();
+    }
+}
+
+TEST_P(WindowPlaceTest, TheFilterEditorsFirstTabsColumnsAndButtonsAreInReach)
+{
+    CMiniFrame* frame = app->m_pMainFrame->OpenMiniFrame(CMainFrame::kFilterEditor);
+    ASSERT_NE(frame, nullptr);
+    Settle();
+    QTabWidget& sheet = *frame->GetSheet();
+    QWidget* page = sheet.currentWidget();
+    ASSERT_NE(page, nullptr);
+    const QRect area = Area();
+    // The tab bar scrolls where the screen is too narrow for all seventeen tabs.
+    const QRect tab = sheet.tabBar()->tabRect(0).translated(sheet.tabBar()->mapToGlobal(QPoint()));
+    EXPECT_TRUE(area.contains(tab)) << "first tab " << Describe(tab);
+    EXPECT_TRUE(GlobalRect(*sheet.tabBar()).contains(tab.center()));
+    if (!sheet.usesScrollButtons())
+    {
+        EXPECT_LE(sheet.tabBar()->sizeHint().width(), sheet.tabBar()->width());
+    }
+    for (const char* button : {"Close", "Clear", "Clear All"})
+    {
+        auto* pButton = page->findChild<QPushButton*>(button);
+        ASSERT_NE(pButton, nullptr) << button;
+        EXPECT_TRUE(area.contains(GlobalRect(*pButton))) << button;
+    }
+    auto* grid = page->findChild<QTableWidget*>();
+    ASSERT_NE(grid, nullptr);
+    for (int column : {0, 1})
+    {
+        const QRect cell(
+            grid->viewport()->mapToGlobal(QPoint(grid->columnViewportPosition(column), 0)),
+            QSize(grid->columnWidth(column), grid->rowHeight(0)));
+        EXPECT_TRUE(area.contains(cell)) << "column " << column << " " << Describe(cell);
+    }
+    ExpectOnScreen(*frame, "filter editor");
+}
+
+TEST_P(WindowPlaceTest, TheControlDialogsOpenOnTheScreenClearOfTheTexts)
+{
+    const struct
+    {
+        int device;
+        int design;
+        EDesignWindow kind;
+        const char* name;
+    } windows[] = {{CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+                    EDesignWindow::QZX2202Compression, "qzx2202_control_dialog"},
+                   {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+                    EDesignWindow::QZX241XCompression, "qzx2410_control_dialog"}};
+    for (const auto& w : windows)
+    {
+        SCOPED_TRACE(w.name);
+        // Opened from the speaker windows: the window hides its toolbar as it opens.
+        ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_EQ_FILTERS));
+        Settle();
+        Open(w.device, w.design);
+        Settle();
+        QWidget* dialog = ControlDialog(w.kind);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->isVisible());
+        ExpectOnScreen(*dialog, w.name);
+        auto* apply = dialog->findChild<QAbstractButton*>("Apply");
+        ASSERT_NE(apply, nullptr);
+        EXPECT_TRUE(Area().contains(GlobalRect(*apply)))
+            << "Apply " << Describe(GlobalRect(*apply));
+        QWidget* view = app->GetDesignFrame(w.kind)->GetView();
+        const std::string hidden =
+            w.kind == EDesignWindow::QZX2202Compression
+                ? HiddenTexts(*dynamic_cast<CDRC_View*>(view), *dialog)
+                : HiddenTexts(*dynamic_cast<CQZX2410_DRC_View*>(view), *dialog);
+        // Where it fits there, it stands in the top left corner of the plot as the window
+        // shows it, 8 pixels in from its frame lines.
+        const CBasicGraph& graph = dynamic_cast<CCompressionGraphView*>(view)->GetGraph();
+        const CRect& plot = graph.m_PlotRegion.m_Rect;
+        const CPoint topLeft = CanvasToPixel(graph, {plot.left, plot.top});
+        const CPoint bottomRight = CanvasToPixel(graph, {plot.right, plot.bottom});
+        const QRect corner =
+            QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y))
+                .adjusted(8, 8, -8, -8)
+                .translated(view->mapToGlobal(QPoint(0, 0)));
+        if (corner.width() >= dialog->frameGeometry().width() + 2 &&
+            corner.height() >= dialog->frameGeometry().height() + 2)
+        {
+            EXPECT_LE((dialog->frameGeometry().topLeft() - corner.topLeft()).manhattanLength(), 2)
+                << "dialog at " << Describe(dialog->frameGeometry()) << ", plot's corner at "
+                << Describe(corner);
+        }
+        // Where the screen leaves room for the dialog beside the main window, it hides
+        // nothing; else as little as it can (it must stand over the window somewhere).
+        const QRect main = app->m_pMainFrame->frameGeometry();
+        const bool bRoomBeside = Area().right() - main.right() >= dialog->frameGeometry().width();
+        if (bRoomBeside)
+        {
+            EXPECT_EQ(hidden, "") << "dialog at " << Describe(dialog->frameGeometry());
+        }
+        else
+            std::cout << "[ no room ] " << w.name << " at " << Describe(dialog->frameGeometry())
+                      << " hides:" << hidden << "\n";
+        SaveScreen(*dialog, w.name);
+    }
+}
+
+// Notes where each control dialog stands when it is first shown.
+class CFirstShowPlaces : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = dynamic_cast<CControlDialog*>(watched);
+                dialog && !places.count(dialog))
+                places[dialog] = dialog->pos();
+        return false;
+    }
+    std::map<QObject*, QPoint> places;
+};
+
+// A window system draws a window first where it is shown; one moved only after that may
+// get its frame round its new place, its title bar above the screen.
+TEST_P(WindowPlaceTest, AControlDialogIsFirstShownAtItsPlace)
+{
+    CFirstShowPlaces shown;
+    QCoreApplication::instance()->installEventFilter(&shown);
+    Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
+    Settle();
+    QCoreApplication::instance()->removeEventFilter(&shown);
+    QWidget* dialog = ControlDialog(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(shown.places.count(dialog), 1u);
+    EXPECT_EQ(shown.places[dialog], dialog->pos());
+}
+
+TEST_P(WindowPlaceTest, AControlDialogKeepsThePlaceItWasMovedToOnTheScreen)
+{
+    Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
+    Settle();
+    QPointer<QWidget> dialog = ControlDialog(EDesignWindow::QZX241XCompression);
+    ASSERT_TRUE(dialog);
+    // Dragged half off the screen's bottom right corner, then closed and made anew.
+    const QSize frame = dialog->frameGeometry().size();
+    dialog->move(Area().bottomRight() - QPoint(frame.width() / 2, frame.height() / 2));
+    Settle();
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(dialog);
+    ASSERT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION));
+    Settle();
+    dialog = ControlDialog(EDesignWindow::QZX241XCompression);
+    ASSERT_TRUE(dialog);
+    ExpectOnScreen(*dialog, "made anew");
+    EXPECT_EQ(dialog->frameGeometry().bottomRight(), Area().bottomRight());
+}
+
+TEST_P(WindowPlaceTest, AMessageBoxOpensOnTheScreen)
+{
+    app->m_pMainFrame->activateWindow();
+    Settle();
+    QRect frame;
+    QTimer::singleShot(0,
+                       [&frame]
+                       {
+                           if (QWidget* box = QApplication::activeModalWidget())
+                           {
+                               frame = box->frameGeometry();
+                               box->close();
+                           }
+                       });
+    CQtMessageBox().Show("The calculation ran out of memory. The work is kept.");
+    EXPECT_TRUE(frame.isValid());
+    EXPECT_TRUE(Area().contains(frame)) << Describe(frame);
+}
+
+const CMainPlace kPlaces[] = {
+    {{800, 800}, false}, {{1024, 768}, false}, {{1366, 768}, false},
+    {{800, 800}, true},  {{1024, 768}, true},  {{1366, 768}, true},
+};
+INSTANTIATE_TEST_SUITE_P(MainWindow, WindowPlaceTest, ::testing::ValuesIn(kPlaces),
+                         [](const ::testing::TestParamInfo<CMainPlace>& info)
+                         { return Name(info.param); });
+} // namespace
