@@ -76,6 +76,17 @@ protected:
     std::unique_ptr<CQZX2410_Manager> family;
     std::unique_ptr<Cmd> commands;
 };
+
+// The one message of a read-back that did not take the refused lines (each ending in CR LF),
+// all for the same reason: a line for each.
+std::string NotTakenMessage(const std::vector<std::string>& refused, const std::string& why)
+{
+    std::string text;
+    for (const std::string& line : refused)
+        text += std::string(text.empty() ? "" : "\n") + "The device data line \"" +
+                line.substr(0, line.size() - 2) + "\" " + why + "; the filter was not taken.";
+    return text;
+}
 } // namespace
 
 TEST_F(CommandsTest, GenerateMergesTheLoudnessLinesAndNamesTheFiltersLeftOut)
@@ -271,14 +282,9 @@ TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadB
         messages.texts.clear();
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
         // One message box, a line for each line not taken.
-        std::string expected;
-        for (const std::string& line : refused)
-            expected +=
-                (expected.empty() ? "The device data line \"" : "\nThe device data line \"") +
-                line.substr(0, line.size() - 2) +
-                "\" gives its filter a label number or an output order above "
-                "1000000000, more than the filter grids count to; the filter was not "
-                "taken.";
+        const std::string expected = NotTakenMessage(
+            refused, "gives its filter a label number or an output order above "
+                     "1000000000, more than the filter grids count to");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
@@ -305,13 +311,9 @@ TEST_F(CommandsTest, ParameterLinesWhoseOrderIsNoWholeNumberAreNamedAndNotReadBa
         family->m_DataLines = lines;
         messages.texts.clear();
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
-        std::string expected;
-        for (const std::string& line : refused)
-            expected +=
-                (expected.empty() ? "The device data line \"" : "\nThe device data line \"") +
-                line.substr(0, line.size() - 2) +
-                "\" gives its filter an output order that is not a whole number in digits, "
-                "such as 3; the filter was not taken.";
+        const std::string expected = NotTakenMessage(
+            refused, "gives its filter an output order that is not a whole number in digits, "
+                     "such as 3");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ--1");
