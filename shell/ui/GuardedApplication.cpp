@@ -6,8 +6,9 @@
 #include <QMetaEnum>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 namespace
 {
@@ -36,11 +37,14 @@ std::string EventSubject(QObject* receiver, QEvent::Type type)
     return "Handling the event \"" + std::string(name ? name : "unknown") + "\"" + where;
 }
 
-// A line in the debug log, or where Qt writes its warnings while the log is off.
-void Log(const std::string& text)
+// A line in the debug log (true), or where Qt writes its warnings while the log is off or
+// cannot take it (false).
+bool Log(const std::string& text)
 {
-    if (!theDebugLog.Write("%s\n", text.c_str()))
-        qWarning("%s", text.c_str());
+    if (theDebugLog.Write("%s\n", text.c_str()))
+        return true;
+    qWarning("%s", text.c_str());
+    return false;
 }
 
 // The failure could not be told: memory ran out while its message was made. Written with
@@ -53,9 +57,35 @@ void LogUntoldFailure(QEvent::Type type, const CFailure& failure) noexcept
     if (!theDebugLog.Write(kFormat, int(type), reason))
         std::fprintf(stderr, kFormat, int(type), reason);
 }
+
+// "\n\n3 more failures were written to <where>", or nothing for none.
+std::string MoreFailures(std::size_t nFailures, const char* where)
+{
+    if (nFailures == 0)
+        return {};
+    const char* counted =
+        nFailures == 1 ? " more failure was written to " : " more failures were written to ";
+    return "\n\n" + std::to_string(nFailures) + counted + where;
+}
 } // namespace
 
-CGuardedApplication::CGuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+CGuardedApplication::CGuardedApplication(int& argc, char** argv)
+    : QApplication(argc, argv), m_OwnThread(std::this_thread::get_id())
+{
+}
+
+CGuardedApplication::~CGuardedApplication()
+{
+    // A receiver that outlives the application must not reach the memory gone with it.
+    for (const auto& told : m_ToldFailures)
+        disconnect(told.second);
+}
+
+std::size_t
+CGuardedApplication::CReceiverEventHash::operator()(const CReceiverEvent& key) const noexcept
+{
+    return std::hash<const void*>()(key.receiver) ^ (std::size_t(key.type) << 1);
+}
 
 bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
 {
@@ -65,8 +95,8 @@ bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
     CFailure failure;
     if (RunCatchingFailure([&] { bHandled = QApplication::notify(receiver, event); }, failure))
     {
-        if (!m_ToldFailures.empty())
-            ForgetToldFailures(receiver, type);
+        if (IsOwnThread() && !m_ToldFailures.empty())
+            ForgetTold({receiver, type});
         return bHandled;
     }
     // A close event lives with its sender until it has its answer: refused, the window
@@ -75,7 +105,10 @@ bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
         event->ignore();
     try
     {
-        OnFailure(receiver, type, failure);
+        if (IsOwnThread())
+            OnFailure(receiver, type, failure);
+        else
+            PassOnFailure(receiver, type, failure);
     }
     catch (...)
     {
@@ -86,9 +119,18 @@ bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
 
 void CGuardedApplication::OnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure)
 {
-    const char* kept = type == QEvent::Close ? "The window stays open." : "";
-    const std::string text = FailureMessage(EventSubject(receiver, type), failure, kept);
-    if (WasTold(receiver, type, failure))
+    const bool bClose = type == QEvent::Close;
+    const std::string text = FailureMessage(EventSubject(receiver, type), failure,
+                                            bClose ? "The window stays open." : "");
+    // A close is the user's own act, asked for again and again only by the user: each
+    // refusal is told, or the window would stay without a word.
+    if (bClose)
+    {
+        Report(text);
+        return;
+    }
+    const CReceiverEvent key{receiver, type};
+    if (m_ToldFailures.contains(key))
     {
         Log(text);
         return;
@@ -96,32 +138,59 @@ void CGuardedApplication::OnFailure(QObject* receiver, QEvent::Type type, const 
     // Told before it is remembered: when memory runs out in between, the user hears of
     // the failure again rather than never.
     Report(text);
-    m_ToldFailures.push_back({receiver, type, failure});
+    RememberTold(key);
 }
 
-bool CGuardedApplication::WasTold(QObject* receiver, QEvent::Type type,
-                                  const CFailure& failure) const
+void CGuardedApplication::PassOnFailure(QObject* receiver, QEvent::Type type,
+                                        const CFailure& failure)
 {
-    return std::any_of(m_ToldFailures.begin(), m_ToldFailures.end(),
-                       [&](const CToldFailure& told)
-                       {
-                           return told.receiver == receiver && told.type == type &&
-                                  told.failure.bOutOfMemory == failure.bOutOfMemory &&
-                                  told.failure.text == failure.text;
-                       });
+    QMetaObject::invokeMethod(
+        this,
+        [this, text = FailureMessage(EventSubject(receiver, type), failure)] { Report(text); },
+        Qt::QueuedConnection);
 }
 
-void CGuardedApplication::ForgetToldFailures(QObject* receiver, QEvent::Type type)
+void CGuardedApplication::RememberTold(const CReceiverEvent& key)
 {
-    std::erase_if(m_ToldFailures, [receiver, type](const CToldFailure& told)
-                  { return !told.receiver || (told.receiver == receiver && told.type == type); });
+    const auto told = m_ToldFailures.emplace(key, QMetaObject::Connection()).first;
+    // The end of the receiver ends its memory: an object made later in its place is
+    // another receiver.
+    try
+    {
+        told->second =
+            connect(key.receiver, &QObject::destroyed, this, [this, key] { ForgetTold(key); });
+    }
+    catch (...)
+    {
+        m_ToldFailures.erase(told);
+        throw;
+    }
+}
+
+void CGuardedApplication::ForgetTold(const CReceiverEvent& key) noexcept
+{
+    const auto told = m_ToldFailures.find(key);
+    if (told == m_ToldFailures.end())
+        return;
+    disconnect(told->second);
+    m_ToldFailures.erase(told);
 }
 
 void CGuardedApplication::Report(const std::string& text)
 {
-    if (std::find(m_PendingReports.begin(), m_PendingReports.end(), text) != m_PendingReports.end())
-        return;
-    m_PendingReports.push_back(text);
+    // The first report is on the screen while it is being shown, and takes no more.
+    const bool bOnlyOneShown = m_bShowingReports && m_Reports.size() == 1;
+    if (m_Reports.empty() || bOnlyOneShown)
+        m_Reports.push_back({text});
+    else if (Log(text))
+        ++m_Reports.back().nInDebugLog;
+    else
+        ++m_Reports.back().nInWarnings;
+    PostShowing();
+}
+
+void CGuardedApplication::PostShowing()
+{
     if (m_bShowPosted || m_bShowingReports)
         return;
     QMetaObject::invokeMethod(
@@ -132,7 +201,7 @@ void CGuardedApplication::Report(const std::string& text)
 void CGuardedApplication::ShowReports()
 {
     // A message that cannot be shown (memory ran out for its box) ends the showing as its
-    // failure leaves; it stays first in the queue, for the next failure to show it.
+    // failure leaves; it stays first in the queue, and is shown with the next failure.
     struct CShowing
     {
         bool& bShowing;
@@ -141,11 +210,16 @@ void CGuardedApplication::ShowReports()
     m_bShowPosted = false;
     m_bShowingReports = true;
     const CShowing showing{m_bShowingReports};
-    while (!m_PendingReports.empty())
+    while (!m_Reports.empty())
     {
-        // Kept in the queue while it is on the screen: the same text joins it.
-        const std::string text = m_PendingReports.front();
-        Services::MessageBox().Show(text);
-        m_PendingReports.erase(m_PendingReports.begin());
+        // Kept in the queue while it is on the screen: what fails meanwhile waits behind.
+        const CReport& report = m_Reports.front();
+        const char* warnings = theDebugLog.IsOn()
+                                   ? "standard error, as the debug log could not be written."
+                                   : "standard error, as the debug log is off.";
+        Services::MessageBox().Show(report.text +
+                                    MoreFailures(report.nInDebugLog, "the debug log.") +
+                                    MoreFailures(report.nInWarnings, warnings));
+        m_Reports.erase(m_Reports.begin());
     }
 }

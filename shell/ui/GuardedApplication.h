@@ -9,48 +9,80 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
+#include <QMetaObject>
 
+#include <cstddef>
 #include <string>
+#include <thread>
+#include <unordered_map>
 #include <vector>
 
 class CGuardedApplication : public QApplication
 {
 public:
     CGuardedApplication(int& argc, char** argv);
+    ~CGuardedApplication() override;
 
     // Delivers the event and returns what Qt returns. After a failure, returns true: a
     // failed close is refused (the window stays open with its work), every other event
     // counts as handled. Nothing leaves it but the exceptions that are not failures (see
-    // RunCatchingFailure); it takes no memory of its own while the handler succeeds.
+    // RunCatchingFailure); it takes no memory of its own while the handler succeeds, and
+    // costs the same however many failures it remembers.
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The failures the user was told of and that have not worked since: at most one for
+    // each receiver and kind of event, and none for a receiver that is gone.
+    std::size_t ToldFailureCount() const { return m_ToldFailures.size(); }
+
 private:
-    // A failure the user was told of. The same failure of the same receiver and kind of
-    // event is told once: a window that keeps asking to be drawn, or a timer that keeps
-    // running, would otherwise open box after box and never let the user reach the menus
-    // to save. Its repeats go to the log. It is told again after that receiver has once
-    // handled that kind of event without failing.
-    struct CToldFailure
+    // A receiver that failed on a kind of event and was told of. A failure of it again on
+    // that kind is the same failure whatever its text (an index or a line number in it
+    // changes from one try to the next): a window that keeps asking to be drawn, or a
+    // timer that keeps running, would otherwise open box after box and never let the user
+    // reach the menus to save. Its repeats go to the log. It is told again after that
+    // receiver has once handled that kind of event without failing.
+    struct CReceiverEvent
     {
-        QPointer<QObject> receiver; // null once the object is gone
+        const QObject* receiver; // never followed: the key is dropped when the object goes
         QEvent::Type type;
-        CFailure failure;
+        bool operator==(const CReceiverEvent&) const = default;
+    };
+    struct CReceiverEventHash
+    {
+        std::size_t operator()(const CReceiverEvent& key) const noexcept;
+    };
+
+    // A message to be shown, with the failures that came while it waited: those are
+    // written to the log and counted in its box, so that many failures at once (a burst
+    // of windows failing to draw) open one box.
+    struct CReport
+    {
+        std::string text;
+        std::size_t nInDebugLog = 0;
+        std::size_t nInWarnings = 0; // where Qt writes its warnings
     };
 
     // Tells the user of the failure, or logs it when it was told already. May throw when
     // memory runs out; notify swallows that.
     void OnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure);
-    bool WasTold(QObject* receiver, QEvent::Type type, const CFailure& failure) const;
-    void ForgetToldFailures(QObject* receiver, QEvent::Type type);
+    // An object of another thread failed: the message is handed to this one, which alone
+    // keeps the memory of failures and shows messages.
+    void PassOnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure);
+    bool IsOwnThread() const noexcept { return std::this_thread::get_id() == m_OwnThread; }
+    void RememberTold(const CReceiverEvent& key);
+    void ForgetTold(const CReceiverEvent& key) noexcept;
     // Shows the message once control is back in the event loop: a message box opened
-    // inside a paint would paint in the middle of a paint. While a message waits or is on
-    // the screen, further failures join it rather than opening boxes of their own.
+    // inside a paint would paint in the middle of a paint. While a message waits, further
+    // failures join it; while one is on the screen, they make the one box shown after it.
     void Report(const std::string& text);
+    void PostShowing();
     void ShowReports();
 
-    std::vector<std::string> m_PendingReports;
+    std::thread::id m_OwnThread;
+    // Each with its connection to the receiver's end, which forgets it.
+    std::unordered_map<CReceiverEvent, QMetaObject::Connection, CReceiverEventHash> m_ToldFailures;
+    // At most two: the one on the screen, and the one waiting behind it.
+    std::vector<CReport> m_Reports;
     bool m_bShowPosted = false;
     bool m_bShowingReports = false;
-    std::vector<CToldFailure> m_ToldFailures;
 };

@@ -280,13 +280,17 @@ TEST_P(CommandFailureTest, AnExitThatFailsKeepsTheProgramAndTheUnsavedWork)
     EXPECT_NE(messages.texts.front().find("The window stays open."), std::string::npos)
         << messages.texts.front();
     ExpectOneMessage("Closing the window \"");
-    // A quit asked of the application closes the same way, and is refused the same way
-    // (the repeat goes to the log).
+    // Asked again, by File > Exit or a quit of the application, it is refused again and
+    // told again: the user knows why the program is still there.
+    EXPECT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_APP_EXIT));
+    Settle();
+    EXPECT_TRUE(frame.isVisible());
+    ExpectOneMessage("Closing the window \"");
     QEvent quit(QEvent::Quit);
     QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
     Settle();
     EXPECT_TRUE(frame.isVisible());
-    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+    ExpectOneMessage("Closing the window \"");
     EXPECT_GT(doc->m_CalculatedEQFilters.GetSize(), 0);
     EXPECT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn());
     // The program goes on: once the question can be asked, Exit asks it and closes.

@@ -1,23 +1,35 @@
 // The program's application class under the failures its event guard catches: handlers
 // that throw (memory ran out, or another error) and allocations that fail while the guard
-// tells of it. A close that fails is refused, by whatever way it was asked; the guard takes
-// no memory of its own around a handler that succeeds and lets nothing of its own out; a
-// failure that repeats is shown once until its receiver has handled that kind of event
-// again without failing.
+// tells of it. A close that fails is refused, by whatever way it was asked, and told each
+// time; the guard takes no memory of its own around a handler that succeeds and lets
+// nothing of its own out; a failure that repeats, whatever its text, is shown once until
+// its receiver has handled that kind of event again without failing, and remembered once;
+// many failures at once open one box. The program runs these tests once with the debug
+// log off and once with it on (a folder holding its file), so both places the guard logs
+// to are checked.
 #include "AllocationFault.h"
 
 #include "../framework/QtTestApp.h"
 #include "framework/core/Services.h"
+#include "shell/DebugLog.h"
 #include "shell/ui/GuardedApplication.h"
 
 #include <QMainWindow>
 #include <QTest>
+#include <QThread>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <new>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -45,6 +57,21 @@ protected:
         if (raise)
             raise();
         return true;
+    }
+};
+
+// A window whose test events end by the failure set for it.
+class CFailingWidget : public QWidget
+{
+public:
+    void (*raise)() = nullptr;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == kTestEvent && raise)
+            raise();
+        return QWidget::event(event);
     }
 };
 
@@ -77,6 +104,14 @@ void FailFlooded()
 {
     throw std::runtime_error("the disk is flooded");
 }
+// A text that changes from one failure to the next, as the standard library's own.
+void FailOutOfRange()
+{
+    static std::size_t nIndex = 0;
+    const std::vector<int> empty;
+    (void)empty.at(nIndex++);
+}
+const char kOutOfRange[] = "was stopped by an error: vector::_M_range_check: __n (which is ";
 
 // Warnings Qt writes (the guard's log while the debug log is off).
 std::vector<std::string> g_Warnings;
@@ -93,9 +128,13 @@ protected:
     {
         TestApp<CGuardedApplication>();
         ASSERT_NE(dynamic_cast<CGuardedApplication*>(QCoreApplication::instance()), nullptr);
+        ASSERT_EQ(theDebugLog.IsOn(), std::filesystem::exists(CDebugLog::kFileName))
+            << "the debug log is on where its file is";
         Services::SetMessageBox(&messages);
         g_Warnings.clear();
         m_PreviousHandler = qInstallMessageHandler(RecordWarning);
+        m_nLogStart = LogFileText().size();
+        m_nToldBefore = Guard().ToldFailureCount();
     }
     void TearDown() override
     {
@@ -128,9 +167,46 @@ protected:
             n += text.find(part) != std::string::npos;
         return n;
     }
+    static CGuardedApplication& Guard()
+    {
+        return *static_cast<CGuardedApplication*>(QCoreApplication::instance());
+    }
+    // The failures the guard remembers that this test made.
+    std::ptrdiff_t ToldFailures() const
+    {
+        return std::ptrdiff_t(Guard().ToldFailureCount()) - std::ptrdiff_t(m_nToldBefore);
+    }
+    static std::string LogFileText()
+    {
+        std::ifstream in(CDebugLog::kFileName);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    // How often part was logged since the test began: in the debug log while it is on,
+    // else among Qt's warnings.
+    int Logged(const std::string& part) const
+    {
+        if (!theDebugLog.IsOn())
+            return Contains(g_Warnings, part);
+        const std::string text = LogFileText().substr(m_nLogStart);
+        int n = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++n;
+        return n;
+    }
+    // The last line of a box that holds n more failures than its own.
+    static std::string MoreFailures(std::size_t n)
+    {
+        return std::to_string(n) + (n == 1 ? " more failure was" : " more failures were") +
+               " written to " +
+               (theDebugLog.IsOn() ? "the debug log." : "standard error, as the debug log is off.");
+    }
 
     CRecordingMessageBox messages;
     QtMessageHandler m_PreviousHandler = nullptr;
+    std::size_t m_nLogStart = 0;
+    std::size_t m_nToldBefore = 0;
 };
 
 // The ways a window is asked to close: by the program, by the window manager (its title
@@ -181,19 +257,29 @@ TEST_F(EventGuardTest, AFailedCloseIsRefusedWhateverAskedForIt)
 TEST_F(EventGuardTest, TheGuardTakesNoMemoryAroundAHandlerThatSucceeds)
 {
     CFailingObject quiet;
-    CFailingObject failing;
-    failing.raise = FailOnFire;
+    std::vector<std::unique_ptr<CFailingObject>> failing;
     Send(quiet); // what Qt sets up once
-    for (const bool bFailureKnown : {false, true})
+    for (const std::size_t nRemembered : {0, 1, 1000})
     {
-        SCOPED_TRACE(bFailureKnown ? "with a failure remembered" : "with none");
-        if (bFailureKnown)
-            Send(failing);
+        SCOPED_TRACE(std::to_string(nRemembered) + " failures remembered");
+        while (failing.size() < nRemembered)
+        {
+            failing.push_back(std::make_unique<CFailingObject>());
+            failing.back()->raise = FailOnFire;
+            Send(*failing.back());
+        }
+        ASSERT_EQ(ToldFailures(), std::ptrdiff_t(nRemembered));
         const CAllocationCount count;
         for (int i = 0; i < 1000; ++i)
             EXPECT_TRUE(Send(quiet));
         EXPECT_EQ(count.Count(), 0u);
     }
+    // Nor where it forgets a failure: its receiver has handled that kind of event.
+    failing.front()->raise = nullptr;
+    const CAllocationCount count;
+    EXPECT_TRUE(Send(*failing.front()));
+    EXPECT_EQ(count.Count(), 0u);
+    EXPECT_EQ(ToldFailures(), 999);
 }
 
 // An error made before memory runs out: throwing it takes none of the program's memory.
@@ -264,13 +350,153 @@ TEST_F(EventGuardTest, AMessageThatCouldNotBeShownIsShownWithTheNext)
     Send(object);
     Settle();
     EXPECT_FALSE(box.bFail);
+    // The next failure here is the box's own, written to the log and counted in the box.
+    ASSERT_EQ(box.texts.size(), 1u);
     EXPECT_EQ(Contains(box.texts, "the disk is on fire"), 1);
+    EXPECT_EQ(Contains(box.texts, MoreFailures(1)), 1) << box.texts.front();
+    EXPECT_EQ(Logged("Handling the event \"MetaCall\" was stopped because memory ran out."), 1);
     // And later failures are shown as they come.
-    object.raise = FailFlooded;
-    Send(object);
+    CFailingObject other;
+    other.raise = FailFlooded;
+    Send(other);
     Settle();
+    ASSERT_EQ(box.texts.size(), 2u);
     EXPECT_EQ(Contains(box.texts, "the disk is flooded"), 1);
     Services::SetMessageBox(&messages);
+}
+
+TEST_F(EventGuardTest, ManyFailuresAtOnceOpenOneBoxThatCountsTheRest)
+{
+    std::vector<std::unique_ptr<CFailingObject>> objects(30000);
+    for (auto& object : objects)
+    {
+        object = std::make_unique<CFailingObject>();
+        object->raise = FailOutOfRange;
+        Send(*object);
+    }
+    Settle();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    const std::string& text = messages.texts.front();
+    EXPECT_EQ(text.rfind(std::string("Handling the event \"User\" ") + kOutOfRange, 0), 0u) << text;
+    const std::string more = "\n\n" + MoreFailures(29999);
+    EXPECT_EQ(text.substr(text.size() - std::min(text.size(), more.size())), more) << text;
+    EXPECT_EQ(Logged(kOutOfRange), 29999) << "the box says where they went";
+    // Each is remembered once, until its object goes.
+    EXPECT_EQ(ToldFailures(), 30000);
+    objects.resize(10000);
+    EXPECT_EQ(ToldFailures(), 10000);
+    objects.clear();
+    EXPECT_EQ(ToldFailures(), 0);
+}
+
+// Records a message, and the first time lets failures happen while it is on the screen,
+// as they do in the box's own event loop.
+class CBurstingMessageBox : public CRecordingMessageBox
+{
+public:
+    int Show(const std::string& text) override
+    {
+        const int nAnswer = CRecordingMessageBox::Show(text);
+        if (const auto burst = std::exchange(whileShown, nullptr))
+            burst();
+        return nAnswer;
+    }
+    std::function<void()> whileShown;
+};
+
+TEST_F(EventGuardTest, FailuresWhileABoxIsOnTheScreenOpenOneBoxAfterIt)
+{
+    CBurstingMessageBox box;
+    Services::SetMessageBox(&box);
+    CFailingObject first;
+    first.raise = FailOnFire;
+    std::vector<std::unique_ptr<CFailingObject>> burst(50);
+    box.whileShown = [&]
+    {
+        for (auto& object : burst)
+        {
+            object = std::make_unique<CFailingObject>();
+            object->raise = FailFlooded;
+            Send(*object);
+        }
+    };
+    Send(first);
+    Settle();
+    Services::SetMessageBox(&messages);
+    ASSERT_EQ(box.texts.size(), 2u);
+    EXPECT_EQ(box.texts[0].find("more failure"), std::string::npos) << "it was shown already";
+    EXPECT_NE(box.texts[0].find("the disk is on fire"), std::string::npos);
+    EXPECT_NE(box.texts[1].find("the disk is flooded"), std::string::npos);
+    EXPECT_NE(box.texts[1].find(MoreFailures(49)), std::string::npos) << box.texts[1];
+}
+
+TEST_F(EventGuardTest, EveryFailedCloseOfAWindowIsTold)
+{
+    // The user asks again and again, by the close box, by File > Exit: each refusal says
+    // why the window stays.
+    CFailingCloseWindow window;
+    window.show();
+    window.raise = RunOutOfMemory;
+    const std::function<void()> closes[] = {
+        [&] { EXPECT_FALSE(window.close()); },
+        [&] { EXPECT_FALSE(window.windowHandle()->close()); },
+        [&] { EXPECT_FALSE(window.close()); },
+        [] { QApplication::closeAllWindows(); },
+        [&] { EXPECT_FALSE(window.close()); },
+    };
+    for (const auto& close : closes)
+    {
+        close();
+        Settle();
+        EXPECT_TRUE(window.isVisible());
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(Contains(messages.texts, "Closing the window \"Unsaved work\" was stopped"), 1);
+        EXPECT_EQ(Contains(messages.texts, "The window stays open."), 1);
+        messages.texts.clear();
+    }
+    EXPECT_EQ(ToldFailures(), 0) << "a close is not remembered";
+    window.raise = nullptr;
+    EXPECT_TRUE(window.close());
+}
+
+// An object of another thread whose test events fail, counting them.
+class CFailingWorker : public QObject
+{
+public:
+    std::atomic<int> nEvents{0};
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != kTestEvent)
+            return QObject::event(event);
+        ++nEvents;
+        throw std::runtime_error("the worker's disk is on fire");
+    }
+};
+
+TEST_F(EventGuardTest, AFailureOnAnotherThreadIsToldOnTheProgramsThread)
+{
+    QThread thread;
+    auto* worker = new CFailingWorker;
+    worker->moveToThread(&thread);
+    thread.start();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::postEvent(worker, new QEvent(kTestEvent));
+    // Waits without running this thread's events, so that the three arrive together.
+    for (int i = 0; i < 1000 && worker->nEvents < 3; ++i)
+        QThread::msleep(10);
+    EXPECT_EQ(worker->nEvents, 3);
+    Settle();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(Contains(messages.texts, "Handling the event \"User\" was stopped by an error: "
+                                       "the worker's disk is on fire"),
+              1);
+    EXPECT_EQ(Contains(messages.texts, MoreFailures(2)), 1) << messages.texts.front();
+    EXPECT_EQ(ToldFailures(), 0);
+    thread.quit();
+    thread.wait();
+    delete worker;
 }
 
 TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsKindOfEventHasWorked)
@@ -283,16 +509,24 @@ TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsKindOfEventHasWorke
     WaitForTimers(object, 10);
     EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(Contains(messages.texts, kTimerOnFire), 1);
-    EXPECT_GE(Contains(g_Warnings, kTimerOnFire), 9) << "the repeats are logged";
+    EXPECT_GE(Logged(kTimerOnFire), 9) << "the repeats are logged";
     // Another kind of event on the same object is shown of its own, once.
     Send(object);
     Send(object);
     Settle();
     EXPECT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(Contains(messages.texts, "Handling the event \"User\""), 1);
-    // Another text of the same kind of event is shown of its own.
+    // Another text of the same kind of event is the same failure: it is logged.
     object.raise = FailFlooded;
     WaitForTimers(object, 3);
+    EXPECT_EQ(messages.texts.size(), 2u);
+    EXPECT_GE(Logged("Handling the event \"Timer\" was stopped by an error: the disk is flooded"),
+              3);
+    // Another object failing the same way is shown of its own.
+    CFailingObject other;
+    other.raise = FailFlooded;
+    other.startTimer(20);
+    WaitForTimers(other, 3);
     EXPECT_EQ(messages.texts.size(), 3u);
     EXPECT_EQ(Contains(messages.texts, "the disk is flooded"), 1);
     // One timer that works, and the failure is shown again when it comes back; the test
@@ -308,6 +542,33 @@ TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsKindOfEventHasWorke
     EXPECT_EQ(Contains(messages.texts, "Handling the event \"User\""), 1);
 }
 
+TEST_F(EventGuardTest, AFailureWhoseTextChangesIsShownOnceAndRememberedOnce)
+{
+    // An index that grows from one failure to the next, as a timer's walk through a list.
+    CFailingObject object;
+    object.raise = FailOutOfRange;
+    for (int i = 0; i < 30000; ++i)
+        Send(object);
+    Settle();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(Contains(messages.texts, std::string("Handling the event \"User\" ") + kOutOfRange),
+              1);
+    EXPECT_EQ(messages.texts.front().find("more failure"), std::string::npos)
+        << "repeats are not counted as failures of their own";
+    EXPECT_EQ(Logged(kOutOfRange), 29999);
+    EXPECT_EQ(ToldFailures(), 1);
+    // Once the event has worked, the next failure is shown again, and still remembered once.
+    object.raise = nullptr;
+    Send(object);
+    EXPECT_EQ(ToldFailures(), 0);
+    object.raise = FailOutOfRange;
+    Send(object);
+    Send(object);
+    Settle();
+    EXPECT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(ToldFailures(), 1);
+}
+
 TEST_F(EventGuardTest, AFailureOfAnObjectThatIsGoneIsForgotten)
 {
     // A new object, even where the old one lay, is told of its first failure.
@@ -316,8 +577,21 @@ TEST_F(EventGuardTest, AFailureOfAnObjectThatIsGoneIsForgotten)
         auto object = std::make_unique<CFailingObject>();
         object->raise = FailOnFire;
         Send(*object);
+        Send(*object, QEvent::Timer);
+        EXPECT_EQ(ToldFailures(), 2) << "one for each kind of event";
+        object.reset();
+        EXPECT_EQ(ToldFailures(), 0);
         Settle();
         EXPECT_EQ(messages.texts.size(), std::size_t(i + 1));
     }
+    // A window too, whose end is told by the widget's own destructor, even with its
+    // signals blocked.
+    auto window = std::make_unique<CFailingWidget>();
+    window->blockSignals(true);
+    window->raise = FailOnFire;
+    Send(*window);
+    EXPECT_EQ(ToldFailures(), 1);
+    window.reset();
+    EXPECT_EQ(ToldFailures(), 0);
 }
 } // namespace
