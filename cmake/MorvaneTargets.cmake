@@ -37,6 +37,38 @@ function(morvane_test name)
   endif()
 endfunction()
 
+# morvane_offscreen_screen(<var> <WxH> [<WxH> ...])
+# The environment that runs a test on the offscreen platform with screens of those sizes
+# (pixels at 96 dots per inch), side by side from left to right with their tops at 0, the
+# first the primary one. Their configuration is written into the calling build folder
+# (screen_WxH.json for one screen, screens_WxH_WxH.json for two); Qt's offscreen platform
+# reads a screen's name, x, y, width, height, logicalDpi, logicalBaseDpi and dpr.
+function(morvane_offscreen_screen var)
+  set(entries "")
+  set(x 0)
+  foreach(screen IN LISTS ARGN)
+    string(REPLACE "x" ";" extent ${screen})
+    list(GET extent 0 width)
+    list(GET extent 1 height)
+    list(LENGTH entries index)
+    string(CONCAT entry "{ \"name\": \"screen${index}\", \"x\": ${x}, \"y\": 0, "
+      "\"width\": ${width}, \"height\": ${height}, \"logicalDpi\": 96, "
+      "\"logicalBaseDpi\": 96, \"dpr\": 1 }")
+    list(APPEND entries "${entry}")
+    math(EXPR x "${x} + ${width}")
+  endforeach()
+  list(LENGTH entries count)
+  list(JOIN ARGN "_" sizes)
+  if(count EQUAL 1)
+    set(config "${CMAKE_CURRENT_BINARY_DIR}/screen_${sizes}.json")
+  else()
+    set(config "${CMAKE_CURRENT_BINARY_DIR}/screens_${sizes}.json")
+  endif()
+  list(JOIN entries ",\n    " screens)
+  file(WRITE ${config} "{ \"screens\": [\n    ${screens} ] }\n")
+  set(${var} "QT_QPA_PLATFORM=offscreen:configfile=${config}" PARENT_SCOPE)
+endfunction()
+
 # Fails the configuration when a display-free library links Qt Widgets, directly or
 # through another target.
 function(_morvane_links_widgets target result)

@@ -146,7 +146,7 @@ void CCompressionGraphView::PlaceDialog(CControlDialog* pDialog)
         // what the window just changed (the toolbar a design window hides, the window
         // maximized): the texts are where they will be once they have.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        pDialog->MoveTo(FirstDialogPlace(FrameSize(*pDialog)));
+        pDialog->MoveToFirstPlace(FirstDialogPlace(FrameSize(*pDialog)));
     }
     else
         return;

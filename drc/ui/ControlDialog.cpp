@@ -19,6 +19,17 @@ CControlDialog::CControlDialog(QWidget* pParent)
 void CControlDialog::MoveTo(const QPoint& place)
 {
     PlaceFrame(*this, QRect(place, FrameSize(*this)));
+    Placed();
+}
+
+void CControlDialog::MoveToFirstPlace(const QPoint& place)
+{
+    PlaceFirst(*this, QRect(place, FrameSize(*this)));
+    Placed();
+}
+
+void CControlDialog::Placed()
+{
     m_bPlaced = true;
     KeepPlace();
 }

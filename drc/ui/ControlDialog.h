@@ -7,8 +7,8 @@
 // Once its view has put it in its first place, the dialog keeps the place it is moved to
 // on the window it belongs to (under its object name), for as long as that window lives:
 // a dialog of the same kind made later, after this one was closed or with a new view,
-// opens there again. Wherever it is put or shown, it lies wholly on the screen, its frame
-// and title bar included (ScreenPlace.h).
+// opens there again, on the screen that holds that place. Wherever it is put or shown, it
+// lies wholly on a screen, its frame and title bar included (ScreenPlace.h).
 #pragma once
 
 #include <QDialog>
@@ -20,9 +20,12 @@ class CControlDialog : public QDialog
 public:
     explicit CControlDialog(QWidget* pParent);
 
-    // Moves the dialog (its frame's top left, global pixels; as far as the screen leaves
-    // room) and keeps the place.
+    // Moves the dialog (its frame's top left, global pixels; as far as the screen that
+    // holds the place leaves room) and keeps the place: a place kept from before.
     void MoveTo(const QPoint& place);
+    // As MoveTo, as far as the screen of the window it belongs to leaves room: its first
+    // place, which the user never chose.
+    void MoveToFirstPlace(const QPoint& place);
     // The place a dialog of this kind was last moved to on the window it belongs to; none
     // before a view placed one.
     std::optional<QPoint> KeptPlace() const;
@@ -40,6 +43,8 @@ protected:
     void reject() override {}
 
 private:
+    // From now on a move is the user's.
+    void Placed();
     void KeepPlace() const;
     QByteArray PlaceKey() const;
 

@@ -1,12 +1,14 @@
 #include "framework/ui/ScreenPlace.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMetaObject>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -33,6 +35,12 @@ bool IsFrame(const QMargins& margins)
 const QWidget* Owner(const QWidget& window)
 {
     return window.parentWidget() ? window.parentWidget()->window() : nullptr;
+}
+
+const QScreen* OwnersScreen(const QWidget& window)
+{
+    const QWidget* owner = Owner(window);
+    return (owner ? owner : &window)->screen();
 }
 
 // Checks a placed window again whenever the window manager's frame round it changes: it
@@ -82,12 +90,30 @@ void Watch(QWidget& window)
         new CFrameWatch(window);
 }
 
+// PlaceFrame on that area (none: where the frame is).
+void PlaceOn(QWidget& window, const QRect& frame, const QRect& area)
+{
+    const QRect fitted = FitInside(frame, area);
+    const QSize client = fitted.marginsRemoved(FrameMargins(window)).size();
+    if (window.minimumWidth() > client.width() || window.minimumHeight() > client.height())
+        window.setMinimumSize(window.minimumSize().boundedTo(client));
+    window.resize(client);
+    // A window's position is its frame's (the window system puts the frame there).
+    window.move(fitted.topLeft());
+    Watch(window);
+}
+
+long long SharedArea(const QRect& a, const QRect& b)
+{
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+}
+
 long long CoveredArea(const QRect& frame, std::span<const QRect> texts)
 {
     long long covered = 0;
     for (const QRect& text : texts)
-        if (const QRect common = frame.intersected(text); !common.isEmpty())
-            covered += static_cast<long long>(common.width()) * common.height();
+        covered += SharedArea(frame, text);
     return covered;
 }
 
@@ -114,9 +140,36 @@ QRect FitInside(const QRect& rect, const QRect& area)
 
 QRect AvailableArea(const QWidget& window)
 {
-    const QWidget* owner = Owner(window);
-    const QScreen* screen = (owner ? owner : &window)->screen();
+    const QScreen* screen = OwnersScreen(window);
     return screen ? screen->availableGeometry() : QRect();
+}
+
+int ScreenHolding(const QRect& frame, std::span<const QRect> screens, int owner)
+{
+    int holding = -1;
+    std::tuple<long long, bool, bool> most{0, false, false}; // shared area, under, owner's
+    for (int i = 0; i < int(screens.size()); ++i)
+    {
+        const long long shared = SharedArea(frame, screens[i]);
+        const bool bUnder = screens[i].contains(frame.topLeft());
+        if (const std::tuple share{shared, bUnder, i == owner};
+            (shared > 0 || bUnder) && share > most)
+        {
+            holding = i;
+            most = share;
+        }
+    }
+    return holding;
+}
+
+QRect AreaHolding(const QWidget& window, const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    std::vector<QRect> rects;
+    for (const QScreen* screen : screens)
+        rects.push_back(screen->geometry());
+    const int holding = ScreenHolding(frame, rects, int(screens.indexOf(OwnersScreen(window))));
+    return holding >= 0 ? screens[holding]->availableGeometry() : AvailableArea(window);
 }
 
 QMargins FrameMargins(const QWidget& window)
@@ -140,22 +193,20 @@ QSize FrameSize(const QWidget& window)
 
 void PlaceFrame(QWidget& window, const QRect& frame)
 {
-    const QRect fitted = FitInside(frame, AvailableArea(window));
-    const QSize client = fitted.marginsRemoved(FrameMargins(window)).size();
-    if (window.minimumWidth() > client.width() || window.minimumHeight() > client.height())
-        window.setMinimumSize(window.minimumSize().boundedTo(client));
-    window.resize(client);
-    // A window's position is its frame's (the window system puts the frame there).
-    window.move(fitted.topLeft());
-    Watch(window);
+    PlaceOn(window, frame, AreaHolding(window, frame));
+}
+
+void PlaceFirst(QWidget& window, const QRect& frame)
+{
+    PlaceOn(window, frame, AvailableArea(window));
 }
 
 void KeepOnScreen(QWidget& window)
 {
     const QRect frame(window.pos(), FrameSize(window));
-    const QRect area = AvailableArea(window);
+    const QRect area = AreaHolding(window, frame);
     if (!area.isEmpty() && !area.contains(frame))
-        PlaceFrame(window, frame);
+        PlaceOn(window, frame, area);
     else
         Watch(window);
 }

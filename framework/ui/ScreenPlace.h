@@ -1,8 +1,10 @@
 // Where the program puts the windows it places itself (its tool windows and their
-// dialogs): wholly on the available area of the screen the window it belongs to is on,
-// the window manager's frame and title bar included, so that the user can always grab a
-// window by its title bar and reach all of it. A window larger than that area is made to
-// fit it.
+// dialogs): wholly on the available area of one screen, the window manager's frame and
+// title bar included, so that the user can always grab a window by its title bar and reach
+// all of it. A window larger than that area is made to fit it. A first place, which the
+// user never chose, lies on the screen of the window it belongs to; a window the user has
+// put somewhere stays on the screen that holds it (engineers keep the editors on a second
+// screen), and is pulled onto its owner's screen only where no screen holds it.
 //
 // A window manager frames a window only after it is shown, and tells its frame's size
 // later still. Until a window has a frame of its own, it is counted with the frame of the
@@ -25,8 +27,16 @@ QRect FitInside(const QRect& rect, const QRect& area);
 
 // The available area (the screen without its panels and task bars) of the screen of the
 // window the window belongs to (its parent's window), or of its own screen; empty without
-// a screen.
+// a screen. A first place is taken on it.
 QRect AvailableArea(const QWidget& window);
+// Of the screens (their rectangles, global pixels), the index of the one that holds the
+// frame: the one that holds the most of it; among equal shares the one under its top left
+// (its kept place), then the owner's (owner, -1 for none). -1 where no screen holds any of
+// it or lies under its top left.
+int ScreenHolding(const QRect& frame, std::span<const QRect> screens, int owner);
+// The available area of the screen that holds the frame (ScreenHolding): where a window put
+// there stays. The owner's (AvailableArea) where no screen holds it.
+QRect AreaHolding(const QWidget& window, const QRect& frame);
 // What the window manager's frame adds round the window: its own frame once it has one,
 // else the frame of the window it belongs to, else none.
 QMargins FrameMargins(const QWidget& window);
@@ -35,9 +45,14 @@ QMargins FrameMargins(const QWidget& window);
 QSize FrameSize(const QWidget& window);
 
 // Puts the window's frame at the rectangle, moved and made smaller where it must be to lie
-// on the available area (the window gives up as much of its least size as it has to).
+// on the available area of the screen that holds it (AreaHolding; the window gives up as
+// much of its least size as it has to): a place the user chose, or one kept from before.
 void PlaceFrame(QWidget& window, const QRect& frame);
-// Puts the window back on the available area where its frame leaves it.
+// As PlaceFrame, on the available area of the owner's screen (AvailableArea) whichever
+// screen holds the rectangle: a first place, which the user never chose.
+void PlaceFirst(QWidget& window, const QRect& frame);
+// Puts the window back on the available area of the screen that holds it (AreaHolding)
+// where its frame leaves that area.
 void KeepOnScreen(QWidget& window);
 
 // The place (top left) for a frame of that size on the area: the first of the preferred

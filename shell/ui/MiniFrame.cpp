@@ -31,7 +31,7 @@ void CMiniFrame::CenterOn(const QWidget& window)
     SizeToContents(*this);
     QRect frame(QPoint(0, 0), FrameSize(*this));
     frame.moveCenter(window.frameGeometry().center());
-    PlaceFrame(*this, frame);
+    PlaceFirst(*this, frame);
 }
 
 void CMiniFrame::ShowAgain()
@@ -42,8 +42,9 @@ void CMiniFrame::ShowAgain()
 
 void CMiniFrame::showEvent(QShowEvent* event)
 {
-    // Shown again after the screen or the window it belongs to changed, it may stand off
-    // the screen.
+    // Shown again after the screens or the window it belongs to changed, it may stand off
+    // the screen; where the user put it on another screen than that window's, it stays
+    // there.
     if (!event->spontaneous())
         KeepOnScreen(*this);
     QWidget::showEvent(event);

@@ -23,11 +23,13 @@ public:
     void ActivateEveryPage();
     // Opens at the size its sheet asks for, wide enough for its caption and, where the
     // screen allows, for all its tabs in one row (else its tabs scroll), centred on the
-    // window as far as the screen leaves room: it lies wholly on the screen, its frame
-    // included, and is made smaller where it is larger than the screen.
+    // window as far as the screen leaves room: it lies wholly on the screen of the window
+    // it belongs to, its frame included, and is made smaller where it is larger than that
+    // screen.
     void CenterOn(const QWidget& window);
     // Shows the hidden frame again, with its sheet's first page current. Whenever it is
-    // shown it is put back on the screen where it would stand off it.
+    // shown it is put back on the screen that holds it where it would stand off it (on
+    // its owner's screen where no screen holds it).
     virtual void ShowAgain();
 
 protected:

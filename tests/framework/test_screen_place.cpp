@@ -1,18 +1,21 @@
 // Where the program puts the windows it places: a rectangle fitted into the screen's
-// available area, the first place of a dialog that covers no text (and the least text
-// where every place covers some), and windows placed on the offscreen platform, whose
-// windows have a frame of two pixels round them.
+// available area, the screen that holds a window, the first place of a dialog that covers
+// no text (and the least text where every place covers some), and windows placed on the
+// offscreen platform, whose windows have a frame of two pixels round them: on one screen,
+// and on two side by side (CTest runs the two-screen cases on two such configurations;
+// elsewhere they are skipped).
 #include "framework/ui/ScreenPlace.h"
 #include "tests/framework/QtTestApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
-
 #include <vector>
 
 namespace
@@ -50,6 +53,53 @@ TEST(FitInside, MovesAndShrinksTheRectangleOntoTheArea)
 TEST(FitInside, LeavesTheRectangleAsItIsWithoutAnArea)
 {
     EXPECT_EQ(FitInside({-5, -5, 100, 100}, QRect()), QRect(-5, -5, 100, 100));
+}
+
+struct CHoldingCase
+{
+    const char* name;
+    QRect frame;
+    std::vector<QRect> screens;
+    int owner;
+    int holding;
+};
+
+const QRect kLeft(0, 0, 1920, 1080);
+const QRect kRight(1920, 0, 1920, 1080);
+
+TEST(ScreenHolding, IsTheScreenWithMostOfTheFrameThenTheOneUnderItsPlaceThenTheOwners)
+{
+    const std::vector<QRect> two = {kLeft, kRight};
+    const std::vector<QRect> unequal = {{0, 0, 2560, 1440}, {2560, 0, 1366, 768}};
+    const CHoldingCase cases[] = {
+        {"wholly on the other screen", {2000, 200, 1671, 400}, two, 0, 1},
+        {"wholly on the owner's", {249, 200, 1671, 400}, two, 0, 0},
+        {"mostly on the other screen", {1800, 200, 304, 204}, two, 0, 1},
+        {"mostly on the owner's", {1700, 200, 304, 204}, two, 1, 0},
+        {"halves, its place on the owner's", {1768, 200, 304, 204}, two, 0, 0},
+        {"halves, its place on the screen that is not the owner's",
+         {1768, 200, 304, 204},
+         two,
+         1,
+         0},
+        {"halves, its place on neither", {1768, -100, 304, 400}, two, 1, 1},
+        {"halves, its place on neither, the other owner", {1768, -100, 304, 400}, two, 0, 0},
+        {"a frame of no size at its place", {2400, 150, 0, 0}, two, 0, 1},
+        {"off both screens", {4000, 200, 300, 200}, two, 0, -1},
+        {"above both screens", {100, -300, 300, 200}, two, 1, -1},
+        {"below the lower screen, beside the higher", {2700, 900, 300, 200}, unequal, 0, -1},
+        {"partly below the lower screen", {2700, 700, 300, 200}, unequal, 0, 1},
+        {"mostly beside the lower screen", {2400, 700, 300, 200}, unequal, 1, 0},
+        {"screens left of the origin",
+         {-1500, 100, 300, 200},
+         {{-1920, 0, 1920, 1080}, kLeft},
+         1,
+         0},
+        {"mirrored screens", {100, 100, 300, 200}, {kLeft, kLeft}, 1, 1},
+        {"no screen", {100, 100, 300, 200}, {}, -1, -1},
+    };
+    for (const CHoldingCase& c : cases)
+        EXPECT_EQ(ScreenHolding(c.frame, c.screens, c.owner), c.holding) << c.name;
 }
 
 // A plot's corner at (300, 100), a main window's frame of 800 by 825 at (-1, -20), and
@@ -182,5 +232,119 @@ TEST_F(ScreenPlaceWindowTest, AWindowPlacedWithoutItsFrameIsCheckedAgainOnceFram
     EXPECT_NE(FrameMargins(*tool), QMargins());
     EXPECT_TRUE(Area().contains(tool->frameGeometry()))
         << tool->frameGeometry().x() << "," << tool->frameGeometry().y();
+}
+
+// The same on two screens side by side (CTest gives this program two configurations): the
+// main window on the first, the left one.
+class ScreenPlaceTwoScreensTest : public ScreenPlaceWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        ScreenPlaceWindowTest::SetUp();
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            GTEST_SKIP() << "one screen";
+        left = screens[0]->availableGeometry();
+        right = screens[1]->availableGeometry();
+        ASSERT_EQ(pMain->screen(), screens[0]);
+        ASSERT_EQ(right.left(), left.right() + 1) << "side by side";
+        tool->resize(300, 200);
+    }
+    // Shown, moved by the user (as a window manager moves a window), hidden and shown
+    // again, and kept on the screen as the program's tool windows are when shown.
+    void MoveAndShowAgain(const QPoint& place)
+    {
+        tool->show();
+        Settle();
+        tool->move(place);
+        Settle();
+        tool->hide();
+        tool->show();
+        KeepOnScreen(*tool);
+        Settle();
+    }
+    QRect Frame() const { return tool->frameGeometry(); }
+
+    QRect left, right;
+};
+
+TEST_F(ScreenPlaceTwoScreensTest, AWindowMovedOntoTheOtherScreenStaysThere)
+{
+    const QPoint place = right.topLeft() + QPoint(80, 200);
+    MoveAndShowAgain(place);
+    EXPECT_EQ(Frame().topLeft(), place);
+    // Put there again as a kept place.
+    PlaceFrame(*tool, QRect(place, Frame().size()));
+    Settle();
+    EXPECT_EQ(Frame().topLeft(), place);
+    EXPECT_EQ(tool->screen(), QGuiApplication::screens()[1]);
+}
+
+struct CMovedCase
+{
+    const char* name;
+    QPoint place;    // the frame's top left, from the right screen's top left
+    QPoint expected; // likewise, once shown again
+    bool bOnRight;   // else on the left screen
+};
+
+TEST_F(ScreenPlaceTwoScreensTest, AWindowPartlyOffAScreenComesBackOnTheScreenThatHoldsMostOfIt)
+{
+    const CMovedCase cases[] = {
+        {"across the edge between them, mostly right", {-100, 300}, {0, 300}, true},
+        {"across the edge between them, mostly left", {-250, 300}, {-304, 300}, false},
+        {"off the right screen's far edge",
+         {right.width() - 100, 300},
+         {right.width() - 304, 300},
+         true},
+        {"off the right screen's bottom",
+         {500, right.height() - 50},
+         {500, right.height() - 204},
+         true},
+        {"above the right screen", {500, -150}, {500, 0}, true},
+    };
+    for (const CMovedCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MoveAndShowAgain(right.topLeft() + c.place);
+        const QRect area = c.bOnRight ? right : left;
+        EXPECT_TRUE(area.contains(Frame())) << Frame().x() << "," << Frame().y();
+        EXPECT_EQ(Frame().topLeft(), right.topLeft() + c.expected);
+    }
+}
+
+TEST_F(ScreenPlaceTwoScreensTest, AWindowOnNoScreenIsPulledOntoItsOwnersScreen)
+{
+    // Beyond the right screen's far edge, and below the screens.
+    for (const QPoint& place :
+         {right.topRight() + QPoint(40, 300),
+          QPoint(right.left() + 200, std::max(left.bottom(), right.bottom()) + 40)})
+    {
+        MoveAndShowAgain(place);
+        EXPECT_TRUE(left.contains(Frame())) << Frame().x() << "," << Frame().y();
+    }
+}
+
+TEST_F(ScreenPlaceTwoScreensTest, AWindowLargerThanTheOtherScreenIsMadeToFitThatScreen)
+{
+    tool->setMinimumSize(right.size() + QSize(100, 100));
+    PlaceFrame(*tool, QRect(right.topLeft() + QPoint(20, 20), right.size() + QSize(104, 104)));
+    tool->show();
+    Settle();
+    EXPECT_EQ(Frame(), right);
+}
+
+TEST_F(ScreenPlaceTwoScreensTest, AFirstPlaceStaysOnTheOwnersScreen)
+{
+    // Centred on a point of the right screen, as a frame centred on a main window that
+    // reaches across the edge would be.
+    QRect frame(QPoint(), QSize(304, 204));
+    frame.moveCenter(right.topLeft() + QPoint(60, 300));
+    PlaceFirst(*tool, frame);
+    tool->show();
+    Settle();
+    EXPECT_TRUE(left.contains(Frame())) << Frame().x() << "," << Frame().y();
+    EXPECT_EQ(Frame().topRight(), QPoint(left.right(), frame.top()));
 }
 } // namespace

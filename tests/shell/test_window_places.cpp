@@ -1,5 +1,6 @@
 // Where the windows the program places itself open, offscreen (CTest runs this on screens
-// of 2560 by 1440 and 1366 by 768 pixels, whose windows have a frame of two pixels): with
+// of 2560 by 1440 and 1366 by 768 pixels, and on two screens of 1920 by 1080 side by side
+// with the main window on the left one; windows there have a frame of two pixels): with
 // the main window at 800 by 800, 1024 by 768 and 1366 by 768, un-maximized at the top left
 // (its frame there, or its client area there with its frame above and left of the screen),
 // the filter editor, the master point editor, both loudness editors, both compression
@@ -7,13 +8,17 @@
 // included; the filter editor's first tabs, its grid's first columns and its buttons are on
 // it; a control dialog is first shown at its place, stands in the plot's corner of the
 // window as it shows it once opened where it fits there, covers no text of its view where
-// the screen leaves room beside the window, keeps a place it was dragged to on the screen,
-// and its Apply button is on the screen. Pictures of the screen as a person sees it stay
-// in this build folder (window_places_<screen>_<case>_<window>.png).
+// the screen leaves room beside the window and elsewhere no more than the least covering
+// place on the screen, keeps a place it was dragged to on the screen, and its Apply button
+// is on the screen. On two screens, first places stay on the main window's screen, and an
+// editor or a control dialog moved onto the other screen opens there again. Pictures of
+// the screens as a person sees them stay in this build folder
+// (window_places_<screens>_<case>_<window>.png).
 #include "tests/shell/CompressionWindowFixture.h"
 #include "tests/shell/TextPlacement.h"
 
 #include "drc/ui/ControlDialog.h"
+#include "framework/ui/ScreenPlace.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/QtServices.h"
 
@@ -26,7 +31,7 @@
 #include <QTimer>
 
 #include <map>
-
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +61,40 @@ QRect GlobalRect(const QWidget& widget)
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
 }
 
+// How much of the texts the frame covers, in square pixels.
+long long Covered(const QRect& frame, const std::vector<QRect>& texts)
+{
+    long long covered = 0;
+    for (const QRect& text : texts)
+        if (const QRect common = frame.intersected(text); !common.isEmpty())
+            covered += static_cast<long long>(common.width()) * common.height();
+    return covered;
+}
+
+// What a control dialog over the view should leave clear, global pixels: the texts the
+// view paints and the main window round the view (menus, toolbars, status bar).
+template <class View> std::vector<QRect> TextsToLeaveClear(View& view)
+{
+    std::vector<QRect> texts;
+    for (const CPlacedText& text : PaintedTexts(view))
+        if (text.rect.width() > 0.0)
+            texts.push_back(text.rect.toAlignedRect().translated(view.mapToGlobal(QPoint())));
+    const QRect main = view.window()->frameGeometry();
+    const QRect inView = GlobalRect(view);
+    texts.push_back(QRect(main.topLeft(), QPoint(main.right(), inView.top() - 1)));
+    texts.push_back(QRect(QPoint(main.left(), inView.bottom() + 1), main.bottomRight()));
+    texts.push_back(QRect(QPoint(main.left(), inView.top()), inView.bottomLeft() - QPoint(1, 0)));
+    texts.push_back(QRect(inView.topRight() + QPoint(1, 0), QPoint(main.right(), inView.bottom())));
+    return texts;
+}
+
+// The screen under the point, else the primary one.
+QScreen* ScreenAt(const QPoint& point)
+{
+    QScreen* screen = QGuiApplication::screenAt(point);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
 class WindowPlaceTest : public CompressionWindowTest,
                         public ::testing::WithParamInterface<CMainPlace>
 {
@@ -80,21 +119,38 @@ protected:
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents();
     }
+    // The available area of the main window's screen.
     QRect Area() const { return app->m_pMainFrame->screen()->availableGeometry(); }
+    // The available area of the second screen, the one right of the main window's; empty
+    // with one screen.
+    static QRect OtherArea()
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        return screens.size() > 1 ? screens[1]->availableGeometry() : QRect();
+    }
+    // The screens' sizes, left to right.
     static std::string ScreenTag()
     {
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        return std::to_string(screen.width()) + "x" + std::to_string(screen.height());
+        std::string tag;
+        for (const QScreen* screen : QGuiApplication::screens())
+            tag += (tag.empty() ? "" : "_") + std::to_string(screen->geometry().width()) + "x" +
+                   std::to_string(screen->geometry().height());
+        return tag;
     }
-    // The screen as a person sees it: the main window and the window where they stand,
-    // each frame outlined.
+    // The screens as a person sees them: the main window and the window where they stand,
+    // each frame outlined, the screens' edges in black.
     void SaveScreen(QWidget& window, const std::string& name) const
     {
         QWidget& main = *app->m_pMainFrame;
-        QImage image(main.screen()->geometry().size(), QImage::Format_RGB32);
+        const QRect desktop = main.screen()->virtualGeometry();
+        QImage image(desktop.size(), QImage::Format_RGB32);
         image.fill(Qt::darkGray);
         {
             QPainter painter(&image);
+            painter.translate(-desktop.topLeft());
+            painter.setPen(Qt::black);
+            for (const QScreen* screen : QGuiApplication::screens())
+                painter.drawRect(screen->geometry().adjusted(0, 0, -1, -1));
             for (QWidget* shown : {&main, &window})
             {
                 painter.setPen(Qt::red);
@@ -106,31 +162,62 @@ protected:
                    QString::fromStdString(ScreenTag() + "_" + Name(GetParam()) + "_" + name) +
                    ".png");
     }
-    void ExpectOnScreen(const QWidget& window, const std::string& what) const
+    // Wholly on the area (the main window's screen's unless another is given).
+    void ExpectOnScreen(const QWidget& window, const std::string& what,
+                        std::optional<QRect> area = std::nullopt) const
     {
-        EXPECT_TRUE(Area().contains(window.frameGeometry()))
-            << what << ": frame " << Describe(window.frameGeometry()) << " on " << Describe(Area());
+        const QRect on = area.value_or(Area());
+        EXPECT_TRUE(on.contains(window.frameGeometry()))
+            << what << ": frame " << Describe(window.frameGeometry()) << " on " << Describe(on);
+    }
+    // A case of two screens only (CTest fails the two-screen run when one is skipped).
+    static bool TwoScreens() { return QGuiApplication::screens().size() > 1; }
+    // Closes the compression window of that kind (its close box), which takes its control
+    // dialog with it, and opens it again.
+    QWidget* ReopenCompression(EDesignWindow kind, int design) const
+    {
+        QPointer<QWidget> dialog = ControlDialog(kind);
+        app->GetDesignFrame(kind)->close();
+        Settle();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(dialog) << "closed with its window";
+        EXPECT_TRUE(app->ExecuteCommand(design));
+        Settle();
+        return ControlDialog(kind);
     }
 };
 
+const struct CEditor
+{
+    CMainFrame::EMiniFrame editor;
+    const char* name;
+} kEditors[] = {{CMainFrame::kFilterEditor, "filter_editor"},
+                {CMainFrame::kMasterPointEditor, "master_point_editor"},
+                {CMainFrame::kQZX2202LoudnessEditor, "qzx2202_loudness_editor"},
+                {CMainFrame::kQZX241XLoudnessEditor, "qzx241x_loudness_editor"}};
+
+const struct CCompression
+{
+    int device;
+    int design;
+    EDesignWindow kind;
+    const char* name;
+} kCompressions[] = {{CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
+                      EDesignWindow::QZX2202Compression, "qzx2202_control_dialog"},
+                     {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
+                      EDesignWindow::QZX241XCompression, "qzx2410_control_dialog"}};
+
 TEST_P(WindowPlaceTest, TheScreenIsTheOneTheTestAsksFor)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_TRUE(screen == QSize(2560, 1440) || screen == QSize(1366, 768)) << ScreenTag();
+    const std::string tag = ScreenTag();
+    EXPECT_TRUE(tag == "2560x1440" || tag == "1366x768" || tag == "1920x1080_1920x1080") << tag;
+    EXPECT_EQ(app->m_pMainFrame->screen(), QGuiApplication::primaryScreen());
 }
 
 TEST_P(WindowPlaceTest, TheEditorsOpenWhollyOnTheScreen)
 {
     CMainFrame& main = *app->m_pMainFrame;
-    const struct
-    {
-        CMainFrame::EMiniFrame editor;
-        const char* name;
-    } editors[] = {{CMainFrame::kFilterEditor, "filter_editor"},
-                   {CMainFrame::kMasterPointEditor, "master_point_editor"},
-                   {CMainFrame::kQZX2202LoudnessEditor, "qzx2202_loudness_editor"},
-                   {CMainFrame::kQZX241XLoudnessEditor, "qzx241x_loudness_editor"}};
-    for (const auto& e : editors)
+    for (const CEditor& e : kEditors)
     {
         CMiniFrame* frame = main.OpenMiniFrame(e.editor);
         ASSERT_NE(frame, nullptr) << e.name;
@@ -138,12 +225,15 @@ TEST_P(WindowPlaceTest, TheEditorsOpenWhollyOnTheScreen)
         ASSERT_TRUE(frame->isVisible()) << e.name;
         ExpectOnScreen(*frame, e.name);
         SaveScreen(*frame, e.name);
-        // Shown again after it was moved off the screen, it comes back on it.
+        // Shown again after it was moved off the screen, it comes back on it: on the screen
+        // that holds most of it, where there are two.
         frame->close();
         frame->move(Area().right() - 40, Area().top() - 30);
+        const QRect moved(frame->pos(), frame->frameGeometry().size());
         main.OpenMiniFrame(e.editor);
         Settle();
-        ExpectOnScreen(*frame, std::string(e.name) + " shown again");
+        ExpectOnScreen(*frame, std::string(e.name) + " shown again",
+                       ScreenAt(moved.center())->availableGeometry());
         frame->close();
     }
 }
@@ -185,17 +275,7 @@ TEST_P(WindowPlaceTest, TheFilterEditorsFirstTabsColumnsAndButtonsAreInReach)
 
 TEST_P(WindowPlaceTest, TheControlDialogsOpenOnTheScreenClearOfTheTexts)
 {
-    const struct
-    {
-        int device;
-        int design;
-        EDesignWindow kind;
-        const char* name;
-    } windows[] = {{CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION,
-                    EDesignWindow::QZX2202Compression, "qzx2202_control_dialog"},
-                   {CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION,
-                    EDesignWindow::QZX241XCompression, "qzx2410_control_dialog"}};
-    for (const auto& w : windows)
+    for (const CCompression& w : kCompressions)
     {
         SCOPED_TRACE(w.name);
         // Opened from the speaker windows: the window hides its toolbar as it opens.
@@ -212,10 +292,10 @@ TEST_P(WindowPlaceTest, TheControlDialogsOpenOnTheScreenClearOfTheTexts)
         EXPECT_TRUE(Area().contains(GlobalRect(*apply)))
             << "Apply " << Describe(GlobalRect(*apply));
         QWidget* view = app->GetDesignFrame(w.kind)->GetView();
+        const bool bQZX2202 = w.kind == EDesignWindow::QZX2202Compression;
         const std::string hidden =
-            w.kind == EDesignWindow::QZX2202Compression
-                ? HiddenTexts(*dynamic_cast<CDRC_View*>(view), *dialog)
-                : HiddenTexts(*dynamic_cast<CQZX2410_DRC_View*>(view), *dialog);
+            bQZX2202 ? HiddenTexts(*dynamic_cast<CDRC_View*>(view), *dialog)
+                     : HiddenTexts(*dynamic_cast<CQZX2410_DRC_View*>(view), *dialog);
         // Where it fits there, it stands in the top left corner of the plot as the window
         // shows it, 8 pixels in from its frame lines.
         const CBasicGraph& graph = dynamic_cast<CCompressionGraphView*>(view)->GetGraph();
@@ -242,8 +322,19 @@ TEST_P(WindowPlaceTest, TheControlDialogsOpenOnTheScreenClearOfTheTexts)
             EXPECT_EQ(hidden, "") << "dialog at " << Describe(dialog->frameGeometry());
         }
         else
-            std::cout << "[ no room ] " << w.name << " at " << Describe(dialog->frameGeometry())
-                      << " hides:" << hidden << "\n";
+        {
+            // It hides no more of the texts than the place that hides the least of them
+            // of all the places on the screen the least covering search tries.
+            const std::vector<QRect> texts =
+                bQZX2202 ? TextsToLeaveClear(*dynamic_cast<CDRC_View*>(view))
+                         : TextsToLeaveClear(*dynamic_cast<CQZX2410_DRC_View*>(view));
+            const QRect frame = dialog->frameGeometry();
+            const QRect best(LeastCoveringPlace(frame.size(), {}, texts, Area(), corner.topLeft()),
+                             frame.size());
+            EXPECT_LE(Covered(frame, texts), Covered(best, texts))
+                << "dialog at " << Describe(frame) << " hides" << hidden << "; at "
+                << Describe(best) << " it would hide less";
+        }
         SaveScreen(*dialog, w.name);
     }
 }
@@ -297,6 +388,105 @@ TEST_P(WindowPlaceTest, AControlDialogKeepsThePlaceItWasMovedToOnTheScreen)
     ASSERT_TRUE(dialog);
     ExpectOnScreen(*dialog, "made anew");
     EXPECT_EQ(dialog->frameGeometry().bottomRight(), Area().bottomRight());
+}
+
+// Engineers keep the editors on a second screen: one moved there opens there again, and
+// one moved partly off that screen comes back wholly on it, not on the main window's.
+TEST_P(WindowPlaceTest, AnEditorMovedOntoTheOtherScreenOpensThereAgain)
+{
+    if (!TwoScreens())
+        GTEST_SKIP() << "one screen";
+    CMainFrame& main = *app->m_pMainFrame;
+    const QRect other = OtherArea();
+    for (const CEditor& e : kEditors)
+    {
+        SCOPED_TRACE(e.name);
+        CMiniFrame* frame = main.OpenMiniFrame(e.editor);
+        ASSERT_NE(frame, nullptr);
+        Settle();
+        ExpectOnScreen(*frame, "first opened");
+        // (2000, 200) beside a screen 1920 pixels wide.
+        const QPoint place = other.topLeft() + QPoint(80, 200);
+        frame->move(place);
+        Settle();
+        frame->close();
+        main.OpenMiniFrame(e.editor);
+        Settle();
+        EXPECT_EQ(frame->frameGeometry().topLeft(), place) << Describe(frame->frameGeometry());
+        ExpectOnScreen(*frame, "opened again", other);
+        SaveScreen(*frame, std::string(e.name) + "_on_the_other_screen");
+        frame->move(other.right() - frame->frameGeometry().width() / 2, other.top() + 100);
+        Settle();
+        frame->close();
+        main.OpenMiniFrame(e.editor);
+        Settle();
+        ExpectOnScreen(*frame, "moved past the other screen's far edge", other);
+        EXPECT_EQ(frame->frameGeometry().topRight(), QPoint(other.right(), other.top() + 100))
+            << Describe(frame->frameGeometry());
+        frame->close();
+    }
+}
+
+// A compression control dialog moved onto the other screen opens there again with a new
+// design window, and its kept place stays where the user put it.
+TEST_P(WindowPlaceTest, AControlDialogMovedOntoTheOtherScreenOpensThereAgain)
+{
+    if (!TwoScreens())
+        GTEST_SKIP() << "one screen";
+    const QPoint place = OtherArea().topLeft() + QPoint(480, 150); // (2400, 150)
+    for (const CCompression& c : kCompressions)
+    {
+        SCOPED_TRACE(c.name);
+        Open(c.device, c.design);
+        Settle();
+        QWidget* dialog = ControlDialog(c.kind);
+        ASSERT_NE(dialog, nullptr);
+        ExpectOnScreen(*dialog, "first opened");
+        dialog->move(place);
+        Settle();
+        for (int again = 1; again <= 2; ++again)
+        {
+            dialog = ReopenCompression(c.kind, c.design);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->frameGeometry().topLeft(), place)
+                << "opened again " << again << ": " << Describe(dialog->frameGeometry());
+            const std::optional<QPoint> kept = dynamic_cast<CControlDialog&>(*dialog).KeptPlace();
+            EXPECT_EQ(kept, place) << "kept " << Describe(QRect(kept.value_or(QPoint()), QSize()));
+        }
+        ExpectOnScreen(*dialog, "opened again", OtherArea());
+        SaveScreen(*dialog, std::string(c.name) + "_on_the_other_screen");
+    }
+}
+
+// Where the user has put nothing, the windows open on the main window's screen, even where
+// the main window reaches onto the other screen.
+TEST_P(WindowPlaceTest, FirstPlacesStayOnTheMainWindowsScreen)
+{
+    if (!TwoScreens())
+        GTEST_SKIP() << "one screen";
+    CMainFrame& main = *app->m_pMainFrame;
+    main.move(Area().right() + 1 - main.frameGeometry().width() / 2 - 100, Area().top());
+    Settle();
+    ASSERT_EQ(main.screen(), QGuiApplication::primaryScreen());
+    ASSERT_TRUE(main.frameGeometry().intersects(OtherArea()));
+    for (const CEditor& e : kEditors)
+    {
+        CMiniFrame* frame = main.OpenMiniFrame(e.editor);
+        ASSERT_NE(frame, nullptr) << e.name;
+        Settle();
+        ExpectOnScreen(*frame, e.name);
+        SaveScreen(*frame, std::string(e.name) + "_main_across_the_screens");
+        frame->close();
+    }
+    for (const CCompression& c : kCompressions)
+    {
+        Open(c.device, c.design);
+        Settle();
+        QWidget* dialog = ControlDialog(c.kind);
+        ASSERT_NE(dialog, nullptr) << c.name;
+        ExpectOnScreen(*dialog, c.name);
+        SaveScreen(*dialog, std::string(c.name) + "_main_across_the_screens");
+    }
 }
 
 TEST_P(WindowPlaceTest, AMessageBoxOpensOnTheScreen)
