@@ -454,6 +454,14 @@ bool CDeviceDataCommands::IsUnsaved(EHolder holder) const
            (status.m_GeneratedMode.IsOn() || status.m_AcceptedMode.IsOn());
 }
 
+bool CDeviceDataCommands::HasData(EHolder holder) const
+{
+    // Lines typed into an empty editor count as much as generated or opened ones.
+    if (holder == kFamilyData)
+        return !m_Family.m_DataLines.empty() || m_Family.GridHasFilters();
+    return !m_Doc.m_DeviceDataLines.empty() || m_Doc.m_FiltersInGridMode.IsOn();
+}
+
 std::string CDeviceDataCommands::GetFileName(EHolder holder) const
 {
     return holder == kFamilyData ? m_Family.GetDataFileName() : m_Doc.m_EqFileStatus.GetName();

@@ -90,6 +90,7 @@ public:
     // to the full path given (a path without a folder asks for one).
     bool GetSelectedHolder(EHolder& holder) const override;
     bool IsUnsaved(EHolder holder) const override;
+    bool HasData(EHolder holder) const override;
     std::string GetFileName(EHolder holder) const override;
     bool SaveTo(EHolder holder, const std::string& path) override;
 

@@ -50,6 +50,20 @@ enum EDocumentString : unsigned
     IDS_LOWER_PAGE = 5163,            // "Lower Tolerance Pts."
     IDS_TOO_FEW_MASTER_POINTS = 5164, // a master point grid cannot make a curve
     IDS_HALF_FILLED_POINT = 5165,     // a master point with one value or a bad frequency
+    // A file a save was asked for, left unwritten because there was nothing to write.
+    IDS_NOTHING_WRITTEN_TO = 5170,  // "Nothing was written to \"%s\": %s"
+    IDS_NOTHING_WRITTEN_FOR = 5171, // the same for a file without a name, by its label
+    IDS_OLDER_FILE_KEPT = 5172,     // one such file named
+    IDS_OLDER_FILES_KEPT = 5173,    // several named
+    IDS_NO_RAW_RESPONSE = 5174,     // why nothing was written: ...
+    IDS_NO_DESIRED_CURVES = 5175,
+    IDS_NO_ACTIVE_FILTER = 5176,
+    IDS_GRIDS_HOLD_NO_FILTERS = 5177,
+    IDS_NO_MODIFIED_CURVE = 5178,
+    IDS_NO_MASTER_POINTS = 5179,
+    IDS_NO_DEVICE_DATA = 5180,
+    IDS_NO_DEVICE_DATA_HOLDER = 5181,
+    IDS_NO_OTHER_DEVICE_DATA = 5182,
     IDS_CURVE_EXTENSION = 154,        // ".crv"
     IDS_LOG_SAMPLE_NO_MEMORY = 5190,  // the point count does not fit the memory
     IDS_CALCULATION_NO_MEMORY = 5191, // the response is too large to calculate on

@@ -174,7 +174,8 @@ public:
     // Filter Coefficients (32775) writes the file m_CoefficientFile names; Save As Filter
     // Coefficients (32777) asks for the path and keeps it; Save Output Files (32794) saves
     // the raw response, the desired response and the coefficients, each where its own
-    // command would.
+    // command would. A file with nothing to write into it (no active filter, no desired
+    // curves) is left as it is on the disk, and one message after the saving names it.
     bool SaveFilterCoefficients(bool bAskForPath);
     void OnFileSaveFilterCoefficients() { SaveFilterCoefficients(false); }
     void OnFileSaveAsFilterCoefficients() { SaveFilterCoefficients(true); }
@@ -209,7 +210,9 @@ public:
     // file holds unsaved content and saves what the user ticks, in the order raw
     // response, desired response, coefficients, modified response, parameters, master
     // points, device data. False keeps the document open: the user cancelled the
-    // question, or a ticked file was not saved (its record and unsaved mark stay).
+    // question, or a ticked file was not saved (its record and unsaved mark stay). A
+    // ticked file with nothing to write into it is left as it is on the disk, its record
+    // too; one message after the saving, before the close goes on, names each.
     bool SaveModified();
     // The same question and saves before another raw response is opened: false keeps the
     // design as it is.
@@ -335,12 +338,36 @@ private:
     // failure was reported.
     bool SaveRawResponseTo(std::string& path);
     bool SaveDesiredResponseTo(std::string& path);
-    bool SaveFilterCoefficientsTo(std::string& path);
+    // Reads the grids and collects the coefficients the coefficient file holds; why
+    // there are none (a text id), or 0.
+    unsigned CollectCoefficientsToWrite();
+    // Writes the coefficients last collected.
+    bool WriteCoefficientsTo(std::string& path);
     bool SaveFilterParametersTo(std::string& path);
     bool SaveMasterPointsTo(std::string& path, bool bAsk);
     // The device data holders of the question's rows kDeviceData and kOtherDeviceData.
     using CExitDeviceRows = std::vector<IDeviceDataFiles::EHolder>;
     CExitDeviceRows FillSaveFilesChoice(CSaveFilesChoice& choice) const;
+    // A file a save was asked for and left unwritten, as there was nothing to write into
+    // it: its full name as shown (empty when it has none), its row of the exit question
+    // and why (a text id).
+    struct CUnwrittenFile
+    {
+        std::string name;
+        CSaveFilesChoice::EFile file;
+        unsigned reasonId;
+    };
+    using CUnwrittenFiles = std::vector<CUnwrittenFile>;
+    // Why saving the file would write nothing (a text id), or 0; for the files whose
+    // content needs no collecting: the raw, desired and modified responses and the master
+    // points.
+    unsigned WhyNothingToWrite(CSaveFilesChoice::EFile file) const;
+    // Save and Save As Filter Coefficients, a file with nothing to write added to
+    // unwritten.
+    bool SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwritten);
+    // One message: each file and why, and that an older file of its name keeps what it
+    // held. None for an empty list.
+    void ReportUnwrittenFiles(const CUnwrittenFiles& files) const;
     bool SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDeviceRows& devices);
     bool IsModifiedCurveShown() const;
     void CopyViewCurvesToMatrices();

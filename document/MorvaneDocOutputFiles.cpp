@@ -1,15 +1,34 @@
 // Saving the design's filter coefficient file, alone or with the other output files.
+#include "document/DocumentStrings.h"
 #include "document/FilterCoeffFile.h"
 #include "document/MorvaneDoc.h"
+#include "graph/CFormat.h"
+#include "graph/MorvaneUtilities.h"
+#include "graph/ResourceString.h"
 
 bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 {
-    if (m_FiltersInGridMode.IsOff())
+    CUnwrittenFiles unwritten;
+    const bool bSaved = SaveFilterCoefficients(bAskForPath, unwritten);
+    ReportUnwrittenFiles(unwritten);
+    return bSaved;
+}
+
+bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwritten)
+{
+    // An older file keeps its filters rather than be emptied: the user is told instead.
+    const unsigned nothing = m_FiltersInGridMode.IsOff() ? unsigned(IDS_GRIDS_HOLD_NO_FILTERS)
+                                                         : CollectCoefficientsToWrite();
+    if (nothing)
+    {
+        unwritten.push_back(
+            {m_CoefficientFile.GetName(), CSaveFilesChoice::kFilterCoefficients, nothing});
         return false;
+    }
     // Save writes the file the record names, the one the exit question shows (not its
     // name in whatever folder is current); an empty name asks, as Save As does.
     std::string path = bAskForPath ? std::string() : m_CoefficientFile.GetName();
-    if (!SaveFilterCoefficientsTo(path))
+    if (!WriteCoefficientsTo(path))
         return false;
     if (bAskForPath)
         m_CoefficientFile.SetName(path);
@@ -17,11 +36,14 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
     return true;
 }
 
-bool CMorvaneDoc::SaveFilterCoefficientsTo(std::string& path)
+unsigned CMorvaneDoc::CollectCoefficientsToWrite()
 {
     m_App.UpdateFiltersFromGrids();
-    if (!CollectGridFilters())
-        return false;
+    return CollectGridFilters() ? 0u : unsigned(IDS_NO_ACTIVE_FILTER);
+}
+
+bool CMorvaneDoc::WriteCoefficientsTo(std::string& path)
+{
     FilterCoeffFile file(&m_App);
     if (!file.OpenForWrite(path, m_CoefficientFile.GetName()))
         return false;
@@ -34,13 +56,45 @@ bool CMorvaneDoc::SaveFilterCoefficientsTo(std::string& path)
     return true;
 }
 
+void CMorvaneDoc::ReportUnwrittenFiles(const CUnwrittenFiles& files) const
+{
+    if (files.empty())
+        return;
+    std::string text;
+    int nNamed = 0;
+    for (const CUnwrittenFile& file : files)
+    {
+        const std::string reason = CResourceString(file.reasonId);
+        text += text.empty() ? "" : "\n\n";
+        if (file.name.empty())
+            text += FormatC(CResourceString(IDS_NOTHING_WRITTEN_FOR).c_str(),
+                            CSaveFilesChoice::Label(file.file), reason.c_str());
+        else
+        {
+            text += FormatC(CResourceString(IDS_NOTHING_WRITTEN_TO).c_str(), file.name.c_str(),
+                            reason.c_str());
+            ++nNamed;
+        }
+    }
+    if (nNamed > 0)
+        text += "\n\n" + std::string(CResourceString(nNamed == 1 ? IDS_OLDER_FILE_KEPT
+                                                                 : IDS_OLDER_FILES_KEPT));
+    ShowMessage(text);
+}
+
 void CMorvaneDoc::OnFileSaveOutputFiles()
 {
     if (m_RawFile.IsOff())
         return;
+    CUnwrittenFiles unwritten;
     OnFileSaveRawResponse();
-    OnFileSaveDesiredResponse();
-    OnFileSaveFilterCoefficients();
+    if (const unsigned nothing = WhyNothingToWrite(CSaveFilesChoice::kDesiredResponse))
+        unwritten.push_back(
+            {m_DesiredCurveFile.GetName(), CSaveFilesChoice::kDesiredResponse, nothing});
+    else
+        OnFileSaveDesiredResponse();
+    SaveFilterCoefficients(false, unwritten);
+    ReportUnwrittenFiles(unwritten);
 }
 
 CCommandState CMorvaneDoc::OnUpdateFileSaveFilterCoefficients() const

@@ -31,6 +31,17 @@ struct CSaveFilesChoice
     bool bOtherDeviceDataShown = false;
     // Asked before another raw response replaces the design, not at exit.
     bool bBeforeOpening = false;
+
+    // The text of the file's row in the question, as the user reads it there.
+    static const char* Label(EFile file)
+    {
+        static constexpr const char* kLabels[kFileCount] = {
+            "Raw Response File",        "Desired Response File",   "Master Point File",
+            "Filter Parameters File",   "QZX2xxx Data File",       "Modifiled Response File",
+            "Filter Coefficients File", "Other QZX2xxx Data File",
+        };
+        return kLabels[file];
+    }
 };
 
 // The two holders of device program data: the ".eq" lines of the QZX2201/QZX2202 and the
@@ -48,6 +59,8 @@ public:
     virtual bool GetSelectedHolder(EHolder& holder) const = 0;
     // Holds data that was generated, opened or edited and is not saved.
     virtual bool IsUnsaved(EHolder holder) const = 0;
+    // Holds lines to write, or can generate them from the filter grids.
+    virtual bool HasData(EHolder holder) const = 0;
     virtual std::string GetFileName(EHolder holder) const = 0;
     // Writes the data to the full path, which becomes its file name. False when nothing
     // was written: the user cancelled, or the failure was reported.

@@ -159,6 +159,22 @@ constexpr CStringEntry kStringTable[] = {
            "in"},
     {5165, "The curves were not changed.  A master point needs a frequency above 0 Hz and an "
            "amplitude, both numbers; a point without either is left out.  Incomplete point"},
+    {5170, "Nothing was written to \"%s\": %s"},
+    {5171, "Nothing was written for the %s: %s"},
+    {5172, "An older file of that name is left as it was."},
+    {5173, "Older files of those names are left as they were."},
+    {5174, "no raw response file was opened."},
+    {5175, "there are no desired response curves."},
+    {5176, "no filter is active in the grids, and there is no calculated or restart filter."},
+    {5177, "the filter grids hold no filters (Copy Generated Filters to Edit Grid puts "
+           "calculated filters there)."},
+    {5178, "the response view shows no modified response curve."},
+    {5179, "there are no master points: the master point editor was never opened."},
+    {5180, "no device data was generated, opened or typed, and the filter grids hold no "
+           "filters to generate it from."},
+    {5181, "the DSP target has no device program data, and no other device's data is "
+           "unsaved."},
+    {5182, "no other device's data is unsaved."},
     {5190, "There is not enough memory to log sample the raw response to %ld points: about "
            "%.0f MB are needed and %.0f MB are free.  The raw response was not changed; use "
            "fewer points."},

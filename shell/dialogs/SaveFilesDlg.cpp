@@ -9,13 +9,6 @@
 
 namespace
 {
-// In the order of CSaveFilesDlg::EFile.
-constexpr const char* kFileTexts[] = {
-    "Raw Response File",        "Desired Response File",   "Master Point File",
-    "Filter Parameters File",   "QZX2xxx Data File",       "Modifiled Response File",
-    "Filter Coefficients File", "Other QZX2xxx Data File",
-};
-static_assert(std::size(kFileTexts) == CSaveFilesDlg::kFileCount);
 constexpr const char* kExitTitle = "Save Files On Exit?";
 constexpr const char* kBeforeOpeningTitle = "Save Files Before Opening?";
 } // namespace
@@ -27,7 +20,7 @@ CSaveFilesDlg::CSaveFilesDlg(QWidget* pParent)
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < kFileCount; ++i)
     {
-        m_Checks[std::size_t(i)] = new QCheckBox(kFileTexts[i], this);
+        m_Checks[std::size_t(i)] = new QCheckBox(CSaveFilesChoice::Label(EFile(i)), this);
         m_Names[std::size_t(i)] = new QLineEdit(this);
         m_Names[std::size_t(i)]->setMinimumWidth(360);
         grid->addWidget(m_Checks[std::size_t(i)], i, 0);

@@ -572,6 +572,29 @@ TEST_F(CommandsTest, ClosingSavesEitherHoldersDataToTheNameShown)
     EXPECT_EQ(commands->GetFileName(H::kFamilyData), familyPath);
 }
 
+// Closing writes no device data file that would hold nothing: without lines in hand and
+// without grid filters to generate them from, there is nothing to write.
+TEST_F(CommandsTest, ClosingHasDeviceDataToWriteOnlyWithLinesOrGridFilters)
+{
+    using H = IDeviceDataFiles;
+    doc->m_FiltersInGridMode.TurnOff();
+    for (const H::EHolder holder : {H::kEqData, H::kFamilyData})
+        EXPECT_FALSE(commands->HasData(holder)) << holder;
+    // Lines typed into the empty editor are data to write, of their holder only.
+    Lines() = {"! typed\r\n"};
+    EXPECT_TRUE(commands->HasData(H::kEqData));
+    EXPECT_FALSE(commands->HasData(H::kFamilyData));
+    Lines().clear();
+    family->m_DataLines = {"! typed\r\n"};
+    EXPECT_FALSE(commands->HasData(H::kEqData));
+    EXPECT_TRUE(commands->HasData(H::kFamilyData));
+    family->m_DataLines.clear();
+    // Filters in the grids generate them.
+    doc->m_FiltersInGridMode.TurnOn();
+    for (const H::EHolder holder : {H::kEqData, H::kFamilyData})
+        EXPECT_TRUE(commands->HasData(holder)) << holder;
+}
+
 namespace
 {
 // Records the name each file dialog proposes.

@@ -31,6 +31,35 @@ CDigEQFilter* AddEQ(CMorvaneDoc& doc, double centre, int order)
     return pFilter;
 }
 
+// The one message that names the files left unwritten, as the user reads it: a paragraph
+// "Nothing was written to "name": reason" per file (by its row's label when it has no
+// name), then what became of the older files of those names.
+std::string NothingWritten(const std::vector<std::pair<std::string, std::string>>& files)
+{
+    std::string text;
+    int nNamed = 0;
+    for (const auto& [name, reason] : files)
+    {
+        text += text.empty() ? "" : "\n\n";
+        if (name.rfind("the ", 0) == 0)
+            text += "Nothing was written for " + name + ": " + reason;
+        else
+        {
+            text += "Nothing was written to \"" + name + "\": " + reason;
+            ++nNamed;
+        }
+    }
+    if (nNamed == 1)
+        text += "\n\nAn older file of that name is left as it was.";
+    else if (nNamed > 1)
+        text += "\n\nOlder files of those names are left as they were.";
+    return text;
+}
+
+const char kNoActiveFilter[] =
+    "no filter is active in the grids, and there is no calculated or restart filter.";
+const char kNoDesiredCurves[] = "there are no desired response curves.";
+
 // Device data holders that record the saves.
 class FakeDeviceData : public IDeviceDataFiles
 {
@@ -41,6 +70,7 @@ public:
         return bSelected;
     }
     bool IsUnsaved(EHolder holder) const override { return unsaved.at(holder); }
+    bool HasData(EHolder holder) const override { return hasData.at(holder); }
     std::string GetFileName(EHolder holder) const override { return names.at(holder); }
     bool SaveTo(EHolder holder, const std::string& path) override
     {
@@ -53,6 +83,7 @@ public:
     bool bSelected = true;
     EHolder selected = kEqData;
     std::map<EHolder, bool> unsaved{{kEqData, false}, {kFamilyData, false}};
+    std::map<EHolder, bool> hasData{{kEqData, true}, {kFamilyData, true}};
     std::map<EHolder, std::string> names{{kEqData, "/d/spk.eq"}, {kFamilyData, "/d/spk.EQ241X"}};
     std::vector<std::pair<EHolder, std::string>> saves;
     std::function<void()> onSave;
@@ -94,6 +125,7 @@ protected:
         app.desiredGrid.SetFrequency(1, 100.0);
         app.desiredGrid.SetAmplitude(1, 1.0);
         doc->m_MasterPointFile.MarkNewContent();
+        doc->m_FilterLists.m_EQFilters.RemoveAll();
         AddEQ(*doc, 1000.0, 1);
         doc->m_FiltersInGridMode.TurnOn();
         doc->m_ParameterFile.MarkNewContent();
@@ -103,6 +135,16 @@ protected:
         devices.unsaved[IDeviceDataFiles::kEqData] = true;
     }
     bool Exists(const std::string& name) const { return fs::exists(folder.Path(name)); }
+    // Files of an earlier save at the names given, each holding its own name.
+    void WriteOlderFiles(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names)
+            WriteFileBytes(folder.Path(name), "older " + name);
+    }
+    bool IsOlderFile(const std::string& name) const
+    {
+        return Exists(name) && ReadFileBytes(folder.Path(name)) == "older " + name;
+    }
 
     FakeDeviceData devices;
 };
@@ -282,6 +324,226 @@ TEST_F(SaveFilesTest, AFailedSaveKeepsTheDocumentOpenAndItsMarks)
     EXPECT_TRUE(doc->m_MasterPointFile.m_ChangedMode.IsOn());
     EXPECT_FALSE(Exists("spk.mpt"));
     EXPECT_TRUE(devices.saves.empty());
+}
+
+TEST_F(SaveFilesTest, ATickedFileWithNothingToWriteIsNamedAndTheOlderFileKept)
+{
+    using EFile = CSaveFilesChoice::EFile;
+    const std::vector<std::string> kSaved = {"spk.crv", "spk.flt", "spkMod.raw", "spk.par",
+                                             "spk.mpt"};
+    const struct
+    {
+        const char* what;
+        EFile file;
+        std::function<void()> takeContent; // what leaves the file nothing to write
+        std::string shown;                 // the name, or "the " and the row's label
+        std::string reason;
+        std::string onDisk; // the older file that must stay as it was
+    } cases[] = {
+        {"no filter in the lists", CSaveFilesChoice::kFilterCoefficients,
+         [this] { doc->m_FilterLists.m_EQFilters.RemoveAll(); }, folder.Path("spk.flt"),
+         kNoActiveFilter, "spk.flt"},
+        {"an inactive filter", CSaveFilesChoice::kFilterCoefficients,
+         [this] { doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOff(); },
+         folder.Path("spk.flt"), kNoActiveFilter, "spk.flt"},
+        // New curves were confirmed and not yet built: the old ones are gone.
+        {"no desired curves", CSaveFilesChoice::kDesiredResponse,
+         [this] { doc->m_DesiredCurveFile.TurnOff(); }, folder.Path("spk.crv"), kNoDesiredCurves,
+         "spk.crv"},
+        {"a modified response not shown", CSaveFilesChoice::kModifiedResponse,
+         [this] { response.curves[IResponseView::kModifiedCurve] = std::make_unique<CCurve>(); },
+         folder.Path("spkMod.raw"), "the response view shows no modified response curve.",
+         "spkMod.raw"},
+        {"no master point editor", CSaveFilesChoice::kMasterPoints,
+         [this] { app.masterPointEditorCreated = false; }, folder.Path("spk.mpt"),
+         "there are no master points: the master point editor was never opened.", "spk.mpt"},
+        {"no raw response opened", CSaveFilesChoice::kRawResponse,
+         [this]
+         {
+             doc->m_RawFile.Clear();
+             doc->m_RawFile.SetName("");
+         },
+         "the Raw Response File", "no raw response file was opened.", ""},
+        {"device data with nothing in it", CSaveFilesChoice::kDeviceData,
+         [this] { devices.hasData[IDeviceDataFiles::kEqData] = false; }, "/d/spk.eq",
+         "no device data was generated, opened or typed, and the filter grids hold no filters "
+         "to generate it from.",
+         ""},
+        {"the DSP target", CSaveFilesChoice::kDeviceData,
+         [this]
+         {
+             devices.bSelected = false;
+             devices.unsaved[IDeviceDataFiles::kEqData] = false;
+         },
+         "the QZX2xxx Data File",
+         "the DSP target has no device program data, and no other device's data is unsaved.", ""},
+    };
+    for (const auto& c : cases)
+    {
+        devices = FakeDeviceData();
+        doc->m_RawFile.SetName(folder.Path("spk.raw"));
+        MakeEverythingUnsaved();
+        WriteOlderFiles(kSaved);
+        c.takeContent();
+        messages.texts.clear();
+        // Whatever the question ticked, the user ticks the file.
+        app.onSaveFiles = [&c](CSaveFilesChoice& choice)
+        {
+            choice.files[c.file].bSave = true;
+            return 1;
+        };
+        EXPECT_TRUE(doc->SaveModified()) << c.what;
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten({{c.shown, c.reason}})})
+            << c.what;
+        // Every other ticked file is written new, and is not named.
+        for (const std::string& name : kSaved)
+            EXPECT_EQ(IsOlderFile(name), name == c.onDisk) << c.what << ": " << name;
+        EXPECT_EQ(devices.saves.size(), c.file == CSaveFilesChoice::kDeviceData ? 0u : 1u)
+            << c.what;
+        // Nothing was saved of the file: its record is as it was.
+        const std::map<EFile, const CFileRecord*> records = {
+            {CSaveFilesChoice::kFilterCoefficients, &doc->m_CoefficientFile},
+            {CSaveFilesChoice::kDesiredResponse, &doc->m_DesiredCurveFile},
+            {CSaveFilesChoice::kModifiedResponse, &doc->m_ModifiedRawFile},
+            {CSaveFilesChoice::kMasterPoints, &doc->m_MasterPointFile},
+        };
+        if (records.count(c.file))
+        {
+            EXPECT_TRUE(records.at(c.file)->m_ChangedMode.IsOn()) << c.what;
+        }
+    }
+}
+
+TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
+{
+    MakeEverythingUnsaved();
+    WriteOlderFiles({"spk.crv", "spk.flt", "spk.par"});
+    doc->m_DesiredCurveFile.TurnOff();
+    // No filter at all: the parameter file is written all the same, as an empty filter
+    // set that opens again, and is not named.
+    doc->m_FilterLists.m_EQFilters.RemoveAll();
+    // The message comes once every ticked file has been saved.
+    std::vector<std::size_t> messagesAtDeviceSave;
+    devices.onSave = [&] { messagesAtDeviceSave.push_back(messages.texts.size()); };
+    app.saveFilesAnswer = 1;
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_EQ(messagesAtDeviceSave, std::vector<std::size_t>{0});
+    EXPECT_EQ(messages.texts, std::vector<std::string>{
+                                  NothingWritten({{folder.Path("spk.crv"), kNoDesiredCurves},
+                                                  {folder.Path("spk.flt"), kNoActiveFilter}})});
+    EXPECT_TRUE(IsOlderFile("spk.crv"));
+    EXPECT_TRUE(IsOlderFile("spk.flt"));
+    EXPECT_EQ(ReadFileBytes(folder.Path("spk.par")), "");
+
+    // Before another response is opened the same; a failure later in the order keeps
+    // the design, and what had nothing to write is named after the failure's message.
+    MakeEverythingUnsaved();
+    doc->m_FilterLists.m_EQFilters.RemoveAll();
+    app.onSaveFiles = [this](CSaveFilesChoice& choice)
+    {
+        choice.files[CSaveFilesChoice::kFilterParameters].name = folder.Path("missing/spk.par");
+        return 1;
+    };
+    messages.texts.clear();
+    EXPECT_FALSE(doc->SaveUnsavedFiles(true));
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], NothingWritten({{folder.Path("spk.flt"), kNoActiveFilter}}));
+    EXPECT_TRUE(IsOlderFile("spk.flt"));
+
+    // With something in every file, nothing is named.
+    MakeEverythingUnsaved();
+    app.onSaveFiles = nullptr;
+    messages.texts.clear();
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_FALSE(IsOlderFile("spk.flt"));
+}
+
+TEST_F(SaveFilesTest, TheCoefficientCommandsNameAFileWithNothingToWrite)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void()> command;
+    } commands[] = {
+        {"Save Filter Coefficients", [this] { doc->OnFileSaveFilterCoefficients(); }},
+        {"Save As Filter Coefficients", [this] { doc->OnFileSaveAsFilterCoefficients(); }},
+    };
+    for (const auto& c : commands)
+    {
+        MakeEverythingUnsaved();
+        WriteOlderFiles({"spk.flt"});
+        doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOff();
+        messages.texts.clear();
+        dialogs.requests.clear();
+        c.command();
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(
+                                      {{folder.Path("spk.flt"), kNoActiveFilter}})})
+            << c.what;
+        EXPECT_TRUE(IsOlderFile("spk.flt")) << c.what;
+        // Save As does not ask for a file it would not write.
+        EXPECT_TRUE(dialogs.requests.empty()) << c.what;
+        EXPECT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn()) << c.what;
+    }
+    // An active filter is written without a word.
+    doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOn();
+    messages.texts.clear();
+    doc->OnFileSaveFilterCoefficients();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_FALSE(IsOlderFile("spk.flt"));
+}
+
+TEST_F(SaveFilesTest, SaveOutputFilesNamesWhatHadNothingToWriteInOneMessage)
+{
+    const std::string kGridsHoldNone = "the filter grids hold no filters (Copy Generated Filters "
+                                       "to Edit Grid puts calculated filters there).";
+    const struct
+    {
+        const char* what;
+        std::function<void()> takeContent;
+        std::vector<std::pair<std::string, std::string>> unwritten;
+    } cases[] = {
+        {"everything to write", [] {}, {}},
+        {"no desired curves",
+         [this] { doc->m_DesiredCurveFile.TurnOff(); },
+         {{folder.Path("spk.crv"), kNoDesiredCurves}}},
+        {"no active filter",
+         [this] { doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOff(); },
+         {{folder.Path("spk.flt"), kNoActiveFilter}}},
+        {"no filter in the grids",
+         [this] { doc->m_FiltersInGridMode.TurnOff(); },
+         {{folder.Path("spk.flt"), kGridsHoldNone}}},
+        {"neither",
+         [this]
+         {
+             doc->m_DesiredCurveFile.TurnOff();
+             doc->m_FilterLists.m_EQFilters.RemoveAll();
+         },
+         {{folder.Path("spk.crv"), kNoDesiredCurves}, {folder.Path("spk.flt"), kNoActiveFilter}}},
+    };
+    for (const auto& c : cases)
+    {
+        MakeEverythingUnsaved();
+        WriteOlderFiles({"spk.crv", "spk.flt"});
+        const std::string measurement = ReadFileBytes(folder.Path("spk.raw"));
+        WriteFileBytes(folder.Path("spk.raw"), "older spk.raw");
+        c.takeContent();
+        messages.texts.clear();
+        doc->OnFileSaveOutputFiles();
+        EXPECT_FALSE(IsOlderFile("spk.raw")) << c.what;
+        const std::vector<std::string> expected =
+            c.unwritten.empty() ? std::vector<std::string>{}
+                                : std::vector<std::string>{NothingWritten(c.unwritten)};
+        EXPECT_EQ(messages.texts, expected) << c.what;
+        for (const char* name : {"spk.crv", "spk.flt"})
+        {
+            const bool bUnwritten =
+                std::any_of(c.unwritten.begin(), c.unwritten.end(),
+                            [&](const auto& file) { return file.first == folder.Path(name); });
+            EXPECT_EQ(IsOlderFile(name), bUnwritten) << c.what << ": " << name;
+        }
+        WriteFileBytes(folder.Path("spk.raw"), measurement);
+    }
 }
 
 TEST_F(SaveFilesTest, DeviceDataOfEitherHolderIsOffered)

@@ -155,6 +155,25 @@ TEST_F(DialogTest, SaveFilesTakesTicksAndNamesOnlyOnYes)
     }
 }
 
+// The rows' texts, top to bottom, as the question shows them and as a message names a
+// file of the question that has no name.
+TEST_F(DialogTest, SaveFilesRowsCarryTheirTexts)
+{
+    const char* const kTexts[] = {
+        "Raw Response File",        "Desired Response File",   "Master Point File",
+        "Filter Parameters File",   "QZX2xxx Data File",       "Modifiled Response File",
+        "Filter Coefficients File", "Other QZX2xxx Data File",
+    };
+    CSaveFilesDlg dialog;
+    dialog.OnInitDialog();
+    for (int i = 0; i < CSaveFilesDlg::kFileCount; ++i)
+    {
+        const auto file = CSaveFilesDlg::EFile(i);
+        EXPECT_EQ(dialog.Check(file)->text().toStdString(), kTexts[i]) << i;
+        EXPECT_STREQ(CSaveFilesChoice::Label(file), kTexts[i]) << i;
+    }
+}
+
 // The application with a raw response open, in a folder of its own.
 class AppDialogTest : public DialogTest
 {

@@ -1,14 +1,17 @@
 // Closing the application window on the offscreen platform: the "Save Files On Exit?"
 // question only when something is unsaved; No closes without saving; Yes saves the ticked
 // files under the names shown; Escape or a file that cannot be saved keeps the program
-// open with its unsaved marks; a close during a calculation ends the calculation first
-// and asks only after it has returned.
+// open with its unsaved marks; a ticked file with nothing to write is named in a message
+// the user reads before the program closes; a close during a calculation ends the
+// calculation first and asks only after it has returned.
 #include "tests/shell/MasterPointAppFixture.h"
 
 #include "shell/dialogs/SaveFilesDlg.h"
+#include "shell/ui/QtServices.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace
 {
@@ -136,6 +139,96 @@ TEST_F(SaveOnExitTest, AFileThatCannotBeSavedKeepsTheProgramOpen)
     EXPECT_TRUE(Frame().close());
     EXPECT_TRUE(Exists("speaker.crv"));
     EXPECT_TRUE(Exists("speaker.mpt"));
+}
+
+TEST_F(SaveOnExitTest, AFileWithNothingToWriteIsNamedBeforeTheProgramCloses)
+{
+    std::filesystem::copy_file(Path("speaker.raw"), Path("other.raw"));
+    for (const char* name : {"speaker.flt", "other.flt"})
+        std::ofstream(Path(name)) << "older";
+    // The message box as the user meets it: modal, over the window.
+    CQtMessageBox box;
+    Services::SetMessageBox(&box);
+    struct CRestore
+    {
+        IMessageBox& recording;
+        ~CRestore() { Services::SetMessageBox(&recording); }
+    } restore{m_Messages};
+    struct CShown
+    {
+        std::string text;
+        bool bWindowVisible = false;
+        std::string rawFile;
+        bool bOthersWritten = false;
+    };
+    std::vector<CShown> shown;
+    // Left in the build folder for a person to read (nothing_written_<tag>.png).
+    const auto readMessage = [this, &shown](const char* tag, const char* crv, const char* mpt)
+    {
+        OnModal<QMessageBox>(
+            [this, tag, crv, mpt, &shown](QMessageBox& message)
+            {
+                shown.push_back({message.text().toStdString(), Frame().isVisible(),
+                                 m_pDoc->m_RawFile.GetName(), Exists(crv) && Exists(mpt)});
+                EXPECT_TRUE(message.grab().save(QString(MORVANE_TEST_OUTPUT_DIR) +
+                                                "/nothing_written_" + tag + ".png"));
+                message.accept();
+            });
+    };
+    // No filter is in the grids and nothing was calculated; the user ticks the coefficient
+    // file (and then the modified response) all the same.
+    const auto tick = [](std::vector<CSaveFilesDlg::EFile> files)
+    {
+        return [files](CSaveFilesDlg& dialog)
+        {
+            for (const CSaveFilesDlg::EFile file : files)
+                dialog.Check(file)->setChecked(true);
+            dialog.OnYes();
+        };
+    };
+    const auto noFilter = [this](const char* flt)
+    {
+        return "Nothing was written to \"" + Path(flt) +
+               "\": no filter is active in the grids, and there is no calculated or restart "
+               "filter.";
+    };
+
+    // Before another response is opened: told while the design is still the old one.
+    GenerateCurves();
+    Answer(tick({CSaveFilesDlg::kFilterCoefficients}));
+    readMessage("before_opening", "speaker.crv", "speaker.mpt");
+    EXPECT_EQ(m_pApp->OpenDocumentFile(Path("other.raw")), m_pDoc);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              noFilter("speaker.flt") + "\n\nAn older file of that name is left as it was.");
+    EXPECT_EQ(shown[0].rawFile, Path("speaker.raw"));
+    EXPECT_TRUE(shown[0].bOthersWritten);
+    EXPECT_EQ(m_pDoc->m_RawFile.GetName(), Path("other.raw"));
+
+    // At exit: told while the window is still there, and the close goes on after it.
+    Unscript();
+    CEditMasterPoints& sheet = OpenEditor();
+    TypePoints(sheet.DesiredPage().Grid(), {{"20", "1"}, {"20000", "1"}});
+    ASSERT_TRUE(m_pApp->ExecuteCommand(kGenerateCurves));
+    Answer(tick({CSaveFilesDlg::kFilterCoefficients, CSaveFilesDlg::kModifiedResponse}));
+    readMessage("at_exit", "other.crv", "other.mpt");
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(m_nQuestions, 2);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].text, noFilter("other.flt") + "\n\nNothing was written to \"" +
+                                 Path("otherMod.raw") +
+                                 "\": the response view shows no modified response curve."
+                                 "\n\nOlder files of those names are left as they were.");
+    EXPECT_TRUE(shown[1].bWindowVisible);
+    EXPECT_TRUE(shown[1].bOthersWritten);
+    EXPECT_FALSE(Frame().isVisible());
+    for (const char* name : {"speaker.flt", "other.flt"})
+    {
+        std::ifstream in(Path(name));
+        std::string text;
+        std::getline(in, text);
+        EXPECT_EQ(text, "older") << name;
+    }
 }
 
 TEST_F(SaveOnExitTest, ClosingDuringACalculationAsksAfterItHasEnded)
