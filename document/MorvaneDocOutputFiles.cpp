@@ -1,6 +1,14 @@
 // Saving the design's filter coefficient file, alone or with the other output files.
 #include "document/FilterCoeffFile.h"
 #include "document/MorvaneDoc.h"
+#include "filters/FilterDesignCheck.h"
+#include "graph/MorvaneUtilities.h"
+
+namespace
+{
+// What the user keeps when filters whose coefficients are not finite numbers refuse it.
+const char kCoefficientFileKept[] = "The filter coefficient file was not written";
+} // namespace
 
 bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 {
@@ -20,8 +28,15 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 bool CMorvaneDoc::SaveFilterCoefficientsTo(std::string& path)
 {
     m_App.UpdateFiltersFromGrids();
-    if (!CollectGridFilters())
+    std::vector<std::string> nonFinite;
+    if (!CollectGridFilters(&nonFinite))
         return false;
+    // Refused before a path is asked for: a row of "nan" is no filter to any reader.
+    if (!nonFinite.empty())
+    {
+        ShowMessage(NonFiniteCoefficientsMessage(kCoefficientFileKept, nonFinite));
+        return false;
+    }
     FilterCoeffFile file(&m_App);
     if (!file.OpenForWrite(path, m_CoefficientFile.GetName()))
         return false;
