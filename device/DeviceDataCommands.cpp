@@ -10,6 +10,7 @@
 #include "device/QZX2410_Manager.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
+#include "filters/FilterDesignCheck.h"
 #include "framework/core/Services.h"
 #include "graph/Convert.h"
 #include "graph/ResourceString.h"
@@ -22,6 +23,8 @@ constexpr unsigned kEqOpenNameId = 226;
 constexpr unsigned kHeaderExtensionId = 263;
 constexpr unsigned kHeaderFilterId = 264;
 const char kDspEditorCaption[] = "Edit DSP Data";
+// What the user keeps when a filter's coefficients refuse the header.
+const char kHeaderKept[] = "The DSP header was left as it was";
 
 bool HasFolder(const std::string& path)
 {
@@ -81,6 +84,15 @@ void CDeviceDataCommands::ShowMessages(const std::vector<std::string>& texts) co
     for (const std::string& t : texts)
         text += (text.empty() ? "" : "\n") + t;
     Services::MessageBox().Show(text);
+}
+
+bool CDeviceDataCommands::RefusesNonFinite(const std::vector<std::string>& nonFinite,
+                                           const char* what) const
+{
+    if (nonFinite.empty())
+        return false;
+    Services::MessageBox().Show(NonFiniteCoefficientsMessage(what, nonFinite));
+    return true;
 }
 
 bool CDeviceDataCommands::Execute(int id)
@@ -190,11 +202,14 @@ bool CDeviceDataCommands::EditDeviceDataLines(bool bRegenerate)
     CEqFileStatus& status = m_Doc.m_EqFileStatus;
     if ((bRegenerate || !HasEqLines()) && m_Doc.m_FiltersInGridMode.IsOn())
     {
+        const CFilterBlock block = CollectFilterBlock();
+        if (RefusesNonFinite(block.nonFinite, kDeviceDataKept))
+            return false;
         const CDeviceDataHeader header{FileNameFromPath(status.GetName()),
                                        m_Services.device.today(), m_Doc.m_nSamplingFrequency};
         std::vector<std::string> warnings;
-        GenerateDeviceDataLines(m_Doc.m_DeviceDataLines, header, CollectFilterBlock(),
-                                GetRegisterCount(), warnings);
+        GenerateDeviceDataLines(m_Doc.m_DeviceDataLines, header, block, GetRegisterCount(),
+                                warnings);
         // Generated from the grids: neither opened, accepted nor saved.
         status.Reset();
         status.m_GeneratedMode.TurnOn();
@@ -305,10 +320,7 @@ void CDeviceDataCommands::OnEditGenerateDeviceData()
     if (IsFamilyDevice())
         m_Family.EditDeviceData(true);
     else if (IsQZX2201Or2202Device())
-    {
-        m_Doc.m_EqFileStatus.Reset();
-        EditDeviceDataLines(true);
-    }
+        EditDeviceDataLines(true); // generating resets the state; a refusal keeps it
 }
 
 void CDeviceDataCommands::OnFileSaveAsLoudnessData()
@@ -370,16 +382,18 @@ void CDeviceDataCommands::OnReplaceDeviceDataWithGrid()
 {
     if (IsFamilyDevice())
     {
-        m_Family.ReplaceFilterBlock();
-        m_Family.EditDeviceData(false);
+        if (m_Family.ReplaceFilterBlock())
+            m_Family.EditDeviceData(false);
         return;
     }
     if (!IsQZX2201Or2202Device())
         return;
     CEqFileStatus& status = m_Doc.m_EqFileStatus;
+    const CFilterBlock block = CollectFilterBlock();
+    if (RefusesNonFinite(block.nonFinite, kDeviceDataKept))
+        return;
     std::vector<std::string> warnings;
-    ReplaceFilterBlockInPlace(m_Doc.m_DeviceDataLines, CollectFilterBlock(), GetRegisterCount(),
-                              warnings);
+    ReplaceFilterBlockInPlace(m_Doc.m_DeviceDataLines, block, GetRegisterCount(), warnings);
     status.m_AcceptedMode.TurnOff();
     status.m_OpenedFromFileMode.TurnOff();
     status.m_GeneratedMode.TurnOn();
@@ -404,10 +418,13 @@ void CDeviceDataCommands::OnAdditiveRestartFromDeviceData()
 
 void CDeviceDataCommands::OnDspGenerateHeaderFile()
 {
-    m_Services.labelDialog.AskLabel(m_Header.m_strUserLabel);
     CDspHeaderData data;
     if (m_Doc.App().UpdateFiltersFromGrids())
         CollectHeaderData(m_Doc.m_FilterLists, m_Header.GetMaxSections(), data);
+    // Refused before the label is asked for: no header would take it.
+    if (RefusesNonFinite(data.nonFinite, kHeaderKept))
+        return;
+    m_Services.labelDialog.AskLabel(m_Header.m_strUserLabel);
     // On a scratch response: the measured response stays as it is.
     const double gain = HeaderGain(data.listA, data.listB, ColumnValues(m_Doc.m_RawFrequencies),
                                    m_Doc.m_nSamplingFrequency);

@@ -8,7 +8,9 @@
 //
 // Messages and file dialogs go through the framework's services; the rest through the
 // interfaces given. Nothing fails quietly: a file that cannot be read or written, a tool
-// that cannot be started, filters left out and words limited are reported.
+// that cannot be started, filters left out and words limited are reported. Filters whose
+// coefficients are not finite numbers refuse the whole text or header they would go into,
+// which then stays as it was.
 #pragma once
 
 #include "device/DeviceServices.h"
@@ -111,6 +113,9 @@ private:
     bool HasEqFilterSection() const;
     bool HasEqLines() const;
     void ShowMessages(const std::vector<std::string>& texts) const;
+    // True, with a message naming the filters and saying what, when nonFinite names any:
+    // the coefficients of those filters are no numbers, and the command writes nothing.
+    bool RefusesNonFinite(const std::vector<std::string>& nonFinite, const char* what) const;
 
     CMorvaneDoc& m_Doc;
     CDeviceCommandServices m_Services;

@@ -2,6 +2,7 @@
 
 #include "device/CoefficientWords.h"
 #include "device/DeviceDataText.h"
+#include "filters/FilterDesignCheck.h"
 #include "filters/FilterLists.h"
 
 #include <memory>
@@ -40,6 +41,24 @@ double Word(const std::vector<std::string>& fields, std::size_t i)
     return value;
 }
 
+// Why a line's filter is not taken ("gives its filter ..."); empty when it is.
+std::string RefusalOf(CDigFilterBase& filter)
+{
+    using EFault = CDigFilterBase::ELineFault;
+    switch (filter.FindLineFault())
+    {
+    case EFault::kParameterNotFinite:
+        return ParameterNotFiniteReason(NonFiniteParameterName(filter));
+    case EFault::kOrderNotWhole:
+        return OutputOrderNotWholeReason();
+    case EFault::kNumberAboveLargest:
+        return FilterNumberOutOfRangeReason();
+    case EFault::kNone:
+        break;
+    }
+    return {};
+}
+
 mwMatrix Row(double x0, double x1, double x2)
 {
     double values[] = {x0, x1, x2};
@@ -66,12 +85,10 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
                 using Filter = typename std::remove_reference_t<decltype(list)>::Element;
                 auto pFilter = std::make_unique<Filter>();
                 pFilter->Parse(line, nSampleRate);
-                if (!pFilter->HasNumbersInRange())
+                if (const std::string why = RefusalOf(*pFilter); !why.empty())
                 {
                     if (refused)
-                        refused->push_back(pFilter->HasWholeOutputOrder()
-                                               ? FilterNumberOutOfRangeMessage(raw)
-                                               : OutputOrderNotWholeMessage(raw));
+                        refused->push_back(ParameterLineNotTakenMessage(raw, why));
                     return;
                 }
                 list.Add(std::move(pFilter));

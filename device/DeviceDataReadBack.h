@@ -14,10 +14,11 @@ class CFilterLists;
 // EQ, TS, BS, HPB, HPLR, LPB, LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP,
 // ALPS); other lines are skipped. Only the line's first "!# " is taken off: it is the
 // marker the device data writes, and a label holding "!# " itself reads back unchanged.
-// A line that gives its filter an output order that is no whole number of digits ("-1",
-// "2.5", "1e20": IsOutputOrderText), or a label number or an output order above
-// kMaxFilterNumber, is not taken; refused (when given) gets a message naming it. Returns
-// the number of filters added.
+// A line that gives its filter a parameter that is no finite number ("nan", "inf",
+// "1e400"), an output order that is no whole number of digits ("-1", "2.5", "1e20":
+// IsOutputOrderText), or a label number or an output order above kMaxFilterNumber
+// (CDigFilterBase::FindLineFault), is not taken; refused (when given) gets a message
+// naming it. Returns the number of filters added.
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
                             int nSampleRate, std::vector<std::string>* refused = nullptr);
 

@@ -18,16 +18,6 @@ void PutLine(std::vector<std::string>& lines, std::size_t i, std::string text)
         lines.resize(i + 1);
     lines[i] = std::move(text);
 }
-
-// "The device data line "<the line without its line break>" ", why, and that the filter
-// was not taken.
-std::string ParameterLineNotTaken(const std::string& line, const std::string& why)
-{
-    std::string text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return "The device data line \"" + text + "\" " + why + "; the filter was not taken.";
-}
 } // namespace
 
 std::string LabelOfParameterText(const std::string& text)
@@ -190,16 +180,29 @@ std::string WordOutOfRangeMessage(int nLine, const std::string& word)
            "was not taken.";
 }
 
-std::string FilterNumberOutOfRangeMessage(const std::string& line)
+std::string ParameterLineNotTakenMessage(const std::string& line, const std::string& why)
 {
-    const std::string why = "gives its filter a label number or an output order above " +
-                            std::to_string(kMaxFilterNumber) +
-                            ", more than the filter grids count to";
-    return ParameterLineNotTaken(line, why);
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return "The device data line \"" + text + "\" " + why + "; the filter was not taken.";
 }
 
-std::string OutputOrderNotWholeMessage(const std::string& line)
+std::string FilterNumberOutOfRangeReason()
 {
-    return ParameterLineNotTaken(line, "gives its filter an output order that is not a whole "
-                                       "number in digits, such as 3");
+    return "gives its filter a label number or an output order above " +
+           std::to_string(kMaxFilterNumber) + ", more than the filter grids count to";
+}
+
+std::string OutputOrderNotWholeReason()
+{
+    return "gives its filter an output order that is not a whole number in digits, such as 3";
+}
+
+std::string ParameterNotFiniteReason(const std::string& parameter)
+{
+    const bool bVowel =
+        !parameter.empty() && std::string("AEIOU").find(parameter[0]) != std::string::npos;
+    return std::string("gives its filter ") + (bVowel ? "an " : "a ") + parameter +
+           " that is not a finite number";
 }

@@ -1,6 +1,7 @@
 #include "device/FilterBlock.h"
 
 #include "device/CoefficientWords.h"
+#include "filters/FilterDesignCheck.h"
 #include "filters/FilterLists.h"
 #include "graph/MorvaneUtilities.h"
 #include "matrix/mwexcept.h"
@@ -24,7 +25,9 @@ struct CCollector
     std::vector<std::string>& texts;
     COutputOrderArray& orders;
     int index = 0;
+    std::vector<std::string> nonFinite{};
 
+    // After the list's active filters were designed.
     template <class TList> void AddOrderAndText(TList& list)
     {
         for (int i = 0; i < list.GetSize(); ++i)
@@ -32,6 +35,8 @@ struct CCollector
             auto* filter = list.GetAt(i);
             if (!filter->m_ActiveMode.IsOn())
                 continue;
+            if (!HasFiniteCoefficients(*filter->GetA(), *filter->GetB()))
+                nonFinite.push_back(filter->GetLabel());
             orders.Add(index++, filter->GetOutputOrder());
             texts.push_back(ParameterText(*filter));
         }
@@ -65,7 +70,8 @@ double Element(const mwMatrix& m, int column)
 } // namespace
 
 bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPtrArray& listB,
-                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count)
+                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count,
+                          std::vector<std::string>* nonFinite)
 {
     count = 0;
     CCollector c{listA, listB, texts, orders};
@@ -93,6 +99,12 @@ bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPt
     {
         ShowMessage(e.Message() ? e.Message() : "");
         return true;
+    }
+    if (!c.nonFinite.empty())
+    {
+        if (nonFinite)
+            *nonFinite = c.nonFinite;
+        return false;
     }
     count = c.index;
     orders.Sort();
@@ -131,7 +143,8 @@ bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block)
     CMatrixPtrArray listA, listB;
     std::vector<std::string> texts;
     COutputOrderArray orders;
-    CollectActiveFilters(lists, listA, listB, texts, orders, block.count);
+    if (!CollectActiveFilters(lists, listA, listB, texts, orders, block.count, &block.nonFinite))
+        return false;
     for (int j = 0; j < block.count; ++j)
     {
         const int k = orders.GetAt(j).m_nIndex;

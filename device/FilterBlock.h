@@ -11,13 +11,21 @@
 
 class CFilterLists;
 
+// What the user keeps when filters whose coefficients are not finite numbers refuse the
+// device data (NonFiniteCoefficientsMessage).
+inline constexpr const char* kDeviceDataKept = "The device data was left as it was";
+
 // Collects every active filter (lists in the order BS, C1HP, C1LP, EQ, HPB, HPLR, LPB,
 // LPLR, NT, TS, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS; filters first to last): its
 // freshly designed A and B, its parameter text "!# " + line (line feeds removed) + "\r\n"
 // and an output-order record; then sorts the records. A matrix-layer error during the
-// walk is shown to the user and leaves count 0. Always true.
+// walk is shown to the user and leaves count 0. False, with count 0 and the labels of the
+// filters in nonFinite (when given), when the coefficients of active filters are not all
+// finite numbers (HasFiniteCoefficients): no writer takes such a set, whose words would
+// be no number or a limit the filter never had.
 bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPtrArray& listB,
-                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count);
+                          std::vector<std::string>& texts, COutputOrderArray& orders, int& count,
+                          std::vector<std::string>* nonFinite = nullptr);
 
 // Appends entry k's words B0 B1 B2 A1 A2 (single blanks, "\r\n" at the end). A
 // coefficient outside the word's range is saturated and its name ("B0" ... "A2") added
@@ -27,13 +35,16 @@ bool FormatCoefficientLine(std::string& dest, int k, const CMatrixPtrArray& list
 
 // The filter block's parameter texts and coefficient lines in output order. A filter
 // with a coefficient that had to be saturated is named in warnings; warningEntries holds
-// the entry (position in output order) each warning is about.
+// the entry (position in output order) each warning is about. nonFinite names the active
+// filters whose coefficients are not all finite numbers; while it names any, the block
+// holds no filter and is not to be written (CollectFilterBlock is then false).
 struct CFilterBlock
 {
     std::vector<std::string> texts;
     std::vector<std::string> coefficientLines;
     std::vector<std::string> warnings;
     std::vector<int> warningEntries;
+    std::vector<std::string> nonFinite;
     int count = 0;
 };
 bool CollectFilterBlock(CFilterLists& lists, CFilterBlock& block);

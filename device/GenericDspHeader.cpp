@@ -109,7 +109,12 @@ bool CollectHeaderData(CFilterLists& lists, int maxSections, CDspHeaderData& dat
     std::vector<std::string> texts;
     COutputOrderArray orders;
     int count = 0;
-    CollectActiveFilters(lists, listA, listB, texts, orders, count);
+    if (!CollectActiveFilters(lists, listA, listB, texts, orders, count, &data.nonFinite))
+    {
+        listA.RemoveAll();
+        listB.RemoveAll();
+        return false;
+    }
     for (int j = 0; j < count; ++j)
     {
         const int k = orders.GetAt(j).m_nIndex;

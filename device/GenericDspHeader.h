@@ -23,6 +23,9 @@ struct CDspHeaderData
     std::vector<std::string> comments; // filter text line + "\r\n"
     std::vector<std::string> words;    // "B2 B1 B0 -A2 -A1"
     std::vector<std::string> warnings; // left-out filters, saturated words
+    // Active filters whose coefficients are not all finite numbers: while there are any,
+    // the data holds no filter and no header is to be made from it.
+    std::vector<std::string> nonFinite;
     int count = 0;
     // Every active filter's [1 a1 a2] and [b0 b1 b2], those left out included (the gain).
     CMatrixPtrArray listA, listB;
@@ -33,7 +36,8 @@ struct CDspHeaderData
 std::string FormatHeaderWords(int k, const CMatrixPtrArray& listA, const CMatrixPtrArray& listB,
                               std::vector<std::string>* saturated);
 // The active filters in output order, at most maxSections; the others are named in
-// the warnings.
+// the warnings. False, with no filter and nonFinite naming them, when the coefficients of
+// active filters are not all finite numbers.
 bool CollectHeaderData(CFilterLists& lists, int maxSections, CDspHeaderData& data);
 
 class GenericDspHeader

@@ -8,6 +8,7 @@
 #include "device/QZX2410EqFile.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
+#include "filters/FilterDesignCheck.h"
 #include "framework/core/Services.h"
 #include "graph/CFormat.h"
 #include "graph/Convert.h"
@@ -183,7 +184,8 @@ bool CQZX2410_Manager::FormatCoefficientWords(std::string& out, int k, const CMa
 }
 
 bool CQZX2410_Manager::CollectFilterWords(std::vector<std::string>& comments,
-                                          std::vector<std::string>& words, int& count)
+                                          std::vector<std::string>& words, int& count,
+                                          std::vector<std::string>* nonFinite)
 {
     count = 0;
     if (!m_pDoc || !m_pDoc->App().UpdateFiltersFromGrids())
@@ -192,7 +194,8 @@ bool CQZX2410_Manager::CollectFilterWords(std::vector<std::string>& comments,
     std::vector<std::string> texts;
     COutputOrderArray orders;
     int n = 0;
-    CollectActiveFilters(m_pDoc->m_FilterLists, listA, listB, texts, orders, n);
+    if (!CollectActiveFilters(m_pDoc->m_FilterLists, listA, listB, texts, orders, n, nonFinite))
+        return false;
     for (int j = 0; j < n; ++j)
     {
         const int k = orders.GetAt(j).m_nIndex;
@@ -218,9 +221,14 @@ bool CQZX2410_Manager::CollectFilterWords(std::vector<std::string>& comments,
 
 int CQZX2410_Manager::WriteChannelBlock(std::vector<std::string>& lines, int start)
 {
-    std::vector<std::string> comments, words;
+    std::vector<std::string> comments, words, nonFinite;
     int n = 0;
-    CollectFilterWords(comments, words, n);
+    CollectFilterWords(comments, words, n, &nonFinite);
+    if (!nonFinite.empty())
+    {
+        m_Warnings.push_back(NonFiniteCoefficientsMessage(kDeviceDataKept, nonFinite));
+        return -1;
+    }
     const std::size_t s = std::size_t(start);
     if (lines.size() < s + 2 * std::size_t(n) + 1)
         lines.resize(s + 2 * std::size_t(n) + 1);
@@ -252,9 +260,17 @@ bool CQZX2410_Manager::GenerateDeviceData()
 {
     m_nChannelNumber = 1;
     const std::string rate = m_pDoc ? std::to_string(m_pDoc->m_nSamplingFrequency / 1000) : "";
-    m_DataLines = DeviceDataHeaderLines(m_FileStatus.GetName(), m_Services.today(), rate);
+    std::vector<std::string> lines =
+        DeviceDataHeaderLines(m_FileStatus.GetName(), m_Services.today(), rate);
     m_Warnings.clear();
-    m_DataLines.resize(std::size_t(WriteChannelBlock(m_DataLines, int(m_DataLines.size()))));
+    const int end = WriteChannelBlock(lines, int(lines.size()));
+    if (end < 0)
+    {
+        ShowWarnings();
+        return false;
+    }
+    lines.resize(std::size_t(end));
+    m_DataLines = std::move(lines);
     m_FileStatus.m_GeneratedMode.TurnOn();
     m_FileStatus.m_SavedMode.TurnOff();
     ShowWarnings();
@@ -272,8 +288,8 @@ bool CQZX2410_Manager::ShowEditor()
 
 bool CQZX2410_Manager::EditDeviceData(bool bRegenerate)
 {
-    if ((bRegenerate || !HasDeviceData()) && GridHasFilters())
-        GenerateDeviceData();
+    if ((bRegenerate || !HasDeviceData()) && GridHasFilters() && !GenerateDeviceData())
+        return false;
     return ShowEditor();
 }
 
@@ -356,6 +372,15 @@ bool CQZX2410_Manager::SaveAsDeviceData()
 
 bool CQZX2410_Manager::ReplaceFilterBlock()
 {
+    std::vector<std::string> block;
+    m_Warnings.clear();
+    const int end = WriteChannelBlock(block, 0);
+    if (end < 0)
+    {
+        ShowWarnings();
+        return false;
+    }
+    block.resize(std::size_t(end));
     std::size_t section = 0;
     while (section < m_DataLines.size() &&
            m_DataLines[section].find(kSectionLine) == std::string::npos)
@@ -366,13 +391,10 @@ bool CQZX2410_Manager::ReplaceFilterBlock()
         section = 0;
     }
     const auto start = m_DataLines.begin() + std::ptrdiff_t(section + 1);
-    auto end = start;
-    while (end != m_DataLines.end() && IsChannelBlockLine(*end))
-        ++end;
-    std::vector<std::string> block;
-    m_Warnings.clear();
-    block.resize(std::size_t(WriteChannelBlock(block, 0)));
-    const auto at = m_DataLines.erase(start, end);
+    auto last = start;
+    while (last != m_DataLines.end() && IsChannelBlockLine(*last))
+        ++last;
+    const auto at = m_DataLines.erase(start, last);
     m_DataLines.insert(at, block.begin(), block.end());
     ShowWarnings();
     return true;

@@ -54,9 +54,11 @@ public:
     // lines opened or generated alike.
     bool SaveDeviceDataTo(const std::string& path);
     // The lines in the editor; regenerated first when asked to (or when there are no
-    // lines yet) and the grids hold filters. OK: accepted, not saved; true.
+    // lines yet) and the grids hold filters. OK: accepted, not saved; true. A refused
+    // generation (GenerateDeviceData) shows no editor: false.
     bool EditDeviceData(bool bRegenerate);
     // Writes the grids' filters in place of the old channel block; every other line stays.
+    // False, the lines and modes as they were, when the block is refused (WriteChannelBlock).
     bool ReplaceFilterBlock();
     // Appends every line that holds "!#".
     bool GetCommentLines(std::vector<std::string>& lines) const;
@@ -85,14 +87,20 @@ public:
     bool IsDeviceDataFromFile() const { return m_FileStatus.m_OpenedFromFileMode.IsOn(); }
     bool IsDeviceDataSaved() const { return m_FileStatus.m_SavedMode.IsOn(); }
 
-    // The whole text: header lines, channel block; generated, not saved.
+    // The whole text: header lines, channel block; generated, not saved. False, with the
+    // lines and modes as they were, when the channel block is refused.
     bool GenerateDeviceData();
-    // Writes the channel block into lines from start; returns the index after it.
+    // Writes the channel block into lines from start; returns the index after it. -1, with
+    // lines and modes untouched and the refusal among the messages ShowWarnings shows,
+    // when the coefficients of active filters are not all finite numbers: their words
+    // would be limits the filters never had.
     int WriteChannelBlock(std::vector<std::string>& lines, int start);
     // The filters' comment lines and word blocks in output order (at most 16); false,
-    // count 0, while the filter editor has never been opened or there is no document.
+    // count 0, while the filter editor has never been opened or there is no document, and
+    // when the coefficients of active filters are not all finite numbers (their labels in
+    // nonFinite, when given).
     bool CollectFilterWords(std::vector<std::string>& comments, std::vector<std::string>& words,
-                            int& count);
+                            int& count, std::vector<std::string>* nonFinite = nullptr);
     // The five words of entry k, each followed by CR LF: A1 A2 B0 B1 B2 (QZX2410) or
     // B0 B1 B2 A1 A2 (QZX6060). Names of saturated words are added to saturated.
     bool FormatCoefficientWords(std::string& out, int k, const CMatrixPtrArray& listA,

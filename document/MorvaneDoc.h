@@ -137,8 +137,10 @@ public:
     CCommandState OnUpdateDrawFilters() const;
     // The active grid filters' coefficients, then those of the last additive restart and
     // of the calculated filters, into m_CoeffDenominators and m_CoeffNumerators; false
-    // when there is none.
-    bool CollectGridFilters();
+    // when there is none. nonFinite (when given) receives the labels of the filters among
+    // them whose coefficients are not all finite numbers (those of the restart by their
+    // place, "filter 2 of the additive restart").
+    bool CollectGridFilters(std::vector<std::string>* nonFinite = nullptr);
     // The filter view's graphical edit modes: Edit > Delete Filters Graphically (32823),
     // Mark Filters As Active (32877), Inactive (32878), Modifiable (32847), Fixed (32848)
     // Graphically. The update handlers turn the view's mode off while no filters are drawn.

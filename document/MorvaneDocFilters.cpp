@@ -212,12 +212,27 @@ CCommandState CMorvaneDoc::OnUpdateDrawFilters() const
     return {m_FiltersInGridMode.IsOn() != 0, false};
 }
 
-bool CMorvaneDoc::CollectGridFilters()
+bool CMorvaneDoc::CollectGridFilters(std::vector<std::string>* nonFinite)
 {
     m_CoeffDenominators.RemoveAll();
     m_CoeffNumerators.RemoveAll();
-    ForEachGridList(m_FilterLists, [&](auto& list)
-                    { list.GetActiveCoefficients(m_CoeffDenominators, m_CoeffNumerators); });
+    // After a list's active filters were designed: those whose sections are no numbers.
+    const auto findNonFinite = [nonFinite](auto& list)
+    {
+        for (int i = 0; nonFinite && i < list.GetSize(); ++i)
+        {
+            auto* pFilter = list.GetAt(i);
+            if (pFilter->m_ActiveMode.IsOn() &&
+                !HasFiniteCoefficients(*pFilter->GetA(), *pFilter->GetB()))
+                nonFinite->push_back(pFilter->GetLabel());
+        }
+    };
+    ForEachGridList(m_FilterLists,
+                    [&](auto& list)
+                    {
+                        list.GetActiveCoefficients(m_CoeffDenominators, m_CoeffNumerators);
+                        findNonFinite(list);
+                    });
     // The filters of an additive restart and the calculated filters not yet copied into
     // the EQ grid are part of the design the modified response shows: without them a
     // saved coefficient file would lose them.
@@ -225,8 +240,12 @@ bool CMorvaneDoc::CollectGridFilters()
     {
         m_CoeffDenominators.Add(m_RestartDenominators.GetAt(i));
         m_CoeffNumerators.Add(m_RestartNumerators.GetAt(i));
+        if (nonFinite &&
+            !HasFiniteCoefficients(m_RestartDenominators.GetAt(i), m_RestartNumerators.GetAt(i)))
+            nonFinite->push_back("filter " + std::to_string(i + 1) + " of the additive restart");
     }
     m_CalculatedEQFilters.GetActiveCoefficients(m_CoeffDenominators, m_CoeffNumerators);
+    findNonFinite(m_CalculatedEQFilters);
     return !m_CoeffDenominators.IsEmpty();
 }
 

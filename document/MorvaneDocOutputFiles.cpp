@@ -2,9 +2,16 @@
 #include "document/DocumentStrings.h"
 #include "document/FilterCoeffFile.h"
 #include "document/MorvaneDoc.h"
+#include "filters/FilterDesignCheck.h"
 #include "graph/CFormat.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
+
+namespace
+{
+// What the user keeps when filters whose coefficients are not finite numbers refuse it.
+const char kCoefficientFileKept[] = "The filter coefficient file was not written";
+} // namespace
 
 bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 {
@@ -44,6 +51,16 @@ unsigned CMorvaneDoc::CollectCoefficientsToWrite()
 
 bool CMorvaneDoc::WriteCoefficientsTo(std::string& path)
 {
+    // The rows CollectCoefficientsToWrite found, again with the labels of the filters whose
+    // sections are no numbers. Refused before a path is asked for: a row of "nan" is no
+    // filter to any reader.
+    std::vector<std::string> nonFinite;
+    CollectGridFilters(&nonFinite);
+    if (!nonFinite.empty())
+    {
+        ShowMessage(NonFiniteCoefficientsMessage(kCoefficientFileKept, nonFinite));
+        return false;
+    }
     FilterCoeffFile file(&m_App);
     if (!file.OpenForWrite(path, m_CoefficientFile.GetName()))
         return false;

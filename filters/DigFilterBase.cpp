@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -88,6 +89,21 @@ bool CDigFilterBase::HasNumbersInRange() const
 {
     return GetLabelNumber() <= kMaxFilterNumber && m_bWholeOutputOrder && m_nOutputOrder >= 0 &&
            m_nOutputOrder <= kMaxFilterNumber;
+}
+
+bool CDigFilterBase::HasFiniteParameters()
+{
+    const std::vector<double> values = GetParameterValues();
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+CDigFilterBase::ELineFault CDigFilterBase::FindLineFault()
+{
+    if (!HasFiniteParameters())
+        return ELineFault::kParameterNotFinite;
+    if (!HasNumbersInRange())
+        return m_bWholeOutputOrder ? ELineFault::kNumberAboveLargest : ELineFault::kOrderNotWhole;
+    return ELineFault::kNone;
 }
 
 void CDigFilterBase::BuildLine(std::span<mwMatrix* const> reals, std::span<CMode* const> modes)

@@ -70,6 +70,22 @@ public:
     // (IsOutputOrderText); false after Parse of a line whose order is "-1", "2.5" or
     // "1e20", of which GetOutputOrder holds only what "%ld" made of it.
     bool HasWholeOutputOrder() const { return m_bWholeOutputOrder; }
+    // Every real parameter (GetParameterValues) is a finite number. Parse reads a field
+    // "nan", "inf" or a number too large for a double ("1e400") as a value that is none,
+    // from which the designers make no section.
+    bool HasFiniteParameters();
+
+    // What keeps a filter, as its line gave it, out of the grids; the first that holds in
+    // this order: a real parameter that is no finite number, an output order that is no
+    // whole number, a label number or output order above kMaxFilterNumber.
+    enum class ELineFault
+    {
+        kNone,
+        kParameterNotFinite,
+        kOrderNotWhole,
+        kNumberAboveLargest,
+    };
+    ELineFault FindLineFault();
     // The last line built by FormatLine or read by Read.
     const std::string& GetLineBuffer() const { return m_strLine; }
 

@@ -4,6 +4,8 @@
 #include "filters/FilterGridInfo.h"
 #include "graph/CFormat.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -31,24 +33,51 @@ std::string ParameterProblem(const std::string& name, double value, double dSamp
     return {};
 }
 
+// The real parts of the matrix's elements; with imag given, their imaginary parts too
+// (zeros for a real matrix).
+std::vector<double> Elements(const mwMatrix& m, std::vector<double>* imag = nullptr)
+{
+    const std::size_t n = std::size_t(std::max(m.NumberOfElements(), 0));
+    std::vector<double> real(n, 0.0);
+    if (imag)
+        imag->assign(n, 0.0);
+    if (n > 0)
+    {
+        if (imag)
+            m.CopyComplexTo(real.data(), imag->data());
+        else
+            m.CopyRealTo(real.data());
+    }
+    return real;
+}
+
+bool AllFinite(const std::vector<double>& values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// The headings of the filter's real parameters, in the order of its line; empty for a
+// filter of no kind.
+std::vector<std::string> ParameterHeadings(CDigFilterBase& filter)
+{
+    const int kind = FindLabelKind(filter.GetPrefix());
+    if (kind < 0)
+        return {};
+    static const std::array<FilterGridInfo, kFilterKindCount> grids = MakeFilterGridInfo();
+    const std::vector<std::string>& headings = grids[std::size_t(kind)].m_Headings;
+    return std::vector<std::string>(headings.begin() + 1, headings.end());
+}
+
 // A section with finite coefficients whose poles lie inside the unit circle.
 bool IsStableSection(CDigFilterBase& filter)
 {
-    const auto values = [](const mwMatrix* pMatrix)
-    {
-        std::vector<double> v(std::size_t(std::max(pMatrix->NumberOfElements(), 0)));
-        if (!v.empty() && !mxIsComplex(pMatrix->GetData()))
-            pMatrix->CopyRealTo(v.data());
-        return v;
-    };
-    const std::vector<double> b = values(filter.GetB());
-    const std::vector<double> a = values(filter.GetA());
+    if (mxIsComplex(filter.GetA()->GetData()) || mxIsComplex(filter.GetB()->GetData()) ||
+        !HasFiniteCoefficients(*filter.GetA(), *filter.GetB()))
+        return false;
+    const std::vector<double> b = Elements(*filter.GetB());
+    const std::vector<double> a = Elements(*filter.GetA());
     if (a.empty() || b.empty() || a[0] == 0.0)
         return false;
-    for (const std::vector<double>* pCoefficients : {&a, &b})
-        for (double c : *pCoefficients)
-            if (!std::isfinite(c))
-                return false;
     const double a1 = a.size() > 1 ? a[1] / a[0] : 0.0;
     const double a2 = a.size() > 2 ? a[2] / a[0] : 0.0;
     return std::fabs(a2) < 1.0 && std::fabs(a1) < 1.0 + a2;
@@ -62,12 +91,10 @@ std::string FilterDesignProblem(CDigFilterBase& filter)
     const double dSampleRate = filter.GetSampleRate();
     if (kind >= 0)
     {
-        static const std::array<FilterGridInfo, kFilterKindCount> grids = MakeFilterGridInfo();
-        const std::vector<std::string>& headings = grids[std::size_t(kind)].m_Headings;
-        for (std::size_t i = 0; i < parameters.size() && i + 1 < headings.size(); ++i)
+        const std::vector<std::string> headings = ParameterHeadings(filter);
+        for (std::size_t i = 0; i < parameters.size() && i < headings.size(); ++i)
         {
-            const std::string problem =
-                ParameterProblem(headings[i + 1], parameters[i], dSampleRate);
+            const std::string problem = ParameterProblem(headings[i], parameters[i], dSampleRate);
             if (!problem.empty())
                 return problem;
         }
@@ -78,4 +105,39 @@ std::string FilterDesignProblem(CDigFilterBase& filter)
     if (!filter.Calculate() || !IsStableSection(filter))
         return "its parameters give no stable filter section.";
     return {};
+}
+
+std::string NonFiniteParameterName(CDigFilterBase& filter)
+{
+    const std::vector<double> parameters = filter.GetParameterValues();
+    const std::vector<std::string> headings = ParameterHeadings(filter);
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        if (!std::isfinite(parameters[i]))
+            return i < headings.size() ? headings[i] : "parameter";
+    return {};
+}
+
+bool HasFiniteCoefficients(const mwMatrix& a, const mwMatrix& b)
+{
+    for (const mwMatrix* pVector : {&a, &b})
+    {
+        std::vector<double> imag;
+        if (!AllFinite(Elements(*pVector, &imag)) || !AllFinite(imag))
+            return false;
+    }
+    return true;
+}
+
+std::string NonFiniteCoefficientsMessage(const std::string& what,
+                                         const std::vector<std::string>& labels)
+{
+    std::string names;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        names += (i == 0 ? "" : i + 1 < labels.size() ? ", " : " and ") + labels[i];
+    const bool bOne = labels.size() == 1;
+    return what + ": the coefficients of " + (bOne ? "the filter " : "the filters ") + names +
+           " are not all finite numbers: " +
+           (bOne ? "its parameters give no filter section"
+                 : "their parameters give no filter sections") +
+           ".  Correct them in the filter editor.";
 }

@@ -1,5 +1,6 @@
 #include "filters/FilterParameterFile.h"
 
+#include "filters/FilterDesignCheck.h"
 #include "filters/FilterKinds.h"
 #include "filters/FilterLists.h"
 #include "graph/BinaryStream.h"
@@ -16,6 +17,7 @@ namespace
 constexpr unsigned kNoFilterLineId = 5155;
 constexpr unsigned kNumberOutOfRangeId = 5157;
 constexpr unsigned kOrderNotWholeId = 5158;
+constexpr unsigned kParameterNotFiniteId = 5159;
 
 // The line as a filter of the first kind whose prefix its field 0 holds, appended to that
 // kind's list; nullptr, with the lists unchanged, for a line of no kind.
@@ -34,6 +36,25 @@ CDigFilterBase* AddFilterOfLine(CFilterLists& lists, std::string line, int nSamp
             pFilter->Parse(line, nSampleRate);
         });
     return pFilter;
+}
+
+// The message that refuses a file at a line whose filter has the fault.
+std::string RefusalOf(CDigFilterBase& filter, CDigFilterBase::ELineFault fault)
+{
+    using EFault = CDigFilterBase::ELineFault;
+    switch (fault)
+    {
+    case EFault::kParameterNotFinite:
+        return FormatC(CResourceString(kParameterNotFiniteId).c_str(),
+                       NonFiniteParameterName(filter).c_str());
+    case EFault::kOrderNotWhole:
+        return CResourceString(kOrderNotWholeId);
+    case EFault::kNumberAboveLargest:
+        return FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
+    case EFault::kNone:
+        break;
+    }
+    return {};
 }
 } // namespace
 
@@ -90,21 +111,15 @@ bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists
         error = CResourceString(kNoFilterLineId);
         return false;
     }
-    bool bOrderNotWhole = false;
-    m_nErrorLine = FindNumberOutOfRange(text, nSampleRate, &bOrderNotWhole);
+    m_nErrorLine = FindRefusedLine(text, nSampleRate, &error);
     if (m_nErrorLine > 0)
-    {
-        error = bOrderNotWhole
-                    ? std::string(CResourceString(kOrderNotWholeId))
-                    : FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
         return false;
-    }
     std::istringstream in(text);
     return ReadFilters(lists, in, nSampleRate);
 }
 
-int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSampleRate,
-                                               bool* pbOrderNotWhole)
+int CFilterParameterFile::FindRefusedLine(const std::string& text, int nSampleRate,
+                                          std::string* pReason)
 {
     // Each line is parsed as the reading parses it, into lists of its own.
     CFilterLists scratch;
@@ -112,11 +127,12 @@ int CFilterParameterFile::FindNumberOutOfRange(const std::string& text, int nSam
     std::string line;
     for (int n = 1; std::getline(in, line); ++n)
     {
-        const CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
-        if (pFilter && !pFilter->HasNumbersInRange())
+        CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
+        const auto fault = pFilter ? pFilter->FindLineFault() : CDigFilterBase::ELineFault::kNone;
+        if (fault != CDigFilterBase::ELineFault::kNone)
         {
-            if (pbOrderNotWhole)
-                *pbOrderNotWhole = !pFilter->HasWholeOutputOrder();
+            if (pReason)
+                *pReason = RefusalOf(*pFilter, fault);
             return n;
         }
         scratch.RemoveAll();

@@ -30,9 +30,10 @@ public:
     // False with a message in error, and the lists untouched, when the file cannot be
     // read or exceeds kMaxFileBytes (GetErrorLine 0), when it is no parameter file: it
     // has lines that are not blank, yet none of them is a filter (GetErrorLine names the
-    // first of them), and when a filter line gives an output order that is no whole
-    // number of digits ("-1", "2.5", "1e20": IsOutputOrderText), or a label number or an
-    // output order above kMaxFilterNumber (GetErrorLine names the line). An empty file is
+    // first of them), and when a filter line gives a parameter that is no finite number
+    // ("nan", "inf", "1e400"), an output order that is no whole number of digits ("-1",
+    // "2.5", "1e20": IsOutputOrderText), or a label number or an output order above
+    // kMaxFilterNumber (FindRefusedLine; GetErrorLine names the line). An empty file is
     // an empty filter set.
     bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                   std::string& error);
@@ -42,12 +43,11 @@ public:
     // 0 when the text holds a filter line or nothing but blank lines; otherwise the
     // 1-based number of its first line that is not blank.
     static int FindForeignText(const std::string& text);
-    // The 1-based number of the first filter line of the text whose filter has an output
-    // order that is no whole number, or a label number or an output order above
-    // kMaxFilterNumber (CDigFilterBase::HasNumbersInRange); 0 when there is none. At a
-    // line, pbOrderNotWhole (when given) tells whether its order is no whole number.
-    static int FindNumberOutOfRange(const std::string& text, int nSampleRate,
-                                    bool* pbOrderNotWhole = nullptr);
+    // The 1-based number of the first filter line of the text whose filter cannot go into
+    // the grids as the line gives it (CDigFilterBase::FindLineFault); 0 when there is
+    // none. At a line, pReason (when given) receives the message that refuses the file.
+    static int FindRefusedLine(const std::string& text, int nSampleRate,
+                               std::string* pReason = nullptr);
 
     // Field 0 of the line contains the text of the prefix string anywhere.
     static bool LineHasPrefix(std::string line, unsigned prefixId);

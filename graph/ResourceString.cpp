@@ -149,6 +149,9 @@ constexpr CStringEntry kStringTable[] = {
     {5158, "The output order of this filter is not a whole number in digits, such as 3: the "
            "file was not opened.  An order has no sign '-', decimal point or exponent; give the "
            "filter one in digits alone."},
+    {5159, "The %s of this filter is not a finite number: the file was not opened.  \"nan\", "
+           "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it a "
+           "number such as 1000.0."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},

@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <tuple>
 
 namespace
@@ -38,6 +40,46 @@ struct CRecordingLoudnessFiles : ILoudnessFileSaver
     std::vector<std::string> saved;
 };
 
+// Filters whose parameters are numbers but whose sections are not: a cut-off of 0 Hz gives
+// "nan" throughout, a gain of 1e300 dB infinite numerator words, a Q of 0 a denominator of
+// "nan" (a generic kind, collected apart from the others).
+struct CNonFiniteCase
+{
+    const char* line;
+    const char* label;
+    void (*add)(CFilterLists& lists, const char* line);
+};
+template <class TFilter, auto kList> void AddParsed(CFilterLists& lists, const char* line)
+{
+    ASSERT_TRUE((lists.*kList).Add(std::make_unique<TFilter>())->Parse(line, 48000));
+}
+const CNonFiniteCase kNonFiniteFilters[] = {
+    {"HPB-7, 0.000000, Yes, 3", "HPB-7",
+     &AddParsed<CDigHighPass_B, &CFilterLists::m_HighPass_BFilters>},
+    {"EQ-7, 1e300, 100.000000, 1000.000000, No, Yes, 3", "EQ-7",
+     &AddParsed<CDigEQFilter, &CFilterLists::m_EQFilters>},
+    {"VQHP-7, 100.000000, 0.000000, Yes, 3", "VQHP-7",
+     &AddParsed<CDigGenericFilter, &CFilterLists::m_HighVariQFilters>},
+};
+
+std::string NonFiniteRefusal(const std::string& what, const std::string& label)
+{
+    return what + ": the coefficients of the filter " + label +
+           " are not all finite numbers: its parameters give no filter section.  Correct them "
+           "in the filter editor.";
+}
+
+// Everything a writer of coefficients could change or ask: the lines and states of both
+// holders of device data, the DSP header, every file of the folder, and the questions.
+struct CWrittenState
+{
+    std::vector<std::string> eqLines, familyLines, headerLines;
+    std::vector<int> modes;
+    std::map<std::string, std::string> files;
+    std::size_t editorCalls = 0, dialogRequests = 0, labelQuestions = 0;
+    bool operator==(const CWrittenState&) const = default;
+};
+
 using Cmd = CDeviceDataCommands;
 
 class CommandsTest : public DeviceTest
@@ -66,6 +108,28 @@ protected:
     std::string Golden(const char* name) const
     {
         return std::string(MORVANE_TEST_DATA_DIR) + "/" + name;
+    }
+
+    CWrittenState State() const
+    {
+        CWrittenState state;
+        state.eqLines = doc->m_DeviceDataLines;
+        state.familyLines = family->m_DataLines;
+        state.headerLines = header.m_HeaderLines;
+        const CEqFileStatus& eqStatus = doc->m_EqFileStatus;
+        const CEqFileStatus& familyStatus = family->m_FileStatus;
+        for (const CEqFileStatus* pStatus : {&eqStatus, &familyStatus})
+            for (const CMode* pMode :
+                 {&pStatus->m_OpenedFromFileMode, &pStatus->m_HasFilterSectionMode,
+                  &pStatus->m_GeneratedMode, &pStatus->m_AcceptedMode, &pStatus->m_SavedMode})
+                state.modes.push_back(pMode->GetState());
+        state.modes.push_back(header.m_GeneratedMode.GetState());
+        for (const auto& entry : std::filesystem::directory_iterator(root))
+            state.files[entry.path().string()] = ReadFileBytes(entry.path().string());
+        state.editorCalls = editor.seen.size();
+        state.dialogRequests = dialogs.requests.size();
+        state.labelQuestions = labels.shown.size();
+        return state;
     }
 
     CScriptedLabelDialog labels;
@@ -321,6 +385,39 @@ TEST_F(CommandsTest, ParameterLinesWhoseOrderIsNoWholeNumberAreNamedAndNotReadBa
     }
 }
 
+// A parameter that is no number read back as a filter the grids showed "nan" or "inf" for
+// and the writers wrote: its line is named and not read back, on the QZX2201's text and
+// the family's alike, by Add and by Replace.
+TEST_F(CommandsTest, ParameterLinesWhoseParameterIsNoFiniteNumberAreNamedAndNotReadBack)
+{
+    const std::vector<std::string> refused = {
+        "!# EQ-1, nan, 200.000000, 1000.000000, Yes, Yes, 1\r\n",
+        "!# EQ-2, -3.000000, 1e400, 1000.000000, Yes, Yes, 2\r\n",
+    };
+    std::vector<std::string> lines = {"!# Filter Parameters\r\n"};
+    lines.insert(lines.end(), refused.begin(), refused.end());
+    lines.push_back("!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 3\r\n");
+    const std::string expected =
+        "The device data line \"" + refused[0].substr(0, refused[0].size() - 2) +
+        "\" gives its filter a Gain in DB that is not a finite number; the filter was not "
+        "taken.\nThe device data line \"" +
+        refused[1].substr(0, refused[1].size() - 2) +
+        "\" gives its filter a Bandwidth that is not a finite number; the filter was not taken.";
+    for (const EDeviceId id : {kDeviceQZX2201, kDeviceQZX2410})
+        for (const int command : {Cmd::kReplaceGridWithDeviceData, Cmd::kAddDeviceDataToGrid})
+        {
+            device.id = id;
+            Lines() = lines;
+            family->m_DataLines = lines;
+            doc->m_FilterLists.RemoveAll();
+            messages.texts.clear();
+            commands->Execute(command);
+            EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id << " " << command;
+            ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id << " " << command;
+            EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
+        }
+}
+
 TEST_F(CommandsTest, AdditiveRestartReadsTheRegistersOfTheDevice)
 {
     ASSERT_TRUE(doc->CreateDefaultResponse());
@@ -531,6 +628,124 @@ TEST_F(CommandsTest, WordsOutsideTheirRangeAreLimitedAndTheFilterNamed)
             << messages.texts[0];
         ASSERT_EQ(editor.seen.size(), 1u);
         EXPECT_NE(JoinDeviceDataLines(editor.seen[0]).find(c.word), std::string::npos) << c.id;
+    }
+}
+
+// Words of 000000 with "coefficient B0, B2 is outside the device's range and was limited",
+// rows of "nan" in the coefficient file: a filter whose section is no number was written as
+// one. Every writer of coefficients refuses the whole text or file with one message that
+// names the filter, and leaves what it wrote before, in memory and on the disk, as it was.
+TEST_F(CommandsTest, AFilterWhoseCoefficientsAreNoNumbersRefusesEveryWriter)
+{
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    AddGoldenSections(2);
+    for (const auto& [id, name] :
+         {std::pair{kDeviceQZX2201, "speaker.eq"}, std::pair{kDeviceQZX2410, "speaker.EQ241X"}})
+    {
+        device.id = id;
+        family->SetDataFileName(Path(name));
+        commands->Execute(Cmd::kGenerateDeviceData);
+        Answer(Path(name));
+        ASSERT_TRUE(commands->OnFileSaveAsDeviceData()) << id;
+    }
+    device.id = kDeviceDsp;
+    commands->Execute(Cmd::kDspGenerateHeaderFile);
+    Answer(Path("speaker.h"));
+    commands->Execute(Cmd::kDspSaveAsHeaderFile);
+    doc->m_CoefficientFile.SetName(Path("speaker.flt"));
+    ASSERT_TRUE(doc->SaveFilterCoefficients(false));
+    ASSERT_TRUE(messages.texts.empty()) << messages.texts[0];
+
+    const char* const kDeviceData = "The device data was left as it was";
+    const struct
+    {
+        EDeviceId id;
+        int command; // 0: Save, 1: Save As Filter Coefficients
+        const char* what;
+    } writers[] = {
+        {kDeviceQZX2201, Cmd::kGenerateDeviceData, kDeviceData},
+        {kDeviceQZX2202, Cmd::kGenerateDeviceData, kDeviceData},
+        {kDeviceQZX2201, Cmd::kReplaceDeviceDataWithGrid, kDeviceData},
+        {kDeviceQZX2410, Cmd::kGenerateDeviceData, kDeviceData},
+        {kDeviceQZX6060, Cmd::kGenerateDeviceData, kDeviceData},
+        {kDeviceQZX2410, Cmd::kReplaceDeviceDataWithGrid, kDeviceData},
+        {kDeviceQZX6060, Cmd::kReplaceDeviceDataWithGrid, kDeviceData},
+        {kDeviceDsp, Cmd::kDspGenerateHeaderFile, "The DSP header was left as it was"},
+        {kDeviceQZX2201, 0, "The filter coefficient file was not written"},
+        {kDeviceDsp, 1, "The filter coefficient file was not written"},
+    };
+    for (const CNonFiniteCase& filter : kNonFiniteFilters)
+    {
+        CFilterLists& lists = doc->m_FilterLists;
+        filter.add(lists, filter.line);
+        for (const auto& w : writers)
+        {
+            device.id = w.id;
+            messages.texts.clear();
+            const CWrittenState before = State();
+            if (w.command > 1)
+                commands->Execute(w.command);
+            else
+                doc->SaveFilterCoefficients(w.command == 1);
+            EXPECT_EQ(messages.texts,
+                      std::vector<std::string>{NonFiniteRefusal(w.what, filter.label)})
+                << filter.label << " " << w.id << " " << w.command;
+            EXPECT_TRUE(State() == before) << filter.label << " " << w.id << " " << w.command;
+        }
+        lists.ForEach(
+            [&](EFilterKind, auto& list)
+            {
+                if (!list.IsEmpty() && list.GetAt(list.GetSize() - 1)->GetLabel() == filter.label)
+                    list.RemoveAt(list.GetSize() - 1);
+            });
+    }
+    // Without them, the writers write.
+    const CWrittenState before = State();
+    device.id = kDeviceQZX2201;
+    messages.texts.clear();
+    commands->Execute(Cmd::kGenerateDeviceData);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_FALSE(State() == before);
+}
+
+// A save of data not yet generated generates it first: refused there, it writes nothing,
+// asks for no path, and the older file stays, from the menu and on closing alike.
+TEST_F(CommandsTest, ASaveThatWouldGenerateFromSuchAFilterLeavesTheOlderFile)
+{
+    AddGoldenSections(2);
+    kNonFiniteFilters[0].add(doc->m_FilterLists, kNonFiniteFilters[0].line);
+    for (const char* name : {"speaker.eq", "speaker.EQ241X", "closing.eq", "closing.EQ241X"})
+        std::ofstream(Path(name), std::ios::binary) << "older " << name << "\r\n";
+    family->SetDataFileName(Path("speaker.EQ241X"));
+    using H = IDeviceDataFiles;
+    // Each answers whether it saved; the menu's Save tells nothing, so it answers false.
+    const auto menuSave = [&]
+    {
+        commands->Execute(Cmd::kSaveDeviceData);
+        return false;
+    };
+    const struct
+    {
+        EDeviceId id;
+        std::function<bool()> save;
+    } saves[] = {
+        {kDeviceQZX2201, menuSave},
+        {kDeviceQZX2202, [&] { return commands->OnFileSaveAsDeviceData(); }},
+        {kDeviceQZX2410, menuSave},
+        {kDeviceQZX6060, [&] { return commands->OnFileSaveAsDeviceData(); }},
+        {kDeviceQZX2201, [&] { return commands->SaveTo(H::kEqData, Path("closing.eq")); }},
+        {kDeviceDsp, [&] { return commands->SaveTo(H::kFamilyData, Path("closing.EQ241X")); }},
+    };
+    for (const auto& s : saves)
+    {
+        device.id = s.id;
+        messages.texts.clear();
+        const CWrittenState before = State();
+        EXPECT_FALSE(s.save()) << s.id;
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NonFiniteRefusal(
+                                      "The device data was left as it was", "HPB-7")})
+            << s.id;
+        EXPECT_TRUE(State() == before) << s.id;
     }
 }
 

@@ -158,3 +158,55 @@ TEST(DeviceDataReadBack, ParameterLineWhoseOrderIsNoWholeNumberIsNamedAndNotTake
     ASSERT_EQ(refused.size(), 1u);
     EXPECT_NE(refused[0].find("above 1000000000"), std::string::npos) << refused[0];
 }
+
+// "%lf" read a gain of "nan" as no number and "1e400" as infinite, and the filter went
+// into the grids as it was. A parameter that is no finite number, in any column of any
+// kind, makes the line named and not taken; the lines around it are taken.
+TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedAndNotTaken)
+{
+    const struct
+    {
+        const char* line;
+        const char* why; // null: taken
+    } cases[] = {
+        {"!# EQ-1, nan, 200.000000, 1000.000000, Yes, Yes, 1\r\n", "a Gain in DB"},
+        {"!# EQ-1, -3.000000, -nan, 1000.000000, Yes, Yes, 1\r\n", "a Bandwidth"},
+        {"!# EQ-1, -3.000000, 200.000000, 1e400, Yes, Yes, 1\r\n", "a Center Frequency"},
+        {"!# TS-1, inf, 8000.000000, Yes, 2\r\n", "a Gain in DB"},
+        {"!# BS-1, -6.000000, -1e400, Yes, 2\r\n", "a Cut Frequency"},
+        {"!# HPB-1, 1e999, Yes, 3\r\n", "a Cut Frequency"},
+        {"!# NT-1, -inf, 1000.000000, Yes, 4\r\n", "a Bandwidth"},
+        {"!# C1LP-1, 5000.000000, NaN, Yes, 5\r\n", "a Passband Ripple"},
+        {"!# HIPT-1, -2.500000, 2000.000000, INF, Yes, 6\r\n", "an Upper Bandedge"},
+        {"!# LOPT-1, 4.000000, -INFINITY, 400.000000, Yes, 6\r\n", "a Lower Bandedge"},
+        {"!# VQLP-1, 12000.000000, nan(7), Yes, 7\r\n", "a Q"},
+        {"!# ALPS-1, 1e309, 1500.000000, Yes, 8\r\n", "a Bandwidth"},
+        {"!# EQ-1, 1e-400, 200.000000, 1e308, Yes, Yes, 1\r\n", nullptr},
+        {"!# HPB-1, -1e-400, Yes, 3\r\n", nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        const std::vector<std::string> lines = {
+            "!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", c.line,
+            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+        CFilterLists lists;
+        std::vector<std::string> refused;
+        const int added = ParameterLinesToFilters(lines, lists, 48000, &refused);
+        const std::string line(c.line);
+        if (!c.why)
+        {
+            EXPECT_EQ(added, 3) << c.line;
+            EXPECT_TRUE(refused.empty()) << c.line;
+            continue;
+        }
+        EXPECT_EQ(added, 2) << c.line;
+        EXPECT_EQ(lists.m_NotchFilters.GetAt(0)->GetLabel(), "NT-2");
+        EXPECT_EQ(lists.m_EQFilters.GetAt(lists.m_EQFilters.GetSize() - 1)->GetLabel(), "EQ-3");
+        EXPECT_EQ(refused, std::vector<std::string>{"The device data line \"" +
+                                                    line.substr(0, line.size() - 2) +
+                                                    "\" gives its filter " + c.why +
+                                                    " that is not a finite number; the filter "
+                                                    "was not taken."})
+            << c.line;
+    }
+}

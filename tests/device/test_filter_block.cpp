@@ -113,3 +113,33 @@ TEST_F(FilterBlockLists, NoActiveFilterGivesAnEmptyBlock)
     EXPECT_EQ(block.count, 0);
     EXPECT_TRUE(block.texts.empty());
 }
+
+// Sections that are no numbers went out as words of 000000 named "limited". They refuse the
+// whole block instead, named in collection order; an inactive one is not collected, and a
+// block of finite sections is collected as before.
+TEST_F(FilterBlockLists, SectionsThatAreNoNumbersRefuseTheBlockAndAreNamed)
+{
+    AddEQ("EQ-1, 6, 2, 1000, No, Yes, 1");
+    AddEQ("EQ-2, 1e300, 100, 1000, No, Yes, 2"); // infinite numerator
+    ASSERT_TRUE(lists.m_HighPass_BFilters.Add(std::make_unique<CDigHighPass_B>())
+                    ->Parse("HPB-1, 0, Yes, 3", kFs)); // "nan" throughout
+    ASSERT_TRUE(lists.m_HighVariQFilters.Add(std::make_unique<CDigGenericFilter>())
+                    ->Parse("VQHP-1, 100, 0, Yes, 4", kFs)); // "nan" denominator
+    ASSERT_TRUE(lists.m_LowVariQFilters.Add(std::make_unique<CDigGenericFilter>())
+                    ->Parse("VQLP-1, 100, 0, No, 5", kFs)); // inactive
+    CFilterBlock block;
+    EXPECT_FALSE(CollectFilterBlock(lists, block));
+    EXPECT_EQ(block.nonFinite, (std::vector<std::string>{"EQ-2", "HPB-1", "VQHP-1"}));
+    EXPECT_EQ(block.count, 0);
+    EXPECT_TRUE(block.texts.empty());
+    EXPECT_TRUE(block.coefficientLines.empty());
+    EXPECT_TRUE(block.warnings.empty());
+
+    lists.m_EQFilters.RemoveAt(1);
+    lists.m_HighPass_BFilters.RemoveAll();
+    lists.m_HighVariQFilters.RemoveAll();
+    CFilterBlock finite;
+    EXPECT_TRUE(CollectFilterBlock(lists, finite));
+    EXPECT_TRUE(finite.nonFinite.empty());
+    EXPECT_EQ(finite.count, 1);
+}

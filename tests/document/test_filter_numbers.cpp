@@ -1,7 +1,8 @@
-// Label numbers and output orders a parameter file gives its filters, opened with File >
-// Open Filter Parameter File into the filter grids as the program runs it: a number above
-// the largest the grids count to is refused at its line, and the grids number new rows
-// and orders on from what the file brings without passing that largest number.
+// Label numbers, output orders and parameters a parameter file gives its filters, opened
+// with File > Open Filter Parameter File into the filter grids as the program runs it: a
+// number above the largest the grids count to, and a parameter that is no finite number,
+// is refused at its line, and the grids number new rows and orders on from what the file
+// brings without passing that largest number.
 #include "filters/FilterGridRows.h"
 #include "filters/FilterParameterFile.h"
 #include "tests/document/DocumentFixture.h"
@@ -35,6 +36,25 @@ protected:
         WriteFileBytes(folder.Path("opened.par"), text);
         dialogs.answers.push_back(folder.Path("opened.par"));
         doc->OnFileOpenFilterParameterFile();
+    }
+    // Opens the text: one File Read Error at nLine with error, and the lists (EQ-3 alone),
+    // the grids and the file record as they were before.
+    void ExpectRefusedAt(const std::string& text, int nLine, const std::string& error)
+    {
+        const auto cellsBefore = app.Cells();
+        app.fileReadErrors.clear();
+        Open(text);
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << text;
+        EXPECT_EQ(app.fileReadErrors[0].file, folder.Path("opened.par"));
+        EXPECT_EQ(app.fileReadErrors[0].nLine, nLine) << text;
+        EXPECT_EQ(app.fileReadErrors[0].error, error) << text;
+        EXPECT_TRUE(messages.texts.empty());
+        EXPECT_EQ(app.Cells(), cellsBefore) << text;
+        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1);
+        const CDigEQFilter* pFilter = doc->m_FilterLists.m_EQFilters.GetAt(0);
+        EXPECT_EQ(pFilter->GetOutputOrder(), 3);
+        EXPECT_DOUBLE_EQ(pFilter->GetGain(), -3.0);
+        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("before.par"));
     }
     CFilterGridRows& Grid(EFilterKind kind) { return *app.m_Grids[std::size_t(kind)]; }
 };
@@ -89,24 +109,37 @@ TEST_F(FilterNumberTest, AnOutputOrderThatIsNoWholeNumberIsRefusedAtItsLine)
          2},
         {"HPB-1, 40.0, Yes, 1\r\n\r\nTS-1, 2.0, 5000.0, Yes, 2.5\r\n", 3},
     };
-    const auto cellsBefore = app.Cells();
     for (const auto& c : cases)
+        ExpectRefusedAt(c.text, c.nLine,
+                        "The output order of this filter is not a whole number in digits, such "
+                        "as 3: the file was not opened.  An order has no sign '-', decimal point "
+                        "or exponent; give the filter one in digits alone.");
+}
+
+// A gain of nan opened with no message, the grid showed it, and the coefficient file and
+// the device data were written from it. A parameter that is no finite number refuses the
+// file at its line, and the grids, the lists and the file record stay as they were.
+TEST_F(FilterNumberTest, AParameterThatIsNoFiniteNumberIsRefusedAtItsLine)
+{
+    const struct
     {
-        app.fileReadErrors.clear();
-        Open(c.text);
-        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.text;
-        EXPECT_EQ(app.fileReadErrors[0].file, folder.Path("opened.par"));
-        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine) << c.text;
-        EXPECT_EQ(app.fileReadErrors[0].error,
-                  "The output order of this filter is not a whole number in digits, such as 3: "
-                  "the file was not opened.  An order has no sign '-', decimal point or "
-                  "exponent; give the filter one in digits alone.");
-        EXPECT_TRUE(messages.texts.empty());
-        EXPECT_EQ(app.Cells(), cellsBefore) << c.text;
-        ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1);
-        EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetOutputOrder(), 3);
-        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("before.par"));
-    }
+        const char* text;
+        int nLine;
+        const char* parameter;
+    } cases[] = {
+        {"EQ-1, nan, 200.0, 1000.0, Yes, Yes, 1\r\n", 1, "Gain in DB"},
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\nEQ-2, -3.0, -nan, 2000.0, Yes, Yes, 2\r\n", 2,
+         "Bandwidth"},
+        {"; foreign\r\nHPB-1, 1e999, Yes, 1\r\n", 2, "Cut Frequency"},
+        {"TS-1, 2.0, 5000.0, Yes, 1\r\n\r\nBS-1, -inf, 100.0, Yes, 2\r\n", 3, "Gain in DB"},
+        {"NT-1, 1e400, 1000.0, Yes, 1\r\n", 1, "Bandwidth"},
+    };
+    for (const auto& c : cases)
+        ExpectRefusedAt(c.text, c.nLine,
+                        std::string("The ") + c.parameter +
+                            " of this filter is not a finite number: the file was not opened.  "
+                            "\"nan\", \"inf\" and numbers too large to hold, such as 1e400, "
+                            "give no filter; give it a number such as 1000.0.");
 }
 
 TEST_F(FilterNumberTest, AtTheLargestTheGridsNumberOnWithoutPassingIt)

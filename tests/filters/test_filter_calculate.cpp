@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <functional>
+#include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -199,4 +201,42 @@ TEST(FilterDesignCheck, ParametersThatMakeNoFilterAreNamed)
         ASSERT_TRUE(filter->Parse(c.line, kFs)) << c.line;
         EXPECT_EQ(FilterDesignProblem(*filter), c.problem) << c.line;
     }
+}
+
+// A writer of coefficients takes a section only when every coefficient, both parts of a
+// complex one, is a finite number; its message names the filters it refused.
+TEST(FilterDesignCheck, CoefficientsThatAreNoFiniteNumbersAreFoundAndNamed)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto row = [](std::vector<double> v)
+    { return mwMatrix(1, int(v.size()), v.data(), nullptr, 1); };
+    const auto complexRow = [](double re, double im) { return mwMatrix(1, 1, &re, &im, 1); };
+    const struct
+    {
+        mwMatrix a, b;
+        bool bFinite;
+    } cases[] = {
+        {row({1, -1.9, 0.9}), row({1, 0.5, 0.25}), true},
+        {row({1, -1.9, 0.9}), row({nan, 0.5, 0.25}), false},
+        {row({1, -nan, 0.9}), row({1, 0.5, 0.25}), false},
+        {row({1, -1.9, inf}), row({1, 0.5, 0.25}), false},
+        {row({1, -1.9, 0.9}), row({1, -inf, 0.25}), false},
+        {row({1, 1.7976931348623157e308, 0.9}), row({1, -4.9e-324, 0.25}), true},
+        {complexRow(1.0, 0.5), row({1}), true},
+        {complexRow(1.0, nan), row({1}), false},
+        {complexRow(inf, 0.0), row({1}), false},
+        {mwMatrix(), mwMatrix(), true},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(HasFiniteCoefficients(cases[i].a, cases[i].b), cases[i].bFinite) << i;
+
+    EXPECT_EQ(NonFiniteCoefficientsMessage("The header was left as it was", {"EQ-2"}),
+              "The header was left as it was: the coefficients of the filter EQ-2 are not all "
+              "finite numbers: its parameters give no filter section.  Correct them in the "
+              "filter editor.");
+    EXPECT_EQ(NonFiniteCoefficientsMessage("Not written", {"EQ-2", "HPB-1", "VQHP-1"}),
+              "Not written: the coefficients of the filters EQ-2, HPB-1 and VQHP-1 are not all "
+              "finite numbers: their parameters give no filter sections.  Correct them in the "
+              "filter editor.");
 }

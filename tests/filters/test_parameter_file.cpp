@@ -60,6 +60,13 @@ std::string Labels(CFilterLists& lists)
     return text;
 }
 
+// The pattern with its one "%s" replaced by value.
+std::string FormatLine(const std::string& pattern, const std::string& value)
+{
+    const std::size_t p = pattern.find("%s");
+    return pattern.substr(0, p) + value + pattern.substr(p + 2);
+}
+
 class TempFolder
 {
 public:
@@ -329,4 +336,81 @@ TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
         EXPECT_EQ(pFilter->GetLabel(), c.label) << c.line;
         EXPECT_EQ(pFilter->GetOutputOrder(), c.nOrder) << c.line;
     }
+}
+
+// "%lf" reads "nan", "inf" and a number beyond the double range ("1e400") as values that
+// are no numbers, which the grids showed and the writers wrote as they were. Such a value
+// in any parameter column refuses the file at its line, naming the column; a value the
+// double range holds, however small or large, is read.
+TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
+{
+    const auto refusal = [](const char* parameter)
+    {
+        return std::string("The ") + parameter +
+               " of this filter is not a finite number: the file was not opened.  \"nan\", "
+               "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it "
+               "a number such as 1000.0.";
+    };
+    // %s: the value; each line stands at line 2 of the file.
+    const struct
+    {
+        const char* line;
+        const char* parameter;
+    } columns[] = {
+        {"EQ-2, %s, 200.0, 1000.0, Yes, Yes, 2", "Gain in DB"},
+        {"EQ-2, -3.0, %s, 1000.0, Yes, Yes, 2", "Bandwidth"},
+        {"EQ-2, -3.0, 200.0, %s, Yes, Yes, 2", "Center Frequency"},
+        {"TS-1, %s, 8000.0, Yes, 2", "Gain in DB"},
+        {"BS-1, -6.0, %s, Yes, 2", "Cut Frequency"},
+        {"HPB-1, %s, Yes, 2", "Cut Frequency"},
+        {"LPLR-1, %s, Yes, 2", "Cut Frequency"},
+        {"NT-1, %s, 1000.0, Yes, 2", "Bandwidth"},
+        {"C1HP-1, 200.0, %s, Yes, 2", "Passband Ripple"},
+        {"B1LP-1, %s, Yes, 2", "Cut Frequency"},
+        {"LOPT-1, 4.0, 100.0, %s, Yes, 2", "Upper Bandedge"},
+        {"HIPT-1, %s, 2000.0, 8000.0, Yes, 2", "Gain in DB"},
+        {"VQHP-1, 60.0, %s, Yes, 2", "Q"},
+        {"ALPS-1, 200.0, %s, Yes, 2", "Center Frequency"},
+    };
+    const char* const refused[] = {"nan",       "-nan",  "NAN",    "nan(1)", "inf",    "-inf",
+                                   "+Infinity", "1e400", "-1e400", "1e999",  " 1e309 "};
+    const char* const taken[] = {"1e-400", "-1e-400", "1e308", "-1.7e308", "0", "-0"};
+    TempFolder folder;
+    const std::string path = folder.File("values.par");
+    const auto open = [&](const std::string& line, CFilterLists& lists, std::string& error)
+    {
+        {
+            std::ofstream(path, std::ios::binary) << "EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\n"
+                                                  << line << "\r\n";
+        }
+        Read(lists, "NT-9, 50, 1000, Yes, 9\n");
+        CFilterParameterFile file;
+        const bool bOpened = file.OpenFile(path, lists, kFs, error);
+        return bOpened ? 0 : file.GetErrorLine();
+    };
+    for (const auto& c : columns)
+    {
+        for (const char* value : refused)
+        {
+            const std::string line = FormatLine(c.line, value);
+            CFilterLists lists;
+            std::string error;
+            EXPECT_EQ(open(line, lists, error), 2) << line;
+            EXPECT_EQ(error, refusal(c.parameter)) << line;
+            EXPECT_EQ(Labels(lists), "|||||||NT-9 ||||||||||") << line; // as it was
+        }
+        for (const char* value : taken)
+        {
+            const std::string line = FormatLine(c.line, value);
+            CFilterLists lists;
+            std::string error;
+            EXPECT_EQ(open(line, lists, error), 0) << line << ": " << error;
+            EXPECT_EQ(lists.GetTotalCount(), 2) << line;
+        }
+    }
+    // The first fault of a line is named: a parameter before its order.
+    CFilterLists lists;
+    std::string error;
+    EXPECT_EQ(open("EQ-2, 1.0, inf, nan, Yes, Yes, 1e20", lists, error), 2);
+    EXPECT_EQ(error, refusal("Bandwidth"));
 }

@@ -1,11 +1,13 @@
 // Opened device data read back into filters, as the read-back commands of the Edit menu do
 // it: the "!#" parameter lines of a QZX2201/QZX2202 ".eq" text, or the comment lines of a
 // QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
-// A line whose output order is no whole number in digits, or whose label number or output
-// order is above kMaxFilterNumber, is refused with a message. Every filter read back must be
-// written as the device data writes it and read back from that to the same text (in output order;
-// equal orders may change places); the family's comment lines are exactly its lines with "!#"; and
-// the filters written in place of the old block keep every other line.
+// A line with a parameter that is no finite number, an output order that is no whole number
+// in digits, or a label number or output order above kMaxFilterNumber, is refused with a
+// message. Every filter read back must be written as the device data writes it and read back
+// from that to the same text (in output order; equal orders may change places), unless the
+// sections of some are no numbers: then the block is refused, holds nothing, and names them;
+// the family's comment lines are exactly its lines with "!#"; and the filters written in place
+// of the old block keep every other line.
 //
 // Input: one selector byte (sample rate, family or not, register count), then the text.
 #include "device/DeviceDataReadBack.h"
@@ -81,14 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (added != lists.GetTotalCount() ||
         std::size_t(added) + refused.size() > parameterLines.size())
         std::abort();
-    // A filter whose order is no whole number, or that the grids could not number on
-    // from, is refused, never taken.
+    // A filter whose parameters are no finite numbers, whose order is no whole number, or
+    // that the grids could not number on from, is refused, never taken.
     bool bInRange = true;
     lists.ForEach(
         [&](EFilterKind, auto& list)
         {
             for (int i = 0; i < list.GetSize(); ++i)
-                bInRange = bInRange && list.GetAt(i)->HasNumbersInRange();
+                bInRange = bInRange && list.GetAt(i)->HasNumbersInRange() &&
+                           list.GetAt(i)->HasFiniteParameters();
         });
     if (!bInRange)
         std::abort();
@@ -116,7 +119,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Written as the device data writes filters, and read back from that.
     CFilterBlock block;
-    CollectFilterBlock(lists, block);
+    if (CollectFilterBlock(lists, block) != block.nonFinite.empty() ||
+        (!block.nonFinite.empty() &&
+         (block.count != 0 || !block.texts.empty() || !block.coefficientLines.empty())))
+        std::abort();
     CFilterLists again;
     ParameterLinesToFilters(block.texts, again, fs);
     CFilterBlock blockAgain;

@@ -6,7 +6,8 @@
 //
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the lists with
-// filters whose output orders are whole numbers as the file wrote them, the grids from
+// filters whose parameters are finite numbers and whose output orders are whole numbers
+// as the file wrote them, the grids from
 // the lists, and the grids number new rows and orders no higher than kMaxFilterNumber;
 // saved with Save As Filter Parameters (which reads the grids first) and opened again, the
 // grids hold the same filter rows.
@@ -86,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 [](EFilterKind, auto& list)
                 {
                     for (int i = 0; i < list.GetSize(); ++i)
-                        if (!list.GetAt(i)->HasNumbersInRange())
+                        if (!list.GetAt(i)->HasNumbersInRange() ||
+                            !list.GetAt(i)->HasFiniteParameters())
                             std::abort();
                 });
             const auto cells = app.Cells();

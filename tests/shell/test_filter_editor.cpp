@@ -110,9 +110,18 @@ TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
         const char* text;
         const char* message;
     } refused[] = {
-        {2, "abc", "Please enter a number."},   {2, "1,5", "Please enter a number."},
-        {3, "", "Please enter a number."},      {1, "6dB", "Please enter a number."},
+        {2, "abc", "Please enter a number."},
+        {2, "1,5", "Please enter a number."},
+        {3, "", "Please enter a number."},
+        {1, "6dB", "Please enter a number."},
         {6, "2.5", "Please enter an integer."},
+        // No finite number: the readers refuse these too.
+        {1, "nan", "Please enter a number."},
+        {2, "-nan", "Please enter a number."},
+        {3, "inf", "Please enter a number."},
+        {1, "-Infinity", "Please enter a number."},
+        {2, "1e400", "Please enter a number."},
+        {3, "-1e999", "Please enter a number."},
     };
     for (const auto& r : refused)
     {

@@ -59,6 +59,35 @@ write('fuzz_device_data_read_back', 'orders',
       + order_lines(ORDERS_TAKEN + [order for order, _ in ORDERS_REFUSED], b'!# ')
       + lines(LABELS + [ORDER_OF_A_PASS], b'!# '))
 
+# Parameters that are no finite numbers (refused, in a column of each kind of line), and
+# numbers at the ends of the double range (read back); sections that are no numbers
+# although their parameters are (a cut-off of 0 Hz, a gain of 1e300 dB, a Q of 0).
+NOT_FINITE = [b'nan', b'-nan', b'inf', b'-inf', b'1e400', b'-1e400', b'1e999', b'NaN', b'INFINITY']
+FINITE_ENDS = [b'1e308', b'-1.7e308', b'1e-400', b'-0']
+NOT_FINITE_COLUMNS = [b'EQ-%d, %s, 200.0, 1000.0, Yes, Yes, %d', b'EQ-%d, -3.0, %s, 1000.0, Yes, Yes, %d',
+                      b'HPB-%d, %s, Yes, %d', b'TS-%d, 2.0, %s, Yes, %d', b'NT-%d, %s, 60.0, Yes, %d',
+                      b'HIPT-%d, -2.5, 2000.0, %s, Yes, %d', b'VQHP-%d, 60.0, %s, Yes, %d']
+NO_SECTION = [b'HPB-90, 0.000000, Yes, 90', b'EQ-90, 1e300, 100.000000, 1000.000000, No, Yes, 91',
+              b'VQHP-90, 100.000000, 0.000000, Yes, 92']
+
+
+def value_lines(values, marker=b''):
+    return b''.join(marker + pattern % (i + 1, value, i + 1) + b'\r\n'
+                    for i, value in enumerate(values) for pattern in NOT_FINITE_COLUMNS)
+
+
+write('fuzz_device_data_read_back', 'not_finite',
+      bytes([0x00]) + b'!# Filter Parameters\r\n'
+      + value_lines(NOT_FINITE + FINITE_ENDS, b'!# ') + lines(NO_SECTION, b'!# '))
+write('fuzz_device_data_read_back', 'no_section',
+      bytes([0x04]) + b'!# Filter Parameters\r\n' + lines(NO_SECTION, b'!# '))
+for value in NOT_FINITE:
+    name = value.decode().replace('-', 'minus_')
+    write('fuzz_parameter_open', 'not_finite_' + name,
+          order_lines([b'1']) + value_lines([value]))
+write('fuzz_parameter_open', 'finite_ends', value_lines(FINITE_ENDS) + lines(NO_SECTION))
+write('fuzz_parameter_file', 'not_finite', value_lines(NOT_FINITE + FINITE_ENDS) + lines(NO_SECTION))
+
 # Selector: bit 0 family, bits 1-2 channel, bit 3 QZX6060 layout; five coefficient bytes.
 coefficients = bytes([0x88, 0x80, 0x80, 0x78, 0x80])
 write('fuzz_loudness_merge', 'qzx2202', bytes([0x00]) + coefficients + device_file('qzx2202.eq'))

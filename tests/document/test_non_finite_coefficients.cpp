@@ -1,0 +1,127 @@
+// The filter coefficient file refuses a design whose sections are no numbers: a filter of
+// the grids, a calculated filter or a filter of the additive restart whose coefficients
+// are not all finite numbers is named, no path is asked for, and the older file stays, from
+// the menu and on closing.
+#include "tests/document/DocumentFixture.h"
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <limits>
+
+namespace
+{
+const std::string kRaw = "t\nh\n100 -6 90\n1000 0 170\n10000 6 190\n";
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+mwMatrix Row(std::vector<double> values)
+{
+    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
+}
+
+class NonFiniteCoefficientsTest : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        ASSERT_TRUE(Open("spk.raw", kRaw));
+        doc->m_FiltersInGridMode.TurnOn();
+        Parse<CDigEQFilter>(doc->m_FilterLists.m_EQFilters,
+                            "EQ-1, -3.000000, 100.000000, 1000.000000, No, Yes, 1");
+        doc->m_CoefficientFile.SetName(folder.Path("spk.flt"));
+        WriteFileBytes(folder.Path("spk.flt"), "older coefficients\r\n");
+    }
+    template <class TFilter, class TList> void Parse(TList& list, const char* line)
+    {
+        ASSERT_TRUE(list.Add(std::make_unique<TFilter>())->Parse(line, 48000));
+    }
+    std::string Refusal(const std::string& filters) const
+    {
+        return "The filter coefficient file was not written: the coefficients of " + filters +
+               " are not all finite numbers: " +
+               (filters.find(" and ") == std::string::npos
+                    ? "its parameters give no filter section"
+                    : "their parameters give no filter sections") +
+               ".  Correct them in the filter editor.";
+    }
+    std::string Older() const { return ReadFileBytes(folder.Path("spk.flt")); }
+};
+} // namespace
+
+// Each source of the file's rows, with a section that is "nan" or infinite although its
+// parameters are numbers (a cut-off of 0 Hz, a gain of 1e300 dB), or rows that are not.
+TEST_F(NonFiniteCoefficientsTest, SaveAndSaveAsNameTheFiltersAndWriteNothing)
+{
+    const struct
+    {
+        const char* filters;
+        std::function<void(CMorvaneDoc&)> add;
+    } cases[] = {
+        {"the filter HPB-2", [this](CMorvaneDoc& d)
+         { Parse<CDigHighPass_B>(d.m_FilterLists.m_HighPass_BFilters, "HPB-2, 0.0, Yes, 2"); }},
+        {"the filter VQHP-1",
+         [this](CMorvaneDoc& d)
+         {
+             // A Q of 0: a denominator of "nan". The inactive one is not written.
+             Parse<CDigGenericFilter>(d.m_FilterLists.m_HighVariQFilters,
+                                      "VQHP-1, 100.0, 0.0, Yes, 2");
+             Parse<CDigGenericFilter>(d.m_FilterLists.m_LowVariQFilters,
+                                      "VQLP-1, 100.0, 0.0, No, 3");
+         }},
+        {"the filter EQ-100",
+         [](CMorvaneDoc& d)
+         {
+             d.m_EQParameters =
+                 mwMatrix(1, 4, std::vector<double>{1, 1e300, 100, 1000}.data(), nullptr, 1);
+             d.CreateEQFiltersFromResults();
+         }},
+        {"the filters HPB-2 and filter 1 of the additive restart",
+         [this](CMorvaneDoc& d)
+         {
+             Parse<CDigHighPass_B>(d.m_FilterLists.m_HighPass_BFilters, "HPB-2, 0.0, Yes, 2");
+             d.m_RestartNumerators.Add(Row({kNaN, 0.0, 0.0}));
+             d.m_RestartDenominators.Add(Row({1.0, -kInf, 0.5}));
+         }},
+    };
+    for (const auto& c : cases)
+    {
+        c.add(*doc);
+        for (const bool bAsk : {false, true})
+        {
+            messages.texts.clear();
+            dialogs.answers = {folder.Path("chosen.flt")};
+            EXPECT_FALSE(doc->SaveFilterCoefficients(bAsk)) << c.filters;
+            EXPECT_EQ(messages.texts, std::vector<std::string>{Refusal(c.filters)}) << c.filters;
+            EXPECT_TRUE(dialogs.requests.empty()) << c.filters;
+            EXPECT_EQ(Older(), "older coefficients\r\n") << c.filters;
+            EXPECT_FALSE(std::filesystem::exists(folder.Path("chosen.flt")));
+            EXPECT_EQ(doc->m_CoefficientFile.GetName(), folder.Path("spk.flt"));
+        }
+        doc->m_FilterLists.m_HighPass_BFilters.RemoveAll();
+        doc->m_FilterLists.m_HighVariQFilters.RemoveAll();
+        doc->m_CalculatedEQFilters.RemoveAll();
+        doc->m_RestartNumerators.RemoveAll();
+        doc->m_RestartDenominators.RemoveAll();
+    }
+    // Of finite sections only, the file is written.
+    messages.texts.clear();
+    EXPECT_TRUE(doc->SaveFilterCoefficients(false));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(Older().find("nan"), std::string::npos);
+    EXPECT_NE(Older().find("H(Z) = B(Z)/A(Z)"), std::string::npos);
+}
+
+// On closing, the refused file keeps the document open with its mark, and the user is
+// told once.
+TEST_F(NonFiniteCoefficientsTest, ClosingKeepsTheDocumentOpenAndTheOlderFile)
+{
+    Parse<CDigHighPass_B>(doc->m_FilterLists.m_HighPass_BFilters, "HPB-2, 0.0, Yes, 2");
+    doc->m_CoefficientFile.MarkNewContent();
+    app.onSaveFiles = [](CSaveFilesChoice&) { return 1; };
+    EXPECT_FALSE(doc->SaveModified());
+    EXPECT_EQ(messages.texts, std::vector<std::string>{Refusal("the filter HPB-2")});
+    EXPECT_EQ(Older(), "older coefficients\r\n");
+    EXPECT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn());
+}
