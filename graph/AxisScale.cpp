@@ -163,6 +163,40 @@ std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels
                               })};
 }
 
+// The coarsest multiple of the step (1, 2, 5 times a power of ten) that v lies on.
+long long Coarseness(double v, double step)
+{
+    long long coarsest = 1;
+    FinestMultiple(
+        [&](long long m)
+        {
+            if (OnMultiple(v, step, m))
+                coarsest = m;
+            return false;
+        });
+    return coarsest;
+}
+
+// Adds to the stepped labels kept any other stepped label that comes near none of them nor
+// of the limit labels, those on coarser multiples first: where a label at an end of the axis
+// has no room at its line, the multiple kept leaves room before that end, and labels kept
+// on 50 steps, 20 being too close, can leave room for those on 25 between them. A label
+// that has room is not left out.
+void AddStepsWhereClear(const std::vector<CAxisLabel>& labels, double labelStep,
+                        const std::vector<const CAxisLabel*>& limits,
+                        std::vector<const CAxisLabel*>& kept, int nGap)
+{
+    std::vector<std::pair<long long, const CAxisLabel*>> others;
+    for (const CAxisLabel& label : labels)
+        if (!label.bLimit && std::find(kept.begin(), kept.end(), &label) == kept.end())
+            others.push_back({Coarseness(label.value, labelStep), &label});
+    std::stable_sort(others.begin(), others.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [coarseness, pLabel] : others)
+        if (!TooCloseToAny(*pLabel, limits, nGap) && !TooCloseToAny(*pLabel, kept, nGap))
+            kept.push_back(pLabel);
+}
+
 // The fewest significant digits (up to 17, which read back as the same double) that show
 // the value within dTolerance, in the C notation.
 std::string SignificantText(double value, double dTolerance)
@@ -352,7 +386,8 @@ std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& 
     for (const CAxisLabel& label : labels)
         if (label.bLimit && !TooCloseToAny(label, limits, nGap))
             limits.push_back(&label);
-    const std::vector<const CAxisLabel*> stepped = SteppedKept(labels, step, limits, nGap);
+    std::vector<const CAxisLabel*> stepped = SteppedKept(labels, step, limits, nGap);
+    AddStepsWhereClear(labels, step, limits, stepped, nGap);
     std::vector<CAxisLabel> chosen;
     for (const CAxisLabel& label : labels)
     {
@@ -361,6 +396,13 @@ std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& 
             chosen.push_back(label);
     }
     return chosen;
+}
+
+void CAxisScale::AddWhereClear(std::vector<CAxisLabel>& chosen, const CAxisLabel& label, int nGap)
+{
+    if (std::none_of(chosen.begin(), chosen.end(),
+                     [&](const CAxisLabel& other) { return TooClose(label, other, nGap); }))
+        chosen.push_back(label);
 }
 
 std::string CAxisScale::StepText(double value, double dTolerance)
@@ -391,6 +433,46 @@ std::string CAxisScale::LimitText(double value, double dTolerance)
             return text;
     }
     return SignificantText(value, dTolerance);
+}
+
+std::optional<double> CAxisScale::PlaceAtLine(double wanted, int nSize, double dLine, double from,
+                                              double to, int nFrame,
+                                              const std::vector<double>& lines)
+{
+    // The label's own line may lie a unit off its value's place (both are truncated).
+    const auto own = std::lower_bound(lines.begin(), lines.end(), dLine - 1.0);
+    if (own == lines.end() || *own > dLine + 1.0 || to - nSize < from)
+        return std::nullopt;
+    const double placed = std::clamp(wanted, from, to - nSize);
+    const double move = placed - wanted;
+    if (move == 0.0)
+        return placed;
+    double next = INFINITY;
+    if (move > 0.0)
+    {
+        const auto it = std::upper_bound(lines.begin(), lines.end(), dLine + 1.0);
+        if (it != lines.end())
+            next = *it - dLine;
+    }
+    else
+    {
+        const auto it = std::lower_bound(lines.begin(), lines.end(), dLine - 1.0);
+        if (it != lines.begin())
+            next = dLine - *(it - 1);
+    }
+    if (std::fabs(move) > std::max(double(nFrame), std::min(nSize / 2.0, next / 4.0)))
+        return std::nullopt;
+    return placed;
+}
+
+std::vector<double> CAxisScale::LinePlaces(const std::vector<double>& values, int origin, int a,
+                                           int b) const
+{
+    std::vector<double> places = {double(a), double(b)};
+    for (const double v : values)
+        places.push_back(m_Layout.ToCanvas(v, origin));
+    std::sort(places.begin(), places.end());
+    return places;
 }
 
 double CAxisScale::Tolerance() const

@@ -9,6 +9,7 @@
 #include "graph/GraphRegion.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,7 +104,9 @@ public:
     // stepped labels on the finest multiple of the label step (1, 2, 5, 10, 20, 50, ...
     // times) whose labels keep apart and leave one or more that no limit label comes
     // near, less those that would. Where stepped labels clear of the limit labels exist
-    // but no multiple leaves one, the one nearest the middle of the axis is kept.
+    // but no multiple leaves one, the one nearest the middle of the axis is kept. Any
+    // other stepped label that comes near none of those is kept as well (one next to an
+    // end whose label was left out), those on coarser multiples first.
     static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
                                                 double labelStep, int nGap);
 
@@ -147,6 +150,26 @@ protected:
     // into a dark band, only the lines on the finest multiple of the line step (1, 2, 5,
     // 10, ... times) that keeps them kMinLineSpacing canvas units apart.
     bool IsLineDrawn(double v) const;
+
+    // Adds the label to those chosen where it comes within nGap of none of them.
+    static void AddWhereClear(std::vector<CAxisLabel>& chosen, const CAxisLabel& label, int nGap);
+    // Where a label stands along the axis, canvas units: wanted is the low end of its
+    // stretch of nSize units at its own place by its line at dLine, and it is moved into
+    // from..to (the strip inside its frame line of nFrame units) by as little as it takes.
+    // Moved by more than half its size, or by more than a quarter of the way to the next
+    // line it moves toward, it would be read against another line: it then has no place,
+    // nor has a step whose line is not drawn (a wide window keeps its lines apart on a
+    // multiple of the line step). A move of no more than the frame line's width is always
+    // allowed: at the plot's edge a label then still touches the stroke of its line.
+    // lines: the canvas places of the lines across the plot, its edges included, in
+    // ascending order.
+    static std::optional<double> PlaceAtLine(double wanted, int nSize, double dLine, double from,
+                                             double to, int nFrame,
+                                             const std::vector<double>& lines);
+    // The canvas places of the values along the axis from origin and of the plot's edges
+    // a and b, in ascending order.
+    std::vector<double> LinePlaces(const std::vector<double>& values, int origin, int a,
+                                   int b) const;
 
     static constexpr double kMinLineSpacing = 40.0;
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 double SafeLog10(double value)
 {
@@ -79,78 +80,131 @@ void CHorizontalScale::DrawGridLine(CDC* pDC, double v) const
     pDC->Polyline(line, 2);
 }
 
-void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits) const
+std::vector<CHorizontalScale::CGridLine> CHorizontalScale::GridLines() const
 {
-    const CRect& area = m_LineArea.m_Rect;
-    const int labelY = m_LabelArea.m_Rect.top - LabelOffset();
-    // The lower limit is labelled at the plot's left edge. A label starts at its grid
-    // line, clear of the strip's frame line on the left; one that would run off the
-    // strip's right end (the upper limit labelled) ends there instead, clear of the frame
-    // line there. A step past the upper limit is not labelled: its label would lie off
-    // the view.
-    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
-    const int left = std::min(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) + frame;
-    const int right = std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right) - frame;
-    std::vector<CAxisLabel> labels;
-    // A value without a true text is not labelled.
-    int height = 0;
-    const auto add = [&](double v, const std::string& text, bool bLimit, int x)
-    {
-        if (text.empty())
-            return;
-        const CSize extent = pDC->GetTextExtent(text);
-        x = std::max(std::min(x, right - extent.cx), left);
-        labels.push_back({v, text, bLimit, {x, labelY}, x, x + extent.cx});
-        height = std::max(height, int(extent.cy));
-    };
-    add(m_Layout.lower,
-        LabelText(m_Layout.lower, bSpecialLimits ? ELabelText::SpecialLimit : ELabelText::Limit),
-        true, area.left);
-    for (int i = 0; i < m_Layout.labelCount; ++i)
-    {
-        const double v = m_Layout.Label(i);
-        if (IsInWindow(v))
-            add(v, LabelText(v, ELabelText::Step), IsWindowLimit(v),
-                m_Layout.ToCanvas(v, area.left));
-    }
-    // A window narrower than two steps is labelled at its upper limit as well, so that its
-    // range can be read.
-    const bool bStepOnLower =
-        labels.size() == 2 && std::fabs(labels.back().value - m_Layout.lower) <= Tolerance();
-    if (!bSpecialLimits && (labels.size() < 2 || bStepOnLower))
-        add(m_Layout.upper, LabelText(m_Layout.upper, ELabelText::Limit), true, right);
-    // A step on the lower limit is labelled once; labels a limit label would cover, or too
-    // close to read apart, are left out. Labels side by side keep half their height apart.
-    for (const CAxisLabel& label : ChooseLabels(labels, m_Layout.labelStep, height / 2))
-        pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
-}
-
-bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
-{
-    const CRect& area = m_LineArea.m_Rect;
-    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
-                                        area.right - area.left, bSpecialLimits, TA_LEFT | TA_TOP);
-    DrawLabels(pDC, bSpecialLimits);
-
-    CPen thin(m_nPenStyle, m_nPenWidth, 0);
-    CPen thick(m_nPenStyle, 2 * m_nPenWidth, 0);
-    const CPen oldPen = pDC->SelectObject(thick);
+    // The first step can lie below the lower limit (the start is rounded first): its line
+    // would stand in the label strip left of the plot, though the minor ticks of its decade
+    // above the limit belong to the plot.
+    std::vector<CGridLine> lines;
     for (int i = 0; i < m_Layout.lineCount; ++i)
     {
         const double v = m_Layout.Line(i);
         if (!IsLineDrawn(v))
             continue;
-        // The first step can lie below the lower limit (the start is rounded first): its
-        // line would stand in the label strip left of the plot, though the minor ticks of
-        // its decade above the limit belong to the plot.
-        pDC->SelectObject(m_bLogarithmic ? thick : thin);
         if (IsInWindow(v))
-            DrawGridLine(pDC, v);
+            lines.push_back({v, m_bLogarithmic});
         if (m_bLogarithmic)
-        {
-            pDC->SelectObject(thin);
-            DrawMinorTicks(pDC, v);
-        }
+            for (const double tick : MinorTicks(v))
+                lines.push_back({tick, false});
+    }
+    return lines;
+}
+
+std::vector<double> CHorizontalScale::MinorTicks(double d) const
+{
+    // Only the ticks inside the window: the others would be drawn beside the plot. A
+    // decade beyond the range of the doubles (10 to the 1e12) has none: its multiples are
+    // no numbers, and would fall on its own line.
+    std::vector<double> ticks;
+    for (const double m : m_Multipliers)
+    {
+        const double value = std::pow(10.0, d) * m;
+        if (!std::isfinite(value) || value <= 0.0)
+            continue;
+        const double v = SafeLog10(value);
+        if (IsInWindow(v))
+            ticks.push_back(v);
+    }
+    return ticks;
+}
+
+void CHorizontalScale::DrawLabels(CDC* pDC, bool bSpecialLimits,
+                                  const std::vector<CGridLine>& lines) const
+{
+    const CRect& area = m_LineArea.m_Rect;
+    const int labelY = m_LabelArea.m_Rect.top - LabelOffset();
+    // A label starts at its grid line (the lower limit's at the plot's left edge); the
+    // upper limit's ends at its line, the plot's right edge. Each is moved in clear of the
+    // strip's frame line as far as PlaceAtLine lets it, and left out where that is not
+    // enough (a step whose text would run off the strip's right end). A step past the
+    // upper limit is not labelled: its label would lie off the view. In double: a place
+    // beyond the int range stays out of the strip.
+    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
+    const double left = double(std::min(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right)) + frame;
+    const double right =
+        double(std::max(m_LabelArea.m_Rect.left, m_LabelArea.m_Rect.right)) - frame;
+    std::vector<double> values;
+    for (const CGridLine& line : lines)
+        values.push_back(line.v);
+    const std::vector<double> places = LinePlaces(values, area.left, area.left, area.right);
+    // A value without a true text is not labelled.
+    int height = 0;
+    const auto place =
+        [&](double v, const std::string& text, bool bLimit, std::vector<CAxisLabel>& labels)
+    {
+        if (text.empty())
+            return;
+        const CSize extent = pDC->GetTextExtent(text);
+        const double x = m_Layout.ToCanvas(v, area.left);
+        const bool bUpperEnd = std::fabs(v - m_Layout.upper) <= Tolerance();
+        const std::optional<double> low =
+            PlaceAtLine(bUpperEnd ? x - extent.cx : x, extent.cx, x, left, right, frame, places);
+        if (!low)
+            return;
+        const int start = int(*low);
+        labels.push_back({v, text, bLimit, {start, labelY}, start, start + int(extent.cx)});
+        height = std::max(height, int(extent.cy));
+    };
+    std::vector<CAxisLabel> labels;
+    place(m_Layout.lower,
+          LabelText(m_Layout.lower, bSpecialLimits ? ELabelText::SpecialLimit : ELabelText::Limit),
+          true, labels);
+    std::size_t nSteps = 0;
+    bool bStepOnLower = false, bStepOnUpper = false;
+    for (int i = 0; i < m_Layout.labelCount; ++i)
+    {
+        const double v = m_Layout.Label(i);
+        if (!IsInWindow(v))
+            continue;
+        ++nSteps;
+        bStepOnLower = bStepOnLower || std::fabs(v - m_Layout.lower) <= Tolerance();
+        bStepOnUpper = bStepOnUpper || std::fabs(v - m_Layout.upper) <= Tolerance();
+        place(v, LabelText(v, ELabelText::Step), IsWindowLimit(v), labels);
+    }
+    // A window narrower than two steps is labelled at its upper limit as well, so that its
+    // range can be read. On a wider one the upper limit between steps (24000 Hz) gives way
+    // to the steps' labels: it is labelled where it leaves them their room, as the last
+    // decade is read more than the plot's edge.
+    const bool bNarrow = !bSpecialLimits && (nSteps == 0 || (nSteps == 1 && bStepOnLower));
+    std::vector<CAxisLabel> yielding;
+    if (!bStepOnUpper)
+        place(m_Layout.upper, LabelText(m_Layout.upper, ELabelText::Limit), true,
+              bNarrow ? labels : yielding);
+    // A step on the lower limit is labelled once; labels a limit label would cover, or too
+    // close to read apart, are left out. Labels side by side keep half their height apart.
+    std::vector<CAxisLabel> chosen = ChooseLabels(labels, m_Layout.labelStep, height / 2);
+    for (const CAxisLabel& label : yielding)
+        AddWhereClear(chosen, label, height / 2);
+    for (const CAxisLabel& label : chosen)
+        pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
+}
+
+bool CHorizontalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits)
+{
+    const COLORREF oldColor = BeginDraw(pDC, window, window.left, window.right,
+                                        m_LineArea.m_Rect.right - m_LineArea.m_Rect.left,
+                                        bSpecialLimits, TA_LEFT | TA_TOP);
+    const std::vector<CGridLine> lines = GridLines();
+    DrawLabels(pDC, bSpecialLimits, lines);
+
+    // Decade lines of a logarithmic axis twice as wide as the others.
+    CPen thin(m_nPenStyle, m_nPenWidth, 0);
+    CPen thick(m_nPenStyle, 2 * m_nPenWidth, 0);
+    const CPen oldPen = pDC->SelectObject(thick);
+    for (const CGridLine& line : lines)
+    {
+        pDC->SelectObject(line.bThick ? thick : thin);
+        DrawGridLine(pDC, line.v);
     }
     pDC->SelectObject(oldPen);
     thin.DeleteObject();
@@ -168,17 +222,7 @@ bool CHorizontalScale::DrawMinorTicks(CDC* pDC, double d)
         MORVANE_CHECK_FAILED();
         return false;
     }
-    // Only the ticks inside the window: the others would be drawn beside the plot. A
-    // decade beyond the range of the doubles (10 to the 1e12) has none: its multiples are
-    // no numbers, and would fall on its own line.
-    for (const double m : m_Multipliers)
-    {
-        const double value = std::pow(10.0, d) * m;
-        if (!std::isfinite(value) || value <= 0.0)
-            continue;
-        const double v = SafeLog10(value);
-        if (IsInWindow(v))
-            DrawGridLine(pDC, v);
-    }
+    for (const double v : MinorTicks(d))
+        DrawGridLine(pDC, v);
     return true;
 }

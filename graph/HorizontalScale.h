@@ -28,8 +28,19 @@ protected:
     // The drawing shared by the scale and its subclasses up to the titles.
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
     virtual void DrawTitles(CDC* pDC) { DrawCenteredTitles(pDC); }
-    // The value labels under the plot.
-    void DrawLabels(CDC* pDC, bool bSpecialLimits) const;
+    // A grid line: its value, and whether it is drawn with the thick pen (a decade).
+    struct CGridLine
+    {
+        double v;
+        bool bThick;
+    };
+    // The grid lines drawn, in the order they are drawn: each step's line, and on a
+    // logarithmic axis the thin lines of its decade after it.
+    std::vector<CGridLine> GridLines() const;
+    // The data x of the thin lines of the decade starting at d that lie in the window.
+    std::vector<double> MinorTicks(double d) const;
+    // The value labels under the plot, placed by the grid lines drawn.
+    void DrawLabels(CDC* pDC, bool bSpecialLimits, const std::vector<CGridLine>& lines) const;
     void DrawGridLine(CDC* pDC, double v) const;
     // The kinds of label text: a step's, a window limit's (within a tenth of the window),
     // and the special lower limit's (DoubleToShortString).

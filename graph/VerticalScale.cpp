@@ -6,6 +6,7 @@
 #include "graph/WideDashedLine.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 bool CVerticalScale::Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
@@ -47,19 +48,31 @@ std::vector<CAxisLabel> CVerticalScale::Labels(bool bSpecialLimits) const
             labels.push_back(
                 {v, StepText(v, m_Layout.labelStep / 10.0), IsWindowLimit(v), {}, 0, 0});
     }
-    // A window narrower than two steps is labelled at its limits as well, so that its
-    // range can be read: each within a tenth of the window of its value.
-    if (!bSpecialLimits && labels.size() < 2)
-    {
-        const double tolerance = m_Layout.Span() / 10.0;
-        if (labels.empty() || labels.front().value > m_Layout.lower + Tolerance())
-            labels.insert(labels.begin(),
-                          {m_Layout.lower, LimitText(m_Layout.lower, tolerance), true, {}, 0, 0});
-        if (labels.back().value < m_Layout.upper - Tolerance())
-            labels.push_back(
-                {m_Layout.upper, LimitText(m_Layout.upper, tolerance), true, {}, 0, 0});
-    }
+    // The window's limits are labelled as well where no step lies on them, so that its
+    // range can be read (a window narrower than two steps has no other labels): each
+    // within a tenth of the window of its value.
+    const double tolerance = m_Layout.Span() / 10.0;
+    if (labels.empty() || labels.front().value > m_Layout.lower + Tolerance())
+        labels.insert(labels.begin(),
+                      {m_Layout.lower, LimitText(m_Layout.lower, tolerance), true, {}, 0, 0});
+    if (labels.back().value < m_Layout.upper - Tolerance())
+        labels.push_back({m_Layout.upper, LimitText(m_Layout.upper, tolerance), true, {}, 0, 0});
     return labels;
+}
+
+std::vector<double> CVerticalScale::GridLines() const
+{
+    // A step past the upper limit (the count of steps starts from the lower limit, one
+    // step below the first line of special limits) has no grid line: it would lie above
+    // the plot.
+    std::vector<double> lines;
+    for (int i = 0; i < m_Layout.lineCount; ++i)
+    {
+        const double v = m_Layout.Line(i);
+        if (IsInWindow(v) && IsLineDrawn(v))
+            lines.push_back(v);
+    }
+    return lines;
 }
 
 int CVerticalScale::WidestLabel(CDC* pDC, const CDoubleRect& window)
@@ -84,11 +97,10 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     const CRect& area = m_LineArea.m_Rect;
     const COLORREF oldColor = BeginDraw(pDC, window, window.bottom, window.top,
                                         area.top - area.bottom, bSpecialLimits, TA_RIGHT | TA_TOP);
-    std::vector<CAxisLabel> labels = Labels(bSpecialLimits);
     // Right-aligned left of the plot, centred on their grid lines, and inside the strip
-    // clear of its frame line: the top and bottom values are moved in rather than cut
-    // off, and a font too wide for the strip (minus signs of four-digit degrees) is made
-    // smaller.
+    // clear of its frame line; a font too wide for the strip (minus signs of four-digit
+    // degrees) is made smaller.
+    const std::vector<CAxisLabel> labels = Labels(bSpecialLimits);
     const CRect& strip = m_LabelArea.m_Rect;
     const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
     const int labelX = area.left - LabelOffset();
@@ -97,37 +109,24 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
         texts.push_back(label.text);
     const CFont oldFont =
         FitFontToWidth(pDC, texts, labelX - strip.left - frame, m_nLeastFontHeight);
-    const int highest = std::max(strip.top, strip.bottom) - frame;
-    const int lowest = std::min(strip.top, strip.bottom) + frame;
-    int height = 0;
-    for (CAxisLabel& label : labels)
-    {
-        const int h = pDC->GetTextExtent(label.text).cy;
-        const int top = m_Layout.ToCanvas(label.value, area.bottom) + h / 2;
-        label.anchor = {labelX, std::max(std::min(top, highest), lowest + h)};
-        label.nLow = label.anchor.y - h;
-        label.nHigh = label.anchor.y;
-        height = std::max(height, h);
-    }
+    const std::vector<double> lines = GridLines();
+    const std::vector<CAxisLabel> placed = PlaceLabels(pDC, labels, lines, labelX);
     // Labels a limit label would cover, or too close to read apart, are left out: lines of
     // labels keep a quarter of their height apart.
+    int height = 0;
+    for (const CAxisLabel& label : placed)
+        height = std::max(height, label.nHigh - label.nLow);
     m_nLabelsLeft = labelX;
-    for (const CAxisLabel& label : ChooseLabels(labels, m_Layout.labelStep, height / 4))
+    for (const CAxisLabel& label : ChooseLabels(placed, m_Layout.labelStep, height / 4))
     {
         m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
         pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
     }
     pDC->SelectObject(oldFont);
 
-    // A step past the upper limit (the count of steps starts from the lower limit, one
-    // step below the first line of special limits) has no grid line: it would lie above
-    // the plot.
     CWideDashedLine line;
-    for (int i = 0; i < m_Layout.lineCount; ++i)
+    for (const double v : lines)
     {
-        const double v = m_Layout.Line(i);
-        if (!IsInWindow(v) || !IsLineDrawn(v))
-            continue;
         const int y = m_Layout.ToCanvas(v, area.bottom);
         const CPoint points[2] = {{area.left, y}, {area.right, y}};
         line.Set(points, 2, m_nPenWidth, kDashLength, kGapLength, 0, 1);
@@ -138,4 +137,35 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     DrawCenteredTitles(pDC);
     EndDraw(pDC, oldColor);
     return true;
+}
+
+std::vector<CAxisLabel> CVerticalScale::PlaceLabels(CDC* pDC, const std::vector<CAxisLabel>& labels,
+                                                    const std::vector<double>& lines,
+                                                    int labelX) const
+{
+    // Each centred on its line, or moved in as far as PlaceAtLine lets it: the top and
+    // bottom values of a window whose limits lie at the strip's ends would stand beside
+    // the next line, and are left out instead. In double: a place beyond the int range
+    // stays out of the strip.
+    const CRect& area = m_LineArea.m_Rect;
+    const CRect& strip = m_LabelArea.m_Rect;
+    const int frame = std::max(m_LabelArea.m_nPenWidth, 0);
+    const double highest = double(std::max(strip.top, strip.bottom)) - frame;
+    const double lowest = double(std::min(strip.top, strip.bottom)) + frame;
+    const std::vector<double> places = LinePlaces(lines, area.bottom, area.bottom, area.top);
+    std::vector<CAxisLabel> placed;
+    for (CAxisLabel label : labels)
+    {
+        const int h = pDC->GetTextExtent(label.text).cy;
+        const double y = m_Layout.ToCanvas(label.value, area.bottom);
+        const std::optional<double> low =
+            PlaceAtLine(y + h / 2 - h, h, y, lowest, highest, frame, places);
+        if (!low)
+            continue;
+        label.nLow = int(*low);
+        label.nHigh = label.nLow + h;
+        label.anchor = {labelX, label.nHigh};
+        placed.push_back(label);
+    }
+    return placed;
 }

@@ -32,6 +32,11 @@ public:
 protected:
     // The labels of the layout of the last draw (or measure), before they are placed.
     std::vector<CAxisLabel> Labels(bool bSpecialLimits) const;
+    // The values of the grid lines drawn, from the lowest up.
+    std::vector<double> GridLines() const;
+    // The labels that can stand at their lines, with their places, in the font selected.
+    std::vector<CAxisLabel> PlaceLabels(CDC* pDC, const std::vector<CAxisLabel>& labels,
+                                        const std::vector<double>& lines, int labelX) const;
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);
 
 private:

@@ -57,6 +57,7 @@ public:
     // Texts measure ratio times the selected font's height per character, as a real font
     // does; 0 (the default) measures the fixed width.
     void SetCharWidthPerHeight(double ratio) { m_dCharWidthPerHeight = ratio; }
+    double GetCharWidthPerHeight() const { return m_dCharWidthPerHeight; }
     void SetPixelColor(COLORREF color) { m_PixelColor = color; }
 
     const std::vector<Call>& Calls() const { return m_Calls; }

@@ -8,6 +8,7 @@
 #include "graph/HorizontalScale.h"
 #include "graph/HorizontalScaleDRC.h"
 #include "graph/HorizontalScaleSpecialLimits.h"
+#include "graph/SquareGraph.h"
 #include "graph/VerticalScale.h"
 #include "graph/VerticalScaleSpecialLimits.h"
 
@@ -51,6 +52,28 @@ protected:
         dc.SelectObject(font);
     }
 
+    // Draws a vertical scale of the window, with special limits or without, on the canvas.
+    void DrawVertical(const CBasicGraph& canvas, const CDoubleRect& window, double lineStep,
+                      double labelStep, bool bSpecialLimits)
+    {
+        const std::string db[1] = {"db"};
+        CVerticalScaleSpecialLimits special;
+        CVerticalScale plain;
+        CVerticalScale& scale = bSpecialLimits ? special : plain;
+        ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, window, lineStep,
+                               labelStep, 20, 60, false, 1, 0, 0));
+        dc.ClearCalls();
+        ASSERT_TRUE(scale.Draw(&dc, &window));
+    }
+    // The vertical labels of the last draw on the canvas stand at their own lines, and
+    // none is missing that would have room there.
+    void ExpectLabelsAtTheirLines(const CBasicGraph& canvas, const CDoubleRect& window,
+                                  double labelStep, bool bSpecialLimits, const std::string& name)
+    {
+        ExpectAxisLabelsAtTheirLines(dc.Calls(), canvas, window,
+                                     {labelStep, 1.0, false, bSpecialLimits}, true, name);
+    }
+
     CFixedWindow client;
     CRecordingDC dc;
     CBasicGraph graph;
@@ -75,14 +98,18 @@ TEST_F(ScaleTest, LogFrequencyAxisFrom20HzTo20kHz)
     ASSERT_TRUE(scale.Draw(&dc, window));
 
     // The decade of 10 Hz begins left of the axis: it has neither line nor label there,
-    // which would stand in the strip beside the plot.
-    EXPECT_EQ((std::vector<std::string>{"20", "100", "1000", "10000", "Frequency Hz"}), Texts());
+    // which would stand in the strip beside the plot. The upper limit, clear of "10000" on
+    // this device of 10 units a character, is labelled at the plot's right edge.
+    EXPECT_EQ((std::vector<std::string>{"20", "100", "1000", "10000", "20000", "Frequency Hz"}),
+              Texts());
     const auto texts = dc.CallsOf(Op::TextOut);
+    ASSERT_EQ(6u, texts.size());
     // The first label at the plot's left edge, clear of the frame line there (8 units wide).
     EXPECT_EQ((CPoint{228, 200}), texts[0].points[0]);
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[0].textAlign);
     EXPECT_EQ(CanvasX(2.0, window.left, window.right), texts[1].points[0].x);
-    EXPECT_EQ(120, texts[4].points[0].y); // title below the plot
+    EXPECT_EQ((CPoint{4000 - 8 - 50, 200}), texts[4].points[0]);
+    EXPECT_EQ(120, texts[5].points[0].y); // title below the plot
 
     // Decade lines at 100, 1000 and 10000 Hz (twice the pen width), each followed by its
     // thin lines, as far as they lie in the window: 20 to 90 Hz of the decade of 10 Hz,
@@ -166,6 +193,7 @@ TEST_F(ScaleTest, LinearAxisLabelsTheLowerLimitOnce)
 
 TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
 {
+    SelectViewFont();
     CVerticalScale scale;
     const std::string db[1] = {"db"};
     const CDoubleRect window{12.0, 1.0, -30.0, 4.0};
@@ -173,14 +201,17 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
                            false, 1, 0, 0));
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, &window));
+    // The upper limit, 12 dB, is the plot's top edge: its label, centred there, would
+    // stand half off the view, and moved under the strip's frame line it would stand more
+    // than half its height off its line. It is left out.
     EXPECT_EQ((std::vector<std::string>{"-30", "-20", "-10", "0", "10", "db"}), Texts());
     const auto texts = dc.CallsOf(Op::TextOut);
     for (int i = 0; i < 5; ++i)
     {
         EXPECT_EQ(200, texts[i].points[0].x); // right ends line up
-        // Centred on the grid line: the stock font has no height, so the top is the line.
+        // Centred on the grid line: the text, 90 units high, hangs from 45 above it.
         EXPECT_EQ(unsigned(TA_RIGHT | TA_TOP), texts[i].textAlign);
-        EXPECT_EQ(int(std::trunc(i * 10 * (2780.0 / 42.0) + 220)), texts[i].points[0].y);
+        EXPECT_EQ(int(std::trunc(i * 10 * (2780.0 / 42.0) + 220)) + 45, texts[i].points[0].y);
     }
     EXPECT_EQ(unsigned(TA_LEFT | TA_TOP), texts[5].textAlign);
     EXPECT_EQ(160, texts[5].points[0].y);
@@ -192,8 +223,9 @@ TEST_F(ScaleTest, VerticalAxisFromMinus30To12dB)
     EXPECT_EQ(int(std::trunc(40 * (2780.0 / 42.0) + 220)), dashes[8 * 69].points[0].y);
 }
 
-// The labels fit their strip: centred on their lines, the top and bottom values moved in
-// whole, and a font too wide for the strip made smaller for the labels alone.
+// The labels fit their strip: centred on their lines, and a font too wide for the strip
+// made smaller for the labels alone. The top value, on the strip's top edge, has no room
+// at its line and is left out.
 TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
 {
     SelectViewFont();
@@ -206,9 +238,9 @@ TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, &window));
     const auto texts = dc.CallsOf(Op::TextOut);
-    ASSERT_EQ(11u, texts.size());
+    ASSERT_EQ(10u, texts.size());
     EXPECT_EQ("-1620", texts.front().text);
-    EXPECT_EQ("-1080", texts[9].text); // the top value is labelled
+    EXPECT_EQ("-1140", texts[8].text);
     const int height = graph.GetHeight();
     // This device measures 50 units a character whatever the font: the font shrinks at
     // least to 90 * 200 / 250 units.
@@ -219,13 +251,12 @@ TEST_F(ScaleTest, VerticalLabelsFitTheirStrip)
     {
         const auto& t = texts[i];
         EXPECT_EQ(-h, t.font.GetHeight()) << t.text;
-        EXPECT_LE(t.points[0].y, height) << t.text;
-        EXPECT_GE(t.points[0].y - h, 0) << t.text;
+        EXPECT_LE(t.points[0].y, height - 8) << t.text;
+        EXPECT_GE(t.points[0].y - h, 8) << t.text;
+        // Each straddles its line.
+        const int line = int(std::trunc(i * 60 * (2780.0 / 540.0) + 220));
+        EXPECT_EQ(line + h / 2, t.points[0].y) << t.text;
     }
-    // The top label hangs from the top of the canvas, below the strip's frame line (8
-    // units wide); the others straddle their lines.
-    EXPECT_EQ(height - 8, texts[9].points[0].y);
-    EXPECT_EQ(220 + h / 2, texts[0].points[0].y);
     // The title and whatever is drawn next have the view's font again.
     EXPECT_EQ(-90, texts.back().font.GetHeight());
     EXPECT_EQ(-90, dc.GetCurrentFont().GetHeight());
@@ -249,13 +280,14 @@ TEST_F(ScaleTest, TheLabelOfTheUpperFrequencyEndsAtTheStripsEnd)
 }
 
 // Where labels would run into each other, the labels of the window's limits and of a
-// special lower limit stay, each as near its own grid line as the strip allows, and the
-// stepped labels they would cover are left out; stepped labels too close to read apart go
-// to a coarser multiple of the label step. No label crosses the strip's frame line.
+// special lower limit stay where they have room at their lines, and the stepped labels
+// they would cover are left out; stepped labels too close to read apart go to a coarser
+// multiple of the label step. A limit at the strip's top, with no room at its line, is
+// left out, and the step under it keeps its label. No label crosses the strip's frame
+// line.
 TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
 {
     SelectViewFont();
-    const std::string db[1] = {"db"};
     const struct
     {
         const char* name;
@@ -266,31 +298,29 @@ TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
         std::vector<std::string> texts;
     } cases[] = {
         // A small filter view: the top label, moved in under the frame line, would lie
-        // over "20" 130 units below it.
+        // over "20" 130 units below it, and beside that line.
         {"filter view", 200, {30.0, 0, -30.0, 1}, 10.0, false,
-         {"-30", "-20", "-10", "0", "10", "30", "db"}},
-        // Two hundred steps 14 units apart: every hundred is labelled, and the top limit
-        // leaves out the 900 below it.
+         {"-30", "-20", "-10", "0", "10", "20", "db"}},
+        // Two hundred steps 14 units apart: every hundred is labelled.
         {"wide range", 600, {1000.0, 0, -1000.0, 1}, 10.0, false,
          {"-1000", "-900", "-800", "-700", "-600", "-500", "-400", "-300", "-200", "-100", "0",
-          "100", "200", "300", "400", "500", "600", "700", "800", "1000", "db"}},
+          "100", "200", "300", "400", "500", "600", "700", "800", "900", "db"}},
         // The special lower limit lies 49 units under the first step.
         {"special limit", 600, {0.0, 0, -85.5, 1}, 6.0, true,
          {"-85.500", "-78", "-72", "-66", "-60", "-54", "-48", "-42", "-36", "-30", "-24",
-          "-18", "-12", "-6", "0", "db"}},
+          "-18", "-12", "-6", "db"}},
+        // A lower limit between steps is labelled at its line, and the step 70 units above
+        // it gives way.
+        {"limit between steps", 600, {38.0, 0, -21.5, 1}, 10.0, false,
+         {"-21.5", "-10", "0", "10", "20", "30", "db"}},
     };
     for (const auto& c : cases)
     {
         CFixedWindow small(800, c.nClientHeight);
         CBasicGraph canvas;
         canvas.Draw(&small, &dc);
-        CVerticalScaleSpecialLimits special;
-        CVerticalScale plain;
-        CVerticalScale& scale = c.bSpecialLimits ? special : plain;
-        ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, c.window,
-                               c.labelStep, c.labelStep, 20, 60, false, 1, 0, 0));
-        dc.ClearCalls();
-        ASSERT_TRUE(scale.Draw(&dc, &c.window));
+        ASSERT_NO_FATAL_FAILURE(
+            DrawVertical(canvas, c.window, c.labelStep, c.labelStep, c.bSpecialLimits));
         EXPECT_EQ(c.texts, Texts()) << c.name;
         const auto calls = dc.CallsOf(Op::TextOut);
         for (std::size_t i = 0; i + 1 < calls.size(); ++i)
@@ -303,8 +333,7 @@ TEST_F(ScaleTest, LimitLabelsStayAndTheStepsTheyWouldCoverGo)
                     << c.name << calls[i].text;
             }
         }
-        // The top limit hangs from the frame line, as near its grid line as it can be.
-        EXPECT_EQ(canvas.GetHeight() - 8, calls.end()[-2].points[0].y) << c.name;
+        ExpectLabelsAtTheirLines(canvas, c.window, c.labelStep, c.bSpecialLimits, c.name);
     }
 }
 
@@ -325,8 +354,9 @@ TEST(ChooseLabels, AnAxisWithStepsKeepsOneOfThem)
         {"10 to 40", {10, 20, 30, 40}, {}, {"20"}},
         {"60 to 90", {60, 70, 80, 90}, {}, {"70"}},
         {"-40 to -10", {-40, -30, -20, -10}, {}, {"-30"}},
-        // A multiple of 5 steps leaves 50 alone: finer than the middle's 60.
-        {"50 to 80", {50, 60, 70, 80}, {}, {"50"}},
+        // A multiple of 5 steps leaves 50 alone: finer than the middle's 60. 80, clear of
+        // it, is kept as well.
+        {"50 to 80", {50, 60, 70, 80}, {}, {"50", "80"}},
         // 20, the one step on a multiple of 2, lies near the limit label 0: 30 is the one
         // clear of it.
         {"beside a limit", {0, 10, 20, 30}, {true, false, false, false}, {"0", "30"}},
@@ -357,7 +387,8 @@ TEST(ChooseLabels, AnAxisWithStepsKeepsOneOfThem)
 
 // Steps beyond the range of the integers are still counted as multiples: of ten labels a
 // step of 1 apart at 2e19 (4096 apart, the doubles' spacing there) too close to keep every
-// one or every other one, those on multiples of 5 steps stay.
+// one or every other one, those on multiples of 5 steps stay, and the eighth, clear of
+// them, with them.
 TEST(ChooseLabels, StepsBeyondTheIntegersAreMultiples)
 {
     std::vector<CAxisLabel> labels;
@@ -369,7 +400,7 @@ TEST(ChooseLabels, StepsBeyondTheIntegersAreMultiples)
     std::vector<double> kept;
     for (const CAxisLabel& label : CAxisScale::ChooseLabels(labels, 1.0, 15))
         kept.push_back(label.value);
-    EXPECT_EQ((std::vector<double>{2e19, 2e19 + 5 * 4096.0}), kept);
+    EXPECT_EQ((std::vector<double>{2e19, 2e19 + 5 * 4096.0, 2e19 + 8 * 4096.0}), kept);
 }
 
 // A label's text is true to its value: a limit with three decimals, or as many more as
@@ -403,11 +434,11 @@ TEST(AxisTexts, ShowTheirValuesWithinTheTolerance)
 }
 
 // Through the vertical scale: a window with no limit on a step, in a view 60 or 80 pixels
-// high, shows a value label besides its title, and its labels keep apart.
+// high, shows a value label besides its title, each at its own line, and its labels keep
+// apart.
 TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
 {
     SelectViewFont();
-    const std::string db[1] = {"db"};
     const CDoubleRect windows[] = {
         {45.0, 0, 5.0, 1}, {95.0, 0, 55.0, 1}, {-5.0, 0, -45.0, 1}};
     for (const int nClientHeight : {60, 80})
@@ -419,11 +450,7 @@ TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
             CFixedWindow small(800, nClientHeight);
             CBasicGraph canvas;
             canvas.Draw(&small, &dc);
-            CVerticalScale scale;
-            ASSERT_TRUE(scale.Init(canvas.m_LeftRegion, canvas.m_PlotRegion, 1, db, window, 5.0,
-                                   10.0, 20, 60, false, 1, 0, 0));
-            dc.ClearCalls();
-            ASSERT_TRUE(scale.Draw(&dc, &window));
+            ASSERT_NO_FATAL_FAILURE(DrawVertical(canvas, window, 5.0, 10.0, false));
             auto calls = dc.CallsOf(Op::TextOut);
             ASSERT_FALSE(calls.empty()) << name;
             EXPECT_EQ("db", calls.back().text) << name;
@@ -433,21 +460,7 @@ TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
                 ADD_FAILURE() << name << ": no value label";
                 continue;
             }
-            const CRect& plot = canvas.m_PlotRegion.m_Rect;
-            for (const auto& call : calls)
-            {
-                // A step of the window, drawn over its own grid line as near as the strip
-                // allows.
-                const double v = std::stod(call.text);
-                EXPECT_EQ(0.0, std::fmod(v, 10.0)) << name << call.text;
-                EXPECT_GT(v, window.bottom) << name;
-                EXPECT_LT(v, window.top) << name;
-                const int h = std::abs(call.font.GetHeight());
-                const int line = int((v - window.bottom) * (plot.top - plot.bottom) /
-                                     (window.top - window.bottom)) + plot.bottom;
-                EXPECT_LE(call.points[0].y - h, line) << name << call.text;
-                EXPECT_GE(call.points[0].y, line) << name << call.text;
-            }
+            ExpectLabelsAtTheirLines(canvas, window, 10.0, false, name);
             // Texts hang from their anchors: none reaches into the next one up.
             std::sort(calls.begin(), calls.end(), [](const auto& a, const auto& b)
                       { return a.points[0].y < b.points[0].y; });
@@ -455,6 +468,128 @@ TEST_F(ScaleTest, ALowViewKeepsAValueLabel)
                 EXPECT_LE(calls[i - 1].points[0].y,
                           calls[i].points[0].y - std::abs(calls[i].font.GetHeight()))
                     << name << calls[i].text;
+        }
+}
+
+// Every value label of a vertical axis stands at its own grid line, its centre no more
+// than half its height off it and clearly nearer it than the next line, at any size of
+// the view; a label that cannot stand so is left out, and the one it would have crowded
+// stays. The response view's window of 40 to 100 dB (lines every 5 dB, labels every 10)
+// drew "100" under the strip's frame line 11 pixels off its line in a view of an 800 by
+// 600 main window, where the lines stand 20 pixels apart, and left out "90" under it. The
+// compression plots' output axes: on their square canvas the plot can stand lower than
+// the strip's top, leaving room above the upper limit.
+TEST_F(ScaleTest, EveryValueLabelStandsAtItsOwnLine)
+{
+    SelectViewFont();
+    const struct
+    {
+        const char* name;
+        CDoubleRect window;
+        double lineStep, labelStep;
+        bool bSpecialLimits;
+    } axes[] = {
+        {"response 40 to 100 dB", {100.0, 0, 40.0, 1}, 5.0, 10.0, false},
+        {"response -30 to 20 dB", {20.0, 0, -30.0, 1}, 5.0, 10.0, false},
+        {"phase -50 to 80 degrees", {80.0, 0, -50.0, 1}, 20.0, 20.0, false},
+        {"phase -185 to 95 degrees", {95.0, 0, -185.0, 1}, 30.0, 30.0, false},
+        {"loudness -5.25 to 15.75 dB", {15.75, 0, -5.25, 1}, 5.0, 10.0, false},
+        {"filter -24 to 39 dB", {39.0, 0, -24.0, 1}, 5.0, 10.0, false},
+        {"wide -1000 to 1000 dB", {1000.0, 0, -1000.0, 1}, 5.0, 10.0, false},
+        {"compression -89.625 to 0 dB", {0.0, -89.625, -89.625, 0.0}, 5.0, 10.0, true},
+        {"compression -96 to 0 dB", {0.0, -96.0, -96.0, 0.0}, 25.0, 25.0, true},
+    };
+    // Client areas of a view: alone on the screen, in a main window of 800 by 600 and
+    // 1366 by 768 (the response view over the filter view), and small ones.
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600},  {1024, 768}, {1366, 768}, {2560, 1400}, {800, 250},
+                 {1366, 330}, {2560, 640}, {640, 150},  {400, 100},   {800, 80}};
+    for (const auto& a : axes)
+        for (const auto& size : sizes)
+            for (const int nLeftStrip : {0, 2000})
+            {
+                if (nLeftStrip > 0 && !a.bSpecialLimits)
+                    continue;
+                const std::string name = FormatC("%s, %dx%d, left strip %d", a.name, size.width,
+                                                 size.height, nLeftStrip);
+                CFixedWindow client(size.width, size.height);
+                CBasicGraph basic;
+                CSquareGraph square;
+                square.SetLeftStripWidth(nLeftStrip);
+                CBasicGraph& canvas = a.bSpecialLimits ? square : basic;
+                canvas.Draw(&client, &dc);
+                ASSERT_NO_FATAL_FAILURE(
+                    DrawVertical(canvas, a.window, a.lineStep, a.labelStep, a.bSpecialLimits));
+                EXPECT_FALSE(DrawnAxes(dc.Calls(), canvas.m_PlotRegion.m_Rect).vertical.empty())
+                    << name;
+                ExpectLabelsAtTheirLines(canvas, a.window, a.labelStep, a.bSpecialLimits, name);
+            }
+}
+
+// The same for the horizontal axes, with texts as wide as a real font's: a label starts at
+// its grid line (the lower limit's clear of the frame line), the upper limit's ends at
+// the plot's right edge. A decade whose text would run off the strip's end is left out
+// rather than moved over the lines before it ("10000" on a window to 12 kHz), and the 0 dB
+// end of a compression plot's input axis is labelled.
+TEST_F(ScaleTest, EveryHorizontalLabelStandsAtItsOwnLine)
+{
+    SelectViewFont();
+    dc.SetCharWidthPerHeight(0.5);
+    const struct
+    {
+        const char* name;
+        CDoubleRect window;
+        double step;
+        bool bLogarithmic, bSpecialLimits;
+        std::vector<std::string> texts; // at 800 by 600
+    } axes[] = {
+        {"10 Hz to 24 kHz", {1, 1.0, 0, std::log10(24000.0)}, 1.0, true, false,
+         {"10", "100", "1000", "10000"}},
+        {"20 Hz to 20 kHz", {1, std::log10(20.0), 0, std::log10(20000.0)}, 1.0, true, false,
+         {"20", "100", "1000", "10000"}},
+        {"10 Hz to 12 kHz", {1, 1.0, 0, std::log10(12000.0)}, 1.0, true, false,
+         {"10", "100", "1000", "12000"}},
+        {"10 Hz to 50 kHz", {1, 1.0, 0, std::log10(50000.0)}, 1.0, true, false,
+         {"10", "100", "1000", "10000", "50000"}},
+        {"1000 to 1100 Hz", {1, 3.0, 0, std::log10(1100.0)}, 1.0, true, false, {"1000", "1100"}},
+        {"compression -89.625 to 0 dB", {0, -89.625, -89.625, 0}, 10.0, false, true,
+         {"-89.625", "-70", "-60", "-50", "-40", "-30", "-20", "-10", "0"}},
+        {"compression -96 to 0 dB", {0, -96.0, -96.0, 0}, 25.0, false, true,
+         {"-96", "-50", "-25", "0"}},
+    };
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600}, {1366, 768}, {2560, 1400}, {800, 250}, {400, 300}, {200, 150}};
+    for (const auto& a : axes)
+        for (const auto& size : sizes)
+        {
+            const std::string name = FormatC("%s, %dx%d", a.name, size.width, size.height);
+            CFixedWindow client(size.width, size.height);
+            CBasicGraph basic;
+            CSquareGraph square;
+            CBasicGraph& canvas = a.bSpecialLimits ? square : basic;
+            canvas.Draw(&client, &dc);
+            CHorizontalScaleSpecialLimits special;
+            CHorizontalScale plain;
+            CHorizontalScale& scale = a.bSpecialLimits ? special : plain;
+            ASSERT_TRUE(scale.Init(canvas.m_BottomRegion, canvas.m_PlotRegion, 1, titles, a.window,
+                                   a.step, a.step, 20, 100, a.bLogarithmic, 4, 0, 0, 8, nullptr));
+            dc.ClearCalls();
+            ASSERT_TRUE(scale.Draw(&dc, a.window));
+            const CDrawnAxes drawn = DrawnAxes(dc.Calls(), canvas.m_PlotRegion.m_Rect);
+            if (size.width == 800 && size.height == 600)
+            {
+                std::vector<std::string> texts;
+                for (const auto& call : drawn.horizontal)
+                    texts.push_back(call.text);
+                EXPECT_EQ(a.texts, texts) << name;
+            }
+            ExpectAxisLabelsAtTheirLines(dc.Calls(), canvas, a.window,
+                                         {1.0, a.step, a.bLogarithmic, a.bSpecialLimits, 10, 0.5},
+                                         false, name);
         }
 }
 
@@ -467,15 +602,16 @@ TEST_F(ScaleTest, EveryWindowIsLabelledWithTrueValues)
     SelectViewFont();
     const std::string db[1] = {"db"};
     // The least number of value labels the vertical axis shows: as many steps as keep
-    // apart, a narrow window's two limits.
+    // apart, a narrow window's lower limit (its upper one, the strip's top, has no room at
+    // its line).
     const struct
     {
         double lower, upper;
         std::size_t least;
     } windows[] = {
         {-1e308, 1e308, 15},      {-DBL_MAX, DBL_MAX, 15}, {-1e12, 1e12, 15},
-        {1e9, 1e9 + 1, 2},        {0.1, 0.1 + 1e-12, 2},   {0.0, 1e-300, 2},
-        {1e300, 1e300 + 1e290, 15}, {-1e20, -1e20 + 1e5, 3}, {-30.0, 12.0, 5},
+        {1e9, 1e9 + 1, 1},        {0.1, 0.1 + 1e-12, 1},   {0.0, 1e-300, 1},
+        {1e300, 1e300 + 1e290, 15}, {-1e20, -1e20 + 1e5, 2}, {-30.0, 12.0, 5},
         // Empty windows are widened above their lower limit, or below the largest double.
         {1e300, 1e300, 1},        {DBL_MAX, DBL_MAX, 1},
     };
@@ -583,7 +719,8 @@ TEST_F(ScaleTest, GridLinesOfAWideWindowKeepApart)
 }
 
 // The special lower limit of the compression plot's input axis is no longer written into
-// the first step: "-80" is left out, the steps above it stay.
+// the first step: "-80" is left out, the steps above it stay, up to the upper limit, 0 dB,
+// whose label ends at the plot's right edge.
 TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldCover)
 {
     CHorizontalScaleSpecialLimits scale;
@@ -594,13 +731,17 @@ TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldC
     dc.ClearCalls();
     ASSERT_TRUE(scale.Draw(&dc, window));
     EXPECT_EQ((std::vector<std::string>{"-89.625", "-70", "-60", "-50", "-40", "-30", "-20", "-10",
-                                        "Frequency Hz"}),
+                                        "0", "Frequency Hz"}),
               Texts());
     EXPECT_EQ(228, dc.CallsOf(Op::TextOut)[0].points[0].x);
+    EXPECT_EQ(4000 - 8 - 60, dc.CallsOf(Op::TextOut)[8].points[0].x);
 }
 
 // A window narrower than two label steps would show one label or none: it is labelled at
-// its limits as well, the ones between steps with up to three decimals.
+// its limits as well, the ones between steps with up to three decimals, where they have
+// room at their lines. The upper limit of a vertical axis is the strip's top: centred
+// there it would stand half off the view, and it is left out; that of a horizontal one
+// ends at the plot's right edge.
 TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
 {
     SelectViewFont();
@@ -610,11 +751,11 @@ TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
         double lower, upper;
         std::vector<std::string> texts;
     } cases[] = {
-        {0.25, 0.75, {"0.25", "0.75", "db"}},
-        {-1.0, 1.0, {"-1", "0", "1", "db"}},
-        {-0.5, 0.5, {"-0.5", "0", "0.5", "db"}},
+        {0.25, 0.75, {"0.25", "db"}},
+        {-1.0, 1.0, {"-1", "0", "db"}},
+        {-0.5, 0.5, {"-0.5", "0", "db"}},
         // The step at 0 lies 22 units over the lower limit, which shows as 0 too.
-        {-0.0001, 0.0125, {"0", "0.013", "db"}},
+        {-0.0001, 0.0125, {"0", "db"}},
     };
     for (const auto& c : cases)
     {
@@ -625,6 +766,7 @@ TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
         dc.ClearCalls();
         scale.Draw(&dc, &window);
         EXPECT_EQ(c.texts, Texts()) << c.lower;
+        ExpectLabelsAtTheirLines(graph, window, 10.0, false, std::to_string(c.lower));
     }
 
     CHorizontalScale frequencies;
@@ -639,14 +781,16 @@ TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
 
 TEST_F(ScaleTest, VerticalAxisStartsAtTheNextWholeStep)
 {
+    SelectViewFont();
     CVerticalScale scale;
     const std::string db[1] = {"db"};
     const CDoubleRect window{7.6, 0, -2.4, 1};
     scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, db, window, 5, 5, 20, 60, false, 1, 0, 0);
     dc.ClearCalls();
     scale.Draw(&dc, &window);
-    // 10 dB lies above the axis: no label, which would stand off the view.
-    EXPECT_EQ((std::vector<std::string>{"0", "5", "db"}), Texts());
+    // 10 dB lies above the axis: no label, which would stand off the view. The lower
+    // limit, between steps, is labelled at the plot's bottom edge.
+    EXPECT_EQ((std::vector<std::string>{"-2.4", "0", "5", "db"}), Texts());
     for (const auto& call : dc.CallsOf(Op::TextOut))
         EXPECT_LE(call.points[0].y, 3000) << call.text;
 }

@@ -9,6 +9,7 @@
 #include "loudness/QZX2202LoudnessManager.h"
 #include "loudness/QZX2410_LoudnessManager.h"
 #include "loudness/ui/LoudnessView.h"
+#include "tests/graph/TrueAxisLabels.h"
 #include "tests/shell/GraphPixels.h"
 
 #include <QMouseEvent>
@@ -197,6 +198,38 @@ TEST_F(LoudnessViewTest, TheDbAxisFitsTheCurvesAndStaysFinite)
     EXPECT_TRUE(std::isfinite(window.top) && std::isfinite(window.bottom));
     EXPECT_GT(window.top, window.bottom);
     EXPECT_GE(window.bottom, -100.0);
+}
+
+// Curves from -2 to 12 dB are shown from -5 to 15 dB, labelled every 10: the lower limit,
+// no step, is labelled at the plot's bottom edge, the upper one, the strip's top, has no
+// room at its line and is left out, and "10" under it stays. At every size each value
+// label stands at its own line and none is missing that has room at its line.
+TEST_F(LoudnessViewTest, EveryValueLabelStandsAtItsOwnLineAtAnySize)
+{
+    AddFlat(m_2202, -2.0);
+    AddFlat(m_2202, 12.0);
+    ASSERT_EQ(m_pView->GetDataRect().bottom, -5.0);
+    ASSERT_EQ(m_pView->GetDataRect().top, 15.0);
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600}, {1366, 768}, {2560, 1400}, {800, 250}, {1366, 330}, {400, 150}};
+    for (const auto& size : sizes)
+    {
+        const std::string name = std::to_string(size.width) + "x" + std::to_string(size.height);
+        m_pView->resize(size.width, size.height);
+        CRecordingDC dc;
+        dc.SetDeviceCaps(TECHNOLOGY, DT_RASDISPLAY);
+        dc.SetCharWidthPerHeight(0.5);
+        m_pView->OnDraw(&dc);
+        ExpectAxesAtTheirLines(dc.Calls(), m_pView->GetGraph(), m_pView->GetDataRect(),
+                               {10.0, 1.0, true, false, 10, 0.5}, name);
+        std::vector<std::string> values;
+        for (const CRecordingDC::Call& call :
+             DrawnAxes(dc.Calls(), m_pView->GetGraph().m_PlotRegion.m_Rect).vertical)
+            values.push_back(call.text);
+        EXPECT_EQ((std::vector<std::string>{"-5", "0", "10"}), values) << name;
+    }
 }
 
 TEST_F(LoudnessViewTest, TooltipsNameTheCurveUnderThePointer)

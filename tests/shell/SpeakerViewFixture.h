@@ -61,10 +61,11 @@ protected:
 
     // Draws the view as a paint of its client area does; the pixel at the plot corner
     // tells whether the graph is still on the screen (black: it is).
-    CRecordingDC& Paint(COLORREF plotCorner = 0)
+    CRecordingDC& Paint(COLORREF plotCorner = 0, double dCharWidthPerHeight = 0.0)
     {
         dc = std::make_unique<CRecordingDC>();
         dc->SetPixelColor(plotCorner);
+        dc->SetCharWidthPerHeight(dCharWidthPerHeight);
         view->OnDraw(dc.get());
         return *dc;
     }
@@ -82,22 +83,15 @@ protected:
         doc->UpdateAllViews(nullptr, kHintSettingsApplied);
         Paint();
     }
-    // The value labels of both axes of the last paint are true to the view's window: the
-    // numbers right-aligned left of the plot, and those under it.
-    void ExpectTrueAxes(const std::string& name) const
+    // The value labels of both axes of the last paint are true to the view's window and
+    // stand at their own lines: the numbers right-aligned left of the plot, labelled
+    // every verticalStep, and those under it, every decade; none is missing that would
+    // have room at its line.
+    void ExpectTrueAxes(const std::string& name, double verticalStep) const
     {
-        std::vector<CRecordingDC::Call> vertical, horizontal;
-        for (const CRecordingDC::Call& call : dc->CallsOf(CRecordingDC::Op::TextOut))
-            if (ParseWholeDouble(call.text))
-                (call.textAlign == (TA_RIGHT | TA_TOP) ? vertical : horizontal).push_back(call);
-        EXPECT_FALSE(vertical.empty()) << name;
-        const CDoubleRect window = view->GetDataWindow();
-        const CRect& plot = view->GetGraph().m_PlotRegion.m_Rect;
-        ExpectTrueLabels(vertical, {window.bottom, window.top, plot.bottom, plot.top, true, false, 10},
-                         "vertical, " + name);
-        ExpectTrueLabels(horizontal,
-                         {window.left, window.right, plot.left, plot.right, false, true, 10},
-                         "horizontal, " + name);
+        ExpectAxesAtTheirLines(dc->Calls(), view->GetGraph(), view->GetDataWindow(),
+                               {verticalStep, 1.0, true, false, 10, dc->GetCharWidthPerHeight()},
+                               name);
     }
     int CurvesDrawnIn(COLORREF color) const { return ::CurvesDrawnIn(*dc, color); }
     bool HasText(const std::string& text) const { return ::HasText(*dc, text); }

@@ -9,8 +9,10 @@
 #include "drc/QZX2410_DRC_Doc.h"
 #include "drc/ui/DRC_View.h"
 #include "drc/ui/QZX2410_DRC_View.h"
+#include "graph/CFormat.h"
 #include "shell/ui/LoudnessDesigns.h"
 #include "shell/ui/QZX2410_DRC_MDIChild.h"
+#include "tests/graph/TrueAxisLabels.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -412,4 +414,54 @@ TEST_F(CompressionWindowTest, TheQZX241XWindowWithMovedThresholdsAndASpecifiedOf
     EXPECT_GT(PixelsOf(image, qRgb(0, 0, 255)), 300);
     EXPECT_GT(PixelsOf(image, qRgb(0, 255, 0)), 200);
     SaveScreenshot(app->m_pMainFrame, dialog, "compression_qzx241x.png");
+}
+
+// The output and input axes of both compression plots: every value label stands at its
+// own line at every size of the main window and in a narrow one, where the plot is made
+// smaller and leaves room above it; the 0 dB ends are labelled where they have room at
+// their lines, the input axis's always (its label ends at the plot's right edge), and no
+// label is missing that has room at its line.
+TEST_F(CompressionWindowTest, EveryValueLabelOfBothPlotsStandsAtItsOwnLine)
+{
+    Open(CMorvaneApp::ID_DEVICE_QZX2202, CMorvaneApp::ID_DESIGN_QZX2202_COMPRESSION);
+    Open(CMorvaneApp::ID_DEVICE_QZX2410, CMorvaneApp::ID_DESIGN_QZX2410_COMPRESSION);
+    auto* qzx2202 = ViewOf<CDRC_View>(EDesignWindow::QZX2202Compression);
+    auto* qzx241x = ViewOf<CQZX2410_DRC_View>(EDesignWindow::QZX241XCompression);
+    ASSERT_NE(qzx2202, nullptr);
+    ASSERT_NE(qzx241x, nullptr);
+    const struct
+    {
+        const char* name;
+        CCompressionGraphView* pView;
+        EDesignWindow kind;
+        double step;
+    } plots[] = {{"QZX2202", qzx2202, EDesignWindow::QZX2202Compression, 10.0},
+                 {"QZX241X", qzx241x, EDesignWindow::QZX241XCompression, 25.0}};
+    const QSize sizes[] = {{640, 480}, {800, 600}, {1366, 768}, {2560, 1400}, {500, 800}};
+    bool bOutputZeroSeen = false;
+    for (const auto& plot : plots)
+    {
+        app->GetDesignFrame(plot.kind)->showMaximized();
+        for (const QSize& size : sizes)
+        {
+            const std::string name = FormatC("%s, %dx%d", plot.name, size.width(), size.height());
+            app->m_pMainFrame->resize(size);
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+            m_pDC = std::make_unique<CRecordingDC>();
+            m_pDC->SetDeviceCaps(TECHNOLOGY, DT_RASDISPLAY);
+            m_pDC->SetCharWidthPerHeight(0.55);
+            plot.pView->OnDraw(m_pDC.get());
+            const CBasicGraph& graph = plot.pView->GetGraph();
+            ExpectAxesAtTheirLines(m_pDC->Calls(), graph, plot.pView->GetDataWindow(),
+                                   {plot.step, plot.step, false, true, 10, 0.55}, name);
+            const CDrawnAxes axes = DrawnAxes(m_pDC->Calls(), graph.m_PlotRegion.m_Rect);
+            ASSERT_FALSE(axes.horizontal.empty()) << name;
+            EXPECT_EQ("0", axes.horizontal.back().text) << name;
+            ASSERT_FALSE(axes.vertical.empty()) << name;
+            bOutputZeroSeen = bOutputZeroSeen || axes.vertical.back().text == "0";
+        }
+    }
+    // The narrow window's plot stands lower than the strip's top: 0 dB has room there.
+    EXPECT_TRUE(bOutputZeroSeen);
 }

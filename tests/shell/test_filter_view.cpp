@@ -5,8 +5,10 @@
 #include "shell/views/PhaseFilterView.h"
 
 #include "framework/core/RecordingDC.h"
+#include "graph/CFormat.h"
 #include "tests/document/CalculationFixture.h"
 #include "tests/framework/QtTestApp.h"
+#include "tests/graph/TrueAxisLabels.h"
 #include "tests/shell/RecordedDrawing.h"
 
 #include <gtest/gtest.h>
@@ -242,6 +244,50 @@ TEST_F(FilterViewTest, AutomaticScalingRoundsTheCurvesExtentOutward)
     doc->UpdateAllViews(nullptr, kHintCalculationStarts);
     EXPECT_DOUBLE_EQ(filterView->GetViewWindow().top, 15.0);
     EXPECT_DOUBLE_EQ(filterView->GetViewWindow().bottom, -15.0);
+}
+
+// The ranges automatic scaling gives, at sizes from a large screen to a small view: each
+// value label stands at its own line, the limits where they have room at theirs (the
+// lower one at the plot's bottom edge; the upper one, the strip's top, has none), and no
+// label is missing that has room at its line.
+TEST_F(FilterViewTest, EveryValueLabelStandsAtItsOwnLineAtAnySize)
+{
+    doc->m_FilterAutomaticScaling.TurnOn();
+    doc->m_PhaseFilterAutomaticScaling.TurnOn();
+    const struct
+    {
+        CFilterCurveView* pView;
+        double dTop, dBottom; // curves' extent
+        double dLabelStep;
+        const char* lowest; // the lowest value label
+    } cases[] = {
+        {filterView.get(), 4.2, -3.6, 10.0, "-10"},  {filterView.get(), 4.2, -3.1, 10.0, "-5"},
+        {filterView.get(), 48.0, 36.0, 10.0, "30"},  {filterView.get(), 40.0, -100.0, 10.0, "-80"},
+        {phaseView.get(), 17.0, -42.0, 30.0, "-50"}, {phaseView.get(), 170.0, -400.0, 30.0, "-410"},
+    };
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600}, {1366, 768}, {2560, 1400}, {800, 250}, {1366, 330}, {400, 150}};
+    for (const auto& c : cases)
+    {
+        DrawConstantCurves({{c.dTop, c.dBottom}});
+        for (const auto& size : sizes)
+        {
+            const std::string name =
+                FormatC("%g to %g, %dx%d", c.dBottom, c.dTop, size.width, size.height);
+            c.pView->resize(size.width, size.height);
+            dc = std::make_unique<CRecordingDC>();
+            dc->SetCharWidthPerHeight(0.5);
+            c.pView->OnDraw(dc.get());
+            ExpectAxesAtTheirLines(dc->Calls(), c.pView->GetGraph(), c.pView->GetViewWindow(),
+                                   {c.dLabelStep, 1.0, true, false, 10, 0.5}, name);
+            const std::vector<CRecordingDC::Call> values =
+                DrawnAxes(dc->Calls(), c.pView->GetGraph().m_PlotRegion.m_Rect).vertical;
+            ASSERT_FALSE(values.empty()) << name;
+            EXPECT_EQ(c.lowest, values.front().text) << name;
+        }
+    }
 }
 
 TEST_F(FilterViewTest, WithoutAutomaticScalingTheRangeStaysAtTheSettings)

@@ -64,7 +64,39 @@ TEST_F(PhaseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
     for (const double dHigh : {1e10, 1e12, 1e308})
     {
         PaintWithRange(1, -dHigh, dHigh, 10.0, 24000.0);
-        ExpectTrueAxes(FormatC("%g degrees", dHigh));
+        ExpectTrueAxes(FormatC("%g degrees", dHigh), view->GetScaleStep());
+    }
+}
+
+// A phase scaled to -50..80 degrees, stepped by 20: the lower limit, no step, is labelled at
+// the plot's bottom edge, and the upper one, the strip's top, with no room at its line, is
+// left out while "60" under it stays. Each label stands at its own line at every size.
+TEST_F(PhaseViewTest, TheLimitsAreLabelledWhereTheyHaveRoomAtTheirLines)
+{
+    doc->m_PhaseAutomaticScaling.TurnOn();
+    std::vector<double> degrees;
+    for (int i = 0; i < 60; ++i)
+        degrees.push_back(-43.0 + 115.0 * std::pow(std::sin(0.05 * i), 2.0));
+    SetPhase(degrees);
+    ASSERT_DOUBLE_EQ(view->GetDataWindow().bottom, -50.0);
+    ASSERT_DOUBLE_EQ(view->GetDataWindow().top, 80.0);
+    ASSERT_DOUBLE_EQ(view->GetScaleStep(), 20.0);
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600}, {1366, 768}, {2560, 1400}, {800, 250}, {1366, 330}, {400, 150}};
+    for (const auto& size : sizes)
+    {
+        const std::string name = FormatC("%dx%d", size.width, size.height);
+        view->resize(size.width, size.height);
+        Paint(0, 0.5);
+        ExpectTrueAxes(name, 20.0);
+        std::vector<std::string> values;
+        for (const CRecordingDC::Call& call :
+             DrawnAxes(dc->Calls(), view->GetGraph().m_PlotRegion.m_Rect).vertical)
+            values.push_back(call.text);
+        EXPECT_EQ(values.front(), "-50") << name;
+        EXPECT_EQ(values.back(), "60") << name;
     }
 }
 

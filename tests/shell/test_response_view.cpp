@@ -97,10 +97,58 @@ TEST_F(ResponseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
                                          r.highHz);
         PaintWithRange(0, r.lowDb, r.highDb, r.lowHz, r.highHz);
         EXPECT_EQ(view->GetDataWindow().top, r.highDb) << name;
-        ExpectTrueAxes(name);
+        ExpectTrueAxes(name, 10.0);
         view->Redraw(true);
         EXPECT_TRUE(view->RetainedImage().save(
             QString(MORVANE_TEST_OUTPUT_DIR) + QString("/response_range_%1.png").arg(++i)));
+    }
+}
+
+// A measurement from 45 to 91 dB is scaled to 40..100 dB, with lines every 5 dB and labels
+// every 10. The top label, "100", stood under the strip's frame line beside the 95 dB line
+// (11 pixels off its line in the view of an 800 by 600 main window, where the lines stand
+// 20 pixels apart; 19 at 1366 by 768, 35 at 2560 by 1400), and "90" under it was left out.
+// At every size, each value label stands at its own line, none is missing that has room
+// at its line, and "90" is labelled; also with texts as wide as a real font's.
+TEST_F(ResponseViewTest, EveryValueLabelStandsAtItsOwnLineAtAnySize)
+{
+    doc->m_SpeakerAutomaticScaling.TurnOn();
+    std::vector<double> db;
+    for (int i = 0; i < 60; ++i)
+        db.push_back(45.0 + 46.0 * std::pow(std::sin(0.09 * i), 2.0));
+    SetRaw(db);
+    ASSERT_DOUBLE_EQ(view->GetDataWindow().bottom, 40.0);
+    ASSERT_DOUBLE_EQ(view->GetDataWindow().top, 100.0);
+    const struct
+    {
+        int width, height;
+    } sizes[] = {{800, 600},  {1024, 768}, {1366, 768}, {2560, 1400}, {800, 250},
+                 {1366, 330}, {2560, 640}, {640, 200},  {400, 150},   {320, 90}};
+    for (const auto& size : sizes)
+        for (const double ratio : {0.0, 0.5})
+        {
+            const std::string name =
+                FormatC("%dx%d, characters %g of their height", size.width, size.height, ratio);
+            view->resize(size.width, size.height);
+            Paint(0, ratio);
+            ExpectTrueAxes(name, 10.0);
+            std::vector<std::string> values;
+            for (const CRecordingDC::Call& call :
+                 DrawnAxes(dc->Calls(), view->GetGraph().m_PlotRegion.m_Rect).vertical)
+                values.push_back(call.text);
+            EXPECT_EQ(std::count(values.begin(), values.end(), "100"), 0) << name;
+            if (size.height >= 150)
+            {
+                EXPECT_EQ(std::count(values.begin(), values.end(), "90"), 1) << name;
+            }
+        }
+    for (const auto& size : {sizes[0], sizes[4], sizes[6]})
+    {
+        view->resize(size.width, size.height);
+        view->Redraw(true);
+        EXPECT_TRUE(view->RetainedImage().save(
+            QString(MORVANE_TEST_OUTPUT_DIR) +
+            QString("/response_labels_%1x%2.png").arg(size.width).arg(size.height)));
     }
 }
 
