@@ -11,6 +11,7 @@
 #include <memory>
 #include <sstream>
 #include <type_traits>
+#include <utility>
 
 namespace
 {
@@ -18,6 +19,7 @@ constexpr unsigned kNoFilterLineId = 5155;
 constexpr unsigned kNumberOutOfRangeId = 5157;
 constexpr unsigned kOrderNotWholeId = 5158;
 constexpr unsigned kParameterNotFiniteId = 5159;
+constexpr unsigned kNotWrittenNotFiniteId = 5166;
 
 // The line as a filter of the first kind whose prefix its field 0 holds, appended to that
 // kind's list; nullptr, with the lists unchanged, for a line of no kind.
@@ -56,6 +58,23 @@ std::string RefusalOf(CDigFilterBase& filter, CDigFilterBase::ELineFault fault)
     }
     return {};
 }
+
+// The message that refuses to save the lists when a filter's parameter is no finite
+// number (a calculation that gave none: the readers and grid cells take none); empty
+// when every parameter is one.
+std::string NonFiniteParameterRefusal(CFilterLists& lists)
+{
+    std::string refusal;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; refusal.empty() && i < list.GetSize(); ++i)
+                if (const std::string name = NonFiniteParameterName(*list.GetAt(i)); !name.empty())
+                    refusal = FormatC(CResourceString(kNotWrittenNotFiniteId).c_str(),
+                                      name.c_str(), list.GetAt(i)->GetLabel().c_str());
+        });
+    return refusal;
+}
 } // namespace
 
 CFilterParameterFile::CFilterParameterFile()
@@ -90,6 +109,13 @@ bool CFilterParameterFile::SaveFile(const std::string& path, CFilterLists& lists
 {
     std::ostringstream text;
     WriteFilters(lists, text);
+    // Its line would refuse the whole file when it is opened: the older file, which does
+    // open, is kept instead.
+    if (std::string refusal = NonFiniteParameterRefusal(lists); !refusal.empty())
+    {
+        error = std::move(refusal);
+        return false;
+    }
     const std::string bytes = text.str();
     return ReplaceFile(path,
                        std::span<const std::uint8_t>(

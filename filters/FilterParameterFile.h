@@ -25,7 +25,8 @@ public:
     static bool ReadFilters(CFilterLists& lists, std::istream& file, int nSampleRate);
 
     // The whole file is built first and replaces the old one in one step: a failed save
-    // leaves an existing file as it was. False with a message in error.
+    // leaves an existing file as it was. False with a message in error, also when a
+    // filter's parameter is no finite number (its file would not open again).
     bool SaveFile(const std::string& path, CFilterLists& lists, std::string& error);
     // False with a message in error, and the lists untouched, when the file cannot be
     // read or exceeds kMaxFileBytes (GetErrorLine 0), when it is no parameter file: it

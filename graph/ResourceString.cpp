@@ -162,6 +162,9 @@ constexpr CStringEntry kStringTable[] = {
            "in"},
     {5165, "The curves were not changed.  A master point needs a frequency above 0 Hz and an "
            "amplitude, both numbers; a point without either is left out.  Incomplete point"},
+    {5166, "The filter parameter file was not written: the %s of the filter %s is not a finite "
+           "number, and a file holding it would not open again.  Correct it in the filter "
+           "editor."},
     {5170, "Nothing was written to \"%s\": %s"},
     {5171, "Nothing was written for the %s: %s"},
     {5172, "An older file of that name is left as it was."},

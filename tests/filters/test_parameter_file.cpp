@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -233,6 +235,54 @@ TEST(ParameterFile, SavesToAndOpensAPath)
     error.clear();
     EXPECT_FALSE(file.SaveFile(folder.File("no/such.par"), lists, error));
     EXPECT_FALSE(error.empty());
+}
+
+// A filter whose parameter is no number (a calculation can give one; no reader or grid
+// cell takes one) would be written as "nan" or "inf", and the file would then refuse to
+// open at its line: the save is refused instead, naming the filter, and the older file
+// stays as it was.
+TEST(ParameterFile, AFilterWhoseParameterIsNoNumberIsNotSaved)
+{
+    const struct
+    {
+        const char* line;
+        double value;
+        const char* expected; // the column and the filter named
+    } cases[] = {
+        {"EQ-4, 1, 200, 1000, Yes, Yes, 1", std::nan(""), "Gain in DB of the filter EQ-4"},
+        {"EQ-4, 1, 200, 1000, Yes, Yes, 1", -HUGE_VAL, "Gain in DB of the filter EQ-4"},
+        {"HPB-2, 120, Yes, 1", HUGE_VAL, "Cut Frequency of the filter HPB-2"},
+    };
+    for (const auto& c : cases)
+    {
+        TempFolder folder;
+        const std::string path = folder.File("design.par");
+        {
+            std::ofstream(path, std::ios::binary) << "NT-1, 50.000000, 1000.000000, Yes, 1\r\n";
+        }
+        CFilterLists lists;
+        Read(lists, std::string("TS-1, 6, 8000, Yes, 2\n") + c.line + "\n");
+        const auto spoil = [&](auto& list)
+        {
+            if (list.GetSize() == 0)
+                return;
+            auto params = list.GetAt(0)->GetParameters();
+            *params.LineFields()[0] = mwMatrix(c.value);
+            list.GetAt(0)->SetParameters(params);
+        };
+        spoil(lists.m_EQFilters);
+        spoil(lists.m_HighPass_BFilters);
+        std::string error;
+        EXPECT_FALSE(CFilterParameterFile().SaveFile(path, lists, error)) << c.line;
+        EXPECT_EQ(error, std::string("The filter parameter file was not written: the ") +
+                             c.expected +
+                             " is not a finite number, and a file holding it would not open "
+                             "again.  Correct it in the filter editor.");
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+                  "NT-1, 50.000000, 1000.000000, Yes, 1\r\n")
+            << c.line;
+    }
 }
 
 namespace
