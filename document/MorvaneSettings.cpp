@@ -1,5 +1,6 @@
 #include "document/MorvaneSettings.h"
 
+#include "graph/AxisScale.h"
 #include "graph/Convert.h"
 
 #include <algorithm>
@@ -151,20 +152,41 @@ void ClampAxisRange(CDoubleRect& range, const CDoubleRect& fallback, double maxL
     constexpr double kHighest = CMorvaneSettings::kMaxAxisHz;
     range.left = InRange(range.left, kLowest, kHighest, fallback.left);
     range.right = InRange(range.right, kLowest, kHighest, fallback.right);
-    if (!(range.left < range.right))
+    if (!CMorvaneSettings::IsDrawableFrequencyRange(range.left, range.right))
     {
         range.left = fallback.left;
         range.right = fallback.right;
     }
     range.top = InRange(range.top, -maxLevel, maxLevel, fallback.top);
     range.bottom = InRange(range.bottom, -maxLevel, maxLevel, fallback.bottom);
-    if (!(range.bottom < range.top))
+    if (!CMorvaneSettings::IsDrawableLevelRange(range.bottom, range.top, maxLevel))
     {
         range.top = fallback.top;
         range.bottom = fallback.bottom;
     }
 }
 } // namespace
+
+double CMorvaneSettings::LeastLevelSpan(double dMaxLevel)
+{
+    return CAxisScale::LeastSpan(dMaxLevel);
+}
+
+double CMorvaneSettings::LeastFrequencyDecades()
+{
+    // The frequency axis is drawn in decades: log10 of its Hz.
+    return CAxisScale::LeastSpan(std::log10(kMaxAxisHz));
+}
+
+bool CMorvaneSettings::IsDrawableLevelRange(double dLower, double dUpper, double dMaxLevel)
+{
+    return dUpper - dLower >= LeastLevelSpan(dMaxLevel);
+}
+
+bool CMorvaneSettings::IsDrawableFrequencyRange(double dLowerHz, double dUpperHz)
+{
+    return std::log10(dUpperHz) - std::log10(dLowerHz) >= LeastFrequencyDecades();
+}
 
 int CMorvaneSettings::ClampFrequencyLimit(int nHz)
 {

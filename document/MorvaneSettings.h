@@ -45,7 +45,8 @@ public:
     // profile cannot start the program with values nothing else expects: a value that is
     // no number (NaN, infinite) takes its default, one outside its range is clamped to
     // it, and a pair that contradicts itself (a lower frequency limit above the higher
-    // one, an axis whose minimum is not below its maximum) takes its defaults.
+    // one, an axis whose minimum is not below its maximum, or not far enough below it for
+    // its view to draw) takes its defaults.
     void ClampToValidRanges();
     // The range of either frequency limit, as the settings sheet accepts it; the limit
     // brought into it.
@@ -60,6 +61,14 @@ public:
     static constexpr double kMaxAxisHz = 200000.0;
     static constexpr double kMaxAxisLevel = 1000.0;
     static constexpr double kMaxPhaseAxisLevel = 100000.0;
+    // The narrowest axes the views can draw (CAxisScale::LeastSpan): a level axis within
+    // +-dMaxLevel, in dB or degrees (1e-09 for kMaxAxisLevel, 1e-07 for kMaxPhaseAxisLevel),
+    // and the frequency axis, in decades of its Hz (1e-11). The border pages refuse
+    // narrower ones, and ClampToValidRanges gives them their defaults.
+    static double LeastLevelSpan(double dMaxLevel);
+    static double LeastFrequencyDecades();
+    static bool IsDrawableLevelRange(double dLower, double dUpper, double dMaxLevel);
+    static bool IsDrawableFrequencyRange(double dLowerHz, double dUpperHz);
     // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
     void WriteTo(ISettingsStore& store) const;
     // The key names in the order they are written.

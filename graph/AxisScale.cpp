@@ -1,6 +1,7 @@
 #include "graph/AxisScale.h"
 
 #include "framework/core/DeviceContext.h"
+#include "graph/BasicGraph.h"
 #include "graph/CFormat.h"
 #include "graph/Convert.h"
 #include "graph/MorvaneUtilities.h"
@@ -224,7 +225,14 @@ double StepAt(double start, int i, double step)
 
 int CAxisLayout::ToCanvas(double v, int origin) const
 {
-    return TruncToInt(CanvasOffset(v, lower, scale) + origin);
+    // Without a finite scale, (v - lower) * scale is infinite or not a number (the lower
+    // limit itself, 0 times infinity): the share of the window is finite inside it.
+    const double offset = std::isfinite(scale) ? CanvasOffset(v, lower, scale)
+                                               : (v - lower) / (upper - lower) * canvasSpan;
+    const double at = offset + origin;
+    if (std::isnan(at))
+        return origin;
+    return TruncToInt(std::clamp(at, -double(kCanvasReach), double(kCanvasReach)));
 }
 
 double CAxisLayout::Span() const
@@ -274,7 +282,15 @@ CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineSte
     l.lineCount = StepCount(l, l.lineStep) + 1;
     l.labelCount = StepCount(l, l.labelStep) + (bSpecialLimits ? 0 : 1);
     l.scale = CanvasScale(l.lower, l.upper, canvasSpan);
+    l.canvasSpan = canvasSpan;
     return l;
+}
+
+double CAxisScale::LeastSpan(double dLargest)
+{
+    const double largest = std::fabs(dLargest);
+    const double spacing = std::nextafter(largest, INFINITY) - largest;
+    return std::pow(10.0, std::ceil(std::log10(CBasicGraph::kCanvasWidth * spacing)));
 }
 
 void CAxisScale::Setup(const CGraphRegion& labelArea, const CGraphRegion& lineArea, int nTitles,

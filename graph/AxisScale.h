@@ -26,9 +26,18 @@ struct CAxisLayout
     double labelStart = 0.0; // first stepped label
     int lineCount = 0;
     int labelCount = 0;
-    double scale = 0.0; // canvas units per data unit
+    double scale = 0.0; // canvas units per data unit; infinite below canvasSpan / DBL_MAX
+    int canvasSpan = 0; // canvas units from lower to upper
 
-    // trunc((v - lower) * scale + origin), true also where v - lower would overflow.
+    // Canvas positions are held to +-kCanvasReach: far off any canvas a window can have (4000
+    // units across, about 1.3e8 high for a window 1 pixel wide and 32767 high, the most X11
+    // gives a window), a held position stays off it on its own side, and a position plus or minus
+    // any size on the canvas (a text, a gap, an arrow), or the distance between two positions,
+    // stays inside the int range.
+    static constexpr int kCanvasReach = 1 << 29;
+    // trunc((v - lower) * scale + origin) held to the reach, true also where v - lower
+    // would overflow. A window too narrow for a finite scale (1e-310 to 2e-310) places v at
+    // its share of the window; a value that is no number is placed at the origin.
     int ToCanvas(double v, int origin) const;
     // upper - lower, held to the largest double.
     double Span() const;
@@ -82,6 +91,14 @@ public:
     // limit.
     static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
                                      int canvasSpan, bool bSpecialLimits);
+    // The narrowest window whose canvas positions a scale can tell apart, for limits
+    // within +-dLargest data units (dB, degrees, or decades of a logarithmic axis), rounded
+    // up to a power of ten so that it can be named: over an axis as long as the canvas is
+    // wide, each canvas unit stands for a value of its own only where the doubles near the
+    // limits are closer than a unit. Narrower windows are still drawn (their positions
+    // stay finite), but neighbouring positions show the same value and grid lines run
+    // together; below canvas span / DBL_MAX the scale itself is no longer finite.
+    static double LeastSpan(double dLargest);
 
     // Labels fit their margin at any size of the window: when the widest of the texts is
     // wider than nWidth canvas units, a smaller copy of the selected font is selected, but

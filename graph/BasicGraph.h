@@ -19,6 +19,9 @@ class CWnd;
 class CBasicGraph
 {
 public:
+    // Canvas units across, whatever the window.
+    static constexpr int kCanvasWidth = 4000;
+
     CBasicGraph();
     virtual ~CBasicGraph() = default;
 
@@ -82,7 +85,7 @@ protected:
     int m_nBorder = CGraphStrips::kBorder;
     const CDoubleRect* m_pClipRect = nullptr;
     CSize m_WindowExtent;
-    int m_nWidth = 4000;
+    int m_nWidth = kCanvasWidth;
     int m_nHeight = 3000;
     int m_nDeviceWidth = 0;
     int m_nDeviceHeight = 0;

@@ -143,9 +143,11 @@ void CHorizontalScaleDRC::DrawRightArrow(CDC* pDC, const CScaleSpan& span, int x
 
 void CHorizontalScaleDRC::CenterTextInSpan(int nTextWidth, int x1, int x2, int* l, int* r)
 {
-    if (x2 - x1 > nTextWidth)
+    // In double: the ends may lie a whole int range apart.
+    const double room = double(x2) - x1 - nTextWidth;
+    if (room > 0.0)
     {
-        *l = TruncToInt((x2 - x1 - nTextWidth) / 2.0 + x1);
+        *l = TruncToInt(room / 2.0 + x1);
         *r = *l + nTextWidth;
     }
     else

@@ -1,6 +1,8 @@
 #include "shell/dialogs/SettingsRules.h"
 
+#include "document/MorvaneSettings.h"
 #include "graph/MorvaneUtilities.h"
+#include "shell/dialogs/DialogDataExchange.h"
 
 #include <array>
 
@@ -22,13 +24,23 @@ struct CBorderPage
     std::size_t iView;
     const char* caption;
     const char* valueWord;
+    double dMaxLevel; // the bound of its value limits
 };
 constexpr std::array<CBorderPage, 4> kBorderPages = {{
-    {3, 0, "Speaker Border", "Decibels"},
-    {4, 2, "Filter Border", "Decibels"},
-    {6, 1, "Phase Response Border", "Degrees"},
-    {7, 3, "Filter Phase Border", "Degrees"},
+    {3, 0, "Speaker Border", "Decibels", CMorvaneSettings::kMaxAxisLevel},
+    {4, 2, "Filter Border", "Decibels", CMorvaneSettings::kMaxAxisLevel},
+    {6, 1, "Phase Response Border", "Degrees", CMorvaneSettings::kMaxPhaseAxisLevel},
+    {7, 3, "Filter Phase Border", "Degrees", CMorvaneSettings::kMaxAxisLevel},
 }};
+
+// where: "Speaker Border: the Minimum "; what: "Decibels". The least span as the page's
+// fields show numbers ("1e-09").
+std::string NarrowRangeMessage(const std::string& where, const std::string& what, double dLeast,
+                               const std::string& unit)
+{
+    return where + what + " must be at least " + DialogData::FormatDouble(dLeast) + unit +
+           " below the Maximum " + what + "; the view cannot draw a narrower range.";
+}
 
 // The higher limit as the document keeps it: truncated, and at most half the sampling
 // frequency.
@@ -59,10 +71,22 @@ std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsS
         if (!(range.dLowerFrequency < range.dUpperFrequency))
             return CSettingsContradiction{page.iPage, kMinimumFrequencyId,
                                           where + "Frequency must be below the Maximum Frequency."};
+        if (!CMorvaneSettings::IsDrawableFrequencyRange(range.dLowerFrequency,
+                                                        range.dUpperFrequency))
+            return CSettingsContradiction{
+                page.iPage, kMinimumFrequencyId,
+                NarrowRangeMessage(where, "Frequency", CMorvaneSettings::LeastFrequencyDecades(),
+                                   " decades")};
         if (!(range.dLowerValue < range.dUpperValue))
             return CSettingsContradiction{page.iPage, kMinimumValueId,
                                           where + page.valueWord + " must be below the Maximum " +
                                               page.valueWord + "."};
+        if (!CMorvaneSettings::IsDrawableLevelRange(range.dLowerValue, range.dUpperValue,
+                                                    page.dMaxLevel))
+            return CSettingsContradiction{
+                page.iPage, kMinimumValueId,
+                NarrowRangeMessage(where, page.valueWord,
+                                   CMorvaneSettings::LeastLevelSpan(page.dMaxLevel), "")};
     }
     return std::nullopt;
 }

@@ -2,7 +2,8 @@
 // though every field lies within its own bounds: a lower frequency limit above the higher
 // one (after the higher one is held to half the sampling frequency, as the document holds
 // it), a limit on the number of filters below one filter, and a view border whose minimum
-// frequency or value is not below its maximum.
+// frequency or value is not below its maximum, or not far enough below it for the view to
+// draw (CMorvaneSettings::IsDrawableLevelRange, IsDrawableFrequencyRange).
 #pragma once
 
 #include "document/DocumentServices.h"

@@ -172,6 +172,29 @@ TEST(Settings, ValuesOutOfRangeAreClampedOrDefaulted)
          {},
          [](S s) { return s.m_FilterRange.bottom; },
          -15.0},
+        // Axes too narrow for their views to draw: 1e-310 dB has no finite scale, the
+        // speaker phase view's degrees need 1e-07, and 1000 and 1000.00000001 Hz lie
+        // 4.3e-12 decades apart, less than the frequency axis's 1e-11.
+        {{{"SpeakerMax_db", "2e-310"}, {"SpeakerMin_db", "1e-310"}},
+         {},
+         [](S s) { return s.m_SpeakerRange.top; },
+         20.0},
+        {{{"SpeakerMax_db", "2e-310"}, {"SpeakerMin_db", "1e-310"}},
+         {},
+         [](S s) { return s.m_SpeakerRange.bottom; },
+         -30.0},
+        {{{"PhaseMax_db", "5000"}, {"PhaseMin_db", "4999.99999999"}},
+         {},
+         [](S s) { return s.m_PhaseRange.bottom; },
+         -180.0},
+        {{{"PhaseFilterMax_db", "-1e-320"}, {"PhaseFilterMin_db", "-2e-320"}},
+         {},
+         [](S s) { return s.m_PhaseFilterRange.top; },
+         30.0},
+        {{{"FilterMinFreq", "1000"}, {"FilterMaxFreq", "1000.00000001"}},
+         {},
+         [](S s) { return s.m_FilterRange.right; },
+         24000.0},
     };
     for (const CCase& c : cases)
     {
@@ -196,10 +219,19 @@ TEST(Settings, ValuesInRangeAreKeptAsRead)
                   {"HigherFrequencyLimit", 30000},
                   {"SamplingFrequency", 200000},
                   {"MaximumNumberOfFilters", 100000}};
-    store.texts = {{"UpperTolerance", "100"},   {"LowerTolerance", "-100"},
-                   {"SingleOptParam", "1e-11"}, {"JointOptParam", "1e10"},
-                   {"PhaseMax_db", "5000"},     {"PhaseMin_db", "-90000"},
-                   {"SpeakerMinFreq", "1"},     {"SpeakerMaxFreq", "200000"}};
+    store.texts = {{"UpperTolerance", "100"},
+                   {"LowerTolerance", "-100"},
+                   {"SingleOptParam", "1e-11"},
+                   {"JointOptParam", "1e10"},
+                   {"PhaseMax_db", "5000"},
+                   {"PhaseMin_db", "-90000"},
+                   {"SpeakerMinFreq", "1"},
+                   {"SpeakerMaxFreq", "200000"},
+                   // The narrowest axes the views draw.
+                   {"FilterMax_db", "1e-9"},
+                   {"FilterMin_db", "0"},
+                   {"PhaseFilterMinFreq", "1000"},
+                   {"PhaseFilterMaxFreq", "1000.0000001"}};
     CMorvaneSettings settings;
     settings.ReadFrom(store, "/");
     EXPECT_EQ(settings.m_nLowerFrequencyLimit, 1);
@@ -214,4 +246,11 @@ TEST(Settings, ValuesInRangeAreKeptAsRead)
     EXPECT_EQ(settings.m_PhaseRange.bottom, -90000.0);
     EXPECT_EQ(settings.m_SpeakerRange.left, 1.0);
     EXPECT_EQ(settings.m_SpeakerRange.right, 200000.0);
+    EXPECT_EQ(settings.m_FilterRange.top, 1e-9);
+    EXPECT_EQ(settings.m_FilterRange.bottom, 0.0);
+    EXPECT_EQ(settings.m_PhaseFilterRange.left, 1000.0);
+    EXPECT_EQ(settings.m_PhaseFilterRange.right, 1000.0000001);
+    EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxAxisLevel), 1e-9);
+    EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxPhaseAxisLevel), 1e-7);
+    EXPECT_EQ(CMorvaneSettings::LeastFrequencyDecades(), 1e-11);
 }

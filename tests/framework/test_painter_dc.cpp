@@ -312,7 +312,11 @@ TEST_F(PainterTest, PixelsReadBackThroughTheMapping)
 // On a surface wider than the canvas (4100 pixels for 4000 units), a point held to the int
 // range (a curve's value far above its window) lies beyond it in pixels: the polyline is
 // drawn, and the conversion stays defined (the sanitizer build checks it).
-TEST(WideSurface, PointsAtTheEndsOfTheIntRangeAreDrawn)
+// On a surface of more pixels than canvas units, a point at an end of the int range lies
+// beyond the int range in pixels. The polyline (10, 10), (INT_MAX, INT_MAX), (INT_MIN,
+// INT_MIN) runs along the canvas's diagonal y = x, out and back through the canvas: the one
+// line drawn is that diagonal, from the bottom left corner to the top of the surface.
+TEST(WideSurface, PointsAtTheEndsOfTheIntRangeAreDrawnWhereTheyLie)
 {
     TestApp();
     QImage image(4100, 40, QImage::Format_RGB32);
@@ -323,9 +327,43 @@ TEST(WideSurface, PointsAtTheEndsOfTheIntRangeAreDrawn)
     CBasicGraph graph;
     graph.Draw(&client, &dc);
     ASSERT_GT(dc.ToDevice(4000, 0).x() - dc.ToDevice(0, 0).x(), 4000.0);
+    dc.SelectObject(CPen(PS_SOLID, 1, 0));
     const CPoint points[3] = {{10, 10}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}};
     EXPECT_TRUE(dc.Polyline(points, 3));
     painter.end();
+    // The whole surface, and its left end (where the line is) eight times as large.
+    image.save(QString(MORVANE_TEST_OUTPUT_DIR) + "/wide_surface_diagonal.png");
+    image.copy(0, 0, 80, 40)
+        .scaled(640, 320)
+        .save(QString(MORVANE_TEST_OUTPUT_DIR) + "/wide_surface_diagonal_left_end.png");
+
+    // The diagonal in pixels, and the column where it leaves the top of the surface.
+    const QPointF a = dc.ToDevice(0, 0), b = dc.ToDevice(1000, 1000);
+    const double slope = (b.y() - a.y()) / (b.x() - a.x());
+    const auto rowAt = [&](double x) { return a.y() + (x - a.x()) * slope; };
+    const double exit = a.x() - a.y() / slope;
+    int inked = 0, stray = 0;
+    for (int x = 0; x < image.width(); ++x)
+    {
+        bool bInk = false;
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != kWhite)
+            {
+                bInk = true;
+                // A pixel's centre lies within a pixel of the line.
+                if (std::fabs(y + 0.5 - rowAt(x + 0.5)) > 1.5)
+                    ++stray;
+            }
+        // Every column the diagonal crosses inside the surface holds it.
+        if (x >= a.x() + 1 && x + 1 <= exit - 1)
+        {
+            EXPECT_TRUE(bInk) << "column " << x;
+        }
+        inked += bInk;
+    }
+    EXPECT_EQ(0, stray);
+    EXPECT_GE(inked, int(exit - a.x()) - 2);
+    EXPECT_LE(inked, int(exit - a.x()) + 2);
 }
 
 TEST(PrinterDC, PagedDevicesArePrinters)

@@ -1,7 +1,8 @@
 // The profile read back at start-up: arbitrary "key=value" lines as the section
 // "MVQ_Settings" and the recent-file list. Every setting must come back within its valid
-// range, what is written back must read again as the same settings, and a speaker
-// document made from them must build its start-up response and take the settings.
+// range (each view's axes wide enough for it to draw), what is written back must read
+// again as the same settings, and a speaker document made from them must build its
+// start-up response and take the settings.
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
@@ -79,11 +80,20 @@ bool IsValid(const CMorvaneSettings& s)
               Within(s.m_dLowerTolerance, -100, 0) &&
               GetFilterLimitCount(s.m_LimitNumberOfFilters) >= 0 &&
               Within(s.m_dSingleOptParam, 1e-11, 1e10) && Within(s.m_dJointOptParam, 1e-11, 1e10);
-    for (const CDoubleRect* r :
-         {&s.m_SpeakerRange, &s.m_PhaseRange, &s.m_FilterRange, &s.m_PhaseFilterRange})
-        ok = ok && Within(r->left, 1, 200000) && Within(r->right, 1, 200000) &&
-             r->left < r->right && Within(r->top, -1e5, 1e5) && Within(r->bottom, -1e5, 1e5) &&
-             r->bottom < r->top;
+    // Each view's axes wide enough for it to draw.
+    const struct
+    {
+        const CDoubleRect& range;
+        double dMaxLevel;
+    } views[] = {{s.m_SpeakerRange, CMorvaneSettings::kMaxAxisLevel},
+                 {s.m_PhaseRange, CMorvaneSettings::kMaxPhaseAxisLevel},
+                 {s.m_FilterRange, CMorvaneSettings::kMaxAxisLevel},
+                 {s.m_PhaseFilterRange, CMorvaneSettings::kMaxAxisLevel}};
+    for (const auto& [r, dMaxLevel] : views)
+        ok = ok && Within(r.left, 1, 200000) && Within(r.right, 1, 200000) &&
+             Within(r.top, -dMaxLevel, dMaxLevel) && Within(r.bottom, -dMaxLevel, dMaxLevel) &&
+             CMorvaneSettings::IsDrawableFrequencyRange(r.left, r.right) &&
+             CMorvaneSettings::IsDrawableLevelRange(r.bottom, r.top, dMaxLevel);
     return ok;
 }
 } // namespace

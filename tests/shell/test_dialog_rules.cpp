@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <clocale>
 
 namespace
@@ -135,6 +137,53 @@ TEST(SettingsRules, ContradictionsNameThePageAndTheField)
          "Filter Border: the Minimum Frequency must be below the Maximum Frequency."},
         {"filter phase degrees upside down",
          [](CSettingsSheetValues& v) { v.views[3].dUpperValue = -90.0; }, 7, 1003, nullptr},
+        // Limits a scale cannot draw apart: a window of 1e-310 dB has no finite scale.
+        {"speaker dB narrower than a finite scale",
+         [](CSettingsSheetValues& v)
+         { v.views[0].dLowerValue = 1e-310, v.views[0].dUpperValue = 2e-310; },
+         3, 1003,
+         "Speaker Border: the Minimum Decibels must be at least 1e-09 below the Maximum "
+         "Decibels; the view cannot draw a narrower range."},
+        {"filter dB a tenth of the least apart",
+         [](CSettingsSheetValues& v) { v.views[2].dLowerValue = 20.0 - 1e-10; }, 4, 1003,
+         "Filter Border: the Minimum Decibels must be at least 1e-09 below the Maximum "
+         "Decibels; the view cannot draw a narrower range."},
+        {"filter dB the least apart",
+         [](CSettingsSheetValues& v) { v.views[2].dLowerValue = 20.0 - 1e-9; }, -1, 0, nullptr},
+        // The speaker phase view's degrees reach 100000, where the doubles lie farther apart.
+        {"phase degrees narrower than the least",
+         [](CSettingsSheetValues& v) { v.views[1].dLowerValue = 20.0 - 5e-8; }, 6, 1003,
+         "Phase Response Border: the Minimum Degrees must be at least 1e-07 below the Maximum "
+         "Degrees; the view cannot draw a narrower range."},
+        {"phase degrees the least apart",
+         [](CSettingsSheetValues& v) { v.views[1].dLowerValue = 20.0 - 1e-7; }, -1, 0, nullptr},
+        {"filter phase degrees narrower than the least",
+         [](CSettingsSheetValues& v)
+         { v.views[3].dLowerValue = -1e-320, v.views[3].dUpperValue = 1e-320; },
+         7, 1003,
+         "Filter Phase Border: the Minimum Degrees must be at least 1e-09 below the Maximum "
+         "Degrees; the view cannot draw a narrower range."},
+        // Frequencies are drawn in decades: 200000 and the next double share their log10.
+        {"speaker frequencies of one log10",
+         [](CSettingsSheetValues& v)
+         {
+             v.views[0].dLowerFrequency = 200000.0,
+             v.views[0].dUpperFrequency = std::nextafter(200000.0, 1e6);
+         },
+         3, 1002,
+         "Speaker Border: the Minimum Frequency must be at least 1e-11 decades below the "
+         "Maximum Frequency; the view cannot draw a narrower range."},
+        {"phase frequencies a hundred-millionth of a Hz apart",
+         [](CSettingsSheetValues& v)
+         { v.views[1].dLowerFrequency = 1000.0, v.views[1].dUpperFrequency = 1000.00000001; },
+         6, 1002, nullptr},
+        {"filter phase frequencies the least apart",
+         [](CSettingsSheetValues& v)
+         {
+             v.views[3].dLowerFrequency = 1000.0,
+             v.views[3].dUpperFrequency = 1000.0 * std::pow(10.0, 1.0001e-11);
+         },
+         -1, 0, nullptr},
     };
     for (const auto& c : cases)
     {

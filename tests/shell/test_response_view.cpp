@@ -79,7 +79,8 @@ TEST_F(ResponseViewTest, BeforeAnyCurveTheViewDrawsEmptyAxesAndCannotPrint)
 
 // A range the settings sheet refuses can still reach the view through the document: it
 // is drawn with true values or none. From -1e308 to 1e308 dB the axis showed a single
-// "-2147483640", a double beyond the int range turned into an int.
+// "-2147483640", a double beyond the int range turned into an int; from 1e-310 to 2e-310
+// dB only "1e-310", away from its line.
 TEST_F(ResponseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
 {
     const struct
@@ -89,6 +90,8 @@ TEST_F(ResponseViewTest, AnyRangeTheViewHoldsIsLabelledWithTrueValues)
         {-1e308, 1e308, 10.0, 24000.0},      {-1e12, 1e12, 10.0, 24000.0},
         {1e9, 1e9 + 1.0, 10.0, 24000.0},     {0.1, 0.1 + 1e-12, 1000.0, 1000.0 + 1e-9},
         {-30.0, 20.0, 1e-300, 1e300},        {-30.0, 20.0, 1e9, 1e9 + 1.0},
+        // No finite scale: the upper limit's label stood at the int range's end.
+        {1e-310, 2e-310, 10.0, 24000.0},
     };
     int i = 0;
     for (const auto& r : ranges)

@@ -43,6 +43,32 @@ protected:
         edit->setText(text);
         edit->textEdited(text); // as the user's typing does
     }
+    // A new sheet on the page, with the document's values.
+    void OpenOn(int iPage)
+    {
+        sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, iPage);
+        CSettingsSheetValues values;
+        doc->FillSettingsSheet(values);
+        sheet->SetValues(values);
+        messages.texts.clear();
+    }
+    // Apply, after the typing, refuses with the one message on the page, the field stays
+    // selected for the correction and the view keeps its window, told of nothing.
+    void ExpectRefused(int iPage, int nId, const std::string& text, RecordingView& view,
+                       const CDoubleRect& window, const std::string& message,
+                       const std::string& name)
+    {
+        EXPECT_FALSE(sheet->OnApply()) << name;
+        ASSERT_EQ(messages.texts.size(), 1u) << name;
+        EXPECT_EQ(messages.texts[0], message) << name;
+        EXPECT_EQ(sheet->GetActiveIndex(), iPage) << name;
+        EXPECT_EQ(sheet->GetPage(iPage)->Edit(nId)->selectedText().toStdString(), text) << name;
+        EXPECT_EQ(view.window.top, window.top) << name;
+        EXPECT_EQ(view.window.bottom, window.bottom) << name;
+        EXPECT_EQ(view.window.left, window.left) << name;
+        EXPECT_EQ(view.window.right, window.right) << name;
+        EXPECT_TRUE(view.hints.empty()) << name;
+    }
     std::unique_ptr<CSettings> sheet;
 };
 
@@ -217,33 +243,76 @@ TEST_F(SettingsSheetTest, ValueLimitsBeyondWhatTheProfileKeepsAreRefused)
             {
                 const std::string name =
                     std::to_string(page.iPage) + "/" + std::to_string(nId) + ": " + text;
-                sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, page.iPage);
-                CSettingsSheetValues values;
-                doc->FillSettingsSheet(values);
-                sheet->SetValues(values);
+                OpenOn(page.iPage);
                 const CDoubleRect window = page.pView->window;
                 page.pView->hints.clear();
-                messages.texts.clear();
                 Type(nId, text);
-                EXPECT_FALSE(sheet->OnApply()) << name;
-                ASSERT_EQ(messages.texts.size(), 1u) << name;
-                EXPECT_EQ(messages.texts[0], page.message) << name;
-                EXPECT_EQ(sheet->GetActiveIndex(), page.iPage) << name;
-                EXPECT_EQ(sheet->GetPage(page.iPage)->Edit(nId)->selectedText(), text) << name;
-                EXPECT_EQ(page.pView->window.top, window.top) << name;
-                EXPECT_EQ(page.pView->window.bottom, window.bottom) << name;
-                EXPECT_TRUE(page.pView->hints.empty()) << name;
+                ExpectRefused(page.iPage, nId, text, *page.pView, window, page.message, name);
             }
     // The bounds themselves are kept.
-    sheet = std::make_unique<CSettings>(132, doc.get(), nullptr, 6);
-    CSettingsSheetValues values;
-    doc->FillSettingsSheet(values);
-    sheet->SetValues(values);
+    OpenOn(6);
     Type(1007, "100000");
     Type(1003, "-100000");
     ASSERT_TRUE(sheet->OnApply());
     EXPECT_EQ(phase.window.top, 100000.0);
     EXPECT_EQ(phase.window.bottom, -100000.0);
+}
+
+// A window too narrow for its view to draw (1e-310 to 2e-310 dB has no finite scale, and
+// its upper limit was drawn at the int range's end) lies within the value bounds: each
+// border page refuses it, and one whose frequencies share their logarithm, with a message
+// that names the least range; the view keeps its window. The least range itself is taken.
+TEST_F(SettingsSheetTest, RangesTooNarrowForTheViewToDrawAreRefused)
+{
+    const struct
+    {
+        int iPage;
+        RecordingView* pView;
+        const char* caption;
+        const char* word;
+        const char* least; // of the value limits
+    } pages[] = {
+        {3, &response, "Speaker Border", "Decibels", "1e-09"},
+        {4, &filter, "Filter Border", "Decibels", "1e-09"},
+        {6, &phase, "Phase Response Border", "Degrees", "1e-07"},
+        {7, &phaseFilter, "Filter Phase Border", "Degrees", "1e-09"},
+    };
+    const struct
+    {
+        int nMaxId, nMinId;
+        const char* upper;
+        const char* lower;
+        bool bValues; // else frequencies
+    } ranges[] = {
+        {1007, 1003, "2e-310", "1e-310", true},
+        {1007, 1003, "20", "19.9999999999", true},
+        {1004, 1002, "200000", "199999.999999999", false},
+    };
+    for (const auto& page : pages)
+        for (const auto& range : ranges)
+        {
+            const std::string name =
+                std::string(page.caption) + ": " + range.lower + " to " + range.upper;
+            OpenOn(page.iPage);
+            const CDoubleRect window = page.pView->window;
+            page.pView->hints.clear();
+            Type(range.nMaxId, range.upper);
+            Type(range.nMinId, range.lower);
+            const std::string what = range.bValues ? page.word : "Frequency";
+            const std::string least = range.bValues ? page.least : "1e-11 decades";
+            ExpectRefused(page.iPage, range.nMinId, range.lower, *page.pView, window,
+                          std::string(page.caption) + ": the Minimum " + what +
+                              " must be at least " + least + " below the Maximum " + what +
+                              "; the view cannot draw a narrower range.",
+                          name);
+        }
+    // The least range of the speaker phase view reaches it.
+    OpenOn(6);
+    Type(1007, "0.0000001");
+    Type(1003, "0");
+    ASSERT_TRUE(sheet->OnApply());
+    EXPECT_EQ(phase.window.top, 1e-7);
+    EXPECT_EQ(phase.window.bottom, 0.0);
 }
 
 TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)

@@ -167,3 +167,44 @@ for order, name in ORDERS_REFUSED:
 write('fuzz_parameter_file', 'orders',
       order_lines(ORDERS_TAKEN + [order for order, _ in ORDERS_REFUSED])
       + lines(LABELS + [ORDER_OF_A_PASS]))
+
+
+def scales_seed(flags, width, height, window, steps, offsets, titles=(0.0, 0.0),
+                spans=(0.0, 0.0, 0.0, 0.0), texts=(b'', b'', b'', b'')):
+    """fuzz_scales: flags (bit 0 square canvas, bit 1 printed page, bit 2 logarithmic), the
+    size in pixels (stored as size - 1), 96 dpi, the window {ymax, xmin, ymin, xmax}, line
+    and label step, label offset, title spacing and pen width, the compression plot's title
+    positions and range ends, then its texts cut at zero bytes."""
+    top, left, bottom, right = window
+    return (struct.pack('<BHHH', flags, width - 1, height - 1, 96 - 48)
+            + struct.pack('<6d', top, left, bottom, right, *steps)
+            + struct.pack('<3B', *offsets) + struct.pack('<6d', *titles, *spans)
+            + b'\0'.join(texts))
+
+
+LOG_20HZ, LOG_20KHZ = 1.3010299956639813, 4.301029995663981
+# The speaker response view at 800 x 600, and the window of 1e-310 dB that overflowed.
+write('fuzz_scales', 'response_view',
+      scales_seed(4, 800, 600, (20.0, LOG_20HZ, -30.0, LOG_20KHZ), (5.0, 10.0), (20, 100, 4),
+                  texts=(b'Frequency Hz', b'db')))
+write('fuzz_scales', 'narrowest_window',
+      scales_seed(0, 800, 600, (2e-310, 1e-310, 1e-310, 2e-310), (5.0, 10.0), (20, 60, 1),
+                  texts=(b'db',)))
+write('fuzz_scales', 'widest_window',
+      scales_seed(4, 1366, 768, (1e308, -1e308, -1e308, 1e308), (5.0, 10.0), (20, 100, 4)))
+write('fuzz_scales', 'printed_phase',
+      scales_seed(2, 3300, 2550, (180.0, LOG_20HZ, -180.0, LOG_20KHZ), (30.0, 60.0),
+                  (20, 100, 4)))
+# The compression views: the QZX2202's plot, and the QZX241X family's with its titles and
+# ranges, one of them reaching far off the plot.
+write('fuzz_scales', 'compression_qzx2202',
+      scales_seed(1, 800, 600, (0.0, -89.625, -89.625, 0.0), (10.0, 10.0), (20, 60, 1),
+                  texts=(b'Input db', b'Output db')))
+write('fuzz_scales', 'compression_family_ranges',
+      scales_seed(1, 1024, 768, (0.0, -283.0, -283.0, 0.0), (20.0, 40.0), (20, 50, 2),
+                  titles=(-283.0, -60.0), spans=(-281.0, -60.0, -60.0, -2.0),
+                  texts=(b'Limit', b'Compress', b'OFFSET1', b'OFFSET2')))
+write('fuzz_scales', 'compression_range_off_the_plot',
+      scales_seed(1, 400, 900, (0.0, -89.625, -89.625, 0.0), (10.0, 10.0), (20, 50, 2),
+                  titles=(-1e300, 1e300), spans=(-1e300, -40.0, -40.0, 1e300),
+                  texts=(b'In', b'Out', b'OFFSET1', b'OFFSET2')))
