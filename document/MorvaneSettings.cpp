@@ -1,6 +1,7 @@
 #include "document/MorvaneSettings.h"
 
 #include "graph/AxisScale.h"
+#include "graph/CFormat.h"
 #include "graph/Convert.h"
 
 #include <algorithm>
@@ -20,6 +21,19 @@ void SetFilterLimitCount(CModeWithPointer& limit, int nCount)
 
 namespace
 {
+// A double as the profile keeps it: "%lf", as every value the program has always written,
+// unless its six decimals would read back as another value (a step size of 1e-11, an
+// axis narrower than a millionth); then with as many significant digits as it takes to
+// read back as itself. Otherwise the next start would find such a value changed: an
+// axis's limits alike, and the axis given its default.
+std::string ProfileDouble(double value)
+{
+    std::string text = DoubleToString(value);
+    for (int digits = 7; digits <= 17 && StringToDouble(text) != value; ++digits)
+        text = FormatC("%.*g", digits, value);
+    return text;
+}
+
 enum class EStored
 {
     Int,
@@ -51,7 +65,7 @@ struct CSettingKey
 #define MORVANE_DOUBLE_KEY(NAME, DEFAULT, MEMBER)                                                  \
     {                                                                                              \
         NAME, EStored::Text, DEFAULT,                                                              \
-            [](const CMorvaneSettings& s) { return DoubleToString(s.MEMBER); },                    \
+            [](const CMorvaneSettings& s) { return ProfileDouble(s.MEMBER); },                     \
             [](CMorvaneSettings& s, const std::string& v) { s.MEMBER = StringToDouble(v); }        \
     }
 #define MORVANE_BOOL_KEY(NAME, DEFAULT, MODE)                                                      \

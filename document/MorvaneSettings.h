@@ -69,7 +69,8 @@ public:
     static double LeastFrequencyDecades();
     static bool IsDrawableLevelRange(double dLower, double dUpper, double dMaxLevel);
     static bool IsDrawableFrequencyRange(double dLowerHz, double dUpperHz);
-    // Writes all 31 keys in their order: doubles with "%lf", booleans "true"/"false".
+    // Writes all 31 keys in their order: doubles with "%lf" (with as many digits as they
+    // need where six decimals would read back as another value), booleans "true"/"false".
     void WriteTo(ISettingsStore& store) const;
     // The key names in the order they are written.
     static const char* KeyName(int index);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -253,4 +254,59 @@ TEST(Settings, ValuesInRangeAreKeptAsRead)
     EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxAxisLevel), 1e-9);
     EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxPhaseAxisLevel), 1e-7);
     EXPECT_EQ(CMorvaneSettings::LeastFrequencyDecades(), 1e-11);
+}
+
+// Doubles are written with "%lf"; one whose six decimals would read back as another value
+// is written with the digits it needs, so that the next start reads what was set: a step
+// size of 1e-11 came back as the least the sheet allows, an axis of a millionth of a dB
+// as two equal limits, and so as the default axis.
+TEST(Settings, EveryDoubleComesBackAsItWasWritten)
+{
+    const struct
+    {
+        double CMorvaneSettings::*member;
+        const char* key;
+        double value;
+        const char* written; // nullptr: any text that reads back as the value
+    } cases[] = {
+        {&CMorvaneSettings::m_dUpperTolerance, "UpperTolerance", 3.0, "3.000000"},
+        {&CMorvaneSettings::m_dLowerTolerance, "LowerTolerance", -2.25, "-2.250000"},
+        {&CMorvaneSettings::m_dSingleOptParam, "SingleOptParam", 0.001, "0.001000"},
+        {&CMorvaneSettings::m_dSingleOptParam, "SingleOptParam", 1e-11, "1e-11"},
+        {&CMorvaneSettings::m_dJointOptParam, "JointOptParam", 4e-7, "4e-07"},
+        {&CMorvaneSettings::m_dJointOptParam, "JointOptParam", 1.0 / 3.0, nullptr},
+        {&CMorvaneSettings::m_dUpperTolerance, "UpperTolerance", 0.1 + 0.2, nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        CMorvaneSettings settings;
+        MemoryStore empty;
+        settings.ReadFrom(empty, "/");
+        settings.*c.member = c.value;
+        MemoryStore store;
+        settings.WriteTo(store);
+        if (c.written)
+        {
+            EXPECT_EQ(store.texts[c.key], c.written) << c.value;
+        }
+        CMorvaneSettings again;
+        again.ReadFrom(store, "/");
+        EXPECT_EQ(again.*c.member, c.value) << store.texts[c.key];
+    }
+    // An axis narrower than six decimals tell apart keeps its limits.
+    const double lower[] = {-4.9e-7, 1e-310, -999.9999999};
+    for (const double bottom : lower)
+    {
+        CMorvaneSettings settings;
+        MemoryStore empty;
+        settings.ReadFrom(empty, "/");
+        settings.m_SpeakerRange.bottom = bottom;
+        settings.m_SpeakerRange.top = bottom + 1e-7 * (1.0 + std::fabs(bottom));
+        MemoryStore store;
+        settings.WriteTo(store);
+        CMorvaneSettings again;
+        again.ReadFrom(store, "/");
+        EXPECT_EQ(again.m_SpeakerRange.bottom, settings.m_SpeakerRange.bottom) << bottom;
+        EXPECT_EQ(again.m_SpeakerRange.top, settings.m_SpeakerRange.top) << bottom;
+    }
 }
