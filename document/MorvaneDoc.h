@@ -340,11 +340,13 @@ private:
     // failure was reported.
     bool SaveRawResponseTo(std::string& path);
     bool SaveDesiredResponseTo(std::string& path);
-    // Reads the grids and collects the coefficients the coefficient file holds; why
+    // Reads the grids and collects the coefficients the coefficient file holds, and in
+    // nonFinite the labels of the filters among them whose sections are no numbers; why
     // there are none (a text id), or 0.
-    unsigned CollectCoefficientsToWrite();
-    // Writes the coefficients last collected.
-    bool WriteCoefficientsTo(std::string& path);
+    unsigned CollectCoefficientsToWrite(std::vector<std::string>& nonFinite);
+    // Writes the coefficients last collected; refused with a message, before a path is
+    // asked for, while nonFinite names filters.
+    bool WriteCoefficientsTo(std::string& path, const std::vector<std::string>& nonFinite);
     bool SaveFilterParametersTo(std::string& path);
     bool SaveMasterPointsTo(std::string& path, bool bAsk);
     // The device data holders of the question's rows kDeviceData and kOtherDeviceData.

@@ -24,8 +24,9 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath)
 bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwritten)
 {
     // An older file keeps its filters rather than be emptied: the user is told instead.
+    std::vector<std::string> nonFinite;
     const unsigned nothing = m_FiltersInGridMode.IsOff() ? unsigned(IDS_GRIDS_HOLD_NO_FILTERS)
-                                                         : CollectCoefficientsToWrite();
+                                                         : CollectCoefficientsToWrite(nonFinite);
     if (nothing)
     {
         unwritten.push_back(
@@ -35,7 +36,7 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwr
     // Save writes the file the record names, the one the exit question shows (not its
     // name in whatever folder is current); an empty name asks, as Save As does.
     std::string path = bAskForPath ? std::string() : m_CoefficientFile.GetName();
-    if (!WriteCoefficientsTo(path))
+    if (!WriteCoefficientsTo(path, nonFinite))
         return false;
     if (bAskForPath)
         m_CoefficientFile.SetName(path);
@@ -43,19 +44,16 @@ bool CMorvaneDoc::SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwr
     return true;
 }
 
-unsigned CMorvaneDoc::CollectCoefficientsToWrite()
+unsigned CMorvaneDoc::CollectCoefficientsToWrite(std::vector<std::string>& nonFinite)
 {
     m_App.UpdateFiltersFromGrids();
-    return CollectGridFilters() ? 0u : unsigned(IDS_NO_ACTIVE_FILTER);
+    nonFinite.clear();
+    return CollectGridFilters(&nonFinite) ? 0u : unsigned(IDS_NO_ACTIVE_FILTER);
 }
 
-bool CMorvaneDoc::WriteCoefficientsTo(std::string& path)
+bool CMorvaneDoc::WriteCoefficientsTo(std::string& path, const std::vector<std::string>& nonFinite)
 {
-    // The rows CollectCoefficientsToWrite found, again with the labels of the filters whose
-    // sections are no numbers. Refused before a path is asked for: a row of "nan" is no
-    // filter to any reader.
-    std::vector<std::string> nonFinite;
-    CollectGridFilters(&nonFinite);
+    // A row of "nan" is no filter to any reader.
     if (!nonFinite.empty())
     {
         ShowMessage(NonFiniteCoefficientsMessage(kCoefficientFileKept, nonFinite));

@@ -100,6 +100,8 @@ bool CMorvaneDoc::SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDev
     // Why nothing would be written (a text id), or 0; the file's saver runs right after.
     using CCheck = std::function<unsigned()>;
     using CSaver = std::function<bool(std::string & path)>;
+    // The filters whose sections are no numbers, as the coefficients' check found them.
+    std::vector<std::string> nonFinite;
     const auto content = [this](EFile file) -> CCheck
     { return [this, file] { return WhyNothingToWrite(file); }; };
     const auto deviceData = [this, &devices](std::size_t i) -> CCheck
@@ -135,8 +137,8 @@ bool CMorvaneDoc::SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDev
          content(CSaveFilesChoice::kDesiredResponse),
          [this](std::string& path) { return SaveDesiredResponseTo(path); }},
         {CSaveFilesChoice::kFilterCoefficients, &m_CoefficientFile,
-         [this] { return CollectCoefficientsToWrite(); },
-         [this](std::string& path) { return WriteCoefficientsTo(path); }},
+         [this, &nonFinite] { return CollectCoefficientsToWrite(nonFinite); },
+         [this, &nonFinite](std::string& path) { return WriteCoefficientsTo(path, nonFinite); }},
         {CSaveFilesChoice::kModifiedResponse, &m_ModifiedRawFile,
          content(CSaveFilesChoice::kModifiedResponse),
          [this](std::string& path) { return SaveShownResponse(path, true); }},

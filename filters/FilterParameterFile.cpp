@@ -107,8 +107,6 @@ bool CFilterParameterFile::ReadFilters(CFilterLists& lists, std::istream& file, 
 bool CFilterParameterFile::SaveFile(const std::string& path, CFilterLists& lists,
                                     std::string& error)
 {
-    std::ostringstream text;
-    WriteFilters(lists, text);
     // Its line would refuse the whole file when it is opened: the older file, which does
     // open, is kept instead.
     if (std::string refusal = NonFiniteParameterRefusal(lists); !refusal.empty())
@@ -116,6 +114,8 @@ bool CFilterParameterFile::SaveFile(const std::string& path, CFilterLists& lists
         error = std::move(refusal);
         return false;
     }
+    std::ostringstream text;
+    WriteFilters(lists, text);
     const std::string bytes = text.str();
     return ReplaceFile(path,
                        std::span<const std::uint8_t>(

@@ -470,12 +470,8 @@ std::optional<double> CAxisScale::PlaceAtLine(double wanted, int nSize, double d
         if (it != lines.end())
             next = *it - dLine;
     }
-    else
-    {
-        const auto it = std::lower_bound(lines.begin(), lines.end(), dLine - 1.0);
-        if (it != lines.begin())
-            next = dLine - *(it - 1);
-    }
+    else if (own != lines.begin())
+        next = dLine - *(own - 1);
     if (std::fabs(move) > std::max(double(nFrame), std::min(nSize / 2.0, next / 4.0)))
         return std::nullopt;
     return placed;

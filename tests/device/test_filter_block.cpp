@@ -1,6 +1,7 @@
 #include "device/FilterBlock.h"
 #include "device/OutputOrderArray.h"
 #include "filters/FilterLists.h"
+#include "tests/support/MatrixRow.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,6 @@
 namespace
 {
 constexpr int kFs = 48000;
-
-mwMatrix Row(std::vector<double> values)
-{
-    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
-}
 
 std::vector<int> SortedIndices(std::vector<int> orders)
 {

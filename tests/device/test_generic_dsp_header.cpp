@@ -3,6 +3,7 @@
 
 #include "tests/device/TestData.h"
 #include "tests/support/CommaLocale.h"
+#include "tests/support/MatrixRow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@
 
 namespace
 {
-mwMatrix Row(std::vector<double> values)
-{
-    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
-}
-
 // The first n filters of dsp_filters.txt ("comment|b0 b1 b2|a1 a2").
 CDspHeaderData GoldenData(int n)
 {

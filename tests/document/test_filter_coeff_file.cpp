@@ -4,6 +4,7 @@
 #include "document/FilterCoeffFile.h"
 #include "filters/MatrixPtrArray.h"
 #include "tests/document/TempFolder.h"
+#include "tests/support/MatrixRow.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +28,6 @@ public:
     }
     std::vector<Report> reports;
 };
-
-mwMatrix Row(std::vector<double> values)
-{
-    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
-}
 
 std::vector<double> Values(const mwMatrix& m)
 {

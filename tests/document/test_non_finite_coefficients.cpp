@@ -3,6 +3,7 @@
 // are not all finite numbers is named, no path is asked for, and the older file stays, from
 // the menu and on closing.
 #include "tests/document/DocumentFixture.h"
+#include "tests/support/MatrixRow.h"
 
 #include <cmath>
 #include <filesystem>
@@ -14,11 +15,6 @@ namespace
 const std::string kRaw = "t\nh\n100 -6 90\n1000 0 170\n10000 6 190\n";
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-mwMatrix Row(std::vector<double> values)
-{
-    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
-}
 
 class NonFiniteCoefficientsTest : public DocumentTest
 {

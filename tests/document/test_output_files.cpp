@@ -1,6 +1,7 @@
 // Saving the filter coefficient file: Save writes the file the record names, Save As asks
 // and keeps the path, and nothing is written without grid filters.
 #include "tests/document/DocumentFixture.h"
+#include "tests/support/MatrixRow.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,11 +10,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-mwMatrix Row(std::vector<double> values)
-{
-    return mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
-}
 
 class OutputFilesTest : public DocumentTest
 {
