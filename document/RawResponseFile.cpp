@@ -51,14 +51,6 @@ int FrequencyDecimals(const std::vector<double>& f, std::size_t i, std::size_t n
     return decimals;
 }
 
-std::vector<double> Elements(const mwMatrix& m)
-{
-    std::vector<double> values(std::size_t(std::max(m.NumberOfElements(), 0)));
-    if (!values.empty())
-        m.CopyRealTo(values.data());
-    return values;
-}
-
 mwMatrix Column(std::vector<double>& values)
 {
     if (values.empty())
@@ -265,9 +257,9 @@ bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix
     if (!MORVANE_CHECK(m_State == EState::Writing))
         return false;
     const std::size_t n = std::size_t(std::max(magnitudes.Size(1), 0));
-    const std::vector<double> f = Elements(frequencies);
-    const std::vector<double> m = Elements(magnitudes);
-    const std::vector<double> p = Elements(phases);
+    const std::vector<double> f = Values(frequencies);
+    const std::vector<double> m = Values(magnitudes);
+    const std::vector<double> p = Values(phases);
     if (f.size() < n || m.size() < n || p.size() < n)
         return Fail(0, CResourceString(IDS_RAW_CURVES_DIFFER));
     m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");

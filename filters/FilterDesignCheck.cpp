@@ -3,6 +3,7 @@
 #include "filters/DigFilterBase.h"
 #include "filters/FilterGridInfo.h"
 #include "graph/CFormat.h"
+#include "graph/MatrixUtilities.h"
 
 #include <algorithm>
 #include <array>
@@ -33,24 +34,6 @@ std::string ParameterProblem(const std::string& name, double value, double dSamp
     return {};
 }
 
-// The real parts of the matrix's elements; with imag given, their imaginary parts too
-// (zeros for a real matrix).
-std::vector<double> Elements(const mwMatrix& m, std::vector<double>* imag = nullptr)
-{
-    const std::size_t n = std::size_t(std::max(m.NumberOfElements(), 0));
-    std::vector<double> real(n, 0.0);
-    if (imag)
-        imag->assign(n, 0.0);
-    if (n > 0)
-    {
-        if (imag)
-            m.CopyComplexTo(real.data(), imag->data());
-        else
-            m.CopyRealTo(real.data());
-    }
-    return real;
-}
-
 bool AllFinite(const std::vector<double>& values)
 {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -74,8 +57,8 @@ bool IsStableSection(CDigFilterBase& filter)
     if (mxIsComplex(filter.GetA()->GetData()) || mxIsComplex(filter.GetB()->GetData()) ||
         !HasFiniteCoefficients(*filter.GetA(), *filter.GetB()))
         return false;
-    const std::vector<double> b = Elements(*filter.GetB());
-    const std::vector<double> a = Elements(*filter.GetA());
+    const std::vector<double> b = Values(*filter.GetB());
+    const std::vector<double> a = Values(*filter.GetA());
     if (a.empty() || b.empty() || a[0] == 0.0)
         return false;
     const double a1 = a.size() > 1 ? a[1] / a[0] : 0.0;
@@ -122,7 +105,7 @@ bool HasFiniteCoefficients(const mwMatrix& a, const mwMatrix& b)
     for (const mwMatrix* pVector : {&a, &b})
     {
         std::vector<double> imag;
-        if (!AllFinite(Elements(*pVector, &imag)) || !AllFinite(imag))
+        if (!AllFinite(Values(*pVector, &imag)) || !AllFinite(imag))
             return false;
     }
     return true;

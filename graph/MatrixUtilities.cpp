@@ -4,6 +4,7 @@
 #include "graph/Curve.h"
 #include "graph/MorvaneUtilities.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -18,14 +19,6 @@ bool IsRealDouble(const mwMatrix& m)
 bool IsRealColumn(const mwMatrix& m)
 {
     return IsRealDouble(m) && m.Size(2) == 1;
-}
-
-std::vector<double> Values(const mwMatrix& m)
-{
-    std::vector<double> v(std::size_t(m.NumberOfElements()));
-    if (!v.empty())
-        m.CopyRealTo(v.data());
-    return v;
 }
 
 // A real matrix of the given shape holding the values (column-major).
@@ -95,6 +88,22 @@ template <typename Keep> bool RemovePoints(mwMatrix& x, mwMatrix& y, Keep keep)
     return true;
 }
 } // namespace
+
+std::vector<double> Values(const mwMatrix& m, std::vector<double>* imag)
+{
+    const std::size_t n = std::size_t(std::max(m.NumberOfElements(), 0));
+    std::vector<double> real(n, 0.0);
+    if (imag)
+        imag->assign(n, 0.0);
+    if (n > 0)
+    {
+        if (imag)
+            m.CopyComplexTo(real.data(), imag->data());
+        else
+            m.CopyRealTo(real.data());
+    }
+    return real;
+}
 
 bool ReplaceNonPositiveValues(mwMatrix& vector)
 {

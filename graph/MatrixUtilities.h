@@ -7,8 +7,13 @@
 
 #include "matrix/dblmtrx.h"
 
+#include <vector>
+
 class CCurve;
 
+// The real parts of the matrix's elements in column-major order; with imag given, their
+// imaginary parts too (zeros for a real matrix). Empty for an empty or undefined matrix.
+std::vector<double> Values(const mwMatrix& m, std::vector<double>* imag = nullptr);
 // Repairs every run of values at or below 0: an interior run takes the mean of the
 // positive values on both sides, a leading or trailing run the positive value next to
 // it. False when the matrix is not one real column or holds no positive value.
