@@ -43,6 +43,11 @@ enum EDocumentString : unsigned
     IDS_RAW_FREQUENCY_NOT_INCREASING = 5121,
     IDS_RAW_FREQUENCY_OUT_OF_RANGE = 5122,
     IDS_RAW_LEVEL_OUT_OF_RANGE = 5123,
+    IDS_RAW_EXTRA_NUMBERS_2 = 5124,   // a row of more numbers than its two columns
+    IDS_RAW_EXTRA_NUMBERS_3 = 5125,   // the same for three columns
+    IDS_RAW_UNWRITABLE_POINT = 5126,  // a response point the reader would refuse
+    IDS_MASTER_PT_BAD_LINE = 5127,    // a master point line that is no usable point
+    IDS_MASTER_PT_UNWRITABLE = 5128,  // a grid point the reader would refuse
     IDS_MASTER_PT_NO_SECTION = 5156,  // a master point file must begin with a section
     IDS_REPLACE_MEASUREMENT = 5160,   // the raw save would replace the file read
     IDS_DESIRED_PAGE = 5161,          // "Desired Response Pts."

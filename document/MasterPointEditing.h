@@ -4,7 +4,7 @@
 // from the points and the points taken back from the curves.
 //
 // A desired row is copied into a tolerance grid only when it is complete (a frequency
-// above 0 and an amplitude, both numbers), and only into a tolerance row whose values are
+// and an amplitude inside PointBounds), and only into a tolerance row whose values are
 // still empty, so that edits made in a tolerance grid survive.
 #pragma once
 
@@ -49,8 +49,8 @@ bool FillGridFromMasterPoints(const CCurve& curve, CMasterPtGridRows& grid);
 // The points a curve is built from: the grid's complete rows in order of frequency (rows
 // of equal frequency in grid order).
 std::vector<CDoublePoint> CurvePoints(const CMasterPtGridRows& grid);
-// The first data row that holds values but no complete point (a frequency above 0 and an
-// amplitude, both numbers), which CurvePoints would leave out; 0 when there is none. Rows
+// The first data row that holds values but no complete point (a frequency and an
+// amplitude inside PointBounds), which CurvePoints would leave out; 0 when there is none. Rows
 // whose values are both empty, such as a deleted first point, are not incomplete.
 int FirstIncompleteRow(const CMasterPtGridRows& grid);
 // The number of different frequencies among the points.

@@ -4,6 +4,7 @@
 #include "document/MasterPtGridRows.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
+#include "graph/PointBounds.h"
 #include "graph/ResourceString.h"
 
 #include <algorithm>
@@ -84,6 +85,16 @@ bool CMasterPtFile::TakeLines(CTextLines lines, const std::string& path)
         m_strError = CResourceString(IDS_MASTER_PT_NO_SECTION);
         return false;
     }
+    // Every other line is a section name, a blank line or a point; the whole file is
+    // checked before any grid takes a point.
+    CDoublePoint point;
+    for (; line != lines.end(); ++line, ++nLine)
+        if (!IsBlankLine(*line) && IsPointLine(*line) && !ReadPointLine(std::string(*line), point))
+        {
+            m_nErrorLine = nLine;
+            m_strError = CResourceString(IDS_MASTER_PT_BAD_LINE);
+            return false;
+        }
     m_strPath = path;
     m_Lines = std::move(lines);
     m_State = EState::Reading;
@@ -106,6 +117,7 @@ bool CMasterPtFile::OpenForWrite(std::string& path, bool bAsk)
         return false;
     m_strPath = path;
     m_Writer = CTextFileWriter();
+    m_bWriteRefused = false;
     m_State = EState::Writing;
     return true;
 }
@@ -125,15 +137,13 @@ bool CMasterPtFile::ReadSection(int nSection, CMasterPtGridRows* pGrid)
     int nCount = 0;
     for (; point != m_Lines.end() && IsPointLine(*point); ++point)
     {
-        std::string line(*point);
-        std::replace(line.begin(), line.end(), ',', ' ');
-        double values[2] = {0.0, 0.0};
-        if (!ReadFiniteNumbers(2, values, line))
+        CDoublePoint value;
+        if (!ReadPointLine(std::string(*point), value))
             continue;
         ++nCount;
         pGrid->SetPointNumber(nCount, nCount);
-        pGrid->SetFrequency(nCount, values[0]);
-        pGrid->SetAmplitude(nCount, values[1]);
+        pGrid->SetFrequency(nCount, value.x);
+        pGrid->SetAmplitude(nCount, value.y);
     }
     // The new-entry row ends an editable grid: the point row that Initialize laid out
     // goes when the section has no point.
@@ -155,6 +165,14 @@ bool CMasterPtFile::WriteSection(int nSection, const CMasterPtGridRows* pGrid)
         const double amplitude = pGrid->GetAmplitude(row);
         if (frequency == 0.0 && amplitude == 0.0)
             continue;
+        // A point the reader would refuse leaves the whole file unwritten.
+        if (!PointBounds::IsPoint({frequency, amplitude}))
+        {
+            m_bWriteRefused = true;
+            m_strError = FormatC(CResourceString(IDS_MASTER_PT_UNWRITABLE).c_str(), row,
+                                 SectionName(nSection).c_str());
+            return false;
+        }
         m_Writer.Write(FormatC("%lf, %lf\n", frequency, amplitude));
     }
     return true;
@@ -165,8 +183,8 @@ bool CMasterPtFile::Close()
     const EState state = m_State;
     m_State = EState::Closed;
     m_Lines.clear();
-    if (state != EState::Writing)
-        return true;
+    if (state != EState::Writing || m_bWriteRefused)
+        return !m_bWriteRefused;
     std::string error;
     if (!m_Writer.Save(m_strPath, error))
     {

@@ -4,10 +4,12 @@
 // read with CR LF or LF.
 //
 // Sections are found in any order and in any letter case (the whole line must match);
-// the first of two equal sections counts. Point lines that are blank or do not start
-// with two numbers are skipped; a file whose first line that is not blank names no
-// section is no master point file and is refused. Rows of both values exactly 0.0 (the new-entry row among
-// them) are not written.
+// the first of two equal sections counts. Blank lines are skipped. A file whose first
+// line that is not blank names no section is no master point file and is refused, and so
+// is one with a line that is neither a section name nor a point: two numbers and nothing
+// else, a frequency and an amplitude inside PointBounds (ReadPointLine). Rows of both
+// values exactly 0.0 (the new-entry row among them) are not written; a row the reader
+// would refuse leaves the whole file unwritten.
 //
 // One object serves one file: OpenForRead, ReadSection..., Close; or OpenForWrite,
 // WriteSection..., Close (which puts the file in place).
@@ -39,7 +41,8 @@ public:
     // An empty path asks for the file (open dialog, initial name "*.mpt") and receives
     // the chosen full path. FALSE on cancel or when the file cannot be read (GetError),
     // and when it is no master point file: its first line that is not blank names no
-    // section (GetError, and GetErrorLine that line; an empty file fails at line 1).
+    // section, or a line is no point (GetError, and GetErrorLine that line; an empty file
+    // fails at line 1).
     bool OpenForRead(std::string& path);
     // Reads from file contents already in memory; name stands for the file. FALSE as
     // OpenForRead for a text that is no master point file.
@@ -51,8 +54,11 @@ public:
     // entries and notifies the grid's page. A missing section leaves the grid with only
     // the new-entry row.
     bool ReadSection(int nSection, CMasterPtGridRows* pGrid);
+    // FALSE, with GetError naming the row, at a row whose point the reader would refuse;
+    // Close then writes nothing.
     bool WriteSection(int nSection, const CMasterPtGridRows* pGrid);
-    // FALSE when a save cannot be put in place (GetError); the previous file stays.
+    // FALSE when a save was refused or cannot be put in place (GetError); the previous
+    // file stays.
     bool Close();
 
     // True when the line is none of the three section names (any letter case).
@@ -84,4 +90,5 @@ private:
     int m_nErrorLine = 0;
     CTextLines m_Lines;
     CTextFileWriter m_Writer;
+    bool m_bWriteRefused = false;
 };

@@ -3,6 +3,7 @@
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
 #include "graph/Convert.h"
+#include "graph/PointBounds.h"
 #include "graph/ResourceString.h"
 
 #include <cmath>
@@ -130,8 +131,8 @@ bool CMasterPtGridRows::IsCompleteRow(int nRow) const
     bool bFrequency = false;
     bool bAmplitude = false;
     const double frequency = GetValue(nRow, kFrequencyColumn, &bFrequency);
-    GetValue(nRow, kAmplitudeColumn, &bAmplitude);
-    return bFrequency && bAmplitude && frequency > 0.0;
+    const double amplitude = GetValue(nRow, kAmplitudeColumn, &bAmplitude);
+    return bFrequency && bAmplitude && PointBounds::IsPoint({frequency, amplitude});
 }
 
 bool CMasterPtGridRows::AreValuesEmpty(int nRow) const

@@ -41,8 +41,8 @@ public:
     // The number of data rows (0 for a grid not laid out yet).
     int GetDataRows() const;
     bool IsNewEntryRow(int nRow) const;
-    // A data row whose frequency cell holds a number above 0 and whose amplitude cell
-    // holds a number.
+    // A data row whose cells hold a point inside PointBounds: a frequency from 0.001 Hz
+    // to 10 MHz and an amplitude from -1000 dB to 1000 dB.
     bool IsCompleteRow(int nRow) const;
     // Both value cells hold nothing but blanks.
     bool AreValuesEmpty(int nRow) const;

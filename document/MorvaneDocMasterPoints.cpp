@@ -59,9 +59,10 @@ bool CMorvaneDoc::SaveMasterPointsTo(std::string& path, bool bAsk)
     if (!file.OpenForWrite(path, bAsk))
         return false;
     int nSection = CMasterPtFile::kDesiredResponse;
+    bool ok = true;
     for (const CMasterPtGridRows* pGrid : SectionGrids(*pGrids))
-        file.WriteSection(nSection++, pGrid);
-    if (!file.Close())
+        ok = ok && file.WriteSection(nSection++, pGrid);
+    if (!file.Close() || !ok)
     {
         ReportSaveFailure(file.GetError());
         return false;

@@ -185,8 +185,12 @@ bool CMorvaneDoc::SaveShownResponse(std::string& path, bool bModified)
         return false;
     if (!WriteShownResponse(file, bModified))
     {
+        // The file names a point it refused; curves of another length say nothing.
+        const std::string error = file.GetError().empty()
+                                      ? std::string(CResourceString(IDS_RAW_CURVES_DIFFER))
+                                      : file.GetError();
         file.Close();
-        ReportSaveFailure(CResourceString(IDS_RAW_CURVES_DIFFER));
+        ReportSaveFailure(error);
         return false;
     }
     if (!file.Close())

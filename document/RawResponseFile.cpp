@@ -5,6 +5,7 @@
 #include "graph/CFormat.h"
 #include "graph/MatrixUtilities.h"
 #include "graph/Mode.h"
+#include "graph/PointBounds.h"
 #include "graph/ResourceString.h"
 #include "graph/StringUtility.h"
 
@@ -17,11 +18,6 @@ namespace
 {
 // Lines before the first row: the title and the column header.
 constexpr std::size_t kHeaderLines = 2;
-
-// What a measured response can hold. The level bound is the settings' largest level axis.
-constexpr double kMinFrequencyHz = 0.001;
-constexpr double kMaxFrequencyHz = 10e6;
-constexpr double kMaxLevelDb = 1000.0;
 
 // Decimals of a frequency as the file writes it, and as many more as it takes to keep a
 // point apart from its neighbours.
@@ -65,6 +61,14 @@ struct CRowFault
     unsigned nMessage = 0;
 };
 
+// The columns the first row gives the file: three numbers separated by blanks or tabs, or
+// by commas alone, make a phase column.
+bool HasPhaseColumn(const std::string& row, int nFields)
+{
+    const int nTokens = CountNumbersInLine(row);
+    return nTokens == 3 || (nTokens == 1 && nFields == 3);
+}
+
 // Reads each row after the header in file order and gives its values (frequency,
 // magnitude and, with a phase column, phase) and its 1-based line to take. The first row
 // decides the columns. False, with the fault, at the first row that is not one.
@@ -77,17 +81,20 @@ bool ForEachRow(const CTextLines& lines, bool& bPhaseColumn, CRowFault& fault,
     {
         if (++nLine <= int(kHeaderLines) || IsBlankLine(line))
             continue;
-        std::string row(line);
+        const std::string row(line);
+        double values[3] = {0.0, 0.0, 0.0};
+        const int nFields = ReadNumberFields(row, values, 3);
         if (!bDecided)
         {
-            bPhaseColumn = CountNumbersInLine(row) == 3;
+            bPhaseColumn = HasPhaseColumn(row, nFields);
             bDecided = true;
         }
-        std::replace(row.begin(), row.end(), ',', ' ');
-        double values[3] = {0.0, 0.0, 0.0};
-        if (!HoldsOnlyNumbers(row) || !ReadFiniteNumbers(bPhaseColumn ? 3 : 2, values, row))
+        const int nColumns = bPhaseColumn ? 3 : 2;
+        if (nFields < nColumns)
             fault = {nLine, bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2};
-        else if (!(std::fabs(values[1]) <= kMaxLevelDb))
+        else if (nFields > nColumns)
+            fault = {nLine, bPhaseColumn ? IDS_RAW_EXTRA_NUMBERS_3 : IDS_RAW_EXTRA_NUMBERS_2};
+        else if (!PointBounds::IsLevel(values[1]))
             fault = {nLine, IDS_RAW_LEVEL_OUT_OF_RANGE};
         else
         {
@@ -127,7 +134,7 @@ private:
         // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
         if (!(f > 0.0) || (bFirst && m_First < 0.0))
             m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_POSITIVE};
-        else if (!(f >= kMinFrequencyHz && f <= kMaxFrequencyHz))
+        else if (!PointBounds::IsFrequency(f))
             m_Fault = {nLine, IDS_RAW_FREQUENCY_OUT_OF_RANGE};
         else if (!bFirst && !(f > m_Previous))
             m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_INCREASING};
@@ -262,13 +269,18 @@ bool CRawResponseFile::Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix
     const std::vector<double> p = Values(phases);
     if (f.size() < n || m.size() < n || p.size() < n)
         return Fail(0, CResourceString(IDS_RAW_CURVES_DIFFER));
-    m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
-    m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
     // A first row at 0 Hz is read as the point that opening moves it to, so the second row
-    // is told apart from that point.
+    // is told apart from that point, and that point is the one that must be a frequency.
     std::vector<double> apart(f.begin(), f.begin() + std::ptrdiff_t(n));
     if (n >= 2)
         apart[0] = RepairedFirstFrequency(f[0], f[1]);
+    // What the reader would refuse is not written: the older file stays.
+    for (std::size_t i = 0; i < n; ++i)
+        if (!PointBounds::IsFrequency(apart[i]) || !PointBounds::IsLevel(m[i]) ||
+            !std::isfinite(p[i]))
+            return Fail(0, FormatC(CResourceString(IDS_RAW_UNWRITABLE_POINT).c_str(), int(i + 1)));
+    m_Writer.Write(CResourceString(IDS_RAW_TITLE) + "\n");
+    m_Writer.Write(CResourceString(IDS_RAW_COLUMN_HEADER) + "\n");
     for (std::size_t i = 0; i < n; ++i)
         m_Writer.Write(
             FormatC("  %8.*f, %9.5f, %9.5f\n", FrequencyDecimals(apart, i, n), f[i], m[i], p[i]));

@@ -7,15 +7,17 @@
 // with CR LF line ends; read with CR LF or LF.
 //
 // The first row decides the columns for the whole file: exactly three number tokens
-// separated by blanks or tabs (commas not counted as separators here) mean a phase
-// column; anything else two columns, further numbers being ignored. Blank lines are
-// skipped. A file that cannot be a measured response is rejected with the line and the
-// reason, and the phase-column mode is left as it was: no row (the line named is the
+// separated by blanks or tabs (commas not counted as separators here), or three numbers
+// separated by commas alone, mean a phase column; anything else two columns. Blank lines
+// are skipped. A file that cannot be a measured response is rejected with the line and
+// the reason, and the phase-column mode is left as it was: no row (the line named is the
 // first row's), a single row (the line after it), a row that lacks one of its numbers or
-// holds anything that is not a finite number ("nan", "inf", a word), a frequency at or
-// below 0 Hz, outside 0.001 Hz to 10 MHz or not above the row before it, a magnitude
-// outside -1000 dB to 1000 dB. A first row at 0 Hz is judged as opening the response
-// repairs it (the square root of the second frequency); one below 0 Hz is refused.
+// holds anything that is not a finite number ("nan", "inf", "1e400", a word), a row of
+// more numbers than the file's columns (commas separate numbers, so a decimal comma as in
+// "85,5" makes one more), a frequency at or below 0 Hz, outside PointBounds (0.001 Hz to
+// 10 MHz) or not above the row before it, a magnitude outside -1000 dB to 1000 dB. A
+// first row at 0 Hz is judged as opening the response repairs it (the square root of the
+// second frequency); one below 0 Hz is refused.
 //
 // Frequencies are written with four decimals, or with as many more as it takes to keep a
 // point apart from the points beside it, so that a saved response opens again with the
@@ -58,7 +60,9 @@ public:
     // the chosen full path.
     bool OpenForWrite(std::string& path, const std::string& initialName = {});
     // Three columns, one row per element of the magnitudes; frequencies and phases must
-    // have at least as many elements (FALSE, nothing written, otherwise).
+    // have at least as many elements, and every row must hold what the reader takes: a
+    // frequency and a magnitude inside PointBounds and a finite phase (FALSE, nothing
+    // written, with GetError naming the point, otherwise).
     bool Write(mwMatrix frequencies, mwMatrix magnitudes, mwMatrix phases);
     // Ends a read (the points read go: Parse has handed them on), or puts a save in place
     // of the file (temporary file, then rename). FALSE when nothing was written or the

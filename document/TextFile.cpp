@@ -2,8 +2,10 @@
 
 #include "graph/BinaryStream.h"
 #include "graph/Convert.h"
+#include "graph/PointBounds.h"
 #include "graph/StringUtility.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -36,17 +38,33 @@ bool ReadFiniteNumbers(int n, double* values, const std::string& line)
     return true;
 }
 
-bool HoldsOnlyNumbers(const std::string& line)
+int ReadNumberFields(const std::string& line, double* values, int nMax)
 {
-    std::size_t first = line.find_first_not_of(" \t");
+    std::string fields(line);
+    std::replace(fields.begin(), fields.end(), ',', ' ');
+    int nFields = 0;
+    std::size_t first = fields.find_first_not_of(" \t");
     while (first != std::string::npos)
     {
-        const std::size_t end = line.find_first_of(" \t", first);
+        const std::size_t end = fields.find_first_of(" \t", first);
         const std::size_t length = end == std::string::npos ? std::string::npos : end - first;
-        if (!ParseWholeDouble(line.substr(first, length)))
-            return false;
-        first = end == std::string::npos ? end : line.find_first_not_of(" \t", end);
+        const std::optional<double> value = ParseWholeDouble(fields.substr(first, length));
+        if (!value)
+            return -1;
+        if (nFields < nMax)
+            values[nFields] = *value;
+        ++nFields;
+        first = end == std::string::npos ? end : fields.find_first_not_of(" \t", end);
     }
+    return nFields;
+}
+
+bool ReadPointLine(const std::string& line, CDoublePoint& point)
+{
+    double values[2] = {0.0, 0.0};
+    if (ReadNumberFields(line, values, 2) != 2 || !PointBounds::IsPoint({values[0], values[1]}))
+        return false;
+    point = {values[0], values[1]};
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "document/TextLines.h"
+#include "graph/DoublePoint.h"
 
 #include <cstddef>
 #include <string>
@@ -24,10 +25,15 @@ bool IsBlankLine(std::string_view line);
 // gives no number or a value that is not finite; values may then be partly written.
 bool ReadFiniteNumbers(int n, double* values, const std::string& line);
 
-// True when every field of the line (the runs between blanks and tabs) is a whole finite
-// number in C notation; so "nan", "inf", "1.5dB" or a word anywhere in the line give false.
-// A blank line gives true.
-bool HoldsOnlyNumbers(const std::string& line);
+// Reads the fields of a row of numbers, separated by blanks, tabs or commas, into values
+// (the first nMax of them) and gives how many fields the row holds; -1 when a field is
+// not a whole finite number in C notation ("nan", "inf", "1e400", "1.5dB", a word). A
+// blank line holds 0. A comma always separates: "85,5" is the two numbers 85 and 5.
+int ReadNumberFields(const std::string& line, double* values, int nMax);
+
+// A line of exactly two such numbers, a frequency in Hz and a level in dB, inside
+// PointBounds; false for anything else.
+bool ReadPointLine(const std::string& line, CDoublePoint& point);
 
 class CTextFileWriter
 {

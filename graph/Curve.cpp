@@ -5,6 +5,7 @@
 #include "graph/BinaryStream.h"
 #include "graph/LineSegment.h"
 #include "graph/MorvaneUtilities.h"
+#include "graph/PointBounds.h"
 
 #include <algorithm>
 #include <bit>
@@ -501,7 +502,33 @@ bool ReadBool(CBinaryReader& in, bool& b)
     b = v != 0;
     return true;
 }
+
+// Why a record of these values could not be used, read or written; empty when it can. The
+// window only places the curve until its view lays it out again, so any four finite
+// numbers do.
+std::string RecordValuesProblem(const CDoubleRect& window, const CDoublePoint* points, long n,
+                                const std::vector<CDoublePoint>& masters)
+{
+    static const std::string kBounds =
+        " is not a frequency from 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB";
+    for (double v : {window.top, window.left, window.bottom, window.right})
+        if (!std::isfinite(v))
+            return "its data window holds a value that is no finite number";
+    for (long i = 0; i < n; ++i)
+        if (!PointBounds::IsCurvePoint(points[i]))
+            return "point " + std::to_string(i + 1) + kBounds;
+    for (std::size_t i = 0; i < masters.size(); ++i)
+        if (!PointBounds::IsCurvePoint(masters[i]))
+            return "master point " + std::to_string(i + 1) + kBounds;
+    return {};
+}
 } // namespace
+
+std::string CCurve::RecordProblem() const
+{
+    return RecordValuesProblem(m_DataWindow, m_pDblPt.get(), m_pDblPt ? m_lTotalPoints : 0,
+                               m_MasterPoints);
+}
 
 bool CCurve::Write(CBinaryWriter* pFile) const
 {
@@ -512,6 +539,8 @@ bool CCurve::Write(CBinaryWriter* pFile) const
         MORVANE_CHECK_FAILED();
         return false;
     }
+    if (!RecordProblem().empty())
+        return false;
     CBinaryWriter& out = *pFile;
     out.WriteInt32(m_nCreateValue1);
     out.WriteInt32(m_nCreateValue2);
@@ -589,6 +618,13 @@ bool CCurve::Read(CBinaryReader* pFile, std::string* pError)
     std::vector<CDoublePoint> masters(static_cast<std::size_t>(k));
     for (CDoublePoint& p : masters)
         ReadPoint(in, p);
+    if (const std::string problem = RecordValuesProblem(window, points.get(), n, masters);
+        !problem.empty())
+    {
+        if (pError)
+            *pError = problem;
+        return false;
+    }
 
     m_nCreateValue1 = createValue1;
     m_nCreateValue2 = createValue2;

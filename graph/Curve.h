@@ -122,10 +122,16 @@ public:
     int LineWidthToLogical(CDC* pDC) const;
 
     // One record of the curve file. Write refuses (FALSE, nothing written) while the points
-    // are not valid. Read takes the whole record or, on a bad or short record, nothing
-    // (FALSE, with a message in pError); master points read are added to those held.
+    // are not valid or RecordProblem names one. Read takes the whole record or, on a bad
+    // or short record or one RecordProblem would name, nothing (FALSE, with a message in
+    // pError); master points read are added to those held.
     bool Write(CBinaryWriter* pFile) const;
     bool Read(CBinaryReader* pFile, std::string* pError = nullptr);
+    // The first value a curve file cannot hold, such as "point 3 is not a frequency from
+    // 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB": a point or master point
+    // outside PointBounds (x the log10 of the Hz), a data window value that is no finite
+    // number. Empty when there is none.
+    std::string RecordProblem() const;
 
     CMode m_MasterPointMode;
     CMode m_PointsAreValidMode;

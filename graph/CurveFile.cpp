@@ -100,6 +100,12 @@ bool CCurveFile::WriteCurve(const CCurve* pCurve)
     if (m_nCountWritten == 0 || !pCurve->Write(&m_Writer))
     {
         m_bWriteFailed = true;
+        const std::string problem =
+            pCurve->m_PointsAreValidMode.IsOn() ? pCurve->RecordProblem() : std::string();
+        if (m_nCountWritten != 0 && !problem.empty())
+            return Fail("The curve file " + Quoted(m_strPath) + " was not saved: curve " +
+                        std::to_string(m_nRecordsWritten + 1) + ": " + problem +
+                        ", and a file holding it would not open again.");
         return Fail("The curve file " + Quoted(m_strPath) +
                     " was not saved: a curve has no complete points.");
     }

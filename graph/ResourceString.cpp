@@ -136,6 +136,22 @@ constexpr CStringEntry kStringTable[] = {
            "from 0.001 Hz to 10 MHz."},
     {5123, "The magnitude of this row is outside what a measurement holds: magnitudes must lie "
            "from -1000 dB to 1000 dB."},
+    {5124, "This row holds more numbers than its frequency and magnitude.  Commas separate "
+           "numbers here, so a comma used as a decimal mark, as in 85,5, splits a number in "
+           "two: write decimals with a point, such as 85.5."},
+    {5125, "This row holds more numbers than its frequency, magnitude and phase.  Commas "
+           "separate numbers here, so a comma used as a decimal mark, as in 85,5, splits a "
+           "number in two: write decimals with a point, such as 85.5."},
+    {5126, "The response was not saved: its point %d is not a frequency from 0.001 Hz to "
+           "10 MHz with a magnitude from -1000 dB to 1000 dB and a phase, all finite numbers, "
+           "and a file holding it would not open again.  An older file of that name is left "
+           "as it was."},
+    {5127, "This line is no master point: a master point line holds two numbers and nothing "
+           "else, a frequency from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to "
+           "1000 dB, such as 1000.000000, -3.000000.  The file was not opened."},
+    {5128, "The master point file was not saved: point %d of \"%s\" is not a frequency from "
+           "0.001 Hz to 10 MHz with an amplitude from -1000 dB to 1000 dB, and a file holding "
+           "it would not open again.  An older file of that name is left as it was."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
     {5155, "This line is no filter, and no line of the file is one: this is no filter parameter "
@@ -160,8 +176,9 @@ constexpr CStringEntry kStringTable[] = {
     {5164, "The curves were not changed.  Every master point grid needs points at two or more "
            "different frequencies above 0 Hz, each with an amplitude.  Different frequencies "
            "in"},
-    {5165, "The curves were not changed.  A master point needs a frequency above 0 Hz and an "
-           "amplitude, both numbers; a point without either is left out.  Incomplete point"},
+    {5165, "The curves were not changed.  A master point needs a frequency from 0.001 Hz to "
+           "10 MHz and an amplitude from -1000 dB to 1000 dB; a point without either is left "
+           "out.  Incomplete point"},
     {5166, "The filter parameter file was not written: the %s of the filter %s is not a finite "
            "number, and a file holding it would not open again.  Correct it in the filter "
            "editor."},

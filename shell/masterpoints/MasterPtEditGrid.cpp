@@ -1,5 +1,6 @@
 #include "shell/masterpoints/MasterPtEditGrid.h"
 
+#include "graph/PointBounds.h"
 #include "graph/ResourceString.h"
 #include "shell/dialogs/DialogDataExchange.h"
 #include "shell/dialogs/QuestionDlg.h"
@@ -45,9 +46,16 @@ bool CMasterPtEditGrid::CommitCellEdit()
 std::string CMasterPtEditGrid::RefusalOf(int nCol, std::string& text) const
 {
     // Column 0 holds the point number the grid gives.
-    if (nCol == 0 || DialogData::ParseDouble(text))
+    if (nCol == 0)
         return {};
-    return DialogData::kEnterNumber;
+    const std::optional<double> value = DialogData::ParseDouble(text);
+    if (!value)
+        return DialogData::kEnterNumber;
+    const DialogData::CDoubleRange range =
+        nCol == 1 ? DialogData::CDoubleRange{PointBounds::kMinHz, PointBounds::kMaxHz}
+                  : DialogData::CDoubleRange{-PointBounds::kMaxDb, PointBounds::kMaxDb};
+    return range.Contains(*value) ? std::string()
+                                  : DialogData::RealRangeMessage(range.dMin, range.dMax);
 }
 
 void CMasterPtEditGrid::OnRButtonDown()

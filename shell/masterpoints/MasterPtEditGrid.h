@@ -4,8 +4,8 @@
 // "*" row numbers it and adds a new "*" row. A right click on a point of an editable grid
 // asks "Delete Point <n>?" and deletes it. Every opened or committed edit and every
 // deletion is reported to the page that holds the grid. The frequency and amplitude cells
-// take only numbers: other text is refused with the settings sheet's message and the cell
-// keeps its value.
+// take only numbers inside PointBounds (0.001 Hz to 10 MHz, -1000 dB to 1000 dB): other
+// text is refused with the settings sheet's message and the cell keeps its value.
 #pragma once
 
 #include "document/MasterPtGridRows.h"

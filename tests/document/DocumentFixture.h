@@ -5,6 +5,7 @@
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
+#include "graph/MatrixUtilities.h"
 #include "tests/document/DocumentFakes.h"
 #include "tests/document/TempFolder.h"
 
@@ -13,14 +14,6 @@
 #include <complex>
 #include <memory>
 #include <vector>
-
-inline std::vector<double> Values(const mwMatrix& m)
-{
-    std::vector<double> v(std::size_t(m.NumberOfElements()));
-    if (!v.empty())
-        m.CopyRealTo(v.data());
-    return v;
-}
 
 inline std::vector<std::complex<double>> ComplexValues(const mwMatrix& m)
 {

@@ -4,6 +4,7 @@
 #include "tests/document/DocumentFixture.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -115,6 +116,46 @@ TEST_F(DesiredCurvesTest, SavesWriteTheThreeViewCurves)
     doc->OnFileSaveAsDesiredResponse();
     EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(doc->m_DesiredCurveFile.GetName(), folder.Path("as.crv"));
+}
+
+// A curve file whose points are no numbers, or beyond what a response holds, opens with a
+// message and changes no curve; curves holding such values are not saved, and the older
+// file stays byte for byte.
+TEST_F(DesiredCurvesTest, ValuesNoResponseHoldsAreNeitherOpenedNorSaved)
+{
+    const std::vector<double> before = Ys(*response.curves[IResponseView::kDesiredCurve]);
+    for (const double bad : {std::nan(""), double(INFINITY), -double(INFINITY), 1e300})
+    {
+        const std::string path = WriteCurveFile("good.crv", {2, 3, 4}, 1.0);
+        std::string bytes = ReadFileBytes(path);
+        // The second point's y of the first curve: count, 16 bytes of record head, the
+        // window and the first point.
+        std::memcpy(bytes.data() + 4 + 16 + 32 + 16 + 8, &bad, sizeof bad);
+        WriteFileBytes(folder.Path("bad.crv"), bytes);
+        messages.texts.clear();
+        dialogs.answers = {folder.Path("bad.crv")};
+        doc->OnFileOpenDesiredResponse();
+        ASSERT_EQ(messages.texts.size(), 1u) << bad;
+        EXPECT_EQ(messages.texts[0],
+                  "The curve file \"" + folder.Path("bad.crv") +
+                      "\" is damaged: curve 1: point 2 is not a frequency from 0.001 Hz to 10 MHz "
+                      "with a level from -1000 dB to 1000 dB.");
+        EXPECT_EQ(Ys(*response.curves[IResponseView::kDesiredCurve]), before);
+        EXPECT_TRUE(doc->m_DesiredCurveFile.IsOff());
+
+        WriteFileBytes(folder.Path("older.crv"), "older");
+        doc->m_DesiredCurveFile.TurnOn();
+        response.curves[IResponseView::kUpperBound]->m_pDblPt[1].y = bad;
+        messages.texts.clear();
+        dialogs.answers = {folder.Path("older.crv")};
+        doc->OnFileSaveAsDesiredResponse();
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find("was not saved: curve 2: point 2 is not a frequency"),
+                  std::string::npos)
+            << messages.texts[0];
+        EXPECT_EQ(ReadFileBytes(folder.Path("older.crv")), "older");
+        response.curves[IResponseView::kUpperBound]->m_pDblPt[1].y = 3.0;
+    }
 }
 
 TEST_F(DesiredCurvesTest, CreatingNewCurvesAsksFirstAndBuildsOnTheSecondUse)

@@ -345,6 +345,56 @@ TEST_F(MasterPointDocTest, AFileOfAnotherKindIsRefusedAtItsLineAndTheGridsStay)
     }
 }
 
+// A point no curve can hold, in a file, a grid or a save: the file is not opened and the
+// grids stay; Grid to Curves names the point and changes no curve; the save keeps the
+// older file.
+TEST_F(MasterPointDocTest, PointsBeyondWhatACurveHoldsGetInByNoWay)
+{
+    ASSERT_TRUE(app.OpenMasterPointEditor(false));
+    Type(app.desiredGrid, {{100, 0}, {1000, -3}});
+    const std::string path = folder.Path("points.mpt");
+    for (const char* line :
+         {"1000.000000, nan", "1000.000000, inf", "1000.000000, 1e400", "nan, 1.000000",
+          "1e308, 1.000000", "1000.000000, 1e300", "1000, 2, 3", "1000, 85,5", "1000"})
+    {
+        WriteFileBytes(path, std::string("Desired Response\r\n100.000000, 1.000000\r\n") + line +
+                                 "\r\n2000.000000, 2.000000\r\n");
+        app.fileReadErrors.clear();
+        dialogs.answers.push_back(path);
+        doc->OnFileOpenMasterPointFile();
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << line;
+        EXPECT_EQ(app.fileReadErrors[0].nLine, 3) << line;
+        EXPECT_EQ(app.fileReadErrors[0].error.rfind("This line is no master point", 0), 0u);
+        EXPECT_EQ(RowsOf(app.desiredGrid), (Points{{100, 0}, {1000, -3}})) << line;
+    }
+
+    const std::vector<double> before = Values(doc->m_DesiredResponse);
+    for (const char* amplitude : {"1e300", "-1000.5", "nan"})
+    {
+        app.desiredGrid.SetTextMatrix(2, 2, amplitude);
+        messages.texts.clear();
+        EXPECT_FALSE(doc->OnEditGenerateCurvesFromMasterPoints());
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0],
+                  "The curves were not changed.  A master point needs a frequency from 0.001 Hz "
+                  "to 10 MHz and an amplitude from -1000 dB to 1000 dB; a point without either "
+                  "is left out.  Incomplete point 2 in \"Desired Response Pts.\".");
+        EXPECT_EQ(Values(doc->m_DesiredResponse), before);
+
+        WriteFileBytes(path, "older");
+        messages.texts.clear();
+        doc->m_MasterPointFile.SetName(path);
+        EXPECT_FALSE(doc->OnFileSaveMasterPointFile());
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0],
+                  "The master point file was not saved: point 2 of \"Desired Response\" is not "
+                  "a frequency from 0.001 Hz to 10 MHz with an amplitude from -1000 dB to "
+                  "1000 dB, and a file holding it would not open again.  An older file of that "
+                  "name is left as it was.");
+        EXPECT_EQ(ReadFileBytes(path), "older");
+    }
+}
+
 TEST_F(MasterPointDocTest, AMissingSectionLeavesOnlyTheNewEntryRow)
 {
     ASSERT_TRUE(app.OpenMasterPointEditor(false));

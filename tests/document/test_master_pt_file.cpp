@@ -1,5 +1,6 @@
 // The master point file: sections in the fixed order, zero rows left out, sections found
-// in any order and letter case, and lines that hold no point skipped.
+// in any order and letter case, lines that hold no usable point refused with their line,
+// and rows no file may hold left unwritten with the older file kept.
 #include "document/MasterPointGrid.h"
 #include "document/MasterPtFile.h"
 #include "tests/document/TempFolder.h"
@@ -50,7 +51,7 @@ TEST(MasterPtFile, WritesThreeSectionsWithoutZeroRows)
 {
     TempFolder folder;
     CMemoryMasterPointGrid desired, upper, lower;
-    Fill(desired, {{1000.0, -3.0}, {0.0, 0.0}, {0.0, -3.0}});
+    Fill(desired, {{1000.0, -3.0}, {0.0, 0.0}, {0.001, -3.0}});
     Fill(upper, {{20.0, 3.5}});
     Fill(lower, {});
     std::string path = folder.Path("points.mpt");
@@ -62,7 +63,7 @@ TEST(MasterPtFile, WritesThreeSectionsWithoutZeroRows)
     ASSERT_TRUE(file.Close());
     EXPECT_EQ(ReadFileBytes(path), "Desired Response\r\n"
                                    "1000.000000, -3.000000\r\n"
-                                   "0.000000, -3.000000\r\n"
+                                   "0.001000, -3.000000\r\n"
                                    "Upper Tolerance\r\n"
                                    "20.000000, 3.500000\r\n"
                                    "Lower Tolerance\r\n");
@@ -84,18 +85,9 @@ TEST(MasterPtFile, ReadsSectionsInAnyOrderAndCase)
     EXPECT_EQ(grid.GetNotifyCount(), 3);
 }
 
-TEST(MasterPtFile, HeaderWithExtraBlanksIsAPointLineOfTheSectionBefore)
+TEST(MasterPtFile, BlankLinesAreSkipped)
 {
-    const std::string text = "Desired Response\n1 2\nUpper Tolerance \n3 4\n";
-    CMemoryMasterPointGrid grid;
-    EXPECT_EQ(ReadSection(text, CMasterPtFile::kDesiredResponse, grid), (Points{{1, 2}, {3, 4}}));
-    EXPECT_EQ(ReadSection(text, CMasterPtFile::kUpperTolerance, grid), Points{});
-    EXPECT_EQ(grid.Cell(1, 0), "*");
-}
-
-TEST(MasterPtFile, LinesWithoutTwoNumbersAreSkipped)
-{
-    const std::string text = "Desired Response\n\n   \n100\n100 -3\nabc def\n200,-4\n-\n300 x\n";
+    const std::string text = "\n  \nDesired Response\n\n   \n100 -3\n\t\n200,-4\n \n";
     CMemoryMasterPointGrid grid;
     AssertionCapture capture;
     EXPECT_EQ(ReadSection(text, CMasterPtFile::kDesiredResponse, grid),
@@ -104,6 +96,110 @@ TEST(MasterPtFile, LinesWithoutTwoNumbersAreSkipped)
     EXPECT_EQ(grid.Cell(2, 0), "2");
     EXPECT_EQ(grid.Cell(3, 0), "*");
     EXPECT_TRUE(capture.reports().empty());
+}
+
+namespace
+{
+const char* const kNoPoint =
+    "This line is no master point: a master point line holds two numbers and nothing else, a "
+    "frequency from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to 1000 dB, such as "
+    "1000.000000, -3.000000.  The file was not opened.";
+
+struct BadLine
+{
+    const char* name;
+    const char* line;
+};
+
+class MasterPtBadLine : public ::testing::TestWithParam<BadLine>
+{
+};
+} // namespace
+
+// A line that is neither a section name, a blank line nor a usable point refuses the whole
+// file at its line, in any section: no grid takes a point of it.
+TEST_P(MasterPtBadLine, RefusesTheFileAtItsLine)
+{
+    const std::string text = std::string("Desired Response\n1000.000000, -3.000000\n") +
+                             "Upper Tolerance\n100, 1\n\n" + GetParam().line + "\n200, 2\n";
+    CMasterPtFile file;
+    EXPECT_FALSE(file.OpenText(text, "bad.mpt"));
+    EXPECT_EQ(file.GetErrorLine(), 6);
+    EXPECT_EQ(file.GetError(), kNoPoint);
+    // Nothing is open to read from.
+    CMemoryMasterPointGrid grid;
+    Fill(grid, {{50, 5}});
+    AssertionCapture capture;
+    EXPECT_FALSE(file.ReadSection(CMasterPtFile::kDesiredResponse, &grid));
+    EXPECT_EQ(PointsOf(grid), (Points{{50, 5}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, MasterPtBadLine,
+    ::testing::Values(BadLine{"NanAmplitude", "1000.000000, nan"},
+                      BadLine{"InfAmplitude", "1000.000000, inf"},
+                      BadLine{"MinusInfAmplitude", "1000.000000, -inf"},
+                      BadLine{"TooLargeToHold", "1000.000000, 1e400"},
+                      BadLine{"NanFrequency", "nan, -3.000000"},
+                      BadLine{"HugeAmplitude", "1000.000000, 1e300"},
+                      BadLine{"HugeFrequency", "1e308, -3.000000"},
+                      BadLine{"AmplitudeBeyond1000", "1000, -1000.5"},
+                      BadLine{"FrequencyBeyond10MHz", "10000000.5, 1"},
+                      BadLine{"FrequencyZero", "0.000000, -3.000000"},
+                      BadLine{"FrequencyBelowAThousandthHz", "0.0009, 1"},
+                      BadLine{"ThirdNumber", "1000.000000, -3.000000, 5"},
+                      BadLine{"DecimalComma", "1000, 85,5"}, BadLine{"LoneNumber", "1000"},
+                      BadLine{"Words", "abc def"}, BadLine{"WordAfterThePoint", "1000 -3 dB"},
+                      BadLine{"SectionNameWithABlankAfterIt", "Upper Tolerance "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MasterPtFile, TheEdgesOfAPointAreRead)
+{
+    CMemoryMasterPointGrid grid;
+    EXPECT_EQ(ReadSection("Desired Response\n0.001 -1000\n1e7, 1000\n",
+                          CMasterPtFile::kDesiredResponse, grid),
+              (Points{{0.001, -1000}, {1e7, 1000}}));
+}
+
+namespace
+{
+struct UnwritablePoint
+{
+    const char* frequency;
+    const char* amplitude;
+};
+} // namespace
+
+// A grid row the reader would refuse leaves the file unwritten: the older file stays byte
+// for byte, and the message names the row and its section.
+TEST(MasterPtFile, ARowNoFileMayHoldIsNotWritten)
+{
+    TempFolder folder;
+    std::string path = folder.Path("kept.mpt");
+    const std::string older = "Desired Response\r\n100.000000, 1.000000\r\n";
+    WriteFileBytes(path, older);
+    for (const UnwritablePoint bad :
+         {UnwritablePoint{"nan", "1"}, UnwritablePoint{"1000", "inf"},
+          UnwritablePoint{"1e308", "-3"}, UnwritablePoint{"1000", "1e300"},
+          UnwritablePoint{"", "-3"}, UnwritablePoint{"-5", "-3"}})
+    {
+        CMemoryMasterPointGrid desired, upper, lower;
+        Fill(desired, {{100, 1}});
+        Fill(upper, {{20, 3}, {40, 3}});
+        upper.SetTextMatrix(2, 1, bad.frequency);
+        upper.SetTextMatrix(2, 2, bad.amplitude);
+        CMasterPtFile file;
+        ASSERT_TRUE(file.OpenForWrite(path, false));
+        EXPECT_TRUE(file.WriteSection(1, &desired));
+        EXPECT_FALSE(file.WriteSection(2, &upper));
+        EXPECT_FALSE(file.Close());
+        EXPECT_EQ(file.GetError(),
+                  "The master point file was not saved: point 2 of \"Upper Tolerance\" is not a "
+                  "frequency from 0.001 Hz to 10 MHz with an amplitude from -1000 dB to 1000 dB, "
+                  "and a file holding it would not open again.  An older file of that name is "
+                  "left as it was.");
+        EXPECT_EQ(ReadFileBytes(path), older) << bad.frequency << " " << bad.amplitude;
+    }
 }
 
 TEST(MasterPtFile, ReadOnlyGridGetsNoMarker)

@@ -305,6 +305,36 @@ TEST_F(DocumentTest, SaveAsRawRenamesTheCompanionsButNotTheFamilyFile)
     EXPECT_NE(ReadFileBytes(folder.Path("x.txt")).find("30000.0000"), std::string::npos);
 }
 
+// A modified response whose values are no numbers, as coefficients of no finite response
+// give, or lie beyond what a measurement holds, is not written: the message names the
+// point and the older file stays byte for byte.
+TEST_F(DocumentTest, AModifiedResponseOfValuesNoFileHoldsIsNotSaved)
+{
+    ASSERT_TRUE(Open("spk1.raw", kThreeColumns));
+    ShowRawCurves();
+    const std::string path = folder.Path("mod.raw");
+    for (const double bad : {std::nan(""), double(INFINITY), -double(INFINITY), 1e300})
+    {
+        WriteFileBytes(path, "older");
+        doc->m_ModifiedRawFile.MarkNewContent();
+        SetCurvePoints(*response.curves[IResponseView::kModifiedCurve],
+                       {{2, -1}, {3, 0}, {4.47, 1}}, response.area, response.window);
+        response.curves[IResponseView::kModifiedCurve]->m_pDblPt[1].y = bad;
+        SetCurvePoints(*phase.curves[IPhaseView::kModifiedCurve], {{2, 5}, {3, 6}, {4.47, 7}},
+                       response.area, phase.window);
+        messages.texts.clear();
+        dialogs.answers = {path};
+        doc->OnFileSaveAsModifiedResponse();
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0],
+                  "The response was not saved: its point 2 is not a frequency from 0.001 Hz to "
+                  "10 MHz with a magnitude from -1000 dB to 1000 dB and a phase, all finite "
+                  "numbers, and a file holding it would not open again.  An older file of that "
+                  "name is left as it was.");
+        EXPECT_EQ(ReadFileBytes(path), "older") << bad;
+    }
+}
+
 TEST_F(DocumentTest, SaveAsModifiedNeedsAVisibleCurve)
 {
     ASSERT_TRUE(Open("spk1.raw", kThreeColumns));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace
@@ -126,8 +127,7 @@ TEST_P(RawColumns, FirstRowDecidesTheColumns)
 INSTANTIATE_TEST_SUITE_P(
     Cases, RawColumns,
     ::testing::Values(
-        ColumnCase{
-            "TwoNumbersFirst", "100 -3.5\r\n200 -4 45\r\n", false, {100, 200}, {-3.5, -4}, {}},
+        ColumnCase{"TwoNumbersFirst", "100 -3.5\r\n200 -4\r\n", false, {100, 200}, {-3.5, -4}, {}},
         ColumnCase{"ThreeWithBlanks",
                    "100 -3.5 45\r\n200 -4 -10\r\n",
                    true,
@@ -140,12 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {100, 200},
                    {-3.5, -4},
                    {45, 5}},
-        ColumnCase{"CommasOnlyCountAsOneToken",
+        // Three numbers separated by commas alone make a phase column too.
+        ColumnCase{"ThreeWithCommasOnly",
                    "100,-3.5,45\n200,-4,5\n",
-                   false,
+                   true,
                    {100, 200},
                    {-3.5, -4},
-                   {}},
+                   {45, 5}},
+        ColumnCase{"TwoWithCommasOnly", "100,-3.5\n200,-4\n", false, {100, 200}, {-3.5, -4}, {}},
         ColumnCase{"TabsAndLfOnly",
                    "100\t-3.5\t45\n1e3\t+2\t-1E1",
                    true,
@@ -165,12 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    {0.001, 1e7},
                    {-1000, 1000},
-                   {}},
-        ColumnCase{"ThreeColumnRowsInTwoColumnFile",
-                   "100 -3.5\n200, -4, 45\n",
-                   false,
-                   {100, 200},
-                   {-3.5, -4},
                    {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -215,51 +211,66 @@ const char* const kLevelRange = "The magnitude of this row is outside what a mea
 const char* const kBadTwo = "A response row must hold a frequency and a magnitude as numbers.";
 const char* const kBadThree =
     "A response row must hold a frequency, a magnitude and a phase as numbers.";
+const char* const kExtraTwo =
+    "This row holds more numbers than its frequency and magnitude.  Commas separate numbers "
+    "here, so a comma used as a decimal mark, as in 85,5, splits a number in two: write "
+    "decimals with a point, such as 85.5.";
+const char* const kExtraThree =
+    "This row holds more numbers than its frequency, magnitude and phase.  Commas separate "
+    "numbers here, so a comma used as a decimal mark, as in 85,5, splits a number in two: "
+    "write decimals with a point, such as 85.5.";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RawRejects,
     // A file without rows names line 3, where the first row was expected.
-    ::testing::Values(BadCase{"Empty", "", 3, kNoPoints},
-                      BadCase{"OneLine", "title\n", 3, kNoPoints},
-                      BadCase{"HeadersOnly", "title\r\nheader\r\n", 3, kNoPoints},
-                      BadCase{"OnlyBlankRows", "t\nh\n\n  \n\t\n", 3, kNoPoints},
-                      // A response of one point: the line after it.
-                      BadCase{"SinglePoint", "t\nh\n\n1000 85.5 10\n", 5, kOnePoint},
-                      BadCase{"Descending", "t\nh\n100 80\n200 81\n150 82\n", 5, kNotIncreasing},
-                      BadCase{"Repeated", "t\nh\n100 80\n200 81\n200 82\n", 5, kNotIncreasing},
-                      // The rows are all checked before their frequencies: a bad row after
-                      // a frequency fault is the one named; of two frequency faults the first.
-                      BadCase{"BadRowAfterAFrequencyFault", "t\nh\n100 80\n50 81\n200 x\n", 5,
-                              kBadTwo},
-                      BadCase{"TwoFrequencyFaults", "t\nh\n100 80\n50 81\n0 82\n", 4,
-                              kNotIncreasing},
-                      // A 0 Hz first row becomes the square root of the second: 1 Hz.
-                      BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
-                      BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
-                      BadCase{"NothingAboveZero", "t\nh\n0 80\n-5 81\n", 3, kNotPositive},
-                      // Only 0 Hz is repaired: a first row below it is no measured point.
-                      BadCase{"NegativeFirstRow", "t\nh\n-42 2\n4 2\n", 3, kNotPositive},
-                      BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
-                      BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
-                      BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},
-                      BadCase{"SignWithoutDigits", "t\nh\n100 -3\n- 4\n", 4, kBadTwo},
-                      BadCase{"NotFinite", "t\nh\n100 -3\n200 1e999\n", 4, kBadTwo},
-                      // Anything but a number is refused, not skipped: a "nan" magnitude
-                      // must not turn the phases into magnitudes.
-                      BadCase{"NanMagnitudeFirstRow", "t\nh\n100 nan 45\n200 -4 5\n", 3, kBadTwo},
-                      BadCase{"NanMagnitudeLaterRow", "t\nh\n100 -3 45\n200 nan 5\n", 4, kBadThree},
-                      BadCase{"InfinitePhase", "t\nh\n100 -3 45\n200 -4 -inf\n", 4, kBadThree},
-                      BadCase{"NanFrequency", "t\nh\n100 -3\nNaN -4\n", 4, kBadTwo},
-                      BadCase{"WordAfterTheNumbers", "t\nh\n100 -3\n200 -4 dB\n", 4, kBadTwo},
-                      BadCase{"UnitOnANumber", "t\nh\n100 -3\n200Hz -4\n", 4, kBadTwo},
-                      // Values no measurement holds.
-                      BadCase{"HugeFrequency", "t\nh\n100 -3\n1e300 -4\n", 4, kFrequencyRange},
-                      BadCase{"AboveTenMegahertz", "t\nh\n100 -3\n10000000.5 -4\n", 4,
-                              kFrequencyRange},
-                      BadCase{"TinyFrequencies", "t\nh\n1e-300 -3\n2e-300 -4\n", 3, kFrequencyRange},
-                      BadCase{"HugeLevel", "t\nh\n100 1e200\n200 -4\n", 3, kLevelRange},
-                      BadCase{"LevelBelowMinus1000", "t\nh\n100 -3 0\n200 -1000.5 0\n", 4,
-                              kLevelRange}),
+    ::testing::Values(
+        BadCase{"Empty", "", 3, kNoPoints}, BadCase{"OneLine", "title\n", 3, kNoPoints},
+        BadCase{"HeadersOnly", "title\r\nheader\r\n", 3, kNoPoints},
+        BadCase{"OnlyBlankRows", "t\nh\n\n  \n\t\n", 3, kNoPoints},
+        // A response of one point: the line after it.
+        BadCase{"SinglePoint", "t\nh\n\n1000 85.5 10\n", 5, kOnePoint},
+        BadCase{"Descending", "t\nh\n100 80\n200 81\n150 82\n", 5, kNotIncreasing},
+        BadCase{"Repeated", "t\nh\n100 80\n200 81\n200 82\n", 5, kNotIncreasing},
+        // The rows are all checked before their frequencies: a bad row after
+        // a frequency fault is the one named; of two frequency faults the first.
+        BadCase{"BadRowAfterAFrequencyFault", "t\nh\n100 80\n50 81\n200 x\n", 5, kBadTwo},
+        BadCase{"TwoFrequencyFaults", "t\nh\n100 80\n50 81\n0 82\n", 4, kNotIncreasing},
+        // A 0 Hz first row becomes the square root of the second: 1 Hz.
+        BadCase{"ZeroHzBeforeOneHz", "t\nh\n0 80\n1 81\n2 82\n", 4, kNotIncreasing},
+        BadCase{"ZeroHzInTheMiddle", "t\nh\n20 80\n40 81\n0 82\n", 5, kNotPositive},
+        BadCase{"NothingAboveZero", "t\nh\n0 80\n-5 81\n", 3, kNotPositive},
+        // Only 0 Hz is repaired: a first row below it is no measured point.
+        BadCase{"NegativeFirstRow", "t\nh\n-42 2\n4 2\n", 3, kNotPositive},
+        BadCase{"QuotedWordRow", "t\nh\n\"Hz\" \"dB\"\n", 3, kBadTwo},
+        BadCase{"OneNumber", "t\nh\n100 -3\n\n200\n", 5, kBadTwo},
+        BadCase{"ShortThreeColumnRow", "t\nh\n100 -3 45\n200 -4\n", 4, kBadThree},
+        BadCase{"SignWithoutDigits", "t\nh\n100 -3\n- 4\n", 4, kBadTwo},
+        BadCase{"NotFinite", "t\nh\n100 -3\n200 1e999\n", 4, kBadTwo},
+        // Anything but a number is refused, not skipped: a "nan" magnitude
+        // must not turn the phases into magnitudes.
+        BadCase{"NanMagnitudeFirstRow", "t\nh\n100 nan 45\n200 -4 5\n", 3, kBadTwo},
+        BadCase{"NanMagnitudeLaterRow", "t\nh\n100 -3 45\n200 nan 5\n", 4, kBadThree},
+        BadCase{"InfinitePhase", "t\nh\n100 -3 45\n200 -4 -inf\n", 4, kBadThree},
+        BadCase{"NanFrequency", "t\nh\n100 -3\nNaN -4\n", 4, kBadTwo},
+        BadCase{"WordAfterTheNumbers", "t\nh\n100 -3\n200 -4 dB\n", 4, kBadTwo},
+        BadCase{"UnitOnANumber", "t\nh\n100 -3\n200Hz -4\n", 4, kBadTwo},
+        // Values no measurement holds.
+        BadCase{"HugeFrequency", "t\nh\n100 -3\n1e300 -4\n", 4, kFrequencyRange},
+        BadCase{"AboveTenMegahertz", "t\nh\n100 -3\n10000000.5 -4\n", 4, kFrequencyRange},
+        BadCase{"TinyFrequencies", "t\nh\n1e-300 -3\n2e-300 -4\n", 3, kFrequencyRange},
+        BadCase{"HugeLevel", "t\nh\n100 1e200\n200 -4\n", 3, kLevelRange},
+        BadCase{"LevelBelowMinus1000", "t\nh\n100 -3 0\n200 -1000.5 0\n", 4, kLevelRange},
+        // A row of more numbers than the file's columns is refused, not cut.
+        BadCase{"DecimalCommaInAPhaseRow", "t\nh\n4871.0308, 85.5, 10.0\n4900, 85,5, 10.0\n", 4,
+                kExtraThree},
+        BadCase{"DecimalCommaInTheFirstRow", "t\nh\n4871.0308, 85,5, 10.0\n", 3, kExtraThree},
+        BadCase{"DecimalCommaInATwoColumnRow", "t\nh\n100 -3\n200 85,5\n", 4, kExtraTwo},
+        BadCase{"ThirdNumberInATwoColumnFile", "t\nh\n100 -3.5\n200, -4, 45\n", 4, kExtraTwo},
+        BadCase{"FourthNumber", "t\nh\n100 -3 45\n200 -4 5 7\n", 4, kExtraThree},
+        BadCase{"FourNumbersFirst", "t\nh\n100 -3 45 7\n200 -4 5 7\n", 3, kExtraTwo},
+        BadCase{"InfFrequency", "t\nh\n100 -3\ninf -4\n", 4, kBadTwo},
+        BadCase{"MinusInfMagnitude", "t\nh\n100 -3\n200 -inf\n", 4, kBadTwo},
+        BadCase{"HugeLevelInAThreeColumnFile", "t\nh\n100 -3 0\n200 1e300 0\n", 4, kLevelRange}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RawResponseFile, CloseFrequenciesGetTheDecimalsThatKeepThemApart)
@@ -356,4 +367,35 @@ TEST(RawResponseFile, ShortPhaseColumnIsRefused)
     EXPECT_FALSE(file.Write(Column({100.0, 200.0}), Column({0.0, 1.0}), Column({0.0})));
     EXPECT_FALSE(file.Close());
     EXPECT_EQ(ReadFileBytes(path), "previous");
+}
+
+// A point the reader would refuse is not written: the older file stays byte for byte and
+// the message names the point.
+TEST(RawResponseFile, APointNoFileMayHoldIsNotWritten)
+{
+    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    struct Case
+    {
+        double f, m, p;
+    };
+    TempFolder folder;
+    std::string path = folder.Path("kept.raw");
+    WriteFileBytes(path, "previous");
+    for (const Case c : {Case{kNan, 0, 0}, Case{kInf, 0, 0}, Case{1e308, 0, 0}, Case{0.0005, 0, 0},
+                         Case{200, kNan, 0}, Case{200, -kInf, 0}, Case{200, 1e300, 0},
+                         Case{200, -1000.5, 0}, Case{200, 0, kNan}, Case{200, 0, kInf}})
+    {
+        CMode mode;
+        CRawResponseFile file(&mode);
+        ASSERT_TRUE(file.OpenForWrite(path));
+        EXPECT_FALSE(file.Write(Column({100.0, c.f}), Column({1.0, c.m}), Column({0.0, c.p})));
+        EXPECT_EQ(file.GetError(),
+                  "The response was not saved: its point 2 is not a frequency from 0.001 Hz to "
+                  "10 MHz with a magnitude from -1000 dB to 1000 dB and a phase, all finite "
+                  "numbers, and a file holding it would not open again.  An older file of that "
+                  "name is left as it was.");
+        EXPECT_FALSE(file.Close());
+        EXPECT_EQ(ReadFileBytes(path), "previous") << c.f << " " << c.m << " " << c.p;
+    }
 }

@@ -7,7 +7,8 @@
 // An accepted raw response gives the document columns of one length and limits within
 // the sample rate's half; a refused one leaves the document as it was. An accepted
 // desired response file gives the three curves the raw curve's length and x; a refused
-// one leaves them as they were.
+// one leaves them as they were. Every point taken is one a response holds, and the curves
+// saved with Save As Desired Response open again as the same points.
 //
 // Input: one selector byte (phase column mode, sample rate, whether a raw file is opened
 // or the start-up response kept, whether the curve file is taken as it is or built from
@@ -132,6 +133,43 @@ void CheckDocumentColumns(const CMorvaneDoc& doc, bool bOpened)
     if (n > 0 && doc.m_nHigherFrequencyLimit > doc.m_nSamplingFrequency / 2 + 1)
         std::abort();
 }
+// Every point of a curve taken is one a response holds: x the log10 of 0.001 Hz to 10 MHz
+// (the slack of a logarithmic grid's ends allowed), y from -1000 dB to 1000 dB.
+void CheckCurvePoints(const std::vector<CDoublePoint>& points)
+{
+    for (const CDoublePoint& p : points)
+        if (!(p.x >= -3.0 - 1e-8 && p.x <= 7.0 + 1e-8) || !(p.y >= -1000.0 && p.y <= 1000.0))
+            std::abort();
+}
+
+// The three curves taken, saved with Save As Desired Response and opened again, are the
+// same points.
+void CheckSaveAndOpenAgain(CMorvaneDoc& doc, FakeResponseView& response,
+                           CScriptedFileDialogs& dialogs)
+{
+    const auto kinds = {IResponseView::kDesiredCurve, IResponseView::kUpperBound,
+                        IResponseView::kLowerBound};
+    std::vector<std::vector<CDoublePoint>> taken;
+    for (auto kind : kinds)
+    {
+        taken.push_back(Points(*response.curves[kind]));
+        CheckCurvePoints(taken.back());
+    }
+    const std::string saved = Folder() + "/saved.crv";
+    dialogs.answers = {saved};
+    doc.OnFileSaveAsDesiredResponse();
+    if (doc.m_DesiredCurveFile.GetName() != saved)
+        std::abort();
+    dialogs.answers = {saved};
+    doc.m_DesiredCurveFile.TurnOff();
+    doc.OnFileOpenDesiredResponse();
+    if (doc.m_DesiredCurveFile.IsOff())
+        std::abort();
+    std::size_t i = 0;
+    for (auto kind : kinds)
+        if (!SamePoints(Points(*response.curves[kind]), taken[i++]))
+            std::abort();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -215,6 +253,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       doc->m_UpperTolerance.NumberOfElements() != rawCurve.GetTotalPoints() ||
                       doc->m_LowerTolerance.NumberOfElements() != rawCurve.GetTotalPoints()))
             std::abort();
+        if (bRead)
+            CheckSaveAndOpenAgain(*doc, response, dialogs);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 // Feeds arbitrary text to the raw response reader. An accepted file gives columns of
-// one finite value per point, frequencies and magnitudes a measurement can hold; written
-// back and read again it gives the same points in the same order, to the decimals
-// written.
+// one finite value per point, frequencies and magnitudes a measurement can hold and finite
+// phases; written back and read again it gives the same points in the same order, to the
+// decimals written.
 #include "document/RawResponseFile.h"
 #include "graph/Assert.h"
 #include "graph/Mode.h"
@@ -49,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (mode.IsOff())
         p = mwMatrix(n, 1, mwMatrix::kZeros);
+    const std::vector<double> pv = Values(p);
+    for (const double phase : pv)
+        if (!std::isfinite(phase))
+            std::abort();
 
     // What is written reads back in phase mode with the same point count.
     CRawResponseFile writer(&mode);
@@ -62,9 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     mwMatrix f2, m2, p2;
     again.Parse(&f2, &m2, &p2);
-    const std::vector<double> fv2 = Values(f2), mv2 = Values(m2);
+    const std::vector<double> fv2 = Values(f2), mv2 = Values(m2), pv2 = Values(p2);
     for (std::size_t i = 0; i < fv.size(); ++i)
-        if (!(std::fabs(fv2[i] - fv[i]) <= 0.50001e-4) || !(std::fabs(mv2[i] - mv[i]) <= 0.50001e-5))
+        if (!(std::fabs(fv2[i] - fv[i]) <= 0.50001e-4) ||
+            !(std::fabs(mv2[i] - mv[i]) <= 0.50001e-5) ||
+            !(std::fabs(pv2[i] - pv[i]) <= 0.50001e-5))
             std::abort();
     return 0;
 }

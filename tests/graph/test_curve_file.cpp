@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -46,9 +49,12 @@ struct RecordSpec
     std::vector<CDoublePoint> masters;
     std::int32_t masterMode = 0;
     std::int32_t colour = 0x0000FF;
+    // Point i where given, (i, 10 i) otherwise; the window ymax, xmin, ymin, xmax.
+    std::vector<CDoublePoint> points;
+    std::array<double, 4> window{20.0, 0.0, -20.0, 10.0};
 };
 
-// One curve record: point i at (i, 10 i), canvas points (7, 7).
+// One curve record: point i at (i, 10 i) unless given, canvas points (7, 7).
 Bytes Record(const RecordSpec& s)
 {
     Bytes b;
@@ -56,12 +62,14 @@ Bytes Record(const RecordSpec& s)
     PutInt(b, 0);            // create value 2
     PutInt(b, s.masterMode); // master-point mode
     PutInt(b, s.n);
-    for (double v : {20.0, 0.0, -20.0, 10.0}) // ymax, xmin, ymin, xmax
+    for (double v : s.window) // ymax, xmin, ymin, xmax
         PutDouble(b, v);
     for (int i = 0; i < s.n; ++i)
     {
-        PutDouble(b, i);
-        PutDouble(b, 10.0 * i);
+        const CDoublePoint p = std::size_t(i) < s.points.size() ? s.points[std::size_t(i)]
+                                                                : CDoublePoint{double(i), 10.0 * i};
+        PutDouble(b, p.x);
+        PutDouble(b, p.y);
     }
     for (int i = 0; i < s.n; ++i)
     {
@@ -128,7 +136,7 @@ protected:
     {
         curve.Create(n, width, PS_SOLID, RGB(0, 128, 255), 2, 9, 1, 0, true, true, "Curve");
         for (int i = 0; i < n; ++i)
-            curve.m_pDblPt[i] = {i * 0.1, i + yOffset};
+            curve.m_pDblPt[i] = {i * 0.05, i + yOffset};
         curve.LayoutInRect(kArea, &kWindow);
     }
 
@@ -309,6 +317,160 @@ TEST_P(CurveFileBad, IsRefusedWithAClearMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CurveFileBad, ::testing::Range(0, int(BadFiles().size())));
+
+namespace
+{
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// A value a curve file cannot hold, and where in the second record it is put: a point's x
+// (the log10 of its Hz) or y (dB), a master point's, or the window's xmin.
+struct BadValue
+{
+    const char* name;
+    double value;
+    enum EWhere
+    {
+        PointX,
+        PointY,
+        MasterX,
+        MasterY,
+        Window,
+    } where;
+};
+
+const char* const kBounds =
+    " is not a frequency from 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB";
+
+std::string Reason(const BadValue& v)
+{
+    switch (v.where)
+    {
+    case BadValue::PointX:
+    case BadValue::PointY:
+        return std::string("curve 2: point 2") + kBounds + ".";
+    case BadValue::MasterX:
+    case BadValue::MasterY:
+        return std::string("curve 2: master point 1") + kBounds + ".";
+    case BadValue::Window:
+        break;
+    }
+    return "curve 2: its data window holds a value that is no finite number.";
+}
+
+RecordSpec WithBadValue(const BadValue& v)
+{
+    RecordSpec s;
+    s.n = 3;
+    s.points = {{0.0, 0.0}, {1.0, 10.0}, {2.0, 20.0}};
+    s.masters = {{1.0, 10.0}};
+    switch (v.where)
+    {
+    case BadValue::PointX:
+        s.points[1].x = v.value;
+        break;
+    case BadValue::PointY:
+        s.points[1].y = v.value;
+        break;
+    case BadValue::MasterX:
+        s.masters[0].x = v.value;
+        break;
+    case BadValue::MasterY:
+        s.masters[0].y = v.value;
+        break;
+    case BadValue::Window:
+        s.window[1] = v.value;
+        break;
+    }
+    return s;
+}
+} // namespace
+
+class CurveFileBadValue : public CurveFileTest, public ::testing::WithParamInterface<BadValue>
+{
+};
+
+// Every value of a record that is no finite number or lies beyond what a response holds
+// refuses the whole file, naming the curve and the point; the curves asked for stay.
+TEST_P(CurveFileBadValue, RefusesTheFileAndNamesThePoint)
+{
+    const BadValue& v = GetParam();
+    WriteBytes(Path("bad.crv"), FileOf({Record(RecordSpec{}), Record(WithBadValue(v))}));
+    std::vector<std::unique_ptr<CCurve>> curves;
+    curves.push_back(std::make_unique<CCurve>());
+    CCurve* const original = curves[0].get();
+    std::string error;
+    EXPECT_FALSE(CCurveFile::ReadCurves(Path("bad.crv"), 0, kArea, kWindow, curves, &error));
+    EXPECT_EQ("The curve file \"" + Path("bad.crv") + "\" is damaged: " + Reason(v), error);
+    ASSERT_EQ(1u, curves.size());
+    EXPECT_EQ(original, curves[0].get());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, CurveFileBadValue,
+    ::testing::Values(BadValue{"NanFrequency", kNan, BadValue::PointX},
+                      BadValue{"InfFrequency", kInf, BadValue::PointX},
+                      BadValue{"MinusInfFrequency", -kInf, BadValue::PointX},
+                      // 1e308 Hz: its log10 is 308 decades.
+                      BadValue{"HugeFrequency", 308.0, BadValue::PointX},
+                      BadValue{"BelowAThousandthHz", -3.5, BadValue::PointX},
+                      BadValue{"NanLevel", kNan, BadValue::PointY},
+                      BadValue{"InfLevel", kInf, BadValue::PointY},
+                      BadValue{"MinusInfLevel", -kInf, BadValue::PointY},
+                      BadValue{"HugeLevel", 1e300, BadValue::PointY},
+                      BadValue{"LevelJustBelowMinus1000", -1000.001, BadValue::PointY},
+                      BadValue{"NanMasterFrequency", kNan, BadValue::MasterX},
+                      BadValue{"HugeMasterFrequency", 308.0, BadValue::MasterX},
+                      BadValue{"InfMasterLevel", kInf, BadValue::MasterY},
+                      BadValue{"HugeMasterLevel", 1e300, BadValue::MasterY},
+                      BadValue{"NanWindow", kNan, BadValue::Window},
+                      BadValue{"InfWindow", kInf, BadValue::Window},
+                      BadValue{"MinusInfWindow", -kInf, BadValue::Window}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CurveFileTest, TheEdgesOfWhatAResponseHoldsAreRead)
+{
+    RecordSpec edges;
+    edges.n = 2;
+    edges.points = {{-3.0, -1000.0}, {7.0, 1000.0}};
+    edges.masters = {{-3.0, 1000.0}, {7.0, -1000.0}};
+    edges.window = {1e300, -1e300, -1e300, 1e300};
+    WriteBytes(Path("edges.crv"), FileOf({Record(edges)}));
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::string error;
+    ASSERT_TRUE(CCurveFile::ReadCurves(Path("edges.crv"), 1, kArea, kWindow, curves, &error))
+        << error;
+    EXPECT_EQ((CDoublePoint{7.0, 1000.0}), curves[0]->m_pDblPt[1]);
+}
+
+// A curve holding what no file may hold is not written, and the older file stays byte for
+// byte; the message names the curve and the point.
+TEST_F(CurveFileTest, ACurveOfValuesNoFileHoldsIsNotWritten)
+{
+    const std::string path = Path("kept.crv");
+    const Bytes older = FileOf({Record(RecordSpec{}), Record(RecordSpec{})});
+    WriteBytes(path, older);
+    for (const double bad : {kNan, kInf, -kInf, 1e300})
+    {
+        CCurve good, curve;
+        MakeCurve(good, 4, 2, 0);
+        MakeCurve(curve, 4, 2, 0);
+        curve.m_pDblPt[2].y = bad;
+        std::string error;
+        EXPECT_FALSE(CCurveFile::WriteCurves(path, {&good, &curve}, &error));
+        EXPECT_EQ("The curve file \"" + path + "\" was not saved: curve 2: point 3" + kBounds +
+                      ", and a file holding it would not open again.",
+                  error);
+        EXPECT_EQ(older, ReadBytes(path)) << bad;
+
+        CCurve master;
+        MakeCurve(master, 4, 2, 0);
+        master.AddMasterPoint({bad, 1.0});
+        EXPECT_FALSE(CCurveFile::WriteCurves(path, {&master}, &error));
+        EXPECT_NE(std::string::npos, error.find("curve 1: master point 1")) << error;
+        EXPECT_EQ(older, ReadBytes(path)) << bad;
+    }
+}
 
 TEST_F(CurveFileTest, ReadingAnUnexpectedNumberOfCurvesIsRefused)
 {

@@ -13,14 +13,6 @@ mwMatrix Column(std::vector<double> v)
     return mwMatrix(int(v.size()), 1, v.data(), nullptr, 1);
 }
 
-std::vector<double> Values(const mwMatrix& m)
-{
-    std::vector<double> v(std::size_t(m.NumberOfElements()));
-    if (!v.empty())
-        m.CopyRealTo(v.data());
-    return v;
-}
-
 class MatrixUtilities : public MatrixTest
 {
 protected:
@@ -33,6 +25,21 @@ protected:
     }
 };
 } // namespace
+
+TEST_F(MatrixUtilities, ValuesGiveRealAndImaginaryPartsInColumnMajorOrder)
+{
+    std::vector<double> re{1, 2, 3, 4};
+    std::vector<double> im{-1, 0, 5, 0.5};
+    const mwMatrix complex(2, 2, re.data(), im.data(), 1);
+    std::vector<double> imag{99};
+    EXPECT_EQ(Values(complex, &imag), re);
+    EXPECT_EQ(imag, im);
+    // A real matrix has imaginary parts of 0; an empty one no values.
+    EXPECT_EQ(Values(Column({7, 8}), &imag), (std::vector<double>{7, 8}));
+    EXPECT_EQ(imag, (std::vector<double>{0, 0}));
+    EXPECT_TRUE(Values(mwMatrix(), &imag).empty());
+    EXPECT_TRUE(imag.empty());
+}
 
 TEST_F(MatrixUtilities, ReplaceNonPositiveValuesRepairsRunsAndEnds)
 {

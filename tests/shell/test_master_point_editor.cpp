@@ -140,18 +140,27 @@ TEST_F(MasterPointAppTest, ValueCellsTakeOnlyNumbersAndGenerateSaysWhatItCannotU
     CMasterPtEditGrid& desired = sheet.DesiredPage().Grid();
     TypePoints(desired, {{"100", "0"}, {"1000", "-2"}});
     ASSERT_TRUE(m_Messages.texts.empty());
+    const char* const kNumber = "Please enter a number.";
+    const char* const kFrequency = "Please enter a number between 0.001 and 10000000.";
+    const char* const kAmplitude = "Please enter a number between -1000 and 1000.";
     const struct
     {
         int nRow;
         int nCol;
         const char* text;
-    } refused[] = {{1, 1, "xyz"}, {2, 2, "-2 dB"}, {1, 2, "1,5"}, {3, 1, "abc"}};
+        const char* message;
+    } refused[] = {
+        {1, 1, "xyz", kNumber},       {2, 2, "-2 dB", kNumber},       {1, 2, "1,5", kNumber},
+        {3, 1, "abc", kNumber},       {1, 1, "nan", kNumber},         {2, 2, "inf", kNumber},
+        {1, 2, "1e400", kNumber},     {1, 1, "1e308", kFrequency},    {2, 1, "0.0009", kFrequency},
+        {2, 1, "0", kFrequency},      {1, 1, "10000001", kFrequency}, {1, 2, "1e300", kAmplitude},
+        {2, 2, "-1000.5", kAmplitude}};
     for (const auto& r : refused)
     {
         const std::string before = desired.GetTextMatrix(r.nRow, r.nCol);
         m_Messages.texts.clear();
         Type(desired, r.nRow, r.nCol, r.text);
-        EXPECT_EQ(m_Messages.texts, std::vector<std::string>{"Please enter a number."}) << r.text;
+        EXPECT_EQ(m_Messages.texts, std::vector<std::string>{r.message}) << r.text;
         EXPECT_EQ(desired.GetTextMatrix(r.nRow, r.nCol), before) << r.text;
         EXPECT_FALSE(desired.IsEditing());
     }
@@ -160,8 +169,19 @@ TEST_F(MasterPointAppTest, ValueCellsTakeOnlyNumbersAndGenerateSaysWhatItCannotU
     CMasterPtEditGrid& upper = sheet.UpperPage().Grid();
     m_Messages.texts.clear();
     Type(upper, 2, 2, "high");
-    EXPECT_EQ(m_Messages.texts, std::vector<std::string>{"Please enter a number."});
+    EXPECT_EQ(m_Messages.texts, std::vector<std::string>{kNumber});
     EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 1.0);
+    m_Messages.texts.clear();
+    Type(upper, 2, 2, "1e300");
+    EXPECT_EQ(m_Messages.texts, std::vector<std::string>{kAmplitude});
+    EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 1.0);
+    // The edges themselves are taken.
+    m_Messages.texts.clear();
+    Type(upper, 2, 2, "1000");
+    Type(upper, 2, 1, "0.001");
+    EXPECT_TRUE(m_Messages.texts.empty());
+    Type(upper, 2, 2, "1");
+    Type(upper, 2, 1, "1000");
     sheet.setCurrentIndex(0);
 
     // A point with a frequency and no amplitude would be left out of the curve: nothing
