@@ -511,6 +511,8 @@ std::string RecordValuesProblem(const CDoubleRect& window, const CDoublePoint* p
 {
     static const std::string kBounds =
         " is not a frequency from 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB";
+    if (n < 1)
+        return "it has no points";
     for (double v : {window.top, window.left, window.bottom, window.right})
         if (!std::isfinite(v))
             return "its data window holds a value that is no finite number";

@@ -130,7 +130,7 @@ public:
     // The first value a curve file cannot hold, such as "point 3 is not a frequency from
     // 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB": a point or master point
     // outside PointBounds (x the log10 of the Hz), a data window value that is no finite
-    // number. Empty when there is none.
+    // number, or no point at all. Empty when there is none.
     std::string RecordProblem() const;
 
     CMode m_MasterPointMode;

@@ -8,6 +8,7 @@
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
+#include "graph/MatrixUtilities.h"
 #include "tests/device/TestData.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
-
-inline std::vector<double> Values(const mwMatrix& m)
-{
-    std::vector<double> v(std::size_t(m.NumberOfElements()));
-    if (!v.empty())
-        m.CopyRealTo(v.data());
-    return v;
-}
 
 // A section whose coefficients and text line stay as given (its design does nothing).
 class CFixedSection : public CDigGenericFilter

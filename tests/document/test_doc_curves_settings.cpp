@@ -133,7 +133,8 @@ TEST_F(DesiredCurvesTest, ValuesNoResponseHoldsAreNeitherOpenedNorSaved)
         std::memcpy(bytes.data() + 4 + 16 + 32 + 16 + 8, &bad, sizeof bad);
         WriteFileBytes(folder.Path("bad.crv"), bytes);
         messages.texts.clear();
-        dialogs.answers = {folder.Path("bad.crv")};
+        doc->m_DesiredCurveFile.TurnOff();
+        dialogs.answers.push_back(folder.Path("bad.crv"));
         doc->OnFileOpenDesiredResponse();
         ASSERT_EQ(messages.texts.size(), 1u) << bad;
         EXPECT_EQ(messages.texts[0],
@@ -147,7 +148,7 @@ TEST_F(DesiredCurvesTest, ValuesNoResponseHoldsAreNeitherOpenedNorSaved)
         doc->m_DesiredCurveFile.TurnOn();
         response.curves[IResponseView::kUpperBound]->m_pDblPt[1].y = bad;
         messages.texts.clear();
-        dialogs.answers = {folder.Path("older.crv")};
+        dialogs.answers.push_back(folder.Path("older.crv"));
         doc->OnFileSaveAsDesiredResponse();
         ASSERT_EQ(messages.texts.size(), 1u);
         EXPECT_NE(messages.texts[0].find("was not saved: curve 2: point 2 is not a frequency"),

@@ -323,7 +323,7 @@ TEST_F(DocumentTest, AModifiedResponseOfValuesNoFileHoldsIsNotSaved)
         SetCurvePoints(*phase.curves[IPhaseView::kModifiedCurve], {{2, 5}, {3, 6}, {4.47, 7}},
                        response.area, phase.window);
         messages.texts.clear();
-        dialogs.answers = {path};
+        dialogs.answers.push_back(path);
         doc->OnFileSaveAsModifiedResponse();
         ASSERT_EQ(messages.texts.size(), 1u);
         EXPECT_EQ(messages.texts[0],

@@ -156,11 +156,11 @@ void CheckSaveAndOpenAgain(CMorvaneDoc& doc, FakeResponseView& response,
         CheckCurvePoints(taken.back());
     }
     const std::string saved = Folder() + "/saved.crv";
-    dialogs.answers = {saved};
+    dialogs.answers.push_back(saved);
     doc.OnFileSaveAsDesiredResponse();
     if (doc.m_DesiredCurveFile.GetName() != saved)
         std::abort();
-    dialogs.answers = {saved};
+    dialogs.answers.push_back(saved);
     doc.m_DesiredCurveFile.TurnOff();
     doc.OnFileOpenDesiredResponse();
     if (doc.m_DesiredCurveFile.IsOff())
@@ -253,7 +253,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       doc->m_UpperTolerance.NumberOfElements() != rawCurve.GetTotalPoints() ||
                       doc->m_LowerTolerance.NumberOfElements() != rawCurve.GetTotalPoints()))
             std::abort();
-        if (bRead)
+        // Without a raw response there are no points to save (the command is not offered).
+        if (bRead && rawCurve.GetTotalPoints() > 0)
             CheckSaveAndOpenAgain(*doc, response, dialogs);
     }
     return 0;
