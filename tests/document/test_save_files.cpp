@@ -342,7 +342,7 @@ TEST_F(SaveFilesTest, ATickedFileWithNothingToWriteIsNamedAndTheOlderFileKept)
         std::string reason;
         std::string onDisk; // the older file that must stay as it was
         // A second file the same change leaves with nothing to write.
-        std::string alsoShown, alsoReason, alsoOnDisk;
+        std::string alsoShown = {}, alsoReason = {}, alsoOnDisk = {};
     } cases[] = {
         {"no filter in the lists", CSaveFilesChoice::kFilterCoefficients,
          [this] { doc->m_FilterLists.m_EQFilters.RemoveAll(); }, folder.Path("spk.flt"),
