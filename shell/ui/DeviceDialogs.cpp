@@ -46,12 +46,13 @@ bool CQtDeviceDataEditor::Run(std::vector<std::string>& lines, const std::string
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setPlainText(QString::fromStdString(DeviceLinesToText(lines)));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    std::vector<std::string> edited;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog,
                      [&]
                      {
-                         edited = TextToDeviceLines(text->toPlainText().toStdString());
-                         const std::string fault = findFault ? findFault(edited) : std::string();
+                         const std::string fault =
+                             findFault
+                                 ? findFault(TextToDeviceLines(text->toPlainText().toStdString()))
+                                 : std::string();
                          if (fault.empty())
                              dialog.accept();
                          else
@@ -66,7 +67,7 @@ bool CQtDeviceDataEditor::Run(std::vector<std::string>& lines, const std::string
     dialog.resize(640, 480);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    lines = std::move(edited);
+    lines = TextToDeviceLines(text->toPlainText().toStdString());
     return true;
 }
 
