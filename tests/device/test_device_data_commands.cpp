@@ -350,9 +350,9 @@ TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadB
         messages.texts.clear();
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
         // One message box, a line for each line not taken.
-        const std::string expected =
-            NotTakenMessage(refused, "gives its filter a label number or an output order above "
-                                     "1000000000, more than the filter grids count to");
+        const std::string expected = NotTakenMessage(
+            refused, "gives its filter a label number or an output order above "
+                     "1000000000, more than the filter grids count to");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
@@ -921,9 +921,8 @@ TEST_F(CommandsTest, AFileWithoutDeviceDataIsRefusedAndRunProposesTheDataName)
     proposing.answers = {measurement};
     commands->Execute(Cmd::kOpenDeviceData);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(
-        messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
-        std::string::npos);
+    EXPECT_NE(messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
+              std::string::npos);
     EXPECT_EQ(Lines(), generated);
     EXPECT_EQ(Status().GetName(), Path("speaker.eq"));
     EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
@@ -980,9 +979,7 @@ TEST_F(CommandsTest, EachFamilyOpensOnlyItsOwnDeviceData)
         const std::string name = eq ? Status().GetName() : family->GetDataFileName();
         EXPECT_EQ(messages.texts.empty(), c.opened) << c.path;
         EXPECT_EQ(editor.seen.size(), c.opened ? 1u : 0u) << c.path;
-        EXPECT_EQ(name, c.opened ? c.path
-                        : eq     ? Path("speaker.eq")
-                                 : Path("speaker.EQ241X"))
+        EXPECT_EQ(name, c.opened ? c.path : eq ? Path("speaker.eq") : Path("speaker.EQ241X"))
             << c.path;
         if (!c.opened)
         {
