@@ -219,7 +219,7 @@ bool CDeviceDataCommands::EditDeviceDataLines(bool bRegenerate)
     }
     if (m_Services.pQZX2202Loudness)
         m_Services.pQZX2202Loudness->MergeIntoDataFile(m_Doc.m_DeviceDataLines);
-    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status);
+    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status, m_Doc.m_nSamplingFrequency);
     return session.ShowEditor(m_Services.device.editor);
 }
 
@@ -237,7 +237,8 @@ void CDeviceDataCommands::OnFileOpenDeviceData()
                            CResourceString(kEqOpenNameId),
                            m_Services.device.settings.m_strKT47Directory, path))
         return;
-    CDeviceDataSession session(m_Doc.m_DeviceDataLines, m_Doc.m_EqFileStatus);
+    CDeviceDataSession session(m_Doc.m_DeviceDataLines, m_Doc.m_EqFileStatus,
+                               m_Doc.m_nSamplingFrequency);
     std::string error;
     if (!session.Open(path, m_Services.device.editor, error, m_Services.pQZX2202Loudness))
         Services::MessageBox().Show(error);
@@ -246,7 +247,10 @@ void CDeviceDataCommands::OnFileOpenDeviceData()
 bool CDeviceDataCommands::SaveEqLines(bool bAsk, const std::string& name)
 {
     CEqFileStatus& status = m_Doc.m_EqFileStatus;
-    if (status.m_AcceptedMode.IsOff() && !EditDeviceDataLines(false))
+    // Lines generated and never accepted are no more than the grids' filters when they were
+    // generated (a cancelled editor kept them): they are generated again from the filters
+    // the grids hold now.
+    if (status.m_AcceptedMode.IsOff() && !EditDeviceDataLines(status.m_GeneratedMode.IsOn()))
         return false;
     std::string path = name;
     const std::string bareName = FileNameFromPath(path);
@@ -258,7 +262,7 @@ bool CDeviceDataCommands::SaveEqLines(bool bAsk, const std::string& name)
                                bareName, m_Services.device.settings.m_strKT47Directory, path))
             return false;
     }
-    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status);
+    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status, m_Doc.m_nSamplingFrequency);
     std::string error;
     if (!session.Save(path, bAsk ? path : bareName, m_Services.device.today(),
                       m_Services.device.editor, error))
@@ -399,7 +403,7 @@ void CDeviceDataCommands::OnReplaceDeviceDataWithGrid()
     status.m_GeneratedMode.TurnOn();
     status.m_HasFilterSectionMode.TurnOn();
     ShowMessages(warnings);
-    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status);
+    CDeviceDataSession session(m_Doc.m_DeviceDataLines, status, m_Doc.m_nSamplingFrequency);
     session.ShowEditor(m_Services.device.editor);
 }
 

@@ -64,6 +64,31 @@ mwMatrix Row(double x0, double x1, double x2)
     double values[] = {x0, x1, x2};
     return mwMatrix(1, 3, values, nullptr, 1);
 }
+
+// Adds the filter of a "!#" line to the list of the kind its label names: true when it
+// was added. why says why a line naming a kind was not (empty otherwise).
+bool TakeParameterLine(const std::string& raw, CFilterLists& lists, int nSampleRate,
+                       std::string& why)
+{
+    const std::string line = WithoutCommentMarker(raw);
+    bool named = false, taken = false;
+    lists.ForEach(
+        [&](EFilterKind kind, auto& list)
+        {
+            if (named || !IsKindLabel(line, kind))
+                return;
+            named = true;
+            using Filter = typename std::remove_reference_t<decltype(list)>::Element;
+            auto pFilter = std::make_unique<Filter>();
+            pFilter->Parse(line, nSampleRate);
+            why = RefusalOf(*pFilter);
+            if (!why.empty())
+                return;
+            list.Add(std::move(pFilter));
+            taken = true;
+        });
+    return taken;
+}
 } // namespace
 
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
@@ -74,28 +99,23 @@ int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists&
     {
         if (raw.find("!#") == std::string::npos)
             continue;
-        const std::string line = WithoutCommentMarker(raw);
-        bool taken = false;
-        lists.ForEach(
-            [&](EFilterKind kind, auto& list)
-            {
-                if (taken || !IsKindLabel(line, kind))
-                    return;
-                taken = true;
-                using Filter = typename std::remove_reference_t<decltype(list)>::Element;
-                auto pFilter = std::make_unique<Filter>();
-                pFilter->Parse(line, nSampleRate);
-                if (const std::string why = RefusalOf(*pFilter); !why.empty())
-                {
-                    if (refused)
-                        refused->push_back(ParameterLineNotTakenMessage(raw, why));
-                    return;
-                }
-                list.Add(std::move(pFilter));
-                ++added;
-            });
+        std::string why;
+        if (TakeParameterLine(raw, lists, nSampleRate, why))
+            ++added;
+        else if (!why.empty() && refused)
+            refused->push_back(ParameterLineNotTakenMessage(raw, why));
     }
     return added;
+}
+
+std::string FindParameterLineRefusal(const std::string& line, int nSampleRate)
+{
+    if (line.find("!#") == std::string::npos)
+        return {};
+    CFilterLists scratch;
+    std::string why;
+    TakeParameterLine(line, scratch, nSampleRate, why);
+    return why;
 }
 
 int CollectCoefficientLines(const std::vector<std::string>& lines, int registerCount,

@@ -22,6 +22,10 @@ class CFilterLists;
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
                             int nSampleRate, std::vector<std::string>* refused = nullptr);
 
+// Why ParameterLinesToFilters does not take the line ("gives its filter ..."); empty when
+// it takes the line, or skips it (no "!#", or a label that names no kind).
+std::string FindParameterLineRefusal(const std::string& line, int nSampleRate);
+
 // Decodes the lines of the first registerCount registers of the second bank ("13" ...)
 // into [1 A1 A2] and [B0 B1 B2]; a word that is no hexadecimal word reads 0. A line holding
 // a word of more digits than a 24-bit word is not taken; refused (when given) gets a

@@ -25,12 +25,6 @@ std::string AsWritten(const std::string& line)
     return text;
 }
 
-bool IsHexWord(const std::string& text)
-{
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); });
-}
-
 bool IsDecimal(const std::string& text)
 {
     return !text.empty() &&
@@ -42,7 +36,8 @@ bool IsSettingValue(const std::string& text)
 {
     const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
     const std::size_t point = text.find('.', start);
-    const std::string whole = text.substr(start, point == std::string::npos ? point : point - start);
+    const std::string whole =
+        text.substr(start, point == std::string::npos ? point : point - start);
     const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
     return (IsDecimal(whole) && (fraction.empty() || IsDecimal(fraction))) ||
            (whole.empty() && IsDecimal(fraction));
@@ -107,8 +102,34 @@ bool IsFamilyDataLine(const std::string& fileLine)
     return false;
 }
 
-bool HoldsDeviceData(const std::vector<std::string>& lines,
-                     bool (*isDataLine)(const std::string&))
+bool HoldsDeviceData(const std::vector<std::string>& lines, bool (*isDataLine)(const std::string&))
 {
     return std::any_of(lines.begin(), lines.end(), isDataLine);
+}
+
+bool BeginsWithEqRegister(const std::string& line)
+{
+    return std::any_of(std::begin(kEqRegisters), std::end(kEqRegisters),
+                       [&line](const char* name) { return line.compare(0, 2, name) == 0; });
+}
+
+bool BeginsWithFamilyRegister(const std::string& line)
+{
+    for (int row = 0; row < CQZX2410_Manager::kRegisterRows; ++row)
+        for (int i = 0; i < CQZX2410_Manager::kMaxSections; ++i)
+            if (line.compare(0, 2, CQZX2410_Manager::RegisterName(row, i)) == 0)
+                return true;
+    return false;
+}
+
+bool IsFamilyWordLine(const std::string& line)
+{
+    const std::string text = AsWritten(line);
+    return text.size() == 12 && IsWordLine(text);
+}
+
+bool IsHexWord(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); });
 }

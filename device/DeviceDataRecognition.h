@@ -17,5 +17,15 @@ bool IsEqDataLine(const std::string& line);
 bool IsFamilyDataLine(const std::string& line);
 
 // True when a line is one that isDataLine takes.
-bool HoldsDeviceData(const std::vector<std::string>& lines,
-                     bool (*isDataLine)(const std::string&));
+bool HoldsDeviceData(const std::vector<std::string>& lines, bool (*isDataLine)(const std::string&));
+
+// A line that begins with the name of one of the chip's registers, as the read-back and the
+// loudness lines find them ("0A" ... "19", "21", "22"; the QZX241X/QZX606X "34" ... "72"):
+// its fields 1 to 5 are coefficient words.
+bool BeginsWithEqRegister(const std::string& line);
+bool BeginsWithFamilyRegister(const std::string& line);
+// A QZX241X/QZX606X entry's word line of four blank-led pairs of hexadecimal digits
+// (" 00 80 00 00"), line end aside.
+bool IsFamilyWordLine(const std::string& line);
+// A text of hexadecimal digits only, at least one.
+bool IsHexWord(const std::string& text);

@@ -1,13 +1,12 @@
 #include "device/DeviceDataSession.h"
 
-#include "device/DeviceDataRecognition.h"
 #include "device/EqFile.h"
 
 #include <utility>
 
 bool CDeviceDataSession::ShowEditor(IDeviceDataEditor& editor)
 {
-    if (!editor.Edit(m_Lines))
+    if (!EditDeviceDataChecked(editor, m_Lines, m_Rules))
         return false;
     m_Status.m_AcceptedMode.TurnOn();
     m_Status.m_SavedMode.TurnOff();
@@ -18,7 +17,7 @@ bool CDeviceDataSession::Open(const std::string& path, IDeviceDataEditor& editor
                               std::string& error, ILoudnessLineMerger* pLoudness)
 {
     std::vector<std::string> lines;
-    if (!CEqFile::ReadDeviceData(path, &IsEqDataLine, "QZX2201/QZX2202", lines, error))
+    if (!CEqFile::ReadDeviceData(path, m_Rules, lines, error))
         return false;
     m_Lines = std::move(lines);
     m_Status.SetName(path);
@@ -59,7 +58,7 @@ bool CDeviceDataSession::Save(const std::string& path, const std::string& nameFo
     std::vector<std::string> lines = m_Lines;
     SetNameLine(nameForLine, lines);
     SetDateLine(date, lines);
-    if (!CEqFile::WriteLines(path, lines, error))
+    if (!CEqFile::WriteDeviceData(path, lines, m_Rules, error))
         return false;
     m_Lines = std::move(lines);
     m_Status.m_SavedMode.TurnOn();

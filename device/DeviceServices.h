@@ -43,6 +43,15 @@ public:
         (void)caption;
         return Edit(lines);
     }
+    // As Edit, where findFault names what keeps edited lines from being taken (empty: no
+    // fault). An editor that can stay open shows a fault on OK and stays open; this one
+    // ignores it (the caller checks the lines it returns).
+    using CFaultFinder = std::function<std::string(const std::vector<std::string>&)>;
+    virtual bool EditChecked(std::vector<std::string>& lines, const CFaultFinder& findFault)
+    {
+        (void)findFault;
+        return Edit(lines);
+    }
 };
 
 // The DSP header's label dialog: the edit box starts with label; true on OK with the

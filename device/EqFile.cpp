@@ -1,5 +1,6 @@
 #include "device/EqFile.h"
 
+#include "device/DeviceDataCheck.h"
 #include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
@@ -18,18 +19,22 @@ bool CEqFile::ReadLines(const std::string& path, std::vector<std::string>& lines
     return true;
 }
 
-bool CEqFile::ReadDeviceData(const std::string& path, bool (*isDataLine)(const std::string&),
-                             const std::string& family, std::vector<std::string>& lines,
-                             std::string& error)
+bool CEqFile::ReadDeviceData(const std::string& path, const CDeviceDataRules& rules,
+                             std::vector<std::string>& lines, std::string& error)
 {
     std::vector<std::string> read;
     if (!ReadLines(path, read, error))
         return false;
-    if (!HoldsDeviceData(read, isDataLine))
+    if (!HoldsDeviceData(read, rules.isDataLine))
     {
-        error = "The file \"" + path + "\" holds no " + family +
+        error = "The file \"" + path + "\" holds no " + rules.family +
                 " device data: none of its lines is one that the chip is programmed from. "
                 "The file was not opened.";
+        return false;
+    }
+    if (const std::string fault = FindDeviceDataFault(read, rules); !fault.empty())
+    {
+        error = "The file \"" + path + "\" was not opened: " + fault + ".";
         return false;
     }
     lines = std::move(read);
@@ -45,4 +50,15 @@ bool CEqFile::WriteLines(const std::string& path, const std::vector<std::string>
             if (ch != '\r')
                 text += ch;
     return WriteDeviceTextFile(path, text, error);
+}
+
+bool CEqFile::WriteDeviceData(const std::string& path, const std::vector<std::string>& lines,
+                              const CDeviceDataRules& rules, std::string& error)
+{
+    if (const std::string fault = FindDeviceDataFault(lines, rules); !fault.empty())
+    {
+        error = "The device data was not written to \"" + path + "\": " + fault + ".";
+        return false;
+    }
+    return WriteLines(path, lines, error);
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct CDeviceDataRules;
+
 class CEqFile
 {
 public:
@@ -22,12 +24,17 @@ public:
     static bool ReadLines(const std::string& path, std::vector<std::string>& lines,
                           std::string& error);
     // As ReadLines, and refused (lines unchanged, the file and the family named in error)
-    // when no line is one that isDataLine takes: the file is no device data of that family.
-    static bool ReadDeviceData(const std::string& path, bool (*isDataLine)(const std::string&),
-                               const std::string& family, std::vector<std::string>& lines,
-                               std::string& error);
+    // when no line is one that the rules' isDataLine takes (the file is no device data of
+    // that family), or when the lines hold a fault (FindDeviceDataFault: a word the chip's
+    // word does not hold, a parameter line the read-back refuses), named with its line.
+    static bool ReadDeviceData(const std::string& path, const CDeviceDataRules& rules,
+                               std::vector<std::string>& lines, std::string& error);
     // Writes the lines (carriage returns inside them dropped, every line feed written as
     // CR LF) through a temporary file renamed into place. False with a message in error.
     static bool WriteLines(const std::string& path, const std::vector<std::string>& lines,
                            std::string& error);
+    // As WriteLines, and refused (nothing written, the file and the fault named in error)
+    // when the lines hold a fault (FindDeviceDataFault): what the program writes opens again.
+    static bool WriteDeviceData(const std::string& path, const std::vector<std::string>& lines,
+                                const CDeviceDataRules& rules, std::string& error);
 };

@@ -1,6 +1,7 @@
 #include "device/QZX2410_Manager.h"
 
 #include "device/CoefficientWords.h"
+#include "device/DeviceDataCheck.h"
 #include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
@@ -277,9 +278,14 @@ bool CQZX2410_Manager::GenerateDeviceData()
     return true;
 }
 
+CDeviceDataRules CQZX2410_Manager::Rules() const
+{
+    return FamilyDataRules(IsQZX6060(), m_pDoc ? m_pDoc->m_nSamplingFrequency : 0);
+}
+
 bool CQZX2410_Manager::ShowEditor()
 {
-    if (!m_Services.editor.Edit(m_DataLines))
+    if (!EditDeviceDataChecked(m_Services.editor, m_DataLines, Rules()))
         return false;
     m_FileStatus.m_AcceptedMode.TurnOn();
     m_FileStatus.m_SavedMode.TurnOff();
@@ -302,8 +308,7 @@ bool CQZX2410_Manager::OpenDeviceData()
         return false;
     std::vector<std::string> lines;
     std::string error;
-    if (!CEqFile::ReadDeviceData(path, &IsFamilyDataLine, IsQZX6060() ? "QZX606X" : "QZX241X",
-                                 lines, error))
+    if (!CEqFile::ReadDeviceData(path, Rules(), lines, error))
     {
         Services::MessageBox().Show(error);
         return false;
@@ -327,7 +332,9 @@ bool CQZX2410_Manager::OpenDeviceData()
 
 bool CQZX2410_Manager::SaveTo(bool bAsk, const std::string& name)
 {
-    if (m_FileStatus.m_AcceptedMode.IsOff() && !EditDeviceData(false))
+    // Lines generated and never accepted are generated again from the grids' filters, as
+    // the document's own data is (a cancelled editor kept the older ones).
+    if (m_FileStatus.m_AcceptedMode.IsOff() && !EditDeviceData(m_FileStatus.m_GeneratedMode.IsOn()))
         return false;
     std::string path = name;
     const std::string bareName = FileNameFromPath(path);
@@ -344,7 +351,7 @@ bool CQZX2410_Manager::SaveTo(bool bAsk, const std::string& name)
     SetNameLine(bAsk ? path : bareName, lines);
     SetDateLine(m_Services.today(), lines);
     std::string error;
-    if (!CEqFile::WriteLines(path, lines, error))
+    if (!CEqFile::WriteDeviceData(path, lines, Rules(), error))
     {
         Services::MessageBox().Show(error);
         return false;

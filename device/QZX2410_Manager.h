@@ -10,6 +10,7 @@
 // "A2" change sign both ways.
 #pragma once
 
+#include "device/DeviceDataCheck.h"
 #include "device/DeviceServices.h"
 #include "device/QZX2410EqFileStatus.h"
 #include "document/DocumentServices.h"
@@ -120,6 +121,8 @@ public:
 
 private:
     bool IsQZX6060() const;
+    // What the family's data opened, accepted and written must hold (FindDeviceDataFault).
+    CDeviceDataRules Rules() const;
     // Writes to name; asks first when bAsk or when name has no folder.
     bool SaveTo(bool bAsk, const std::string& name);
     bool ShowEditor();

@@ -204,8 +204,10 @@ public:
     // Parameter File (32827; always asks for the file), Save Filter Parameters (32834) and
     // Save As Filter Parameters (32835), both enabled while the grids hold filters.
     void OnFileOpenFilterParameterFile();
-    void OnFileSaveFilterParameters();
-    void OnFileSaveAsFilterParameters();
+    // With no filter in the lists there is nothing to write: an older file keeps its
+    // filters, and one message names it.
+    void OnFileSaveFilterParameters() { SaveFilterParameters(false); }
+    void OnFileSaveAsFilterParameters() { SaveFilterParameters(true); }
     CCommandState OnUpdateFileSaveFilterParameters() const;
 
     // Closing (MorvaneDocSaveModified.cpp): asks "Save Files On Exit?" when a companion
@@ -348,6 +350,10 @@ private:
     // asked for, while nonFinite names filters.
     bool WriteCoefficientsTo(std::string& path, const std::vector<std::string>& nonFinite);
     bool SaveFilterParametersTo(std::string& path);
+    // Why saving the parameter file would write nothing (a text id: no filter in the
+    // lists, the grids' edits taken first), or 0.
+    unsigned CollectParametersToWrite();
+    void SaveFilterParameters(bool bAskForPath);
     bool SaveMasterPointsTo(std::string& path, bool bAsk);
     // The device data holders of the question's rows kDeviceData and kOtherDeviceData.
     using CExitDeviceRows = std::vector<IDeviceDataFiles::EHolder>;

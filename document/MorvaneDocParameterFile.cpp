@@ -1,5 +1,6 @@
 // The filter parameter file (".par") of the speaker document: the filters of the
 // seventeen lists read from and written to it, through the grids of the filter editor.
+#include "document/DocumentStrings.h"
 #include "document/MorvaneDoc.h"
 #include "filters/FilterGridRows.h"
 #include "filters/FilterParameterFile.h"
@@ -68,20 +69,24 @@ bool CMorvaneDoc::SaveFilterParametersTo(std::string& path)
     return true;
 }
 
-void CMorvaneDoc::OnFileSaveFilterParameters()
+unsigned CMorvaneDoc::CollectParametersToWrite()
 {
-    if (m_FiltersInGridMode.IsOff())
-        return;
-    std::string path = m_ParameterFile.GetName();
-    if (SaveFilterParametersTo(path))
-        m_ParameterFile.SetName(path);
+    m_App.UpdateFiltersFromGrids();
+    return m_FilterLists.GetTotalCount() == 0 ? unsigned(IDS_GRIDS_HOLD_NO_FILTERS) : 0u;
 }
 
-void CMorvaneDoc::OnFileSaveAsFilterParameters()
+void CMorvaneDoc::SaveFilterParameters(bool bAskForPath)
 {
     if (m_FiltersInGridMode.IsOff())
         return;
-    std::string path;
+    // An older file keeps its filters rather than be emptied: the user is told instead.
+    if (const unsigned nothing = CollectParametersToWrite())
+    {
+        ReportUnwrittenFiles(
+            {{m_ParameterFile.GetName(), CSaveFilesChoice::kFilterParameters, nothing}});
+        return;
+    }
+    std::string path = bAskForPath ? std::string() : m_ParameterFile.GetName();
     if (SaveFilterParametersTo(path))
         m_ParameterFile.SetName(path);
 }

@@ -142,8 +142,9 @@ bool CMorvaneDoc::SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDev
         {CSaveFilesChoice::kModifiedResponse, &m_ModifiedRawFile,
          content(CSaveFilesChoice::kModifiedResponse),
          [this](std::string& path) { return SaveShownResponse(path, true); }},
-        // Saved with no filter in the lists it is an empty filter set, which opens again.
-        {CSaveFilesChoice::kFilterParameters, &m_ParameterFile, [] { return 0u; },
+        // No filter is nothing to write: an older file keeps its filters.
+        {CSaveFilesChoice::kFilterParameters, &m_ParameterFile,
+         [this] { return CollectParametersToWrite(); },
          [this](std::string& path) { return SaveFilterParametersTo(path); }},
         {CSaveFilesChoice::kMasterPoints, &m_MasterPointFile,
          content(CSaveFilesChoice::kMasterPoints),

@@ -192,6 +192,18 @@ double CMorvaneSettings::LeastFrequencyDecades()
     return CAxisScale::LeastSpan(std::log10(kMaxAxisHz));
 }
 
+double CMorvaneSettings::LeastFrequencySpanHz(double dUpperHz)
+{
+    const double dUpper =
+        std::isfinite(dUpperHz) ? std::clamp(dUpperHz, kMinAxisHz, kMaxAxisHz) : kMaxAxisHz;
+    const double dExact = -std::expm1(-LeastFrequencyDecades() * std::log(10.0)) * dUpper;
+    const double dStep = std::pow(10.0, std::floor(std::log10(dExact)) - 1.0);
+    double dSpan = std::ceil(dExact / dStep) * dStep;
+    while (!IsDrawableFrequencyRange(dUpper - dSpan, dUpper))
+        dSpan += dStep;
+    return dSpan;
+}
+
 bool CMorvaneSettings::IsDrawableLevelRange(double dLower, double dUpper, double dMaxLevel)
 {
     return dUpper - dLower >= LeastLevelSpan(dMaxLevel);

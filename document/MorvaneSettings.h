@@ -67,6 +67,10 @@ public:
     // narrower ones, and ClampToValidRanges gives them their defaults.
     static double LeastLevelSpan(double dMaxLevel);
     static double LeastFrequencyDecades();
+    // The least Hz the Minimum Frequency must lie below dUpperHz (within the axis bounds):
+    // LeastFrequencyDecades at that maximum, rounded up to two significant digits so that
+    // a minimum typed that far below is drawable.
+    static double LeastFrequencySpanHz(double dUpperHz);
     static bool IsDrawableLevelRange(double dLower, double dUpper, double dMaxLevel);
     static bool IsDrawableFrequencyRange(double dLowerHz, double dUpperHz);
     // Writes all 31 keys in their order: doubles with "%lf" (with as many digits as they

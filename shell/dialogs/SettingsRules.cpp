@@ -1,10 +1,13 @@
 #include "shell/dialogs/SettingsRules.h"
 
 #include "document/MorvaneSettings.h"
+#include "graph/CFormat.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace
 {
@@ -33,13 +36,22 @@ constexpr std::array<CBorderPage, 4> kBorderPages = {{
     {7, 3, "Filter Phase Border", "Degrees", CMorvaneSettings::kMaxAxisLevel},
 }};
 
-// where: "Speaker Border: the Minimum "; what: "Decibels". The least span as the page's
-// fields show numbers ("1e-09").
-std::string NarrowRangeMessage(const std::string& where, const std::string& what, double dLeast,
-                               const std::string& unit)
+// where: "Speaker Border: the Minimum "; what: "Decibels"; least: the least span as the
+// user types it ("1e-09", "0.0000047 Hz").
+std::string NarrowRangeMessage(const std::string& where, const std::string& what,
+                               const std::string& least)
 {
-    return where + what + " must be at least " + DialogData::FormatDouble(dLeast) + unit +
-           " below the Maximum " + what + "; the view cannot draw a narrower range.";
+    return where + what + " must be at least " + least + " below the Maximum " + what +
+           "; the view cannot draw a narrower range.";
+}
+
+// The least span in Hz below the Maximum Frequency typed, in plain decimals down to its
+// second significant digit: "0.0000047 Hz".
+std::string LeastFrequencySpanText(double dUpperHz)
+{
+    const double dSpan = CMorvaneSettings::LeastFrequencySpanHz(dUpperHz);
+    const int nDecimals = std::max(0, 1 - int(std::floor(std::log10(dSpan))));
+    return FormatC("%.*f", nDecimals, dSpan) + " Hz";
 }
 
 // The higher limit as the document keeps it: truncated, and at most half the sampling
@@ -75,8 +87,8 @@ std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsS
                                                         range.dUpperFrequency))
             return CSettingsContradiction{
                 page.iPage, kMinimumFrequencyId,
-                NarrowRangeMessage(where, "Frequency", CMorvaneSettings::LeastFrequencyDecades(),
-                                   " decades")};
+                NarrowRangeMessage(where, "Frequency",
+                                   LeastFrequencySpanText(range.dUpperFrequency))};
         if (!(range.dLowerValue < range.dUpperValue))
             return CSettingsContradiction{page.iPage, kMinimumValueId,
                                           where + page.valueWord + " must be below the Maximum " +
@@ -85,8 +97,9 @@ std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsS
                                                     page.dMaxLevel))
             return CSettingsContradiction{
                 page.iPage, kMinimumValueId,
-                NarrowRangeMessage(where, page.valueWord,
-                                   CMorvaneSettings::LeastLevelSpan(page.dMaxLevel), "")};
+                NarrowRangeMessage(
+                    where, page.valueWord,
+                    DialogData::FormatDouble(CMorvaneSettings::LeastLevelSpan(page.dMaxLevel)))};
     }
     return std::nullopt;
 }

@@ -10,6 +10,12 @@ class CQtDeviceDataEditor : public IDeviceDataEditor
 public:
     bool Edit(std::vector<std::string>& lines) override;
     bool EditCaptioned(std::vector<std::string>& lines, const std::string& caption) override;
+    // OK on a text with a fault shows the fault and keeps the dialog open for correcting it.
+    bool EditChecked(std::vector<std::string>& lines, const CFaultFinder& findFault) override;
+
+private:
+    bool Run(std::vector<std::string>& lines, const std::string& caption,
+             const CFaultFinder& findFault);
 };
 
 class CQtLabelDialog : public ILabelDialog

@@ -14,6 +14,10 @@
 
 namespace
 {
+// The loudness registers' lines as the QZX2202 loudness manager writes them.
+const char kLeftLine[] = "21 000000 000000 000000 000000 000000    Left Loudness Biquad\r\n";
+const char kRightLine[] = "22 000000 000000 000000 000000 000000    Right Loudness Biquad\r\n";
+
 // Replaces the lines of registers 21 and 22, or appends them.
 struct CLoudnessLines : ILoudnessLineMerger
 {
@@ -22,13 +26,13 @@ struct CLoudnessLines : ILoudnessLineMerger
         bool left = false, right = false;
         for (std::string& line : lines)
             for (auto [name, text, found] :
-                 {std::tuple{"21", "21 L\r\n", &left}, std::tuple{"22", "22 R\r\n", &right}})
+                 {std::tuple{"21", kLeftLine, &left}, std::tuple{"22", kRightLine, &right}})
                 if (line.compare(0, 2, name) == 0)
                     line = text, *found = true;
         if (!left)
-            lines.push_back("21 L\r\n");
+            lines.push_back(kLeftLine);
         if (!right)
-            lines.push_back("22 R\r\n");
+            lines.push_back(kRightLine);
         return true;
     }
 };
@@ -166,8 +170,8 @@ TEST_F(CommandsTest, GenerateMergesTheLoudnessLinesAndNamesTheFiltersLeftOut)
     EXPECT_EQ(shown[23].substr(0, 3), "10 ");
     EXPECT_EQ(shown[30].substr(0, 3), "19 ");
     EXPECT_EQ(shown[35], "$8 -70.0 Mixer2\r\n");
-    EXPECT_EQ(shown[36], "21 L\r\n");
-    EXPECT_EQ(shown[37], "22 R\r\n");
+    EXPECT_EQ(shown[36], kLeftLine);
+    EXPECT_EQ(shown[37], kRightLine);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_NE(messages.texts[0].find("EQ-8 was left out"), std::string::npos);
     EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
@@ -236,7 +240,7 @@ TEST_F(CommandsTest, OpenShowsTheFilesOwnLinesAndSaveWritesBack)
     const auto fileLines = SplitDeviceDataText(ReadFile("qzx2201.eq"));
     ASSERT_EQ(editor.seen.size(), 1u);
     std::vector<std::string> merged = fileLines;
-    merged.insert(merged.end(), {"21 L\r\n", "22 R\r\n"});
+    merged.insert(merged.end(), {kLeftLine, kRightLine});
     EXPECT_EQ(editor.seen[0], merged);
     EXPECT_TRUE(Status().m_SavedMode.IsOff()); // the merged lines differ from the file
     EXPECT_EQ(dialogs.requests[0].defaultExtension, ".eq");
@@ -278,7 +282,7 @@ TEST_F(CommandsTest, ReplacingDeviceDataFromTheGridsKeepsEveryOtherLine)
     Answer(Golden("qzx2202.eq"));
     commands->Execute(Cmd::kOpenDeviceData);
     Lines()[3] = "! Speaker Serial #    : 42\r\n";
-    ASSERT_EQ(Lines().back(), "22 R\r\n");
+    ASSERT_EQ(Lines().back(), kRightLine);
     std::vector<std::string> before = Lines();
     ASSERT_TRUE(Enabled(Cmd::kReplaceDeviceDataWithGrid));
 
@@ -749,6 +753,79 @@ TEST_F(CommandsTest, ASaveThatWouldGenerateFromSuchAFilterLeavesTheOlderFile)
     }
 }
 
+// Generate Device Data, Cancel, a gain changed in the grid, then a save: the data generated
+// before was never accepted, and the save writes the filters the grids hold now (the
+// editor shows them first), for both families, from Save, Save As and on closing alike.
+TEST_F(CommandsTest, ASaveAfterACancelledGenerationWritesTheFiltersTheGridsHold)
+{
+    ASSERT_TRUE(doc->CreateDefaultResponse());
+    const auto setGain = [this](const char* gain)
+    {
+        doc->m_FilterLists.m_EQFilters.RemoveAll();
+        AddParsed<CDigEQFilter, &CFilterLists::m_EQFilters>(
+            doc->m_FilterLists,
+            (std::string("EQ-1, ") + gain + ", 1.000000, 1000.000000, No, Yes, 7").c_str());
+    };
+    using H = IDeviceDataFiles;
+    const struct
+    {
+        EDeviceId id;
+        const char* name;
+        std::function<void(const std::string& path)> save;
+    } cases[] = {
+        {kDeviceQZX2201, "a.eq",
+         [&](const std::string& p) { Answer(p), commands->OnFileSaveAsDeviceData(); }},
+        {kDeviceQZX2202, "b.eq",
+         [&](const std::string& p)
+         { doc->m_EqFileStatus.SetName(p), commands->Execute(Cmd::kSaveDeviceData); }},
+        {kDeviceQZX2201, "c.eq", [&](const std::string& p) { commands->SaveTo(H::kEqData, p); }},
+        {kDeviceQZX2410, "d.EQ241X",
+         [&](const std::string& p) { Answer(p), commands->OnFileSaveAsDeviceData(); }},
+        {kDeviceQZX6060, "e.EQ606X",
+         [&](const std::string& p) { Answer(p), commands->Execute(Cmd::kSaveDeviceData); }},
+        {kDeviceQZX2410, "f.EQ241X",
+         [&](const std::string& p) { commands->SaveTo(H::kFamilyData, p); }},
+    };
+    for (const auto& c : cases)
+    {
+        device.id = c.id;
+        const std::string path = Path(c.name);
+        // The text the grids' -5 dB filter gives.
+        setGain("-5.000000");
+        editor.ok = true;
+        commands->Execute(Cmd::kGenerateDeviceData);
+        ASSERT_FALSE(editor.seen.empty());
+        const std::vector<std::string> expected = editor.seen.back();
+
+        setGain("-3.000000");
+        editor.ok = false;
+        commands->Execute(Cmd::kGenerateDeviceData);
+        setGain("-5.000000");
+        editor.ok = true;
+        editor.seen.clear();
+        messages.texts.clear();
+        c.save(path);
+        EXPECT_TRUE(messages.texts.empty()) << c.name;
+        // The editor shows the -5 dB text (under the name of the file saved).
+        ASSERT_EQ(editor.seen.size(), 1u) << c.name;
+        ASSERT_EQ(editor.seen[0].size(), expected.size()) << c.name;
+        EXPECT_TRUE(
+            std::equal(editor.seen[0].begin() + 1, editor.seen[0].end(), expected.begin() + 1))
+            << c.name;
+        const std::string written = ReadFileBytes(path);
+        EXPECT_NE(written.find("!# EQ-1, -5.000000, 1.000000, 1000.000000, No, Yes, 7"),
+                  std::string::npos)
+            << c.name;
+        EXPECT_EQ(written.find("-3.000000"), std::string::npos) << c.name;
+        // The words too: the file's lines after the date line are those of the -5 dB text.
+        const std::vector<std::string> back = SplitDeviceDataText(written);
+        ASSERT_EQ(back.size(), SplitDeviceDataText(JoinDeviceDataLines(expected)).size()) << c.name;
+        EXPECT_TRUE(std::equal(back.begin() + 2, back.end(),
+                               SplitDeviceDataText(JoinDeviceDataLines(expected)).begin() + 2))
+            << c.name;
+    }
+}
+
 // Closing the program saves the device data of either holder, whatever device is
 // selected, to the full path the question shows.
 TEST_F(CommandsTest, ClosingSavesEitherHoldersDataToTheNameShown)
@@ -910,5 +987,133 @@ TEST_F(CommandsTest, EachFamilyOpensOnlyItsOwnDeviceData)
             ASSERT_EQ(messages.texts.size(), 1u);
             EXPECT_NE(messages.texts[0].find(c.path), std::string::npos);
         }
+    }
+}
+
+namespace
+{
+// A golden file of the family with one of its lines (1-based) replaced.
+std::string WithLine(const std::string& golden, int nLine, const std::string& line)
+{
+    std::vector<std::string> lines = SplitDeviceDataText(ReadFile(golden.c_str()));
+    lines[std::size_t(nLine - 1)] = line + "\r\n";
+    return JoinDeviceDataLines(lines);
+}
+
+// A line that no device data of the family may hold, at a line of its golden file, and
+// why, as every way in names it after "line <n> ("<line>") ".
+struct CFaultyLine
+{
+    EDeviceId id;
+    int nLine;
+    const char* line;
+    const char* why;
+};
+const char kEqWord[] = " where a coefficient word of the QZX2201/QZX2202 belongs: one to six "
+                       "hexadecimal digits, such as 0FFF5A";
+const char kFamilyRegisterWord[] =
+    " where a coefficient word of the QZX241X belongs: eight hexadecimal digits of a 28-bit "
+    "word filled with its sign, such as 00800000 or FF800000";
+const char kFamilyWordLine[] =
+    "is no coefficient word of the QZX241X: four blank-led pairs of hexadecimal digits of a "
+    "28-bit word filled with its sign, such as \" 00 80 00 00\" or \" FF 80 00 00\"";
+const std::string kGainNotFinite = "gives its filter a Gain in DB that is not a finite number";
+const CFaultyLine kFaultyLines[] = {
+    {kDeviceQZX2201, 17, "0A nan E046D6 0FFF5A E046D6 0FFF3E", "holds \"nan\""},
+    {kDeviceQZX2201, 23, "13 010000 010111 010222 010333 1010444", "holds \"1010444\""},
+    {kDeviceQZX2202, 23, "13 010000 010111 010222 -10333 010444", "holds \"-10333\""},
+    {kDeviceQZX2201, 18, "0B 020000 020111 020222", "holds no word"},
+    {kDeviceQZX2201, 18, "0B 020000 020111 inf 020333 020444", "holds \"inf\""},
+    {kDeviceQZX2202, 36, "21 000000 0x1234 000000 000000 000000", "holds \"0x1234\""},
+    {kDeviceQZX2201, 11, "!# EQ-1, nan, 2.000000, 100.000000, No, Yes, 1", ""},
+    {kDeviceQZX2202, 12, "!# EQ-2, 6.000000, 2.000000, 1e400, No, Yes, 2", ""},
+    {kDeviceQZX2410, 11, "!# EQ-1, -inf, 2.000000, 100.000000, No, Yes, 1", ""},
+    {kDeviceQZX2410, 21, "34 00800000 nan 00800000 00800000 00800000", "holds \"nan\""},
+    {kDeviceQZX2410, 21, "4F 00800000 7FFFFFFF 00800000 00800000 00800000", "holds \"7FFFFFFF\""},
+    {kDeviceQZX2410, 24, " FF 80 nan 00", ""},
+    {kDeviceQZX2410, 25, " 7F FF FF FF", ""},
+    {kDeviceQZX2410, 26, " 00 00 00 00 00", ""},
+};
+
+std::string GoldenOf(EDeviceId id)
+{
+    return id == kDeviceQZX2410   ? "speaker.EQ241X"
+           : id == kDeviceQZX2202 ? "qzx2202.eq"
+                                  : "qzx2201.eq";
+}
+
+// What follows "line <n> ("<line>") " in the messages.
+std::string WhyOf(const CFaultyLine& c)
+{
+    const std::string line = c.line;
+    if (line.rfind("!#", 0) == 0)
+        return line.find("EQ-2") != std::string::npos
+                   ? "gives its filter a Center Frequency that is not a finite number"
+                   : kGainNotFinite;
+    if (line[0] == ' ')
+        return kFamilyWordLine;
+    return std::string(c.why) + (c.id == kDeviceQZX2410 ? kFamilyRegisterWord : kEqWord);
+}
+} // namespace
+
+// "0A nan E046D6 ..." or "!# EQ-1, nan, ..." opened, then written back out as they were: a
+// word that no word of the chip is, or a parameter line the read-back refuses, is refused
+// with its line wherever device data comes in (a file opened, a text accepted in the
+// editor) and by every writer, and the data in hand, the files and the modes stay as
+// they were.
+TEST_F(CommandsTest, DeviceDataHoldingWhatIsNoWordOrNoNumberIsRefusedByEveryWayIn)
+{
+    for (const CFaultyLine& c : kFaultyLines)
+    {
+        device.id = c.id;
+        const bool eq = c.id != kDeviceQZX2410;
+        const std::string golden = GoldenOf(c.id);
+        const std::string faulty = WithLine(golden, c.nLine, c.line);
+        const std::string fault =
+            "line " + std::to_string(c.nLine) + " (\"" + c.line + "\") " + WhyOf(c);
+        const std::string path = Path("faulty data");
+        std::ofstream(path, std::ios::binary) << faulty;
+
+        // Opened from a file: refused with the file and the line.
+        Lines() = {"kept\r\n"};
+        family->m_DataLines = {"kept\r\n"};
+        messages.texts.clear();
+        editor.seen.clear();
+        CWrittenState before = State();
+        Answer(path);
+        commands->Execute(Cmd::kOpenDeviceData);
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"The file \"" + path +
+                                                           "\" was not opened: " + fault + "."})
+            << c.line;
+        ++before.dialogRequests;
+        EXPECT_TRUE(State() == before) << c.line;
+
+        // Typed into the editor over the golden data: not taken.
+        const std::string good = Path("good data");
+        std::filesystem::copy_file(Golden(golden.c_str()), good,
+                                   std::filesystem::copy_options::overwrite_existing);
+        Answer(good);
+        commands->Execute(Cmd::kOpenDeviceData);
+        ASSERT_EQ(messages.texts.size(), 1u) << c.line;
+        editor.edit = [&](std::vector<std::string>& lines) { lines = SplitDeviceDataText(faulty); };
+        before = State();
+        commands->Execute(Cmd::kEditDeviceData);
+        editor.edit = nullptr;
+        EXPECT_EQ(messages.texts.back(), "The edited device data was not taken: " + fault + ".")
+            << c.line;
+        ++before.editorCalls;
+        EXPECT_TRUE(State() == before) << c.line;
+
+        // Lines in hand that hold it (as no way in now gives them) are not written.
+        (eq ? Lines() : family->m_DataLines) = SplitDeviceDataText(faulty);
+        before = State();
+        const std::string written = Path(eq ? "written.eq" : "written.EQ241X");
+        EXPECT_FALSE(commands->SaveTo(
+            eq ? IDeviceDataFiles::kEqData : IDeviceDataFiles::kFamilyData, written))
+            << c.line;
+        EXPECT_EQ(messages.texts.back(),
+                  "The device data was not written to \"" + written + "\": " + fault + ".")
+            << c.line;
+        EXPECT_TRUE(State() == before) << c.line;
     }
 }

@@ -42,7 +42,7 @@ TEST(DeviceDataSession, OpenShowsTheFilesOwnLines)
     };
     for (const auto& c : cases)
     {
-        CDeviceDataSession session;
+        CDeviceDataSession session(48000);
         session.m_Status.m_GeneratedMode.TurnOn();
         session.m_Status.m_AcceptedMode.SetState(c.acceptedBefore);
         session.m_Status.m_SavedMode.SetState(c.savedBefore);
@@ -63,7 +63,7 @@ TEST(DeviceDataSession, OpenShowsTheFilesOwnLines)
 
 TEST(DeviceDataSession, CancellingTheEditorInsideSaveCancelsTheSave)
 {
-    CDeviceDataSession session;
+    CDeviceDataSession session(48000);
     CScriptedEditor editor;
     editor.ok = false;
     std::vector<std::string> warnings;
@@ -79,7 +79,7 @@ TEST(DeviceDataSession, CancellingTheEditorInsideSaveCancelsTheSave)
 
 TEST(DeviceDataSession, SaveWritesNameAndDateOrReportsTheFailure)
 {
-    CDeviceDataSession session;
+    CDeviceDataSession session(48000);
     CScriptedEditor editor;
     std::vector<std::string> warnings;
     ASSERT_TRUE(session.Generate({"a.eq", "1/2/26", 48000}, CFilterBlock{}, 6, editor, warnings));

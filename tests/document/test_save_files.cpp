@@ -59,6 +59,8 @@ std::string NothingWritten(const std::vector<std::pair<std::string, std::string>
 const char kNoActiveFilter[] =
     "no filter is active in the grids, and there is no calculated or restart filter.";
 const char kNoDesiredCurves[] = "there are no desired response curves.";
+const char kGridsHoldNoFilters[] = "the filter grids hold no filters (Copy Generated Filters to "
+                                   "Edit Grid puts calculated filters there).";
 
 // Device data holders that record the saves.
 class FakeDeviceData : public IDeviceDataFiles
@@ -339,10 +341,12 @@ TEST_F(SaveFilesTest, ATickedFileWithNothingToWriteIsNamedAndTheOlderFileKept)
         std::string shown;                 // the name, or "the " and the row's label
         std::string reason;
         std::string onDisk; // the older file that must stay as it was
+        // A second file the same change leaves with nothing to write.
+        std::string alsoShown = {}, alsoReason = {}, alsoOnDisk = {};
     } cases[] = {
         {"no filter in the lists", CSaveFilesChoice::kFilterCoefficients,
          [this] { doc->m_FilterLists.m_EQFilters.RemoveAll(); }, folder.Path("spk.flt"),
-         kNoActiveFilter, "spk.flt"},
+         kNoActiveFilter, "spk.flt", folder.Path("spk.par"), kGridsHoldNoFilters, "spk.par"},
         {"an inactive filter", CSaveFilesChoice::kFilterCoefficients,
          [this] { doc->m_FilterLists.m_EQFilters.GetAt(0)->m_ActiveMode.TurnOff(); },
          folder.Path("spk.flt"), kNoActiveFilter, "spk.flt"},
@@ -393,11 +397,14 @@ TEST_F(SaveFilesTest, ATickedFileWithNothingToWriteIsNamedAndTheOlderFileKept)
             return 1;
         };
         EXPECT_TRUE(doc->SaveModified()) << c.what;
-        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten({{c.shown, c.reason}})})
-            << c.what;
+        std::vector<std::pair<std::string, std::string>> named = {{c.shown, c.reason}};
+        if (!c.alsoShown.empty())
+            named.push_back({c.alsoShown, c.alsoReason});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(named)}) << c.what;
         // Every other ticked file is written new, and is not named.
         for (const std::string& name : kSaved)
-            EXPECT_EQ(IsOlderFile(name), name == c.onDisk) << c.what << ": " << name;
+            EXPECT_EQ(IsOlderFile(name), name == c.onDisk || name == c.alsoOnDisk)
+                << c.what << ": " << name;
         EXPECT_EQ(devices.saves.size(), c.file == CSaveFilesChoice::kDeviceData ? 0u : 1u)
             << c.what;
         // Nothing was saved of the file: its record is as it was.
@@ -419,8 +426,8 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     MakeEverythingUnsaved();
     WriteOlderFiles({"spk.crv", "spk.flt", "spk.par"});
     doc->m_DesiredCurveFile.TurnOff();
-    // No filter at all: the parameter file is written all the same, as an empty filter
-    // set that opens again, and is not named.
+    // No filter at all: nothing to write into the coefficient file nor into the parameter
+    // file, whose older filters stay.
     doc->m_FilterLists.m_EQFilters.RemoveAll();
     // The message comes once every ticked file has been saved.
     std::vector<std::size_t> messagesAtDeviceSave;
@@ -430,10 +437,11 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     EXPECT_EQ(messagesAtDeviceSave, std::vector<std::size_t>{0});
     EXPECT_EQ(messages.texts, std::vector<std::string>{
                                   NothingWritten({{folder.Path("spk.crv"), kNoDesiredCurves},
-                                                  {folder.Path("spk.flt"), kNoActiveFilter}})});
+                                                  {folder.Path("spk.flt"), kNoActiveFilter},
+                                                  {folder.Path("spk.par"), kGridsHoldNoFilters}})});
     EXPECT_TRUE(IsOlderFile("spk.crv"));
     EXPECT_TRUE(IsOlderFile("spk.flt"));
-    EXPECT_EQ(ReadFileBytes(folder.Path("spk.par")), "");
+    EXPECT_TRUE(IsOlderFile("spk.par"));
 
     // Before another response is opened the same; a failure later in the order keeps
     // the design, and what had nothing to write is named after the failure's message.
@@ -441,14 +449,16 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     doc->m_FilterLists.m_EQFilters.RemoveAll();
     app.onSaveFiles = [this](CSaveFilesChoice& choice)
     {
-        choice.files[CSaveFilesChoice::kFilterParameters].name = folder.Path("missing/spk.par");
+        choice.files[CSaveFilesChoice::kMasterPoints].name = folder.Path("missing/spk.mpt");
         return 1;
     };
     messages.texts.clear();
     EXPECT_FALSE(doc->SaveUnsavedFiles(true));
     ASSERT_EQ(messages.texts.size(), 2u);
-    EXPECT_EQ(messages.texts[1], NothingWritten({{folder.Path("spk.flt"), kNoActiveFilter}}));
+    EXPECT_EQ(messages.texts[1], NothingWritten({{folder.Path("spk.flt"), kNoActiveFilter},
+                                                 {folder.Path("spk.par"), kGridsHoldNoFilters}}));
     EXPECT_TRUE(IsOlderFile("spk.flt"));
+    EXPECT_TRUE(IsOlderFile("spk.par"));
 
     // With something in every file, nothing is named.
     MakeEverythingUnsaved();
@@ -620,6 +630,58 @@ TEST_F(SaveFilesTest, AFileOfAnotherKindIsRefusedAsParametersAndTheListsStay)
     doc->OnFileOpenFilterParameterFile();
     EXPECT_EQ(doc->m_FilterLists.GetTotalCount(), 0);
     EXPECT_TRUE(doc->m_FiltersInGridMode.IsOn());
+}
+
+// A parameter file of no filter would write an empty file over the older one's filters:
+// every save of it (on closing, before another response is opened, Save, Save As) names it
+// instead, asks for no path, and leaves the older file and the unsaved mark as they were.
+TEST_F(SaveFilesTest, NoFilterIsNothingToWriteIntoTheParameterFileOnEveryPath)
+{
+    const auto onlyParameters = [](CSaveFilesChoice& choice)
+    {
+        for (CSaveFilesChoice::CFile& file : choice.files)
+            file.bSave = false;
+        choice.files[CSaveFilesChoice::kFilterParameters].bSave = true;
+        return 1;
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void()> save;
+    } saves[] = {
+        {"closing", [this] { EXPECT_TRUE(doc->SaveModified()); }},
+        {"before opening", [this] { EXPECT_TRUE(doc->SaveUnsavedFiles(true)); }},
+        {"Save", [this] { doc->OnFileSaveFilterParameters(); }},
+        {"Save As", [this] { doc->OnFileSaveAsFilterParameters(); }},
+    };
+    for (const auto& s : saves)
+    {
+        MakeEverythingUnsaved();
+        WriteOlderFiles({"spk.par"});
+        // Grid rows removed one by one leave the grids on, with no filter.
+        doc->m_FilterLists.m_EQFilters.RemoveAll();
+        app.onSaveFiles = onlyParameters;
+        messages.texts.clear();
+        dialogs.requests.clear();
+        dialogs.answers = {folder.Path("spk.par")};
+        s.save();
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(
+                                      {{folder.Path("spk.par"), kGridsHoldNoFilters}})})
+            << s.what;
+        EXPECT_TRUE(IsOlderFile("spk.par")) << s.what;
+        EXPECT_TRUE(dialogs.requests.empty()) << s.what;
+        EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn()) << s.what;
+        EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("spk.par")) << s.what;
+
+        // With a filter, the same save writes it.
+        AddEQ(*doc, 1000.0, 1);
+        messages.texts.clear();
+        s.save();
+        EXPECT_TRUE(messages.texts.empty()) << s.what;
+        EXPECT_FALSE(IsOlderFile("spk.par")) << s.what;
+        EXPECT_NE(ReadFileBytes(folder.Path("spk.par")).find("EQ-1, -3.000000"), std::string::npos)
+            << s.what;
+    }
 }
 
 TEST_F(SaveFilesTest, EverySaveClearsItsFilesUnsavedMark)

@@ -5,17 +5,24 @@
 // open through the family manager.
 //
 // A refused file leaves the lines, the data file name and the modes of both holders as
-// they were, with a message naming the file. An accepted file gives its own lines; saved
-// (File > Save Device Program Data File) and opened again it gives the lines saved,
-// carriage returns inside a line dropped as the writer drops them.
+// they were, with a message naming the file. An accepted file gives its own lines; every
+// word of its register lines is hexadecimal digits of the chip's word (one to six for the
+// QZX2201/QZX2202; the 28-bit word sign-filled, in register lines and in the entries' word
+// lines, for the QZX2410/QZX6060), the register lines are all read back, and every filter
+// of its "!#" lines is read back with finite parameters; saved (File > Save Device Program
+// Data File) and opened again it gives the lines saved, carriage returns inside a line
+// dropped as the writer drops them.
 //
 // Input: one selector byte (the device), then the file's bytes.
 #include "device/DeviceDataCommands.h"
+#include "device/DeviceDataReadBack.h"
+#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/GenericDspHeader.h"
 #include "device/QZX2410_Manager.h"
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
+#include "filters/FilterLists.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -71,6 +78,105 @@ CHolderState StateOf(const std::vector<std::string>& lines, const CEqFileStatus&
             status.m_HasFilterSectionMode.IsOn() != 0,
             status.m_AcceptedMode.IsOn() != 0,
             status.m_SavedMode.IsOn() != 0};
+}
+
+bool IsHexDigits(const std::string& text, std::size_t maxDigits)
+{
+    return !text.empty() && text.size() <= maxDigits &&
+           text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+}
+
+// The QZX2201/QZX2202 register lines, as the read-back finds them.
+bool BeginsWithEqRegisterName(const std::string& line)
+{
+    for (const char* name : {"0A", "0B", "0C", "0D", "0E", "0F", "10", "13", "14", "15", "16", "17",
+                             "18", "19", "21", "22"})
+        if (line.compare(0, 2, name) == 0)
+            return true;
+    return false;
+}
+
+// A QZX2410/QZX6060 word: the 28-bit word sign-filled, as eight digits, or fewer.
+bool IsFamilyWord(const std::string& digits)
+{
+    if (!IsHexDigits(digits, 8))
+        return false;
+    const unsigned long value = std::strtoul(digits.c_str(), nullptr, 16);
+    return digits.size() < 8 || value <= 0x07FFFFFFul || value >= 0xF8000000ul;
+}
+
+// The text lines without line ends or carriage returns.
+std::vector<std::string> TextLines(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> text;
+    for (const std::string& line : SplitDeviceDataText(JoinDeviceDataLines(lines)))
+    {
+        std::string plain;
+        for (char c : line)
+            if (c != '\r' && c != '\n')
+                plain += c;
+        text.push_back(plain);
+    }
+    return text;
+}
+
+// What an accepted text holds: words of the chip, register lines and parameter lines that
+// all read back, the parameters finite.
+bool HoldsOnlyWordsAndNumbers(const std::vector<std::string>& lines, bool eq,
+                              const CQZX2410_Manager& family)
+{
+    const std::vector<std::string> text = TextLines(lines);
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        const std::string& line = text[i];
+        const bool isRegister =
+            eq ? BeginsWithEqRegisterName(line) : BeginsWithFamilyRegister(line);
+        if (isRegister)
+        {
+            const std::vector<std::string> fields = SplitRegisterFields(line);
+            for (std::size_t w = 1; w <= 5; ++w)
+                if (w >= fields.size() ||
+                    !(eq ? IsHexDigits(fields[w], 6) : IsFamilyWord(fields[w])))
+                    return false;
+        }
+        // A family entry: five lines of four blank-led pairs of a word.
+        if (!eq && line.size() >= 2 && line.size() <= 3 && line[0] == 'Q' &&
+            IsHexDigits(line.substr(1), 2))
+            for (std::size_t k = i + 1; k <= i + 5; ++k)
+            {
+                if (k >= text.size() || text[k].size() != 12)
+                    return false;
+                std::string digits;
+                for (std::size_t p = 0; p < 12; p += 3)
+                {
+                    if (text[k][p] != ' ')
+                        return false;
+                    digits += text[k].substr(p + 1, 2);
+                }
+                if (digits.size() != 8 || !IsFamilyWord(digits))
+                    return false;
+            }
+    }
+    CMatrixPtrArray listA, listB;
+    std::vector<std::string> refused;
+    if (eq)
+        CollectCoefficientLines(lines, 7, listA, listB, &refused);
+    else
+        family.ImportCoefficients(listA, listB, &refused);
+    std::vector<std::string> parameterLines;
+    for (const std::string& line : lines)
+        if (line.find("!#") != std::string::npos)
+            parameterLines.push_back(line);
+    CFilterLists filters;
+    ParameterLinesToFilters(parameterLines, filters, 48000, &refused);
+    bool finite = true;
+    filters.ForEach(
+        [&finite](EFilterKind, auto& list)
+        {
+            for (int k = 0; k < list.GetSize(); ++k)
+                finite = finite && list.GetAt(k)->HasFiniteParameters();
+        });
+    return refused.empty() && finite;
 }
 
 // The lines as the writer puts them out and the reader takes them back: no carriage
@@ -145,8 +251,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
         {
             const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-            if (after.lines != SplitDeviceDataText(bytes) || after.name != path ||
-                !after.opened || after.generated || editor.shown != 1)
+            if (after.lines != SplitDeviceDataText(bytes) || after.name != path || !after.opened ||
+                after.generated || editor.shown != 1 ||
+                !HoldsOnlyWordsAndNumbers(after.lines, eq, family))
                 std::abort();
             // Saved (the QZX6060 saves as: the dialog answers the same path) and opened
             // again: the lines saved.
@@ -157,7 +264,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             dialogs.answers.push_back(path);
             commands.Execute(CDeviceDataCommands::kOpenDeviceData);
-            const std::vector<std::string>& again = eq ? doc->m_DeviceDataLines : family.m_DataLines;
+            const std::vector<std::string>& again =
+                eq ? doc->m_DeviceDataLines : family.m_DataLines;
             if (!messages.texts.empty() || again != AsWritten(saved))
                 std::abort();
         }

@@ -2,7 +2,9 @@
 // register-line import, the comment lines and the rewrite of the channel block. Every
 // decoded coefficient must lie within the 28-bit word's range [-16, 16], every register line
 // is taken or named as refused, and a word within the writer's range must read back as the
-// value it was written from.
+// value it was written from. A text that the open and the editor take (FindDeviceDataFault)
+// has every register line taken.
+#include "device/DeviceDataCheck.h"
 #include "device/DeviceDataText.h"
 #include "device/QZX2410_Manager.h"
 #include "document/MorvaneSettings.h"
@@ -71,6 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (line.compare(0, 2, CQZX2410_Manager::RegisterName(row, i)) == 0)
                     ++registerLines;
     if (std::size_t(listA.GetSize()) + refused.size() != registerLines)
+        std::abort();
+    // A text the family's open and editor take holds no register line the read-back refuses.
+    if (FindDeviceDataFault(manager.m_DataLines, FamilyDataRules(false, 48000)).empty() &&
+        !refused.empty())
         std::abort();
     CheckPairs(listA);
     CheckPairs(listB);

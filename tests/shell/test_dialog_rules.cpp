@@ -171,7 +171,34 @@ TEST(SettingsRules, ContradictionsNameThePageAndTheField)
              v.views[0].dUpperFrequency = std::nextafter(200000.0, 1e6);
          },
          3, 1002,
-         "Speaker Border: the Minimum Frequency must be at least 1e-11 decades below the "
+         "Speaker Border: the Minimum Frequency must be at least 0.0000047 Hz below the "
+         "Maximum Frequency; the view cannot draw a narrower range."},
+        // The least span is named in the Hz the user types, for the maximum typed, and a
+        // minimum that far below is taken.
+        {"speaker frequencies the named Hz apart",
+         [](CSettingsSheetValues& v) {
+             v.views[0].dLowerFrequency = 200000.0 - 0.0000047,
+             v.views[0].dUpperFrequency = 200000.0;
+         },
+         -1, 0, nullptr},
+        {"phase frequencies a hundred-millionth of a Hz apart at 1000 Hz",
+         [](CSettingsSheetValues& v)
+         { v.views[1].dLowerFrequency = 1000.0 - 1e-8, v.views[1].dUpperFrequency = 1000.0; },
+         6, 1002,
+         "Phase Response Border: the Minimum Frequency must be at least 0.000000024 Hz below the "
+         "Maximum Frequency; the view cannot draw a narrower range."},
+        {"phase frequencies the named Hz apart",
+         [](CSettingsSheetValues& v) {
+             v.views[1].dLowerFrequency = 1000.0 - 0.000000024, v.views[1].dUpperFrequency = 1000.0;
+         },
+         -1, 0, nullptr},
+        {"filter frequencies of one log10 at 1 Hz",
+         [](CSettingsSheetValues& v) {
+             v.views[2].dLowerFrequency = 1.0,
+             v.views[2].dUpperFrequency = std::nextafter(1.0, 2.0);
+         },
+         4, 1002,
+         "Filter Border: the Minimum Frequency must be at least 0.000000000024 Hz below the "
          "Maximum Frequency; the view cannot draw a narrower range."},
         {"phase frequencies a hundred-millionth of a Hz apart",
          [](CSettingsSheetValues& v)

@@ -3,6 +3,7 @@
 #include "../framework/QtTestApp.h"
 #include "tests/shell/ModalDialogs.h"
 
+#include "device/DeviceDataCheck.h"
 #include "document/MorvaneDoc.h"
 #include "framework/core/Services.h"
 #include "shell/dialogs/ConfirmMarkDlg.h"
@@ -12,6 +13,7 @@
 #include "shell/dialogs/SaveFilesDlg.h"
 #include "shell/dialogs/Settings.h"
 #include "shell/dialogs/SettingsPage.h"
+#include "shell/ui/DeviceDialogs.h"
 #include "shell/ui/MorvaneApp.h"
 
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -318,4 +321,62 @@ TEST_F(DialogTest, SaveFilesShowsTheOtherDeviceDataOnlyWhenAsked)
         EXPECT_EQ(dialog.Name(CSaveFilesDlg::kOtherDeviceData)->isVisible(), bShown);
         EXPECT_TRUE(dialog.Check(CSaveFilesDlg::kDeviceData)->isVisible());
     }
+}
+
+// The device data editor's OK on a text with a word the chip holds no word for: the fault
+// is shown and the dialog stays open with the text as typed, for correcting it; corrected,
+// OK takes it. Cancel leaves the lines as they were.
+TEST_F(DialogTest, DeviceDataEditorKeepsATextWithAFaultOpenForCorrecting)
+{
+    const std::vector<std::string> before = {"!# Filter Parameters\r\n",
+                                             "0A 0FFFCA E04708 0FFF41 E04708 0FFF0B\r\n"};
+    const IDeviceDataEditor::CFaultFinder findFault = [](const std::vector<std::string>& lines)
+    { return FindDeviceDataFault(lines, EqDataRules(48000)); };
+    CQtDeviceDataEditor editor;
+    std::vector<std::string> lines = before;
+    bool stayedOpen = false;
+    std::string kept;
+    OnNextModal<QDialog>(
+        [&](QDialog& dialog)
+        {
+            auto* text = dialog.findChild<QPlainTextEdit*>("DeviceDataText");
+            auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            ASSERT_TRUE(text && ok);
+            text->setPlainText("!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n");
+            ok->click();
+            stayedOpen = dialog.isVisible();
+            kept = text->toPlainText().toStdString();
+            dialog.grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/device_data_editor_fault.png");
+            text->setPlainText("!# Filter Parameters\n0A 0FFFCA E046D6 0FFF5A E046D6 0FFF3E\n");
+            ok->click();
+        });
+    EXPECT_TRUE(editor.EditChecked(lines, findFault));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n");
+    EXPECT_EQ(m_Messages.texts,
+              std::vector<std::string>{
+                  "The edited device data cannot be taken: line 2 (\"0A nan E046D6 0FFF5A E046D6 "
+                  "0FFF3E\") holds \"nan\" where a coefficient word of the QZX2201/QZX2202 "
+                  "belongs: one to six hexadecimal digits, such as 0FFF5A.  Correct it, or "
+                  "Cancel."});
+    EXPECT_EQ(lines, (std::vector<std::string>{"!# Filter Parameters\r\n",
+                                               "0A 0FFFCA E046D6 0FFF5A E046D6 0FFF3E\r\n"}));
+
+    // A fault, then Cancel: nothing taken.
+    lines = before;
+    OnNextModal<QDialog>(
+        [](QDialog& dialog)
+        {
+            auto* text = dialog.findChild<QPlainTextEdit*>("DeviceDataText");
+            text->setPlainText("!# EQ-1, nan, 2.000000, 100.000000, No, Yes, 1\n");
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        });
+    EXPECT_FALSE(editor.EditChecked(lines, findFault));
+    EXPECT_EQ(lines, before);
+    ASSERT_EQ(m_Messages.texts.size(), 2u);
+    EXPECT_EQ(m_Messages.texts[1],
+              "The edited device data cannot be taken: line 1 (\"!# EQ-1, nan, 2.000000, "
+              "100.000000, No, Yes, 1\") gives its filter a Gain in DB that is not a finite "
+              "number.  Correct it, or Cancel.");
 }

@@ -299,7 +299,8 @@ TEST_F(SettingsSheetTest, RangesTooNarrowForTheViewToDrawAreRefused)
             Type(range.nMaxId, range.upper);
             Type(range.nMinId, range.lower);
             const std::string what = range.bValues ? page.word : "Frequency";
-            const std::string least = range.bValues ? page.least : "1e-11 decades";
+            // The frequencies' least span in the Hz typed, at the Maximum Frequency typed.
+            const std::string least = range.bValues ? page.least : "0.0000047 Hz";
             ExpectRefused(page.iPage, range.nMinId, range.lower, *page.pView, window,
                           std::string(page.caption) + ": the Minimum " + what +
                               " must be at least " + least + " below the Maximum " + what +
@@ -313,6 +314,12 @@ TEST_F(SettingsSheetTest, RangesTooNarrowForTheViewToDrawAreRefused)
     ASSERT_TRUE(sheet->OnApply());
     EXPECT_EQ(phase.window.top, 1e-7);
     EXPECT_EQ(phase.window.bottom, 0.0);
+    // A Minimum Frequency the Hz named below the maximum is taken.
+    OpenOn(3);
+    Type(1004, "200000");
+    Type(1002, "199999.9999953");
+    EXPECT_TRUE(sheet->OnApply());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(SettingsSheetTest, OKHandsTheEditedValuesBack)
