@@ -84,11 +84,10 @@ void Put(QWidget& window, const QRect& frame)
 }
 
 // Checks a placed window again once the window manager has framed it: it frames a window
-// only after it is shown, at once or later, and the frame may then be larger than the one
-// the window was counted with (reaching past the screen's edge), or stand elsewhere than
-// the window was put. The check takes the place the window was given, not where the window
-// stands while it is framed: a window system reports places then that hold only for a
-// moment.
+// only after it is shown, at once or later, and the frame may then be another than the one
+// the window was counted with (larger, reaching past the screen's edge). Such a window is
+// put again at the place it was given, not where it stands while it is framed: a window
+// system reports places then that hold only for a moment.
 class CFrameWatch : public QObject
 {
 public:
@@ -98,10 +97,11 @@ public:
         window.installEventFilter(this);
     }
 
-    // The frame the window was just given.
+    // The frame the window was just given, counted with the frame it has by FrameMargins.
     void Expect(const QRect& frame)
     {
         m_Frame = frame;
+        m_Counted = FrameMargins(m_Window);
         Queue();
     }
 
@@ -133,6 +133,9 @@ private:
             return;
         const QRect framed(m_Frame->topLeft(), m_Window.size().grownBy(now));
         m_Frame.reset();
+        // Framed as it was counted, it stands where it was put, or where it was moved to since.
+        if (now == m_Counted)
+            return;
         const QRect fitted = FitInside(framed, AreaHolding(m_Window, framed));
         if (fitted != m_Window.frameGeometry())
             Put(m_Window, fitted);
@@ -140,6 +143,7 @@ private:
 
     QWidget& m_Window;
     std::optional<QRect> m_Frame; // the frame it was given, until checked
+    QMargins m_Counted;           // the frame it was counted with then
     bool m_bQueued = false;
 };
 
