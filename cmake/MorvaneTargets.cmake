@@ -37,25 +37,35 @@ function(morvane_test name)
   endif()
 endfunction()
 
-# morvane_offscreen_screen(<var> <WxH> [<WxH> ...])
+# morvane_offscreen_screen(<var> <WxH>[+X+Y] [<WxH>[+X+Y] ...])
 # The environment that runs a test on the offscreen platform with screens of those sizes
-# (pixels at 96 dots per inch), side by side from left to right with their tops at 0, the
-# first the primary one. Their configuration is written into the calling build folder
-# (screen_WxH.json for one screen, screens_WxH_WxH.json for two); Qt's offscreen platform
-# reads a screen's name, x, y, width, height, logicalDpi, logicalBaseDpi and dpr.
+# (pixels at 96 dots per inch), the first the primary one. A screen without a place stands
+# right of the one before it with its top at 0 (side by side from left to right); +X+Y puts
+# its top left there (one above the other: 1920x1080 1366x768+0+1080). Their configuration
+# is written into the calling build folder (screen_WxH.json for one screen,
+# screens_WxH_WxH.json for more); Qt's offscreen platform reads a screen's name, x, y,
+# width, height, logicalDpi, logicalBaseDpi and dpr.
 function(morvane_offscreen_screen var)
   set(entries "")
   set(x 0)
   foreach(screen IN LISTS ARGN)
-    string(REPLACE "x" ";" extent ${screen})
-    list(GET extent 0 width)
-    list(GET extent 1 height)
+    if(NOT screen MATCHES "^([0-9]+)x([0-9]+)(([+-][0-9]+)([+-][0-9]+))?$")
+      message(FATAL_ERROR "morvane_offscreen_screen: '${screen}' is no WxH or WxH+X+Y")
+    endif()
+    set(width ${CMAKE_MATCH_1})
+    set(height ${CMAKE_MATCH_2})
+    set(left ${x})
+    set(top 0)
+    if(CMAKE_MATCH_3)
+      math(EXPR left "0${CMAKE_MATCH_4}")
+      math(EXPR top "0${CMAKE_MATCH_5}")
+    endif()
     list(LENGTH entries index)
-    string(CONCAT entry "{ \"name\": \"screen${index}\", \"x\": ${x}, \"y\": 0, "
+    string(CONCAT entry "{ \"name\": \"screen${index}\", \"x\": ${left}, \"y\": ${top}, "
       "\"width\": ${width}, \"height\": ${height}, \"logicalDpi\": 96, "
       "\"logicalBaseDpi\": 96, \"dpr\": 1 }")
     list(APPEND entries "${entry}")
-    math(EXPR x "${x} + ${width}")
+    math(EXPR x "${left} + ${width}")
   endforeach()
   list(LENGTH entries count)
   list(JOIN ARGN "_" sizes)

@@ -3,6 +3,7 @@
 #include "framework/ui/ScreenPlace.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QTabBar>
 #include <QTabWidget>
@@ -10,6 +11,57 @@
 
 #include <algorithm>
 #include <climits>
+
+namespace
+{
+constexpr const char* kReachName = "TabReach";
+
+// The width of all the tab widget's tabs in one row (a tab bar's size hint spans them all,
+// whether it scrolls or not).
+int TabsWidth(const QTabWidget& tabs)
+{
+    return tabs.tabBar()->sizeHint().width();
+}
+
+// The width the tab widget leaves its tab bar.
+int TabBarRoom(const QTabWidget& tabs)
+{
+    int room = tabs.width();
+    for (const Qt::Corner corner : {Qt::TopLeftCorner, Qt::TopRightCorner})
+        if (const QWidget* widget = tabs.cornerWidget(corner); widget && widget->isVisible())
+            room -= widget->width();
+    return room;
+}
+
+// Keeps the tab widget's tabs in reach whenever it is resized: the window fitted to a
+// screen, moved onto a narrower one, or made smaller by the user.
+class CTabReach : public QObject
+{
+public:
+    explicit CTabReach(QTabWidget& tabs) : QObject(&tabs), m_Tabs(tabs)
+    {
+        setObjectName(kReachName);
+        tabs.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_Tabs && event->type() == QEvent::Resize)
+            KeepTabsInReach(m_Tabs);
+        return false;
+    }
+
+private:
+    QTabWidget& m_Tabs;
+};
+} // namespace
+
+void KeepTabsInReach(QTabWidget& tabs)
+{
+    const bool bFit = TabsWidth(tabs) <= TabBarRoom(tabs);
+    if (tabs.usesScrollButtons() == bFit)
+        tabs.setUsesScrollButtons(!bFit);
+}
 
 void KeepTitleVisible(QWidget& window)
 {
@@ -31,15 +83,18 @@ void SizeToContents(QWidget& window)
 
 void ShowEveryTab(QWidget& window, QTabWidget& tabs)
 {
-    const QRect area = AvailableArea(window);
+    // The screen the window stands on once placed; before, the one of its first place.
+    const QRect area = window.testAttribute(Qt::WA_Moved)
+                           ? AreaHolding(window, QRect(window.pos(), FrameSize(window)))
+                           : AvailableArea(window);
     const int available = !area.isEmpty() ? area.width() * 19 / 20 : INT_MAX;
     const int margins = window.sizeHint().width() - tabs.sizeHint().width() + 8;
-    // A tab bar's size hint spans all its tabs.
-    const auto needed = [&] { return tabs.tabBar()->sizeHint().width() + margins; };
+    const auto needed = [&] { return TabsWidth(tabs) + margins; };
     if (needed() > available)
         tabs.tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 6px; }");
-    if (needed() > available)
-        return;
-    tabs.setUsesScrollButtons(false);
-    window.setMinimumWidth(std::max(window.minimumWidth(), needed()));
+    if (needed() <= available)
+        window.setMinimumWidth(std::max(window.minimumWidth(), needed()));
+    if (!tabs.findChild<QObject*>(kReachName, Qt::FindDirectChildrenOnly))
+        new CTabReach(tabs);
+    KeepTabsInReach(tabs);
 }

@@ -14,6 +14,11 @@ void KeepTitleVisible(QWidget& window);
 // opens on, its frame included (ScreenPlace.h).
 void SizeToContents(QWidget& window);
 // Makes the window wide enough to show every tab of the tab widget in one row, without
-// scroll arrows, where the screen is wide enough for that (tabs padded a little less than
-// the style's default); on a narrower screen the arrows stay.
+// scroll arrows, where the screen it stands on (before its first place: the screen of the
+// window it belongs to) is wide enough for that (tabs padded a little less than the style's
+// default). From then on its tabs stay in reach at whatever width the tab widget gets
+// (KeepTabsInReach, whenever it is resized).
 void ShowEveryTab(QWidget& window, QTabWidget& tabs);
+// Turns the tab bar's scroll arrows on where its tabs do not all fit the width the tab
+// widget has, off where they do.
+void KeepTabsInReach(QTabWidget& tabs);

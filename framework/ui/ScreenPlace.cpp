@@ -5,9 +5,11 @@
 #include <QMetaObject>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -16,12 +18,24 @@ namespace
 constexpr const char* kWatchName = "ScreenPlaceFrameWatch";
 constexpr int kGridStep = 8; // pixels between the places the least covering search tries
 
-QMargins OwnMargins(const QWidget& window)
+// The frame Qt counts round the window as it moves it and tells its position (move(),
+// pos()): the one it last knew of, which may be none or an old one while the window system
+// frames the window anew.
+QMargins KnownMargins(const QWidget& window)
 {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
             frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The window manager's frame round the window as the window system has it now (none while
+// the window is not framed).
+QMargins OwnMargins(const QWidget& window)
+{
+    if (const QWindow* handle = window.windowHandle(); handle && handle->handle())
+        return handle->frameMargins();
+    return KnownMargins(window);
 }
 
 // The margins of a window that has a frame (a window never shown has none; Qt may then
@@ -43,10 +57,37 @@ const QScreen* OwnersScreen(const QWidget& window)
     return (owner ? owner : &window)->screen();
 }
 
-// Checks a placed window again whenever the window manager's frame round it changes: it
-// frames the window only after it is shown, at once (then a check right after the window
-// is shown sees the frame) or later (then the window moves into the frame), and the frame
-// may then reach past the screen's edge.
+// What to hand move() for the window's frame to stand at the point. A window's position is
+// its frame's, but a window that has been shown counts it with the frame Qt last knew of:
+// none once the window system took its frame away as it hid it (X11 window managers do),
+// and the window system then puts the window itself, not its frame, at the point (its title
+// bar above it, its left border left of it). The frame the window is counted with here
+// makes up for it.
+QPoint FramePlace(const QWidget& window, const QPoint& frame)
+{
+    if (!window.testAttribute(Qt::WA_WState_Created))
+        return frame;
+    const QMargins known = KnownMargins(window);
+    const QMargins counted = FrameMargins(window);
+    return frame + QPoint(counted.left() - known.left(), counted.top() - known.top());
+}
+
+// Puts the window's frame at the rectangle (counted with FrameMargins), giving up as much of
+// its least size as it has to.
+void Put(QWidget& window, const QRect& frame)
+{
+    const QSize client = frame.marginsRemoved(FrameMargins(window)).size();
+    if (window.minimumWidth() > client.width() || window.minimumHeight() > client.height())
+        window.setMinimumSize(window.minimumSize().boundedTo(client));
+    window.resize(client);
+    window.move(FramePlace(window, frame.topLeft()));
+}
+
+// Checks a placed window again once the window manager has framed it: it frames a window
+// only after it is shown, at once or later, and the frame may then be another than the one
+// the window was counted with (larger, reaching past the screen's edge). Such a window is
+// put again at the place it was given, not where it stands while it is framed: a window
+// system reports places then that hold only for a moment.
 class CFrameWatch : public QObject
 {
 public:
@@ -56,51 +97,69 @@ public:
         window.installEventFilter(this);
     }
 
+    // The frame the window was just given, counted with the frame it has by FrameMargins.
+    void Expect(const QRect& frame)
+    {
+        m_Frame = frame;
+        m_Counted = FrameMargins(m_Window);
+        Queue();
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != &m_Window)
-            return false;
-        if (event->type() == QEvent::Show)
-            QMetaObject::invokeMethod(
-                this, [this] { Check(); }, Qt::QueuedConnection);
-        else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
-            Check();
+        if (watched == &m_Window &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+             event->type() == QEvent::Resize))
+            Queue();
         return false;
     }
 
 private:
-    void Check()
+    void Queue()
     {
-        if (!m_Window.isVisible())
-            return;
-        if (const QMargins now = OwnMargins(m_Window); now != m_Margins)
+        if (m_Frame && !m_bQueued)
         {
-            m_Margins = now;
-            KeepOnScreen(m_Window);
+            m_bQueued = true;
+            QMetaObject::invokeMethod(
+                this, [this] { Check(); }, Qt::QueuedConnection);
         }
     }
 
+    void Check()
+    {
+        m_bQueued = false;
+        const QMargins now = OwnMargins(m_Window);
+        if (!m_Frame || !m_Window.isVisible() || !IsFrame(now))
+            return;
+        const QRect framed(m_Frame->topLeft(), m_Window.size().grownBy(now));
+        m_Frame.reset();
+        // Framed as it was counted, it stands where it was put, or where it was moved to since.
+        if (now == m_Counted)
+            return;
+        const QRect fitted = FitInside(framed, AreaHolding(m_Window, framed));
+        if (fitted != m_Window.frameGeometry())
+            Put(m_Window, fitted);
+    }
+
     QWidget& m_Window;
-    QMargins m_Margins = OwnMargins(m_Window);
+    std::optional<QRect> m_Frame; // the frame it was given, until checked
+    QMargins m_Counted;           // the frame it was counted with then
+    bool m_bQueued = false;
 };
 
-void Watch(QWidget& window)
+// Checks the window again once it is framed (CFrameWatch) against the frame it was given.
+void Watch(QWidget& window, const QRect& frame)
 {
-    if (!window.findChild<QObject*>(kWatchName, Qt::FindDirectChildrenOnly))
-        new CFrameWatch(window);
+    auto* watch = window.findChild<CFrameWatch*>(kWatchName, Qt::FindDirectChildrenOnly);
+    (watch ? watch : new CFrameWatch(window))->Expect(frame);
 }
 
 // PlaceFrame on that area (none: where the frame is).
 void PlaceOn(QWidget& window, const QRect& frame, const QRect& area)
 {
     const QRect fitted = FitInside(frame, area);
-    const QSize client = fitted.marginsRemoved(FrameMargins(window)).size();
-    if (window.minimumWidth() > client.width() || window.minimumHeight() > client.height())
-        window.setMinimumSize(window.minimumSize().boundedTo(client));
-    window.resize(client);
-    // A window's position is its frame's (the window system puts the frame there).
-    window.move(fitted.topLeft());
-    Watch(window);
+    Put(window, fitted);
+    Watch(window, fitted);
 }
 
 long long SharedArea(const QRect& a, const QRect& b)
@@ -208,7 +267,7 @@ void KeepOnScreen(QWidget& window)
     if (!area.isEmpty() && !area.contains(frame))
         PlaceOn(window, frame, area);
     else
-        Watch(window);
+        Watch(window, frame);
 }
 
 QPoint LeastCoveringPlace(const QSize& frame, std::span<const QPoint> preferred,

@@ -2,6 +2,7 @@
 
 #include "framework/ui/DialogSize.h"
 #include "framework/ui/HelpTopic.h"
+#include "framework/ui/ScreenPlace.h"
 #include "loudness/LoudnessStrings.h"
 
 #include <QDialogButtonBox>
@@ -38,10 +39,13 @@ void CCreateLoudnessSheet::AddPage(CLoudnessPageWidget* page)
 
 void CCreateLoudnessSheet::showEvent(QShowEvent* event)
 {
+    // Placed by now (where it was left, or first over the window it belongs to): made wide
+    // enough for its tabs where the screen it stands on allows, and kept on that screen.
     if (m_pTabs->usesScrollButtons())
     {
         ShowEveryTab(*this, *m_pTabs);
         resize(size().expandedTo(minimumSize()));
+        KeepOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "document/CompanionNames.h"
 #include "framework/core/Services.h"
+#include "framework/ui/KeptPlaces.h"
 #include "framework/ui/PrinterSettings.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
@@ -145,6 +146,8 @@ bool CMorvaneApp::InitInstance(const std::vector<std::string>& args, bool bShowM
     InstallServices();
 
     m_pMainFrame = new CMainFrame(*this);
+    // Every window of the program's opens where the user left it (KeptPlaces.h).
+    new CKeptPlaces(m_pMainFrame);
     // A close that ended a calculation is made again once the calculation has returned,
     // so that the question about unsaved files comes outside it.
     m_pMessagePump->m_OnQuit = [frame = QPointer<CMainFrame>(m_pMainFrame)]

@@ -4,12 +4,16 @@
 // offscreen platform, whose windows have a frame of two pixels round them: on one screen,
 // and on two side by side (CTest runs the two-screen cases on two such configurations;
 // elsewhere they are skipped).
+#include "framework/ui/DialogSize.h"
 #include "framework/ui/ScreenPlace.h"
 #include "tests/framework/QtTestApp.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -346,5 +350,168 @@ TEST_F(ScreenPlaceTwoScreensTest, AFirstPlaceStaysOnTheOwnersScreen)
     Settle();
     EXPECT_TRUE(left.contains(Frame())) << Frame().x() << "," << Frame().y();
     EXPECT_EQ(Frame().topRight(), QPoint(left.right(), frame.top()));
+}
+
+// A window and its tabs on every screen of the configuration (CTest runs this on screens of
+// several sizes, side by side, one above the other and three together): a window moved
+// partly off any edge of any screen and shown again lies wholly on the screen that holds
+// most of it, and its tabs stay in reach at the width it gets there.
+class ScreenPlaceEveryScreenTest : public ScreenPlaceWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        ScreenPlaceWindowTest::SetUp();
+        for (const QScreen* screen : QGuiApplication::screens())
+            areas.push_back(screen->availableGeometry());
+    }
+    // Shown, moved by the user, hidden and shown again, kept on the screen as the program's
+    // windows are when shown.
+    void MoveAndShowAgain(const QPoint& place)
+    {
+        tool->show();
+        Settle();
+        tool->move(place);
+        Settle();
+        tool->hide();
+        tool->show();
+        KeepOnScreen(*tool);
+        Settle();
+    }
+    // The index of the screen the frame lies wholly on; -1 for none.
+    int AreaHolding(const QRect& frame) const
+    {
+        for (int i = 0; i < int(areas.size()); ++i)
+            if (areas[i].contains(frame))
+                return i;
+        return -1;
+    }
+
+    std::vector<QRect> areas;
+};
+
+std::string Describe(const QRect& r)
+{
+    return "(" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ") " +
+           std::to_string(r.width()) + "x" + std::to_string(r.height());
+}
+
+TEST_F(ScreenPlaceEveryScreenTest, AWindowPartlyOffAnyEdgeOfAnyScreenComesBackWhollyOnIt)
+{
+    tool->resize(300, 200);
+    for (int s = 0; s < int(areas.size()); ++s)
+    {
+        const QRect area = areas[s];
+        const QSize frame(304, 204);
+        // A third of the frame past each edge, and past each corner: most of it stays on the
+        // screen (where no other screen lies beyond, the window is pulled back onto it).
+        const int dx = frame.width() / 3, dy = frame.height() / 3;
+        const QPoint places[] = {
+            {area.right() + 1 - frame.width() + dx, area.top() + 100},
+            {area.left() - dx, area.top() + 100},
+            {area.left() + 100, area.top() - dy},
+            {area.left() + 100, area.bottom() + 1 - frame.height() + dy},
+            {area.right() + 1 - frame.width() + dx, area.bottom() + 1 - frame.height() + dy},
+            {area.left() - dx, area.top() - dy},
+        };
+        for (const QPoint& place : places)
+        {
+            const QRect left(place, frame);
+            SCOPED_TRACE("screen " + std::to_string(s) + " " + Describe(areas[s]) + ", left at " +
+                         Describe(left));
+            MoveAndShowAgain(place);
+            const QRect shown = tool->frameGeometry();
+            const int on = AreaHolding(shown);
+            ASSERT_GE(on, 0) << "frame " << Describe(shown) << " on no screen wholly";
+            // On the screen that held most of it as it was left.
+            long long most = 0;
+            int holding = -1;
+            for (int i = 0; i < int(areas.size()); ++i)
+                if (const QRect common = areas[i].intersected(left);
+                    !common.isEmpty() &&
+                    static_cast<long long>(common.width()) * common.height() > most)
+                {
+                    most = static_cast<long long>(common.width()) * common.height();
+                    holding = i;
+                }
+            EXPECT_EQ(on, holding) << "frame " << Describe(shown);
+            EXPECT_EQ(shown.size(), frame);
+            // Moved no further than it has to be: it keeps the edge it did not leave.
+            if (left.left() >= areas[on].left() && left.right() <= areas[on].right())
+            {
+                EXPECT_EQ(shown.left(), left.left());
+            }
+            if (left.top() >= areas[on].top() && left.bottom() <= areas[on].bottom())
+            {
+                EXPECT_EQ(shown.top(), left.top());
+            }
+        }
+    }
+}
+
+// A tool window of seventeen tabs, as the filter editor has.
+QTabWidget* AddTabs(QWidget& window)
+{
+    auto* tabs = new QTabWidget(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs);
+    for (int i = 0; i < 17; ++i)
+        tabs->addTab(new QWidget, QString("Filter page %1").arg(i + 1));
+    return tabs;
+}
+
+// Every tab can be reached: all lie in the bar, or the bar scrolls to them.
+::testing::AssertionResult EveryTabInReach(const QTabWidget& tabs)
+{
+    if (tabs.usesScrollButtons())
+        return ::testing::AssertionSuccess();
+    const QTabBar& bar = *tabs.tabBar();
+    for (int i = 0; i < tabs.count(); ++i)
+        if (bar.tabRect(i).right() >= bar.width() || bar.tabRect(i).right() >= tabs.width())
+            return ::testing::AssertionFailure()
+                   << "tab " << i + 1 << " ends at " << bar.tabRect(i).right() << " in a bar "
+                   << bar.width() << " wide, without scroll arrows";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(ScreenPlaceEveryScreenTest, EveryTabStaysInReachOnEveryScreen)
+{
+    QTabWidget* tabs = AddTabs(*tool);
+    ShowEveryTab(*tool, *tabs);
+    const int allTabs = tabs->tabBar()->sizeHint().width();
+    for (int s = 0; s < int(areas.size()); ++s)
+    {
+        SCOPED_TRACE("screen " + std::to_string(s) + " " + Describe(areas[s]));
+        // Put on the screen at the width the window asks for, as a window moved there
+        // opens again.
+        PlaceFrame(*tool, QRect(areas[s].topLeft() + QPoint(10, 10), FrameSize(*tool)));
+        tool->show();
+        Settle();
+        EXPECT_TRUE(areas[s].contains(tool->frameGeometry())) << Describe(tool->frameGeometry());
+        EXPECT_TRUE(EveryTabInReach(*tabs));
+        EXPECT_EQ(tabs->usesScrollButtons(), allTabs > tabs->width());
+        tool->hide();
+    }
+}
+
+TEST_F(ScreenPlaceWindowTest, TheTabsScrollWhereTheWindowIsMadeNarrowerThanThemAndNotWhereItIsWider)
+{
+    QTabWidget* tabs = AddTabs(*tool);
+    ShowEveryTab(*tool, *tabs);
+    tool->setMinimumWidth(100);
+    tool->show();
+    Settle();
+    const int allTabs = tabs->tabBar()->sizeHint().width();
+    for (const int width : {allTabs + 40, allTabs / 2, 300, allTabs + 10, 200})
+    {
+        SCOPED_TRACE("width " + std::to_string(width));
+        tool->resize(width, 300);
+        Settle();
+        EXPECT_TRUE(EveryTabInReach(*tabs));
+        EXPECT_EQ(tabs->usesScrollButtons(), allTabs > tabs->width())
+            << tabs->tabBar()->sizeHint().width() << " " << tabs->width() << " "
+            << tabs->tabBar()->width();
+    }
 }
 } // namespace

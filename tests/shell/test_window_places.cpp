@@ -15,11 +15,17 @@
 // the screens as a person sees them stay in this build folder
 // (window_places_<screens>_<case>_<window>.png).
 #include "tests/shell/CompressionWindowFixture.h"
+#include "tests/shell/ModalDialogs.h"
 #include "tests/shell/TextPlacement.h"
 
+#include "document/MorvaneDoc.h"
 #include "drc/ui/ControlDialog.h"
 #include "framework/ui/ScreenPlace.h"
+#include "loudness/LoudnessDoc.h"
+#include "shell/help/HelpTopics.h"
+#include "shell/help/HelpWindow.h"
 #include "shell/ui/MiniFrame.h"
+#include "shell/ui/ProgramHelp.h"
 #include "shell/ui/QtServices.h"
 
 #include <QMessageBox>
@@ -30,6 +36,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -210,7 +217,10 @@ const struct CCompression
 TEST_P(WindowPlaceTest, TheScreenIsTheOneTheTestAsksFor)
 {
     const std::string tag = ScreenTag();
-    EXPECT_TRUE(tag == "2560x1440" || tag == "1366x768" || tag == "1920x1080_1920x1080") << tag;
+    EXPECT_TRUE(tag == "2560x1440" || tag == "1366x768" || tag == "1920x1080_1920x1080" ||
+                tag == "1024x768" || tag == "800x600" || tag == "2560x1440_1366x768" ||
+                tag == "2560x1440_1366x768_1024x768" || tag == "1920x1080_1366x768")
+        << tag;
     EXPECT_EQ(app->m_pMainFrame->screen(), QGuiApplication::primaryScreen());
 }
 
@@ -506,6 +516,187 @@ TEST_P(WindowPlaceTest, AMessageBoxOpensOnTheScreen)
     CQtMessageBox().Show("The calculation ran out of memory. The work is kept.");
     EXPECT_TRUE(frame.isValid());
     EXPECT_TRUE(Area().contains(frame)) << Describe(frame);
+}
+
+// Every tab of the filter editor in reach on the main window's screen, however narrow:
+// the tabs all in the bar, or the bar scrolls to them.
+::testing::AssertionResult EveryTabInReach(const QTabWidget& sheet)
+{
+    if (sheet.usesScrollButtons())
+        return ::testing::AssertionSuccess();
+    const QTabBar& bar = *sheet.tabBar();
+    for (int i = 0; i < sheet.count(); ++i)
+        if (const QRect tab = bar.tabRect(i);
+            tab.right() >= bar.width() ||
+            !GlobalRect(bar).contains(bar.mapToGlobal(tab.topRight())))
+            return ::testing::AssertionFailure()
+                   << '"' << sheet.tabText(i).toStdString() << "\" ends at " << tab.right()
+                   << " in a bar " << bar.width() << " wide, without scroll arrows";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_P(WindowPlaceTest, TheFilterEditorsTabsAreAllInReach)
+{
+    CMiniFrame* frame = app->m_pMainFrame->OpenMiniFrame(CMainFrame::kFilterEditor);
+    ASSERT_NE(frame, nullptr);
+    Settle();
+    ExpectOnScreen(*frame, "filter editor");
+    EXPECT_TRUE(EveryTabInReach(*frame->GetSheet()));
+    SaveScreen(*frame, "filter_editor_tabs");
+}
+
+// A window the program opens again, as a user opens it: the action gets it shown, and it is
+// closed once the action returns.
+struct CReopened
+{
+    const char* name;
+    std::function<void(CMorvaneApp&, const std::function<void(QWidget&)>&)> open;
+};
+
+// A modal window: opened by the call, given to the action once shown, then cancelled.
+void OpenModal(const std::function<void()>& call, const std::function<void(QWidget&)>& action)
+{
+    OnNextModal<QDialog>(
+        [action](QDialog& dialog)
+        {
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
+            action(dialog);
+            dialog.reject();
+        });
+    call();
+}
+
+// A modeless window: shown by the call, given to the action, then closed.
+void OpenModeless(const std::function<QWidget*()>& call,
+                  const std::function<void(QWidget&)>& action)
+{
+    QWidget* window = call();
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    action(*window);
+    window->close();
+}
+
+std::function<void(CMorvaneApp&, const std::function<void(QWidget&)>&)>
+Editor(CMainFrame::EMiniFrame editor)
+{
+    return [editor](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+    { OpenModeless([&] { return app.m_pMainFrame->OpenMiniFrame(editor); }, action); };
+}
+
+const CReopened kReopened[] = {
+    {"filter_editor", Editor(CMainFrame::kFilterEditor)},
+    {"master_point_editor", Editor(CMainFrame::kMasterPointEditor)},
+    {"qzx2202_loudness_editor", Editor(CMainFrame::kQZX2202LoudnessEditor)},
+    {"help_window",
+     [](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+     {
+         OpenModeless(
+             [&]() -> QWidget*
+             {
+                 app.GetHelp()->ShowTopic(HelpTopics::kContents);
+                 return app.GetHelp()->GetWindow();
+             },
+             action);
+     }},
+    {"create_loudness_filter_sheet",
+     [](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+     {
+         OpenModal([&]
+                   { app.OpenCreateLoudnessSheet(ELoudnessFamily::QZX2202, 0, nullptr, nullptr); },
+                   action);
+     }},
+    {"settings_sheet",
+     [](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+     {
+         CSettingsSheetValues values;
+         app.m_pMorvaneDoc->FillSettingsSheet(values);
+         OpenModal([&] { app.EditSettings(values); }, action);
+     }},
+    {"log_sample_points",
+     [](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+     {
+         long nPoints = 100;
+         OpenModal([&] { app.AskLogSamplePoints(nPoints); }, action);
+     }},
+    {"print_setup", [](CMorvaneApp& app, const std::function<void(QWidget&)>& action)
+     { OpenModal([&] { app.ExecuteCommand(CMorvaneApp::ID_FILE_PRINT_SETUP); }, action); }},
+};
+
+// The index of the screen whose available area holds the frame wholly; -1 for none.
+int ScreenHoldingWholly(const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (int i = 0; i < int(screens.size()); ++i)
+        if (screens[i]->availableGeometry().contains(frame))
+            return i;
+    return -1;
+}
+
+// Every window the program opens again, moved by the user onto any screen (near its top
+// left corner, and over its far edge), opens again wholly on that screen; a first opening
+// stays on the main window's screen.
+TEST_P(WindowPlaceTest, EveryWindowOpensAgainOnTheScreenItWasLeftOn)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (const CReopened& w : kReopened)
+    {
+        SCOPED_TRACE(w.name);
+        w.open(*app,
+               [&](QWidget& window)
+               {
+                   EXPECT_EQ(ScreenHoldingWholly(window.frameGeometry()), 0)
+                       << "first opened at " << Describe(window.frameGeometry());
+               });
+        for (int s = 0; s < int(screens.size()); ++s)
+        {
+            const QRect area = screens[s]->availableGeometry();
+            for (const bool bOverTheEdge : {false, true})
+            {
+                SCOPED_TRACE("screen " + std::to_string(s) +
+                             (bOverTheEdge ? ", over its far edge" : ""));
+                QRect left;
+                w.open(*app,
+                       [&](QWidget& window)
+                       {
+                           const QSize frame = window.frameGeometry().size();
+                           const QPoint place = bOverTheEdge
+                                                    ? QPoint(area.right() + 1 - frame.width() / 2,
+                                                             area.top() + area.height() / 3)
+                                                    : area.topLeft() + QPoint(30, 20);
+                           window.move(place); // the user's drag
+                           Settle();
+                           left = window.frameGeometry();
+                       });
+                w.open(*app,
+                       [&](QWidget& window)
+                       {
+                           const QRect frame = window.frameGeometry();
+                           std::vector<QRect> rects;
+                           for (const QScreen* screen : screens)
+                               rects.push_back(screen->geometry());
+                           // Left over the edge, on the screen that held most of it.
+                           const int holding = ScreenHolding(left, rects, 0);
+                           EXPECT_EQ(ScreenHoldingWholly(frame), holding)
+                               << "left at " << Describe(left) << ", opened again at "
+                               << Describe(frame) << " on " << Describe(area);
+                           if (!bOverTheEdge && area.contains(QRect(left.topLeft(), frame.size())))
+                           {
+                               EXPECT_EQ(frame.topLeft(), left.topLeft());
+                           }
+                           if (auto* tabs = window.findChild<QTabWidget*>())
+                           {
+                               EXPECT_TRUE(EveryTabInReach(*tabs));
+                           }
+                           if (s > 0 && !bOverTheEdge)
+                               SaveScreen(window,
+                                          std::string(w.name) + "_on_screen_" + std::to_string(s));
+                       });
+            }
+        }
+    }
 }
 
 const CMainPlace kPlaces[] = {
