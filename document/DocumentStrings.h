@@ -4,26 +4,26 @@
 
 enum EDocumentString : unsigned
 {
-    IDS_COEFF_EXTENSION = 157,           // ".flt"
-    IDS_COEFF_FILTER = 158,              // "Filter Files (*.flt) |*.flt||"
-    IDS_COEFF_TITLE = 159,               // "H(Z) = B(Z)/A(Z) = ..."
-    IDS_COEFF_B_HEADING = 160,           // "   b0                   b1                   b2"
-    IDS_COEFF_A_HEADING = 161,           // "   a0                   a1                   a2"
-    IDS_COEFF_LINE_COUNT = 166,          // rows and header lines inconsistent
-    IDS_COEFF_B_HEADER = 167,            // b heading without b0
-    IDS_COEFF_NOT_NUMERIC = 168,         // other characters in a row
-    IDS_COEFF_TOO_FEW = 169,             // fewer than 2 coefficients
-    IDS_COEFF_A_HEADER = 170,            // a heading without a0
-    IDS_COEFF_A_COUNT_DIFFERS = 171,     // a row not as long as its b row
-    IDS_COEFF_RESPONSE_NOT_FINITE = 172, // a filter whose response is no finite number
-    IDS_PARAMETER_EXTENSION = 206,       // ".par"
-    IDS_MASTER_PT_EXTENSION = 216,       // ".mpt"
-    IDS_MASTER_PT_FILTER = 217,          // "Master Pt. Files (*.mpt) |*.mpt||"
-    IDS_MASTER_PT_OPEN_NAME = 218,       // "*.mpt"
-    IDS_LOWER_TOLERANCE_SECTION = 221,   // "Lower Tolerance"
-    IDS_DESIRED_SECTION = 262,           // "Desired Response"
-    IDS_UPPER_TOLERANCE_SECTION = 271,   // "Upper Tolerance"
-    IDS_RAW_OPEN_EXTENSION = 5101,       // ".*"
+    IDS_COEFF_EXTENSION = 157,         // ".flt"
+    IDS_COEFF_FILTER = 158,            // "Filter Files (*.flt) |*.flt||"
+    IDS_COEFF_TITLE = 159,             // "H(Z) = B(Z)/A(Z) = ..."
+    IDS_COEFF_B_HEADING = 160,         // "   b0                   b1                   b2"
+    IDS_COEFF_A_HEADING = 161,         // "   a0                   a1                   a2"
+    IDS_COEFF_LINE_COUNT = 166,        // rows and header lines inconsistent
+    IDS_COEFF_B_HEADER = 167,          // b heading without b0
+    IDS_COEFF_NOT_NUMERIC = 168,       // other characters in a row
+    IDS_COEFF_TOO_FEW = 169,           // fewer than 2 coefficients
+    IDS_COEFF_A_HEADER = 170,          // a heading without a0
+    IDS_COEFF_A_COUNT_DIFFERS = 171,   // a row not as long as its b row
+    IDS_COEFF_NO_RESPONSE = 172,       // a filter whose response is no finite number
+    IDS_PARAMETER_EXTENSION = 206,     // ".par"
+    IDS_MASTER_PT_EXTENSION = 216,     // ".mpt"
+    IDS_MASTER_PT_FILTER = 217,        // "Master Pt. Files (*.mpt) |*.mpt||"
+    IDS_MASTER_PT_OPEN_NAME = 218,     // "*.mpt"
+    IDS_LOWER_TOLERANCE_SECTION = 221, // "Lower Tolerance"
+    IDS_DESIRED_SECTION = 262,         // "Desired Response"
+    IDS_UPPER_TOLERANCE_SECTION = 271, // "Upper Tolerance"
+    IDS_RAW_OPEN_EXTENSION = 5101,     // ".*"
     IDS_RAW_OPEN_FILTER = 5102,
     IDS_RAW_EXTENSION = 5103, // ".raw"
     IDS_RAW_SAVE_FILTER = 5104,

@@ -184,7 +184,7 @@ bool FilterCoeffFile::Validate()
         // and neither may the fifteen decimals that a save writes of them (an a0 of 1e-16).
         if (!HasFiniteResponse(RowMatrix(denominator), RowMatrix(numerator)) ||
             !HasFiniteResponse(RowMatrix(AsWritten(denominator)), RowMatrix(AsWritten(numerator))))
-            return Report(line, IDS_COEFF_RESPONSE_NOT_FINITE);
+            return Report(line, IDS_COEFF_NO_RESPONSE);
     }
     m_nRowCount = n;
     m_NextLine = m_Lines.begin();
