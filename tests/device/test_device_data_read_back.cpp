@@ -5,6 +5,16 @@
 
 #include <gtest/gtest.h>
 
+namespace
+{
+// A block with the line between two lines that are always taken, NT-2 and EQ-3.
+std::vector<std::string> BetweenTakenLines(const char* line)
+{
+    return {"!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", line,
+            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+}
+} // namespace
+
 TEST(DeviceDataReadBack, CommentLinesBecomeFiltersAddedEachTime)
 {
     const std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2202.eq"));
@@ -185,9 +195,7 @@ TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedA
     };
     for (const auto& c : cases)
     {
-        const std::vector<std::string> lines = {
-            "!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", c.line,
-            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+        const std::vector<std::string> lines = BetweenTakenLines(c.line);
         CFilterLists lists;
         std::vector<std::string> refused;
         const int added = ParameterLinesToFilters(lines, lists, 48000, &refused);
@@ -243,9 +251,7 @@ TEST(DeviceDataReadBack, ParameterLineOfAFilterThatCannotBeDesignedAsItIsIsNamed
     };
     for (const auto& c : cases)
     {
-        const std::vector<std::string> lines = {
-            "!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", c.line,
-            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+        const std::vector<std::string> lines = BetweenTakenLines(c.line);
         CFilterLists lists;
         std::vector<std::string> refused;
         EXPECT_EQ(ParameterLinesToFilters(lines, lists, 48000, &refused), 2) << c.line;
