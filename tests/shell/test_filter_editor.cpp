@@ -594,6 +594,10 @@ TEST_F(ParameterFileOrderTest, AFilterAddedAfterOpeningAParameterFileGetsAnOrder
     sheet->setCurrentWidget(&sheet->Page(kKindEQ));
     TypeIntoCell(grid, 2, 1, "4");
     EXPECT_EQ(grid.GetOutputOrder(2), 3);
+    // Its bandwidth and frequency too: a filter that cannot be designed is written nowhere.
+    TypeIntoCell(grid, 2, 2, "100");
+    TypeIntoCell(grid, 2, 3, "2000");
+    EXPECT_EQ(grid.GetOutputOrder(2), 3);
 
     // The device data's filters: three, each with an order of its own.
     ASSERT_TRUE(app->UpdateFiltersFromGrids());
