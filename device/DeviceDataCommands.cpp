@@ -91,7 +91,7 @@ bool CDeviceDataCommands::RefusesNonFinite(const std::vector<std::string>& nonFi
 {
     if (nonFinite.empty())
         return false;
-    Services::MessageBox().Show(NonFiniteCoefficientsMessage(what, nonFinite));
+    Services::MessageBox().Show(UndesignableFiltersMessage(what, nonFinite));
     return true;
 }
 

@@ -114,7 +114,7 @@ private:
     bool HasEqLines() const;
     void ShowMessages(const std::vector<std::string>& texts) const;
     // True, with a message naming the filters and saying what, when nonFinite names any:
-    // the coefficients of those filters are no numbers, and the command writes nothing.
+    // those filters cannot be designed, and the command writes nothing.
     bool RefusesNonFinite(const std::vector<std::string>& nonFinite, const char* what) const;
 
     CMorvaneDoc& m_Doc;

@@ -54,6 +54,11 @@ std::string RefusalOf(CDigFilterBase& filter)
     case EFault::kNumberAboveLargest:
         return FilterNumberOutOfRangeReason();
     case EFault::kNone:
+        if (std::string problem = IncomingFilterProblem(filter); !problem.empty())
+        {
+            problem.pop_back(); // its full stop: the reason goes on
+            return "gives a filter that cannot be designed as the line gives it (" + problem + ")";
+        }
         break;
     }
     return {};

@@ -17,8 +17,9 @@ class CFilterLists;
 // A line that gives its filter a parameter that is no finite number ("nan", "inf",
 // "1e400"), an output order that is no whole number of digits ("-1", "2.5", "1e20":
 // IsOutputOrderText), or a label number or an output order above kMaxFilterNumber
-// (CDigFilterBase::FindLineFault), is not taken; refused (when given) gets a message
-// naming it. Returns the number of filters added.
+// (CDigFilterBase::FindLineFault), or a filter that cannot be designed or whose six-decimal
+// text would read back as another filter (IncomingFilterProblem), is not taken; refused
+// (when given) gets a message naming it. Returns the number of filters added.
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
                             int nSampleRate, std::vector<std::string>* refused = nullptr);
 

@@ -27,7 +27,8 @@ struct CCollector
     int index = 0;
     std::vector<std::string> nonFinite{};
 
-    // After the list's active filters were designed.
+    // After the list's active filters were designed: a filter that cannot be designed
+    // (FilterDesignFault) is named in nonFinite, and no writer takes the set.
     template <class TList> void AddOrderAndText(TList& list)
     {
         for (int i = 0; i < list.GetSize(); ++i)
@@ -35,8 +36,8 @@ struct CCollector
             auto* filter = list.GetAt(i);
             if (!filter->m_ActiveMode.IsOn())
                 continue;
-            if (!HasFiniteCoefficients(*filter->GetA(), *filter->GetB()))
-                nonFinite.push_back(filter->GetLabel());
+            if (std::string fault = FilterDesignFault(*filter); !fault.empty())
+                nonFinite.push_back(std::move(fault));
             orders.Add(index++, filter->GetOutputOrder());
             texts.push_back(ParameterText(*filter));
         }

@@ -11,18 +11,19 @@
 
 class CFilterLists;
 
-// What the user keeps when filters whose coefficients are not finite numbers refuse the
-// device data (NonFiniteCoefficientsMessage).
+// What the user keeps when filters that cannot be designed refuse the device data
+// (UndesignableFiltersMessage).
 inline constexpr const char* kDeviceDataKept = "The device data was left as it was";
 
 // Collects every active filter (lists in the order BS, C1HP, C1LP, EQ, HPB, HPLR, LPB,
 // LPLR, NT, TS, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP, ALPS; filters first to last): its
 // freshly designed A and B, its parameter text "!# " + line (line feeds removed) + "\r\n"
 // and an output-order record; then sorts the records. A matrix-layer error during the
-// walk is shown to the user and leaves count 0. False, with count 0 and the labels of the
-// filters in nonFinite (when given), when the coefficients of active filters are not all
-// finite numbers (HasFiniteCoefficients): no writer takes such a set, whose words would
-// be no number or a limit the filter never had.
+// walk is shown to the user and leaves count 0. False, with count 0 and "label: why" for
+// each in nonFinite (when given), when active filters cannot be designed (the one check,
+// FilterDesignFault: sections that are no numbers, poles on or outside the unit circle, a
+// response that is no finite number): no writer takes such a set, whose words would be no
+// number, a limit the filter never had or an unstable section.
 bool CollectActiveFilters(CFilterLists& lists, CMatrixPtrArray& listA, CMatrixPtrArray& listB,
                           std::vector<std::string>& texts, COutputOrderArray& orders, int& count,
                           std::vector<std::string>* nonFinite = nullptr);
@@ -36,7 +37,7 @@ bool FormatCoefficientLine(std::string& dest, int k, const CMatrixPtrArray& list
 // The filter block's parameter texts and coefficient lines in output order. A filter
 // with a coefficient that had to be saturated is named in warnings; warningEntries holds
 // the entry (position in output order) each warning is about. nonFinite names the active
-// filters whose coefficients are not all finite numbers; while it names any, the block
+// filters that cannot be designed, with why; while it names any, the block
 // holds no filter and is not to be written (CollectFilterBlock is then false).
 struct CFilterBlock
 {

@@ -23,7 +23,7 @@ struct CDspHeaderData
     std::vector<std::string> comments; // filter text line + "\r\n"
     std::vector<std::string> words;    // "B2 B1 B0 -A2 -A1"
     std::vector<std::string> warnings; // left-out filters, saturated words
-    // Active filters whose coefficients are not all finite numbers: while there are any,
+    // Active filters that cannot be designed ("label: why"): while there are any,
     // the data holds no filter and no header is to be made from it.
     std::vector<std::string> nonFinite;
     int count = 0;
@@ -36,8 +36,8 @@ struct CDspHeaderData
 std::string FormatHeaderWords(int k, const CMatrixPtrArray& listA, const CMatrixPtrArray& listB,
                               std::vector<std::string>* saturated);
 // The active filters in output order, at most maxSections; the others are named in
-// the warnings. False, with no filter and nonFinite naming them, when the coefficients of
-// active filters are not all finite numbers.
+// the warnings. False, with no filter and nonFinite naming them, when active filters
+// cannot be designed (CollectActiveFilters).
 bool CollectHeaderData(CFilterLists& lists, int maxSections, CDspHeaderData& data);
 
 class GenericDspHeader

@@ -227,7 +227,7 @@ int CQZX2410_Manager::WriteChannelBlock(std::vector<std::string>& lines, int sta
     CollectFilterWords(comments, words, n, &nonFinite);
     if (!nonFinite.empty())
     {
-        m_Warnings.push_back(NonFiniteCoefficientsMessage(kDeviceDataKept, nonFinite));
+        m_Warnings.push_back(UndesignableFiltersMessage(kDeviceDataKept, nonFinite));
         return -1;
     }
     const std::size_t s = std::size_t(start);

@@ -93,13 +93,12 @@ public:
     bool GenerateDeviceData();
     // Writes the channel block into lines from start; returns the index after it. -1, with
     // lines and modes untouched and the refusal among the messages ShowWarnings shows,
-    // when the coefficients of active filters are not all finite numbers: their words
-    // would be limits the filters never had.
+    // when active filters cannot be designed: their words would be no number, limits the
+    // filters never had or an unstable section.
     int WriteChannelBlock(std::vector<std::string>& lines, int start);
     // The filters' comment lines and word blocks in output order (at most 16); false,
     // count 0, while the filter editor has never been opened or there is no document, and
-    // when the coefficients of active filters are not all finite numbers (their labels in
-    // nonFinite, when given).
+    // when active filters cannot be designed (their faults in nonFinite, when given).
     bool CollectFilterWords(std::vector<std::string>& comments, std::vector<std::string>& words,
                             int& count, std::vector<std::string>* nonFinite = nullptr);
     // The five words of entry k, each followed by CR LF: A1 A2 B0 B1 B2 (QZX2410) or

@@ -15,6 +15,7 @@ enum EDocumentString : unsigned
     IDS_COEFF_TOO_FEW = 169,           // fewer than 2 coefficients
     IDS_COEFF_A_HEADER = 170,          // a heading without a0
     IDS_COEFF_A_COUNT_DIFFERS = 171,   // a row not as long as its b row
+    IDS_COEFF_NO_RESPONSE = 172,       // a filter whose response is no finite number
     IDS_PARAMETER_EXTENSION = 206,     // ".par"
     IDS_MASTER_PT_EXTENSION = 216,     // ".mpt"
     IDS_MASTER_PT_FILTER = 217,        // "Master Pt. Files (*.mpt) |*.mpt||"

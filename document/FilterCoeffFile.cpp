@@ -2,6 +2,7 @@
 
 #include "document/DocumentServices.h"
 #include "document/DocumentStrings.h"
+#include "filters/FilterDesignCheck.h"
 #include "filters/MatrixPtrArray.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
@@ -19,6 +20,23 @@ namespace
 bool ContainsEither(std::string_view line, const char* a, const char* b)
 {
     return line.find(a) != std::string_view::npos || line.find(b) != std::string_view::npos;
+}
+
+// A coefficient as the file writes it: fifteen decimals.
+const char kCoefficientFormat[] = "  %18.15lf ";
+
+// The values as the file would write them and read them back.
+std::vector<double> AsWritten(std::vector<double> values)
+{
+    for (double& v : values)
+        v = ScanDouble(FormatC(kCoefficientFormat, v));
+    return values;
+}
+
+// The values as a 1-by-n matrix; none give the empty matrix.
+mwMatrix RowMatrix(std::vector<double> values)
+{
+    return values.empty() ? empty() : mwMatrix(1, int(values.size()), values.data(), nullptr, 1);
 }
 } // namespace
 
@@ -60,7 +78,7 @@ bool FilterCoeffFile::Write(const CMatrixPtrArray& denominators, const CMatrixPt
             for (int r = 0; r < rows; ++r)
             {
                 for (int c = 0; c < cols; ++c)
-                    m_Writer.Write(FormatC("  %18.15lf ", values[std::size_t(c * rows + r)]));
+                    m_Writer.Write(FormatC(kCoefficientFormat, values[std::size_t(c * rows + r)]));
                 m_Writer.Write("\n");
             }
         }
@@ -120,14 +138,13 @@ bool FilterCoeffFile::NextLine(std::string& line)
     return true;
 }
 
-bool FilterCoeffFile::IsCoefficientRow(const std::string& line, int& nCount)
+bool FilterCoeffFile::IsCoefficientRow(const std::string& line, std::vector<double>& values)
 {
-    nCount = 0;
+    values.clear();
     if (!IsNumeric(line))
         return false;
-    nCount = CountNumbersInLine(line);
-    std::vector<double> values(static_cast<std::size_t>(nCount));
-    return nCount == 0 || ReadFiniteNumbers(nCount, values.data(), line);
+    values.resize(std::size_t(CountNumbersInLine(line)));
+    return values.empty() || ReadFiniteNumbers(int(values.size()), values.data(), line);
 }
 
 bool FilterCoeffFile::Validate()
@@ -143,13 +160,13 @@ bool FilterCoeffFile::Validate()
     auto next = std::next(m_Lines.begin());
     if (!ContainsEither(*next++, "b0", "B0"))
         return Report(2, IDS_COEFF_B_HEADER);
-    std::vector<int> counts(std::size_t(n), 0);
+    std::vector<std::vector<double>> numerators(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
     {
         const int line = i + 3;
-        if (!IsCoefficientRow(std::string(*next++), counts[std::size_t(i)]))
+        if (!IsCoefficientRow(std::string(*next++), numerators[std::size_t(i)]))
             return Report(line, IDS_COEFF_NOT_NUMERIC);
-        if (counts[std::size_t(i)] < 2)
+        if (numerators[std::size_t(i)].size() < 2)
             return Report(line, IDS_COEFF_TOO_FEW);
     }
     if (!ContainsEither(*next++, "a0", "A0"))
@@ -157,11 +174,17 @@ bool FilterCoeffFile::Validate()
     for (int i = 0; i < n; ++i)
     {
         const int line = n + 4 + i;
-        int nCount = 0;
-        if (!IsCoefficientRow(std::string(*next++), nCount))
+        std::vector<double> denominator;
+        if (!IsCoefficientRow(std::string(*next++), denominator))
             return Report(line, IDS_COEFF_NOT_NUMERIC);
-        if (nCount != counts[std::size_t(i)])
+        const std::vector<double>& numerator = numerators[std::size_t(i)];
+        if (denominator.size() != numerator.size())
             return Report(line, IDS_COEFF_A_COUNT_DIFFERS);
+        // Finite coefficients can still make no filter (a0 of 0, 1e-320 or 1e308 each),
+        // and neither may the fifteen decimals that a save writes of them (an a0 of 1e-16).
+        if (!HasFiniteResponse(RowMatrix(denominator), RowMatrix(numerator)) ||
+            !HasFiniteResponse(RowMatrix(AsWritten(denominator)), RowMatrix(AsWritten(numerator))))
+            return Report(line, IDS_COEFF_NO_RESPONSE);
     }
     m_nRowCount = n;
     m_NextLine = m_Lines.begin();
@@ -186,11 +209,10 @@ bool FilterCoeffFile::ReadCoefficientRow(CMatrixPtrArray& list)
     std::string line;
     if (!NextLine(line))
         return false;
-    const int k = CountNumbersInLine(line);
-    std::vector<double> values(std::size_t(k), 0.0);
-    if (k > 0)
-        ParseNumbersInLine(k, values.data(), line);
-    list.Add(k > 0 ? mwMatrix(1, k, values.data(), nullptr, 1) : empty());
+    std::vector<double> values(std::size_t(CountNumbersInLine(line)), 0.0);
+    if (!values.empty())
+        ParseNumbersInLine(int(values.size()), values.data(), line);
+    list.Add(RowMatrix(std::move(values)));
     return true;
 }
 

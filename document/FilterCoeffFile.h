@@ -5,7 +5,10 @@
 // CR LF or LF.
 //
 // Reading checks the whole layout first (Validate) and reports the first problem in the
-// File Read Error dialog with its line; only a valid file is then read row by row.
+// File Read Error dialog with its line; only a valid file is then read row by row. A
+// filter whose coefficients are finite but whose response is not (HasFiniteResponse: an
+// a0 of 0, "1 0 0 / 1e-320 0 0"), or whose coefficients as a save writes them give none (an
+// a0 of 1e-16 is written 0), is such a problem, at its A row.
 //
 // Writing: OpenForWrite, Write, Close (which puts the file in place). Reading:
 // OpenForRead, Validate, then GetRowCount, SkipToNumeratorRows, n x ReadCoefficientRow,
@@ -16,6 +19,7 @@
 #include "graph/FileDialog.h"
 
 #include <string>
+#include <vector>
 
 class CMatrixPtrArray;
 class IFileReadErrorReport;
@@ -60,8 +64,8 @@ private:
     bool Report(int nLine, unsigned nMessage);
     bool NextLine(std::string& line);
     // A coefficient row: only number characters and blanks, and every number token
-    // readable as a finite number. Its count of numbers goes to nCount.
-    static bool IsCoefficientRow(const std::string& line, int& nCount);
+    // readable as a finite number. Its numbers go to values.
+    static bool IsCoefficientRow(const std::string& line, std::vector<double>& values);
 
     CFileDialogTexts m_SaveTexts;
     CFileDialogTexts m_OpenTexts;

@@ -137,10 +137,10 @@ public:
     CCommandState OnUpdateDrawFilters() const;
     // The active grid filters' coefficients, then those of the last additive restart and
     // of the calculated filters, into m_CoeffDenominators and m_CoeffNumerators; false
-    // when there is none. nonFinite (when given) receives the labels of the filters among
-    // them whose coefficients are not all finite numbers (those of the restart by their
-    // place, "filter 2 of the additive restart").
-    bool CollectGridFilters(std::vector<std::string>* nonFinite = nullptr);
+    // when there is none. faults (when given) receives "label: why" for each filter among
+    // them that cannot be designed (FilterDesignFault), those of the restart by their place
+    // ("filter 2 of the additive restart: ...") when their response is no finite number.
+    bool CollectGridFilters(std::vector<std::string>* faults = nullptr);
     // The filter view's graphical edit modes: Edit > Delete Filters Graphically (32823),
     // Mark Filters As Active (32877), Inactive (32878), Modifiable (32847), Fixed (32848)
     // Graphically. The update handlers turn the view's mode off while no filters are drawn.
@@ -343,11 +343,11 @@ private:
     bool SaveRawResponseTo(std::string& path);
     bool SaveDesiredResponseTo(std::string& path);
     // Reads the grids and collects the coefficients the coefficient file holds, and in
-    // nonFinite the labels of the filters among them whose sections are no numbers; why
-    // there are none (a text id), or 0.
+    // nonFinite the faults of the filters among them that cannot be designed
+    // (CollectGridFilters); why there are none (a text id), or 0.
     unsigned CollectCoefficientsToWrite(std::vector<std::string>& nonFinite);
     // Writes the coefficients last collected; refused with a message, before a path is
-    // asked for, while nonFinite names filters.
+    // asked for, while nonFinite names faults (UndesignableFiltersMessage).
     bool WriteCoefficientsTo(std::string& path, const std::vector<std::string>& nonFinite);
     bool SaveFilterParametersTo(std::string& path);
     // Why saving the parameter file would write nothing (a text id: no filter in the

@@ -135,31 +135,22 @@ void CMorvaneDoc::LoadCalculationResults()
 
 bool CMorvaneDoc::CheckGridFilterDesigns(bool bActiveOnly)
 {
-    std::string problems;
-    try
-    {
-        ForEachGridList(m_FilterLists,
-                        [&](auto& list)
+    std::vector<std::string> faults;
+    ForEachGridList(m_FilterLists,
+                    [&](auto& list)
+                    {
+                        for (int i = 0; i < list.GetSize(); ++i)
                         {
-                            for (int i = 0; i < list.GetSize(); ++i)
-                            {
-                                auto* pFilter = list.GetAt(i);
-                                if (bActiveOnly && pFilter->m_ActiveMode.IsOff())
-                                    continue;
-                                const std::string problem = FilterDesignProblem(*pFilter);
-                                if (!problem.empty())
-                                    problems += "\n" + pFilter->GetLabel() + ": " + problem;
-                            }
-                        });
-    }
-    catch (const mwException& e)
-    {
-        problems += std::string("\n") + (e.Message() ? e.Message() : "");
-    }
-    if (problems.empty())
+                            auto* pFilter = list.GetAt(i);
+                            if (bActiveOnly && pFilter->m_ActiveMode.IsOff())
+                                continue;
+                            if (std::string fault = FilterDesignFault(*pFilter); !fault.empty())
+                                faults.push_back(std::move(fault));
+                        }
+                    });
+    if (faults.empty())
         return true;
-    ShowMessage("These filters cannot be designed from their parameters:\n" + problems +
-                "\n\nCorrect them in the filter editor.");
+    ShowMessage(UndesignableFiltersMessage({}, faults));
     return false;
 }
 
@@ -212,40 +203,44 @@ CCommandState CMorvaneDoc::OnUpdateDrawFilters() const
     return {m_FiltersInGridMode.IsOn() != 0, false};
 }
 
-bool CMorvaneDoc::CollectGridFilters(std::vector<std::string>* nonFinite)
+bool CMorvaneDoc::CollectGridFilters(std::vector<std::string>* faults)
 {
     m_CoeffDenominators.RemoveAll();
     m_CoeffNumerators.RemoveAll();
-    // After a list's active filters were designed: those whose sections are no numbers.
-    const auto findNonFinite = [nonFinite](auto& list)
+    // After a list's active filters were designed: those that cannot be (FilterDesignFault).
+    const auto findFaults = [faults](auto& list)
     {
-        for (int i = 0; nonFinite && i < list.GetSize(); ++i)
+        for (int i = 0; faults && i < list.GetSize(); ++i)
         {
             auto* pFilter = list.GetAt(i);
-            if (pFilter->m_ActiveMode.IsOn() &&
-                !HasFiniteCoefficients(*pFilter->GetA(), *pFilter->GetB()))
-                nonFinite->push_back(pFilter->GetLabel());
+            if (!pFilter->m_ActiveMode.IsOn())
+                continue;
+            if (std::string fault = FilterDesignFault(*pFilter); !fault.empty())
+                faults->push_back(std::move(fault));
         }
     };
     ForEachGridList(m_FilterLists,
                     [&](auto& list)
                     {
                         list.GetActiveCoefficients(m_CoeffDenominators, m_CoeffNumerators);
-                        findNonFinite(list);
+                        findFaults(list);
                     });
     // The filters of an additive restart and the calculated filters not yet copied into
     // the EQ grid are part of the design the modified response shows: without them a
     // saved coefficient file would lose them.
     for (int i = 0; i < m_RestartDenominators.GetSize(); ++i)
     {
-        m_CoeffDenominators.Add(m_RestartDenominators.GetAt(i));
-        m_CoeffNumerators.Add(m_RestartNumerators.GetAt(i));
-        if (nonFinite &&
-            !HasFiniteCoefficients(m_RestartDenominators.GetAt(i), m_RestartNumerators.GetAt(i)))
-            nonFinite->push_back("filter " + std::to_string(i + 1) + " of the additive restart");
+        const mwMatrix& a = m_RestartDenominators.GetAt(i);
+        const mwMatrix& b = m_RestartNumerators.GetAt(i);
+        m_CoeffDenominators.Add(a);
+        m_CoeffNumerators.Add(b);
+        if (faults && (!HasFiniteCoefficients(a, b) || !HasFiniteResponse(a, b)))
+            faults->push_back("filter " + std::to_string(i + 1) +
+                              " of the additive restart: its coefficients give a response "
+                              "that is not a finite number at every frequency.");
     }
     m_CalculatedEQFilters.GetActiveCoefficients(m_CoeffDenominators, m_CoeffNumerators);
-    findNonFinite(m_CalculatedEQFilters);
+    findFaults(m_CalculatedEQFilters);
     return !m_CoeffDenominators.IsEmpty();
 }
 

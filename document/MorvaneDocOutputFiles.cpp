@@ -9,7 +9,7 @@
 
 namespace
 {
-// What the user keeps when filters whose coefficients are not finite numbers refuse it.
+// What the user keeps when filters that cannot be designed refuse it.
 const char kCoefficientFileKept[] = "The filter coefficient file was not written";
 } // namespace
 
@@ -53,10 +53,10 @@ unsigned CMorvaneDoc::CollectCoefficientsToWrite(std::vector<std::string>& nonFi
 
 bool CMorvaneDoc::WriteCoefficientsTo(std::string& path, const std::vector<std::string>& nonFinite)
 {
-    // A row of "nan" is no filter to any reader.
+    // A row of "nan", or of poles on the unit circle, is no filter to any reader.
     if (!nonFinite.empty())
     {
-        ShowMessage(NonFiniteCoefficientsMessage(kCoefficientFileKept, nonFinite));
+        ShowMessage(UndesignableFiltersMessage(kCoefficientFileKept, nonFinite));
         return false;
     }
     FilterCoeffFile file(&m_App);

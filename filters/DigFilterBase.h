@@ -45,6 +45,9 @@ public:
     virtual bool FormatLine(std::string& line) = 0;
     // The real parameters in the order of the text line, and the sample rate (Hz).
     virtual std::vector<double> GetParameterValues() = 0;
+    // Sets the real parameters, given in the order of GetParameterValues; values beyond
+    // the filter's count are left out.
+    virtual void SetParameterValues(const std::vector<double>& values) = 0;
     virtual double GetSampleRate() const = 0;
 
     const std::string& GetLabel() const { return m_strLabel; }

@@ -70,6 +70,12 @@ public:
             values.push_back(ScalarValue(*pValue));
         return values;
     }
+    void SetParameterValues(const std::vector<double>& values) override
+    {
+        const auto fields = m_Params.LineFields();
+        for (std::size_t i = 0; i < fields.size() && i < values.size(); ++i)
+            SetScalar(*fields[i], values[i]);
+    }
     double GetSampleRate() const override { return ScalarValue(m_Params.m_SampleRate); }
 
     bool Parse(const std::string& line, int nSampleRate) override

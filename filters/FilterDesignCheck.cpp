@@ -3,11 +3,15 @@
 #include "filters/DigFilterBase.h"
 #include "filters/FilterGridInfo.h"
 #include "graph/CFormat.h"
+#include "graph/Convert.h"
 #include "graph/MatrixUtilities.h"
+#include "matrix/mwexcept.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <complex>
+#include <numbers>
 #include <vector>
 
 namespace
@@ -33,6 +37,8 @@ std::string ParameterProblem(const std::string& name, double value, double dSamp
         return "the " + name + " must be above 0.";
     return {};
 }
+
+const char kNoStableSection[] = "its parameters give no stable filter section.";
 
 bool AllFinite(const std::vector<double>& values)
 {
@@ -85,9 +91,67 @@ std::string FilterDesignProblem(CDigFilterBase& filter)
             !(parameters[1] < parameters[2]))
             return "the Lower Bandedge must be below the Upper Bandedge.";
     }
-    if (!filter.Calculate() || !IsStableSection(filter))
-        return "its parameters give no stable filter section.";
+    try
+    {
+        if (!filter.Calculate() || !IsStableSection(filter))
+            return kNoStableSection;
+    }
+    catch (const mwException&)
+    {
+        return kNoStableSection;
+    }
+    if (!HasFiniteResponse(*filter.GetA(), *filter.GetB()))
+        return "its parameters give a response that is not a finite number at every frequency.";
     return {};
+}
+
+std::string FilterDesignFault(CDigFilterBase& filter)
+{
+    const std::string problem = FilterDesignProblem(filter);
+    return problem.empty() ? problem : filter.GetLabel() + ": " + problem;
+}
+
+double WrittenValue(double value)
+{
+    return ScanDouble(DoubleToString(value));
+}
+
+std::string WrittenValueProblem(const std::string& heading, double value)
+{
+    const double written = WrittenValue(value);
+    if (written == value || !std::isfinite(value) || Contains(heading, "Gain"))
+        return {};
+    if (std::fabs(written - value) <= kWrittenValueTolerance * std::fabs(value))
+        return {};
+    return FormatC("the %s %.10g would be written with six decimals as %s, and read back as "
+                   "another filter.",
+                   heading.c_str(), value, DoubleToString(value).c_str());
+}
+
+std::string IncomingFilterProblem(CDigFilterBase& filter)
+{
+    if (std::string problem = FilterDesignProblem(filter); !problem.empty())
+        return problem;
+    const std::vector<double> values = filter.GetParameterValues();
+    const std::vector<std::string> headings = ParameterHeadings(filter);
+    std::vector<double> written;
+    for (std::size_t i = 0; i < values.size(); ++i)
+    {
+        if (i < headings.size())
+            if (std::string problem = WrittenValueProblem(headings[i], values[i]); !problem.empty())
+                return problem;
+        written.push_back(WrittenValue(values[i]));
+    }
+    if (written == values)
+        return {};
+    // The filter that its line would read back as must be one too.
+    filter.SetParameterValues(written);
+    const bool bWrittenDesigned = FilterDesignProblem(filter).empty();
+    filter.SetParameterValues(values);
+    FilterDesignProblem(filter);
+    return bWrittenDesigned ? std::string()
+                            : "its parameters written with six decimals give no stable filter "
+                              "section.";
 }
 
 std::string NonFiniteParameterName(CDigFilterBase& filter)
@@ -111,16 +175,48 @@ bool HasFiniteCoefficients(const mwMatrix& a, const mwMatrix& b)
     return true;
 }
 
-std::string NonFiniteCoefficientsMessage(const std::string& what,
-                                         const std::vector<std::string>& labels)
+bool HasFiniteResponse(const mwMatrix& a, const mwMatrix& b)
 {
-    std::string names;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        names += (i == 0 ? "" : i + 1 < labels.size() ? ", " : " and ") + labels[i];
-    const bool bOne = labels.size() == 1;
-    return what + ": the coefficients of " + (bOne ? "the filter " : "the filters ") + names +
-           " are not all finite numbers: " +
-           (bOne ? "its parameters give no filter section"
-                 : "their parameters give no filter sections") +
-           ".  Correct them in the filter editor.";
+    const std::vector<double> av = Values(a);
+    const std::vector<double> bv = Values(b);
+    // Each polynomial at z = exp(j w), by Horner's rule in 1/z.
+    const auto at = [](const std::vector<double>& c, std::complex<double> zInverse)
+    {
+        std::complex<double> sum = 0.0;
+        for (auto it = c.rbegin(); it != c.rend(); ++it)
+            sum = sum * zInverse + *it;
+        return sum;
+    };
+    for (int k = 0; k < kResponseCheckPoints; ++k)
+    {
+        const double w = std::numbers::pi * k / (kResponseCheckPoints - 1);
+        const std::complex<double> zInverse = std::polar(1.0, -w);
+        const std::complex<double> h = at(bv, zInverse) / at(av, zInverse);
+        if (!std::isfinite(h.real()) || !std::isfinite(h.imag()))
+            return false;
+    }
+    return true;
+}
+
+const char* ExampleParameterValue(const std::string& heading)
+{
+    if (Contains(heading, "Gain"))
+        return "-3.0";
+    if (Contains(heading, "Bandwidth"))
+        return "1.0";
+    if (Contains(heading, "Ripple"))
+        return "0.5";
+    if (heading == "Q")
+        return "0.7";
+    return "1000.0";
+}
+
+std::string UndesignableFiltersMessage(const std::string& what,
+                                       const std::vector<std::string>& faults)
+{
+    std::string text = what.empty() ? "These" : what + ".  These";
+    text += " filters cannot be designed from their parameters:\n";
+    for (const std::string& fault : faults)
+        text += "\n" + fault;
+    return text + "\n\nCorrect them in the filter editor.";
 }

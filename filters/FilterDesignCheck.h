@@ -13,23 +13,58 @@ class CDigFilterBase;
 class mwMatrix;
 
 // Empty when the filter's parameters make a section, which is designed (Calculate) and
-// checked to be finite and stable; otherwise why not, for example "the Bandwidth must be
-// above 0."
+// checked to be finite and stable, with a response that is a finite number over the check
+// grid (HasFiniteResponse); otherwise why not, for example "the Bandwidth must be above
+// 0." This is the one check of Draw, of every writer of coefficients and of every way a
+// filter comes in. An error of the matrix layer during the design is a refusal too.
 std::string FilterDesignProblem(CDigFilterBase& filter);
+
+// "label: why" for a filter that FilterDesignProblem refuses; empty when it is designed.
+std::string FilterDesignFault(CDigFilterBase& filter);
+
+// Why the filter, coming in from a file or device data, cannot go into the grids as it
+// is: FilterDesignProblem, or a parameter whose six-decimal text would read back as
+// another filter (WrittenValueProblem, or the filter of the written values cannot be
+// designed). Empty when it can. The filter is designed to its own parameters afterwards.
+std::string IncomingFilterProblem(CDigFilterBase& filter);
+
+// Parameter texts carry six decimals ("%lf"), which stored files and device data rely on.
+// Why the value of the parameter headed heading would read back from them as another
+// filter; empty when it reads back the same. A gain in dB keeps its meaning within the
+// half of the last decimal that the text may lose (5e-7 dB is no change to any filter);
+// a frequency, bandwidth, Q or ripple scales the filter, and its text must keep the value
+// within kWrittenValueTolerance of itself: 4e-7 Hz written "0.000000" is a filter of 0
+// Hz, 0.0012345 written "0.001235" another corner.
+inline constexpr double kWrittenValueTolerance = 1e-4;
+std::string WrittenValueProblem(const std::string& heading, double value);
+
+// The value that the six-decimal text of value reads back as.
+double WrittenValue(double value);
 
 // The heading of the filter's first real parameter, in the order of its line, that is not
 // a finite number ("Gain in DB"); "parameter" for a filter of no kind; empty when every
 // parameter is finite.
 std::string NonFiniteParameterName(CDigFilterBase& filter);
 
+// An example value for the parameter headed heading, as the user would type it: "-3.0"
+// for a gain, "1.0" for a bandwidth, "0.7" for a Q, "0.5" for a ripple, "1000.0" for a
+// frequency or band edge.
+const char* ExampleParameterValue(const std::string& heading);
+
 // Every element of both coefficient vectors, both parts of a complex one, is a finite
-// number (vectors without elements hold none that is not). Writers of coefficients check
-// the section a filter was last designed to: parameters that are finite numbers can still
-// give none ("nan" from a bandwidth of 0, an overflow from extreme values).
+// number (vectors without elements hold none that is not).
 bool HasFiniteCoefficients(const mwMatrix& a, const mwMatrix& b);
 
-// The message of a writer of coefficients that refused to write because the sections of
-// the filters labelled are not finite numbers. what says what the user keeps, such as
-// "The filter coefficient file was not written".
-std::string NonFiniteCoefficientsMessage(const std::string& what,
-                                         const std::vector<std::string>& labels);
+// The response B/A of the section (real parts of the coefficients, a0 first) is a finite
+// number at every frequency of the check grid: kResponseCheckPoints frequencies evenly
+// spaced from 0 Hz to half the sample rate, both included. Finite coefficients can still
+// give none: a0 of 0, 1e-320 or a sum beyond the largest double.
+inline constexpr int kResponseCheckPoints = 1025;
+bool HasFiniteResponse(const mwMatrix& a, const mwMatrix& b);
+
+// The message that refuses filters which cannot be designed, one "label: why" per fault
+// (FilterDesignFault). Without what, Draw's: "These filters cannot be designed from their
+// parameters: ..."; a writer's begins with what the user keeps, such as "The filter
+// coefficient file was not written".
+std::string UndesignableFiltersMessage(const std::string& what,
+                                       const std::vector<std::string>& faults);

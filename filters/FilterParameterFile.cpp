@@ -20,6 +20,8 @@ constexpr unsigned kNumberOutOfRangeId = 5157;
 constexpr unsigned kOrderNotWholeId = 5158;
 constexpr unsigned kParameterNotFiniteId = 5159;
 constexpr unsigned kNotWrittenNotFiniteId = 5166;
+constexpr unsigned kNotDesignedId = 5167;
+constexpr unsigned kNotWrittenNotDesignedId = 5168;
 
 // The line as a filter of the first kind whose prefix its field 0 holds, appended to that
 // kind's list; nullptr, with the lists unchanged, for a line of no kind.
@@ -47,31 +49,45 @@ std::string RefusalOf(CDigFilterBase& filter, CDigFilterBase::ELineFault fault)
     switch (fault)
     {
     case EFault::kParameterNotFinite:
-        return FormatC(CResourceString(kParameterNotFiniteId).c_str(),
-                       NonFiniteParameterName(filter).c_str());
+    {
+        const std::string name = NonFiniteParameterName(filter);
+        return FormatC(CResourceString(kParameterNotFiniteId).c_str(), name.c_str(),
+                       ExampleParameterValue(name));
+    }
     case EFault::kOrderNotWhole:
         return CResourceString(kOrderNotWholeId);
     case EFault::kNumberAboveLargest:
         return FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
     case EFault::kNone:
+        if (const std::string problem = IncomingFilterProblem(filter); !problem.empty())
+            return FormatC(CResourceString(kNotDesignedId).c_str(), filter.GetLabel().c_str(),
+                           problem.c_str());
         break;
     }
     return {};
 }
 
-// The message that refuses to save the lists when a filter's parameter is no finite
-// number (a calculation that gave none: the readers and grid cells take none); empty
-// when every parameter is one.
-std::string NonFiniteParameterRefusal(CFilterLists& lists)
+// The message that refuses to save the lists when a filter would not open again: a
+// parameter that is no finite number (a calculation that gave none: the readers and grid
+// cells take none), or a filter that opening refuses (IncomingFilterProblem); empty when
+// every filter would open.
+std::string SaveRefusal(CFilterLists& lists)
 {
     std::string refusal;
     lists.ForEach(
         [&](EFilterKind, auto& list)
         {
             for (int i = 0; refusal.empty() && i < list.GetSize(); ++i)
-                if (const std::string name = NonFiniteParameterName(*list.GetAt(i)); !name.empty())
-                    refusal = FormatC(CResourceString(kNotWrittenNotFiniteId).c_str(),
-                                      name.c_str(), list.GetAt(i)->GetLabel().c_str());
+            {
+                CDigFilterBase& filter = *list.GetAt(i);
+                if (const std::string name = NonFiniteParameterName(filter); !name.empty())
+                    refusal = FormatC(CResourceString(kNotWrittenNotFiniteId).c_str(), name.c_str(),
+                                      filter.GetLabel().c_str());
+                else if (const std::string problem = IncomingFilterProblem(filter);
+                         !problem.empty())
+                    refusal = FormatC(CResourceString(kNotWrittenNotDesignedId).c_str(),
+                                      filter.GetLabel().c_str(), problem.c_str());
+            }
         });
     return refusal;
 }
@@ -109,7 +125,7 @@ bool CFilterParameterFile::SaveFile(const std::string& path, CFilterLists& lists
 {
     // Its line would refuse the whole file when it is opened: the older file, which does
     // open, is kept instead.
-    if (std::string refusal = NonFiniteParameterRefusal(lists); !refusal.empty())
+    if (std::string refusal = SaveRefusal(lists); !refusal.empty())
     {
         error = std::move(refusal);
         return false;
@@ -154,11 +170,12 @@ int CFilterParameterFile::FindRefusedLine(const std::string& text, int nSampleRa
     for (int n = 1; std::getline(in, line); ++n)
     {
         CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
-        const auto fault = pFilter ? pFilter->FindLineFault() : CDigFilterBase::ELineFault::kNone;
-        if (fault != CDigFilterBase::ELineFault::kNone)
+        if (std::string reason =
+                pFilter ? RefusalOf(*pFilter, pFilter->FindLineFault()) : std::string();
+            !reason.empty())
         {
             if (pReason)
-                *pReason = RefusalOf(*pFilter, fault);
+                *pReason = std::move(reason);
             return n;
         }
         scratch.RemoveAll();

@@ -26,7 +26,8 @@ public:
 
     // The whole file is built first and replaces the old one in one step: a failed save
     // leaves an existing file as it was. False with a message in error, also when a
-    // filter's parameter is no finite number (its file would not open again).
+    // filter's parameter is no finite number or OpenFile would refuse a filter
+    // (IncomingFilterProblem): its file would not open again.
     bool SaveFile(const std::string& path, CFilterLists& lists, std::string& error);
     // False with a message in error, and the lists untouched, when the file cannot be
     // read or exceeds kMaxFileBytes (GetErrorLine 0), when it is no parameter file: it
@@ -34,8 +35,10 @@ public:
     // first of them), and when a filter line gives a parameter that is no finite number
     // ("nan", "inf", "1e400"), an output order that is no whole number of digits ("-1",
     // "2.5", "1e20": IsOutputOrderText), or a label number or an output order above
-    // kMaxFilterNumber (FindRefusedLine; GetErrorLine names the line). An empty file is
-    // an empty filter set.
+    // kMaxFilterNumber, or a filter that cannot be designed as the line gives it, or whose
+    // parameters written again with six decimals would be another filter
+    // (IncomingFilterProblem) (FindRefusedLine; GetErrorLine names the line). An empty
+    // file is an empty filter set.
     bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                   std::string& error);
     // The 1-based line of the file that OpenFile refused the file at; 0 for none.
@@ -45,7 +48,8 @@ public:
     // 1-based number of its first line that is not blank.
     static int FindForeignText(const std::string& text);
     // The 1-based number of the first filter line of the text whose filter cannot go into
-    // the grids as the line gives it (CDigFilterBase::FindLineFault); 0 when there is
+    // the grids as the line gives it (CDigFilterBase::FindLineFault, then
+    // IncomingFilterProblem); 0 when there is
     // none. At a line, pReason (when given) receives the message that refuses the file.
     static int FindRefusedLine(const std::string& text, int nSampleRate,
                                std::string* pReason = nullptr);

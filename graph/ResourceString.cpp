@@ -39,6 +39,9 @@ constexpr CStringEntry kStringTable[] = {
     {169, "A coefficient row cannot have less than 2 coefficients."},
     {170, "The A coefficients header must contain \"a0\" or A0\"."},
     {171, "The number of coefficients in the A row is not the same as the corresponding B row."},
+    {172, "The filter of this A row and its B row has a response that is not a finite number at "
+          "every frequency (an a0 of 0, or coefficients too large or too small to divide by): "
+          "it is no filter."},
     {179, "TS-"},
     {180, "*"},
     {186, "Point"},
@@ -167,7 +170,7 @@ constexpr CStringEntry kStringTable[] = {
            "filter one in digits alone."},
     {5159, "The %s of this filter is not a finite number: the file was not opened.  \"nan\", "
            "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it a "
-           "number such as 1000.0."},
+           "number such as %s."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},
@@ -181,6 +184,11 @@ constexpr CStringEntry kStringTable[] = {
            "out.  Incomplete point"},
     {5166, "The filter parameter file was not written: the %s of the filter %s is not a finite "
            "number, and a file holding it would not open again.  Correct it in the filter "
+           "editor."},
+    {5167, "The filter %s on this line cannot be designed as the line gives it: %s  The file "
+           "was not opened.  Correct the line, or remove it."},
+    {5168, "The filter parameter file was not written: the filter %s cannot be designed as "
+           "it is, and a file holding it would not open again: %s  Correct it in the filter "
            "editor."},
     {5170, "Nothing was written to \"%s\": %s"},
     {5171, "Nothing was written for the %s: %s"},

@@ -1,5 +1,6 @@
 #include "shell/filtereditor/FilterEditGrid.h"
 
+#include "filters/FilterDesignCheck.h"
 #include "graph/Convert.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
@@ -68,7 +69,14 @@ std::string CFilterEditGrid::RefusalOf(int nCol, std::string& text) const
     switch (GetCellValueKind(nCol))
     {
     case ECellValue::Number:
-        return DialogData::ParseDouble(text) ? std::string() : DialogData::kEnterNumber;
+        if (const std::optional<double> value = DialogData::ParseDouble(text))
+        {
+            // The files and the device data keep six decimals of it.
+            const std::string problem =
+                WrittenValueProblem(Info().m_Headings[std::size_t(nCol)], *value);
+            return problem.empty() ? problem : "Please enter another number: " + problem;
+        }
+        return DialogData::kEnterNumber;
     case ECellValue::Integer:
         if (const std::optional<long> n = DialogData::ParseLong(text))
         {

@@ -7,7 +7,9 @@
 // sheet's message and the cell keeps its value. An output order, or the number after a
 // name's "-", above kMaxFilterNumber is refused too: the grid numbers new rows on from
 // them; and so is a negative output order, which would leave its row out of the lists
-// for good (0 leaves a row without an order, like the empty cell of a new row). A right
+// for good (0 leaves a row without an order, like the empty cell of a new row). So is a
+// parameter whose six-decimal text, which files and device data keep, would read back as
+// another filter (WrittenValueProblem: a cut-off of 4e-7 Hz is written "0.000000"). A right
 // click on a filter row asks for that filter's deletion.
 #pragma once
 

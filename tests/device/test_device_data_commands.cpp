@@ -44,14 +44,16 @@ struct CRecordingLoudnessFiles : ILoudnessFileSaver
     std::vector<std::string> saved;
 };
 
-// Filters whose parameters are numbers but whose sections are not: a cut-off of 0 Hz gives
+// Filters whose parameters are numbers but that cannot be designed: a cut-off of 0 Hz gives
 // "nan" throughout, a gain of 1e300 dB infinite numerator words, a Q of 0 a denominator of
-// "nan" (a generic kind, collected apart from the others).
+// "nan" (a generic kind, collected apart from the others), a gain of -1e308 dB finite words
+// with poles on the unit circle, a High Plateau with its band edges out of order.
 struct CNonFiniteCase
 {
     const char* line;
     const char* label;
     void (*add)(CFilterLists& lists, const char* line);
+    const char* fault; // as the refusal names the filter
 };
 template <class TFilter, auto kList> void AddParsed(CFilterLists& lists, const char* line)
 {
@@ -59,18 +61,27 @@ template <class TFilter, auto kList> void AddParsed(CFilterLists& lists, const c
 }
 const CNonFiniteCase kNonFiniteFilters[] = {
     {"HPB-7, 0.000000, Yes, 3", "HPB-7",
-     &AddParsed<CDigHighPass_B, &CFilterLists::m_HighPass_BFilters>},
+     &AddParsed<CDigHighPass_B, &CFilterLists::m_HighPass_BFilters>,
+     "HPB-7: the Cut Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
     {"EQ-7, 1e300, 100.000000, 1000.000000, No, Yes, 3", "EQ-7",
-     &AddParsed<CDigEQFilter, &CFilterLists::m_EQFilters>},
+     &AddParsed<CDigEQFilter, &CFilterLists::m_EQFilters>,
+     "EQ-7: its parameters give no stable filter section."},
     {"VQHP-7, 100.000000, 0.000000, Yes, 3", "VQHP-7",
-     &AddParsed<CDigGenericFilter, &CFilterLists::m_HighVariQFilters>},
+     &AddParsed<CDigGenericFilter, &CFilterLists::m_HighVariQFilters>,
+     "VQHP-7: the Q must be above 0."},
+    {"EQ-8, -1e308, 1.000000, 1000.000000, No, Yes, 3", "EQ-8",
+     &AddParsed<CDigEQFilter, &CFilterLists::m_EQFilters>,
+     "EQ-8: its parameters give no stable filter section."},
+    {"HIPT-7, 3.000000, 2000.000000, 1000.000000, Yes, 3", "HIPT-7",
+     &AddParsed<CDigGenericFilter, &CFilterLists::m_HighPlateauFilters>,
+     "HIPT-7: the Lower Bandedge must be below the Upper Bandedge."},
 };
 
-std::string NonFiniteRefusal(const std::string& what, const std::string& label)
+// The refusal of a writer that says what the user keeps.
+std::string NonFiniteRefusal(const std::string& what, const std::string& fault)
 {
-    return what + ": the coefficients of the filter " + label +
-           " are not all finite numbers: its parameters give no filter section.  Correct them "
-           "in the filter editor.";
+    return what + ".  These filters cannot be designed from their parameters:\n\n" + fault +
+           "\n\nCorrect them in the filter editor.";
 }
 
 // Everything a writer of coefficients could change or ask: the lines and states of both
@@ -350,9 +361,9 @@ TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadB
         messages.texts.clear();
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
         // One message box, a line for each line not taken.
-        const std::string expected = NotTakenMessage(
-            refused, "gives its filter a label number or an output order above "
-                     "1000000000, more than the filter grids count to");
+        const std::string expected =
+            NotTakenMessage(refused, "gives its filter a label number or an output order above "
+                                     "1000000000, more than the filter grids count to");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
@@ -692,7 +703,7 @@ TEST_F(CommandsTest, AFilterWhoseCoefficientsAreNoNumbersRefusesEveryWriter)
             else
                 doc->SaveFilterCoefficients(w.command == 1);
             EXPECT_EQ(messages.texts,
-                      std::vector<std::string>{NonFiniteRefusal(w.what, filter.label)})
+                      std::vector<std::string>{NonFiniteRefusal(w.what, filter.fault)})
                 << filter.label << " " << w.id << " " << w.command;
             EXPECT_TRUE(State() == before) << filter.label << " " << w.id << " " << w.command;
         }
@@ -746,8 +757,9 @@ TEST_F(CommandsTest, ASaveThatWouldGenerateFromSuchAFilterLeavesTheOlderFile)
         messages.texts.clear();
         const CWrittenState before = State();
         EXPECT_FALSE(s.save()) << s.id;
-        EXPECT_EQ(messages.texts, std::vector<std::string>{NonFiniteRefusal(
-                                      "The device data was left as it was", "HPB-7")})
+        EXPECT_EQ(messages.texts,
+                  std::vector<std::string>{NonFiniteRefusal("The device data was left as it was",
+                                                            kNonFiniteFilters[0].fault)})
             << s.id;
         EXPECT_TRUE(State() == before) << s.id;
     }
@@ -921,8 +933,9 @@ TEST_F(CommandsTest, AFileWithoutDeviceDataIsRefusedAndRunProposesTheDataName)
     proposing.answers = {measurement};
     commands->Execute(Cmd::kOpenDeviceData);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
-              std::string::npos);
+    EXPECT_NE(
+        messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
+        std::string::npos);
     EXPECT_EQ(Lines(), generated);
     EXPECT_EQ(Status().GetName(), Path("speaker.eq"));
     EXPECT_TRUE(Status().m_GeneratedMode.IsOn());
@@ -979,7 +992,9 @@ TEST_F(CommandsTest, EachFamilyOpensOnlyItsOwnDeviceData)
         const std::string name = eq ? Status().GetName() : family->GetDataFileName();
         EXPECT_EQ(messages.texts.empty(), c.opened) << c.path;
         EXPECT_EQ(editor.seen.size(), c.opened ? 1u : 0u) << c.path;
-        EXPECT_EQ(name, c.opened ? c.path : eq ? Path("speaker.eq") : Path("speaker.EQ241X"))
+        EXPECT_EQ(name, c.opened ? c.path
+                        : eq     ? Path("speaker.eq")
+                                 : Path("speaker.EQ241X"))
             << c.path;
         if (!c.opened)
         {

@@ -5,6 +5,16 @@
 
 #include <gtest/gtest.h>
 
+namespace
+{
+// A block with the line between two lines that are always taken, NT-2 and EQ-3.
+std::vector<std::string> BetweenTakenLines(const char* line)
+{
+    return {"!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", line,
+            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+}
+} // namespace
+
 TEST(DeviceDataReadBack, CommentLinesBecomeFiltersAddedEachTime)
 {
     const std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2202.eq"));
@@ -96,10 +106,9 @@ TEST(DeviceDataReadBack, LabelsHoldingTheMarkerReadBackAsWritten)
 TEST(DeviceDataReadBack, RegisterLineWithAWordOutsideTheRangeIsReportedAndNotTaken)
 {
     // A seven-digit word is no 24-bit word: its line is left out and named.
-    const std::vector<std::string> lines = {"!# Filter Parameters\r\n",
-                                            "13 100000 000000 000000 000000 000000\r\n",
-                                            "14 100000 1000000 000000 000000 000000\r\n",
-                                            "15 080000 000000 000000 000000 000000\r\n"};
+    const std::vector<std::string> lines = {
+        "!# Filter Parameters\r\n", "13 100000 000000 000000 000000 000000\r\n",
+        "14 100000 1000000 000000 000000 000000\r\n", "15 080000 000000 000000 000000 000000\r\n"};
     CMatrixPtrArray listA, listB;
     std::vector<std::string> refused;
     ASSERT_EQ(CollectCoefficientLines(lines, 6, listA, listB, &refused), 2);
@@ -181,14 +190,12 @@ TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedA
         {"!# LOPT-1, 4.000000, -INFINITY, 400.000000, Yes, 6\r\n", "a Lower Bandedge"},
         {"!# VQLP-1, 12000.000000, nan(7), Yes, 7\r\n", "a Q"},
         {"!# ALPS-1, 1e309, 1500.000000, Yes, 8\r\n", "a Bandwidth"},
-        {"!# EQ-1, 1e-400, 200.000000, 1e308, Yes, Yes, 1\r\n", nullptr},
-        {"!# HPB-1, -1e-400, Yes, 3\r\n", nullptr},
+        {"!# EQ-1, 1e-400, 200.000000, 1000.000000, Yes, Yes, 1\r\n", nullptr},
+        {"!# HPB-1, 40.1234567, Yes, 3\r\n", nullptr},
     };
     for (const auto& c : cases)
     {
-        const std::vector<std::string> lines = {
-            "!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", c.line,
-            "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+        const std::vector<std::string> lines = BetweenTakenLines(c.line);
         CFilterLists lists;
         std::vector<std::string> refused;
         const int added = ParameterLinesToFilters(lines, lists, 48000, &refused);
@@ -208,5 +215,48 @@ TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedA
                                                     " that is not a finite number; the filter "
                                                     "was not taken."})
             << c.line;
+    }
+}
+
+// The filter of the line that Draw would refuse, or that six decimals would write as
+// another filter (the device data writes "!#" lines with six decimals beside the words of
+// the filter taken), is named with why and not taken; the lines around it are taken.
+TEST(DeviceDataReadBack, ParameterLineOfAFilterThatCannotBeDesignedAsItIsIsNamedAndNotTaken)
+{
+    const struct
+    {
+        const char* line;
+        const char* refusal;
+    } cases[] = {
+        {"!# HPB-1, 0.0000004, Yes, 1\r\n",
+         "The device data line \"!# HPB-1, 0.0000004, Yes, 1\" gives a filter that cannot be "
+         "designed as the line gives it (the Cut Frequency 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter); the filter was not taken."},
+        {"!# HPB-1, 0.0000005, Yes, 1\r\n",
+         "The device data line \"!# HPB-1, 0.0000005, Yes, 1\" gives a filter that cannot be "
+         "designed as the line gives it (its parameters give no stable filter section); the "
+         "filter was not taken."},
+        {"!# VQHP-1, 100.000000, 0.0000004, Yes, 2\r\n",
+         "The device data line \"!# VQHP-1, 100.000000, 0.0000004, Yes, 2\" gives a filter that "
+         "cannot be designed as the line gives it (the Q 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter); the filter was not taken."},
+        {"!# EQ-1, -1e308, 1.000000, 1000.000000, No, Yes, 1\r\n",
+         "The device data line \"!# EQ-1, -1e308, 1.000000, 1000.000000, No, Yes, 1\" gives a "
+         "filter that cannot be designed as the line gives it (its parameters give no stable "
+         "filter section); the filter was not taken."},
+        {"!# HIPT-1, 3.000000, 2000.000000, 1000.000000, Yes, 6\r\n",
+         "The device data line \"!# HIPT-1, 3.000000, 2000.000000, 1000.000000, Yes, 6\" gives a "
+         "filter that cannot be designed as the line gives it (the Lower Bandedge must be below "
+         "the Upper Bandedge); the filter was not taken."},
+    };
+    for (const auto& c : cases)
+    {
+        const std::vector<std::string> lines = BetweenTakenLines(c.line);
+        CFilterLists lists;
+        std::vector<std::string> refused;
+        EXPECT_EQ(ParameterLinesToFilters(lines, lists, 48000, &refused), 2) << c.line;
+        EXPECT_EQ(lists.m_NotchFilters.GetAt(0)->GetLabel(), "NT-2");
+        EXPECT_EQ(lists.m_EQFilters.GetAt(lists.m_EQFilters.GetSize() - 1)->GetLabel(), "EQ-3");
+        EXPECT_EQ(refused, std::vector<std::string>{c.refusal}) << c.line;
     }
 }

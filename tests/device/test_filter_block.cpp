@@ -111,8 +111,8 @@ TEST_F(FilterBlockLists, NoActiveFilterGivesAnEmptyBlock)
 }
 
 // Sections that are no numbers went out as words of 000000 named "limited". They refuse the
-// whole block instead, named in collection order; an inactive one is not collected, and a
-// block of finite sections is collected as before.
+// whole block instead, named in collection order with why; an inactive one is not
+// collected, and a block of finite sections is collected as before.
 TEST_F(FilterBlockLists, SectionsThatAreNoNumbersRefuseTheBlockAndAreNamed)
 {
     AddEQ("EQ-1, 6, 2, 1000, No, Yes, 1");
@@ -125,7 +125,12 @@ TEST_F(FilterBlockLists, SectionsThatAreNoNumbersRefuseTheBlockAndAreNamed)
                     ->Parse("VQLP-1, 100, 0, No, 5", kFs)); // inactive
     CFilterBlock block;
     EXPECT_FALSE(CollectFilterBlock(lists, block));
-    EXPECT_EQ(block.nonFinite, (std::vector<std::string>{"EQ-2", "HPB-1", "VQHP-1"}));
+    EXPECT_EQ(block.nonFinite,
+              (std::vector<std::string>{
+                  "EQ-2: its parameters give no stable filter section.",
+                  "HPB-1: the Cut Frequency must be above 0 Hz and below half the sample rate "
+                  "(24000 Hz).",
+                  "VQHP-1: the Q must be above 0."}));
     EXPECT_EQ(block.count, 0);
     EXPECT_TRUE(block.texts.empty());
     EXPECT_TRUE(block.coefficientLines.empty());

@@ -301,6 +301,39 @@ TEST_F(WorkflowTest, CancelledOrBadCoefficientFileEmptiesTheLists)
     EXPECT_TRUE(response.hints.empty());
 }
 
+// Finite coefficients whose response is no finite number made a modified response of inf
+// and nan, and a saved response that would not open again. Such a filter is refused where
+// it comes in, at its A row, and the restart leaves the response as it was.
+TEST_F(WorkflowTest, RestartCoefficientsWhoseResponseIsNoFiniteNumberAreRefusedAtTheirRow)
+{
+    Prepare({{1000.0, 4.0}});
+    const struct
+    {
+        const char* b;
+        const char* a;
+    } cases[] = {
+        {"  1  0  0 ", "  0  0  0 "},
+        {"  1e308  1e308  1e308 ", "  1  0  0 "},
+        {"  1  0  0 ", "  1e-320  0  0 "},
+    };
+    const std::vector<double> before = Values(doc->m_ModifiedResponse);
+    for (const auto& c : cases)
+    {
+        app.fileReadErrors.clear();
+        EXPECT_FALSE(OpenCoefficients(CoefficientText({c.b}, {c.a}))) << c.b << "/" << c.a;
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.b << "/" << c.a;
+        EXPECT_EQ(app.fileReadErrors[0].nLine, 5) << c.b << "/" << c.a;
+        EXPECT_EQ(app.fileReadErrors[0].error,
+                  "The filter of this A row and its B row has a response that is not a finite "
+                  "number at every frequency (an a0 of 0, or coefficients too large or too small "
+                  "to divide by): it is no filter.");
+        EXPECT_TRUE(doc->m_CoeffNumerators.IsEmpty());
+        EXPECT_TRUE(doc->m_RestartNumerators.IsEmpty());
+        doc->OnAdditiveRestartFromCoefficientFile();
+        EXPECT_EQ(Values(doc->m_ModifiedResponse), before);
+    }
+}
+
 TEST_F(WorkflowTest, CalculationAfterARestartStartsFromTheRestartedResponse)
 {
     // A flat speaker is already within tolerance; after a restart with a +8 dB peak the

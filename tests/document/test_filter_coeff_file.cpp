@@ -159,6 +159,10 @@ const char* const k169 = "A coefficient row cannot have less than 2 coefficients
 const char* const k170 = "The A coefficients header must contain \"a0\" or A0\".";
 const char* const k171 =
     "The number of coefficients in the A row is not the same as the corresponding B row.";
+const char* const k172 =
+    "The filter of this A row and its B row has a response that is not a finite number at every "
+    "frequency (an a0 of 0, or coefficients too large or too small to divide by): it is no "
+    "filter.";
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, CoeffValidator,
@@ -172,7 +176,16 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateCase{"OneCoefficient", {kTitle, kB, "1.5", kA, "1 2"}, 3, k169},
         ValidateCase{"NoA0", {kTitle, kB, "1 2", "3 4", "a1", "1 2", "1 2"}, 5, k170},
         ValidateCase{"BadDenominator", {kTitle, kB, "1 2", kA, "1 x"}, 5, k168},
-        ValidateCase{"ShorterARow", {kTitle, kB, "1 2 3", "1 2 3", kA, "1 2 3", "1 2"}, 7, k171}),
+        ValidateCase{"ShorterARow", {kTitle, kB, "1 2 3", "1 2 3", kA, "1 2 3", "1 2"}, 7, k171},
+        // Finite coefficients whose response is not finite, the second filter of two: an
+        // a0 of 0, numerators whose sum is beyond the largest double, an a0 of 1e-320, and
+        // an a0 of 1e-16 that the fifteen decimals of a save would write as 0.
+        ValidateCase{"ZeroA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "0 0 0"}, 7, k172},
+        ValidateCase{
+            "HugeB", {kTitle, kB, "1 0 0", "1e308 1e308 1e308", kA, "1 0 0", "1 0 0"}, 7, k172},
+        ValidateCase{"TinyA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-320 0 0"}, 7, k172},
+        ValidateCase{
+            "A0WrittenAsZero", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-16 0 0"}, 7, k172}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FilterCoeffFile, CapitalHeadingsAndExponentsPass)

@@ -126,20 +126,22 @@ TEST_F(FilterNumberTest, AParameterThatIsNoFiniteNumberIsRefusedAtItsLine)
         const char* text;
         int nLine;
         const char* parameter;
+        const char* example;
     } cases[] = {
-        {"EQ-1, nan, 200.0, 1000.0, Yes, Yes, 1\r\n", 1, "Gain in DB"},
+        {"EQ-1, nan, 200.0, 1000.0, Yes, Yes, 1\r\n", 1, "Gain in DB", "-3.0"},
         {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\nEQ-2, -3.0, -nan, 2000.0, Yes, Yes, 2\r\n", 2,
-         "Bandwidth"},
-        {"; foreign\r\nHPB-1, 1e999, Yes, 1\r\n", 2, "Cut Frequency"},
-        {"TS-1, 2.0, 5000.0, Yes, 1\r\n\r\nBS-1, -inf, 100.0, Yes, 2\r\n", 3, "Gain in DB"},
-        {"NT-1, 1e400, 1000.0, Yes, 1\r\n", 1, "Bandwidth"},
+         "Bandwidth", "1.0"},
+        {"; foreign\r\nHPB-1, 1e999, Yes, 1\r\n", 2, "Cut Frequency", "1000.0"},
+        {"TS-1, 2.0, 5000.0, Yes, 1\r\n\r\nBS-1, -inf, 100.0, Yes, 2\r\n", 3, "Gain in DB", "-3.0"},
+        {"NT-1, 1e400, 1000.0, Yes, 1\r\n", 1, "Bandwidth", "1.0"},
     };
     for (const auto& c : cases)
         ExpectRefusedAt(c.text, c.nLine,
                         std::string("The ") + c.parameter +
                             " of this filter is not a finite number: the file was not opened.  "
                             "\"nan\", \"inf\" and numbers too large to hold, such as 1e400, "
-                            "give no filter; give it a number such as 1000.0.");
+                            "give no filter; give it a number such as " +
+                            c.example + ".");
 }
 
 TEST_F(FilterNumberTest, AtTheLargestTheGridsNumberOnWithoutPassingIt)

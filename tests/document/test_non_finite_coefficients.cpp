@@ -1,7 +1,8 @@
-// The filter coefficient file refuses a design whose sections are no numbers: a filter of
-// the grids, a calculated filter or a filter of the additive restart whose coefficients
-// are not all finite numbers is named, no path is asked for, and the older file stays, from
-// the menu and on closing.
+// The filter coefficient file refuses a design that cannot be designed: a filter of the
+// grids or a calculated filter that the one design check refuses (sections that are no
+// numbers, poles on the unit circle, band edges out of order), or a filter of the additive
+// restart whose response is no finite number, is named with why, no path is asked for, and
+// the older file stays, from the menu and on closing.
 #include "tests/document/DocumentFixture.h"
 #include "tests/support/MatrixRow.h"
 
@@ -33,31 +34,28 @@ protected:
     {
         ASSERT_TRUE(list.Add(std::make_unique<TFilter>())->Parse(line, 48000));
     }
-    std::string Refusal(const std::string& filters) const
-    {
-        return "The filter coefficient file was not written: the coefficients of " + filters +
-               " are not all finite numbers: " +
-               (filters.find(" and ") == std::string::npos
-                    ? "its parameters give no filter section"
-                    : "their parameters give no filter sections") +
-               ".  Correct them in the filter editor.";
-    }
     std::string Older() const { return ReadFileBytes(folder.Path("spk.flt")); }
 };
 } // namespace
 
-// Each source of the file's rows, with a section that is "nan" or infinite although its
-// parameters are numbers (a cut-off of 0 Hz, a gain of 1e300 dB), or rows that are not.
+// Each source of the file's rows, with a section that is "nan", infinite or unstable
+// although its parameters are numbers (a cut-off of 0 Hz, a gain of 1e300 dB or -1e308 dB,
+// a High Plateau whose lower band edge is above its upper), or rows that are not.
 TEST_F(NonFiniteCoefficientsTest, SaveAndSaveAsNameTheFiltersAndWriteNothing)
 {
     const struct
     {
-        const char* filters;
+        const char* refusal;
         std::function<void(CMorvaneDoc&)> add;
     } cases[] = {
-        {"the filter HPB-2", [this](CMorvaneDoc& d)
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nHPB-2: the Cut Frequency must be above 0 Hz and "
+         "below half the sample rate (24000 Hz).\n\nCorrect them in the filter editor.",
+         [this](CMorvaneDoc& d)
          { Parse<CDigHighPass_B>(d.m_FilterLists.m_HighPass_BFilters, "HPB-2, 0.0, Yes, 2"); }},
-        {"the filter VQHP-1",
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nVQHP-1: the Q must be above 0.\n\nCorrect them in the filter "
+         "editor.",
          [this](CMorvaneDoc& d)
          {
              // A Q of 0: a denominator of "nan". The inactive one is not written.
@@ -66,19 +64,52 @@ TEST_F(NonFiniteCoefficientsTest, SaveAndSaveAsNameTheFiltersAndWriteNothing)
              Parse<CDigGenericFilter>(d.m_FilterLists.m_LowVariQFilters,
                                       "VQLP-1, 100.0, 0.0, No, 3");
          }},
-        {"the filter EQ-100",
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nEQ-100: its parameters give no stable filter section.\n\nCorrect "
+         "them in the filter editor.",
          [](CMorvaneDoc& d)
          {
              d.m_EQParameters =
                  mwMatrix(1, 4, std::vector<double>{1, 1e300, 100, 1000}.data(), nullptr, 1);
              d.CreateEQFiltersFromResults();
          }},
-        {"the filters HPB-2 and filter 1 of the additive restart",
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nEQ-2: its parameters give no stable filter section.\n\nCorrect them "
+         "in the filter editor.",
+         [this](CMorvaneDoc& d)
+         {
+             // Finite coefficients, poles on the unit circle.
+             Parse<CDigEQFilter>(d.m_FilterLists.m_EQFilters,
+                                 "EQ-2, -1e308, 1.0, 1000.0, No, Yes, 2");
+         }},
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nHIPT-1: the Lower Bandedge must be "
+         "below the Upper Bandedge.\n\nCorrect them in the filter editor.",
+         [this](CMorvaneDoc& d)
+         {
+             Parse<CDigGenericFilter>(d.m_FilterLists.m_HighPlateauFilters,
+                                      "HIPT-1, 3.0, 2000.0, 1000.0, Yes, 4");
+         }},
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nHPB-2: the Cut Frequency must be above 0 Hz and "
+         "below half the sample rate (24000 Hz).\nfilter 1 of the additive restart: its "
+         "coefficients give a response that is not a finite number at every frequency."
+         "\n\nCorrect them in the filter editor.",
          [this](CMorvaneDoc& d)
          {
              Parse<CDigHighPass_B>(d.m_FilterLists.m_HighPass_BFilters, "HPB-2, 0.0, Yes, 2");
              d.m_RestartNumerators.Add(Row({kNaN, 0.0, 0.0}));
              d.m_RestartDenominators.Add(Row({1.0, -kInf, 0.5}));
+         }},
+        {"The filter coefficient file was not written.  These filters cannot be designed from "
+         "their parameters:\n\nfilter 1 of the additive restart: its coefficients "
+         "give a response that is not a finite number at every frequency.\n\nCorrect them in the "
+         "filter editor.",
+         [](CMorvaneDoc& d)
+         {
+             // Finite coefficients, an a0 of 0.
+             d.m_RestartNumerators.Add(Row({1.0, 0.0, 0.0}));
+             d.m_RestartDenominators.Add(Row({0.0, 0.0, 0.0}));
          }},
     };
     for (const auto& c : cases)
@@ -88,15 +119,18 @@ TEST_F(NonFiniteCoefficientsTest, SaveAndSaveAsNameTheFiltersAndWriteNothing)
         {
             messages.texts.clear();
             dialogs.answers = {folder.Path("chosen.flt")};
-            EXPECT_FALSE(doc->SaveFilterCoefficients(bAsk)) << c.filters;
-            EXPECT_EQ(messages.texts, std::vector<std::string>{Refusal(c.filters)}) << c.filters;
-            EXPECT_TRUE(dialogs.requests.empty()) << c.filters;
-            EXPECT_EQ(Older(), "older coefficients\r\n") << c.filters;
+            EXPECT_FALSE(doc->SaveFilterCoefficients(bAsk)) << c.refusal;
+            EXPECT_EQ(messages.texts, std::vector<std::string>{c.refusal}) << c.refusal;
+            EXPECT_TRUE(dialogs.requests.empty()) << c.refusal;
+            EXPECT_EQ(Older(), "older coefficients\r\n") << c.refusal;
             EXPECT_FALSE(std::filesystem::exists(folder.Path("chosen.flt")));
             EXPECT_EQ(doc->m_CoefficientFile.GetName(), folder.Path("spk.flt"));
         }
         doc->m_FilterLists.m_HighPass_BFilters.RemoveAll();
         doc->m_FilterLists.m_HighVariQFilters.RemoveAll();
+        doc->m_FilterLists.m_HighPlateauFilters.RemoveAll();
+        while (doc->m_FilterLists.m_EQFilters.GetSize() > 1)
+            doc->m_FilterLists.m_EQFilters.RemoveAt(1);
         doc->m_CalculatedEQFilters.RemoveAll();
         doc->m_RestartNumerators.RemoveAll();
         doc->m_RestartDenominators.RemoveAll();
@@ -117,7 +151,12 @@ TEST_F(NonFiniteCoefficientsTest, ClosingKeepsTheDocumentOpenAndTheOlderFile)
     doc->m_CoefficientFile.MarkNewContent();
     app.onSaveFiles = [](CSaveFilesChoice&) { return 1; };
     EXPECT_FALSE(doc->SaveModified());
-    EXPECT_EQ(messages.texts, std::vector<std::string>{Refusal("the filter HPB-2")});
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{
+                  "The filter coefficient file was not written.  These filters cannot be "
+                  "designed from their parameters:\n\nHPB-2: the Cut Frequency must be above 0 "
+                  "Hz and below half the sample rate (24000 Hz).\n\nCorrect them in the filter "
+                  "editor."});
     EXPECT_EQ(Older(), "older coefficients\r\n");
     EXPECT_TRUE(doc->m_CoefficientFile.m_ChangedMode.IsOn());
 }

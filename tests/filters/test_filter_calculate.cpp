@@ -194,6 +194,11 @@ TEST(FilterDesignCheck, ParametersThatMakeNoFilterAreNamed)
          "the Lower Bandedge must be below the Upper Bandedge."},
         {"VQHP-1, 60, 0, Yes, 16", Make<CDigGenericFilter>(), "the Q must be above 0."},
         {"ALPS-1, 0, 1500, Yes, 18", Make<CDigGenericFilter>(), "the Bandwidth must be above 0."},
+        // Finite parameters whose section has its poles on the unit circle.
+        {"EQ-1, -1e308, 1, 1000, Yes, No, 1", Make<CDigEQFilter>(),
+         "its parameters give no stable filter section."},
+        {"HIPT-1, 3, 2000, 1000, Yes, 1", Make<CDigGenericFilter>(),
+         "the Lower Bandedge must be below the Upper Bandedge."},
     };
     for (const auto& c : bad)
     {
@@ -203,9 +208,9 @@ TEST(FilterDesignCheck, ParametersThatMakeNoFilterAreNamed)
     }
 }
 
-// A writer of coefficients takes a section only when every coefficient, both parts of a
-// complex one, is a finite number; its message names the filters it refused.
-TEST(FilterDesignCheck, CoefficientsThatAreNoFiniteNumbersAreFoundAndNamed)
+// A section is finite only when every coefficient, both parts of a complex one, is a
+// finite number.
+TEST(FilterDesignCheck, CoefficientsThatAreNoFiniteNumbersAreFound)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -230,13 +235,94 @@ TEST(FilterDesignCheck, CoefficientsThatAreNoFiniteNumbersAreFoundAndNamed)
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(HasFiniteCoefficients(cases[i].a, cases[i].b), cases[i].bFinite) << i;
+}
 
-    EXPECT_EQ(NonFiniteCoefficientsMessage("The header was left as it was", {"EQ-2"}),
-              "The header was left as it was: the coefficients of the filter EQ-2 are not all "
-              "finite numbers: its parameters give no filter section.  Correct them in the "
-              "filter editor.");
-    EXPECT_EQ(NonFiniteCoefficientsMessage("Not written", {"EQ-2", "HPB-1", "VQHP-1"}),
-              "Not written: the coefficients of the filters EQ-2, HPB-1 and VQHP-1 are not all "
-              "finite numbers: their parameters give no filter sections.  Correct them in the "
-              "filter editor.");
+// Finite coefficients whose response is no finite number over the check grid: the a0 of 0,
+// of 1e-320, and numerators whose sum is beyond the largest double.
+TEST(FilterDesignCheck, ResponsesThatAreNoFiniteNumbersAreFound)
+{
+    const auto row = [](std::vector<double> v)
+    { return mwMatrix(1, int(v.size()), v.data(), nullptr, 1); };
+    const struct
+    {
+        mwMatrix a, b;
+        bool bFinite;
+    } cases[] = {
+        {row({1, 0, 0}), row({1, 0, 0}), true},
+        {row({1, -1.9, 0.9}), row({1, 0.5, 0.25}), true},
+        {row({2, 0}), row({1e300, 0}), true},
+        {row({0, 0, 0}), row({1, 0, 0}), false},
+        {row({1e-320, 0, 0}), row({1, 0, 0}), false},
+        {row({1, 0, 0}), row({1e308, 1e308, 1e308}), false},
+        {row({1, -2, 1}), row({1, 0, 0}), false}, // a double pole at 0 Hz
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(HasFiniteResponse(cases[i].a, cases[i].b), cases[i].bFinite) << i;
+}
+
+// The refusal of Draw and of the writers names each filter with why.
+TEST(FilterDesignCheck, UndesignableFiltersAreNamedWithWhy)
+{
+    CDigEQFilter eq;
+    eq.Parse("EQ-1, -1e308, 1, 1000, Yes, No, 1", kFs);
+    EXPECT_EQ(FilterDesignFault(eq), "EQ-1: its parameters give no stable filter section.");
+    eq.Parse("EQ-1, -3, 1, 1000, Yes, No, 1", kFs);
+    EXPECT_EQ(FilterDesignFault(eq), "");
+    EXPECT_EQ(UndesignableFiltersMessage({}, {"EQ-1: its parameters give no stable filter "
+                                              "section."}),
+              "These filters cannot be designed from their parameters:\n\nEQ-1: its parameters "
+              "give no stable filter section.\n\nCorrect them in the filter editor.");
+    EXPECT_EQ(UndesignableFiltersMessage("The header was left as it was",
+                                         {"EQ-2: the Bandwidth must be above 0.",
+                                          "HPB-1: the Cut Frequency must be above 0 Hz and below "
+                                          "half the sample rate (24000 Hz)."}),
+              "The header was left as it was.  These filters cannot be designed from their "
+              "parameters:\n\nEQ-2: the Bandwidth must be above 0.\nHPB-1: the Cut Frequency "
+              "must be above 0 Hz and below half the sample rate (24000 Hz).\n\nCorrect them in "
+              "the filter editor.");
+}
+
+// A filter that comes in is refused when the six-decimal text the program writes of a
+// parameter would read back as another filter; a gain loses nothing that matters, and a
+// value of more decimals that keeps its meaning is taken.
+TEST(FilterDesignCheck, ParametersThatSixDecimalsWouldChangeAreRefused)
+{
+    const struct
+    {
+        const char* line;
+        std::function<std::unique_ptr<CDigFilterBase>()> make;
+        const char* problem;
+    } cases[] = {
+        {"HPB-1, 0.0000004, Yes, 1", Make<CDigHighPass_B>(),
+         "the Cut Frequency 4e-07 would be written with six decimals as 0.000000, and read back "
+         "as another filter."},
+        // 5e-7 Hz itself makes no stable section in double precision.
+        {"HPB-1, 0.0000005, Yes, 1", Make<CDigHighPass_B>(),
+         "its parameters give no stable filter section."},
+        {"VQHP-1, 100, 0.0000004, Yes, 16", Make<CDigGenericFilter>(),
+         "the Q 4e-07 would be written with six decimals as 0.000000, and read back as another "
+         "filter."},
+        {"NT-1, 0.0012345, 1000, Yes, 5", Make<CDigNotch>(),
+         "the Bandwidth 0.0012345 would be written with six decimals as 0.001234, and read back "
+         "as another filter."},
+        {"HPB-1, 0.5, Yes, 1", Make<CDigHighPass_B>(), ""},
+        {"HPB-1, 40.1234567, Yes, 1", Make<CDigHighPass_B>(), ""},
+        {"VQHP-1, 100, 0.70710678, Yes, 16", Make<CDigGenericFilter>(), ""},
+        {"EQ-1, 0.0000004, 1, 1000, Yes, No, 1", Make<CDigEQFilter>(), ""},
+        {"EQ-1, -3.14159265, 0.33333333, 1000.0000001, Yes, No, 1", Make<CDigEQFilter>(), ""},
+        // The design check comes first.
+        {"HPB-1, 0, Yes, 1", Make<CDigHighPass_B>(),
+         "the Cut Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
+    };
+    for (const auto& c : cases)
+    {
+        auto filter = c.make();
+        ASSERT_TRUE(filter->Parse(c.line, kFs)) << c.line;
+        EXPECT_EQ(IncomingFilterProblem(*filter), c.problem) << c.line;
+        // The filter is left designed to its own parameters.
+        if (std::string(c.problem).empty())
+        {
+            EXPECT_TRUE(FilterDesignProblem(*filter).empty()) << c.line;
+        }
+    }
 }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -390,37 +392,40 @@ TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
 
 // "%lf" reads "nan", "inf" and a number beyond the double range ("1e400") as values that
 // are no numbers, which the grids showed and the writers wrote as they were. Such a value
-// in any parameter column refuses the file at its line, naming the column; a value the
-// double range holds, however small or large, is read.
+// in any parameter column refuses the file at its line, naming the column and giving an
+// example that fits it; a value the double range holds, however small or large, is no such
+// fault.
 TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
 {
-    const auto refusal = [](const char* parameter)
+    const auto refusal = [](const char* parameter, const char* example)
     {
         return std::string("The ") + parameter +
                " of this filter is not a finite number: the file was not opened.  \"nan\", "
                "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it "
-               "a number such as 1000.0.";
+               "a number such as " +
+               example + ".";
     };
-    // %s: the value; each line stands at line 2 of the file.
+    // %s: the value; each line stands at line 2 of the file. The example fits the column.
     const struct
     {
         const char* line;
         const char* parameter;
+        const char* example;
     } columns[] = {
-        {"EQ-2, %s, 200.0, 1000.0, Yes, Yes, 2", "Gain in DB"},
-        {"EQ-2, -3.0, %s, 1000.0, Yes, Yes, 2", "Bandwidth"},
-        {"EQ-2, -3.0, 200.0, %s, Yes, Yes, 2", "Center Frequency"},
-        {"TS-1, %s, 8000.0, Yes, 2", "Gain in DB"},
-        {"BS-1, -6.0, %s, Yes, 2", "Cut Frequency"},
-        {"HPB-1, %s, Yes, 2", "Cut Frequency"},
-        {"LPLR-1, %s, Yes, 2", "Cut Frequency"},
-        {"NT-1, %s, 1000.0, Yes, 2", "Bandwidth"},
-        {"C1HP-1, 200.0, %s, Yes, 2", "Passband Ripple"},
-        {"B1LP-1, %s, Yes, 2", "Cut Frequency"},
-        {"LOPT-1, 4.0, 100.0, %s, Yes, 2", "Upper Bandedge"},
-        {"HIPT-1, %s, 2000.0, 8000.0, Yes, 2", "Gain in DB"},
-        {"VQHP-1, 60.0, %s, Yes, 2", "Q"},
-        {"ALPS-1, 200.0, %s, Yes, 2", "Center Frequency"},
+        {"EQ-2, %s, 200.0, 1000.0, Yes, Yes, 2", "Gain in DB", "-3.0"},
+        {"EQ-2, -3.0, %s, 1000.0, Yes, Yes, 2", "Bandwidth", "1.0"},
+        {"EQ-2, -3.0, 200.0, %s, Yes, Yes, 2", "Center Frequency", "1000.0"},
+        {"TS-1, %s, 8000.0, Yes, 2", "Gain in DB", "-3.0"},
+        {"BS-1, -6.0, %s, Yes, 2", "Cut Frequency", "1000.0"},
+        {"HPB-1, %s, Yes, 2", "Cut Frequency", "1000.0"},
+        {"LPLR-1, %s, Yes, 2", "Cut Frequency", "1000.0"},
+        {"NT-1, %s, 1000.0, Yes, 2", "Bandwidth", "1.0"},
+        {"C1HP-1, 200.0, %s, Yes, 2", "Passband Ripple", "0.5"},
+        {"B1LP-1, %s, Yes, 2", "Cut Frequency", "1000.0"},
+        {"LOPT-1, 4.0, 100.0, %s, Yes, 2", "Upper Bandedge", "1000.0"},
+        {"HIPT-1, %s, 2000.0, 8000.0, Yes, 2", "Gain in DB", "-3.0"},
+        {"VQHP-1, 60.0, %s, Yes, 2", "Q", "0.7"},
+        {"ALPS-1, 200.0, %s, Yes, 2", "Center Frequency", "1000.0"},
     };
     const char* const refused[] = {"nan",       "-nan",  "NAN",    "nan(1)", "inf",    "-inf",
                                    "+Infinity", "1e400", "-1e400", "1e999",  " 1e309 "};
@@ -446,21 +451,198 @@ TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
             CFilterLists lists;
             std::string error;
             EXPECT_EQ(open(line, lists, error), 2) << line;
-            EXPECT_EQ(error, refusal(c.parameter)) << line;
+            EXPECT_EQ(error, refusal(c.parameter, c.example)) << line;
             EXPECT_EQ(Labels(lists), "|||||||NT-9 ||||||||||") << line; // as it was
         }
+        // Finite values are no such fault; those of them that make no filter in the column
+        // (a cut-off of 0 Hz or of 1e308 Hz) are refused as filters that cannot be designed.
         for (const char* value : taken)
         {
             const std::string line = FormatLine(c.line, value);
             CFilterLists lists;
             std::string error;
-            EXPECT_EQ(open(line, lists, error), 0) << line << ": " << error;
-            EXPECT_EQ(lists.GetTotalCount(), 2) << line;
+            const int nLine = open(line, lists, error);
+            if (nLine == 0)
+                EXPECT_EQ(lists.GetTotalCount(), 2) << line;
+            else
+            {
+                EXPECT_EQ(nLine, 2) << line;
+                EXPECT_NE(error.find(" on this line cannot be designed as the line gives it: "),
+                          std::string::npos)
+                    << line << ": " << error;
+            }
         }
     }
     // The first fault of a line is named: a parameter before its order.
     CFilterLists lists;
     std::string error;
     EXPECT_EQ(open("EQ-2, 1.0, inf, nan, Yes, Yes, 1e20", lists, error), 2);
-    EXPECT_EQ(error, refusal("Bandwidth"));
+    EXPECT_EQ(error, refusal("Bandwidth", "1.0"));
+}
+
+// Filters whose parameters are finite numbers but which cannot be designed as the line gives
+// them (poles on the unit circle, band edges out of order, a cut-off of 0 Hz), or whose
+// six-decimal text, as the program writes it, would read back as another filter: opening
+// refuses the file at the line, naming the filter and why, and leaves the lists; a save of
+// lists that hold such a filter is refused, and the older file stays.
+TEST(ParameterFile, AFilterThatCannotBeDesignedAsItIsIsNeitherOpenedNorSaved)
+{
+    const struct
+    {
+        const char* line; // at line 2
+        const char* opening;
+        const char* saving;
+    } cases[] = {
+        {"EQ-2, -1e308, 1.0, 1000.0, Yes, No, 2",
+         "The filter EQ-2 on this line cannot be designed as the line gives it: its parameters "
+         "give no stable filter section.  The file was not opened.  Correct the line, or remove "
+         "it.",
+         "The filter parameter file was not written: the filter EQ-2 cannot be designed as it "
+         "is, and a file holding it would not open again: its parameters give no stable filter "
+         "section.  Correct it in the filter editor."},
+        {"HIPT-1, 3.0, 2000.0, 1000.0, Yes, 2",
+         "The filter HIPT-1 on this line cannot be designed as the line gives it: the Lower "
+         "Bandedge must be below the Upper Bandedge.  The file was not opened.  Correct the "
+         "line, or remove it.",
+         "The filter parameter file was not written: the filter HIPT-1 cannot be designed as it "
+         "is, and a file holding it would not open again: the Lower Bandedge must be below the "
+         "Upper Bandedge.  Correct it in the filter editor."},
+        {"HPB-1, 0.0, Yes, 2",
+         "The filter HPB-1 on this line cannot be designed as the line gives it: the Cut "
+         "Frequency must be above 0 Hz and below half the sample rate (24000 Hz).  The file was "
+         "not opened.  Correct the line, or remove it.",
+         "The filter parameter file was not written: the filter HPB-1 cannot be designed as it "
+         "is, and a file holding it would not open again: the Cut Frequency must be above 0 Hz "
+         "and below half the sample rate (24000 Hz).  Correct it in the filter editor."},
+        {"HPB-1, 0.0000004, Yes, 2",
+         "The filter HPB-1 on this line cannot be designed as the line gives it: the Cut "
+         "Frequency 4e-07 would be written with six decimals as 0.000000, and read back as "
+         "another filter.  The file was not opened.  Correct the line, or remove it.",
+         "The filter parameter file was not written: the filter HPB-1 cannot be designed as it "
+         "is, and a file holding it would not open again: the Cut Frequency 4e-07 would be "
+         "written with six decimals as 0.000000, and read back as another filter.  Correct it "
+         "in the filter editor."},
+        {"VQHP-1, 100.0, 0.0000004, Yes, 2",
+         "The filter VQHP-1 on this line cannot be designed as the line gives it: the Q 4e-07 "
+         "would be written with six decimals as 0.000000, and read back as another filter.  The "
+         "file was not opened.  Correct the line, or remove it.",
+         "The filter parameter file was not written: the filter VQHP-1 cannot be designed as it "
+         "is, and a file holding it would not open again: the Q 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter.  Correct it in the filter "
+         "editor."},
+    };
+    for (const auto& c : cases)
+    {
+        TempFolder folder;
+        const std::string path = folder.File("filters.par");
+        const std::string older =
+            "EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\n" + std::string(c.line) + "\r\n";
+        std::ofstream(path, std::ios::binary) << older;
+        CFilterLists lists;
+        Read(lists, "NT-9, 50, 1000, Yes, 9\n");
+        CFilterParameterFile file;
+        std::string error;
+        EXPECT_FALSE(file.OpenFile(path, lists, kFs, error)) << c.line;
+        EXPECT_EQ(file.GetErrorLine(), 2) << c.line;
+        EXPECT_EQ(error, c.opening);
+        EXPECT_EQ(Labels(lists), "|||||||NT-9 ||||||||||") << c.line;
+
+        Read(lists, older);
+        error.clear();
+        EXPECT_FALSE(CFilterParameterFile().SaveFile(path, lists, error)) << c.line;
+        EXPECT_EQ(error, c.saving);
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), older) << c.line;
+    }
+}
+
+// What the program writes reads back as what it wrote: a file that opens, saved and
+// opened again, holds the same filters, designed to the same sections; every other file
+// was refused where it came in. Values of every column, those six decimals keep and those
+// they do not.
+TEST(ParameterFile, WhatOpensIsSavedAndOpensAgainAsTheSameFilters)
+{
+    const char* const patterns[] = {
+        "EQ-2, %s, 200.0, 1000.0, Yes, Yes, 2",
+        "EQ-2, -3.0, %s, 1000.0, Yes, Yes, 2",
+        "EQ-2, -3.0, 1.0, %s, Yes, Yes, 2",
+        "TS-1, %s, 8000.0, Yes, 2",
+        "HPB-1, %s, Yes, 2",
+        "NT-1, %s, 1000.0, Yes, 2",
+        "C1HP-1, 200.0, %s, Yes, 2",
+        "LOPT-1, 4.0, %s, 400.0, Yes, 2",
+        "VQHP-1, 60.0, %s, Yes, 2",
+        "ALPS-1, 200.0, %s, Yes, 2",
+    };
+    const char* const values[] = {"0.0000004", "0.0000005", "4e-7",       "0.0012345",
+                                  "0.5",       "0.707",     "40.1234567", "1000.1234567",
+                                  "-1e308",    "0",         "1e-400",     "-6.0"};
+    // The magnitude responses (dB) of the filters, designed, in list order, at frequencies
+    // from 10 Hz to 20 kHz: coefficients can differ where the filter does not (a shelf of
+    // 0 dB and one of 4e-7 dB).
+    const auto responses = [](CFilterLists& lists)
+    {
+        std::vector<double> all;
+        lists.ForEach(
+            [&](EFilterKind, auto& list)
+            {
+                for (int i = 0; i < list.GetSize(); ++i)
+                {
+                    list.GetAt(i)->Calculate();
+                    const auto at = [](const mwMatrix& m, std::complex<double> zInverse)
+                    {
+                        std::complex<double> sum = 0.0;
+                        for (int k = m.NumberOfElements(); k >= 1; --k)
+                            sum = sum * zInverse + m.RealElement(k);
+                        return sum;
+                    };
+                    for (double f = 10.0; f <= 20000.0; f *= 1.25)
+                    {
+                        const auto zInverse = std::polar(1.0, -2.0 * M_PI * f / kFs);
+                        all.push_back(20.0 *
+                                      std::log10(std::abs(at(*list.GetAt(i)->GetB(), zInverse) /
+                                                          at(*list.GetAt(i)->GetA(), zInverse))));
+                    }
+                }
+            });
+        return all;
+    };
+    int nTaken = 0;
+    int nRefused = 0;
+    for (const char* pattern : patterns)
+        for (const char* value : values)
+        {
+            const std::string line = FormatLine(pattern, value);
+            TempFolder folder;
+            const std::string path = folder.File("taken.par");
+            std::ofstream(path, std::ios::binary) << "EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1\r\n"
+                                                  << line << "\r\n";
+            CFilterLists taken;
+            std::string error;
+            if (!CFilterParameterFile().OpenFile(path, taken, kFs, error))
+            {
+                EXPECT_FALSE(error.empty()) << line;
+                EXPECT_EQ(taken.GetTotalCount(), 0) << line;
+                ++nRefused;
+                continue;
+            }
+            ++nTaken;
+            const std::string saved = folder.File("saved.par");
+            ASSERT_TRUE(CFilterParameterFile().SaveFile(saved, taken, error)) << line << error;
+            CFilterLists again;
+            ASSERT_TRUE(CFilterParameterFile().OpenFile(saved, again, kFs, error))
+                << line << ": " << error;
+            const std::vector<double> before = responses(taken);
+            const std::vector<double> after = responses(again);
+            ASSERT_EQ(after.size(), before.size()) << line;
+            for (std::size_t k = 0; k < before.size(); ++k)
+            {
+                ASSERT_TRUE(std::isfinite(before[k]) && std::isfinite(after[k])) << line;
+                EXPECT_NEAR(after[k], before[k], 1e-3 * std::max(1.0, std::fabs(before[k])))
+                    << line << " point " << k;
+            }
+        }
+    // Both kinds of outcome are exercised.
+    EXPECT_GT(nTaken, 40);
+    EXPECT_GT(nRefused, 10);
 }

@@ -3,9 +3,10 @@
 // QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
 // A line with a parameter that is no finite number, an output order that is no whole number
 // in digits, or a label number or output order above kMaxFilterNumber, is refused with a
-// message. Every filter read back must be written as the device data writes it and read back
-// from that to the same text (in output order; equal orders may change places), unless the
-// sections of some are no numbers: then the block is refused, holds nothing, and names them;
+// message, and so is a filter that cannot be designed or whose six-decimal text would read
+// back as another filter. Every filter read back must be written as the device data writes
+// it (the block of the active ones is never refused) and read back from that, every line
+// taken again, to the same text (in output order; equal orders may change places);
 // the family's comment lines are exactly its lines with "!#"; and the filters written in place
 // of the old block keep every other line.
 //
@@ -18,6 +19,7 @@
 #include "filters/FilterLists.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
+#include "tests/fuzz/FilterRoundTrip.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -83,17 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (added != lists.GetTotalCount() ||
         std::size_t(added) + refused.size() > parameterLines.size())
         std::abort();
-    // A filter whose parameters are no finite numbers, whose order is no whole number, or
-    // that the grids could not number on from, is refused, never taken.
-    bool bInRange = true;
-    lists.ForEach(
-        [&](EFilterKind, auto& list)
-        {
-            for (int i = 0; i < list.GetSize(); ++i)
-                bInRange = bInRange && list.GetAt(i)->HasNumbersInRange() &&
-                           list.GetAt(i)->HasFiniteParameters();
-        });
-    if (!bInRange)
+    // A filter whose parameters are no finite numbers, whose order is no whole number, that
+    // the grids could not number on from, that cannot be designed or whose six-decimal
+    // text would be another filter, is refused, never taken.
+    if (!AllTakeable(lists))
         std::abort();
     // A label reads back as written: the text before the first comma once the line's first
     // "!# " (the marker) is taken off, whatever other "!# " it holds.
@@ -108,23 +103,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (comma == std::string::npos || ParameterLinesToFilters({line}, one, fs) != 1)
             continue;
         bool same = true;
-        one.ForEach([&](EFilterKind, auto& list)
-                    {
-                        for (int i = 0; i < list.GetSize(); ++i)
-                            same = same && list.GetAt(i)->GetLabel() == text.substr(0, comma);
-                    });
+        one.ForEach(
+            [&](EFilterKind, auto& list)
+            {
+                for (int i = 0; i < list.GetSize(); ++i)
+                    same = same && list.GetAt(i)->GetLabel() == text.substr(0, comma);
+            });
         if (!same)
             std::abort();
     }
 
     // Written as the device data writes filters, and read back from that.
+    // What was taken is written: a taken filter can be designed, so the block of the active
+    // ones is never refused; and each of them reads back, as a filter still taken.
     CFilterBlock block;
-    if (CollectFilterBlock(lists, block) != block.nonFinite.empty() ||
-        (!block.nonFinite.empty() &&
-         (block.count != 0 || !block.texts.empty() || !block.coefficientLines.empty())))
+    if (!CollectFilterBlock(lists, block) || !block.nonFinite.empty())
         std::abort();
     CFilterLists again;
-    ParameterLinesToFilters(block.texts, again, fs);
+    std::vector<std::string> refusedAgain;
+    if (ParameterLinesToFilters(block.texts, again, fs, &refusedAgain) != block.count ||
+        !refusedAgain.empty() || !AllTakeable(again))
+        std::abort();
     CFilterBlock blockAgain;
     CollectFilterBlock(again, blockAgain);
     // Filters of equal output order may change places (the selection sort keeps no order

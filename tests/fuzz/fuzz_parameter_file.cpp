@@ -1,12 +1,16 @@
 // Feeds arbitrary bytes to the filter parameter file reader. Every filter read is designed
 // through its list's coefficient collection (the numerics may refuse values with the
 // matrix layer's error) and written back; what is written must read back and write again
-// to the same text.
+// to the same text. A file that opening takes (no foreign text, no refused line) holds
+// only filters a reader may take (AllTakeable); written and checked again, it is taken
+// again, as the same filters (the same text) that are still takeable: what the program
+// took reads back as what it wrote, or was refused where it came in.
 #include "filters/FilterLists.h"
 #include "filters/FilterParameterFile.h"
 #include "graph/Assert.h"
 #include "matrix/handler.h"
 #include "matrix/mwexcept.h"
+#include "tests/fuzz/FilterRoundTrip.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,11 +24,49 @@ void QuietPrint(const char*) {}
 
 constexpr int kFs = 48000;
 
+void Read(CFilterLists& lists, const std::string& text)
+{
+    std::istringstream in(text);
+    CFilterParameterFile::ReadFilters(lists, in, kFs);
+}
+
+std::string Written(CFilterLists& lists)
+{
+    std::ostringstream out;
+    CFilterParameterFile::WriteFilters(lists, out);
+    return out.str();
+}
+
+// The file as opening checks it: neither foreign nor refused at a line.
+bool Opens(const std::string& text)
+{
+    return CFilterParameterFile::FindForeignText(text) == 0 &&
+           CFilterParameterFile::FindRefusedLine(text, kFs) == 0;
+}
+
+// Opened, saved and opened again.
+void CheckRoundTrip(const std::string& text)
+{
+    if (!Opens(text))
+        return;
+    CFilterLists taken;
+    Read(taken, text);
+    if (!AllTakeable(taken))
+        std::abort();
+    const std::string written = Written(taken);
+    if (!Opens(written))
+        std::abort();
+    CFilterLists again;
+    Read(again, written);
+    if (again.GetTotalCount() != taken.GetTotalCount() || !AllTakeable(again) ||
+        Written(again) != written)
+        std::abort();
+}
+
 std::string ReadAndWrite(const std::string& text)
 {
     CFilterLists lists;
-    std::istringstream in(text);
-    CFilterParameterFile::ReadFilters(lists, in, kFs);
+    Read(lists, text);
     lists.ForEach(
         [](EFilterKind, auto& list)
         {
@@ -38,9 +80,7 @@ std::string ReadAndWrite(const std::string& text)
             {
             }
         });
-    std::ostringstream out;
-    CFilterParameterFile::WriteFilters(lists, out);
-    return out.str();
+    return Written(lists);
 }
 } // namespace
 
@@ -52,5 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string once = ReadAndWrite(text);
     if (ReadAndWrite(once) != once)
         std::abort();
+    CheckRoundTrip(text);
     return 0;
 }

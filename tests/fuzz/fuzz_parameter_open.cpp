@@ -6,14 +6,16 @@
 //
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the lists with
-// filters whose parameters are finite numbers and whose output orders are whole numbers
-// as the file wrote them, the grids from
+// filters that a reader may take (AllTakeable: finite parameters, whole output orders as
+// the file wrote them, sections that can be designed, six-decimal texts that read back as
+// the same filter), the grids from
 // the lists, and the grids number new rows and orders no higher than kMaxFilterNumber;
 // saved with Save As Filter Parameters (which reads the grids first) and opened again, the
-// grids hold the same filter rows.
+// grids hold the same filter rows and the lists the same filters.
 #include "filters/FilterLists.h"
 #include "filters/FilterParameterFile.h"
 #include "tests/document/FilterGridApp.h"
+#include "tests/fuzz/FilterRoundTrip.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -83,22 +85,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff() ||
                 CFilterGridRows::GetNextOutputOrder() > kMaxFilterNumber)
                 std::abort();
-            doc->m_FilterLists.ForEach(
-                [](EFilterKind, auto& list)
-                {
-                    for (int i = 0; i < list.GetSize(); ++i)
-                        if (!list.GetAt(i)->HasNumbersInRange() ||
-                            !list.GetAt(i)->HasFiniteParameters())
-                            std::abort();
-                });
+            if (!AllTakeable(doc->m_FilterLists))
+                std::abort();
             const auto cells = app.Cells();
             dialogs.answers.push_back(again);
             doc->OnFileSaveAsFilterParameters();
             if (doc->m_ParameterFile.GetName() != again || !messages.texts.empty())
                 std::abort();
+            // The save read the grids, which gave orders to filters without one.
+            const std::string listsSaved = ListsText(doc->m_FilterLists);
             dialogs.answers.push_back(again);
             doc->OnFileOpenFilterParameterFile();
-            if (!app.fileReadErrors.empty() || !messages.texts.empty() || app.Cells() != cells)
+            if (!app.fileReadErrors.empty() || !messages.texts.empty() || app.Cells() != cells ||
+                ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists))
                 std::abort();
         }
     }

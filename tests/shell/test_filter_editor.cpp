@@ -154,6 +154,58 @@ TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
     EXPECT_DOUBLE_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetCenterFrequency(), 1000.0);
 }
 
+// The files and the device data keep six decimals of a parameter: a number whose
+// six-decimal text would read back as another filter is refused in its cell, which keeps
+// its value; a gain loses nothing that matters, and more decimals that keep the meaning are
+// taken.
+TEST_F(FilterEditorTest, NumbersThatSixDecimalsWouldWriteAsAnotherFilterAreRefused)
+{
+    const struct
+    {
+        int kind;
+        int nCol;
+        const char* text;
+        const char* message; // empty: taken
+    } cases[] = {
+        {kKindHPB, 1, "0.0000004",
+         "Please enter another number: the Cut Frequency 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter."},
+        {kKindHPB, 1, "5e-7",
+         "Please enter another number: the Cut Frequency 5e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter."},
+        {kKindVQHP, 2, "0.0000004",
+         "Please enter another number: the Q 4e-07 would be written with six decimals as "
+         "0.000000, and read back as another filter."},
+        {kKindEQ, 2, "0.0012345",
+         "Please enter another number: the Bandwidth 0.0012345 would be written with six "
+         "decimals as 0.001234, and read back as another filter."},
+        {kKindEQ, 1, "0.0000004", ""},
+        {kKindHPB, 1, "40.1234567", ""},
+        {kKindVQHP, 2, "0.70710678", ""},
+    };
+    for (const auto& c : cases)
+    {
+        CFilterEditGrid& grid = Grid(c.kind);
+        sheet->setCurrentWidget(&sheet->Page(c.kind));
+        const std::string before = grid.GetTextMatrix(1, c.nCol);
+        messages.texts.clear();
+        Type(grid, 1, c.nCol, c.text);
+        if (*c.message)
+        {
+            EXPECT_EQ(messages.texts, std::vector<std::string>{c.message}) << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+        }
+        else
+        {
+            EXPECT_TRUE(messages.texts.empty()) << c.text;
+            EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.text);
+        }
+        EXPECT_FALSE(grid.IsEditing());
+    }
+    EXPECT_TRUE(
+        sheet->grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/filter_grid_six_decimals.png"));
+}
+
 // The grid names new rows on from the largest number of a name and hands out orders on
 // from the largest it saw: a number above the largest it counts to is refused.
 TEST_F(FilterEditorTest, NamesAndOrdersAboveTheLargestFilterNumberAreRefused)
@@ -541,6 +593,10 @@ TEST_F(ParameterFileOrderTest, AFilterAddedAfterOpeningAParameterFileGetsAnOrder
     // A new EQ filter typed into the "*" row.
     sheet->setCurrentWidget(&sheet->Page(kKindEQ));
     TypeIntoCell(grid, 2, 1, "4");
+    EXPECT_EQ(grid.GetOutputOrder(2), 3);
+    // Its bandwidth and frequency too: a filter that cannot be designed is written nowhere.
+    TypeIntoCell(grid, 2, 2, "100");
+    TypeIntoCell(grid, 2, 3, "2000");
     EXPECT_EQ(grid.GetOutputOrder(2), 3);
 
     // The device data's filters: three, each with an order of its own.
