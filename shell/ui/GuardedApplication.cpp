@@ -4,6 +4,7 @@
 #include "shell/DebugLog.h"
 
 #include <QMetaEnum>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdio>
@@ -13,28 +14,46 @@
 namespace
 {
 // The title of the window that holds receiver (its own, or its nearest parent's that has
-// one); empty for an object outside every window.
-std::string WindowTitleOf(QObject* receiver)
+// one); empty for an object outside every window. Takes no memory: the title is shared.
+QString WindowTitleOf(const QObject* receiver)
 {
-    for (auto* widget = qobject_cast<QWidget*>(receiver); widget; widget = widget->parentWidget())
-        if (!widget->windowTitle().isEmpty())
-            return widget->windowTitle().toStdString();
+    for (auto* widget = qobject_cast<const QWidget*>(receiver); widget;
+         widget = widget->parentWidget())
+        if (QString title = widget->windowTitle(); !title.isEmpty())
+            return title;
     return {};
 }
 
 // What was stopped, as the subject of the message: `Drawing the window "Speaker Response"`,
 // `Closing the window "Morvane"` or `Handling the event "MouseButtonPress" in the window ...`.
-std::string EventSubject(QObject* receiver, QEvent::Type type)
+// title is that of the window that held the receiver, empty for none.
+std::string EventSubject(const QString& title, QEvent::Type type)
 {
-    const std::string title = WindowTitleOf(receiver);
-    const std::string window = title.empty() ? " a window" : " the window \"" + title + "\"";
+    const std::string window =
+        title.isEmpty() ? " a window" : " the window \"" + title.toStdString() + "\"";
     if (type == QEvent::Paint)
         return "Drawing" + window;
     if (type == QEvent::Close)
         return "Closing" + window;
-    const std::string where = title.empty() ? std::string() : " in" + window;
+    const std::string where = title.isEmpty() ? std::string() : " in" + window;
     const char* name = QMetaEnum::fromType<QEvent::Type>().valueToKey(type);
     return "Handling the event \"" + std::string(name ? name : "unknown") + "\"" + where;
+}
+
+// The receiver, followed while it lives: null once it is gone. Null too when memory ran
+// out for following it (Qt's weak reference is made on an object's first event): it is
+// then taken as gone, and its failure, told, is not remembered.
+QPointer<QObject> Follow(QObject* receiver) noexcept
+{
+    QPointer<QObject> alive;
+    try
+    {
+        alive = receiver;
+    }
+    catch (...)
+    {
+    }
+    return alive;
 }
 
 // A line in the debug log (true), or where Qt writes its warnings while the log is off or
@@ -78,7 +97,7 @@ CGuardedApplication::~CGuardedApplication()
 {
     // A receiver that outlives the application must not reach the memory gone with it.
     for (const auto& told : m_ToldFailures)
-        disconnect(told.second);
+        disconnect(told.second.destroyed);
 }
 
 std::size_t
@@ -89,16 +108,15 @@ CGuardedApplication::CReceiverEventHash::operator()(const CReceiverEvent& key) c
 
 bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
 {
-    // The event may be gone once it was handled.
+    // Taken before the handler runs: the event may be gone once it was handled, and the
+    // receiver or the window holding it deleted by the handler before it failed.
     const QEvent::Type type = event->type();
+    const QPointer<QObject> alive = Follow(receiver);
+    const QString title = WindowTitleOf(receiver);
     bool bHandled = false;
     CFailure failure;
     if (RunCatchingFailure([&] { bHandled = QApplication::notify(receiver, event); }, failure))
-    {
-        if (IsOwnThread() && !m_ToldFailures.empty())
-            ForgetTold({receiver, type});
         return bHandled;
-    }
     // A close event lives with its sender until it has its answer: refused, the window
     // stays open, and the work in it with the window.
     if (type == QEvent::Close)
@@ -106,9 +124,9 @@ bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
     try
     {
         if (IsOwnThread())
-            OnFailure(receiver, type, failure);
+            OnFailure(alive.data(), title, type, failure);
         else
-            PassOnFailure(receiver, type, failure);
+            PassOnFailure(title, type, failure);
     }
     catch (...)
     {
@@ -117,47 +135,55 @@ bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
     return true;
 }
 
-void CGuardedApplication::OnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure)
+void CGuardedApplication::OnFailure(QObject* receiver, const QString& title, QEvent::Type type,
+                                    const CFailure& failure)
 {
     const bool bClose = type == QEvent::Close;
-    const std::string text = FailureMessage(EventSubject(receiver, type), failure,
-                                            bClose ? "The window stays open." : "");
+    const std::string text =
+        FailureMessage(EventSubject(title, type), failure, bClose ? "The window stays open." : "");
     // A close is the user's own act, asked for again and again only by the user: each
-    // refusal is told, or the window would stay without a word.
-    if (bClose)
+    // refusal is told, or the window would stay without a word. A receiver that is gone
+    // fails no more: told, and nothing is kept of it.
+    if (bClose || !receiver)
     {
         Report(text);
         return;
     }
     const CReceiverEvent key{receiver, type};
-    if (m_ToldFailures.contains(key))
+    const auto now = m_Clock();
+    const auto told = m_ToldFailures.find(key);
+    if (told != m_ToldFailures.end() && now - told->second.lastFailure < kQuietTime)
     {
+        told->second.lastFailure = now;
         Log(text);
         return;
     }
     // Told before it is remembered: when memory runs out in between, the user hears of
     // the failure again rather than never.
     Report(text);
-    RememberTold(key);
+    if (told != m_ToldFailures.end())
+        told->second.lastFailure = now;
+    else
+        RememberTold(key, now);
 }
 
-void CGuardedApplication::PassOnFailure(QObject* receiver, QEvent::Type type,
+void CGuardedApplication::PassOnFailure(const QString& title, QEvent::Type type,
                                         const CFailure& failure)
 {
     QMetaObject::invokeMethod(
-        this,
-        [this, text = FailureMessage(EventSubject(receiver, type), failure)] { Report(text); },
+        this, [this, text = FailureMessage(EventSubject(title, type), failure)] { Report(text); },
         Qt::QueuedConnection);
 }
 
-void CGuardedApplication::RememberTold(const CReceiverEvent& key)
+void CGuardedApplication::RememberTold(const CReceiverEvent& key,
+                                       std::chrono::steady_clock::time_point now)
 {
-    const auto told = m_ToldFailures.emplace(key, QMetaObject::Connection()).first;
+    const auto told = m_ToldFailures.emplace(key, CToldFailure{now, {}}).first;
     // The end of the receiver ends its memory: an object made later in its place is
     // another receiver.
     try
     {
-        told->second =
+        told->second.destroyed =
             connect(key.receiver, &QObject::destroyed, this, [this, key] { ForgetTold(key); });
     }
     catch (...)
@@ -172,7 +198,7 @@ void CGuardedApplication::ForgetTold(const CReceiverEvent& key) noexcept
     const auto told = m_ToldFailures.find(key);
     if (told == m_ToldFailures.end())
         return;
-    disconnect(told->second);
+    disconnect(told->second.destroyed);
     m_ToldFailures.erase(told);
 }
 

@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
+#include <QString>
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <thread>
@@ -26,12 +28,25 @@ public:
     // Delivers the event and returns what Qt returns. After a failure, returns true: a
     // failed close is refused (the window stays open with its work), every other event
     // counts as handled. Nothing leaves it but the exceptions that are not failures (see
-    // RunCatchingFailure); it takes no memory of its own while the handler succeeds, and
-    // costs the same however many failures it remembers.
+    // RunCatchingFailure); it takes no memory of its own while the handler succeeds (but
+    // for the weak reference Qt makes once for an object, on its first event), and costs
+    // the same however many failures it remembers. The handler may delete its
+    // receiver, or the window holding it, before it fails: the guard names the window as
+    // it was before the handler ran, and remembers nothing of a receiver that is gone.
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The failures the user was told of and that have not worked since: at most one for
-    // each receiver and kind of event, and none for a receiver that is gone.
+    // A failure of a receiver on a kind of event is told again only once that receiver
+    // has gone this long without failing on it: a view whose full repaints fail while its
+    // small ones work, or a timer that fails every other time, opens one box, not one a
+    // failure.
+    static constexpr std::chrono::seconds kQuietTime{5};
+
+    // The clock the quiet time is measured with: the steady clock, or a test's own.
+    using CClock = std::chrono::steady_clock::time_point (*)() noexcept;
+    void SetClock(CClock clock) noexcept { m_Clock = clock; }
+
+    // The failures the guard remembers: at most one for each receiver and kind of event,
+    // and none for a receiver that is gone.
     std::size_t ToldFailureCount() const { return m_ToldFailures.size(); }
 
 private:
@@ -39,8 +54,9 @@ private:
     // that kind is the same failure whatever its text (an index or a line number in it
     // changes from one try to the next): a window that keeps asking to be drawn, or a
     // timer that keeps running, would otherwise open box after box and never let the user
-    // reach the menus to save. Its repeats go to the log. It is told again after that
-    // receiver has once handled that kind of event without failing.
+    // reach the menus to save. Its repeats go to the log until the receiver has gone
+    // kQuietTime without failing on that kind of event; a success in between does not
+    // end them.
     struct CReceiverEvent
     {
         const QObject* receiver; // never followed: the key is dropped when the object goes
@@ -62,14 +78,24 @@ private:
         std::size_t nInWarnings = 0; // where Qt writes its warnings
     };
 
-    // Tells the user of the failure, or logs it when it was told already. May throw when
-    // memory runs out; notify swallows that.
-    void OnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure);
+    // What is remembered of a told failure: its last repeat, and the connection to the
+    // receiver's end, which forgets it.
+    struct CToldFailure
+    {
+        std::chrono::steady_clock::time_point lastFailure;
+        QMetaObject::Connection destroyed;
+    };
+
+    // Tells the user of the failure, or logs it when it was told already. receiver is
+    // null when the handler deleted it; title is that of its window before the handler
+    // ran. May throw when memory runs out; notify swallows that.
+    void OnFailure(QObject* receiver, const QString& title, QEvent::Type type,
+                   const CFailure& failure);
     // An object of another thread failed: the message is handed to this one, which alone
     // keeps the memory of failures and shows messages.
-    void PassOnFailure(QObject* receiver, QEvent::Type type, const CFailure& failure);
+    void PassOnFailure(const QString& title, QEvent::Type type, const CFailure& failure);
     bool IsOwnThread() const noexcept { return std::this_thread::get_id() == m_OwnThread; }
-    void RememberTold(const CReceiverEvent& key);
+    void RememberTold(const CReceiverEvent& key, std::chrono::steady_clock::time_point now);
     void ForgetTold(const CReceiverEvent& key) noexcept;
     // Shows the message once control is back in the event loop: a message box opened
     // inside a paint would paint in the middle of a paint. While a message waits, further
@@ -79,8 +105,8 @@ private:
     void ShowReports();
 
     std::thread::id m_OwnThread;
-    // Each with its connection to the receiver's end, which forgets it.
-    std::unordered_map<CReceiverEvent, QMetaObject::Connection, CReceiverEventHash> m_ToldFailures;
+    CClock m_Clock = &std::chrono::steady_clock::now;
+    std::unordered_map<CReceiverEvent, CToldFailure, CReceiverEventHash> m_ToldFailures;
     // At most two: the one on the screen, and the one waiting behind it.
     std::vector<CReport> m_Reports;
     bool m_bShowPosted = false;

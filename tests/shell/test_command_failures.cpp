@@ -6,6 +6,7 @@
 // question about unsaved files (the exit) fails, and a response view whose paint fails.
 #include "AllocationFault.h"
 #include "AppWindowFixture.h"
+#include "GuardClock.h"
 #include "ModalDialogs.h"
 
 #include "shell/dialogs/LogSampleDlg.h"
@@ -18,6 +19,7 @@
 
 #include <QLineEdit>
 
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <new>
@@ -237,6 +239,7 @@ TEST_P(CommandFailureTest, ACalculationThatFailsEndsWithTheDocumentSavable)
 
 TEST_P(CommandFailureTest, APaintThatFailsIsReportedOnceAndTheWindowGoesOn)
 {
+    const CGuardClock clock;
     Open("speaker.raw", 200);
     CFailingPaintView& view = ResponseView();
     faults->m_PaintFault = GetParam().raise;
@@ -248,6 +251,15 @@ TEST_P(CommandFailureTest, APaintThatFailsIsReportedOnceAndTheWindowGoesOn)
         Settle();
     }
     ExpectOneMessage("Drawing the window \"");
+    // Nor when its full repaints fail while others work between them.
+    for (int i = 0; i < 6; ++i)
+    {
+        faults->m_PaintFault = i % 2 ? nullptr : GetParam().raise;
+        view.repaint();
+        Settle();
+        clock.Advance(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
     // The program goes on: once the paint can work, the view draws and the commands run.
     faults->m_PaintFault = nullptr;
     const int nPaints = view.m_nPaints;
@@ -256,7 +268,9 @@ TEST_P(CommandFailureTest, APaintThatFailsIsReportedOnceAndTheWindowGoesOn)
     EXPECT_TRUE(app->ExecuteCommand(CMorvaneApp::ID_VIEW_FOUR_WINDOWS));
     Settle();
     EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
-    // A window drawn since is told about again when its paint fails anew.
+    // A window that has drawn for a while since is told about again when its paint fails
+    // anew.
+    clock.Advance(CGuardedApplication::kQuietTime);
     faults->m_PaintFault = GetParam().raise;
     view.repaint();
     Settle();

@@ -2,12 +2,15 @@
 // that throw (memory ran out, or another error) and allocations that fail while the guard
 // tells of it. A close that fails is refused, by whatever way it was asked, and told each
 // time; the guard takes no memory of its own around a handler that succeeds and lets
-// nothing of its own out; a failure that repeats, whatever its text, is shown once until
-// its receiver has handled that kind of event again without failing, and remembered once;
-// many failures at once open one box. The program runs these tests once with the debug
-// log off and once with it on (a folder holding its file), so both places the guard logs
-// to are checked.
+// nothing of its own out; a failure that repeats, whatever its text and however it
+// interleaves with successes, is shown once until its receiver has gone the guard's quiet
+// time without failing on that kind of event, and remembered once; a receiver its own
+// handler deleted is named as it was and not remembered; many failures at once open one
+// box. The guard's clock is the test's own, moved on by the tests: nothing waits for time
+// to pass. The program runs these tests once with the debug log off and once with it on
+// (a folder holding its file), so both places the guard logs to are checked.
 #include "AllocationFault.h"
+#include "GuardClock.h"
 
 #include "../framework/QtTestApp.h"
 #include "framework/core/Services.h"
@@ -15,6 +18,8 @@
 #include "shell/ui/GuardedApplication.h"
 
 #include <QMainWindow>
+#include <QPaintEvent>
+#include <QPointer>
 #include <QTest>
 #include <QThread>
 #include <QWindow>
@@ -23,12 +28,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -128,6 +136,7 @@ protected:
     {
         TestApp<CGuardedApplication>();
         ASSERT_NE(dynamic_cast<CGuardedApplication*>(QCoreApplication::instance()), nullptr);
+        clock.emplace();
         ASSERT_EQ(theDebugLog.IsOn(), std::filesystem::exists(CDebugLog::kFileName))
             << "the debug log is on where its file is";
         Services::SetMessageBox(&messages);
@@ -141,6 +150,7 @@ protected:
         qInstallMessageHandler(m_PreviousHandler);
         Settle();
         Services::SetMessageBox(nullptr);
+        clock.reset();
     }
     // Lets the queued messages be shown.
     static void Settle()
@@ -204,6 +214,7 @@ protected:
     }
 
     CRecordingMessageBox messages;
+    std::optional<CGuardClock> clock;
     QtMessageHandler m_PreviousHandler = nullptr;
     std::size_t m_nLogStart = 0;
     std::size_t m_nToldBefore = 0;
@@ -257,8 +268,14 @@ TEST_F(EventGuardTest, AFailedCloseIsRefusedWhateverAskedForIt)
 TEST_F(EventGuardTest, TheGuardTakesNoMemoryAroundAHandlerThatSucceeds)
 {
     CFailingObject quiet;
+    // A window's part too, whose window's title the guard takes before each event.
+    QWidget window;
+    window.setWindowTitle("A window whose title is longer than a short string");
+    auto* part = new CFailingWidget;
+    part->setParent(&window);
     std::vector<std::unique_ptr<CFailingObject>> failing;
     Send(quiet); // what Qt sets up once
+    Send(*part);
     for (const std::size_t nRemembered : {0, 1, 1000})
     {
         SCOPED_TRACE(std::to_string(nRemembered) + " failures remembered");
@@ -271,15 +288,24 @@ TEST_F(EventGuardTest, TheGuardTakesNoMemoryAroundAHandlerThatSucceeds)
         ASSERT_EQ(ToldFailures(), std::ptrdiff_t(nRemembered));
         const CAllocationCount count;
         for (int i = 0; i < 1000; ++i)
+        {
             EXPECT_TRUE(Send(quiet));
+            EXPECT_TRUE(Send(*part));
+        }
         EXPECT_EQ(count.Count(), 0u);
     }
-    // Nor where it forgets a failure: its receiver has handled that kind of event.
+    // Nor around a receiver whose failure it remembers, before its quiet time and after.
     failing.front()->raise = nullptr;
-    const CAllocationCount count;
-    EXPECT_TRUE(Send(*failing.front()));
-    EXPECT_EQ(count.Count(), 0u);
-    EXPECT_EQ(ToldFailures(), 999);
+    for (const bool bQuiet : {false, true})
+    {
+        if (bQuiet)
+            clock->Advance(CGuardedApplication::kQuietTime);
+        const CAllocationCount count;
+        for (int i = 0; i < 1000; ++i)
+            EXPECT_TRUE(Send(*failing.front()));
+        EXPECT_EQ(count.Count(), 0u);
+    }
+    EXPECT_EQ(ToldFailures(), 1000) << "a receiver's memory ends with it, not with a success";
 }
 
 // An error made before memory runs out: throwing it takes none of the program's memory.
@@ -499,7 +525,7 @@ TEST_F(EventGuardTest, AFailureOnAnotherThreadIsToldOnTheProgramsThread)
     delete worker;
 }
 
-TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsKindOfEventHasWorked)
+TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsReceiverHasGoneQuiet)
 {
     const std::string kTimerOnFire = "Handling the event \"Timer\" was stopped by an error: "
                                      "the disk is on fire";
@@ -529,9 +555,23 @@ TEST_F(EventGuardTest, AFailureThatRepeatsIsShownOnceUntilItsKindOfEventHasWorke
     WaitForTimers(other, 3);
     EXPECT_EQ(messages.texts.size(), 3u);
     EXPECT_EQ(Contains(messages.texts, "the disk is flooded"), 1);
-    // One timer that works, and the failure is shown again when it comes back; the test
-    // event has not worked since, so its failure is still known.
+    other.raise = nullptr;
+    // One timer that works does not end the repeats: the next failure is logged.
     object.raise = nullptr;
+    WaitForTimers(object, 1);
+    object.raise = FailOnFire;
+    WaitForTimers(object, 3);
+    EXPECT_EQ(messages.texts.size(), 3u);
+    // Timers that work for the quiet time, and the failure is shown again when it comes
+    // back; the test event failed again meanwhile, so its failure is still known.
+    const auto half = std::chrono::milliseconds(CGuardedApplication::kQuietTime) / 2;
+    object.raise = nullptr;
+    WaitForTimers(object, 1);
+    clock->Advance(half);
+    object.raise = FailOnFire;
+    Send(object);
+    object.raise = nullptr;
+    clock->Advance(half);
     WaitForTimers(object, 1);
     object.raise = FailOnFire;
     WaitForTimers(object, 3);
@@ -557,10 +597,11 @@ TEST_F(EventGuardTest, AFailureWhoseTextChangesIsShownOnceAndRememberedOnce)
         << "repeats are not counted as failures of their own";
     EXPECT_EQ(Logged(kOutOfRange), 29999);
     EXPECT_EQ(ToldFailures(), 1);
-    // Once the event has worked, the next failure is shown again, and still remembered once.
+    // Once the object has gone the quiet time without failing, the next failure is shown
+    // again, and still remembered once.
+    clock->Advance(CGuardedApplication::kQuietTime);
     object.raise = nullptr;
     Send(object);
-    EXPECT_EQ(ToldFailures(), 0);
     object.raise = FailOutOfRange;
     Send(object);
     Send(object);
@@ -593,5 +634,271 @@ TEST_F(EventGuardTest, AFailureOfAnObjectThatIsGoneIsForgotten)
     EXPECT_EQ(ToldFailures(), 1);
     window.reset();
     EXPECT_EQ(ToldFailures(), 0);
+}
+
+using std::chrono::milliseconds;
+
+// One event of a run: after the clock has moved on by after, the receiver fails or works.
+struct CBeat
+{
+    milliseconds after;
+    bool bFail;
+};
+const CBeat kFailNow{milliseconds(0), true};
+const CBeat kFailAfter20ms{milliseconds(20), true};
+const CBeat kWorkAfter20ms{milliseconds(20), false};
+const CBeat kFailAfter1s{milliseconds(1000), true};
+
+// The beats n times over.
+std::vector<CBeat> Repeat(std::size_t n, const std::vector<CBeat>& beats)
+{
+    std::vector<CBeat> run;
+    for (std::size_t i = 0; i < n; ++i)
+        run.insert(run.end(), beats.begin(), beats.end());
+    return run;
+}
+// The runs one after the other.
+std::vector<CBeat> Joined(std::initializer_list<std::vector<CBeat>> parts)
+{
+    std::vector<CBeat> run;
+    for (const auto& part : parts)
+        run.insert(run.end(), part.begin(), part.end());
+    return run;
+}
+
+struct CInterleaving
+{
+    const char* name;
+    std::vector<CBeat> beats;
+    std::size_t nBoxes;
+};
+
+TEST_F(EventGuardTest, AFailureIsToldAgainOnlyAfterItsReceiverHasGoneQuietHoweverItInterleaves)
+{
+    const CInterleaving cases[] = {
+        // A 20 ms timer, or a view whose full repaints fail while its small ones work.
+        {"fails every other event, 200 events", Repeat(100, {kFailAfter20ms, kWorkAfter20ms}), 1},
+        {"fails every other event for a minute", Repeat(1500, {kFailAfter20ms, kWorkAfter20ms}), 1},
+        {"fails every third event for a minute",
+         Repeat(1000, {kFailAfter20ms, kWorkAfter20ms, kWorkAfter20ms}), 1},
+        {"fails every second for a minute", Repeat(61, {kFailAfter1s}), 1},
+        {"fails, works, fails 4.98 s later",
+         Joined({{kFailNow}, Repeat(248, {kWorkAfter20ms}), {kFailAfter20ms}}), 1},
+        {"fails, works for 6 s, fails",
+         Joined({{kFailNow}, Repeat(300, {kWorkAfter20ms}), {kFailNow}}), 2},
+        {"fails, nothing for 6 s, fails", {kFailNow, {milliseconds(6000), true}}, 2},
+        {"fails every 5 s", Repeat(4, {{milliseconds(5000), true}}), 4},
+        {"fails every 4.99 s for a minute", Repeat(13, {{milliseconds(4990), true}}), 1},
+        {"fails every second for a minute, works for 5 s, fails",
+         Joined({Repeat(61, {kFailAfter1s}), Repeat(250, {kWorkAfter20ms}), {kFailNow}}), 2},
+    };
+    const char kOnFire[] =
+        "Handling the event \"User\" was stopped by an error: the disk is on fire";
+    for (const CInterleaving& run : cases)
+    {
+        SCOPED_TRACE(run.name);
+        const int nLoggedBefore = Logged(kOnFire);
+        CFailingObject object;
+        std::size_t nFailures = 0;
+        for (const CBeat& beat : run.beats)
+        {
+            clock->Advance(beat.after);
+            object.raise = beat.bFail ? FailOnFire : nullptr;
+            EXPECT_TRUE(Send(object));
+            // Each box is shown before the next failure: none joins another.
+            if (beat.bFail)
+            {
+                ++nFailures;
+                Settle();
+            }
+        }
+        EXPECT_EQ(messages.texts.size(), run.nBoxes);
+        EXPECT_EQ(Contains(messages.texts, kOnFire), int(run.nBoxes));
+        EXPECT_EQ(Contains(messages.texts, "more failure"), 0);
+        EXPECT_EQ(Logged(kOnFire) - nLoggedBefore, int(nFailures - run.nBoxes))
+            << "the repeats are logged";
+        EXPECT_EQ(ToldFailures(), 1);
+        messages.texts.clear();
+    }
+}
+
+TEST_F(EventGuardTest, EachReceiverAndKindOfEventGoesQuietOfItsOwn)
+{
+    using std::chrono::seconds;
+    CFailingObject first;
+    CFailingObject second;
+    second.raise = FailOnFire;
+    const auto sendFailing =
+        [](CFailingObject& object, void (*raise)(), QEvent::Type type = kTestEvent)
+    {
+        object.raise = raise;
+        Send(object, type);
+        Settle();
+    };
+    sendFailing(first, FailOnFire);
+    sendFailing(first, FailOnFire, QEvent::Timer);
+    sendFailing(second, FailOnFire);
+    EXPECT_EQ(messages.texts.size(), 3u);
+    // For ten seconds, the first object's test events and the second's fail every second;
+    // the first's timers work.
+    for (int i = 0; i < 10; ++i)
+    {
+        clock->Advance(seconds(1));
+        sendFailing(first, FailOnFire);
+        sendFailing(second, FailFlooded);
+        sendFailing(first, nullptr, QEvent::Timer);
+    }
+    EXPECT_EQ(messages.texts.size(), 3u);
+    // The first's timers went quiet meanwhile: their failure is told again.
+    sendFailing(first, FailOnFire, QEvent::Timer);
+    EXPECT_EQ(messages.texts.size(), 4u);
+    // The second goes quiet while the first goes on failing: the second is told again,
+    // the first is not.
+    for (int i = 0; i < 5; ++i)
+    {
+        clock->Advance(seconds(1));
+        sendFailing(first, FailOnFire);
+    }
+    sendFailing(second, FailFlooded);
+    ASSERT_EQ(messages.texts.size(), 5u);
+    EXPECT_EQ(Contains(messages.texts, "Handling the event \"Timer\""), 2);
+    EXPECT_EQ(Contains(messages.texts, "Handling the event \"User\""), 3);
+    EXPECT_EQ(Contains(messages.texts, "the disk is flooded"), 1);
+    EXPECT_EQ(ToldFailures(), 3);
+}
+
+// An object or a window whose test events and paints run what is set for them: here,
+// delete the receiver or its window, then fail.
+template <class Base> class CDeleting : public Base
+{
+public:
+    using Base::Base;
+    std::function<void()> onEvent;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if ((event->type() != kTestEvent && event->type() != QEvent::Paint) || !onEvent)
+            return Base::event(event);
+        const auto run = onEvent; // the receiver may be gone before it ends
+        run();
+        return true;
+    }
+};
+
+// Deletes the object whose test event it sees, then fails: another object's handler.
+class CDeletingFilter : public QObject
+{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == kTestEvent)
+        {
+            delete watched;
+            FailOnFire();
+        }
+        return false;
+    }
+};
+
+struct CDeletedReceiver
+{
+    const char* name;
+    QEvent::Type type;
+    // Makes the receiver, and keeps in made what else it made (the test deletes what
+    // is left of it).
+    std::function<QObject*(std::vector<QPointer<QObject>>& made)> make;
+    const char* told;
+};
+
+// A window titled "Doomed work", kept in made.
+QWidget* DoomedWindow(std::vector<QPointer<QObject>>& made)
+{
+    auto* window = new QWidget;
+    window->setWindowTitle("Doomed work");
+    made.emplace_back(window);
+    return window;
+}
+
+// A part of a window that deletes the window, then fails.
+QObject* PartDeletingItsWindow(std::vector<QPointer<QObject>>& made)
+{
+    QWidget* window = DoomedWindow(made);
+    auto* part = new CDeleting<QWidget>(window);
+    part->onEvent = [window]
+    {
+        delete window;
+        FailOnFire();
+    };
+    return part;
+}
+
+TEST_F(EventGuardTest, AReceiverItsHandlerDeletedIsNamedAsItWasAndNotRemembered)
+{
+    const CDeletedReceiver cases[] = {
+        {"an object deletes itself", kTestEvent,
+         [](std::vector<QPointer<QObject>>&)
+         {
+             auto* object = new CDeleting<QObject>;
+             object->onEvent = [object]
+             {
+                 delete object;
+                 FailOnFire();
+             };
+             return object;
+         },
+         "Handling the event \"User\" was stopped by an error: the disk is on fire"},
+        {"a window deletes itself", kTestEvent,
+         [](std::vector<QPointer<QObject>>&)
+         {
+             auto* window = new CDeleting<QWidget>;
+             window->setWindowTitle("Doomed work");
+             window->onEvent = [window]
+             {
+                 delete window;
+                 FailOnFire();
+             };
+             return window;
+         },
+         "Handling the event \"User\" in the window \"Doomed work\" was stopped by an error: "
+         "the disk is on fire"},
+        {"a part deletes its window", kTestEvent, PartDeletingItsWindow,
+         "Handling the event \"User\" in the window \"Doomed work\" was stopped by an error: "
+         "the disk is on fire"},
+        {"a paint deletes its window", QEvent::Paint, PartDeletingItsWindow,
+         "Drawing the window \"Doomed work\" was stopped by an error: the disk is on fire"},
+        {"another object's filter deletes it", kTestEvent,
+         [](std::vector<QPointer<QObject>>& made)
+         {
+             auto* part = new QWidget(DoomedWindow(made));
+             auto* filter = new CDeletingFilter;
+             made.emplace_back(filter);
+             part->installEventFilter(filter);
+             return part;
+         },
+         "Handling the event \"User\" in the window \"Doomed work\" was stopped by an error: "
+         "the disk is on fire"},
+    };
+    for (const CDeletedReceiver& deleted : cases)
+    {
+        SCOPED_TRACE(deleted.name);
+        // Again and again: a receiver made later, maybe where the last one lay, is told.
+        for (int i = 0; i < 3; ++i)
+        {
+            std::vector<QPointer<QObject>> made;
+            QObject* receiver = deleted.make(made);
+            QPaintEvent paint(QRect(0, 0, 10, 10));
+            QEvent test(kTestEvent);
+            EXPECT_TRUE(QCoreApplication::sendEvent(
+                receiver, deleted.type == QEvent::Paint ? static_cast<QEvent*>(&paint) : &test));
+            Settle();
+            ASSERT_EQ(messages.texts.size(), 1u);
+            EXPECT_EQ(messages.texts.front().rfind(deleted.told, 0), 0u) << messages.texts.front();
+            EXPECT_EQ(ToldFailures(), 0) << "nothing is kept of a receiver that is gone";
+            messages.texts.clear();
+            for (const QPointer<QObject>& object : made)
+                delete object.data();
+        }
+    }
 }
 } // namespace
