@@ -225,14 +225,7 @@ double StepAt(double start, int i, double step)
 
 int CAxisLayout::ToCanvas(double v, int origin) const
 {
-    // Without a finite scale, (v - lower) * scale is infinite or not a number (the lower
-    // limit itself, 0 times infinity): the share of the window is finite inside it.
-    const double offset = std::isfinite(scale) ? CanvasOffset(v, lower, scale)
-                                               : (v - lower) / (upper - lower) * canvasSpan;
-    const double at = offset + origin;
-    if (std::isnan(at))
-        return origin;
-    return TruncToInt(std::clamp(at, -double(kCanvasReach), double(kCanvasReach)));
+    return CanvasPosition(CanvasDistance(v, lower, upper, scale, canvasSpan) + origin);
 }
 
 double CAxisLayout::Span() const

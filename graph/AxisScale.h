@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/core/GdiTypes.h"
+#include "graph/CanvasReach.h"
 #include "graph/DoubleRect.h"
 #include "graph/GraphRegion.h"
 
@@ -29,12 +30,8 @@ struct CAxisLayout
     double scale = 0.0; // canvas units per data unit; infinite below canvasSpan / DBL_MAX
     int canvasSpan = 0; // canvas units from lower to upper
 
-    // Canvas positions are held to +-kCanvasReach: far off any canvas a window can have (4000
-    // units across, about 1.3e8 high for a window 1 pixel wide and 32767 high, the most X11
-    // gives a window), a held position stays off it on its own side, and a position plus or minus
-    // any size on the canvas (a text, a gap, an arrow), or the distance between two positions,
-    // stays inside the int range.
-    static constexpr int kCanvasReach = 1 << 29;
+    // Canvas positions are held to +-kCanvasReach, as every position drawn (CanvasReach.h).
+    static constexpr int kCanvasReach = ::kCanvasReach;
     // trunc((v - lower) * scale + origin) held to the reach, true also where v - lower
     // would overflow. A window too narrow for a finite scale (1e-310 to 2e-310) places v at
     // its share of the window; a value that is no number is placed at the origin.

@@ -3,6 +3,7 @@
 #include "framework/core/DeviceContext.h"
 #include "graph/Assert.h"
 #include "graph/BinaryStream.h"
+#include "graph/CanvasReach.h"
 #include "graph/LineSegment.h"
 #include "graph/MorvaneUtilities.h"
 #include "graph/PointBounds.h"
@@ -244,15 +245,24 @@ CDoubleRect CCurve::GetExtent()
     return {m_dYMax, m_dXMin, m_dYMin, m_dXMax};
 }
 
+CDoublePoint CCurve::CanvasAt(const CDoublePoint& p) const
+{
+    const CDoubleRect& w = m_DataWindow;
+    return {
+        std::trunc(CanvasDistance(p.x, w.left, w.right, m_dXScale, double(m_nRight - m_nLeft))) +
+            m_nLeft,
+        CanvasDistance(p.y, w.bottom, w.top, m_dYScale, double(m_nTop - m_nBottom)) + m_nBottom};
+}
+
 CPoint CCurve::DataToLogical(const CDoublePoint& p) const
 {
-    return {DataXToLogicalX(p.x),
-            TruncToInt(CanvasOffset(p.y, m_DataWindow.bottom, m_dYScale) + m_nBottom)};
+    const CDoublePoint at = CanvasAt(p);
+    return {CanvasPosition(at.x), CanvasPosition(at.y)};
 }
 
 int CCurve::DataXToLogicalX(double x) const
 {
-    return TruncToInt(std::trunc(CanvasOffset(x, m_DataWindow.left, m_dXScale)) + m_nLeft);
+    return DataToLogical({x, m_DataWindow.bottom}).x;
 }
 
 CDoublePoint CCurve::LogicalToData(int x, int y) const
@@ -464,11 +474,15 @@ bool CCurve::DrawMasterPoints(CDC* pDC)
     ComputeScales();
     if (m_MasterPoints.size() < 2)
         return false;
-    std::vector<CPoint> pts;
-    pts.reserve(m_MasterPoints.size());
+    std::vector<CDoublePoint> at;
+    at.reserve(m_MasterPoints.size());
     for (const CDoublePoint& p : m_MasterPoints)
-        pts.push_back(DataToLogical(p));
-    DrawPolyline(pDC, pts.data(), long(pts.size()), m_Color, false);
+        at.push_back(CanvasAt(p));
+    // Cut at the plot area: a master point beyond the window draws its lines toward it, but
+    // not over the label strips.
+    const CRect area{m_nLeft, m_nTop, m_nRight, m_nBottom};
+    for (const std::vector<CPoint>& piece : CanvasPieces(at, area))
+        DrawPolyline(pDC, piece.data(), long(piece.size()), m_Color, false);
     return true;
 }
 

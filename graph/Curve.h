@@ -80,7 +80,7 @@ public:
     CDoubleRect GetExtent();
 
     // Mapping with the area and scales of the last layout (no clamping to the area;
-    // results beyond the int range are held at its ends).
+    // positions are held to the canvas reach, CanvasReach.h).
     CPoint DataToLogical(const CDoublePoint& p) const;
     int DataXToLogicalX(double x) const;
     CDoublePoint LogicalToData(int x, int y) const;
@@ -142,6 +142,8 @@ protected:
     long ClippedCount() const { return m_pPt ? m_lClippedPoints : 0; }
 
 private:
+    // The canvas position of a data point, not yet held to the reach.
+    CDoublePoint CanvasAt(const CDoublePoint& p) const;
     bool LayoutReady() const { return m_PointsAreValidMode.IsOn() != 0; }
     CPen MakePen(CDC* pDC, COLORREF color) const;
     bool DrawPolyline(CDC* pDC, const CPoint* points, long count, COLORREF color, bool chunked);

@@ -1,8 +1,8 @@
 #include "graph/CurveLine.h"
 
 #include "graph/Assert.h"
+#include "graph/CanvasReach.h"
 #include "graph/LineSegment.h"
-#include "graph/MorvaneUtilities.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -34,9 +34,9 @@ bool CCurveLine::PointUnder(CDoublePoint* pOut, CPoint* pPointer) const
         double dx, dy, c;
         LineEquationFromPoints(&pts[0], &pts[1], &dx, &dy, &c);
         if (std::fabs(dx) < 0.001 && std::fabs(dy) > 0.001)
-            pPointer->x = TruncToInt((pPointer->y * dx - c) / dy);
+            pPointer->x = CanvasPosition((pPointer->y * dx - c) / dy);
         else
-            pPointer->y = TruncToInt((pPointer->x * dy + c) / dx);
+            pPointer->y = CanvasPosition((pPointer->x * dy + c) / dx);
     }
     *pOut = LogicalToData(pPointer->x, pPointer->y);
     return true;

@@ -2,6 +2,7 @@
 
 #include "framework/core/DeviceContext.h"
 #include "graph/AxisScale.h"
+#include "graph/CanvasReach.h"
 #include "graph/Restore.h"
 #include "graph/ViewFontSelection.h"
 
@@ -77,8 +78,9 @@ bool CGraphAnnotationSet::SetScale(CDC* pDC, double dScale, int nBaseY, int nTop
 
 CPoint CGraphAnnotationSet::Scaled(const CPoint& point) const
 {
-    return {int(std::lround(point.x * m_dScale)),
-            int(std::lround(m_nBaseY * m_dScale + (point.y - m_nBaseY) * m_dRowScale))};
+    return {CanvasPosition(std::round(point.x * m_dScale)),
+            CanvasPosition(
+                std::round(m_nBaseY * m_dScale + (double(point.y) - m_nBaseY) * m_dRowScale))};
 }
 
 std::vector<const CGraphLabel*> CGraphAnnotationSet::Labels() const

@@ -39,11 +39,10 @@ bool FillPointArray(CDoublePoint* points, double value, int n);
 // Nearest int, halves away from zero; values beyond the int range give its ends and
 // not-a-number gives 0.
 int RoundToInt(double value);
-// Toward zero, with the same treatment of the int range and not-a-number. Inline: curves
-// turn every point into canvas units with it whenever they are laid out. Converting a
-// double beyond the int range is undefined; held to the range, a point far off the canvas
-// stays off it on the side it lies. A held value is no longer the number: what is shown as
-// a number is computed in double.
+// Toward zero, with the same treatment of the int range and not-a-number. Converting a
+// double beyond the int range is undefined. A held value is no longer the number: what is
+// shown as a number is computed in double. Canvas positions are held to the canvas reach
+// instead (CanvasPosition, CanvasReach.h).
 inline int TruncToInt(double value)
 {
     if (std::isnan(value))

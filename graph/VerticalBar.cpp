@@ -5,6 +5,8 @@
 #include "graph/CFormat.h"
 #include "graph/WideDashedLine.h"
 
+#include <algorithm>
+
 bool CVerticalBar::Init(const CGraphRegion* pRegion, int x, const std::string& label, double value,
                         const CPoint* pTextPosition, int dashed, int nLineWidth, COLORREF color,
                         const CRect* pBoxSize, int nBoxPlacement, int nDashLength, int nGapLength)
@@ -57,6 +59,30 @@ bool CVerticalBar::Draw(CDC* pDC) const
         MORVANE_CHECK_FAILED();
         return false;
     }
+    // A marker outside the plot's width (a frequency beyond the window, its position held to
+    // the canvas reach) has no line and no boxes: they would cross the label strips or run
+    // off the canvas. Its text stays in the strip under the plot.
+    const CRect& plot = m_Region.m_Rect;
+    const int plotLeft = std::min(plot.left, plot.right);
+    const int plotRight = std::max(plot.left, plot.right);
+    if (m_nX >= plotLeft && m_nX <= plotRight)
+    {
+        DrawLine(pDC);
+        for (CRect box : {m_TopBox, m_BottomBox})
+        {
+            // A box beside a line at the plot's edge ends there.
+            box.left = std::clamp(box.left, plotLeft, plotRight);
+            box.right = std::clamp(box.right, plotLeft, plotRight);
+            pDC->FillSolidRect(box, m_Color);
+        }
+    }
+    pDC->SetTextAlign(TA_LEFT | TA_TOP);
+    pDC->TextOut(m_TextPosition.x, m_TextPosition.y, GetText());
+    return true;
+}
+
+void CVerticalBar::DrawLine(CDC* pDC) const
+{
     if (m_nDashed == 0)
     {
         CPen pen(PS_SOLID, m_nLineWidth, m_Color);
@@ -71,11 +97,6 @@ bool CVerticalBar::Draw(CDC* pDC) const
                                    m_Color, 1);
         line.Draw(pDC);
     }
-    pDC->FillSolidRect(m_TopBox, m_Color);
-    pDC->FillSolidRect(m_BottomBox, m_Color);
-    pDC->SetTextAlign(TA_LEFT | TA_TOP);
-    pDC->TextOut(m_TextPosition.x, m_TextPosition.y, GetText());
-    return true;
 }
 
 bool CVerticalBar::SetTextPosition(const CPoint* pPosition)

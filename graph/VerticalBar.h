@@ -25,7 +25,9 @@ public:
     bool Init(const CGraphRegion* pRegion, int x, const std::string& label, double value,
               const CPoint* pTextPosition, int dashed, int nLineWidth, COLORREF color,
               const CRect* pBoxSize, int nBoxPlacement, int nDashLength, int nGapLength);
-    // FALSE, with a failed check, before Init. Leaves the text alignment at left and top.
+    // FALSE, with a failed check, before Init. The line and the boxes only where x lies
+    // within the region's width, the boxes cut at its edges; the text always. Leaves the
+    // text alignment at left and top.
     bool Draw(CDC* pDC) const;
     bool SetTextPosition(const CPoint* pPosition);
 
@@ -37,6 +39,8 @@ public:
     bool IsInitialized() const { return m_bInitialized; }
 
 private:
+    void DrawLine(CDC* pDC) const;
+
     bool m_bInitialized = false;
     CGraphRegion m_Region;
     int m_nX = 0;

@@ -3,8 +3,8 @@
 #include "framework/core/DeviceContext.h"
 #include "graph/Assert.h"
 #include "graph/MorvaneUtilities.h"
-#include "matrix/wrappers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -74,9 +74,9 @@ bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, in
         for (unsigned k = 0; k < m_DashesPerSegment[i]; ++k)
         {
             m_DashEnds.push_back(OffsetAlong(a, b, d));
-            // Through the matrix layer, as the dash ends always were, so that they agree
-            // to the last bit.
-            d = double(min(mwMatrix(d + m_nDash), mwMatrix(length)));
+            // The lesser of two doubles is one of them, bit for bit, as the matrix layer's
+            // min of two scalars gives it: no matrix is built per dash.
+            d = std::min(d + m_nDash, length);
             m_DashEnds.push_back(OffsetAlong(a, b, d));
             d = d + m_nGap;
         }

@@ -9,6 +9,7 @@
 // The input (ReadSetup): flags, client or page size, dots per inch, the data window, the
 // two steps, label offset, title spacing and pen width, the compression plot's two title
 // positions and its two ranges' ends, then the titles and the ranges' texts.
+#include "FuzzCanvas.h"
 #include "FuzzSupport.h"
 #include "framework/core/RecordingDC.h"
 #include "framework/core/Window.h"
@@ -37,44 +38,6 @@ constexpr int kLargestPixels = 32767;
 constexpr int kLeastViewWidth = 250;
 constexpr int kLeastViewHeight = 60;
 
-// The input, read from the front: fixed fields little-endian (0 once it runs out), then
-// texts cut at zero bytes (empty once it runs out).
-class CInput
-{
-public:
-    CInput(const std::uint8_t* data, std::size_t size) : m_pData(data), m_nLeft(size) {}
-    template <class T> T Take()
-    {
-        unsigned char bytes[sizeof(T)] = {};
-        const std::size_t n = std::min(sizeof(T), m_nLeft);
-        std::memcpy(bytes, m_pData, n);
-        m_pData += n;
-        m_nLeft -= n;
-        T v;
-        std::memcpy(&v, bytes, sizeof v);
-        return v;
-    }
-    // Any double, not-a-number, infinities and the smallest ones included.
-    double Double() { return Take<double>(); }
-    int InRange(int nLow, int nHigh)
-    {
-        return nLow + int(Take<std::uint16_t>() % (nHigh - nLow + 1));
-    }
-    std::string Text()
-    {
-        const auto* end = static_cast<const std::uint8_t*>(std::memchr(m_pData, 0, m_nLeft));
-        const std::size_t n = end ? std::size_t(end - m_pData) : m_nLeft;
-        std::string text(reinterpret_cast<const char*>(m_pData), n);
-        m_pData += std::min(n + 1, m_nLeft);
-        m_nLeft -= std::min(n + 1, m_nLeft);
-        return text;
-    }
-
-private:
-    const std::uint8_t* m_pData;
-    std::size_t m_nLeft;
-};
-
 // flags: bit 0 the compression views' square canvas, bit 1 a printed page, bit 2 a
 // logarithmic horizontal axis.
 struct CScaleSetup
@@ -96,7 +59,7 @@ struct CScaleSetup
     std::string spanTexts[2];
 };
 
-CScaleSetup ReadSetup(CInput& input)
+CScaleSetup ReadSetup(CFuzzInput& input)
 {
     CScaleSetup s;
     const auto flags = input.Take<std::uint8_t>();
@@ -128,17 +91,6 @@ CScaleSetup ReadSetup(CInput& input)
     return s;
 }
 
-// A canvas position a scale held (CAxisLayout::kCanvasReach), moved by a text's size, a gap
-// or an arrow, or a corner of the canvas's own regions.
-void CheckPoints(const CRecordingDC& dc)
-{
-    constexpr long long kBound = 2LL * CAxisLayout::kCanvasReach;
-    for (const CRecordingDC::Call& call : dc.Calls())
-        for (const CPoint& p : call.points)
-            if (std::llabs(p.x) > kBound || std::llabs(p.y) > kBound)
-                std::abort();
-}
-
 void InitVertical(CVerticalScale& scale, const CBasicGraph& graph, const CScaleSetup& s)
 {
     scale.Init(graph.m_LeftRegion, graph.m_PlotRegion, 1, s.titles, s.window, s.lineStep,
@@ -153,30 +105,16 @@ void InitHorizontal(CHorizontalScale& scale, const CBasicGraph& graph, const CSc
                nullptr);
 }
 
-// One scale's draw, from a clean record.
-template <class TDraw> void Check(CRecordingDC& dc, TDraw draw)
-{
-    dc.ClearCalls();
-    draw();
-    CheckPoints(dc);
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     SilenceFuzzReports();
-    CInput input(data, size);
+    CFuzzInput input(data, size);
     const CScaleSetup s = ReadSetup(input);
 
     CRecordingDC dc;
-    dc.SetDeviceCaps(LOGPIXELSX, s.nDpi);
-    dc.SetDeviceCaps(LOGPIXELSY, s.nDpi);
-    if (s.bPrinter)
-    {
-        dc.SetDeviceCaps(TECHNOLOGY, DT_RASPRINTER);
-        dc.SetDeviceCaps(HORZRES, s.nWidth);
-        dc.SetDeviceCaps(VERTRES, s.nHeight);
-    }
+    SetUpFuzzDevice(dc, s.nDpi, s.bPrinter, s.nWidth, s.nHeight);
     CViewFont font;
     font.SetSize(s.bSquare ? 80 : 90);
     font.SetLeastPoints(CViewFont::kReadablePoints);
@@ -198,25 +136,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CViewFontSelection selection(&dc, font);
         vertical.SetRects(graph.m_LeftRegion, graph.m_PlotRegion);
         horizontal.SetRects(graph.m_BottomRegion, graph.m_PlotRegion);
-        Check(dc, [&] { vertical.Draw(&dc, &s.window); });
-        Check(dc, [&] { horizontal.Draw(&dc, s.window); });
+        CheckedDraw(dc, [&] { vertical.Draw(&dc, &s.window); });
+        CheckedDraw(dc, [&] { horizontal.Draw(&dc, s.window); });
         return 0;
     }
 
     // The compression views: the special-limits scales and the compression plot's, whose
     // titles and ranges stand at data positions the view sets.
-    // A compression window of any size: as the view does, its least font is made a point
-    // smaller at a time until the strip under the plot leaves the plot room.
+    // A compression window of any size, its font fitted as the views fit theirs.
     CFixedWindow client(s.nWidth, s.nHeight);
     CSquareGraph graph;
     graph.Draw(&client, &dc);
-    for (int nPoints = CViewFont::kReadablePoints; nPoints > 0; --nPoints)
-    {
-        font.SetLeastPoints(nPoints);
-        if (2 * CGraphStrips::kBorder * font.ScaleOn(&dc) <= graph.GetHeight())
-            break;
-        font.SetLeastPoints(0);
-    }
+    FitCompressionFont(dc, font, graph);
     const double dTextScale = font.ScaleOn(&dc);
     const int nLeastHeight = CViewFont::LeastHeight(&dc, font.GetLeastPoints());
     const CViewFontSelection selection(&dc, font);
@@ -238,8 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     drc.m_Span2.m_End.x = s.spanEnds[3];
     drc.m_Span1.m_strText = s.spanTexts[0];
     drc.m_Span2.m_strText = s.spanTexts[1];
-    Check(dc, [&] { vertical.Draw(&dc, &s.window); });
-    Check(dc, [&] { horizontal.Draw(&dc, s.window); });
-    Check(dc, [&] { drc.Draw(&dc, s.window); });
+    CheckedDraw(dc, [&] { vertical.Draw(&dc, &s.window); });
+    CheckedDraw(dc, [&] { horizontal.Draw(&dc, s.window); });
+    CheckedDraw(dc, [&] { drc.Draw(&dc, s.window); });
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "AssertionCapture.h"
 
 #include "framework/core/RecordingDC.h"
+#include "graph/CanvasReach.h"
 #include "graph/Curve.h"
 #include "graph/CurveLine.h"
 
@@ -86,12 +87,14 @@ TEST(Curve, CanvasMappingTruncatesBeforeTheLeftOffsetAndAfterTheBottomOffset)
     EXPECT_DOUBLE_EQ(100.0, back.y);
 }
 
-TEST(Curve, HugeValuesMapToTheEndsOfTheCanvasRange)
+TEST(Curve, HugeValuesAreHeldToTheCanvasReach)
 {
     CCurve curve;
     Fill(curve, {{5, 1e300}, {5, 5}});
     LayOut(curve);
-    EXPECT_EQ(INT_MAX, curve.GetLogicalPoints()[0].y);
+    EXPECT_EQ(kCanvasReach, curve.GetLogicalPoints()[0].y);
+    EXPECT_EQ(-kCanvasReach, curve.DataXToLogicalX(-1e300));
+    EXPECT_EQ(kCanvasReach, curve.DataToLogical({HUGE_VAL, 5}).x);
     const CDoubleRect degenerate{0.0, 0.0, 0.0, 0.0};
     curve.Layout(0, 0, 1000, 1000, &degenerate); // zero-width window: infinite scales
     EXPECT_EQ(0, curve.DataToLogical({std::nan(""), 0}).x);
@@ -311,6 +314,48 @@ TEST(Curve, DrawMasterPointsNeedsTheModeAndTwoPoints)
     EXPECT_TRUE(curve.DrawMasterPoints(&dc));
     ASSERT_EQ(1u, dc.Calls().size());
     EXPECT_EQ((std::vector<CPoint>{{100, 100}, {200, 300}}), dc.Calls()[0].points);
+}
+
+// Master points far off the window are drawn toward where they lie, up to the plot's
+// edge: the part of each line in the plot keeps its direction however far its other end
+// (a position held to the canvas reach at both ends would bend it, and one at the int
+// range's end overflowed), and nothing is drawn over the label strips.
+TEST(Curve, MasterPointsFarOffTheWindowAreDrawnTowardThemUpToThePlotsEdge)
+{
+    const CDoublePoint cases[] = {{1e7, 5e6},      {-1e12, 3e11}, {5, 1e300},
+                                  {1e300, -1e299}, {HUGE_VAL, 5}, {12, 3}};
+    for (const CDoublePoint& far : cases)
+    {
+        CCurve curve;
+        Fill(curve, {{1, 1}});
+        LayOut(curve); // plot 0..1000 both ways
+        curve.AddMasterPoint({1, 1});
+        curve.AddMasterPoint(far);
+        curve.AddMasterPoint({3, 2});
+        CRecordingDC dc;
+        ASSERT_TRUE(curve.DrawMasterPoints(&dc));
+        const auto lines = dc.CallsOf(Op::Polyline);
+        ASSERT_EQ(2u, lines.size()) << far.x; // out to the edge, and back in from it
+        for (const auto& line : lines)
+        {
+            ASSERT_EQ(2u, line.points.size());
+            const bool bOut = line.points[0] == CPoint{100, 100};
+            const CPoint near = bOut ? line.points[0] : line.points[1];
+            const CPoint edge = bOut ? line.points[1] : line.points[0];
+            EXPECT_TRUE(near == (CPoint{100, 100}) || near == (CPoint{300, 200})) << far.x;
+            EXPECT_TRUE(edge.x == 0 || edge.x == 1000 || edge.y == 0 || edge.y == 1000)
+                << far.x << ": " << edge.x << ", " << edge.y;
+            EXPECT_TRUE(edge.x >= 0 && edge.x <= 1000 && edge.y >= 0 && edge.y <= 1000);
+            // The edge point lies on the line toward the far point, within the truncation.
+            double towardX = 1.0, towardY = 0.0;
+            if (std::isfinite(far.x))
+                towardX = far.x * 100 - near.x, towardY = far.y * 100 - near.y;
+            const double length = std::hypot(towardX, towardY);
+            const double off = (towardX / length) * (double(edge.y) - near.y) -
+                               (towardY / length) * (double(edge.x) - near.x);
+            EXPECT_LE(std::fabs(off), 1.5) << far.x << " " << far.y;
+        }
+    }
 }
 
 TEST(Curve, SmallEdits)

@@ -51,6 +51,41 @@ TEST(VerticalBar, DrawsLineBoxesAndRoundedValue)
     EXPECT_EQ(0, dc.GetCurrentPen().GetWidth());
 }
 
+// A marker beyond the plot's width (a frequency outside the window, its position held to
+// the canvas reach) draws only its text: a line and boxes there would cross the label
+// strips. At the plot's edges the line is drawn and the boxes end at the edge.
+TEST(VerticalBar, OnlyAMarkerWithinThePlotDrawsItsLineAndBoxes)
+{
+    const struct
+    {
+        int x, placement, dashed;
+        std::size_t lines;
+        int boxLeft, boxRight;
+    } cases[] = {
+        {1 << 29, 1, 0, 0, 0, 0},    {-(1 << 29), 3, 0, 0, 0, 0},  {219, 2, 1, 0, 0, 0},
+        {4001, 2, 0, 0, 0, 0},       {220, 1, 0, 1, 220, 220},     {220, 2, 0, 1, 220, 240},
+        {4000, 3, 0, 1, 4000, 4000}, {4000, 2, 1, 47, 3980, 4000}, {2000, 2, 0, 1, 1980, 2020},
+    };
+    for (const auto& c : cases)
+    {
+        CVerticalBar bar;
+        const CPoint text{543, 120};
+        ASSERT_TRUE(
+            bar.Init(&kPlot, c.x, "LF", 20.0, &text, c.dashed, 12, 0, &kBox, c.placement, 40, 20));
+        CRecordingDC dc;
+        ASSERT_TRUE(bar.Draw(&dc));
+        EXPECT_EQ(c.lines, dc.CallsOf(Op::Polyline).size()) << c.x;
+        const auto boxes = dc.CallsOf(Op::FillSolidRect);
+        ASSERT_EQ(c.lines ? 2u : 0u, boxes.size()) << c.x;
+        for (const auto& box : boxes)
+        {
+            EXPECT_EQ(c.boxLeft, box.points[0].x) << c.x;
+            EXPECT_EQ(c.boxRight, box.points[1].x) << c.x;
+        }
+        EXPECT_EQ(1u, dc.CallsOf(Op::TextOut).size()) << c.x;
+    }
+}
+
 TEST(VerticalBar, DashedHalfSamplingRateMarker)
 {
     CVerticalBar bar;

@@ -208,3 +208,55 @@ write('fuzz_scales', 'compression_range_off_the_plot',
       scales_seed(1, 400, 900, (0.0, -89.625, -89.625, 0.0), (10.0, 10.0), (20, 50, 2),
                   titles=(-1e300, 1e300), spans=(-1e300, -40.0, -40.0, 1e300),
                   texts=(b'In', b'Out', b'OFFSET1', b'OFFSET2')))
+
+
+def views_seed(flags, width, height, window, frequencies, readout=(0.0, 0.0), origin=(0, 0),
+               masters=(), points=()):
+    """fuzz_views: flags (bits 0-1 the view: 0 response, 1 phase, 2 filter or loudness, 3
+    compression; bit 2 printed page), the size in pixels (stored as size - 1), 96 dpi, the
+    window {ymax, xmin, ymin, xmax}, the low and high limits and the sampling frequency, the
+    readout's data point, the annotation's origin, the number of master points, then the
+    master points and the curve's points (x, y)."""
+    top, left, bottom, right = window
+    return (struct.pack('<BHHH', flags, width - 1, height - 1, 96 - 48)
+            + struct.pack('<4d', top, left, bottom, right) + struct.pack('<3i', *frequencies)
+            + struct.pack('<2d', *readout) + struct.pack('<2h', *origin)
+            + struct.pack('<B', len(masters))
+            + b''.join(struct.pack('<2d', *p) for p in list(masters) + list(points)))
+
+
+def log_points(low_hz, high_hz, n, level):
+    import math
+    a, b = math.log10(low_hz), math.log10(high_hz)
+    return [(a + (b - a) * i / (n - 1), level + 3.0 * math.sin(i / 3.0)) for i in range(n)]
+
+
+RESPONSE = log_points(20.0, 20000.0, 40, 70.0)
+MASTERS = [(LOG_20HZ, 70.0), (3.0, 1e300), (LOG_20KHZ, 60.0)]
+# The response view at 800 x 600; the narrow windows of the report, where the markers lay at
+# the int range's end (1000 to 1000.002 Hz and 1000 to 1000.0001 Hz); the widest window; a
+# printed phase view; a filter view at a window of no finite scale; the compression plot.
+write('fuzz_views', 'response_view',
+      views_seed(0, 800, 600, (100.0, LOG_20HZ, 40.0, LOG_20KHZ), (50, 16000, 48000),
+                 (3.0, 70.0), masters=MASTERS, points=RESPONSE))
+write('fuzz_views', 'response_1000_to_1000.002_hz',
+      views_seed(0, 1366, 768, (100.0, 3.0, 40.0, 3.0000008685885), (20, 20000, 48000),
+                 (3.0, 70.0), masters=MASTERS, points=RESPONSE))
+write('fuzz_views', 'response_1000_to_1000.0001_hz',
+      views_seed(0, 800, 600, (100.0, 3.0, 40.0, 3.0000000434294), (20, 20000, 48000),
+                 (3.0, 70.0), masters=MASTERS, points=RESPONSE))
+write('fuzz_views', 'widest_window',
+      views_seed(1, 2560, 1440, (1e308, -1e308, -1e308, 1e308), (20, 20000, 48000),
+                 (1e308, -1e308), masters=[(-1e308, 1e308), (1e308, -1e308)],
+                 points=[(-1e308, -1e308), (0.0, 0.0), (1e308, 1e308)]))
+write('fuzz_views', 'printed_phase',
+      views_seed(5, 3300, 2550, (180.0, LOG_20HZ, -180.0, LOG_20KHZ), (50, 16000, 48000),
+                 (3.0, 0.0), points=[(x, y - 70.0) for x, y in RESPONSE]))
+write('fuzz_views', 'filter_narrowest_window',
+      views_seed(2, 1024, 768, (2e-310, 1e-310, 1e-310, 2e-310), (20, 20000, 48000),
+                 (1.5e-310, 1.5e-310), masters=[(1e-310, 1e-310), (1e300, 1e300)],
+                 points=[(1.2e-310, 1.9e-310), (1.5e-310, 1e-310)]))
+write('fuzz_views', 'compression',
+      views_seed(3, 800, 600, (0.0, -89.625, -89.625, 0.0), (0, 0, 0), (-40.0, -40.0),
+                 (20, 250), masters=[(-89.625, -89.625), (-40.0, -40.0), (1e300, 1e299)],
+                 points=[(-89.625, -89.625), (-40.0, -40.0), (0.0, -20.0)]))
