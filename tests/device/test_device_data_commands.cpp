@@ -631,7 +631,8 @@ TEST_F(CommandsTest, WordsOutsideTheirRangeAreLimitedAndTheFilterNamed)
     } cases[] = {{kDeviceQZX2201, Cmd::kGenerateDeviceData, "7FFFFF"},
                  {kDeviceDsp, Cmd::kDspGenerateHeaderFile, "2147483647"}};
     ASSERT_TRUE(doc->CreateDefaultResponse());
-    AddSection("EQ-9, 9.0", {9.0, 0.0, 0.0}, {0.0, 0.0}, 1);
+    // Its line is one the device data takes back; its section is the fixture's own.
+    AddSection("EQ-9, 9, 1, 1000, No, Yes, 1", {9.0, 0.0, 0.0}, {0.0, 0.0}, 1);
     for (const auto& c : cases)
     {
         device.id = c.id;
