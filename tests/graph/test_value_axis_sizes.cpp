@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -163,4 +165,37 @@ TEST(AxisLabels, AFractionOfAStepShowsItsDecimals)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CAxisScale::StepText(c.value, c.tolerance), c.text) << c.value;
+}
+
+namespace
+{
+struct CPlacing : CAxisScale
+{
+    using CAxisScale::PlaceAtLine;
+};
+} // namespace
+
+// On a low plot the lines stand closer than the strip's frame line is wide: the move the
+// frame allows took a label halfway to the next line or further ("40" 35.5 pixels off its
+// line, another 67.5 away). No move may; one short of halfway still stands.
+TEST(AxisLabels, NoMoveTakesALabelHalfwayToAnotherLine)
+{
+    const std::vector<double> lines = {0.0, 10.0, 20.0};
+    const struct
+    {
+        double from; // the strip's low end inside its frame
+        bool bPlaced;
+    } cases[] = {{6.0, true}, {12.0, true}, {13.0, false}, {16.0, false}};
+    for (const auto& c : cases)
+    {
+        // A label 4 units high centred on the line at 10, a frame line 8 wide.
+        const std::optional<double> placed =
+            CPlacing::PlaceAtLine(8.0, 4, 10.0, c.from, 100.0, 8, lines);
+        EXPECT_EQ(placed.has_value(), c.bPlaced) << c.from;
+        if (placed)
+        {
+            const double centre = *placed + 2.0;
+            EXPECT_LT(std::fabs(centre - 10.0), std::fabs(centre - 20.0)) << c.from;
+        }
+    }
 }
