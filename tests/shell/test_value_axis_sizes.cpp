@@ -7,6 +7,9 @@
 // a grid line. The cases of the report are left as pictures in this build folder
 // (value_axis_*.png).
 #include "drc/ui/DRC_View.h"
+#include "shell/ui/FilterMDIChild.h"
+#include "shell/ui/PhaseFilterMDIChild.h"
+#include "shell/ui/PhaseMDIChild.h"
 #include "shell/views/FilterView.h"
 #include "shell/views/PhaseFilterView.h"
 #include "shell/views/PhaseView.h"
@@ -81,7 +84,7 @@ protected:
         doc->UpdateAllViews(nullptr, kHintSettingsApplied);
         Settle();
     }
-    template <class View> View* ViewOf(CMDIChildFrame* pFrame) const
+    template <class View, class Frame> View* ViewOf(Frame* pFrame) const
     {
         View* pView = dynamic_cast<View*>(pFrame->GetView());
         EXPECT_NE(pView, nullptr);
