@@ -60,10 +60,70 @@ void WidenEmptyWindow(double& lower, double& upper)
     lower = std::nextafter(lower, -INFINITY);
 }
 
+// The first multiple of the step at or above the value: of a step of a unit or more
+// through the whole numbers (exact for any double), of a fraction of a unit (a finer step
+// of a narrow window) through the quotient.
 double StartAbove(double value, double step)
 {
-    RoundUpToMultiple(std::trunc(step), &value);
-    return value;
+    if (step >= 1.0)
+    {
+        RoundUpToMultiple(std::trunc(step), &value);
+        return value;
+    }
+    return std::ceil(value / step) * step + 0.0;
+}
+
+// The number of multiples of the step from lower up to, not including, upper: the lines
+// a value axis can label, its top line standing at the top of the strip beside it.
+double MultiplesBelow(const CAxisLayout& l, double step)
+{
+    if (StepsOver(l, step) > 4.0)
+        return StepsOver(l, step);
+    return std::ceil(l.upper / step) - std::ceil(l.lower / step);
+}
+
+// The next step below a step on 1, 2 and 5 times a power of ten.
+double FinerNiceStep(double step)
+{
+    double decade = std::pow(10.0, std::floor(std::log10(step)));
+    for (;;)
+    {
+        for (const double m : {5.0, 2.0, 1.0})
+            if (m * decade < step * (1.0 - 1e-12))
+                return m * decade;
+        decade /= 10.0;
+    }
+}
+
+// A window that holds fewer than nLeast multiples of the label step below its upper limit
+// (80 to 90 dB stepped by 10, 0.25 to 0.75 dB by 1) is labelled on the coarsest step of 1,
+// 2 and 5 times a power of ten that gives it nLeast; the grid lines follow the labels
+// where their own step does not divide the finer one. A window whose step is the
+// caller's keeps it.
+void MakeStepsFiner(CAxisLayout& l, int nLeast)
+{
+    if (nLeast <= 0 || MultiplesBelow(l, l.labelStep) >= nLeast)
+        return;
+    // No step finer than the doubles near the limits can tell apart on a canvas (a
+    // window narrower than the pages accept keeps its limits alone).
+    const double least = std::max(
+        CAxisScale::LeastSpan(std::max(std::fabs(l.lower), std::fabs(l.upper))) / 1000.0, DBL_MIN);
+    double step = l.labelStep;
+    // A step no longer than the window's nLeast + 1th part always gives nLeast.
+    while (MultiplesBelow(l, step) < nLeast)
+    {
+        const double finer = FinerNiceStep(step);
+        if (!(finer >= least))
+            break;
+        step = finer;
+    }
+    if (MultiplesBelow(l, step) < nLeast)
+        return;
+    if (!(step < l.labelStep))
+        return;
+    l.labelStep = step;
+    if (l.lineStep > step || std::fmod(step, l.lineStep) != 0.0)
+        l.lineStep = step;
 }
 
 // True when the two labels lie closer than nGap along the axis (or overlap).
@@ -72,8 +132,7 @@ bool TooClose(const CAxisLabel& a, const CAxisLabel& b, int nGap)
     return std::max(a.nLow, b.nLow) - std::min(a.nHigh, b.nHigh) < nGap;
 }
 
-bool TooCloseToAny(const CAxisLabel& label, const std::vector<const CAxisLabel*>& others,
-                   int nGap)
+bool TooCloseToAny(const CAxisLabel& label, const std::vector<const CAxisLabel*>& others, int nGap)
 {
     return std::any_of(others.begin(), others.end(),
                        [&](const CAxisLabel* pOther) { return TooClose(label, *pOther, nGap); });
@@ -121,8 +180,7 @@ std::optional<long long> FinestMultiple(const std::function<bool(long long)>& fi
 
 // The stepped labels on multiples of nMultiple steps that no limit label comes near.
 std::vector<const CAxisLabel*> ClearOfLimits(std::vector<const CAxisLabel*> stepped,
-                                             const std::vector<const CAxisLabel*>& limits,
-                                             int nGap)
+                                             const std::vector<const CAxisLabel*>& limits, int nGap)
 {
     std::erase_if(stepped,
                   [&](const CAxisLabel* pLabel) { return TooCloseToAny(*pLabel, limits, nGap); });
@@ -133,8 +191,7 @@ std::vector<const CAxisLabel*> ClearOfLimits(std::vector<const CAxisLabel*> step
 // stepped labels keep apart and leave one or more clear of the limit labels. Where no
 // multiple does (four steps too close together, none on a multiple of 5), the one clear of
 // the limit labels nearest the middle of the axis: an axis with steps keeps a value to read.
-std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels,
-                                           double labelStep,
+std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels, double labelStep,
                                            const std::vector<const CAxisLabel*>& limits, int nGap)
 {
     const std::optional<long long> nMultiple = FinestMultiple(
@@ -145,16 +202,16 @@ std::vector<const CAxisLabel*> SteppedKept(const std::vector<CAxisLabel>& labels
         });
     if (nMultiple)
         return ClearOfLimits(SteppedOn(labels, labelStep, *nMultiple), limits, nGap);
-    const std::vector<const CAxisLabel*> clear = ClearOfLimits(SteppedOn(labels, labelStep, 1),
-                                                               limits, nGap);
+    const std::vector<const CAxisLabel*> clear =
+        ClearOfLimits(SteppedOn(labels, labelStep, 1), limits, nGap);
     if (clear.empty())
         return clear;
     // The middle of the values labelled, in halves so that it stays finite; of two equally
     // near, the lower one. (Labels moved in from the ends of a short axis can stand in one
     // place: their values still tell where they belong.)
-    const auto [lowest, highest] = std::minmax_element(
-        labels.begin(), labels.end(),
-        [](const CAxisLabel& a, const CAxisLabel& b) { return a.value < b.value; });
+    const auto [lowest, highest] = std::minmax_element(labels.begin(), labels.end(),
+                                                       [](const CAxisLabel& a, const CAxisLabel& b)
+                                                       { return a.value < b.value; });
     const double middle = lowest->value / 2.0 + highest->value / 2.0;
     const auto distance = [&](const CAxisLabel* p) { return std::fabs(p->value - middle); };
     return {*std::min_element(clear.begin(), clear.end(),
@@ -254,12 +311,12 @@ bool CAxisScale::SetRects(const CGraphRegion& labelArea, const CGraphRegion& lin
 
 void CAxisScale::SetTextScale(double dScale, int nLeastHeight)
 {
-    m_dTextScale = std::isfinite(dScale) && dScale > 1.0 ? dScale : 1.0;
+    m_dTextScale = std::isfinite(dScale) && dScale > 0.0 ? dScale : 1.0;
     m_nLeastFontHeight = std::max(nLeastHeight, 0);
 }
 
 CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineStep, double labelStep,
-                                      int canvasSpan, bool bSpecialLimits)
+                                      int canvasSpan, bool bSpecialLimits, int nLeastLabels)
 {
     CAxisLayout l;
     l.lower = std::isfinite(lower) ? lower : 0.0;
@@ -269,6 +326,7 @@ CAxisLayout CAxisScale::ComputeLayout(double lower, double upper, double lineSte
         WidenEmptyWindow(l.lower, l.upper);
     l.lineStep = StepOver(l, lineStep >= 1.0 && std::isfinite(lineStep) ? lineStep : 1.0);
     l.labelStep = StepOver(l, labelStep >= 1.0 && std::isfinite(labelStep) ? labelStep : 1.0);
+    MakeStepsFiner(l, nLeastLabels);
     const double firstOffset = bSpecialLimits ? 1.0 : 0.0;
     l.lineStart = StartAbove(l.lower + firstOffset * l.lineStep, l.lineStep);
     l.labelStart = StartAbove(l.lower + firstOffset * l.labelStep, l.labelStep);
@@ -310,7 +368,8 @@ COLORREF CAxisScale::BeginDraw(CDC* pDC, const CDoubleRect& window, double lower
                                int canvasSpan, bool bSpecialLimits, unsigned textAlign)
 {
     m_DataWindow = window;
-    m_Layout = ComputeLayout(lower, upper, m_dLineStep, m_dLabelStep, canvasSpan, bSpecialLimits);
+    m_Layout = ComputeLayout(lower, upper, m_dLineStep, m_dLabelStep, canvasSpan, bSpecialLimits,
+                             m_nLeastLabels);
     m_nLineCount = m_Layout.lineCount;
     m_nLabelCount = m_Layout.labelCount;
     m_dScale = m_Layout.scale;
@@ -364,27 +423,32 @@ CFont CAxisScale::FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& text
     // The stock font has no height to scale. A display rounds a font to whole pixels, so
     // that a font made smaller in proportion can still come out a little too wide: it is
     // measured again.
-    int height = current.GetHeight();
-    for (int attempt = 0; attempt < 4 && height != 0; ++attempt)
+    for (int attempt = 0; attempt < 4; ++attempt)
     {
         const double factor = needed();
-        if (factor >= 1.0)
+        if (factor >= 1.0 || !SelectSmallerFont(pDC, factor, nLeastHeight))
             break;
-        int smaller = TruncToInt(height * std::min(factor, 0.97));
-        // Heights are negative (character heights) or positive (cell heights): the least
-        // is kept with the sign of the font's.
-        const int least = std::min(nLeastHeight, std::abs(height));
-        if (std::abs(smaller) < least)
-            smaller = height < 0 ? -least : least;
-        if (smaller == 0 || smaller == height)
-            break;
-        height = smaller;
-        CFont font;
-        font.CreateFont(height, current.GetWeight(), current.IsItalic(), current.GetFaceName(),
-                        current.GetPitchAndFamily());
-        pDC->SelectObject(font);
     }
     return current;
+}
+
+bool CAxisScale::SelectSmallerFont(CDC* pDC, double dFactor, int nLeastHeight)
+{
+    const CFont current = pDC->GetCurrentFont();
+    const int height = current.GetHeight();
+    int smaller = TruncToInt(height * std::min(dFactor, 0.97));
+    // Heights are negative (character heights) or positive (cell heights): the least is
+    // kept with the sign of the font's.
+    const int least = std::min(nLeastHeight, std::abs(height));
+    if (std::abs(smaller) < least)
+        smaller = height < 0 ? -least : least;
+    if (height == 0 || smaller == 0 || smaller == height)
+        return false;
+    CFont font;
+    font.CreateFont(smaller, current.GetWeight(), current.IsItalic(), current.GetFaceName(),
+                    current.GetPitchAndFamily());
+    pDC->SelectObject(font);
+    return true;
 }
 
 std::vector<CAxisLabel> CAxisScale::ChooseLabels(const std::vector<CAxisLabel>& labels,
@@ -418,9 +482,13 @@ std::string CAxisScale::StepText(double value, double dTolerance)
 {
     // "%.0f" shows a whole number as it is up to 1e15; beyond, its digits stop being the
     // double's, and below 1 it would show 0.
+    // A value a few rounding errors off a whole number (10 to the power 2, a sum of
+    // fractional steps) is that number; a step of a fraction (85.5, 85.0000000002) is not.
     const double magnitude = std::fabs(value);
-    if (magnitude == 0.0 || (magnitude >= 1.0 && magnitude < 1e15))
-        return FormatC("%.0f", value + 0.0);
+    const double rounding = 4.0 * (std::nextafter(magnitude, INFINITY) - magnitude);
+    const bool bWhole = std::fabs(value - std::round(value)) <= std::max(dTolerance, rounding);
+    if (magnitude == 0.0 || (magnitude >= 1.0 && magnitude < 1e15 && bWhole))
+        return FormatC("%.0f", std::round(value) + 0.0);
     return SignificantText(value, dTolerance);
 }
 
@@ -433,8 +501,7 @@ std::string CAxisScale::LimitText(double value, double dTolerance)
         // Rounded first, so that 10 to the log of 1100 shows as 1100; adding 0.0 turns a
         // rounded -0.0 into 0.0, which is written without a sign.
         const double scale = std::pow(10.0, decimals);
-        std::string text =
-            FormatC("%.*f", decimals, std::round(value * scale) / scale + 0.0);
+        std::string text = FormatC("%.*f", decimals, std::round(value * scale) / scale + 0.0);
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
@@ -465,7 +532,8 @@ std::optional<double> CAxisScale::PlaceAtLine(double wanted, int nSize, double d
     }
     else if (own != lines.begin())
         next = dLine - *(own - 1);
-    if (std::fabs(move) > std::max(double(nFrame), std::min(nSize / 2.0, next / 4.0)))
+    if (std::fabs(move) > std::max(double(nFrame), std::min(nSize / 2.0, next / 4.0)) ||
+        2.0 * std::fabs(move) >= next)
         return std::nullopt;
     return placed;
 }

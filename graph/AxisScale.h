@@ -64,10 +64,10 @@ public:
     virtual ~CAxisScale() = default;
 
     bool SetRects(const CGraphRegion& labelArea, const CGraphRegion& lineArea);
-    // The view's font is dScale times its size on this draw (1 or more, see
-    // CViewFont::ScaleOn): the spaces between the labels, the titles and the lines grow
-    // with it. A font fitted to the strip's width is made no smaller than nLeastHeight
-    // canvas units (0: no least).
+    // The view's font is dScale times its size on this draw (see CViewFont::ScaleOn;
+    // less than 1 on a wide, low window): the spaces between the labels, the titles and
+    // the lines grow and shrink with it. A font fitted to the strip's width is made no smaller than
+    // nLeastHeight canvas units (0: no least).
     void SetTextScale(double dScale, int nLeastHeight);
 
     bool IsInitialized() const { return m_bInitialized; }
@@ -86,8 +86,12 @@ public:
     // Special limits label the lower limit itself and step only above it: the stepped
     // labels and lines start one step up and the stepped labels do not count the lower
     // limit.
+    // A window holding fewer than nLeastLabels multiples of the label step below its upper
+    // limit is stepped finer, by the coarsest of 1, 2 and 5 times a power of ten that
+    // gives it that many (fractions of a unit too: 0.1 dB for 0.25 to 0.75 dB); its grid
+    // lines are then stepped by the label step unless their own step divides it.
     static CAxisLayout ComputeLayout(double lower, double upper, double lineStep, double labelStep,
-                                     int canvasSpan, bool bSpecialLimits);
+                                     int canvasSpan, bool bSpecialLimits, int nLeastLabels = 0);
     // The narrowest window whose canvas positions a scale can tell apart, for limits
     // within +-dLargest data units (dB, degrees, or decades of a logarithmic axis), rounded
     // up to a power of ten so that it can be named: over an axis as long as the canvas is
@@ -113,6 +117,12 @@ public:
     static CFont FitFontToWidths(CDC* pDC, const std::vector<CFittedText>& texts,
                                  int nLeastHeight = 0);
 
+    // Selects a copy of the selected font dFactor times as high (at most 0.97 times, so
+    // that a display's rounding to whole pixels cannot keep it as it was), but none lower
+    // than nLeastHeight canvas units nor higher than it was; false where no lower font is
+    // left (the least reached, or the stock font, which has no height to scale).
+    static bool SelectSmallerFont(CDC* pDC, double dFactor, int nLeastHeight);
+
     // The labels both scales draw, in the order given, so that none comes within nGap of
     // another: every limit label (each clear of the limit labels before it), then the
     // stepped labels on the finest multiple of the label step (1, 2, 5, 10, 20, 50, ...
@@ -124,8 +134,10 @@ public:
     static std::vector<CAxisLabel> ChooseLabels(const std::vector<CAxisLabel>& labels,
                                                 double labelStep, int nGap);
 
-    // The text of a stepped label: "%.0f" for 0 and for magnitudes from 1 to 1e15, else
-    // (a fraction of a logarithmic axis, a step of 1e20 dB) the fewest significant digits
+    // The text of a stepped label: "%.0f" for 0 and for whole magnitudes from 1 to 1e15
+    // (a few rounding errors or dTolerance off one count as whole), else (a fraction of
+    // a logarithmic axis, a finer step of a narrow window, a step of 1e20 dB) the fewest
+    // significant digits
     // that show it within dTolerance ("0.01", "1e+20"; with 0, the text that reads back as
     // the same double).
     static std::string StepText(double value, double dTolerance = 0.0);
@@ -173,8 +185,10 @@ protected:
     // Moved by more than half its size, or by more than a quarter of the way to the next
     // line it moves toward, it would be read against another line: it then has no place,
     // nor has a step whose line is not drawn (a wide window keeps its lines apart on a
-    // multiple of the line step). A move of no more than the frame line's width is always
-    // allowed: at the plot's edge a label then still touches the stroke of its line.
+    // multiple of the line step). A move of no more than the frame line's width is
+    // allowed besides (at the plot's edge a label then still touches the stroke of its
+    // line), but no move ever takes a label halfway to the next line: on a low plot, where
+    // the lines stand closer than a frame line is wide, it would be read against that one.
     // lines: the canvas places of the lines across the plot, its edges included, in
     // ascending order.
     static std::optional<double> PlaceAtLine(double wanted, int nSize, double dLine, double from,
@@ -198,6 +212,9 @@ protected:
     double m_dTextScale = 1.0;
     int m_nLeastFontHeight = 0;
     bool m_bLogarithmic = false;
+    // The stepped labels a window must hold at least, or it is stepped finer (0: the
+    // set-up's steps whatever the window).
+    int m_nLeastLabels = 0;
     int m_nPenWidth = 1;
     int m_nPenStyle = PS_SOLID;
     COLORREF m_TextColor = 0;

@@ -1,7 +1,8 @@
 // The strips of a graph view's canvas as its texts need them on one draw. The texts of the
 // speaker, filter and loudness views are laid out in canvas units for a font of 90 units,
 // which on a small window comes out too small to read; their font then keeps a readable
-// pixel size and is so many times larger in canvas units. The strips round the plot and
+// pixel size and is so many times larger in canvas units. On a wide, low window, whose
+// canvas is too low for the usual strips, it is smaller, down to that readable size. The strips round the plot and
 // the spaces between the texts grow by the same factor, so that the texts keep the places
 // they have at the size where the font is just readable, and the plot area gets the rest.
 // Labels too wide for the left strip even at the least font make it wider.

@@ -80,7 +80,8 @@ int CVerticalScale::WidestLabel(CDC* pDC, const CDoubleRect& window)
     if (!m_bInitialized || !pDC)
         return 0;
     // The texts do not depend on the span the axis is drawn over.
-    m_Layout = ComputeLayout(window.bottom, window.top, m_dLineStep, m_dLabelStep, 1, false);
+    m_Layout = ComputeLayout(window.bottom, window.top, m_dLineStep, m_dLabelStep, 1, false,
+                             m_nLeastLabels);
     int widest = 0;
     for (const CAxisLabel& label : Labels(false))
         widest = std::max(widest, pDC->GetTextExtent(label.text).cx);
@@ -110,14 +111,8 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     const CFont oldFont =
         FitFontToWidth(pDC, texts, labelX - strip.left - frame, m_nLeastFontHeight);
     const std::vector<double> lines = GridLines();
-    const std::vector<CAxisLabel> placed = PlaceLabels(pDC, labels, lines, labelX);
-    // Labels a limit label would cover, or too close to read apart, are left out: lines of
-    // labels keep a quarter of their height apart.
-    int height = 0;
-    for (const CAxisLabel& label : placed)
-        height = std::max(height, label.nHigh - label.nLow);
     m_nLabelsLeft = labelX;
-    for (const CAxisLabel& label : ChooseLabels(placed, m_Layout.labelStep, height / 4))
+    for (const CAxisLabel& label : FitLabelsToHeight(pDC, labels, lines, labelX))
     {
         m_nLabelsLeft = std::min(m_nLabelsLeft, labelX - pDC->GetTextExtent(label.text).cx);
         pDC->TextOut(label.anchor.x, label.anchor.y, label.text);
@@ -137,6 +132,43 @@ bool CVerticalScale::DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecial
     DrawCenteredTitles(pDC);
     EndDraw(pDC, oldColor);
     return true;
+}
+
+std::vector<CAxisLabel> CVerticalScale::ChosenLabels(CDC* pDC,
+                                                     const std::vector<CAxisLabel>& labels,
+                                                     const std::vector<double>& lines,
+                                                     int labelX) const
+{
+    const std::vector<CAxisLabel> placed = PlaceLabels(pDC, labels, lines, labelX);
+    // Labels a limit label would cover, or too close to read apart, are left out: lines of
+    // labels keep a quarter of their height apart.
+    int height = 0;
+    for (const CAxisLabel& label : placed)
+        height = std::max(height, label.nHigh - label.nLow);
+    return ChooseLabels(placed, m_Layout.labelStep, height / 4);
+}
+
+std::vector<CAxisLabel> CVerticalScale::FitLabelsToHeight(CDC* pDC,
+                                                          const std::vector<CAxisLabel>& labels,
+                                                          const std::vector<double>& lines,
+                                                          int labelX) const
+{
+    // The font grows with the view's width, not its height: on a wide, low view no two
+    // labels of it fit beside the plot. Each lower font (by a sixth at a time) that keeps
+    // more of them at their lines is kept, until two stand there or the least is reached.
+    std::vector<CAxisLabel> best = ChosenLabels(pDC, labels, lines, labelX);
+    CFont bestFont = pDC->GetCurrentFont();
+    while (best.size() < kLeastLabels && SelectSmallerFont(pDC, 5.0 / 6.0, m_nLeastFontHeight))
+    {
+        std::vector<CAxisLabel> chosen = ChosenLabels(pDC, labels, lines, labelX);
+        if (chosen.size() > best.size())
+        {
+            best = std::move(chosen);
+            bestFont = pDC->GetCurrentFont();
+        }
+    }
+    pDC->SelectObject(bestFont);
+    return best;
 }
 
 std::vector<CAxisLabel> CVerticalScale::PlaceLabels(CDC* pDC, const std::vector<CAxisLabel>& labels,

@@ -8,6 +8,8 @@
 class CVerticalScale : public CAxisScale
 {
 public:
+    CVerticalScale() { m_nLeastLabels = int(kLeastLabels); }
+
     // The logarithmic flag and pen style are kept but not used. FALSE, with a failed check
     // and the previous set-up kept, for a null title array.
     virtual bool Init(CGraphRegion labelArea, CGraphRegion lineArea, int nTitles,
@@ -26,6 +28,10 @@ public:
     // The width of the label strip that holds those labels whole, clear of its frame line.
     int StripWidthFor(CDC* pDC, const CDoubleRect& window);
 
+    // The labels a value axis keeps at their lines wherever the plot has room for them: a
+    // window holding fewer steps is stepped finer, and a font too high for them made
+    // lower, down to the least.
+    static constexpr std::size_t kLeastLabels = 2;
     static constexpr int kDashLength = 40;
     static constexpr int kGapLength = 15;
 
@@ -35,6 +41,13 @@ protected:
     // The values of the grid lines drawn, from the lowest up.
     std::vector<double> GridLines() const;
     // The labels that can stand at their lines, with their places, in the font selected.
+    // The labels placed and chosen apart, in the font selected.
+    std::vector<CAxisLabel> ChosenLabels(CDC* pDC, const std::vector<CAxisLabel>& labels,
+                                         const std::vector<double>& lines, int labelX) const;
+    // Those, in the font selected or a lower one where that keeps more of them, up to
+    // kLeastLabels; the font they are drawn in is left selected.
+    std::vector<CAxisLabel> FitLabelsToHeight(CDC* pDC, const std::vector<CAxisLabel>& labels,
+                                              const std::vector<double>& lines, int labelX) const;
     std::vector<CAxisLabel> PlaceLabels(CDC* pDC, const std::vector<CAxisLabel>& labels,
                                         const std::vector<double>& lines, int labelX) const;
     bool DrawAxis(CDC* pDC, const CDoubleRect& window, bool bSpecialLimits);

@@ -50,7 +50,14 @@ int CViewFont::LeastHeight(CDC* pDC, int nPoints)
 
 int CViewFont::HeightOn(CDC* pDC) const
 {
-    return std::max(m_nSize, LeastHeight(pDC, m_nLeastPoints));
+    // The canvas is as wide whatever the window, so that its units grow with the width
+    // alone: on a wide, low window (2560 by 120 pixels is a canvas 187 units high) a font
+    // of its size would leave no room for the plot and the labels beside it.
+    int height = m_nSize;
+    const int canvasHeight = pDC ? std::abs(pDC->GetWindowExt().cy) : 0;
+    if (canvasHeight > 0 && pDC->GetMapMode() == MM_ISOTROPIC)
+        height = std::min(height, std::max(1, int(canvasHeight / kCanvasHeightPerSize)));
+    return std::max(height, LeastHeight(pDC, m_nLeastPoints));
 }
 
 double CViewFont::ScaleOn(CDC* pDC) const

@@ -33,10 +33,13 @@ public:
     void SetLeastPoints(int nPoints) { m_nLeastPoints = nPoints; }
     int GetLeastPoints() const { return m_nLeastPoints; }
     // The character height the font has on the device context as it is mapped, canvas
-    // units: the size, or more where the least size asks for it.
+    // units: the size; less on a canvas lower than kCanvasHeightPerSize times it (a wide,
+    // low window), so that the strips and a plot with labels beside it fit; and more
+    // where the least size asks for it.
     int HeightOn(CDC* pDC) const;
-    // How much larger than its size the font is on the device context (1 or more): the
-    // measure the view's strips and the spaces between its texts grow by.
+    // How much larger than its size the font is on the device context (less than 1 on a
+    // wide, low window): the measure the view's strips and the spaces between its texts
+    // grow or shrink by.
     double ScaleOn(CDC* pDC) const;
     // Fills the definition and creates the font; false when it cannot be created (the
     // view then draws with the font it had).
@@ -51,6 +54,10 @@ public:
     static constexpr const char* kFaceName = "Times New Roman";
     // A size that a person reads on a screen without effort.
     static constexpr int kReadablePoints = 7;
+    // The canvas a view's texts are laid out for is this many times their size high at
+    // least: a strip of about 2.4 sizes under the plot and a plot that holds two or three
+    // value labels apart.
+    static constexpr double kCanvasHeightPerSize = 600.0 / 90.0;
 
 private:
     int m_nSize = 10;

@@ -418,7 +418,7 @@ TEST(AxisTexts, ShowTheirValuesWithinTheTolerance)
         {-0.0001, 0.001, "0", "-0.0001"},
         {1099.9999999999998, 10.0, "1100", "1100"},
         {1e-6, 1e-7, "0.000001", "1e-06"},
-        {1.000000001, 1e-10, "1.000000001", "1"},
+        {1.000000001, 1e-10, "1.000000001", "1.000000001"},
         {1e-300, 1e-301, "1e-300", "1e-300"},
         {-1e20, 1e4, "-1e+20", "-1e+20"},
         {-9.200000000000001e307, 2e303, "-9.2e+307", "-9.2e+307"},
@@ -739,9 +739,11 @@ TEST_F(ScaleTest, TheSpecialLowerLimitOfAHorizontalScaleLeavesOutTheStepItWouldC
 
 // A window narrower than two label steps would show one label or none: it is labelled at
 // its limits as well, the ones between steps with up to three decimals, where they have
-// room at their lines. The upper limit of a vertical axis is the strip's top: centred
-// there it would stand half off the view, and it is left out; that of a horizontal one
-// ends at the plot's right edge.
+// room at their lines, and a vertical axis steps it finer, so that it holds two steps
+// below its upper limit (0.25 to 0.75 dB showed "0.25" alone, without a grid line). The
+// upper limit of a vertical axis is the strip's top: centred there it would stand half
+// off the view, and it is left out; that of a horizontal one ends at the plot's right
+// edge.
 TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
 {
     SelectViewFont();
@@ -751,11 +753,11 @@ TEST_F(ScaleTest, ANarrowWindowIsLabelledAtItsLimits)
         double lower, upper;
         std::vector<std::string> texts;
     } cases[] = {
-        {0.25, 0.75, {"0.25", "db"}},
+        {0.25, 0.75, {"0.25", "0.4", "0.6", "db"}},
         {-1.0, 1.0, {"-1", "0", "db"}},
         {-0.5, 0.5, {"-0.5", "0", "db"}},
         // The step at 0 lies 22 units over the lower limit, which shows as 0 too.
-        {-0.0001, 0.0125, {"0", "db"}},
+        {-0.0001, 0.0125, {"0", "0.01", "db"}},
     };
     for (const auto& c : cases)
     {
