@@ -88,6 +88,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!AllTakeable(doc->m_FilterLists))
                 std::abort();
             const auto cells = app.Cells();
+            if (doc->m_FilterLists.GetTotalCount() == 0)
+            {
+                // No filter is nothing to write: the save names the file and writes none.
+                doc->OnFileSaveAsFilterParameters();
+                if (messages.texts.size() != 1 || doc->m_ParameterFile.GetName() != path)
+                    std::abort();
+                return 0;
+            }
             dialogs.answers.push_back(again);
             doc->OnFileSaveAsFilterParameters();
             if (doc->m_ParameterFile.GetName() != again || !messages.texts.empty())
