@@ -69,36 +69,71 @@ bool CMasterPtFile::OpenText(const std::string& text, const std::string& name)
     return TakeLines(CTextLines(text), name);
 }
 
+bool CMasterPtFile::Refuse(int nLine, const std::string& text)
+{
+    m_nErrorLine = nLine;
+    m_strError = text;
+    return false;
+}
+
 bool CMasterPtFile::TakeLines(CTextLines lines, const std::string& path)
 {
     m_nErrorLine = 0;
-    int nLine = 1;
-    auto line = lines.begin();
-    while (line != lines.end() && line->find_first_not_of(" \t\r") == std::string_view::npos)
+    m_SkippedLines.clear();
+    // The whole file is checked before any grid takes a point: every line is blank, a
+    // section name, a note or a point that reads as written.
+    bool bInSection = false;
+    int nFirstLine = 0;
+    int nLine = 0;
+    for (const std::string_view line : lines)
     {
-        ++line;
         ++nLine;
-    }
-    if (line == lines.end() || IsPointLine(*line))
-    {
-        m_nErrorLine = line != lines.end() ? nLine : 1;
-        m_strError = CResourceString(IDS_MASTER_PT_NO_SECTION);
-        return false;
-    }
-    // Every other line is a section name, a blank line or a point; the whole file is
-    // checked before any grid takes a point.
-    CDoublePoint point;
-    for (; line != lines.end(); ++line, ++nLine)
-        if (!IsBlankLine(*line) && IsPointLine(*line) && !ReadPointLine(std::string(*line), point))
+        if (IsBlankLine(line))
+            continue;
+        if (nFirstLine == 0)
+            nFirstLine = nLine;
+        if (!IsPointLine(line))
+            bInSection = true;
+        else if (!IsNumberLine(line))
+            m_SkippedLines.push_back(nLine);
+        else if (!bInSection)
+            return Refuse(nLine, CResourceString(IDS_MASTER_PT_NO_SECTION));
+        else
         {
-            m_nErrorLine = nLine;
-            m_strError = CResourceString(IDS_MASTER_PT_BAD_LINE);
-            return false;
+            CDoublePoint point;
+            CNumberRow row;
+            if (!ReadPointLine(line, point, row))
+                return Refuse(nLine, row.fault == CNumberRow::kDecimalComma
+                                         ? FormatC(CResourceString(IDS_DECIMAL_COMMA).c_str(),
+                                                   row.field.c_str())
+                                         : std::string(CResourceString(IDS_MASTER_PT_BAD_LINE)));
         }
+    }
+    if (!bInSection)
+        return Refuse(std::max(nFirstLine, 1), CResourceString(IDS_MASTER_PT_NO_SECTIONS));
     m_strPath = path;
     m_Lines = std::move(lines);
     m_State = EState::Reading;
     return true;
+}
+
+std::string CMasterPtFile::GetSkippedLinesNote() const
+{
+    if (m_SkippedLines.empty())
+        return {};
+    // The first lines are named, the rest counted.
+    constexpr std::size_t kNamed = 10;
+    const std::size_t nNamed = std::min(m_SkippedLines.size(), kNamed);
+    std::string list = nNamed == 1 ? "line " : "lines ";
+    for (std::size_t i = 0; i < nNamed; ++i)
+    {
+        if (i > 0)
+            list += i + 1 == nNamed && m_SkippedLines.size() == nNamed ? " and " : ", ";
+        list += std::to_string(m_SkippedLines[i]);
+    }
+    if (m_SkippedLines.size() > nNamed)
+        list += " and " + std::to_string(m_SkippedLines.size() - nNamed) + " more";
+    return FormatC(CResourceString(IDS_MASTER_PT_SKIPPED_LINES).c_str(), list.c_str());
 }
 
 bool CMasterPtFile::OpenForWrite(std::string& path, bool bAsk)
@@ -137,8 +172,11 @@ bool CMasterPtFile::ReadSection(int nSection, CMasterPtGridRows* pGrid)
     int nCount = 0;
     for (; point != m_Lines.end() && IsPointLine(*point); ++point)
     {
+        // Blank lines and notes give no row; every other line was read when the file
+        // was opened.
         CDoublePoint value;
-        if (!ReadPointLine(std::string(*point), value))
+        CNumberRow row;
+        if (!IsNumberLine(*point) || !ReadPointLine(*point, value, row))
             continue;
         ++nCount;
         pGrid->SetPointNumber(nCount, nCount);

@@ -4,12 +4,16 @@
 // read with CR LF or LF.
 //
 // Sections are found in any order and in any letter case (the whole line must match);
-// the first of two equal sections counts. Blank lines are skipped. A file whose first
-// line that is not blank names no section is no master point file and is refused, and so
-// is one with a line that is neither a section name nor a point: two numbers and nothing
-// else, a frequency and an amplitude inside PointBounds (ReadPointLine). Rows of both
-// values exactly 0.0 (the new-entry row among them) are not written; a row the reader
-// would refuse leaves the whole file unwritten.
+// the first of two equal sections counts. Blank lines are skipped. A line whose first
+// field is a number (IsNumberLine: "nan", "inf" and "1e400" too) is a point line, read as
+// written: its first two numbers, a frequency and an amplitude inside PointBounds, any
+// further numbers ignored (ReadPointLine, which tells a decimal comma by the line's own
+// separators). Any other line that is no section name holds no point: it gives no row, and
+// GetSkippedLinesNote names it. The file is refused, at its line, for a point line that
+// does not read so (a decimal comma, a field that is no number, a value out of bounds,
+// fewer than two numbers) or that comes before any section name, and when no line names
+// a section. Rows of both values exactly 0.0 (the new-entry row among them) are not
+// written; a row the reader would refuse leaves the whole file unwritten.
 //
 // One object serves one file: OpenForRead, ReadSection..., Close; or OpenForWrite,
 // WriteSection..., Close (which puts the file in place).
@@ -20,6 +24,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CMasterPtGridRows;
 
@@ -40,9 +45,8 @@ public:
 
     // An empty path asks for the file (open dialog, initial name "*.mpt") and receives
     // the chosen full path. FALSE on cancel or when the file cannot be read (GetError),
-    // and when it is no master point file: its first line that is not blank names no
-    // section, or a line is no point (GetError, and GetErrorLine that line; an empty file
-    // fails at line 1).
+    // and when it is refused as above (GetError, and GetErrorLine the line; a file without
+    // a section name fails at its first line that is not blank, an empty one at line 1).
     bool OpenForRead(std::string& path);
     // Reads from file contents already in memory; name stands for the file. FALSE as
     // OpenForRead for a text that is no master point file.
@@ -64,6 +68,9 @@ public:
     // True when the line is none of the three section names (any letter case).
     bool IsPointLine(std::string_view line) const;
 
+    // After an open: a message naming the lines that hold no point; empty for none.
+    std::string GetSkippedLinesNote() const;
+
     const std::string& GetError() const { return m_strError; }
     // The 1-based line a refused file failed at; 0 when the file itself could not be read.
     int GetErrorLine() const { return m_nErrorLine; }
@@ -71,8 +78,9 @@ public:
 
 private:
     std::string SectionName(int nSection) const;
-    // Takes the lines when their first line that is not blank names a section.
+    // Takes the lines when they are a master point file as above.
     bool TakeLines(CTextLines lines, const std::string& path);
+    bool Refuse(int nLine, const std::string& text);
 
     CFileDialogTexts m_DialogTexts;
     std::string m_strOpenFileName;
@@ -89,6 +97,7 @@ private:
     std::string m_strError;
     int m_nErrorLine = 0;
     CTextLines m_Lines;
+    std::vector<int> m_SkippedLines;
     CTextFileWriter m_Writer;
     bool m_bWriteRefused = false;
 };

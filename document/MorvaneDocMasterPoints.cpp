@@ -28,7 +28,7 @@ void CMorvaneDoc::OnFileOpenMasterPointFile()
     CMasterPtFile file;
     if (!file.OpenForRead(path))
     {
-        // A file of another kind is refused at its first line; the grids stay.
+        // A refused file is named with its line; the grids stay.
         if (file.GetErrorLine() > 0)
             m_App.ShowFileReadError(path, file.GetErrorLine(), file.GetError());
         else if (!file.GetError().empty())
@@ -47,6 +47,8 @@ void CMorvaneDoc::OnFileOpenMasterPointFile()
     file.Close();
     m_MasterPointFile.TurnOn();
     m_MasterPointFile.m_ChangedMode.TurnOff();
+    if (const std::string note = file.GetSkippedLinesNote(); !note.empty())
+        ShowMessage(note);
 }
 
 bool CMorvaneDoc::SaveMasterPointsTo(std::string& path, bool bAsk)

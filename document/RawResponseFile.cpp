@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace
 {
@@ -58,20 +59,34 @@ mwMatrix Column(std::vector<double>& values)
 struct CRowFault
 {
     int nLine = 0;
-    unsigned nMessage = 0;
+    std::string text;
 };
 
 // The columns the first row gives the file: three numbers separated by blanks or tabs, or
-// by commas alone, make a phase column.
-bool HasPhaseColumn(const std::string& row, int nFields)
+// by commas alone, make a phase column; any other count two columns.
+bool HasPhaseColumn(const std::string& row, const CNumberRow& numbers)
 {
     const int nTokens = CountNumbersInLine(row);
-    return nTokens == 3 || (nTokens == 1 && nFields == 3);
+    return nTokens == 3 ||
+           (nTokens == 1 && numbers.fault == CNumberRow::kNone && numbers.nNumbers == 3);
+}
+
+// Why a row of the file's columns is not a point; empty when it is one.
+std::string RowProblem(const CNumberRow& numbers, const double* values, bool bPhaseColumn)
+{
+    if (numbers.fault == CNumberRow::kDecimalComma)
+        return FormatC(CResourceString(IDS_DECIMAL_COMMA).c_str(), numbers.field.c_str());
+    if (numbers.fault != CNumberRow::kNone || numbers.nNumbers < (bPhaseColumn ? 3 : 2))
+        return CResourceString(bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2);
+    if (!PointBounds::IsLevel(values[1]))
+        return CResourceString(IDS_RAW_LEVEL_OUT_OF_RANGE);
+    return {};
 }
 
 // Reads each row after the header in file order and gives its values (frequency,
 // magnitude and, with a phase column, phase) and its 1-based line to take. The first row
-// decides the columns. False, with the fault, at the first row that is not one.
+// decides the columns; numbers beyond them are not read. False, with the fault, at the
+// first row that is not a point.
 bool ForEachRow(const CTextLines& lines, bool& bPhaseColumn, CRowFault& fault,
                 const std::function<void(const double* values, int nLine)>& take)
 {
@@ -81,27 +96,20 @@ bool ForEachRow(const CTextLines& lines, bool& bPhaseColumn, CRowFault& fault,
     {
         if (++nLine <= int(kHeaderLines) || IsBlankLine(line))
             continue;
-        const std::string row(line);
         double values[3] = {0.0, 0.0, 0.0};
-        const int nFields = ReadNumberFields(row, values, 3);
+        const CNumberRow numbers = ReadNumberRow(line, values, 3);
         if (!bDecided)
         {
-            bPhaseColumn = HasPhaseColumn(row, nFields);
+            bPhaseColumn = HasPhaseColumn(std::string(line), numbers);
             bDecided = true;
         }
-        const int nColumns = bPhaseColumn ? 3 : 2;
-        if (nFields < nColumns)
-            fault = {nLine, bPhaseColumn ? IDS_RAW_BAD_ROW_3 : IDS_RAW_BAD_ROW_2};
-        else if (nFields > nColumns)
-            fault = {nLine, bPhaseColumn ? IDS_RAW_EXTRA_NUMBERS_3 : IDS_RAW_EXTRA_NUMBERS_2};
-        else if (!PointBounds::IsLevel(values[1]))
-            fault = {nLine, IDS_RAW_LEVEL_OUT_OF_RANGE};
-        else
+        std::string problem = RowProblem(numbers, values, bPhaseColumn);
+        if (!problem.empty())
         {
-            take(values, nLine);
-            continue;
+            fault = {nLine, std::move(problem)};
+            return false;
         }
-        return false;
+        take(values, nLine);
     }
     return true;
 }
@@ -133,11 +141,11 @@ private:
             return;
         // Only a first row at 0 Hz is repaired; one below 0 Hz is no measured point.
         if (!(f > 0.0) || (bFirst && m_First < 0.0))
-            m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_POSITIVE};
+            m_Fault = {nLine, CResourceString(IDS_RAW_FREQUENCY_NOT_POSITIVE)};
         else if (!PointBounds::IsFrequency(f))
-            m_Fault = {nLine, IDS_RAW_FREQUENCY_OUT_OF_RANGE};
+            m_Fault = {nLine, CResourceString(IDS_RAW_FREQUENCY_OUT_OF_RANGE)};
         else if (!bFirst && !(f > m_Previous))
-            m_Fault = {nLine, IDS_RAW_FREQUENCY_NOT_INCREASING};
+            m_Fault = {nLine, CResourceString(IDS_RAW_FREQUENCY_NOT_INCREASING)};
         m_Previous = f;
     }
 
@@ -204,14 +212,14 @@ bool CRawResponseFile::ReadRows(const CTextLines& lines)
         frequencies.Take(values[0], nLine);
     };
     if (!ForEachRow(lines, bPhaseColumn, fault, check))
-        return Fail(fault.nLine, CResourceString(fault.nMessage));
+        return Fail(fault.nLine, fault.text);
     // The line named is the one where the missing row was expected.
     if (nRows == 0)
         return Fail(int(kHeaderLines + 1), CResourceString(IDS_RAW_NO_POINTS));
     if (nRows == 1)
         return Fail(nFirstRowLine + 1, CResourceString(IDS_RAW_ONE_POINT));
     if (frequencies.Fault().nLine)
-        return Fail(frequencies.Fault().nLine, CResourceString(frequencies.Fault().nMessage));
+        return Fail(frequencies.Fault().nLine, frequencies.Fault().text);
 
     m_Frequencies.clear();
     m_Magnitudes.clear();

@@ -8,16 +8,18 @@
 //
 // The first row decides the columns for the whole file: exactly three number tokens
 // separated by blanks or tabs (commas not counted as separators here), or three numbers
-// separated by commas alone, mean a phase column; anything else two columns. Blank lines
-// are skipped. A file that cannot be a measured response is rejected with the line and
-// the reason, and the phase-column mode is left as it was: no row (the line named is the
-// first row's), a single row (the line after it), a row that lacks one of its numbers or
-// holds anything that is not a finite number ("nan", "inf", "1e400", a word), a row of
-// more numbers than the file's columns (commas separate numbers, so a decimal comma as in
-// "85,5" makes one more), a frequency at or below 0 Hz, outside PointBounds (0.001 Hz to
-// 10 MHz) or not above the row before it, a magnitude outside -1000 dB to 1000 dB. A
-// first row at 0 Hz is judged as opening the response repairs it (the square root of the
-// second frequency); one below 0 Hz is refused.
+// separated by commas alone, mean a phase column; anything else two columns. Numbers of a
+// row beyond its columns (a coherence column, say) are not read. Each row's separators
+// tell a decimal comma (ReadNumberRow): where blanks or tabs separate its numbers, a comma
+// between two digits is a decimal mark, which refuses the row; where commas alone do,
+// every comma separates. Blank lines are skipped. A file that cannot be a
+// measured response is rejected with the line and the reason, and the phase-column mode
+// is left as it was: no row (the line named is the first row's), a single row (the line
+// after it), a row that lacks one of its numbers or holds anything that is not a finite
+// number ("nan", "inf", "1e400", a word), a decimal comma, a frequency at or below 0 Hz,
+// outside PointBounds (0.001 Hz to 10 MHz) or not above the row before it, a magnitude
+// outside -1000 dB to 1000 dB. A first row at 0 Hz is judged as opening the response
+// repairs it (the square root of the second frequency); one below 0 Hz is refused.
 //
 // Frequencies are written with four decimals, or with as many more as it takes to keep a
 // point apart from the points beside it, so that a saved response opens again with the

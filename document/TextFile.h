@@ -25,15 +25,40 @@ bool IsBlankLine(std::string_view line);
 // gives no number or a value that is not finite; values may then be partly written.
 bool ReadFiniteNumbers(int n, double* values, const std::string& line);
 
-// Reads the fields of a row of numbers, separated by blanks, tabs or commas, into values
-// (the first nMax of them) and gives how many fields the row holds; -1 when a field is
-// not a whole finite number in C notation ("nan", "inf", "1e400", "1.5dB", a word). A
-// blank line holds 0. A comma always separates: "85,5" is the two numbers 85 and 5.
-int ReadNumberFields(const std::string& line, double* values, int nMax);
+// What a row of numbers holds: its count of numbers, or why it holds none.
+struct CNumberRow
+{
+    enum EFault
+    {
+        kNone,
+        kNotANumber,
+        kDecimalComma,
+    };
+    EFault fault = kNone;
+    int nNumbers = 0;
+    // The field at fault, as the row writes it.
+    std::string field;
+};
 
-// A line of exactly two such numbers, a frequency in Hz and a level in dB, inside
-// PointBounds; false for anything else.
-bool ReadPointLine(const std::string& line, CDoublePoint& point);
+// Reads the numbers of a row into values (the first nMax of them) and counts them. Every
+// field must be a whole finite number in C notation: "nan", "inf", "1e400", "1.5dB" or a
+// word is kNotANumber. The row's own separators tell a decimal comma from a separator:
+// where blanks or tabs separate its numbers ("100.0, 85.5" as the program writes it,
+// "100 85.5"), a comma between two digits, as in "85,5", is a decimal mark, and the row is
+// kDecimalComma; every other comma separates, as do all commas of a row that commas alone
+// separate ("100,85.5"). A blank line holds no number.
+CNumberRow ReadNumberRow(std::string_view row, double* values, int nMax);
+
+// True when the line's first field (up to a blank, tab or comma) is a number as C reads it
+// whole, whatever its value ("100", "-3.5", "nan", "inf", "1e400"): a line meant to hold a
+// point. A note such as "; woofer, measured 2019" is not one.
+bool IsNumberLine(std::string_view line);
+
+// A point line read as written: its first two numbers (further numbers are ignored), a
+// frequency in Hz and a level in dB inside PointBounds. False otherwise, row telling why
+// (kDecimalComma for a decimal comma; kNone for a row of too few numbers or a point out of
+// bounds).
+bool ReadPointLine(std::string_view line, CDoublePoint& point, CNumberRow& row);
 
 class CTextFileWriter
 {

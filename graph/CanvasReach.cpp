@@ -101,6 +101,50 @@ CDoublePoint Finite(const CDoublePoint& p)
     { return std::isnan(v) ? v : std::clamp(v, -DBL_MAX, DBL_MAX); };
     return {finite(p.x), finite(p.y)};
 }
+
+bool IsNoNumber(const CDoublePoint& p)
+{
+    return std::isnan(p.x) || std::isnan(p.y);
+}
+
+// Adds the pieces of a run of points that are all numbers.
+void AddRunPieces(std::span<const CDoublePoint> run, const CBox& box,
+                  std::vector<std::vector<CPoint>>& pieces)
+{
+    if (run.size() == 1)
+    {
+        if (Inside(Finite(run[0]), box))
+            pieces.push_back({Held(Finite(run[0]))});
+        return;
+    }
+    std::vector<CPoint> piece;
+    const auto finish = [&]
+    {
+        if (!piece.empty())
+            pieces.push_back(std::move(piece));
+        piece.clear();
+    };
+    for (std::size_t i = 1; i < run.size(); ++i)
+    {
+        CDoublePoint from = Finite(run[i - 1]);
+        CDoublePoint to = Finite(run[i]);
+        bool bCutFrom = false, bCutTo = false;
+        const bool bWhole = Inside(from, box) && Inside(to, box);
+        if (!bWhole && !ClipToBox(from, to, box, bCutFrom, bCutTo))
+        {
+            finish();
+            continue;
+        }
+        if (bCutFrom)
+            finish();
+        if (piece.empty())
+            piece = {bCutFrom ? Cut(from) : Held(from)};
+        piece.push_back(bCutTo ? Cut(to) : Held(to));
+        if (bCutTo)
+            finish();
+    }
+    finish();
+}
 } // namespace
 
 std::vector<std::vector<CPoint>> CanvasPieces(std::span<const CDoublePoint> at, const CRect& clip)
@@ -109,29 +153,21 @@ std::vector<std::vector<CPoint>> CanvasPieces(std::span<const CDoublePoint> at, 
                    double(std::min(clip.top, clip.bottom)),
                    double(std::max(clip.top, clip.bottom))};
     std::vector<std::vector<CPoint>> pieces;
-    std::vector<CPoint> piece;
-    for (std::size_t i = 1; i < at.size(); ++i)
+    // A point that is no number breaks the polyline: the runs on either side are drawn
+    // apart, never joined across it.
+    std::size_t first = 0;
+    while (first < at.size())
     {
-        CDoublePoint from = Finite(at[i - 1]);
-        CDoublePoint to = Finite(at[i]);
-        bool bCutFrom = false, bCutTo = false;
-        const bool bWhole = Inside(from, box) && Inside(to, box);
-        if (!bWhole && !ClipToBox(from, to, box, bCutFrom, bCutTo))
+        if (IsNoNumber(at[first]))
+        {
+            ++first;
             continue;
-        if (piece.empty() || bCutFrom)
-        {
-            if (!piece.empty())
-                pieces.push_back(std::move(piece));
-            piece = {bCutFrom ? Cut(from) : Held(from)};
         }
-        piece.push_back(bCutTo ? Cut(to) : Held(to));
-        if (bCutTo)
-        {
-            pieces.push_back(std::move(piece));
-            piece.clear();
-        }
+        std::size_t end = first;
+        while (end < at.size() && !IsNoNumber(at[end]))
+            ++end;
+        AddRunPieces(at.subspan(first, end - first), box, pieces);
+        first = end;
     }
-    if (!piece.empty())
-        pieces.push_back(std::move(piece));
     return pieces;
 }

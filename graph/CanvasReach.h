@@ -25,9 +25,10 @@ double CanvasDistance(double v, double lower, double upper, double scale, double
 int CanvasPosition(double at);
 
 // A polyline of canvas positions (not yet held) as the pieces of it that lie in the clip
-// rectangle: each segment is clipped in double, so that its visible part keeps its
-// direction however far an end lies (holding both ends to the reach would bend it); a
-// segment that leaves the rectangle ends its piece, one wholly outside it (or with an end
-// that is no number) is left out. A polyline inside the rectangle is one piece of the same
-// points.
+// rectangle, in order: each segment is clipped in double, so that its visible part keeps
+// its direction however far an end lies (holding both ends to the reach would bend it); a
+// segment that leaves the rectangle ends its piece, one wholly outside it is left out. A
+// point that is no number splits the polyline: the pieces before and after it stay apart.
+// A polyline inside the rectangle is one piece of the same points; so is a single point
+// inside it (one point between two that are no numbers included).
 std::vector<std::vector<CPoint>> CanvasPieces(std::span<const CDoublePoint> at, const CRect& clip);

@@ -38,7 +38,11 @@ long NearestIndex(const T* items, long count, double target, Key key)
     return best;
 }
 
-// The y at x by straight lines between neighbouring points, ends held beyond them.
+// The y at x by straight lines between neighbouring points, as the curve is drawn, ends
+// held beyond them. Where points share an x (a step drawn upright), x beside it lies on the
+// line that leaves the step on its side, not on the step itself. The result lies between
+// the levels of the two points of its line: points in no order (a section drawn back and
+// forth with the mouse) give no line through x, and are not extrapolated beyond them.
 double InterpolateY(const CDoublePoint* pts, long count, double x)
 {
     // Not-a-number in x or in the points passes the end tests below.
@@ -51,12 +55,18 @@ double InterpolateY(const CDoublePoint* pts, long count, double x)
         return pts[i].y;
     long start = x - pts[i].x >= 0 ? i : i - 1;
     start = std::clamp(start, 0L, count - 2);
+    // Past the points that share the x of the line's start, onto the line that spans x.
+    while (start + 2 < count && pts[start + 1].x <= x)
+        ++start;
+    while (start > 0 && pts[start].x > x)
+        --start;
     const CDoublePoint& a = pts[start];
     const CDoublePoint& b = pts[start + 1];
     const double run = b.x - a.x;
     if (std::fabs(run) <= 1e-6)
         return (a.y + b.y) / 2.0;
-    return a.y + (x - a.x) * (b.y - a.y) / run;
+    const double y = a.y + (x - a.x) * (b.y - a.y) / run;
+    return std::isnan(y) ? y : std::clamp(y, std::min(a.y, b.y), std::max(a.y, b.y));
 }
 
 // Among points on one side of p.x, the index of the nearest to p; 0 for none.
@@ -531,8 +541,15 @@ std::string RecordValuesProblem(const CDoubleRect& window, const CDoublePoint* p
         if (!std::isfinite(v))
             return "its data window holds a value that is no finite number";
     for (long i = 0; i < n; ++i)
+    {
         if (!PointBounds::IsCurvePoint(points[i]))
             return "point " + std::to_string(i + 1) + kBounds;
+        // Frequencies rise or stay (a step drawn upright); a curve is looked up and
+        // resampled along them.
+        if (i > 0 && points[i].x < points[i - 1].x)
+            return "point " + std::to_string(i + 1) + " lies at a lower frequency than point " +
+                   std::to_string(i) + ": the frequencies of a curve must not go backwards";
+    }
     for (std::size_t i = 0; i < masters.size(); ++i)
         if (!PointBounds::IsCurvePoint(masters[i]))
             return "master point " + std::to_string(i + 1) + kBounds;

@@ -88,8 +88,9 @@ public:
     // Lookups.
     // Smallest canvas distance from (x, y) to the current canvas points; DBL_MAX for none.
     virtual double DistanceTo(int x, int y) const;
-    // The y at data x over the points inside the window (ends held beyond them); 0.0,
-    // with a failed check, when there are none.
+    // The y at data x over the points inside the window (ends held beyond them), on the
+    // line drawn through x and never beyond the levels of its two points; 0.0, with a
+    // failed check, when there are none.
     virtual double YAtX(double x) const;
     // The point of the curve under the pointer: the pointer's y moves onto the curve and
     // pOut receives the data point there. Without canvas points the pointer stays.
@@ -129,7 +130,8 @@ public:
     bool Read(CBinaryReader* pFile, std::string* pError = nullptr);
     // The first value a curve file cannot hold, such as "point 3 is not a frequency from
     // 0.001 Hz to 10 MHz with a level from -1000 dB to 1000 dB": a point or master point
-    // outside PointBounds (x the log10 of the Hz), a data window value that is no finite
+    // outside PointBounds (x the log10 of the Hz), a point at a lower frequency than the
+    // one before it (points may share a frequency), a data window value that is no finite
     // number, or no point at all. Empty when there is none.
     std::string RecordProblem() const;
 

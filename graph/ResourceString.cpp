@@ -139,29 +139,31 @@ constexpr CStringEntry kStringTable[] = {
            "from 0.001 Hz to 10 MHz."},
     {5123, "The magnitude of this row is outside what a measurement holds: magnitudes must lie "
            "from -1000 dB to 1000 dB."},
-    {5124, "This row holds more numbers than its frequency and magnitude.  Commas separate "
-           "numbers here, so a comma used as a decimal mark, as in 85,5, splits a number in "
-           "two: write decimals with a point, such as 85.5."},
-    {5125, "This row holds more numbers than its frequency, magnitude and phase.  Commas "
-           "separate numbers here, so a comma used as a decimal mark, as in 85,5, splits a "
-           "number in two: write decimals with a point, such as 85.5."},
+    {5124, "The number \"%s\" holds a decimal comma: where blanks or tabs separate the "
+           "numbers, a comma between two digits is a decimal mark, and numbers are read with "
+           "a decimal point only.  Write it with a point, such as 85.5."},
     {5126, "The response was not saved: its point %d is not a frequency from 0.001 Hz to "
            "10 MHz with a magnitude from -1000 dB to 1000 dB and a phase, all finite numbers, "
            "and a file holding it would not open again.  An older file of that name is left "
            "as it was."},
-    {5127, "This line is no master point: a master point line holds two numbers and nothing "
-           "else, a frequency from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to "
-           "1000 dB, such as 1000.000000, -3.000000.  The file was not opened."},
+    {5127, "This line is no master point: a point line holds a frequency from 0.001 Hz to "
+           "10 MHz and an amplitude from -1000 dB to 1000 dB as its first two numbers, such "
+           "as 1000.000000, -3.000000, and numbers alone.  The file was not opened."},
     {5128, "The master point file was not saved: point %d of \"%s\" is not a frequency from "
            "0.001 Hz to 10 MHz with an amplitude from -1000 dB to 1000 dB, and a file holding "
            "it would not open again.  An older file of that name is left as it was."},
+    {5129, "The master point file was opened.  Lines that hold no point gave no row: %s.  A "
+           "point line begins with its frequency, such as 1000.000000, -3.000000; any other "
+           "text is read as a note."},
+    {5130, "The file names none of the sections \"Desired Response\", \"Upper Tolerance\" "
+           "and \"Lower Tolerance\": this is no master point file."},
     {5150, "The frequency limits leave fewer than two response points to calculate on.  "
            "Calculation ended."},
     {5155, "This line is no filter, and no line of the file is one: this is no filter parameter "
            "file.  A filter line begins with the label of its filter, such as EQ-1 or HPB-2."},
-    {5156, "This line is none of the section names \"Desired Response\", \"Upper Tolerance\" "
-           "and \"Lower Tolerance\": this is no master point file.  Its first line that is "
-           "not blank must name a section."},
+    {5156, "This line holds a point, but no section name comes before it: this is no master "
+           "point file.  Its points follow the name of their section, \"Desired Response\", "
+           "\"Upper Tolerance\" or \"Lower Tolerance\"."},
     {5157, "The label number or the output order of this filter is above %d, more than the "
            "filter grids count to: the file was not opened.  Give the filter a smaller "
            "number or order."},

@@ -321,9 +321,9 @@ TEST_F(MasterPointDocTest, AFileOfAnotherKindIsRefusedAtItsLineAndTheGridsStay)
         const char* text;
         int nLine;
     } cases[] = {
-        {"title\nheader\n100 -6 90\n1000 0 170\n", 1},    // a measurement
-        {"\r\n  \nEQ-1, 6, 2, 100, No, Yes, 1\n", 3},     // a parameter file
-        {"100, 1\nDesired Response\n200, 2\n", 1},        // points before any section
+        {"title\nheader\n100 -6 90\n1000 0 170\n", 3}, // a measurement
+        {"\r\n  \nEQ-1, 6, 2, 100, No, Yes, 1\n", 3},  // a parameter file
+        {"100, 1\nDesired Response\n200, 2\n", 1},     // points before any section
         {"", 1},
     };
     for (const auto& c : cases)
@@ -353,19 +353,31 @@ TEST_F(MasterPointDocTest, PointsBeyondWhatACurveHoldsGetInByNoWay)
     ASSERT_TRUE(app.OpenMasterPointEditor(false));
     Type(app.desiredGrid, {{100, 0}, {1000, -3}});
     const std::string path = folder.Path("points.mpt");
-    for (const char* line :
-         {"1000.000000, nan", "1000.000000, inf", "1000.000000, 1e400", "nan, 1.000000",
-          "1e308, 1.000000", "1000.000000, 1e300", "1000, 2, 3", "1000, 85,5", "1000"})
+    const char* const kNoPoint = "This line is no master point";
+    const struct
     {
-        WriteFileBytes(path, std::string("Desired Response\r\n100.000000, 1.000000\r\n") + line +
+        const char* line;
+        const char* error;
+    } refused[] = {{"1000.000000, nan", kNoPoint},
+                   {"1000.000000, inf", kNoPoint},
+                   {"1000.000000, 1e400", kNoPoint},
+                   {"nan, 1.000000", kNoPoint},
+                   {"1e308, 1.000000", kNoPoint},
+                   {"1000.000000, 1e300", kNoPoint},
+                   {"1000, 85,5", "The number \"85,5\" holds a decimal comma"},
+                   {"1000", kNoPoint},
+                   {"1000, 2, dB", kNoPoint}};
+    for (const auto& c : refused)
+    {
+        WriteFileBytes(path, std::string("Desired Response\r\n100.000000, 1.000000\r\n") + c.line +
                                  "\r\n2000.000000, 2.000000\r\n");
         app.fileReadErrors.clear();
         dialogs.answers.push_back(path);
         doc->OnFileOpenMasterPointFile();
-        ASSERT_EQ(app.fileReadErrors.size(), 1u) << line;
-        EXPECT_EQ(app.fileReadErrors[0].nLine, 3) << line;
-        EXPECT_EQ(app.fileReadErrors[0].error.rfind("This line is no master point", 0), 0u);
-        EXPECT_EQ(RowsOf(app.desiredGrid), (Points{{100, 0}, {1000, -3}})) << line;
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.line;
+        EXPECT_EQ(app.fileReadErrors[0].nLine, 3) << c.line;
+        EXPECT_EQ(app.fileReadErrors[0].error.rfind(c.error, 0), 0u) << c.line;
+        EXPECT_EQ(RowsOf(app.desiredGrid), (Points{{100, 0}, {1000, -3}})) << c.line;
     }
 
     const std::vector<double> before = Values(doc->m_DesiredResponse);
@@ -393,6 +405,35 @@ TEST_F(MasterPointDocTest, PointsBeyondWhatACurveHoldsGetInByNoWay)
                   "name is left as it was.");
         EXPECT_EQ(ReadFileBytes(path), "older");
     }
+}
+
+// A stored file with notes and further numbers on its point lines opens with the points
+// it holds; the lines that hold no point are named in one message after the grids are
+// filled, and give no row.
+TEST_F(MasterPointDocTest, NotesAreNamedAndPointLinesReadAsWritten)
+{
+    ASSERT_TRUE(app.OpenMasterPointEditor(false));
+    Type(app.desiredGrid, {{100, 0}, {1000, -3}});
+    const std::string path = folder.Path("woofer.mpt");
+    WriteFileBytes(path, "; woofer, measured 2019\r\n"
+                         "Desired Response\r\n"
+                         "100.000000, 85.000000, 1\r\n"
+                         "Upper Tolerance \r\n"
+                         "1000.000000, 84.000000\r\n"
+                         "Upper Tolerance\r\n"
+                         "100.000000, 88.000000\r\n");
+    messages.texts.clear();
+    dialogs.answers = {path};
+    doc->OnFileOpenMasterPointFile();
+    EXPECT_TRUE(app.fileReadErrors.empty());
+    EXPECT_EQ(RowsOf(app.desiredGrid), (Points{{100, 85}, {1000, 84}}));
+    EXPECT_EQ(RowsOf(app.upperGrid), (Points{{100, 88}}));
+    EXPECT_EQ(doc->m_MasterPointFile.GetName(), path);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "The master point file was opened.  Lines that hold no point gave no row: lines "
+              "1 and 4.  A point line begins with its frequency, such as 1000.000000, "
+              "-3.000000; any other text is read as a note.");
 }
 
 TEST_F(MasterPointDocTest, AMissingSectionLeavesOnlyTheNewEntryRow)

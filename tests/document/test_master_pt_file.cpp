@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -101,14 +102,19 @@ TEST(MasterPtFile, BlankLinesAreSkipped)
 namespace
 {
 const char* const kNoPoint =
-    "This line is no master point: a master point line holds two numbers and nothing else, a "
-    "frequency from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to 1000 dB, such as "
-    "1000.000000, -3.000000.  The file was not opened.";
+    "This line is no master point: a point line holds a frequency from 0.001 Hz to 10 MHz and "
+    "an amplitude from -1000 dB to 1000 dB as its first two numbers, such as 1000.000000, "
+    "-3.000000, and numbers alone.  The file was not opened.";
+const char* const kDecimalComma85 =
+    "The number \"85,5\" holds a decimal comma: where blanks or tabs separate the numbers, a "
+    "comma between two digits is a decimal mark, and numbers are read with a decimal point "
+    "only.  Write it with a point, such as 85.5.";
 
 struct BadLine
 {
     const char* name;
     const char* line;
+    const char* error;
 };
 
 class MasterPtBadLine : public ::testing::TestWithParam<BadLine>
@@ -116,8 +122,8 @@ class MasterPtBadLine : public ::testing::TestWithParam<BadLine>
 };
 } // namespace
 
-// A line that is neither a section name, a blank line nor a usable point refuses the whole
-// file at its line, in any section: no grid takes a point of it.
+// A point line that does not read as written refuses the whole file at its line, in any
+// section: no grid takes a point of it.
 TEST_P(MasterPtBadLine, RefusesTheFileAtItsLine)
 {
     const std::string text = std::string("Desired Response\n1000.000000, -3.000000\n") +
@@ -125,7 +131,7 @@ TEST_P(MasterPtBadLine, RefusesTheFileAtItsLine)
     CMasterPtFile file;
     EXPECT_FALSE(file.OpenText(text, "bad.mpt"));
     EXPECT_EQ(file.GetErrorLine(), 6);
-    EXPECT_EQ(file.GetError(), kNoPoint);
+    EXPECT_EQ(file.GetError(), GetParam().error);
     // Nothing is open to read from.
     CMemoryMasterPointGrid grid;
     Fill(grid, {{50, 5}});
@@ -136,22 +142,128 @@ TEST_P(MasterPtBadLine, RefusesTheFileAtItsLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, MasterPtBadLine,
-    ::testing::Values(BadLine{"NanAmplitude", "1000.000000, nan"},
-                      BadLine{"InfAmplitude", "1000.000000, inf"},
-                      BadLine{"MinusInfAmplitude", "1000.000000, -inf"},
-                      BadLine{"TooLargeToHold", "1000.000000, 1e400"},
-                      BadLine{"NanFrequency", "nan, -3.000000"},
-                      BadLine{"HugeAmplitude", "1000.000000, 1e300"},
-                      BadLine{"HugeFrequency", "1e308, -3.000000"},
-                      BadLine{"AmplitudeBeyond1000", "1000, -1000.5"},
-                      BadLine{"FrequencyBeyond10MHz", "10000000.5, 1"},
-                      BadLine{"FrequencyZero", "0.000000, -3.000000"},
-                      BadLine{"FrequencyBelowAThousandthHz", "0.0009, 1"},
-                      BadLine{"ThirdNumber", "1000.000000, -3.000000, 5"},
-                      BadLine{"DecimalComma", "1000, 85,5"}, BadLine{"LoneNumber", "1000"},
-                      BadLine{"Words", "abc def"}, BadLine{"WordAfterThePoint", "1000 -3 dB"},
-                      BadLine{"SectionNameWithABlankAfterIt", "Upper Tolerance "}),
+    ::testing::Values(BadLine{"NanAmplitude", "1000.000000, nan", kNoPoint},
+                      BadLine{"InfAmplitude", "1000.000000, inf", kNoPoint},
+                      BadLine{"MinusInfAmplitude", "1000.000000, -inf", kNoPoint},
+                      BadLine{"TooLargeToHold", "1000.000000, 1e400", kNoPoint},
+                      BadLine{"NanFrequency", "nan, -3.000000", kNoPoint},
+                      BadLine{"InfFrequency", "-INF 3", kNoPoint},
+                      BadLine{"FrequencyTooLargeToHold", "1e400, 3", kNoPoint},
+                      BadLine{"HugeAmplitude", "1000.000000, 1e300", kNoPoint},
+                      BadLine{"HugeFrequency", "1e308, -3.000000", kNoPoint},
+                      BadLine{"AmplitudeBeyond1000", "1000, -1000.5", kNoPoint},
+                      BadLine{"FrequencyBeyond10MHz", "10000000.5, 1", kNoPoint},
+                      BadLine{"FrequencyZero", "0.000000, -3.000000", kNoPoint},
+                      BadLine{"FrequencyBelowAThousandthHz", "0.0009, 1", kNoPoint},
+                      BadLine{"DecimalComma", "1000, 85,5", kDecimalComma85},
+                      BadLine{"DecimalCommaBetweenTabs", "1000\t85,5\t1", kDecimalComma85},
+                      BadLine{"DecimalCommaAfterAThirdNumber", "1000 85 85,5", kDecimalComma85},
+                      BadLine{"LoneNumber", "1000", kNoPoint},
+                      BadLine{"WordAfterThePoint", "1000 -3 dB", kNoPoint},
+                      BadLine{"WordAfterAThirdNumber", "1000, -3, 1, x", kNoPoint},
+                      BadLine{"UnitOnTheAmplitude", "1000, -3dB", kNoPoint},
+                      BadLine{"TwoPoints", "1000 1.0.5", kNoPoint}),
     [](const auto& info) { return std::string(info.param.name); });
+
+namespace
+{
+struct OpenedLines
+{
+    const char* name;
+    const char* text; // after "Desired Response\n" at line 1
+    Points desired;
+    const char* skipped; // the lines named, or empty
+};
+
+void PrintTo(const OpenedLines& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class MasterPtOpens : public ::testing::TestWithParam<OpenedLines>
+{
+};
+} // namespace
+
+// A stored file opens with the points it holds: each point line read as written, its
+// further numbers ignored; the other lines that are not blank hold no point, give no row
+// and are named in one message.
+TEST_P(MasterPtOpens, WithThePointsItHolds)
+{
+    const OpenedLines& c = GetParam();
+    CMasterPtFile file;
+    ASSERT_TRUE(file.OpenText(std::string("Desired Response\n") + c.text, "kept.mpt"))
+        << file.GetError() << " line " << file.GetErrorLine();
+    CMemoryMasterPointGrid grid;
+    file.ReadSection(CMasterPtFile::kDesiredResponse, &grid);
+    EXPECT_EQ(PointsOf(grid), c.desired);
+    const std::string note = file.GetSkippedLinesNote();
+    if (*c.skipped == 0)
+        EXPECT_EQ(note, "");
+    else
+        EXPECT_EQ(note, std::string("The master point file was opened.  Lines that hold no point "
+                                    "gave no row: ") +
+                            c.skipped +
+                            ".  A point line begins with its frequency, such as 1000.000000, "
+                            "-3.000000; any other text is read as a note.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, MasterPtOpens,
+    ::testing::Values(
+        OpenedLines{"ThirdNumber", "100.000000, 85.000000, 1\n", {{100, 85}}, ""},
+        OpenedLines{"FourNumbersWithBlanks", "100 85 1 0.5\n", {{100, 85}}, ""},
+        OpenedLines{"CommasAlone", "100,85.5\n200,86,5\n", {{100, 85.5}, {200, 86}}, ""},
+        OpenedLines{"CommaAndBlanks", "100 , 85\n200 ,86\n", {{100, 85}, {200, 86}}, ""},
+        OpenedLines{"TabsAndSigns", "+100\t-3\n.5e3\t+2.5\n", {{100, -3}, {500, 2.5}}, ""},
+        OpenedLines{"NoteBetweenPoints",
+                    "100, 1\n; woofer, measured 2019\n200, 2\n",
+                    {{100, 1}, {200, 2}},
+                    "line 3"},
+        OpenedLines{"Words", "abc def\n100, 1\n", {{100, 1}}, "line 2"},
+        OpenedLines{"SectionNameWithABlankAfterIt",
+                    "100, 1\nUpper Tolerance \n200, 2\n",
+                    {{100, 1}, {200, 2}},
+                    "line 3"},
+        // A first field that is not a number as a whole makes no point line.
+        OpenedLines{"UnitOnTheFrequency", "1000Hz, -3\n100, 1\n", {{100, 1}}, "line 2"},
+        OpenedLines{"SignWithoutANumber", "- note\n100, 1\n", {{100, 1}}, "line 2"},
+        OpenedLines{"ManyNotes",
+                    "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\n100, 1\n",
+                    {{100, 1}},
+                    "lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 2 more"},
+        OpenedLines{"TwoNotes", "# a\n100, 1\n# b\n", {{100, 1}}, "lines 2 and 4"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A note may come before the first section; a point may not, and a file that names no
+// section is no master point file.
+TEST(MasterPtFile, ANoteMayComeBeforeTheFirstSection)
+{
+    CMasterPtFile file;
+    ASSERT_TRUE(file.OpenText("; woofer\nDesired Response\n100, 1\n", "kept.mpt"));
+    CMemoryMasterPointGrid grid;
+    file.ReadSection(CMasterPtFile::kDesiredResponse, &grid);
+    EXPECT_EQ(PointsOf(grid), (Points{{100, 1}}));
+    EXPECT_NE(file.GetSkippedLinesNote().find("gave no row: line 1."), std::string::npos);
+
+    const struct
+    {
+        const char* text;
+        int nLine;
+        const char* error;
+    } refused[] = {
+        {"; woofer\n100, 1\nDesired Response\n", 2, "This line holds a point, but no section"},
+        {"\n; only notes\nand words\n", 2, "The file names none of the sections"},
+        {"", 1, "The file names none of the sections"},
+    };
+    for (const auto& c : refused)
+    {
+        CMasterPtFile other;
+        EXPECT_FALSE(other.OpenText(c.text, "other.mpt")) << c.text;
+        EXPECT_EQ(other.GetErrorLine(), c.nLine) << c.text;
+        EXPECT_EQ(other.GetError().rfind(c.error, 0), 0u) << other.GetError();
+    }
+}
 
 TEST(MasterPtFile, TheEdgesOfAPointAreRead)
 {

@@ -167,7 +167,39 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    {0.001, 1e7},
                    {-1000, 1000},
-                   {}}),
+                   {}},
+        // Numbers beyond the columns the first row gives are not read.
+        ColumnCase{"FourNumbersFirst",
+                   "100 85.5 -10 0.99\n200 86 -12 0.98\n",
+                   false,
+                   {100, 200},
+                   {85.5, 86},
+                   {}},
+        ColumnCase{"ThirdNumberInATwoColumnFile",
+                   "100 -3.5\n200, -4, 45\n",
+                   false,
+                   {100, 200},
+                   {-3.5, -4},
+                   {}},
+        ColumnCase{"FourthNumberInAPhaseFile",
+                   "100 -3 45\n200 -4 5 0.97\n",
+                   true,
+                   {100, 200},
+                   {-3, -4},
+                   {45, 5}},
+        ColumnCase{"FourNumbersWithCommasOnly",
+                   "100,-3.5,45,0.9\n200,-4,5,0.9\n",
+                   false,
+                   {100, 200},
+                   {-3.5, -4},
+                   {}},
+        // Commas that follow a number, or stand between blanks, separate.
+        ColumnCase{"CommaBetweenBlanks", "100 , 85\n200 ,86\n", false, {100, 200}, {85, 86}, {}},
+        ColumnCase{"CommaBeforeASign", "100 -3,-4\n200 -4,-5\n", false, {100, 200}, {-3, -4}, {}},
+        // A row that commas alone separate reads its commas as separators, whatever the
+        // other rows do.
+        ColumnCase{
+            "CommasAloneInABlankFile", "100 85.5\n200,86,5\n", false, {100, 200}, {85.5, 86}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase
@@ -175,7 +207,7 @@ struct BadCase
     const char* name;
     std::string text;
     int line;
-    const char* error;
+    std::string error;
 };
 
 class RawRejects : public ::testing::TestWithParam<BadCase>
@@ -211,14 +243,15 @@ const char* const kLevelRange = "The magnitude of this row is outside what a mea
 const char* const kBadTwo = "A response row must hold a frequency and a magnitude as numbers.";
 const char* const kBadThree =
     "A response row must hold a frequency, a magnitude and a phase as numbers.";
-const char* const kExtraTwo =
-    "This row holds more numbers than its frequency and magnitude.  Commas separate numbers "
-    "here, so a comma used as a decimal mark, as in 85,5, splits a number in two: write "
-    "decimals with a point, such as 85.5.";
-const char* const kExtraThree =
-    "This row holds more numbers than its frequency, magnitude and phase.  Commas separate "
-    "numbers here, so a comma used as a decimal mark, as in 85,5, splits a number in two: "
-    "write decimals with a point, such as 85.5.";
+// A decimal comma is named by the number that holds it.
+std::string DecimalComma(const char* number)
+{
+    return std::string("The number \"") + number +
+           "\" holds a decimal comma: where blanks or tabs separate the numbers, a comma "
+           "between two digits is a decimal mark, and numbers are read with a decimal point "
+           "only.  Write it with a point, such as 85.5.";
+}
+const std::string kComma85 = DecimalComma("85,5");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RawRejects,
@@ -260,14 +293,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"TinyFrequencies", "t\nh\n1e-300 -3\n2e-300 -4\n", 3, kFrequencyRange},
         BadCase{"HugeLevel", "t\nh\n100 1e200\n200 -4\n", 3, kLevelRange},
         BadCase{"LevelBelowMinus1000", "t\nh\n100 -3 0\n200 -1000.5 0\n", 4, kLevelRange},
-        // A row of more numbers than the file's columns is refused, not cut.
+        // Where blanks or tabs separate the numbers, a comma between two digits is a
+        // decimal mark: its row is refused, naming it.
         BadCase{"DecimalCommaInAPhaseRow", "t\nh\n4871.0308, 85.5, 10.0\n4900, 85,5, 10.0\n", 4,
-                kExtraThree},
-        BadCase{"DecimalCommaInTheFirstRow", "t\nh\n4871.0308, 85,5, 10.0\n", 3, kExtraThree},
-        BadCase{"DecimalCommaInATwoColumnRow", "t\nh\n100 -3\n200 85,5\n", 4, kExtraTwo},
-        BadCase{"ThirdNumberInATwoColumnFile", "t\nh\n100 -3.5\n200, -4, 45\n", 4, kExtraTwo},
-        BadCase{"FourthNumber", "t\nh\n100 -3 45\n200 -4 5 7\n", 4, kExtraThree},
-        BadCase{"FourNumbersFirst", "t\nh\n100 -3 45 7\n200 -4 5 7\n", 3, kExtraTwo},
+                kComma85},
+        BadCase{"DecimalCommaInTheFirstRow", "t\nh\n4871.0308, 85,5, 10.0\n", 3, kComma85},
+        BadCase{"DecimalCommaInATwoColumnRow", "t\nh\n100 -3\n200 85,5\n", 4, kComma85},
+        BadCase{"DecimalCommaBetweenTabs", "t\nh\n100\t-3\n200\t85,5\n", 4, kComma85},
+        BadCase{"DecimalCommaInAFrequency", "t\nh\n100 -3\n1000,5 -3\n", 4, DecimalComma("1000,5")},
+        BadCase{"DecimalCommaInAFourthNumber", "t\nh\n100 -3 45\n200 -4 5 0,97\n", 4,
+                DecimalComma("0,97")},
+        BadCase{"ThousandsSeparator", "t\nh\n100 -3\n1,000 -4\n", 4, DecimalComma("1,000")},
+        BadCase{"BlanksInACommaFile", "t\nh\n100,-3\n200 85,5\n", 4, kComma85},
         BadCase{"InfFrequency", "t\nh\n100 -3\ninf -4\n", 4, kBadTwo},
         BadCase{"MinusInfMagnitude", "t\nh\n100 -3\n200 -inf\n", 4, kBadTwo},
         BadCase{"HugeLevelInAThreeColumnFile", "t\nh\n100 -3 0\n200 1e300 0\n", 4, kLevelRange}),

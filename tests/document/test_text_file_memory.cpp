@@ -175,8 +175,9 @@ std::vector<CRawCase> RawCases()
         {"blank lines", Text(kRawHeader, same(" \t \n")), 0, 3},
         {"rows as written", written, lines(written) - 2, 0},
         {"short rows", dense, lines(dense) - 2, 0},
-        // Refused at its own line: it holds more numbers than a frequency and a magnitude.
-        {"one huge row", huge, 0, 3},
+        // A single point, its numbers beyond the frequency and the magnitude not read:
+        // refused at the line after it.
+        {"one huge row", huge, 0, 4},
         {"rows of one frequency", Text(kRawHeader, same("1 2\n")), 0, 4},
         {"rows refused at the end", dense + "x\n", 0, lines(dense) + 1},
     };

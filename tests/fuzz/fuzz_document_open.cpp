@@ -7,20 +7,24 @@
 // An accepted raw response gives the document columns of one length and limits within
 // the sample rate's half; a refused one leaves the document as it was. An accepted
 // desired response file gives the three curves the raw curve's length and x; a refused
-// one leaves them as they were. Every point taken is one a response holds, and the curves
-// saved with Save As Desired Response open again as the same points.
+// one leaves them as they were. A curve file is accepted only when the frequencies of its
+// curves never go backwards, and every level taken lies within the levels of the curve it
+// came from. Every point taken is one a response holds, and the curves saved with Save As
+// Desired Response open again as the same points.
 //
 // Input: one selector byte (phase column mode, sample rate, whether a raw file is opened
 // or the start-up response kept, whether the curve file is taken as it is or built from
 // points), two bytes of raw file length (little-endian), the raw file text, then the
 // curve file's bytes or the points its three curves are built from (so that the copy and
-// resample paths are reached with files the curve reader accepts).
+// resample paths are reached with files the curve reader accepts: their frequencies are
+// put in order unless a bit of the points says not to).
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "graph/CurveFile.h"
 #include "tests/document/DocumentFakes.h"
 #include "tests/fuzz/FuzzSupport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -101,6 +105,9 @@ void BuildCurveFile(const std::uint8_t* data, std::size_t size, const CCurve& ra
         const double x = bRawX ? raw.m_pDblPt[i].x : 5.0 * next() - 0.5; // log10 Hz
         points[std::size_t(i)] = {x, 100.0 * next() - 50.0};
     }
+    if ((data[1] & 2) == 0)
+        std::stable_sort(points.begin(), points.end(),
+                         [](const CDoublePoint& a, const CDoublePoint& b) { return a.x < b.x; });
     CCurve curves[3];
     const CRect area{220, 2780, 4000, 220};
     const CDoubleRect window{20.0, 1.0, -40.0, 4.4};
@@ -140,6 +147,34 @@ void CheckCurvePoints(const std::vector<CDoublePoint>& points)
     for (const CDoublePoint& p : points)
         if (!(p.x >= -3.0 - 1e-8 && p.x <= 7.0 + 1e-8) || !(p.y >= -1000.0 && p.y <= 1000.0))
             std::abort();
+}
+
+// The curves of the file read: frequencies that never go backwards, and levels that the
+// curves taken from them stay within.
+void CheckTakenFromFile(const std::string& path, FakeResponseView& response)
+{
+    std::vector<std::unique_ptr<CCurve>> read;
+    std::string error;
+    if (!CCurveFile::ReadCurves(path, 3, response.area, response.window, read, &error))
+        std::abort();
+    const auto kinds = {IResponseView::kDesiredCurve, IResponseView::kUpperBound,
+                        IResponseView::kLowerBound};
+    std::size_t k = 0;
+    for (auto kind : kinds)
+    {
+        const std::vector<CDoublePoint> source = Points(*read[k++]);
+        double low = source[0].y, high = source[0].y;
+        for (std::size_t i = 0; i < source.size(); ++i)
+        {
+            if (i > 0 && source[i].x < source[i - 1].x)
+                std::abort();
+            low = std::min(low, source[i].y);
+            high = std::max(high, source[i].y);
+        }
+        for (const CDoublePoint& p : Points(*response.curves[kind]))
+            if (!(p.y >= low && p.y <= high))
+                std::abort();
+    }
 }
 
 // The three curves taken, saved with Save As Desired Response and opened again, are the
@@ -249,6 +284,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             ++i;
         }
+        if (bRead)
+            CheckTakenFromFile(curvePath, response);
         if (bRead && (doc->m_DesiredResponse.NumberOfElements() != rawCurve.GetTotalPoints() ||
                       doc->m_UpperTolerance.NumberOfElements() != rawCurve.GetTotalPoints() ||
                       doc->m_LowerTolerance.NumberOfElements() != rawCurve.GetTotalPoints()))

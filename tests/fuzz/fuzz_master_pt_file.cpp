@@ -1,16 +1,25 @@
 // Feeds arbitrary text to the master point reader: a text that is no master point file is
-// refused at a line, otherwise every section goes into a grid, every stored point is a
-// frequency from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to 1000 dB, and the
-// writer puts them out so that they read back as the same points, to the six decimals
-// written.
+// refused at a line of it, otherwise every section goes into a grid. Each section's rows
+// are its point lines as written: lines whose first field is a number, their first two
+// fields read whole (every field of the line a finite number), in bounds: a frequency
+// from 0.001 Hz to 10 MHz and an amplitude from -1000 dB to 1000 dB. Blank lines and notes
+// give no row, and the notes are named exactly when there are some. The writer puts the
+// points out so that they read back as the same points, to the six decimals written.
 #include "document/MasterPointGrid.h"
 #include "document/MasterPtFile.h"
+#include "document/TextFile.h"
 #include "graph/Assert.h"
+#include "tests/fuzz/StrictRow.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -38,18 +47,71 @@ std::vector<CPointRow> CheckedPoints(const CMemoryMasterPointGrid& grid)
     return points;
 }
 
-bool ReadAll(const std::string& text, CMemoryMasterPointGrid (&grids)[3])
+double SixDecimals(double v)
+{
+    char text[400];
+    std::snprintf(text, sizeof text, "%lf", v);
+    return std::strtod(text, nullptr);
+}
+
+// Whether the line is a section name.
+bool IsSectionName(const CMasterPtFile& file, std::string_view line)
+{
+    return !file.IsPointLine(line);
+}
+
+// The points of a section as its lines write them, and whether the file holds notes.
+std::vector<CPointRow> WrittenPoints(const std::string& text, int section, bool& bNotes)
+{
+    static const char* const kNames[] = {"desired response", "upper tolerance", "lower tolerance"};
+    const CMasterPtFile file;
+    std::vector<CPointRow> points;
+    bool bIn = false, bFound = false;
+    bNotes = false;
+    for (const std::string_view line : CTextLines(text))
+    {
+        if (IsBlankLine(line))
+            continue;
+        if (IsSectionName(file, line))
+        {
+            std::string lower(line);
+            for (char& c : lower)
+                c = char(std::tolower(static_cast<unsigned char>(c)));
+            bIn = !bFound && lower == kNames[section - 1];
+            bFound = bFound || bIn;
+            continue;
+        }
+        if (!IsNumberLine(line))
+        {
+            bNotes = true;
+            continue;
+        }
+        const std::optional<std::vector<double>> fields = StrictFields(line);
+        if (!fields || fields->size() < 2)
+            std::abort();
+        if (bIn)
+            points.push_back({(*fields)[0], (*fields)[1]});
+    }
+    return points;
+}
+
+bool ReadAll(const std::string& text, CMemoryMasterPointGrid (&grids)[3], std::string* pNote)
 {
     CMasterPtFile file;
     if (!file.OpenText(text, "fuzz.mpt"))
     {
         // A text that is no master point file is refused at a line of it.
-        if (file.GetErrorLine() < 1 || file.GetError().empty())
+        const std::size_t nLines = CTextLines(text).size();
+        if (file.GetErrorLine() < 1 ||
+            std::size_t(file.GetErrorLine()) > std::max<std::size_t>(nLines, 1) ||
+            file.GetError().empty())
             std::abort();
         return false;
     }
     for (int section = 1; section <= 3; ++section)
         file.ReadSection(section, &grids[section - 1]);
+    if (pNote)
+        *pNote = file.GetSkippedLinesNote();
     file.Close();
     return true;
 }
@@ -58,9 +120,24 @@ bool ReadAll(const std::string& text, CMemoryMasterPointGrid (&grids)[3])
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     mclSetAssertionHandler(&Quiet);
+    const std::string text(data, data + size);
     CMemoryMasterPointGrid grids[3];
-    if (!ReadAll(std::string(data, data + size), grids))
+    std::string note;
+    if (!ReadAll(text, grids, &note))
         return 0;
+    // Every row is a point line of its section, read as written.
+    for (int section = 1; section <= 3; ++section)
+    {
+        bool bNotes = false;
+        const std::vector<CPointRow> written = WrittenPoints(text, section, bNotes);
+        const std::vector<CPointRow> taken = CheckedPoints(grids[section - 1]);
+        if (written.size() != taken.size() || bNotes == note.empty())
+            std::abort();
+        // A grid holds six decimals.
+        for (std::size_t i = 0; i < taken.size(); ++i)
+            if (SixDecimals(written[i].f) != taken[i].f || SixDecimals(written[i].a) != taken[i].a)
+                std::abort();
+    }
     CMasterPtFile writer;
     std::string path = "/dev/null";
     writer.OpenForWrite(path, false);
@@ -74,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What is written reads back as the same points, to the six decimals of "%lf".
     CMemoryMasterPointGrid again[3];
-    if (!ReadAll(writer.GetText(), again))
+    if (!ReadAll(writer.GetText(), again, nullptr))
         std::abort();
     for (int section = 0; section < 3; ++section)
     {

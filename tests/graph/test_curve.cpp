@@ -10,6 +10,8 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace
@@ -204,6 +206,58 @@ TEST(Curve, YAtXHoldsTheEndsAndSnapsToNearbyPoints)
     EXPECT_DOUBLE_EQ(30.0, curve.YAtX(4.5));
     EXPECT_DOUBLE_EQ(30.0, curve.DataYAtX(4.5));
 }
+
+namespace
+{
+struct LookupCase
+{
+    const char* name;
+    std::vector<CDoublePoint> points;
+    double x;
+    double y;
+};
+
+void PrintTo(const LookupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CurveLookup : public testing::TestWithParam<LookupCase>
+{
+};
+} // namespace
+
+// The level at x is the one the curve is drawn at: beside a step (points sharing an x) on
+// the line that leaves the step on that side, and never beyond the levels of the two
+// points of the line it lies on, in whatever order the points come.
+TEST_P(CurveLookup, GivesTheLevelDrawnAtX)
+{
+    const LookupCase& c = GetParam();
+    CCurve curve;
+    Fill(curve, c.points);
+    EXPECT_DOUBLE_EQ(c.y, curve.DataYAtX(c.x)) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, CurveLookup,
+    testing::Values(
+        LookupCase{"Rising", {{0, 0}, {1, 10}, {2, 20}}, 1.5, 15},
+        LookupCase{"LeftOfAStep", {{0, 0}, {1, 10}, {1, 20}, {2, 20}}, 0.9, 9},
+        LookupCase{"RightOfAStep", {{0, 0}, {1, 10}, {1, 20}, {2, 30}}, 1.2, 22},
+        LookupCase{"FarRightOfAStep", {{0, 0}, {1, 10}, {1, 20}, {2, 30}}, 1.9, 29},
+        LookupCase{"AtAStepTheFirstOfItsPoints", {{0, 0}, {1, 10}, {1, 20}, {2, 20}}, 1.0, 10},
+        LookupCase{"RightOfAThreePointStep", {{0, 0}, {1, 10}, {1, 50}, {1, 20}, {2, 30}}, 1.5, 25},
+        LookupCase{"RightOfAStepAtTheStart", {{0, 0}, {0, 10}, {2, 30}}, 1.0, 20},
+        LookupCase{"LeftOfAStepAtTheEnd", {{0, 0}, {2, 20}, {2, 30}}, 1.0, 10},
+        LookupCase{"BeyondAStepAtTheEnd", {{0, 0}, {2, 20}, {2, 30}}, 3.0, 30},
+        // Points that go back and forth, as a section drawn with the mouse may: no
+        // extrapolation through the backward segment.
+        LookupCase{"BackwardSegment",
+                   {{-0.4998, 80}, {-0.5, -20}, {-0.5, 85}, {1.94, 90}},
+                   0.398,
+                   85 + (0.398 + 0.5) / 2.44 * 5},
+        LookupCase{"BackAndForth", {{0, 0}, {3, 30}, {1, 10}, {4, 40}}, 2.0, 20}),
+    [](const testing::TestParamInfo<LookupCase>& info) { return std::string(info.param.name); });
 
 TEST(Curve, YAtXWithoutPointsInsideTheWindowReportsInsteadOfReadingPastTheArray)
 {

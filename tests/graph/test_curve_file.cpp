@@ -16,6 +16,7 @@
 #include <iterator>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <unistd.h>
 #include <vector>
 
@@ -472,6 +473,84 @@ TEST_F(CurveFileTest, ACurveOfValuesNoFileHoldsIsNotWritten)
     }
 }
 
+namespace
+{
+// Frequencies (the log10 of the Hz) of a curve's points, and the point that goes backwards
+// (0 for none).
+struct OrderCase
+{
+    const char* name;
+    std::vector<double> x;
+    int nBackward;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CurveFileOrder : public CurveFileTest, public ::testing::WithParamInterface<OrderCase>
+{
+};
+} // namespace
+
+// Frequencies that rise or stay (a step drawn upright) are read and written; one that goes
+// back refuses the file where it comes in, naming the point, and is never written.
+TEST_P(CurveFileOrder, FrequenciesNeverGoBackwards)
+{
+    const OrderCase& c = GetParam();
+    RecordSpec spec;
+    spec.n = std::int32_t(c.x.size());
+    for (std::size_t i = 0; i < c.x.size(); ++i)
+        spec.points.push_back({c.x[i], 80.0 + double(i)});
+    WriteBytes(Path("order.crv"), FileOf({Record(RecordSpec{}), Record(spec)}));
+    std::vector<std::unique_ptr<CCurve>> curves;
+    std::string error;
+    const bool bRead = CCurveFile::ReadCurves(Path("order.crv"), 2, kArea, kWindow, curves, &error);
+    const std::string problem =
+        "point " + std::to_string(c.nBackward) + " lies at a lower frequency than point " +
+        std::to_string(c.nBackward - 1) + ": the frequencies of a curve must not go backwards";
+    if (c.nBackward == 0)
+        EXPECT_TRUE(bRead) << error;
+    else
+    {
+        EXPECT_FALSE(bRead);
+        EXPECT_EQ("The curve file \"" + Path("order.crv") + "\" is damaged: curve 2: " + problem +
+                      ".",
+                  error);
+    }
+
+    const std::string path = Path("kept.crv");
+    const Bytes older = FileOf({Record(RecordSpec{})});
+    WriteBytes(path, older);
+    CCurve curve;
+    MakeCurve(curve, int(c.x.size()), 2, 80.0);
+    for (std::size_t i = 0; i < c.x.size(); ++i)
+        curve.m_pDblPt[i].x = c.x[i];
+    error.clear();
+    EXPECT_EQ(c.nBackward == 0, CCurveFile::WriteCurves(path, {&curve}, &error)) << error;
+    if (c.nBackward != 0)
+    {
+        EXPECT_EQ("The curve file \"" + path + "\" was not saved: curve 1: " + problem +
+                      ", and a file holding it would not open again.",
+                  error);
+        EXPECT_EQ(older, ReadBytes(path));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, CurveFileOrder,
+    ::testing::Values(OrderCase{"Rising", {0.0, 1.0, 2.0}, 0}, OrderCase{"OnePoint", {1.0}, 0},
+                      OrderCase{"Step", {0.0, 1.0, 1.0, 2.0}, 0},
+                      OrderCase{"StepAtTheStart", {1.0, 1.0, 2.0}, 0},
+                      OrderCase{"StepAtTheEnd", {0.0, 2.0, 2.0}, 0},
+                      OrderCase{"AllAtOneFrequency", {1.0, 1.0, 1.0}, 0},
+                      OrderCase{"BackwardThenEqual", {-0.4998, -0.5, -0.5, 1.94}, 2},
+                      OrderCase{"BackwardAtTheEnd", {0.0, 1.0, 2.0, 1.5}, 4},
+                      OrderCase{"BackwardByOneUlp", {1.0, std::nextafter(1.0, 0.0)}, 2},
+                      OrderCase{"Falling", {2.0, 1.0, 0.0}, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CurveFileTest, ReadingAnUnexpectedNumberOfCurvesIsRefused)
 {
     WriteBytes(Path("two.crv"), FileOf({Record(RecordSpec{}), Record(RecordSpec{})}));
@@ -667,6 +746,26 @@ TEST(CurveEdit, ResampleInterpolatesAndHoldsTheEnds)
     EXPECT_EQ(6, dest.GetTag());
     EXPECT_EQ("Desired Response Curve", dest.GetName());
     EXPECT_EQ(0, dest.GetMasterPointCount());
+}
+
+// A source whose points share a frequency is resampled as it is drawn: beside the step on
+// the line that leaves it on that side, never beyond the levels of its points.
+TEST(CurveEdit, ResampleFollowsAStepAsItIsDrawn)
+{
+    CCurve grid, source, dest;
+    const double xs[5] = {0.5, 0.9, 1.2, 1.5, 2.5};
+    grid.Create(5, 2, PS_SOLID, 0, 0, 0, 1, 0, true, true, "grid");
+    for (int i = 0; i < 5; ++i)
+        grid.m_pDblPt[i] = {xs[i], 0};
+    grid.SetDataWindow(&kWindow);
+    source.Create(4, 2, PS_SOLID, 0, 0, 0, 1, 0, true, true, "file");
+    const CDoublePoint points[4] = {{0, 80}, {1, 90}, {1, 70}, {2, 74}};
+    for (int i = 0; i < 4; ++i)
+        source.m_pDblPt[i] = points[i];
+    ASSERT_TRUE(CCurveEdit::ResampleCurve(&grid, &source, &dest, "Desired Response Curve"));
+    const double expected[5] = {85.0, 89.0, 70.8, 72.0, 74.0};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NEAR(expected[i], dest.m_pDblPt[i].y, 1e-12) << xs[i];
 }
 
 TEST(CurveEdit, CopyMasterPointsFromACurveWithoutAnyEmptiesTheDestination)

@@ -103,9 +103,16 @@ raw2 = b'speaker\nHz dB\n20 80\n200 85\n2000 90\n20000 70\n'
 points = bytes([5, 0]) + b''.join(struct.pack('<HH', 6000 * i, 30000 + 1000 * i)
                                   for i in range(5))
 same_x = bytes([0, 1]) + b''.join(struct.pack('<H', 32000 + 500 * i) * 2 for i in range(6))
+# Points that share a frequency (a step, resampled as it is drawn), and points kept in an
+# order that goes backwards (the file is refused).
+steps = bytes([5, 0]) + b''.join(struct.pack('<HH', 6000 * (i // 2), 30000 + 3000 * (i % 3))
+                                 for i in range(6))
+backwards = bytes([5, 2]) + b''.join(struct.pack('<HH', 30000 - 4000 * i, 30000) for i in range(6))
 for name, selector, raw, curves in [('three_columns_resampled', 0x19, raw3, points),
                                     ('two_columns_copied', 0x18, raw2, same_x),
-                                    ('start_up_response', 0x10, b'', points)]:
+                                    ('start_up_response', 0x10, b'', points),
+                                    ('step_resampled', 0x18, raw2, steps),
+                                    ('backwards_refused', 0x18, raw2, backwards)]:
     write('fuzz_document_open', name, bytes([selector]) + struct.pack('<H', len(raw)) + raw + curves)
 
 profile = '\n'.join([
@@ -147,6 +154,11 @@ for selector, name in enumerate(['qzx2201.eq', 'qzx2202.eq', 'speaker.EQ241X', '
 write('fuzz_device_data_open', 'measurement', bytes([0]) + raw3)
 
 # The files as the program writes them.
+# A note before the first section and among the points, and a point line with a third
+# number: the file opens with its points and names the notes.
+write('fuzz_master_point_open', 'notes',
+      b'; woofer, measured 2019\r\nDesired Response\r\n100.000000, 85.000000, 1\r\n'
+      b'# near field\r\n1000.000000, 88.000000\r\nUpper Tolerance\r\n100 88\r\n')
 write('fuzz_master_point_open', 'three_sections',
       b'Desired Response\r\n100.000000, 0.000000\r\n1000.000000, -3.000000\r\n'
       b'Upper Tolerance\r\n100.000000, 3.000000\r\nLower Tolerance\r\n')
