@@ -1,7 +1,6 @@
 #include "device/EqFile.h"
 
 #include "device/DeviceDataCheck.h"
-#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
 #include "graph/BinaryStream.h"

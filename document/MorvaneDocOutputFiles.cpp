@@ -103,15 +103,13 @@ void CMorvaneDoc::ReportUnwrittenFiles(const CUnwrittenFiles& files) const
         text += "\n\n" + std::string(CResourceString(nNamed == 1 ? IDS_OLDER_FILE_KEPT
                                                                  : IDS_OLDER_FILES_KEPT));
     else if (older.size() == 1)
-        text +=
-            "\n\n" + FormatC(CResourceString(IDS_OLDER_FILE_NAMED_KEPT).c_str(), older[0].c_str());
+        text += "\n\n" + FormatC(CResourceString(IDS_OLDER_FILE_THERE).c_str(), older[0].c_str());
     else if (!older.empty())
     {
         std::string names;
         for (const std::string& name : older)
             names += (names.empty() ? "" : ", ") + name;
-        text +=
-            "\n\n" + FormatC(CResourceString(IDS_OLDER_FILES_NAMED_KEPT).c_str(), names.c_str());
+        text += "\n\n" + FormatC(CResourceString(IDS_OLDER_FILES_THERE).c_str(), names.c_str());
     }
     ShowMessage(text);
 }
