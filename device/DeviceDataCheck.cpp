@@ -4,6 +4,7 @@
 #include "device/DeviceDataReadBack.h"
 #include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
+#include "device/EqFile.h"
 #include "device/QZX2410_Manager.h"
 #include "framework/core/Services.h"
 
@@ -11,19 +12,13 @@ namespace
 {
 constexpr std::size_t kWordsPerEntry = 5;
 
-// The text lines as the writer puts them out: carriage returns dropped, split at line
-// feeds (a last line without one kept).
+// The text lines of a file of the lines, as the reader takes them back, without their
+// line ends.
 std::vector<std::string> WrittenTextLines(const std::vector<std::string>& lines)
 {
-    std::vector<std::string> text(1);
-    for (const std::string& line : lines)
-        for (char c : line)
-            if (c == '\n')
-                text.emplace_back();
-            else if (c != '\r')
-                text.back() += c;
-    if (text.back().empty())
-        text.pop_back();
+    std::vector<std::string> text = SplitDeviceDataText(JoinDeviceDataLines(lines));
+    for (std::string& line : text)
+        line.resize(line.size() - 2);
     return text;
 }
 
@@ -97,7 +92,14 @@ CDeviceDataRules FamilyDataRules(bool bQZX6060, int nSampleRate)
 std::string FindDeviceDataFault(const std::vector<std::string>& lines,
                                 const CDeviceDataRules& rules)
 {
+    const std::size_t bytes = DeviceDataFileText(lines).size();
+    if (bytes > CEqFile::kMaxFileBytes)
+        return "it holds " + std::to_string(bytes) + " bytes, more than the " +
+               std::to_string(CEqFile::kMaxFileBytes) + " that device data is read from";
     const std::vector<std::string> text = WrittenTextLines(lines);
+    if (!HoldsDeviceData(text, rules.isDataLine))
+        return std::string("it holds no ") + rules.family +
+               " device data (none of its lines is one that the chip is programmed from)";
     for (std::size_t i = 0; i < text.size(); ++i)
     {
         const std::string& line = text[i];

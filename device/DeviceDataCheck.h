@@ -1,8 +1,9 @@
 // What a text of device program data must hold before it is taken (opened from a file,
-// accepted in the data editor) or written: coefficient words that the chip's word holds,
-// and parameter lines ("!#") whose filters the read-back takes. A text that does not is
-// refused as a whole, by its first faulty line, so that the data in hand stays as it was
-// and no file is written with a word or a parameter that is no number.
+// accepted in the data editor) or written: at least one line the chip is programmed from,
+// coefficient words that the chip's word holds, and parameter lines ("!#") whose filters
+// the read-back takes. One check for every way in and every writer: a text that does not
+// pass is refused as a whole, so that the data in hand stays as it was and no file is
+// written that the program would not open again.
 #pragma once
 
 #include "device/DeviceServices.h"
@@ -27,9 +28,14 @@ CDeviceDataRules EqDataRules(int nSampleRate);
 // (CQZX2410_Manager::IsWordInRange), in register lines and in the entries' word lines.
 CDeviceDataRules FamilyDataRules(bool bQZX6060, int nSampleRate);
 
-// The first fault of the lines, counted in text lines from 1 (an entry of several text
-// lines counts each; carriage returns are dropped, as the writer drops them), as a text
-// that begins "line <n> ..." and ends without a stop; empty when there is none:
+// Why the program's reader would refuse a file of the lines (CEqFile::ReadDeviceData), as a
+// text without a stop that follows "The file ... was not opened: "; empty when it opens
+// them. The lines are taken as the file holds them (DeviceDataFileText) and counted in
+// text lines from 1 (an entry of several text lines counts each):
+// - a text larger than a device data file is read from (CEqFile::kMaxFileBytes);
+// - "it holds no <family> device data (...)": no line is one the rules' isDataLine takes
+//   (an empty text, a measurement, a word typed alone);
+// and the first faulty line, as a text that begins "line <n> ...":
 // - a register line whose words 1 to 5 are not all hexadecimal words in the word's range
 //   (a missing word too);
 // - a line of the five after an entry "Q<n>" that is no word line of a word in range;

@@ -384,18 +384,31 @@ void CDeviceDataCommands::OnReplaceGridWithDeviceData()
 
 void CDeviceDataCommands::OnReplaceDeviceDataWithGrid()
 {
-    if (IsFamilyDevice())
+    const bool family = IsFamilyDevice();
+    if (!family && !IsQZX2201Or2202Device())
+        return;
+    std::vector<std::string>& lines = family ? m_Family.m_DataLines : m_Doc.m_DeviceDataLines;
+    CEqFileStatus& status = family ? m_Family.m_FileStatus : m_Doc.m_EqFileStatus;
+    // Cancel in the editor leaves the data as it was before the command, its modes too:
+    // rewritten lines left unaccepted would be generated anew from the grids by the next
+    // save, header and fixed settings of an opened file with them.
+    const std::vector<std::string> linesBefore = lines;
+    const CEqFileStatus statusBefore = status;
+    const bool accepted = family ? m_Family.ReplaceFilterBlock() && m_Family.EditDeviceData(false)
+                                 : ReplaceEqFilterBlock();
+    if (!accepted)
     {
-        if (m_Family.ReplaceFilterBlock())
-            m_Family.EditDeviceData(false);
-        return;
+        lines = linesBefore;
+        status = statusBefore;
     }
-    if (!IsQZX2201Or2202Device())
-        return;
+}
+
+bool CDeviceDataCommands::ReplaceEqFilterBlock()
+{
     CEqFileStatus& status = m_Doc.m_EqFileStatus;
     const CFilterBlock block = CollectFilterBlock();
     if (RefusesNonFinite(block.nonFinite, kDeviceDataKept))
-        return;
+        return false;
     std::vector<std::string> warnings;
     ReplaceFilterBlockInPlace(m_Doc.m_DeviceDataLines, block, GetRegisterCount(), warnings);
     status.m_AcceptedMode.TurnOff();
@@ -404,7 +417,7 @@ void CDeviceDataCommands::OnReplaceDeviceDataWithGrid()
     status.m_HasFilterSectionMode.TurnOn();
     ShowMessages(warnings);
     CDeviceDataSession session(m_Doc.m_DeviceDataLines, status, m_Doc.m_nSamplingFrequency);
-    session.ShowEditor(m_Services.device.editor);
+    return session.ShowEditor(m_Services.device.editor);
 }
 
 void CDeviceDataCommands::OnAdditiveRestartFromDeviceData()

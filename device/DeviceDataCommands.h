@@ -79,6 +79,8 @@ public:
     void OnFileSaveAsLoudnessData();
     void OnEditAddDeviceDataToGrid();
     void OnReplaceGridWithDeviceData();
+    // The grids' filters in place of the data's filter block, every other line kept, then
+    // the editor: OK takes the lines, Cancel leaves the data and its modes as they were.
     void OnReplaceDeviceDataWithGrid();
     void OnAdditiveRestartFromDeviceData();
     void OnDspGenerateHeaderFile();
@@ -102,6 +104,9 @@ private:
     bool EditDeviceDataLines(bool bRegenerate);
     // Writes to name; asks first when bAsk or when name has no folder.
     bool SaveEqLines(bool bAsk, const std::string& name);
+    // The grids' filters in place of the ".eq" lines' filter block, then the editor; true
+    // on OK. A refused block changes nothing; after Cancel the caller puts the data back.
+    bool ReplaceEqFilterBlock();
     // The grids' filter block (empty while the filter editor has never been opened).
     CFilterBlock CollectFilterBlock();
     int GetRegisterCount() const;

@@ -14,15 +14,11 @@ const char* const kEqRegisters[] = {"0A", "0B", "0C", "0D", "0E", "0F", "10", "1
 constexpr std::size_t kWordsPerLine = 5;
 const char kChannelPrefix[] = "! Channel Number ";
 
-// The line as the file holds it once written: up to its line feed, without carriage
-// returns (the writer drops them).
+// The line as the file holds it once written: up to its first line end, a carriage return
+// or a line feed (SplitDeviceDataText).
 std::string AsWritten(const std::string& line)
 {
-    std::string text;
-    for (char c : line.substr(0, line.find('\n')))
-        if (c != '\r')
-            text += c;
-    return text;
+    return line.substr(0, line.find_first_of("\r\n"));
 }
 
 bool IsDecimal(const std::string& text)

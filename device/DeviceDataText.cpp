@@ -87,7 +87,8 @@ void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataH
 
 bool SetNameLine(const std::string& name, std::vector<std::string>& lines)
 {
-    if (lines.empty())
+    // A filter's line is read back as a filter: rewritten, it would mean another.
+    if (lines.empty() || lines[0].find("!#") != std::string::npos)
         return false;
     const std::size_t p = lines[0].find("NAME:");
     if (p == std::string::npos)
@@ -121,12 +122,10 @@ std::vector<std::string> SplitDeviceDataText(const std::string& text)
     std::size_t begin = 0;
     while (begin < text.size())
     {
-        std::size_t end = text.find('\n', begin);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos)
-            end = text.size();
-        if (end > begin && text[end - 1] == '\r')
-            --end;
+        const std::size_t end = std::min(text.find_first_of("\r\n", begin), text.size());
+        std::size_t next = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++next;
         lines.push_back(text.substr(begin, end - begin) + "\r\n");
         begin = next;
     }
@@ -139,6 +138,11 @@ std::string JoinDeviceDataLines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line;
     return text;
+}
+
+std::string DeviceDataFileText(const std::vector<std::string>& lines)
+{
+    return JoinDeviceDataLines(SplitDeviceDataText(JoinDeviceDataLines(lines)));
 }
 
 std::vector<std::string> SplitRegisterFields(const std::string& line)

@@ -38,18 +38,24 @@ void GenerateDeviceDataLines(std::vector<std::string>& lines, const CDeviceDataH
                              std::vector<std::string>& warnings);
 
 // Line 0 from "NAME:" on becomes "NAME: " + name. False, nothing changed, when there is no
-// line 0 or it holds no "NAME:".
+// line 0, it holds no "NAME:", or it holds "!#" (a filter's line, read back as one).
 bool SetNameLine(const std::string& name, std::vector<std::string>& lines);
 // The first line that begins with the date prefix gets the date. False when there is none.
 bool SetDateLine(const std::string& date, std::vector<std::string>& lines);
 // True when a line holds "!# Filter Parameters".
 bool HasFilterParameterSection(const std::vector<std::string>& lines);
 
-// Splits file text into lines that each end in "\r\n", whatever the file's line ends
-// ("\r\n" or "\n"); a last line without a line end is kept.
+// Splits text (a file's, the editor's) into the one form every holder of device data keeps:
+// lines that each end in "\r\n" and hold no other carriage return or line feed. A line
+// ends at "\r\n", at "\n" and at a carriage return that no line feed follows (as the
+// editor shows one); a last line without a line end is kept.
 std::vector<std::string> SplitDeviceDataText(const std::string& text);
-// The lines joined, for writing or for the editor.
+// The lines joined, as they are.
 std::string JoinDeviceDataLines(const std::vector<std::string>& lines);
+// The text a file of the lines holds: every line end in them ("\r\n", "\n" or a lone
+// "\r") written as "\r\n", a last line without one given one. SplitDeviceDataText of it
+// gives the lines the file opens with: for lines of the one form, the same text lines.
+std::string DeviceDataFileText(const std::vector<std::string>& lines);
 // The fields of a register line, split at single blanks up to the line end (field 0 is
 // the register name; two blanks give an empty field).
 std::vector<std::string> SplitRegisterFields(const std::string& line);

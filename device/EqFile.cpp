@@ -1,7 +1,6 @@
 #include "device/EqFile.h"
 
 #include "device/DeviceDataCheck.h"
-#include "device/DeviceDataRecognition.h"
 #include "device/DeviceDataText.h"
 #include "device/DeviceTextFile.h"
 #include "graph/BinaryStream.h"
@@ -25,13 +24,6 @@ bool CEqFile::ReadDeviceData(const std::string& path, const CDeviceDataRules& ru
     std::vector<std::string> read;
     if (!ReadLines(path, read, error))
         return false;
-    if (!HoldsDeviceData(read, rules.isDataLine))
-    {
-        error = "The file \"" + path + "\" holds no " + rules.family +
-                " device data: none of its lines is one that the chip is programmed from. "
-                "The file was not opened.";
-        return false;
-    }
     if (const std::string fault = FindDeviceDataFault(read, rules); !fault.empty())
     {
         error = "The file \"" + path + "\" was not opened: " + fault + ".";
@@ -44,12 +36,7 @@ bool CEqFile::ReadDeviceData(const std::string& path, const CDeviceDataRules& ru
 bool CEqFile::WriteLines(const std::string& path, const std::vector<std::string>& lines,
                          std::string& error)
 {
-    std::string text;
-    for (const std::string& line : lines)
-        for (char ch : line)
-            if (ch != '\r')
-                text += ch;
-    return WriteDeviceTextFile(path, text, error);
+    return WriteDeviceTextFile(path, DeviceDataFileText(lines), error);
 }
 
 bool CEqFile::WriteDeviceData(const std::string& path, const std::vector<std::string>& lines,

@@ -18,23 +18,24 @@ public:
     // A device data file holds a few hundred short lines; anything larger is no such file.
     static constexpr std::size_t kMaxFileBytes = std::size_t(1) << 20;
 
-    // Replaces lines by the file's lines, each ending in "\r\n" whatever the file used.
-    // False, lines unchanged and a message in error, when the file cannot be read or is
-    // larger than kMaxFileBytes.
+    // Replaces lines by the file's lines (SplitDeviceDataText: each ending in "\r\n"
+    // whatever the file used). False, lines unchanged and a message in error, when the file
+    // cannot be read or is larger than kMaxFileBytes.
     static bool ReadLines(const std::string& path, std::vector<std::string>& lines,
                           std::string& error);
-    // As ReadLines, and refused (lines unchanged, the file and the family named in error)
-    // when no line is one that the rules' isDataLine takes (the file is no device data of
-    // that family), or when the lines hold a fault (FindDeviceDataFault: a word the chip's
-    // word does not hold, a parameter line the read-back refuses), named with its line.
+    // As ReadLines, and refused (lines unchanged, the file and the fault named in error,
+    // "The file "<path>" was not opened: <fault>.") when the lines are no device data of
+    // the rules' family (FindDeviceDataFault).
     static bool ReadDeviceData(const std::string& path, const CDeviceDataRules& rules,
                                std::vector<std::string>& lines, std::string& error);
-    // Writes the lines (carriage returns inside them dropped, every line feed written as
-    // CR LF) through a temporary file renamed into place. False with a message in error.
+    // Writes DeviceDataFileText of the lines (every line end as CR LF) through a temporary
+    // file renamed into place. False with a message in error; an older file then keeps
+    // its bytes.
     static bool WriteLines(const std::string& path, const std::vector<std::string>& lines,
                            std::string& error);
     // As WriteLines, and refused (nothing written, the file and the fault named in error)
-    // when the lines hold a fault (FindDeviceDataFault): what the program writes opens again.
+    // when ReadDeviceData would refuse the file written (FindDeviceDataFault): what the
+    // program writes opens again, with the lines written.
     static bool WriteDeviceData(const std::string& path, const std::vector<std::string>& lines,
                                 const CDeviceDataRules& rules, std::string& error);
 };

@@ -14,7 +14,8 @@ std::string ParameterText(CDigFilterBase& filter)
 {
     std::string line;
     filter.FormatLine(line);
-    line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
+    // One line of the text: a line end of either kind inside it would split it in two.
+    std::erase_if(line, [](char c) { return c == '\n' || c == '\r'; });
     return "!# " + line + "\r\n";
 }
 

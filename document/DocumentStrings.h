@@ -71,6 +71,8 @@ enum EDocumentString : unsigned
     IDS_NO_DEVICE_DATA = 5180,
     IDS_NO_DEVICE_DATA_HOLDER = 5181,
     IDS_NO_OTHER_DEVICE_DATA = 5182,
+    IDS_OLDER_FILE_THERE = 5183,      // of the files named, one is there: %s, quoted
+    IDS_OLDER_FILES_THERE = 5184,     // several are there, not all: %s, quoted
     IDS_CURVE_EXTENSION = 154,        // ".crv"
     IDS_LOG_SAMPLE_NO_MEMORY = 5190,  // the point count does not fit the memory
     IDS_CALCULATION_NO_MEMORY = 5191, // the response is too large to calculate on

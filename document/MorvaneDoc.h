@@ -376,7 +376,7 @@ private:
     // unwritten.
     bool SaveFilterCoefficients(bool bAskForPath, CUnwrittenFiles& unwritten);
     // One message: each file and why, and that an older file of its name keeps what it
-    // held. None for an empty list.
+    // held, where there is one. None for an empty list.
     void ReportUnwrittenFiles(const CUnwrittenFiles& files) const;
     bool SaveChosenFiles(const CSaveFilesChoice& choice, const CExitDeviceRows& devices);
     bool IsModifiedCurveShown() const;

@@ -7,6 +7,8 @@
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
 
+#include <filesystem>
+
 namespace
 {
 // What the user keeps when filters that cannot be designed refuse it.
@@ -77,6 +79,7 @@ void CMorvaneDoc::ReportUnwrittenFiles(const CUnwrittenFiles& files) const
         return;
     std::string text;
     int nNamed = 0;
+    std::vector<std::string> older; // the named files that are there, quoted
     for (const CUnwrittenFile& file : files)
     {
         const std::string reason = CResourceString(file.reasonId);
@@ -89,11 +92,25 @@ void CMorvaneDoc::ReportUnwrittenFiles(const CUnwrittenFiles& files) const
             text += FormatC(CResourceString(IDS_NOTHING_WRITTEN_TO).c_str(), file.name.c_str(),
                             reason.c_str());
             ++nNamed;
+            std::error_code error;
+            if (std::filesystem::exists(file.name, error))
+                older.push_back("\"" + file.name + "\"");
         }
     }
-    if (nNamed > 0)
+    // Only a file that is there is left as it was; where all named are, "that name" and
+    // "those names" say which.
+    if (!older.empty() && int(older.size()) == nNamed)
         text += "\n\n" + std::string(CResourceString(nNamed == 1 ? IDS_OLDER_FILE_KEPT
                                                                  : IDS_OLDER_FILES_KEPT));
+    else if (older.size() == 1)
+        text += "\n\n" + FormatC(CResourceString(IDS_OLDER_FILE_THERE).c_str(), older[0].c_str());
+    else if (!older.empty())
+    {
+        std::string names;
+        for (const std::string& name : older)
+            names += (names.empty() ? "" : ", ") + name;
+        text += "\n\n" + FormatC(CResourceString(IDS_OLDER_FILES_THERE).c_str(), names.c_str());
+    }
     ShowMessage(text);
 }
 

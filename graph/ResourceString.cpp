@@ -208,6 +208,8 @@ constexpr CStringEntry kStringTable[] = {
     {5181, "the DSP target has no device program data, and no other device's data is "
            "unsaved."},
     {5182, "no other device's data is unsaved."},
+    {5183, "The older file %s is left as it was."},
+    {5184, "The older files %s are left as they were."},
     {5190, "There is not enough memory to log sample the raw response to %ld points: about "
            "%.0f MB are needed and %.0f MB are free.  The raw response was not changed; use "
            "fewer points."},

@@ -15,21 +15,6 @@ std::string DeviceLinesToText(const std::vector<std::string>& lines)
     return text;
 }
 
-std::vector<std::string> TextToDeviceLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\n'); end != std::string::npos;
-         start = end + 1, end = text.find('\n', start))
-    {
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line + "\r\n");
-    }
-    return lines;
-}
-
 std::string DeviceDateText()
 {
     const std::time_t now = std::time(nullptr);

@@ -1,5 +1,6 @@
 #include "shell/ui/DeviceDialogs.h"
 
+#include "device/DeviceDataText.h"
 #include "framework/core/Services.h"
 #include "framework/ui/HelpTopic.h"
 #include "shell/DeviceDataLines.h"
@@ -51,7 +52,7 @@ bool CQtDeviceDataEditor::Run(std::vector<std::string>& lines, const std::string
                      {
                          const std::string fault =
                              findFault
-                                 ? findFault(TextToDeviceLines(text->toPlainText().toStdString()))
+                                 ? findFault(SplitDeviceDataText(text->toPlainText().toStdString()))
                                  : std::string();
                          if (fault.empty())
                              dialog.accept();
@@ -67,7 +68,7 @@ bool CQtDeviceDataEditor::Run(std::vector<std::string>& lines, const std::string
     dialog.resize(640, 480);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    lines = TextToDeviceLines(text->toPlainText().toStdString());
+    lines = SplitDeviceDataText(text->toPlainText().toStdString());
     return true;
 }
 

@@ -934,9 +934,9 @@ TEST_F(CommandsTest, AFileWithoutDeviceDataIsRefusedAndRunProposesTheDataName)
     proposing.answers = {measurement};
     commands->Execute(Cmd::kOpenDeviceData);
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(
-        messages.texts[0].find("\"" + measurement + "\" holds no QZX2201/QZX2202 device data"),
-        std::string::npos);
+    EXPECT_NE(messages.texts[0].find("\"" + measurement +
+                                     "\" was not opened: it holds no QZX2201/QZX2202 device data"),
+              std::string::npos);
     EXPECT_EQ(Lines(), generated);
     EXPECT_EQ(Status().GetName(), Path("speaker.eq"));
     EXPECT_TRUE(Status().m_GeneratedMode.IsOn());

@@ -98,6 +98,32 @@ TEST(DeviceDataText, ReadsBackTheGoldenFileWhateverItsLineEnds)
     }
 }
 
+// Every line end a text may hold gives one line of the one form, and the file written of
+// the lines reads back as the same lines.
+TEST(DeviceDataText, EveryLineEndEndsOneLineAndTheWrittenTextReadsBackTheSame)
+{
+    const struct
+    {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\nc", {"a\r\n", "b\r\n", "c\r\n"}},
+        {"Yes, 2\r5\r\n", {"Yes, 2\r\n", "5\r\n"}},
+        {"a\r\r\n", {"a\r\n", "\r\n"}},
+        {"a\n\rb", {"a\r\n", "\r\n", "b\r\n"}},
+        {"\r", {"\r\n"}},
+        {"a\r", {"a\r\n"}},
+        {"", {}},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(SplitDeviceDataText(c.text), c.lines) << c.text;
+        EXPECT_EQ(SplitDeviceDataText(DeviceDataFileText(c.lines)), c.lines) << c.text;
+    }
+    // Lines in hand that hold a lone carriage return are written as the lines it ends.
+    EXPECT_EQ(DeviceDataFileText({"Yes, 2\r5\r\n", "x\n"}), "Yes, 2\r\n5\r\nx\r\n");
+}
+
 TEST(DeviceDataText, NameAndDateRewrites)
 {
     std::vector<std::string> lines = SplitDeviceDataText(ReadFile("qzx2201.eq"));
@@ -114,6 +140,11 @@ TEST(DeviceDataText, NameAndDateRewrites)
     std::vector<std::string> empty;
     EXPECT_FALSE(SetNameLine("a.eq", empty));
     EXPECT_TRUE(empty.empty());
+
+    // A filter's line is no NAME line: rewritten, it would read back as another filter.
+    std::vector<std::string> filterFirst = {"!# EQ-NAME:1, 6.0, 2.0, 100.0, No, Yes, 1\r\n"};
+    EXPECT_FALSE(SetNameLine("a.eq", filterFirst));
+    EXPECT_EQ(filterFirst[0], "!# EQ-NAME:1, 6.0, 2.0, 100.0, No, Yes, 1\r\n");
 }
 
 TEST(DeviceDataText, FilterBlockGrowsTheArrayPastAnyFixedSize)

@@ -33,28 +33,23 @@ CDigEQFilter* AddEQ(CMorvaneDoc& doc, double centre, int order)
 
 // The one message that names the files left unwritten, as the user reads it: a paragraph
 // "Nothing was written to "name": reason" per file (by its row's label when it has no
-// name), then what became of the older files of those names.
-std::string NothingWritten(const std::vector<std::pair<std::string, std::string>>& files)
+// name), then the sentence on the older files, where any is there (kept, as given).
+std::string NothingWritten(const std::vector<std::pair<std::string, std::string>>& files,
+                           const std::string& kept)
 {
     std::string text;
-    int nNamed = 0;
     for (const auto& [name, reason] : files)
     {
         text += text.empty() ? "" : "\n\n";
         if (name.rfind("the ", 0) == 0)
             text += "Nothing was written for " + name + ": " + reason;
         else
-        {
             text += "Nothing was written to \"" + name + "\": " + reason;
-            ++nNamed;
-        }
     }
-    if (nNamed == 1)
-        text += "\n\nAn older file of that name is left as it was.";
-    else if (nNamed > 1)
-        text += "\n\nOlder files of those names are left as they were.";
-    return text;
+    return kept.empty() ? text : text + "\n\n" + kept;
 }
+const char kOlderFileKept[] = "An older file of that name is left as it was.";
+const char kOlderFilesKept[] = "Older files of those names are left as they were.";
 
 const char kNoActiveFilter[] =
     "no filter is active in the grids, and there is no calculated or restart filter.";
@@ -400,7 +395,12 @@ TEST_F(SaveFilesTest, ATickedFileWithNothingToWriteIsNamedAndTheOlderFileKept)
         std::vector<std::pair<std::string, std::string>> named = {{c.shown, c.reason}};
         if (!c.alsoShown.empty())
             named.push_back({c.alsoShown, c.alsoReason});
-        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(named)}) << c.what;
+        // The older file is named kept only where there is one (not "/d/spk.eq").
+        const int nOnDisk = int(!c.onDisk.empty()) + int(!c.alsoOnDisk.empty());
+        const std::string kept = nOnDisk == 0   ? ""
+                                 : nOnDisk == 1 ? kOlderFileKept
+                                                : kOlderFilesKept;
+        EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(named, kept)}) << c.what;
         // Every other ticked file is written new, and is not named.
         for (const std::string& name : kSaved)
             EXPECT_EQ(IsOlderFile(name), name == c.onDisk || name == c.alsoOnDisk)
@@ -438,7 +438,8 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     EXPECT_EQ(messages.texts, std::vector<std::string>{
                                   NothingWritten({{folder.Path("spk.crv"), kNoDesiredCurves},
                                                   {folder.Path("spk.flt"), kNoActiveFilter},
-                                                  {folder.Path("spk.par"), kGridsHoldNoFilters}})});
+                                                  {folder.Path("spk.par"), kGridsHoldNoFilters}},
+                                                 kOlderFilesKept)});
     EXPECT_TRUE(IsOlderFile("spk.crv"));
     EXPECT_TRUE(IsOlderFile("spk.flt"));
     EXPECT_TRUE(IsOlderFile("spk.par"));
@@ -456,7 +457,8 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     EXPECT_FALSE(doc->SaveUnsavedFiles(true));
     ASSERT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(messages.texts[1], NothingWritten({{folder.Path("spk.flt"), kNoActiveFilter},
-                                                 {folder.Path("spk.par"), kGridsHoldNoFilters}}));
+                                                 {folder.Path("spk.par"), kGridsHoldNoFilters}},
+                                                kOlderFilesKept));
     EXPECT_TRUE(IsOlderFile("spk.flt"));
     EXPECT_TRUE(IsOlderFile("spk.par"));
 
@@ -467,6 +469,44 @@ TEST_F(SaveFilesTest, AllThatHadNothingToWriteIsNamedInOneMessageAfterTheSaving)
     EXPECT_TRUE(doc->SaveModified());
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_FALSE(IsOlderFile("spk.flt"));
+}
+
+// Of the files named with nothing to write, only those that are there are said to be left
+// as they were: by name where not all of them are.
+TEST_F(SaveFilesTest, OnlyOlderFilesThatAreThereAreSaidToBeKept)
+{
+    const std::string crv = folder.Path("spk.crv"), flt = folder.Path("spk.flt"),
+                      par = folder.Path("spk.par");
+    const struct
+    {
+        std::vector<std::string> onDisk;
+        std::string kept;
+    } cases[] = {
+        {{}, ""},
+        {{"spk.par"}, "The older file \"" + par + "\" is left as it was."},
+        {{"spk.flt", "spk.par"},
+         "The older files \"" + flt + "\", \"" + par + "\" are left as they were."},
+        {{"spk.crv", "spk.flt", "spk.par"}, kOlderFilesKept},
+    };
+    for (const auto& c : cases)
+    {
+        MakeEverythingUnsaved();
+        for (const char* name : {"spk.crv", "spk.flt", "spk.par"})
+            fs::remove(folder.Path(name));
+        WriteOlderFiles(c.onDisk);
+        doc->m_DesiredCurveFile.TurnOff();
+        doc->m_FilterLists.m_EQFilters.RemoveAll();
+        app.saveFilesAnswer = 1;
+        messages.texts.clear();
+        EXPECT_TRUE(doc->SaveModified());
+        EXPECT_EQ(messages.texts,
+                  std::vector<std::string>{NothingWritten(
+                      {{crv, kNoDesiredCurves}, {flt, kNoActiveFilter}, {par, kGridsHoldNoFilters}},
+                      c.kept)})
+            << c.onDisk.size();
+        for (const std::string& name : c.onDisk)
+            EXPECT_TRUE(IsOlderFile(name)) << name;
+    }
 }
 
 TEST_F(SaveFilesTest, TheCoefficientCommandsNameAFileWithNothingToWrite)
@@ -488,7 +528,7 @@ TEST_F(SaveFilesTest, TheCoefficientCommandsNameAFileWithNothingToWrite)
         dialogs.requests.clear();
         c.command();
         EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(
-                                      {{folder.Path("spk.flt"), kNoActiveFilter}})})
+                                      {{folder.Path("spk.flt"), kNoActiveFilter}}, kOlderFileKept)})
             << c.what;
         EXPECT_TRUE(IsOlderFile("spk.flt")) << c.what;
         // Save As does not ask for a file it would not write.
@@ -542,8 +582,10 @@ TEST_F(SaveFilesTest, SaveOutputFilesNamesWhatHadNothingToWriteInOneMessage)
         doc->OnFileSaveOutputFiles();
         EXPECT_FALSE(IsOlderFile("spk.raw")) << c.what;
         const std::vector<std::string> expected =
-            c.unwritten.empty() ? std::vector<std::string>{}
-                                : std::vector<std::string>{NothingWritten(c.unwritten)};
+            c.unwritten.empty()
+                ? std::vector<std::string>{}
+                : std::vector<std::string>{NothingWritten(
+                      c.unwritten, c.unwritten.size() == 1 ? kOlderFileKept : kOlderFilesKept)};
         EXPECT_EQ(messages.texts, expected) << c.what;
         for (const char* name : {"spk.crv", "spk.flt"})
         {
@@ -635,6 +677,7 @@ TEST_F(SaveFilesTest, AFileOfAnotherKindIsRefusedAsParametersAndTheListsStay)
 // A parameter file of no filter would write an empty file over the older one's filters:
 // every save of it (on closing, before another response is opened, Save, Save As) names it
 // instead, asks for no path, and leaves the older file and the unsaved mark as they were.
+// It says that an older file is left as it was only where there is one.
 TEST_F(SaveFilesTest, NoFilterIsNothingToWriteIntoTheParameterFileOnEveryPath)
 {
     const auto onlyParameters = [](CSaveFilesChoice& choice)
@@ -654,10 +697,15 @@ TEST_F(SaveFilesTest, NoFilterIsNothingToWriteIntoTheParameterFileOnEveryPath)
         {"Save", [this] { doc->OnFileSaveFilterParameters(); }},
         {"Save As", [this] { doc->OnFileSaveAsFilterParameters(); }},
     };
-    for (const auto& s : saves)
+    // Each save with an older file there, then without one.
+    for (std::size_t i = 0; i < 2 * std::size(saves); ++i)
     {
+        const auto& s = saves[i % std::size(saves)];
+        const bool bOlder = i < std::size(saves);
         MakeEverythingUnsaved();
-        WriteOlderFiles({"spk.par"});
+        fs::remove(folder.Path("spk.par"));
+        if (bOlder)
+            WriteOlderFiles({"spk.par"});
         // Grid rows removed one by one leave the grids on, with no filter.
         doc->m_FilterLists.m_EQFilters.RemoveAll();
         app.onSaveFiles = onlyParameters;
@@ -666,9 +714,11 @@ TEST_F(SaveFilesTest, NoFilterIsNothingToWriteIntoTheParameterFileOnEveryPath)
         dialogs.answers = {folder.Path("spk.par")};
         s.save();
         EXPECT_EQ(messages.texts, std::vector<std::string>{NothingWritten(
-                                      {{folder.Path("spk.par"), kGridsHoldNoFilters}})})
-            << s.what;
-        EXPECT_TRUE(IsOlderFile("spk.par")) << s.what;
+                                      {{folder.Path("spk.par"), kGridsHoldNoFilters}},
+                                      bOlder ? kOlderFileKept : "")})
+            << s.what << bOlder;
+        EXPECT_EQ(IsOlderFile("spk.par"), bOlder) << s.what;
+        EXPECT_EQ(Exists("spk.par"), bOlder) << s.what;
         EXPECT_TRUE(dialogs.requests.empty()) << s.what;
         EXPECT_TRUE(doc->m_ParameterFile.m_ChangedMode.IsOn()) << s.what;
         EXPECT_EQ(doc->m_ParameterFile.GetName(), folder.Path("spk.par")) << s.what;

@@ -1,5 +1,7 @@
 // Feeds arbitrary text to the device data line reader. Every line must end in CR LF and
-// hold no other line break, and joining and splitting again must give the same lines.
+// hold no other carriage return or line feed (a lone carriage return ends a line), and
+// joining and splitting again, or writing the lines as a file and reading it back, must
+// give the same lines: what is opened means after a save what it meant before.
 // The lines then go through the register read-back, whose words must decode within the
 // 24-bit word's range, and the rewrite of the filter block, which keeps every line that
 // is neither a section line nor part of an old block. A text that the open and the editor
@@ -33,9 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> lines = SplitDeviceDataText(text);
     for (const std::string& line : lines)
         if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0 ||
-            line.find('\n') != line.size() - 1)
+            line.find_first_of("\r\n") != line.size() - 2)
             std::abort();
-    if (SplitDeviceDataText(JoinDeviceDataLines(lines)) != lines)
+    if (SplitDeviceDataText(JoinDeviceDataLines(lines)) != lines ||
+        DeviceDataFileText(lines) != JoinDeviceDataLines(lines))
         std::abort();
 
     CMatrixPtrArray listA, listB;

@@ -9,9 +9,10 @@
 // word of its register lines is hexadecimal digits of the chip's word (one to six for the
 // QZX2201/QZX2202; the 28-bit word sign-filled, in register lines and in the entries' word
 // lines, for the QZX2410/QZX6060), the register lines are all read back, and every filter
-// of its "!#" lines is read back with finite parameters; saved (File > Save Device Program
-// Data File) and opened again it gives the lines saved, carriage returns inside a line
-// dropped as the writer drops them.
+// of its "!#" lines is read back with finite parameters. Its lines are of the one form
+// every holder keeps (each ends in CR LF and holds no other carriage return or line feed);
+// saved (File > Save Device Program Data File) and opened again it gives the lines saved,
+// and they mean the same: the same filters and the same register words read back.
 //
 // Input: one selector byte (the device), then the file's bytes.
 #include "device/DeviceDataCommands.h"
@@ -26,6 +27,7 @@
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -179,16 +181,54 @@ bool HoldsOnlyWordsAndNumbers(const std::vector<std::string>& lines, bool eq,
     return refused.empty() && finite;
 }
 
-// The lines as the writer puts them out and the reader takes them back: no carriage
-// return but the one before each line feed.
-std::vector<std::string> AsWritten(const std::vector<std::string>& lines)
+// Each line ends in CR LF and holds no other carriage return or line feed.
+bool IsOfTheOneForm(const std::vector<std::string>& lines)
 {
-    std::string text;
     for (const std::string& line : lines)
-        for (char c : line)
-            if (c != '\r')
-                text += c;
-    return SplitDeviceDataText(text);
+        if (line.size() < 2 || line.find_first_of("\r\n") != line.size() - 2 ||
+            line.compare(line.size() - 2, 2, "\r\n") != 0)
+            return false;
+    return true;
+}
+
+// What the lines mean to the program: the filters of their "!#" lines, read back into
+// the grids, as their texts, and the coefficient pairs of their register lines.
+std::vector<std::string> Meaning(const std::vector<std::string>& lines, bool eq,
+                                 CQZX2410_Manager& family)
+{
+    std::vector<std::string> parameterLines, meaning;
+    for (const std::string& line : lines)
+        if (line.find("!#") != std::string::npos)
+            parameterLines.push_back(line);
+    CFilterLists filters;
+    ParameterLinesToFilters(parameterLines, filters, 48000);
+    filters.ForEach(
+        [&meaning](EFilterKind, auto& list)
+        {
+            for (int k = 0; k < list.GetSize(); ++k)
+            {
+                std::string text;
+                list.GetAt(k)->FormatLine(text);
+                meaning.push_back(text);
+            }
+        });
+    CMatrixPtrArray listA, listB;
+    const std::vector<std::string> held = family.m_DataLines;
+    family.m_DataLines = lines;
+    if (eq)
+        CollectCoefficientLines(lines, 7, listA, listB);
+    else
+        family.ImportCoefficients(listA, listB);
+    family.m_DataLines = held;
+    for (const CMatrixPtrArray* pList : {&listA, &listB})
+        for (int k = 0; k < pList->GetSize(); ++k)
+            for (int i = 1; i <= 3; ++i)
+            {
+                char word[64];
+                std::snprintf(word, sizeof word, "%a", pList->GetAt(k).RealElement(i));
+                meaning.push_back(word);
+            }
+    return meaning;
 }
 } // namespace
 
@@ -251,10 +291,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
         {
             const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-            if (after.lines != SplitDeviceDataText(bytes) || after.name != path || !after.opened ||
-                after.generated || editor.shown != 1 ||
+            if (after.lines != SplitDeviceDataText(bytes) || !IsOfTheOneForm(after.lines) ||
+                after.name != path || !after.opened || after.generated || editor.shown != 1 ||
                 !HoldsOnlyWordsAndNumbers(after.lines, eq, family))
                 std::abort();
+            const std::vector<std::string> opened = Meaning(after.lines, eq, family);
             // Saved (the QZX6060 saves as: the dialog answers the same path) and opened
             // again: the lines saved.
             dialogs.answers.push_back(path);
@@ -266,7 +307,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             commands.Execute(CDeviceDataCommands::kOpenDeviceData);
             const std::vector<std::string>& again =
                 eq ? doc->m_DeviceDataLines : family.m_DataLines;
-            if (!messages.texts.empty() || again != AsWritten(saved))
+            if (!messages.texts.empty() || again != saved || Meaning(again, eq, family) != opened)
                 std::abort();
         }
     }

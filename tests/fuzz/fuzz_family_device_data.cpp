@@ -3,7 +3,8 @@
 // decoded coefficient must lie within the 28-bit word's range [-16, 16], every register line
 // is taken or named as refused, and a word within the writer's range must read back as the
 // value it was written from. A text that the open and the editor take (FindDeviceDataFault)
-// has every register line taken.
+// has every register line taken. The lines, written as a file and read back, are the
+// same lines, before and after the rewrite of the channel block.
 #include "device/DeviceDataCheck.h"
 #include "device/DeviceDataText.h"
 #include "device/QZX2410_Manager.h"
@@ -60,6 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CNoEditor editor;
     CQZX2410_Manager manager({settings, device, editor, [] { return std::string(); }});
     manager.m_DataLines = SplitDeviceDataText(text);
+    const auto readsBackAsWritten = [&manager]
+    { return SplitDeviceDataText(DeviceDataFileText(manager.m_DataLines)) == manager.m_DataLines; };
+    if (!readsBackAsWritten())
+        std::abort();
     CMatrixPtrArray listA, listB;
     std::vector<std::string> refused;
     if (manager.ImportCoefficients(listA, listB, &refused) != listA.GetSize() ||
@@ -87,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     manager.GetCommentLines(comments);
     const std::size_t before = manager.m_DataLines.size();
     manager.ReplaceFilterBlock();
-    if (manager.m_DataLines.size() > before + 2)
+    if (manager.m_DataLines.size() > before + 2 || !readsBackAsWritten())
         std::abort();
     return 0;
 }

@@ -323,6 +323,45 @@ TEST_F(DialogTest, SaveFilesShowsTheOtherDeviceDataOnlyWhenAsked)
     }
 }
 
+// "hello" typed over the data, or nothing left, and OK: no device data that the program's
+// reader would open, so the editor says why in the reader's words and stays open with the
+// text as typed. A line typed after the last line break is taken with the others.
+TEST_F(DialogTest, DeviceDataEditorTakesOnlyTextTheReaderOpens)
+{
+    const IDeviceDataEditor::CFaultFinder findFault = [](const std::vector<std::string>& lines)
+    { return FindDeviceDataFault(lines, EqDataRules(48000)); };
+    CQtDeviceDataEditor editor;
+    std::vector<std::string> lines = {"!# Filter Parameters\r\n", "4 -6.0 Volume\r\n"};
+    std::vector<std::string> kept;
+    std::size_t nShownOpen = 0;
+    OnNextModal<QDialog>(
+        [&](QDialog& dialog)
+        {
+            auto* text = dialog.findChild<QPlainTextEdit*>("DeviceDataText");
+            auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            ASSERT_TRUE(text && ok);
+            for (const char* typed : {"hello", ""})
+            {
+                text->setPlainText(typed);
+                ok->click();
+                nShownOpen += dialog.isVisible();
+                kept.push_back(text->toPlainText().toStdString());
+            }
+            text->setPlainText("hello");
+            dialog.grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/device_data_editor_hello.png");
+            text->setPlainText("! note\n4 -10.0 Volume");
+            ok->click();
+        });
+    EXPECT_TRUE(editor.EditChecked(lines, findFault));
+    EXPECT_EQ(nShownOpen, 2u);
+    EXPECT_EQ(kept, (std::vector<std::string>{"hello", ""}));
+    const std::string why = "The edited device data cannot be taken: it holds no QZX2201/QZX2202 "
+                            "device data (none of its lines is one that the chip is programmed "
+                            "from).  Correct it, or Cancel.";
+    EXPECT_EQ(m_Messages.texts, (std::vector<std::string>{why, why}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"! note\r\n", "4 -10.0 Volume\r\n"}));
+}
+
 // The device data editor's OK on a text with a word the chip holds no word for: the fault
 // is shown and the dialog stays open with the text as typed, for correcting it; corrected,
 // OK takes it. Cancel leaves the lines as they were.
@@ -342,7 +381,8 @@ TEST_F(DialogTest, DeviceDataEditorKeepsATextWithAFaultOpenForCorrecting)
             auto* text = dialog.findChild<QPlainTextEdit*>("DeviceDataText");
             auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
             ASSERT_TRUE(text && ok);
-            text->setPlainText("!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n");
+            text->setPlainText(
+                "!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n4 -6.0 Volume\n");
             ok->click();
             stayedOpen = dialog.isVisible();
             kept = text->toPlainText().toStdString();
@@ -352,7 +392,7 @@ TEST_F(DialogTest, DeviceDataEditorKeepsATextWithAFaultOpenForCorrecting)
         });
     EXPECT_TRUE(editor.EditChecked(lines, findFault));
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(kept, "!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n");
+    EXPECT_EQ(kept, "!# Filter Parameters\n0A nan E046D6 0FFF5A E046D6 0FFF3E\n4 -6.0 Volume\n");
     EXPECT_EQ(m_Messages.texts,
               std::vector<std::string>{
                   "The edited device data cannot be taken: line 2 (\"0A nan E046D6 0FFF5A E046D6 "
@@ -368,7 +408,7 @@ TEST_F(DialogTest, DeviceDataEditorKeepsATextWithAFaultOpenForCorrecting)
         [](QDialog& dialog)
         {
             auto* text = dialog.findChild<QPlainTextEdit*>("DeviceDataText");
-            text->setPlainText("!# EQ-1, nan, 2.000000, 100.000000, No, Yes, 1\n");
+            text->setPlainText("!# EQ-1, nan, 2.000000, 100.000000, No, Yes, 1\n4 -6.0 Volume\n");
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
         });

@@ -218,7 +218,8 @@ TEST_F(SaveOnExitTest, AFileWithNothingToWriteIsNamedBeforeTheProgramCloses)
     EXPECT_EQ(shown[1].text, noFilter("other.flt") + "\n\nNothing was written to \"" +
                                  Path("otherMod.raw") +
                                  "\": the response view shows no modified response curve."
-                                 "\n\nOlder files of those names are left as they were.");
+                                 "\n\nThe older file \"" +
+                                 Path("other.flt") + "\" is left as it was.");
     EXPECT_TRUE(shown[1].bWindowVisible);
     EXPECT_TRUE(shown[1].bOthersWritten);
     EXPECT_FALSE(Frame().isVisible());

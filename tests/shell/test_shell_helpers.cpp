@@ -83,15 +83,10 @@ TEST(NamedColorTable, FourteenColoursInTheirOrder)
 
 namespace
 {
-TEST(DeviceDataLines, TheEditorHandsBackEveryCompleteLine)
+TEST(DeviceDataLines, TheEditorShowsOneTextLinePerLine)
 {
     const std::vector<std::string> lines = {"!# header\r\n", "0A 000000\r\n", "\r\n"};
-    const std::string text = DeviceLinesToText(lines);
-    EXPECT_EQ(text, "!# header\n0A 000000\n\n");
-    EXPECT_EQ(TextToDeviceLines(text), lines);
-    // Text after the last line break is dropped; Windows line ends are kept single.
-    EXPECT_EQ(TextToDeviceLines("a\r\nb\nhalf"), (std::vector<std::string>{"a\r\n", "b\r\n"}));
-    EXPECT_TRUE(TextToDeviceLines("no break").empty());
+    EXPECT_EQ(DeviceLinesToText(lines), "!# header\n0A 000000\n\n");
 }
 
 TEST(DeviceDataLines, TodayHasMonthDayAndTwoDigitYear)

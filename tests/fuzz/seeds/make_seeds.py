@@ -152,6 +152,11 @@ for name, mounts, groups, limit, stat in [
 for selector, name in enumerate(['qzx2201.eq', 'qzx2202.eq', 'speaker.EQ241X', 'speaker.EQ606X']):
     write('fuzz_device_data_open', name, bytes([selector]) + device_file(name))
 write('fuzz_device_data_open', 'measurement', bytes([0]) + raw3)
+# A carriage return that no line feed follows, in the output order of a "!#" line: it ends
+# the line, before a save and after it.
+for selector, name in [(1, 'qzx2202.eq'), (2, 'speaker.EQ241X')]:
+    write('fuzz_device_data_open', 'lone_cr_' + name,
+          bytes([selector]) + device_file(name).replace(b'No, Yes, 2\r\n', b'No, Yes, 2\r5\r\n', 1))
 
 # The files as the program writes them.
 # A note before the first section and among the points, and a point line with a third
