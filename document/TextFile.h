@@ -20,11 +20,6 @@ bool ReadTextFileLines(const std::string& path, CTextLines& lines, std::string& 
 // True when the line holds only blanks and tabs.
 bool IsBlankLine(std::string_view line);
 
-// Reads the first n numbers of the line (tokens as CountNumbersInLine sees them) into
-// values. False when the line holds fewer than n number tokens or one of the first n
-// gives no number or a value that is not finite; values may then be partly written.
-bool ReadFiniteNumbers(int n, double* values, const std::string& line);
-
 // Reads the fields of a row of numbers, separated by blanks, tabs or commas, into values
 // (the first nMax of them) and gives how many fields the row holds; -1 when a field is
 // not a whole finite number in C notation ("nan", "inf", "1e400", "1.5dB", a word). A
