@@ -39,8 +39,7 @@ std::string ProfileDouble(double value)
 
 // A stored text as a value of its key's kind: the whole text as one number
 // (ParseWholeDouble; ParseWholeLong within an int) or truth value (ParseTrueFalse).
-template <class T, class Take>
-bool TakeStored(const std::optional<T>& parsed, Take take)
+template <class T, class Take> bool TakeStored(const std::optional<T>& parsed, Take take)
 {
     if (parsed)
         take(*parsed);

@@ -56,8 +56,7 @@ bool IsDigit(char c)
 // separated by ", " as the program writes them and the line holds more fields than the
 // kind reads, a comma between two digits is no separator but a decimal mark ("-3,5"): the
 // fields after it would otherwise be read one place too late.
-std::size_t DecimalCommaField(const std::string& line, std::size_t nFields,
-                              std::size_t nKindFields)
+std::size_t DecimalCommaField(const std::string& line, std::size_t nFields, std::size_t nKindFields)
 {
     if (nFields <= nKindFields || line.find(", ") == std::string::npos)
         return 0;

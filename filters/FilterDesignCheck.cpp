@@ -198,10 +198,9 @@ std::string LineFieldName(CDigFilterBase& filter, int nField)
     const std::size_t f = std::size_t(std::max(nField, 1)) - 1;
     if (f < nReals)
         return f < headings.size() ? headings[f] : "parameter";
-    const std::vector<std::string> modes =
-        FindLabelKind(filter.GetPrefix()) == kKindEQ
-            ? std::vector<std::string>{"Modifiable", "Active"}
-            : std::vector<std::string>{"Active"};
+    const std::vector<std::string> modes = FindLabelKind(filter.GetPrefix()) == kKindEQ
+                                               ? std::vector<std::string>{"Modifiable", "Active"}
+                                               : std::vector<std::string>{"Active"};
     return f - nReals < modes.size() ? modes[f - nReals] : "Output Order";
 }
 
@@ -265,8 +264,7 @@ std::string IncomingLineProblem(CDigFilterBase& filter)
     return IncomingFilterProblem(filter);
 }
 
-std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults,
-                                          int nSampleRate)
+std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults, int nSampleRate)
 {
     if (faults.empty())
         return {};

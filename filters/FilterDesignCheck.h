@@ -50,8 +50,7 @@ std::string IncomingLineProblem(CDigFilterBase& filter);
 // The one message that names the filters taken in from a file or device data that the
 // current sample rate cannot design (IncomingFilterProblem takes them at another rate),
 // one "label: why" per filter (FilterDesignFault); empty for none.
-std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults,
-                                          int nSampleRate);
+std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults, int nSampleRate);
 
 // Parameter texts carry six decimals ("%lf"), which stored files and device data rely on.
 // Why the value of the parameter headed heading would read back from them as another

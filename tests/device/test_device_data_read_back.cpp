@@ -335,8 +335,8 @@ TEST(DeviceDataReadBack, AFilterAboveHalfOfTheSampleRateIsTakenAndNamedOnce)
     {
         int nRate;
         std::vector<std::string> named;
-    } rates[] = {{8000, {"LPB-1", "EQ-2"}}, {48000, {"LPB-1", "EQ-2"}}, {96000, {"EQ-2"}},
-                 {200000, {}}};
+    } rates[] = {
+        {8000, {"LPB-1", "EQ-2"}}, {48000, {"LPB-1", "EQ-2"}}, {96000, {"EQ-2"}}, {200000, {}}};
     for (const auto& r : rates)
     {
         CFilterLists lists;

@@ -240,7 +240,8 @@ TEST(DeviceDataRecognition, AFixedSettingHoldsALevelReadWhole)
             continue;
         }
         const std::string line = c.line;
-        const std::string name = line.substr(line.rfind(' ') + 1, line.find('\r') - line.rfind(' ') - 1);
+        const std::string name =
+            line.substr(line.rfind(' ') + 1, line.find('\r') - line.rfind(' ') - 1);
         EXPECT_EQ(fault, std::string("holds \"") + c.value + "\" where the level of the " + name +
                              " setting belongs: one number of dB from -1000 to 1000 in digits "
                              "alone, such as -6.0")

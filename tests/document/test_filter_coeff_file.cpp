@@ -186,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateCase{"TwoPoints", {kTitle, kB, "1 1.0.5 2", kA, "1 2 3"}, 3, k173("b1", "1.0.5")},
         ValidateCase{"Overflow", {kTitle, kB, "1 2 3", kA, "1 2 1e400"}, 5, k173("a2", "1e400")},
         ValidateCase{"DoubleSign", {kTitle, kB, "+-1 2", kA, "1 2"}, 3, k173("b0", "+-1")},
-        ValidateCase{"TrailingE", {kTitle, kB, "1 2", "1 2", kA, "1 2", "1 2e"}, 7, k173("a1", "2e")},
+        ValidateCase{
+            "TrailingE", {kTitle, kB, "1 2", "1 2", kA, "1 2", "1 2e"}, 7, k173("a1", "2e")},
         ValidateCase{"EmptyRow", {kTitle, kB, "", kA, "1 2"}, 3, k169},
         ValidateCase{"OneCoefficient", {kTitle, kB, "1.5", kA, "1 2"}, 3, k169},
         ValidateCase{"NoA0", {kTitle, kB, "1 2", "3 4", "a1", "1 2", "1 2"}, 5, k170},
@@ -210,8 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
             "A0WrittenAsZero", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-16 0 0"}, 7, k174},
         // Finite coefficients whose response is not finite: numerators whose sum is beyond
         // the largest double, a denominator that is 0 on the unit circle.
-        ValidateCase{
-            "HugeB", {kTitle, kB, "1 0 0", "1e308 1e308 1e308", kA, "1 0 0", "1 0 0"}, 7, k172},
+        ValidateCase{"HugeB",
+                     {kTitle, kB, "1 0 0", "1e308 1e308 1e308", kA, "1 0 0", "1 0 0"},
+                     7,
+                     k172},
         ValidateCase{"PoleOnTheCircle", {kTitle, kB, "1 0 0", kA, "1 0 -1"}, 5, k172}),
     [](const auto& info) { return std::string(info.param.name); });
 

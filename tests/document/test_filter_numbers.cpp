@@ -62,8 +62,9 @@ protected:
 // The message that refuses a parameter file at the line of the filter label.
 std::string Refusal(const std::string& label, const std::string& problem)
 {
-    return "The filter " + label + " on this line cannot be taken as the line gives it: " +
-           problem + "  The file was not opened.  Correct the line, or remove it.";
+    return "The filter " + label +
+           " on this line cannot be taken as the line gives it: " + problem +
+           "  The file was not opened.  Correct the line, or remove it.";
 }
 } // namespace
 
@@ -154,9 +155,9 @@ TEST_F(FilterNumberTest, AParameterThatIsNoFiniteNumberIsRefusedAtItsLine)
     for (const auto& c : cases)
     {
         const std::string line = c.text;
+        // The last line's label: npos + 1 is 0 for a text of one line.
         const std::size_t start = line.rfind('\n', line.size() - 2) + 1;
-        const std::string label = line.substr(start == std::string::npos ? 0 : start,
-                                              line.find(',', start) - start);
+        const std::string label = line.substr(start, line.find(',', start) - start);
         ExpectRefusedAt(c.text, c.nLine, Refusal(label, c.problem));
     }
 }
@@ -183,7 +184,8 @@ TEST_F(FilterNumberTest, AFieldThatIsNotWhatItStandsForRefusesTheFileNamingIt)
         {"EQ-1, -3.5, 200.0, 1000Hz, Yes, Yes, 1",
          "its Center Frequency \"1000Hz\" is not a finite number; give it one number in digits "
          "alone, such as 1000.0."},
-        {"EQ-1, -3.5, 200.0, 1000.0, Yes, Maybe, 1", "its Active field \"Maybe\" is neither Yes nor No."},
+        {"EQ-1, -3.5, 200.0, 1000.0, Yes, Maybe, 1",
+         "its Active field \"Maybe\" is neither Yes nor No."},
         {"EQ-1, -3.5, 200.0, 1000.0, eyes, Yes, 1",
          "its Modifiable field \"eyes\" is neither Yes nor No."},
         {"HPB-1, 40.0, Maybe, 1", "its Active field \"Maybe\" is neither Yes nor No."},
@@ -237,8 +239,7 @@ TEST_F(FilterNumberTest, LinesThatReadAsWrittenOpen)
         EXPECT_TRUE(messages.texts.empty()) << c.line;
         dialogs.answers.push_back(folder.Path("saved.par"));
         doc->OnFileSaveAsFilterParameters();
-        EXPECT_EQ(ReadFileBytes(folder.Path("saved.par")), std::string(c.read) + "\r\n")
-            << c.line;
+        EXPECT_EQ(ReadFileBytes(folder.Path("saved.par")), std::string(c.read) + "\r\n") << c.line;
     }
 }
 
@@ -257,8 +258,12 @@ TEST_F(FilterNumberTest, WhetherAFileOpensDoesNotHangOnTheSampleRate)
         int nRate;
         std::vector<std::string> named; // the filters its rate cannot design
     } rates[] = {
-        {8000, {"LPB-1", "EQ-2"}},  {44100, {"LPB-1", "EQ-2"}}, {48000, {"LPB-1", "EQ-2"}},
-        {96000, {"EQ-2"}},          {192000, {}},               {200000, {}},
+        {8000, {"LPB-1", "EQ-2"}},
+        {44100, {"LPB-1", "EQ-2"}},
+        {48000, {"LPB-1", "EQ-2"}},
+        {96000, {"EQ-2"}},
+        {192000, {}},
+        {200000, {}},
     };
     for (const auto& r : rates)
     {

@@ -107,8 +107,8 @@ TEST(Settings, AStoredTextThatIsNoValueOfItsKeyTakesTheDefault)
 {
     MemoryStore defaults;
     CMorvaneSettings().WriteTo(defaults);
-    const char* const bad[] = {"abc", "", "  ", "3.0dB", "-3.5 dB", "1,5", "1.0.5",
-                               "nan", "inf", "1e400", "Maybe", "0x10", "yes please"};
+    const char* const bad[] = {"abc", "",    "  ",    "3.0dB", "-3.5 dB", "1,5",       "1.0.5",
+                               "nan", "inf", "1e400", "Maybe", "0x10",    "yes please"};
     int nKeys = 0;
     for (int i = 0; i < CMorvaneSettings::kKeyCount; ++i)
     {
@@ -135,8 +135,8 @@ TEST(Settings, AStoredTextThatIsNoValueOfItsKeyTakesTheDefault)
         const char* text;
         const char* written;
     } good[] = {
-        {"SingleOptParam", " 0.5 ", "0.500000"},   {"UpperTolerance", "+6", "6.000000"},
-        {"SpeakerMax_db", "1e1", "10.000000"},     {"LimitNumberOfFilters", "Yes", "true"},
+        {"SingleOptParam", " 0.5 ", "0.500000"},       {"UpperTolerance", "+6", "6.000000"},
+        {"SpeakerMax_db", "1e1", "10.000000"},         {"LimitNumberOfFilters", "Yes", "true"},
         {"SpeakerAutomaticScaling", "FALSE", "false"}, {"PhaseAutomaticScaling", "n", "false"},
     };
     for (const auto& g : good)

@@ -276,8 +276,8 @@ TEST(FilterLines, AModeFieldReadsYesOrNoWholeOrIsTheLinesFault)
 TEST(FilterLines, EveryFieldOfEveryKindReadsWholeOrIsTheLinesFault)
 {
     using EKind = CDigFilterBase::CFieldFault::EKind;
-    const char* const notNumbers[] = {"abc", "-3.5dB", "1000Hz", "1.0.5", "nan", "inf",
-                                      "1e400", "0x10", "--1", "1 2"};
+    const char* const notNumbers[] = {"abc", "-3.5dB", "1000Hz", "1.0.5", "nan",
+                                      "inf", "1e400",  "0x10",   "--1",   "1 2"};
     for (const GoldenCase& c : GoldenCases())
     {
         std::string golden = c.line;
@@ -286,7 +286,8 @@ TEST(FilterLines, EveryFieldOfEveryKindReadsWholeOrIsTheLinesFault)
         for (std::size_t start = 0;;)
         {
             const std::size_t comma = golden.find(", ", start);
-            fields.push_back(golden.substr(start, comma == std::string::npos ? comma : comma - start));
+            fields.push_back(
+                golden.substr(start, comma == std::string::npos ? comma : comma - start));
             if (comma == std::string::npos)
                 break;
             start = comma + 2;

@@ -44,8 +44,9 @@ const char* const kLinesByKind[] = {
 // The message that refuses a file at the line of the filter label.
 std::string Refusal(const std::string& label, const std::string& problem)
 {
-    return "The filter " + label + " on this line cannot be taken as the line gives it: " +
-           problem + "  The file was not opened.  Correct the line, or remove it.";
+    return "The filter " + label +
+           " on this line cannot be taken as the line gives it: " + problem +
+           "  The file was not opened.  Correct the line, or remove it.";
 }
 
 std::string Read(CFilterLists& lists, const std::string& text)
@@ -403,8 +404,8 @@ TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
 // fault.
 TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
 {
-    const auto refusal = [](const std::string& line, const char* parameter, const char* value,
-                            const char* example)
+    const auto refusal =
+        [](const std::string& line, const char* parameter, const char* value, const char* example)
     {
         std::string text = value;
         text = text.substr(text.find_first_not_of(' '));

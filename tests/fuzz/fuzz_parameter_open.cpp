@@ -7,8 +7,9 @@
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the lists with
 // filters that a reader may take (AllTakeable: finite parameters, whole output orders as
-// the file wrote them, sections that can be designed, six-decimal texts that read back as
-// the same filter), the grids from
+// the file wrote them, sections that a sample rate designs, six-decimal texts that read
+// back as the same filter, lines that read back whole: AllReadWhole), names in one message
+// the filters the document's rate cannot design, and fills the grids from
 // the lists, and the grids number new rows and orders no higher than kMaxFilterNumber;
 // saved with Save As Filter Parameters (which reads the grids first) and opened again, the
 // grids hold the same filter rows and the lists the same filters.
@@ -33,6 +34,19 @@ std::string Folder()
 {
     static const std::string folder = FuzzFolder("paropen");
     return folder;
+}
+
+// A filter of the lists that its own sample rate cannot design.
+bool HasUndesigned(CFilterLists& lists)
+{
+    bool bUndesigned = false;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                bUndesigned = bUndesigned || !FilterDesignFault(*list.GetAt(i)).empty();
+        });
+    return bUndesigned;
 }
 
 std::string ListsText(CFilterLists& lists)
@@ -70,8 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         dialogs.answers = {path};
         doc->OnFileOpenFilterParameterFile();
-        if (!messages.texts.empty())
-            std::abort(); // the file is readable: only a File Read Error may refuse it
+        // The file is readable: only a File Read Error may refuse it. A file taken may name,
+        // in one message, the filters it brings that kFs cannot design.
+        const std::vector<std::string> notice = messages.texts;
+        if (notice.size() > 1 || (!notice.empty() && !app.fileReadErrors.empty()) ||
+            notice.size() != (HasUndesigned(doc->m_FilterLists) ? 1u : 0u))
+            std::abort();
+        messages.texts.clear();
         if (!app.fileReadErrors.empty())
         {
             const auto& report = app.fileReadErrors[0];
@@ -85,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff() ||
                 CFilterGridRows::GetNextOutputOrder() > kMaxFilterNumber)
                 std::abort();
-            if (!AllTakeable(doc->m_FilterLists))
+            if (!AllTakeable(doc->m_FilterLists) || !AllReadWhole(doc->m_FilterLists))
                 std::abort();
             const auto cells = app.Cells();
             if (doc->m_FilterLists.GetTotalCount() == 0)
@@ -104,8 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string listsSaved = ListsText(doc->m_FilterLists);
             dialogs.answers.push_back(again);
             doc->OnFileOpenFilterParameterFile();
-            if (!app.fileReadErrors.empty() || !messages.texts.empty() || app.Cells() != cells ||
-                ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists))
+            if (!app.fileReadErrors.empty() || messages.texts != notice || app.Cells() != cells ||
+                ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists) ||
+                !AllReadWhole(doc->m_FilterLists))
                 std::abort();
         }
     }

@@ -64,13 +64,13 @@ TEST(Convert, YesNoAndTrueFalseReadWholeWordsOnly)
         std::optional<bool> yesNo;
         std::optional<bool> trueFalse;
     } cases[] = {
-        {"Yes", true, true},          {" YES\t", true, true},  {"y", true, true},
-        {"ye", true, true},           {"No", false, false},     {"n", false, false},
-        {"  no ", false, false},      {"true", {}, true},       {"FALSE", {}, false},
-        {"Maybe", {}, {}},            {"", {}, {}},             {"   ", {}, {}},
-        {"eyes", {}, {}},             {"Yes (on)", {}, {}},     {"yess", {}, {}},
-        {"1", {}, {}},                {"0", {}, {}},            {"truex", {}, {}},
-        {"+yes", {}, {}},             {"No\r", {}, {}},
+        {"Yes", true, true},     {" YES\t", true, true}, {"y", true, true},
+        {"ye", true, true},      {"No", false, false},   {"n", false, false},
+        {"  no ", false, false}, {"true", {}, true},     {"FALSE", {}, false},
+        {"Maybe", {}, {}},       {"", {}, {}},           {"   ", {}, {}},
+        {"eyes", {}, {}},        {"Yes (on)", {}, {}},   {"yess", {}, {}},
+        {"1", {}, {}},           {"0", {}, {}},          {"truex", {}, {}},
+        {"+yes", {}, {}},        {"No\r", {}, {}},
     };
     for (const auto& c : cases)
     {
@@ -88,14 +88,22 @@ TEST(Convert, ParseWholeDoubleTakesOneFiniteNumberAndNothingElse)
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {"-3.5", -3.5},  {"  -1.25 ", -1.25}, {"\t7\t", 7.0},     {"+5", 5.0},
-        {"1e3", 1000.0}, {".5", 0.5},         {"5.", 5.0},         {"1E-3", 0.001},
-        {"1e-400", 0.0}, {"-1e-400", -0.0},   {"1e-310", 1e-310},  {"1.7e308", 1.7e308},
-        {"abc", {}},     {"", {}},            {"  ", {}},          {"-3.5dB", {}},
-        {"1000Hz", {}},  {"1.0.5", {}},       {"-3,5", {}},        {"85,5", {}},
-        {"nan", {}},     {"-nan", {}},        {"inf", {}},         {"-inf", {}},
-        {"1e400", {}},   {"0x10", {}},        {"+-1", {}},         {"++1", {}},
-        {"1 2", {}},     {"-", {}},           {"e5", {}},          {"1e", {}},
+        {"-3.5", -3.5},     {"  -1.25 ", -1.25},
+        {"\t7\t", 7.0},     {"+5", 5.0},
+        {"1e3", 1000.0},    {".5", 0.5},
+        {"5.", 5.0},        {"1E-3", 0.001},
+        {"1e-400", 0.0},    {"-1e-400", -0.0},
+        {"1e-310", 1e-310}, {"1.7e308", 1.7e308},
+        {"abc", {}},        {"", {}},
+        {"  ", {}},         {"-3.5dB", {}},
+        {"1000Hz", {}},     {"1.0.5", {}},
+        {"-3,5", {}},       {"85,5", {}},
+        {"nan", {}},        {"-nan", {}},
+        {"inf", {}},        {"-inf", {}},
+        {"1e400", {}},      {"0x10", {}},
+        {"+-1", {}},        {"++1", {}},
+        {"1 2", {}},        {"-", {}},
+        {"e5", {}},         {"1e", {}},
     };
     for (const auto& c : cases)
     {
