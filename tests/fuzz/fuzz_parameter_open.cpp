@@ -36,17 +36,22 @@ std::string Folder()
     return folder;
 }
 
-// A filter of the lists that its own sample rate cannot design.
-bool HasUndesigned(CFilterLists& lists)
+// The message an open gives when it takes the lists: none, or the one naming the filters
+// that their own sample rate cannot design.
+std::vector<std::string> NoticeOf(CFilterLists& lists, std::size_t& nUndesigned)
 {
-    bool bUndesigned = false;
+    std::vector<std::string> faults;
     lists.ForEach(
         [&](EFilterKind, auto& list)
         {
             for (int i = 0; i < list.GetSize(); ++i)
-                bUndesigned = bUndesigned || !FilterDesignFault(*list.GetAt(i)).empty();
+                if (std::string fault = FilterDesignFault(*list.GetAt(i)); !fault.empty())
+                    faults.push_back(fault);
         });
-    return bUndesigned;
+    nUndesigned = faults.size();
+    if (faults.empty())
+        return {};
+    return {FiltersAboveSampleRateMessage(faults, kFs)};
 }
 
 std::string ListsText(CFilterLists& lists)
@@ -86,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         doc->OnFileOpenFilterParameterFile();
         // The file is readable: only a File Read Error may refuse it. A file taken may name,
         // in one message, the filters it brings that kFs cannot design.
-        const std::vector<std::string> notice = messages.texts;
-        if (notice.size() > 1 || (!notice.empty() && !app.fileReadErrors.empty()) ||
-            notice.size() != (HasUndesigned(doc->m_FilterLists) ? 1u : 0u))
+        std::size_t nUndesigned = 0;
+        if (messages.texts != NoticeOf(doc->m_FilterLists, nUndesigned) ||
+            (!messages.texts.empty() && !app.fileReadErrors.empty()))
             std::abort();
         messages.texts.clear();
         if (!app.fileReadErrors.empty())
@@ -123,7 +128,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string listsSaved = ListsText(doc->m_FilterLists);
             dialogs.answers.push_back(again);
             doc->OnFileOpenFilterParameterFile();
-            if (!app.fileReadErrors.empty() || messages.texts != notice || app.Cells() != cells ||
+            // The same filters come back, the grids having renamed any whose name another
+            // filter had: the notice names as many.
+            std::size_t nAgain = 0;
+            if (!app.fileReadErrors.empty() || messages.texts != NoticeOf(doc->m_FilterLists, nAgain) ||
+                nAgain != nUndesigned || app.Cells() != cells ||
                 ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists) ||
                 !AllReadWhole(doc->m_FilterLists))
                 std::abort();
