@@ -74,7 +74,8 @@ CDeviceDataRules EqDataRules(int nSampleRate)
             &IsHex24WordInRange,
             "one to six hexadecimal digits, such as 0FFF5A",
             false,
-            nSampleRate};
+            nSampleRate,
+            &FixedSettingFault};
 }
 
 CDeviceDataRules FamilyDataRules(bool bQZX6060, int nSampleRate)
@@ -107,6 +108,9 @@ std::string FindDeviceDataFault(const std::vector<std::string>& lines,
         if (rules.isRegisterLine(line) && FindBadWord(line, rules, word))
             return WordFault(i, line, word, rules);
         if (const std::string why = FindParameterLineRefusal(line, rules.nSampleRate); !why.empty())
+            return LineText(i, line) + " " + why;
+        if (const std::string why = rules.findSettingFault ? rules.findSettingFault(line) : "";
+            !why.empty())
             return LineText(i, line) + " " + why;
         if (!rules.bEntries || !IsEntryHead(line))
             continue;

@@ -21,6 +21,8 @@ struct CDeviceDataRules
     const char* wordForm;                       // a register word, as the user writes it
     bool bEntries;                              // "Q<n>" entries of five word lines follow
     int nSampleRate;                            // Hz: the parameter lines' filters
+    // Why a line of the family's own settings holds no value it reads; null for none.
+    std::string (*findSettingFault)(const std::string&) = nullptr;
 };
 // QZX2201/QZX2202: words of one to six hexadecimal digits (IsHex24WordInRange).
 CDeviceDataRules EqDataRules(int nSampleRate);
@@ -39,7 +41,8 @@ CDeviceDataRules FamilyDataRules(bool bQZX6060, int nSampleRate);
 // - a register line whose words 1 to 5 are not all hexadecimal words in the word's range
 //   (a missing word too);
 // - a line of the five after an entry "Q<n>" that is no word line of a word in range;
-// - a "!#" line whose filter the read-back refuses (FindParameterLineRefusal).
+// - a "!#" line whose filter the read-back refuses (FindParameterLineRefusal);
+// - a setting line that findSettingFault refuses (QZX2201/QZX2202: FixedSettingFault).
 std::string FindDeviceDataFault(const std::vector<std::string>& lines,
                                 const CDeviceDataRules& rules);
 

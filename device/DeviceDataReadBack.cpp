@@ -41,27 +41,15 @@ double Word(const std::vector<std::string>& fields, std::size_t i)
     return value;
 }
 
-// Why a line's filter is not taken ("gives its filter ..."); empty when it is.
+// Why a line's filter is not taken ("gives a filter that cannot be taken ..."), a clause
+// without a full stop; empty when it is taken.
 std::string RefusalOf(CDigFilterBase& filter)
 {
-    using EFault = CDigFilterBase::ELineFault;
-    switch (filter.FindLineFault())
-    {
-    case EFault::kParameterNotFinite:
-        return ParameterNotFiniteReason(NonFiniteParameterName(filter));
-    case EFault::kOrderNotWhole:
-        return OutputOrderNotWholeReason();
-    case EFault::kNumberAboveLargest:
-        return FilterNumberOutOfRangeReason();
-    case EFault::kNone:
-        if (std::string problem = IncomingFilterProblem(filter); !problem.empty())
-        {
-            problem.pop_back(); // its full stop: the reason goes on
-            return "gives a filter that cannot be designed as the line gives it (" + problem + ")";
-        }
-        break;
-    }
-    return {};
+    std::string problem = IncomingLineProblem(filter);
+    if (problem.empty())
+        return problem;
+    problem.pop_back(); // its full stop: the reason goes on
+    return "gives a filter that cannot be taken as the line gives it: " + problem;
 }
 
 mwMatrix Row(double x0, double x1, double x2)
@@ -71,9 +59,10 @@ mwMatrix Row(double x0, double x1, double x2)
 }
 
 // Adds the filter of a "!#" line to the list of the kind its label names: true when it
-// was added. why says why a line naming a kind was not (empty otherwise).
+// was added. why says why a line naming a kind was not (empty otherwise); a filter added
+// that its sample rate cannot design is named in undesigned.
 bool TakeParameterLine(const std::string& raw, CFilterLists& lists, int nSampleRate,
-                       std::string& why)
+                       std::string& why, std::vector<std::string>& undesigned)
 {
     const std::string line = WithoutCommentMarker(raw);
     bool named = false, taken = false;
@@ -89,6 +78,8 @@ bool TakeParameterLine(const std::string& raw, CFilterLists& lists, int nSampleR
             why = RefusalOf(*pFilter);
             if (!why.empty())
                 return;
+            if (std::string fault = FilterDesignFault(*pFilter); !fault.empty())
+                undesigned.push_back(std::move(fault));
             list.Add(std::move(pFilter));
             taken = true;
         });
@@ -97,19 +88,22 @@ bool TakeParameterLine(const std::string& raw, CFilterLists& lists, int nSampleR
 } // namespace
 
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
-                            int nSampleRate, std::vector<std::string>* refused)
+                            int nSampleRate, std::vector<std::string>* messages)
 {
     int added = 0;
+    std::vector<std::string> undesigned;
     for (const std::string& raw : lines)
     {
         if (raw.find("!#") == std::string::npos)
             continue;
         std::string why;
-        if (TakeParameterLine(raw, lists, nSampleRate, why))
+        if (TakeParameterLine(raw, lists, nSampleRate, why, undesigned))
             ++added;
-        else if (!why.empty() && refused)
-            refused->push_back(ParameterLineNotTakenMessage(raw, why));
+        else if (!why.empty() && messages)
+            messages->push_back(ParameterLineNotTakenMessage(raw, why));
     }
+    if (messages && !undesigned.empty())
+        messages->push_back(FiltersAboveSampleRateMessage(undesigned, nSampleRate));
     return added;
 }
 
@@ -119,7 +113,8 @@ std::string FindParameterLineRefusal(const std::string& line, int nSampleRate)
         return {};
     CFilterLists scratch;
     std::string why;
-    TakeParameterLine(line, scratch, nSampleRate, why);
+    std::vector<std::string> undesigned;
+    TakeParameterLine(line, scratch, nSampleRate, why, undesigned);
     return why;
 }
 

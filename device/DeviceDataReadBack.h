@@ -14,17 +14,19 @@ class CFilterLists;
 // EQ, TS, BS, HPB, HPLR, LPB, LPLR, NT, C1HP, C1LP, B1HP, B1LP, LOPT, HIPT, VQLP, VQHP,
 // ALPS); other lines are skipped. Only the line's first "!# " is taken off: it is the
 // marker the device data writes, and a label holding "!# " itself reads back unchanged.
-// A line that gives its filter a parameter that is no finite number ("nan", "inf",
-// "1e400"), an output order that is no whole number of digits ("-1", "2.5", "1e20":
-// IsOutputOrderText), or a label number or an output order above kMaxFilterNumber
-// (CDigFilterBase::FindLineFault), or a filter that cannot be designed or whose six-decimal
-// text would read back as another filter (IncomingFilterProblem), is not taken; refused
-// (when given) gets a message naming it. Returns the number of filters added.
+// A line whose filter cannot come in as the line gives it (IncomingLineProblem: a field
+// that does not read whole as a number or as Yes or No, an output order that is no whole
+// number of digits, a label number or an output order above kMaxFilterNumber, a filter no
+// sample rate the settings accept designs, or one whose six-decimal text would read back
+// as another filter) is not taken; messages (when given) gets a message naming it, and
+// after them one naming the filters taken that nSampleRate cannot design
+// (FiltersAboveSampleRateMessage). Returns the number of filters added.
 int ParameterLinesToFilters(const std::vector<std::string>& lines, CFilterLists& lists,
-                            int nSampleRate, std::vector<std::string>* refused = nullptr);
+                            int nSampleRate, std::vector<std::string>* messages = nullptr);
 
-// Why ParameterLinesToFilters does not take the line ("gives its filter ..."); empty when
-// it takes the line, or skips it (no "!#", or a label that names no kind).
+// Why ParameterLinesToFilters does not take the line ("gives a filter that cannot be taken
+// as the line gives it: ..."); empty when it takes the line, or skips it (no "!#", or a
+// label that names no kind).
 std::string FindParameterLineRefusal(const std::string& line, int nSampleRate);
 
 // Decodes the lines of the first registerCount registers of the second bank ("13" ...)

@@ -2,9 +2,13 @@
 
 #include "device/DeviceDataText.h"
 #include "device/QZX2410_Manager.h"
+#include "graph/CFormat.h"
+#include "graph/Convert.h"
+#include "graph/PointBounds.h"
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <sstream>
 
 namespace
@@ -27,18 +31,6 @@ bool IsDecimal(const std::string& text)
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-// A decimal number as the fixed settings are written: "-6.0", "0.0", "12".
-bool IsSettingValue(const std::string& text)
-{
-    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    const std::size_t point = text.find('.', start);
-    const std::string whole =
-        text.substr(start, point == std::string::npos ? point : point - start);
-    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
-    return (IsDecimal(whole) && (fraction.empty() || IsDecimal(fraction))) ||
-           (whole.empty() && IsDecimal(fraction));
-}
-
 // name, a blank, then five words of hexadecimal digits (more may follow).
 bool IsRegisterLine(const std::string& line, const std::string& name)
 {
@@ -49,17 +41,26 @@ bool IsRegisterLine(const std::string& line, const std::string& name)
            std::all_of(fields.begin() + 1, fields.begin() + 1 + kWordsPerLine, IsHexWord);
 }
 
-// "4 -6.0 Volume": a register of one or two characters that begins with 4, 5, 6, 7 or $,
-// a number and a name (more text may follow, as after a NAME line rewritten on line 0).
-bool IsFixedSetting(const std::string& line)
+// The register, value and name of a line shaped as a fixed setting, "4 -6.0 Volume": a
+// register of one or two characters that begins with 4, 5, 6, 7 or $, a value and a name
+// that begins with a letter (more text may follow, as after a NAME line rewritten on line
+// 0); false for a line of another shape.
+bool SplitFixedSetting(const std::string& line, std::string& value, std::string& name)
 {
     if (line.empty() || std::string("4567$").find(line[0]) == std::string::npos)
         return false;
     std::istringstream in(line);
-    std::string reg, value, name;
+    std::string reg;
     in >> reg >> value >> name;
-    return reg.size() <= 2 && IsSettingValue(value) && !name.empty() &&
+    return reg.size() <= 2 && !value.empty() && !name.empty() &&
            std::isalpha(static_cast<unsigned char>(name[0]));
+}
+
+// A line shaped as a fixed setting; whether its value is a level is FixedSettingFault's.
+bool IsFixedSetting(const std::string& line)
+{
+    std::string value, name;
+    return SplitFixedSetting(line, value, name);
 }
 
 // " 00 80 00 00": blank-led pairs of hexadecimal digits, four of them (eight for "A8").
@@ -128,4 +129,17 @@ bool IsHexWord(const std::string& text)
 {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); });
+}
+
+std::string FixedSettingFault(const std::string& fileLine)
+{
+    std::string value, name;
+    if (!SplitFixedSetting(AsWritten(fileLine), value, name))
+        return {};
+    if (const std::optional<double> level = ParseWholeDouble(value);
+        level && PointBounds::IsLevel(*level))
+        return {};
+    return FormatC("holds \"%s\" where the level of the %s setting belongs: one number of dB "
+                   "from %g to %g in digits alone, such as -6.0",
+                   value.c_str(), name.c_str(), -PointBounds::kMaxDb, PointBounds::kMaxDb);
 }

@@ -9,8 +9,15 @@
 
 // QZX2201/QZX2202 (".eq"): a register line (a name of either bank, or the loudness
 // registers "21" and "22", a blank, then five hexadecimal words) or a fixed register
-// setting such as "4 -6.0 Volume" (a register, a number and a name).
+// setting such as "4 -6.0 Volume" (a register, a level and a name).
 bool IsEqDataLine(const std::string& line);
+// Why a line shaped as a fixed register setting (a register of one or two characters
+// that begins with 4, 5, 6, 7 or $, a value, a name that begins with a letter) does not
+// hold a level: its value is not one finite number (ParseWholeDouble) of dB within
+// PointBounds ("abc", "-6.0dB", "-99999999999999999999999.0"). A clause without a full
+// stop ("holds "abc" where the level of the Volume setting belongs: ..."); empty for a
+// good setting and for a line of another shape.
+std::string FixedSettingFault(const std::string& line);
 // QZX2410/QZX6060 (".EQ241X", ".EQ606X"): the channel line "! Channel Number <n>", a
 // biquad entry "Q<n>", a word line of blank-led pairs of hexadecimal digits (" 00 80 00
 // 00") or a register line of one of the family's register names with five words.

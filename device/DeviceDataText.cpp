@@ -1,7 +1,5 @@
 #include "device/DeviceDataText.h"
 
-#include "filters/FilterKinds.h"
-
 #include <algorithm>
 #include <cstddef>
 
@@ -190,23 +188,4 @@ std::string ParameterLineNotTakenMessage(const std::string& line, const std::str
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     return "The device data line \"" + text + "\" " + why + "; the filter was not taken.";
-}
-
-std::string FilterNumberOutOfRangeReason()
-{
-    return "gives its filter a label number or an output order above " +
-           std::to_string(kMaxFilterNumber) + ", more than the filter grids count to";
-}
-
-std::string OutputOrderNotWholeReason()
-{
-    return "gives its filter an output order that is not a whole number in digits, such as 3";
-}
-
-std::string ParameterNotFiniteReason(const std::string& parameter)
-{
-    const bool bVowel =
-        !parameter.empty() && std::string("AEIOU").find(parameter[0]) != std::string::npos;
-    return std::string("gives its filter ") + (bVowel ? "an " : "a ") + parameter +
-           " that is not a finite number";
 }

@@ -72,9 +72,3 @@ std::string WordOutOfRangeMessage(int nLine, const std::string& word);
 // The message for a parameter line (its line break dropped) that is not taken, and why:
 // "The device data line "<line>" <why>; the filter was not taken."
 std::string ParameterLineNotTakenMessage(const std::string& line, const std::string& why);
-// Why: the line gives its filter a label number or an output order above kMaxFilterNumber;
-// an output order that is no whole number of digits; a parameter, by its heading ("Gain in
-// DB"), that is no finite number.
-std::string FilterNumberOutOfRangeReason();
-std::string OutputOrderNotWholeReason();
-std::string ParameterNotFiniteReason(const std::string& parameter);

@@ -16,6 +16,8 @@ enum EDocumentString : unsigned
     IDS_COEFF_A_HEADER = 170,          // a heading without a0
     IDS_COEFF_A_COUNT_DIFFERS = 171,   // a row not as long as its b row
     IDS_COEFF_NO_RESPONSE = 172,       // a filter whose response is no finite number
+    IDS_COEFF_NOT_A_NUMBER = 173,      // a coefficient that is not one finite number
+    IDS_COEFF_A0_ZERO = 174,           // an a0 of 0, as read or as written
     IDS_PARAMETER_EXTENSION = 206,     // ".par"
     IDS_MASTER_PT_EXTENSION = 216,     // ".mpt"
     IDS_MASTER_PT_FILTER = 217,        // "Master Pt. Files (*.mpt) |*.mpt||"

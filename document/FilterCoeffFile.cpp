@@ -6,11 +6,14 @@
 #include "filters/MatrixPtrArray.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
+#include "graph/Convert.h"
 #include "graph/ResourceString.h"
 #include "graph/StringUtility.h"
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <sstream>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -29,7 +32,27 @@ const char kCoefficientFormat[] = "  %18.15lf ";
 std::vector<double> AsWritten(std::vector<double> values)
 {
     for (double& v : values)
-        v = ScanDouble(FormatC(kCoefficientFormat, v));
+        v = ReadBackValue(v, kCoefficientFormat);
+    return values;
+}
+
+// The numbers of a row of number characters and blanks, each read whole (ParseWholeDouble);
+// the first that is none goes to bad (its index and text) and ends the reading.
+std::vector<double> RowNumbers(const std::string& line, std::size_t& nBad, std::string& bad)
+{
+    std::vector<double> values;
+    std::istringstream words(line);
+    for (std::string word; words >> word;)
+    {
+        const std::optional<double> value = ParseWholeDouble(word);
+        if (!value)
+        {
+            nBad = values.size();
+            bad = word;
+            break;
+        }
+        values.push_back(*value);
+    }
     return values;
 }
 
@@ -123,7 +146,12 @@ void FilterCoeffFile::TakeLines(CTextLines lines)
 
 bool FilterCoeffFile::Report(int nLine, unsigned nMessage)
 {
-    m_strError = CResourceString(nMessage);
+    return Report(nLine, std::string(CResourceString(nMessage)));
+}
+
+bool FilterCoeffFile::Report(int nLine, const std::string& error)
+{
+    m_strError = error;
     if (m_pErrorReport)
         m_pErrorReport->ShowFileReadError(m_strFileName, nLine, m_strError);
     Close();
@@ -138,13 +166,19 @@ bool FilterCoeffFile::NextLine(std::string& line)
     return true;
 }
 
-bool FilterCoeffFile::IsCoefficientRow(const std::string& line, std::vector<double>& values)
+bool FilterCoeffFile::ReadRow(int nLine, char name, std::vector<double>& values)
 {
+    const std::string line(*m_NextLine++);
     values.clear();
     if (!IsNumeric(line))
-        return false;
-    values.resize(std::size_t(CountNumbersInLine(line)));
-    return values.empty() || ReadFiniteNumbers(int(values.size()), values.data(), line);
+        return Report(nLine, IDS_COEFF_NOT_NUMERIC);
+    std::size_t nBad = 0;
+    std::string bad;
+    values = RowNumbers(line, nBad, bad);
+    if (!bad.empty())
+        return Report(nLine, FormatC(CResourceString(IDS_COEFF_NOT_A_NUMBER).c_str(),
+                                     FormatC("%c%zu", name, nBad).c_str(), bad.c_str()));
+    return true;
 }
 
 bool FilterCoeffFile::Validate()
@@ -157,31 +191,34 @@ bool FilterCoeffFile::Validate()
     const int n = (L - 3) / 2;
     // The lines in order: the title, the b heading, n numerator rows, the a heading and n
     // denominator rows.
-    auto next = std::next(m_Lines.begin());
-    if (!ContainsEither(*next++, "b0", "B0"))
+    m_NextLine = std::next(m_Lines.begin());
+    if (!ContainsEither(*m_NextLine++, "b0", "B0"))
         return Report(2, IDS_COEFF_B_HEADER);
     std::vector<std::vector<double>> numerators(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
     {
         const int line = i + 3;
-        if (!IsCoefficientRow(std::string(*next++), numerators[std::size_t(i)]))
-            return Report(line, IDS_COEFF_NOT_NUMERIC);
+        if (!ReadRow(line, 'b', numerators[std::size_t(i)]))
+            return false;
         if (numerators[std::size_t(i)].size() < 2)
             return Report(line, IDS_COEFF_TOO_FEW);
     }
-    if (!ContainsEither(*next++, "a0", "A0"))
+    if (!ContainsEither(*m_NextLine++, "a0", "A0"))
         return Report(n + 3, IDS_COEFF_A_HEADER);
     for (int i = 0; i < n; ++i)
     {
         const int line = n + 4 + i;
         std::vector<double> denominator;
-        if (!IsCoefficientRow(std::string(*next++), denominator))
-            return Report(line, IDS_COEFF_NOT_NUMERIC);
+        if (!ReadRow(line, 'a', denominator))
+            return false;
         const std::vector<double>& numerator = numerators[std::size_t(i)];
         if (denominator.size() != numerator.size())
             return Report(line, IDS_COEFF_A_COUNT_DIFFERS);
-        // Finite coefficients can still make no filter (a0 of 0, 1e-320 or 1e308 each),
-        // and neither may the fifteen decimals that a save writes of them (an a0 of 1e-16).
+        // A filter divides by its a0, and so does the filter its written row gives.
+        if (denominator[0] == 0.0 || AsWritten(denominator)[0] == 0.0)
+            return Report(line, IDS_COEFF_A0_ZERO);
+        // Finite coefficients can still make no filter (1e-320 or 1e308 each), and neither
+        // may the fifteen decimals that a save writes of them.
         if (!HasFiniteResponse(RowMatrix(denominator), RowMatrix(numerator)) ||
             !HasFiniteResponse(RowMatrix(AsWritten(denominator)), RowMatrix(AsWritten(numerator))))
             return Report(line, IDS_COEFF_NO_RESPONSE);

@@ -6,9 +6,11 @@
 //
 // Reading checks the whole layout first (Validate) and reports the first problem in the
 // File Read Error dialog with its line; only a valid file is then read row by row. A
-// filter whose coefficients are finite but whose response is not (HasFiniteResponse: an
-// a0 of 0, "1 0 0 / 1e-320 0 0"), or whose coefficients as a save writes them give none (an
-// a0 of 1e-16 is written 0), is such a problem, at its A row.
+// coefficient that does not read whole as one finite number ("1.0.5", "1e400") is such a
+// problem, named with its row; so is, at its A row, a filter whose a0 is 0 or is written
+// as 0 (1e-16), and one whose coefficients are finite but whose response is not
+// (HasFiniteResponse: "1 0 0 / 1e-320 0 0"), or whose coefficients as a save writes them
+// give none.
 //
 // Writing: OpenForWrite, Write, Close (which puts the file in place). Reading:
 // OpenForRead, Validate, then GetRowCount, SkipToNumeratorRows, n x ReadCoefficientRow,
@@ -62,10 +64,13 @@ public:
 private:
     void TakeLines(CTextLines lines);
     bool Report(int nLine, unsigned nMessage);
+    bool Report(int nLine, const std::string& error);
     bool NextLine(std::string& line);
-    // A coefficient row: only number characters and blanks, and every number token
-    // readable as a finite number. Its numbers go to values.
-    static bool IsCoefficientRow(const std::string& line, std::vector<double>& values);
+    // Reads the next line, file line nLine, as a coefficient row of the coefficients named
+    // name ('a' or 'b') into values: only number characters and blanks, and every number
+    // read whole as one finite number (ParseWholeDouble). False after reporting a row that
+    // is not.
+    bool ReadRow(int nLine, char name, std::vector<double>& values);
 
     CFileDialogTexts m_SaveTexts;
     CFileDialogTexts m_OpenTexts;

@@ -49,6 +49,9 @@ void CMorvaneDoc::OnFileOpenFilterParameterFile()
     // writes what it showed before over them.
     m_App.ReloadFilterGrids();
     m_App.OpenFilterEditor();
+    // Filters that this sample rate cannot design came in as written: named once.
+    if (!file.GetNotice().empty())
+        ShowMessage(file.GetNotice());
 }
 
 bool CMorvaneDoc::SaveFilterParametersTo(std::string& path)

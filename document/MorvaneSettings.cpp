@@ -1,13 +1,16 @@
 #include "document/MorvaneSettings.h"
 
+#include "filters/FilterDesignCheck.h"
 #include "graph/AxisScale.h"
 #include "graph/CFormat.h"
 #include "graph/Convert.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 
 int GetFilterLimitCount(const CModeWithPointer& limit)
 {
@@ -28,10 +31,27 @@ namespace
 // axis's limits alike, and the axis given its default.
 std::string ProfileDouble(double value)
 {
-    std::string text = DoubleToString(value);
-    for (int digits = 7; digits <= 17 && StringToDouble(text) != value; ++digits)
-        text = FormatC("%.*g", digits, value);
-    return text;
+    std::string format = "%lf";
+    for (int digits = 7; digits <= 17 && !ReadsBack(value, format.c_str()); ++digits)
+        format = FormatC("%%.%dg", digits);
+    return FormatDouble(value, format.c_str());
+}
+
+// A stored text as a value of its key's kind: the whole text as one number
+// (ParseWholeDouble; ParseWholeLong within an int) or truth value (ParseTrueFalse).
+template <class T, class Take> bool TakeStored(const std::optional<T>& parsed, Take take)
+{
+    if (parsed)
+        take(*parsed);
+    return parsed.has_value();
+}
+
+std::optional<int> StoredInt(const std::string& text)
+{
+    const std::optional<long> n = ParseWholeLong(text);
+    if (!n || *n < INT_MIN || *n > INT_MAX)
+        return std::nullopt;
+    return int(*n);
 }
 
 enum class EStored
@@ -41,39 +61,46 @@ enum class EStored
 };
 
 // One key: its name, how it is stored, its default in stored form, and the conversion
-// between the member and the stored form.
+// between the member and the stored form; set is false, changing nothing, for a text that
+// is no value of the key's kind.
 struct CSettingKey
 {
     const char* name;
     EStored stored;
     const char* defaultValue;
     std::string (*get)(const CMorvaneSettings&);
-    void (*set)(CMorvaneSettings&, const std::string&);
+    bool (*set)(CMorvaneSettings&, const std::string&);
 };
 
 #define MORVANE_TEXT_KEY(NAME, DEFAULT, MEMBER)                                                    \
     {                                                                                              \
         NAME, EStored::Text, DEFAULT, [](const CMorvaneSettings& s) { return s.MEMBER; },          \
-            [](CMorvaneSettings& s, const std::string& v) { s.MEMBER = v; }                        \
+            [](CMorvaneSettings& s, const std::string& v)                                          \
+        {                                                                                          \
+            s.MEMBER = v;                                                                          \
+            return true;                                                                           \
+        }                                                                                          \
     }
 #define MORVANE_INT_KEY(NAME, DEFAULT, MEMBER)                                                     \
     {                                                                                              \
         NAME, EStored::Int, DEFAULT,                                                               \
             [](const CMorvaneSettings& s) { return IntToString(s.MEMBER); },                       \
-            [](CMorvaneSettings& s, const std::string& v) { s.MEMBER = int(StringToLong(v)); }     \
+            [](CMorvaneSettings& s, const std::string& v)                                          \
+        { return TakeStored(StoredInt(v), [&s](int n) { s.MEMBER = n; }); }                        \
     }
 #define MORVANE_DOUBLE_KEY(NAME, DEFAULT, MEMBER)                                                  \
     {                                                                                              \
         NAME, EStored::Text, DEFAULT,                                                              \
             [](const CMorvaneSettings& s) { return ProfileDouble(s.MEMBER); },                     \
-            [](CMorvaneSettings& s, const std::string& v) { s.MEMBER = StringToDouble(v); }        \
+            [](CMorvaneSettings& s, const std::string& v)                                          \
+        { return TakeStored(ParseWholeDouble(v), [&s](double d) { s.MEMBER = d; }); }              \
     }
 #define MORVANE_BOOL_KEY(NAME, DEFAULT, MODE)                                                      \
     {                                                                                              \
         NAME, EStored::Text, DEFAULT,                                                              \
             [](const CMorvaneSettings& s) { return BoolToString(s.MODE.IsOn() != 0); },            \
             [](CMorvaneSettings& s, const std::string& v)                                          \
-        { s.MODE.SetState(StringToBool(v) ? 1 : 0); }                                              \
+        { return TakeStored(ParseTrueFalse(v), [&s](bool b) { s.MODE.SetState(b ? 1 : 0); }); }    \
     }
 #define MORVANE_RANGE_KEYS(PREFIX, RANGE, MAX, MIN)                                                \
     MORVANE_DOUBLE_KEY(PREFIX "MinFreq", "10.0", RANGE.left),                                      \
@@ -94,7 +121,10 @@ const CSettingKey kKeys[] = {
      [](const CMorvaneSettings& s)
      { return IntToString(GetFilterLimitCount(s.m_LimitNumberOfFilters)); },
      [](CMorvaneSettings& s, const std::string& v)
-     { SetFilterLimitCount(s.m_LimitNumberOfFilters, int(StringToLong(v))); }},
+     {
+         return TakeStored(StoredInt(v),
+                           [&s](int n) { SetFilterLimitCount(s.m_LimitNumberOfFilters, n); });
+     }},
     MORVANE_RANGE_KEYS("Speaker", m_SpeakerRange, "20.0", "-30.0"),
     MORVANE_BOOL_KEY("SpeakerAutomaticScaling", "true", m_SpeakerAutomaticScaling),
     MORVANE_RANGE_KEYS("Phase", m_PhaseRange, "180.0", "-180.0"),
@@ -134,7 +164,9 @@ void CMorvaneSettings::ReadFrom(const ISettingsStore& store, const std::string& 
         }
         else
             store.ReadText(key.name, value);
-        key.set(*this, value);
+        // A stored text that is no value of its key takes the key's default.
+        if (!key.set(*this, value))
+            key.set(*this, key.defaultValue);
     }
     if (m_strWorkingDirectory.empty())
         m_strWorkingDirectory = currentDirectory;
@@ -147,8 +179,6 @@ namespace
 // their scales readable: the response, filter and filter phase views draw a grid line
 // every 5 dB or 30 degrees (at most 400 lines here), the phase view spaces its ten lines
 // over whatever range it has.
-constexpr int kMinSampleRate = 1;
-constexpr int kMaxSampleRate = 200000;
 constexpr double kMaxTolerance = 100.0;
 constexpr double kMinOptParam = 1e-11;
 constexpr double kMaxOptParam = 1e10;
@@ -229,7 +259,7 @@ void CMorvaneSettings::ClampToValidRanges()
         m_nLowerFrequencyLimit = defaults.m_nLowerFrequencyLimit;
         m_nHigherFrequencyLimit = defaults.m_nHigherFrequencyLimit;
     }
-    m_nSamplingFrequency = std::clamp(m_nSamplingFrequency, kMinSampleRate, kMaxSampleRate);
+    m_nSamplingFrequency = std::clamp(m_nSamplingFrequency, kLowestSampleRate, kHighestSampleRate);
     m_dUpperTolerance = InRange(m_dUpperTolerance, 0.0, kMaxTolerance, defaults.m_dUpperTolerance);
     m_dLowerTolerance = InRange(m_dLowerTolerance, -kMaxTolerance, 0.0, defaults.m_dLowerTolerance);
     // A limit in force is one filter or more; the count kept while it is off is not negative.
@@ -251,7 +281,7 @@ void CMorvaneSettings::WriteTo(ISettingsStore& store) const
     for (const CSettingKey& key : kKeys)
     {
         if (key.stored == EStored::Int)
-            store.WriteInt(key.name, int(StringToLong(key.get(*this))));
+            store.WriteInt(key.name, StoredInt(key.get(*this)).value_or(0));
         else
             store.WriteText(key.name, key.get(*this));
     }

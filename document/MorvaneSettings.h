@@ -37,9 +37,11 @@ public:
     CMorvaneSettings();
 
     // Reads every key, a missing one taking its default. An empty working directory
-    // becomes currentDirectory. Doubles read as text with "%lf" (0.0 without a number),
-    // booleans are true for "true" or "Yes" in any letter case. What is read is then
-    // brought into range (ClampToValidRanges).
+    // becomes currentDirectory. Doubles and integers read whole as one number
+    // (ParseWholeDouble, ParseWholeLong), booleans as "true" or "false", "Yes" or "No" in
+    // any letter case (ParseTrueFalse); a stored text that is none ("abc", "3.0dB",
+    // "Maybe") takes the key's default. What is read is then brought into range
+    // (ClampToValidRanges).
     void ReadFrom(const ISettingsStore& store, const std::string& currentDirectory);
     // Every value within what the settings sheet accepts, so that a damaged or hand-edited
     // profile cannot start the program with values nothing else expects: a value that is

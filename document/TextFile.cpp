@@ -27,20 +27,6 @@ bool IsBlankLine(std::string_view line)
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-bool ReadFiniteNumbers(int n, double* values, const std::string& line)
-{
-    if (n < 1 || !values || CountNumbersInLine(line) < n)
-        return false;
-    for (int k = 0; k < n; ++k)
-        values[k] = std::numeric_limits<double>::quiet_NaN();
-    if (!ParseNumbersInLine(n, values, line))
-        return false;
-    for (int k = 0; k < n; ++k)
-        if (!std::isfinite(values[k]))
-            return false;
-    return true;
-}
-
 namespace
 {
 constexpr std::string_view kBlanks = " \t";

@@ -20,11 +20,6 @@ bool ReadTextFileLines(const std::string& path, CTextLines& lines, std::string& 
 // True when the line holds only blanks and tabs.
 bool IsBlankLine(std::string_view line);
 
-// Reads the first n numbers of the line (tokens as CountNumbersInLine sees them) into
-// values. False when the line holds fewer than n number tokens or one of the first n
-// gives no number or a value that is not finite; values may then be partly written.
-bool ReadFiniteNumbers(int n, double* values, const std::string& line);
-
 // What a row of numbers holds: its count of numbers, or why it holds none.
 struct CNumberRow
 {

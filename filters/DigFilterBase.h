@@ -31,8 +31,11 @@ public:
     // Writes the filter's line; the line break goes out as "\r\n", as text files of the
     // program always have it. False only for a null stream.
     virtual bool Write(std::ostream* pFile);
-    // Label, parameters, modes and output order from the line; no validation: a field
-    // without a number reads 0, a missing mode is off.
+    // Label, parameters, modes and output order from the line, each field read whole as
+    // what it stands for (ParseWholeDouble, ParseYesNo); a field that does not read so is
+    // kept as the line's field fault (GetFieldFault) and its value is no number (a
+    // parameter) or off (a mode). Fields missing at the end of the line (blank fields
+    // there count as missing) read 0, off and order 0; fields after the kind's are not read.
     virtual bool Parse(const std::string& line, int nSampleRate) = 0;
     // Reads one line (without its "\n" or "\r\n") into the line buffer and parses it, also
     // at the end of the stream (an empty line). False only for a null stream.
@@ -49,6 +52,8 @@ public:
     // the filter's count are left out.
     virtual void SetParameterValues(const std::vector<double>& values) = 0;
     virtual double GetSampleRate() const = 0;
+    // The sample rate (Hz) the section is designed for at the next Calculate.
+    virtual void SetSampleRate(double dSampleRate) = 0;
 
     const std::string& GetLabel() const { return m_strLabel; }
     // Accepted only when the text contains the filter's prefix (case-sensitive).
@@ -71,19 +76,37 @@ public:
     bool HasNumbersInRange() const;
     // The output order was set, or parsed from a field that is an output order
     // (IsOutputOrderText); false after Parse of a line whose order is "-1", "2.5" or
-    // "1e20", of which GetOutputOrder holds only what "%ld" made of it.
+    // "1e20", of which GetOutputOrder holds the whole number it is ("-1") or else 0.
     bool HasWholeOutputOrder() const { return m_bWholeOutputOrder; }
-    // Every real parameter (GetParameterValues) is a finite number. Parse reads a field
-    // "nan", "inf" or a number too large for a double ("1e400") as a value that is none,
-    // from which the designers make no section.
+    // Every real parameter (GetParameterValues) is a finite number. A parameter field
+    // that Parse does not read as one ("nan", "inf", "1e400", "abc") leaves a value that
+    // is none, from which the designers make no section.
     bool HasFiniteParameters();
 
+    // The first field of the last parsed line that does not read as what it stands for.
+    struct CFieldFault
+    {
+        enum class EKind
+        {
+            kNone,
+            kNotNumber,    // a real parameter that is not one finite number
+            kNotYesNo,     // a mode that is neither Yes nor No
+            kDecimalComma, // a number written with a decimal comma ("-3,5")
+        };
+        EKind kind = EKind::kNone;
+        int nField = 0;   // the field's number in the line, the label being field 0
+        std::string text; // the field as the line holds it, blanks around it dropped
+    };
+    const CFieldFault& GetFieldFault() const { return m_FieldFault; }
+
     // What keeps a filter, as its line gave it, out of the grids; the first that holds in
-    // this order: a real parameter that is no finite number, an output order that is no
-    // whole number, a label number or output order above kMaxFilterNumber.
+    // this order: a field that does not read as what it stands for (GetFieldFault), a
+    // real parameter that is no finite number, an output order that is no whole number,
+    // a label number or output order above kMaxFilterNumber.
     enum class ELineFault
     {
         kNone,
+        kFieldNotRead,
         kParameterNotFinite,
         kOrderNotWhole,
         kNumberAboveLargest,
@@ -101,7 +124,7 @@ protected:
     // Builds the line buffer from the label, the reals, the modes and the output order.
     void BuildLine(std::span<mwMatrix* const> reals, std::span<CMode* const> modes);
     // Label from field 0, reals from fields 1.., then the modes and the output order from
-    // the fields after them.
+    // the fields after them (Parse).
     void ParseFields(const std::string& line, std::span<mwMatrix* const> reals,
                      std::span<CMode* const> modes);
     void SetPrefix(const std::string& prefix) { m_strPrefix = prefix; }
@@ -112,6 +135,7 @@ protected:
     std::string m_strPrefix;
     int m_nOutputOrder = 0;
     bool m_bWholeOutputOrder = true;
+    CFieldFault m_FieldFault;
     std::string m_strLine;
 };
 

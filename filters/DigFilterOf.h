@@ -77,6 +77,10 @@ public:
             SetScalar(*fields[i], values[i]);
     }
     double GetSampleRate() const override { return ScalarValue(m_Params.m_SampleRate); }
+    void SetSampleRate(double dSampleRate) override
+    {
+        SetScalar(m_Params.m_SampleRate, dSampleRate);
+    }
 
     bool Parse(const std::string& line, int nSampleRate) override
     {

@@ -113,7 +113,7 @@ std::string FilterDesignFault(CDigFilterBase& filter)
 
 double WrittenValue(double value)
 {
-    return ScanDouble(DoubleToString(value));
+    return ReadBackValue(value, "%lf");
 }
 
 std::string WrittenValueProblem(const std::string& heading, double value)
@@ -128,10 +128,12 @@ std::string WrittenValueProblem(const std::string& heading, double value)
                    heading.c_str(), value, DoubleToString(value).c_str());
 }
 
-std::string IncomingFilterProblem(CDigFilterBase& filter)
+namespace
 {
-    if (std::string problem = FilterDesignProblem(filter); !problem.empty())
-        return problem;
+// Why the six-decimal texts of the parameters of a filter that its rate designs would read
+// back as another filter; empty when they read back as one that is designed too.
+std::string WrittenParametersProblem(CDigFilterBase& filter)
+{
     const std::vector<double> values = filter.GetParameterValues();
     const std::vector<std::string> headings = ParameterHeadings(filter);
     std::vector<double> written;
@@ -152,6 +154,127 @@ std::string IncomingFilterProblem(CDigFilterBase& filter)
     return bWrittenDesigned ? std::string()
                             : "its parameters written with six decimals give no stable filter "
                               "section.";
+}
+} // namespace
+
+std::string IncomingFilterProblem(CDigFilterBase& filter)
+{
+    if (FilterDesignProblem(filter).empty())
+        return WrittenParametersProblem(filter);
+    // Not at this rate: a rate the settings accept may still design it.
+    const double dOwnRate = filter.GetSampleRate();
+    std::string refusal;
+    for (const int nRate : {kHighestSampleRate, kLowestSampleRate})
+    {
+        filter.SetSampleRate(nRate);
+        const std::string design = FilterDesignProblem(filter);
+        const std::string problem = design.empty() ? WrittenParametersProblem(filter) : design;
+        if (problem.empty())
+        {
+            refusal.clear();
+            break;
+        }
+        if (refusal.empty())
+            refusal = design.empty()
+                          ? problem
+                          : FormatC("it cannot be designed at any sample rate the settings "
+                                    "accept, from %d Hz to %d Hz: ",
+                                    kLowestSampleRate, kHighestSampleRate) +
+                                design;
+    }
+    filter.SetSampleRate(dOwnRate);
+    FilterDesignProblem(filter);
+    return refusal;
+}
+
+namespace
+{
+// The name of field nField of the filter's line: the heading of a parameter, "Modifiable"
+// or "Active" for a mode, "Output Order" after them.
+std::string LineFieldName(CDigFilterBase& filter, int nField)
+{
+    const std::vector<std::string> headings = ParameterHeadings(filter);
+    const std::size_t nReals = filter.GetParameterValues().size();
+    const std::size_t f = std::size_t(std::max(nField, 1)) - 1;
+    if (f < nReals)
+        return f < headings.size() ? headings[f] : "parameter";
+    const std::vector<std::string> modes = FindLabelKind(filter.GetPrefix()) == kKindEQ
+                                               ? std::vector<std::string>{"Modifiable", "Active"}
+                                               : std::vector<std::string>{"Active"};
+    return f - nReals < modes.size() ? modes[f - nReals] : "Output Order";
+}
+
+// Why a field of the line does not read as what it stands for.
+std::string FieldFaultProblem(CDigFilterBase& filter)
+{
+    using EKind = CDigFilterBase::CFieldFault::EKind;
+    const CDigFilterBase::CFieldFault& fault = filter.GetFieldFault();
+    const std::string name = LineFieldName(filter, fault.nField);
+    const char* const n = name.c_str();
+    const char* const text = fault.text.c_str();
+    switch (fault.kind)
+    {
+    case EKind::kNotNumber:
+        return (fault.text.empty() ? FormatC("its %s is empty", n)
+                                   : FormatC("its %s \"%s\" is not a finite number", n, text)) +
+               FormatC("; give it one number in digits alone, such as %s.",
+                       ExampleParameterValue(name));
+    case EKind::kDecimalComma:
+    {
+        std::string example = fault.text;
+        std::replace(example.begin(), example.end(), ',', '.');
+        return FormatC("its %s \"%s\" has a decimal comma; write the number with a decimal "
+                       "point, such as %s.",
+                       n, text, example.c_str());
+    }
+    case EKind::kNotYesNo:
+        return fault.text.empty() ? FormatC("its %s field is empty; give it Yes or No.", n)
+                                  : FormatC("its %s field \"%s\" is neither Yes nor No.", n, text);
+    case EKind::kNone:
+        break;
+    }
+    return {};
+}
+} // namespace
+
+std::string IncomingLineProblem(CDigFilterBase& filter)
+{
+    using EFault = CDigFilterBase::ELineFault;
+    switch (filter.FindLineFault())
+    {
+    case EFault::kFieldNotRead:
+        return FieldFaultProblem(filter);
+    case EFault::kParameterNotFinite:
+    {
+        const std::string name = NonFiniteParameterName(filter);
+        return FormatC("its %s is not a finite number; give it one number in digits alone, such "
+                       "as %s.",
+                       name.c_str(), ExampleParameterValue(name));
+    }
+    case EFault::kOrderNotWhole:
+        return "its output order is not a whole number in digits, such as 3: an order has no "
+               "sign '-', decimal point or exponent.";
+    case EFault::kNumberAboveLargest:
+        return FormatC("its label number or its output order is above %d, more than the filter "
+                       "grids count to.",
+                       kMaxFilterNumber);
+    case EFault::kNone:
+        break;
+    }
+    return IncomingFilterProblem(filter);
+}
+
+std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults, int nSampleRate)
+{
+    if (faults.empty())
+        return {};
+    std::string text = FormatC("These filters were taken as they are written, but the sample "
+                               "rate of %d Hz cannot design them:\n",
+                               nSampleRate);
+    for (const std::string& fault : faults)
+        text += "\n" + fault;
+    return text + "\n\nDraw and every file written leave them out until the sample rate in "
+                  "Settings designs them or they are corrected in the filter editor.";
 }
 
 std::string NonFiniteParameterName(CDigFilterBase& filter)

@@ -22,11 +22,35 @@ std::string FilterDesignProblem(CDigFilterBase& filter);
 // "label: why" for a filter that FilterDesignProblem refuses; empty when it is designed.
 std::string FilterDesignFault(CDigFilterBase& filter);
 
+// The sample rates the settings accept (Hz): a filter is one where one of them designs it.
+inline constexpr int kLowestSampleRate = 1;
+inline constexpr int kHighestSampleRate = 200000;
+
 // Why the filter, coming in from a file or device data, cannot go into the grids as it
-// is: FilterDesignProblem, or a parameter whose six-decimal text would read back as
-// another filter (WrittenValueProblem, or the filter of the written values cannot be
-// designed). Empty when it can. The filter is designed to its own parameters afterwards.
+// is; empty when it can. Whether it comes in does not hang on the sample rate set when it
+// comes: a filter that its own rate cannot design is taken where the lowest or the highest
+// rate the settings accept designs it (a filter above half of the current rate), and only
+// what no rate designs is refused: "it cannot be designed at any sample rate ..." with
+// FilterDesignProblem at the highest rate. Otherwise a parameter whose six-decimal text
+// would read back as another filter (WrittenValueProblem, or the filter of the written
+// values cannot be designed). The filter keeps its own rate and is designed for it
+// afterwards; Draw and every writer leave out what that rate cannot design
+// (FilterDesignFault).
 std::string IncomingFilterProblem(CDigFilterBase& filter);
+
+// Why the filter, as its line gave it (CDigFilterBase::Parse), cannot come in from a
+// parameter file or device data; empty when it can. The one reason every reader of filter
+// lines gives, a sentence in lower case ending with a full stop; the first that holds of:
+// a field that does not read as what it stands for, named by its column heading with its
+// text ("its Gain in DB "abc" is not a finite number; ..."), a parameter that is no finite
+// number, an output order that is no whole number in digits, a label number or output
+// order above kMaxFilterNumber (CDigFilterBase::FindLineFault), IncomingFilterProblem.
+std::string IncomingLineProblem(CDigFilterBase& filter);
+
+// The one message that names the filters taken in from a file or device data that the
+// current sample rate cannot design (IncomingFilterProblem takes them at another rate),
+// one "label: why" per filter (FilterDesignFault); empty for none.
+std::string FiltersAboveSampleRateMessage(const std::vector<std::string>& faults, int nSampleRate);
 
 // Parameter texts carry six decimals ("%lf"), which stored files and device data rely on.
 // Why the value of the parameter headed heading would read back from them as another
@@ -38,7 +62,7 @@ std::string IncomingFilterProblem(CDigFilterBase& filter);
 inline constexpr double kWrittenValueTolerance = 1e-4;
 std::string WrittenValueProblem(const std::string& heading, double value);
 
-// The value that the six-decimal text of value reads back as.
+// The value that the six-decimal text of value reads back as (ReadBackValue).
 double WrittenValue(double value);
 
 // The heading of the filter's first real parameter, in the order of its line, that is not

@@ -12,15 +12,13 @@
 #include <sstream>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace
 {
 constexpr unsigned kNoFilterLineId = 5155;
-constexpr unsigned kNumberOutOfRangeId = 5157;
-constexpr unsigned kOrderNotWholeId = 5158;
-constexpr unsigned kParameterNotFiniteId = 5159;
 constexpr unsigned kNotWrittenNotFiniteId = 5166;
-constexpr unsigned kNotDesignedId = 5167;
+constexpr unsigned kNotTakenId = 5167;
 constexpr unsigned kNotWrittenNotDesignedId = 5168;
 
 // The line as a filter of the first kind whose prefix its field 0 holds, appended to that
@@ -42,29 +40,28 @@ CDigFilterBase* AddFilterOfLine(CFilterLists& lists, std::string line, int nSamp
     return pFilter;
 }
 
-// The message that refuses a file at a line whose filter has the fault.
-std::string RefusalOf(CDigFilterBase& filter, CDigFilterBase::ELineFault fault)
+// The message that refuses a file at a line whose filter cannot come in; empty when it
+// can.
+std::string RefusalOf(CDigFilterBase& filter)
 {
-    using EFault = CDigFilterBase::ELineFault;
-    switch (fault)
-    {
-    case EFault::kParameterNotFinite:
-    {
-        const std::string name = NonFiniteParameterName(filter);
-        return FormatC(CResourceString(kParameterNotFiniteId).c_str(), name.c_str(),
-                       ExampleParameterValue(name));
-    }
-    case EFault::kOrderNotWhole:
-        return CResourceString(kOrderNotWholeId);
-    case EFault::kNumberAboveLargest:
-        return FormatC(CResourceString(kNumberOutOfRangeId).c_str(), kMaxFilterNumber);
-    case EFault::kNone:
-        if (const std::string problem = IncomingFilterProblem(filter); !problem.empty())
-            return FormatC(CResourceString(kNotDesignedId).c_str(), filter.GetLabel().c_str(),
-                           problem.c_str());
-        break;
-    }
-    return {};
+    const std::string problem = IncomingLineProblem(filter);
+    return problem.empty() ? problem
+                           : FormatC(CResourceString(kNotTakenId).c_str(),
+                                     filter.GetLabel().c_str(), problem.c_str());
+}
+
+// The filters of the lists that their own sample rate cannot design, "label: why" each.
+std::vector<std::string> UndesignedAtOwnRate(CFilterLists& lists)
+{
+    std::vector<std::string> faults;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                if (std::string fault = FilterDesignFault(*list.GetAt(i)); !fault.empty())
+                    faults.push_back(std::move(fault));
+        });
+    return faults;
 }
 
 // The message that refuses to save the lists when a filter would not open again: a
@@ -143,6 +140,7 @@ bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists
                                     std::string& error)
 {
     m_nErrorLine = 0;
+    m_strNotice.clear();
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(path, kMaxFileBytes, bytes, error))
         return false;
@@ -157,7 +155,9 @@ bool CFilterParameterFile::OpenFile(const std::string& path, CFilterLists& lists
     if (m_nErrorLine > 0)
         return false;
     std::istringstream in(text);
-    return ReadFilters(lists, in, nSampleRate);
+    ReadFilters(lists, in, nSampleRate);
+    m_strNotice = FiltersAboveSampleRateMessage(UndesignedAtOwnRate(lists), nSampleRate);
+    return true;
 }
 
 int CFilterParameterFile::FindRefusedLine(const std::string& text, int nSampleRate,
@@ -170,9 +170,7 @@ int CFilterParameterFile::FindRefusedLine(const std::string& text, int nSampleRa
     for (int n = 1; std::getline(in, line); ++n)
     {
         CDigFilterBase* pFilter = AddFilterOfLine(scratch, line, nSampleRate);
-        if (std::string reason =
-                pFilter ? RefusalOf(*pFilter, pFilter->FindLineFault()) : std::string();
-            !reason.empty())
+        if (std::string reason = pFilter ? RefusalOf(*pFilter) : std::string(); !reason.empty())
         {
             if (pReason)
                 *pReason = std::move(reason);

@@ -32,15 +32,19 @@ public:
     // False with a message in error, and the lists untouched, when the file cannot be
     // read or exceeds kMaxFileBytes (GetErrorLine 0), when it is no parameter file: it
     // has lines that are not blank, yet none of them is a filter (GetErrorLine names the
-    // first of them), and when a filter line gives a parameter that is no finite number
-    // ("nan", "inf", "1e400"), an output order that is no whole number of digits ("-1",
-    // "2.5", "1e20": IsOutputOrderText), or a label number or an output order above
-    // kMaxFilterNumber, or a filter that cannot be designed as the line gives it, or whose
-    // parameters written again with six decimals would be another filter
-    // (IncomingFilterProblem) (FindRefusedLine; GetErrorLine names the line). An empty
-    // file is an empty filter set.
+    // first of them), and when a filter line cannot come in as the line gives it
+    // (IncomingLineProblem: a field that does not read whole as a number or as Yes or No,
+    // an output order that is no whole number of digits, a label number or an output
+    // order above kMaxFilterNumber, a filter that no sample rate the settings accept
+    // designs, or one whose parameters written again with six decimals would be another
+    // filter) (FindRefusedLine; GetErrorLine names the line). An empty file is an empty
+    // filter set. Whether a file opens does not hang on nSampleRate: filters that it
+    // cannot design are taken as written and named in GetNotice.
     bool OpenFile(const std::string& path, CFilterLists& lists, int nSampleRate,
                   std::string& error);
+    // After OpenFile took the file: the one message naming the filters that its sample
+    // rate cannot design (FiltersAboveSampleRateMessage); empty for none.
+    const std::string& GetNotice() const { return m_strNotice; }
     // The 1-based line of the file that OpenFile refused the file at; 0 for none.
     int GetErrorLine() const { return m_nErrorLine; }
 
@@ -48,9 +52,8 @@ public:
     // 1-based number of its first line that is not blank.
     static int FindForeignText(const std::string& text);
     // The 1-based number of the first filter line of the text whose filter cannot go into
-    // the grids as the line gives it (CDigFilterBase::FindLineFault, then
-    // IncomingFilterProblem); 0 when there is
-    // none. At a line, pReason (when given) receives the message that refuses the file.
+    // the grids as the line gives it (IncomingLineProblem); 0 when there is none. At a
+    // line, pReason (when given) receives the message that refuses the file.
     static int FindRefusedLine(const std::string& text, int nSampleRate,
                                std::string* pReason = nullptr);
 
@@ -68,4 +71,5 @@ private:
     std::string m_strFilter;          // "Parameter Files (*.par) |*.par||"
     std::string m_strDefaultFileName; // "*.par"
     int m_nErrorLine = 0;
+    std::string m_strNotice;
 };

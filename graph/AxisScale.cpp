@@ -267,7 +267,7 @@ std::string SignificantText(double value, double dTolerance)
     for (int digits = first; digits <= 17; ++digits)
     {
         text = FormatC("%.*g", digits, value);
-        if (std::fabs(StringToDouble(text) - value) <= dTolerance)
+        if (std::fabs(WholeDoubleOrNaN(text) - value) <= dTolerance)
             break;
     }
     return text;
@@ -505,7 +505,7 @@ std::string CAxisScale::LimitText(double value, double dTolerance)
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.')
             text.pop_back();
-        if (std::fabs(StringToDouble(text) - value) <= dTolerance)
+        if (std::fabs(WholeDoubleOrNaN(text) - value) <= dTolerance)
             return text;
     }
     return SignificantText(value, dTolerance);

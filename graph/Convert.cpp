@@ -9,6 +9,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 std::string IntToString(int value)
@@ -197,20 +198,30 @@ int DayOfYear(std::uint16_t wMonth, std::uint16_t wDay, std::uint16_t wYear)
     return day + (leap && wMonth > 2 ? 1 : 0);
 }
 
-double StringToDouble(const std::string& text)
-{
-    return ScanDouble(text);
-}
-
 namespace
 {
-std::string_view TrimmedNumber(const std::string& text)
+// The text without the blanks and tabs around it.
+std::string_view Trimmed(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos)
         return {};
     const auto last = text.find_last_not_of(" \t");
-    std::string_view view(text.data() + first, last - first + 1);
+    return std::string_view(text.data() + first, last - first + 1);
+}
+
+// The lower-case letters of the text without the blanks and tabs around it.
+std::string TrimmedLowerCase(const std::string& text)
+{
+    std::string word(Trimmed(text));
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return word;
+}
+
+std::string_view TrimmedNumber(const std::string& text)
+{
+    std::string_view view = Trimmed(text);
     // A sign in front of a positive number is accepted as people type it.
     if (view.size() > 1 && view.front() == '+' && view[1] != '-' && view[1] != '+')
         view.remove_prefix(1);
@@ -230,8 +241,18 @@ template <class T> std::optional<T> ParseWhole(const std::string& text)
 
 std::optional<double> ParseWholeDouble(const std::string& text)
 {
-    const std::optional<double> value = ParseWhole<double>(text);
-    if (!value || !std::isfinite(*value))
+    const std::string_view view = TrimmedNumber(text);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (view.empty() || end != view.data() + view.size())
+        return std::nullopt;
+    // Beyond the doubles: one too small to hold ("1e-400") is 0 with its sign, as the C
+    // library reads it; one too large ("1e400") is infinite, which is no number here.
+    if (error == std::errc::result_out_of_range)
+        value = ScanDouble(std::string(view));
+    else if (error != std::errc{})
+        return std::nullopt;
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -239,6 +260,40 @@ std::optional<double> ParseWholeDouble(const std::string& text)
 std::optional<long> ParseWholeLong(const std::string& text)
 {
     return ParseWhole<long>(text);
+}
+
+std::optional<bool> ParseYesNo(const std::string& text)
+{
+    const std::string word = TrimmedLowerCase(text);
+    if (word.empty())
+        return std::nullopt;
+    for (const bool bYes : {true, false})
+        if (std::string(bYes ? "yes" : "no").compare(0, word.size(), word) == 0)
+            return bYes;
+    return std::nullopt;
+}
+
+std::optional<bool> ParseTrueFalse(const std::string& text)
+{
+    const std::string word = TrimmedLowerCase(text);
+    if (word == "true" || word == "false")
+        return word == "true";
+    return ParseYesNo(text);
+}
+
+double WholeDoubleOrNaN(const std::string& text)
+{
+    return ParseWholeDouble(text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+double ReadBackValue(double value, const char* format)
+{
+    return WholeDoubleOrNaN(FormatDouble(value, format));
+}
+
+bool ReadsBack(double value, const char* format)
+{
+    return ReadBackValue(value, format) == value;
 }
 
 long StringToLong(const std::string& text)
@@ -330,14 +385,6 @@ bool BitStringToByte(const std::string& text, std::uint8_t* byte)
     return true;
 }
 
-bool StringToBool(const std::string& text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return lower == "true" || lower == "yes";
-}
-
 std::string GetDelimitedField(const std::string& text, int n, char delimiter)
 {
     if (n < 0)
@@ -352,24 +399,6 @@ std::string GetDelimitedField(const std::string& text, int n, char delimiter)
     }
     const auto end = text.find(delimiter, start);
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-double GetDelimitedDouble(const std::string& text, int n, char delimiter)
-{
-    return StringToDouble(GetDelimitedField(text, n, delimiter));
-}
-
-long GetDelimitedLong(const std::string& text, int n, char delimiter)
-{
-    return StringToLong(GetDelimitedField(text, n, delimiter));
-}
-
-bool GetDelimitedYes(const std::string& text, int n, char delimiter)
-{
-    std::string field = GetDelimitedField(text, n, delimiter);
-    std::transform(field.begin(), field.end(), field.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
-    return field.find(CResourceString(205)) != std::string::npos;
 }
 
 int CountFields(const std::string& text, char delimiter)

@@ -44,13 +44,29 @@ int MonthNumber(const std::string& text);
 // The day's number within its year, Gregorian leap years; 0 for a month outside 1 to 12.
 int DayOfYear(std::uint16_t month, std::uint16_t day, std::uint16_t year);
 
-double StringToDouble(const std::string& text); // "%lf"; 0.0 without a number
-long StringToLong(const std::string& text);     // "%ld"; 0 without a number
-long HexTextToLong(const std::string& text);    // "%lx"; 0 without a number
-// A typed number: the whole text as one finite number in C notation, blanks around it and
-// a '+' in front allowed; nothing for anything else (an empty text included).
+long StringToLong(const std::string& text);  // "%ld"; 0 without a number
+long HexTextToLong(const std::string& text); // "%lx"; 0 without a number
+// The one parse of every number the program reads from text, typed or from a file: the
+// whole text as one finite number in C notation, blanks and tabs around it and a '+' in
+// front allowed; nothing for anything else: an empty text, a word, "nan", "inf", a number
+// too large to hold ("1e400"), one with anything before or after it ("-3.5dB", "1.0.5")
+// or with a decimal comma ("85,5").
 std::optional<double> ParseWholeDouble(const std::string& text);
 std::optional<long> ParseWholeLong(const std::string& text);
+// The text through ParseWholeDouble; NaN where it is no finite number.
+double WholeDoubleOrNaN(const std::string& text);
+// The one parse of a Yes/No field, in a file or typed: "Yes" or "No" in any letter case,
+// or their first letters ("y", "ye", "n"), blanks and tabs around allowed; true for yes,
+// nothing for any other text ("Maybe", "1", an empty text).
+std::optional<bool> ParseYesNo(const std::string& text);
+// A truth value of the profile: "true" or "false" in any letter case, or a Yes/No
+// (ParseYesNo); nothing for any other text.
+std::optional<bool> ParseTrueFalse(const std::string& text);
+// What the text of value in format (one conversion of a double, such as "%lf") reads back
+// as through ParseWholeDouble; NaN where the text is no finite number.
+double ReadBackValue(double value, const char* format);
+// The text of value in format reads back as value itself.
+bool ReadsBack(double value, const char* format);
 // "%d", "%u", "%hu"; the value stays when the text holds no number. Always true.
 bool TextToInt(const std::string& text, int* value);
 bool TextToUnsigned(const std::string& text, unsigned int* value);
@@ -63,16 +79,10 @@ bool DecimalTextToByte(const std::string& text, std::uint8_t* byte);
 // (other characters are skipped, so separators shift the value), low 8 bits kept.
 // False, with the byte unchanged, for a text longer than 32 characters.
 bool BitStringToByte(const std::string& text, std::uint8_t* byte);
-// "true" or "yes" in any case.
-bool StringToBool(const std::string& text);
 
 // Field n (from 0) of the text, the text taken as if a delimiter stood before and after
 // it; an empty text for n beyond the last field.
 std::string GetDelimitedField(const std::string& text, int n, char delimiter);
-double GetDelimitedDouble(const std::string& text, int n, char delimiter);
-long GetDelimitedLong(const std::string& text, int n, char delimiter);
-// The field, upper-cased, contains "YES".
-bool GetDelimitedYes(const std::string& text, int n, char delimiter);
 // The number of runs of characters other than the delimiter.
 int CountFields(const std::string& text, char delimiter);
 // The text after the last path separator ('\\' or '/'); the whole path without one.

@@ -68,7 +68,7 @@ std::string CHorizontalScale::LabelText(double v, ELabelText kind) const
     // 10 to a value beyond about 308 is no double ("inf", or 0 below -308), and where the
     // decades are finer than the doubles (a window of 1e-300 decades) 10 to the upper limit
     // reads back as 10 to the lower one: such texts would stand at the wrong place.
-    if (m_bLogarithmic && !(std::fabs(std::log10(StringToDouble(text)) - v) <= tolerance))
+    if (m_bLogarithmic && !(std::fabs(std::log10(WholeDoubleOrNaN(text)) - v) <= tolerance))
         return {};
     return text;
 }

@@ -42,6 +42,11 @@ constexpr CStringEntry kStringTable[] = {
     {172, "The filter of this A row and its B row has a response that is not a finite number at "
           "every frequency (an a0 of 0, or coefficients too large or too small to divide by): "
           "it is no filter."},
+    {173, "The coefficient %s of this row, \"%s\", is not a finite number: write each "
+          "coefficient as one number in digits alone, with a decimal point, such as "
+          "-1.987654321098765."},
+    {174, "The a0 of this A row is 0, or so near 0 that the fifteen decimals of the file write "
+          "it as 0: a filter divides by its a0, so no filter has an a0 of 0."},
     {179, "TS-"},
     {180, "*"},
     {186, "Point"},
@@ -164,15 +169,6 @@ constexpr CStringEntry kStringTable[] = {
     {5156, "This line holds a point, but no section name comes before it: this is no master "
            "point file.  Its points follow the name of their section, \"Desired Response\", "
            "\"Upper Tolerance\" or \"Lower Tolerance\"."},
-    {5157, "The label number or the output order of this filter is above %d, more than the "
-           "filter grids count to: the file was not opened.  Give the filter a smaller "
-           "number or order."},
-    {5158, "The output order of this filter is not a whole number in digits, such as 3: the "
-           "file was not opened.  An order has no sign '-', decimal point or exponent; give the "
-           "filter one in digits alone."},
-    {5159, "The %s of this filter is not a finite number: the file was not opened.  \"nan\", "
-           "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it a "
-           "number such as %s."},
     {5160, "The raw response was log sampled or smoothed after it was read from this file.  "
            "Saving it replaces the measurement in the file.  Do you want to replace it?"},
     {5161, "Desired Response Pts."},
@@ -187,7 +183,7 @@ constexpr CStringEntry kStringTable[] = {
     {5166, "The filter parameter file was not written: the %s of the filter %s is not a finite "
            "number, and a file holding it would not open again.  Correct it in the filter "
            "editor."},
-    {5167, "The filter %s on this line cannot be designed as the line gives it: %s  The file "
+    {5167, "The filter %s on this line cannot be taken as the line gives it: %s  The file "
            "was not opened.  Correct the line, or remove it."},
     {5168, "The filter parameter file was not written: the filter %s cannot be designed as "
            "it is, and a file holding it would not open again: %s  Correct it in the filter "

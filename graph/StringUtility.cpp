@@ -1,7 +1,7 @@
 #include "graph/StringUtility.h"
 
 #include "graph/Assert.h"
-#include "graph/CFormat.h"
+#include "graph/Convert.h"
 
 #include <cstring>
 #include <utility>
@@ -114,10 +114,9 @@ bool ParseNumbersInLine(int n, double* values, const std::string& line)
     ForEachNumberToken(line, std::size_t(n),
                        [&](std::size_t first, std::size_t last)
                        {
-                           bool ok = false;
-                           const double v = ScanDouble(line.substr(first, last - first + 1), &ok);
-                           if (ok)
-                               *next = v;
+                           if (const std::optional<double> v =
+                                   ParseWholeDouble(line.substr(first, last - first + 1)))
+                               *next = *v;
                            ++next;
                        });
     return true;

@@ -23,8 +23,9 @@ bool IsNumberChar(char c);
 // after a blank, and end at the next blank; other characters inside a run belong to it.
 // A line that starts with any other character holds no number.
 int CountNumbersInLine(const std::string& line);
-// Reads the first n numbers of the line with "%lf" into values[0 .. n - 1]; a number in
-// which "%lf" finds nothing leaves its entry. FALSE, with nothing stored, when n < 1,
+// Reads the first n numbers of the line into values[0 .. n - 1], each run whole as one
+// finite number (ParseWholeDouble); a run that is none ("1.0.5", "1e400", "-") leaves its
+// entry. FALSE, with nothing stored, when n < 1,
 // values is null, the line is empty or holds fewer than n numbers. Any line length.
 bool ParseNumbersInLine(int n, double* values, const std::string& line);
 

@@ -2,7 +2,6 @@
 
 #include "graph/Convert.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace DialogData
@@ -43,15 +42,6 @@ std::optional<long> ParseLong(const std::string& text)
 
 std::optional<bool> ParseYesNo(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::nullopt;
-    std::string word = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-    for (char& c : word)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    for (const bool bYes : {true, false})
-        if (std::string(bYes ? "yes" : "no").compare(0, word.size(), word) == 0)
-            return bYes;
-    return std::nullopt;
+    return ::ParseYesNo(text);
 }
 } // namespace DialogData

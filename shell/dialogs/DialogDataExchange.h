@@ -25,11 +25,11 @@ std::string IntegerRangeMessage(long nMin, long nMax);
 std::string FormatDouble(double value);
 std::string FormatLong(long value);
 
-// The whole text as one finite number, blanks around it allowed; nothing otherwise.
+// The program's one parse of a number (ParseWholeDouble, ParseWholeLong) and of a Yes/No
+// (ParseYesNo): the whole text as one finite number, or as "Yes" or "No" in any letter
+// case or their first letters, blanks around allowed; nothing otherwise.
 std::optional<double> ParseDouble(const std::string& text);
 std::optional<long> ParseLong(const std::string& text);
-// "Yes" or "No" in any letter case, or their first letters ("y", "ye", "n"), blanks around
-// allowed: true for yes; nothing for any other text.
 std::optional<bool> ParseYesNo(const std::string& text);
 
 // Inclusive bounds of a double field.

@@ -6,6 +6,7 @@
 
 #include "tests/device/DeviceFixture.h"
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -362,8 +363,9 @@ TEST_F(CommandsTest, ParameterLinesWithNumbersAboveTheLargestAreNamedAndNotReadB
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
         // One message box, a line for each line not taken.
         const std::string expected =
-            NotTakenMessage(refused, "gives its filter a label number or an output order above "
-                                     "1000000000, more than the filter grids count to");
+            NotTakenMessage(refused, "gives a filter that cannot be taken as the line gives it: "
+                                     "its label number or its output order is above 1000000000, "
+                                     "more than the filter grids count to");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ-3");
@@ -391,8 +393,9 @@ TEST_F(CommandsTest, ParameterLinesWhoseOrderIsNoWholeNumberAreNamedAndNotReadBa
         messages.texts.clear();
         commands->Execute(Cmd::kReplaceGridWithDeviceData);
         const std::string expected = NotTakenMessage(
-            refused, "gives its filter an output order that is not a whole number in digits, "
-                     "such as 3");
+            refused, "gives a filter that cannot be taken as the line gives it: its output order "
+                     "is not a whole number in digits, such as 3: an order has no sign '-', "
+                     "decimal point or exponent");
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected}) << id;
         ASSERT_EQ(doc->m_FilterLists.GetTotalCount(), 1) << id;
         EXPECT_EQ(doc->m_FilterLists.m_EQFilters.GetAt(0)->GetLabel(), "EQ--1");
@@ -413,11 +416,13 @@ TEST_F(CommandsTest, ParameterLinesWhoseParameterIsNoFiniteNumberAreNamedAndNotR
     lines.insert(lines.end(), refused.begin(), refused.end());
     lines.push_back("!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 3\r\n");
     const std::string expected =
-        "The device data line \"" + refused[0].substr(0, refused[0].size() - 2) +
-        "\" gives its filter a Gain in DB that is not a finite number; the filter was not "
-        "taken.\nThe device data line \"" +
-        refused[1].substr(0, refused[1].size() - 2) +
-        "\" gives its filter a Bandwidth that is not a finite number; the filter was not taken.";
+        NotTakenMessage({refused[0]}, "gives a filter that cannot be taken as the line gives it: "
+                                      "its Gain in DB \"nan\" is not a finite number; give it "
+                                      "one number in digits alone, such as -3.0") +
+        "\n" +
+        NotTakenMessage({refused[1]}, "gives a filter that cannot be taken as the line gives it: "
+                                      "its Bandwidth \"1e400\" is not a finite number; give it "
+                                      "one number in digits alone, such as 1.0");
     for (const EDeviceId id : {kDeviceQZX2201, kDeviceQZX2410})
         for (const int command : {Cmd::kReplaceGridWithDeviceData, Cmd::kAddDeviceDataToGrid})
         {
@@ -1033,7 +1038,7 @@ const char kFamilyRegisterWord[] =
 const char kFamilyWordLine[] =
     "is no coefficient word of the QZX241X: four blank-led pairs of hexadecimal digits of a "
     "28-bit word filled with its sign, such as \" 00 80 00 00\" or \" FF 80 00 00\"";
-const std::string kGainNotFinite = "gives its filter a Gain in DB that is not a finite number";
+const char kNotTaken[] = "gives a filter that cannot be taken as the line gives it: ";
 const CFaultyLine kFaultyLines[] = {
     {kDeviceQZX2201, 17, "0A nan E046D6 0FFF5A E046D6 0FFF3E", "holds \"nan\""},
     {kDeviceQZX2201, 23, "13 010000 010111 010222 010333 1010444", "holds \"1010444\""},
@@ -1044,6 +1049,13 @@ const CFaultyLine kFaultyLines[] = {
     {kDeviceQZX2201, 11, "!# EQ-1, nan, 2.000000, 100.000000, No, Yes, 1", ""},
     {kDeviceQZX2202, 12, "!# EQ-2, 6.000000, 2.000000, 1e400, No, Yes, 2", ""},
     {kDeviceQZX2410, 11, "!# EQ-1, -inf, 2.000000, 100.000000, No, Yes, 1", ""},
+    {kDeviceQZX2201, 11, "!# EQ-1, abc, 2.000000, 100.000000, No, Yes, 1", ""},
+    {kDeviceQZX2202, 12, "!# EQ-2, 6.000000, 2.000000, 100.000000, No, Maybe, 2", ""},
+    {kDeviceQZX2410, 11, "!# EQ-1, -3,5, 2.000000, 100.000000, No, Yes, 1", ""},
+    // A fixed setting is a level: read whole, within the levels the program holds.
+    {kDeviceQZX2201, 29, "4 -99999999999999999999999.0 Volume", "-99999999999999999999999.0"},
+    {kDeviceQZX2201, 30, "5 abc Treble", "abc"},
+    {kDeviceQZX2202, 35, "7 -12.0dB Mixer1", "-12.0dB"},
     {kDeviceQZX2410, 21, "34 00800000 nan 00800000 00800000 00800000", "holds \"nan\""},
     {kDeviceQZX2410, 21, "4F 00800000 7FFFFFFF 00800000 00800000 00800000", "holds \"7FFFFFFF\""},
     {kDeviceQZX2410, 24, " FF 80 nan 00", ""},
@@ -1062,10 +1074,25 @@ std::string GoldenOf(EDeviceId id)
 std::string WhyOf(const CFaultyLine& c)
 {
     const std::string line = c.line;
+    const std::size_t gain = line.find(", ") + 2;
+    const std::string field = line.substr(gain, line.find(',', gain) - gain);
+    if (line.find("1e400") != std::string::npos)
+        return std::string(kNotTaken) + "its Center Frequency \"1e400\" is not a finite number; "
+                                        "give it one number in digits alone, such as 1000.0";
+    if (line.find("Maybe") != std::string::npos)
+        return std::string(kNotTaken) + "its Active field \"Maybe\" is neither Yes nor No";
+    if (line.find("-3,5") != std::string::npos)
+        return std::string(kNotTaken) + "its Gain in DB \"-3,5\" has a decimal comma; write the "
+                                        "number with a decimal point, such as -3.5";
     if (line.rfind("!#", 0) == 0)
-        return line.find("EQ-2") != std::string::npos
-                   ? "gives its filter a Center Frequency that is not a finite number"
-                   : kGainNotFinite;
+        return std::string(kNotTaken) + "its Gain in DB \"" + field +
+               "\" is not a finite number; give it one number in digits alone, such as -3.0";
+    if (std::isdigit(static_cast<unsigned char>(line[0])) && line[1] == ' ' &&
+        std::string(c.why).find(' ') == std::string::npos)
+        return "holds \"" + std::string(c.why) + "\" where the level of the " +
+               line.substr(line.rfind(' ') + 1) +
+               " setting belongs: one number of dB from -1000 to 1000 in digits alone, such as "
+               "-6.0";
     if (line[0] == ' ')
         return kFamilyWordLine;
     return std::string(c.why) + (c.id == kDeviceQZX2410 ? kFamilyRegisterWord : kEqWord);

@@ -1,5 +1,6 @@
 #include "device/DeviceDataReadBack.h"
 #include "device/DeviceDataText.h"
+#include "filters/FilterDesignCheck.h"
 #include "filters/FilterLists.h"
 #include "tests/device/TestData.h"
 
@@ -12,6 +13,16 @@ std::vector<std::string> BetweenTakenLines(const char* line)
 {
     return {"!# Filter Parameters\r\n", "!# NT-2, 50.000000, 60.000000, Yes, 1\r\n", line,
             "!# EQ-3, -3.000000, 200.000000, 3000.000000, Yes, Yes, 9\r\n"};
+}
+
+// The message naming a line (with its line break) whose filter is not taken, and why (a
+// sentence with its full stop).
+std::string NotTaken(const std::string& line, std::string problem)
+{
+    problem.pop_back();
+    return "The device data line \"" + line.substr(0, line.find('\r')) +
+           "\" gives a filter that cannot be taken as the line gives it: " + problem +
+           "; the filter was not taken.";
 }
 } // namespace
 
@@ -147,11 +158,9 @@ TEST(DeviceDataReadBack, ParameterLineWhoseOrderIsNoWholeNumberIsNamedAndNotTake
         {
             EXPECT_EQ(added, 0) << c.tail;
             EXPECT_EQ(refused,
-                      std::vector<std::string>{"The device data line \"" +
-                                               line.substr(0, line.size() - 2) +
-                                               "\" gives its filter an output order that is not "
-                                               "a whole number in digits, such as 3; the filter "
-                                               "was not taken."})
+                      std::vector<std::string>{NotTaken(
+                          line, "its output order is not a whole number in digits, such as 3: "
+                                "an order has no sign '-', decimal point or exponent.")})
                 << c.tail;
             continue;
         }
@@ -178,18 +187,18 @@ TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedA
         const char* line;
         const char* why; // null: taken
     } cases[] = {
-        {"!# EQ-1, nan, 200.000000, 1000.000000, Yes, Yes, 1\r\n", "a Gain in DB"},
-        {"!# EQ-1, -3.000000, -nan, 1000.000000, Yes, Yes, 1\r\n", "a Bandwidth"},
-        {"!# EQ-1, -3.000000, 200.000000, 1e400, Yes, Yes, 1\r\n", "a Center Frequency"},
-        {"!# TS-1, inf, 8000.000000, Yes, 2\r\n", "a Gain in DB"},
-        {"!# BS-1, -6.000000, -1e400, Yes, 2\r\n", "a Cut Frequency"},
-        {"!# HPB-1, 1e999, Yes, 3\r\n", "a Cut Frequency"},
-        {"!# NT-1, -inf, 1000.000000, Yes, 4\r\n", "a Bandwidth"},
-        {"!# C1LP-1, 5000.000000, NaN, Yes, 5\r\n", "a Passband Ripple"},
-        {"!# HIPT-1, -2.500000, 2000.000000, INF, Yes, 6\r\n", "an Upper Bandedge"},
-        {"!# LOPT-1, 4.000000, -INFINITY, 400.000000, Yes, 6\r\n", "a Lower Bandedge"},
-        {"!# VQLP-1, 12000.000000, nan(7), Yes, 7\r\n", "a Q"},
-        {"!# ALPS-1, 1e309, 1500.000000, Yes, 8\r\n", "a Bandwidth"},
+        {"!# EQ-1, nan, 200.000000, 1000.000000, Yes, Yes, 1\r\n", "Gain in DB \"nan\""},
+        {"!# EQ-1, -3.000000, -nan, 1000.000000, Yes, Yes, 1\r\n", "Bandwidth \"-nan\""},
+        {"!# EQ-1, -3.000000, 200.000000, 1e400, Yes, Yes, 1\r\n", "Center Frequency \"1e400\""},
+        {"!# TS-1, inf, 8000.000000, Yes, 2\r\n", "Gain in DB \"inf\""},
+        {"!# BS-1, -6.000000, -1e400, Yes, 2\r\n", "Cut Frequency \"-1e400\""},
+        {"!# HPB-1, 1e999, Yes, 3\r\n", "Cut Frequency \"1e999\""},
+        {"!# NT-1, -inf, 1000.000000, Yes, 4\r\n", "Bandwidth \"-inf\""},
+        {"!# C1LP-1, 5000.000000, NaN, Yes, 5\r\n", "Passband Ripple \"NaN\""},
+        {"!# HIPT-1, -2.500000, 2000.000000, INF, Yes, 6\r\n", "Upper Bandedge \"INF\""},
+        {"!# LOPT-1, 4.000000, -INFINITY, 400.000000, Yes, 6\r\n", "Lower Bandedge \"-INFINITY\""},
+        {"!# VQLP-1, 12000.000000, nan(7), Yes, 7\r\n", "Q \"nan(7)\""},
+        {"!# ALPS-1, 1e309, 1500.000000, Yes, 8\r\n", "Bandwidth \"1e309\""},
         {"!# EQ-1, 1e-400, 200.000000, 1000.000000, Yes, Yes, 1\r\n", nullptr},
         {"!# HPB-1, 40.1234567, Yes, 3\r\n", nullptr},
     };
@@ -209,11 +218,13 @@ TEST(DeviceDataReadBack, ParameterLineWithAParameterThatIsNoFiniteNumberIsNamedA
         EXPECT_EQ(added, 2) << c.line;
         EXPECT_EQ(lists.m_NotchFilters.GetAt(0)->GetLabel(), "NT-2");
         EXPECT_EQ(lists.m_EQFilters.GetAt(lists.m_EQFilters.GetSize() - 1)->GetLabel(), "EQ-3");
-        EXPECT_EQ(refused, std::vector<std::string>{"The device data line \"" +
-                                                    line.substr(0, line.size() - 2) +
-                                                    "\" gives its filter " + c.why +
-                                                    " that is not a finite number; the filter "
-                                                    "was not taken."})
+        const std::string why = c.why;
+        const std::string example = ExampleParameterValue(why.substr(0, why.find(" \"")));
+        EXPECT_EQ(refused, std::vector<std::string>{NotTaken(
+                               line, "its " + why +
+                                         " is not a finite number; give it one number in digits "
+                                         "alone, such as " +
+                                         example + ".")})
             << c.line;
     }
 }
@@ -230,24 +241,27 @@ TEST(DeviceDataReadBack, ParameterLineOfAFilterThatCannotBeDesignedAsItIsIsNamed
     } cases[] = {
         {"!# HPB-1, 0.0000004, Yes, 1\r\n",
          "The device data line \"!# HPB-1, 0.0000004, Yes, 1\" gives a filter that cannot be "
-         "designed as the line gives it (the Cut Frequency 4e-07 would be written with six "
-         "decimals as 0.000000, and read back as another filter); the filter was not taken."},
+         "taken as the line gives it: the Cut Frequency 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter; the filter was not taken."},
         {"!# HPB-1, 0.0000005, Yes, 1\r\n",
          "The device data line \"!# HPB-1, 0.0000005, Yes, 1\" gives a filter that cannot be "
-         "designed as the line gives it (its parameters give no stable filter section); the "
+         "taken as the line gives it: it cannot be designed at any sample rate the settings "
+         "accept, from 1 Hz to 200000 Hz: its parameters give no stable filter section; the "
          "filter was not taken."},
         {"!# VQHP-1, 100.000000, 0.0000004, Yes, 2\r\n",
          "The device data line \"!# VQHP-1, 100.000000, 0.0000004, Yes, 2\" gives a filter that "
-         "cannot be designed as the line gives it (the Q 4e-07 would be written with six "
-         "decimals as 0.000000, and read back as another filter); the filter was not taken."},
+         "cannot be taken as the line gives it: the Q 4e-07 would be written with six "
+         "decimals as 0.000000, and read back as another filter; the filter was not taken."},
         {"!# EQ-1, -1e308, 1.000000, 1000.000000, No, Yes, 1\r\n",
          "The device data line \"!# EQ-1, -1e308, 1.000000, 1000.000000, No, Yes, 1\" gives a "
-         "filter that cannot be designed as the line gives it (its parameters give no stable "
-         "filter section); the filter was not taken."},
+         "filter that cannot be taken as the line gives it: it cannot be designed at any sample "
+         "rate the settings accept, from 1 Hz to 200000 Hz: its parameters give no stable "
+         "filter section; the filter was not taken."},
         {"!# HIPT-1, 3.000000, 2000.000000, 1000.000000, Yes, 6\r\n",
          "The device data line \"!# HIPT-1, 3.000000, 2000.000000, 1000.000000, Yes, 6\" gives a "
-         "filter that cannot be designed as the line gives it (the Lower Bandedge must be below "
-         "the Upper Bandedge); the filter was not taken."},
+         "filter that cannot be taken as the line gives it: it cannot be designed at any sample "
+         "rate the settings accept, from 1 Hz to 200000 Hz: the Lower Bandedge must be below "
+         "the Upper Bandedge; the filter was not taken."},
     };
     for (const auto& c : cases)
     {
@@ -258,5 +272,95 @@ TEST(DeviceDataReadBack, ParameterLineOfAFilterThatCannotBeDesignedAsItIsIsNamed
         EXPECT_EQ(lists.m_NotchFilters.GetAt(0)->GetLabel(), "NT-2");
         EXPECT_EQ(lists.m_EQFilters.GetAt(lists.m_EQFilters.GetSize() - 1)->GetLabel(), "EQ-3");
         EXPECT_EQ(refused, std::vector<std::string>{c.refusal}) << c.line;
+    }
+}
+
+// A "!#" line is read field by field as a ".par" line is: read from the front, "abc" and
+// an empty gain gave 0, "-3.5dB" -3.5 and "Maybe" an inactive filter. Each such line is
+// named with its field and not taken; the lines around it are.
+TEST(DeviceDataReadBack, ParameterLineWithAFieldThatIsNotWhatItStandsForIsNamedAndNotTaken)
+{
+    const struct
+    {
+        const char* line;
+        const char* problem;
+    } cases[] = {
+        {"!# EQ-1, abc, 200.000000, 1000.000000, Yes, Yes, 1\r\n",
+         "its Gain in DB \"abc\" is not a finite number; give it one number in digits alone, "
+         "such as -3.0."},
+        {"!# EQ-1, , 200.000000, 1000.000000, Yes, Yes, 1\r\n",
+         "its Gain in DB is empty; give it one number in digits alone, such as -3.0."},
+        {"!# EQ-1, -3.5dB, 200.000000, 1000.000000, Yes, Yes, 1\r\n",
+         "its Gain in DB \"-3.5dB\" is not a finite number; give it one number in digits alone, "
+         "such as -3.0."},
+        {"!# HPB-1, 1000Hz, Yes, 3\r\n",
+         "its Cut Frequency \"1000Hz\" is not a finite number; give it one number in digits "
+         "alone, such as 1000.0."},
+        {"!# EQ-1, -3.000000, 200.000000, 1000.000000, No, Maybe, 1\r\n",
+         "its Active field \"Maybe\" is neither Yes nor No."},
+        {"!# EQ-1, -3,5, 200.000000, 1000.000000, No, Yes, 1\r\n",
+         "its Gain in DB \"-3,5\" has a decimal comma; write the number with a decimal point, "
+         "such as -3.5."},
+        {"!# TS-1, 85,5, 8000.000000, Yes, 2\r\n",
+         "its Gain in DB \"85,5\" has a decimal comma; write the number with a decimal point, "
+         "such as 85.5."},
+    };
+    for (const auto& c : cases)
+    {
+        CFilterLists lists;
+        std::vector<std::string> refused;
+        EXPECT_EQ(ParameterLinesToFilters(BetweenTakenLines(c.line), lists, 48000, &refused), 2)
+            << c.line;
+        EXPECT_EQ(refused, std::vector<std::string>{NotTaken(c.line, c.problem)}) << c.line;
+        // The one check of the open and of the editor's OK says the same.
+        std::string problem = c.problem;
+        problem.pop_back();
+        EXPECT_EQ(FindParameterLineRefusal(c.line, 48000),
+                  "gives a filter that cannot be taken as the line gives it: " + problem);
+    }
+}
+
+// Whether a "!#" line is taken does not hang on the sample rate: a filter above half of the
+// current rate that another rate the settings accept designs is taken as written, and the
+// filters the current rate cannot design are named once, in one message after the refused
+// lines; one that no rate designs is refused at every rate.
+TEST(DeviceDataReadBack, AFilterAboveHalfOfTheSampleRateIsTakenAndNamedOnce)
+{
+    const std::vector<std::string> lines = {
+        "!# Filter Parameters\r\n", "!# HPB-1, 40.000000, Yes, 1\r\n",
+        "!# LPB-1, 30000.000000, No, 2\r\n",
+        "!# EQ-2, -3.000000, 8000.000000, 60000.000000, No, Yes, 3\r\n",
+        "!# HPB-2, 0.000000, Yes, 4\r\n"};
+    const struct
+    {
+        int nRate;
+        std::vector<std::string> named;
+    } rates[] = {
+        {8000, {"LPB-1", "EQ-2"}}, {48000, {"LPB-1", "EQ-2"}}, {96000, {"EQ-2"}}, {200000, {}}};
+    for (const auto& r : rates)
+    {
+        CFilterLists lists;
+        std::vector<std::string> messages;
+        EXPECT_EQ(ParameterLinesToFilters(lines, lists, r.nRate, &messages), 3) << r.nRate;
+        EXPECT_EQ(lists.m_LowPass_BFilters.GetSize(), 1) << r.nRate;
+        for (std::size_t i = 2; i < lines.size() - 1; ++i)
+            EXPECT_EQ(FindParameterLineRefusal(lines[i], r.nRate), "") << r.nRate << lines[i];
+        ASSERT_EQ(messages.size(), r.named.empty() ? 1u : 2u) << r.nRate;
+        EXPECT_NE(messages[0].find("\"!# HPB-2, 0.000000, Yes, 4\" gives a filter that cannot be "
+                                   "taken as the line gives it: it cannot be designed at any "
+                                   "sample rate the settings accept"),
+                  std::string::npos)
+            << messages[0];
+        if (r.named.empty())
+            continue;
+        EXPECT_EQ(messages[1].rfind("These filters were taken as they are written, but the "
+                                    "sample rate of " +
+                                        std::to_string(r.nRate) + " Hz cannot design them:",
+                                    0),
+                  0u)
+            << messages[1];
+        for (const std::string& label : r.named)
+            EXPECT_NE(messages[1].find("\n" + label + ": "), std::string::npos) << messages[1];
+        EXPECT_EQ(messages[1].find("HPB-1"), std::string::npos) << messages[1];
     }
 }

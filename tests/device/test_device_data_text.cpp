@@ -234,3 +234,50 @@ TEST(DeviceDataRecognition, OnlyTheLinesAChipIsProgrammedFromCount)
         EXPECT_EQ(IsFamilyDataLine(c.line), c.family) << c.line;
     }
 }
+
+// A fixed setting's value is read whole as one level: read from the front, "-6.0dB" was
+// -6, and "-99999999999999999999999.0" a volume no chip holds. Each such line is named;
+// a line of another shape is none of the settings'.
+TEST(DeviceDataRecognition, AFixedSettingHoldsALevelReadWhole)
+{
+    const struct
+    {
+        const char* line;
+        const char* value; // null: no fault
+    } cases[] = {
+        {"4 -6.0 Volume\r\n", nullptr},
+        {"4 -10.0 Volume\r\n", nullptr},
+        {"$8 -70.0 Mixer2\r\n", nullptr},
+        {"5 +1e3 Treble\r\n", nullptr},
+        {"6 1000 Bass", nullptr},
+        {"4 -6.0 Volume NAME: speaker.eq\r\n", nullptr},
+        {"4 -99999999999999999999999.0 Volume\r\n", "-99999999999999999999999.0"},
+        {"4 abc Volume\r\n", "abc"},
+        {"4 -6.0dB Volume\r\n", "-6.0dB"},
+        {"5 1000.5 Treble\r\n", "1000.5"},
+        {"6 nan Bass\r\n", "nan"},
+        {"7 -1,5 Mixer1\r\n", "-1,5"},
+        {"4 -6.0 12.0\r\n", nullptr},
+        {"13 5 20\r\n", nullptr},
+        {"! 4 abc Volume\r\n", nullptr},
+        {"45x 1 Volume\r\n", nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string fault = FixedSettingFault(c.line);
+        if (!c.value)
+        {
+            EXPECT_EQ(fault, "") << c.line;
+            continue;
+        }
+        const std::string line = c.line;
+        const std::string name =
+            line.substr(line.rfind(' ') + 1, line.find('\r') - line.rfind(' ') - 1);
+        EXPECT_EQ(fault, std::string("holds \"") + c.value + "\" where the level of the " + name +
+                             " setting belongs: one number of dB from -1000 to 1000 in digits "
+                             "alone, such as -6.0")
+            << c.line;
+        // It is still a line of device data: the text holds data, and the fault is named.
+        EXPECT_TRUE(IsEqDataLine(c.line)) << c.line;
+    }
+}

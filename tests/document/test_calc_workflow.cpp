@@ -307,26 +307,34 @@ TEST_F(WorkflowTest, CancelledOrBadCoefficientFileEmptiesTheLists)
 TEST_F(WorkflowTest, RestartCoefficientsWhoseResponseIsNoFiniteNumberAreRefusedAtTheirRow)
 {
     Prepare({{1000.0, 4.0}});
+    const std::string kNoResponse =
+        "The filter of this A row and its B row has a response that is not a finite number at "
+        "every frequency (an a0 of 0, or coefficients too large or too small to divide by): it "
+        "is no filter.";
+    const std::string kA0Zero =
+        "The a0 of this A row is 0, or so near 0 that the fifteen decimals of the file write it "
+        "as 0: a filter divides by its a0, so no filter has an a0 of 0.";
     const struct
     {
-        const char* b;
-        const char* a;
+        std::vector<std::string> b;
+        std::vector<std::string> a;
+        int nLine;
+        const std::string* error;
     } cases[] = {
-        {"  1  0  0 ", "  0  0  0 "},
-        {"  1e308  1e308  1e308 ", "  1  0  0 "},
-        {"  1  0  0 ", "  1e-320  0  0 "},
+        {{"  1  0  0 "}, {"  0  0  0 "}, 5, &kA0Zero},
+        {{"  1e308  1e308  1e308 "}, {"  1  0  0 "}, 5, &kNoResponse},
+        {{"  1  0  0 "}, {"  1e-320  0  0 "}, 5, &kA0Zero},
+        // An a0 of 0 whose response stays finite: taken, it gave a +18 dB filter.
+        {{"  1  0  0 ", "  1  0  0 "}, {"  1  0  0 ", "  0  0.1  0.2 "}, 7, &kA0Zero},
     };
     const std::vector<double> before = Values(doc->m_ModifiedResponse);
     for (const auto& c : cases)
     {
         app.fileReadErrors.clear();
-        EXPECT_FALSE(OpenCoefficients(CoefficientText({c.b}, {c.a}))) << c.b << "/" << c.a;
-        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.b << "/" << c.a;
-        EXPECT_EQ(app.fileReadErrors[0].nLine, 5) << c.b << "/" << c.a;
-        EXPECT_EQ(app.fileReadErrors[0].error,
-                  "The filter of this A row and its B row has a response that is not a finite "
-                  "number at every frequency (an a0 of 0, or coefficients too large or too small "
-                  "to divide by): it is no filter.");
+        EXPECT_FALSE(OpenCoefficients(CoefficientText(c.b, c.a))) << c.a.back();
+        ASSERT_EQ(app.fileReadErrors.size(), 1u) << c.a.back();
+        EXPECT_EQ(app.fileReadErrors[0].nLine, c.nLine) << c.a.back();
+        EXPECT_EQ(app.fileReadErrors[0].error, *c.error) << c.a.back();
         EXPECT_TRUE(doc->m_CoeffNumerators.IsEmpty());
         EXPECT_TRUE(doc->m_RestartNumerators.IsEmpty());
         doc->OnAdditiveRestartFromCoefficientFile();

@@ -127,7 +127,7 @@ struct ValidateCase
     const char* name;
     std::vector<std::string> lines;
     int line;
-    const char* error;
+    std::string error;
 };
 
 class CoeffValidator : public ::testing::TestWithParam<ValidateCase>
@@ -163,6 +163,16 @@ const char* const k172 =
     "The filter of this A row and its B row has a response that is not a finite number at every "
     "frequency (an a0 of 0, or coefficients too large or too small to divide by): it is no "
     "filter.";
+// A coefficient, by its name, that does not read whole as one finite number.
+std::string k173(const char* name, const char* text)
+{
+    return std::string("The coefficient ") + name + " of this row, \"" + text +
+           "\", is not a finite number: write each coefficient as one number in digits alone, "
+           "with a decimal point, such as -1.987654321098765.";
+}
+const char* const k174 =
+    "The a0 of this A row is 0, or so near 0 that the fifteen decimals of the file write it as "
+    "0: a filter divides by its a0, so no filter has an a0 of 0.";
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, CoeffValidator,
@@ -171,21 +181,41 @@ INSTANTIATE_TEST_SUITE_P(
         ValidateCase{"EightLines", {kTitle, kB, "1 2", "1 2", "1 2", kA, "1 2", "1 2"}, 0, k166},
         ValidateCase{"NoB0", {kTitle, "   x0 x1", "1 2", kA, "1 2"}, 2, k167},
         ValidateCase{"CommaInRow", {kTitle, kB, "1 2", "1, 2", kA, "1 2", "1 2"}, 4, k168},
-        ValidateCase{"SignOnlyToken", {kTitle, kB, "1 - 2", kA, "1 2 3"}, 3, k168},
+        ValidateCase{"SignOnlyToken", {kTitle, kB, "1 - 2", kA, "1 2 3"}, 3, k173("b1", "-")},
+        // A run of number characters is read whole, never the number at its front.
+        ValidateCase{"TwoPoints", {kTitle, kB, "1 1.0.5 2", kA, "1 2 3"}, 3, k173("b1", "1.0.5")},
+        ValidateCase{"Overflow", {kTitle, kB, "1 2 3", kA, "1 2 1e400"}, 5, k173("a2", "1e400")},
+        ValidateCase{"DoubleSign", {kTitle, kB, "+-1 2", kA, "1 2"}, 3, k173("b0", "+-1")},
+        ValidateCase{
+            "TrailingE", {kTitle, kB, "1 2", "1 2", kA, "1 2", "1 2e"}, 7, k173("a1", "2e")},
         ValidateCase{"EmptyRow", {kTitle, kB, "", kA, "1 2"}, 3, k169},
         ValidateCase{"OneCoefficient", {kTitle, kB, "1.5", kA, "1 2"}, 3, k169},
         ValidateCase{"NoA0", {kTitle, kB, "1 2", "3 4", "a1", "1 2", "1 2"}, 5, k170},
         ValidateCase{"BadDenominator", {kTitle, kB, "1 2", kA, "1 x"}, 5, k168},
         ValidateCase{"ShorterARow", {kTitle, kB, "1 2 3", "1 2 3", kA, "1 2 3", "1 2"}, 7, k171},
-        // Finite coefficients whose response is not finite, the second filter of two: an
-        // a0 of 0, numerators whose sum is beyond the largest double, an a0 of 1e-320, and
-        // an a0 of 1e-16 that the fifteen decimals of a save would write as 0.
-        ValidateCase{"ZeroA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "0 0 0"}, 7, k172},
+        // An a0 of 0 in itself, in any filter of the file, even where the response stays
+        // finite (0 0.1 0.2 gave a +18 dB filter), and an a0 that the file's fifteen
+        // decimals write as 0 (1e-320, 1e-16).
+        ValidateCase{"ZeroA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "0 0 0"}, 7, k174},
+        ValidateCase{"ZeroA0FiniteResponse",
+                     {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "0 0.1 0.2"},
+                     7,
+                     k174},
+        ValidateCase{"ZeroA0FirstFilter",
+                     {kTitle, kB, "1 0 0", "1 0 0", kA, "0.0 0.1 0.2", "1 0 0"},
+                     6,
+                     k174},
+        ValidateCase{"NegativeZeroA0", {kTitle, kB, "1 0", kA, "-0 0.5"}, 5, k174},
+        ValidateCase{"TinyA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-320 0 0"}, 7, k174},
         ValidateCase{
-            "HugeB", {kTitle, kB, "1 0 0", "1e308 1e308 1e308", kA, "1 0 0", "1 0 0"}, 7, k172},
-        ValidateCase{"TinyA0", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-320 0 0"}, 7, k172},
-        ValidateCase{
-            "A0WrittenAsZero", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-16 0 0"}, 7, k172}),
+            "A0WrittenAsZero", {kTitle, kB, "1 0 0", "1 0 0", kA, "1 0 0", "1e-16 0 0"}, 7, k174},
+        // Finite coefficients whose response is not finite: numerators whose sum is beyond
+        // the largest double, a denominator that is 0 on the unit circle.
+        ValidateCase{"HugeB",
+                     {kTitle, kB, "1 0 0", "1e308 1e308 1e308", kA, "1 0 0", "1 0 0"},
+                     7,
+                     k172},
+        ValidateCase{"PoleOnTheCircle", {kTitle, kB, "1 0 0", kA, "1 0 -1"}, 5, k172}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FilterCoeffFile, CapitalHeadingsAndExponentsPass)

@@ -90,7 +90,7 @@ TEST(Settings, StoredValuesAreRead)
     EXPECT_TRUE(settings.m_LimitNumberOfFilters.IsOn());
     EXPECT_EQ(GetFilterLimitCount(settings.m_LimitNumberOfFilters), 12);
     EXPECT_EQ(settings.m_nSamplingFrequency, 44100);
-    EXPECT_EQ(settings.m_dUpperTolerance, 0.0);
+    EXPECT_EQ(settings.m_dUpperTolerance, 3.0); // no number: the default
     EXPECT_TRUE(settings.m_PhaseAutomaticScaling.IsOn());
     EXPECT_FALSE(settings.m_FilterAutomaticScaling.IsOn());
     EXPECT_EQ(settings.m_SpeakerRange.left, 20.5);
@@ -98,6 +98,57 @@ TEST(Settings, StoredValuesAreRead)
     MemoryStore out;
     settings.WriteTo(out);
     EXPECT_EQ(out.texts["LimitNumberOfFilters"], "true");
+}
+
+// A stored text that is no value of its key's kind, under any key the profile keeps as
+// text but the two folders: the key takes its default, as a missing key does. Read from the
+// front, "abc" gave 0, "3.0dB" 3 and "Maybe" off.
+TEST(Settings, AStoredTextThatIsNoValueOfItsKeyTakesTheDefault)
+{
+    MemoryStore defaults;
+    CMorvaneSettings().WriteTo(defaults);
+    const char* const bad[] = {"abc", "",    "  ",    "3.0dB", "-3.5 dB", "1,5",       "1.0.5",
+                               "nan", "inf", "1e400", "Maybe", "0x10",    "yes please"};
+    int nKeys = 0;
+    for (int i = 0; i < CMorvaneSettings::kKeyCount; ++i)
+    {
+        const std::string key = CMorvaneSettings::KeyName(i);
+        if (defaults.texts.count(key) == 0 || key == "Working Directory" || key == "KT47 Directory")
+            continue;
+        ++nKeys;
+        for (const char* text : bad)
+        {
+            MemoryStore store;
+            store.texts[key] = text;
+            CMorvaneSettings settings;
+            settings.ReadFrom(store, "");
+            MemoryStore out;
+            settings.WriteTo(out);
+            EXPECT_EQ(out.texts[key], defaults.texts[key]) << key << " = \"" << text << '"';
+        }
+    }
+    EXPECT_EQ(nKeys, 25); // 20 doubles, 5 truth values
+    // Values of the key's kind are taken, written in any case or with blanks around.
+    const struct
+    {
+        const char* key;
+        const char* text;
+        const char* written;
+    } good[] = {
+        {"SingleOptParam", " 0.5 ", "0.500000"},       {"UpperTolerance", "+6", "6.000000"},
+        {"SpeakerMax_db", "1e1", "10.000000"},         {"LimitNumberOfFilters", "Yes", "true"},
+        {"SpeakerAutomaticScaling", "FALSE", "false"}, {"PhaseAutomaticScaling", "n", "false"},
+    };
+    for (const auto& g : good)
+    {
+        MemoryStore store;
+        store.texts[g.key] = g.text;
+        CMorvaneSettings settings;
+        settings.ReadFrom(store, "");
+        MemoryStore out;
+        settings.WriteTo(out);
+        EXPECT_EQ(out.texts[g.key], g.written) << g.key << " = \"" << g.text << '"';
+    }
 }
 
 // A damaged or hand-edited profile: each value comes back within what the settings sheet

@@ -296,9 +296,10 @@ TEST(FilterDesignCheck, ParametersThatSixDecimalsWouldChangeAreRefused)
         {"HPB-1, 0.0000004, Yes, 1", Make<CDigHighPass_B>(),
          "the Cut Frequency 4e-07 would be written with six decimals as 0.000000, and read back "
          "as another filter."},
-        // 5e-7 Hz itself makes no stable section in double precision.
+        // 5e-7 Hz itself makes no stable section in double precision, at any sample rate.
         {"HPB-1, 0.0000005, Yes, 1", Make<CDigHighPass_B>(),
-         "its parameters give no stable filter section."},
+         "it cannot be designed at any sample rate the settings accept, from 1 Hz to 200000 "
+         "Hz: its parameters give no stable filter section."},
         {"VQHP-1, 100, 0.0000004, Yes, 16", Make<CDigGenericFilter>(),
          "the Q 4e-07 would be written with six decimals as 0.000000, and read back as another "
          "filter."},
@@ -310,9 +311,10 @@ TEST(FilterDesignCheck, ParametersThatSixDecimalsWouldChangeAreRefused)
         {"VQHP-1, 100, 0.70710678, Yes, 16", Make<CDigGenericFilter>(), ""},
         {"EQ-1, 0.0000004, 1, 1000, Yes, No, 1", Make<CDigEQFilter>(), ""},
         {"EQ-1, -3.14159265, 0.33333333, 1000.0000001, Yes, No, 1", Make<CDigEQFilter>(), ""},
-        // The design check comes first.
+        // The design check comes first, and names the highest rate's half.
         {"HPB-1, 0, Yes, 1", Make<CDigHighPass_B>(),
-         "the Cut Frequency must be above 0 Hz and below half the sample rate (24000 Hz)."},
+         "it cannot be designed at any sample rate the settings accept, from 1 Hz to 200000 "
+         "Hz: the Cut Frequency must be above 0 Hz and below half the sample rate (100000 Hz)."},
     };
     for (const auto& c : cases)
     {

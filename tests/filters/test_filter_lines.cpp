@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -236,19 +237,137 @@ TEST(FilterLines, ParsedValuesLandInTheRightMembers)
     EXPECT_EQ(generic.GetPrefix(), "VQLP-");
 }
 
-TEST(FilterLines, ActiveFieldIsFoundInAnyCaseWithSurroundingText)
+// A mode reads "Yes" or "No" whole, in any letter case; any other text ("eyes", "Maybe",
+// "1", a blank field before the order) is no mode: the mode is off and the line's fault
+// names the field. Read as "contains YES", "eyes" was on and "Maybe" off.
+TEST(FilterLines, AModeFieldReadsYesOrNoWholeOrIsTheLinesFault)
 {
+    using EKind = CDigFilterBase::CFieldFault::EKind;
     const struct
     {
         const char* field;
         bool active;
-    } cases[] = {{"yes", true}, {" YES", true}, {"Yes", true}, {"eyes", true},
-                 {"No", false}, {"", false},    {"1", false},  {"Y", false}};
+        bool fault;
+    } cases[] = {{"yes", true, false},   {" YES", true, false}, {"Yes", true, false},
+                 {"Y", true, false},     {"No", false, false},  {"n", false, false},
+                 {"eyes", false, true},  {"", false, true},     {"1", false, true},
+                 {"Maybe", false, true}, {"Yes!", false, true}, {"No way", false, true}};
     for (const auto& c : cases)
     {
         CDigHighPass_B filter;
         filter.Parse(std::string("HPB-1, 100,") + c.field + ", 2", kFs);
         EXPECT_EQ(filter.m_ActiveMode.IsOn() != 0, c.active) << c.field;
+        const CDigFilterBase::CFieldFault& fault = filter.GetFieldFault();
+        EXPECT_EQ(fault.kind, c.fault ? EKind::kNotYesNo : EKind::kNone) << c.field;
+        EXPECT_EQ(filter.FindLineFault() == CDigFilterBase::ELineFault::kFieldNotRead, c.fault)
+            << c.field;
+        if (c.fault)
+        {
+            EXPECT_EQ(fault.nField, 2) << c.field;
+            EXPECT_EQ(fault.text, std::string(c.field).substr(c.field[0] == ' ')) << c.field;
+        }
+        EXPECT_EQ(filter.GetOutputOrder(), 2) << c.field;
+    }
+}
+
+// Every field of every kind's line is read whole as what it stands for: a parameter that is
+// not one finite number, a mode that is neither Yes nor No, a number with a decimal comma
+// is the line's fault at that field, and the fields after it are still read.
+TEST(FilterLines, EveryFieldOfEveryKindReadsWholeOrIsTheLinesFault)
+{
+    using EKind = CDigFilterBase::CFieldFault::EKind;
+    const char* const notNumbers[] = {"abc", "-3.5dB", "1000Hz", "1.0.5", "nan",
+                                      "inf", "1e400",  "0x10",   "--1",   "1 2"};
+    for (const GoldenCase& c : GoldenCases())
+    {
+        std::string golden = c.line;
+        golden.pop_back(); // its line feed
+        std::vector<std::string> fields;
+        for (std::size_t start = 0;;)
+        {
+            const std::size_t comma = golden.find(", ", start);
+            fields.push_back(
+                golden.substr(start, comma == std::string::npos ? comma : comma - start));
+            if (comma == std::string::npos)
+                break;
+            start = comma + 2;
+        }
+        const std::size_t nReals = c.make()->GetParameterValues().size() == 0
+                                       ? fields.size() - 3 // a generic filter before its Parse
+                                       : c.make()->GetParameterValues().size();
+        const auto withField = [&](std::size_t f, const std::string& text)
+        {
+            std::string line;
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                line += (i ? ", " : "") + (i == f ? text : fields[i]);
+            return line;
+        };
+        for (std::size_t f = 1; f + 1 < fields.size(); ++f)
+        {
+            const bool bMode = f > nReals;
+            for (const std::string& bad :
+                 bMode ? std::vector<std::string>{"Maybe", "1", "eyes", ""}
+                       : std::vector<std::string>(std::begin(notNumbers), std::end(notNumbers)))
+            {
+                auto filter = c.make();
+                const std::string line = withField(f, bad);
+                filter->Parse(line, kFs);
+                const CDigFilterBase::CFieldFault& fault = filter->GetFieldFault();
+                EXPECT_EQ(fault.kind, bMode ? EKind::kNotYesNo : EKind::kNotNumber) << line;
+                EXPECT_EQ(fault.nField, int(f)) << line;
+                EXPECT_EQ(fault.text, bad) << line;
+                EXPECT_EQ(filter->FindLineFault(), CDigFilterBase::ELineFault::kFieldNotRead)
+                    << line;
+                EXPECT_EQ(filter->GetOutputOrder(), std::stoi(fields.back())) << line;
+                if (!bMode)
+                    EXPECT_FALSE(filter->HasFiniteParameters()) << line;
+            }
+            if (bMode)
+                continue;
+            // The number written with a decimal comma: one field more than the kind reads.
+            std::string comma = fields[f];
+            comma[comma.find('.')] = ',';
+            auto filter = c.make();
+            const std::string line = withField(f, comma);
+            filter->Parse(line, kFs);
+            EXPECT_EQ(filter->GetFieldFault().kind, EKind::kDecimalComma) << line;
+            EXPECT_EQ(filter->GetFieldFault().nField, int(f)) << line;
+            EXPECT_EQ(filter->GetFieldFault().text, comma) << line;
+        }
+        // The golden line itself has no fault.
+        auto filter = c.make();
+        filter->Parse(golden, kFs);
+        EXPECT_EQ(filter->GetFieldFault().kind, EKind::kNone) << golden;
+        EXPECT_EQ(filter->FindLineFault(), CDigFilterBase::ELineFault::kNone) << golden;
+    }
+}
+
+// Commas stay separators where the line does not separate its fields with ", ", or holds no
+// more fields than the kind reads: such a line reads as its fields say.
+TEST(FilterLines, ACommaBetweenDigitsIsADecimalCommaOnlyWhereTheLineShowsIt)
+{
+    using EKind = CDigFilterBase::CFieldFault::EKind;
+    const struct
+    {
+        const char* line;
+        EKind kind;
+        int nField;
+    } cases[] = {
+        {"EQ-1, -3,5, 200.0, 1000.0, Yes, Yes, 1", EKind::kDecimalComma, 1},
+        {"EQ-1, -3.0, 200.0, 1000.0, Yes, Yes, 1,5", EKind::kDecimalComma, 6},
+        {"EQ-1,-3,200,1000,Yes,Yes,1", EKind::kNone, 0},
+        {"EQ-1,-3,5,200,1000,Yes,Yes,1", EKind::kNotYesNo, 4},
+        {"EQ-1, -3.0,200.0, 1000.0, Yes, Yes, 1", EKind::kNone, 0},
+        {"EQ-1, -3,5, 200.0, 1000.0, Yes, Yes", EKind::kNotYesNo, 4},
+        {"EQ-1,5, -3.0, 200.0, 1000.0, Yes, Yes, 1", EKind::kNotYesNo, 4},
+    };
+    for (const auto& c : cases)
+    {
+        CDigEQFilter filter;
+        filter.Parse(c.line, kFs);
+        EXPECT_EQ(filter.GetFieldFault().kind, c.kind) << c.line;
+        if (c.kind != EKind::kNone)
+            EXPECT_EQ(filter.GetFieldFault().nField, c.nField) << c.line;
     }
 }
 
@@ -283,12 +402,14 @@ TEST(FilterLines, ParseTakesWhatTheFieldsHold)
 {
     CDigLowPass_LR filter;
     // Extra fields are ignored; a label without the prefix is kept; order 0 and below
-    // are stored as read; a field without a number reads 0.
+    // are stored as read; a field without a number reads as none, and is the line's fault.
     filter.Parse("  Woofer, abc, Yes, -3, 17, extra", kFs);
     EXPECT_EQ(filter.GetLabel(), "  Woofer");
-    EXPECT_DOUBLE_EQ(filter.GetCutFrequency(), 0);
+    EXPECT_TRUE(std::isnan(filter.GetCutFrequency()));
+    EXPECT_EQ(filter.GetFieldFault().text, "abc");
     EXPECT_TRUE(filter.m_ActiveMode.IsOn());
     EXPECT_EQ(filter.GetOutputOrder(), -3);
+    EXPECT_FALSE(filter.HasWholeOutputOrder());
     filter.Parse("LPLR-1,1e3,Yes,0", kFs);
     EXPECT_DOUBLE_EQ(filter.GetCutFrequency(), 1000);
     EXPECT_EQ(filter.GetOutputOrder(), 0);

@@ -41,6 +41,14 @@ const char* const kLinesByKind[] = {
     "ALPS-3, 200.000000, 1500.000000, Yes, 15",
 };
 
+// The message that refuses a file at the line of the filter label.
+std::string Refusal(const std::string& label, const std::string& problem)
+{
+    return "The filter " + label +
+           " on this line cannot be taken as the line gives it: " + problem +
+           "  The file was not opened.  Correct the line, or remove it.";
+}
+
 std::string Read(CFilterLists& lists, const std::string& text)
 {
     std::istringstream in(text);
@@ -318,12 +326,10 @@ TEST(ParameterFile, StreamsWithADecimalCommaLocaleChangeNothing)
 TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
 {
     const std::string kNotWhole =
-        "The output order of this filter is not a whole number in digits, such as 3: the "
-        "file was not opened.  An order has no sign '-', decimal point or exponent; give the "
-        "filter one in digits alone.";
-    const std::string kAbove = "The label number or the output order of this filter is above "
-                               "1000000000, more than the filter grids count to: the file "
-                               "was not opened.  Give the filter a smaller number or order.";
+        "its output order is not a whole number in digits, such as 3: an order has no sign "
+        "'-', decimal point or exponent.";
+    const std::string kAbove = "its label number or its output order is above 1000000000, "
+                               "more than the filter grids count to.";
     const struct
     {
         const char* line;           // line 2 of the file
@@ -373,7 +379,8 @@ TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
         if (c.message)
         {
             EXPECT_FALSE(bOpened) << c.line;
-            EXPECT_EQ(error, *c.message) << c.line;
+            const std::string line = c.line;
+            EXPECT_EQ(error, Refusal(line.substr(0, line.find(',')), *c.message)) << c.line;
             EXPECT_EQ(file.GetErrorLine(), 2) << c.line;
             EXPECT_EQ(Labels(lists), "|||||||NT-1 ||||||||||") << c.line; // as it was
             continue;
@@ -397,13 +404,17 @@ TEST(ParameterFile, AnOutputOrderThatIsNoWholeNumberRefusesTheFileAtItsLine)
 // fault.
 TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
 {
-    const auto refusal = [](const char* parameter, const char* example)
+    const auto refusal =
+        [](const std::string& line, const char* parameter, const char* value, const char* example)
     {
-        return std::string("The ") + parameter +
-               " of this filter is not a finite number: the file was not opened.  \"nan\", "
-               "\"inf\" and numbers too large to hold, such as 1e400, give no filter; give it "
-               "a number such as " +
-               example + ".";
+        std::string text = value;
+        text = text.substr(text.find_first_not_of(' '));
+        text = text.substr(0, text.find_last_not_of(' ') + 1);
+        return Refusal(line.substr(0, line.find(',')),
+                       std::string("its ") + parameter + " \"" + text +
+                           "\" is not a finite number; give it one number in digits alone, such "
+                           "as " +
+                           example + ".");
     };
     // %s: the value; each line stands at line 2 of the file. The example fits the column.
     const struct
@@ -451,7 +462,7 @@ TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
             CFilterLists lists;
             std::string error;
             EXPECT_EQ(open(line, lists, error), 2) << line;
-            EXPECT_EQ(error, refusal(c.parameter, c.example)) << line;
+            EXPECT_EQ(error, refusal(line, c.parameter, value, c.example)) << line;
             EXPECT_EQ(Labels(lists), "|||||||NT-9 ||||||||||") << line; // as it was
         }
         // Finite values are no such fault; those of them that make no filter in the column
@@ -467,7 +478,8 @@ TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
             else
             {
                 EXPECT_EQ(nLine, 2) << line;
-                EXPECT_NE(error.find(" on this line cannot be designed as the line gives it: "),
+                EXPECT_NE(error.find(" on this line cannot be taken as the line gives it: it "
+                                     "cannot be designed at any sample rate"),
                           std::string::npos)
                     << line << ": " << error;
             }
@@ -477,7 +489,7 @@ TEST(ParameterFile, AParameterThatIsNoFiniteNumberRefusesTheFileAtItsLine)
     CFilterLists lists;
     std::string error;
     EXPECT_EQ(open("EQ-2, 1.0, inf, nan, Yes, Yes, 1e20", lists, error), 2);
-    EXPECT_EQ(error, refusal("Bandwidth", "1.0"));
+    EXPECT_EQ(error, refusal("EQ-2", "Bandwidth", "inf", "1.0"));
 }
 
 // Filters whose parameters are finite numbers but which cannot be designed as the line gives
@@ -494,28 +506,34 @@ TEST(ParameterFile, AFilterThatCannotBeDesignedAsItIsIsNeitherOpenedNorSaved)
         const char* saving;
     } cases[] = {
         {"EQ-2, -1e308, 1.0, 1000.0, Yes, No, 2",
-         "The filter EQ-2 on this line cannot be designed as the line gives it: its parameters "
-         "give no stable filter section.  The file was not opened.  Correct the line, or remove "
-         "it.",
+         "The filter EQ-2 on this line cannot be taken as the line gives it: it cannot be "
+         "designed at any sample rate the settings accept, from 1 Hz to 200000 Hz: its "
+         "parameters give no stable filter section.  The file was not opened.  Correct the "
+         "line, or remove it.",
          "The filter parameter file was not written: the filter EQ-2 cannot be designed as it "
-         "is, and a file holding it would not open again: its parameters give no stable filter "
-         "section.  Correct it in the filter editor."},
+         "is, and a file holding it would not open again: it cannot be designed at any sample "
+         "rate the settings accept, from 1 Hz to 200000 Hz: its parameters give no stable "
+         "filter section.  Correct it in the filter editor."},
         {"HIPT-1, 3.0, 2000.0, 1000.0, Yes, 2",
-         "The filter HIPT-1 on this line cannot be designed as the line gives it: the Lower "
+         "The filter HIPT-1 on this line cannot be taken as the line gives it: it cannot be "
+         "designed at any sample rate the settings accept, from 1 Hz to 200000 Hz: the Lower "
          "Bandedge must be below the Upper Bandedge.  The file was not opened.  Correct the "
          "line, or remove it.",
          "The filter parameter file was not written: the filter HIPT-1 cannot be designed as it "
-         "is, and a file holding it would not open again: the Lower Bandedge must be below the "
-         "Upper Bandedge.  Correct it in the filter editor."},
+         "is, and a file holding it would not open again: it cannot be designed at any sample "
+         "rate the settings accept, from 1 Hz to 200000 Hz: the Lower Bandedge must be below "
+         "the Upper Bandedge.  Correct it in the filter editor."},
         {"HPB-1, 0.0, Yes, 2",
-         "The filter HPB-1 on this line cannot be designed as the line gives it: the Cut "
-         "Frequency must be above 0 Hz and below half the sample rate (24000 Hz).  The file was "
+         "The filter HPB-1 on this line cannot be taken as the line gives it: it cannot be "
+         "designed at any sample rate the settings accept, from 1 Hz to 200000 Hz: the Cut "
+         "Frequency must be above 0 Hz and below half the sample rate (100000 Hz).  The file was "
          "not opened.  Correct the line, or remove it.",
          "The filter parameter file was not written: the filter HPB-1 cannot be designed as it "
-         "is, and a file holding it would not open again: the Cut Frequency must be above 0 Hz "
-         "and below half the sample rate (24000 Hz).  Correct it in the filter editor."},
+         "is, and a file holding it would not open again: it cannot be designed at any sample "
+         "rate the settings accept, from 1 Hz to 200000 Hz: the Cut Frequency must be above 0 "
+         "Hz and below half the sample rate (100000 Hz).  Correct it in the filter editor."},
         {"HPB-1, 0.0000004, Yes, 2",
-         "The filter HPB-1 on this line cannot be designed as the line gives it: the Cut "
+         "The filter HPB-1 on this line cannot be taken as the line gives it: the Cut "
          "Frequency 4e-07 would be written with six decimals as 0.000000, and read back as "
          "another filter.  The file was not opened.  Correct the line, or remove it.",
          "The filter parameter file was not written: the filter HPB-1 cannot be designed as it "
@@ -523,7 +541,7 @@ TEST(ParameterFile, AFilterThatCannotBeDesignedAsItIsIsNeitherOpenedNorSaved)
          "written with six decimals as 0.000000, and read back as another filter.  Correct it "
          "in the filter editor."},
         {"VQHP-1, 100.0, 0.0000004, Yes, 2",
-         "The filter VQHP-1 on this line cannot be designed as the line gives it: the Q 4e-07 "
+         "The filter VQHP-1 on this line cannot be taken as the line gives it: the Q 4e-07 "
          "would be written with six decimals as 0.000000, and read back as another filter.  The "
          "file was not opened.  Correct the line, or remove it.",
          "The filter parameter file was not written: the filter VQHP-1 cannot be designed as it "

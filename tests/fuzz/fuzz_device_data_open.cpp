@@ -169,8 +169,16 @@ bool HoldsOnlyWordsAndNumbers(const std::vector<std::string>& lines, bool eq,
     for (const std::string& line : lines)
         if (line.find("!#") != std::string::npos)
             parameterLines.push_back(line);
+    // Every parameter line naming a kind is taken (filters that 48000 Hz cannot design are
+    // taken too, as written), and every fixed setting holds a level.
+    for (const std::string& line : parameterLines)
+        if (!FindParameterLineRefusal(line, 48000).empty())
+            return false;
+    for (const std::string& line : text)
+        if (eq && !FixedSettingFault(line).empty())
+            return false;
     CFilterLists filters;
-    ParameterLinesToFilters(parameterLines, filters, 48000, &refused);
+    ParameterLinesToFilters(parameterLines, filters, 48000);
     bool finite = true;
     filters.ForEach(
         [&finite](EFilterKind, auto& list)

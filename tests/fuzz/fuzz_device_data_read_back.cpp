@@ -1,14 +1,16 @@
 // Opened device data read back into filters, as the read-back commands of the Edit menu do
 // it: the "!#" parameter lines of a QZX2201/QZX2202 ".eq" text, or the comment lines of a
 // QZX2410/QZX6060 family file, through ParameterLinesToFilters into the grids' lists.
-// A line with a parameter that is no finite number, an output order that is no whole number
-// in digits, or a label number or output order above kMaxFilterNumber, is refused with a
-// message, and so is a filter that cannot be designed or whose six-decimal text would read
-// back as another filter. Every filter read back must be written as the device data writes
-// it (the block of the active ones is never refused) and read back from that, every line
-// taken again, to the same text (in output order; equal orders may change places);
-// the family's comment lines are exactly its lines with "!#"; and the filters written in place
-// of the old block keep every other line.
+// A line with a field that does not read whole as what it stands for, an output order that
+// is no whole number in digits, or a label number or output order above kMaxFilterNumber,
+// is refused with a message, and so is a filter that no sample rate designs or whose
+// six-decimal text would read back as another filter; the filters taken that the rate
+// cannot design are named in one message after them. Every filter taken reads back
+// field by field through the one parse of numbers and of Yes/No. Every filter read back must be
+// written as the device data writes it (the block of the active ones is never refused) and read
+// back from that, every line taken again, to the same text (in output order; equal orders may
+// change places); the family's comment lines are exactly its lines with "!#"; and the filters
+// written in place of the old block keep every other line.
 //
 // Input: one selector byte (sample rate, family or not, register count), then the text.
 #include "device/DeviceDataReadBack.h"
@@ -80,15 +82,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parameterLines = LinesWithMarker(lines);
 
     CFilterLists lists;
-    std::vector<std::string> refused;
-    const int added = ParameterLinesToFilters(parameterLines, lists, fs, &refused);
-    if (added != lists.GetTotalCount() ||
-        std::size_t(added) + refused.size() > parameterLines.size())
+    std::vector<std::string> messages;
+    const int added = ParameterLinesToFilters(parameterLines, lists, fs, &messages);
+    // A message for each line not taken, and one more naming the filters taken that fs
+    // cannot design: exactly those whose own rate gives a design fault.
+    int nUndesigned = 0;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                nUndesigned += FilterDesignFault(*list.GetAt(i)).empty() ? 0 : 1;
+        });
+    const std::size_t refused = messages.size() - (nUndesigned > 0 ? 1 : 0);
+    if (added != lists.GetTotalCount() || (nUndesigned > 0 && messages.empty()) ||
+        std::size_t(added) + refused > parameterLines.size() ||
+        (nUndesigned > 0 &&
+         messages.back().rfind("These filters were taken as they are written", 0) != 0))
         std::abort();
     // A filter whose parameters are no finite numbers, whose order is no whole number, that
     // the grids could not number on from, that cannot be designed or whose six-decimal
     // text would be another filter, is refused, never taken.
-    if (!AllTakeable(lists))
+    if (!AllTakeable(lists) || !AllReadWhole(lists))
         std::abort();
     // A label reads back as written: the text before the first comma once the line's first
     // "!# " (the marker) is taken off, whatever other "!# " it holds.
@@ -120,10 +134,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!CollectFilterBlock(lists, block) || !block.nonFinite.empty())
         std::abort();
     CFilterLists again;
-    std::vector<std::string> refusedAgain;
-    if (ParameterLinesToFilters(block.texts, again, fs, &refusedAgain) != block.count ||
-        !refusedAgain.empty() || !AllTakeable(again))
+    if (ParameterLinesToFilters(block.texts, again, fs) != block.count || !AllTakeable(again) ||
+        !AllReadWhole(again))
         std::abort();
+    for (const std::string& text : block.texts)
+        if (!FindParameterLineRefusal(text, fs).empty())
+            std::abort();
     CFilterBlock blockAgain;
     CollectFilterBlock(again, blockAgain);
     // Filters of equal output order may change places (the selection sort keeps no order

@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the coefficient file validator and, when it passes, reads the
-// rows: every row pair has the same length of at least two, and its response is a finite
-// number over the check grid (HasFiniteResponse). The rows taken are written as a save
+// rows: every row pair has the same length of at least two, an a0 that is not 0 (nor
+// written as 0), and its response is a finite number over the check grid
+// (HasFiniteResponse). The rows taken are written as a save
 // writes them and read again: the file passes the validator again, with the same rows to
 // the file's fifteen decimals, and writes again to the same text.
 #include "document/DocumentServices.h"
@@ -9,6 +10,8 @@
 #include "filters/MatrixPtrArray.h"
 #include "graph/Assert.h"
 #include "graph/CFormat.h"
+#include "graph/Convert.h"
+#include "tests/fuzz/CoefficientRows.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -53,9 +56,13 @@ bool ReadRows(const std::string& text, CMatrixPtrArray& b, CMatrixPtrArray& a)
     file.Close();
     if (b.GetSize() != n || a.GetSize() != n)
         std::abort();
+    // Every filter: rows of the same length of two or more, an a0 that is not 0, also as
+    // the file's fifteen decimals write it, and a finite response.
     for (int i = 0; i < n; ++i)
         if (b.GetAt(i).NumberOfElements() < 2 ||
             a.GetAt(i).NumberOfElements() != b.GetAt(i).NumberOfElements() ||
+            a.GetAt(i).RealElement(1) == 0.0 ||
+            ReadBackValue(a.GetAt(i).RealElement(1), "  %18.15lf ") == 0.0 ||
             !HasFiniteResponse(a.GetAt(i), b.GetAt(i)))
             std::abort();
     return true;
@@ -74,23 +81,6 @@ std::string Written(const CMatrixPtrArray& b, const CMatrixPtrArray& a)
     return text;
 }
 
-// Row k of both lists is the same to the file's fifteen decimals.
-bool SameRows(const CMatrixPtrArray& x, const CMatrixPtrArray& y)
-{
-    if (x.GetSize() != y.GetSize())
-        return false;
-    for (int k = 0; k < x.GetSize(); ++k)
-    {
-        const int n = x.GetAt(k).NumberOfElements();
-        if (y.GetAt(k).NumberOfElements() != n)
-            return false;
-        for (int i = 1; i <= n; ++i)
-            if (FormatC("%.15lf", x.GetAt(k).RealElement(i)) !=
-                FormatC("%.15lf", y.GetAt(k).RealElement(i)))
-                return false;
-    }
-    return true;
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -2,9 +2,10 @@
 // through its list's coefficient collection (the numerics may refuse values with the
 // matrix layer's error) and written back; what is written must read back and write again
 // to the same text. A file that opening takes (no foreign text, no refused line) holds
-// only filters a reader may take (AllTakeable); written and checked again, it is taken
-// again, as the same filters (the same text) that are still takeable: what the program
-// took reads back as what it wrote, or was refused where it came in.
+// only filters a reader may take (AllTakeable), whose lines as written read back field by
+// field through the one parse of numbers and of Yes/No (AllReadWhole); written and checked
+// again, it is taken again, as the same filters (the same text) that are still takeable:
+// what the program took reads back as what it wrote, or was refused where it came in.
 #include "filters/FilterLists.h"
 #include "filters/FilterParameterFile.h"
 #include "graph/Assert.h"
@@ -51,7 +52,7 @@ void CheckRoundTrip(const std::string& text)
         return;
     CFilterLists taken;
     Read(taken, text);
-    if (!AllTakeable(taken))
+    if (!AllTakeable(taken) || !AllReadWhole(taken))
         std::abort();
     const std::string written = Written(taken);
     if (!Opens(written))
@@ -59,7 +60,7 @@ void CheckRoundTrip(const std::string& text)
     CFilterLists again;
     Read(again, written);
     if (again.GetTotalCount() != taken.GetTotalCount() || !AllTakeable(again) ||
-        Written(again) != written)
+        !AllReadWhole(again) || Written(again) != written)
         std::abort();
 }
 

@@ -7,8 +7,9 @@
 // A refused file is reported as a File Read Error at a line of it and leaves the lists,
 // the grids and the file record as they were. An accepted file fills the lists with
 // filters that a reader may take (AllTakeable: finite parameters, whole output orders as
-// the file wrote them, sections that can be designed, six-decimal texts that read back as
-// the same filter), the grids from
+// the file wrote them, sections that a sample rate designs, six-decimal texts that read
+// back as the same filter, lines that read back whole: AllReadWhole), names in one message
+// the filters the document's rate cannot design, and fills the grids from
 // the lists, and the grids number new rows and orders no higher than kMaxFilterNumber;
 // saved with Save As Filter Parameters (which reads the grids first) and opened again, the
 // grids hold the same filter rows and the lists the same filters.
@@ -33,6 +34,24 @@ std::string Folder()
 {
     static const std::string folder = FuzzFolder("paropen");
     return folder;
+}
+
+// The message an open gives when it takes the lists: none, or the one naming the filters
+// that their own sample rate cannot design.
+std::vector<std::string> NoticeOf(CFilterLists& lists, std::size_t& nUndesigned)
+{
+    std::vector<std::string> faults;
+    lists.ForEach(
+        [&](EFilterKind, auto& list)
+        {
+            for (int i = 0; i < list.GetSize(); ++i)
+                if (std::string fault = FilterDesignFault(*list.GetAt(i)); !fault.empty())
+                    faults.push_back(fault);
+        });
+    nUndesigned = faults.size();
+    if (faults.empty())
+        return {};
+    return {FiltersAboveSampleRateMessage(faults, kFs)};
 }
 
 std::string ListsText(CFilterLists& lists)
@@ -70,8 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         dialogs.answers = {path};
         doc->OnFileOpenFilterParameterFile();
-        if (!messages.texts.empty())
-            std::abort(); // the file is readable: only a File Read Error may refuse it
+        // The file is readable: only a File Read Error may refuse it. A file taken may name,
+        // in one message, the filters it brings that kFs cannot design.
+        std::size_t nUndesigned = 0;
+        if (messages.texts != NoticeOf(doc->m_FilterLists, nUndesigned) ||
+            (!messages.texts.empty() && !app.fileReadErrors.empty()))
+            std::abort();
+        messages.texts.clear();
         if (!app.fileReadErrors.empty())
         {
             const auto& report = app.fileReadErrors[0];
@@ -85,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (doc->m_ParameterFile.GetName() != path || doc->m_FiltersInGridMode.IsOff() ||
                 CFilterGridRows::GetNextOutputOrder() > kMaxFilterNumber)
                 std::abort();
-            if (!AllTakeable(doc->m_FilterLists))
+            if (!AllTakeable(doc->m_FilterLists) || !AllReadWhole(doc->m_FilterLists))
                 std::abort();
             const auto cells = app.Cells();
             if (doc->m_FilterLists.GetTotalCount() == 0)
@@ -104,8 +128,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string listsSaved = ListsText(doc->m_FilterLists);
             dialogs.answers.push_back(again);
             doc->OnFileOpenFilterParameterFile();
-            if (!app.fileReadErrors.empty() || !messages.texts.empty() || app.Cells() != cells ||
-                ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists))
+            // The same filters come back, the grids having renamed any whose name another
+            // filter had: the notice names as many.
+            std::size_t nAgain = 0;
+            if (!app.fileReadErrors.empty() || messages.texts != NoticeOf(doc->m_FilterLists, nAgain) ||
+                nAgain != nUndesigned || app.Cells() != cells ||
+                ListsText(doc->m_FilterLists) != listsSaved || !AllTakeable(doc->m_FilterLists) ||
+                !AllReadWhole(doc->m_FilterLists))
                 std::abort();
         }
     }

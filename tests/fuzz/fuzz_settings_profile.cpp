@@ -1,13 +1,15 @@
 // The profile read back at start-up: arbitrary "key=value" lines as the section
 // "MVQ_Settings" and the recent-file list. Every setting must come back within its valid
-// range (each view's axes wide enough for it to draw), what is written back must read
-// again as the same settings, and a speaker document made from them must build its
+// range (each view's axes wide enough for it to draw), a stored text that the one parse of
+// numbers or truth values does not read whole counts as a missing key, what is written
+// back must read again as the same settings, and a speaker document made from them must build its
 // start-up response and take the settings.
 #include "document/HeadlessAppServices.h"
 #include "document/MorvaneDoc.h"
 #include "document/MorvaneSettings.h"
 #include "framework/core/Services.h"
 #include "graph/Assert.h"
+#include "graph/Convert.h"
 #include "matrix/handler.h"
 #include "shell/RecentFileList.h"
 #include "tests/document/DocumentFakes.h"
@@ -121,6 +123,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CMorvaneSettings settings;
     settings.ReadFrom(store, "/start");
     if (!IsValid(settings))
+        std::abort();
+    // A stored text that is no value of its key's kind, read whole by the one parse of
+    // numbers or of truth values, is as good as a missing key: the key's default.
+    CTextStore defaults;
+    CMorvaneSettings().WriteTo(defaults);
+    CTextStore valuesOnly = store;
+    for (const auto& [key, text] : store.values)
+    {
+        const auto it = defaults.values.find(key);
+        if (it == defaults.values.end() || key == "Working Directory" || key == "KT47 Directory")
+            continue;
+        int n = 0;
+        const bool bInt = defaults.ReadInt(key, n);
+        const bool bBool = it->second == "true" || it->second == "false";
+        const bool bValue = bInt    ? store.ReadInt(key, n)
+                            : bBool ? ParseTrueFalse(text).has_value()
+                                    : ParseWholeDouble(text).has_value();
+        if (!bValue)
+            valuesOnly.values.erase(key);
+    }
+    CMorvaneSettings fromValues;
+    fromValues.ReadFrom(valuesOnly, "/start");
+    CTextStore settingsWritten, valuesWritten;
+    settings.WriteTo(settingsWritten);
+    fromValues.WriteTo(valuesWritten);
+    if (settingsWritten.values != valuesWritten.values)
         std::abort();
     CRecentFileList recent;
     recent.ReadFrom(store);

@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,10 +52,81 @@ TEST(Convert, TruthValues)
     EXPECT_EQ("No", BoolToYesNo(false));
     EXPECT_EQ("true", BoolToString(true));
     EXPECT_EQ("false", BoolToString(false));
-    for (const char* t : {"TRUE", "yes", "Yes", "true"})
-        EXPECT_TRUE(StringToBool(t)) << t;
-    for (const char* f : {"1", "", "truex", "no"})
-        EXPECT_FALSE(StringToBool(f)) << f;
+}
+
+// The one Yes/No parse of every file field and grid cell, and the profile's truth values:
+// a text that is neither is no value at all, never No.
+TEST(Convert, YesNoAndTrueFalseReadWholeWordsOnly)
+{
+    const struct
+    {
+        const char* text;
+        std::optional<bool> yesNo;
+        std::optional<bool> trueFalse;
+    } cases[] = {
+        {"Yes", true, true},     {" YES\t", true, true}, {"y", true, true},
+        {"ye", true, true},      {"No", false, false},   {"n", false, false},
+        {"  no ", false, false}, {"true", {}, true},     {"FALSE", {}, false},
+        {"Maybe", {}, {}},       {"", {}, {}},           {"   ", {}, {}},
+        {"eyes", {}, {}},        {"Yes (on)", {}, {}},   {"yess", {}, {}},
+        {"1", {}, {}},           {"0", {}, {}},          {"truex", {}, {}},
+        {"+yes", {}, {}},        {"No\r", {}, {}},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(ParseYesNo(c.text), c.yesNo) << '"' << c.text << '"';
+        EXPECT_EQ(ParseTrueFalse(c.text), c.trueFalse) << '"' << c.text << '"';
+    }
+}
+
+// The one parse of every number read from text: a whole token that is one finite number,
+// nothing before or after it.
+TEST(Convert, ParseWholeDoubleTakesOneFiniteNumberAndNothingElse)
+{
+    const struct
+    {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"-3.5", -3.5},     {"  -1.25 ", -1.25},
+        {"\t7\t", 7.0},     {"+5", 5.0},
+        {"1e3", 1000.0},    {".5", 0.5},
+        {"5.", 5.0},        {"1E-3", 0.001},
+        {"1e-400", 0.0},    {"-1e-400", -0.0},
+        {"1e-310", 1e-310}, {"1.7e308", 1.7e308},
+        {"abc", {}},        {"", {}},
+        {"  ", {}},         {"-3.5dB", {}},
+        {"1000Hz", {}},     {"1.0.5", {}},
+        {"-3,5", {}},       {"85,5", {}},
+        {"nan", {}},        {"-nan", {}},
+        {"inf", {}},        {"-inf", {}},
+        {"1e400", {}},      {"0x10", {}},
+        {"+-1", {}},        {"++1", {}},
+        {"1 2", {}},        {"-", {}},
+        {"e5", {}},         {"1e", {}},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(ParseWholeDouble(c.text), c.value) << '"' << c.text << '"';
+        if (c.value)
+            EXPECT_EQ(WholeDoubleOrNaN(c.text), *c.value) << c.text;
+        else
+            EXPECT_TRUE(std::isnan(WholeDoubleOrNaN(c.text))) << c.text;
+    }
+}
+
+// Whether a value's text reads back as the value, in the one place every writer asks it.
+TEST(Convert, ReadBackValueIsTheValueItsTextReadsAs)
+{
+    EXPECT_EQ(ReadBackValue(0.1, "%lf"), 0.1);
+    EXPECT_TRUE(ReadsBack(0.1, "%lf"));
+    EXPECT_EQ(ReadBackValue(4e-7, "%lf"), 0.0);
+    EXPECT_FALSE(ReadsBack(4e-7, "%lf"));
+    EXPECT_EQ(ReadBackValue(1e-16, "  %18.15lf "), 0.0);
+    EXPECT_EQ(ReadBackValue(0.0012346, "%lf"), 0.001235);
+    EXPECT_TRUE(ReadsBack(1e-11, "%.17g"));
+    EXPECT_TRUE(std::isnan(ReadBackValue(std::numeric_limits<double>::infinity(), "%lf")));
+    EXPECT_FALSE(ReadsBack(std::nan(""), "%lf"));
 }
 
 TEST(Convert, BytesToText)
@@ -135,8 +208,6 @@ TEST(Convert, DayOfYearUsesTheGregorianLeapRule)
 
 TEST(Convert, TextToNumbers)
 {
-    EXPECT_EQ(-1.25, StringToDouble("  -1.25xyz"));
-    EXPECT_EQ(0.0, StringToDouble("abc"));
     EXPECT_EQ(42, StringToLong(" 42 "));
     EXPECT_EQ(0, StringToLong(""));
     EXPECT_EQ(0xABCDEF, HexTextToLong("ABCDEF"));
@@ -212,11 +283,6 @@ TEST(Convert, DelimitedFields)
     for (const auto& [n, field] : cases)
         EXPECT_EQ(field, GetDelimitedField("a,,c", n, ',')) << n;
     EXPECT_EQ(" 2.5 ", GetDelimitedField("x; 2.5 ;y", 1, ';')); // nothing trimmed
-    EXPECT_EQ(2.5, GetDelimitedDouble("x; 2.5 ;y", 1, ';'));
-    EXPECT_EQ(-7, GetDelimitedLong("-7,3", 0, ','));
-    EXPECT_TRUE(GetDelimitedYes("EQ-1,yes,no", 1, ','));
-    EXPECT_TRUE(GetDelimitedYes("a,Eyesore", 1, ','));
-    EXPECT_FALSE(GetDelimitedYes("EQ-1,yes,no", 2, ','));
     EXPECT_EQ(0, CountFields("", ','));
     EXPECT_EQ(2, CountFields(",,a,,b,", ','));
     EXPECT_EQ(1, CountFields("abc", ','));

@@ -1,5 +1,6 @@
 // The formatters and scanners must give C's results with a decimal point while the
 // program runs in a locale with a decimal comma, as a Qt application does after start.
+#include "graph/CFormat.h"
 #include "graph/Convert.h"
 #include "graph/StringUtility.h"
 #include "tests/support/CommaLocale.h"
@@ -105,9 +106,11 @@ TEST_F(CommaLocale, FormattingWritesDecimalPoints)
 
 TEST_F(CommaLocale, ScanningReadsDecimalPoints)
 {
-    EXPECT_EQ(2.5, StringToDouble("2.5"));
-    EXPECT_EQ(2.0, StringToDouble("2,5")); // a comma ends the number as in the C locale
-    EXPECT_EQ(-0.125, GetDelimitedDouble("a;-0.125;b", 1, ';'));
+    EXPECT_EQ(2.5, ParseWholeDouble("2.5"));
+    EXPECT_EQ(-0.125, ParseWholeDouble(" -0.125 "));
+    // A decimal comma is no number, in this locale as in any other.
+    EXPECT_FALSE(ParseWholeDouble("2,5"));
+    EXPECT_EQ(2.5, ScanDouble("2.5"));
     double v[2] = {0, 0};
     ASSERT_TRUE(ParseNumbersInLine(2, v, "1000.25 -3.5"));
     EXPECT_EQ(1000.25, v[0]);

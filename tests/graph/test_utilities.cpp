@@ -209,6 +209,18 @@ TEST(TextFunctions, ParseNumbersInLineRefusesWithoutStoring)
     EXPECT_EQ(7, v[0]); // no number in the token: the entry stays
 }
 
+// A run is read whole or not at all: never the number at its front.
+TEST(TextFunctions, ParseNumbersInLineReadsEachRunWhole)
+{
+    for (const char* run : {"1.0.5", "1e400", "-", "1-2", "5e", "2.5e+", "+-1", "1..0"})
+    {
+        double v[2] = {7, 7};
+        EXPECT_TRUE(ParseNumbersInLine(2, v, std::string("3 ") + run)) << run;
+        EXPECT_EQ(3, v[0]) << run;
+        EXPECT_EQ(7, v[1]) << run;
+    }
+}
+
 TEST(FindStringInArray, FindsPartsAndSaysWhenNothingMatches)
 {
     const std::vector<std::string> lines = {"#define COEF_A", "#define Gain", "end"};

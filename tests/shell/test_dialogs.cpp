@@ -417,6 +417,7 @@ TEST_F(DialogTest, DeviceDataEditorKeepsATextWithAFaultOpenForCorrecting)
     ASSERT_EQ(m_Messages.texts.size(), 2u);
     EXPECT_EQ(m_Messages.texts[1],
               "The edited device data cannot be taken: line 1 (\"!# EQ-1, nan, 2.000000, "
-              "100.000000, No, Yes, 1\") gives its filter a Gain in DB that is not a finite "
-              "number.  Correct it, or Cancel.");
+              "100.000000, No, Yes, 1\") gives a filter that cannot be taken as the line gives "
+              "it: its Gain in DB \"nan\" is not a finite number; give it one number in digits "
+              "alone, such as -3.0.  Correct it, or Cancel.");
 }

@@ -109,7 +109,8 @@ TEST_F(ShellSettingsTest, StoredValuesComeBackAndBooleansAreNormalized)
     EXPECT_TRUE(settings.m_LimitNumberOfFilters.IsOn());
     EXPECT_EQ(GetFilterLimitCount(settings.m_LimitNumberOfFilters), 12);
     EXPECT_DOUBLE_EQ(settings.m_dUpperTolerance, 1.5);
-    EXPECT_DOUBLE_EQ(settings.m_dLowerTolerance, 0.0);
+    // A double key holding text takes the default too.
+    EXPECT_DOUBLE_EQ(settings.m_dLowerTolerance, -3.0);
     // An integer key holding text takes the default.
     EXPECT_EQ(settings.m_nSamplingFrequency, 48000);
     settings.WriteTo(store);

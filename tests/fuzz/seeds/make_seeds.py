@@ -180,6 +180,46 @@ write('fuzz_parameter_open', 'numbers_above',
 write('fuzz_parameter_open', 'orders_taken', order_lines(ORDERS_TAKEN) + lines(LABELS))
 for order, name in ORDERS_REFUSED:
     write('fuzz_parameter_open', 'order_' + name, order_lines([b'1', order]))
+# Fields that are not what they stand for (refused, naming the field), lines that end
+# early or separate their fields otherwise (read as written), and filters above half of
+# the sample rate that another rate designs (taken and named) or that no rate designs.
+FIELD_FAULTS = [b'EQ-1, abc, 200.0, 1000.0, Yes, Yes, 1', b'EQ-2, , 200.0, 1000.0, Yes, Yes, 2',
+                b'EQ-3, -3.5dB, 200.0, 1000.0, Yes, Yes, 3', b'HPB-1, 1000Hz, Yes, 4',
+                b'EQ-4, -3.0, 200.0, 1000.0, No, Maybe, 5', b'EQ-5, -3,5, 200.0, 1000.0, No, Yes, 6',
+                b'BS-1, 85,5, 100.0, Yes, 7', b'LOPT-1, 4.0, 100.0, 1.0.5, Yes, 8']
+AS_WRITTEN = [b'EQ-6,-3,200,1000,No,Yes,9', b'HPB-2, 40.0', b'C1LP-2, 5000.0, 0.5, ',
+              b'TS-2, 6.0, 8000.0, y, 10, a note']
+ABOVE_HALF = [b'LPB-1, 30000.000000, No, 11', b'EQ-7, -3.0, 8000.0, 60000.0, Yes, No, 12',
+              b'LPB-2, 150000.0, Yes, 13']
+for i, line in enumerate(FIELD_FAULTS):
+    write('fuzz_parameter_open', 'field_fault_%d' % i, order_lines([b'1']) + line + b'\r\n')
+write('fuzz_parameter_open', 'as_written', lines(AS_WRITTEN))
+write('fuzz_parameter_open', 'above_half', lines(ABOVE_HALF[:2]))
+write('fuzz_parameter_file', 'fields', lines(FIELD_FAULTS + AS_WRITTEN + ABOVE_HALF))
+write('fuzz_device_data_read_back', 'fields',
+      bytes([0x00]) + b'!# Filter Parameters\r\n' + lines(FIELD_FAULTS + AS_WRITTEN + ABOVE_HALF, b'!# '))
+
+# Coefficient files for the additive restart: two biquads as the program writes them, a
+# first-order pair, and an a0 of 0 whose response stays finite.
+TITLE = b'H(Z) = B(Z)/A(Z) = [b0 + b1*Z^-1 + b2*Z^-2] / [a0 + a1*Z^-1 + a2*Z^-2]\r\n'
+B_HEAD = b'   b0                   b1                   b2\r\n'
+A_HEAD = b'   a0                   a1                   a2\r\n'
+
+
+def coefficient_file(b_rows, a_rows):
+    row = lambda values: b''.join(b'  %18.15f ' % v for v in values) + b'\r\n'
+    return (TITLE + B_HEAD + b''.join(row(r) for r in b_rows) + A_HEAD
+            + b''.join(row(r) for r in a_rows))
+
+
+write('fuzz_restart_open', 'two_biquads',
+      coefficient_file([(1.01, -1.98, 0.97), (0.5, 0.25, 0.125)],
+                       [(1.0, -1.9, 0.95), (1.0, 0.1, 0.2)]))
+write('fuzz_restart_open', 'first_order', coefficient_file([(0.5, 0.5)], [(1.0, -0.2)]))
+write('fuzz_restart_open', 'zero_a0',
+      coefficient_file([(1.0, 0.0, 0.0), (1.0, 0.0, 0.0)], [(1.0, 0.0, 0.0), (0.0, 0.1, 0.2)]))
+write('fuzz_restart_open', 'two_points', TITLE + B_HEAD + b'1 1.0.5 2\r\n' + A_HEAD + b'1 0 0\r\n')
+
 # The reader alone takes every line, whatever its order holds.
 write('fuzz_parameter_file', 'orders',
       order_lines(ORDERS_TAKEN + [order for order, _ in ORDERS_REFUSED])
