@@ -320,7 +320,9 @@ TEST(FilterLines, EveryFieldOfEveryKindReadsWholeOrIsTheLinesFault)
                     << line;
                 EXPECT_EQ(filter->GetOutputOrder(), std::stoi(fields.back())) << line;
                 if (!bMode)
+                {
                     EXPECT_FALSE(filter->HasFiniteParameters()) << line;
+                }
             }
             if (bMode)
                 continue;
@@ -367,7 +369,9 @@ TEST(FilterLines, ACommaBetweenDigitsIsADecimalCommaOnlyWhereTheLineShowsIt)
         filter.Parse(c.line, kFs);
         EXPECT_EQ(filter.GetFieldFault().kind, c.kind) << c.line;
         if (c.kind != EKind::kNone)
+        {
             EXPECT_EQ(filter.GetFieldFault().nField, c.nField) << c.line;
+        }
     }
 }
 
