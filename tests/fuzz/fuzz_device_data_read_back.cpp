@@ -87,11 +87,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A message for each line not taken, and one more naming the filters taken that fs
     // cannot design: exactly those whose own rate gives a design fault.
     int nUndesigned = 0;
+    int nActiveUndesigned = 0;
     lists.ForEach(
         [&](EFilterKind, auto& list)
         {
             for (int i = 0; i < list.GetSize(); ++i)
-                nUndesigned += FilterDesignFault(*list.GetAt(i)).empty() ? 0 : 1;
+            {
+                const bool bUndesigned = !FilterDesignFault(*list.GetAt(i)).empty();
+                nUndesigned += bUndesigned ? 1 : 0;
+                nActiveUndesigned += bUndesigned && list.GetAt(i)->m_ActiveMode.IsOn() ? 1 : 0;
+            }
         });
     const std::size_t refused = messages.size() - (nUndesigned > 0 ? 1 : 0);
     if (added != lists.GetTotalCount() || (nUndesigned > 0 && messages.empty()) ||
@@ -127,12 +132,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     }
 
-    // Written as the device data writes filters, and read back from that.
-    // What was taken is written: a taken filter can be designed, so the block of the active
-    // ones is never refused; and each of them reads back, as a filter still taken.
+    // Written as the device data writes filters, and read back from that. An active filter
+    // taken that fs cannot design keeps the block from being written, and is named; without
+    // one, the block of the active ones is never refused, and each of them reads back, as a
+    // filter still taken.
     CFilterBlock block;
-    if (!CollectFilterBlock(lists, block) || !block.nonFinite.empty())
+    const bool bCollected = CollectFilterBlock(lists, block);
+    if (bCollected != (nActiveUndesigned == 0) ||
+        block.nonFinite.size() != std::size_t(nActiveUndesigned))
         std::abort();
+    if (!bCollected)
+        return 0;
     CFilterLists again;
     if (ParameterLinesToFilters(block.texts, again, fs) != block.count || !AllTakeable(again) ||
         !AllReadWhole(again))

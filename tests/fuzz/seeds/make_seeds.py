@@ -198,6 +198,10 @@ write('fuzz_parameter_open', 'above_half', lines(ABOVE_HALF[:2]))
 write('fuzz_parameter_file', 'fields', lines(FIELD_FAULTS + AS_WRITTEN + ABOVE_HALF))
 write('fuzz_device_data_read_back', 'fields',
       bytes([0x00]) + b'!# Filter Parameters\r\n' + lines(FIELD_FAULTS + AS_WRITTEN + ABOVE_HALF, b'!# '))
+# An active filter that only a rate above the current one designs: taken and named, and the
+# block of the active filters is then not written.
+write('fuzz_device_data_read_back', 'active_above_half',
+      bytes([0x04]) + b'!# Filter Parameters\r\n' + lines([b'HPB-90, 0.000001, Yes, 90'], b'!# '))
 
 # Coefficient files for the additive restart: two biquads as the program writes them, a
 # first-order pair, and an a0 of 0 whose response stays finite.
