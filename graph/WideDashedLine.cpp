@@ -85,14 +85,31 @@ bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, in
     return true;
 }
 
+bool CWideDashedLine::GapsJoinOn(const CDC& dc, unsigned iSegment) const
+{
+    CPoint ends[2] = {m_Points[iSegment], m_Points[iSegment + 1]};
+    const double length = SegmentLength(ends[0], ends[1]);
+    dc.LPtoDP(ends, 2);
+    return m_nGap * SegmentLength(ends[0], ends[1]) < length;
+}
+
 bool CWideDashedLine::Draw(CDC* pDC) const
 {
     if (!MORVANE_CHECK(pDC))
         return false;
     CPen pen(PS_SOLID, m_nWidth, m_Color);
     const CPen old = pDC->SelectObject(pen);
-    for (std::size_t i = 0; i + 1 < m_DashEnds.size(); i += 2)
-        pDC->Polyline(&m_DashEnds[i], 2);
+    const CPoint* pDash = m_DashEnds.data();
+    for (unsigned i = 0; i < m_nSegments; ++i)
+    {
+        const unsigned nDashes = m_DashesPerSegment[i];
+        if (nDashes > 1 && GapsJoinOn(*pDC, i))
+            pDC->Polyline(&m_Points[i], 2);
+        else
+            for (unsigned k = 0; k < nDashes; ++k)
+                pDC->Polyline(pDash + 2 * k, 2);
+        pDash += 2 * std::size_t(nDashes);
+    }
     pDC->SelectObject(old);
     pen.DeleteObject();
     return true;

@@ -21,7 +21,10 @@ public:
     // dash length of 0 or a dash and gap that do not advance (period of 0 or less).
     bool Set(const CPoint* pPoints, unsigned nCount, int nWidth, int nDash, int nGap,
              COLORREF color, int nUnused = 1);
-    // Emits the dashes with a solid pen of the width and colour; TRUE.
+    // Emits the dashes with a solid pen of the width and colour; TRUE. A segment whose gaps
+    // would span less than one pixel of the device is drawn as one line, the look its
+    // dashes would give there: a line never draws more dashes than it spans pixels (a
+    // printed page of 1 by 32514 pixels maps a marker's 1.3e8 canvas units onto 32514).
     bool Draw(CDC* pDC) const;
 
     unsigned GetDashCount() const { return m_nDashCount; }
@@ -39,6 +42,9 @@ public:
     static CPoint OffsetAlong(const CPoint& a, const CPoint& b, double d);
 
 private:
+    // The gaps of the segment span less than one device pixel on the context.
+    bool GapsJoinOn(const CDC& dc, unsigned iSegment) const;
+
     int m_nValid = 0;
     std::vector<CPoint> m_Points;
     int m_nWidth = 1;
