@@ -171,6 +171,10 @@ void CEditGridWidget::KeepRefusedEdit(const std::string& refusal)
     m_bTelling = true;
     ShowMessage(refusal);
     m_bTelling = false;
+    // The message may hand the activation to the window it belongs to (the main window):
+    // the typing is corrected where it stands.
+    if (isVisible())
+        window()->activateWindow();
     m_CellEdit->setFocus();
 }
 
