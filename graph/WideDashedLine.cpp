@@ -63,26 +63,40 @@ bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, in
         m_nDashCount += m_DashesPerSegment[i];
     }
 
+    // The dashes are cut as they are needed: a line drawn as one (GapsJoinOn) needs none.
     m_DashEnds.clear();
-    m_DashEnds.reserve(2 * std::size_t(m_nDashCount));
-    for (unsigned i = 0; i < m_nSegments; ++i)
-    {
-        const CPoint& a = m_Points[i];
-        const CPoint& b = m_Points[i + 1];
-        const double length = SegmentLength(a, b);
-        double d = 0.0;
-        for (unsigned k = 0; k < m_DashesPerSegment[i]; ++k)
-        {
-            m_DashEnds.push_back(OffsetAlong(a, b, d));
-            // The lesser of two doubles is one of them, bit for bit, as the matrix layer's
-            // min of two scalars gives it: no matrix is built per dash.
-            d = std::min(d + m_nDash, length);
-            m_DashEnds.push_back(OffsetAlong(a, b, d));
-            d = d + m_nGap;
-        }
-    }
+    m_bDashEndsCut = false;
     m_nValid = 1;
     return true;
+}
+
+void CWideDashedLine::CutSegment(unsigned iSegment, std::vector<CPoint>& ends) const
+{
+    const CPoint& a = m_Points[iSegment];
+    const CPoint& b = m_Points[iSegment + 1];
+    const double length = SegmentLength(a, b);
+    double d = 0.0;
+    for (unsigned k = 0; k < m_DashesPerSegment[iSegment]; ++k)
+    {
+        ends.push_back(OffsetAlong(a, b, d));
+        // The lesser of two doubles is one of them, bit for bit, as the matrix layer's
+        // min of two scalars gives it: no matrix is built per dash.
+        d = std::min(d + m_nDash, length);
+        ends.push_back(OffsetAlong(a, b, d));
+        d = d + m_nGap;
+    }
+}
+
+const std::vector<CPoint>& CWideDashedLine::GetDashEnds() const
+{
+    if (!m_bDashEndsCut)
+    {
+        m_DashEnds.reserve(2 * std::size_t(m_nDashCount));
+        for (unsigned i = 0; i < m_nSegments; ++i)
+            CutSegment(i, m_DashEnds);
+        m_bDashEndsCut = true;
+    }
+    return m_DashEnds;
 }
 
 bool CWideDashedLine::GapsJoinOn(const CDC& dc, unsigned iSegment) const
@@ -99,16 +113,19 @@ bool CWideDashedLine::Draw(CDC* pDC) const
         return false;
     CPen pen(PS_SOLID, m_nWidth, m_Color);
     const CPen old = pDC->SelectObject(pen);
-    const CPoint* pDash = m_DashEnds.data();
+    std::vector<CPoint> ends;
     for (unsigned i = 0; i < m_nSegments; ++i)
     {
-        const unsigned nDashes = m_DashesPerSegment[i];
-        if (nDashes > 1 && GapsJoinOn(*pDC, i))
+        if (m_DashesPerSegment[i] > 1 && GapsJoinOn(*pDC, i))
+        {
             pDC->Polyline(&m_Points[i], 2);
-        else
-            for (unsigned k = 0; k < nDashes; ++k)
-                pDC->Polyline(pDash + 2 * k, 2);
-        pDash += 2 * std::size_t(nDashes);
+            continue;
+        }
+        // Dashes at least a pixel apart: no more of them than pixels the segment spans.
+        ends.clear();
+        CutSegment(i, ends);
+        for (std::size_t k = 0; k + 1 < ends.size(); k += 2)
+            pDC->Polyline(&ends[k], 2);
     }
     pDC->SelectObject(old);
     pen.DeleteObject();
