@@ -63,7 +63,7 @@ bool DeleteMatchingRow(int nRow, CMasterPtGridRows& desired, CMasterPtGridRows& 
 
 bool ClearGrid(CMasterPtGridRows& grid)
 {
-    grid.EndCellEdit();
+    // What is being typed goes with the points (Initialize drops the open edit).
     return grid.Initialize();
 }
 

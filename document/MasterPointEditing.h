@@ -37,7 +37,7 @@ bool OffsetPoints(CMasterPtGridRows& desired, CMasterPtGridRows& tolerance, doub
 // when the tolerance grid held as many points as the desired grid did before, it deletes
 // the point of the same row. True when it deleted.
 bool DeleteMatchingRow(int nRow, CMasterPtGridRows& desired, CMasterPtGridRows& tolerance);
-// Empties the grid and lays it out again.
+// Empties the grid and lays it out again; an open edit is dropped.
 bool ClearGrid(CMasterPtGridRows& grid);
 // The desired, the lower and the upper grid, in this order.
 bool ClearAllGrids(const CMasterPointGrids& grids);

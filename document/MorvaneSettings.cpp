@@ -179,7 +179,6 @@ namespace
 // their scales readable: the response, filter and filter phase views draw a grid line
 // every 5 dB or 30 degrees (at most 400 lines here), the phase view spaces its ten lines
 // over whatever range it has.
-constexpr double kMaxTolerance = 100.0;
 constexpr double kMinOptParam = 1e-11;
 constexpr double kMaxOptParam = 1e10;
 
@@ -260,8 +259,10 @@ void CMorvaneSettings::ClampToValidRanges()
         m_nHigherFrequencyLimit = defaults.m_nHigherFrequencyLimit;
     }
     m_nSamplingFrequency = std::clamp(m_nSamplingFrequency, kLowestSampleRate, kHighestSampleRate);
-    m_dUpperTolerance = InRange(m_dUpperTolerance, 0.0, kMaxTolerance, defaults.m_dUpperTolerance);
-    m_dLowerTolerance = InRange(m_dLowerTolerance, -kMaxTolerance, 0.0, defaults.m_dLowerTolerance);
+    m_dUpperTolerance = InRange(m_dUpperTolerance, LeastTolerance(true), MostTolerance(true),
+                                defaults.m_dUpperTolerance);
+    m_dLowerTolerance = InRange(m_dLowerTolerance, LeastTolerance(false), MostTolerance(false),
+                                defaults.m_dLowerTolerance);
     // A limit in force is one filter or more; the count kept while it is off is not negative.
     const int nLeastCount = m_LimitNumberOfFilters.IsOn() ? 1 : 0;
     if (GetFilterLimitCount(m_LimitNumberOfFilters) < nLeastCount)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "graph/DoubleRect.h"
+#include "graph/LevelBound.h"
 #include "graph/Mode.h"
 #include "graph/ModeWithPointer.h"
 
@@ -61,8 +62,14 @@ public:
     // of the speaker phase view within +-kMaxPhaseAxisLevel degrees.
     static constexpr double kMinAxisHz = 1.0;
     static constexpr double kMaxAxisHz = 200000.0;
-    static constexpr double kMaxAxisLevel = 1000.0;
+    static constexpr double kMaxAxisLevel = kMaxLevel;
     static constexpr double kMaxPhaseAxisLevel = 100000.0;
+    // The bounds of the tolerances around the desired response, in dB, wherever they come
+    // in (the settings sheet, the master point editor's offsets, the profile): the upper
+    // from 0 to kMaxTolerance, the lower from -kMaxTolerance to 0.
+    static constexpr double kMaxTolerance = 100.0;
+    static constexpr double LeastTolerance(bool bUpper) { return bUpper ? 0.0 : -kMaxTolerance; }
+    static constexpr double MostTolerance(bool bUpper) { return bUpper ? kMaxTolerance : 0.0; }
     // The narrowest axes the views can draw (CAxisScale::LeastSpan): a level axis within
     // +-dMaxLevel, in dB or degrees (1e-09 for kMaxAxisLevel, 1e-07 for kMaxPhaseAxisLevel),
     // and the frequency axis, in decades of its Hz (1e-11). The border pages refuse

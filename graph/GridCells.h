@@ -28,8 +28,9 @@ public:
     virtual void LayoutColumns(int nCount) = 0;
 
     // Commits an in-cell edit that is open into the cell it was opened on; an edit whose
-    // cell no longer exists is dropped. The operations that read or restructure the grid
-    // call it first.
+    // cell no longer exists is dropped, and one whose text the grid refuses stays open for
+    // correcting while the cell keeps its value. The operations that read or restructure
+    // the grid call it first.
     void EndCellEdit() { CommitCellEdit(); }
     // Closes an open in-cell edit without writing it.
     virtual void DiscardCellEdit() {}

@@ -6,12 +6,13 @@
 #pragma once
 
 #include "graph/DoublePoint.h"
+#include "graph/LevelBound.h"
 
 namespace PointBounds
 {
 inline constexpr double kMinHz = 0.001;
 inline constexpr double kMaxHz = 10e6;
-inline constexpr double kMaxDb = 1000.0;
+inline constexpr double kMaxDb = kMaxLevel;
 
 bool IsFrequency(double hz);
 bool IsLevel(double db);

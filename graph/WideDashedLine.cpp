@@ -63,26 +63,48 @@ bool CWideDashedLine::Set(const CPoint* pPoints, unsigned nCount, int nWidth, in
         m_nDashCount += m_DashesPerSegment[i];
     }
 
+    // The dashes are cut as they are needed: a line drawn as one (GapsJoinOn) needs none.
     m_DashEnds.clear();
-    m_DashEnds.reserve(2 * std::size_t(m_nDashCount));
-    for (unsigned i = 0; i < m_nSegments; ++i)
-    {
-        const CPoint& a = m_Points[i];
-        const CPoint& b = m_Points[i + 1];
-        const double length = SegmentLength(a, b);
-        double d = 0.0;
-        for (unsigned k = 0; k < m_DashesPerSegment[i]; ++k)
-        {
-            m_DashEnds.push_back(OffsetAlong(a, b, d));
-            // The lesser of two doubles is one of them, bit for bit, as the matrix layer's
-            // min of two scalars gives it: no matrix is built per dash.
-            d = std::min(d + m_nDash, length);
-            m_DashEnds.push_back(OffsetAlong(a, b, d));
-            d = d + m_nGap;
-        }
-    }
+    m_bDashEndsCut = false;
     m_nValid = 1;
     return true;
+}
+
+void CWideDashedLine::CutSegment(unsigned iSegment, std::vector<CPoint>& ends) const
+{
+    const CPoint& a = m_Points[iSegment];
+    const CPoint& b = m_Points[iSegment + 1];
+    const double length = SegmentLength(a, b);
+    double d = 0.0;
+    for (unsigned k = 0; k < m_DashesPerSegment[iSegment]; ++k)
+    {
+        ends.push_back(OffsetAlong(a, b, d));
+        // The lesser of two doubles is one of them, bit for bit, as the matrix layer's
+        // min of two scalars gives it: no matrix is built per dash.
+        d = std::min(d + m_nDash, length);
+        ends.push_back(OffsetAlong(a, b, d));
+        d = d + m_nGap;
+    }
+}
+
+const std::vector<CPoint>& CWideDashedLine::GetDashEnds() const
+{
+    if (!m_bDashEndsCut)
+    {
+        m_DashEnds.reserve(2 * std::size_t(m_nDashCount));
+        for (unsigned i = 0; i < m_nSegments; ++i)
+            CutSegment(i, m_DashEnds);
+        m_bDashEndsCut = true;
+    }
+    return m_DashEnds;
+}
+
+bool CWideDashedLine::GapsJoinOn(const CDC& dc, unsigned iSegment) const
+{
+    CPoint ends[2] = {m_Points[iSegment], m_Points[iSegment + 1]};
+    const double length = SegmentLength(ends[0], ends[1]);
+    dc.LPtoDP(ends, 2);
+    return m_nGap * SegmentLength(ends[0], ends[1]) < length;
 }
 
 bool CWideDashedLine::Draw(CDC* pDC) const
@@ -91,8 +113,20 @@ bool CWideDashedLine::Draw(CDC* pDC) const
         return false;
     CPen pen(PS_SOLID, m_nWidth, m_Color);
     const CPen old = pDC->SelectObject(pen);
-    for (std::size_t i = 0; i + 1 < m_DashEnds.size(); i += 2)
-        pDC->Polyline(&m_DashEnds[i], 2);
+    std::vector<CPoint> ends;
+    for (unsigned i = 0; i < m_nSegments; ++i)
+    {
+        if (m_DashesPerSegment[i] > 1 && GapsJoinOn(*pDC, i))
+        {
+            pDC->Polyline(&m_Points[i], 2);
+            continue;
+        }
+        // Dashes at least a pixel apart: no more of them than pixels the segment spans.
+        ends.clear();
+        CutSegment(i, ends);
+        for (std::size_t k = 0; k + 1 < ends.size(); k += 2)
+            pDC->Polyline(&ends[k], 2);
+    }
     pDC->SelectObject(old);
     pen.DeleteObject();
     return true;

@@ -1,5 +1,6 @@
 #include "drc/ui/ControlDialog.h"
 
+#include "framework/ui/DialogSize.h"
 #include "framework/ui/ScreenPlace.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,8 @@ CControlDialog::CControlDialog(QWidget* pParent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle("Dynamic Range Compression");
+    // It chooses its place before it is shown: as wide as it will be then.
+    KeepTitleVisible(*this);
 }
 
 void CControlDialog::MoveTo(const QPoint& place)

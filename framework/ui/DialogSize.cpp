@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QTabBar>
 #include <QTabWidget>
@@ -63,14 +64,28 @@ void KeepTabsInReach(QTabWidget& tabs)
         tabs.setUsesScrollButtons(!bFit);
 }
 
+int TitleBarWidth(const QString& caption)
+{
+    // A window manager draws the caption in a bold font of its own, often wider than the
+    // application's (openbox's 8-point bold draws it an eighth wider than the application's
+    // 9-point bold): the platform's title font, or a quarter more than the application's bold
+    // font, whichever is wider.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    QFont appFont = QApplication::font();
+    appFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const QFontMetrics app(appFont);
+    const int text =
+        std::max(title.horizontalAdvance(caption), app.horizontalAdvance(caption) * 5 / 4);
+    // The icon and the title bar's three buttons take about a square of the bar's height each.
+    const int height = std::max(title.height(), app.height() * 5 / 4);
+    return text + 5 * height + 16;
+}
+
 void KeepTitleVisible(QWidget& window)
 {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    // The icon and the title bar's buttons take about a square of the bar's height each.
-    const int need = metrics.horizontalAdvance(window.windowTitle()) + 5 * metrics.height() + 16;
-    window.setMinimumWidth(std::max(window.minimumWidth(), need));
+    window.setMinimumWidth(std::max(window.minimumWidth(), TitleBarWidth(window.windowTitle())));
 }
 
 void SizeToContents(QWidget& window)

@@ -4,11 +4,16 @@
 // one edit box) loses its caption.
 #pragma once
 
+class QString;
 class QTabWidget;
 class QWidget;
 
-// Makes the window at least as wide as its caption needs in a title bar (a bold caption,
-// the icon and three buttons beside it).
+// The width a title bar needs to show the caption whole beside the window's icon and three
+// buttons, in a window manager's bold title font (which the program cannot know: the
+// platform's title font, at least a quarter wider than the application's bold font).
+int TitleBarWidth(const QString& caption);
+// Makes the window at least as wide as its caption needs in a title bar (TitleBarWidth).
+// Every window the program places gets it as it is shown (KeptPlaces.h).
 void KeepTitleVisible(QWidget& window);
 // The window at the size its layout asks for, held to the available area of the screen it
 // opens on, its frame included (ScreenPlace.h).

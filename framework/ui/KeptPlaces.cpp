@@ -1,5 +1,6 @@
 #include "framework/ui/KeptPlaces.h"
 
+#include "framework/ui/DialogSize.h"
 #include "framework/ui/ScreenPlace.h"
 
 #include <QCoreApplication>
@@ -13,14 +14,22 @@ namespace
 {
 constexpr const char* kShownName = "keptPlacesShown";
 
-// A window of the program's own, which belongs to another; not a popup, tooltip or the
-// like, which Qt places at what they belong to, nor a message box (KeptPlaces.h).
-bool IsPlaced(const QWidget& window)
+// A window with a title bar of the program's own: not a popup, tooltip or the like, nor a
+// message box (KeptPlaces.h); the main window is a Qt::Window that belongs to none.
+bool IsCaptioned(const QWidget& window)
 {
-    if (!window.isWindow() || !window.parentWidget() || qobject_cast<const QMessageBox*>(&window))
+    if (!window.isWindow() || qobject_cast<const QMessageBox*>(&window))
         return false;
     const Qt::WindowType type = window.windowType();
-    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool || type == Qt::Sheet;
+    return type == Qt::Dialog || type == Qt::Tool || type == Qt::Sheet ||
+           (type == Qt::Window && window.parentWidget());
+}
+
+// A window the rule places: one with a title bar that belongs to another; Qt places a dialog
+// that belongs to none.
+bool IsPlaced(const QWidget& window)
+{
+    return IsCaptioned(window) && window.parentWidget();
 }
 
 // What tells one kind of window from another: its class and its name (its object name, else
@@ -42,8 +51,12 @@ bool CKeptPlaces::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType() &&
         !event->spontaneous())
-        if (auto* window = static_cast<QWidget*>(watched); IsPlaced(*window))
+        if (auto* window = static_cast<QWidget*>(watched); IsCaptioned(*window))
         {
+            if (type == QEvent::Show)
+                KeepTitleVisible(*window);
+            if (!IsPlaced(*window))
+                return false;
             if (type == QEvent::Show)
                 Shown(*window);
             else

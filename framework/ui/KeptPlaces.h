@@ -1,6 +1,7 @@
 // Where the windows the program opens again open: where the user put them last. Every
-// window of the program's own (a window that belongs to another: its dialogs, sheets, tool
-// windows and the help window) goes through one rule each time it is shown:
+// dialog, sheet and tool window of the program's own is made wide enough for its caption
+// (KeepTitleVisible) each time it is shown. Every window that belongs to another (its
+// dialogs, sheets, tool windows and the help window) then goes through one rule:
 // - shown again (the same window hidden and shown, or one the program placed itself before
 //   showing it), it is kept on the screen that holds it (KeepOnScreen);
 // - made anew, it opens at the place its kind was left at, on the screen the user put it

@@ -1,7 +1,5 @@
 #include "framework/ui/PrintSetupDialog.h"
 
-#include "framework/ui/DialogSize.h"
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -55,7 +53,6 @@ CPrintSetupDialog::CPrintSetupDialog(const QPageLayout& page, const QStringList&
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pPageSetup, &QPushButton::clicked, this, [this] { EditPage(); });
     m_pPage->setText(PageText());
-    KeepTitleVisible(*this);
 }
 
 QString CPrintSetupDialog::ChosenPrinter() const

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -17,6 +18,10 @@ namespace
 {
 constexpr const char* kWatchName = "ScreenPlaceFrameWatch";
 constexpr int kGridStep = 8; // pixels between the places the least covering search tries
+// How often and how long a window shown but not framed yet is looked at again: 2 seconds,
+// far longer than a window manager takes.
+constexpr int kUnframedRecheckMs = 20;
+constexpr int kMostUnframedChecks = 100;
 
 // The frame Qt counts round the window as it moves it and tells its position (move(),
 // pos()): the one it last knew of, which may be none or an old one while the window system
@@ -29,10 +34,18 @@ QMargins KnownMargins(const QWidget& window)
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
+CFrameReport& FrameReport()
+{
+    static CFrameReport report;
+    return report;
+}
+
 // The window manager's frame round the window as the window system has it now (none while
 // the window is not framed).
 QMargins OwnMargins(const QWidget& window)
 {
+    if (const CFrameReport& report = FrameReport())
+        return report(window).value_or(QMargins());
     if (const QWindow* handle = window.windowHandle(); handle && handle->handle())
         return handle->frameMargins();
     return KnownMargins(window);
@@ -102,14 +115,22 @@ public:
     {
         m_Frame = frame;
         m_Counted = FrameMargins(m_Window);
+        m_nUnframedChecks = 0;
         Queue();
     }
 
+    // The frame given and not checked yet.
+    const std::optional<QRect>& Expected() const { return m_Frame; }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &m_Window &&
-            (event->type() == QEvent::Show || event->type() == QEvent::Move ||
-             event->type() == QEvent::Resize))
+        if (watched != &m_Window)
+            return false;
+        // A window hidden before it was framed is placed anew when it is shown again.
+        if (event->type() == QEvent::Hide)
+            m_Frame.reset();
+        else if (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+                 event->type() == QEvent::Resize)
             Queue();
         return false;
     }
@@ -129,8 +150,16 @@ private:
     {
         m_bQueued = false;
         const QMargins now = OwnMargins(m_Window);
-        if (!m_Frame || !m_Window.isVisible() || !IsFrame(now))
+        if (!m_Frame || !m_Window.isVisible())
             return;
+        // A window manager frames a window a while after it is shown, and nothing the window
+        // is sent tells when: it is looked at again until it is framed.
+        if (!IsFrame(now))
+        {
+            if (++m_nUnframedChecks <= kMostUnframedChecks)
+                QTimer::singleShot(kUnframedRecheckMs, this, [this] { Queue(); });
+            return;
+        }
         const QRect framed(m_Frame->topLeft(), m_Window.size().grownBy(now));
         m_Frame.reset();
         // Framed as it was counted, it stands where it was put, or where it was moved to since.
@@ -145,12 +174,18 @@ private:
     std::optional<QRect> m_Frame; // the frame it was given, until checked
     QMargins m_Counted;           // the frame it was counted with then
     bool m_bQueued = false;
+    int m_nUnframedChecks = 0; // checks that found it shown but not framed yet
 };
+
+CFrameWatch* WatchOf(const QWidget& window)
+{
+    return window.findChild<CFrameWatch*>(kWatchName, Qt::FindDirectChildrenOnly);
+}
 
 // Checks the window again once it is framed (CFrameWatch) against the frame it was given.
 void Watch(QWidget& window, const QRect& frame)
 {
-    auto* watch = window.findChild<CFrameWatch*>(kWatchName, Qt::FindDirectChildrenOnly);
+    CFrameWatch* watch = WatchOf(window);
     (watch ? watch : new CFrameWatch(window))->Expect(frame);
 }
 
@@ -186,6 +221,11 @@ std::vector<int> GridSteps(int first, int last)
     return steps;
 }
 } // namespace
+
+void ReportFramesWith(CFrameReport report)
+{
+    FrameReport() = std::move(report);
+}
 
 QRect FitInside(const QRect& rect, const QRect& area)
 {
@@ -262,7 +302,11 @@ void PlaceFirst(QWidget& window, const QRect& frame)
 
 void KeepOnScreen(QWidget& window)
 {
-    const QRect frame(window.pos(), FrameSize(window));
+    // Put somewhere a moment ago and not framed yet, it stands where it was put, whatever its
+    // position tells before the window manager frames it.
+    const CFrameWatch* watch = WatchOf(window);
+    const QPoint at = watch && watch->Expected() ? watch->Expected()->topLeft() : window.pos();
+    const QRect frame(at, FrameSize(window));
     const QRect area = AreaHolding(window, frame);
     if (!area.isEmpty() && !area.contains(frame))
         PlaceOn(window, frame, area);

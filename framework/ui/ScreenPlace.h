@@ -8,8 +8,11 @@
 //
 // A window manager frames a window only after it is shown, and tells its frame's size
 // later still. Until a window has a frame of its own, it is counted with the frame of the
-// window it belongs to (the same window manager draws both); once the window manager has
-// framed it, a window placed here is checked again with its real frame.
+// window it belongs to (the same window manager draws both, though not alike: a maximized
+// window has no borders); once the window manager has framed it, however long that takes,
+// a window placed here is checked again with its real frame and put where it was meant to
+// stand. So a window reopened at the place it was left gives back that place, and one
+// fitted to a screen stays within it, frame and all.
 #pragma once
 
 #include <QMargins>
@@ -17,9 +20,17 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+#include <optional>
 #include <span>
 
 class QWidget;
+
+// What the window system tells of a window's frame now: the margins the window manager's
+// frame adds round it once it has framed the window, nothing before. Empty (the program's
+// own): the window system's report. A test stands in for a window manager with it.
+using CFrameReport = std::function<std::optional<QMargins>(const QWidget& window)>;
+void ReportFramesWith(CFrameReport report);
 
 // The rectangle moved, and where it is larger than the area made smaller, so that it lies
 // wholly inside the area.

@@ -17,11 +17,14 @@ CEditGridWidget::CEditGridWidget(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     m_CellEdit->m_OnFinish = [this](bool bCommit)
     {
+        // Return tells why a text is refused each time; the edit then stays open.
+        m_RefusedText.reset();
         if (bCommit)
             FinishCellEdit();
         else
             DiscardEditor();
-        setFocus();
+        if (!IsEditing())
+            setFocus();
     };
     // Leaving a cell commits the edit to the cell it was opened on.
     connect(this, &QTableWidget::currentCellChanged, this, [this] { FinishCellEdit(); });
@@ -113,6 +116,9 @@ bool CEditGridWidget::OpenCellEditor(int c)
     if (nRow < 1 || nCol < 0)
         return false;
     FinishCellEdit();
+    // A refused edit stays open for correcting.
+    if (IsEditing())
+        return false;
     if (c == '\r')
     {
         m_CellEdit->setText(QString::fromStdString(CellText(nRow, nCol)));
@@ -130,23 +136,46 @@ bool CEditGridWidget::OpenCellEditor(int c)
 
 bool CEditGridWidget::CommitEditorText()
 {
-    if (!m_CellEdit->isVisible())
+    if (!IsEditing())
         return false;
-    std::string text = m_CellEdit->text().toStdString();
     const QPersistentModelIndex cell = m_EditCell;
-    DiscardEditor();
     if (!cell.isValid())
-        return false;
-    const std::string refusal = RefusalOf(cell.column(), text);
-    if (!refusal.empty())
     {
-        if (text == CellText(cell.row(), cell.column()))
-            return true;
-        ShowMessage(refusal);
+        DiscardEditor();
         return false;
     }
-    SetCellText(cell.row(), cell.column(), text);
+    std::string text = m_CellEdit->text().toStdString();
+    const std::string refusal = RefusalOf(cell.column(), text);
+    // A refused text that is the cell's own changes nothing.
+    if (!refusal.empty() && text != CellText(cell.row(), cell.column()))
+    {
+        KeepRefusedEdit(refusal);
+        return false;
+    }
+    DiscardEditor();
+    if (refusal.empty())
+        SetCellText(cell.row(), cell.column(), text);
     return true;
+}
+
+void CEditGridWidget::KeepRefusedEdit(const std::string& refusal)
+{
+    const QString typed = m_CellEdit->text();
+    m_CellEdit->setFocus();
+    m_CellEdit->selectAll();
+    // Every commit that follows (leaving the cell, the grid taking the focus, a command that
+    // reads the grid) finds the same text refused: it is told once.
+    if (m_bTelling || m_RefusedText == typed)
+        return;
+    m_RefusedText = typed;
+    m_bTelling = true;
+    ShowMessage(refusal);
+    m_bTelling = false;
+    // The message may hand the activation to the window it belongs to (the main window):
+    // the typing is corrected where it stands.
+    if (isVisible())
+        window()->activateWindow();
+    m_CellEdit->setFocus();
 }
 
 void CEditGridWidget::DiscardEditor()
@@ -154,6 +183,7 @@ void CEditGridWidget::DiscardEditor()
     m_CellEdit->clear();
     m_CellEdit->hide();
     m_EditCell = QPersistentModelIndex();
+    m_RefusedText.reset();
 }
 
 void CEditGridWidget::keyPressEvent(QKeyEvent* event)

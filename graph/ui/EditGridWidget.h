@@ -4,8 +4,10 @@
 // place while the rows scroll; the row itself is hidden. A printable key opens the editor
 // with that character as the new text, Return or a double click opens it on the cell's
 // text, selected; Return in the editor, leaving the cell or the grid taking the focus
-// commits it, Escape drops it. A text the grid refuses for its column is dropped with a
-// message and the cell keeps its value. The edit stays with the cell it was opened on:
+// commits it, Escape drops it. A text the grid refuses for its column stays in the open
+// editor, selected for correcting, with a message (told once for the same text, but at
+// every Return), and the cell keeps its value until a text is taken or Escape drops the
+// edit. The edit stays with the cell it was opened on:
 // rows inserted or removed before it move it along, and an edit whose row was removed is
 // dropped, never written into another cell.
 //
@@ -18,6 +20,7 @@
 #include <QPersistentModelIndex>
 #include <QTableWidget>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +30,8 @@ class CEditGridWidget : public QTableWidget
 public:
     explicit CEditGridWidget(QWidget* parent = nullptr);
 
-    bool IsEditing() const { return m_CellEdit->isVisible(); }
+    // An edit is open, on a page shown or not.
+    bool IsEditing() const { return !m_CellEdit->isHidden(); }
     GridCellEdit& CellEdit() { return *m_CellEdit; }
 
     // A key press (character code; 13 for Return) on the current cell.
@@ -52,16 +56,16 @@ protected:
     // Lays the columns out again after the grid's width changed.
     virtual void RelayoutColumns() {}
     // The message refusing the text typed into a cell of the column (empty when the column
-    // takes it); text becomes the form the cell stores. A refused text is dropped, and the
-    // cell keeps its value, unless it is the cell's text already.
+    // takes it); text becomes the form the cell stores. A refused text stays in the editor,
+    // and the cell keeps its value, unless it is the cell's text already.
     virtual std::string RefusalOf(int /*nCol*/, std::string& /*text*/) const { return {}; }
 
     // Opens the editor on the current cell of a data row (row 1 on): Return (13) with the
     // cell's text selected, another character as the new text. False when no data cell
-    // is current.
+    // is current or an edit stays open, refused.
     bool OpenCellEditor(int c);
-    // The editor's text into its cell; false when no edit is open, its cell is gone or the
-    // text was refused (after the message).
+    // The editor's text into its cell; false when no edit is open, its cell is gone (the edit
+    // is dropped) or the text was refused (the edit stays open, after the message).
     bool CommitEditorText();
     void DiscardEditor();
     // The row of the edit last opened (-1 when its row is gone).
@@ -78,9 +82,13 @@ private:
     // The heading bar shows row 0; the row itself stays hidden wherever rows go.
     void ShowHeadings();
     void OnRowsInserted(int first, int last);
+    // Keeps the refused edit open, its text selected, and tells why.
+    void KeepRefusedEdit(const std::string& refusal);
 
     GridCellEdit* m_CellEdit;
     QPersistentModelIndex m_EditCell;
+    std::optional<QString> m_RefusedText; // the text last told refused, while it stays open
+    bool m_bTelling = false;              // the refusal's message is showing
 };
 
 // A grid's row logic (TRows, a CGridCells class) over the table widget. TRows's

@@ -1,7 +1,6 @@
 #include "shell/dialogs/ContinueCalcDlg.h"
 
 #include "shell/dialogs/DialogDataExchange.h"
-#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -14,7 +13,6 @@ ContinueCalcDlg::ContinueCalcDlg(long nFilterNumber, QWidget* pParent)
       m_pFilterNumber(new QLineEdit(this))
 {
     setWindowTitle("Continue Calculation");
-    KeepTitleVisible(*this);
     m_pFilterNumber->setObjectName("1000");
     m_pFilterNumber->setReadOnly(true);
     m_pFilterNumber->setText(QString::fromStdString(DialogData::FormatLong(m_nFilterNumber)));

@@ -1,7 +1,9 @@
 #include "shell/dialogs/DesiredResponse.h"
 
+#include "shell/dialogs/SettingsRules.h"
+
 CDesiredResponse::CDesiredResponse() : CSettingsPage("Desired Response", IDD)
 {
-    AddDouble(1021, "Lower Tolerance db", m_dLowerTolerance, {{-100.0, 0.0}});
-    AddDouble(1022, "Upper Tolerance db", m_dUpperTolerance, {{0.0, 100.0}});
+    AddDouble(1021, "Lower Tolerance db", m_dLowerTolerance, ToleranceRange(false));
+    AddDouble(1022, "Upper Tolerance db", m_dUpperTolerance, ToleranceRange(true));
 }

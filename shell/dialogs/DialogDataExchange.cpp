@@ -35,6 +35,19 @@ std::optional<double> ParseDouble(const std::string& text)
     return ParseWholeDouble(text);
 }
 
+std::string DoubleRefusal(const std::string& text, const std::optional<CDoubleRange>& range,
+                          double* pValue)
+{
+    const std::optional<double> value = ParseDouble(text);
+    if (!value)
+        return kEnterNumber;
+    if (pValue)
+        *pValue = *value;
+    if (range && !range->Contains(*value))
+        return RealRangeMessage(range->dMin, range->dMax);
+    return {};
+}
+
 std::optional<long> ParseLong(const std::string& text)
 {
     return ParseWholeLong(text);

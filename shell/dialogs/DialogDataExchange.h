@@ -39,4 +39,10 @@ struct CDoubleRange
     double dMax;
     bool Contains(double value) const { return value >= dMin && value <= dMax; }
 };
+
+// The message refusing the text of a double field: kEnterNumber where it is no finite number
+// (ParseDouble), RealRangeMessage where the number lies outside the bounds; empty where the
+// field takes it. The number read, within the bounds or not, goes to *pValue.
+std::string DoubleRefusal(const std::string& text, const std::optional<CDoubleRange>& range,
+                          double* pValue = nullptr);
 } // namespace DialogData

@@ -3,7 +3,6 @@
 #include "document/DocumentServices.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/dialogs/DialogDataExchange.h"
-#include "framework/ui/DialogSize.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -23,7 +22,6 @@ CLogSampleDlg::CLogSampleDlg(QWidget* pParent)
       m_pPoints(new QLineEdit(this))
 {
     setWindowTitle("Enter Log Sample Number of Points");
-    KeepTitleVisible(*this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

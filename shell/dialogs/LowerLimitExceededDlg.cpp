@@ -1,7 +1,5 @@
 #include "shell/dialogs/LowerLimitExceededDlg.h"
 
-#include "framework/ui/DialogSize.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -9,7 +7,6 @@
 CLowerLimitExceededDlg::CLowerLimitExceededDlg(QWidget* pParent) : QDialog(pParent)
 {
     setWindowTitle("Lower Limit of Optimization Parameter Exceeded");
-    KeepTitleVisible(*this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

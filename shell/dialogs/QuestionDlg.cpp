@@ -1,7 +1,5 @@
 #include "shell/dialogs/QuestionDlg.h"
 
-#include "framework/ui/DialogSize.h"
-
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -21,7 +19,6 @@ CQuestionDlg::CQuestionDlg(const std::string& caption, const std::string& questi
     layout->addWidget(m_pText);
     layout->addWidget(buttons);
     SetText(question);
-    KeepTitleVisible(*this);
 }
 
 std::string CQuestionDlg::GetText() const

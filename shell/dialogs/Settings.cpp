@@ -1,10 +1,10 @@
 #include "shell/dialogs/Settings.h"
 
 #include "document/MorvaneDoc.h"
+#include "framework/ui/DialogSize.h"
 #include "graph/MorvaneUtilities.h"
 #include "shell/ShellStrings.h"
 #include "shell/dialogs/DesiredResponse.h"
-#include "framework/ui/DialogSize.h"
 #include "shell/dialogs/FilterSettings.h"
 #include "shell/dialogs/FilterViewBorder.h"
 #include "shell/dialogs/FrequencyLimits.h"
@@ -72,7 +72,6 @@ CSettings::CSettings(const std::string& caption, CMorvaneDoc* pDoc, QWidget* pPa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs);
     layout->addWidget(m_pButtons);
-    KeepTitleVisible(*this);
     ShowEveryTab(*this, *m_pTabs);
 }
 

@@ -127,15 +127,9 @@ bool CSettingsPage::ReadField(const CField& field)
         else
             problem = DialogData::kEnterInteger;
     }
-    else if (const std::optional<double> value = DialogData::ParseDouble(text))
-    {
-        // The member takes the value before its bounds are checked.
-        *std::get<double*>(field.member) = *value;
-        if (field.range && !field.range->Contains(*value))
-            problem = DialogData::RealRangeMessage(field.range->dMin, field.range->dMax);
-    }
     else
-        problem = DialogData::kEnterNumber;
+        // The member takes a number before its bounds are checked.
+        problem = DialogData::DoubleRefusal(text, field.range, std::get<double*>(field.member));
     if (problem.empty())
         return true;
     ShowMessage(problem);

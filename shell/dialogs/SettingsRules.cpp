@@ -103,3 +103,8 @@ std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsS
     }
     return std::nullopt;
 }
+
+DialogData::CDoubleRange ToleranceRange(bool bUpper)
+{
+    return {CMorvaneSettings::LeastTolerance(bUpper), CMorvaneSettings::MostTolerance(bUpper)};
+}

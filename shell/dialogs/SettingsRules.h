@@ -7,6 +7,7 @@
 #pragma once
 
 #include "document/DocumentServices.h"
+#include "shell/dialogs/DialogDataExchange.h"
 
 #include <optional>
 #include <string>
@@ -20,3 +21,7 @@ struct CSettingsContradiction
 
 // The first contradiction, in the order of the sheet's pages; none when the values agree.
 std::optional<CSettingsContradiction> FindSettingsContradiction(const CSettingsSheetValues& values);
+
+// The bounds of the upper (bUpper) or the lower tolerance around the desired response, in dB
+// (CMorvaneSettings), as every field that takes one checks them.
+DialogData::CDoubleRange ToleranceRange(bool bUpper);

@@ -77,7 +77,8 @@ bool CUserCreatedFilters::ClearGrid(CFilterEditGrid& grid, bool bAsk)
 {
     if (bAsk && !Ask("Do you want to delete all the filters on this page?"))
         return false;
-    grid.EndCellEdit();
+    // What is being typed goes with the filters.
+    grid.DiscardCellEdit();
     grid.Clear();
     grid.SetupGrid();
     grid.AddNewFilterRow();

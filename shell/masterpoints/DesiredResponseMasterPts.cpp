@@ -5,6 +5,7 @@
 #include "graph/MorvaneUtilities.h"
 #include "graph/ResourceString.h"
 #include "shell/dialogs/DialogDataExchange.h"
+#include "shell/dialogs/SettingsRules.h"
 #include "shell/masterpoints/EditMasterPoints.h"
 #include "shell/masterpoints/LowerToleranceMasterPoints.h"
 #include "shell/masterpoints/UpperToleranceMasterPts.h"
@@ -59,8 +60,8 @@ bool CDesiredResponseMasterPts::OnSetActive()
 
 bool CDesiredResponseMasterPts::OnKillActive()
 {
-    TakeTypedOffsets();
-    return CMasterPointPage::OnKillActive();
+    const bool bTaken = TakeTypedOffsets();
+    return CMasterPointPage::OnKillActive() && bTaken;
 }
 
 void CDesiredResponseMasterPts::ShowOffsets()
@@ -75,24 +76,29 @@ void CDesiredResponseMasterPts::ShowOffsets()
             pEdit->setText(QString::fromStdString(DialogData::FormatDouble(value)));
 }
 
-std::optional<double> CDesiredResponseMasterPts::TypedOffset(QLineEdit* pEdit) const
+std::string CDesiredResponseMasterPts::OffsetRefusal(const QLineEdit* pEdit, double& value) const
 {
-    const std::optional<double> value = DialogData::ParseDouble(pEdit->text().toStdString());
-    if (!value)
-        ShowMessage(DialogData::kEnterNumber);
-    return value;
+    return DialogData::DoubleRefusal(pEdit->text().toStdString(),
+                                     ToleranceRange(pEdit == m_pUpperOffset), &value);
 }
 
 bool CDesiredResponseMasterPts::TakeOffset(QLineEdit* pEdit, double& tolerance)
 {
     if (!pEdit->isModified())
         return true;
-    const std::optional<double> value = TypedOffset(pEdit);
-    if (value)
-        tolerance = *value;
+    double value = 0.0;
+    if (const std::string refusal = OffsetRefusal(pEdit, value); !refusal.empty())
+    {
+        // The typing stays in the box for correcting, as in the settings sheet.
+        ShowMessage(refusal);
+        pEdit->setFocus();
+        pEdit->selectAll();
+        return false;
+    }
+    tolerance = value;
     pEdit->setModified(false);
     pEdit->setText(QString::fromStdString(DialogData::FormatDouble(tolerance)));
-    return value.has_value();
+    return true;
 }
 
 bool CDesiredResponseMasterPts::TakeTypedOffsets()
@@ -100,17 +106,16 @@ bool CDesiredResponseMasterPts::TakeTypedOffsets()
     CMorvaneDoc* pDoc = Document();
     if (!pDoc)
         return false;
-    const bool bUpper = TakeOffset(m_pUpperOffset, pDoc->m_dUpperToleranceDb);
-    const bool bLower = TakeOffset(m_pLowerOffset, pDoc->m_dLowerToleranceDb);
-    return bUpper && bLower;
+    return TakeOffset(m_pUpperOffset, pDoc->m_dUpperToleranceDb) &&
+           TakeOffset(m_pLowerOffset, pDoc->m_dLowerToleranceDb);
 }
 
 double CDesiredResponseMasterPts::Offset(const QLineEdit* pEdit,
                                          double CMorvaneDoc::*pTolerance) const
 {
-    if (pEdit->isModified())
-        if (const auto value = DialogData::ParseDouble(pEdit->text().toStdString()))
-            return *value;
+    double value = 0.0;
+    if (pEdit->isModified() && OffsetRefusal(pEdit, value).empty())
+        return value;
     const CMorvaneDoc* pDoc = Document();
     return pDoc ? pDoc->*pTolerance : 0.0;
 }

@@ -4,14 +4,15 @@
 //
 // The offsets show the document's upper and lower tolerance. What the user types into
 // them goes into the document when the page is left, when the editor's edits are taken
-// (before a save or the building of curves) and through the offset buttons; offsets the
+// (before a save or the building of curves) and through the offset buttons, bounded as the
+// settings sheet bounds the tolerances; a refused offset keeps the page current. Offsets the
 // user did not change here are never written back, so a change made in the settings
 // meanwhile stands.
 #pragma once
 
 #include "shell/masterpoints/MasterPointPage.h"
 
-#include <optional>
+#include <string>
 
 class CMorvaneDoc;
 class QLineEdit;
@@ -28,8 +29,10 @@ public:
     // document's.
     double UpperOffset() const;
     double LowerOffset() const;
-    // The offsets typed here into the document; false, after a message, for a text that
-    // is no number (the box then shows the document's value again).
+    // The offsets typed here into the document; false, after the settings sheet's message,
+    // for a text that is no number or an offset outside the bounds the settings sheet gives
+    // it (ToleranceRange): the box keeps the typing, selected for correcting, and the
+    // document its tolerance.
     bool TakeTypedOffsets();
 
     // The buttons.
@@ -43,16 +46,17 @@ public:
 private:
     // The document's tolerances into the boxes the user has not changed.
     void ShowOffsets();
-    // The typed value of a box; nothing when it holds no number (after a message).
-    std::optional<double> TypedOffset(QLineEdit* pEdit) const;
+    // The message refusing the box's text (empty where it is taken); its number into value.
+    std::string OffsetRefusal(const QLineEdit* pEdit, double& value) const;
     // Keeps the tolerance grids aligned after the user deleted a desired point.
     void OnPointDeleted(int nRow);
-    // The box's number while the user has changed it, else the document's tolerance.
+    // The box's number while the user has changed it and it is taken, else the document's
+    // tolerance.
     double Offset(const QLineEdit* pEdit, double CMorvaneDoc::*pTolerance) const;
     // The buttons' work: the box into its tolerance, then the tolerance grid rebuilt.
     void RebuildTolerance(QLineEdit* pEdit, double CMorvaneDoc::*pTolerance,
                           CMasterPtEditGrid& tolerance);
-    // Takes a box into the tolerance it stands for; false for a text that is no number.
+    // Takes a box into the tolerance it stands for; false for a text it refuses.
     bool TakeOffset(QLineEdit* pEdit, double& tolerance);
 
     QLineEdit* m_pUpperOffset;

@@ -27,10 +27,15 @@ CEditMasterPoints::~CEditMasterPoints() = default;
 void CEditMasterPoints::OnCurrentChanged(int index)
 {
     auto* page = dynamic_cast<CMasterPointPage*>(widget(index));
-    if (!page)
+    if (!page || m_bRevertingPage)
         return;
-    if (m_pActivePage && m_pActivePage != page)
-        m_pActivePage->OnKillActive();
+    if (m_pActivePage && m_pActivePage != page && !m_pActivePage->OnKillActive())
+    {
+        m_bRevertingPage = true;
+        setCurrentWidget(m_pActivePage);
+        m_bRevertingPage = false;
+        return;
+    }
     page->OnSetActive();
 }
 

@@ -27,7 +27,7 @@ public:
     CMasterPointGrids& Grids() { return *m_pGrids; }
 
     // Ends what the user is typing: open cell edits are committed, offsets typed on the
-    // desired page go into the document.
+    // desired page go into the document (what is refused stays typed, after its message).
     void CommitEdits();
     CMorvaneDoc* Document() const { return m_Document ? m_Document() : nullptr; }
 
@@ -38,6 +38,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // A page whose typed values are refused stays the current one, as in the settings sheet.
     void OnCurrentChanged(int index);
 
     CDocumentSource m_Document;
@@ -45,4 +46,5 @@ private:
     CUpperToleranceMasterPts* m_pUpper;
     CLowerToleranceMasterPoints* m_pLower;
     std::unique_ptr<CMasterPointGrids> m_pGrids;
+    bool m_bRevertingPage = false;
 };

@@ -51,11 +51,14 @@ std::string CMasterPtEditGrid::RefusalOf(int nCol, std::string& text) const
     const std::optional<double> value = DialogData::ParseDouble(text);
     if (!value)
         return DialogData::kEnterNumber;
-    const DialogData::CDoubleRange range =
-        nCol == 1 ? DialogData::CDoubleRange{PointBounds::kMinHz, PointBounds::kMaxHz}
-                  : DialogData::CDoubleRange{-PointBounds::kMaxDb, PointBounds::kMaxDb};
-    return range.Contains(*value) ? std::string()
-                                  : DialogData::RealRangeMessage(range.dMin, range.dMax);
+    // A cell takes what a point may hold (PointBounds).
+    if (nCol == 1)
+        return PointBounds::IsFrequency(*value)
+                   ? std::string()
+                   : DialogData::RealRangeMessage(PointBounds::kMinHz, PointBounds::kMaxHz);
+    return PointBounds::IsLevel(*value)
+               ? std::string()
+               : DialogData::RealRangeMessage(-PointBounds::kMaxDb, PointBounds::kMaxDb);
 }
 
 void CMasterPtEditGrid::OnRButtonDown()

@@ -26,6 +26,7 @@ void CMiniFrame::ActivateEveryPage()
 
 void CMiniFrame::CenterOn(const QWidget& window)
 {
+    // Sized before its first place, as wide as it will be once shown.
     KeepTitleVisible(*this);
     ShowEveryTab(*this, *m_pSheet);
     SizeToContents(*this);

@@ -1,5 +1,6 @@
 // The settings: defaults of a first run, stored forms, and reading back.
 #include "document/MorvaneSettings.h"
+#include "graph/PointBounds.h"
 
 #include <gtest/gtest.h>
 
@@ -305,6 +306,25 @@ TEST(Settings, ValuesInRangeAreKeptAsRead)
     EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxAxisLevel), 1e-9);
     EXPECT_EQ(CMorvaneSettings::LeastLevelSpan(CMorvaneSettings::kMaxPhaseAxisLevel), 1e-7);
     EXPECT_EQ(CMorvaneSettings::LeastFrequencyDecades(), 1e-11);
+}
+
+// A point holds a level the widest level axis shows, and no other: the speaker border a
+// profile may give the response view reaches exactly as far as a point's level may lie.
+TEST(MorvaneSettings, PointsHoldTheLevelsTheWidestAxisShows)
+{
+    const double kMax = CMorvaneSettings::kMaxAxisLevel;
+    for (const double level : {kMax, -kMax, 0.0})
+        EXPECT_TRUE(PointBounds::IsLevel(level)) << level;
+    for (const double level : {std::nextafter(kMax, 2 * kMax), std::nextafter(-kMax, -2 * kMax)})
+        EXPECT_FALSE(PointBounds::IsLevel(level)) << level;
+    MemoryStore profile;
+    profile.texts = {{"SpeakerMax_db", "1e300"}, {"SpeakerMin_db", "-1e300"}};
+    CMorvaneSettings settings;
+    settings.ReadFrom(profile, "/");
+    EXPECT_TRUE(PointBounds::IsLevel(settings.m_SpeakerRange.top));
+    EXPECT_TRUE(PointBounds::IsLevel(settings.m_SpeakerRange.bottom));
+    EXPECT_EQ(settings.m_SpeakerRange.top, PointBounds::kMaxDb);
+    EXPECT_EQ(settings.m_SpeakerRange.bottom, -PointBounds::kMaxDb);
 }
 
 // Doubles are written with "%lf"; one whose six decimals would read back as another value

@@ -216,7 +216,14 @@ void PaintGraphView(CRecordingDC& dc, const CViewSetup& s)
                     [&] {
                         DrawFrequencyMarkers(doc, graph, curve, {&low, &high, &halfFs}, &dc);
                     });
+        // Drawn again through the view's mapping, as the view draws them: a dashed line draws
+        // as many dashes as the device pixels it spans allow.
         CRecordingDC markers;
+        markers.SetMapMode(dc.GetMapMode());
+        markers.SetWindowExt(dc.GetWindowExt());
+        markers.SetWindowOrg(dc.GetWindowOrg());
+        markers.SetViewportExt(dc.GetViewportExt());
+        markers.SetViewportOrg(dc.GetViewportOrg());
         for (const CVerticalBar* bar : {&low, &high, &halfFs})
             bar->Draw(&markers);
         CheckMarkersInPlot(markers, graph.m_PlotRegion.m_Rect);

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include <gtest/gtest.h>
+
 // Types text into the cell and ends with endKey (Return commits, Escape drops the edit).
 inline void TypeIntoCell(CEditGridWidget& grid, int r, int c, const QString& text,
                          int endKey = Qt::Key_Return)
@@ -21,4 +23,16 @@ inline void TypeIntoCell(CEditGridWidget& grid, int r, int c, const QString& tex
     }
     QKeyEvent end(QEvent::KeyPress, endKey, Qt::NoModifier);
     QCoreApplication::sendEvent(&grid.CellEdit(), &end);
+}
+
+// A refused text stays in the open editor, selected for correcting; the user gives it up
+// with Escape.
+inline void ExpectTypingKeptThenDrop(CEditGridWidget& grid, const QString& typed)
+{
+    EXPECT_TRUE(grid.IsEditing()) << typed.toStdString();
+    EXPECT_EQ(grid.CellEdit().text(), typed);
+    EXPECT_EQ(grid.CellEdit().selectedText(), typed);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&grid.CellEdit(), &escape);
+    EXPECT_FALSE(grid.IsEditing());
 }

@@ -75,6 +75,7 @@ TEST_F(FilterEditorTest, TypedEQRowsReachTheDocumentWhenThePageIsLeft)
     ASSERT_EQ(grid.GetName(1), "EQ-1");
     Type(grid, 1, 1, "-6.5");
     Type(grid, 1, 2, "abc"); // refused: the cell stays empty and reads as 0
+    ExpectTypingKeptThenDrop(grid, "abc");
     Type(grid, 1, 3, "1000");
     Type(grid, 2, 1, "3"); // the "*" row becomes EQ-2
     Type(grid, 2, 4, "no");
@@ -140,7 +141,7 @@ TEST_F(FilterEditorTest, NumberCellsRefuseTextThatIsNoNumberAndKeepTheirValue)
         }
         EXPECT_EQ(messages.texts, std::vector<std::string>{r.message}) << r.text;
         EXPECT_EQ(grid.GetTextMatrix(1, r.nCol), before) << r.text;
-        EXPECT_FALSE(grid.IsEditing());
+        ExpectTypingKeptThenDrop(grid, r.text);
     }
     // Names and modes are text; numbers with blanks around them are numbers.
     messages.texts.clear();
@@ -194,13 +195,14 @@ TEST_F(FilterEditorTest, NumbersThatSixDecimalsWouldWriteAsAnotherFilterAreRefus
         {
             EXPECT_EQ(messages.texts, std::vector<std::string>{c.message}) << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+            ExpectTypingKeptThenDrop(grid, c.text);
         }
         else
         {
             EXPECT_TRUE(messages.texts.empty()) << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.text);
+            EXPECT_FALSE(grid.IsEditing());
         }
-        EXPECT_FALSE(grid.IsEditing());
     }
     EXPECT_TRUE(
         sheet->grab().save(QString(MORVANE_TEST_OUTPUT_DIR) + "/filter_grid_six_decimals.png"));
@@ -232,16 +234,17 @@ TEST_F(FilterEditorTest, NamesAndOrdersAboveTheLargestFilterNumberAreRefused)
         const std::string before = grid.GetTextMatrix(1, c.nCol);
         messages.texts.clear();
         Type(grid, 1, c.nCol, c.text);
-        EXPECT_FALSE(grid.IsEditing());
         if (c.message)
         {
             EXPECT_EQ(messages.texts, std::vector<std::string>{c.message}) << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+            ExpectTypingKeptThenDrop(grid, c.text);
         }
         else
         {
             EXPECT_TRUE(messages.texts.empty()) << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.text);
+            EXPECT_FALSE(grid.IsEditing());
         }
     }
     // A filter typed into the "*" row after them gets the largest order too.
@@ -278,9 +281,9 @@ TEST_F(FilterEditorTest, AnOutputOrderThatIsNegativeOrNoIntegerIsRefused)
     {
         messages.texts.clear();
         Type(grid, 1, nOrder, r.text);
-        EXPECT_FALSE(grid.IsEditing());
         EXPECT_EQ(messages.texts, std::vector<std::string>{r.message}) << r.text;
         EXPECT_EQ(grid.GetTextMatrix(1, nOrder), "1") << r.text;
+        ExpectTypingKeptThenDrop(grid, r.text);
     }
     sheet->setCurrentWidget(&sheet->Page(kKindNT));
     const CDigEQFilterArray& list = doc->m_FilterLists.m_EQFilters;
@@ -329,17 +332,18 @@ TEST_F(FilterEditorTest, ModeCellsTakeOnlyYesOrNo)
         const std::string before = grid.GetTextMatrix(1, c.nCol);
         messages.texts.clear();
         Type(grid, 1, c.nCol, c.text);
-        EXPECT_FALSE(grid.IsEditing());
         if (!c.stored)
         {
             EXPECT_EQ(messages.texts, std::vector<std::string>{"Please enter Yes or No."})
                 << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), before) << c.text;
+            ExpectTypingKeptThenDrop(grid, c.text);
         }
         else
         {
             EXPECT_TRUE(messages.texts.empty()) << c.text;
             EXPECT_EQ(grid.GetTextMatrix(1, c.nCol), c.stored) << c.text;
+            EXPECT_FALSE(grid.IsEditing());
         }
     }
     // A refused text leaves the filter in the lists (and so in the device data) as it was.

@@ -5,8 +5,13 @@
 // parameter files give back the same grids and curves.
 #include "tests/shell/MasterPointAppFixture.h"
 
+#include "document/MorvaneSettings.h"
 #include "filters/FilterLists.h"
 #include "filters/FilterParameterFile.h"
+#include "shell/QtSettingsStore.h"
+#include "shell/dialogs/Settings.h"
+#include "shell/dialogs/SettingsPage.h"
+#include "shell/dialogs/SettingsRules.h"
 #include "shell/filtereditor/UserCreatedFilters.h"
 #include "shell/masterpoints/LowerToleranceMasterPoints.h"
 #include "shell/masterpoints/UpperToleranceMasterPts.h"
@@ -162,7 +167,7 @@ TEST_F(MasterPointAppTest, ValueCellsTakeOnlyNumbersAndGenerateSaysWhatItCannotU
         Type(desired, r.nRow, r.nCol, r.text);
         EXPECT_EQ(m_Messages.texts, std::vector<std::string>{r.message}) << r.text;
         EXPECT_EQ(desired.GetTextMatrix(r.nRow, r.nCol), before) << r.text;
-        EXPECT_FALSE(desired.IsEditing());
+        ExpectTypingKeptThenDrop(desired, r.text);
     }
     // The tolerance grids' cells as well.
     sheet.setCurrentIndex(1);
@@ -171,10 +176,12 @@ TEST_F(MasterPointAppTest, ValueCellsTakeOnlyNumbersAndGenerateSaysWhatItCannotU
     Type(upper, 2, 2, "high");
     EXPECT_EQ(m_Messages.texts, std::vector<std::string>{kNumber});
     EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 1.0);
+    ExpectTypingKeptThenDrop(upper, "high");
     m_Messages.texts.clear();
     Type(upper, 2, 2, "1e300");
     EXPECT_EQ(m_Messages.texts, std::vector<std::string>{kAmplitude});
     EXPECT_DOUBLE_EQ(upper.GetAmplitude(2), 1.0);
+    ExpectTypingKeptThenDrop(upper, "1e300");
     // The edges themselves are taken.
     m_Messages.texts.clear();
     Type(upper, 2, 2, "1000");
@@ -345,6 +352,202 @@ TEST_F(MasterPointAppTest, OffsetsTypedOnTheDesiredPageAloneGoBackToTheDocument)
     sheet.setCurrentIndex(2);
     EXPECT_DOUBLE_EQ(sheet.LowerPage().Grid().GetAmplitude(3), -1.0);
     EXPECT_TRUE(m_pDoc->m_MasterPointFile.m_ChangedMode.IsOn());
+}
+
+// The tolerance offsets are bounded by the one rule of the settings sheet, with its
+// message, whichever way they come in: leaving the desired page, its offset buttons, a
+// command that takes the editor's edits, the settings sheet and the profile. A refused
+// offset keeps the typing in its box, selected, the page current, and the document's
+// tolerance and the tolerance grid as they were.
+TEST_F(MasterPointAppTest, OffsetsAreBoundedAsTheSettingsSheetBoundsThem)
+{
+    CEditMasterPoints& sheet = OpenEditor();
+    CDesiredResponseMasterPts& page = sheet.DesiredPage();
+    TypePoints(page.Grid(), {{"100", "0"}, {"1000", "-2"}});
+    const char* const kUpper = "Please enter a number between 0 and 100.";
+    const char* const kLower = "Please enter a number between -100 and 0.";
+    const char* const kNumber = "Please enter a number.";
+    const struct
+    {
+        bool bUpper;
+        const char* text;
+        const char* message; // null: taken
+    } cases[] = {
+        {true, "1e300", kUpper},    {true, "-50", kUpper},    {true, "150", kUpper},
+        {true, "100.0001", kUpper}, {true, "abc", kNumber},   {true, "1e400", kNumber},
+        {false, "-150", kLower},    {false, "5", kLower},     {false, "-1e300", kLower},
+        {false, "", kNumber},       {true, "100", nullptr},   {true, "0", nullptr},
+        {true, "4.5", nullptr},     {false, "-100", nullptr}, {false, "-0.5", nullptr},
+    };
+    enum EWay
+    {
+        kLeavingThePage,
+        kOffsetButton,
+        kGeneratingCurves,
+    };
+    for (const auto& c : cases)
+        for (const EWay way : {kLeavingThePage, kOffsetButton, kGeneratingCurves})
+        {
+            const std::string what = std::string(c.text) + " way " + std::to_string(way);
+            sheet.setCurrentIndex(0);
+            m_pDoc->m_dUpperToleranceDb = 3.0;
+            m_pDoc->m_dLowerToleranceDb = -3.0;
+            page.findChild<QPushButton*>("Offset Upper Pts")->click();
+            page.findChild<QPushButton*>("Offset Lower Pts.")->click();
+            QLineEdit* box = c.bUpper ? page.UpperOffsetEdit() : page.LowerOffsetEdit();
+            CMasterPtEditGrid& tolerance =
+                c.bUpper ? sheet.UpperPage().Grid() : sheet.LowerPage().Grid();
+            double& kept = c.bUpper ? m_pDoc->m_dUpperToleranceDb : m_pDoc->m_dLowerToleranceDb;
+            const double before = kept;
+            const double amplitude = tolerance.GetAmplitude(1);
+            box->setText(c.text); // as the user's typing does
+            box->setModified(true);
+            m_Messages.texts.clear();
+            if (way == kLeavingThePage)
+                sheet.setCurrentIndex(c.bUpper ? 1 : 2);
+            else if (way == kOffsetButton)
+                page.findChild<QPushButton*>(c.bUpper ? "Offset Upper Pts" : "Offset Lower Pts.")
+                    ->click();
+            else
+                EXPECT_TRUE(m_pApp->ExecuteCommand(kGenerateCurves)) << what;
+            if (c.message)
+            {
+                EXPECT_EQ(m_Messages.texts, std::vector<std::string>{c.message}) << what;
+                EXPECT_EQ(kept, before) << what;
+                EXPECT_EQ(box->text().toStdString(), c.text) << what;
+                EXPECT_TRUE(box->isModified()) << what;
+                EXPECT_EQ(tolerance.GetAmplitude(1), amplitude) << what;
+                if (way == kLeavingThePage)
+                {
+                    EXPECT_EQ(sheet.currentIndex(), 0) << what;
+                    EXPECT_EQ(box->selectedText().toStdString(), c.text) << what;
+                }
+                box->setModified(false);
+            }
+            else
+            {
+                EXPECT_TRUE(m_Messages.texts.empty()) << what;
+                EXPECT_EQ(kept, std::stod(c.text)) << what;
+                if (way == kOffsetButton)
+                {
+                    EXPECT_EQ(tolerance.GetAmplitude(1), std::stod(c.text)) << what;
+                }
+            }
+        }
+
+    // The settings sheet refuses the same texts with the same messages, and a profile holding
+    // them is held to the same bounds.
+    for (const auto& c : cases)
+    {
+        const std::string what = c.text;
+        m_pDoc->m_dUpperToleranceDb = 3.0;
+        m_pDoc->m_dLowerToleranceDb = -3.0;
+        CSettings settings(132, m_pDoc, nullptr, 1);
+        CSettingsSheetValues values;
+        m_pDoc->FillSettingsSheet(values);
+        settings.SetValues(values);
+        QLineEdit* field = settings.GetPage(1)->Edit(c.bUpper ? 1022 : 1021);
+        field->setText(c.text);
+        m_Messages.texts.clear();
+        EXPECT_EQ(settings.OnApply(), c.message == nullptr) << what;
+        EXPECT_EQ(m_Messages.texts,
+                  c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << what;
+
+        CMorvaneSettings read;
+        {
+            CQtSettingsStore profile(Path("tolerance.ini"), CMorvaneSettings::kSection);
+            profile.WriteText(c.bUpper ? "UpperTolerance" : "LowerTolerance", c.text);
+            read.ReadFrom(profile, "/");
+        }
+        const double value = c.bUpper ? read.m_dUpperTolerance : read.m_dLowerTolerance;
+        EXPECT_TRUE(ToleranceRange(c.bUpper).Contains(value)) << what << ": " << value;
+    }
+}
+
+// Every edit grid keeps a refused text open for correcting: the editor stays over its cell
+// with the typing selected, the cell keeps its value, and the reason is told once for the
+// text however the edit is ended (Return, leaving the cell, the grid taking the focus, a
+// command that reads the grid) and again at each Return; the corrected text is taken.
+TEST_F(MasterPointAppTest, EveryGridKeepsARefusedTextOpenForCorrecting)
+{
+    CEditMasterPoints& points = OpenEditor();
+    ASSERT_TRUE(m_pApp->ExecuteCommand(CMorvaneApp::ID_EDIT_FILTER_PARAMETERS));
+    CUserCreatedFilters& filters = *m_pApp->GetFilterEditor();
+    struct CGridCase
+    {
+        std::string name;
+        QTabWidget* pSheet;
+        QWidget* pPage;
+        CEditGridWidget* pGrid;
+        CGridCells* pCells;
+    };
+    std::vector<CGridCase> grids = {
+        {"desired points", &points, &points.DesiredPage(), &points.DesiredPage().Grid(),
+         &points.DesiredPage().Grid()},
+        {"upper points", &points, &points.UpperPage(), &points.UpperPage().Grid(),
+         &points.UpperPage().Grid()},
+        {"lower points", &points, &points.LowerPage(), &points.LowerPage().Grid(),
+         &points.LowerPage().Grid()},
+    };
+    for (int kind = 0; kind < kFilterKindCount; ++kind)
+        grids.push_back({"filter kind " + std::to_string(kind), &filters, &filters.Page(kind),
+                         &filters.Page(kind).Grid(), &filters.Page(kind).Grid()});
+    const QString typed = "12abc";
+    const std::vector<std::string> told = {"Please enter a number."};
+    for (const CGridCase& g : grids)
+    {
+        SCOPED_TRACE(g.name);
+        g.pSheet->setCurrentWidget(g.pPage);
+        CEditGridWidget& grid = *g.pGrid;
+        const std::string before = g.pCells->GetTextMatrix(1, 1);
+        m_Messages.texts.clear();
+        Type(grid, 1, 1, typed);
+        EXPECT_EQ(m_Messages.texts, told);
+        const auto expectKept = [&](const char* after)
+        {
+            EXPECT_TRUE(grid.IsEditing()) << after;
+            EXPECT_EQ(grid.CellEdit().text(), typed) << after;
+            EXPECT_EQ(grid.CellEdit().selectedText(), typed) << after;
+            EXPECT_EQ(g.pCells->GetTextMatrix(1, 1), before) << after;
+        };
+        expectKept("Return");
+        if (g.pGrid == &points.DesiredPage().Grid() || g.pGrid == &filters.Page(0).Grid())
+        {
+            EXPECT_TRUE(g.pSheet->window()->grab().save(
+                QString(MORVANE_TEST_OUTPUT_DIR) + "/grid_refused_text_kept_" +
+                QString::fromStdString(g.name).replace(' ', '_') + ".png"));
+        }
+        // Leaving the cell, the grid taking the focus and a command that reads the grid find
+        // the same text: told once.
+        grid.setCurrentCell(1, 0);
+        expectKept("leaving the cell");
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(&grid, &focus);
+        expectKept("the grid taking the focus");
+        g.pCells->EndCellEdit();
+        expectKept("a command reading the grid");
+        EXPECT_EQ(m_Messages.texts, told);
+        // A key press on the grid opens no other edit over it.
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, "9");
+        QCoreApplication::sendEvent(&grid, &key);
+        expectKept("a key press on the grid");
+        // Return tells again.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(&grid.CellEdit(), &enter);
+        expectKept("Return again");
+        EXPECT_EQ(m_Messages.texts.size(), 2u);
+        // Corrected, the text is taken into the cell it was typed into.
+        for (const char* c : {"5", "0"})
+        {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, c);
+            QCoreApplication::sendEvent(&grid.CellEdit(), &press);
+        }
+        QCoreApplication::sendEvent(&grid.CellEdit(), &enter);
+        EXPECT_FALSE(grid.IsEditing());
+        EXPECT_EQ(g.pCells->GetTextMatrix(1, 1), "50");
+        EXPECT_EQ(m_Messages.texts.size(), 2u);
+    }
 }
 
 TEST_F(MasterPointAppTest, AnEditStillOpenIsSavedWithTheFile)

@@ -22,19 +22,26 @@
 #include "drc/ui/ControlDialog.h"
 #include "framework/ui/ScreenPlace.h"
 #include "loudness/LoudnessDoc.h"
+#include "shell/dialogs/ContinueCalcDlg.h"
+#include "shell/dialogs/LowerLimitExceededDlg.h"
+#include "shell/dialogs/QuestionDlg.h"
 #include "shell/help/HelpTopics.h"
 #include "shell/help/HelpWindow.h"
+#include "shell/ui/DeviceDialogs.h"
 #include "shell/ui/MiniFrame.h"
 #include "shell/ui/ProgramHelp.h"
 #include "shell/ui/QtServices.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <map>
@@ -179,6 +186,13 @@ protected:
     }
     // A case of two screens only (CTest fails the two-screen run when one is skipped).
     static bool TwoScreens() { return QGuiApplication::screens().size() > 1; }
+    // The control dialog of a compression design window opened by its commands.
+    template <class TCompression> QWidget* OpenedControlDialog(const TCompression& c)
+    {
+        Open(c.device, c.design);
+        Settle();
+        return ControlDialog(c.kind);
+    }
     // Closes the compression window of that kind (its close box), which takes its control
     // dialog with it, and opens it again.
     QWidget* ReopenCompression(EDesignWindow kind, int design) const
@@ -490,9 +504,7 @@ TEST_P(WindowPlaceTest, FirstPlacesStayOnTheMainWindowsScreen)
     }
     for (const CCompression& c : kCompressions)
     {
-        Open(c.device, c.design);
-        Settle();
-        QWidget* dialog = ControlDialog(c.kind);
+        QWidget* dialog = OpenedControlDialog(c);
         ASSERT_NE(dialog, nullptr) << c.name;
         ExpectOnScreen(*dialog, c.name);
         SaveScreen(*dialog, std::string(c.name) + "_main_across_the_screens");
@@ -697,6 +709,170 @@ TEST_P(WindowPlaceTest, EveryWindowOpensAgainOnTheScreenItWasLeftOn)
             }
         }
     }
+}
+
+// Every window the program shows is wide enough for its caption in a window manager's title
+// bar. Openbox draws "Enter Log Sample Number of Points" 274 pixels wide where the
+// application's bold font measures it 242, and takes 66 pixels for the icon, its three
+// buttons and the paddings: it cut that caption, and "DSP Get User Label", short.
+TEST_P(WindowPlaceTest, EveryWindowIsWideEnoughForItsCaption)
+{
+    QWidget& main = *app->m_pMainFrame;
+    QApplication::setActiveWindow(&main);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const auto expectWideEnough = [&](QWidget& window, const std::string& name)
+    {
+        const QString caption = window.windowTitle();
+        EXPECT_FALSE(caption.isEmpty()) << name;
+        const int need = metrics.horizontalAdvance(caption) * 9 / 8 + 66;
+        EXPECT_GE(window.width(), need) << name << ": \"" << caption.toStdString() << "\"";
+    };
+    for (const CReopened& w : kReopened)
+        w.open(*app, [&](QWidget& window) { expectWideEnough(window, w.name); });
+    OpenModal(
+        []
+        {
+            std::string label = "woofer";
+            CQtLabelDialog().AskLabel(label);
+        },
+        [&](QWidget& window) { expectWideEnough(window, "dsp_get_user_label"); });
+    const std::function<std::unique_ptr<QWidget>()> made[] = {
+        [&] { return std::make_unique<ContinueCalcDlg>(3, &main); },
+        [&] { return std::make_unique<CLowerLimitExceededDlg>(&main); },
+        [&]
+        {
+            return std::make_unique<CQuestionDlg>("Confirm Master Point Deletion",
+                                                  "Delete Point 3?", &main);
+        },
+    };
+    for (const auto& make : made)
+    {
+        const std::unique_ptr<QWidget> dialog = make();
+        dialog->show();
+        Settle();
+        expectWideEnough(*dialog, typeid(*dialog).name());
+    }
+    for (const CCompression& c : kCompressions)
+    {
+        QWidget* dialog = OpenedControlDialog(c);
+        ASSERT_NE(dialog, nullptr) << c.name;
+        expectWideEnough(*dialog, c.name);
+    }
+}
+
+// A window manager as X11 ones are (openbox): it frames a window a while after the window
+// is shown, and takes the frame away when the window is hidden; it frames the main window,
+// maximized, with a title bar and no borders, and every other window with borders all round
+// (the platform's frame). Until a window is framed, the program counts it with the main
+// window's frame.
+class CLateWindowManager : public QObject
+{
+public:
+    static constexpr int kFramingMs = 30;
+
+    explicit CLateWindowManager(const QWidget& main) : m_Main(main)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        ReportFramesWith(
+            [this](const QWidget& window) -> std::optional<QMargins>
+            {
+                const QWindow* handle = window.windowHandle();
+                if (!handle || !handle->handle())
+                    return std::nullopt;
+                const QMargins frame = handle->frameMargins();
+                if (&window == &m_Main)
+                    return QMargins(0, frame.top(), 0, 0);
+                const auto shown = m_Shown.find(&window);
+                if (shown == m_Shown.end() || shown->second.elapsed() < kFramingMs)
+                    return std::nullopt;
+                return frame;
+            });
+    }
+    ~CLateWindowManager() override { ReportFramesWith({}); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+        {
+            if (event->type() == QEvent::Show)
+                m_Shown[watched].start();
+            else if (event->type() == QEvent::Hide)
+                m_Shown.erase(watched);
+        }
+        return false;
+    }
+
+    // Long enough for a window just shown to be framed and checked again.
+    static void WaitForFraming() { QTest::qWait(4 * kFramingMs); }
+
+private:
+    const QWidget& m_Main;
+    std::map<const QObject*, QElapsedTimer> m_Shown;
+};
+
+// Under a window manager that frames windows late, every window the program opens again
+// (Settings, Create Loudness, Log Sample, Print Setup, the editors, the help window) gives
+// back the very place it was left at, frame and all, however often it is reopened; one left
+// over a screen's far edge comes back wholly within that screen (a frame as wide as a screen
+// of 1366 pixels spans 1366 of them) and stays there. It used to creep a pixel up and left
+// each time, and to reach a pixel past the screen on both sides.
+TEST_P(WindowPlaceTest, EveryWindowOpensAgainWhereItWasLeftThoughFramedLate)
+{
+    // The rule is the window manager's and the window's: one place of the main window does.
+    if (GetParam().size != QSize(1366, 768) || GetParam().bClientAtOrigin)
+        return;
+    app->m_pMainFrame->showMaximized();
+    Settle();
+    const CLateWindowManager manager(*app->m_pMainFrame);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (const CReopened& w : kReopened)
+        for (int s = 0; s < int(screens.size()); ++s)
+            for (const bool bOverTheEdge : {false, true})
+            {
+                SCOPED_TRACE(std::string(w.name) + " on screen " + std::to_string(s) +
+                             (bOverTheEdge ? ", over its far edge" : ""));
+                const QRect area = screens[s]->availableGeometry();
+                QRect left;
+                w.open(*app,
+                       [&](QWidget& window)
+                       {
+                           CLateWindowManager::WaitForFraming();
+                           const QSize frame = window.frameGeometry().size();
+                           window.move(bOverTheEdge ? QPoint(area.right() + 1 - frame.width() / 2,
+                                                             area.top() + area.height() / 3)
+                                                    : area.topLeft() + QPoint(30, 20));
+                           CLateWindowManager::WaitForFraming();
+                           left = window.frameGeometry();
+                       });
+                QRect first;
+                for (int again = 1; again <= 2; ++again)
+                    w.open(*app,
+                           [&](QWidget& window)
+                           {
+                               CLateWindowManager::WaitForFraming();
+                               const QRect frame = window.frameGeometry();
+                               EXPECT_TRUE(area.contains(frame))
+                                   << "opened again " << again << " at " << Describe(frame)
+                                   << " on " << Describe(area);
+                               // Left wholly on the screen, it comes back there.
+                               if (area.contains(left))
+                               {
+                                   EXPECT_EQ(frame, left)
+                                       << "opened again " << again << " at " << Describe(frame)
+                                       << ", left at " << Describe(left);
+                               }
+                               if (again == 1)
+                                   first = frame;
+                               EXPECT_EQ(frame, first)
+                                   << "opened again " << again << " at " << Describe(frame);
+                               if (again == 2 && s > 0)
+                                   SaveScreen(window, std::string(w.name) + "_framed_late_" +
+                                                          (bOverTheEdge ? "over_the_edge_" : "") +
+                                                          "on_screen_" + std::to_string(s));
+                           });
+            }
 }
 
 const CMainPlace kPlaces[] = {
