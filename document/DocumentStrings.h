@@ -59,6 +59,7 @@ enum EDocumentString : unsigned
     IDS_LOWER_PAGE = 5163,              // "Lower Tolerance Pts."
     IDS_TOO_FEW_MASTER_POINTS = 5164,   // a master point grid cannot make a curve
     IDS_HALF_FILLED_POINT = 5165,       // a master point with one value or a bad frequency
+    IDS_POINT_OUT_OF_RANGE = 5185,      // a master point of two numbers outside the bounds
     // A file a save was asked for, left unwritten because there was nothing to write.
     IDS_NOTHING_WRITTEN_TO = 5170,  // "Nothing was written to \"%s\": %s"
     IDS_NOTHING_WRITTEN_FOR = 5171, // the same for a file without a name, by its label

@@ -126,13 +126,19 @@ bool CMasterPtGridRows::IsNewEntryRow(int nRow) const
 
 bool CMasterPtGridRows::IsCompleteRow(int nRow) const
 {
+    return HoldsBothValues(nRow) && PointBounds::IsPoint({GetValue(nRow, kFrequencyColumn),
+                                                          GetValue(nRow, kAmplitudeColumn)});
+}
+
+bool CMasterPtGridRows::HoldsBothValues(int nRow) const
+{
     if (nRow < 1 || nRow > GetDataRows())
         return false;
     bool bFrequency = false;
     bool bAmplitude = false;
-    const double frequency = GetValue(nRow, kFrequencyColumn, &bFrequency);
-    const double amplitude = GetValue(nRow, kAmplitudeColumn, &bAmplitude);
-    return bFrequency && bAmplitude && PointBounds::IsPoint({frequency, amplitude});
+    GetValue(nRow, kFrequencyColumn, &bFrequency);
+    GetValue(nRow, kAmplitudeColumn, &bAmplitude);
+    return bFrequency && bAmplitude;
 }
 
 bool CMasterPtGridRows::AreValuesEmpty(int nRow) const

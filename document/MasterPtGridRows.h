@@ -44,6 +44,9 @@ public:
     // A data row whose cells hold a point inside PointBounds: a frequency from 0.001 Hz
     // to 10 MHz and an amplitude from -1000 dB to 1000 dB.
     bool IsCompleteRow(int nRow) const;
+    // Both value cells hold a number, whether or not the two make a point inside
+    // PointBounds.
+    bool HoldsBothValues(int nRow) const;
     // Both value cells hold nothing but blanks.
     bool AreValuesEmpty(int nRow) const;
     // The complete rows as (frequency in Hz, amplitude in dB), in grid order.

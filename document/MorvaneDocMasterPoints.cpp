@@ -130,8 +130,11 @@ bool CMorvaneDoc::OnEditGenerateCurvesFromMasterPoints()
         const std::string page = " \"" + std::string(CResourceString(names[i])) + "\"";
         if (const int nRow = FirstIncompleteRow(*grids[i]))
         {
-            ShowMessage(CResourceString(IDS_HALF_FILLED_POINT) + " " +
-                        grids[i]->GetTextMatrix(nRow, 0) + " in" + page + ".");
+            // A row of two numbers that make no point is out of range, not incomplete.
+            const unsigned why =
+                grids[i]->HoldsBothValues(nRow) ? IDS_POINT_OUT_OF_RANGE : IDS_HALF_FILLED_POINT;
+            ShowMessage(CResourceString(why) + " " + grids[i]->GetTextMatrix(nRow, 0) + " in" +
+                        page + ".");
             return false;
         }
         points[i] = CurvePoints(*grids[i]);

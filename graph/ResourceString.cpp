@@ -206,6 +206,8 @@ constexpr CStringEntry kStringTable[] = {
     {5182, "no other device's data is unsaved."},
     {5183, "The older file %s is left as it was."},
     {5184, "The older files %s are left as they were."},
+    {5185, "The curves were not changed.  A master point needs a frequency from 0.001 Hz to "
+           "10 MHz and an amplitude from -1000 dB to 1000 dB.  Out of range: point"},
     {5190, "There is not enough memory to log sample the raw response to %ld points: about "
            "%.0f MB are needed and %.0f MB are free.  The raw response was not changed; use "
            "fewer points."},

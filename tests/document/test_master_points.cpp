@@ -381,16 +381,27 @@ TEST_F(MasterPointDocTest, PointsBeyondWhatACurveHoldsGetInByNoWay)
     }
 
     const std::vector<double> before = Values(doc->m_DesiredResponse);
-    for (const char* amplitude : {"1e300", "-1000.5", "nan"})
+    const char* const kOutOfRange =
+        "The curves were not changed.  A master point needs a frequency from 0.001 Hz to 10 MHz "
+        "and an amplitude from -1000 dB to 1000 dB.  Out of range: point 2 in \"Desired Response "
+        "Pts.\".";
+    const char* const kIncomplete =
+        "The curves were not changed.  A master point needs a frequency from 0.001 Hz to 10 MHz "
+        "and an amplitude from -1000 dB to 1000 dB; a point without either is left out.  "
+        "Incomplete point 2 in \"Desired Response Pts.\".";
+    const struct
     {
+        const char* amplitude;
+        const char* message;
+    } cases[] = {{"1e300", kOutOfRange}, {"-1000.5", kOutOfRange}, {"nan", kIncomplete}};
+    for (const auto& c : cases)
+    {
+        const char* const amplitude = c.amplitude;
         app.desiredGrid.SetTextMatrix(2, 2, amplitude);
         messages.texts.clear();
         EXPECT_FALSE(doc->OnEditGenerateCurvesFromMasterPoints());
         ASSERT_EQ(messages.texts.size(), 1u);
-        EXPECT_EQ(messages.texts[0],
-                  "The curves were not changed.  A master point needs a frequency from 0.001 Hz "
-                  "to 10 MHz and an amplitude from -1000 dB to 1000 dB; a point without either "
-                  "is left out.  Incomplete point 2 in \"Desired Response Pts.\".");
+        EXPECT_EQ(messages.texts[0], c.message) << amplitude;
         EXPECT_EQ(Values(doc->m_DesiredResponse), before);
 
         WriteFileBytes(path, "older");
@@ -405,6 +416,24 @@ TEST_F(MasterPointDocTest, PointsBeyondWhatACurveHoldsGetInByNoWay)
                   "name is left as it was.");
         EXPECT_EQ(ReadFileBytes(path), "older");
     }
+}
+
+// A tolerance offset that carries a desired point beyond the widest level makes a point
+// that is out of range, not one that is incomplete; no curve changes.
+TEST_F(MasterPointDocTest, AnOffsetBeyondTheWidestLevelIsNamedOutOfRange)
+{
+    ASSERT_TRUE(app.OpenMasterPointEditor(false));
+    Type(app.desiredGrid, {{100, 950}, {1000, 960}});
+    doc->m_dUpperToleranceDb = 100.0;
+    const std::vector<double> before = Values(doc->m_UpperTolerance);
+    messages.texts.clear();
+    EXPECT_FALSE(doc->OnEditGenerateCurvesFromMasterPoints());
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0],
+              "The curves were not changed.  A master point needs a frequency from 0.001 Hz to "
+              "10 MHz and an amplitude from -1000 dB to 1000 dB.  Out of range: point 1 in "
+              "\"Upper Tolerance Pts.\".");
+    EXPECT_EQ(Values(doc->m_UpperTolerance), before);
 }
 
 // A stored file with notes and further numbers on its point lines opens with the points
